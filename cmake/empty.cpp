@@ -1,0 +1,1 @@
+// Placeholder source of a layer that has no code yet.

@@ -1,0 +1,37 @@
+#pragma once
+// The shared text, price and file helpers: file and URL names, typed prices, French amounts,
+// prices in the shop's two currencies, the accepted name characters, and the file copy.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace app {
+
+// A title as a file and URL name: accents dropped, lower case, blanks at both ends removed,
+// every other character than a digit or a letter turned into the separator, one for one.
+std::string nomURL(std::string_view titre, char separateur);
+
+// A typed price as digits, "-" and "." only; "0" when nothing is left.
+std::string nettoyerPrix(std::string_view prix);
+
+// An amount written with a point as the French way: "1234.5" gives "1 234,50" (decimals cut).
+std::string formaterPrix(std::string_view montant);
+
+struct PrixDevise {
+  std::string prixPrincipalTexte;  // amount and main currency; may begin with blanks
+  std::string prixDeviseTexte;     // amount and second currency, empty without one
+  std::string texteCommun;         // the second-currency amount alone
+};
+// dev1, dev2 and taux are the identity's currencies and rate (one unit of the second currency in
+// the main currency, as typed: "0,152449").
+PrixDevise prixDevise(std::string_view prix, std::string_view dev1, std::string_view dev2,
+                      std::string_view taux);
+
+// True when every character may stand in a file name part of the catalogue.
+bool nomValide(std::string_view nom);
+
+bool copierFichier(const std::filesystem::path& source, const std::filesystem::path& destination,
+                   bool nePasRemplacer);
+
+}  // namespace app

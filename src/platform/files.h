@@ -1,0 +1,73 @@
+#pragma once
+// Files of the data folder. Stored names may use "\" and any letter case: the data folders come
+// from a case-insensitive file system, so a name that does not exist with its exact case is found
+// by a case-insensitive match. Whole-file writes are atomic.
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+// An I/O failure; what() is a French message (Windows-1252) fit to show to the user.
+class FileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The path itself when it exists; otherwise each missing component is matched without regard to
+// case against its folder. Components that match nothing are kept as given.
+fs::path resolvePath(const fs::path& path);
+
+bool fileExists(const fs::path& path);
+bool folderExists(const fs::path& path);
+// Whole content; throws FileError when the file cannot be read.
+std::string readFile(const fs::path& path);
+// Writes a temporary file in the same folder, then renames it over the target: a failed write
+// leaves the old file as it was. Throws FileError.
+void writeFileAtomic(const fs::path& path, std::string_view bytes);
+bool removeFile(const fs::path& path);
+// Never replaces an existing file, whatever its letter case; false when refused or failed.
+bool renameFile(const fs::path& from, const fs::path& to);
+// With failIfExists an existing destination is kept and the copy fails.
+bool copyFile(const fs::path& source, const fs::path& destination, bool failIfExists);
+bool makeFolder(const fs::path& path);  // with its parents; true when it exists afterwards
+long long fileSize(const fs::path& path);  // -1 when missing
+
+// "*.ref", "*.jpg;*.jpeg;*img.gif;": '*' and '?' wildcards, ';' between masks, case ignored.
+bool matchesMask(std::string_view name, std::string_view masks);
+// Names of the regular files of a folder matching the masks, ordered by their upper-cased bytes.
+std::vector<std::string> listFiles(const fs::path& folder, std::string_view masks = "*");
+std::vector<std::string> listFolders(const fs::path& folder);
+
+// The name rules of the original file system: no reserved device name (CON, PRN, AUX, NUL,
+// COM1-9, LPT1-9, with or without extension), none of < > : " / \ | ? * or control bytes, no
+// trailing blank or dot, at most 255 bytes.
+bool isWindowsFileName(std::string_view name);
+// The "can a file of this name be created here" test: the rules above, then, when no such file
+// exists, a real create-and-delete in the folder. An existing file is never touched.
+bool canCreateFile(const fs::path& folder, std::string_view name);
+
+// A stored name ("img\photo.jpg") as a relative path; nullopt when it is absolute or climbs out
+// with "..".
+std::optional<fs::path> safeRelativePath(std::string_view name);
+
+class DataFolder {
+ public:
+  explicit DataFolder(fs::path root);
+  const fs::path& root() const { return root_; }
+  // root + name, resolved without regard to case; throws FileError when the name would leave the
+  // data folder.
+  fs::path path(std::string_view name) const;
+  bool exists(std::string_view name) const { return fileExists(path(name)); }
+
+ private:
+  fs::path root_;
+};
+
+}  // namespace platform

@@ -1,0 +1,101 @@
+#include "platform/lines.h"
+
+#include "platform/files.h"
+#include "platform/text.h"
+
+namespace platform {
+
+LineList LineList::fromText(std::string_view text) {
+  LineList list;
+  size_t start = 0;
+  size_t i = 0;
+  while (i < text.size()) {
+    char c = text[i];
+    if (c == '\r' || c == '\n') {
+      list.lines_.emplace_back(text.substr(start, i - start));
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+    ++i;
+  }
+  if (start < text.size()) list.lines_.emplace_back(text.substr(start));
+  return list;
+}
+
+LineList LineList::load(const std::filesystem::path& path) { return fromText(readFile(path)); }
+
+void LineList::save(const std::filesystem::path& path) const { writeFileAtomic(path, text()); }
+
+std::string LineList::text() const {
+  size_t total = 0;
+  for (const auto& l : lines_) total += l.size() + 2;
+  std::string out;
+  out.reserve(total);
+  for (const auto& l : lines_) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
+void LineList::insert(size_t index, std::string line) {
+  lines_.insert(lines_.begin() + static_cast<long>(std::min(index, lines_.size())), std::move(line));
+}
+
+void LineList::erase(size_t index) {
+  if (index < lines_.size()) lines_.erase(lines_.begin() + static_cast<long>(index));
+}
+
+int LineList::indexOf(std::string_view text) const {
+  for (size_t i = 0; i < lines_.size(); ++i)
+    if (equalsNoCase(lines_[i], text)) return static_cast<int>(i);
+  return -1;
+}
+
+int LineList::indexOfName(std::string_view name) const {
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    const std::string& l = lines_[i];
+    size_t eq = l.find('=');
+    if (eq != std::string::npos && equalsNoCase(std::string_view(l).substr(0, eq), name))
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string LineList::value(std::string_view name) const {
+  int i = indexOfName(name);
+  if (i < 0) return {};
+  const std::string& l = lines_[static_cast<size_t>(i)];
+  return l.substr(l.find('=') + 1);
+}
+
+void LineList::setValue(std::string_view name, std::string_view value) {
+  std::string line = std::string(name) + "=" + std::string(value);
+  int i = indexOfName(name);
+  if (i < 0)
+    lines_.push_back(std::move(line));
+  else
+    lines_[static_cast<size_t>(i)] = std::move(line);
+}
+
+void LineList::sort() { sortFrench(lines_); }
+
+void forEachKeyValue(const LineList& lines,
+                     const std::function<void(std::string_view, std::string_view)>& fn) {
+  for (const auto& l : lines) {
+    size_t eq = l.find('=');
+    if (eq == std::string::npos) continue;
+    std::string_view v(l);
+    fn(v.substr(0, eq), v.substr(eq + 1));
+  }
+}
+
+std::map<std::string, std::string> exactKeyValues(const LineList& lines) {
+  std::map<std::string, std::string> values;
+  forEachKeyValue(lines, [&](std::string_view k, std::string_view v) {
+    values[std::string(k)] = std::string(v);
+  });
+  return values;
+}
+
+}  // namespace platform

@@ -1,0 +1,117 @@
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "platform/lines.h"
+#include "support/temp_folder.h"
+
+using namespace platform;
+using testing_support::TempFolder;
+
+TEST(Files, AtomicSaveReplacesWholeAndAFailedWriteLeavesTheOldFile) {
+  TempFolder dir;
+  dir.write("ref.gen", "ancien\r\n");
+  writeFileAtomic(dir / "ref.gen", "nouveau\r\n");
+  EXPECT_EQ(dir.read("ref.gen"), "nouveau\r\n");
+
+  if (::geteuid() != 0) {
+    ::chmod(dir.path().c_str(), 0555);  // the temporary file cannot be created
+    EXPECT_THROW(writeFileAtomic(dir / "ref.gen", "perdu"), FileError);
+    ::chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(dir.read("ref.gen"), "nouveau\r\n");
+  }
+  // A folder in place of the target: the rename fails and nothing is left behind.
+  std::filesystem::create_directories(dir / "dossier" / "x");
+  EXPECT_THROW(writeFileAtomic(dir / "dossier", "perdu"), FileError);
+  EXPECT_EQ(listFiles(dir.path(), "*"), std::vector<std::string>{"ref.gen"});
+}
+
+TEST(Files, NamesAreFoundWithoutRegardToCaseAndWritesGoToTheExistingFile) {
+  TempFolder dir;
+  dir.write("Vignettes/P1.acc", "x");
+  dir.write("catégorie.cto", "y");
+  EXPECT_TRUE(fileExists(dir / "vignettes/p1.ACC"));
+  EXPECT_TRUE(fileExists(dir / "CATÉGORIE.cto"));
+  EXPECT_EQ(readFile(dir / "VIGNETTES/p1.acc"), "x");
+  writeFileAtomic(dir / "vignettes/p1.acc", "z");
+  EXPECT_EQ(dir.read("Vignettes/P1.acc"), "z");
+  EXPECT_FALSE(dir.exists("vignettes"));
+  EXPECT_TRUE(removeFile(dir / "VIGNETTES/P1.ACC"));
+  EXPECT_FALSE(dir.exists("Vignettes/P1.acc"));
+  EXPECT_FALSE(removeFile(dir / "absent"));
+}
+
+TEST(Files, MasksIgnoreCaseAndListingIsOrderedByUpperCasedBytes) {
+  TempFolder dir;
+  for (const char* name : {"b.REF", "a.ref", "C.ref", "x.txt", "photo.JPG", "p.jpeg", "logoimg.gif",
+                           "logo.gif", "_u.ref"})
+    dir.write(name, "");
+  std::filesystem::create_directories(dir / "d.ref");
+  EXPECT_EQ(listFiles(dir.path(), "*.ref"), (std::vector<std::string>{"a.ref", "b.REF", "C.ref", "_u.ref"}));
+  EXPECT_EQ(listFiles(dir.path(), "*.jpg;*.jpeg;*img.gif;"),
+            (std::vector<std::string>{"logoimg.gif", "p.jpeg", "photo.JPG"}));
+  EXPECT_TRUE(matchesMask("STOCK2.EXE", "stock*.exe"));
+  EXPECT_TRUE(matchesMask("a", "*.*"));
+  EXPECT_FALSE(matchesMask("a.ref.bak", "*.ref"));
+  EXPECT_TRUE(listFiles(dir / "absent", "*").empty());
+}
+
+TEST(Files, RenameNeverReplacesAnExistingFile) {
+  TempFolder dir;
+  dir.write("a.ref", "A");
+  dir.write("B.ref", "B");
+  EXPECT_FALSE(renameFile(dir / "a.ref", dir / "B.ref"));
+  EXPECT_FALSE(renameFile(dir / "a.ref", dir / "b.REF"));
+  EXPECT_EQ(dir.read("B.ref"), "B");
+  EXPECT_TRUE(renameFile(dir / "a.ref", dir / "c.ref"));
+  EXPECT_EQ(dir.read("c.ref"), "A");
+  EXPECT_FALSE(dir.exists("a.ref"));
+  // A change of letter case of the same file is a rename, not a replacement.
+  EXPECT_TRUE(renameFile(dir / "c.ref", dir / "C.REF"));
+  EXPECT_EQ(dir.read("C.REF"), "A");
+  EXPECT_FALSE(renameFile(dir / "absent", dir / "z"));
+}
+
+TEST(Files, CopyWithOrWithoutReplacing) {
+  TempFolder dir;
+  dir.write("src.jpg", "neuf");
+  dir.write("dst.jpg", "vieux");
+  EXPECT_FALSE(copyFile(dir / "src.jpg", dir / "dst.jpg", true));
+  EXPECT_EQ(dir.read("dst.jpg"), "vieux");
+  EXPECT_TRUE(copyFile(dir / "src.jpg", dir / "DST.jpg", false));
+  EXPECT_EQ(dir.read("dst.jpg"), "neuf");
+  EXPECT_FALSE(copyFile(dir / "absent.jpg", dir / "x.jpg", false));
+  EXPECT_FALSE(dir.exists("x.jpg"));
+}
+
+TEST(Files, WindowsNameRulesAndTheCreateTestNeverTouchAnExistingFile) {
+  for (const char* bad : {"con", "CON.txt", "Prn", "aux.ref", "nul", "com1", "LPT9.x", "a<b", "a>b",
+                          "a:b", "a\"b", "a/b", "a\\b", "a|b", "a?b", "a*b", "fin.", "fin ", "",
+                          "tab\tx"})
+    EXPECT_FALSE(isWindowsFileName(bad)) << bad;
+  for (const char* good : {"console", "com10", "lpt0", "robe rouge", "été", "a.b.c", "CONS"})
+    EXPECT_TRUE(isWindowsFileName(good)) << good;
+  EXPECT_FALSE(isWindowsFileName(std::string(256, 'a')));
+
+  TempFolder dir;
+  dir.write("garde.ref", "contenu");
+  EXPECT_TRUE(canCreateFile(dir.path(), "garde.ref"));
+  EXPECT_EQ(dir.read("garde.ref"), "contenu");
+  EXPECT_TRUE(canCreateFile(dir.path(), "nouveau.ref"));
+  EXPECT_FALSE(dir.exists("nouveau.ref"));
+  EXPECT_FALSE(canCreateFile(dir.path(), "con"));
+}
+
+TEST(Files, StoredNamesNeverLeaveTheDataFolder) {
+  TempFolder dir;
+  dir.write("Fonds/Ciel.JPG", "c");
+  DataFolder data(dir.path());
+  EXPECT_EQ(data.path("fonds\\ciel.jpg"), dir / "Fonds/Ciel.JPG");
+  EXPECT_TRUE(data.exists("FONDS/ciel.jpg"));
+  EXPECT_THROW(data.path("..\\secret"), FileError);
+  EXPECT_THROW(data.path("a/../../b"), FileError);
+  EXPECT_THROW(data.path("/etc/passwd"), FileError);
+  EXPECT_THROW(data.path("c:\\windows"), FileError);
+  EXPECT_EQ(data.path("tmp/nouveau.txt"), dir / "tmp/nouveau.txt");
+}

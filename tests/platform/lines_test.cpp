@@ -1,0 +1,69 @@
+#include "platform/lines.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/files.h"
+#include "support/temp_folder.h"
+
+using platform::LineList;
+using testing_support::TempFolder;
+
+TEST(LineList, LoadAcceptsEveryLineEndAndLeavesNoStrayCr) {
+  EXPECT_EQ(LineList::fromText("a\r\nb\nc\rd"), (LineList{"a", "b", "c", "d"}));
+  EXPECT_EQ(LineList::fromText("a\r\n"), (LineList{"a"}));
+  EXPECT_EQ(LineList::fromText("a\r\n\r\n"), (LineList{"a", ""}));
+  EXPECT_EQ(LineList::fromText("a\n\rb"), (LineList{"a", "", "b"}));
+  EXPECT_EQ(LineList::fromText("").size(), 0u);
+  EXPECT_EQ(LineList::fromText("\r\n"), (LineList{""}));
+}
+
+TEST(LineList, SaveWritesCrLfAfterEveryLineAndWindows1252Bytes) {
+  TempFolder dir;
+  LineList lines{"été", "", "fin"};
+  lines.save(dir / "f.txt");
+  EXPECT_EQ(dir.read("f.txt"), std::string("\xE9t\xE9\r\n\r\nfin\r\n"));
+  EXPECT_EQ(LineList::load(dir / "f.txt"), lines);
+  LineList{}.save(dir / "empty.txt");
+  EXPECT_EQ(dir.read("empty.txt"), "");
+}
+
+TEST(LineList, LoadOfMissingFileThrowsFrenchError) {
+  TempFolder dir;
+  EXPECT_THROW(LineList::load(dir / "absent.txt"), platform::FileError);
+}
+
+// The two readers of key=value files differ on case, on repeated keys and on which line wins.
+TEST(LineList, LookupIgnoresCaseAndTakesFirstLineWhileExactReaderTakesLastExactKey) {
+  LineList lines{"Couleur=rouge", "couleur=vert", "taille=", "sans egal", "a=b=c"};
+  EXPECT_EQ(lines.value("COULEUR"), "rouge");
+  EXPECT_EQ(lines.value("taille"), "");
+  EXPECT_TRUE(lines.hasName("TAILLE"));
+  EXPECT_FALSE(lines.hasName("sans egal"));
+  EXPECT_EQ(lines.value("a"), "b=c");
+
+  auto exact = platform::exactKeyValues(lines);
+  EXPECT_EQ(exact.at("Couleur"), "rouge");
+  EXPECT_EQ(exact.at("couleur"), "vert");
+  EXPECT_EQ(exact.count("COULEUR"), 0u);
+  EXPECT_EQ(exact.at("a"), "b=c");
+  EXPECT_EQ(exact.size(), 4u);
+
+  LineList repeated{"k=1", "k=2"};
+  EXPECT_EQ(repeated.value("k"), "1");
+  EXPECT_EQ(platform::exactKeyValues(repeated).at("k"), "2");
+}
+
+TEST(LineList, IndexOfAndSetValue) {
+  LineList lines{"Alpha", "k=1"};
+  EXPECT_EQ(lines.indexOf("ALPHA"), 0);
+  EXPECT_EQ(lines.indexOf("beta"), -1);
+  lines.setValue("K", "2");
+  lines.setValue("n", "3");
+  EXPECT_EQ(lines, (LineList{"Alpha", "K=2", "n=3"}));
+}
+
+TEST(LineList, SortIsFrenchWithoutRegardToCase) {
+  LineList lines{"zèbre", "Été", "eté", "10", "2", "_x", "abc", "Abc", "éa", "ete", "ef"};
+  lines.sort();
+  EXPECT_EQ(lines, (LineList{"_x", "10", "2", "abc", "Abc", "éa", "ef", "ete", "eté", "Été", "zèbre"}));
+}
