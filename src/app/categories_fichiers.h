@@ -1,0 +1,89 @@
+#pragma once
+// The taxonomy files of the data folder: `categories` (the categories in display order),
+// `<categorie>.cto` (its themes), `<categorie>.fam` (its family), `<categorie>_<theme>.stl` (the
+// layout of a theme's pages) and `<categorie><sep><theme>` (the sheet order of a theme). Names are
+// used verbatim inside file names; nothing is escaped.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace app {
+
+// One name per line in display order; every line counts, empty ones too.
+using TListeCategories = std::vector<std::string>;
+using TThemesCategorie = std::vector<std::string>;
+// Sheet file names ("<reference>.ref"), trimmed, in display order.
+using TListeTheme = std::vector<std::string>;
+
+// The family radio group of the sheet tab, in the order of its index.
+inline constexpr const char* famillesCategorie[4] = {"Produits", "Livres", "Audio", "Services"};
+
+// `<categorie>_<theme>.stl`, as read: each value only when its line is present and sound.
+struct TStyleTheme {
+  std::optional<std::string> style_fiche;  // "standard" or "tableau", as written
+  std::optional<int> ref_page;             // products per page, 1 to 99
+};
+
+TListeCategories chargerListeCategories(const platform::DataFolder& dossier);
+void sauverListeCategories(const platform::DataFolder& dossier, const TListeCategories& liste);
+
+// nullopt when the category has no `.cto` (the category does not exist for the sheet save).
+std::optional<TThemesCategorie> chargerThemesCategorie(const platform::DataFolder& dossier,
+                                                       std::string_view categorie);
+void sauverThemesCategorie(const platform::DataFolder& dossier, std::string_view categorie,
+                           const TThemesCategorie& themes);
+// Appends the theme as typed as a new last line; false when the `.cto` does not exist.
+bool ajouterThemeCategorie(const platform::DataFolder& dossier, std::string_view categorie,
+                           std::string_view theme);
+// The entry of the list that the typed theme names (both trimmed, ASCII case ignored), spelled
+// as in the list; nullopt when the theme is new.
+std::optional<std::string> themeExistant(const TThemesCategorie& themes, std::string_view theme);
+
+// The family index 0 to 3 from the last sound "famille=" line; nullopt when the file is missing
+// or holds no usable value (a bad value is ignored rather than stopping the sheet load).
+std::optional<int> chargerFamilleCategorie(const platform::DataFolder& dossier,
+                                           std::string_view categorie);
+// Writes the single line "famille=" + index (-1 when no family is chosen).
+void sauverFamilleCategorie(const platform::DataFolder& dossier, std::string_view categorie,
+                            int famille);
+
+// Always with an underscore, whatever the URL separator.
+std::string nomStyleTheme(std::string_view categorie, std::string_view theme);
+TStyleTheme chargerStyleTheme(const platform::DataFolder& dossier, std::string_view categorie,
+                              std::string_view theme);
+void sauverStyleTheme(const platform::DataFolder& dossier, std::string_view categorie,
+                      std::string_view theme, std::string_view styleFiche, int refPage);
+
+std::string nomListeTheme(std::string_view categorie, std::string_view theme, char sepurl);
+TListeTheme chargerListeTheme(const platform::DataFolder& dossier, std::string_view categorie,
+                              std::string_view theme, char sepurl);
+void sauverListeTheme(const platform::DataFolder& dossier, std::string_view categorie,
+                      std::string_view theme, char sepurl, const TListeTheme& fiches);
+
+// "con" in any letter case is refused with a message of its own.
+bool categorieReservee(std::string_view categorie);
+// A category or theme name must make a portable file name and keep the "#"-separated index
+// sound: no < > : " / \ | ? * "#" or control byte, no blank or dot at either end, no device
+// name; then the name test: the candidate file (name plus extension) exists or can be created.
+bool nomCategorieValide(const platform::DataFolder& dossier, std::string_view categorie);
+bool nomThemeValide(const platform::DataFolder& dossier, std::string_view theme);
+
+inline constexpr const char* messageCategorieVide = "Catégorie vide !";
+inline constexpr const char* messageCategorieRefusee =
+    "La catégorie comporte des caractères non acceptés";
+inline constexpr const char* messageThemeRefuse = "Le thème comporte des caractères non acceptés";
+
+struct AjoutCategorie {
+  bool ajoutee = false;
+  std::string message;  // to show in a plain message box
+};
+// Creates the category: its empty `.cto` when missing (existing themes are never lost) and its
+// line in `categories` unless a line already names it (ASCII case ignored).
+AjoutCategorie ajouterCategorieFichiers(const platform::DataFolder& dossier,
+                                        std::string_view nouvelleCategorie);
+
+}  // namespace app

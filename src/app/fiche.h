@@ -1,0 +1,309 @@
+#pragma once
+// The window `Tmain`: the program's hub and the product sheet editor. Its controls are declared
+// here for every concern; the handlers live in files of the prefix fiche_ by concern (fiche.cpp:
+// start-up, shut-down, navigation; the sheet reader, save and editor in their own files).
+
+#include <string>
+
+#include "app/fiche_produit.h"
+#include "app/options_programme.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+
+namespace app {
+
+class Programme;
+
+class Tmain : public ui::Form {
+ public:
+  explicit Tmain(Programme& programme);
+  ~Tmain() override;
+
+  // --- main menu ---
+  ui::MainMenu MainMenu1{*this, "MainMenu1"};
+  ui::MenuItem Projet1{MainMenu1, "Projet1", "Projet"};
+  ui::MenuItem Indentification1{Projet1, "Indentification1", "Identification"};
+  ui::MenuItem Quitter1{Projet1, "Quitter1", "Quitter"};
+  ui::MenuItem sauvegarder1{Projet1, "sauvegarder1", "Sauvegarder"};
+  ui::MenuItem Site1{MainMenu1, "Site1", "Site"};
+  ui::MenuItem Ficheproduit1{Site1, "Ficheproduit1", "Fiche produit"};
+  ui::MenuItem Style1{Site1, "Style1", "Style Général"};
+  ui::MenuItem Conditionsdevente2{Site1, "Conditionsdevente2", "Conditions de vente"};
+  ui::MenuItem Conditionsdevente1{Site1, "Conditionsdevente1", "Publicité"};
+  ui::MenuItem Pagedindex1{Site1, "Pagedindex1", "Page d'index"};
+  ui::MenuItem Construction1{MainMenu1, "Construction1", "Construction"};
+  ui::MenuItem menuconstruire{Construction1, "menuconstruire", "Construire le site"};
+  ui::MenuItem menutransfert{Construction1, "menutransfert", "Publication sur Internet"};
+  ui::MenuItem Impressiondesrfrences1{Construction1, "Impressiondesrfrences1",
+                                      "Exportation des références"};
+  ui::MenuItem Modificationdesprix1{Construction1, "Modificationdesprix1", "Modification des prix"};
+  ui::MenuItem Reconstruirelesrfrences1{Construction1, "Reconstruirelesrfrences1", "Réparation"};
+  ui::MenuItem Calculhexa1{Construction1, "Calculhexa1", "Calcul hexa"};
+  ui::MenuItem Aide1{MainMenu1, "Aide1", "Aide", "Ctrl+A"};
+  ui::MenuItem Aide2{Aide1, "Aide2", "Aide"};
+  ui::MenuItem FAQ1{Aide1, "FAQ1", "Site Tarvio"};
+  // Its caption is the program's version number, read by the update check.
+  ui::MenuItem Version{Aide1, "Version", "5.099"};
+
+  // --- page control ---
+  ui::PageControl PageControl1{*this, "PageControl1"};
+  ui::TabSheet fiche_produit{PageControl1, "fiche_produit", "Fiche Produit"};
+  ui::TabSheet imagedetail{PageControl1, "imagedetail", "Image"};
+  ui::TabSheet titres_pres{PageControl1, "titres_pres", "Supplément"};
+  ui::TabSheet style_f{PageControl1, "style_f", "Style fiche"};
+  ui::TabSheet menus{PageControl1, "menus", "Menus"};
+  ui::TabSheet style_P{PageControl1, "style_P", "Style"};
+  ui::TabSheet p_accueil{PageControl1, "p_accueil", "Accueil"};
+  ui::TabSheet cventeT{PageControl1, "cventeT", "Conditions"};
+  ui::TabSheet pub1{PageControl1, "pub1", "Publicité"};
+  ui::TabSheet meta1{PageControl1, "meta1", "Index"};
+
+  // --- sheet tab ---
+  ui::Edit referencer{fiche_produit, "referencer"};
+  ui::Edit descriptionT{fiche_produit, "descriptionT"};
+  ui::Label auteur_nom{fiche_produit, "auteur_nom", "Auteur :"};
+  ui::Edit auteurT{fiche_produit, "auteurT"};
+  ui::Edit prixT{fiche_produit, "prixT"};
+  ui::Label deviseT{fiche_produit, "deviseT"};
+  ui::Label prixpromoL{fiche_produit, "prixpromoL"};
+  ui::Label prixdiffL{fiche_produit, "prixdiffL"};
+  ui::RadioGroup famille{fiche_produit, "famille", "Famille"};
+  ui::ComboBox catego{fiche_produit, "catego"};
+  ui::ComboBox themes{fiche_produit, "themes"};
+  ui::Edit ecotaxeE{fiche_produit, "ecotaxeE"};
+  ui::Edit poidsE{fiche_produit, "poidsE"};
+  ui::Edit multiE{fiche_produit, "multiE"};
+  ui::CheckBox CD_check{fiche_produit, "CD_check"};
+  ui::Edit type1{fiche_produit, "type1"};
+  ui::Label CD_refL{fiche_produit, "CD_refL", "Réf."};
+  ui::Edit CD_refT{fiche_produit, "CD_refT"};
+  ui::Label CD_prixL{fiche_produit, "CD_prixL", "Prix"};
+  ui::Edit CD_prixT{fiche_produit, "CD_prixT"};
+  ui::Edit ecotaxeAE{fiche_produit, "ecotaxeAE"};
+  ui::Edit poidsAE{fiche_produit, "poidsAE"};
+  ui::CheckBox K7_check{fiche_produit, "K7_check"};
+  ui::Edit type2{fiche_produit, "type2"};
+  ui::Label K7_refL{fiche_produit, "K7_refL", "Réf."};
+  ui::Edit K7_refT{fiche_produit, "K7_refT"};
+  ui::Label K7_prixL{fiche_produit, "K7_prixL", "Prix"};
+  ui::Edit K7_prixT{fiche_produit, "K7_prixT"};
+  ui::Edit ecotaxeBE{fiche_produit, "ecotaxeBE"};
+  ui::Edit poidsBE{fiche_produit, "poidsBE"};
+  ui::CheckBox VIDEO_check{fiche_produit, "VIDEO_check"};
+  ui::Edit type3{fiche_produit, "type3"};
+  ui::Label VIDEO_refL{fiche_produit, "VIDEO_refL", "Réf."};
+  ui::Edit VIDEO_refT{fiche_produit, "VIDEO_refT"};
+  ui::Label VIDEO_prixL{fiche_produit, "VIDEO_prixL", "Prix"};
+  ui::Edit VIDEO_prixT{fiche_produit, "VIDEO_prixT"};
+  ui::Edit ecotaxeCE{fiche_produit, "ecotaxeCE"};
+  ui::Edit poidsCE{fiche_produit, "poidsCE"};
+  ui::GroupBox nom_image{fiche_produit, "nom_image", "Image"};
+  ui::RadioButton image_oui{nom_image, "image_oui", "Oui"};
+  ui::RadioButton image_non{nom_image, "image_non", "Non"};
+  ui::Button image_bouton{nom_image, "image_bouton", "Choisir"};
+  ui::Image JPEGImage1{nom_image, "JPEGImage1"};
+  ui::CheckBox detail{fiche_produit, "detail", "Détail"};
+  ui::Button voir_detail{fiche_produit, "voir_detail", "Image Détail"};
+  ui::Memo commentaires{fiche_produit, "commentaires"};
+  ui::Button presentation{fiche_produit, "presentation", "Texte d'introduction"};
+  ui::CheckBox intro{fiche_produit, "intro"};
+  ui::Button liste_titres{fiche_produit, "liste_titres", "Liste Titres ou Contenu"};
+  ui::CheckBox titre_chants{fiche_produit, "titre_chants"};
+  ui::GroupBox Lmaxi{fiche_produit, "Lmaxi", "Produits par page : 2"};
+  ui::ScrollBar maxi{Lmaxi, "maxi", 1, 99};
+  ui::RadioButton standard{Lmaxi, "standard", "Standard"};
+  ui::RadioButton tableau{Lmaxi, "tableau", "Tableau"};
+  ui::CheckBox detailHTMLC{fiche_produit, "detailHTMLC", "Importer HTML détail"};
+  ui::Panel panel_puce{fiche_produit, "panel_puce"};
+  ui::ComboBox pucesC{panel_puce, "pucesC"};
+  ui::Image ma_puce{panel_puce, "ma_puce"};
+  ui::CheckBox indispo{fiche_produit, "indispo", "Indisponible"};
+  ui::CheckBox etatB{fiche_produit, "etatB", "Etat"};
+  ui::CheckBox newC{fiche_produit, "newC"};
+  ui::Button BitBtn17{fiche_produit, "BitBtn17", "Tailles ou modèles au même prix: voir supplément"};
+  ui::CheckBox mes_taillesC{fiche_produit, "mes_taillesC"};
+  ui::Button newprodB{fiche_produit, "newprodB", "Ajouter aux nouveautés"};
+  ui::Button b_promo{fiche_produit, "b_promo", "Mise en Vitrine"};
+  ui::Button liensB{fiche_produit, "liensB", "Réf. liées"};
+  ui::Label Lhtm{fiche_produit, "Lhtm"};
+  ui::Button pbP{fiche_produit, "pbP", "Pb. d'affichage"};
+  ui::Button bmoteur{fiche_produit, "bmoteur", "Moteur de recherche"};
+  ui::Button BitBtn23{fiche_produit, "BitBtn23", "Mots"};
+  ui::Button formes{fiche_produit, "formes", "Style"};
+  ui::Button voir_vignette{fiche_produit, "voir_vignette", "Aperçu"};
+  ui::Button sauver{fiche_produit, "sauver", "OK"};
+  ui::Button effacer{fiche_produit, "effacer", "Supprimer"};
+
+  // --- image tab ---
+  ui::GroupBox imageD_box{imagedetail, "imageD_box", "Images JPG "};
+  ui::FileListBox listejpg{imageD_box, "listejpg", "*.jpg;*.jpeg;*img.gif;"};
+  ui::Button BitBtn24{imageD_box, "BitBtn24", "Aide ext (jpg,gif...)"};
+  ui::Button BitBtn18{imageD_box, "BitBtn18", "Importer"};
+  ui::Image JPEGImage2{imagedetail, "JPEGImage2"};
+  ui::Label nom_image_detail{imagedetail, "nom_image_detail"};
+  ui::RadioGroup applimage{imagedetail, "applimage", "Applicable à"};
+  ui::Button BitBtn3{imagedetail, "BitBtn3", "OK"};
+  ui::Label texteDL{imagedetail, "texteDL", "Commentaires Détail"};
+  ui::Memo texteD{imagedetail, "texteD"};
+
+  // --- supplement tab ---
+  ui::Label presentationsL{titres_pres, "presentationsL", "Texte d'introduction"};
+  ui::Memo presentations{titres_pres, "presentations"};
+  ui::Button BitBtn4{titres_pres, "BitBtn4", "Effacer"};
+  ui::Button BitBtn6{titres_pres, "BitBtn6", "OK"};
+  ui::Label chantsL{titres_pres, "chantsL", "Liste des Titres ou du Contenu"};
+  ui::Memo chants{titres_pres, "chants"};
+  ui::Button BitBtn5{titres_pres, "BitBtn5", "Effacer"};
+  ui::Button BitBtn7{titres_pres, "BitBtn7", "OK"};
+  ui::GroupBox taillesG{titres_pres, "taillesG", "Tailles, modèles au même prix (menu déroulant)"};
+  ui::Memo taillesM{taillesG, "taillesM"};
+  ui::Button BitBtn20{taillesG, "BitBtn20", "OK"};
+  ui::Button BitBtn19{taillesG, "BitBtn19", "Effacer"};
+  ui::Button suppB{titres_pres, "suppB", "PRIX SUPP."};
+  ui::Button diffB{titres_pres, "diffB", "PRIX DIFF."};
+
+  // --- right column ---
+  ui::Shape Shape1{*this, "Shape1"};
+  ui::Shape Shape2{*this, "Shape2"};
+  ui::Shape Shape3{*this, "Shape3"};
+  ui::GroupBox liste_groupe{*this, "liste_groupe", "Fiches"};
+  ui::FileListBox liste_fiches{liste_groupe, "liste_fiches", "*.ref"};
+  ui::Button Borga{liste_groupe, "Borga", "Organigramme et Tri"};
+  ui::GroupBox GroupBox6{*this, "GroupBox6", "Listes"};
+  ui::Button liste_produits{GroupBox6, "liste_produits", "Les produits"};
+  ui::Button b_auteur{GroupBox6, "b_auteur", "Auteurs"};
+  ui::Button b_chanteur{GroupBox6, "b_chanteur", "Chanteurs"};
+  ui::GroupBox GroupBox7{*this, "GroupBox7", "Catégories"};
+  ui::Button BitBtn1{GroupBox7, "BitBtn1", "Modifier"};
+  ui::Button BitBtn8{GroupBox7, "BitBtn8", "Trier"};
+  ui::Button BitBtn10{GroupBox7, "BitBtn10", "Supprimer"};
+  ui::GroupBox GroupBox8{*this, "GroupBox8", "Thèmes"};
+  ui::Button BitBtn11{GroupBox8, "BitBtn11", "Modifier"};
+  ui::Button theme_tri{GroupBox8, "theme_tri", "Trier"};
+  ui::Button theme_suppr{GroupBox8, "theme_suppr", "Supprimer"};
+
+  // --- bottom bar ---
+  ui::Button identB{*this, "identB", "Identification"};
+  ui::Button transfert{*this, "transfert", "Transfert Publication"};
+  ui::Button html{*this, "html", "Construire Site Complet"};
+  ui::Button kelkooB{*this, "kelkooB", "Module Comparateurs"};
+  ui::Button versionB{*this, "versionB", "Version Mise à jour"};
+  ui::Button modulesB{*this, "modulesB", "Modules"};
+  ui::Button bsauve{*this, "bsauve", "Sauvegarde"};
+  ui::Panel Panel1{*this, "Panel1"};
+  ui::CheckBox catalC{Panel1, "catalC"};
+  ui::Label catalL{Panel1, "catalL", "Catalogue hors ligne"};
+  ui::Button BitBtn21{Panel1, "BitBtn21", "..."};
+  ui::Button categotxtB{*this, "categotxtB", "Habillage catégories"};
+  ui::Button bstock{*this, "bstock", "Stock"};
+  ui::Button aideB{*this, "aideB", "AIDE"};
+  ui::Button scriptB{*this, "scriptB", "Panier de Commande 1 mois gratuit"};
+  ui::ComboBox autres_modulesL{*this, "autres_modulesL"};
+  ui::Button module_OK{*this, "module_OK", "Ok"};
+  ui::Gauge Gauge{*this, "Gauge"};
+  ui::StatusBar stats{*this, "stats", 3};
+
+  // --- hidden working controls ---
+  ui::Memo recap{*this, "recap"};
+  ui::ListBox sauverL{*this, "sauverL"};
+  ui::Memo skin{*this, "skin"};
+  ui::FileListBox exeL{*this, "exeL", "stock*.exe"};
+  ui::Component FTP1{*this, "FTP1"};
+  ui::OpenDialog OpenDialog1{*this, "OpenDialog1", "jpg,*img|*.jpg;*.jpg;*img.gif|"};
+  ui::OpenDialog OpenDialog2{*this, "OpenDialog2"};
+  ui::Component PrintDialog1{*this, "PrintDialog1"};
+  ui::PopupMenu PopupMenu1{*this, "PopupMenu1"};
+
+  // --- program-wide state of the unit ---
+  OptionsDemarrage options;     // program options and their companion files
+  std::string panierPro;        // "oui" when the order script is "pro.php"
+  std::string libelleListe;     // the author label of the current family
+  int produitsParPage = 2;
+  std::filesystem::path cheminFiche;  // the sheet file to load next
+  bool rechargerPremiereFiche = false;
+  bool cartesInitialisees = false;
+  bool rechargerMenu = false;
+  std::string modeAuteurs;
+  bool premierAffichage = false;
+  TFicheProduit fiche;          // the sheet being edited
+  std::string categorieEnCours;
+
+  // --- start-up, activation, paint, close ---
+  void FormCreate();
+  void FormShow();
+  void FormActivate();
+  void FormPaint();
+  void FormClose();
+  void PageControl1Change();
+
+  // --- navigation ---
+  void identBClick();
+  void Quitter1Click();
+  void sauvegarder1Click();
+  void Ficheproduit1Click();
+  void Style1Click();
+  void Conditionsdevente2Click();
+  void Conditionsdevente1Click();
+  void Pagedindex1Click();
+  void Impressiondesrfrences1Click();
+  void Modificationdesprix1Click();
+  void button_hexaClick();
+  void Aide2Click();
+  void FAQ1Click();
+  void scriptBClick();
+  void BorgaClick();
+  void liste_fichesClick();
+  void Button6Click();
+  void Button2Click();
+  void b_chanteurClick();
+  void Button3Click();
+  void Button4Click();
+  void BitBtn21Click();
+  void categotxtBClick();
+  void b_promoClick();
+  void liensBClick();
+  void LhtmClick();
+  void pbPClick();
+  void BitBtn24Click();
+  void BitBtn18Click();
+
+  void rafraichirListeFiches();
+  void ouvrirStyleFiche();
+  void tuerFenetre(std::string_view classe, std::string_view titre);
+
+  // --- routines of the sheet reader, save, editor and other owners, each in its own file ---
+  void chargerFiche();
+  bool SauverFiche();
+  void chargerCategories();
+  void chargerThemes();
+  void desactiverLignesVariantes();
+  void htmlClick();
+  void transfertClick();
+  void Reconstruirelesrfrences1Click();
+  void tricategoClick();
+  void theme_triClick();
+  void kelkooBClick();
+  void versionBClick();
+  void modulesBClick();
+  void bstockClick();
+  void module_OKClick();
+  void chargerModules();
+  void verifierModules();
+  void ouvrirIndex();
+  void sauverIndex();
+  void ouvrir_pub();
+  void sauver_pub();
+
+  Programme& programme() const { return p_; }
+
+ private:
+  // Shows a window over the page control with the hourglass meanwhile.
+  void montrerAvecSablier(ui::Form& fenetre);
+  void activerOngletFiche();
+
+  Programme& p_;
+};
+
+}  // namespace app

@@ -1,0 +1,31 @@
+// Routines of the main window whose behaviour comes with later work (the sheet reader and save,
+// the category lists, the site build, the publication, the modules, the repair, the advertising
+// and index tabs). Until then each does nothing; docs/ARCHITECTURE.md lists them.
+
+#include "app/fiche.h"
+
+namespace app {
+
+void Tmain::chargerFiche() {}
+bool Tmain::SauverFiche() { return false; }
+void Tmain::chargerCategories() {}
+void Tmain::chargerThemes() {}
+void Tmain::desactiverLignesVariantes() {}
+void Tmain::htmlClick() {}
+void Tmain::transfertClick() {}
+void Tmain::Reconstruirelesrfrences1Click() {}
+void Tmain::tricategoClick() {}
+void Tmain::theme_triClick() {}
+void Tmain::kelkooBClick() {}
+void Tmain::versionBClick() {}
+void Tmain::modulesBClick() {}
+void Tmain::bstockClick() {}
+void Tmain::module_OKClick() {}
+void Tmain::chargerModules() {}
+void Tmain::verifierModules() {}
+void Tmain::ouvrirIndex() {}
+void Tmain::sauverIndex() {}
+void Tmain::ouvrir_pub() {}
+void Tmain::sauver_pub() {}
+
+}  // namespace app

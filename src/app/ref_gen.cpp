@@ -1,0 +1,93 @@
+#include "app/ref_gen.h"
+
+#include "app/fiche_produit.h"
+#include "platform/text.h"
+
+namespace app {
+
+namespace {
+
+using platform::DataFolder;
+using platform::LineList;
+
+LineList chargerLignes(const DataFolder& dossier) {
+  auto chemin = dossier.path("ref.gen");
+  return platform::fileExists(chemin) ? LineList::load(chemin) : LineList{};
+}
+
+}  // namespace
+
+std::string formaterEntreeRefGen(const TEntreeRefGen& e) {
+  return e.reference + "#" + e.categorie + "#" + e.theme + "#" + e.titre + "#" + e.auteur + "#" +
+         e.image;
+}
+
+std::optional<TEntreeRefGen> lireEntreeRefGen(std::string_view ligne) {
+  if (ligne.find('#') == std::string_view::npos) return std::nullopt;
+  TEntreeRefGen e;
+  std::string* champs[] = {&e.reference, &e.categorie, &e.theme, &e.titre, &e.auteur};
+  std::string_view reste = ligne;
+  for (std::string* champ : champs) {
+    size_t diese = reste.find('#');
+    if (diese == std::string_view::npos) {
+      *champ = std::string(reste);
+      return e;
+    }
+    *champ = std::string(reste.substr(0, diese));
+    reste.remove_prefix(diese + 1);
+  }
+  e.image = std::string(reste);
+  return e;
+}
+
+std::optional<std::string> cleRefGen(std::string_view ligne) {
+  size_t diese = ligne.find('#');
+  if (diese == std::string_view::npos) return std::nullopt;
+  return platform::trim(ligne.substr(0, diese));
+}
+
+LineList filtrerRefGen(const LineList& lignes, std::string_view reference) {
+  const std::string cle = platform::trim(reference);
+  LineList gardees;
+  for (const auto& ligne : lignes) {
+    auto c = cleRefGen(ligne);
+    if (c && *c != cle) gardees.add(ligne);
+  }
+  return gardees;
+}
+
+std::vector<TEntreeRefGen> chargerRefGen(const DataFolder& dossier) {
+  std::vector<TEntreeRefGen> entrees;
+  for (const auto& ligne : chargerLignes(dossier))
+    if (auto e = lireEntreeRefGen(ligne)) entrees.push_back(std::move(*e));
+  return entrees;
+}
+
+void remplacerEntreeRefGen(const DataFolder& dossier, const TEntreeRefGen& entree) {
+  LineList lignes = filtrerRefGen(chargerLignes(dossier), entree.reference);
+  lignes.add(formaterEntreeRefGen(entree));
+  lignes.save(dossier.path("ref.gen"));
+}
+
+void retirerEntreeRefGen(const DataFolder& dossier, std::string_view reference) {
+  filtrerRefGen(chargerLignes(dossier), reference).save(dossier.path("ref.gen"));
+}
+
+void reconstruireFichierRefGen(const DataFolder& dossier,
+                               const std::function<void(int n, int total)>& progression) {
+  const auto fiches = platform::listFiles(dossier.root(), "*.ref");
+  const int total = static_cast<int>(fiches.size());
+  LineList index;
+  int n = 0;
+  for (const auto& nom : fiches) {
+    if (progression) progression(++n, total);
+    // Plain reading with an empty start: a key missing from the sheet leaves its field empty.
+    TFicheProduit f;
+    lireFicheProduit(LineList::load(dossier.root() / nom), f);
+    index.add(formaterEntreeRefGen({f.reference, f.categorie, f.mot_cle, f.description, f.auteur,
+                                    f.image}));
+  }
+  index.save(dossier.path("ref.gen"));
+}
+
+}  // namespace app

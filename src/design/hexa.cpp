@@ -1,0 +1,45 @@
+#include "design/hexa.h"
+
+namespace design {
+
+namespace {
+
+int chiffreHexa(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// One pair of the text as a number; a lone last digit of a short text still counts, as it did.
+int paire(std::string_view couleur, size_t debut) {
+  if (debut >= couleur.size()) return 0;
+  std::string_view p = couleur.substr(debut, 2);
+  int valeur = 0;
+  for (char c : p) {
+    int chiffre = chiffreHexa(c);
+    if (chiffre < 0) return 0;
+    valeur = valeur * 16 + chiffre;
+  }
+  return valeur;
+}
+
+}  // namespace
+
+RVB hexaVersRGB(std::string_view couleur) {
+  RVB resultat;
+  if (couleur.empty() || couleur[0] != '#') return resultat;
+  resultat.rouge = paire(couleur, 1);
+  resultat.vert = paire(couleur, 3);
+  resultat.bleu = paire(couleur, 5);
+  return resultat;
+}
+
+bool estCouleurHexa(std::string_view couleur) {
+  if (couleur.size() != 7 || couleur[0] != '#') return false;
+  for (char c : couleur.substr(1))
+    if (chiffreHexa(c) < 0) return false;
+  return true;
+}
+
+}  // namespace design

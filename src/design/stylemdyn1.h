@@ -1,0 +1,20 @@
+#pragma once
+// The window `TstyleMDyn`: dynamic-menu style.
+
+#include "ui/form.h"
+
+namespace app {
+class Programme;
+}
+
+namespace design {
+
+class TstyleMDyn : public ui::Form {
+ public:
+  explicit TstyleMDyn(app::Programme& programme);
+
+ private:
+  app::Programme& p_;
+};
+
+}  // namespace design

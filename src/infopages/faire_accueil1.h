@@ -1,0 +1,20 @@
+#pragma once
+// The window `Tfaire_accueil`: routine holder of the home-page writer.
+
+#include "ui/form.h"
+
+namespace app {
+class Programme;
+}
+
+namespace infopages {
+
+class Tfaire_accueil : public ui::Form {
+ public:
+  explicit Tfaire_accueil(app::Programme& programme);
+
+ private:
+  app::Programme& p_;
+};
+
+}  // namespace infopages

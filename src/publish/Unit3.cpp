@@ -1,0 +1,10 @@
+#include "publish/Unit3.h"
+
+#include "app/programme.h"
+
+namespace publish {
+
+TForm3::TForm3(app::Programme& programme) : ui::Form(programme.application(), "TForm3", "Form3"), p_(programme) {
+}
+
+}  // namespace publish

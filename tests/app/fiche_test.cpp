@@ -1,0 +1,182 @@
+#include "app/fiche.h"
+
+#include <gtest/gtest.h>
+
+#include "app/ident1.h"
+#include "app/programme.h"
+#include "design/style_principal.h"
+#include "support/programme_test.h"
+#include "ui/form.h"
+
+using testing_support::ProgrammeDeTest;
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+ protected:
+  MainWindow() {
+    t.dossier.write("ident.opt", "nomE=Boutique\r\n");
+    t.demarrer();
+  }
+  app::Tmain& main() { return t.p().main(); }
+  ProgrammeDeTest t;
+};
+
+}  // namespace
+
+TEST(Programme, CreatesEveryWindowOnceInOrderWithTheMainWindowFirst) {
+  ProgrammeDeTest t;
+  auto& p = t.creer();
+  const auto& forms = p.application().forms();
+  ASSERT_EQ(forms.size(), 47u);
+  EXPECT_EQ(forms.front()->className(), "Tmain");
+  EXPECT_EQ(forms[17]->className(), "Tvoir_menu1");
+  EXPECT_EQ(forms.back()->className(), "TstyleMDyn");
+  for (ui::Form* f : forms) {
+    EXPECT_FALSE(f->visible()) << f->className();
+    EXPECT_EQ(p.fenetre(f->className()), f);
+  }
+  EXPECT_EQ(p.main().colour(), 0x808080u);
+  EXPECT_EQ(p.main().caption(), "tarvio");
+}
+
+TEST_F(MainWindow, NavigationShowsTheRightWindowOrTab) {
+  struct Row {
+    const char* control;
+    const char* window;  // shown window, or nullptr
+    const char* tab;     // active tab afterwards, or nullptr
+  } rows[] = {
+      {"identB", "Tident", "fiche_produit"},
+      {"Indentification1", "Tident", "fiche_produit"},
+      {"Style1", "TstyleP", nullptr},
+      {"Conditionsdevente2", "Tcvente1", "cventeT"},
+      {"Conditionsdevente1", nullptr, "pub1"},
+      {"Pagedindex1", nullptr, "meta1"},
+      {"Ficheproduit1", nullptr, "fiche_produit"},
+      {"Impressiondesrfrences1", "Texport_ref", "fiche_produit"},
+      {"Calculhexa1", "Thexa1", nullptr},
+      {"Borga", "Torga", "fiche_produit"},
+      {"liste_produits", "Tlivre1", "fiche_produit"},
+      {"b_auteur", "Tauteurs", "fiche_produit"},
+      {"b_chanteur", "Tauteurs", "fiche_produit"},
+      {"BitBtn21", "Tcatal_ini", nullptr},
+      {"liensB", "Tliensm", nullptr},
+  };
+  for (const auto& row : rows) {
+    for (ui::Form* f : t.p().application().forms())
+      if (f != &main()) f->hide();
+    main().PageControl1.setActivePage(main().menus);
+    main().activate();
+    ui::Control* c = main().find(row.control);
+    ASSERT_NE(c, nullptr) << row.control;
+    c->setEnabled(true);
+    c->click();
+    if (row.window) {
+      EXPECT_TRUE(t.p().fenetre(row.window)->visible()) << row.control;
+      EXPECT_TRUE(t.p().fenetre(row.window)->active()) << row.control;
+    }
+    if (row.tab) {
+      EXPECT_EQ(main().PageControl1.activePage()->name(), row.tab) << row.control;
+    }
+  }
+  EXPECT_EQ(main().modeAuteurs, "2");
+  EXPECT_EQ(main().b_chanteur.caption(), "Chanteurs");
+  EXPECT_EQ(main().b_auteur.caption(), "Auteurs");
+}
+
+TEST_F(MainWindow, AdviceMessagesAndRefusals) {
+  main().bsauve.click();
+  main().pbP.click();
+  main().BitBtn24.click();
+  main().Modificationdesprix1.click();
+  main().tableau.setChecked(true);
+  main().liensB.click();
+  main().options.frames = "oui";
+  main().Lhtm.click();
+  auto m = t.dialogs.messages();
+  ASSERT_EQ(m.size(), 6u);
+  EXPECT_TRUE(m[0].starts_with("Nous conseillons de faire une sauvegarde régulière du répertoire COMPLET de Tarvio\r"));
+  EXPECT_TRUE(m[0].ends_with("Une autre solution est de zipper le répertoire avant de l'enregistrer.\r"));
+  EXPECT_TRUE(m[1].ends_with("zone Ordinateur local"));
+  EXPECT_EQ(m[3], "Aucune fiche disponible");
+  EXPECT_EQ(m[4], "Fonction uniquement en mode standard");
+  EXPECT_EQ(m[5], "Fonction non prévue avec une construction en frames [voir style]");
+}
+
+TEST_F(MainWindow, TheHelpLinksAndTheSheetPageOpenInTheBrowser) {
+  main().aideB.click();
+  main().FAQ1.click();
+  main().options.frames = "non";
+  main().Lhtm.setCaption("robes-0.htm");
+  main().Lhtm.click();
+  ASSERT_EQ(t.shell.opened.size(), 3u);
+  EXPECT_EQ(t.shell.opened[2], (t.dossier.path() / "ftp" / "robes-0.htm").string());
+}
+
+TEST_F(MainWindow, ImageImportRenamesAsksBeforeReplacingAndRereadsTheList) {
+  testing_support::TempFolder ailleurs;
+  ailleurs.write("Photo Été.JPG", "neuve");
+  t.dialogs.queueFile(ailleurs / "Photo Été.JPG");
+  main().BitBtn18.click();
+  EXPECT_EQ(t.dialogs.messages(), std::vector<std::string>{"Nom de l'image modifié en photo-ete"});
+  EXPECT_EQ(t.dossier.read("photo-ete.JPG"), "neuve");
+  EXPECT_EQ(main().listejpg.items(), std::vector<std::string>{"photo-ete.JPG"});
+
+  // Same name again: No keeps the old file.
+  ailleurs.write("Photo Été.JPG", "autre");
+  t.dialogs.clear();
+  t.dialogs.queueFile(ailleurs / "Photo Été.JPG");
+  t.dialogs.queueAnswer(ui::Answer::No);
+  main().BitBtn18.click();
+  EXPECT_EQ(t.dialogs.messages().back(), "Une image existe déjà sous ce nom. Désirez-vous la remplacer ?");
+  EXPECT_EQ(t.dossier.read("photo-ete.JPG"), "neuve");
+  t.dialogs.queueFile(ailleurs / "Photo Été.JPG");
+  t.dialogs.queueAnswer(ui::Answer::Yes);
+  main().BitBtn18.click();
+  EXPECT_EQ(t.dossier.read("photo-ete.JPG"), "autre");
+
+  // A name already plain is copied without a word; a missing source is reported.
+  t.dialogs.clear();
+  ailleurs.write("logoimg.gif", "gif");
+  t.dialogs.queueFile(ailleurs / "logoimg.gif");
+  main().BitBtn18.click();
+  EXPECT_TRUE(t.dialogs.messages().empty());
+  t.dialogs.queueFile(ailleurs / "absente.jpg");
+  main().BitBtn18.click();
+  ASSERT_EQ(t.dialogs.messages().size(), 1u);
+  EXPECT_TRUE(t.dialogs.messages()[0].starts_with("L'image n'a pas pu être copiée"));
+  EXPECT_TRUE(t.dialogs.allAnswersUsed());
+}
+
+TEST_F(MainWindow, EveryActivationMakesTheWorkingFoldersAndDropsTheOldHelpFile) {
+  t.dossier.write("aide.hlp", "x");
+  std::filesystem::remove_all(t.dossier / "vignettes");
+  t.p().ident().show();
+  main().activate();
+  EXPECT_FALSE(t.dossier.exists("aide.hlp"));
+  EXPECT_TRUE(t.dossier.exists("vignettes"));
+  EXPECT_TRUE(t.dossier.exists("vibdd"));
+  EXPECT_FALSE(main().etatB.visible());
+  t.dossier.write("etat.txt", "");
+  t.p().ident().show();
+  main().activate();
+  EXPECT_TRUE(main().etatB.visible());
+}
+
+TEST_F(MainWindow, AnOrderScriptNamedExactlyProPhpMarksTheAuthorLabel) {
+  for (const char* url : {"PRO.PHP", "pro.php"}) {
+    ProgrammeDeTest u;
+    u.creer();
+    u.p().styleP().url_cgi.setText(url);
+    u.p().main().show();
+    bool pro = std::string(url) == "pro.php";
+    EXPECT_EQ(u.p().main().panierPro, pro ? "oui" : "");
+    EXPECT_EQ(u.p().main().auteur_nom.font().bold, pro);
+  }
+}
+
+TEST_F(MainWindow, ClosingEndsTheProcessWithCodeFour) {
+  main().Quitter1.click();
+  EXPECT_TRUE(t.sortie.exited);
+  EXPECT_EQ(t.sortie.code, 4);
+}

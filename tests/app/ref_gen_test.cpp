@@ -1,0 +1,134 @@
+#include "app/ref_gen.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "app/fiche_produit.h"
+#include "support/temp_folder.h"
+
+using namespace app;
+using platform::DataFolder;
+using platform::LineList;
+using testing_support::TempFolder;
+
+TEST(EntreeRefGen, FormatAndParseOneLine) {
+  TEntreeRefGen e{"P1", "Livres", "Romans", "(w:1)Titre", "Hugo", "img.jpg"};
+  EXPECT_EQ(formaterEntreeRefGen(e), "P1#Livres#Romans#(w:1)Titre#Hugo#img.jpg");
+  EXPECT_EQ(lireEntreeRefGen(formaterEntreeRefGen(e)), e);
+  struct Cas {
+    const char* ligne;
+    std::optional<TEntreeRefGen> entree;
+  } cas[] = {
+      {"sans diese", std::nullopt},
+      {"P1#Livres", TEntreeRefGen{"P1", "Livres", "", "", "", ""}},
+      {"P1#####", TEntreeRefGen{"P1", "", "", "", "", ""}},
+      {" P1 #A#B#C#D#x#y.jpg", TEntreeRefGen{" P1 ", "A", "B", "C", "D", "x#y.jpg"}},
+  };
+  for (const auto& c : cas) EXPECT_EQ(lireEntreeRefGen(c.ligne), c.entree) << c.ligne;
+  EXPECT_EQ(cleRefGen("  P1 #x"), "P1");
+  EXPECT_EQ(cleRefGen("P1"), std::nullopt);
+}
+
+TEST(RefGen, FilterComparesTrimmedKeysExactly) {
+  LineList lignes{"P1#a", "p1#b", " P1 #c", "sans diese", "P10#d", "#vide"};
+  EXPECT_EQ(filtrerRefGen(lignes, "P1 "), (LineList{"p1#b", "P10#d", "#vide"}));
+  EXPECT_EQ(filtrerRefGen(lignes, ""), (LineList{"P1#a", "p1#b", " P1 #c", "P10#d"}));
+}
+
+// Two lines of the reference go, the one in other letter case stays, the new line ends the file.
+TEST(RefGen, ReplaceKeepsOtherKeysInOrderAndAppendsTheSheetLast) {
+  TempFolder dir;
+  DataFolder df(dir.path());
+  dir.write("ref.gen", "P1#A#a#t#x#\r\nQ#B#b#u#y#q.jpg\r\nvieille ligne\r\nP1 #A#a#t#x#\r\np1#C#c#v#z#\n");
+  remplacerEntreeRefGen(df, {"P1", "Livres", "Romans", "Titre", "Hugo", ""});
+  EXPECT_EQ(dir.read("ref.gen"), "Q#B#b#u#y#q.jpg\r\np1#C#c#v#z#\r\nP1#Livres#Romans#Titre#Hugo#\r\n");
+  remplacerEntreeRefGen(df, {"Q", "B", "b", "u", "y", "q.jpg"});
+  EXPECT_EQ(dir.read("ref.gen"), "p1#C#c#v#z#\r\nP1#Livres#Romans#Titre#Hugo#\r\nQ#B#b#u#y#q.jpg\r\n");
+  EXPECT_EQ(chargerRefGen(df).size(), 3u);
+}
+
+TEST(RefGen, ReplaceAndRemoveCreateTheFileWhenMissing) {
+  TempFolder dir;
+  DataFolder df(dir.path());
+  EXPECT_TRUE(chargerRefGen(df).empty());
+  retirerEntreeRefGen(df, "P1");
+  EXPECT_EQ(dir.read("ref.gen"), "");
+  remplacerEntreeRefGen(df, {"P1", "A", "a", "t", "x", "i.jpg"});
+  remplacerEntreeRefGen(df, {"P2", "A", "a", "t", "x", ""});
+  retirerEntreeRefGen(df, " P1");
+  EXPECT_EQ(dir.read("ref.gen"), "P2#A#a#t#x#\r\n");
+}
+
+TEST(RefGen, RebuildTakesFieldsFromEachSheetAsWritten) {
+  TempFolder dir;
+  DataFolder df(dir.path());
+  dir.write("b.ref", "reference=B\r\ncategorie= Livres \r\nmot_cle=Romans\r\ndescription=T1\r\n"
+                     "auteur=Hugo\r\nimage=b.jpg\r\nimage=b2.jpg\r\n");
+  dir.write("A.ref", "categorie=Disques\r\nreference=A-ref\r\nmot_cle=Rock\r\n");
+  dir.write("c.REF", "reference=C\r\nMot_cle=ignore\r\nsans egal\r\n");
+  dir.write("d.bak", "reference=D\r\n");
+  dir.write("ref.gen", "ancienne#ligne\r\n");
+  std::vector<std::pair<int, int>> progres;
+  reconstruireFichierRefGen(df, [&](int n, int total) { progres.emplace_back(n, total); });
+  EXPECT_EQ(dir.read("ref.gen"),
+            "A-ref#Disques#Rock###\r\nB# Livres #Romans#T1#Hugo#b2.jpg\r\nC#####\r\n");
+  EXPECT_EQ(progres, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+}
+
+TEST(RefGen, RebuildOfAFolderWithoutSheetsWritesAnEmptyIndex) {
+  TempFolder dir;
+  DataFolder df(dir.path());
+  dir.write("ref.gen", "P1#A#a#t#x#\r\n");
+  reconstruireFichierRefGen(df);
+  EXPECT_TRUE(dir.exists("ref.gen"));
+  EXPECT_EQ(dir.read("ref.gen"), "");
+}
+
+TEST(RefGen, RebuildStoppedByAnUnreadableSheetLeavesTheOldIndex) {
+  TempFolder dir;
+  DataFolder df(dir.path());
+  dir.write("a.ref", "reference=A\r\n");
+  dir.write("b.ref", "reference=B\r\n");
+  dir.write("ref.gen", "vieux#index\r\n");
+  auto perdre = [&](int n, int) {
+    if (n == 2) std::filesystem::remove(dir / "b.ref");
+  };
+  EXPECT_THROW(reconstruireFichierRefGen(df, perdre), platform::FileError);
+  EXPECT_EQ(dir.read("ref.gen"), "vieux#index\r\n");
+}
+
+// A large catalogue: the index work stays linear in the number of sheets and lines.
+TEST(RefGen, LargeCatalogueStaysFast) {
+  TempFolder dir;
+  DataFolder df(dir.path());
+  const int fiches = 1000;
+  for (int i = 0; i < fiches; ++i) {
+    TFicheProduit f;
+    f.reference = "R" + std::to_string(i);
+    f.categorie = "Cat" + std::to_string(i % 30);
+    f.mot_cle = "Theme" + std::to_string(i % 7);
+    f.description = "Titre " + std::to_string(i);
+    f.commentaires.assign(20, "Une ligne de commentaire assez longue pour peser un peu");
+    dir.write(nomFichierFiche(f.reference), ecrireFicheProduit(f).text());
+  }
+  auto debut = std::chrono::steady_clock::now();
+  reconstruireFichierRefGen(df);
+  auto reconstruction = std::chrono::steady_clock::now() - debut;
+  ASSERT_EQ(chargerRefGen(df).size(), static_cast<size_t>(fiches));
+
+  LineList gros;
+  for (int i = 0; i < 200000; ++i) gros.add("R" + std::to_string(i) + "#C#T#Titre#Auteur#img.jpg");
+  gros.save(dir / "ref.gen");
+  debut = std::chrono::steady_clock::now();
+  remplacerEntreeRefGen(df, {"R5", "C", "T", "Nouveau", "A", ""});
+  retirerEntreeRefGen(df, "R6");
+  auto remplacement = std::chrono::steady_clock::now() - debut;
+  auto index = chargerRefGen(df);
+  ASSERT_EQ(index.size(), 199999u);
+  EXPECT_EQ(index.back().titre, "Nouveau");
+
+  EXPECT_LT(reconstruction, std::chrono::seconds(10));
+  EXPECT_LT(remplacement, std::chrono::seconds(5));
+}

@@ -1,0 +1,415 @@
+#include "design/style_fiche.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/files.h"
+#include "support/temp_folder.h"
+
+using namespace design;
+using testing_support::TempFolder;
+
+namespace {
+
+// The file the writer makes from the built-in defaults, as the format defines it.
+const std::string kFichierDefauts =
+      "largeur_fiche=362\r\n"
+      "style_fiche=tableau\r\n"
+      "coul_titre=black\r\n"
+      "fond_titre=#fcefbc\r\n"
+      "police_titre=Verdana\r\n"
+      "gras_titre=oui\r\n"
+      "italique_titre=non\r\n"
+      "souligne_titre=non\r\n"
+      "taille_titre=13\r\n"
+      "aligne_titre=left\r\n"
+      "coul_auteur=#FF0000\r\n"
+      "police_auteur=Verdana\r\n"
+      "gras_auteur=oui\r\n"
+      "italique_auteur=non\r\n"
+      "souligne_auteur=non\r\n"
+      "taille_auteur=13\r\n"
+      "aligne_auteur=right\r\n"
+      "coul_comm=#000000\r\n"
+      "fond=#FFFFFF\r\n"
+      "police_comm=Verdana\r\n"
+      "gras_comm=non\r\n"
+      "italique_comm=non\r\n"
+      "souligne_comm=non\r\n"
+      "taille_comm=13\r\n"
+      "aligne_comm=left\r\n"
+      "aligne_image=left\r\n"
+      "coul_ref=#1781B3\r\n"
+      "police_ref=Verdana\r\n"
+      "gras_ref=non\r\n"
+      "italique_ref=non\r\n"
+      "souligne_ref=non\r\n"
+      "taille_ref=10\r\n"
+      "coul_titres=#000000\r\n"
+      "fond_titres=#F9F8FF\r\n"
+      "police_titres=Verdana\r\n"
+      "gras_titres=non\r\n"
+      "italique_titres=non\r\n"
+      "souligne_titres=non\r\n"
+      "taille_titres=10\r\n"
+      "aligne_titres=center\r\n"
+      "coul_prix=#008000\r\n"
+      "fond_bas=#ffffff\r\n"
+      "police_prix=Verdana\r\n"
+      "gras_prix=oui\r\n"
+      "italique_prix=non\r\n"
+      "souligne_prix=non\r\n"
+      "taille_prix=13\r\n"
+      "aligne_prix=justify\r\n"
+      "coul_type=\r\n"
+      "police_type=Verdana\r\n"
+      "gras_type=oui\r\n"
+      "italique_type=non\r\n"
+      "souligne_type=non\r\n"
+      "taille_type=13\r\n"
+      "coul_trait=#1781B3\r\n"
+      "coul_liens=\r\n"
+      "encadrement_style=carre\r\n"
+      "quantite_style=\r\n"
+      "position_texte=horizontal\r\n"
+      "type1=Poche\r\n"
+      "type2=Relié\r\n"
+      "type3=\r\n"
+      "type_prix=image\r\n"
+      "bouton_jc=bt007.gif\r\n"
+      "bouton_type1=bt007.gif\r\n"
+      "bouton_type2=bt007.gif\r\n"
+      "bouton_type3=bt007.gif\r\n"
+      "texte_jc=Je Commande\r\n"
+      "texte_type1=Je Commande\r\n"
+      "texte_type2=Je Commande\r\n"
+      "texte_type3=Je Commande\r\n"
+      "coul_jc=\r\n"
+      "fond_jc=\r\n"
+      "police_jc=Verdana\r\n"
+      "gras_jc=oui\r\n"
+      "italique_jc=non\r\n"
+      "souligne_jc=oui\r\n"
+      "taille_jc=13\r\n"
+      "aligne_jc=right\r\n"
+      "coul_pre=#000000\r\n"
+      "police_pre=Verdana\r\n"
+      "gras_pre=non\r\n"
+      "italique_pre=non\r\n"
+      "souligne_pre=non\r\n"
+      "taille_pre=13\r\n"
+    ;
+
+TStyleFiche charger(const TempFolder& dossier, CascadeStyle cascade = {}) {
+  TStyleFiche style;
+  chargerStyleFiche(style, platform::DataFolder(dossier.path()), cascade);
+  return style;
+}
+
+std::string champ(const TStyleFiche& style, std::string_view cle) {
+  for (const auto& c : clesStyleFiche())
+    if (cle == c.cle) return style.*c.champ;
+  ADD_FAILURE() << "clé inconnue " << cle;
+  return {};
+}
+
+std::vector<std::string> fichiersTyp(const TempFolder& dossier) {
+  return platform::listFiles(dossier.path(), "*.typ");
+}
+
+}  // namespace
+
+TEST(StyleFicheFichier, DefaultsWrittenInFileOrderWithCrLf) {
+  TempFolder dossier;
+  TStyleFiche style = charger(dossier);
+  style.style_fiche = "tableau";
+  style.type1 = "Poche";
+  style.type2 = "Relié";
+  style.type3 = "";
+  EXPECT_EQ(lignesStyleFiche(style).text(), kFichierDefauts);
+
+  SauvegardeStyle sauvegarde{Portee::Defaut, "", "defaut", {}, '-'};
+  sauverStyleFiche(style, platform::DataFolder(dossier.path()), sauvegarde);
+  EXPECT_EQ(dossier.read("defaut.typ"), kFichierDefauts);
+}
+
+TEST(StyleFicheFichier, KeyTableHasEightyFiveKeysOfWhichFourAreWriteOnly) {
+  auto cles = clesStyleFiche();
+  ASSERT_EQ(cles.size(), 85u);
+  std::vector<std::string> ecritesSeulement;
+  for (const auto& c : cles)
+    if (!c.defaut) ecritesSeulement.push_back(c.cle);
+  EXPECT_EQ(ecritesSeulement,
+            (std::vector<std::string>{"style_fiche", "type1", "type2", "type3"}));
+  // Every field of the record has its own key.
+  TStyleFiche style;
+  for (const auto& c : cles) style.*c.champ = c.cle;
+  for (const auto& c : cles) EXPECT_EQ(style.*c.champ, c.cle);
+}
+
+TEST(StyleFicheChargement, NoFileGivesTheDefaultsAndLeavesWriteOnlyFields) {
+  TempFolder dossier;
+  TStyleFiche style;
+  for (const auto& c : clesStyleFiche()) style.*c.champ = "avant";
+  chargerStyleFiche(style, platform::DataFolder(dossier.path()), {"Livres_Poche", "R1", "", {}});
+  EXPECT_EQ(style.coul_titre, "black");
+  EXPECT_EQ(style.fond_titre, "#fcefbc");
+  EXPECT_EQ(style.largeur_fiche, "362");
+  EXPECT_EQ(style.encadrement_style, "carre");
+  for (const char* vide : {"coul_type", "coul_liens", "quantite_style", "coul_jc", "fond_jc"})
+    EXPECT_EQ(champ(style, vide), "") << vide;
+  for (const char* garde : {"style_fiche", "type1", "type2", "type3"})
+    EXPECT_EQ(champ(style, garde), "avant") << garde;
+}
+
+TEST(StyleFicheChargement, EachStepOfTheCascadeOverridesTheEarlierOnes) {
+  TempFolder dossier;
+  dossier.write("defaut.typ",
+                "coul_titre=#000001\r\nfond_titre=#000001\r\ncoul_auteur=#000001\r\n"
+                "coul_comm=#000001\r\ncoul_ref=#000001\r\ncoul_prix=#000001\r\n");
+  dossier.write("Livres_Poche.typ",
+                "fond_titre=#000002\r\ncoul_auteur=#000002\r\ncoul_comm=#000002\r\n"
+                "coul_ref=#000002\r\ncoul_prix=#000002\r\n");
+  dossier.write("R1.typ", "coul_auteur=#000003\r\ncoul_comm=#000003\r\ncoul_ref=#000003\r\n"
+                          "coul_prix=#000003\r\n");
+  dossier.write("Livres_Romans.typ", "coul_comm=#000004\r\ncoul_ref=#000004\r\ncoul_prix=#000004\r\n");
+  dossier.write("modeles/bleu.mdl", "coul_ref=#000005\r\ncoul_prix=#000005\r\n");
+
+  struct Case {
+    const char* nom;
+    CascadeStyle cascade;
+    const char* attendus[6];  // coul_titre, fond_titre, coul_auteur, coul_comm, coul_ref, coul_prix
+  } cases[] = {
+      {"défaut seul", {"Autre_Theme", "R9", "", {}},
+       {"#000001", "#000001", "#000001", "#000001", "#000001", "#000001"}},
+      {"thème", {"Livres_Poche", "R9", "", {}},
+       {"#000001", "#000002", "#000002", "#000002", "#000002", "#000002"}},
+      {"fiche", {"Livres_Poche", "R1", "", {}},
+       {"#000001", "#000002", "#000003", "#000003", "#000003", "#000003"}},
+      // the imposed theme comes after the sheet's own file
+      {"thème imposé", {"Livres_Poche", "R1", "Livres_Romans", {}},
+       {"#000001", "#000002", "#000003", "#000004", "#000004", "#000004"}},
+      {"modèle", {"Livres_Poche", "R1", "Livres_Romans", dossier / "modeles/bleu.mdl"},
+       {"#000001", "#000002", "#000003", "#000004", "#000005", "#000005"}},
+      {"modèle absent", {"Livres_Poche", "R1", "", dossier / "modeles/absent.mdl"},
+       {"#000001", "#000002", "#000003", "#000003", "#000003", "#000003"}},
+  };
+  for (const auto& c : cases) {
+    TStyleFiche s = charger(dossier, c.cascade);
+    const std::string obtenus[6] = {s.coul_titre, s.fond_titre, s.coul_auteur,
+                                    s.coul_comm,  s.coul_ref,   s.coul_prix};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(obtenus[i], c.attendus[i]) << c.nom << " #" << i;
+  }
+}
+
+TEST(StyleFicheChargement, LineRules) {
+  TempFolder dossier;
+  dossier.write("defaut.typ",
+                "coul_titre=#123456\r\n"
+                "police_titre=Arial\r\n"
+                "largeur_fiche=400\r\n"
+                "taille_titre=12\r\n"
+                "aligne_titre=center\r\n");
+  dossier.write("Livres_Poche.typ",
+                "coul_titre=\r\n"                       // empty: keeps the default file's colour
+                "Police_titre=Times\r\n"                // other letter case: not a key
+                "largeur_fiche =500\r\n"                // blank in the key: not a key
+                "texte_jc=Acheter = vite\r\n"           // only the first \"=\" splits
+                "police_comm= Times \r\n"               // the value is kept untrimmed
+                "sans egal\r\n"
+                "inconnue=1\r\n"
+                "taille_titre=14\n"                     // LF alone, a later line wins
+                "taille_titre=15\n"
+                "aligne_titre=right");                  // no final line end
+  TStyleFiche s = charger(dossier, {"Livres_Poche", "", "", {}});
+  EXPECT_EQ(s.coul_titre, "#123456");
+  EXPECT_EQ(s.police_titre, "Arial");
+  EXPECT_EQ(s.largeur_fiche, "400");
+  EXPECT_EQ(s.texte_jc, "Acheter = vite");
+  EXPECT_EQ(s.police_comm, " Times ");
+  EXPECT_EQ(s.taille_titre, "15");
+  EXPECT_EQ(s.aligne_titre, "right");
+}
+
+TEST(StyleFicheChargement, WriteOnlyKeysInAFileHaveNoEffect) {
+  TempFolder dossier;
+  dossier.write("defaut.typ", "style_fiche=tableau\r\ntype1=X\r\ntype2=Y\r\ntype3=Z\r\n");
+  TStyleFiche style;
+  style.type1 = "Poche";
+  chargerStyleFiche(style, platform::DataFolder(dossier.path()), {});
+  EXPECT_EQ(style.style_fiche, "");
+  EXPECT_EQ(style.type1, "Poche");
+  EXPECT_EQ(style.type2, "");
+  EXPECT_EQ(style.type3, "");
+}
+
+TEST(StyleFicheChargement, EmptyNamesReadTheBareExtensionFile) {
+  TempFolder dossier;
+  dossier.write(".typ", "coul_titre=#ABCDEF\r\n");
+  EXPECT_EQ(charger(dossier, {"", "", "", {}}).coul_titre, "#ABCDEF");
+}
+
+TEST(StyleFicheChargement, NamesFoundWithoutRegardToCaseAndNeverOutsideTheFolder) {
+  TempFolder dossier;
+  dossier.write("sous/LIVRES_POCHE.TYP", "coul_titre=#ABCDEF\r\n");
+  dossier.write("sous/DEFAUT.TYP", "coul_prix=#000001\r\n");
+  TStyleFiche style;
+  chargerStyleFiche(style, platform::DataFolder(dossier / "sous"), {"Livres_Poche", "", "", {}});
+  EXPECT_EQ(style.coul_titre, "#ABCDEF");
+  EXPECT_EQ(style.coul_prix, "#000001");
+
+  dossier.write("dehors.typ", "coul_titre=#FFFFFF\r\n");
+  chargerStyleFiche(style, platform::DataFolder(dossier / "sous"), {"../dehors", "", "", {}});
+  EXPECT_EQ(style.coul_titre, "black");
+}
+
+TEST(StyleFicheSauvegarde, RoundTripKeepsTheLoadedFields) {
+  TempFolder dossier;
+  platform::DataFolder data(dossier.path());
+  TStyleFiche ecrit;
+  mettreDefautsStyleFiche(ecrit);
+  int n = 0;
+  for (const auto& c : clesStyleFiche()) ecrit.*c.champ = "v" + std::to_string(n++) + "=é";
+  ecrit.encadrement_style = "rond";
+  ecrit.fond_titre = "#102030";
+  SauvegardeStyle sauvegarde{Portee::FicheSeule, "R1", "R1", {}, '-'};
+  sauverStyleFiche(ecrit, data, sauvegarde);
+
+  TStyleFiche lu;
+  chargerStyleFiche(lu, data, {"", "R1", "", {}});
+  for (const auto& c : clesStyleFiche()) {
+    if (c.defaut)
+      EXPECT_EQ(lu.*c.champ, ecrit.*c.champ) << c.cle;
+    else
+      EXPECT_EQ(lu.*c.champ, "") << c.cle;
+  }
+}
+
+TEST(StyleFicheSauvegarde, ScopesWriteTheirFileAndDropWhatTheySupersede) {
+  struct Case {
+    Portee portee;
+    const char* nomCadre;
+    std::vector<std::string> restants;
+  } cases[] = {
+      {Portee::Theme, "Livres_Poche", {"defaut.typ", "Livres_Poche.typ", "R2.typ"}},
+      {Portee::FicheSeule, "R1", {"defaut.typ", "Livres_Poche.typ", "R1.typ", "R2.typ"}},
+      {Portee::Defaut, "defaut", {"defaut.typ", "Livres_Poche.typ", "R1.typ", "R2.typ"}},
+      {Portee::Toutes, "Livres_Poche", {"defaut.typ"}},
+  };
+  for (const auto& c : cases) {
+    TempFolder dossier;
+    for (const char* nom : {"defaut.typ", "Livres_Poche.typ", "R1.typ", "R2.typ"})
+      dossier.write(nom, "coul_titre=#000001\r\n");
+    dossier.write("modeles/m.mdl", "coul_titre=#000001\r\n");
+    dossier.write("modeles/x.typ", "coul_titre=#000001\r\n");
+    TStyleFiche style;
+    mettreDefautsStyleFiche(style);
+    style.coul_titre = "#00FF00";
+    SauvegardeStyle sauvegarde{c.portee, "R1", c.nomCadre, {}, '-'};
+    sauverStyleFiche(style, platform::DataFolder(dossier.path()), sauvegarde);
+    int portee = static_cast<int>(c.portee);
+    EXPECT_EQ(fichiersTyp(dossier), c.restants) << portee;
+    const std::string attendu = c.portee == Portee::Toutes ? "defaut" : c.nomCadre;
+    EXPECT_EQ(sauvegarde.nomCadre, attendu) << portee;
+    EXPECT_EQ(charger(dossier, {"", attendu, "", {}}).coul_titre, "#00FF00") << portee;
+    EXPECT_TRUE(dossier.exists("modeles/m.mdl"));
+    EXPECT_TRUE(dossier.exists("modeles/x.typ"));
+  }
+}
+
+TEST(StyleFicheSauvegarde, ThemeScopeLetsTheSheetFallBackToItsTheme) {
+  TempFolder dossier;
+  platform::DataFolder data(dossier.path());
+  dossier.write("R1.typ", "coul_titre=#000003\r\n");
+  CascadeStyle cascade{"Livres_Poche", "R1", "", {}};
+  TStyleFiche style = charger(dossier, cascade);
+  EXPECT_EQ(style.coul_titre, "#000003");
+  style.coul_titre = "#000002";
+  SauvegardeStyle sauvegarde{Portee::Theme, "R1", "Livres_Poche", {}, '-'};
+  sauverStyleFiche(style, data, sauvegarde);
+  EXPECT_FALSE(dossier.exists("R1.typ"));
+  style.coul_titre = "";
+  EXPECT_EQ(charger(dossier, cascade).coul_titre, "#000002");
+}
+
+TEST(StyleFicheSauvegarde, ModelSaveWritesTheModelAndKeepsTheScopeFile) {
+  TempFolder dossier;
+  platform::DataFolder data(dossier.path());
+  dossier.write("R1.typ", "coul_titre=#000003\r\n");
+  TStyleFiche style;
+  mettreDefautsStyleFiche(style);
+  style.coul_titre = "#00FF00";
+  // "Ajouter Modèle" with the scope "Toutes": a normal save, then the model.
+  SauvegardeStyle sauvegarde{Portee::Toutes, "R1", "R1", {}, '-'};
+  sauverStyleFiche(style, data, sauvegarde);
+  sauvegarde.modele = dossier / "modeles/vert.mdl";
+  std::filesystem::create_directories(dossier / "modeles");
+  sauverStyleFiche(style, data, sauvegarde);
+  EXPECT_EQ(fichiersTyp(dossier), (std::vector<std::string>{"defaut.typ"}));
+  EXPECT_EQ(dossier.read("modeles/vert.mdl"), dossier.read("defaut.typ"));
+  EXPECT_EQ(charger(dossier, {"", "", "", dossier / "modeles/vert.mdl"}).coul_titre, "#00FF00");
+  // the corners keep the style's name, not the model's
+  EXPECT_TRUE(dossier.exists("defaut_hg.gif"));
+  EXPECT_FALSE(dossier.exists("vert_hg.gif"));
+}
+
+TEST(StyleFicheSauvegarde, FailedWriteDeletesNothing) {
+  TempFolder dossier;
+  for (const char* nom : {"Livres_Poche.typ", "R1.typ"}) dossier.write(nom, "coul_titre=#000001\r\n");
+  std::filesystem::create_directories(dossier / "defaut.typ");  // the target cannot be replaced
+  TStyleFiche style;
+  mettreDefautsStyleFiche(style);
+  SauvegardeStyle sauvegarde{Portee::Toutes, "R1", "", {}, '-'};
+  EXPECT_THROW(sauverStyleFiche(style, platform::DataFolder(dossier.path()), sauvegarde),
+               platform::FileError);
+  EXPECT_EQ(fichiersTyp(dossier), (std::vector<std::string>{"Livres_Poche.typ", "R1.typ"}));
+  EXPECT_FALSE(dossier.exists("defaut_hg.gif"));
+}
+
+TEST(StyleFicheSauvegarde, ScopeWithoutANameIsRefused) {
+  for (Portee portee : {Portee::Theme, Portee::FicheSeule}) {
+    TempFolder dossier;
+    dossier.write("R1.typ", "coul_titre=#000003\r\n");
+    TStyleFiche style;
+    mettreDefautsStyleFiche(style);
+    SauvegardeStyle sauvegarde{portee, "R1", nomCadrePourPortee(portee, "", "", "defaut"), {}, '-'};
+    try {
+      sauverStyleFiche(style, platform::DataFolder(dossier.path()), sauvegarde);
+      ADD_FAILURE() << "saved without a name";
+    } catch (const platform::FileError& e) {
+      EXPECT_STREQ(e.what(), kStyleSansNom);
+    }
+    EXPECT_EQ(fichiersTyp(dossier), (std::vector<std::string>{"R1.typ"}));
+    EXPECT_EQ(platform::listFiles(dossier.path(), "*.gif").size(), 0u);
+  }
+}
+
+TEST(StyleFicheSauvegarde, CornerImagesNamedAfterTheStyleThroughTheUrlName) {
+  TempFolder dossier;
+  TStyleFiche style;
+  mettreDefautsStyleFiche(style);
+  SauvegardeStyle sauvegarde{Portee::Theme, "R1", "Livres_Poésie", {}, '-'};
+  sauverStyleFiche(style, platform::DataFolder(dossier.path()), sauvegarde);
+  EXPECT_TRUE(dossier.exists("Livres_Poésie.typ"));
+  EXPECT_EQ(platform::listFiles(dossier.path(), "*.gif"),
+            (std::vector<std::string>{"livres-poesie_bd.gif", "livres-poesie_bg.gif",
+                                      "livres-poesie_hd.gif", "livres-poesie_hg.gif"}));
+}
+
+TEST(StyleFicheSauvegarde, LineBreakInAValueCannotAddLines) {
+  TStyleFiche style;
+  mettreDefautsStyleFiche(style);
+  style.texte_jc = "Je\r\ncoul_titre=#FF0000";
+  auto lignes = lignesStyleFiche(style);
+  ASSERT_EQ(lignes.size(), 85u);
+  EXPECT_EQ(lignes[67], "texte_jc=Je  coul_titre=#FF0000");
+}
+
+TEST(NomCadrePourPortee, ScopeGivesTheStyleName) {
+  EXPECT_EQ(nomCadrePourPortee(Portee::Theme, "Livres_Poche", "R1", "x"), "Livres_Poche");
+  EXPECT_EQ(nomCadrePourPortee(Portee::FicheSeule, "Livres_Poche", "R1", "x"), "R1");
+  EXPECT_EQ(nomCadrePourPortee(Portee::Defaut, "Livres_Poche", "R1", "x"), "defaut");
+  EXPECT_EQ(nomCadrePourPortee(Portee::Toutes, "Livres_Poche", "R1", "x"), "x");
+}
