@@ -1,0 +1,469 @@
+#include "platform/ftp.h"
+
+#include "platform/files.h"
+
+#include <curl/curl.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <random>
+#include <string_view>
+#include <thread>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+constexpr long kConnectTimeoutSeconds = 15;
+// A transfer or a reply that makes no progress for this long is given up.
+constexpr long kStallSeconds = 60;
+// Closing waits this long at most for the server's answer to QUIT.
+constexpr long kQuitSeconds = 5;
+constexpr auto kIdleEvery = std::chrono::milliseconds(50);
+
+void initCurl() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+// Names go into the URL byte for byte (escaped); a control byte would end the FTP command line
+// and a "/" would leave the folder.
+bool validName(std::string_view name) {
+  if (name.empty()) return false;
+  for (char c : name) {
+    auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte == 127 || c == '/') return false;
+  }
+  return true;
+}
+
+bool validHost(std::string_view host) {
+  if (host.empty()) return false;
+  for (char c : host) {
+    auto byte = static_cast<unsigned char>(c);
+    if (byte <= 32 || byte >= 127 || c == '/' || c == '@' || c == '?' || c == '#' || c == '\\')
+      return false;
+  }
+  return true;
+}
+
+// Errors after which the control connection is gone.
+bool connectionLost(CURLcode code) {
+  switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_LOGIN_DENIED:
+    case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+    case CURLE_FTP_WEIRD_SERVER_REPLY:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Every byte but letters, digits and "-._~" as %XX: blanks, "#", "%" and Windows-1252 letters
+// reach the server as the bytes they are.
+std::string escaped(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (char c : text) {
+    auto byte = static_cast<unsigned char>(c);
+    if ((byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+        c == '-' || c == '.' || c == '_' || c == '~') {
+      out += c;
+    } else {
+      out += '%';
+      out += kHex[byte >> 4];
+      out += kHex[byte & 15];
+    }
+  }
+  return out;
+}
+
+std::vector<std::string> splitPath(std::string_view path) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (size_t slash; (slash = path.find('/', start)) != std::string_view::npos; start = slash + 1)
+    parts.emplace_back(path.substr(start, slash - start));
+  parts.emplace_back(path.substr(start));
+  return parts;
+}
+
+size_t discard(char*, size_t size, size_t count, void*) { return size * count; }
+
+size_t appendText(char* data, size_t size, size_t count, void* user) {
+  static_cast<std::string*>(user)->append(data, size * count);
+  return size * count;
+}
+
+int progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  return static_cast<std::atomic<bool>*>(user)->load() ? 1 : 0;
+}
+
+size_t readSource(char* buffer, size_t size, size_t count, void* user) {
+  auto* source = static_cast<std::FILE*>(user);
+  size_t n = std::fread(buffer, 1, size * count, source);
+  if (n == 0 && std::ferror(source)) return CURL_READFUNC_ABORT;
+  return n;
+}
+
+}  // namespace
+
+struct FtpSession::Impl {
+  CURL* easy = nullptr;
+  char errorBuffer[CURL_ERROR_SIZE] = {};
+  std::atomic<bool> abort{false};  // read by the library's progress callback on the worker
+};
+
+struct FtpSession::Transfer {
+  enum class Kind { Probe, List, Put, Get };
+  Kind kind = Kind::Probe;
+  std::string url;
+  std::string* text = nullptr;  // List
+  std::FILE* source = nullptr;  // Put
+  curl_off_t sourceSize = 0;
+  int sink = -1;  // Get
+  bool sinkFailed = false;
+
+  static size_t write(char* data, size_t size, size_t count, void* user) {
+    auto* transfer = static_cast<Transfer*>(user);
+    size_t total = size * count;
+    while (total > 0) {
+      ssize_t n = ::write(transfer->sink, data, total);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        transfer->sinkFailed = true;
+        return 0;
+      }
+      data += n;
+      total -= static_cast<size_t>(n);
+    }
+    return size * count;
+  }
+};
+
+FtpSession::FtpSession() : impl_(std::make_unique<Impl>()) {}
+
+FtpSession::~FtpSession() { closeHandles(false); }
+
+void FtpSession::setIdle(std::function<void()> idle) { idle_ = std::move(idle); }
+
+bool FtpSession::connected() const { return connected_; }
+
+void FtpSession::fail(std::string message) { lastError_ = std::move(message); }
+
+void FtpSession::closeHandles(bool keepWindowsAlive) {
+  CURL* easy = std::exchange(impl_->easy, nullptr);
+  if (!easy) return;
+  // The cleanup says QUIT and waits for the answer.
+  curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, kQuitSeconds);
+  if (keepWindowsAlive) {
+    waitFor([easy] { curl_easy_cleanup(easy); });
+    abortRequested_ = false;
+  } else {
+    curl_easy_cleanup(easy);
+  }
+}
+
+// The library blocks in places (connecting, waiting for the final reply of a transfer), so the
+// work runs on a worker thread while this thread keeps calling the idle function.
+void FtpSession::waitFor(const std::function<void()>& work) {
+  busy_ = true;
+  impl_->abort = false;
+  std::mutex mutex;
+  std::condition_variable finished;
+  bool done = false;
+  std::thread worker([&] {
+    work();
+    std::lock_guard lock(mutex);
+    done = true;
+    finished.notify_one();
+  });
+  try {
+    std::unique_lock lock(mutex);
+    while (!finished.wait_for(lock, kIdleEvery, [&] { return done; })) {
+      lock.unlock();
+      if (idle_) idle_();
+      if (abortRequested_) impl_->abort = true;
+      lock.lock();
+    }
+  } catch (...) {
+    impl_->abort = true;
+    worker.join();
+    busy_ = false;
+    throw;
+  }
+  worker.join();
+  busy_ = false;
+}
+
+void FtpSession::disconnect() {
+  connected_ = false;
+  folder_.clear();
+  absolute_ = false;
+  // From inside the idle function: the running operation stops and closes the handles itself.
+  if (busy_) {
+    abortRequested_ = true;
+    return;
+  }
+  closeHandles();
+}
+
+bool FtpSession::ready(const char* operation) {
+  if (busy_) {
+    fail(std::string("Une opération FTP est déjà en cours (") + operation + ")");
+    return false;
+  }
+  if (!connected_) {
+    fail(std::string("Pas de connexion FTP (") + operation + ")");
+    return false;
+  }
+  return true;
+}
+
+std::string FtpSession::folderUrl(const std::vector<std::string>& segments, bool absolute) const {
+  // "%2F" makes the first CWD go to the root instead of staying under the login folder.
+  std::string url = baseUrl_ + (absolute ? "%2F/" : "");
+  for (const auto& segment : segments) url += escaped(segment) + "/";
+  return url;
+}
+
+bool FtpSession::connect(const std::string& host, int port, const std::string& user,
+                         const std::string& password) {
+  if (busy_) {
+    fail("Une opération FTP est déjà en cours (connexion)");
+    return false;
+  }
+  disconnect();
+  if (!validHost(host)) {
+    fail("Nom de serveur FTP invalide : \"" + host + "\"");
+    return false;
+  }
+  if (port <= 0 || port > 65535) {
+    fail("Port FTP invalide : " + std::to_string(port));
+    return false;
+  }
+  initCurl();
+  impl_->easy = curl_easy_init();
+  if (!impl_->easy) {
+    fail("Impossible d'initialiser le client FTP");
+    return false;
+  }
+  bool literalIpv6 = host.find(':') != std::string::npos && host.front() != '[';
+  baseUrl_ = "ftp://" + (literalIpv6 ? "[" + host + "]" : host) + ":" + std::to_string(port) + "/";
+
+  CURL* easy = impl_->easy;
+  curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, impl_->errorBuffer);
+  curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp");
+  curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+  // The control connection sits idle during a long transfer; keep routers from dropping it.
+  curl_easy_setopt(easy, CURLOPT_TCP_KEEPALIVE, 1L);
+  // Given apart from the URL, so that any byte of them goes through unescaped.
+  curl_easy_setopt(easy, CURLOPT_USERNAME, user.c_str());
+  curl_easy_setopt(easy, CURLOPT_PASSWORD, password.c_str());
+  curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+  curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, kStallSeconds);
+  curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
+  curl_easy_setopt(easy, CURLOPT_TRANSFERTEXT, 0L);
+  curl_easy_setopt(easy, CURLOPT_FTP_CREATE_MISSING_DIRS, 0L);
+  curl_easy_setopt(easy, CURLOPT_APPEND, 0L);
+  curl_easy_setopt(easy, CURLOPT_DIRLISTONLY, 0L);
+  curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, progress);
+  curl_easy_setopt(easy, CURLOPT_XFERINFODATA, &impl_->abort);
+
+  Transfer login;
+  login.url = baseUrl_;
+  if (!run(login)) {
+    closeHandles();
+    return false;
+  }
+  connected_ = true;
+  // Keep the login folder's path when the server told it, so currentFolder() is absolute.
+  char* entry = nullptr;
+  if (curl_easy_getinfo(easy, CURLINFO_FTP_ENTRY_PATH, &entry) == CURLE_OK && entry &&
+      entry[0] == '/') {
+    absolute_ = true;
+    for (auto& segment : splitPath(entry)) {
+      if (!segment.empty()) folder_.push_back(std::move(segment));
+    }
+  }
+  return true;
+}
+
+bool FtpSession::changeFolder(const std::string& folder) {
+  if (!ready("changement de dossier")) return false;
+  bool absolute = absolute_;
+  std::vector<std::string> segments = folder_;
+  if (!folder.empty() && folder.front() == '/') {
+    absolute = true;
+    segments.clear();
+  }
+  for (auto& segment : splitPath(folder)) {
+    if (segment.empty() || segment == ".") continue;
+    if (segment == "..") {
+      if (!segments.empty() && segments.back() != "..") {
+        segments.pop_back();
+      } else if (!absolute) {
+        segments.push_back(segment);  // above a login folder whose path the server kept to itself
+      }
+      continue;
+    }
+    if (!validName(segment)) {
+      fail("Nom de dossier distant invalide : \"" + folder + "\"");
+      return false;
+    }
+    segments.push_back(std::move(segment));
+  }
+  Transfer probe;  // no transfer: curl only changes folder, which fails when it is missing
+  probe.url = folderUrl(segments, absolute);
+  if (!run(probe)) return false;
+  absolute_ = absolute;
+  folder_ = std::move(segments);
+  return true;
+}
+
+std::string FtpSession::currentFolder() const {
+  std::string path = absolute_ ? "/" : "";
+  for (size_t i = 0; i < folder_.size(); ++i) {
+    if (i > 0) path += '/';
+    path += folder_[i];
+  }
+  return path;
+}
+
+std::optional<std::vector<std::string>> FtpSession::list() {
+  if (!ready("liste")) return std::nullopt;
+  std::string text;
+  Transfer listing;
+  listing.kind = Transfer::Kind::List;
+  listing.url = folderUrl(folder_, absolute_);
+  listing.text = &text;
+  if (!run(listing)) return std::nullopt;
+  std::vector<std::string> lines;
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    if (end == std::string_view::npos) break;
+    rest.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+bool FtpSession::put(const std::filesystem::path& local, const std::string& remoteName) {
+  if (!ready("envoi")) return false;
+  if (!validName(remoteName)) {
+    fail("Nom de fichier distant invalide : \"" + remoteName + "\"");
+    return false;
+  }
+  std::filesystem::path source = resolvePath(local);
+  std::FILE* file = std::fopen(source.c_str(), "rb");
+  struct stat info {};
+  if (!file || ::fstat(::fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (file) std::fclose(file);
+    fail("Impossible de lire le fichier " + local.string());
+    return false;
+  }
+  Transfer upload;
+  upload.kind = Transfer::Kind::Put;
+  upload.url = folderUrl(folder_, absolute_) + escaped(remoteName);
+  upload.source = file;
+  upload.sourceSize = info.st_size;
+  bool ok = run(upload);
+  bool readFailed = std::ferror(file);
+  std::fclose(file);
+  if (!ok && readFailed) fail("Impossible de lire le fichier " + local.string());
+  return ok;
+}
+
+bool FtpSession::get(const std::string& remoteName, const std::filesystem::path& local) {
+  if (!ready("réception")) return false;
+  if (!validName(remoteName)) {
+    fail("Nom de fichier distant invalide : \"" + remoteName + "\"");
+    return false;
+  }
+  // A temporary file beside the target, renamed over it only once the whole file has arrived.
+  std::filesystem::path target = resolvePath(local);
+  std::filesystem::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+  static thread_local std::mt19937 random{std::random_device{}()};
+  std::filesystem::path temp =
+      folder / ("." + target.filename().string() + ".part" + std::to_string(random()));
+  Transfer download;
+  download.kind = Transfer::Kind::Get;
+  download.url = folderUrl(folder_, absolute_) + escaped(remoteName);
+  download.sink = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (download.sink < 0) {
+    fail("Impossible d'écrire le fichier " + local.string());
+    return false;
+  }
+  bool ok = run(download);
+  bool written = !download.sinkFailed && ::fsync(download.sink) == 0;
+  written = ::close(download.sink) == 0 && written;
+  if (ok && written) written = ::rename(temp.c_str(), target.c_str()) == 0;
+  if (ok && written) return true;
+  ::unlink(temp.c_str());
+  if (download.sinkFailed || (ok && !written)) fail("Impossible d'écrire le fichier " + local.string());
+  return false;
+}
+
+bool FtpSession::run(Transfer& transfer) {
+  CURL* easy = impl_->easy;
+  impl_->errorBuffer[0] = '\0';
+  curl_easy_setopt(easy, CURLOPT_URL, transfer.url.c_str());
+  curl_easy_setopt(easy, CURLOPT_NOBODY, transfer.kind == Transfer::Kind::Probe ? 1L : 0L);
+  curl_easy_setopt(easy, CURLOPT_UPLOAD, transfer.kind == Transfer::Kind::Put ? 1L : 0L);
+  curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, discard);
+  curl_easy_setopt(easy, CURLOPT_WRITEDATA, nullptr);
+  curl_easy_setopt(easy, CURLOPT_READFUNCTION, nullptr);
+  curl_easy_setopt(easy, CURLOPT_READDATA, nullptr);
+  curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, curl_off_t{-1});
+  if (transfer.kind == Transfer::Kind::List) {
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, appendText);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, transfer.text);
+  } else if (transfer.kind == Transfer::Kind::Get) {
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, Transfer::write);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
+  } else if (transfer.kind == Transfer::Kind::Put) {
+    curl_easy_setopt(easy, CURLOPT_READFUNCTION, readSource);
+    curl_easy_setopt(easy, CURLOPT_READDATA, transfer.source);
+    curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, transfer.sourceSize);
+  }
+
+  abortRequested_ = false;
+  CURLcode result = CURLE_OK;
+  waitFor([&] { result = curl_easy_perform(easy); });
+
+  if (abortRequested_) {
+    abortRequested_ = false;
+    closeHandles();
+    fail("Opération FTP interrompue par la déconnexion");
+    return false;
+  }
+  if (result != CURLE_OK) {
+    fail(impl_->errorBuffer[0] ? std::string(impl_->errorBuffer) : curl_easy_strerror(result));
+    if (connectionLost(result)) {
+      connected_ = false;
+      closeHandles();
+    }
+    return false;
+  }
+  return true;
+}
+
+}  // namespace platform

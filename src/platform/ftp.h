@@ -1,0 +1,76 @@
+#pragma once
+// An FTP client session on one control connection: log in, move between remote folders, list,
+// send and fetch files (passive mode, binary). Every call blocks its caller, but the network work
+// runs on a worker thread while the caller's thread runs the idle function every 50 ms, so that
+// the windows stay alive. A failing call returns false (or nullopt) and leaves the reason in
+// lastError(); nothing fails silently.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class FtpSession {
+ public:
+  FtpSession();
+  ~FtpSession();
+  FtpSession(const FtpSession&) = delete;
+  FtpSession& operator=(const FtpSession&) = delete;
+
+  // Called on the caller's thread while a network operation waits. It may call disconnect(),
+  // which aborts the running operation; any other call on this session from inside it fails.
+  // It must not destroy the session.
+  void setIdle(std::function<void()> idle);
+
+  // Opens the control connection and logs in (a wrong password fails here). The current folder
+  // is then the login folder. An open session is closed first.
+  bool connect(const std::string& host, int port, const std::string& user,
+               const std::string& password);
+  bool connected() const;
+  void disconnect();
+
+  // Relative to the current folder, or absolute when it starts with "/"; ".." goes up; "a/b/"
+  // goes down two levels. The folder must exist on the server.
+  bool changeFolder(const std::string& folder);
+  // "/www/kelkoo" when the server told its login folder; otherwise relative to it ("" at login).
+  std::string currentFolder() const;
+
+  // The lines of the detailed listing (LIST) of the current folder, without their line ends.
+  std::optional<std::vector<std::string>> list();
+  // Sends a local file under remoteName in the current folder, replacing a remote file.
+  bool put(const std::filesystem::path& local, const std::string& remoteName);
+  // Fetches remoteName of the current folder into local, overwriting it; a failed download
+  // leaves the local file as it was.
+  bool get(const std::string& remoteName, const std::filesystem::path& local);
+
+  // The reason of the last failed call (the library's text, or a French text for local causes).
+  const std::string& lastError() const { return lastError_; }
+
+ private:
+  struct Impl;
+  struct Transfer;
+
+  bool ready(const char* operation);
+  bool run(Transfer& transfer);
+  void closeHandles(bool keepWindowsAlive = true);
+  void waitFor(const std::function<void()>& work);
+  std::string folderUrl(const std::vector<std::string>& segments, bool absolute) const;
+  void fail(std::string message);
+
+  std::unique_ptr<Impl> impl_;
+  std::function<void()> idle_;
+  std::string baseUrl_;
+  bool connected_ = false;
+  bool busy_ = false;
+  bool abortRequested_ = false;
+  // The current folder as segments ("..", when climbing above a login folder of unknown path).
+  bool absolute_ = false;
+  std::vector<std::string> folder_;
+  std::string lastError_;
+};
+
+}  // namespace platform

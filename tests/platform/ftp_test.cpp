@@ -1,0 +1,323 @@
+#include "platform/ftp.h"
+
+#include "platform/ftp_listing.h"
+#include "support/ftp_server.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+
+namespace platform {
+namespace {
+
+using testing_support::FtpServer;
+using testing_support::TempFolder;
+
+// Every byte value, CR LF, a lone LF and the DOS end-of-file byte: a text-mode transfer would
+// change some of them.
+std::string binaryBytes(size_t size) {
+  std::string bytes = std::string("a\r\nb\nc\x1A\0\xE9\r\n", 12);
+  for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+  bytes.reserve(size);
+  while (bytes.size() < size) bytes += static_cast<char>(bytes.size() * 7 % 251);
+  bytes.resize(std::max(size, size_t{12}));
+  return bytes;
+}
+
+std::vector<std::string> folderContent(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Compares without printing megabytes of bytes on a failure.
+::testing::AssertionResult sameBytes(const std::string& actual, const std::string& expected) {
+  if (actual == expected) return ::testing::AssertionSuccess();
+  size_t i = 0;
+  while (i < actual.size() && i < expected.size() && actual[i] == expected[i]) ++i;
+  return ::testing::AssertionFailure() << "sizes " << actual.size() << " and " << expected.size()
+                                       << ", first difference at byte " << i;
+}
+
+class FtpSessionTest : public ::testing::Test {
+ protected:
+  explicit FtpSessionTest(int bytesPerSecond = 0) : server(bytesPerSecond) {}
+
+  void connect() {
+    ASSERT_TRUE(session.connect(server.host(), server.port(), server.user(), server.password()))
+        << session.lastError();
+  }
+
+  FtpServer server;
+  TempFolder local;
+  FtpSession session;
+};
+
+class SlowFtpSessionTest : public FtpSessionTest {
+ protected:
+  SlowFtpSessionTest() : FtpSessionTest(4 * 1024 * 1024) {}
+};
+
+TEST_F(FtpSessionTest, ConnectChecksTheLoginAtOnce) {
+  struct Case {
+    const char* name;
+    std::string user;
+    std::string password;
+    bool ok;
+  };
+  const Case cases[] = {
+      {"right account", server.user(), server.password(), true},
+      {"wrong password", server.user(), "secrete", false},
+      {"unknown user", "anonymous", "x", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FtpSession fresh;
+    EXPECT_EQ(fresh.connect(server.host(), server.port(), c.user, c.password), c.ok);
+    EXPECT_EQ(fresh.connected(), c.ok);
+    EXPECT_EQ(fresh.lastError().empty(), c.ok) << fresh.lastError();
+    if (c.ok) {
+      EXPECT_EQ(fresh.currentFolder(), "/");
+    }
+  }
+}
+
+TEST_F(FtpSessionTest, ConnectFailsWithoutServerOrWithBadAddress) {
+  int port = server.port();
+  server.stop();
+  EXPECT_FALSE(session.connect("127.0.0.1", port, "marchand", "secret"));
+  EXPECT_FALSE(session.connected());
+  EXPECT_FALSE(session.lastError().empty());
+  for (auto [host, badPort] : {std::pair<std::string, int>{"127.0.0.1", 0}, {"127.0.0.1", 70000},
+                               {"", 21}, {"h\xF4te/www", 21}, {"user@host", 21}}) {
+    SCOPED_TRACE(host + ":" + std::to_string(badPort));
+    EXPECT_FALSE(session.connect(host, badPort, "marchand", "secret"));
+    EXPECT_FALSE(session.lastError().empty());
+  }
+}
+
+TEST_F(FtpSessionTest, PutThenGetKeepsEveryByteAndReplaces) {
+  server.home().write("copie.bin", std::string(300000, 'x'));  // longer than what replaces it
+  local.write("retour.bin", std::string(300000, 'y'));
+  connect();
+  for (size_t size : {size_t{0}, size_t{12}, size_t{300}, size_t{200000}}) {
+    SCOPED_TRACE(size);
+    std::string bytes = size == 0 ? std::string() : binaryBytes(size);
+    local.write("envoi.bin", bytes);
+    ASSERT_TRUE(session.put(local / "envoi.bin", "copie.bin")) << session.lastError();
+    EXPECT_TRUE(sameBytes(server.home().read("copie.bin"), bytes));
+    ASSERT_TRUE(session.get("copie.bin", local / "retour.bin")) << session.lastError();
+    EXPECT_TRUE(sameBytes(local.read("retour.bin"), bytes));
+  }
+  EXPECT_EQ(folderContent(local.path()), (std::vector<std::string>{"envoi.bin", "retour.bin"}));
+}
+
+TEST_F(FtpSessionTest, LocalNamesAreFoundWithoutRegardToCase) {
+  local.write("Import/Index2.PHP", "ancien");
+  server.home().write("index2.php", "<?php echo $_GET['x']; ?>");
+  connect();
+  ASSERT_TRUE(session.get("index2.php", local / "import" / "index2.php")) << session.lastError();
+  EXPECT_EQ(local.read("Import/Index2.PHP"), "<?php echo $_GET['x']; ?>");
+  EXPECT_FALSE(local.exists("import"));
+  ASSERT_TRUE(session.put(local / "IMPORT" / "index2.php", "retour.php")) << session.lastError();
+  EXPECT_EQ(server.home().read("retour.php"), "<?php echo $_GET['x']; ?>");
+}
+
+TEST_F(FtpSessionTest, ChangeFolderFollowsTheServer) {
+  std::filesystem::create_directories(server.home() / "www" / "kelkoo");
+  std::filesystem::create_directories(server.home() / "autre");
+  connect();
+  struct Step {
+    const char* folder;
+    bool ok;
+    const char* after;
+  };
+  const Step steps[] = {
+      {"www/", true, "/www"},        {"manquant", false, "/www"}, {"kelkoo", true, "/www/kelkoo"},
+      {"..", true, "/www"},          {"../autre", true, "/autre"}, {"/www/kelkoo/", true, "/www/kelkoo"},
+      {"../../..", true, "/"},       {"/", true, "/"},            {"www/kelkoo/x", false, "/"},
+      {"./www/./kelkoo", true, "/www/kelkoo"},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.folder);
+    EXPECT_EQ(session.changeFolder(step.folder), step.ok) << session.lastError();
+    EXPECT_EQ(session.currentFolder(), step.after);
+  }
+  EXPECT_TRUE(session.connected());  // a missing folder is no lost connection
+
+  // Later calls work in the current folder.
+  local.write("flux.txt", "ref\tprix\r\n");
+  ASSERT_TRUE(session.put(local / "flux.txt", "flux.txt")) << session.lastError();
+  EXPECT_EQ(server.home().read("www/kelkoo/flux.txt"), "ref\tprix\r\n");
+}
+
+TEST_F(FtpSessionTest, ListShowsSentFilesWithTheirSize) {
+  std::filesystem::create_directories(server.home() / "images");
+  connect();
+  local.write("produits.htm", std::string(2400, 'p'));
+  local.write("petit.htm", std::string(480, 'q'));
+  ASSERT_TRUE(session.put(local / "produits.htm", "produits.htm")) << session.lastError();
+  ASSERT_TRUE(session.put(local / "petit.htm", "petit.htm")) << session.lastError();
+  auto lines = session.list();
+  ASSERT_TRUE(lines) << session.lastError();
+  for (const auto& line : *lines) EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
+  auto entries = parseListing(*lines);
+  ASSERT_TRUE(entries) << "unreadable listing";
+  ASSERT_EQ(entries->size(), 3u);
+  auto find = [&](const std::string& name) {
+    return std::find_if(entries->begin(), entries->end(),
+                        [&](const FtpEntry& e) { return e.name == name; });
+  };
+  ASSERT_NE(find("produits.htm"), entries->end());
+  EXPECT_EQ(find("produits.htm")->size, 2400);
+  EXPECT_EQ(find("petit.htm")->size, 480);
+  ASSERT_NE(find("images"), entries->end());
+  EXPECT_TRUE(find("images")->folder);
+
+  ASSERT_TRUE(session.changeFolder("images"));
+  auto empty = session.list();
+  ASSERT_TRUE(empty) << session.lastError();
+  EXPECT_TRUE(empty->empty());
+}
+
+TEST_F(FtpSessionTest, NamesWithBlanksAndSpecialBytesTravelAsTheyAre) {
+  const std::string folder = "dossier \xE9t\xE9 #2";
+  std::filesystem::create_directories(server.home() / folder);
+  connect();
+  ASSERT_TRUE(session.changeFolder(folder)) << session.lastError();
+  for (std::string name : {"fiche produit.htm", "caf\xE9.htm", "50% #1.htm", "a+b=c&d;e'f.htm",
+                           "\x80uro \x9C.txt"}) {
+    SCOPED_TRACE(name);
+    local.write("source.txt", name);
+    ASSERT_TRUE(session.put(local / "source.txt", name)) << session.lastError();
+    EXPECT_EQ(server.home().read(folder + "/" + name), name);
+    ASSERT_TRUE(session.get(name, local / name)) << session.lastError();
+    EXPECT_EQ(local.read(name), name);
+    auto entries = parseListing(*session.list());
+    ASSERT_TRUE(entries);
+    EXPECT_TRUE(std::any_of(entries->begin(), entries->end(),
+                            [&](const FtpEntry& e) { return e.name == name; }));
+  }
+}
+
+TEST_F(FtpSessionTest, RefusesNamesThatWouldLeaveTheFolderOrBreakTheCommand) {
+  std::filesystem::create_directories(server.home() / "www");
+  local.write("a.txt", "a");
+  connect();
+  for (const std::string& name : std::vector<std::string>{"", "../a.txt", "www/a.txt",
+                                                         "a.txt\r\nDELE b.txt",
+                                                         std::string("a\0b", 3)}) {
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(session.put(local / "a.txt", name));
+    EXPECT_FALSE(session.lastError().empty());
+    EXPECT_FALSE(session.get(name, local / "b.txt"));
+  }
+  EXPECT_FALSE(session.changeFolder("www/\r\nRMD www"));
+  EXPECT_EQ(session.currentFolder(), "/");
+  EXPECT_EQ(folderContent(server.home().path()), std::vector<std::string>{"www"});
+  EXPECT_FALSE(local.exists("b.txt"));
+}
+
+TEST_F(FtpSessionTest, FailuresLeaveLocalAndRemoteFilesAsTheyWere) {
+  local.write("import/index2.php", "bon fichier");
+  connect();
+  EXPECT_FALSE(session.get("manquant.php", local / "import" / "index2.php"));
+  EXPECT_FALSE(session.lastError().empty());
+  EXPECT_EQ(local.read("import/index2.php"), "bon fichier");
+  EXPECT_FALSE(session.get("manquant.php", local / "nouveau.php"));
+  EXPECT_FALSE(session.get("manquant.php", local / "pas_de_dossier" / "x.php"));
+  EXPECT_FALSE(session.put(local / "absent.htm", "absent.htm"));
+  EXPECT_NE(session.lastError().find("absent.htm"), std::string::npos);
+  EXPECT_FALSE(session.put(local / "import", "import"));
+  EXPECT_EQ(folderContent(local.path()), std::vector<std::string>{"import"});
+  EXPECT_EQ(folderContent(local / "import"), std::vector<std::string>{"index2.php"});
+  EXPECT_TRUE(folderContent(server.home().path()).empty());
+  EXPECT_TRUE(session.connected());
+}
+
+TEST_F(FtpSessionTest, DisconnectEndsTheSession) {
+  connect();
+  session.disconnect();
+  EXPECT_FALSE(session.connected());
+  EXPECT_FALSE(session.list());
+  EXPECT_FALSE(session.lastError().empty());
+  local.write("a.txt", "a");
+  EXPECT_FALSE(session.put(local / "a.txt", "a.txt"));
+  session.disconnect();  // twice is harmless
+  connect();
+  ASSERT_TRUE(session.put(local / "a.txt", "a.txt")) << session.lastError();
+}
+
+TEST_F(SlowFtpSessionTest, IdleRunsOftenDuringATransferOfSomeMegabytes) {
+  local.write("gros.bin", binaryBytes(2 * 1024 * 1024));
+  server.home().write("autre.bin", binaryBytes(1024 * 1024));
+  connect();
+  using Clock = std::chrono::steady_clock;
+  for (bool upload : {true, false}) {
+    SCOPED_TRACE(upload ? "put" : "get");
+    std::vector<Clock::time_point> calls;
+    session.setIdle([&] { calls.push_back(Clock::now()); });
+    auto start = Clock::now();
+    bool ok = upload ? session.put(local / "gros.bin", "gros.bin")
+                     : session.get("autre.bin", local / "autre.bin");
+    ASSERT_TRUE(ok) << session.lastError();
+    calls.push_back(Clock::now());
+    ASSERT_GE(calls.size(), 4u);
+    auto longest = calls.front() - start;
+    for (size_t i = 1; i < calls.size(); ++i) longest = std::max(longest, calls[i] - calls[i - 1]);
+    EXPECT_LT(longest, std::chrono::milliseconds(200));
+  }
+  EXPECT_TRUE(sameBytes(server.home().read("gros.bin"), local.read("gros.bin")));
+  EXPECT_TRUE(sameBytes(local.read("autre.bin"), server.home().read("autre.bin")));
+}
+
+TEST(FtpSessionLostServer, FailsTheTransferAndKeepsTheLocalFile) {
+  for (bool upload : {false, true}) {
+    SCOPED_TRACE(upload ? "put" : "get");
+    FtpServer server(4 * 1024 * 1024);
+    TempFolder local;
+    server.home().write("gros.bin", binaryBytes(2 * 1024 * 1024));
+    local.write("gros.bin", upload ? binaryBytes(2 * 1024 * 1024) : "ancien");
+    FtpSession session;
+    ASSERT_TRUE(session.connect(server.host(), server.port(), server.user(), server.password()));
+    int calls = 0;
+    session.setIdle([&] {
+      if (++calls == 2) server.stop();
+    });
+    EXPECT_FALSE(upload ? session.put(local / "gros.bin", "envoi.bin")
+                        : session.get("gros.bin", local / "gros.bin"));
+    EXPECT_FALSE(session.lastError().empty());
+    EXPECT_EQ(folderContent(local.path()), std::vector<std::string>{"gros.bin"});
+    if (!upload) {
+      EXPECT_EQ(local.read("gros.bin"), "ancien");
+    }
+  }
+}
+
+TEST_F(SlowFtpSessionTest, DisconnectFromIdleAbortsAndOtherCallsAreRefused) {
+  server.home().write("gros.bin", binaryBytes(2 * 1024 * 1024));
+  connect();
+  int calls = 0;
+  bool nestedListed = true;
+  session.setIdle([&] {
+    if (++calls == 1) nestedListed = session.list().has_value();
+    if (calls == 2) session.disconnect();
+  });
+  EXPECT_FALSE(session.get("gros.bin", local / "gros.bin"));
+  EXPECT_FALSE(nestedListed);
+  EXPECT_FALSE(session.connected());
+  EXPECT_FALSE(session.lastError().empty());
+  EXPECT_TRUE(folderContent(local.path()).empty());
+
+  session.setIdle({});
+  connect();
+  EXPECT_TRUE(session.get("gros.bin", local / "gros.bin")) << session.lastError();
+}
+
+}  // namespace
+}  // namespace platform

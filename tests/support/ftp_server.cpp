@@ -1,0 +1,103 @@
+#include "support/ftp_server.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <thread>
+
+namespace testing_support {
+
+namespace {
+
+std::filesystem::path scriptPath() {
+  if (const char* root = std::getenv("TARVIO_SOURCE_DIR"); root && *root)
+    return std::filesystem::path(root) / "tests" / "support" / "ftp_server.py";
+  return std::filesystem::path(__FILE__).parent_path() / "ftp_server.py";
+}
+
+// The first line the server prints: its port.
+int readPort(int fd) {
+  std::string text;
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (text.find('\n') == std::string::npos) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return 0;
+    pollfd entry{fd, POLLIN, 0};
+    int ready = ::poll(&entry, 1, static_cast<int>(left.count()));
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready <= 0) return 0;
+    char buffer[64];
+    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return 0;
+    text.append(buffer, static_cast<size_t>(n));
+  }
+  return std::atoi(text.c_str());
+}
+
+bool accepts(int port) {
+  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<uint16_t>(port));
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  ::close(fd);
+  return ok;
+}
+
+}  // namespace
+
+FtpServer::FtpServer(int bytesPerSecond) {
+  std::string script = scriptPath().string();
+  std::string home = home_.path().string();
+  std::string throttle = std::to_string(bytesPerSecond);
+  int pipeFds[2];
+  if (::pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("ftp server: pipe failed");
+  pid_ = ::fork();
+  if (pid_ < 0) throw std::runtime_error("ftp server: fork failed");
+  if (pid_ == 0) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlive a crashed test
+    ::dup2(pipeFds[1], STDOUT_FILENO);
+    ::execl("/usr/bin/python3", "python3", script.c_str(), home.c_str(), "--throttle",
+            throttle.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(pipeFds[1]);
+  port_ = readPort(pipeFds[0]);
+  ::close(pipeFds[0]);
+  bool up = false;
+  for (int attempt = 0; port_ > 0 && attempt < 200 && !(up = accepts(port_)); ++attempt)
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+  if (!up) {
+    stop();
+    throw std::runtime_error("ftp server did not start: " + script);
+  }
+}
+
+FtpServer::~FtpServer() { stop(); }
+
+void FtpServer::stop() {
+  if (pid_ <= 0) return;
+  ::kill(pid_, SIGKILL);
+  int status = 0;
+  while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+  }
+  pid_ = -1;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,35 @@
+#pragma once
+// A real FTP server on 127.0.0.1 for one test: a pyftpdlib process on a free port, serving a
+// temporary home folder for one user. Each instance has its own process, port and folder, so
+// tests may run in parallel.
+
+#include "support/temp_folder.h"
+
+#include <string>
+#include <sys/types.h>
+
+namespace testing_support {
+
+class FtpServer {
+ public:
+  // bytesPerSecond > 0 slows every data transfer down to that rate.
+  explicit FtpServer(int bytesPerSecond = 0);
+  ~FtpServer();
+  FtpServer(const FtpServer&) = delete;
+  FtpServer& operator=(const FtpServer&) = delete;
+
+  int port() const { return port_; }
+  const TempFolder& home() const { return home_; }
+  std::string host() const { return "127.0.0.1"; }
+  std::string user() const { return "marchand"; }
+  std::string password() const { return "secret"; }
+  // Kills the server now, as a lost connection would look to a client.
+  void stop();
+
+ private:
+  TempFolder home_;
+  pid_t pid_ = -1;
+  int port_ = 0;
+};
+
+}  // namespace testing_support
