@@ -35,11 +35,4 @@ RVB hexaVersRGB(std::string_view couleur) {
   return resultat;
 }
 
-bool estCouleurHexa(std::string_view couleur) {
-  if (couleur.size() != 7 || couleur[0] != '#') return false;
-  for (char c : couleur.substr(1))
-    if (chiffreHexa(c) < 0) return false;
-  return true;
-}
-
 }  // namespace design

@@ -18,7 +18,4 @@ struct RVB {
 // colour must not stop the save or the build that shows it.
 RVB hexaVersRGB(std::string_view couleur);
 
-// Exactly "#" and six hexadecimal digits, the only form the colour prompt accepts.
-bool estCouleurHexa(std::string_view couleur);
-
 }  // namespace design
