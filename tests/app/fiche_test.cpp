@@ -180,3 +180,36 @@ TEST_F(MainWindow, ClosingEndsTheProcessWithCodeFour) {
   EXPECT_TRUE(t.sortie.exited);
   EXPECT_EQ(t.sortie.code, 4);
 }
+
+TEST_F(MainWindow, ChoosingATabShowsItsEditor) {
+  main().PageControl1.selectTab(main().imagedetail.pageIndex());
+  EXPECT_EQ(main().imageD_box.caption(), "Images JPG " + t.dossier.path().string());
+  main().PageControl1.selectTab(main().style_P.pageIndex());
+  EXPECT_TRUE(t.p().fenetre("TstyleP")->active());
+  main().PageControl1.selectTab(main().cventeT.pageIndex());
+  EXPECT_TRUE(t.p().fenetre("Tcvente1")->active());
+  // Hidden tabs cannot be chosen until a sheet is active.
+  EXPECT_THROW(main().PageControl1.selectTab(main().style_f.pageIndex()), ui::UnreachableControl);
+}
+
+TEST_F(MainWindow, RefreshingTheListLoadsTheFirstSheetOnlyAfterADeletion) {
+  t.dossier.write("b.ref", "reference=b\r\n");
+  t.dossier.write("a.ref", "reference=a\r\n");
+  main().PageControl1.setActivePage(main().meta1);
+  main().rafraichirListeFiches();
+  EXPECT_EQ(main().liste_fiches.items(), (std::vector<std::string>{"a.ref", "b.ref"}));
+  EXPECT_TRUE(main().cheminFiche.empty());
+  main().rechargerPremiereFiche = true;
+  main().rafraichirListeFiches();
+  EXPECT_EQ(main().cheminFiche, t.dossier / "a.ref");
+  EXPECT_EQ(main().PageControl1.activePage(), &main().fiche_produit);
+  EXPECT_FALSE(main().rechargerPremiereFiche);
+
+  std::filesystem::remove(t.dossier / "a.ref");
+  std::filesystem::remove(t.dossier / "b.ref");
+  main().cheminFiche.clear();
+  main().rechargerPremiereFiche = true;
+  main().rafraichirListeFiches();
+  EXPECT_TRUE(main().cheminFiche.empty());
+  EXPECT_FALSE(main().rechargerPremiereFiche);
+}
