@@ -164,6 +164,12 @@ class Tmain : public ui::Form {
   ui::Button suppB{titres_pres, "suppB", "PRIX SUPP."};
   ui::Button diffB{titres_pres, "diffB", "PRIX DIFF."};
 
+  // --- index tab ---
+  ui::Edit titreE{meta1, "titreE"};  // the site's title for search engines
+  ui::Memo descriptionM{meta1, "descriptionM"};
+  // Ticked: the user's import/index.htm stands for the generated index (frameset layout).
+  ui::CheckBox importC{meta1, "importC", "Import"};
+
   // --- right column ---
   ui::Shape Shape1{*this, "Shape1"};
   ui::Shape Shape2{*this, "Shape2"};
@@ -229,6 +235,17 @@ class Tmain : public ui::Form {
   bool premierAffichage = false;
   TFicheProduit fiche;          // the sheet being edited
   std::string categorieEnCours;
+  // Left by the site frame generator: the CSS class of the last family title of the drop-down
+  // menu, and the link target of the quick-choice list.
+  std::string styleTitreCategorie;
+  std::string cibleCourante;
+  // Sheet reader and category lists (fiche_lecture.cpp).
+  std::string referenceLiens;   // the sheet whose linked products the linked-products window edits
+  std::string pageFiche;        // the generated page holding the sheet's card, "" when none
+  std::string style_fiche = "standard";  // the theme layout
+  std::string nouvelleCategorie;         // the name ajouterCategorie adds
+  bool gardeApplicable = false;  // "Applicable à" is being changed by the editor itself
+  bool gardeMesTailles = false;  // mes_taillesC is being changed by the reader itself
 
   // --- start-up, activation, paint, close ---
   void FormCreate();
@@ -279,7 +296,19 @@ class Tmain : public ui::Form {
   void chargerCategories();
   void chargerThemes();
   void desactiverLignesVariantes();
+  // Sheet reader and category lists (fiche_lecture.cpp).
+  void referencerKeyDown(int& key);
+  void image_boutonClick();
+  void SpeedButton2Click();
+  void listejpgClick();
+  void categoChange();
+  bool ajouterCategorie();  // true when the category exists afterwards
+  std::string legendeImage() const;
+  // Sheet editor routines the reader calls.
+  void afficherFiche();
+  void appliquerImage();
   void htmlClick();
+  void construireSite();
   void transfertClick();
   void Reconstruirelesrfrences1Click();
   void tricategoClick();
@@ -302,6 +331,10 @@ class Tmain : public ui::Form {
   // Shows a window over the page control with the hourglass meanwhile.
   void montrerAvecSablier(ui::Form& fenetre);
   void activerOngletFiche();
+
+  // Binds the sheet reader's handlers; declared after the controls so that they exist.
+  bool lierLecture();
+  bool lectureLiee_ = lierLecture();
 
   Programme& p_;
 };

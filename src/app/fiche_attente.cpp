@@ -6,13 +6,12 @@
 
 namespace app {
 
-void Tmain::chargerFiche() {}
 bool Tmain::SauverFiche() { return false; }
-void Tmain::chargerCategories() {}
-void Tmain::chargerThemes() {}
 void Tmain::desactiverLignesVariantes() {}
+void Tmain::afficherFiche() {}
+void Tmain::appliquerImage() {}
 void Tmain::htmlClick() {}
-void Tmain::transfertClick() {}
+void Tmain::construireSite() {}
 void Tmain::Reconstruirelesrfrences1Click() {}
 void Tmain::tricategoClick() {}
 void Tmain::theme_triClick() {}

@@ -1,12 +1,129 @@
 #include "app/ident1.h"
 
 #include "app/programme.h"
+#include "app/web.h"
+#include "platform/files.h"
+#include "ui/dialogs.h"
+#include "ui/services.h"
 
 namespace app {
 
-Tident::Tident(app::Programme& programme) : ui::Form(programme.application(), "Tident", "ident"), p_(programme) {
+namespace {
+
+// The typing limit binds the user only: a longer stored value is shown, and saved, whole.
+void afficher(ui::Edit& edit, std::string texte) {
+  int limite = edit.maxLength;
+  edit.maxLength = 0;
+  edit.setText(std::move(texte));
+  edit.maxLength = limite;
 }
 
-void Tident::chargerIdent() { app::chargerIdent(p_.donnees(), identite); }
+}  // namespace
+
+Tident::Tident(app::Programme& programme)
+    : ui::Form(programme.application(), "Tident", "ident"), p_(programme) {
+  setCaption("Eléments d'identification");
+  dev1t.maxLength = 7;
+  dev2t.maxLength = 7;
+  tauxt.maxLength = 10;
+  extt.maxLength = 3;
+  prix.maxLength = 20;
+  urlL.hide();
+  urlE.hide();
+  // The built-in second currency is there until a file says otherwise.
+  dev2C.setChecked(true);
+
+  onActivate = [this] { FormActivate(); };
+  BitBtn1.onClick = [this] { BitBtn1Click(); };
+  BitBtn2.onClick = [this] { BitBtn2Click(); };
+  Button1.onClick = [this] { Button1Click(); };
+  dev1t.onChange = [this] { dev1tChange(); };
+  dev2C.onClick = [this] { dev2CClick(); };
+  scriptB.onClick = [this] { scriptBClick(); };
+  for (const CaseAdresse& c : casesAdresse())
+    c.box.onClick = [this, &box = c.box, drapeau = c.drapeau] {
+      identite.*drapeau = box.checked() ? "oui" : "non";
+    };
+}
+
+std::vector<Tident::CaseAdresse> Tident::casesAdresse() {
+  return {{entBOX, &TIdentite::entADR},     {capBOX, &TIdentite::capADR},
+          {boutiqueBOX, &TIdentite::boutiqueADR}, {rueBOX, &TIdentite::rueADR},
+          {cpBOX, &TIdentite::cpADR},       {paysBOX, &TIdentite::paysADR},
+          {telBOX, &TIdentite::telADR},     {faxBOX, &TIdentite::faxADR},
+          {eBOX, &TIdentite::eADR},         {siretBOX, &TIdentite::siretADR},
+          {apeBOX, &TIdentite::apeADR}};
+}
+
+void Tident::chargerIdent() {
+  LectureIdent lecture = app::chargerIdent(p_.donnees(), identite);
+  if (lecture.secondeDevise) dev2C.setChecked(*lecture.secondeDevise);
+  if (!lecture.url_base.empty()) urlE.setText(lecture.url_base);
+}
+
+void Tident::FormActivate() {
+  try {
+    chargerIdent();
+  } catch (const platform::FileError& e) {
+    dialogs().warning(e.what());
+  }
+  struct Ligne {
+    ui::Edit& edit;
+    const std::string& valeur;
+  } lignes[] = {{nomEt, identite.nomE},     {capitalt, identite.capital},
+                {nomBt, identite.nomB},     {ruet, identite.rue},
+                {codepostalt, identite.codepostal}, {payst, identite.pays},
+                {telt, identite.tel},       {faxt, identite.fax},
+                {emailt, identite.email},   {sirett, identite.siret},
+                {apet, identite.ape},       {dev1t, identite.dev1},
+                {dev2t, identite.dev2},     {tauxt, identite.taux},
+                {logint, identite.login},   {extt, identite.ext}};
+  for (const Ligne& l : lignes) afficher(l.edit, l.valeur);
+  dev.setCaption(dev1t.text());
+  // A box shows exactly what will be saved and generated: ticked only for "oui".
+  for (const CaseAdresse& c : casesAdresse()) c.box.setChecked(identite.*c.drapeau == "oui");
+}
+
+void Tident::BitBtn1Click() {
+  afficher(tauxt, tauxEnregistre(tauxt.text()));
+  TIdentite saisie = identite;  // the address flags come from the variables
+  saisie.nomE = nomEt.text();
+  saisie.capital = capitalt.text();
+  saisie.nomB = nomBt.text();
+  saisie.rue = ruet.text();
+  saisie.codepostal = codepostalt.text();
+  saisie.pays = payst.text();
+  saisie.tel = telt.text();
+  saisie.fax = faxt.text();
+  saisie.email = emailt.text();
+  saisie.siret = sirett.text();
+  saisie.ape = apet.text();
+  saisie.dev1 = dev1t.text();
+  saisie.dev2 = dev2t.text();
+  saisie.taux = tauxt.text();
+  saisie.login = logint.text();
+  saisie.ext = extt.text();
+  try {
+    sauverIdent(p_.donnees(), saisie, urlE.text());
+  } catch (const platform::FileError& e) {
+    dialogs().warning(e.what());
+    return;
+  }
+  close();
+}
+
+void Tident::BitBtn2Click() { close(); }
+
+void Tident::Button1Click() {
+  resultat.setCaption(convertirExemple(prix.text(), tauxt.text(), dev2t.text()));
+}
+
+void Tident::dev1tChange() { dev.setCaption(dev1t.text()); }
+
+void Tident::dev2CClick() {
+  if (!dev2C.checked()) dev2t.setText("");
+}
+
+void Tident::scriptBClick() { p_.shell().open(web::kPanier); }
 
 }  // namespace app

@@ -4,6 +4,7 @@
 // through it (`p_.menu1().chargerMenu()`). Kept light: forward declarations only.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -88,6 +89,11 @@ struct Environment {
   ui::Clock& clock;
   // The executable's file name with its extension; the main window shows it as its caption.
   std::string executableName = "tarvio";
+  // Every FTP connection passes its host and port through this first: tests point the shop's
+  // account and the fixed outside accounts at their loopback server. Empty in the program.
+  std::function<void(std::string& host, int& port)> redirigerFtp = {};
+  // Run every 50 ms while a network call waits; the front end processes its events there.
+  std::function<void()> patienter = {};
 };
 
 class Programme {

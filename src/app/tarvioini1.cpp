@@ -1,10 +1,279 @@
 #include "app/tarvioini1.h"
 
+#include <algorithm>
+
+#include "app/fiche.h"
+#include "app/ident1.h"
 #include "app/programme.h"
+#include "design/metacat4.h"
+#include "design/style_principal.h"
+#include "pages/articles1.h"
+#include "platform/files.h"
+#include "platform/lines.h"
+#include "platform/text.h"
+#include "ui/dialogs.h"
 
 namespace app {
 
-Ttarvioini::Ttarvioini(app::Programme& programme) : ui::Form(programme.application(), "Ttarvioini", "tarvioini"), p_(programme) {
+namespace {
+
+const char* const kFondRappel = "#5A6BA5";
+const char* const kTitreRappel = "white";
+
+// The typing limit binds the user only: a longer stored value is shown, and saved, whole.
+void afficher(ui::Edit& edit, std::string texte) {
+  int limite = edit.maxLength;
+  edit.maxLength = 0;
+  edit.setText(std::move(texte));
+  edit.maxLength = limite;
 }
+
+void choisir(ui::ComboBox& combo, std::string_view item) {
+  int i = combo.indexOf(item);
+  if (i >= 0) combo.setItemIndex(i);
+}
+
+std::string ouiNon(const ui::CheckBox& box) { return box.checked() ? "oui" : "non"; }
+
+// Rule N of the options file: taken when not empty, then trimmed.
+void lireN(const platform::LineList& lignes, std::string_view cle, std::string& valeur) {
+  std::string v = lignes.value(cle);
+  if (!v.empty()) valeur = platform::trim(v);
+}
+
+// Spacings are pixel counts: anything but digits would stop the page writers.
+void chiffresSeulement(ui::Edit& edit) {
+  edit.onChange = [&edit] {
+    std::string t = edit.text();
+    t.erase(std::remove_if(t.begin(), t.end(), [](char c) { return c < '0' || c > '9'; }), t.end());
+    if (t != edit.text()) afficher(edit, t);
+  };
+}
+
+}  // namespace
+
+Ttarvioini::Ttarvioini(app::Programme& programme)
+    : ui::Form(programme.application(), "Ttarvioini", "tarvioini"), p_(programme) {
+  setCaption("Options");
+  sepC.setItems({"-", "_"});
+  sepC.dropDownList = true;
+  baspT.setItems({"", "1", "2", "3", "4", "5"});
+  baspT.dropDownList = true;
+  listeC.setItems({"Gauche", "Droite"});
+  listeC.dropDownList = true;
+  police.setItems({"Arial", "Verdana", "Times"});
+  police.dropDownList = true;
+  for (ui::Edit* e : {&espE, &espME, &espGE, &espPE}) {
+    e->maxLength = 2;
+    chiffresSeulement(*e);
+  }
+
+  onShow = [this] { FormShow(); };
+  BitBtn1.onClick = [this] { BitBtn1Click(); };
+  BitBtn2.onClick = [this] { BitBtn2Click(); };
+  BitBtn3.onClick = [this] { BitBtn3Click(); };
+  BitBtn4.onClick = [this] { BitBtn4Click(); };
+  optarticles.onClick = [this] { optarticlesClick(); };
+}
+
+TOptionsProgramme& Ttarvioini::options() { return p_.main().options.options; }
+
+Ttarvioini::ReglagesStyle Ttarvioini::reglagesStyle() {
+  const design::TstyleP& style = p_.styleP();
+  return {style.themesP.text(), style.couleur_liens, style.couleur_theme};
+}
+
+// The dialog shows the options and the file without changing the program's options: a dialog
+// left with "Annuler" has changed nothing.
+void Ttarvioini::FormShow() {
+  TOptionsProgramme v = options();
+  const ReglagesStyle style = reglagesStyle();
+
+  sepC.setItemIndex(v.sepurl == "_" ? 1 : 0);
+  choisir(listeC, "Droite");
+  listeRC.setChecked(false);
+  theme_enpremierC.setChecked(false);
+  baspS.setChecked(true);
+  baspT.setItemIndex(0);
+  for (ui::Edit* e : {&rechF, &rechX, &rechT, &rechL, &baspF, &baspC, &accueilE, &menuE, &menuhE,
+                      &themesE, &largeurTE})
+    e->setText("");
+  afficher(menutailleE, v.menu_tailles);
+  afficher(menutailleE_T, v.menu_taille_T);
+  afficher(menutailleE_V, v.menu_taille_V);
+  afficher(menutailleE_S, v.menu_taille_S);
+  fondC.setText(kFondRappel);
+  titreC.setText(kTitreRappel);
+  choisir(police, "Arial");
+  v.articles_trouves.clear();
+  v.i_ref.clear();
+  refC.setChecked(false);
+  // Unticked like refC, so that a tick left from an earlier show never outlives the file.
+  articles.setChecked(false);
+  afficher(titre_deroulantE, v.titre_deroulant);
+  choisir(police, v.police_defaut);
+
+  const std::string& nomB = p_.ident().identite.nomB;
+  v.accueil_titre = nomB.empty() ? "Page d'accueil" : nomB + " page d'accueil";
+  v.titrethemes = style.themesP;
+  v.menu_titre = "menu";
+  v.menuh_titre = "top";
+
+  platform::LineList fichier;
+  if (p_.donnees().exists("tarvio.ini")) {
+    try {
+      fichier = platform::LineList::load(p_.chemin("tarvio.ini"));
+    } catch (const platform::FileError& e) {
+      dialogs().warning(e.what());
+    }
+    // Only "-" or "_" is an entry: a missing or odd value leaves the separator in use shown.
+    choisir(sepC, fichier.value("sepurl").substr(0, 1));
+
+    // These follow the file even when a key is missing.
+    v.menu_titres = platform::trim(fichier.value("menu_titres"));
+    v.menu_titresR = platform::trim(fichier.value("menu_titresR"));
+    v.theme_enpremier = platform::trim(fichier.value("theme_enpremier"));
+    v.cartouche_fond = platform::trim(fichier.value("cartouche_fond"));
+    v.cartouche_couleur = platform::trim(fichier.value("cartouche_couleur"));
+    v.cartouche_souligne = platform::trim(fichier.value("cartouche_souligne"));
+    v.cartouche_taille = platform::trim(fichier.value("cartouche_taille"));
+    v.recherche_fond = platform::trim(fichier.value("recherche_fond"));
+    v.recherche_liens = platform::trim(fichier.value("recherche_liens"));
+    v.recherche_titre = platform::trim(fichier.value("recherche_titre"));
+    v.recherche_texte = platform::trim(fichier.value("recherche_texte"));
+    if (v.menu_titres == "gauche") choisir(listeC, "Gauche");
+    if (v.menu_titresR == "oui") listeRC.setChecked(true);
+    if (v.theme_enpremier == "oui") theme_enpremierC.setChecked(true);
+    struct Couleur {
+      ui::Edit& edit;
+      const std::string& valeur;
+    } couleurs[] = {{baspF, v.cartouche_fond},  {baspC, v.cartouche_couleur},
+                    {rechF, v.recherche_fond},  {rechL, v.recherche_liens},
+                    {rechT, v.recherche_titre}, {rechX, v.recherche_texte}};
+    for (const Couleur& c : couleurs)
+      if (!c.valeur.empty()) c.edit.setText(c.valeur);
+    if (v.cartouche_souligne == "non") baspS.setChecked(false);
+    if (v.cartouche_taille.size() == 1 && v.cartouche_taille[0] >= '1' &&
+        v.cartouche_taille[0] <= '5')
+      choisir(baspT, v.cartouche_taille);
+
+    lireN(fichier, "accueil_titre", v.accueil_titre);
+    accueilE.setText(v.accueil_titre);
+    lireN(fichier, "fond_rappel", v.fond_rappel);
+    fondC.setText(v.fond_rappel.empty() ? kFondRappel : v.fond_rappel);
+    lireN(fichier, "titre_rappel", v.titre_rappel);
+    titreC.setText(v.titre_rappel.empty() ? kTitreRappel : v.titre_rappel);
+    lireN(fichier, "titrethemes", v.titrethemes);
+    themesE.setText(v.titrethemes);
+    largeurTE.setText(v.largeur_tableau);
+    lireN(fichier, "menu_titre", v.menu_titre);
+    menuE.setText(v.menu_titre);
+    lireN(fichier, "menuh_titre", v.menuh_titre);
+    menuhE.setText(v.menuh_titre);
+  }
+
+  struct Nombre {
+    const char* cle;
+    std::string TOptionsProgramme::*champ;
+    ui::Edit& edit;
+  } tailles[] = {{"menu_tailles", &TOptionsProgramme::menu_tailles, menutailleE},
+                 {"menu_taille_T", &TOptionsProgramme::menu_taille_T, menutailleE_T},
+                 {"menu_taille_V", &TOptionsProgramme::menu_taille_V, menutailleE_V},
+                 {"menu_taille_S", &TOptionsProgramme::menu_taille_S, menutailleE_S},
+                 {"espacePds", &TOptionsProgramme::espacePds, espE}};
+  for (const Nombre& n : tailles) {
+    lireN(fichier, n.cle, v.*n.champ);
+    afficher(n.edit, v.*n.champ);
+  }
+  phrase_pcE.setText(v.phrase_pc);
+  v.couleur_liee = platform::trim(v.couleur_liee);
+  if (v.couleur_liee.empty()) v.couleur_liee = style.couleur_liens;
+  couleur_lieeE.setText(v.couleur_liee);
+  taille_lieeE.setText(v.taille_liee);
+  gras_lieeC.setChecked(v.gras_liee == "oui");
+  v.couleur_lieeT = platform::trim(v.couleur_lieeT);
+  if (v.couleur_lieeT.empty()) v.couleur_lieeT = style.couleur_theme;
+  couleur_lieeTE.setText(v.couleur_lieeT);
+  taille_lieeTE.setText(v.taille_lieeT);
+  gras_lieeTC.setChecked(v.gras_lieeT != "non");
+  Nombre espaces[] = {{"esp_M", &TOptionsProgramme::esp_M, espME},
+                      {"esp_G", &TOptionsProgramme::esp_G, espGE},
+                      {"esp_P", &TOptionsProgramme::esp_P, espPE}};
+  for (const Nombre& n : espaces) {
+    lireN(fichier, n.cle, v.*n.champ);
+    afficher(n.edit, v.*n.champ);
+  }
+  lireN(fichier, "i_ref", v.i_ref);
+  if (v.i_ref == "oui") refC.setChecked(true);
+  v.articles_trouves = fichier.value("articles_trouves");
+  if (v.articles_trouves == "oui") articles.setChecked(true);
+  TOP_distantE.setText(platform::trim(fichier.value("TOP_distant")));
+  std::string deroulant = platform::trim(fichier.value("titre_deroulant"));
+  if (!deroulant.empty()) titre_deroulantE.setText(deroulant);
+}
+
+void Ttarvioini::BitBtn1Click() {
+  TOptionsProgramme n = options();
+  auto texte = [](const ui::Edit& e) { return platform::trim(e.text()); };
+  n.sepurl = sepC.selected().empty() ? n.sepurl : sepC.selected();
+  n.cartouche_fond = texte(baspF);
+  n.cartouche_couleur = texte(baspC);
+  if (baspT.itemIndex() > 0) {
+    n.cartouche_taille = baspT.selected();
+    n.cartouche_souligne = ouiNon(baspS);
+  }
+  n.recherche_fond = texte(rechF);
+  n.recherche_texte = texte(rechX);
+  n.recherche_titre = texte(rechT);
+  n.recherche_liens = texte(rechL);
+  n.accueil_titre = texte(accueilE);
+  n.titrethemes = texte(themesE);
+  n.menu_titre = texte(menuE);
+  n.menuh_titre = texte(menuhE);
+  n.menu_tailles = texte(menutailleE);
+  n.menu_taille_T = texte(menutailleE_T);
+  n.menu_taille_V = texte(menutailleE_V);
+  n.menu_taille_S = texte(menutailleE_S);
+  n.phrase_pc = texte(phrase_pcE);
+  n.couleur_liee = texte(couleur_lieeE);
+  n.taille_liee = texte(taille_lieeE);
+  n.gras_liee = ouiNon(gras_lieeC);
+  n.couleur_lieeT = texte(couleur_lieeTE);
+  n.taille_lieeT = texte(taille_lieeTE);
+  n.gras_lieeT = ouiNon(gras_lieeTC);
+  n.police_defaut = police.selected();
+  n.espacePds = texte(espE);
+  n.esp_M = texte(espME);
+  n.esp_G = texte(espGE);
+  n.esp_P = texte(espPE);
+  n.menu_titres = listeC.selected() == "Gauche" ? "gauche" : "";
+  n.menu_titresR = ouiNon(listeRC);
+  n.theme_enpremier = ouiNon(theme_enpremierC);
+  n.fond_rappel = texte(fondC);
+  if (n.fond_rappel.empty()) n.fond_rappel = kFondRappel;
+  n.titre_rappel = texte(titreC);
+  if (n.titre_rappel.empty()) n.titre_rappel = kTitreRappel;
+  n.largeur_tableau = texte(largeurTE);
+  n.articles_trouves = articles.checked() ? "oui" : "";
+  n.i_ref = refC.checked() ? "oui" : "";
+  n.TOP_distant = texte(TOP_distantE);
+  n.titre_deroulant = texte(titre_deroulantE);
+  try {
+    sauverOptionsProgramme(p_.donnees(), n);
+  } catch (const platform::FileError& e) {
+    dialogs().warning(e.what());
+    return;
+  }
+  options() = n;
+  close();
+}
+
+void Ttarvioini::BitBtn2Click() { close(); }
+
+void Ttarvioini::BitBtn3Click() { largeurTE.setText(""); }
+
+void Ttarvioini::BitBtn4Click() { p_.metacat().show(); }
+
+void Ttarvioini::optarticlesClick() { p_.articlesT().show(); }
 
 }  // namespace app

@@ -70,9 +70,9 @@ Coins dessinerCoins(std::string_view typeCadre, platform::Rgb couleurFondHaut,
   coins.hd = miroirHorizontal(coins.hg);
 
   platform::Rgb exterieurBas = couleurExterieure(couleurFond, couleurTrait);
-  platform::Bitmap bas = dessinerCoin(typeCadre, couleurFond, exterieurBas,
-                                      sansTrait ? exterieurBas : couleurTrait, largeurCoin,
-                                      hauteurCoin);
+  platform::Bitmap bas =
+      dessinerCoin(typeCadre, couleurFond, exterieurBas, sansTrait ? exterieurBas : couleurTrait,
+                   largeurCoin, hauteurCoin);
   coins.bg = miroirVertical(bas);
   coins.bd = miroirHorizontal(coins.bg);
   return coins;
@@ -95,8 +95,8 @@ void sauverCoins(const Coins& coins, std::string_view typeCadre, std::string_vie
     platform::IndexedImage gif = platform::quantize(tuile.image);
     int indexTransparent = -1;
     if (transparent)
-      indexTransparent = gif.paletteIndexAt(tuile.droite ? gif.width - 1 : 0,
-                                            tuile.bas ? gif.height - 1 : 0);
+      indexTransparent =
+          gif.paletteIndexAt(tuile.droite ? gif.width - 1 : 0, tuile.bas ? gif.height - 1 : 0);
     if (!platform::writeGif(chemin, gif, indexTransparent))
       throw platform::FileError("Impossible d'écrire le fichier " + chemin.string());
   }

@@ -4,6 +4,8 @@
 #include "ui/form.h"
 #include "ui/controls.h"
 
+#include <string>
+
 namespace app {
 class Programme;
 }
@@ -15,6 +17,8 @@ class Tfonds : public ui::Form {
   explicit Tfonds(app::Programme& programme);
 
   ui::FileListBox images{*this, "images", "*.gif;*.jpg;*.jpeg"};
+  // The caller tag the opening editor sets before showing the picker ("style_principal", ...).
+  std::string appelantImage;
 
  private:
   app::Programme& p_;

@@ -1,10 +1,119 @@
 #include "design/menuG1.h"
 
 #include "app/programme.h"
+#include "design/menu.h"
+#include "design/saisie_couleur.h"
+#include "frame/apercu.h"
+#include "platform/files.h"
+#include "platform/text.h"
 
 namespace design {
 
-TmenuG::TmenuG(app::Programme& programme) : ui::Form(programme.application(), "TmenuG", "menuG"), p_(programme) {
+namespace {
+
+const char* const kCentres[] = {"center", "left", "right"};
+const char* const kAlignements[] = {"bas", "haut"};
+const char* const kPolices[] = {"Verdana", "Arial", "Times"};
+
+// The index of value in choices, or -1.
+template <size_t N>
+int rang(const char* const (&choix)[N], const std::string& valeur) {
+  for (size_t i = 0; i < N; ++i)
+    if (valeur == choix[i]) return static_cast<int>(i);
+  return -1;
+}
+
+const char* ouiNon(bool oui) { return oui ? "oui" : "non"; }
+
+}  // namespace
+
+TmenuG::TmenuG(app::Programme& programme)
+    : ui::Form(programme.application(), "TmenuG", "menuG"), p_(programme) {
+  setCaption("Menu Gauche");
+  ui::Font titre = GroupBox1.font();
+  titre.colour = ui::clRed;
+  titre.bold = true;
+  GroupBox1.setFont(titre);
+  texteAE.labelCaption = "Texte ";
+  couleurB.setHint("Couleur");
+  tailleAE.dropDownList = true;
+  tailleAE.setItems({"1", "2", "3", "4", "5"});
+  tailleAE.setItemIndex(0);
+  alignementAC.setItems({"Bas", "Haut"});
+  policeAE.setItems({"Verdana", "Arial", "Times"});
+  centreAC.columns = 3;
+  centreAC.setItems({"Centré", "Gauche", "Droit"});
+  centreAC.setItemIndex(0);
+
+  couleurB.onClick = [this] { couleurBClick(); };
+  ok_bouton.onClick = [this] { ok_boutonClick(); };
+  BitBtn2.onClick = [this] { BitBtn2Click(); };
+}
+
+void TmenuG::afficherStyle(bool policeDuFichier) {
+  TStyleAccueilMenu& s = styleAccueil;
+  policeAE.setItemIndex(0);
+  texteAE.setText(s.texteAMG);
+  souligneAC.setChecked(s.souligneAMG != "non");
+  grasAC.setChecked(s.grasAMG == "oui");
+  italiqueAC.setChecked(s.italiqueAMG == "oui");
+  // Sizes other than 1 to 5 (or not a number) select none; the next save then stores none.
+  auto taille = platform::toInteger(s.tailleAMG);
+  if (taille && *taille >= 1 && *taille <= tailleAE.count())
+    tailleAE.setItemIndex(static_cast<int>(*taille) - 1);
+  else
+    tailleAE.setText("");
+  if (s.centreAMG == "oui" || s.centreAMG.empty()) s.centreAMG = "center";
+  if (int i = rang(kCentres, s.centreAMG); i >= 0) centreAC.setItemIndex(i);
+  if (int i = rang(kAlignements, s.aligneAMG); i >= 0) alignementAC.setItemIndex(i);
+  if (int i = rang(kPolices, s.policeAMG); i >= 0)
+    policeAE.setItemIndex(i);
+  else if (policeDuFichier)
+    policeAE.setText(s.policeAMG);  // a font typed by the user
+}
+
+void TmenuG::sauver() {
+  TStyleAccueilMenu v;
+  v.texteAMG = texteAE.text();
+  v.souligneAMG = ouiNon(souligneAC.checked());
+  v.grasAMG = ouiNon(grasAC.checked());
+  v.italiqueAMG = ouiNon(italiqueAC.checked());
+  v.couleurAMG = styleAccueil.couleurAMG;
+  v.tailleAMG = tailleAE.selected();
+  int centre = centreAC.itemIndex();
+  if (centre >= 0 && centre < 3) styleAccueil.centreAMG = kCentres[centre];
+  v.centreAMG = styleAccueil.centreAMG;
+  int alignement = alignementAC.itemIndex();
+  if (alignement >= 0 && alignement < 2) v.aligneAMG = kAlignements[alignement];
+  // The text of the box, so that a font typed in is kept as well as one of the list.
+  v.policeAMG = policeAE.text();
+  lignesStyleAccueilMenu(v).save(p_.chemin("menuG.inf"));
+}
+
+void TmenuG::couleurBClick() {
+  if (auto couleur = choisirCouleur(ColorDialog, styleAccueil.couleurAMG))
+    styleAccueil.couleurAMG = *couleur;
+}
+
+void TmenuG::ok_boutonClick() {
+  try {
+    sauver();
+  } catch (const platform::FileError& e) {
+    dialogs().showMessage(e.what());
+    return;
+  }
+  close();
+}
+
+void TmenuG::BitBtn2Click() {
+  try {
+    p_.menu1().sauverMenu();
+    sauver();
+  } catch (const platform::FileError& e) {
+    dialogs().showMessage(e.what());
+    return;
+  }
+  frame::apercuSite(p_);
 }
 
 }  // namespace design

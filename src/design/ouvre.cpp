@@ -1,10 +1,20 @@
 #include "design/ouvre.h"
 
 #include "app/programme.h"
+#include "design/style.h"
+#include "design/style_fiche.h"
 
 namespace design {
 
-TForm2::TForm2(app::Programme& programme) : ui::Form(programme.application(), "TForm2", "Form2"), p_(programme) {
+TForm2::TForm2(app::Programme& programme)
+    : ui::Form(programme.application(), "TForm2", "Form2"), p_(programme) {}
+
+void TForm2::chargerStyleFiche() {
+  TForm1& editeur = p_.Form1();
+  editeur.quantiteB.setChecked(false);
+  design::chargerStyleFiche(
+      editeur.style, p_.donnees(),
+      {editeur.themeStyle, editeur.referenceStyle, editeur.themeImpose, editeur.fichierModele});
 }
 
 }  // namespace design

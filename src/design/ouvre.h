@@ -1,5 +1,5 @@
 #pragma once
-// The window `TForm2`: routine holder of the sheet-style loader.
+// The window `TForm2`: never shown, it holds the loader of the product-sheet style.
 
 #include "ui/form.h"
 
@@ -12,6 +12,11 @@ namespace design {
 class TForm2 : public ui::Form {
  public:
   explicit TForm2(app::Programme& programme);
+
+  // Loads the style editor's fields (TForm1) from the cascade of the sheet the editor names:
+  // defaults, defaut.typ, theme, sheet, imposed theme, model. Unticks "Quantité" with the default
+  // of quantite_style. Callers then run TForm1::elements for the corner tiles.
+  void chargerStyleFiche();
 
  private:
   app::Programme& p_;

@@ -1,7 +1,9 @@
 #include "design/style_fiche.h"
 
+#include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/text.h"
 
@@ -161,10 +163,14 @@ Coins coinsStyleFiche(const TStyleFiche& style) {
 std::string nomCadrePourPortee(Portee portee, const std::string& themeStyle,
                                const std::string& referenceStyle, const std::string& nomCadre) {
   switch (portee) {
-    case Portee::Theme: return themeStyle;
-    case Portee::FicheSeule: return referenceStyle;
-    case Portee::Defaut: return "defaut";
-    case Portee::Toutes: break;
+    case Portee::Theme:
+      return themeStyle;
+    case Portee::FicheSeule:
+      return referenceStyle;
+    case Portee::Defaut:
+      return "defaut";
+    case Portee::Toutes:
+      break;
   }
   return nomCadre;
 }
@@ -199,8 +205,9 @@ void sauverStyleFiche(const TStyleFiche& style, const platform::DataFolder& doss
   }
   std::string nonSupprime;
   for (const auto& chemin : aSupprimer) {
+    std::error_code ec;
     if (platform::fileNamesEqual(chemin.filename().string(), nomTyp) ||
-        !platform::fileExists(chemin))
+        !platform::fileExists(chemin) || std::filesystem::equivalent(chemin, cible, ec))
       continue;
     if (!platform::removeFile(chemin) && nonSupprime.empty()) nonSupprime = chemin.string();
   }

@@ -52,15 +52,16 @@ std::span<const CleStyleFiche> clesStyleFiche();
 void mettreDefautsStyleFiche(TStyleFiche& style);
 
 // One style file over the fields: lines split at the first "=", keys compared exactly, a
-// non-empty value replaces the field, a later line wins. A missing file changes nothing.
+// non-empty value replaces the field, a later line wins. A missing file changes nothing; one that
+// exists but cannot be read throws platform::FileError.
 void lireTyp(TStyleFiche& style, const std::filesystem::path& chemin);
 
 // The names that select the files of the cascade.
 struct CascadeStyle {
-  std::string themeStyle;                // "<categorie>_<theme>" of the sheet shown or written
-  std::string referenceStyle;            // the reference of that sheet
-  std::string themeImpose;               // set by the style editor's "Thème" button
-  std::filesystem::path fichierModele;   // a model chosen in the style editor, read last
+  std::string themeStyle;               // "<categorie>_<theme>" of the sheet shown or written
+  std::string referenceStyle;           // the reference of that sheet
+  std::string themeImpose;              // set by the style editor's "Thème" button
+  std::filesystem::path fichierModele;  // a model chosen in the style editor, read last
 };
 
 // Defaults, then defaut.typ, <themeStyle>.typ, <referenceStyle>.typ, <themeImpose>.typ (when set)
@@ -82,10 +83,10 @@ std::string nomCadrePourPortee(Portee portee, const std::string& themeStyle,
 
 struct SauvegardeStyle {
   Portee portee = Portee::Theme;
-  std::string referenceStyle;      // the sheet's own style, dropped by the "Thème" scope
-  std::string nomCadre;            // name of the style file and prefix of its corner images
-  std::filesystem::path modele;    // not empty: write this model file instead of <nomCadre>.typ
-  char sepurl = '-';               // URL separator of the corner image names
+  std::string referenceStyle;    // the sheet's own style, dropped by the "Thème" scope
+  std::string nomCadre;          // name of the style file and prefix of its corner images
+  std::filesystem::path modele;  // not empty: write this model file instead of <nomCadre>.typ
+  char sepurl = '-';             // URL separator of the corner image names
 };
 
 // Shown when a scope names no theme or no sheet: nothing is written.
@@ -98,9 +99,9 @@ platform::LineList lignesStyleFiche(const TStyleFiche& style);
 // Writes <nomCadre>.typ (or the model), then deletes the files the scope supersedes: the sheet's
 // own style for "Thème", every other *.typ of the data folder for "Toutes" ("defaut" becomes
 // nomCadre). Deleting only after a successful write means a failed save never leaves the site
-// without a style; <nomCadre>.typ itself is never deleted. Finally saves the frame-corner images
-// under nomCadre. Throws platform::FileError (kStyleSansNom when nomCadre is empty; nothing is
-// written then).
+// without a style; <nomCadre>.typ and the file just written are never deleted. Finally saves the
+// frame-corner images under nomCadre. Throws platform::FileError (kStyleSansNom when nomCadre is
+// empty; nothing is written then).
 void sauverStyleFiche(const TStyleFiche& style, const platform::DataFolder& dossier,
                       SauvegardeStyle& sauvegarde);
 

@@ -1,11 +1,155 @@
 #include "frame/catal_index.h"
 
 #include "app/programme.h"
+#include "ui/dialogs.h"
 
 namespace frame {
 
-Tcatal_ini::Tcatal_ini(app::Programme& programme) : ui::Form(programme.application(), "Tcatal_ini", "catal_ini"), p_(programme) {
+namespace {
+
+using O = TOptionsCatalogue;
+
+const char* const kFichier = "catalogue.opt";
+
+}  // namespace
+
+const std::vector<CleCatalogue>& clesCatalogue() {
+  // Key 12 keeps the name numC although its box is clientC; plC keeps its final C.
+  static const std::vector<CleCatalogue> cles = {
+      {"logo", &O::logo, "logoC"},
+      {"titre", &O::titre, "titreC"},
+      {"titreE", &O::titreE, "titreE"},
+      {"panierE", &O::panierE, "panierE"},
+      {"produitsE", &O::produitsE, "produitsE"},
+      {"quantiteE", &O::quantiteE, "quantiteE"},
+      {"unique", &O::unique, "uniqueC"},
+      {"port", &O::port, "portC"},
+      {"portE", &O::portE, "portE"},
+      {"plC", &O::plC, "plC"},
+      {"fraispE", &O::fraispE, "fraispE"},
+      {"numC", &O::numC, "clientC"},
+      {"pays", &O::pays, "paysC"},
+      {"fax", &O::fax, "faxC"},
+      {"obs", &O::obs, "obsC"},
+      {"cb", &O::cb, "cbC"},
+      {"crypto", &O::crypto, "cryptoC"},
+      {"cheque", &O::cheque, "chequeC"},
+      {"cr", &O::cr, "crC"},
+      {"crE", &O::crE, "crE"},
+      {"mandat", &O::mandat, "mandatC"},
+      {"autre1", &O::autre1, "autre1C"},
+      {"autre1E", &O::autre1E, "autre1E"},
+      {"autre2", &O::autre2, "autre2C"},
+      {"autre2E", &O::autre2E, "autre2E"},
+      {"autre3", &O::autre3, "autre3C"},
+      {"autre3E", &O::autre3E, "autre3E"},
+      {"observations", &O::observations, "observationsC"},
+      {"observationsE", &O::observationsE, "observationsE"},
+      {"date", &O::date, "dateC"},
+      {"mentionE", &O::mentionE, "mentionE"},
+  };
+  return cles;
+}
+
+platform::LineList lignesCatalogue(const TOptionsCatalogue& options) {
+  platform::LineList lignes;
+  for (const CleCatalogue& c : clesCatalogue()) {
+    std::string valeur;
+    if (auto* b = std::get_if<bool O::*>(&c.champ))
+      valeur = options.**b ? "oui" : "non";
+    else
+      valeur = options.*std::get<std::string O::*>(c.champ);
+    lignes.add(std::string(c.cle) + "=" + valeur);
+  }
+  return lignes;
+}
+
+void lireCatalogue(const platform::LineList& lignes, TOptionsCatalogue& options) {
+  for (const CleCatalogue& c : clesCatalogue()) {
+    if (!lignes.hasName(c.cle)) continue;
+    std::string valeur = lignes.value(c.cle);
+    if (auto* b = std::get_if<bool O::*>(&c.champ)) {
+      // Values are compared exactly: "OUI" leaves the box as it was.
+      if (valeur == "oui")
+        options.**b = true;
+      else if (valeur == "non")
+        options.**b = false;
+    } else {
+      options.*std::get<std::string O::*>(c.champ) = valeur;
+    }
+  }
+}
+
+bool chargerCatalogue(const platform::DataFolder& dossier, TOptionsCatalogue& options) {
+  if (!dossier.exists(kFichier)) return false;
+  lireCatalogue(platform::LineList::load(dossier.path(kFichier)), options);
+  return true;
+}
+
+void sauverCatalogue(const platform::DataFolder& dossier, const TOptionsCatalogue& options) {
+  lignesCatalogue(options).save(dossier.path(kFichier));
+}
+
+Tcatal_ini::Tcatal_ini(app::Programme& programme)
+    : ui::Form(programme.application(), "Tcatal_ini", "catal_ini"), p_(programme) {
   setCaption("Catalogue hors ligne");
+  afficher(TOptionsCatalogue{});
+  onActivate = [this] { FormActivate(); };
+  onDeactivate = [this] { FormDeactivate(); };
+  BitBtn1.onClick = [this] { BitBtn1Click(); };
+}
+
+TOptionsCatalogue Tcatal_ini::valeurs() const {
+  TOptionsCatalogue options;
+  for (const CleCatalogue& c : clesCatalogue()) {
+    if (auto* b = std::get_if<bool O::*>(&c.champ))
+      options.**b = find<ui::CheckBox>(c.controle)->checked();
+    else
+      options.*std::get<std::string O::*>(c.champ) = find<ui::Edit>(c.controle)->text();
+  }
+  return options;
+}
+
+void Tcatal_ini::afficher(const TOptionsCatalogue& options) {
+  for (const CleCatalogue& c : clesCatalogue()) {
+    if (auto* b = std::get_if<bool O::*>(&c.champ))
+      find<ui::CheckBox>(c.controle)->setChecked(options.**b);
+    else
+      find<ui::Edit>(c.controle)->setText(options.*std::get<std::string O::*>(c.champ));
+  }
+}
+
+void Tcatal_ini::sauver() { sauverCatalogue(p_.donnees(), valeurs()); }
+
+void Tcatal_ini::ouvre() {
+  TOptionsCatalogue options = valeurs();
+  if (chargerCatalogue(p_.donnees(), options)) afficher(options);
+}
+
+bool Tcatal_ini::sauverEnSignalant() {
+  try {
+    sauver();
+    return true;
+  } catch (const platform::FileError& e) {
+    dialogs().messageBox(e.what(), p_.application().title(), ui::MessageKind::Error,
+                         ui::Buttons::Ok);
+    return false;
+  }
+}
+
+void Tcatal_ini::FormActivate() {
+  try {
+    ouvre();
+  } catch (const platform::FileError& e) {
+    dialogs().messageBox(e.what(), p_.application().title(), ui::MessageKind::Error,
+                         ui::Buttons::Ok);
+  }
+}
+
+void Tcatal_ini::FormDeactivate() { sauverEnSignalant(); }
+
+void Tcatal_ini::BitBtn1Click() {
+  if (sauverEnSignalant()) close();
 }
 
 }  // namespace frame

@@ -1,6 +1,15 @@
 #pragma once
-// The window `Tcatal_ini`: offline catalogue settings.
+// The offline catalogue's order-form settings: the record `TOptionsCatalogue` with its file
+// catalogue.opt, and the window `Tcatal_ini` whose controls hold it while the program runs (the
+// order-form writer reads those controls directly).
 
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/lines.h"
+#include "ui/controls.h"
 #include "ui/form.h"
 
 namespace app {
@@ -9,11 +18,125 @@ class Programme;
 
 namespace frame {
 
+// Member initialisers are the window's design defaults.
+struct TOptionsCatalogue {
+  bool logo = false;
+  bool titre = true;
+  std::string titreE = "BON DE COMMANDE";
+  std::string panierE = "Votre Commande";
+  std::string produitsE = "Produits";
+  std::string quantiteE = "1";
+  bool unique = false;
+  bool port = false;
+  std::string portE = "4";
+  bool plC = false;
+  std::string fraispE = "Participation frais d'envoi";
+  bool numC = false;
+  bool pays = true;
+  bool fax = false;
+  bool obs = true;
+  bool cb = true;
+  bool crypto = false;
+  bool cheque = true;
+  bool cr = false;
+  std::string crE = "Frais à votre charge";
+  bool mandat = false;
+  bool autre1 = false;
+  std::string autre1E = "A préciser";
+  bool autre2 = false;
+  std::string autre2E = "A préciser";
+  bool autre3 = false;
+  std::string autre3E = "A préciser";
+  bool observations = false;
+  std::string observationsE;
+  bool date = true;
+  std::string mentionE = "Signature :";
+
+  bool operator==(const TOptionsCatalogue&) const = default;
+};
+
+// One line of catalogue.opt: its key, the field it holds and the window control showing it.
+struct CleCatalogue {
+  const char* cle;
+  std::variant<bool TOptionsCatalogue::*, std::string TOptionsCatalogue::*> champ;
+  const char* controle;
+};
+// The 31 keys in file order.
+const std::vector<CleCatalogue>& clesCatalogue();
+
+// The 31 lines, check boxes as "oui"/"non", texts as typed.
+platform::LineList lignesCatalogue(const TOptionsCatalogue& options);
+// Applies a file's lines onto options: keys without regard to case, first line wins; a box
+// changes only for "oui" or "non" exactly; a text key present with a value sets the text, present
+// and empty empties it (the file always holds every key, so an emptied edit stays emptied);
+// missing keys leave their value.
+void lireCatalogue(const platform::LineList& lignes, TOptionsCatalogue& options);
+// False when catalogue.opt does not exist (options untouched). Throws platform::FileError.
+bool chargerCatalogue(const platform::DataFolder& dossier, TOptionsCatalogue& options);
+// Rewrites catalogue.opt whole. Throws platform::FileError.
+void sauverCatalogue(const platform::DataFolder& dossier, const TOptionsCatalogue& options);
+
 class Tcatal_ini : public ui::Form {
  public:
   explicit Tcatal_ini(app::Programme& programme);
 
+  ui::Label Label1{*this, "Label1", "CATALOGUE HORS LIGNE ELEMENTS DU BON DE COMMANDE"};
+  ui::CheckBox logoC{*this, "logoC", "Logo"};
+  ui::CheckBox titreC{*this, "titreC", "Titre"};
+  ui::Edit titreE{*this, "titreE"};
+  ui::Label panierL{*this, "panierL", "Titre du panier"};
+  ui::Edit panierE{*this, "panierE"};
+  ui::Label produitsL{*this, "produitsL", "Dénomination"};
+  ui::Edit produitsE{*this, "produitsE"};
+  ui::Label quantiteL{*this, "quantiteL", "Quantité"};
+  ui::Edit quantiteE{*this, "quantiteE"};
+  ui::CheckBox uniqueC{*this, "uniqueC", "Unique"};
+  ui::CheckBox portC{*this, "portC", "Frais de port"};
+  ui::Edit portE{*this, "portE"};
+  ui::CheckBox plC{*this, "plC", "Libre"};
+  ui::Edit fraispE{*this, "fraispE"};
+  ui::GroupBox identificationG{*this, "identificationG", "Identification Client"};
+  ui::CheckBox clientC{identificationG, "clientC", "N° Client"};
+  ui::CheckBox paysC{identificationG, "paysC", "Pays"};
+  ui::CheckBox faxC{identificationG, "faxC", "Fax"};
+  ui::CheckBox obsC{identificationG, "obsC", "Observations"};
+  ui::GroupBox paiementG{*this, "paiementG", "Paiement Clients"};
+  ui::CheckBox cbC{paiementG, "cbC", "Cartes Bancaires"};
+  ui::CheckBox cryptoC{paiementG, "cryptoC", "Cryptogramme"};
+  ui::CheckBox chequeC{paiementG, "chequeC", "Chèque"};
+  ui::CheckBox crC{paiementG, "crC", "Contre remboursement"};
+  ui::Edit crE{paiementG, "crE"};
+  ui::CheckBox mandatC{paiementG, "mandatC", "Mandat Postal"};
+  ui::CheckBox autre1C{paiementG, "autre1C", "Autre "};
+  ui::Edit autre1E{paiementG, "autre1E"};
+  ui::CheckBox autre2C{paiementG, "autre2C", "Autre"};
+  ui::Edit autre2E{paiementG, "autre2E"};
+  ui::CheckBox autre3C{paiementG, "autre3C", "Autre"};
+  ui::Edit autre3E{paiementG, "autre3E"};
+  ui::CheckBox observationsC{*this, "observationsC", "Observations"};
+  ui::Edit observationsE{*this, "observationsE"};
+  ui::CheckBox dateC{*this, "dateC", "Date"};
+  ui::Label mentionL{*this, "mentionL", "Mention"};
+  ui::Edit mentionE{*this, "mentionE"};
+  ui::Button BitBtn1{*this, "BitBtn1", "OK"};
+
+  // The controls' values as a record, and back.
+  TOptionsCatalogue valeurs() const;
+  void afficher(const TOptionsCatalogue& options);
+
+  // Writes catalogue.opt from the controls. Throws platform::FileError.
+  void sauver();
+  // Reads catalogue.opt into the controls; a missing file leaves them as they are.
+  void ouvre();
+
+  void FormActivate();
+  void FormDeactivate();
+  void BitBtn1Click();
+
  private:
+  // sauver() for the window's own handlers: a failure is told, the controls keep their values.
+  bool sauverEnSignalant();
+
   app::Programme& p_;
 };
 

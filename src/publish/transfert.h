@@ -1,8 +1,14 @@
 #pragma once
-// The window `Ttransfert1`: publication window.
+// The window `Ttransfert1` ("Transfert des pages du Site"): the shop's FTP account, the files of
+// ftp/ to send with those that differ from their mirror copy in transfert/ ticked, the size
+// totals, and the upload (transfert_envoi.cpp).
 
-#include "ui/form.h"
+#include <string>
+#include <vector>
+
+#include "platform/ftp.h"
 #include "ui/controls.h"
+#include "ui/form.h"
 
 namespace app {
 class Programme;
@@ -13,11 +19,84 @@ namespace publish {
 class Ttransfert1 : public ui::Form {
  public:
   explicit Ttransfert1(app::Programme& programme);
+  ~Ttransfert1() override;
 
+  ui::Edit HostTxt{*this, "HostTxt"};
+  ui::Edit PortTxt{*this, "PortTxt", "21"};
+  ui::Edit UserTxt{*this, "UserTxt"};
+  ui::Edit PassTxt{*this, "PassTxt"};
+  ui::Edit RepTxt{*this, "RepTxt"};
+  ui::ListBox listeFTP{*this, "listeFTP"};
+  ui::GroupBox GroupBox1{*this, "GroupBox1", "A transférer [FTP]"};
+  ui::CheckListBox memoFTP{GroupBox1, "memoFTP"};
   ui::FileListBox transfertLIST{*this, "transfertLIST", "*.*"};
+  ui::ListBox repL{*this, "repL"};
+  ui::Memo memoG{*this, "memoG"};
+  ui::Gauge Gauge{*this, "Gauge"};
+  ui::Label Label2{*this, "Label2", "Connection obligatoire..."};
+  ui::Label blocM{*this, "blocM"};
+  ui::GroupBox GroupBox2{*this, "GroupBox2", "Calcul de la taille du site"};
+  ui::Label sizeF{GroupBox2, "sizeF", "Fichiers transférés :"};
+  ui::Label sizeA{GroupBox2, "sizeA", "A transférer :"};
+  ui::Button bouton{GroupBox2, "bouton", "Calculer"};
+  ui::CheckBox redirC{*this, "redirC", "Redirectionner les URL inutiles à la fin du transfert"};
+  ui::CheckBox effacerC{*this, "effacerC", "Effacer VIBDD"};
+  ui::FileListBox refL{*this, "refL"};
+  ui::FileListBox viF{*this, "viF"};
+  ui::Button goftp{*this, "goftp", "Commencer le transfert"};
+  ui::Button BitBtn4{*this, "BitBtn4", "Tous"};
+  ui::Button modif{*this, "modif", "Fichiers modifiés"};
+  ui::Button BitBtn5{*this, "BitBtn5", "Aucun"};
+  ui::Button BitBtn3{*this, "BitBtn3", "Enregistrer les informations"};
+  ui::Button BitBtn1{*this, "BitBtn1", "Fermer"};
+  ui::Label Lhtm{*this, "Lhtm", "Hébergez votre boutique"};
+  platform::FtpSession FTP1;
+
+  // Set by compare, read by the upload.
+  bool planSiteActif = false;    // the site map list is kept during this publication
+  bool premierPlanSite = false;  // ... and ftp/sitemap.xml does not exist yet
+  std::string urlBoutique;       // the shop's base URL for its login, "" when none
+
+  // Step 4 of the publishing command: migrates ftp.opt, then loads var.opt into the edits.
+  // False (message shown) when the migration failed: the command ends.
+  bool chargerCompte();
+
+  void compare();
+  void selectionnerPagesSitemap();
+  // True while the upload runs (its network waits let the user act on the windows).
+  bool enCours() const { return enCours_; }
+
+  void modifClick();
+  void BitBtn4Click();
+  void BitBtn5Click();
+  void boutonClick();
+  void BitBtn1Click();
+  void BitBtn3Click();
+  void goftpClick();
+  void FormActivate();
+  void FormClose();
+  void FormHide();
+  void LhtmClick();
+
+  // The marketplace upload, run after the site upload when vibdd.ini exists. False when it
+  // failed (it reported why): the publication stops there.
+  bool transfertVibdd();
 
  private:
+  // The names of the mirror folder, listed again now.
+  const std::vector<std::string>& fichiersMiroir();
+  void verrouiller(bool pendantEnvoi);
+  void envoyer(const std::vector<std::string>& aEnvoyer, const std::string& date,
+               const std::string& repertoire);
+  void redirigerPagesInutiles();
+  void envoyerPlanSite();
+  void sauverPlanSiteLocal();
+  bool framesOui() const;
+
   app::Programme& p_;
+  bool enCours_ = false;
+  bool hoteSignale_ = false;
+  bool planSiteEcrit_ = false;  // ftp/sitemap.xml already merged and saved by this upload
 };
 
 }  // namespace publish

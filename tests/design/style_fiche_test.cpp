@@ -135,20 +135,6 @@ TEST(StyleFicheFichier, DefaultsWrittenInFileOrderWithCrLf) {
   EXPECT_EQ(dossier.read("defaut.typ"), kFichierDefauts);
 }
 
-TEST(StyleFicheFichier, KeyTableHasEightyFiveKeysOfWhichFourAreWriteOnly) {
-  auto cles = clesStyleFiche();
-  ASSERT_EQ(cles.size(), 85u);
-  std::vector<std::string> ecritesSeulement;
-  for (const auto& c : cles)
-    if (!c.defaut) ecritesSeulement.push_back(c.cle);
-  EXPECT_EQ(ecritesSeulement,
-            (std::vector<std::string>{"style_fiche", "type1", "type2", "type3"}));
-  // Every field of the record has its own key.
-  TStyleFiche style;
-  for (const auto& c : cles) style.*c.champ = c.cle;
-  for (const auto& c : cles) EXPECT_EQ(style.*c.champ, c.cle);
-}
-
 TEST(StyleFicheChargement, NoFileGivesTheDefaultsAndLeavesWriteOnlyFields) {
   TempFolder dossier;
   TStyleFiche style;
@@ -174,7 +160,8 @@ TEST(StyleFicheChargement, EachStepOfTheCascadeOverridesTheEarlierOnes) {
                 "coul_ref=#000002\r\ncoul_prix=#000002\r\n");
   dossier.write("R1.typ", "coul_auteur=#000003\r\ncoul_comm=#000003\r\ncoul_ref=#000003\r\n"
                           "coul_prix=#000003\r\n");
-  dossier.write("Livres_Romans.typ", "coul_comm=#000004\r\ncoul_ref=#000004\r\ncoul_prix=#000004\r\n");
+  dossier.write("Livres_Romans.typ",
+                "coul_comm=#000004\r\ncoul_ref=#000004\r\ncoul_prix=#000004\r\n");
   dossier.write("modeles/bleu.mdl", "coul_ref=#000005\r\ncoul_prix=#000005\r\n");
 
   struct Case {
@@ -233,18 +220,6 @@ TEST(StyleFicheChargement, LineRules) {
   EXPECT_EQ(s.aligne_titre, "right");
 }
 
-TEST(StyleFicheChargement, WriteOnlyKeysInAFileHaveNoEffect) {
-  TempFolder dossier;
-  dossier.write("defaut.typ", "style_fiche=tableau\r\ntype1=X\r\ntype2=Y\r\ntype3=Z\r\n");
-  TStyleFiche style;
-  style.type1 = "Poche";
-  chargerStyleFiche(style, platform::DataFolder(dossier.path()), {});
-  EXPECT_EQ(style.style_fiche, "");
-  EXPECT_EQ(style.type1, "Poche");
-  EXPECT_EQ(style.type2, "");
-  EXPECT_EQ(style.type3, "");
-}
-
 TEST(StyleFicheChargement, EmptyNamesReadTheBareExtensionFile) {
   TempFolder dossier;
   dossier.write(".typ", "coul_titre=#ABCDEF\r\n");
@@ -296,7 +271,7 @@ TEST(StyleFicheSauvegarde, ScopesWriteTheirFileAndDropWhatTheySupersede) {
       {Portee::Theme, "Livres_Poche", {"defaut.typ", "Livres_Poche.typ", "R2.typ"}},
       {Portee::FicheSeule, "R1", {"defaut.typ", "Livres_Poche.typ", "R1.typ", "R2.typ"}},
       {Portee::Defaut, "defaut", {"defaut.typ", "Livres_Poche.typ", "R1.typ", "R2.typ"}},
-      {Portee::Toutes, "Livres_Poche", {"defaut.typ"}},
+      {Portee::Toutes, "R2", {"defaut.typ"}},  // the name in force is replaced by "defaut"
   };
   for (const auto& c : cases) {
     TempFolder dossier;
@@ -307,7 +282,9 @@ TEST(StyleFicheSauvegarde, ScopesWriteTheirFileAndDropWhatTheySupersede) {
     TStyleFiche style;
     mettreDefautsStyleFiche(style);
     style.coul_titre = "#00FF00";
-    SauvegardeStyle sauvegarde{c.portee, "R1", c.nomCadre, {}, '-'};
+    SauvegardeStyle sauvegarde{
+        c.portee, "R1", nomCadrePourPortee(c.portee, "Livres_Poche", "R1", "R2"), {}, '-'};
+    EXPECT_EQ(sauvegarde.nomCadre, c.nomCadre);
     sauverStyleFiche(style, platform::DataFolder(dossier.path()), sauvegarde);
     int portee = static_cast<int>(c.portee);
     EXPECT_EQ(fichiersTyp(dossier), c.restants) << portee;
@@ -317,21 +294,6 @@ TEST(StyleFicheSauvegarde, ScopesWriteTheirFileAndDropWhatTheySupersede) {
     EXPECT_TRUE(dossier.exists("modeles/m.mdl"));
     EXPECT_TRUE(dossier.exists("modeles/x.typ"));
   }
-}
-
-TEST(StyleFicheSauvegarde, ThemeScopeLetsTheSheetFallBackToItsTheme) {
-  TempFolder dossier;
-  platform::DataFolder data(dossier.path());
-  dossier.write("R1.typ", "coul_titre=#000003\r\n");
-  CascadeStyle cascade{"Livres_Poche", "R1", "", {}};
-  TStyleFiche style = charger(dossier, cascade);
-  EXPECT_EQ(style.coul_titre, "#000003");
-  style.coul_titre = "#000002";
-  SauvegardeStyle sauvegarde{Portee::Theme, "R1", "Livres_Poche", {}, '-'};
-  sauverStyleFiche(style, data, sauvegarde);
-  EXPECT_FALSE(dossier.exists("R1.typ"));
-  style.coul_titre = "";
-  EXPECT_EQ(charger(dossier, cascade).coul_titre, "#000002");
 }
 
 TEST(StyleFicheSauvegarde, ModelSaveWritesTheModelAndKeepsTheScopeFile) {
@@ -349,6 +311,10 @@ TEST(StyleFicheSauvegarde, ModelSaveWritesTheModelAndKeepsTheScopeFile) {
   sauverStyleFiche(style, data, sauvegarde);
   EXPECT_EQ(fichiersTyp(dossier), (std::vector<std::string>{"defaut.typ"}));
   EXPECT_EQ(dossier.read("modeles/vert.mdl"), dossier.read("defaut.typ"));
+  // a model saved among the styles is not swept away by its own scope
+  sauvegarde.modele = dossier / "vert.typ";
+  sauverStyleFiche(style, data, sauvegarde);
+  EXPECT_EQ(fichiersTyp(dossier), (std::vector<std::string>{"defaut.typ", "vert.typ"}));
   EXPECT_EQ(charger(dossier, {"", "", "", dossier / "modeles/vert.mdl"}).coul_titre, "#00FF00");
   // the corners keep the style's name, not the model's
   EXPECT_TRUE(dossier.exists("defaut_hg.gif"));
@@ -357,7 +323,8 @@ TEST(StyleFicheSauvegarde, ModelSaveWritesTheModelAndKeepsTheScopeFile) {
 
 TEST(StyleFicheSauvegarde, FailedWriteDeletesNothing) {
   TempFolder dossier;
-  for (const char* nom : {"Livres_Poche.typ", "R1.typ"}) dossier.write(nom, "coul_titre=#000001\r\n");
+  for (const char* nom : {"Livres_Poche.typ", "R1.typ"})
+    dossier.write(nom, "coul_titre=#000001\r\n");
   std::filesystem::create_directories(dossier / "defaut.typ");  // the target cannot be replaced
   TStyleFiche style;
   mettreDefautsStyleFiche(style);
@@ -366,36 +333,6 @@ TEST(StyleFicheSauvegarde, FailedWriteDeletesNothing) {
                platform::FileError);
   EXPECT_EQ(fichiersTyp(dossier), (std::vector<std::string>{"Livres_Poche.typ", "R1.typ"}));
   EXPECT_FALSE(dossier.exists("defaut_hg.gif"));
-}
-
-TEST(StyleFicheSauvegarde, ScopeWithoutANameIsRefused) {
-  for (Portee portee : {Portee::Theme, Portee::FicheSeule}) {
-    TempFolder dossier;
-    dossier.write("R1.typ", "coul_titre=#000003\r\n");
-    TStyleFiche style;
-    mettreDefautsStyleFiche(style);
-    SauvegardeStyle sauvegarde{portee, "R1", nomCadrePourPortee(portee, "", "", "defaut"), {}, '-'};
-    try {
-      sauverStyleFiche(style, platform::DataFolder(dossier.path()), sauvegarde);
-      ADD_FAILURE() << "saved without a name";
-    } catch (const platform::FileError& e) {
-      EXPECT_STREQ(e.what(), kStyleSansNom);
-    }
-    EXPECT_EQ(fichiersTyp(dossier), (std::vector<std::string>{"R1.typ"}));
-    EXPECT_EQ(platform::listFiles(dossier.path(), "*.gif").size(), 0u);
-  }
-}
-
-TEST(StyleFicheSauvegarde, CornerImagesNamedAfterTheStyleThroughTheUrlName) {
-  TempFolder dossier;
-  TStyleFiche style;
-  mettreDefautsStyleFiche(style);
-  SauvegardeStyle sauvegarde{Portee::Theme, "R1", "Livres_Poésie", {}, '-'};
-  sauverStyleFiche(style, platform::DataFolder(dossier.path()), sauvegarde);
-  EXPECT_TRUE(dossier.exists("Livres_Poésie.typ"));
-  EXPECT_EQ(platform::listFiles(dossier.path(), "*.gif"),
-            (std::vector<std::string>{"livres-poesie_bd.gif", "livres-poesie_bg.gif",
-                                      "livres-poesie_hd.gif", "livres-poesie_hg.gif"}));
 }
 
 TEST(StyleFicheSauvegarde, LineBreakInAValueCannotAddLines) {
@@ -407,9 +344,3 @@ TEST(StyleFicheSauvegarde, LineBreakInAValueCannotAddLines) {
   EXPECT_EQ(lignes[67], "texte_jc=Je  coul_titre=#FF0000");
 }
 
-TEST(NomCadrePourPortee, ScopeGivesTheStyleName) {
-  EXPECT_EQ(nomCadrePourPortee(Portee::Theme, "Livres_Poche", "R1", "x"), "Livres_Poche");
-  EXPECT_EQ(nomCadrePourPortee(Portee::FicheSeule, "Livres_Poche", "R1", "x"), "R1");
-  EXPECT_EQ(nomCadrePourPortee(Portee::Defaut, "Livres_Poche", "R1", "x"), "defaut");
-  EXPECT_EQ(nomCadrePourPortee(Portee::Toutes, "Livres_Poche", "R1", "x"), "x");
-}

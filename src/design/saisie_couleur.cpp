@@ -1,0 +1,37 @@
+#include "design/saisie_couleur.h"
+
+#include <cstdio>
+
+#include "design/hexa.h"
+#include "platform/text.h"
+#include "ui/form.h"
+
+namespace design {
+
+std::string saisie_couleur(ui::Dialogs& dialogs, std::string_view valeurInitiale) {
+  std::string reponse = platform::trim(dialogs.inputBox("Couleur", "Hexa", valeurInitiale));
+  if (reponse.size() != 7 || reponse[0] != '#') {
+    dialogs.showMessage(kErreurCouleur);
+    return std::string(valeurInitiale);
+  }
+  return reponse;
+}
+
+std::string couleurEnTexte(ui::Colour couleur) {
+  char texte[8];
+  std::snprintf(texte, sizeof texte, "#%02X%02X%02X", (couleur >> 16) & 0xFF, (couleur >> 8) & 0xFF,
+                couleur & 0xFF);
+  return texte;
+}
+
+std::optional<std::string> choisirCouleur(ui::ColorDialog& dialogue, std::string_view stockee) {
+  std::string couleur = platform::trim(stockee);
+  if (!couleur.empty() && couleur[0] == '#') {
+    RVB rvb = hexaVersRGB(couleur);
+    dialogue.color = static_cast<ui::Colour>(rvb.rouge << 16 | rvb.vert << 8 | rvb.bleu);
+  }
+  if (!dialogue.execute()) return std::nullopt;
+  return saisie_couleur(dialogue.form().dialogs(), couleurEnTexte(dialogue.color));
+}
+
+}  // namespace design

@@ -1,0 +1,26 @@
+// Steps of the site frame generator whose pages come with later work: each is called in its
+// place by faire_cadres and writes nothing until then (docs/ARCHITECTURE.md lists them).
+
+#include "frame/voir_menu.h"
+
+namespace frame {
+
+void Tvoir_menu1::faire_liste_rapide(ValeursCadres&) {}
+void Tvoir_menu1::faire_mode_emploi(ValeursCadres&) {}
+void Tvoir_menu1::faire_index_cadres(ValeursCadres&) {}
+void Tvoir_menu1::importer_index(ValeursCadres&) {}
+void Tvoir_menu1::debut_menu_gauche(ValeursCadres&) {}
+void Tvoir_menu1::faire_menu_statique(ValeursCadres&) {}
+void Tvoir_menu1::faire_menu_dynamique(ValeursCadres&) {}
+void Tvoir_menu1::faire_selection_menu(ValeursCadres&) {}
+void Tvoir_menu1::faire_fichiers_menu(ValeursCadres&) {}
+void Tvoir_menu1::debut_top(ValeursCadres&) {}
+void Tvoir_menu1::faire_boutons_top(ValeursCadres&) {}
+void Tvoir_menu1::fin_top(ValeursCadres&) {}
+void Tvoir_menu1::faire_index_page_unique(ValeursCadres&) {}
+void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {}
+void Tvoir_menu1::ouvre_menudyn() {}
+
+void adapterPagesImport(const platform::DataFolder&) {}
+
+}  // namespace frame

@@ -1,0 +1,34 @@
+#pragma once
+// What the site frame generator reads of windows whose own work is not built yet. Each entry
+// keeps the generator's call in its place; it reads the real control or routine once it exists.
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace app {
+class Programme;
+}
+
+namespace frame {
+
+// Taccueil1.ouvre then Taccueil1.elements: the home-page settings into their editor.
+void rechargerAccueil(app::Programme& programme);
+// Tcvente1.ouvre: the conditions-of-sale settings into their editor.
+void rechargerConditions(app::Programme& programme);
+
+// The menu editor's family lists: the box "Insérer Titres Famille", the family titles in menu
+// order, and the categories of families 0 to 3.
+struct FamillesMenu {
+  bool titres = false;
+  std::vector<std::string> familles;
+  std::array<std::vector<std::string>, 4> categories;
+};
+FamillesMenu famillesMenu(app::Programme& programme);
+
+// The family (0 to 3) whose title equals the menu's title at position: every title is compared,
+// exactly, and the last match wins; 0 when none matches or position is outside 0 to 3.
+int familleALaPosition(const std::vector<std::string>& titresFamilles,
+                       const std::vector<std::string>& familles, int position);
+
+}  // namespace frame

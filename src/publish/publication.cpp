@@ -1,0 +1,129 @@
+// The main window's publishing command: the site must be publishable, the account is loaded, the
+// questions are asked, then the publication window opens with the changed files ticked.
+
+#include "app/fiche.h"
+#include "app/programme.h"
+#include "app/texte_prix.h"
+#include "platform/files.h"
+#include "platform/lines.h"
+#include "platform/text.h"
+#include "publish/transfert.h"
+#include "ui/dialogs.h"
+
+namespace app {
+
+namespace {
+
+ui::Answer question(ui::Dialogs& dialogs, std::string_view texte) {
+  return dialogs.messageBox(texte, "Confirmation", ui::MessageKind::Confirmation,
+                            ui::Buttons::YesNoCancel);
+}
+
+// ftp/baches_ref.inf: "<reference>=<page>" for each sheet of bache.ini that has a page and a
+// sizes file, the sizes file being copied into ftp/ beside it.
+void ecrireTaillesPages(const platform::DataFolder& dossier) {
+  if (!dossier.exists("bache.ini") || !platform::folderExists(dossier.path("ftp"))) return;
+  const platform::LineList fiches = platform::LineList::load(dossier.path("bache.ini"));
+  platform::LineList index;
+  if (dossier.exists("listeHTM.tmp")) index = platform::LineList::load(dossier.path("listeHTM.tmp"));
+  platform::LineList lignes;
+  for (const auto& ligne : fiches) {
+    // A name that would leave the data folder names no sheet of it.
+    if (!platform::safeRelativePath(ligne) || !dossier.exists(ligne)) continue;
+    const std::string reference = ligne.substr(0, ligne.find('.'));
+    if (reference.empty() || ligne.find('.') == std::string::npos) continue;
+    const std::string page = platform::trim(index.value(reference));
+    if (page.empty()) continue;
+    const std::string tailles = reference + "tailles.txt";
+    if (!platform::safeRelativePath(tailles) || !dossier.exists(tailles)) continue;
+    if (!copierFichier(dossier.path(tailles), dossier.path("ftp/" + tailles), false))
+      throw platform::FileError("Impossible de copier " + tailles + " dans " +
+                                dossier.path("ftp").string());
+    lignes.add(reference + "=" + page);
+  }
+  lignes.save(dossier.path("ftp/baches_ref.inf"));
+}
+
+}  // namespace
+
+void Tmain::transfertClick() {
+  auto& fenetre = p_.transfert1();
+  // An upload is running (its network waits let the user click here): show it, start nothing.
+  if (fenetre.enCours()) {
+    fenetre.show();
+    return;
+  }
+  const auto& dossier = p_.donnees();
+  auto& d = dialogs();
+  if (dossier.exists("ftp/boncommande.htm")) {
+    d.showMessage("Transfert impossible avec l'option catalogue hors ligne. Vous devez reconstruire le site.");
+    return;
+  }
+  const std::pair<const char*, const char*> requis[] = {
+      {"menu.opt", "Le menu n'a pas été défini"},
+      {"accueil.opt", "La page d'accueil n'a pas été définie"},
+      {"cv.opt", "La page des conditions de vente n'a pas été définie"}};
+  for (const auto& [fichier, message] : requis) {
+    if (!dossier.exists(fichier)) {
+      d.showMessage(message);
+      return;
+    }
+  }
+  activerOngletFiche();
+  if (!fenetre.chargerCompte()) return;
+
+  if (!importC.checked()) {
+    if (titreE.text().empty() &&
+        question(d, "Il faut donner un titre pour le référencement de votre site (voir onglet "
+                    "INDEX). Voulez-vous publier le site quand même ?") != ui::Answer::Yes)
+      return;
+    if (descriptionM.lines().empty() &&
+        question(d, "Il manque une description pour le référencement de votre site (voir onglet "
+                    "INDEX). Voulez-vous publier le site quand même ?") != ui::Answer::Yes)
+      return;
+  }
+  const ui::Answer reconstruire =
+      question(d, "Si vous avez effectué des modifications, il est peut-être nécessaire de "
+                  "reconstruire le site (ou aperçu). Voulez-vous reconstruire le site avant le "
+                  "transfert ?");
+  if (reconstruire == ui::Answer::Yes) {
+    // The rebuild ends the command: the user publishes the new site with a second command.
+    PageControl1.setActivePage(0);
+    if (sauver.enabled()) SauverFiche();
+    construireSite();
+    if (sauver.enabled()) chargerFiche();
+    return;
+  }
+  if (reconstruire != ui::Answer::No) return;
+
+  try {
+    // The mirror is the memory of what was published: without it nothing could be recorded.
+    platform::makeFolder(p_.chemin("transfert"));
+    ecrireTaillesPages(dossier);
+
+    fenetre.listeFTP.clearItems();
+    fenetre.show();
+    const std::vector<std::string> site = platform::listFiles(p_.chemin("ftp"), "*");
+    for (const auto& nom : site) {
+      fenetre.listeFTP.addItem(nom);
+      fenetre.memoFTP.addItem(nom);
+    }
+    if (site.empty()) {
+      fenetre.close();
+      d.showMessage("Aucun éléments à transférer");
+      return;
+    }
+    std::vector<std::string> tries = site;
+    platform::sortFrench(tries);
+    fenetre.listeFTP.setItems(tries);
+    fenetre.listeFTP.setItemIndex(0);
+    for (size_t i = 0; i < static_cast<size_t>(fenetre.memoFTP.count()); ++i)
+      fenetre.memoFTP.setChecked(i, false);
+    fenetre.memoFTP.clearItems();
+    fenetre.compare();
+  } catch (const platform::FileError& e) {
+    d.showMessage(e.what());
+  }
+}
+
+}  // namespace app

@@ -1,0 +1,34 @@
+#pragma once
+// The outside servers the publication talks to, and the one way every FTP account is reached.
+// Hosts and addresses are ours to choose; no password is kept in the sources.
+
+#include <string>
+
+#include "platform/ftp.h"
+
+namespace app {
+struct Environment;
+}
+
+namespace publish {
+
+// The maker's server: receives the Kelkoo feed and serves the support files.
+inline constexpr const char* kServeurEditeur = "ftp.tarvio.example";
+inline constexpr int kPortEditeur = 21;
+inline constexpr const char* kUtilisateurEditeur = "tarvio";
+// The Webmarchand comparator's drop account.
+inline constexpr const char* kServeurWebmarchand = "ftp.webmarchand.example";
+// The marketplace account.
+inline constexpr const char* kServeurMarche = "ftp.marche.tarvio.example";
+inline constexpr const char* kUtilisateurMarche = "bdd";
+// Web pages of the maker.
+inline constexpr const char* kPageHebergement = "https://www.tarvio.example/hebergement.htm";
+inline constexpr const char* kScriptSuivi = "https://www.tarvio.example/cgi/track.php";
+
+// Connects the session to host:port after the environment's redirection, with the environment's
+// idle function running while the network waits. False with session.lastError() on failure.
+bool connecterFtp(const app::Environment& environnement, platform::FtpSession& session,
+                  std::string hote, int port, const std::string& utilisateur,
+                  const std::string& motDePasse);
+
+}  // namespace publish

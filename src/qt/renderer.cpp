@@ -1,0 +1,440 @@
+#include "qt/renderer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+#include <climits>
+
+#include "platform/text.h"
+#include "qt/view.h"
+#include "ui/controls.h"
+
+namespace qtui {
+
+QString toQt(std::string_view cp1252) { return QString::fromStdString(platform::toUtf8(cp1252)); }
+
+std::string fromQt(const QString& text) { return platform::fromUtf8(text.toStdString()); }
+
+void ModalState::leave() {
+  if (depth_ > 0 && --depth_ == 0 && onIdle) onIdle();
+}
+
+namespace {
+
+constexpr int kGap = 4;
+// A page control's frame, tab bar and the scroll bar of its pages around the area of its pages.
+constexpr int kPageFrameWidth = 24;
+constexpr int kPageFrameHeight = 34;
+// How much of the screen a window sized by its content may take.
+constexpr int kMaxAutoWidth = 1000;
+constexpr int kMaxAutoHeight = 720;
+// An activation the window system has not confirmed after this long is not awaited any more.
+constexpr int kActivationWaitMs = 1000;
+
+// The top-level window of a form: the title bar's close button and the window system's
+// activations and exposures go to the renderer.
+class FormWindow : public QWidget {
+ public:
+  FormWindow(Renderer& renderer, ui::Form& form) : renderer_(renderer), form_(form) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Expose) {
+      auto* w = qobject_cast<QWindow*>(watched);
+      if (w && w->isExposed() && !renderer_.closing()) renderer_.exposed(form_);
+    }
+    return QWidget::eventFilter(watched, event);
+  }
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::WindowActivate && !renderer_.closing())
+      renderer_.userActivated(form_);
+    return QWidget::event(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (renderer_.closing() || !form_.visible()) {
+      event->accept();
+      return;
+    }
+    // The model decides: its close handler runs and it hides the window.
+    event->ignore();
+    renderer_.userClosed(form_);
+  }
+
+ private:
+  Renderer& renderer_;
+  ui::Form& form_;
+};
+
+}  // namespace
+
+// --- automatic layout ---
+
+Packing packSkyline(const std::vector<QSize>& sizes, int width, int gap) {
+  struct Segment {
+    int x, end, y;
+  };
+  width = std::max(width, 1);
+  std::vector<Segment> sky{{0, width, 0}};
+  Packing out;
+  for (QSize s : sizes) {
+    int w = std::max(s.width(), 0);
+    int h = std::max(s.height(), 0);
+    int bestX = 0;
+    int bestY = INT_MAX;
+    for (size_t i = 0; i < sky.size(); ++i) {
+      int x = sky[i].x;
+      if (x > 0 && x + w > width) break;
+      int y = 0;
+      for (size_t j = i; j < sky.size() && (sky[j].x < x + w || j == i); ++j)
+        y = std::max(y, sky[j].y);
+      if (y < bestY) {
+        bestY = y;
+        bestX = x;
+      }
+    }
+    out.positions.emplace_back(bestX, bestY);
+    out.size = out.size.expandedTo(QSize(bestX + w, bestY + h));
+    // The item and the gap after it raise the skyline over its width.
+    int end = std::min(width, bestX + w + gap);
+    int top = bestY + h + gap;
+    std::vector<Segment> next;
+    for (const Segment& seg : sky) {
+      if (seg.end <= bestX || seg.x >= end) {
+        next.push_back(seg);
+        continue;
+      }
+      if (seg.x < bestX) next.push_back({seg.x, bestX, seg.y});
+      if (seg.end > end) next.push_back({end, seg.end, seg.y});
+    }
+    next.push_back({bestX, end, top});
+    std::sort(next.begin(), next.end(), [](const Segment& a, const Segment& b) { return a.x < b.x; });
+    // Neighbours at the same height are one segment.
+    sky.clear();
+    for (const Segment& seg : next) {
+      if (seg.end <= seg.x) continue;
+      if (!sky.empty() && sky.back().y == seg.y && sky.back().end == seg.x)
+        sky.back().end = seg.end;
+      else
+        sky.push_back(seg);
+    }
+  }
+  return out;
+}
+
+// --- one form ---
+
+FormView::FormView(Renderer& r, ui::Form& f) : renderer(r), form(f) {
+  auto* window = new FormWindow(r, f);
+  window_ = window;
+  window_->setObjectName(toQt(f.className()));
+  auto* box = new QVBoxLayout(window_);
+  box->setContentsMargins(0, 0, 0, 0);
+  box->setSpacing(0);
+  scroll_ = new QScrollArea(window_);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  box->addWidget(scroll_, 1);
+
+  elements_[&form] = makeElement(*this, form, nullptr);
+  scroll_->setWidget(elements_[&form]->widget);
+  for (ui::Control* c : form.controls()) {
+    Element* parent = element(*c->parent());
+    elements_[c] = makeElement(*this, *c, parent);
+  }
+  {
+    Updating u(*this);
+    element(form)->syncAll();
+    for (ui::Control* c : form.controls()) element(*c)->syncAll();
+  }
+  layout();
+  window_->winId();
+  if (QWindow* w = window_->windowHandle()) w->installEventFilter(window);
+  form.addObserver(this);
+}
+
+FormView::~FormView() {
+  form.removeObserver(this);
+  delete window_;
+}
+
+Element* FormView::element(const ui::Control& control) const {
+  auto it = elements_.find(&control);
+  return it == elements_.end() ? nullptr : it->second.get();
+}
+
+void FormView::changed(ui::Control& control, ui::Property property) {
+  if (renderer.closing()) return;
+  Element* e = element(control);
+  if (!e) return;
+  Updating u(*this);
+  e->sync(property);
+}
+
+void FormView::act(ui::Control& control, const std::function<void()>& action) {
+  if (updating_ > 0 || renderer.closing()) return;
+  renderer.run(action);
+  if (renderer.closing()) return;
+  // The widget shows what the model holds, whether the action was taken or refused.
+  if (Element* e = element(control)) {
+    Updating u(*this);
+    e->syncAll();
+  }
+}
+
+void FormView::scheduleLayout() {
+  if (layoutQueued_) return;
+  layoutQueued_ = true;
+  QTimer::singleShot(0, window_, [this] { layout(); });
+}
+
+void FormView::setMenuBar(QMenuBar* bar) { window_->layout()->setMenuBar(bar); }
+
+void FormView::setStatusBar(QStatusBar* bar) {
+  bar->setParent(window_);
+  static_cast<QVBoxLayout*>(window_->layout())->addWidget(bar);
+}
+
+std::vector<Element*> FormView::placedChildren(const ui::Control& control) const {
+  std::vector<Element*> out;
+  for (ui::Control* c : control.children()) {
+    Element* e = element(*c);
+    if (e && e->placed() && c->visible()) out.push_back(e);
+  }
+  return out;
+}
+
+QSize FormView::arrange(Element& e, int width) {
+  const ui::Control& c = e.control;
+  int w = c.width() > 0 ? c.width() : width;
+  int h = c.height() > 0 ? c.height() : 0;
+  if (c.kind() == ui::Kind::PageControl) {
+    int inner = w > 0 ? w - kPageFrameWidth : 0;
+    QSize most;
+    for (ui::Control* page : c.children())
+      if (Element* pe = element(*page); pe && pe->container())
+        most = most.expandedTo(arrange(*pe, inner));
+    return {w > 0 ? w : most.width() + kPageFrameWidth,
+            h > 0 ? h : std::min(most.height() + kPageFrameHeight, kMaxAutoHeight - 100)};
+  }
+  if (!e.container()) {
+    QSize natural = e.naturalSize();
+    return {w > 0 ? w : natural.width(), h > 0 ? h : natural.height()};
+  }
+  QMargins m = e.hostMargins();
+  std::vector<Element*> kids = placedChildren(c);
+  std::vector<QSize> sizes;
+  int widest = 0;
+  for (Element* k : kids) {
+    sizes.push_back(arrange(*k, 0));
+    widest = std::max(widest, sizes.back().width());
+  }
+  int inner = w > 0 ? w - m.left() - m.right() : std::max(widest, e.packWidth());
+  Packing packing = packSkyline(sizes, inner, kGap);
+  for (size_t i = 0; i < kids.size(); ++i)
+    kids[i]->widget->setGeometry(
+        QRect(QPoint(m.left(), m.top()) + packing.positions[i], sizes[i]));
+  QSize natural = e.naturalSize();
+  QSize content(packing.size.width() + m.left() + m.right(),
+                packing.size.height() + m.top() + m.bottom());
+  QSize out(w > 0 ? w : std::max(content.width(), natural.width()),
+            h > 0 ? h : std::max(content.height(), natural.height()));
+  if (e.host() != e.widget) {
+    // Pages and the window's client area scroll when their content is larger than they are.
+    e.host()->setMinimumSize(content.expandedTo(QSize(out.width(), 0)));
+  }
+  return out;
+}
+
+void FormView::layout() {
+  layoutQueued_ = false;
+  Element* root = element(form);
+  // Room for the vertical scroll bar, so that a tall content never needs a horizontal one.
+  int scrollBar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  int clientWidth = form.width() > 0 ? form.width() - scrollBar : 0;
+  QSize content = arrange(*root, clientWidth);
+  root->host()->setMinimumSize(content);
+  if (!sized_) fitWindow();
+}
+
+void FormView::fitWindow() {
+  sized_ = true;
+  int menu = 0;
+  if (auto* bar = window_->layout()->menuBar()) menu = bar->sizeHint().height();
+  int status = 0;
+  if (auto* bar = window_->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+    status = bar->isVisibleTo(window_) ? bar->sizeHint().height() : 0;
+  QSize content = element(form)->host()->minimumSize();
+  // The client area of the model includes the status bar; the menu bar is outside it.
+  int width = form.width() > 0 ? form.width() : std::min(content.width(), kMaxAutoWidth);
+  int height = form.height() > 0 ? form.height() + menu
+                                 : std::min(content.height() + status, kMaxAutoHeight) + menu;
+  window_->resize(width, height);
+}
+
+// --- the application ---
+
+Renderer::Renderer(ui::Application& application, ModalState& modal)
+    : application_(application), modal_(modal) {
+  application_.setObserver(this);
+  modal_.onIdle = [this] {
+    // What waited for the dialog: the model's active window in front, the pending paints.
+    if (ui::Form* active = application_.activeForm(); active && existingView(*active)) raise(*active);
+    QTimer::singleShot(0, [this] { paintPending(); });
+  };
+}
+
+Renderer::~Renderer() {
+  closing_ = true;
+  modal_.onIdle = nullptr;
+  application_.setObserver(nullptr);
+  if (cursorOverridden_) QApplication::restoreOverrideCursor();
+  views_.clear();
+}
+
+FormView& Renderer::view(ui::Form& form) {
+  auto it = views_.find(&form);
+  if (it != views_.end()) return *it->second;
+  auto& v = views_[&form];
+  v = std::make_unique<FormView>(*this, form);
+  return *v;
+}
+
+FormView* Renderer::existingView(const ui::Control& control) const {
+  auto it = views_.find(&control.form());
+  return it == views_.end() ? nullptr : it->second.get();
+}
+
+QWidget* Renderer::window(ui::Form& form) { return view(form).window(); }
+
+QWidget* Renderer::widget(const ui::Control& control) {
+  FormView& v = view(control.form());
+  if (&control == &control.form()) return v.window();
+  Element* e = v.element(control);
+  return e ? e->widget : nullptr;
+}
+
+QAction* Renderer::action(const ui::Control& menuItem) {
+  Element* e = view(menuItem.form()).element(menuItem);
+  return e ? e->action() : nullptr;
+}
+
+void Renderer::windowShown(ui::Form& form) {
+  if (closing_) return;
+  QWidget* w = window(form);
+  w->show();
+  w->raise();
+}
+
+void Renderer::windowHidden(ui::Form& form) {
+  if (closing_) return;
+  if (FormView* v = existingView(form)) v->window()->hide();
+  if (expectedActive_ == &form) expectedActive_ = nullptr;
+}
+
+void Renderer::windowActivated(ui::Form& form) {
+  if (closing_) return;
+  raise(form);
+}
+
+void Renderer::raise(ui::Form& form) {
+  QWidget* w = window(form);
+  if (!w->isVisible()) w->show();
+  w->raise();
+  if (QApplication::activeWindow() == w) {
+    expectedActive_ = nullptr;
+    return;
+  }
+  expectedActive_ = &form;
+  expectedSince_.start();
+  w->activateWindow();
+}
+
+void Renderer::cursorChanged(ui::Cursor cursor) {
+  if (closing_) return;
+  Qt::CursorShape shape = cursor == ui::Cursor::HourGlass ? Qt::WaitCursor
+                          : cursor == ui::Cursor::Hand    ? Qt::PointingHandCursor
+                          : cursor == ui::Cursor::Drag    ? Qt::DragMoveCursor
+                                                          : Qt::ArrowCursor;
+  if (cursor == ui::Cursor::Default) {
+    if (cursorOverridden_) QApplication::restoreOverrideCursor();
+    cursorOverridden_ = false;
+  } else if (cursorOverridden_) {
+    QApplication::changeOverrideCursor(shape);
+  } else {
+    QApplication::setOverrideCursor(shape);
+    cursorOverridden_ = true;
+  }
+}
+
+void Renderer::userActivated(ui::Form& form) {
+  if (closing_ || modal_.running()) return;
+  if (expectedActive_) {
+    if (expectedActive_ == &form) {
+      expectedActive_ = nullptr;
+      return;
+    }
+    if (expectedSince_.elapsed() < kActivationWaitMs) return;
+    expectedActive_ = nullptr;
+  }
+  if (application_.activeForm() == &form) return;
+  QTimer::singleShot(0, window(form), [this, &form] {
+    if (closing_ || modal_.running() || expectedActive_ || !form.visible() ||
+        application_.activeForm() == &form)
+      return;
+    run([&] { form.activate(); });
+  });
+}
+
+void Renderer::exposed(ui::Form& form) {
+  FormView& v = view(form);
+  if (v.paintQueued) return;
+  v.paintQueued = true;
+  // Never from inside the window system's event: the paint handler may open windows.
+  QTimer::singleShot(0, v.window(), [this, &form, &v] {
+    if (closing_ || modal_.running()) return;  // painted when the dialog closes
+    v.paintQueued = false;
+    if (form.visible()) run([&] { form.paint(); });
+  });
+}
+
+void Renderer::paintPending() {
+  if (closing_) return;
+  for (auto& [form, v] : views_) {
+    if (!v->paintQueued) continue;
+    v->paintQueued = false;
+    exposed(const_cast<ui::Form&>(*form));
+  }
+}
+
+void Renderer::userClosed(ui::Form& form) {
+  if (closing_ || modal_.running()) return;
+  run([&] { form.close(); });
+}
+
+void Renderer::run(const std::function<void()>& action) {
+  if (closing_) return;
+  try {
+    action();
+  } catch (const ui::UnreachableControl&) {
+    // The widget was a step ahead of the model (disabled meanwhile): nothing to do.
+  } catch (const std::exception& e) {
+    modal_.enter();
+    QMessageBox box(QMessageBox::Critical, toQt(application_.title()),
+                    QStringLiteral("Erreur inattendue : ") + toQt(e.what()), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+    modal_.leave();
+  }
+}
+
+}  // namespace qtui

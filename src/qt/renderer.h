@@ -1,0 +1,89 @@
+#pragma once
+// Mirrors the windows of the widget model as Qt widgets. Each form gets its top-level window
+// the first time it is shown; from then on the renderer observes it: a model change updates the
+// widget, a user's action on a widget goes to the model through the user-action methods the
+// tests use. Widgets updated from the model never send the change back.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include "ui/form.h"
+
+class QAction;
+class QWidget;
+
+namespace qtui {
+
+// The one conversion between the model's Windows-1252 text and Qt's text.
+QString toQt(std::string_view cp1252);
+std::string fromQt(const QString& text);
+
+// Counts the modal dialogs running: while one runs, the model is not entered from window events
+// (paints and activations wait until the last dialog is closed).
+class ModalState {
+ public:
+  void enter() { ++depth_; }
+  void leave();
+  bool running() const { return depth_ > 0; }
+  // Called when the last dialog closes.
+  std::function<void()> onIdle;
+
+ private:
+  int depth_ = 0;
+};
+
+class FormView;
+
+class Renderer : public ui::ApplicationObserver {
+ public:
+  Renderer(ui::Application& application, ModalState& modal);
+  ~Renderer() override;
+  Renderer(const Renderer&) = delete;
+  Renderer& operator=(const Renderer&) = delete;
+
+  // The top-level window of a form, built (not shown) on first use.
+  QWidget* window(ui::Form& form);
+  // The widget that shows a control, nullptr for menu items and non-visual components.
+  QWidget* widget(const ui::Control& control);
+  // The action of a menu item (for an item with sub-items, the action that opens its menu).
+  QAction* action(const ui::Control& menuItem);
+
+  void windowShown(ui::Form& form) override;
+  void windowHidden(ui::Form& form) override;
+  void windowActivated(ui::Form& form) override;
+  void cursorChanged(ui::Cursor cursor) override;
+
+  // Window events from Qt.
+  void userActivated(ui::Form& form);
+  void exposed(ui::Form& form);
+  void userClosed(ui::Form& form);
+
+  // Runs a user's action on the model; an error escaping the model is shown, never thrown
+  // through Qt.
+  void run(const std::function<void()>& action);
+  bool closing() const { return closing_; }
+
+ private:
+  FormView& view(ui::Form& form);
+  FormView* existingView(const ui::Control& control) const;
+  void paintPending();
+  void raise(ui::Form& form);
+
+  ui::Application& application_;
+  ModalState& modal_;
+  std::map<const ui::Form*, std::unique_ptr<FormView>> views_;
+  // A window the model made active whose activation by the window system is still on its way:
+  // activations of other windows meanwhile are echoes of earlier changes, not the user's.
+  const ui::Form* expectedActive_ = nullptr;
+  QElapsedTimer expectedSince_;
+  bool cursorOverridden_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace qtui

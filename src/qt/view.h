@@ -1,0 +1,124 @@
+#pragma once
+// Inside the renderer: one element per control (its widget and how it follows the model), one
+// view per form (its window, its elements, the automatic layout).
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include <QMargins>
+#include <QPoint>
+#include <QSize>
+#include <QWidget>
+
+#include "qt/renderer.h"
+#include "ui/control.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QScrollArea;
+class QStatusBar;
+
+namespace qtui {
+
+class FormView;
+
+class Element {
+ public:
+  Element(FormView& view, ui::Control& control) : view(view), control(control) {}
+  virtual ~Element() = default;
+  Element(const Element&) = delete;
+  Element& operator=(const Element&) = delete;
+
+  FormView& view;
+  ui::Control& control;
+  // The widget placed in the parent's area; nullptr for what is not laid out as a widget.
+  QWidget* widget = nullptr;
+
+  // Where the widgets of child controls go, and the margins of their area inside it.
+  virtual QWidget* host() { return widget; }
+  virtual QMargins hostMargins() const { return {0, 0, 0, 0}; }
+  // Takes part in the automatic layout of its parent.
+  virtual bool placed() const { return widget != nullptr; }
+  // Size without children (or around them for containers, see FormView::arrange).
+  virtual QSize naturalSize() const;
+  // Lays out the child controls; containers only.
+  virtual bool container() const { return false; }
+  // Width over which a container without a width of its own spreads its children.
+  virtual int packWidth() const { return 180; }
+
+  // Shows the model's value of one property.
+  virtual void sync(ui::Property property);
+  void syncAll();
+
+  virtual QAction* action() const { return nullptr; }
+  virtual QMenu* menu() const { return nullptr; }
+
+ protected:
+  void applyLook();
+  virtual QWidget* lookTarget() const { return widget; }
+  // Background the kind has by default; other colours are painted.
+  virtual ui::Colour defaultColour() const { return ui::clBtnFace; }
+  virtual void captionChanged() {}
+  // Forwards keys to the control's key handlers when it has any.
+  void forwardKeys(QWidget* target);
+};
+
+std::unique_ptr<Element> makeElement(FormView& view, ui::Control& control, Element* parent);
+
+// Positions of items placed one after the other, each at the highest then leftmost place where
+// it fits in the width, gap pixels apart: a tall item makes a column beside it that later items
+// fill before going below it. An item wider than the width goes alone at the left.
+struct Packing {
+  std::vector<QPoint> positions;
+  QSize size;  // the extent of the items
+};
+Packing packSkyline(const std::vector<QSize>& sizes, int width, int gap);
+
+class FormView : public ui::Observer {
+ public:
+  FormView(Renderer& renderer, ui::Form& form);
+  ~FormView() override;
+
+  Renderer& renderer;
+  ui::Form& form;
+
+  QWidget* window() const { return window_; }
+  Element* element(const ui::Control& control) const;
+
+  void changed(ui::Control& control, ui::Property property) override;
+
+  // A user's action on a control: run by the model, then the control shows the model's state.
+  void act(ui::Control& control, const std::function<void()>& action);
+  // True while widgets are being updated from the model: their signals are not user actions.
+  bool updating() const { return updating_ > 0; }
+
+  void scheduleLayout();
+  void layout();
+  void setMenuBar(QMenuBar* bar);
+  void setStatusBar(QStatusBar* bar);
+
+  bool paintQueued = false;
+
+ private:
+  friend class Element;
+  struct Updating {
+    explicit Updating(FormView& v) : view(v) { ++view.updating_; }
+    ~Updating() { --view.updating_; }
+    FormView& view;
+  };
+  QSize arrange(Element& element, int width);
+  std::vector<Element*> placedChildren(const ui::Control& control) const;
+  void fitWindow();
+
+  QWidget* window_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  std::map<const ui::Control*, std::unique_ptr<Element>> elements_;
+  int updating_ = 0;
+  bool layoutQueued_ = false;
+  bool sized_ = false;
+};
+
+}  // namespace qtui

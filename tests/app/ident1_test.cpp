@@ -1,0 +1,157 @@
+#include "app/ident1.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/fiche.h"
+#include "app/programme.h"
+#include "support/programme_test.h"
+
+using testing_support::ProgrammeDeTest;
+
+namespace {
+
+const char* const kIdentOpt =
+    "nomE=Dupont SARL\r\n"
+    "nomB=La Boutique\r\n"
+    "fax=01 03\r\n"
+    "taux=0.152449\r\n"
+    "login=dupont\r\n"
+    "capADR=oui\r\n"
+    "paysADR=non\r\n"
+    "url_base=http://www.boutique.fr\r\n";
+
+class IdentWindow : public ::testing::Test {
+ protected:
+  IdentWindow() {
+    t.dossier.write("ident.opt", kIdentOpt);
+    t.demarrer();
+  }
+  app::Tident& ident() { return t.p().ident(); }
+  platform::LineList fichier() { return platform::LineList::fromText(t.dossier.read("ident.opt")); }
+  ProgrammeDeTest t;
+};
+
+}  // namespace
+
+TEST_F(IdentWindow, ActivationShowsTheFileAndTicksExactlyTheFlagsSetToOui) {
+  // A box left ticked from before must follow the file's "non".
+  ident().paysBOX.setChecked(true);
+  ident().show();
+  EXPECT_EQ(ident().nomEt.text(), "Dupont SARL");
+  EXPECT_EQ(ident().tauxt.text(), "0.152449");
+  EXPECT_EQ(ident().logint.text(), "dupont");
+  EXPECT_EQ(ident().dev.caption(), "EUR");
+  EXPECT_EQ(ident().urlE.text(), "http://www.boutique.fr");
+  EXPECT_FALSE(ident().urlE.visible());
+  EXPECT_TRUE(ident().dev2C.checked());
+  struct Row {
+    ui::CheckBox& box;
+    bool coche;
+  } rows[] = {{ident().entBOX, true},      {ident().capBOX, true},  {ident().boutiqueBOX, false},
+              {ident().paysBOX, false},    {ident().eBOX, false},   {ident().siretBOX, true}};
+  for (const auto& r : rows) EXPECT_EQ(r.box.checked(), r.coche) << r.box.name();
+  EXPECT_EQ(ident().identite.paysADR, "non");
+}
+
+TEST_F(IdentWindow, OkWritesEditsCleanedRateAndFlagsThenCloses) {
+  ident().show();
+  ident().nomEt.type(" Dupont & Fils ");
+  ident().tauxt.type("6,55957");
+  ident().capBOX.click();
+  ident().BitBtn1.click();
+  EXPECT_FALSE(ident().visible());
+  EXPECT_EQ(ident().tauxt.text(), "6.55957");
+  platform::LineList l = fichier();
+  ASSERT_EQ(l.size(), 28u);
+  EXPECT_EQ(l[0], "nomE= Dupont & Fils ");
+  EXPECT_EQ(l[1], "capital=");
+  EXPECT_EQ(l[13], "taux=6.55957");
+  EXPECT_EQ(l[17], "capADR=non");
+  EXPECT_EQ(l[18], "boutiqueADR=");
+  EXPECT_EQ(l[21], "paysADR=non");
+  EXPECT_EQ(l[27], "url_base=http://www.boutique.fr");
+  // The main window, active again, has read the file back.
+  EXPECT_TRUE(t.p().main().active());
+  EXPECT_EQ(ident().identite.nomE, " Dupont & Fils ");
+}
+
+TEST_F(IdentWindow, ARateThatIsNotAPositiveNumberIsSavedAsOne) {
+  for (const char* taux : {"0", "0,00", "abc", "-3"}) {
+    ident().show();
+    ident().tauxt.type(taux);
+    ident().BitBtn1.click();
+    EXPECT_EQ(fichier()[13], "taux=1") << taux;
+    EXPECT_EQ(ident().tauxt.text(), "1");
+  }
+}
+
+TEST_F(IdentWindow, UntickingTheSecondCurrencyEmptiesItUntilTheNextShow) {
+  ident().show();
+  ident().dev2C.click();
+  EXPECT_EQ(ident().dev2t.text(), "");
+  ident().BitBtn1.click();
+  EXPECT_EQ(fichier()[12], "dev2=");
+  ident().show();
+  EXPECT_FALSE(ident().dev2C.checked());
+  EXPECT_EQ(ident().dev2t.text(), "");
+  EXPECT_EQ(ident().identite.dev2, "");
+}
+
+TEST_F(IdentWindow, AFieldEmptiedAndSavedStaysEmpty) {
+  ident().show();
+  ident().faxt.type("");
+  ident().BitBtn1.click();
+  t.p().main().activate();
+  ident().show();
+  EXPECT_EQ(ident().faxt.text(), "");
+  EXPECT_EQ(ident().identite.fax, "");
+}
+
+TEST_F(IdentWindow, ConversionExampleAndLabelFollowTheEdits) {
+  ident().show();
+  ident().Button1.click();
+  EXPECT_EQ(ident().resultat.caption(), "655,96 FF");
+  ident().dev1t.type("USD");
+  EXPECT_EQ(ident().dev.caption(), "USD");
+  ident().prix.type("1234567");
+  ident().tauxt.type("0");
+  ident().dev2t.type("CAD");
+  ident().Button1.click();
+  EXPECT_EQ(ident().resultat.caption(), "1 234 567,00 CAD");
+}
+
+TEST_F(IdentWindow, TypingIsLimitedButStoredValuesAreNeverCut) {
+  t.dossier.write("ident.opt", "dev1=EUROPEENNE\r\next=fran\r\n");
+  ident().show();
+  EXPECT_EQ(ident().dev1t.text(), "EUROPEENNE");
+  EXPECT_EQ(ident().extt.text(), "fran");
+  ident().BitBtn1.click();
+  EXPECT_EQ(fichier()[11], "dev1=EUROPEENNE");
+  EXPECT_EQ(fichier()[15], "ext=fran");
+  ident().show();
+  ident().dev1t.type("ABCDEFGHIJ");
+  ident().extt.type("abcd");
+  EXPECT_EQ(ident().dev1t.text(), "ABCDEFG");
+  EXPECT_EQ(ident().extt.text(), "abc");
+}
+
+TEST_F(IdentWindow, CloseWritesNothingAndTheOrderLinkOpensTheSignUpPage) {
+  ident().show();
+  ident().nomEt.type("Autre");
+  ident().BitBtn2.click();
+  EXPECT_FALSE(ident().visible());
+  EXPECT_EQ(t.dossier.read("ident.opt"), kIdentOpt);
+  ident().scriptB.click();
+  ASSERT_EQ(t.shell.opened.size(), 1u);
+}
+
+TEST_F(IdentWindow, AFailedSaveIsReportedAndKeepsTheWindowOpen) {
+  ident().show();
+  std::filesystem::remove(t.dossier / "ident.opt");
+  std::filesystem::create_directory(t.dossier / "ident.opt");
+  ident().BitBtn1.click();
+  EXPECT_EQ(t.dialogs.messages().size(), 1u);
+  EXPECT_TRUE(ident().visible());
+}

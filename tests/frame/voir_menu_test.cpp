@@ -1,0 +1,338 @@
+#include "frame/voir_menu.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/fiche.h"
+#include "app/ident1.h"
+#include "design/menu.h"
+#include "frame/cadres_voisins.h"
+#include "frame/catal_index.h"
+#include "support/programme_test.h"
+
+using frame::Tvoir_menu1;
+using frame::ValeursCadres;
+using testing_support::ProgrammeDeTest;
+
+namespace {
+
+using Trace = std::vector<std::string>;
+
+const Trace kRechargement = {"recharger_options", "chargerMenu", "afficherMenu", "chargerIdent",
+                             "Taccueil1.ouvre",   "Tcvente1.ouvre"};
+const Trace kMenuStatique = {"faire_menu_gauche", "debut_menu_gauche", "faire_menu_statique",
+                             "faire_selection_menu", "faire_fichiers_menu"};
+const Trace kMenuDynamique = {"faire_menu_gauche", "debut_menu_gauche", "faire_menu_dynamique",
+                              "faire_selection_menu", "faire_fichiers_menu"};
+const Trace kTop = {"faire_top", "debut_top", "faire_boutons_top", "fin_top"};
+
+Trace operator+(Trace a, const Trace& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+class Generateur : public ::testing::Test {
+ protected:
+  Generateur() {
+    t.dossier.write("ident.opt", "nomE=Boutique\r\n");
+    t.demarrer();
+    voir().suivi = [this](std::string_view quoi) { trace.emplace_back(quoi); };
+  }
+  Tvoir_menu1& voir() { return t.p().voir_menu1(); }
+  app::Tmain& main() { return t.p().main(); }
+  void menu(std::string lignes) { t.dossier.write("menu.opt", "famille_titre=0\r\n" + lignes); }
+  Trace lancer() {
+    trace.clear();
+    voir().faire_cadres();
+    return trace;
+  }
+  ProgrammeDeTest t;
+  Trace trace;
+};
+
+}  // namespace
+
+TEST_F(Generateur, StepsRunInOrderEachBehindItsTest) {
+  struct Cas {
+    const char* nom;
+    const char* frames;
+    std::string menuOpt;
+    bool listeRapide, importC, pageImport, catalC;
+    Trace attendu;
+    const char* framesApres;
+  } cas[] = {
+      {"frameset", "oui", "", false, false, false, false,
+       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "faire_index_cadres"} +
+           kMenuStatique + kTop,
+       "oui"},
+      {"single page, drop-down menu, quick list, offline catalogue", "non",
+       "liste_dynamique=oui\r\n", true, false, false, true,
+       Trace{"faire_liste_rapide"} + kRechargement +
+           Trace{"Tcatal_ini.ouvre", "faire_mode_emploi", "preparer_styles"} + kMenuDynamique +
+           kTop + Trace{"faire_index_page_unique", "faire_bon_commande"},
+       "non"},
+      {"a frameset never gets the drop-down menu", "oui", "liste_dynamique=oui\r\n", false, false,
+       false, false,
+       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "faire_index_cadres"} +
+           kMenuStatique + kTop,
+       "oui"},
+      {"own menu and top pages", "non", "menuHTM=oui\r\ntopHTM=oui\r\n", false, false, false,
+       false,
+       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "faire_index_page_unique"},
+       "non"},
+      // The user's entry page turns the whole run into a frameset from its start.
+      {"import with the page, single page chosen", "non", "", false, true, true, false,
+       kRechargement +
+           Trace{"faire_mode_emploi", "preparer_styles", "faire_index_cadres", "importer_index"} +
+           kMenuStatique + kTop,
+       "oui"},
+      {"import without the page", "non", "", false, true, false, false,
+       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "importer_index"} +
+           kMenuStatique + kTop + Trace{"faire_index_page_unique"},
+       "non"},
+  };
+  for (const Cas& c : cas) {
+    ProgrammeDeTest essai;
+    essai.dossier.write("ident.opt", "nomE=Boutique\r\n");
+    essai.dossier.write("menu.opt", "famille_titre=0\r\n" + c.menuOpt);
+    if (c.listeRapide) {
+      essai.dossier.write("choix_liste.php", "<?php ?>");
+      essai.dossier.write("recherche_base.bdd", "mot=NULL\r\n");
+    }
+    if (c.pageImport) essai.dossier.write("import/index.htm", "<HTML>\r\n");
+    auto& p = essai.demarrer();
+    Trace vu;
+    p.voir_menu1().suivi = [&vu](std::string_view quoi) { vu.emplace_back(quoi); };
+    p.main().options.frames = c.frames;
+    p.main().importC.setChecked(c.importC);
+    p.main().catalC.setChecked(c.catalC);
+    p.voir_menu1().faire_cadres();
+    EXPECT_EQ(vu, c.attendu) << c.nom;
+    EXPECT_EQ(p.main().options.frames, c.framesApres) << c.nom;
+  }
+}
+
+TEST_F(Generateur, OneQuickListFileAloneRunsNoQuickList) {
+  t.dossier.write("choix_liste.php", "<?php ?>");
+  Trace vu = lancer();
+  EXPECT_EQ(vu.front(), "recharger_options");
+}
+
+TEST_F(Generateur, RefreshReloadsTheRecordsFromTheirFiles) {
+  menu("largeur_menu=200\r\n");
+  t.dossier.write("ident.opt", "nomE=Nouvelle boutique\r\ntel=0102\r\n");
+  t.dossier.write("catalogue.opt", "mentionE=Bon pour accord\r\n");
+  main().styleTitreCategorie = "styleTITRE";
+  lancer();
+  EXPECT_EQ(t.p().menu1().options.largeur_menu, "200");
+  EXPECT_EQ(t.p().ident().identite.nomE, "Nouvelle boutique");
+  EXPECT_EQ(main().styleTitreCategorie, "");
+  // The offline catalogue settings are read only for an offline build.
+  EXPECT_EQ(t.p().catal_ini().mentionE.text(), "Signature :");
+  main().catalC.setChecked(true);
+  lancer();
+  EXPECT_EQ(t.p().catal_ini().mentionE.text(), "Bon pour accord");
+}
+
+TEST_F(Generateur, TheRunLeavesTheMenuOptionsAsLoaded) {
+  menu("liste_dynamique=oui\r\nfamille_titre=1\r\n");
+  main().options.frames = "oui";
+  lancer();
+  EXPECT_EQ(t.p().menu1().options.liste_dynamique, "oui");
+  // A save of the menu editor after the run keeps the drop-down menu.
+  t.p().menu1().sauverMenu();
+  EXPECT_NE(t.dossier.read("menu.opt").find("\r\nliste_dynamique=oui\r\n"), std::string::npos);
+}
+
+TEST_F(Generateur, ImportFilesAreCopiedIntoFtpOverWhatWasThere) {
+  t.dossier.write("ftp/emploi.htm", "genere");
+  t.dossier.write("import/emploi.htm", "a moi");
+  t.dossier.write("import/LISEZMOI", "sans point");
+  t.dossier.write("import/.cache", "cache");
+  t.dossier.write("import/sous/page.htm", "sous-dossier");
+  lancer();
+  EXPECT_EQ(t.dossier.read("ftp/emploi.htm"), "a moi");
+  EXPECT_EQ(t.dossier.read("ftp/LISEZMOI"), "sans point");
+  EXPECT_EQ(t.dossier.read("ftp/.cache"), "cache");
+  EXPECT_FALSE(t.dossier.exists("ftp/sous/page.htm"));
+  EXPECT_FALSE(std::filesystem::exists(t.dossier / "ftp/sous"));
+}
+
+TEST_F(Generateur, RunWithoutImportFolderMakesFtp) {
+  std::filesystem::remove_all(t.dossier / "ftp");
+  lancer();
+  EXPECT_TRUE(std::filesystem::is_directory(t.dossier / "ftp"));
+}
+
+TEST_F(Generateur, MenuWidthThatIsNoWholeNumberEndsTheRunAtTheSharedValues) {
+  struct Cas {
+    const char* largeur;
+    const char* marges;
+  } cas[] = {{"abc", ""}, {"12.5", ""}, {"150", "dix"}};
+  for (const Cas& c : cas) {
+    menu(std::string("largeur_menu=") + c.largeur + "\r\n");
+    main().options.options.marges_mg = c.marges;
+    t.dossier.write("import/page.htm", "x");
+    std::filesystem::remove(t.dossier / "ftp/page.htm");
+    trace.clear();
+    EXPECT_THROW(voir().faire_cadres(), frame::ErreurEntier) << c.largeur;
+    EXPECT_EQ(trace.back(), "preparer_styles") << c.largeur;
+    // The import copy came first and stays.
+    EXPECT_TRUE(t.dossier.exists("ftp/page.htm")) << c.largeur;
+  }
+}
+
+TEST_F(Generateur, SharedValuesOfTheRun) {
+  design::TOptionsMenu& m = t.p().menu1().options;
+  m.largeur_menu = "150";
+  m.hauteur_top = "80";
+  main().options.options.marges_mg = "10";
+  m.police_items = "Arial";
+  m.taille_items = "12";
+  m.coul_items = "#000080";
+  m.fond_items = "#FFFFFF";
+  m.gras_items = "oui";
+  m.souligne_items = "non";
+  m.italique_items = "";
+  m.encadrement_menu = "carre";
+  m.police_over = "Verdana";
+  m.taille_over = "13";
+  m.fond_over = "#BBBBBB";
+  m.coul_over_items = "black";
+  m.gras_over = "non";
+  m.souligne_over = "oui";
+  m.italique_over = "oui";
+  ValeursCadres v;
+  voir().preparer_styles(v);
+  EXPECT_EQ(v.largeurMenuInterieure, "138");
+  EXPECT_EQ(v.largeurColonneMenu, 180);
+  EXPECT_EQ(v.hauteurCadreTop, 80);
+  EXPECT_EQ(v.styleItems,
+            "FONT-FAMILY: Arial; FONT-SIZE: 12px; COLOR: #000080; BACKGROUND-COLOR: #FFFFFF; "
+            "FONT-WEIGHT: bold; TEXT-DECORATION: none; ");
+  EXPECT_EQ(v.styleItemsSurvol,
+            "FONT-FAMILY: Verdana; FONT-SIZE: 13px; BACKGROUND-COLOR: #BBBBBB; COLOR: black; "
+            "FONT-WEIGHT: normal; TEXT-DECORATION: underline; FONT-STYLE: italic; ");
+  EXPECT_EQ(v.texteBulle, "");
+
+  m.encadrement_menu = "transparent";
+  m.hauteur_top = "soixante";
+  m.largeur_menu = "080";
+  main().options.options.marges_mg = "";
+  voir().preparer_styles(v);
+  EXPECT_EQ(v.largeurMenuInterieure, "78");
+  EXPECT_EQ(v.hauteurCadreTop, 0);
+  EXPECT_EQ(v.styleItems,
+            "FONT-FAMILY: Arial; FONT-SIZE: 12px; COLOR: #000080; "
+            "FONT-WEIGHT: bold; TEXT-DECORATION: none; ");
+}
+
+TEST_F(Generateur, TooltipTextFromTheBulleSection) {
+  t.dossier.write("bulle.vub", "  D\xE9lais de livraison \r\n48 heures\r\n\t<b>France</b>\r\n");
+  ValeursCadres v;
+  voir().preparer_styles(v);
+  EXPECT_EQ(v.texteBulle, "D\xE9lais de livraison<br>48 heures<br><b>France</b><br>");
+}
+
+TEST_F(Generateur, FirstPageOfACategory) {
+  t.dossier.write("categories", "Livres\r\nDisques\r\nVide\r\nBlancs\r\n");
+  t.dossier.write("Livres.cto", "Romans policiers\r\nContes\r\n");
+  t.dossier.write("Disques.cto", "Jazz\r\n");
+  t.dossier.write("Vide.cto", "");
+  t.dossier.write("Blancs.cto", "\r\n  Contes  \r\n");
+  struct Cas {
+    const char* sepurl;
+    const char* categorie;  // nullptr: none chosen yet
+    const char* avant;
+    const char* page;
+    const char* categorieApres;
+  } cas[] = {
+      {"-", "Livres", "", "livres-romans-policiers-0.htm", "Livres"},
+      {"_", "Livres", "", "livres_romans_policiers0.htm", "Livres"},
+      {"-", nullptr, "", "livres-romans-policiers-0.htm", "Livres"},
+      {"-", "Disques", "x.htm", "disques-jazz-0.htm", "Disques"},
+      // Without a usable theme the earlier result stays.
+      {"-", "Vide", "disques-jazz-0.htm", "disques-jazz-0.htm", "Vide"},
+      {"-", "Inconnue", "x.htm", "x.htm", "Inconnue"},
+      {"-", "livres", "x.htm", "x.htm", "livres"},
+      // Theme lines are trimmed and empty ones skipped.
+      {"-", "Blancs", "", "blancs-contes-0.htm", "Blancs"},
+  };
+  for (const Cas& c : cas) {
+    main().options.options.sepurl = c.sepurl;
+    voir().categorieCourante = c.categorie ? c.categorie : Tvoir_menu1::kAucuneCategorie;
+    voir().tableauPremierePage = c.avant;
+    voir().premiere_page_categorie();
+    EXPECT_EQ(voir().tableauPremierePage, c.page) << (c.categorie ? c.categorie : "none");
+    EXPECT_EQ(voir().categorieCourante, c.categorieApres);
+  }
+  EXPECT_EQ(voir().premierePage("Vide"), "");
+}
+
+TEST_F(Generateur, FirstPageWithoutCategoriesChangesNothing) {
+  voir().categorieCourante = Tvoir_menu1::kAucuneCategorie;
+  voir().tableauPremierePage = "avant.htm";
+  voir().premiere_page_categorie();
+  t.dossier.write("categories", "");
+  voir().premiere_page_categorie();
+  EXPECT_EQ(voir().categorieCourante, Tvoir_menu1::kAucuneCategorie);
+  EXPECT_EQ(voir().tableauPremierePage, "avant.htm");
+}
+
+TEST_F(Generateur, CategoriesOfAFamilyWithoutTitlesAreEveryCategory) {
+  main().catego.setItems({"Livres", "Disques"});
+  t.p().menu1().options.famille_titre = "0";
+  ValeursCadres v;
+  voir().positionFamilleMenu = 2;
+  voir().lister_categories_famille(v);
+  EXPECT_EQ(voir().fitems.items(), (std::vector<std::string>{"Livres", "Disques"}));
+  EXPECT_EQ(v.famille_titre, "1");
+  EXPECT_EQ(t.p().menu1().options.famille_titre, "0");
+  EXPECT_FALSE(voir().fitems.visible());
+}
+
+TEST(FamilleALaPosition, LastExactMatchWinsElseTheFirstFamily) {
+  const std::vector<std::string> titres = {"Produits", "Livres", "Audio", "Livres"};
+  struct Cas {
+    std::vector<std::string> familles;
+    int position;
+    int famille;
+  } cas[] = {
+      {{"Audio", "Produits"}, 0, 2},
+      {{"Audio", "Produits"}, 1, 0},
+      {{"Livres"}, 0, 3},
+      {{"livres"}, 0, 0},
+      {{"Audio"}, 4, 0},
+      {{"Audio"}, -1, 0},
+      {{"Audio"}, 1, 0},
+  };
+  for (const Cas& c : cas)
+    EXPECT_EQ(frame::familleALaPosition(titres, c.familles, c.position), c.famille)
+        << c.position;
+}
+
+TEST_F(Generateur, CopyToFtpOnlyWhatExistsInsideTheDataFolder) {
+  t.dossier.write("logo.gif", "GIF89a");
+  t.dossier.write("ftp/logo.gif", "ancien");
+  struct Cas {
+    const char* nom;
+    bool copie;
+  } cas[] = {{"logo.gif", true}, {"absent.gif", false}, {"", false}, {"../logo.gif", false}};
+  for (const Cas& c : cas) {
+    voir().fichierVersFtp = c.nom;
+    voir().copie_vers_ftp();
+  }
+  EXPECT_EQ(t.dossier.read("ftp/logo.gif"), "GIF89a");
+  EXPECT_FALSE(t.dossier.exists("ftp/absent.gif"));
+}
+
+TEST(RoutinesVoirMenu, QuotesAndWholeNumbers) {
+  EXPECT_EQ(frame::enleve_guillemets("dit \"oui\" \x93ok\x94"), "dit  oui  \x93ok\x94");
+  EXPECT_EQ(frame::entierStrict(" 120 "), 120);
+  EXPECT_EQ(frame::entierStrict("-5"), -5);
+  for (const char* faux : {"", "12px", "0x10", "1.0", "abc"})
+    EXPECT_THROW(frame::entierStrict(faux), frame::ErreurEntier) << faux;
+}
