@@ -82,10 +82,21 @@ bool folderExists(const fs::path& path) {
 
 std::string readFile(const fs::path& path) {
   fs::path real = resolvePath(path);
-  std::ifstream in(real, std::ios::binary);
-  if (!in) throw FileError("Impossible de lire le fichier " + shown(path));
-  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw FileError("Impossible de lire le fichier " + shown(path));
+  int fd = ::open(real.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw FileError("Impossible de lire le fichier " + shown(path));
+  std::string content;
+  char buffer[65536];
+  while (true) {
+    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      throw FileError("Impossible de lire le fichier " + shown(path));
+    }
+    if (n == 0) break;
+    content.append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
   return content;
 }
 

@@ -2,9 +2,29 @@
 
 #include <algorithm>
 
+#include "platform/files.h"
+#include "ui/dialogs.h"
 #include "ui/form.h"
 
 namespace ui {
+
+namespace {
+thread_local int handlerDepth = 0;
+}  // namespace
+
+void Control::fire(const std::function<void()>& handler) {
+  if (!handler) return;
+  ++handlerDepth;
+  struct Leave {
+    ~Leave() { --handlerDepth; }
+  } leave;
+  if (handlerDepth > 1) return handler();
+  try {
+    handler();
+  } catch (const platform::FileError& e) {
+    form().dialogs().messageBox(e.what(), form().application().title(), MessageKind::Error, Buttons::Ok);
+  }
+}
 
 Control::Control(Control& parent, std::string name, Kind kind)
     : kind_(kind), name_(std::move(name)), parent_(&parent), form_(parent.form_) {
@@ -115,13 +135,13 @@ void Control::doubleClick() {
 
 void Control::pressKey(int key, Shift shift) {
   requireReachable();
-  if (onKeyDown) onKeyDown(key, shift);
+  if (onKeyDown) fire([&] { onKeyDown(key, shift); });
   if (key == 0 || !onKeyPress) return;
   char c = 0;
   if (key == key::Enter || key == key::Escape || key == key::Back || key == key::Tab ||
       (key >= 32 && key < 127 && key != key::Delete && !(key >= key::PageUp && key <= key::Down)))
     c = static_cast<char>(key);
-  if (c) onKeyPress(c);
+  if (c) fire([&] { onKeyPress(c); });
 }
 
 }  // namespace ui

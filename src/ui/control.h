@@ -106,6 +106,11 @@ class Control {
   std::function<void(int& key, Shift shift)> onKeyDown;
   std::function<void(char& key)> onKeyPress;
 
+  // Runs a handler. At the outermost level (a user's action or a window event) a file error is
+  // told to the user in French instead of escaping: the command stops there, and the files, which
+  // are only ever replaced whole, stay as they were.
+  void fire(const std::function<void()>& handler);
+
   // User actions. click() throws UnreachableControl on a control the user cannot reach.
   virtual void click();
   void doubleClick();
@@ -119,9 +124,6 @@ class Control {
   // Tells the form's observers (the renderer) that a property changed.
   void notify(Property property);
   void requireReachable() const;
-  void fire(const std::function<void()>& handler) {
-    if (handler) handler();
-  }
 
  private:
   friend class Form;

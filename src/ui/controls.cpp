@@ -25,7 +25,6 @@ Edit::Edit(Control& parent, std::string name, std::string text)
 }
 
 void Edit::setText(std::string text) {
-  if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) text.resize(maxLength);
   if (text == text_) return;
   text_ = std::move(text);
   notify(Property::Text);
@@ -41,6 +40,8 @@ void Edit::setReadOnly(bool readOnly) {
 void Edit::type(std::string text) {
   requireReachable();
   if (readOnly_) throw UnreachableControl("read-only edit: " + name());
+  // The limit binds typing only: a value set by the program is kept whole.
+  if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) text.resize(maxLength);
   setText(std::move(text));
 }
 

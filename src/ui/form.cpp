@@ -112,9 +112,9 @@ void Application::makeActive(Form* form) {
   zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), form), zOrder_.end());
   zOrder_.push_back(form);
   if (observer_) observer_->windowActivated(*form);
-  if (previous && previous->onDeactivate) previous->onDeactivate();
+  if (previous) previous->fire(previous->onDeactivate);
   // The deactivation may have shown another window; this one stays the one asked for.
-  if (active_ == form && form->onActivate) form->onActivate();
+  if (active_ == form) form->fire(form->onActivate);
 }
 
 void Application::shown(Form& form) {
@@ -126,12 +126,12 @@ void Application::hidden(Form& form) {
   if (observer_) observer_->windowHidden(form);
   if (active_ != &form) return;
   active_ = nullptr;
-  if (form.onDeactivate) form.onDeactivate();
+  form.fire(form.onDeactivate);
   if (!zOrder_.empty() && active_ == nullptr) {
     Form* next = zOrder_.back();
     active_ = next;
     if (observer_) observer_->windowActivated(*next);
-    if (next->onActivate) next->onActivate();
+    next->fire(next->onActivate);
   }
 }
 

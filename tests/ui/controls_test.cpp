@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/files.h"
 #include "support/temp_folder.h"
 #include "ui/form.h"
 #include "ui/menu.h"
@@ -172,4 +173,26 @@ TEST(FileListBox, ListsItsFolderByMaskWithoutRegardToCase) {
   fichiers.update();
   EXPECT_EQ(fichiers.count(), 3);
   EXPECT_EQ(fichiers.itemIndex(), -1);
+}
+
+TEST_F(Controls, MaxLengthBindsTypingOnly) {
+  f.saisie.maxLength = 3;
+  f.saisie.setText("abcdef");
+  EXPECT_EQ(f.saisie.text(), "abcdef");
+  f.saisie.type("uvwxyz");
+  EXPECT_EQ(f.saisie.text(), "uvw");
+}
+
+TEST_F(Controls, AFileErrorInAUserActionIsToldNotThrown) {
+  int after = 0;
+  f.bouton.onClick = [&] {
+    f.coche.setChecked(true);  // nested handler: the error travels up to the user's action
+    ++after;
+  };
+  f.coche.onClick = [] { throw platform::FileError("Impossible d'écrire le fichier x"); };
+  f.bouton.click();
+  EXPECT_EQ(after, 0);
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].text, "Impossible d'écrire le fichier x");
+  EXPECT_EQ(dialogs.shown()[0].kind, MessageKind::Error);
 }
