@@ -104,10 +104,7 @@ void Tmain::transfertClick() {
     fenetre.listeFTP.clearItems();
     fenetre.show();
     const std::vector<std::string> site = platform::listFiles(p_.chemin("ftp"), "*");
-    for (const auto& nom : site) {
-      fenetre.listeFTP.addItem(nom);
-      fenetre.memoFTP.addItem(nom);
-    }
+    for (const auto& nom : site) fenetre.listeFTP.addItem(nom);
     if (site.empty()) {
       fenetre.close();
       d.showMessage("Aucun éléments à transférer");
@@ -117,6 +114,7 @@ void Tmain::transfertClick() {
     platform::sortFrench(tries);
     fenetre.listeFTP.setItems(tries);
     fenetre.listeFTP.setItemIndex(0);
+    // Unticked before emptying: the list's ticks would outlive its items.
     for (size_t i = 0; i < static_cast<size_t>(fenetre.memoFTP.count()); ++i)
       fenetre.memoFTP.setChecked(i, false);
     fenetre.memoFTP.clearItems();

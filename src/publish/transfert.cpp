@@ -41,6 +41,7 @@ Ttransfert1::Ttransfert1(app::Programme& programme)
   PortTxt.labelCaption = "Port :";
   UserTxt.labelCaption = "Utilisateur :";
   PassTxt.labelCaption = "Mot de passe :";
+  PassTxt.password = true;
   RepTxt.labelCaption = "Répertoire :";
   for (ui::Control* c : std::initializer_list<ui::Control*>{&listeFTP, &transfertLIST, &repL,
                                                             &memoG, &effacerC, &refL, &viF})

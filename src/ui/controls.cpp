@@ -95,11 +95,6 @@ void ItemsControl::setItems(std::vector<std::string> items) {
   notify(Property::Items);
 }
 
-void ItemsControl::addItem(std::string item) {
-  items_.push_back(std::move(item));
-  notify(Property::Items);
-}
-
 void ItemsControl::insertItem(size_t index, std::string item) {
   index = std::min(index, items_.size());
   items_.insert(items_.begin() + static_cast<long>(index), std::move(item));
@@ -250,6 +245,24 @@ CheckListBox::CheckListBox(Control& parent, std::string name)
 }
 
 void CheckListBox::syncChecks() { checks_.resize(items_.size(), false); }
+
+void CheckListBox::setItems(std::vector<std::string> items) {
+  checks_.assign(items.size(), false);
+  ItemsControl::setItems(std::move(items));
+}
+
+void CheckListBox::insertItem(size_t index, std::string item) {
+  syncChecks();
+  index = std::min(index, items_.size());
+  checks_.insert(checks_.begin() + static_cast<long>(index), false);
+  ItemsControl::insertItem(index, std::move(item));
+}
+
+void CheckListBox::deleteItem(size_t index) {
+  syncChecks();
+  if (index < checks_.size()) checks_.erase(checks_.begin() + static_cast<long>(index));
+  ItemsControl::deleteItem(index);
+}
 
 bool CheckListBox::checked(size_t index) const {
   return index < checks_.size() && index < items_.size() && checks_[index];

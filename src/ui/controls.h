@@ -33,6 +33,7 @@ class Edit : public Control {
   void setReadOnly(bool readOnly);
   int maxLength = 0;
   std::string editMask;      // masked edits
+  bool password = false;     // shown as dots
   std::string labelCaption;  // labelled edits
   std::function<void()> onChange;
 
@@ -71,10 +72,10 @@ class ItemsControl : public Control {
  public:
   using Control::Control;
   const std::vector<std::string>& items() const { return items_; }
-  void setItems(std::vector<std::string> items);  // keeps no selection
-  void addItem(std::string item);
-  void insertItem(size_t index, std::string item);
-  void deleteItem(size_t index);
+  virtual void setItems(std::vector<std::string> items);  // keeps no selection
+  void addItem(std::string item) { insertItem(items_.size(), std::move(item)); }
+  virtual void insertItem(size_t index, std::string item);
+  virtual void deleteItem(size_t index);
   void clearItems() { setItems({}); }
   int indexOf(std::string_view item) const;  // exact match, -1 when absent
   int count() const { return static_cast<int>(items_.size()); }
@@ -152,6 +153,10 @@ class RadioGroup : public ItemsControl {
 class CheckListBox : public ItemsControl {
  public:
   CheckListBox(Control& parent, std::string name);
+  // Ticks belong to their items: new items come unticked, a deleted item takes its tick along.
+  void setItems(std::vector<std::string> items) override;
+  void insertItem(size_t index, std::string item) override;
+  void deleteItem(size_t index) override;
   bool checked(size_t index) const;
   void setChecked(size_t index, bool checked);  // fires nothing
   // The user ticks or unticks an item: onClickCheck.

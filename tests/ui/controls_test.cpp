@@ -196,3 +196,21 @@ TEST_F(Controls, AFileErrorInAUserActionIsToldNotThrown) {
   EXPECT_EQ(dialogs.shown()[0].text, "Impossible d'écrire le fichier x");
   EXPECT_EQ(dialogs.shown()[0].kind, MessageKind::Error);
 }
+
+TEST(CheckListBox, TicksFollowTheirItems) {
+  ScriptedDialogs dialogs;
+  Application app{dialogs};
+  Form f{app, "Tf", "f"};
+  CheckListBox liste{f, "liste"};
+  liste.setItems({"a", "b", "c"});
+  liste.setChecked(1, true);
+  liste.insertItem(0, "z");
+  EXPECT_TRUE(liste.checked(2));
+  liste.deleteItem(0);
+  EXPECT_TRUE(liste.checked(1));
+  EXPECT_FALSE(liste.checked(0));
+  liste.setItems({"x", "y"});
+  EXPECT_FALSE(liste.checked(1));
+  liste.addItem("w");
+  EXPECT_FALSE(liste.checked(2));
+}
