@@ -48,7 +48,8 @@ QMessageBox::Icon icon(ui::MessageKind kind) {
 
 QStringList nameFilters(std::string_view filter) {
   std::vector<std::string> parts = platform::split(filter, '|');
-  while (!parts.empty() && platform::trim(parts.back()).empty()) parts.pop_back();
+  // The filter may end with a "|" of its own.
+  if (parts.size() % 2 == 1 && platform::trim(parts.back()).empty()) parts.pop_back();
   QStringList out;
   for (size_t i = 0; i < parts.size(); i += 2) {
     std::string description = parts[i];

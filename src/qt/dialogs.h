@@ -2,11 +2,10 @@
 // The desktop services of the Qt front end: real message boxes, input boxes and file and colour
 // dialogs with French buttons, the shell (browser, outside programs) and the end of the process.
 
-#include <string>
-#include <vector>
-
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 #include "qt/renderer.h"
 #include "ui/dialogs.h"

@@ -26,8 +26,9 @@ int main(int argc, char** argv) {
     int code = QApplication::exec();
     return session.exitCode(code);
   } catch (const std::exception& e) {
-    QMessageBox::critical(nullptr, QStringLiteral("tarvio"),
-                          QStringLiteral("Le programme n'a pas pu démarrer : ") + qtui::toQt(e.what()));
+    QMessageBox::critical(
+        nullptr, QStringLiteral("tarvio"),
+        QStringLiteral("Le programme n'a pas pu démarrer : ") + qtui::toQt(e.what()));
     return EXIT_FAILURE;
   }
 }

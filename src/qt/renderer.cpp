@@ -85,6 +85,7 @@ Packing packSkyline(const std::vector<QSize>& sizes, int width, int gap) {
   width = std::max(width, 1);
   std::vector<Segment> sky{{0, width, 0}};
   Packing out;
+  out.size = QSize(0, 0);
   for (QSize s : sizes) {
     int w = std::max(s.width(), 0);
     int h = std::max(s.height(), 0);
@@ -116,7 +117,8 @@ Packing packSkyline(const std::vector<QSize>& sizes, int width, int gap) {
       if (seg.end > end) next.push_back({end, seg.end, seg.y});
     }
     next.push_back({bestX, end, top});
-    std::sort(next.begin(), next.end(), [](const Segment& a, const Segment& b) { return a.x < b.x; });
+    std::sort(next.begin(), next.end(),
+              [](const Segment& a, const Segment& b) { return a.x < b.x; });
     // Neighbours at the same height are one segment.
     sky.clear();
     for (const Segment& seg : next) {
@@ -214,11 +216,13 @@ std::vector<Element*> FormView::placedChildren(const ui::Control& control) const
 
 QSize FormView::arrange(Element& e, int width) {
   const ui::Control& c = e.control;
-  int w = c.width() > 0 ? c.width() : width;
-  int h = c.height() > 0 ? c.height() : 0;
+  // A form's size is its window's: the caller gives the width of its client area.
+  bool own = c.kind() != ui::Kind::Form;
+  int w = own && c.width() > 0 ? c.width() : width;
+  int h = own && c.height() > 0 ? c.height() : 0;
   if (c.kind() == ui::Kind::PageControl) {
     int inner = w > 0 ? w - kPageFrameWidth : 0;
-    QSize most;
+    QSize most(0, 0);
     for (ui::Control* page : c.children())
       if (Element* pe = element(*page); pe && pe->container())
         most = most.expandedTo(arrange(*pe, inner));
@@ -240,8 +244,7 @@ QSize FormView::arrange(Element& e, int width) {
   int inner = w > 0 ? w - m.left() - m.right() : std::max(widest, e.packWidth());
   Packing packing = packSkyline(sizes, inner, kGap);
   for (size_t i = 0; i < kids.size(); ++i)
-    kids[i]->widget->setGeometry(
-        QRect(QPoint(m.left(), m.top()) + packing.positions[i], sizes[i]));
+    kids[i]->widget->setGeometry(QRect(QPoint(m.left(), m.top()) + packing.positions[i], sizes[i]));
   QSize natural = e.naturalSize();
   QSize content(packing.size.width() + m.left() + m.right(),
                 packing.size.height() + m.top() + m.bottom());
@@ -287,8 +290,9 @@ Renderer::Renderer(ui::Application& application, ModalState& modal)
   application_.setObserver(this);
   modal_.onIdle = [this] {
     // What waited for the dialog: the model's active window in front, the pending paints.
-    if (ui::Form* active = application_.activeForm(); active && existingView(*active)) raise(*active);
-    QTimer::singleShot(0, [this] { paintPending(); });
+    if (ui::Form* active = application_.activeForm(); active && existingView(*active))
+      raise(*active);
+    QTimer::singleShot(0, &queue_, [this] { paintPending(); });
   };
 }
 
@@ -330,8 +334,23 @@ QAction* Renderer::action(const ui::Control& menuItem) {
 void Renderer::windowShown(ui::Form& form) {
   if (closing_) return;
   QWidget* w = window(form);
+  if (placed_.insert(&form).second) place(form, *w);
   w->show();
   w->raise();
+}
+
+void Renderer::place(ui::Form& form, QWidget& w) {
+  if (form.left() != 0 || form.top() != 0) {
+    w.move(form.left(), form.top());
+    return;
+  }
+  // The other windows open over the main window rather than in a corner of the screen.
+  ui::Form* main = application_.mainForm();
+  FormView* mainView = main && main != &form ? existingView(*main) : nullptr;
+  if (!mainView || !mainView->window()->isVisible()) return;
+  QRect over = mainView->window()->frameGeometry();
+  QPoint at = over.center() - QPoint(w.width() / 2, w.height() / 2);
+  w.move(std::max(at.x(), over.left()), std::max(at.y(), over.top()));
 }
 
 void Renderer::windowHidden(ui::Form& form) {

@@ -4,14 +4,15 @@
 // widget, a user's action on a widget goes to the model through the user-action methods the
 // tests use. Widgets updated from the model never send the change back.
 
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
-
-#include <QElapsedTimer>
-#include <QString>
 
 #include "ui/form.h"
 
@@ -74,6 +75,8 @@ class Renderer : public ui::ApplicationObserver {
   FormView* existingView(const ui::Control& control) const;
   void paintPending();
   void raise(ui::Form& form);
+  // Where a window first appears.
+  void place(ui::Form& form, QWidget& window);
 
   ui::Application& application_;
   ModalState& modal_;
@@ -82,8 +85,11 @@ class Renderer : public ui::ApplicationObserver {
   // activations of other windows meanwhile are echoes of earlier changes, not the user's.
   const ui::Form* expectedActive_ = nullptr;
   QElapsedTimer expectedSince_;
+  std::set<const ui::Form*> placed_;
   bool cursorOverridden_ = false;
   bool closing_ = false;
+  // Context of the renderer's queued calls: they are dropped with it.
+  QObject queue_;
 };
 
 }  // namespace qtui

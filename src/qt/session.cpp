@@ -1,12 +1,16 @@
 #include "qt/session.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFont>
 #include <QTimer>
+#include <clocale>
 
 namespace qtui {
 
 void setUpApplication() {
+  // Qt takes the desktop's locale for the C library too; no number of the program may follow it.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setStyle(QStringLiteral("Fusion"));
   QFont font = QApplication::font();
   font.setPointSize(8);
@@ -16,9 +20,11 @@ void setUpApplication() {
 
 Session::Session(std::filesystem::path dataFolder, std::string executableName, ui::Shell* shell)
     : dialogs_(modal_, executableName) {
-  programme_ = std::make_unique<app::Programme>(app::Environment{
-      std::move(dataFolder), dialogs_, shell ? *shell : desktopShell_, exit_, clock_,
-      std::move(executableName)});
+  app::Environment environment{std::move(dataFolder), dialogs_, shell ? *shell : desktopShell_,
+                               exit_, clock_, std::move(executableName)};
+  // Long commands (network waits, the site build) call this so that the windows keep repainting.
+  environment.patienter = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); };
+  programme_ = std::make_unique<app::Programme>(std::move(environment));
   renderer_ = std::make_unique<Renderer>(programme_->application(), modal_);
 }
 
@@ -26,7 +32,7 @@ Session::Session(std::filesystem::path dataFolder, std::string executableName, u
 Session::~Session() { renderer_.reset(); }
 
 void Session::start() {
-  QTimer::singleShot(0, [this] { renderer_->run([this] { programme_->demarrer(); }); });
+  QTimer::singleShot(0, &queue_, [this] { renderer_->run([this] { programme_->demarrer(); }); });
 }
 
 }  // namespace qtui

@@ -2,6 +2,7 @@
 // The running program on the desktop: the Qt services, the program object on its data folder
 // and the renderer that shows its windows. main() and the front end's tests start it alike.
 
+#include <QObject>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -21,8 +22,7 @@ void setUpApplication();
 class Session {
  public:
   // shell: the shell service to use instead of the desktop's (tests); nullptr for the desktop's.
-  Session(std::filesystem::path dataFolder, std::string executableName,
-          ui::Shell* shell = nullptr);
+  Session(std::filesystem::path dataFolder, std::string executableName, ui::Shell* shell = nullptr);
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -44,6 +44,7 @@ class Session {
   ui::SystemClock clock_;
   std::unique_ptr<app::Programme> programme_;
   std::unique_ptr<Renderer> renderer_;
+  QObject queue_;  // context of the queued start-up
 };
 
 }  // namespace qtui

@@ -2,15 +2,14 @@
 // Inside the renderer: one element per control (its widget and how it follows the model), one
 // view per form (its window, its elements, the automatic layout).
 
-#include <functional>
-#include <map>
-#include <memory>
-#include <vector>
-
 #include <QMargins>
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
 
 #include "qt/renderer.h"
 #include "ui/control.h"
@@ -62,8 +61,8 @@ class Element {
   // Background the kind has by default; other colours are painted.
   virtual ui::Colour defaultColour() const { return ui::clBtnFace; }
   virtual void captionChanged() {}
-  // Forwards keys to the control's key handlers when it has any.
-  void forwardKeys(QWidget* target);
+  // Keys and focus changes of the widget go to the control's key, enter and exit handlers.
+  void forwardInput(QWidget* target);
 };
 
 std::unique_ptr<Element> makeElement(FormView& view, ui::Control& control, Element* parent);
@@ -96,6 +95,11 @@ class FormView : public ui::Observer {
   bool updating() const { return updating_ > 0; }
 
   void scheduleLayout();
+  // The window takes the model's size again (the form's bounds changed).
+  void refit() {
+    sized_ = false;
+    scheduleLayout();
+  }
   void layout();
   void setMenuBar(QMenuBar* bar);
   void setStatusBar(QStatusBar* bar);

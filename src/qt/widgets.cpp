@@ -100,15 +100,24 @@ char keyCharacter(const QKeyEvent& event, int vk) {
 
 // Sends the key presses of a widget to the key handlers of its control first: a handler that
 // swallows the key (sets it to 0) keeps it from the widget; a key-press handler may also change
-// the character typed.
-class KeyForwarder : public QObject {
+// the character typed. The focus moving in and out of the widget runs the enter and exit
+// handlers (not when the whole window loses the focus, as to a dialog).
+class InputForwarder : public QObject {
  public:
-  KeyForwarder(QObject* parent, FormView& view, ui::Control& control)
+  InputForwarder(QObject* parent, FormView& view, ui::Control& control)
       : QObject(parent), view_(view), control_(control) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress || view_.updating() || view_.renderer.closing())
-      return QObject::eventFilter(watched, event);
+    if (view_.updating() || view_.renderer.closing()) return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+      auto reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+      auto& handler = event->type() == QEvent::FocusIn ? control_.onEnter : control_.onExit;
+      if (handler && control_.reachable()) view_.act(control_, [&] { control_.fire(handler); });
+      return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    if (!control_.onKeyDown && !control_.onKeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     int vk = virtualKey(key->key());
     char typed = keyCharacter(*key, vk);
@@ -121,7 +130,7 @@ class KeyForwarder : public QObject {
                       m.testFlag(Qt::AltModifier)};
       if (vk != 0 && control_.onKeyDown) {
         int k = vk;
-        control_.onKeyDown(k, shift);
+        control_.fire([&] { control_.onKeyDown(k, shift); });
         if (k == 0) {
           swallowed = true;
           return;
@@ -129,7 +138,7 @@ class KeyForwarder : public QObject {
       }
       if (typed != 0 && control_.onKeyPress) {
         char c = typed;
-        control_.onKeyPress(c);
+        control_.fire([&] { control_.onKeyPress(c); });
         if (c == 0)
           swallowed = true;
         else if (c != typed)
@@ -155,7 +164,8 @@ class KeyForwarder : public QObject {
 // Runs a function on the events of an object; true from it stops the event.
 class EventHook : public QObject {
  public:
-  EventHook(QObject* watched, std::function<bool(QEvent*)> fn) : QObject(watched), fn_(std::move(fn)) {
+  EventHook(QObject* watched, std::function<bool(QEvent*)> fn)
+      : QObject(watched), fn_(std::move(fn)) {
     watched->installEventFilter(this);
   }
   bool eventFilter(QObject*, QEvent* event) override { return fn_(event); }
@@ -177,7 +187,7 @@ class ButtonElement : public Element {
     widget = button_;
     QObject::connect(button_, &QPushButton::clicked, button_,
                      [this] { view.act(control, [this] { control.click(); }); });
-    forwardKeys(button_);
+    forwardInput(button_);
   }
   QSize naturalSize() const override {
     QSize s = button_->sizeHint();
@@ -258,7 +268,7 @@ class EditElement : public Element {
     QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
       view.act(control, [&] { static_cast<ui::Edit&>(control).type(fromQt(text)); });
     });
-    forwardKeys(edit_);
+    forwardInput(edit_);
   }
   QSize naturalSize() const override {
     int h = edit_->sizeHint().height();
@@ -268,8 +278,11 @@ class EditElement : public Element {
   void sync(ui::Property p) override {
     auto& model = static_cast<ui::Edit&>(control);
     if (p == ui::Property::Text) {
-      edit_->setMaxLength(model.maxLength > 0 ? model.maxLength : 32767);
       QString want = toQt(model.text());
+      // The limit binds typing only: a longer text set by the program is shown whole.
+      int limit = model.maxLength > 0 ? model.maxLength : 32767;
+      edit_->setMaxLength(std::max(limit, static_cast<int>(want.size())));
+      edit_->setEchoMode(model.password ? QLineEdit::Password : QLineEdit::Normal);
       if (edit_->text() != want) {
         int cursor = edit_->cursorPosition();
         edit_->setText(want);
@@ -297,7 +310,7 @@ class MemoElement : public Element {
       QString text = memo_->toPlainText();
       view.act(control, [&] { static_cast<ui::Memo&>(control).type(fromQt(text)); });
     });
-    forwardKeys(memo_);
+    forwardInput(memo_);
   }
   QSize naturalSize() const override { return {260, 100}; }
   void sync(ui::Property p) override {
@@ -352,7 +365,7 @@ class ListElement : public Element {
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this](QListWidgetItem*) {
       if (!view.updating()) view.act(control, [this] { control.doubleClick(); });
     });
-    forwardKeys(list_);
+    forwardInput(list_);
   }
   QSize naturalSize() const override { return {170, 180}; }
   void sync(ui::Property p) override {
@@ -414,7 +427,7 @@ class CheckListElement : public Element {
         control.click();
       });
     });
-    forwardKeys(list_);
+    forwardInput(list_);
   }
   QSize naturalSize() const override { return {170, 150}; }
   void sync(ui::Property p) override {
@@ -459,7 +472,7 @@ class ComboElement : public Element {
       if (!view.updating())
         view.act(control, [&] { static_cast<ui::ComboBox&>(control).select(index); });
     });
-    forwardKeys(combo_);
+    forwardInput(combo_);
   }
   QSize naturalSize() const override { return {145, combo_->sizeHint().height()}; }
   void sync(ui::Property p) override {
@@ -491,7 +504,7 @@ class ComboElement : public Element {
     QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, combo_, [this](const QString& t) {
       view.act(control, [&] { static_cast<ui::ComboBox&>(control).type(fromQt(t)); });
     });
-    forwardKeys(combo_->lineEdit());
+    forwardInput(combo_->lineEdit());
   }
   QComboBox* combo_;
   std::vector<std::string> shown_;
@@ -504,7 +517,7 @@ class CheckBoxElement : public Element {
     widget = box_;
     QObject::connect(box_, &QCheckBox::clicked, box_,
                      [this] { view.act(control, [this] { control.click(); }); });
-    forwardKeys(box_);
+    forwardInput(box_);
   }
   QSize naturalSize() const override { return box_->sizeHint(); }
   void sync(ui::Property p) override {
@@ -528,7 +541,7 @@ class RadioButtonElement : public Element {
     widget = radio_;
     QObject::connect(radio_, &QRadioButton::clicked, radio_,
                      [this] { view.act(control, [this] { control.click(); }); });
-    forwardKeys(radio_);
+    forwardInput(radio_);
   }
   QSize naturalSize() const override { return radio_->sizeHint(); }
   void sync(ui::Property p) override {
@@ -571,7 +584,12 @@ class RadioGroupElement : public Element {
 
  private:
   void rebuild(ui::RadioGroup& model) {
-    for (QRadioButton* r : radios_) delete r;
+    // Later: the click being handled may be one of these buttons.
+    for (QRadioButton* r : radios_) {
+      grid_->removeWidget(r);
+      r->hide();
+      r->deleteLater();
+    }
     radios_.clear();
     shown_ = model.items();
     columns_ = model.columns;
@@ -884,7 +902,8 @@ class UpDownElement : public Element {
       box->addWidget(b);
     }
     auto& model = static_cast<ui::UpDown&>(c);
-    QObject::connect(up, &QToolButton::clicked, up, [this, &model] { view.act(control, [&] { model.up(); }); });
+    QObject::connect(up, &QToolButton::clicked, up,
+                     [this, &model] { view.act(control, [&] { model.up(); }); });
     QObject::connect(down, &QToolButton::clicked, down,
                      [this, &model] { view.act(control, [&] { model.down(); }); });
   }
@@ -1026,9 +1045,7 @@ class MenuItemElement : public Element {
 // The window's client area: the form's own controls are laid out in it.
 class FormElement : public Element {
  public:
-  FormElement(FormView& v, ui::Control& c) : Element(v, c) {
-    widget = new QWidget;
-  }
+  FormElement(FormView& v, ui::Control& c) : Element(v, c) { widget = new QWidget; }
   bool placed() const override { return false; }
   bool container() const override { return true; }
   int packWidth() const override { return 480; }
@@ -1039,7 +1056,7 @@ class FormElement : public Element {
       case ui::Property::Caption: view.window()->setWindowTitle(toQt(control.caption())); break;
       case ui::Property::Font:
       case ui::Property::Colour: applyLook(); break;
-      case ui::Property::Bounds: view.scheduleLayout(); break;
+      case ui::Property::Bounds: view.refit(); break;
       case ui::Property::Cursor: widget->setCursor(cursorShape(control.cursor())); break;
       default: break;  // shown, hidden and activated through the application
     }
@@ -1117,18 +1134,18 @@ void Element::applyLook() {
   bool painted = control.colour() != defaultColour();
   if (painted) {
     // Only the role the kind paints its face with, so that children keep their own faces.
-    QPalette::ColorRole role = defaultColour() == ui::clWindow ? QPalette::Base
+    QPalette::ColorRole role = defaultColour() == ui::clWindow      ? QPalette::Base
                                : control.kind() == ui::Kind::Button ? QPalette::Button
-                                                                     : QPalette::Window;
+                                                                    : QPalette::Window;
     palette.setColor(role, qtColour(control.colour()));
   }
   widget->setPalette(palette);
   widget->setAutoFillBackground(painted && defaultColour() != ui::clWindow);
 }
 
-void Element::forwardKeys(QWidget* target) {
-  if (control.onKeyDown || control.onKeyPress)
-    target->installEventFilter(new KeyForwarder(target, view, control));
+void Element::forwardInput(QWidget* target) {
+  // Handlers are looked at when a key comes: they may be bound after the window is built.
+  target->installEventFilter(new InputForwarder(target, view, control));
 }
 
 std::unique_ptr<Element> makeElement(FormView& view, ui::Control& control, Element* parent) {

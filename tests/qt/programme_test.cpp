@@ -1,0 +1,142 @@
+// The real program started on a copy of the demo shop, seen through its Qt windows.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/fiche.h"
+#include "app/ident1.h"
+#include "platform/files.h"
+#include "qt/session.h"
+#include "qt_test_support.h"
+#include "support/temp_folder.h"
+
+using qt_testing::cp;
+using qt_testing::settle;
+using qt_testing::waitFor;
+using qt_testing::whenDialogOpens;
+
+namespace {
+
+std::filesystem::path sourceFolder() {
+  const char* dir = std::getenv("TARVIO_SOURCE_DIR");
+  return dir ? std::filesystem::path(dir) : std::filesystem::path(TARVIO_SOURCE_DIR_DEFAULT);
+}
+
+class DesktopProgramme : public ::testing::Test {
+ protected:
+  DesktopProgramme() {
+    std::filesystem::copy(sourceFolder() / "demo", shop.path(),
+                          std::filesystem::copy_options::recursive);
+    session = std::make_unique<qtui::Session>(shop.path(), "tarvio", &shell);
+    session->start();
+    EXPECT_TRUE(waitFor([&] { return main().visible() && window()->isVisible(); }));
+    settle();
+  }
+  app::Tmain& main() { return session->programme().main(); }
+  QWidget* window() { return session->renderer().window(main()); }
+  QWidget* widget(const ui::Control& c) { return session->renderer().widget(c); }
+
+  testing_support::TempFolder shop;
+  ui::RecordingShell shell;
+  std::unique_ptr<qtui::Session> session;
+};
+
+TEST_F(DesktopProgramme, MainWindowShowsTheModelsMenusTabsAndSheetList) {
+  EXPECT_EQ(window()->windowTitle(), "tarvio");
+  auto* bar = window()->findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  QStringList menus;
+  for (QAction* a : bar->actions()) menus << a->text();
+  EXPECT_EQ(menus, (QStringList{"Projet", "Site", "Construction", "Aide"}));
+
+  auto* tabs = qobject_cast<QTabWidget*>(widget(main().PageControl1));
+  ASSERT_NE(tabs, nullptr);
+  QStringList captions;
+  for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+  QStringList visible;
+  for (ui::TabSheet* page : main().PageControl1.pages())
+    if (page->tabVisible()) visible << qtui::toQt(page->caption());
+  EXPECT_EQ(captions, visible);
+  EXPECT_TRUE(captions.contains("Fiche Produit"));
+
+  auto* list = qobject_cast<QListWidget*>(widget(main().liste_fiches));
+  ASSERT_NE(list, nullptr);
+  QStringList sheets;
+  for (int i = 0; i < list->count(); ++i) sheets << list->item(i)->text();
+  EXPECT_EQ(sheets, (QStringList{"BOL01.ref", "BOL02.ref", "INF01.ref", "INF02.ref", "LIV01.ref",
+                                 "TAS01.ref"}));
+  auto* save = qobject_cast<QPushButton*>(widget(main().bsauve));
+  ASSERT_NE(save, nullptr);
+  EXPECT_EQ(save->text(), "Sauvegarde");
+  // The identity exists in the demo: its window does not come up.
+  EXPECT_FALSE(session->programme().ident().visible());
+}
+
+TEST_F(DesktopProgramme, ClickingASheetInTheListOpensItAndItsFieldsAreShown) {
+  auto* list = qobject_cast<QListWidget*>(widget(main().liste_fiches));
+  ASSERT_NE(list, nullptr);
+  QRect item = list->visualItemRect(list->item(1));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+  EXPECT_EQ(main().liste_fiches.itemIndex(), 1);
+  EXPECT_EQ(main().cheminFiche, shop.path() / "BOL02.ref");
+  EXPECT_EQ(main().PageControl1.activePage(), &main().fiche_produit);
+  EXPECT_EQ(main().referencer.text(), "BOL02");
+  auto* title = qobject_cast<QLineEdit*>(widget(main().descriptionT));
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->text(), QString::fromUtf8("Bol à thé raku"));
+  EXPECT_EQ(qobject_cast<QLineEdit*>(widget(main().prixT))->text(), "32.00");
+}
+
+TEST_F(DesktopProgramme, BackupAdviceComesInAMessageBoxTheTestCloses) {
+  QString text;
+  whenDialogOpens([&](QWidget* dialog) {
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    ASSERT_NE(box, nullptr);
+    text = box->text();
+    ASSERT_EQ(box->buttons().size(), 1);
+    EXPECT_EQ(box->buttons()[0]->text(), "OK");
+    box->buttons()[0]->click();
+  });
+  QTest::mouseClick(qobject_cast<QPushButton*>(widget(main().bsauve)), Qt::LeftButton);
+  EXPECT_TRUE(text.startsWith(QString::fromUtf8(
+      "Nous conseillons de faire une sauvegarde régulière du répertoire COMPLET de Tarvio\n")))
+      << text.toStdString();
+  EXPECT_TRUE(main().visible());
+}
+
+TEST_F(DesktopProgramme, MainWindowFitsItsWidthWithoutAHorizontalScrollBar) {
+  settle();
+  auto* area = window()->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_NE(area, nullptr);
+  EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+  EXPECT_EQ(window()->width(), 797);
+}
+
+TEST(DesktopLocale, NumbersOfTheCLibraryIgnoreTheDesktopsLocale) {
+  EXPECT_STREQ(std::localeconv()->decimal_point, ".");
+  EXPECT_EQ(std::to_string(12.5), "12.500000");
+}
+
+TEST_F(DesktopProgramme, ClosingTheMainWindowEndsTheLoopWithCodeFour) {
+  int loop = -1;
+  QTimer::singleShot(0, [&] { window()->close(); });
+  loop = QApplication::exec();
+  EXPECT_EQ(loop, 4);
+  EXPECT_TRUE(session->exited());
+  EXPECT_EQ(session->exitCode(0), 4);
+  EXPECT_FALSE(main().visible());
+}
+
+}  // namespace
