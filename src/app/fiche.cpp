@@ -207,6 +207,10 @@ void Tmain::FormPaint() {
 }
 
 void Tmain::FormClose() {
+  if (!fermetureFicheAccordee()) {
+    cancelClose = true;
+    return;
+  }
   sauver_pub();
   sauverIndex();
   tuerFenetre("", p_.application().title());
@@ -416,7 +420,8 @@ void Tmain::rafraichirListeFiches() {
 }
 
 void Tmain::ouvrirStyleFiche() {
-  SauverFiche();
+  // The style editor works on the stored sheet: a refused save opens nothing.
+  if (!SauverFiche()) return;
   auto& style = p_.Form1();
   style.themeStyle = categorieEnCours + "_" + themes.text();
   style.libelleTitre = descriptionT.text();

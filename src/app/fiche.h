@@ -164,9 +164,22 @@ class Tmain : public ui::Form {
   ui::Button suppB{titres_pres, "suppB", "PRIX SUPP."};
   ui::Button diffB{titres_pres, "diffB", "PRIX DIFF."};
 
+  // --- advertising tab ---
+  // Ticked: the Pub#3 block (pub3_pub.opt) also goes at the foot of the catalogue pages.
+  ui::CheckBox pubPC{pub1, "pubPC", "Pages"};
+
   // --- index tab ---
   ui::Edit titreE{meta1, "titreE"};  // the site's title for search engines
   ui::Memo descriptionM{meta1, "descriptionM"};
+  // Meta values of the entry page: keywords in the user's order, dates as dd/mm/yy.
+  ui::ListBox motsL{meta1, "motsL"};
+  ui::Edit dateCE{meta1, "dateCE"};
+  ui::Edit dateRE{meta1, "dateRE"};
+  ui::Edit langueE{meta1, "langueE", "fr-FR"};
+  ui::Edit auteurE{meta1, "auteurE"};
+  ui::Edit copyE{meta1, "copyE", "Korvanel"};
+  ui::Edit visiteE{meta1, "visiteE", "15 days"};
+  ui::Edit catE{meta1, "catE", "shopping"};
   // Ticked: the user's import/index.htm stands for the generated index (frameset layout).
   ui::CheckBox importC{meta1, "importC", "Import"};
 
@@ -239,6 +252,14 @@ class Tmain : public ui::Form {
   // menu, and the link target of the quick-choice list.
   std::string styleTitreCategorie;
   std::string cibleCourante;
+  // Page frame (frame/cadre_page.cpp): the frame of the last ecrireCadrePage is in skin. The next
+  // call stops after the layout table when cadreSansMenu is set, and puts cadreAttributsContenu
+  // in the tag of the content cell; each request is consumed by the call.
+  std::string cadreSansMenu;
+  std::string cadreAttributsContenu;
+  int siteConstruit = 0;  // 1: the whole-site build calls the preview
+  // Home page options: "oui" when the shop's own import/accueil.htm is the home page.
+  std::string accueilHTM = "non";
   // Sheet reader and category lists (fiche_lecture.cpp).
   std::string referenceLiens;   // the sheet whose linked products the linked-products window edits
   std::string pageFiche;        // the generated page holding the sheet's card, "" when none
@@ -246,6 +267,12 @@ class Tmain : public ui::Form {
   std::string nouvelleCategorie;         // the name ajouterCategorie adds
   bool gardeApplicable = false;  // "Applicable à" is being changed by the editor itself
   bool gardeMesTailles = false;  // mes_taillesC is being changed by the reader itself
+  // Sheet save and editor (fiche_sauvegarde.cpp, fiche_editeur.cpp).
+  std::string devisePrincipale;  // the identity's currencies, copied each time the sheet is shown
+  std::string deviseSecondaire;
+  bool apercuArticles = false;   // a found-articles card preview is running (read by the card writer)
+  bool chargementFiche = false;  // chargerFiche is filling the editor: not the user's edits
+  bool ficheModifiee = false;    // the editor holds changes not saved yet
 
   // --- start-up, activation, paint, close ---
   void FormCreate();
@@ -307,8 +334,50 @@ class Tmain : public ui::Form {
   // Sheet editor routines the reader calls.
   void afficherFiche();
   void appliquerImage();
+  // Sheet save, catalogue index and deletion (fiche_sauvegarde.cpp).
+  void sauverClick();
+  void effacerClick();
+  bool reconstruireRefGen();      // false, once told, when a sheet could not be read
+  bool fermetureFicheAccordee();  // offers to save changes before the window closes
+  // Sheet editor (fiche_editeur.cpp).
+  void libellesFamille();
+  void previsualiserFiche();
+  void activerLigneCD();
+  void activerLigneK7();
+  void activerLigneVIDEO();
+  void desactiverLigneCD();
+  void desactiverLigneK7();
+  void desactiverLigneVIDEO();
+  void detailClick();
+  void CD_checkClick();
+  void K7_checkClick();
+  void VIDEO_checkClick();
+  void referencerChange();
+  void descriptionTChange();
+  void auteurTChange();
+  void familleClick();
+  void image_ouiClick();
+  void BitBtn3Click();
+  void voir_detailClick();
+  void applimageClick();
+  void presentationClick();
+  void presentationsExit();
+  void BitBtn4Click();
+  void liste_titresClick();
+  void chantsExit();
+  void BitBtn5Click();
+  void BitBtn6Click();
+  void maxiChange();
+  void standardClick();
+  void tableauClick();
+  void voir_vignetteClick();
+  void FormesClick();
+  void detailHTMLCClick();
+  void pucesCClick();
   void htmlClick();
   void construireSite();
+  // The reference pages ftp/_<reference>.php and ftp/ref.html, after a build when ref.ini exists.
+  void ecrirePagesReferences();
   void transfertClick();
   void Reconstruirelesrfrences1Click();
   void tricategoClick();
@@ -324,6 +393,9 @@ class Tmain : public ui::Form {
   void sauverIndex();
   void ouvrir_pub();
   void sauver_pub();
+  // Rebuilds skin (body, top banner, layout table, menu column, opened content cell) and
+  // ftp/body_top.txt. Throws platform::FileError; the requests are dropped then.
+  void ecrireCadrePage();
 
   Programme& programme() const { return p_; }
 
@@ -335,6 +407,15 @@ class Tmain : public ui::Form {
   // Binds the sheet reader's handlers; declared after the controls so that they exist.
   bool lierLecture();
   bool lectureLiee_ = lierLecture();
+  // Binds the sheet editor's handlers, after the reader's (some chain onto them).
+  bool lierEditeur();
+  bool editeurLie_ = lierEditeur();
+  void marquerModifiee();
+  // After a save or before a preview: the sheet's style, its frame corners and the menu again.
+  void rafraichirStyleEtMenu();
+  // The style editor's preview of the card (empty until the style editor has one).
+  void apercuFiche();
+  bool supprimerFiche(const std::string& reference);
 
   Programme& p_;
 };

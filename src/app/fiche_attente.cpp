@@ -6,12 +6,6 @@
 
 namespace app {
 
-bool Tmain::SauverFiche() { return false; }
-void Tmain::desactiverLignesVariantes() {}
-void Tmain::afficherFiche() {}
-void Tmain::appliquerImage() {}
-void Tmain::htmlClick() {}
-void Tmain::construireSite() {}
 void Tmain::Reconstruirelesrfrences1Click() {}
 void Tmain::tricategoClick() {}
 void Tmain::theme_triClick() {}

@@ -63,6 +63,15 @@ std::string Tmain::legendeImage() const {
 
 void Tmain::chargerFiche() {
   const auto& dossier = p_.donnees();
+  // What the load puts in the editor is not an edit of the user's.
+  chargementFiche = true;
+  struct FinChargement {
+    Tmain& m;
+    ~FinChargement() {
+      m.chargementFiche = false;
+      m.ficheModifiee = false;
+    }
+  } finChargement{*this};
 
   // Preparation, whatever the file.
   fiche.puce_image.clear();

@@ -36,8 +36,9 @@ void Form::setVisible(bool visible) {
 }
 
 void Form::close() {
+  cancelClose = false;
   fire(onClose);
-  setVisible(false);
+  if (!cancelClose) setVisible(false);
 }
 
 void Form::activate() {

@@ -1,0 +1,275 @@
+// The sheet editor of the main window: what it shows, what it enables, the variant rows, the
+// images, the texts of the supplement tab, the layout of the theme and the preview.
+
+#include <gtest/gtest.h>
+
+#include "app/fiche.h"
+#include "app/programme.h"
+#include "design/style.h"
+#include "design/style_principal.h"
+#include "platform/gif.h"
+#include "support/programme_test.h"
+
+using testing_support::ProgrammeDeTest;
+
+namespace {
+
+class SheetEditor : public ::testing::Test {
+ protected:
+  SheetEditor() {
+    t.dossier.write("ident.opt", "nomE=Boutique\r\ndev1=EUR\r\ndev2=FF\r\n");
+    t.dossier.write("categories", "Livres\r\n");
+    t.dossier.write("Livres.cto", "Romans\r\n");
+    dessiner("grandeimg.gif", 120, 80);
+    dessiner("petiteimg.gif", 30, 20);
+    t.dossier.write("mon imageimg.gif", "x");
+    t.dossier.write("P1.ref", "categorie=Livres\r\nreference=P1\r\ndescription=Titre\r\nauteur=Hugo\r\n"
+                              "prix=10\r\nmot_cle=Romans\r\nbouton_K7=oui\r\nK7_ref=P1K\r\n");
+    t.demarrer();
+    m().liste_fiches.update();
+  }
+  void dessiner(const char* nom, int largeur, int hauteur) {
+    ASSERT_TRUE(platform::writeGif(t.dossier / nom,
+                                   platform::quantize(platform::Bitmap(largeur, hauteur)), -1));
+  }
+  app::Tmain& m() { return t.p().main(); }
+  void ouvrir(const char* fichier) { m().liste_fiches.clickItem(m().liste_fiches.indexOf(fichier)); }
+  void choisirImage(const char* nom) { m().listejpg.setItemIndex(m().listejpg.indexOf(nom)); }
+  ProgrammeDeTest t;
+};
+
+}  // namespace
+
+TEST_F(SheetEditor, TheReferenceBoxDrivesTheSheetCommands) {
+  std::vector<ui::Control*> commandes = {&m().formes, &m().voir_vignette, &m().effacer, &m().sauver,
+                                         &m().b_promo, &m().transfert, &m().html, &m().menuconstruire,
+                                         &m().menutransfert, &m().BitBtn1, &m().BitBtn8, &m().BitBtn10};
+  for (auto* c : commandes) EXPECT_FALSE(c->enabled()) << c->name();
+  m().referencer.type("P");
+  for (auto* c : commandes) EXPECT_TRUE(c->enabled()) << c->name();
+  EXPECT_TRUE(m().style_f.tabVisible());
+  EXPECT_TRUE(m().p_accueil.tabVisible());
+  EXPECT_EQ(m().stats.panelText(0), "Fiche Active");
+  EXPECT_EQ(m().stats.panelText(1), "P");
+
+  m().menus.setTabVisible(true);
+  m().referencer.type("");
+  for (auto* c : commandes) EXPECT_FALSE(c->enabled()) << c->name();
+  for (ui::TabSheet* o : {&m().style_f, &m().menus, &m().p_accueil}) EXPECT_FALSE(o->tabVisible());
+  EXPECT_EQ(m().stats.panelText(0), "Aucune Fiche Active");
+  m().referencer.type("Q");
+  EXPECT_FALSE(m().menus.tabVisible());  // typing never brings the menu tab back
+
+  m().descriptionT.type("Robe");
+  m().auteurT.type("Marque");
+  EXPECT_EQ(m().stats.panelText(2), "Robe Marque");
+}
+
+TEST_F(SheetEditor, ShowingASheetFillsTheEditsRowsAndCurrency) {
+  t.p().styleP().ecotaxe = "oui";
+  ouvrir("P1.ref");
+  EXPECT_EQ(m().referencer.text(), "P1");
+  EXPECT_EQ(m().descriptionT.text(), "Titre");
+  EXPECT_EQ(m().auteurT.text(), "Hugo");
+  EXPECT_EQ(m().deviseT.caption(), "EUR");
+  EXPECT_EQ(m().devisePrincipale, "EUR");
+  EXPECT_EQ(m().deviseSecondaire, "FF");
+  EXPECT_TRUE(m().ecotaxeAE.visible());
+  EXPECT_FALSE(m().poidsE.visible());
+  // Row 2 is ticked: its reference kept, its empty price taken from the sheet's.
+  EXPECT_TRUE(m().K7_check.checked());
+  EXPECT_TRUE(m().K7_refT.enabled());
+  EXPECT_EQ(m().K7_refT.text(), "P1K");
+  EXPECT_EQ(m().K7_prixT.text(), "10");
+  EXPECT_EQ(m().fiche.K7_prix, "10");
+  EXPECT_FALSE(m().CD_refT.enabled());
+  EXPECT_EQ(m().CD_refT.colour(), ui::clBtnFace);
+  EXPECT_EQ(m().K7_refT.colour(), ui::clWindow);
+}
+
+TEST_F(SheetEditor, VariantRowsFillWhenTickedAndEmptyWhenUnticked) {
+  m().referencer.type("R1");
+  m().prixT.type("25");
+  struct Ligne {
+    ui::CheckBox& coche;
+    ui::Edit& libelle;
+    ui::Edit& ref;
+    ui::Edit& prix;
+    std::string& varRef;
+  } lignes[] = {{m().CD_check, m().type1, m().CD_refT, m().CD_prixT, m().fiche.CD_ref},
+                {m().K7_check, m().type2, m().K7_refT, m().K7_prixT, m().fiche.K7_ref},
+                {m().VIDEO_check, m().type3, m().VIDEO_refT, m().VIDEO_prixT, m().fiche.VIDEO_ref}};
+  for (auto& l : lignes) {
+    l.libelle.setText("Taille");
+    l.coche.click();
+    EXPECT_TRUE(l.ref.enabled()) << l.coche.name();
+    EXPECT_EQ(l.ref.text(), "R1") << l.coche.name();
+    EXPECT_EQ(l.varRef, "R1") << l.coche.name();
+    EXPECT_EQ(l.prix.text(), "25") << l.coche.name();
+    l.coche.click();
+    EXPECT_EQ(l.ref.text(), "") << l.coche.name();
+    EXPECT_EQ(l.varRef, "") << l.coche.name();
+    EXPECT_EQ(l.prix.text(), "") << l.coche.name();
+    EXPECT_EQ(l.libelle.text(), "Taille") << l.coche.name();
+    EXPECT_FALSE(l.libelle.enabled()) << l.coche.name();
+    // A row that holds a reference or price keeps it when ticked.
+    l.ref.setText("Autre");
+    l.prix.setText("3");
+    l.coche.click();
+    EXPECT_EQ(l.ref.text(), "Autre") << l.coche.name();
+    EXPECT_EQ(l.prix.text(), "3") << l.coche.name();
+  }
+}
+
+TEST_F(SheetEditor, FamilyLabelsFillOnlyEmptyVariantLabels) {
+  auto& styleP = t.p().styleP();
+  styleP.audio.setText("Musique");
+  styleP.chanteur.setText("Interprète");
+  for (ui::Edit* e : {&m().type1, &m().type2, &m().type3}) e->setText("");
+  m().famille.clickItem(2);
+  EXPECT_EQ(m().famille.items()[2], "Musique");
+  EXPECT_EQ(m().famille.itemIndex(), 2);
+  EXPECT_EQ(m().type1.text(), "CD");
+  EXPECT_EQ(m().type2.text(), "K7");
+  EXPECT_EQ(m().type3.text(), "Vidéo");
+  EXPECT_EQ(m().auteur_nom.caption(), "Interprète :");
+  EXPECT_EQ(m().libelleListe, "Interprète");
+  m().type3.setText("");
+  m().famille.clickItem(0);
+  EXPECT_EQ(m().type1.text(), "CD");
+  EXPECT_EQ(m().type3.text(), "Modèle C");
+  EXPECT_EQ(m().auteur_nom.caption(), "Auteur :");
+  m().type3.setText("");
+  m().famille.clickItem(3);
+  EXPECT_EQ(m().type3.text(), "");
+  EXPECT_EQ(m().auteur_nom.caption(), "Interprète :");
+}
+
+TEST_F(SheetEditor, MainAndDetailImagesFromTheImageList) {
+  ouvrir("P1.ref");
+  // The main image, its size read from the picture.
+  choisirImage("grandeimg.gif");
+  m().applimage.clickItem(0);
+  m().BitBtn3.click();
+  EXPECT_EQ(m().fiche.image, "grandeimg.gif");
+  EXPECT_EQ(m().fiche.largeur, "120");
+  EXPECT_EQ(m().fiche.hauteur, "80");
+  EXPECT_EQ(m().nom_image.caption(), "grandeimg.gif [120 x 80]");
+  EXPECT_TRUE(m().image_oui.checked());
+  EXPECT_EQ(m().PageControl1.activePage(), &m().fiche_produit);
+
+  // Ticking "Détail" applies the file chosen in the list as the detail image.
+  choisirImage("petiteimg.gif");
+  m().detail.click();
+  EXPECT_EQ(m().applimage.itemIndex(), 1);
+  EXPECT_EQ(m().fiche.image_detail, "petiteimg.gif");
+  EXPECT_EQ(m().fiche.largeur_detail, "30");
+  EXPECT_EQ(m().nom_image_detail.caption(), "petiteimg.gif [30 x 20]");
+  EXPECT_EQ(m().voir_detail.caption(), "Détail petiteimg.gif");
+  EXPECT_TRUE(m().voir_detail.enabled());
+  EXPECT_EQ(m().fiche.image, "grandeimg.gif");
+
+  // A detail file gone from the folder changes nothing.
+  std::filesystem::copy_file(t.dossier / "grandeimg.gif", t.dossier / "perdueimg.gif");
+  m().listejpg.update();
+  std::filesystem::remove(t.dossier / "perdueimg.gif");
+  choisirImage("perdueimg.gif");
+  m().BitBtn3.click();
+  EXPECT_EQ(m().fiche.image_detail, "petiteimg.gif");
+  EXPECT_EQ(m().fiche.largeur_detail, "30");
+
+  // A name with a blank is refused.
+  m().listejpg.update();
+  choisirImage("mon imageimg.gif");
+  m().BitBtn3.click();
+  EXPECT_EQ(t.dialogs.messages(),
+            std::vector<std::string>{"Le nom de l'image comporte des caractères interdits ou des espaces"});
+  EXPECT_EQ(m().fiche.image_detail, "petiteimg.gif");
+
+  // No file chosen: the detail image is emptied.
+  m().listejpg.setItemIndex(-1);
+  m().BitBtn3.click();
+  EXPECT_EQ(m().fiche.image_detail, "");
+  EXPECT_EQ(m().fiche.largeur_detail, "");
+  EXPECT_EQ(m().voir_detail.caption(), "Image Détail [aucune]");
+
+  // Applying a main image drops the detail image.
+  choisirImage("petiteimg.gif");
+  m().BitBtn3.click();
+  EXPECT_EQ(m().fiche.image_detail, "petiteimg.gif");
+  m().applimage.clickItem(0);  // the choice itself applies the file as the main image
+  EXPECT_EQ(m().fiche.image, "petiteimg.gif");
+  EXPECT_FALSE(m().detail.checked());
+  EXPECT_EQ(m().fiche.image_detail, "");
+  EXPECT_FALSE(m().voir_detail.enabled());
+
+  // The save stores the sizes of the pictures shown.
+  m().detail.click();
+  m().sauver.click();
+  auto lignes = platform::LineList::load(t.dossier / "P1.ref");
+  EXPECT_EQ(lignes.value("image"), "petiteimg.gif");
+  EXPECT_EQ(lignes.value("largeur"), "30");
+  EXPECT_EQ(lignes.value("image_detail"), "petiteimg.gif");
+  EXPECT_EQ(lignes.value("hauteur_detail"), "20");
+}
+
+TEST_F(SheetEditor, IntroductionAndTitleTexts) {
+  m().presentation.click();
+  EXPECT_EQ(m().PageControl1.activePage(), &m().titres_pres);
+  m().presentations.type("Un texte");
+  m().BitBtn6.click();
+  EXPECT_TRUE(m().intro.checked());
+  EXPECT_EQ(m().PageControl1.activePage(), &m().fiche_produit);
+  m().liste_titres.click();
+  m().chants.type("1. Ouverture\r\n2. Final");
+  m().BitBtn7.click();
+  EXPECT_TRUE(m().titre_chants.checked());
+  m().BitBtn5.click();
+  EXPECT_TRUE(m().chants.lines().empty());
+  EXPECT_FALSE(m().titre_chants.checked());
+}
+
+TEST_F(SheetEditor, DetailPageIsLookedForUnderTheTypedReference) {
+  t.dossier.write("import/p2.htm", "<p>");
+  t.dossier.write("P2.ref", "categorie=Livres\r\nreference=P2\r\nmot_cle=Romans\r\ndetailHTML=oui\r\n");
+  m().liste_fiches.update();
+  ouvrir("P1.ref");
+  // A new sheet typed over P1: its own page exists, so the box stays ticked.
+  m().referencer.type("P2");
+  m().detailHTMLC.click();
+  EXPECT_TRUE(m().detailHTMLC.checked());
+  EXPECT_TRUE(t.dialogs.messages().empty());
+  m().detailHTMLC.click();
+  m().referencer.type("P1");
+  m().detailHTMLC.click();
+  EXPECT_FALSE(m().detailHTMLC.checked());
+  EXPECT_EQ(t.dialogs.messages(),
+            std::vector<std::string>{"Aucune page de détail à importer n'est présente dans le répertoire " +
+                                     (t.dossier.path() / "import" / "p1.htm").string()});
+  // While a sheet loads, its own reference counts, not the box's previous text.
+  t.dialogs.clear();
+  ouvrir("P2.ref");
+  EXPECT_TRUE(m().detailHTMLC.checked());
+  EXPECT_TRUE(t.dialogs.messages().empty());
+}
+
+TEST_F(SheetEditor, PreviewChecksThenSavesAndRefreshesTheStyle) {
+  m().voir_vignette.setEnabled(true);
+  m().voir_vignette.click();
+  EXPECT_EQ(t.dialogs.messages(), std::vector<std::string>{"Aucune référence en cours"});
+  ouvrir("P1.ref");
+  m().multiE.type("2.5");
+  m().voir_vignette.click();
+  EXPECT_EQ(t.dialogs.messages().back(), "Erreur dans multi");
+  m().multiE.type("2");
+  m().apercuArticles = true;
+  m().voir_vignette.click();
+  EXPECT_EQ(t.dialogs.messages().size(), 2u);
+  EXPECT_FALSE(m().apercuArticles);
+  EXPECT_EQ(platform::LineList::load(t.dossier / "P1.ref").value("qmulti"), "2");
+  EXPECT_EQ(t.p().Form1().themeStyle, "Livres_Romans");
+  EXPECT_EQ(t.p().Form1().nomCadre, "Livres_Romans");
+  EXPECT_EQ(t.p().Form1().referenceStyle, "P1");
+  EXPECT_TRUE(t.dossier.exists("livres-romans_hg.gif"));
+  EXPECT_EQ(m().voir_vignette.cursor(), ui::Cursor::Default);
+}

@@ -1,0 +1,426 @@
+// Saving a sheet from the editor, the catalogue index that follows the sheets, deleting a sheet,
+// and the question asked before the main window closes on unsaved changes.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+
+#include "app/fiche.h"
+#include "app/fiche_produit.h"
+#include "app/ident1.h"
+#include "app/programme.h"
+#include "app/ref_gen.h"
+#include "design/style.h"
+#include "design/style_principal.h"
+#include "support/programme_test.h"
+
+using testing_support::ProgrammeDeTest;
+using ui::Answer;
+
+namespace {
+
+class SheetSave : public ::testing::Test {
+ protected:
+  SheetSave() {
+    t.dossier.write("ident.opt", "nomE=Boutique\r\n");
+    t.dossier.write("categories", "Livres\r\n");
+    t.dossier.write("Livres.cto", "Romans\r\nContes\r\n");
+    t.dossier.write("Livres.fam", "famille=1\r\n");
+    t.demarrer();
+  }
+  app::Tmain& m() { return t.p().main(); }
+
+  // A new sheet typed by hand in the category Livres, theme Romans.
+  void nouvelleFiche(const std::string& reference) {
+    m().referencer.type(reference);
+    m().referencer.pressKey(ui::key::Enter);
+    m().catego.select(0);
+    m().descriptionT.type("Titre");
+    m().prixT.type("10");
+  }
+  std::vector<std::string> messages() const { return t.dialogs.messages(); }
+
+  ProgrammeDeTest t;
+};
+
+}  // namespace
+
+// The whole sheet file byte for byte is in the scenario fiche_creation; here what a save cleans,
+// keeps and refreshes, and that a reload then a save gives the same bytes.
+TEST_F(SheetSave, ASavedSheetReloadsAndSavesToTheSameBytes) {
+  nouvelleFiche("P1");
+  m().famille.clickItem(1);
+  m().descriptionT.type("Le #1 & co");
+  m().commentaires.type("ligne 1\r\n\r\nligne 3");
+  m().tableau.click();
+  m().maxi.setPosition(12);
+  m().sauver.click();
+  EXPECT_TRUE(messages().empty());
+  const std::string fichier = t.dossier.read("P1.ref");
+  EXPECT_NE(fichier.find("description=Le -1 + co\r\n"), std::string::npos);
+  EXPECT_NE(fichier.find("commentaires=ligne 1\r\ncommentaires=\r\ncommentaires=ligne 3\r\n"),
+            std::string::npos);
+  EXPECT_EQ(t.dossier.read("ref.gen"), "P1#Livres#Romans#Le -1 + co##\r\n");
+  EXPECT_EQ(t.dossier.read("Livres.fam"), "famille=1\r\n");
+  EXPECT_EQ(t.dossier.read("Livres_Romans.stl"), "style_fiche=tableau\r\nref_page=12\r\n");
+  EXPECT_TRUE(t.dossier.exists("livres-romans_hg.gif"));  // the theme style's frame corners
+  EXPECT_EQ(m().fiche.description, "Le -1 + co");
+  EXPECT_EQ(m().descriptionT.text(), "Le #1 & co");  // the box keeps what was typed
+
+  m().liste_fiches.clickItem(0);
+  EXPECT_EQ(m().commentaires.lines(), (platform::LineList{"ligne 1", "ligne 3"}));
+  EXPECT_EQ(m().maxi.position(), 12);
+  m().commentaires.type("ligne 1\r\n\r\nligne 3");
+  m().sauver.click();
+  EXPECT_EQ(t.dossier.read("P1.ref"), fichier);
+  EXPECT_EQ(t.dossier.read("ref.gen"), "P1#Livres#Romans#Le -1 + co##\r\n");
+}
+
+// Each refusal: its message (or question), in the order of the checks, and what is left.
+TEST_F(SheetSave, RefusalsShowTheirMessageInOrderAndWriteNoSheet) {
+  struct Cas {
+    const char* nom;
+    std::function<void(app::Tmain&)> saisir;
+    std::vector<Answer> reponses;
+    std::vector<std::string> attendus;
+  } cas[] = {
+      {"multi décimal", [](app::Tmain& m) { m.multiE.type("1,5"); }, {}, {"Erreur dans multi"}},
+      {"multi lettres passe", [](app::Tmain& m) { m.multiE.type("abc"); m.referencer.type("OK1"); },
+       {}, {}},
+      {"catégorie réservée", [](app::Tmain& m) { m.catego.type(" Con"); }, {},
+       {"Mot réservé interdit dans la catégorie"}},
+      {"variante refusée",
+       [](app::Tmain& m) {
+         m.CD_check.click();
+         m.CD_refT.type("A B");
+       },
+       {}, {"A B comporte des caractères non acceptés ou des espaces"}},
+      {"référence avec point", [](app::Tmain& m) { m.referencer.type("A.B"); }, {},
+       {"A.B comporte des caractères non acceptés ou des espaces"}},
+      {"référence avec deux-points", [](app::Tmain& m) { m.referencer.type("A:B"); }, {},
+       {"A:B comporte des caractères non acceptés ou des espaces"}},
+      {"référence avec étoile", [](app::Tmain& m) { m.referencer.type("A*"); }, {},
+       {"comporte des caractères non acceptés ou des espaces"}},
+      {"nom de périphérique", [](app::Tmain& m) { m.referencer.type("nul"); }, {},
+       {"comporte des caractères non acceptés ou des espaces"}},
+      {"nouvelle catégorie refusée", [](app::Tmain& m) { m.catego.type("Jeux"); }, {Answer::No},
+       {"Voulez-vous ajouter la catégorie Jeux ?"}},
+      {"catégorie hors du dossier", [](app::Tmain& m) { m.catego.type("../x"); }, {Answer::Yes},
+       {"Voulez-vous ajouter la catégorie ../x ?",
+        "La catégorie comporte des caractères non acceptés"}},
+      {"thème impossible", [](app::Tmain& m) { m.themes.type("a/b"); }, {},
+       {"Le thème comporte des caractères non acceptés"}},
+      {"nouveau thème annulé", [](app::Tmain& m) { m.themes.type("Essais"); }, {Answer::Cancel},
+       {"Voulez-vous ajouter le thème Essais dans Livres ?"}},
+  };
+  for (const auto& c : cas) {
+    ProgrammeDeTest u;
+    u.dossier.write("ident.opt", "nomE=Boutique\r\n");
+    u.dossier.write("categories", "Livres\r\n");
+    u.dossier.write("Livres.cto", "Romans\r\n");
+    u.dossier.write("Livres.fam", "famille=2\r\n");
+    u.demarrer();
+    app::Tmain& m = u.p().main();
+    m.referencer.type("R1");
+    m.referencer.pressKey(ui::key::Enter);
+    m.catego.select(0);
+    m.famille.clickItem(0);
+    c.saisir(m);
+    for (Answer a : c.reponses) u.dialogs.queueAnswer(a);
+    const bool enregistree = m.SauverFiche();
+    EXPECT_EQ(u.dialogs.messages(), c.attendus) << c.nom;
+    EXPECT_EQ(enregistree, c.attendus.empty()) << c.nom;
+    EXPECT_TRUE(u.dialogs.allAnswersUsed()) << c.nom;
+    if (!enregistree) {
+      EXPECT_FALSE(u.dossier.exists("ref.gen")) << c.nom;
+      // The category's family is not changed by a save that does not get through.
+      EXPECT_EQ(u.dossier.read("Livres.fam"), "famille=2\r\n") << c.nom;
+      EXPECT_FALSE(u.dossier.exists("Essais")) << c.nom;
+      EXPECT_FALSE(std::filesystem::exists(u.dossier.path().parent_path() / "x.cto")) << c.nom;
+    }
+  }
+}
+
+TEST_F(SheetSave, StepsBeforeAStopStayDone) {
+  m().catego.type("con");
+  EXPECT_FALSE(m().SauverFiche());
+  EXPECT_EQ(m().catego.text(), "");  // the reserved name is emptied
+
+  // Weights and the price of variant 1 are already in their boxes when the reference is refused.
+  t.p().styleP().poids = "oui";
+  nouvelleFiche("P1");
+  m().descriptionT.type("(w:1) Livre");
+  m().poidsE.type(" 2 ");
+  m().type2.setText("  (w:5)Grand ");
+  m().CD_check.click();
+  m().CD_prixT.type(" 9 ");
+  m().referencer.type("P 1");
+  t.dialogs.clear();
+  EXPECT_FALSE(m().SauverFiche());
+  EXPECT_EQ(messages(), std::vector<std::string>{"P 1 comporte des caractères non acceptés ou des espaces"});
+  EXPECT_EQ(m().descriptionT.text(), "(w:2)Livre");
+  EXPECT_EQ(m().type2.text(), "Grand");  // no weight typed: the group goes
+  EXPECT_EQ(m().prixT.text(), "9");
+  EXPECT_FALSE(t.dossier.exists("P 1.ref"));
+
+  // A new category confirmed then a new theme cancelled: the category stays added.
+  t.dialogs.clear();
+  m().referencer.type("P1");
+  m().catego.type("Jeux");
+  m().themes.type("Cartes");
+  t.dialogs.queueAnswer(Answer::Yes);
+  t.dialogs.queueAnswer(Answer::No);
+  EXPECT_FALSE(m().SauverFiche());
+  EXPECT_EQ(messages(), (std::vector<std::string>{"Voulez-vous ajouter la catégorie Jeux ?",
+                                                  "La catégorie Jeux a été ajoutée",
+                                                  "Voulez-vous ajouter le thème Cartes dans Jeux ?"}));
+  EXPECT_EQ(t.dossier.read("categories"), "Livres\r\nJeux\r\n");
+  EXPECT_FALSE(t.dossier.exists("Jeux.fam"));
+  EXPECT_FALSE(t.dossier.exists("P1.ref"));
+
+  // Asked again, both exist now or get added: the save goes through.
+  t.dialogs.clear();
+  t.dialogs.queueAnswer(Answer::Yes);
+  EXPECT_TRUE(m().SauverFiche());
+  EXPECT_EQ(messages(), std::vector<std::string>{"Voulez-vous ajouter le thème Cartes dans Jeux ?"});
+  EXPECT_EQ(t.dossier.read("Jeux.cto"), "Cartes\r\n");
+  EXPECT_EQ(m().themes.items(), std::vector<std::string>{"Cartes"});
+  EXPECT_EQ(t.dossier.read("Jeux.fam"), "famille=0\r\n");
+  EXPECT_EQ(t.dossier.read("ref.gen"), "P1#Jeux#Cartes#(w:2)Livre##\r\n");
+  EXPECT_TRUE(t.dialogs.allAnswersUsed());
+}
+
+TEST_F(SheetSave, ThemeAndCategoryNamesAsTheyAreTyped) {
+  // A theme in other case and with blanks is not new; the sheet keeps the typed spelling.
+  nouvelleFiche("P1");
+  m().catego.type(" Livres ");
+  m().themes.type(" romans ");
+  EXPECT_TRUE(m().SauverFiche());
+  EXPECT_TRUE(messages().empty());
+  EXPECT_EQ(t.dossier.read("Livres.cto"), "Romans\r\nContes\r\n");
+  EXPECT_EQ(t.dossier.read("ref.gen"), "P1#Livres# romans #Titre##\r\n");
+  EXPECT_EQ(m().catego.text(), "Livres");  // the category's blanks are dropped
+  EXPECT_EQ(platform::LineList::load(t.dossier / "P1.ref").value("mot_cle"), " romans ");
+
+  // An empty category: the question without a name, "Catégorie vide !", and the save goes on.
+  t.dialogs.clear();
+  nouvelleFiche("P2");
+  m().catego.type("");
+  m().themes.type("Divers");
+  t.dialogs.queueAnswer(Answer::Yes);
+  t.dialogs.queueAnswer(Answer::Yes);
+  EXPECT_TRUE(m().SauverFiche());
+  EXPECT_EQ(messages(), (std::vector<std::string>{"Voulez-vous ajouter la catégorie  ?",
+                                                  "Catégorie vide !",
+                                                  "Voulez-vous ajouter le thème Divers dans  ?"}));
+  EXPECT_EQ(t.dossier.read(".fam"), "famille=0\r\n");
+  EXPECT_EQ(platform::LineList::load(t.dossier / "P2.ref").value("categorie"), "");
+}
+
+TEST_F(SheetSave, IndexLineReplacedUnderTheExactKeyRuleAndPromotionFollows) {
+  t.dossier.write("ref.gen", "P1#A#a#t#x#\r\nQ#B#b#u#y#\r\nsans diese\r\n P1 #A#a#t#x#\r\np1#C#c#v#z#\r\n");
+  t.dossier.write("P1.pro", "prixpromo=8\r\nCategorie=garde\r\ncategorie=ancienne\r\ntitre=ancien\r\n"
+                            "mot_cle=vieux\r\nsans egal\r\n");
+  nouvelleFiche("P1");
+  m().themes.type("Romans ");
+  EXPECT_TRUE(m().SauverFiche());
+  EXPECT_EQ(t.dossier.read("ref.gen"), "Q#B#b#u#y#\r\np1#C#c#v#z#\r\nP1#Livres#Romans #Titre##\r\n");
+  EXPECT_EQ(t.dossier.read("P1.pro"), "prixpromo=8\r\nCategorie=garde\r\ncategorie=Livres\r\n"
+                                      "titre=Titre\r\nmot_cle=Romans\r\nsans egal\r\n");
+  // The promotions of the variant references are not touched.
+  t.dossier.write("P1V.pro", "titre=ancien\r\n");
+  m().CD_check.click();
+  m().CD_refT.type("P1V");
+  m().themes.type("Romans");
+  EXPECT_TRUE(m().SauverFiche());
+  EXPECT_EQ(t.dossier.read("P1V.pro"), "titre=ancien\r\n");
+  EXPECT_EQ(t.dossier.read("ref.gen"), "Q#B#b#u#y#\r\np1#C#c#v#z#\r\nP1#Livres#Romans#Titre##\r\n");
+}
+
+TEST_F(SheetSave, AnotherProductsSheetIsReplacedOnlyWhenTheUserSaysSo) {
+  t.dossier.write("P2.ref", "categorie=Livres\r\nreference=P2\r\ndescription=Autre\r\n");
+  nouvelleFiche("P1");
+  EXPECT_TRUE(m().SauverFiche());
+  // The box changed without loading P2: its sheet is not overwritten without a question.
+  m().referencer.type("P2");
+  t.dialogs.queueAnswer(Answer::No);
+  EXPECT_FALSE(m().SauverFiche());
+  EXPECT_EQ(messages().back(), "La fiche P2 existe déjà. Voulez-vous la remplacer ?");
+  EXPECT_EQ(t.dossier.read("P2.ref"), "categorie=Livres\r\nreference=P2\r\ndescription=Autre\r\n");
+  t.dialogs.queueAnswer(Answer::Yes);
+  EXPECT_TRUE(m().SauverFiche());
+  EXPECT_EQ(platform::LineList::load(t.dossier / "P2.ref").value("description"), "Titre");
+  // Now P2 is the sheet being edited: saving it again asks nothing.
+  t.dialogs.clear();
+  EXPECT_TRUE(m().SauverFiche());
+  EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(SheetSave, ARefusedSaveStopsTheStyleEditorAndThePreview) {
+  nouvelleFiche("P 1");
+  m().formes.click();
+  EXPECT_FALSE(t.p().Form1().visible());
+  m().voir_vignette.click();
+  EXPECT_EQ(messages(), std::vector<std::string>(
+                            2, "P 1 comporte des caractères non acceptés ou des espaces"));
+  EXPECT_FALSE(t.dossier.exists("livres-romans_hg.gif"));
+  EXPECT_EQ(m().voir_vignette.cursor(), ui::Cursor::Default);
+
+  m().referencer.type("P1");
+  m().formes.click();
+  EXPECT_TRUE(t.p().Form1().visible());
+  EXPECT_EQ(t.p().Form1().referenceStyle, "P1");
+  EXPECT_TRUE(t.dossier.exists("P1.ref"));
+}
+
+// --- closing the main window ---
+
+TEST_F(SheetSave, ClosingAsksToSaveChangesAndCanBeCancelled) {
+  struct Cas {
+    const char* nom;
+    bool modifier;
+    std::vector<Answer> reponses;
+    const char* reference;
+    bool ferme;
+    bool enregistree;
+  } cas[] = {
+      {"sans changement", false, {}, "P1", true, false},
+      {"annuler", true, {Answer::Cancel}, "P1", false, false},
+      {"non", true, {Answer::No}, "P1", true, false},
+      {"oui", true, {Answer::Yes}, "P1", true, true},
+      {"oui mais refusée", true, {Answer::Yes}, "P 1", false, false},
+  };
+  for (const auto& c : cas) {
+    ProgrammeDeTest u;
+    u.dossier.write("ident.opt", "nomE=Boutique\r\n");
+    u.dossier.write("categories", "Livres\r\n");
+    u.dossier.write("Livres.cto", "Romans\r\n");
+    u.dossier.write("P1.ref", "categorie=Livres\r\nreference=P1\r\nmot_cle=Romans\r\ndescription=Avant\r\n");
+    u.demarrer();
+    app::Tmain& m = u.p().main();
+    m.liste_fiches.clickItem(0);
+    if (c.modifier) {
+      m.descriptionT.type("Après");
+      m.referencer.type(c.reference);
+    }
+    for (Answer a : c.reponses) u.dialogs.queueAnswer(a);
+    m.Quitter1.click();
+    EXPECT_EQ(u.sortie.exited, c.ferme) << c.nom;
+    EXPECT_EQ(m.visible(), !c.ferme) << c.nom;
+    EXPECT_EQ(platform::LineList::load(u.dossier / "P1.ref").value("description"),
+              c.enregistree ? "Après" : "Avant")
+        << c.nom;
+    EXPECT_TRUE(u.dialogs.allAnswersUsed()) << c.nom;
+    if (!c.reponses.empty()) EXPECT_EQ(u.dialogs.messages().front(), "Enregistrer la fiche en cours ?");
+  }
+}
+
+
+// --- deletion ---
+
+class SheetDeletion : public SheetSave {
+ protected:
+  SheetDeletion() {
+    t.dossier.write("A.ref", "categorie=Livres\r\nreference=A\r\nmot_cle=Romans\r\n");
+    t.dossier.write("P1.ref", "categorie=Livres\r\nreference=P1\r\nmot_cle=Romans\r\n");
+    t.dossier.write("Z.ref", "categorie=Livres\r\nreference=Z\r\nmot_cle=Romans\r\n");
+    t.dossier.write("P1.pro", "prixpromo=5\r\n");
+    t.dossier.write("P1.sup", "s\r\n");
+    t.dossier.write("ref.gen", "A#Livres#Romans###\r\nP1#Livres#Romans###\r\nZ#Livres#Romans###\r\n");
+    m().liste_fiches.update();
+  }
+  void supprimer(const std::string& reference, Answer reponse) {
+    m().referencer.type(reference);
+    t.dialogs.queueAnswer(reponse);
+    m().effacer.click();
+  }
+};
+
+TEST_F(SheetDeletion, TheSheetBecomesABackupAndTheFirstSheetIsLoaded) {
+  m().liste_fiches.clickItem(1);
+  supprimer("P1", Answer::Yes);
+  EXPECT_EQ(messages(), std::vector<std::string>{
+                            "Etes-vous sûr de vouloir supprimer la fiche P1 (renommée en *.bak)"});
+  EXPECT_FALSE(t.dossier.exists("P1.ref"));
+  EXPECT_EQ(t.dossier.read("P1.bak"), "categorie=Livres\r\nreference=P1\r\nmot_cle=Romans\r\n");
+  EXPECT_FALSE(t.dossier.exists("P1.pro"));
+  EXPECT_TRUE(t.dossier.exists("P1.sup"));  // other side files stay
+  EXPECT_EQ(t.dossier.read("ref.gen"), "A#Livres#Romans###\r\nZ#Livres#Romans###\r\n");
+  EXPECT_EQ(m().liste_fiches.items(), (std::vector<std::string>{"A.ref", "Z.ref"}));
+  EXPECT_EQ(m().fiche.reference, "A");  // the first sheet is loaded
+  EXPECT_FALSE(m().rechargerPremiereFiche);
+  EXPECT_EQ(m().liste_fiches.itemIndex(), 1);  // the position held before is selected again
+
+  // A second deletion under the same reference keeps only the newer backup.
+  t.dossier.write("P1.ref", "reference=P1\r\ndescription=neuve\r\n");
+  m().liste_fiches.update();
+  supprimer(" P1 ", Answer::Yes);
+  EXPECT_EQ(t.dossier.read("P1.bak"), "reference=P1\r\ndescription=neuve\r\n");
+}
+
+TEST_F(SheetDeletion, NothingChangesUnlessAnExistingSheetIsConfirmed) {
+  struct Cas {
+    const char* reference;
+    Answer reponse;
+    int selection;  // selected before
+    int attendue;   // selected after
+  } cas[] = {
+      {"P1", Answer::No, 0, 0},  {"P1", Answer::Cancel, -1, 0}, {"P1", Answer::No, 2, 2},
+      {"X9", Answer::Yes, 2, 2}, {"../Z", Answer::Yes, 0, 0},    {"Z Z", Answer::Yes, 0, 0},
+  };
+  const std::string index = t.dossier.read("ref.gen");
+  for (const auto& c : cas) {
+    m().liste_fiches.setItemIndex(c.selection);
+    m().fiche.reference = "inchangée";
+    supprimer(c.reference, c.reponse);
+    EXPECT_EQ(m().liste_fiches.itemIndex(), c.attendue) << c.reference;
+    EXPECT_EQ(m().fiche.reference, "inchangée") << c.reference;  // nothing loaded
+    EXPECT_TRUE(t.dossier.exists("P1.ref")) << c.reference;
+    EXPECT_TRUE(t.dossier.exists("Z.ref")) << c.reference;
+    EXPECT_EQ(t.dossier.read("ref.gen"), index) << c.reference;
+  }
+  EXPECT_TRUE(t.dialogs.allAnswersUsed());
+}
+
+TEST_F(SheetDeletion, ASheetThatCannotBeRenamedKeepsItsPromotionAndIndexLine) {
+  std::filesystem::create_directory(t.dossier / "P1.bak");
+  supprimer("P1", Answer::Yes);
+  EXPECT_EQ(messages().back(), "Impossible de supprimer cette fiche.");
+  EXPECT_TRUE(t.dossier.exists("P1.ref"));
+  EXPECT_TRUE(t.dossier.exists("P1.pro"));
+  EXPECT_EQ(t.dossier.read("ref.gen"), "A#Livres#Romans###\r\nP1#Livres#Romans###\r\nZ#Livres#Romans###\r\n");
+}
+
+// --- rebuilding the index ---
+
+TEST_F(SheetSave, RebuildShowsItsProgressAndStaysLinear) {
+  auto catalogue = [&](int n) {
+    for (const auto& e : std::filesystem::directory_iterator(t.dossier.path()))
+      if (e.path().extension() == ".ref") std::filesystem::remove(e.path());
+    for (int i = 0; i < n; ++i) {
+      app::TFicheProduit f;
+      f.reference = "R" + std::to_string(i);
+      f.categorie = "Livres";
+      f.mot_cle = "Romans";
+      f.description = "Titre " + std::to_string(i);
+      f.commentaires.assign(10, "Un commentaire d'une longueur ordinaire");
+      t.dossier.write(app::nomFichierFiche(f.reference), app::ecrireFicheProduit(f).text());
+    }
+    auto debut = std::chrono::steady_clock::now();
+    EXPECT_TRUE(m().reconstruireRefGen());
+    return std::chrono::steady_clock::now() - debut;
+  };
+  EXPECT_TRUE(m().reconstruireRefGen());
+  EXPECT_EQ(t.dossier.read("ref.gen"), "");
+  catalogue(3);
+  EXPECT_EQ(m().stats.panelText(2), "Traitement de 3 sur 3 fiches");
+  EXPECT_EQ(t.dossier.read("ref.gen"), "R0#Livres#Romans#Titre 0##\r\nR1#Livres#Romans#Titre 1##\r\n"
+                                       "R2#Livres#Romans#Titre 2##\r\n");
+  auto petit = catalogue(500);
+  auto grand = catalogue(4000);
+  EXPECT_EQ(m().stats.panelText(2), "Traitement de 4000 sur 4000 fiches");
+  EXPECT_EQ(app::chargerRefGen(t.p().donnees()).size(), 4000u);
+  // Eight times the sheets: well under the sixty-four times a quadratic pass would take.
+  EXPECT_LT(grand, petit * 24 + std::chrono::milliseconds(200));
+}
