@@ -7,8 +7,6 @@ namespace frame {
 
 void Tvoir_menu1::faire_liste_rapide(ValeursCadres&) {}
 void Tvoir_menu1::faire_mode_emploi(ValeursCadres&) {}
-void Tvoir_menu1::faire_index_cadres(ValeursCadres&) {}
-void Tvoir_menu1::importer_index(ValeursCadres&) {}
 void Tvoir_menu1::debut_menu_gauche(ValeursCadres&) {}
 void Tvoir_menu1::faire_menu_statique(ValeursCadres&) {}
 void Tvoir_menu1::faire_menu_dynamique(ValeursCadres&) {}

@@ -13,6 +13,9 @@ class Tfaire_accueil : public ui::Form {
  public:
   explicit Tfaire_accueil(app::Programme& programme);
 
+  // The home-page writer: ftp/accueil.css, ftp/accueil2.htm and the skins of the search page.
+  void accueilHTM();
+
  private:
   app::Programme& p_;
 };

@@ -13,6 +13,9 @@ class Tfaire_cv1 : public ui::Form {
  public:
   explicit Tfaire_cv1(app::Programme& programme);
 
+  // The conditions-of-sale writer: ftp/cv.htm.
+  void faire_cv();
+
  private:
   app::Programme& p_;
 };

@@ -1,0 +1,308 @@
+// The command "Construire le site" and the build driver: the checks, the new-products settings,
+// the theme count and the first pass over the sheets, then, after the pages, the product index,
+// the new-products pages and the preview.
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "app/fiche.h"
+#include "app/fiche_produit.h"
+#include "app/ident1.h"
+#include "app/programme.h"
+#include "design/menu.h"
+#include "design/style_principal.h"
+#include "frame/apercu.h"
+#include "frame/voir_menu.h"
+#include "infopages/faire_accueil1.h"
+#include "pages/data.h"
+#include "pages/etiq.h"
+#include "platform/files.h"
+#include "platform/text.h"
+#include "publish/transfert.h"
+
+namespace pages {
+
+namespace {
+
+// An upload copies ftp/ while the build would empty it.
+constexpr const char* kPublicationEnCours =
+    "Une publication est en cours : attendez la fin du transfert avant de construire le site.";
+
+// The linked-products pop-ups (Tliensm.fairehtml) come with the linked-products editor.
+void ecrirePopUpsLies(app::Programme&) {}
+
+}  // namespace
+
+Tdata1::Tdata1(app::Programme& programme)
+    : ui::Form(programme.application(), "Tdata1", "data1"), p_(programme) {
+  multiL.setVisible(false);
+  fichierL.setVisible(false);
+}
+
+void Tdata1::progres(std::string legende, int ligne, std::string texte, bool forcer) {
+  legende_ = std::move(legende);
+  if (ligne >= 0) {
+    const auto n = static_cast<size_t>(ligne);
+    auto it = std::find_if(lignes_.begin(), lignes_.end(), [&](const auto& l) { return l.first == n; });
+    if (it == lignes_.end())
+      lignes_.emplace_back(n, std::move(texte));
+    else
+      it->second = std::move(texte);
+  }
+  const auto maintenant = std::chrono::steady_clock::now();
+  if (forcer || maintenant - dernierAffichage_ >= std::chrono::milliseconds(100)) {
+    dernierAffichage_ = maintenant;
+    montrerProgres();
+  }
+}
+
+void Tdata1::montrerProgres() {
+  Tetiq1& etiq = p_.etiq1();
+  if (!legende_.empty()) etiq.setCaption(legende_);
+  for (auto& [ligne, texte] : lignes_) etiq.ligne(ligne, std::move(texte));
+  lignes_.clear();
+}
+
+bool Tdata1::construireSite() {
+  if (p_.transfert1().enCours()) {
+    dialogs().showMessage(kPublicationEnCours);
+    return false;
+  }
+  if (enCours_) return false;
+  enCours_ = true;
+  struct Fin {
+    Tdata1& d;
+    ~Fin() {
+      d.montrerProgres();
+      d.enCours_ = false;
+    }
+  } fin{*this};
+  Construction c(p_.donnees().root());
+  try {
+    return construire(c);
+  } catch (const frame::ErreurEntier& e) {
+    // A setting of the frame generator that must be a whole number: the build stops there.
+    dialogs().showMessage(e.what());
+    return false;
+  }
+}
+
+bool Tdata1::construire(Construction& c) {
+  app::Tmain& main = p_.main();
+  main.cartesInitialisees = false;
+  c.nouveautesActives = false;
+  c.options = main.options.options;
+  c.sep = c.options.separateur();
+
+  if (auto nouveautes = c.dossier.lire("newprod.ini")) {
+    c.nouveautesActives = true;
+    c.puceNouveaute = platform::trim(nouveautes->value("puce"));
+    c.fichierMulti = platform::trim(nouveautes->value("multi"));
+    multiL.clearItems();
+    if (!c.fichierMulti.empty())
+      if (auto listes = c.dossier.lire(c.fichierMulti)) multiL.setItems(listes->lines());
+  }
+
+  c.erreurFiches = false;
+  p_.ident().chargerIdent();
+  c.prefixeAuteurs = p_.styleP().listeP.text();
+  c.prefixeArticles = p_.styleP().articles.text();
+
+  if (!c.puceNouveaute.empty()) {
+    fichierL.setMask("*.new");
+    fichierL.setDirectory(c.dossier.racine());
+    for (const std::string& fichier : fichierL.items())
+      if (auto lignes = c.dossier.lire(fichier))
+        for (const std::string& ligne : *lignes) {
+          std::string reference = platform::trim(ligne);
+          if (!reference.empty()) c.listeNouveautes.insert(std::move(reference));
+        }
+  }
+
+  // The page frame of the list pages shows the dynamic menu: it must exist before them.
+  if (p_.menu1().options.liste_dynamique == "oui") {
+    p_.faire_accueil().accueilHTM();
+    p_.voir_menu1().faire_cadres();
+  }
+
+  c.listePages.clear();
+  if (auto categories = c.dossier.lire("categories")) {
+    c.listeCategories = categories->lines();
+    compterThemes(c);
+    if (c.erreurFiches) {
+      dialogs().showMessage("ERREUR 1");
+      return false;
+    }
+    // A failed rename was told; the previous index and site stay as they were.
+    if (c.arretee) return false;
+  }
+
+  c.dossier.ecrire("listeHTM.tmp", platform::LineList(c.indexPagesProduits));
+  if (c.nouveautesActives) pagesNouveautes(c);
+
+  main.cartesInitialisees = false;
+  main.siteConstruit = 1;
+  frame::apercuSite(p_);
+  return true;
+}
+
+void Tdata1::compterThemes(Construction& c) {
+  c.listeThemes.clear();
+  platform::LineList comptes;
+  for (const std::string& categorie : c.listeCategories) {
+    auto themes = c.dossier.lire(categorie + ".cto");
+    if (!themes) continue;
+    for (const std::string& theme : *themes) c.listeThemes.push_back(categorie + c.sep + theme);
+    comptes.add(categorie + "=" + std::to_string(themes->size()));
+  }
+  if (c.options.articles_trouves == "oui") c.dossier.ecrire("ncto.inc", comptes);
+  traiterFiches(c);
+}
+
+namespace {
+
+// A theme's sheet-order list as the first pass keeps it: read once, appended to in memory and
+// written when the pass ends (or stops), which leaves the same files as appending sheet by sheet.
+struct ListeOrdre {
+  std::string nom;
+  platform::LineList lignes;
+  std::unordered_map<std::string, bool> fiches;  // lower-cased trimmed lines
+  bool modifiee = false;
+};
+
+std::string cleFiche(std::string_view nom) { return platform::lowerAscii(platform::trim(nom)); }
+
+}  // namespace
+
+void Tdata1::traiterFiches(Construction& c) {
+  const std::vector<std::string> fichiers = c.dossier.lister("", "*.ref");
+  const size_t total = fichiers.size();
+  std::unordered_map<std::string, bool> themesConnus;
+  for (const std::string& theme : c.listeThemes) themesConnus.emplace(cleFiche(theme), true);
+
+  std::unordered_map<std::string, ListeOrdre> listes;  // by folded file name
+  std::vector<ListeOrdre*> ordre;
+  auto ecrireListes = [&] {
+    for (ListeOrdre* liste : ordre)
+      if (liste->modifiee) c.dossier.ecrire(liste->nom, liste->lignes);
+  };
+
+  for (size_t i = 0; i < total; ++i) {
+    const std::string& fichier = fichiers[i];
+    app::TFicheProduit fiche;  // each sheet starts afresh: no value leaks from the one before
+    if (auto lignes = c.dossier.lire(fichier)) app::lireFicheProduit(*lignes, fiche);
+    const std::string puce = platform::trim(fiche.puce_image);
+    if (!puce.empty()) c.pucesFiches.emplace(platform::foldFileName(fichier), puce);
+
+    const std::string cle = fiche.categorie + c.sep + fiche.mot_cle;
+    if (!themesConnus.count(cleFiche(cle))) {
+      ecrireListes();
+      dialogs().showMessage("Erreur sur " + fichier + " de " + cle +
+                            " : fiche à enregistrer de nouveau");
+      c.erreurFiches = true;
+      return;
+    }
+
+    auto [place, nouvelle] = listes.try_emplace(platform::foldFileName(cle));
+    ListeOrdre& liste = place->second;
+    if (nouvelle) {
+      if (c.sep == '-') {
+        const std::string ancien = fiche.categorie + "_" + fiche.mot_cle;
+        if (!c.dossier.existe(cle) && c.dossier.existe(ancien) && !c.dossier.renommer(ancien, cle)) {
+          ecrireListes();
+          dialogs().showMessage("Erreur pour renommer fichier " + ancien + " " + cle);
+          c.arretee = true;
+          return;
+        }
+      }
+      liste.nom = cle;
+      if (auto existantes = c.dossier.lire(cle)) liste.lignes = std::move(*existantes);
+      for (const std::string& l : liste.lignes) liste.fiches.emplace(cleFiche(l), true);
+      ordre.push_back(&liste);
+    }
+    if (liste.fiches.emplace(cleFiche(fichier), true).second) {
+      liste.lignes.add(fichier);
+      liste.modifiee = true;
+    }
+
+    const std::string& suivant = i + 1 < total ? fichiers[i + 1] : fichier;
+    progres("Traitement " + std::to_string(i + 1) + "/" + std::to_string(total), 0,
+            "1.Traitement de " + suivant, i + 1 == total);
+  }
+  ecrireListes();
+  analyserFiches(c);
+}
+
+void Tdata1::copierVersFtp(Construction& c, const std::string& fichierACopier) {
+  if (fichierACopier.empty() || !c.copiesFtp.insert(platform::foldFileName(fichierACopier)).second)
+    return;
+  c.dossier.copier(fichierACopier, "ftp/" + fichierACopier);
+}
+
+}  // namespace pages
+
+namespace app {
+
+void Tmain::construireSite() { p_.data1().construireSite(); }
+
+void Tmain::htmlClick() {
+  ui::Dialogs& d = dialogs();
+  if (p_.transfert1().enCours()) {
+    d.showMessage(pages::kPublicationEnCours);
+    return;
+  }
+  const platform::DataFolder& dossier = p_.donnees();
+  const std::pair<const char*, const char*> requis[] = {
+      {"menu.opt", "Le style du menu n'a pas été défini"},
+      {"accueil.opt", "La page d'accueil n'a pas été définie"},
+      {"cv.opt", "La page des conditions de vente n'a pas été définie"}};
+  for (const auto& [fichier, message] : requis) {
+    if (!dossier.exists(fichier)) {
+      d.showMessage(message);
+      return;
+    }
+  }
+  activerOngletFiche();
+  // A refused save stops the command: the build would publish the sheet as it was.
+  if (sauver.enabled() && !SauverFiche()) return;
+
+  pages::Tetiq1& etiq = p_.etiq1();
+  bool terminee = false;
+  {
+    html.setCursor(ui::Cursor::HourGlass);
+    struct Retour {
+      Tmain& m;
+      pages::Tetiq1& etiq;
+      ~Retour() {
+        m.html.setCursor(ui::Cursor::Default);
+        etiq.close();
+      }
+    } retour{*this, etiq};
+    pages::ecrirePopUpsLies(p_);
+    etiq.show();
+    etiq.etiquette.setLines({"1.", "2.", "3."});
+    terminee = p_.data1().construireSite();
+  }
+
+  // After a stop, ftp/ and listeHTM.tmp are those of the previous build: nothing is derived
+  // from them and no success is announced.
+  if (terminee && dossier.exists("ref.ini")) ecrirePagesReferences();
+  cartesInitialisees = false;
+  if (sauver.enabled()) chargerFiche();
+  if (!terminee || !catalC.checked()) return;
+
+  pages::DossierConstruction fichiers(dossier.root());
+  fichiers.creerDossier("catalogue");
+  std::string echecs;
+  for (const std::string& nom : fichiers.lister("ftp", "*"))
+    if (!fichiers.copier("ftp/" + nom, "catalogue/" + nom)) echecs += (echecs.empty() ? "" : ", ") + nom;
+  if (!echecs.empty()) {
+    d.showMessage("Ces fichiers n'ont pas pu être copiés dans le répertoire \"catalogue\" : " + echecs);
+    return;
+  }
+  d.showMessage(
+      "La construction du catalogue hors ligne est terminée. Vous pouvez maintenant quitter le "
+      "programme et recopier tous les fichiers du répertoire \"catalogue\" sur un CD");
+}
+
+}  // namespace app

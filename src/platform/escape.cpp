@@ -1,0 +1,52 @@
+#include "platform/escape.h"
+
+namespace platform {
+
+std::string htmlAttribute(std::string_view value) {
+  std::string out;
+  out.reserve(value.size());
+  for (char c : value) {
+    if (c == '"')
+      out += "&quot;";
+    else
+      out += c;
+  }
+  return out;
+}
+
+std::string jsString(std::string_view value, char quote) {
+  std::string out;
+  out.reserve(value.size());
+  for (char c : value) {
+    if (c == '\\' || c == quote) {
+      out += '\\';
+      out += c;
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string urlQueryValue(std::string_view value) {
+  static const char hex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(value.size());
+  for (char c : value) {
+    auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F || c == '"' || c == '#' || c == '%' || c == '&' || c == '+') {
+      out += '%';
+      out += hex[b >> 4];
+      out += hex[b & 0x0F];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace platform

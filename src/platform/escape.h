@@ -1,0 +1,23 @@
+#pragma once
+// A value placed inside generated markup or script, escaped for the place it lands in. Plain
+// values come out unchanged, so only a value that would break its page differs.
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Inside a double-quoted HTML attribute: a double quote becomes "&quot;". Ampersands stay, since
+// shopkeepers type entities of their own.
+std::string htmlAttribute(std::string_view value);
+
+// Inside a JavaScript string literal delimited by quote: the backslash, that quote, CR and LF
+// are escaped with a backslash.
+std::string jsString(std::string_view value, char quote = '"');
+
+// A value of a URL query: control bytes and the bytes that would end or change the value
+// (double quote, "#", "%", "&", "+") become "%" and two upper-case hexadecimal digits of their
+// Windows-1252 byte; blanks, letters and accented letters stay for the browser to send.
+std::string urlQueryValue(std::string_view value);
+
+}  // namespace platform

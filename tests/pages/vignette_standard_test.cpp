@@ -1,0 +1,162 @@
+// The standard card layout, byte for byte in each frame kind, and its bands case by case.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/fiche.h"
+#include "atelier_cartes.h"
+#include "platform/files.h"
+#include "platform/gif.h"
+
+namespace pages::test {
+
+namespace {
+
+const std::vector<std::string> kVase = {
+    "categorie=Livres",  "reference=A12",        "description=Vase été",
+    "auteur=Dupont",     "prix=12.5",            "image=vase.jpg",
+    "largeur=100",       "hauteur=80",           "mot_cle=Ceramique",
+    "commentaires=Un beau vase", "commentaires=", "commentaires=<i>fragile</i> \"bleu\"",
+    "presentations=Nouveau !",   "image_detail=vase_grand.jpg", "largeur_detail=400",
+    "hauteur_detail=300", "titres=Face A<#> http://x.fr/a?b=1&c=2 ", "titres=Face B",
+};
+
+const std::vector<std::string> kAlbum = {
+    "categorie=Disques", "reference=B7",  "description=(w:0.5) Album",
+    "auteur=Trio",       "prix=20",       "mot_cle=Jazz",
+    "commentaires=Trois musiciens",       "bouton_CD=oui",
+    "CD_ref=B7CD",       "CD_prix=15",    "bouton_K7=oui",
+    "K7_ref=B7K7",       "K7_prix=9,50",  "type1=CD",
+    "type2=K7",
+};
+
+class CarteStandard : public ::testing::Test {
+ protected:
+  CarteStandard() : a("articles_trouves=oui\r\n") {}
+  void ecrireCatalogue() {
+    a.fiche("A12", kVase);
+    a.fiche("B7", kAlbum);
+    a.write("nkat.inc", {"Livres=7", "Disques=1"});
+    a.write("ncto.inc", {"Livres=3"});
+    a.write("Livres.fic", {"livres-ceramique-0", "livres-ceramique-1"});
+  }
+  AtelierCartes a;
+};
+
+}  // namespace
+
+TEST_F(CarteStandard, SquareFrameWithHeaderFooterDetailAndTitlesLinks) {
+  ecrireCatalogue();
+  a.demarrer();
+  a.v().indicateurCarteA = true;
+  a.v().indicateurCarteB = true;
+  a.v().pageCourante = "livres-ceramique-1.tmp";
+  EXPECT_EQ(a.carte("A12"), carteAttendue("carre.htm"));
+  EXPECT_EQ(a.v().pageCourante, "livres-ceramique-1");
+}
+
+TEST_F(CarteStandard, RoundFrameDrawsItsCornersOnceAndCopiesThem) {
+  ecrireCatalogue();
+  a.write("defaut.typ", {"encadrement_style=rond", "position_texte=bas", "aligne_image=right",
+                         "aligne_comm=right", "gras_titres=oui", "fond=#EEEEEE"});
+  a.demarrer();
+  a.v().nomCadre = "Livres_Ceramique";
+  EXPECT_EQ(a.carte("A12"), carteAttendue("rond.htm"));
+  for (const char* coin : {"hg", "hd", "bg", "bd"}) {
+    const std::string nom = std::string("livres-ceramique_") + coin + ".gif";
+    EXPECT_TRUE(a.t.dossier.exists(nom)) << nom;
+    EXPECT_EQ(a.t.dossier.read(nom), a.t.dossier.read("ftp/" + nom)) << nom;
+  }
+  // Corners that exist are used as they are, not drawn again.
+  a.t.dossier.write("livres-ceramique_hg.gif", "mine");
+  a.carte("A12");
+  EXPECT_EQ(a.t.dossier.read("livres-ceramique_hg.gif"), "mine");
+  EXPECT_EQ(a.t.dossier.read("ftp/livres-ceramique_hg.gif"), "mine");
+}
+
+TEST_F(CarteStandard, NoFrameVariantsAndWeightPrefix) {
+  ecrireCatalogue();
+  a.write("defaut.typ", {"encadrement_style=aucun", "position_texte=haut", "aligne_prix=center",
+                         "bouton_type1=cd.gif", "bouton_type2=k7.gif", "bouton_jc=jc.gif"});
+  for (const char* b : {"boutons/cd.gif", "boutons/k7.gif", "boutons/jc.gif"})
+    a.t.dossier.write(b, b);
+  a.demarrer();
+  // One sheet in its category: no header although this is the first card.
+  a.v().indicateurCarteA = true;
+  EXPECT_EQ(a.carte("B7"), carteAttendue("aucun.htm"));
+  // CD then K7 were ordered, the main price was not.
+  EXPECT_TRUE(a.t.dossier.exists("ftp/cd.gif"));
+  EXPECT_TRUE(a.t.dossier.exists("ftp/k7.gif"));
+  EXPECT_FALSE(a.t.dossier.exists("ftp/jc.gif"));
+  const TValeursCarte& v = a.v().valeurs;
+  EXPECT_EQ(v.referenceFiche, "B7K7");
+  EXPECT_EQ(v.prixLigne, "9,50");
+  EXPECT_EQ(v.typeLigne, "K7");
+  EXPECT_EQ(v.prixTexte, "9,50 EUR");
+  EXPECT_EQ(v.texteBouton, "Je Commande");
+  EXPECT_EQ(v.styleBoutonCommande,
+            "STYLE=\"FONT-FAMILY: Verdana; FONT-SIZE: 13px; COLOR: ; FONT-WEIGHT: bold; "
+            "TEXT-DECORATION: underline; \"");
+}
+
+TEST_F(CarteStandard, BandsThatAreLeftOut) {
+  a.fiche("N1", {"reference=N1", "description=Sans rien"});
+  a.fiche("I1", {"reference=I1", "description=Image seule", "image=i.jpg", "prix=3"});
+  a.fiche("C1", {"reference=C1", "description=Choix", "titres=<CHOIX>", "titres=Rouge",
+                 "titres=Vert", "prix=4"});
+  a.write("I1.typ", {"position_texte=rien"});
+  a.demarrer();
+  auto compter = [](const std::vector<std::string>& l, std::string_view motif) {
+    return std::count_if(l.begin(), l.end(),
+                         [&](const std::string& s) { return s.find(motif) != std::string::npos; });
+  };
+
+  // No comments, image nor titles: no body band; no price: no price band and no frame bottom.
+  auto n = a.lignes("N1");
+  EXPECT_EQ(compter(n, "bgcolor=\"#FFFFFF\""), 0);
+  EXPECT_EQ(compter(n, "#ffffff"), 0);
+  EXPECT_EQ(n[n.size() - 3], "</table>");
+  EXPECT_EQ(n[n.size() - 2], "<!-- marqueur liste rapide vignette bas standard -->");
+
+  // An unknown text position keeps the image cell alone.
+  a.v().referenceStyle = "I1";
+  auto i = a.lignes("I1");
+  EXPECT_EQ(compter(i, "SRC=\"i.jpg\""), 1);
+  EXPECT_EQ(compter(i, "FONT-SIZE:13px\">"), 2);  // title and author only: no text cell
+  EXPECT_EQ(compter(i, "WIDTH=6 HEIGHT=1 BORDER=0></td>"), 1);  // the frame top's only
+  a.v().referenceStyle.clear();
+
+  // A choice list: no titles band, the choices kept with the card, the editor left alone.
+  a.p().main().chants.setLines({"mine"});
+  auto c = a.lignes("C1");
+  EXPECT_EQ(compter(c, "#F9F8FF"), 0);
+  EXPECT_TRUE(a.v().valeurs.choixTitres);
+  EXPECT_EQ(a.v().valeurs.lignesChoix, (std::vector<std::string>{"<CHOIX>", "Rouge", "Vert"}));
+  EXPECT_EQ(a.p().main().chants.lines().lines(), (std::vector<std::string>{"mine"}));
+}
+
+TEST_F(CarteStandard, PondLinerFormOnlyForListedSheetsWithTitles) {
+  a.fiche("P1", {"reference=P1", "description=Bâche", "titres=Noire", "prix=30"});
+  a.fiche("P2", {"reference=P2", "description=Bâche", "prix=30"});
+  a.write("bache.ini", {" P1.ref ", "P2.ref"});
+  a.demarrer();
+  std::string p1 = a.carte("P1");
+  EXPECT_TRUE(a.v().valeurs.bacheCarte);
+  EXPECT_NE(p1.find("<!-- marqueur bache formulaire ref P1 -->\r\n<center><table border=0>\r\n"
+                    "<form action=\"calcul_bache.php\" method=\"POST\">\r\n"
+                    "<input type=\"hidden\" name=\"reference\" value=\"P1\">\r\n"
+                    "<tr><td><font face=\"Verdana\" color=\"#000000\"><span "
+                    "style=\"FONT-SIZE:10px\">Largeur du bassin :</span></font></td>\r\n"
+                    "<td><input type=\"Text\" name=\"largeur_bassin\" size=5><font "
+                    "face=\"Verdana\" color=\"#000000\"><span style=\"FONT-SIZE:10px\"> "
+                    "m</span></font><br></td></tr>\r\n"),
+            std::string::npos);
+  EXPECT_NE(p1.find("<!-- marqueur bache resultat ref P1 -->\r\n</form></table></center>\r\n"),
+            std::string::npos);
+  std::string p2 = a.carte("P2");
+  EXPECT_FALSE(a.v().valeurs.bacheCarte);
+  EXPECT_EQ(p2.find("bache"), std::string::npos);
+}
+
+}  // namespace pages::test
