@@ -53,6 +53,12 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
   setBounds(0, 0, 797, 606);
   PageControl1.setBounds(0, 0, 577, 489);
   famille.setItems({"Produits", "Livres", "Audio", "Services"});
+  referencer.labelCaption = "Référence";
+  descriptionT.labelCaption = "Titre";
+  prixT.labelCaption = "Prix";
+  multiE.labelCaption = "Multi:";
+  for (ui::Edit* e : {&ecotaxeE, &ecotaxeAE, &ecotaxeBE, &ecotaxeCE}) e->labelCaption = "Eco:";
+  for (ui::Edit* e : {&poidsE, &poidsAE, &poidsBE, &poidsCE}) e->labelCaption = "Poids:";
   applimage.setItems({"Image", "Détail"});
   applimage.setItemIndex(0);
   for (ui::TabSheet* onglet : {&style_f, &menus, &p_accueil}) onglet->setTabVisible(false);

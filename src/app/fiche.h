@@ -70,7 +70,9 @@ class Tmain : public ui::Form {
   ui::Label prixpromoL{fiche_produit, "prixpromoL"};
   ui::Label prixdiffL{fiche_produit, "prixdiffL"};
   ui::RadioGroup famille{fiche_produit, "famille", "Famille"};
+  ui::Label categoL{fiche_produit, "categoL", "Catégorie"};
   ui::ComboBox catego{fiche_produit, "catego"};
+  ui::Label themesL{fiche_produit, "themesL", "Thème"};
   ui::ComboBox themes{fiche_produit, "themes"};
   ui::Edit ecotaxeE{fiche_produit, "ecotaxeE"};
   ui::Edit poidsE{fiche_produit, "poidsE"};
