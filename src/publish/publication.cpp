@@ -89,7 +89,8 @@ void Tmain::transfertClick() {
   if (reconstruire == ui::Answer::Yes) {
     // The rebuild ends the command: the user publishes the new site with a second command.
     PageControl1.setActivePage(0);
-    if (sauver.enabled()) SauverFiche();
+    // A refused save leaves the sheet as the user typed it: nothing is rebuilt from a stale file.
+    if (sauver.enabled() && !SauverFiche()) return;
     construireSite();
     if (sauver.enabled()) chargerFiche();
     return;

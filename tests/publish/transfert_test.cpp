@@ -207,4 +207,19 @@ TEST(Fenetre, HostWarningOncePerShowingAndMarketplaceBox) {
 }
 
 }  // namespace
+TEST(Lancement, ARefusedSaveStopsTheRebuild) {
+  Atelier a(false);
+  a.ecrire("ftp/page.htm", "p");
+  a.demarrer();
+  a.sitePubliable();
+  a.main().referencer.setText("R1");
+  a.main().multiE.setText("1,5");  // a decimal multiple refuses the save
+  ASSERT_TRUE(a.main().sauver.enabled());
+  a.dialogs.queueAnswer(ui::Answer::Yes);
+  a.main().transfertClick();
+  EXPECT_EQ(a.dialogs.messages(), (Noms{kReconstruire, "Erreur dans multi"}));
+  EXPECT_TRUE(a.existe("ftp/page.htm"));  // nothing was rebuilt
+  EXPECT_FALSE(a.existe("R1.ref"));
+}
+
 }  // namespace publish
