@@ -16,6 +16,7 @@
 #include "infopages/faire_accueil1.h"
 #include "pages/data.h"
 #include "pages/etiq.h"
+#include "pages/liensm1.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "publish/transfert.h"
@@ -28,40 +29,7 @@ namespace {
 constexpr const char* kPublicationEnCours =
     "Une publication est en cours : attendez la fin du transfert avant de construire le site.";
 
-// The linked-products pop-ups (Tliensm.fairehtml) come with the linked-products editor.
-void ecrirePopUpsLies(app::Programme&) {}
-
 }  // namespace
-
-Tdata1::Tdata1(app::Programme& programme)
-    : ui::Form(programme.application(), "Tdata1", "data1"), p_(programme) {
-  multiL.setVisible(false);
-  fichierL.setVisible(false);
-}
-
-void Tdata1::progres(std::string legende, int ligne, std::string texte, bool forcer) {
-  legende_ = std::move(legende);
-  if (ligne >= 0) {
-    const auto n = static_cast<size_t>(ligne);
-    auto it = std::find_if(lignes_.begin(), lignes_.end(), [&](const auto& l) { return l.first == n; });
-    if (it == lignes_.end())
-      lignes_.emplace_back(n, std::move(texte));
-    else
-      it->second = std::move(texte);
-  }
-  const auto maintenant = std::chrono::steady_clock::now();
-  if (forcer || maintenant - dernierAffichage_ >= std::chrono::milliseconds(100)) {
-    dernierAffichage_ = maintenant;
-    montrerProgres();
-  }
-}
-
-void Tdata1::montrerProgres() {
-  Tetiq1& etiq = p_.etiq1();
-  if (!legende_.empty()) etiq.setCaption(legende_);
-  for (auto& [ligne, texte] : lignes_) etiq.ligne(ligne, std::move(texte));
-  lignes_.clear();
-}
 
 bool Tdata1::construireSite() {
   if (p_.transfert1().enCours()) {
@@ -278,7 +246,7 @@ void Tmain::htmlClick() {
         etiq.close();
       }
     } retour{*this, etiq};
-    pages::ecrirePopUpsLies(p_);
+    p_.liensm().fairehtml();
     etiq.show();
     etiq.etiquette.setLines({"1.", "2.", "3."});
     terminee = p_.data1().construireSite();

@@ -153,7 +153,8 @@ void Tliensm::enrBClick() {
       } else {
         platform::LineList lignes;
         for (const auto& item : Lref.items())
-          if (auto lie = lireProduitLie(item)) lignes.add("ref=" + lie->reference + " nom=" + lie->nom);
+          if (auto lie = lireProduitLie(item))
+            lignes.add("ref=" + lie->reference + " nom=" + lie->nom);
         platform::makeFolder(chemin.parent_path());
         lignes.save(chemin);
       }
@@ -218,8 +219,8 @@ void Tliensm::fairehtml() {
         platform::LineList page = platform::LineList::load(carte);
         if (page.empty()) page.add("");
         page[0] = "<HTML><BODY STYLE=\"background: " + fond + ";\"><center>" + page[0];
-        page.add("<br><a href=\"JavaScript:window.close()\"><font face=\"" +
-                 options.police_defaut + "\" size=2><b>" + fermer + "</b></font></a>");
+        page.add("<br><a href=\"JavaScript:window.close()\"><font face=\"" + options.police_defaut +
+                 "\" size=2><b>" + fermer + "</b></font></a>");
         page.add("</center></body></html>");
         page.save(p_.chemin("ftp/" + r + "_pc.html"));
         page.save(p_.chemin("tmp/" + r + "_pc.html"));

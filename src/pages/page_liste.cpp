@@ -700,13 +700,9 @@ void Tdata1::construirePages(Construction& c) {
       const std::string nomPage = entree.substr(0, entree.find('.'));
       const std::vector<std::string>& travail = c.pagesTravail[entree];
       std::vector<bool> existe(travail.size());
-      size_t premiere = travail.size(), derniere = travail.size();
-      for (size_t k = 0; k < travail.size(); ++k) {
-        existe[k] = c.dossier.existe(travail[k] + ".ref");
-        if (!existe[k]) continue;
-        if (premiere == travail.size()) premiere = k;
-        derniere = k;
-      }
+      size_t existantes = 0;
+      for (size_t k = 0; k < travail.size(); ++k)
+        if ((existe[k] = c.dossier.existe(travail[k] + ".ref"))) ++existantes;
 
       Lignes cartes;
       for (size_t k = 0; k < travail.size(); ++k) {
@@ -728,17 +724,18 @@ void Tdata1::construirePages(Construction& c) {
         vignette.pageCourante = entree;
         vignette.apercuArticles = false;
         vignette.motCleFiche = lue.mot_cle;
-        // First and last among the cards really written, so that a missing sheet neither drops
-        // the list header nor closes a table early; anchors keep the line numbers.
-        vignette.indicateurCarteA = k == premiere;
-        vignette.indicateurCarteB = k == derniere;
-        cartes.push_back("<a name=\"" + std::to_string(k + 1) + "\"></a>");
-        cartes.push_back("<!--//DEBUT//" + lue.reference + "*" + (k == premiere ? "Y" : "N") +
+        // The flags follow the line numbers, missing sheets included, as the anchors do.
+        const size_t compteur = k + 1;
+        const bool premiere = compteur == 1, derniere = existantes <= compteur;
+        vignette.indicateurCarteA = premiere;
+        vignette.indicateurCarteB = derniere;
+        cartes.push_back("<a name=\"" + std::to_string(compteur) + "\"></a>");
+        cartes.push_back("<!--//DEBUT//" + lue.reference + "*" + (premiere ? "Y" : "N") +
                          "//DEBUT//-->");
         progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" + lue.reference + "]");
         vignette.faireVignette();
         if (auto carte = c.dossier.lire("vignette.htm")) ajouter(cartes, carte->lines());
-        cartes.push_back("<!--//FIN//" + lue.reference + "*" + (k == derniere ? "Y" : "N") +
+        cartes.push_back("<!--//FIN//" + lue.reference + "*" + (derniere ? "Y" : "N") +
                          "//FIN//-->");
       }
 
@@ -751,8 +748,11 @@ void Tdata1::construirePages(Construction& c) {
       c.dossier.ecrire("ftp/" + nomSortie + ".htm", contenu);
       const std::string copie = "tmp/" + nomSortie + ".htm";
       auto ancienne = c.dossier.lire(copie);
-      if (!ancienne || !(*ancienne == contenu)) c.pagesModifiees.push_back(nomSortie);
-      c.dossier.ecrire(copie, contenu);
+      // An unchanged copy is left as it is: the same bytes as rewriting it.
+      if (!ancienne || !(*ancienne == contenu)) {
+        c.pagesModifiees.push_back(nomSortie);
+        c.dossier.ecrire(copie, contenu);
+      }
       progres(legende_, 2, "3.Construction de la page " + nomSortie + ".htm", index + 1 == c.listePages.size());
     }
   }

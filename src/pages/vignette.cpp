@@ -10,7 +10,7 @@
 #include "design/style_principal.h"
 #include "frame/accent.h"
 #include "pages/vignette_contexte.h"
-#include "pages/vignette_echappement.h"
+#include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "ui/dialogs.h"
@@ -33,8 +33,7 @@ std::string sansPoids(const std::string& texte) {
   return platform::trim(std::string_view(texte).substr(fin + 1));
 }
 
-Balises balises(const std::string& gras, const std::string& souligne,
-                const std::string& italique) {
+Balises balises(const std::string& gras, const std::string& souligne, const std::string& italique) {
   Balises b;
   if (gras == "oui") b.gras = "<b>", b.finGras = "</b>";
   if (souligne == "oui") b.souligne = "<u>", b.finSouligne = "</u>";
@@ -70,9 +69,7 @@ std::optional<long long> entier(const std::string& texte) {
   return platform::toInteger(platform::trim(texte));
 }
 
-double nombreOuZero(const std::string& texte) {
-  return platform::toNumber(texte).value_or(0.0);
-}
+double nombreOuZero(const std::string& texte) { return platform::toNumber(texte).value_or(0.0); }
 
 std::vector<std::string> nonVides(const std::vector<std::string>& lignes) {
   std::vector<std::string> v;
@@ -154,17 +151,20 @@ void Tvignette1::pageDetail() {
   TValeursCarte& v = valeurs;
   const auto& options = p_.main().options.options;
   if (!v.imageDetail.empty()) {
-    const std::string slug =
-        nomFormulaire(app::nomURL(v.referenceFiche, options.separateur()));
-    const std::string titre = attributHTML(sansPoids(v.titreCarte));
+    const std::string slug = nomFormulaire(app::nomURL(v.referenceFiche, options.separateur()));
+    const std::string titre = platform::htmlAttribute(sansPoids(v.titreCarte));
     std::string fermer = p_.styleP().detailsP.text() == "Détails" ? "Fermer" : "Close";
     if (!options.phrase_fermer.empty()) fermer = options.phrase_fermer;
 
     platform::LineList page{
-        "<HTML>", "<HEAD>", "<TITLE>détail " + sansPoids(v.titreCarte) + "</TITLE>", "</HEAD>",
-        "<BODY>", "<CENTER>",
-        "<IMG ALT=\"" + titre + "\" SRC=\"" + attributHTML(v.imageDetail) + "\" WIDTH=" +
-            v.largeurDetail + " HEIGHT=" + v.hauteurDetail + " BORDER=0>"};
+        "<HTML>",
+        "<HEAD>",
+        "<TITLE>détail " + sansPoids(v.titreCarte) + "</TITLE>",
+        "</HEAD>",
+        "<BODY>",
+        "<CENTER>",
+        "<IMG ALT=\"" + titre + "\" SRC=\"" + platform::htmlAttribute(v.imageDetail) +
+            "\" WIDTH=" + v.largeurDetail + " HEIGHT=" + v.hauteurDetail + " BORDER=0>"};
     if (!v.texteDetail.empty())
       page.add("<br><font face=\"" + options.police_defaut + "\" size=2>" + v.texteDetail +
                "</font><br>");
@@ -172,10 +172,7 @@ void Tvignette1::pageDetail() {
              "\" size=2><b>" + fermer + "</b></font></a>");
     page.add("</CENTER></BODY>");
     page.add("</HTML>");
-    if (auto chemin = contexte().chemin("ftp/" + slug + "_detail.htm")) {
-      platform::makeFolder(chemin->parent_path());
-      page.save(*chemin);
-    }
+    contexte().ecrire("ftp/" + slug + "_detail.htm", page.text());
     copierVersFtp(v.imageDetail);
 
     const auto h = entier(v.hauteurDetail);
@@ -251,7 +248,7 @@ void Tvignette1::faireVignette() {
   v.carteFenetre = carteFenetre;
   if (!p_.styleP().couleur_liens.empty()) v.couleurEtat = p_.styleP().couleur_liens;
   referenceCarte = platform::trim(referenceCarte);
-  if (auto c = contexte().chemin("vignette.htm")) platform::removeFile(*c);
+  contexte().supprimer("vignette.htm");
 
   // 2. Identity and sheet style.
   contexte().identite();
@@ -262,6 +259,7 @@ void Tvignette1::faireVignette() {
     platform::makeFolder(p_.donnees().root() / "ftp");
     for (const auto& nom : platform::listFiles(p_.donnees().path("import")))
       app::copierFichier(p_.chemin("import/" + nom), p_.chemin("ftp/" + nom), false);
+    contexte().relister("ftp");
     p_.main().cartesInitialisees = true;
   }
 
@@ -270,7 +268,8 @@ void Tvignette1::faireVignette() {
   bool multiples = false;
   if (const auto& maxi = contexte().maxiQmulti()) {
     if (maxi->find('.') != std::string::npos) {
-      if (!serie_ || !erreurQmultiSignalee_) p_.dialogs().showMessage("Erreur dans le fichier qmulti.ini");
+      if (!serie_ || !erreurQmultiSignalee_)
+        p_.dialogs().showMessage("Erreur dans le fichier qmulti.ini");
       erreurQmultiSignalee_ = true;
     } else {
       multiples = true;
@@ -279,9 +278,11 @@ void Tvignette1::faireVignette() {
   }
 
   // 6. The sheet.
-  const auto cheminFiche = contexte().chemin(app::nomFichierFiche(referenceCarte));
-  if (referenceCarte.empty() || !cheminFiche || !platform::fileExists(*cheminFiche)) return;
-  lireFiche(platform::LineList::load(*cheminFiche), multiples);
+  const auto fiche = referenceCarte.empty()
+                         ? std::nullopt
+                         : contexte().charger(app::nomFichierFiche(referenceCarte));
+  if (!fiche) return;
+  lireFiche(*fiche, multiples);
 
   // 7. to 13.
   imagePanier();
@@ -311,15 +312,13 @@ void Tvignette1::faireVignette() {
   if (!v.carteFenetre && !tableau && contexte().existe("tmp/" + v.referenceVignette + ".pcl"))
     tableauProduitsLies();
 
-  // 17. Saved, then turned into entities.
+  // 17. Turned into entities and saved. The raw text goes straight through the converter rather
+  // than through a scratch file that is deleted at once.
   v.carteFenetre = false;
   platform::LineList lignes(v.lignesCarte);
   for (const auto& l : v.lignesFinCarte) lignes.add(l);
-  lignes.save(p_.chemin("vignette2.htm"));
-  auto& accents = p_.accents1();
-  accents.fichierEntree = "vignette2.htm";
-  accents.fichierSortie = "vignette.htm";
-  accents.convertirAccents();
+  contexte().ecrire("vignette.htm", frame::convertirTexte(lignes.text(), p_.accents1().table,
+                                                          p_.main().catalC.checked()));
 }
 
 }  // namespace pages

@@ -57,7 +57,7 @@ class Tvignette1 : public ui::Form {
   TValeursCarte valeurs;
   design::TStyleFiche style;  // its sheet style
 
-  // Writes vignette.htm (through vignette2.htm and the entity converter). Throws
+  // Writes vignette.htm (its text passed through the entity converter). Throws
   // platform::FileError when the card cannot be saved; every other missing file is skipped.
   void faireVignette();
 
@@ -91,10 +91,10 @@ class Tvignette1 : public ui::Form {
   // missing source or a failed copy is skipped.
   void copierVersFtp(const std::string& nom);
 
-  std::unique_ptr<ContexteCartes> serie_;    // the open run, if any
-  std::unique_ptr<ContexteCartes> carte_;    // the context of a card written outside a run
+  std::unique_ptr<ContexteCartes> serie_;  // the open run, if any
+  std::unique_ptr<ContexteCartes> carte_;  // the context of a card written outside a run
   int profondeurSerie_ = 0;
-  bool erreurQmultiSignalee_ = false;        // within the open run
+  bool erreurQmultiSignalee_ = false;  // within the open run
   app::Programme& p_;
 };
 

@@ -1,5 +1,6 @@
 #include "pages/vignette_contexte.h"
 
+#include <fstream>
 #include <unordered_map>
 
 #include "app/fiche.h"
@@ -35,23 +36,106 @@ std::optional<std::string> IndexNoms::chercher(std::string_view cle) const {
 
 ContexteCartes::ContexteCartes(app::Programme& programme) : p_(programme) {}
 
-std::optional<fs::path> ContexteCartes::chemin(std::string_view nom) const {
-  try {
-    return p_.donnees().path(nom);
-  } catch (const platform::FileError&) {
-    return std::nullopt;
+ContexteCartes::Listing& ContexteCartes::listing(const fs::path& dossier) {
+  auto [it, nouveau] = listings_.try_emplace(dossier.string());
+  if (nouveau) {
+    std::error_code ec;
+    for (fs::directory_iterator d(dossier, ec), fin; !ec && d != fin; d.increment(ec)) {
+      std::string nom = d->path().filename().string();
+      std::string pli = platform::foldFileName(nom);
+      auto& trouve = it->second.plis[pli];
+      // Among names that differ only by case, the platform takes the smallest.
+      if (trouve.empty() || nom < trouve) trouve = nom;
+      it->second.noms.emplace(std::move(nom), d->is_directory(ec));
+    }
   }
+  return it->second;
 }
 
-bool ContexteCartes::existe(std::string_view nom) const {
-  auto c = chemin(nom);
-  return c && platform::fileExists(*c);
+void ContexteCartes::noter(const fs::path& fichier) {
+  auto it = listings_.find(fichier.parent_path().string());
+  if (it == listings_.end()) return;
+  std::string nom = fichier.filename().string();
+  auto& trouve = it->second.plis[platform::foldFileName(nom)];
+  if (trouve.empty() || nom < trouve) trouve = nom;
+  it->second.noms[nom] = false;
 }
 
-std::optional<platform::LineList> ContexteCartes::charger(std::string_view nom) const {
+std::optional<fs::path> ContexteCartes::chemin(std::string_view nom) {
+  auto relatif = platform::safeRelativePath(nom);
+  if (!relatif) return std::nullopt;
+  fs::path courant = p_.donnees().root();
+  for (const auto& partie : *relatif) {
+    const Listing& l = listing(courant);
+    const std::string p = partie.string();
+    if (l.noms.contains(p)) {
+      courant /= p;
+    } else if (auto it = l.plis.find(platform::foldFileName(p)); it != l.plis.end()) {
+      courant /= it->second;
+    } else {
+      courant /= p;
+    }
+  }
+  return courant;
+}
+
+bool ContexteCartes::existe(std::string_view nom) {
   auto c = chemin(nom);
-  if (!c || !platform::fileExists(*c)) return std::nullopt;
-  return platform::LineList::load(*c);
+  if (!c || c->filename().empty()) return false;
+  const Listing& l = listing(c->parent_path());
+  auto it = l.noms.find(c->filename().string());
+  return it != l.noms.end() && !it->second;
+}
+
+std::optional<platform::LineList> ContexteCartes::charger(std::string_view nom) {
+  if (!existe(nom)) return std::nullopt;
+  return platform::LineList::load(*chemin(nom));
+}
+
+void ContexteCartes::ecrire(std::string_view nom, std::string_view octets) {
+  auto c = chemin(nom);
+  if (!c) throw platform::FileError("Nom de fichier refusé : " + std::string(nom));
+  const fs::path dossier = c->parent_path();
+  std::error_code ec;
+  if (!fs::is_directory(dossier, ec)) {
+    platform::makeFolder(dossier);
+    listings_.erase(dossier.parent_path().string());
+    listings_.erase(dossier.string());
+  }
+  // The name is the one found above, so the file is replaced in place without a new search.
+  const fs::path temporaire = dossier / ("." + c->filename().string() + ".tmp");
+  {
+    std::ofstream sortie(temporaire, std::ios::binary | std::ios::trunc);
+    sortie.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+    sortie.close();
+    if (!sortie) {
+      fs::remove(temporaire, ec);
+      throw platform::FileError("Impossible d'écrire le fichier " + c->string());
+    }
+  }
+  fs::rename(temporaire, *c, ec);
+  if (ec) {
+    fs::remove(temporaire, ec);
+    throw platform::FileError("Impossible d'écrire le fichier " + c->string());
+  }
+  noter(*c);
+}
+
+void ContexteCartes::supprimer(std::string_view nom) {
+  if (!existe(nom)) return;
+  const fs::path c = *chemin(nom);
+  std::error_code ec;
+  fs::remove(c, ec);
+  auto it = listings_.find(c.parent_path().string());
+  if (it == listings_.end()) return;
+  const std::string n = c.filename().string();
+  it->second.noms.erase(n);
+  auto pli = it->second.plis.find(platform::foldFileName(n));
+  if (pli != it->second.plis.end() && pli->second == n) it->second.plis.erase(pli);
+}
+
+void ContexteCartes::relister(std::string_view dossier) {
+  if (auto c = chemin(dossier)) listings_.erase(c->string());
 }
 
 const app::TIdentite& ContexteCartes::identite() {
@@ -197,13 +281,13 @@ const std::optional<std::vector<std::string>>& ContexteCartes::pagesCategorie(
 
 void ContexteCartes::copier(const std::string& nomSource, const std::string& nomDestination) {
   if (platform::trim(nomSource).empty() || copies_.contains(nomDestination)) return;
-  auto source = chemin(nomSource);
-  auto destination = chemin(nomDestination);
-  if (!source || !destination || !platform::fileExists(*source)) return;
+  if (!existe(nomSource)) return;
   copies_.insert(nomDestination);
-  // An image kept in a sub-folder keeps it in ftp/.
-  platform::makeFolder(destination->parent_path());
-  app::copierFichier(*source, *destination, false);
+  // An image kept in a sub-folder keeps it in ftp/; a copy that fails is skipped.
+  try {
+    ecrire(nomDestination, platform::readFile(*chemin(nomSource)));
+  } catch (const platform::FileError&) {
+  }
 }
 
 }  // namespace pages

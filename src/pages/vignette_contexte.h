@@ -46,11 +46,19 @@ class ContexteCartes {
  public:
   explicit ContexteCartes(app::Programme& programme);
 
-  // A name of the data folder; nullopt when it would lead outside it.
-  std::optional<std::filesystem::path> chemin(std::string_view nom) const;
-  bool existe(std::string_view nom) const;
+  // A name of the data folder, found without regard to case as the platform finds it, but
+  // through listings taken once per run: a name that is missing costs no scan of its folder.
+  // nullopt when the name would lead outside the data folder.
+  std::optional<std::filesystem::path> chemin(std::string_view nom);
+  bool existe(std::string_view nom);
   // The lines of a file of the data folder, nullopt when it is missing.
-  std::optional<platform::LineList> charger(std::string_view nom) const;
+  std::optional<platform::LineList> charger(std::string_view nom);
+  // Writes a whole file (its folder created when missing), replacing it at once. Throws
+  // platform::FileError.
+  void ecrire(std::string_view nom, std::string_view octets);
+  void supprimer(std::string_view nom);
+  // A folder that others wrote into during the run is listed again at its next use.
+  void relister(std::string_view dossier);
 
   // The shop identity, loaded into the program's identity.
   const app::TIdentite& identite();
@@ -85,10 +93,18 @@ class ContexteCartes {
 
  private:
   using Lignes = std::optional<std::vector<std::pair<std::string, std::string>>>;
+  struct Listing {
+    std::unordered_map<std::string, bool> noms;         // name -> is a folder
+    std::unordered_map<std::string, std::string> plis;  // folded name -> the name it finds
+  };
+  Listing& listing(const std::filesystem::path& dossier);
+  void noter(const std::filesystem::path& fichier);
+
   const Lignes& lignesTyp(const std::string& nom);
   const IndexNoms& index(std::optional<IndexNoms>& cache, std::string_view nom);
 
   app::Programme& p_;
+  std::unordered_map<std::string, Listing> listings_;  // by real folder path
   bool identiteChargee_ = false;
   std::map<std::string, Lignes> typ_;
   std::optional<std::optional<std::string>> maxi_;

@@ -1,6 +1,6 @@
 #include "pages/vignette_entete.h"
 
-#include "pages/vignette_echappement.h"
+#include "platform/escape.h"
 #include "platform/text.h"
 
 namespace pages {
@@ -10,15 +10,24 @@ namespace {
 using O = TOptionsArticles;
 
 const CleArticles kCles[] = {
-    {"phrase_articles", &O::phrase_articles},   {"police_articles", &O::police_articles},
-    {"couleur_articles", &O::couleur_articles}, {"taille_articles", &O::taille_articles},
-    {"gras_articles", &O::gras_articles},       {"phrase_pages", &O::phrase_pages},
-    {"police_pages", &O::police_pages},         {"taille_pages", &O::taille_pages},
-    {"gras_pages", &O::gras_pages},             {"rubriquesC", &O::rubriquesC},
-    {"flecheE", &O::flecheE},                   {"phrase_rubriques", &O::phrase_rubriques},
-    {"police_rubriques", &O::police_rubriques}, {"couleur_rubriques", &O::couleur_rubriques},
-    {"taille_rubriques", &O::taille_rubriques}, {"gras_rubriques", &O::gras_rubriques},
-    {"haligne", &O::haligne},                   {"baligne", &O::baligne},
+    {"phrase_articles", &O::phrase_articles},
+    {"police_articles", &O::police_articles},
+    {"couleur_articles", &O::couleur_articles},
+    {"taille_articles", &O::taille_articles},
+    {"gras_articles", &O::gras_articles},
+    {"phrase_pages", &O::phrase_pages},
+    {"police_pages", &O::police_pages},
+    {"taille_pages", &O::taille_pages},
+    {"gras_pages", &O::gras_pages},
+    {"rubriquesC", &O::rubriquesC},
+    {"flecheE", &O::flecheE},
+    {"phrase_rubriques", &O::phrase_rubriques},
+    {"police_rubriques", &O::police_rubriques},
+    {"couleur_rubriques", &O::couleur_rubriques},
+    {"taille_rubriques", &O::taille_rubriques},
+    {"gras_rubriques", &O::gras_rubriques},
+    {"haligne", &O::haligne},
+    {"baligne", &O::baligne},
     {"retour", &O::retour},
 };
 
@@ -92,8 +101,9 @@ std::optional<LignesListe> lignesListe(const DonneesListe& d, const TOptionsArti
   if (d.pages) {
     for (const auto& page : *d.pages) {
       std::string n = platform::fromInteger(static_cast<long long>(++nombrePages));
-      pager += (page == d.page ? entreeCourante(o, n)
-                               : entreeLiee(attributHTML(page) + ".htm", o, d.couleurEtat, n)) +
+      pager += (page == d.page
+                    ? entreeCourante(o, n)
+                    : entreeLiee(platform::htmlAttribute(page) + ".htm", o, d.couleurEtat, n)) +
                " ";
     }
   }
@@ -105,7 +115,8 @@ std::optional<LignesListe> lignesListe(const DonneesListe& d, const TOptionsArti
     l.rubriques = "<font face=\"" + o.police_rubriques + "\" color=\"" + o.couleur_rubriques +
                   "\" size=\"" + o.taille_rubriques + "\">" + gras(o.gras_rubriques) + themes +
                   " " + o.phrase_rubriques + "</font> " + finGras(o.gras_rubriques);
-    if (!fleche.empty()) l.rubriques = "<IMG SRC=\"" + attributHTML(fleche) + "\" hspace=4>" + l.rubriques;
+    if (!fleche.empty())
+      l.rubriques = "<IMG SRC=\"" + platform::htmlAttribute(fleche) + "\" hspace=4>" + l.rubriques;
     if (themes.empty()) themes = "0";
     if (themes == "0" && d.apercu) themes = "3";
     if (nombre(themes) < 2 || o.rubriquesC != "oui") l.rubriques.clear();
@@ -113,8 +124,8 @@ std::optional<LignesListe> lignesListe(const DonneesListe& d, const TOptionsArti
 
   auto lignePages = [&] {
     return " <font face=\"" + o.police_pages + "\" color=\"" + o.couleur_articles + "\" size=\"" +
-           o.taille_pages + "\">" + gras(o.gras_pages) + "Pages: " + pager +
-           finGras(o.gras_pages) + "</font>";
+           o.taille_pages + "\">" + gras(o.gras_pages) + "Pages: " + pager + finGras(o.gras_pages) +
+           "</font>";
   };
   l.pages = lignePages();
   if (nombrePages < 2 && d.apercu) {

@@ -45,12 +45,12 @@ TOptionsArticles chargerOptionsArticles(const platform::DataFolder& dossier,
 
 // What the header and the footer are built from.
 struct DonneesListe {
-  std::string nombreFiches;  // nkat.inc value of the category, as read
-  std::string nombreThemes;  // ncto.inc value of the category, as read
+  std::string nombreFiches;                       // nkat.inc value of the category, as read
+  std::string nombreThemes;                       // ncto.inc value of the category, as read
   std::optional<std::vector<std::string>> pages;  // lines of <categorie>.fic; nullopt: no file
-  std::string page;          // the page being written (pageCourante before its first ".")
-  std::string couleurEtat;   // colour of the linked page numbers
-  bool apercu = false;       // the list-page options preview: sample counts and pager
+  std::string page;         // the page being written (pageCourante before its first ".")
+  std::string couleurEtat;  // colour of the linked page numbers
+  bool apercu = false;      // the list-page options preview: sample counts and pager
 };
 
 struct LignesListe {

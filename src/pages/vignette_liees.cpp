@@ -9,7 +9,7 @@
 #include "pages/liensm1.h"
 #include "pages/vignette.h"
 #include "pages/vignette_contexte.h"
-#include "pages/vignette_echappement.h"
+#include "platform/escape.h"
 #include "platform/text.h"
 
 namespace pages {
@@ -74,13 +74,15 @@ void Tvignette1::tableauProduitsLies() {
     }
     const auto vignette = vigConf ? c.vignetteLiee(sub) : std::nullopt;
 
-    const std::string fenetre = "window.open ('" + chaineJS(sub) +
+    const std::string fenetre = "window.open ('" + platform::jsString(sub, '\'') +
                                 "_pc.html','','scrollbars=yes,resizable,status,menubar,location,"
-                                "height=" + o.fen_pc_height + ",width=" + o.fen_pc_width + "')";
-    std::string lien = "<a href=\"#\" OnClick=\"" + attributHTML(fenetre);
+                                "height=" +
+                                o.fen_pc_height + ",width=" + o.fen_pc_width + "')";
+    std::string lien = "<a href=\"#\" OnClick=\"" + platform::htmlAttribute(fenetre);
     if (prix.empty() && vignette)
       lien += "\" onmouseover=\"" +
-              attributHTML("cache();voir('roll','" + chaineJS(*vignette) + "','oui');") +
+              platform::htmlAttribute("cache();voir('roll','" +
+                                      platform::jsString(*vignette, '\'') + "','oui');") +
               "\" onmouseout=\"cache();\">";
     else
       lien += "\">";
@@ -91,9 +93,11 @@ void Tvignette1::tableauProduitsLies() {
     if (prix.empty()) {
       L.push_back("<tr bgcolor=\"" + s.fond + "\"><td>" + celluleNom + "</td></tr>");
     } else {
-      L.push_back(cadre ? "<tr bordercolor=\"" + s.fond + "\">" : "<tr bgcolor=\"" + s.fond + "\">");
+      L.push_back(cadre ? "<tr bordercolor=\"" + s.fond + "\">"
+                        : "<tr bgcolor=\"" + s.fond + "\">");
       std::string img = vignette ? platform::trim(*vignette) : image;
-      L.push_back("<td>" + (img.empty() ? "&nbsp;" : "<IMG SRC=\"" + attributHTML(img) + "\">") +
+      L.push_back("<td>" +
+                  (img.empty() ? "&nbsp;" : "<IMG SRC=\"" + platform::htmlAttribute(img) + "\">") +
                   "</td>");
       if (m.reference == "oui")
         L.push_back("<td>" + policeLiee + " color=" + couleurLiee + ">" + sub + "</font></td>");
@@ -106,14 +110,14 @@ void Tvignette1::tableauProduitsLies() {
                   "</b></font></td>");
       // The amount without the blanks of its fixed-width field: a form name holds none.
       L.push_back("<FORM NAME=\"f" + platform::trim(pd.texteCommun) + "\" ACTION=\"" +
-                  attributHTML(sp.url_cgi.text()) + "\" METHOD=\"POST\" TARGET=\"" +
-                  attributHTML(sp.targetS) + "\">");
+                  platform::htmlAttribute(sp.url_cgi.text()) + "\" METHOD=\"POST\" TARGET=\"" +
+                  platform::htmlAttribute(sp.targetS) + "\">");
       if (m.quantite == "oui") {
         const std::string quantite = platform::trim(c.quantiteClient(sub).value_or("1"));
         L.push_back("<td nowrap>" + policeLiee + " color=\"" + couleurLiee + "\">" +
                     m.texte_quantite + "</font></td>");
         L.push_back("<td><input type=\"text\" name=\"quantite\" value=\"" +
-                    attributHTML(quantite) + "\" size=3 maxlength=5></td>");
+                    platform::htmlAttribute(quantite) + "\" size=3 maxlength=5></td>");
       }
       L.push_back("<td>");
       L.push_back("<script language=\"JavaScript\">");
@@ -126,8 +130,10 @@ void Tvignette1::tableauProduitsLies() {
                            : "document.write('<input type=\"hidden\" name=\"track\" "
                              "value=\"'+track+'\">');");
       L.push_back("</script>");
-      L.push_back("<input type=\"hidden\" name=\"login\" value=\"" + attributHTML(id.login) + "\">");
-      L.push_back("<input type=\"hidden\" name=\"ext\" value=\"" + attributHTML(id.ext) + "\">");
+      L.push_back("<input type=\"hidden\" name=\"login\" value=\"" +
+                  platform::htmlAttribute(id.login) + "\">");
+      L.push_back("<input type=\"hidden\" name=\"ext\" value=\"" + platform::htmlAttribute(id.ext) +
+                  "\">");
       if (cadres) {
         L.push_back("<input type=\"hidden\" name=\"session\" value=\"oui\">");
       } else {
@@ -136,18 +142,20 @@ void Tvignette1::tableauProduitsLies() {
         L.push_back("{document.write('<input type=\"hidden\" name=\"session\" value=\"oui\">');}");
         L.push_back("</script>");
       }
-      L.push_back("<input type=\"hidden\" name=\"ref\" value=\"" + attributHTML(sub) + "\">");
+      L.push_back("<input type=\"hidden\" name=\"ref\" value=\"" + platform::htmlAttribute(sub) +
+                  "\">");
       L.push_back("<input type=\"hidden\" name=\"description\" value=\"" +
-                  attributHTML(lie->nom) + "\">");
-      L.push_back("<input type=\"hidden\" name=\"pu\" value=\"" + attributHTML(prix) + "\">");
-      L.push_back("<input type=\"image\" SRC=\"" + attributHTML(m.bouton) +
+                  platform::htmlAttribute(lie->nom) + "\">");
+      L.push_back("<input type=\"hidden\" name=\"pu\" value=\"" + platform::htmlAttribute(prix) +
+                  "\">");
+      L.push_back("<input type=\"image\" SRC=\"" + platform::htmlAttribute(m.bouton) +
                   "\" border=0 ALT=\"commander\">");
       L.push_back("</td>");
       L.push_back("</form>");
       L.push_back("</tr>");
       if (cadre && i + 1 < nombre)
-        L.push_back("<tr bordercolor=\"" + s.fond + "\"><td colspan=" + colonnes +
-                    "><HR color=\"" + s.coul_trait + "\" size=1></td></tr>");
+        L.push_back("<tr bordercolor=\"" + s.fond + "\"><td colspan=" + colonnes + "><HR color=\"" +
+                    s.coul_trait + "\" size=1></td></tr>");
     }
     c.copier("tmp/" + sub + "_pc.html", "ftp/" + sub + "_pc.html");
   }

@@ -11,7 +11,7 @@
 #include "design/style_principal.h"
 #include "pages/vignette.h"
 #include "pages/vignette_contexte.h"
-#include "pages/vignette_echappement.h"
+#include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -84,11 +84,12 @@ void Tvignette1::coinsCadre(std::vector<std::string>& coins) {
       // Drawn from the card's own style, without the style editor (which may hold unsaved
       // edits) and without a display.
       try {
-        design::sauverCoins(design::coinsStyleFiche(style), style.encadrement_style, nomCadre,
-                            sep, p_.donnees().root());
+        design::sauverCoins(design::coinsStyleFiche(style), style.encadrement_style, nomCadre, sep,
+                            p_.donnees().root());
       } catch (const platform::FileError&) {
         // The card names the default corners then.
       }
+      contexte().relister("");
     }
     if (contexte().existe(candidat)) nom = candidat;
     copierVersFtp(nom);
@@ -102,19 +103,18 @@ void Tvignette1::entete() {
   if (options.articles_trouves != "oui" || !indicateurCarteA) return;
   const TOptionsArticles& o = contexte().optionsArticles(options.police_defaut);
   v.categorieCarte = platform::trim(v.categorieCarte);
-  pageCourante = pageCourante.substr(0, pageCourante.find('.'));
   DonneesListe d{contexte().nombreFiches(v.categorieCarte),
                  contexte().nombreThemes(v.categorieCarte),
-                 contexte().pagesCategorie(v.categorieCarte), pageCourante, v.couleurEtat,
+                 contexte().pagesCategorie(v.categorieCarte),
+                 pageCourante.substr(0, pageCourante.find('.')),
+                 v.couleurEtat,
                  apercuArticles};
   auto l = lignesListe(d, o, true);
   if (!l) return;
+  pageCourante = d.page;
   const std::string fleche = platform::trim(o.flecheE);
-  if (o.rubriquesC == "oui" && !fleche.empty() && !contexte().existe("ftp/" + fleche) &&
-      contexte().existe("puces/" + fleche)) {
-    app::copierFichier(*contexte().chemin("puces/" + fleche), *contexte().chemin("ftp/" + fleche),
-                       false);
-  }
+  if (o.rubriquesC == "oui" && !fleche.empty() && !contexte().existe("ftp/" + fleche))
+    contexte().copier("puces/" + fleche, "ftp/" + fleche);
   for (auto& ligne : lignesEntete(*l, o)) v.lignesCarte.push_back(std::move(ligne));
 }
 
@@ -125,11 +125,16 @@ void Tvignette1::pied() {
   const TOptionsArticles& o = contexte().optionsArticles(options.police_defaut);
   v.lignesFinCarte.clear();
   v.categorieCarte = platform::trim(v.categorieCarte);
-  pageCourante = pageCourante.substr(0, pageCourante.find('.'));
-  DonneesListe d{contexte().nombreFiches(v.categorieCarte), "",
-                 contexte().pagesCategorie(v.categorieCarte), pageCourante, v.couleurEtat,
+  DonneesListe d{contexte().nombreFiches(v.categorieCarte),
+                 "",
+                 contexte().pagesCategorie(v.categorieCarte),
+                 pageCourante.substr(0, pageCourante.find('.')),
+                 v.couleurEtat,
                  apercuArticles};
-  if (auto l = lignesListe(d, o, false)) v.lignesFinCarte.push_back(lignePied(*l, o));
+  if (auto l = lignesListe(d, o, false)) {
+    pageCourante = d.page;
+    v.lignesFinCarte.push_back(lignePied(*l, o));
+  }
 }
 
 void Tvignette1::contenuTexte() {
@@ -159,14 +164,14 @@ void Tvignette1::contenuTexte() {
                 v.referenceFiche + "]" + r.ferme() + "</noBR></span></font>");
   }
   if (!v.imageDetail.empty()) {
-    const std::string nom = attributHTML(nomLienDetail());
+    const std::string nom = platform::htmlAttribute(nomLienDetail());
     if (v.imageDetail == "HTML")
       L.push_back("&nbsp;<a href=\"" + nom + ".htm\" target=\"_blank\"><u>" +
                   p_.styleP().detailhP.text() + "</u></a>");
     else if (!v.scriptDetail.empty())
       L.push_back("&nbsp;<a href=\"JavaScript:void(0);\" onClick=\"" +
-                  attributHTML(v.scriptDetail) + "\"><u><b>" + p_.styleP().detailsP.text() +
-                  "</b></u></a>");
+                  platform::htmlAttribute(v.scriptDetail) + "\"><u><b>" +
+                  p_.styleP().detailsP.text() + "</b></u></a>");
     else
       L.push_back("&nbsp;<a href=\"" + nom + "_detail.htm\" target=\"_blank\"><u>" +
                   p_.styleP().detailsP.text() + "</u></a>");
@@ -179,30 +184,29 @@ void Tvignette1::celluleImage() {
   TValeursCarte& v = valeurs;
   const design::TStyleFiche& s = style;
   const bool horizontal = s.position_texte == "horizontal";
-  std::string c = horizontal ? "<td bgcolor=\"" + s.fond + "\" valign=\"top\" width=\"" +
-                                   v.largeurImage + "\">"
-                             : "<td bgcolor=\"" + s.fond +
-                                   "\" valign=\"top\" width=\"100%\" align=\"center\">";
+  std::string c =
+      horizontal ? "<td bgcolor=\"" + s.fond + "\" valign=\"top\" width=\"" + v.largeurImage + "\">"
+                 : "<td bgcolor=\"" + s.fond + "\" valign=\"top\" width=\"100%\" align=\"center\">";
   bool lien = false;
   if (!v.imageDetail.empty()) {
     lien = true;
-    const std::string nom = attributHTML(nomLienDetail());
+    const std::string nom = platform::htmlAttribute(nomLienDetail());
     if (v.imageDetail == "HTML")
       c += "<a href=\"" + nom + ".htm\" target=\"_blank\">";
     else if (!v.scriptDetail.empty())
-      c += "<a href=\"JavaScript:void(0);\" onClick=\"" + attributHTML(v.scriptDetail) + "\">";
+      c += "<a href=\"JavaScript:void(0);\" onClick=\"" + platform::htmlAttribute(v.scriptDetail) +
+           "\">";
     else
       c += "<a href=\"" + nom + "_detail.htm\" target=\"_blank\">";
   }
-  c += "<IMG ALT=\"" + attributHTML(sansPoids(v.titreCarte)) + "\" SRC=\"" +
-       attributHTML(v.imageCarte) + "\" WIDTH=" + v.largeurImage + " HEIGHT=" + v.hauteurImage +
-       " BORDER=0 vspace=3>";
+  c += "<IMG ALT=\"" + platform::htmlAttribute(sansPoids(v.titreCarte)) + "\" SRC=\"" +
+       platform::htmlAttribute(v.imageCarte) + "\" WIDTH=" + v.largeurImage +
+       " HEIGHT=" + v.hauteurImage + " BORDER=0 vspace=3>";
   if (lien) c += "</a>";
   c += "</td>";
   v.lignesCarte.push_back(std::move(c));
   if (horizontal)
-    v.lignesCarte.push_back("<td bgcolor=\"" + s.fond + "\">" + kPix +
-                            "6 HEIGHT=1 BORDER=0></td>");
+    v.lignesCarte.push_back("<td bgcolor=\"" + s.fond + "\">" + kPix + "6 HEIGHT=1 BORDER=0></td>");
 }
 
 void Tvignette1::bandeTitres() {
@@ -241,7 +245,7 @@ void Tvignette1::bandeTitres() {
       const std::string couleur = liens.empty() ? "" : " color=\"" + liens + "\"";
       const std::string fonteLien = "<font face=\"" + s.police_titres + "\" " + couleur +
                                     "><span style=\"FONT-SIZE:" + s.taille_titres + "px\">";
-      texte = "<a href=\"" + attributHTML(adresse) + "\">" + fonteLien + "<u>" + t.gras +
+      texte = "<a href=\"" + platform::htmlAttribute(adresse) + "\">" + fonteLien + "<u>" + t.gras +
               t.italique + texte + t.finItalique + t.finGras +
               "</u></span></font></a><IMG ALT=\"\" SRC=\"son.gif\" WIDTH=9 HEIGHT=12 BORDER=0 "
               "hspace=4>";
@@ -255,7 +259,7 @@ void Tvignette1::bandeTitres() {
   if (!s.aligne_titres.empty()) b.add("</DIV>");
 
   if (contexte().bache().contains(referenceCarte + ".ref")) {
-    const std::string ref = attributHTML(referenceCarte);
+    const std::string ref = platform::htmlAttribute(referenceCarte);
     b.add("<!-- marqueur bache formulaire ref " + v.referenceFiche + " -->");
     b.add("<center><table border=0>");
     b.add("<form action=\"calcul_bache.php\" method=\"POST\">");
@@ -269,7 +273,8 @@ void Tvignette1::bandeTitres() {
       b.add(std::string("<td><input type=\"Text\" name=\"") + champ + "\" size=5>" + fonte +
             " m</span></font><br></td></tr>");
     }
-    b.add("<tr><td colspan=2 align=center><input type=\"IMAGE\" SRC=\"calcul_bache.gif\"></td></tr>");
+    b.add(
+        "<tr><td colspan=2 align=center><input type=\"IMAGE\" SRC=\"calcul_bache.gif\"></td></tr>");
     b.add("<!-- marqueur bache resultat ref " + v.referenceFiche + " -->");
     b.add("</form></table></center>");
     v.bacheCarte = true;
@@ -291,7 +296,7 @@ void Tvignette1::bandePrix() {
     const std::string& prixLigne;
     const std::string* reference;  // null: unchanged
     const std::string& type;
-    const std::string* ancien;     // null: unchanged
+    const std::string* ancien;  // null: unchanged
     const std::string& bouton;
     const std::string& texte;
   };
@@ -303,12 +308,9 @@ void Tvignette1::bandePrix() {
   const std::string ancA = v.ancienPrixA, ancB = v.ancienPrixB, ancC = v.ancienPrixC;
   const std::string affiche = v.prixAffiche;
   const Emplacement places[] = {
-      {v.boutonA == "oui", prixA, prixA, &refA, v.type1Carte, &ancA, s.bouton_type1,
-       s.texte_type1},
-      {v.boutonB == "oui", prixB, prixB, &refB, v.type2Carte, &ancB, s.bouton_type2,
-       s.texte_type2},
-      {v.boutonC == "oui", prixC, prixC, &refC, v.type3Carte, &ancC, s.bouton_type3,
-       s.texte_type3},
+      {v.boutonA == "oui", prixA, prixA, &refA, v.type1Carte, &ancA, s.bouton_type1, s.texte_type1},
+      {v.boutonB == "oui", prixB, prixB, &refB, v.type2Carte, &ancB, s.bouton_type2, s.texte_type2},
+      {v.boutonC == "oui", prixC, prixC, &refC, v.type3Carte, &ancC, s.bouton_type3, s.texte_type3},
       {!variantes, prix, affiche, nullptr, vide, nullptr, s.bouton_jc, s.texte_jc},
   };
   for (const Emplacement& e : places) {
@@ -383,9 +385,9 @@ void Tvignette1::vignetteStandard() {
   } else if (carre) {
     b.add("<table border=0 cellspacing=0 cellpadding=0>");
     b.add("<tr><td bgcolor=\"" + s.coul_trait + "\" width=6>" + kPix +
-          "6 HEIGHT=1 BORDER=0></td><td bgcolor=\"" + s.coul_trait + "\" width=" + lf + ">" +
-          kPix + lf + " HEIGHT=1 BORDER=0></td><td bgcolor=\"" + s.coul_trait + "\" width=6>" +
-          kPix + "6 HEIGHT=1 BORDER=0></td></tr>");
+          "6 HEIGHT=1 BORDER=0></td><td bgcolor=\"" + s.coul_trait + "\" width=" + lf + ">" + kPix +
+          lf + " HEIGHT=1 BORDER=0></td><td bgcolor=\"" + s.coul_trait + "\" width=6>" + kPix +
+          "6 HEIGHT=1 BORDER=0></td></tr>");
     b.add("</table>");
   }
 
@@ -431,8 +433,7 @@ void Tvignette1::vignetteStandard() {
     b.add(b.bord("1"));
     b.add(Bandes::espaceur(s.fond, "9", "1"));
     b.add("<td bgcolor=\"" + s.fond + "\" width=" + b.interieure + ">");
-    b.add("<table border=0 cellspacing=0 cellpadding=0 width=" + b.interieure +
-          " align=\"left\">");
+    b.add("<table border=0 cellspacing=0 cellpadding=0 width=" + b.interieure + " align=\"left\">");
     b.add("<tr>");
     const std::string ecart = std::string("<tr><td>") + kPix + "1 HEIGHT=4 BORDER=0></td>";
     if (s.position_texte == "haut") {
@@ -499,8 +500,8 @@ void Tvignette1::vignetteStandard() {
       }
       v.balisesTexte = balises(s.gras_prix, s.souligne_prix, s.italique_prix);
       v.balisesType = balises(s.gras_type, s.souligne_type, s.italique_type);
-      v.styleBoutonCommande = "STYLE=\"FONT-FAMILY: " + s.police_jc + "; FONT-SIZE: " +
-                              s.taille_jc + "px; COLOR: " + s.coul_jc + "; ";
+      v.styleBoutonCommande = "STYLE=\"FONT-FAMILY: " + s.police_jc +
+                              "; FONT-SIZE: " + s.taille_jc + "px; COLOR: " + s.coul_jc + "; ";
       if (!s.fond_jc.empty()) v.styleBoutonCommande += "BACKGROUND-COLOR: " + s.fond_jc + "; ";
       if (s.gras_jc == "oui") v.styleBoutonCommande += "FONT-WEIGHT: bold; ";
       v.styleBoutonCommande +=

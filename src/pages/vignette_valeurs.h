@@ -22,7 +22,7 @@ Balises balises(const std::string& gras, const std::string& souligne, const std:
 struct TValeursCarte {
   std::string categorieCarte;
   std::string themeCarte;
-  std::string referenceFiche;     // the line being ordered (a variant's reference in the price band)
+  std::string referenceFiche;  // the line being ordered (a variant's reference in the price band)
   std::string referenceVignette;  // the card's own reference
   std::string referenceLignes;    // the card's reference when a comment rows table was built
   std::string titreCarte;
@@ -39,7 +39,7 @@ struct TValeursCarte {
   std::string imageVignette;  // the picture sent to the cart
   std::string imageDetail;    // "HTML" for an imported detail page
   std::string largeurDetail, hauteurDetail, texteDetail;
-  std::string scriptDetail;   // opens the detail pop-up page, or empty
+  std::string scriptDetail;  // opens the detail pop-up page, or empty
   std::string type1Carte, type2Carte, type3Carte;
   std::string disponible, etatVisible, detailHTML, mesTailles = "non";
   int qmultiCarte = 0;  // order by multiples of this quantity

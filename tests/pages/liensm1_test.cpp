@@ -14,9 +14,9 @@ namespace pages::test {
 class LiensMultiples : public ::testing::Test {
  protected:
   LiensMultiples() {
-    a.write("ref.gen", {"A12#Livres#Ceramique#Vase#Dupont#v.jpg",
-                        "B7#Disques#Jazz#(w:0.5) Album#Trio#",
-                        "C3#Livres#Ceramique#Coupe#X#", "D4#Livres#Ceramique#bol#X#"});
+    a.write("ref.gen",
+            {"A12#Livres#Ceramique#Vase#Dupont#v.jpg", "B7#Disques#Jazz#(w:0.5) Album#Trio#",
+             "C3#Livres#Ceramique#Coupe#X#", "D4#Livres#Ceramique#bol#X#"});
     a.fiche("A12", {"reference=A12", "description=Vase", "prix=10"});
     a.fiche("B7", {"reference=B7", "description=Album", "prix=20"});
     a.write("tmp/A12.pcl", {"ref=B7 nom=Album"});
@@ -32,13 +32,13 @@ TEST_F(LiensMultiples, ShowsTheLinkedListAndTheOthersSortedWithoutTheSheetItself
   w().show();
   EXPECT_EQ(w().refLabel.caption(), "A12 Vase");
   EXPECT_EQ(w().Lref.items(), (std::vector<std::string>{"Album [B7] ref=B7 nom=Album"}));
-  EXPECT_EQ(w().refL.items(), (std::vector<std::string>{"bol [D4] ref=D4 nom=bol",
-                                                        "Coupe [C3] ref=C3 nom=Coupe"}));
+  EXPECT_EQ(w().refL.items(),
+            (std::vector<std::string>{"bol [D4] ref=D4 nom=bol", "Coupe [C3] ref=C3 nom=Coupe"}));
   EXPECT_EQ(w().triB.caption(), "Tri par références");
 
   w().triB.click();
-  EXPECT_EQ(w().refL.items(), (std::vector<std::string>{"C3 [Coupe] ref=C3 nom=Coupe",
-                                                        "D4 [bol] ref=D4 nom=bol"}));
+  EXPECT_EQ(w().refL.items(),
+            (std::vector<std::string>{"C3 [Coupe] ref=C3 nom=Coupe", "D4 [bol] ref=D4 nom=bol"}));
   EXPECT_EQ(w().triB.caption(), "Tri par titres");
   EXPECT_EQ(w().Lref.items().size(), 1u);
   w().triB.click();
@@ -53,9 +53,9 @@ TEST_F(LiensMultiples, AddRemoveAndAlphabeticalOrder) {
   w().refL.doubleClick();
   w().refL.setItemIndex(0);
   w().BitBtn1.click();
-  EXPECT_EQ(w().Lref.items(), (std::vector<std::string>{"Album [B7] ref=B7 nom=Album",
-                                                        "Coupe [C3] ref=C3 nom=Coupe",
-                                                        "bol [D4] ref=D4 nom=bol"}));
+  EXPECT_EQ(w().Lref.items(),
+            (std::vector<std::string>{"Album [B7] ref=B7 nom=Album", "Coupe [C3] ref=C3 nom=Coupe",
+                                      "bol [D4] ref=D4 nom=bol"}));
   EXPECT_TRUE(w().refL.items().empty());
   w().BitBtn4.click();
   EXPECT_EQ(w().Lref.items()[0], "Album [B7] ref=B7 nom=Album");
@@ -79,10 +79,13 @@ TEST_F(LiensMultiples, SavingWritesTheListAndThePopUpPages) {
   // B7 has a sheet: its pop-up holds its card; C3 has none: no page.
   const std::string page = a.t.dossier.read("ftp/B7_pc.html");
   EXPECT_EQ(page, a.t.dossier.read("tmp/B7_pc.html"));
-  EXPECT_TRUE(page.starts_with("<HTML><BODY STYLE=\"background: #EEEEEE ;\"><center><!-- marqueur liste rapide vignette haut standard -->\r\n"));
-  EXPECT_TRUE(page.ends_with("BORDER=0><BR>\r\n<br><a href=\"JavaScript:window.close()\"><font "
-                             "face=\"Verdana\" size=2><b>Fermer</b></font></a>\r\n"
-                             "</center></body></html>\r\n"));
+  EXPECT_TRUE(
+      page.starts_with("<HTML><BODY STYLE=\"background: #EEEEEE ;\"><center><!-- marqueur liste "
+                       "rapide vignette haut standard -->\r\n"));
+  EXPECT_TRUE(
+      page.ends_with("BORDER=0><BR>\r\n<br><a href=\"JavaScript:window.close()\"><font "
+                     "face=\"Verdana\" size=2><b>Fermer</b></font></a>\r\n"
+                     "</center></body></html>\r\n"));
   EXPECT_FALSE(a.t.dossier.exists("ftp/C3_pc.html"));
   EXPECT_FALSE(a.p().vignette1().carteFenetre);
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "pages/vignette_echappement.h"
 #include "support/temp_folder.h"
 
 using pages::DonneesListe;
@@ -67,36 +66,68 @@ TEST(ListeEntete, CountsPagerAndSubCategoryLine) {
     bool ecrit;
     std::string rubriques, trouves, pages;
   } cas[] = {
-      {"one sheet: nothing", {"1", "4", std::vector<std::string>{"livres-p1"}, "livres-p1", "navy", false},
-       true, false, "", "", ""},
-      {"empty count: nothing", {"", "4", std::nullopt, "x", "navy", false}, true, false, "", "", ""},
-      {"count not a number: nothing", {"2x", "4", std::nullopt, "x", "navy", false}, true, false, "", "", ""},
+      {"one sheet: nothing",
+       {"1", "4", std::vector<std::string>{"livres-p1"}, "livres-p1", "navy", false},
+       true,
+       false,
+       "",
+       "",
+       ""},
+      {"empty count: nothing",
+       {"", "4", std::nullopt, "x", "navy", false},
+       true,
+       false,
+       "",
+       "",
+       ""},
+      {"count not a number: nothing",
+       {"2x", "4", std::nullopt, "x", "navy", false},
+       true,
+       false,
+       "",
+       "",
+       ""},
       {"two pages, second current",
        {" 7 ", "3", std::vector<std::string>{"livres-p1", "livres-p2"}, "livres-p2", "navy", false},
-       true, true,
+       true,
+       true,
        "<font face=\"Arial\" color=\"red\" size=\"2\">3 sous-rubriques</font> ",
        "<font face=\"Arial\" size=\"1\" color=\"black\">7 articles trouvés</font>",
        std::string(" <font face=\"Arial\" color=\"black\" size=\"1\"><b>Pages: ") + kLien1 +
            kCourant2 + "</b></font>"},
       {"one page: no pages line, one theme: no sub-category line",
-       {"3", "1", std::vector<std::string>{"livres-p1"}, "livres-p1", "navy", false}, true, true, "",
-       "<font face=\"Arial\" size=\"1\" color=\"black\">3 articles trouvés</font>", ""},
+       {"3", "1", std::vector<std::string>{"livres-p1"}, "livres-p1", "navy", false},
+       true,
+       true,
+       "",
+       "<font face=\"Arial\" size=\"1\" color=\"black\">3 articles trouvés</font>",
+       ""},
       {"footer: no sub-category line",
-       {"3", "9", std::vector<std::string>{"a", "b"}, "zz", "navy", false}, false, true, "",
+       {"3", "9", std::vector<std::string>{"a", "b"}, "zz", "navy", false},
+       false,
+       true,
+       "",
        "<font face=\"Arial\" size=\"1\" color=\"black\">3 articles trouvés</font>",
        " <font face=\"Arial\" color=\"black\" size=\"1\"><b>Pages: "
-       "<a href=\"a.htm\" target=\"_self\"><font face=\"Arial\" color=\"navy\" size=\"1\"><b>1</b></font></a> "
-       "<a href=\"b.htm\" target=\"_self\"><font face=\"Arial\" color=\"navy\" size=\"1\"><b>2</b></font></a> "
+       "<a href=\"a.htm\" target=\"_self\"><font face=\"Arial\" color=\"navy\" "
+       "size=\"1\"><b>1</b></font></a> "
+       "<a href=\"b.htm\" target=\"_self\"><font face=\"Arial\" color=\"navy\" "
+       "size=\"1\"><b>2</b></font></a> "
        "</b></font>"},
       {"preview: sample counts, the line keeps the count as read",
-       {"1", "", std::nullopt, "p", "green", true}, true, true,
+       {"1", "", std::nullopt, "p", "green", true},
+       true,
+       true,
        "<font face=\"Arial\" color=\"red\" size=\"2\"> sous-rubriques</font> ",
        "<font face=\"Arial\" size=\"1\" color=\"black\">5 articles trouvés</font>",
        " <font face=\"Arial\" color=\"black\" size=\"1\"><b>Pages: "
-       "<a href=\"xxxxx\" target=\"_self\"><font face=\"Arial\" color=\"green\" size=\"1\"><b>1</b></font></a> "
+       "<a href=\"xxxxx\" target=\"_self\"><font face=\"Arial\" color=\"green\" "
+       "size=\"1\"><b>1</b></font></a> "
        "<font face=\"Arial\" color=\"black\" size=\"1\"><b>2</b></font> "
-       "<a href=\"xxxxx\" target=\"_self\"><font face=\"Arial\" color=\"green\" size=\"1\"><b>3</b></font></a> "
-       "<a href=\"xxxxx\" target=\"_self\"><font face=\"Arial\" color=\"green\" size=\"1\"><b>4</b></font></a> "
+       "<a href=\"xxxxx\" target=\"_self\"><font face=\"Arial\" color=\"green\" "
+       "size=\"1\"><b>3</b></font></a> "
+       "<a href=\"xxxxx\" target=\"_self\"><font face=\"Arial\" color=\"green\" "
+       "size=\"1\"><b>4</b></font></a> "
        "</b></font>"},
   };
   for (const auto& c : cas) {
@@ -128,31 +159,9 @@ TEST(ListeEntete, ArrowAndSwitchesOfTheOptions) {
   EXPECT_EQ(pages::lignesEntete(lignes, o),
             (std::vector<std::string>{
                 "<table border=0 width=\"100%\"><tr><td align=\"center\">RT<BR>P</td><tr>",
-                "<tr><td><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0></td></tr></table>"}));
+                "<tr><td><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 "
+                "BORDER=0></td></tr></table>"}));
   o.retour = "";
   EXPECT_EQ(pages::lignePied(lignes, o),
             "<table border=0 width=\"100%\"><tr><td align=\"right\">TP</td></tr></table>");
-}
-
-TEST(Echappement, QuotesAndAmpersandsNeverBreakTheirPlace) {
-  struct Cas {
-    const char* texte;
-    const char* attribut;
-    const char* js;
-    const char* url;
-  } cas[] = {
-      {"Vase bleu", "Vase bleu", "Vase bleu", "Vase%20bleu"},
-      {"Maxi 12\"", "Maxi 12&quot;", "Maxi 12\\\"", "Maxi%2012%22"},
-      {"A & B", "A &amp; B", "A & B", "A%20%26%20B"},
-      {"Caf&eacute; &#233;", "Caf&eacute; &#233;", "Caf&eacute; &#233;",
-       "Caf%26eacute%3B%20%26%23233%3B"},
-      {"l'été <b>", "l'été &lt;b&gt;", "l\\'été <b>", "l%27%E9t%E9%20%3Cb%3E"},
-      {"a\\b", "a\\b", "a\\\\b", "a%5Cb"},
-      {"ref-1_x.y~", "ref-1_x.y~", "ref-1_x.y~", "ref-1_x.y~"},
-  };
-  for (const auto& c : cas) {
-    EXPECT_EQ(pages::attributHTML(c.texte), c.attribut) << c.texte;
-    EXPECT_EQ(pages::chaineJS(c.texte), c.js) << c.texte;
-    EXPECT_EQ(pages::requeteURL(c.texte), c.url) << c.texte;
-  }
 }

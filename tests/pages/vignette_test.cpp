@@ -42,17 +42,27 @@ TEST(CarteEcrivain, DetailPopUpPage) {
     const char* script;   // scriptDetail afterwards
     const char* pied;     // the close line of the page
   } cas[] = {
-      {"sizes given", {"image_detail= g.jpg ", "hauteur_detail=300", "largeur_detail=400"}, "",
-       "Détails", "window.open('abt12_detail.htm','','height=380,width=450')",
-       "<br><a href=\"JavaScript:window.close()\"><font face=\"Verdana\" size=2><b>Fermer</b></font></a>"},
-      {"no width, scroll bars, other label", {"image_detail=g.jpg", "hauteur_detail=300"},
-       "ascenseur=oui\r\n", "Details",
+      {"sizes given",
+       {"image_detail= g.jpg ", "hauteur_detail=300", "largeur_detail=400"},
+       "",
+       "Détails",
+       "window.open('abt12_detail.htm','','height=380,width=450')",
+       "<br><a href=\"JavaScript:window.close()\"><font face=\"Verdana\" "
+       "size=2><b>Fermer</b></font></a>"},
+      {"no width, scroll bars, other label",
+       {"image_detail=g.jpg", "hauteur_detail=300"},
+       "ascenseur=oui\r\n",
+       "Details",
        "window.open('abt12_detail.htm','','scrollbars=yes,height=380,width=100')",
-       "<br><a href=\"JavaScript:window.close()\"><font face=\"Verdana\" size=2><b>Close</b></font></a>"},
+       "<br><a href=\"JavaScript:window.close()\"><font face=\"Verdana\" "
+       "size=2><b>Close</b></font></a>"},
       {"detail text: no script, own close label",
        {"image_detail=g.jpg", "hauteur_detail=x", "texte_detail=Grand", "texte_detail=format"},
-       "phrase_fermer=Retour\r\n", "Détails", "",
-       "<br><a href=\"JavaScript:window.close()\"><font face=\"Verdana\" size=2><b>Retour</b></font></a>"},
+       "phrase_fermer=Retour\r\n",
+       "Détails",
+       "",
+       "<br><a href=\"JavaScript:window.close()\"><font face=\"Verdana\" "
+       "size=2><b>Retour</b></font></a>"},
   };
   for (const auto& c : cas) {
     AtelierCartes a(c.tarvio);
@@ -87,7 +97,7 @@ TEST(CarteEcrivain, PromotionsStrikeTheOldPriceAndTheLastRateWins) {
                  "K7_prix=8", "VIDEO_ref=P1V", "VIDEO_prix=5"});
   a.write("P1.pro", {"reference=P1", "taux=10", "prixpromo=18,00"});
   a.write("P1-CD.pro", {"taux=25", "prixpromo=12"});
-  a.write("P1K7.pro", {"prixpromo=9"});  // dearer than the price: no struck price
+  a.write("P1K7.pro", {"prixpromo=9"});            // dearer than the price: no struck price
   a.write("p1v.pro", {"taux=50", "prixpromo=1"});  // another name: not this card's
   a.demarrer();
   a.carte("P1");
@@ -119,7 +129,8 @@ TEST(CarteEcrivain, QmultiErrorIsToldOncePerRunAndCardsStillCome) {
     EXPECT_NE(a.carte("Q1"), "");
     EXPECT_NE(a.carte("Q2"), "");
   }
-  EXPECT_EQ(a.t.dialogs.messages(), (std::vector<std::string>{"Erreur dans le fichier qmulti.ini"}));
+  EXPECT_EQ(a.t.dialogs.messages(),
+            (std::vector<std::string>{"Erreur dans le fichier qmulti.ini"}));
   EXPECT_EQ(a.v().valeurs.qmultiCarte, 0);
   EXPECT_EQ(a.v().style.quantite_style, "");
 
@@ -329,7 +340,8 @@ TEST_F(TableLies, OrderFormsWhenTheModelAsksForThem) {
                     "</td>"}));
   EXPECT_EQ(t[26], "</form>");
   EXPECT_EQ(t[27], "</tr>");
-  EXPECT_EQ(t[28], "<tr bordercolor=\"#FFFFFF\"><td colspan=8><HR color=\"#1781B3\" size=1></td></tr>");
+  EXPECT_EQ(t[28],
+            "<tr bordercolor=\"#FFFFFF\"><td colspan=8><HR color=\"#1781B3\" size=1></td></tr>");
   // L2 has no price: a plain row, and no rule after it; the last line of the list gets none.
   EXPECT_TRUE(t[29].starts_with("<tr bgcolor=\"#FFFFFF\"><td><a href=\"#\""));
   EXPECT_EQ(t[t.size() - 2], "</tr>");

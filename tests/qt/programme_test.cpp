@@ -93,10 +93,11 @@ TEST_F(DesktopProgramme, ClickingASheetInTheListOpensItAndItsFieldsAreShown) {
   EXPECT_EQ(main().cheminFiche, shop.path() / "BOL02.ref");
   EXPECT_EQ(main().PageControl1.activePage(), &main().fiche_produit);
   EXPECT_EQ(main().referencer.text(), "BOL02");
-  auto* title = qobject_cast<QLineEdit*>(widget(main().descriptionT));
+  // Captioned edits are a label and the edit in one widget.
+  auto* title = widget(main().descriptionT)->findChild<QLineEdit*>();
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->text(), QString::fromUtf8("Bol à thé raku"));
-  EXPECT_EQ(qobject_cast<QLineEdit*>(widget(main().prixT))->text(), "32.00");
+  EXPECT_EQ(widget(main().prixT)->findChild<QLineEdit*>()->text(), "32.00");
 }
 
 TEST_F(DesktopProgramme, BackupAdviceComesInAMessageBoxTheTestCloses) {
