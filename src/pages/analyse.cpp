@@ -145,8 +145,9 @@ void Tdata1::analyserFiches(Construction& c) {
       const std::string titre = sansPoids(fiche.description);
       c.listeObjets.push_back(titre + " " + fiche.auteur + "#" + cible);
 
-      const std::string ligneNth = (vignette.empty() ? "" : vignette + "]") + "|" + fiche.reference +
-                                   "||" + titre + " " + fiche.auteur + "#" + cible;
+      const std::string ligneNth = (vignette.empty() ? "" : vignette + "]") + "|" +
+                                   fiche.reference + "||" + titre + " " + fiche.auteur + "#" +
+                                   cible;
       auto [laterale, nouveauTheme] = c.listesLaterales.try_emplace(cleNth);
       if (nouveauTheme) {
         fichiersNth.push_back(nomNth);
@@ -169,7 +170,8 @@ void Tdata1::analyserFiches(Construction& c) {
 
       const std::string categorie = platform::trim(fiche.categorie);
       if (articlesTrouves && !categorie.empty()) {
-        if (!categoriePrecedente.empty() && categoriePrecedente != categorie) enregistrerCategorie();
+        if (!categoriePrecedente.empty() && categoriePrecedente != categorie)
+          enregistrerCategorie();
         if (nomPage != pagePrecedente) pagesCategorie.add(nomPage);
         pagePrecedente = nomPage;
         ++compteCategorie;

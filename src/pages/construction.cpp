@@ -77,7 +77,6 @@ bool Tdata1::construire(Construction& c) {
   c.prefixeArticles = p_.styleP().articles.text();
 
   if (!c.puceNouveaute.empty()) {
-    fichierL.setMask("*.new");
     fichierL.setDirectory(c.dossier.racine());
     for (const std::string& fichier : fichierL.items())
       if (auto lignes = c.dossier.lire(fichier))
@@ -176,7 +175,8 @@ void Tdata1::traiterFiches(Construction& c) {
     if (nouvelle) {
       if (c.sep == '-') {
         const std::string ancien = fiche.categorie + "_" + fiche.mot_cle;
-        if (!c.dossier.existe(cle) && c.dossier.existe(ancien) && !c.dossier.renommer(ancien, cle)) {
+        if (!c.dossier.existe(cle) && c.dossier.existe(ancien) &&
+            !c.dossier.renommer(ancien, cle)) {
           ecrireListes();
           dialogs().showMessage("Erreur pour renommer fichier " + ancien + " " + cle);
           c.arretee = true;
@@ -263,9 +263,11 @@ void Tmain::htmlClick() {
   fichiers.creerDossier("catalogue");
   std::string echecs;
   for (const std::string& nom : fichiers.lister("ftp", "*"))
-    if (!fichiers.copier("ftp/" + nom, "catalogue/" + nom)) echecs += (echecs.empty() ? "" : ", ") + nom;
+    if (!fichiers.copier("ftp/" + nom, "catalogue/" + nom))
+      echecs += (echecs.empty() ? "" : ", ") + nom;
   if (!echecs.empty()) {
-    d.showMessage("Ces fichiers n'ont pas pu être copiés dans le répertoire \"catalogue\" : " + echecs);
+    d.showMessage("Ces fichiers n'ont pas pu être copiés dans le répertoire \"catalogue\" : " +
+                  echecs);
     return;
   }
   d.showMessage(

@@ -20,7 +20,8 @@ void Tdata1::progres(std::string legende, int ligne, std::string texte, bool for
   legende_ = std::move(legende);
   if (ligne >= 0) {
     const auto n = static_cast<size_t>(ligne);
-    auto it = std::find_if(lignes_.begin(), lignes_.end(), [&](const auto& l) { return l.first == n; });
+    auto it =
+        std::find_if(lignes_.begin(), lignes_.end(), [&](const auto& l) { return l.first == n; });
     if (it == lignes_.end())
       lignes_.emplace_back(n, std::move(texte));
     else

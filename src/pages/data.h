@@ -53,11 +53,11 @@ struct Construction {
   std::unordered_map<std::string, std::string> pucesFiches;
   std::unordered_set<std::string> listeNouveautes;  // trimmed references of the *.new lists
   std::vector<std::string> listePages;              // "<page>.tmp", in creation order
-  std::vector<std::string> indexThemes;       // "<L>_<K trimmed>#<page>.htm"
-  std::vector<std::string> indexThemesPages;  // "<L>_<K as read>#<page>.htm"
-  std::vector<std::string> listeAuteurs;      // sorted when the second pass ends
-  std::vector<std::string> listeObjets;       // "<title> <author>#<page>.htm", sorted
-  std::vector<std::string> indexPagesProduits;  // "<reference>=<page>.htm", one per card
+  std::vector<std::string> indexThemes;             // "<L>_<K trimmed>#<page>.htm"
+  std::vector<std::string> indexThemesPages;        // "<L>_<K as read>#<page>.htm"
+  std::vector<std::string> listeAuteurs;            // sorted when the second pass ends
+  std::vector<std::string> listeObjets;             // "<title> <author>#<page>.htm", sorted
+  std::vector<std::string> indexPagesProduits;      // "<reference>=<page>.htm", one per card
 
   // --- the work files as the second pass wrote them, for the page writer ---
   std::unordered_map<std::string, std::vector<std::string>> pagesTravail;  // "<page>.tmp" -> lines
@@ -74,7 +74,7 @@ class Tdata1 : public ui::Form {
  public:
   explicit Tdata1(app::Programme& programme);
 
-  ui::ListBox multiL{*this, "multiL"};                  // names of the new-products lists
+  ui::ListBox multiL{*this, "multiL"};                   // names of the new-products lists
   ui::FileListBox fichierL{*this, "fichierL", "*.new"};  // the new-products lists
 
   // The whole build. False when it stopped before its end ("ERREUR 1", a failed rename, an

@@ -78,8 +78,8 @@ void DossierConstruction::oublier(const fs::path& fichier) {
 void DossierConstruction::ecrireOctets(const fs::path& cible, std::string_view octets) {
   // Named as the platform names its temporaries, which folder listings skip.
   const fs::path temporaire =
-      cible.parent_path() / ("." + cible.filename().string() + ".tmp" +
-                             std::to_string(::getpid()) + "_" + std::to_string(++compteur_));
+      cible.parent_path() / ("." + cible.filename().string() + ".tmp" + std::to_string(::getpid()) +
+                             "_" + std::to_string(++compteur_));
   int fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   bool ok = fd >= 0;
   const char* donnees = octets.data();

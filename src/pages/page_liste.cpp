@@ -72,7 +72,8 @@ std::optional<LigneLaterale> lireLaterale(const std::string& ligne) {
   const size_t double_ = avant.find("||", barre + 1);
   const std::string texteA = avant.substr(0, barre);
   const std::string texteB = double_ == std::string::npos ? "" : avant.substr(double_ + 2);
-  l.reference = avant.substr(barre + 1, (double_ == std::string::npos ? avant.size() : double_) - barre - 1);
+  l.reference =
+      avant.substr(barre + 1, (double_ == std::string::npos ? avant.size() : double_) - barre - 1);
   l.texte = platform::trim(texteA + texteB);
   return l;
 }
@@ -116,8 +117,9 @@ class EcrivainPages {
   Lignes listeThemes(const DerniereFiche& f, size_t& nombre);
   Lignes celluleTitre(const std::string& texte) const;
 
+  // The page of listePages[index]; nomSortie: its name in ftp/ and tmp/, without ".htm".
   Lignes page(size_t index, const DerniereFiche& f, const Lignes& cartes, bool styleCarteTableau,
-              const std::string& referenceCarte, bool& nouveautes, std::string& nomSortie);
+              const std::string& referenceCarte, std::string& nomSortie);
 
  private:
   void chargerTitresPromo();
@@ -140,10 +142,10 @@ class EcrivainPages {
   std::string police_, ouvreCouleur_, fermeCouleur_;
   bool cadres_ = false;
   TitresPromo promo_;
-  std::unordered_map<std::string, Lignes> liens_;             // by .nth key
-  std::unordered_map<std::string, Lignes> themesCategorie_;   // by category key
+  std::unordered_map<std::string, Lignes> liens_;                    // by .nth key
+  std::unordered_map<std::string, Lignes> themesCategorie_;          // by category key
   std::unordered_map<std::string, std::optional<Lignes>> fichiers_;  // optional files by name
-  std::optional<Lignes> cadrePage_;                           // TCadrePage, the same on every page
+  std::optional<Lignes> cadrePage_;  // TCadrePage, the same on every page
 };
 
 void EcrivainPages::chargerTitresPromo() {
@@ -151,8 +153,10 @@ void EcrivainPages::chargerTitresPromo() {
   promo_.couleur = s_.couleur_liens;
   auto reglages = c_.dossier.lire("promo_titres.ini");
   if (!reglages) return;
-  for (auto [cle, champ] : {std::pair{"police", &TitresPromo::police}, {"gras", &TitresPromo::gras},
-                            {"size", &TitresPromo::size}, {"image", &TitresPromo::image},
+  for (auto [cle, champ] : {std::pair{"police", &TitresPromo::police},
+                            {"gras", &TitresPromo::gras},
+                            {"size", &TitresPromo::size},
+                            {"image", &TitresPromo::image},
                             {"couleur", &TitresPromo::couleur}}) {
     std::string valeur = reglages->value(cle);
     if (!platform::trim(valeur).empty()) promo_.*champ = valeur;
@@ -187,11 +191,13 @@ std::optional<Lignes> EcrivainPages::lignesFichier(const std::string& nom) {
 
 Lignes EcrivainPages::celluleTitre(const std::string& texte) const {
   if (o_.menu_titresR != "oui")
-    return {"<td nowrap>", "<font ID=\"fond\" face=" + police_ + " color=\"" + attr(o_.titre_rappel) +
-                               "\" size=" + o_.menu_taille_T + ">&nbsp;" + texte + "&nbsp;</font><br>"};
-  return {"<td>", "<table border=0 cellpadding=0 cellspacing=0><td bgcolor=\"" + attr(o_.fond_rappel) +
-                      "\"><font face=" + police_ + " color=" + o_.titre_rappel + " size=" +
-                      o_.menu_taille_T + ">" + texte + "</font></td></tr></table>"};
+    return {"<td nowrap>", "<font ID=\"fond\" face=" + police_ + " color=\"" +
+                               attr(o_.titre_rappel) + "\" size=" + o_.menu_taille_T + ">&nbsp;" +
+                               texte + "&nbsp;</font><br>"};
+  return {"<td>", "<table border=0 cellpadding=0 cellspacing=0><td bgcolor=\"" +
+                      attr(o_.fond_rappel) + "\"><font face=" + police_ +
+                      " color=" + o_.titre_rappel + " size=" + o_.menu_taille_T + ">" + texte +
+                      "</font></td></tr></table>"};
 }
 
 const Lignes* EcrivainPages::lignesNth(const DerniereFiche& f) const {
@@ -231,7 +237,8 @@ const Lignes& EcrivainPages::liensLateraux(const std::string& cle, const Lignes&
     if (c_.listeNouveautes.count(reference))
       ouvre = "<IMG SRC=\"" + attr(c_.puceNouveaute) + "\" border=0>" + ouvre;
     auto puce = c_.pucesFiches.find(platform::foldFileName(l->reference + ".ref"));
-    if (puce != c_.pucesFiches.end()) ouvre = "<IMG SRC=\"" + attr(puce->second) + "\" border=0>" + ouvre;
+    if (puce != c_.pucesFiches.end())
+      ouvre = "<IMG SRC=\"" + attr(puce->second) + "\" border=0>" + ouvre;
     if (promo_.charges && promo_.correspond(texte)) {
       ouvre = (promo_.image.empty() ? "" : "<IMG SRC=\"" + attr(promo_.image) + "\" border=0>") +
               "<font face=\"" + attr(promo_.police) + "\" color=\"" + attr(promo_.couleur) +
@@ -249,7 +256,9 @@ Lignes EcrivainPages::listeLaterale(const DerniereFiche& f) {
   ajouter(liste, celluleTitre(f.theme));
   liste.push_back("<font face=" + police_ + " size=" + o_.menu_tailles + ">");
   if (const Lignes* nth = lignesNth(f))
-    ajouter(liste, liensLateraux(platform::foldFileName(f.categorie + c_.sep + platform::trim(f.theme)), *nth));
+    ajouter(liste,
+            liensLateraux(platform::foldFileName(f.categorie + c_.sep + platform::trim(f.theme)),
+                          *nth));
   liste.push_back("</font><br>");
   return liste;
 }
@@ -287,9 +296,9 @@ Lignes EcrivainPages::listeThemes(const DerniereFiche& f, size_t& nombre) {
       auto e = lireIndexTheme(ligne);
       if (!e || cleCategorie(e->categorie) != cle) continue;
       place->second.push_back("<A HREF=\"" + attr(platform::trim(e->cible)) +
-                              "\" target=\"_self\"><font face=\"" + attr(police_) + "\" size=" +
-                              o_.menu_tailles + "><u>" + ouvreCouleur_ + e->theme + fermeCouleur_ +
-                              "</u></font></A><br>");
+                              "\" target=\"_self\"><font face=\"" + attr(police_) +
+                              "\" size=" + o_.menu_tailles + "><u>" + ouvreCouleur_ + e->theme +
+                              fermeCouleur_ + "</u></font></A><br>");
     }
   }
   nombre = place->second.size();
@@ -301,7 +310,8 @@ Lignes EcrivainPages::listeThemes(const DerniereFiche& f, size_t& nombre) {
 }
 
 std::string EcrivainPages::titre(size_t index, const DerniereFiche& f) {
-  std::string titre = o_.titleinv == "oui" ? f.theme + " " + f.categorie : f.categorie + " " + f.theme;
+  std::string titre =
+      o_.titleinv == "oui" ? f.theme + " " + f.categorie : f.categorie + " " + f.theme;
   if (const auto& lignes = fichierCache("titre.inf")) {
     size_t n = 0;
     for (const std::string& l : *lignes)
@@ -389,34 +399,58 @@ void EcrivainPages::tete(Lignes& page, size_t index, const DerniereFiche& f) {
                    "</script>"});
   } else {
     // The cookie is found at a name boundary, and a missing one sends no "null" to the cart.
-    ajouter(page, {"<script language=\"JavaScript\">", "function getCookie( name )", "{",
-                   "var texte = \"; \" + document.cookie;",
-                   "var debut = texte.indexOf( \"; \" + name + \"=\" );",
-                   "\tif( debut == -1 )\treturn null;", "debut = debut + name.length + 3;",
-                   "var fin = texte.indexOf( \";\", debut );",
-                   "\tif( fin == -1 ) fin = texte.length;",
-                   "\treturn unescape( texte.substring( debut, fin ) );", "}",
-                   "var track=getCookie(\"track\");",
-                   "if (track==null || track==\"null\") {track=\"\";}", "</script>"});
+    ajouter(page,
+            {"<script language=\"JavaScript\">", "function getCookie( name )", "{",
+             "var texte = \"; \" + document.cookie;",
+             "var debut = texte.indexOf( \"; \" + name + \"=\" );",
+             "\tif( debut == -1 )\treturn null;", "debut = debut + name.length + 3;",
+             "var fin = texte.indexOf( \";\", debut );", "\tif( fin == -1 ) fin = texte.length;",
+             "\treturn unescape( texte.substring( debut, fin ) );", "}",
+             "var track=getCookie(\"track\");", "if (track==null || track==\"null\") {track=\"\";}",
+             "</script>"});
   }
   if (o_.vig_visual == "oui")
-    ajouter(page, {"<script language=\"javascript\">", "var calque;", "var coorx;", "var coory;",
-                   "function ie() {", "\tvar f=window.event;", "\tcoory = f.y;", "\tcoorx = f.x;", "}",
-                   "function ns(e) {", "\tx=e.x; y=e.y;", "\tcoory = e.pageY;", "\tcoorx = e.pageX;",
-                   "}", "function Init() {", "if (document.captureEvents)", "{",
-                   "document.captureEvents(Event.MOUSEMOVE);", "document.onmousemove = ns", "}",
-                   "else", "document.onmousemove= ie;", "}",
-                   "function voir (nom,src,menu_gaucheV) {", "document.images[nom].src=src;",
+    ajouter(page, {"<script language=\"javascript\">",
+                   "var calque;",
+                   "var coorx;",
+                   "var coory;",
+                   "function ie() {",
+                   "\tvar f=window.event;",
+                   "\tcoory = f.y;",
+                   "\tcoorx = f.x;",
+                   "}",
+                   "function ns(e) {",
+                   "\tx=e.x; y=e.y;",
+                   "\tcoory = e.pageY;",
+                   "\tcoorx = e.pageX;",
+                   "}",
+                   "function Init() {",
+                   "if (document.captureEvents)",
+                   "{",
+                   "document.captureEvents(Event.MOUSEMOVE);",
+                   "document.onmousemove = ns",
+                   "}",
+                   "else",
+                   "document.onmousemove= ie;",
+                   "}",
+                   "function voir (nom,src,menu_gaucheV) {",
+                   "document.images[nom].src=src;",
                    "calque = document.getElementById(\"menu1\").style;",
                    "calque.visibility = 'visible';",
                    "calque.top = (coory - " + o_.vscrolly + " + document.body.scrollTop);",
                    "calque.left = (coorx - " + o_.vscrollx + ");",
-                   "if (menu_gaucheV=='oui') {calque.left = (coorx + " + o_.vscrollx + ");}", "}",
-                   "function cache () {", "calque = document.getElementById(\"menu1\").style;",
-                   "calque.visibility = 'hidden';", "}", "Init();", "</script>"});
+                   "if (menu_gaucheV=='oui') {calque.left = (coorx + " + o_.vscrollx + ");}",
+                   "}",
+                   "function cache () {",
+                   "calque = document.getElementById(\"menu1\").style;",
+                   "calque.visibility = 'hidden';",
+                   "}",
+                   "Init();",
+                   "</script>"});
   page.push_back("</HEAD>");
   if (cadres_) {
-    page.push_back("<BODY OnLoad=\"reframe()\" Marginwidth=0 marginheight=0 leftmargin=0 topmargin=8>");
+    page.push_back(
+        "<BODY OnLoad=\"reframe()\" Marginwidth=0 marginheight=0 leftmargin=0 topmargin=8>");
   } else {
     // Nothing in the frame depends on the page: it is built once for the whole build.
     if (!cadrePage_) {
@@ -429,7 +463,7 @@ void EcrivainPages::tete(Lignes& page, size_t index, const DerniereFiche& f) {
 
 Lignes EcrivainPages::page(size_t index, const DerniereFiche& f, const Lignes& cartes,
                            bool styleCarteTableau, const std::string& referenceCarte,
-                           bool& nouveautes, std::string& nomSortie) {
+                           std::string& nomSortie) {
   // --- the navigation blocks beside the cards ---
   Lignes laterale = listeLaterale(f);
   std::string menuTitres = styleCarteTableau ? "" : o_.menu_titres;
@@ -495,8 +529,10 @@ Lignes EcrivainPages::page(size_t index, const DerniereFiche& f, const Lignes& c
     for (const std::string& m : p_.data1().multiL.items())
       if (platform::trim(m) == referenceCarte) multi = true;
   }
-  const bool nouveauteSimple = c_.nouveautesActives && c_.fichierMulti.empty() && referenceCarte == "newprod";
-  nouveautes = nouveauteSimple || multi;
+  const bool nouveauteSimple =
+      c_.nouveautesActives && c_.fichierMulti.empty() && referenceCarte == "newprod";
+  // A new-products page is a template: its products are put in later, where its marker line is.
+  const bool nouveautes = nouveauteSimple || multi;
 
   page.push_back("<!-- marqueur liste rapide haut -->");
   const bool fleches = s_.flecheTC.checked();
@@ -506,22 +542,25 @@ Lignes EcrivainPages::page(size_t index, const DerniereFiche& f, const Lignes& c
   const std::string suite = suivante(index);
   if (!nouveautes) {
     if (o_.vig_visual == "oui")
-      page.push_back("<div id=\"menu1\" style=\"position:absolute; z-index:2; visibility:hidden;\">"
-                     "<img src=\"pix1x1.gif\" name=\"roll\" border=\"1\"></div>");
-    ajouter(page, {"<a name=\"haut_page\"></a>", "<TABLE border=0 cellpadding=2 cellspacing=0 width=\"100%\">",
-                   "<TR>", "<td colspan=2 nowrap>"});
+      page.push_back(
+          "<div id=\"menu1\" style=\"position:absolute; z-index:2; visibility:hidden;\">"
+          "<img src=\"pix1x1.gif\" name=\"roll\" border=\"1\"></div>");
+    ajouter(page, {"<a name=\"haut_page\"></a>",
+                   "<TABLE border=0 cellpadding=2 cellspacing=0 width=\"100%\">", "<TR>",
+                   "<td colspan=2 nowrap>"});
     if (fleches) {
       page.push_back(deuxFleches);
       copierFtp("fleche.gif");
     }
-    page.push_back("<a href=\"themes_" + attr(c_.prefixeArticles) + ".html\" target=\"_self\"><font face=" +
-                   police_ + " size=" + s_.plan_sizeP.text() + "><b><u>" + ouvreCouleur_ +
-                   s_.completeP.text() + fermeCouleur_ + "</u></b></font></a>&nbsp;&nbsp;&nbsp;</td>");
+    page.push_back("<a href=\"themes_" + attr(c_.prefixeArticles) +
+                   ".html\" target=\"_self\"><font face=" + police_ + " size=" +
+                   s_.plan_sizeP.text() + "><b><u>" + ouvreCouleur_ + s_.completeP.text() +
+                   fermeCouleur_ + "</u></b></font></a>&nbsp;&nbsp;&nbsp;</td>");
     page.push_back(s_.themes_c == "oui" ? "<td align=\"center\">" : "<td align=\"left\">");
     const std::string couleurCat = s_.couleur_cat.empty() ? "gray" : s_.couleur_cat;
     const std::string couleurTheme = s_.couleur_theme.empty() ? "black" : s_.couleur_theme;
-    page.push_back("<font face=" + police_ + " size=" + o_.menu_taille_V + " color=\"" + attr(couleurCat) +
-                   "\"><b>" + f.categorie + "</b></font>");
+    page.push_back("<font face=" + police_ + " size=" + o_.menu_taille_V + " color=\"" +
+                   attr(couleurCat) + "\"><b>" + f.categorie + "</b></font>");
     page.push_back("&nbsp;<font face=" + police_ + " size=" + o_.menu_taille_V + " color=\"" +
                    attr(couleurTheme) + "\"><b>" + f.theme + "</b></font></td>");
     const std::string a = fleches ? deuxFleches : "";
@@ -531,9 +570,9 @@ Lignes EcrivainPages::page(size_t index, const DerniereFiche& f, const Lignes& c
       page.push_back("<td>&nbsp;</td>");
       page.push_back("<td align=\"center\" nowrap>" + a);
     }
-    page.push_back("<a href=\"" + attr(suite) + ".htm\" target=\"_self\"><font face=\"" + attr(police_) +
-                   "\" size=" + o_.menu_taille_S + "><b><u>" + ouvreCouleur_ + s_.suiteP.text() +
-                   fermeCouleur_ + "</u></b></font></a>");
+    page.push_back("<a href=\"" + attr(suite) + ".htm\" target=\"_self\"><font face=\"" +
+                   attr(police_) + "\" size=" + o_.menu_taille_S + "><b><u>" + ouvreCouleur_ +
+                   s_.suiteP.text() + fermeCouleur_ + "</u></b></font></a>");
     page.push_back("</td></tr>");
 
     page.push_back("<tr valign=\"top\">");
@@ -569,9 +608,10 @@ Lignes EcrivainPages::page(size_t index, const DerniereFiche& f, const Lignes& c
     if (tableau) page.push_back("</tr>");
     copierFtp("flecheH.gif");
     page.push_back(tableau ? "<tr><td colspan=2>&nbsp;</td>" : "<tr><td colspan=2>");
-    page.push_back(std::string(tableau ? "<td align=\"center\" colspan=2>" : "<td align=\"center\">") +
-                   "<a href=\"#haut_page\" target=\"_self\"><font face=\"" + attr(police_) +
-                   "\" size=1><i>" + s_.hautP.text() + "</i></font></a>");
+    page.push_back(
+        std::string(tableau ? "<td align=\"center\" colspan=2>" : "<td align=\"center\">") +
+        "<a href=\"#haut_page\" target=\"_self\"><font face=\"" + attr(police_) + "\" size=1><i>" +
+        s_.hautP.text() + "</i></font></a>");
     if (s_.suivante == "oui") {
       copierFtp("fleche.gif");
       page.push_back("&nbsp;<a href=\"" + attr(suite) + ".htm\" target=\"_self\"><font face=\"" +
@@ -585,7 +625,8 @@ Lignes EcrivainPages::page(size_t index, const DerniereFiche& f, const Lignes& c
     if (nouveauteSimple) page.push_back("***  NEWPROD=" + entree);
     if (!c_.fichierMulti.empty() && c_.dossier.existe(c_.fichierMulti))
       for (const std::string& m : p_.data1().multiL.items())
-        if (platform::trim(m) == referenceCarte) page.push_back("***  " + referenceCarte + "=" + entree);
+        if (platform::trim(m) == referenceCarte)
+          page.push_back("***  " + referenceCarte + "=" + entree);
   }
 
   const auto& catego = fichierCache("catego.txt");
@@ -613,13 +654,15 @@ Lignes EcrivainPages::page(size_t index, const DerniereFiche& f, const Lignes& c
     barre();
     page.push_back("<center>");
     if (!copyright.empty())
-      page.push_back("<font face=" + police_ + " size=1 color=\"" + attr(couleurCopyr) + "\">&copy; " +
-                     copyright + "</font>&nbsp;");
+      page.push_back("<font face=" + police_ + " size=1 color=\"" + attr(couleurCopyr) +
+                     "\">&copy; " + copyright + "</font>&nbsp;");
     const std::string couleurCredit = o_.cartouche_couleur.empty() ? "navy" : o_.cartouche_couleur;
-    page.push_back(std::string("<a href=\"") + app::web::kSite + "\"><font face=\"verdana\" size=1 color=\"" +
-                   attr(couleurCredit) + "\">Tarvio</font></a>");
+    page.push_back(std::string("<a href=\"") + app::web::kSite +
+                   "\"><font face=\"verdana\" size=1 color=\"" + attr(couleurCredit) +
+                   "\">Tarvio</font></a>");
     if (fichierCache("ref.ini"))
-      page.push_back("<a href=\"ref.html\"><font face=\"verdana\" size=1 color=\"gray\">ref.html</a>");
+      page.push_back(
+          "<a href=\"ref.html\"><font face=\"verdana\" size=1 color=\"gray\">ref.html</a>");
     page.push_back("</center>");
   }
   ajouter(page, {"</BODY>", "</HTML>"});
@@ -643,11 +686,11 @@ void Tdata1::ecrireCatego(Construction& c) {
   const app::TOptionsProgramme& o = c.options;
   std::string accueil = p_.main().accueilHTM == "oui" ? "accueil.htm" : "accueil2.htm";
   if (p_.main().options.frames != "oui") accueil = "index.htm";
-  const std::string police =
-      o.cartouche_taille.empty()
-          ? "<font face=" + o.police_defaut + " size=1 color=\"navy\">"
-          : "<font face=" + o.police_defaut + " size=" + o.cartouche_taille + " color=\"" +
-                platform::htmlAttribute(o.cartouche_couleur) + "\">";
+  const std::string police = o.cartouche_taille.empty()
+                                 ? "<font face=" + o.police_defaut + " size=1 color=\"navy\">"
+                                 : "<font face=" + o.police_defaut + " size=" + o.cartouche_taille +
+                                       " color=\"" + platform::htmlAttribute(o.cartouche_couleur) +
+                                       "\">";
   const bool sansSouligne = o.cartouche_souligne == "non";
   std::string span;
   if (!o.cartouche_fond.empty())
@@ -658,13 +701,14 @@ void Tdata1::ecrireCatego(Construction& c) {
   const std::string finSpan = span.empty() ? "" : "</SPAN>";
   const std::string u = sansSouligne ? "" : "<u>", finU = sansSouligne ? "" : "</u>";
   auto lien = [&](const std::string& cible, const std::string& texte) {
-    return "<A href=\"" + platform::htmlAttribute(cible) + "\" target=\"_self\"><noBR>" + police + span +
-           u + texte + finU + finSpan + "</font></noBR></a>&nbsp;";
+    return "<A href=\"" + platform::htmlAttribute(cible) + "\" target=\"_self\"><noBR>" + police +
+           span + u + texte + finU + finSpan + "</font></noBR></a>&nbsp;";
   };
 
   std::unordered_map<std::string, std::string> premieres;  // category key -> first theme page
   for (const std::string& ligne : c.indexThemes)
-    if (auto e = lireIndexTheme(ligne)) premieres.try_emplace(cleCategorie(e->categorie), platform::trim(e->cible));
+    if (auto e = lireIndexTheme(ligne))
+      premieres.try_emplace(cleCategorie(e->categorie), platform::trim(e->cible));
   platform::LineList barre{lien(accueil, s.accueilP.text())};
   for (const std::string& categorie : c.listeCategories) {
     auto premiere = premieres.find(cleCategorie(categorie));
@@ -717,8 +761,8 @@ void Tdata1::construirePages(Construction& c) {
         const std::string themeStyle = lue.categorie + "_" + lue.mot_cle;
         vignette.themeStyle = themeStyle;
         vignette.referenceStyle = lue.reference;
-        vignette.nomCadre = c.dossier.existe(lue.reference + ".typ")  ? lue.reference
-                            : c.dossier.existe(themeStyle + ".typ") ? themeStyle
+        vignette.nomCadre = c.dossier.existe(lue.reference + ".typ") ? lue.reference
+                            : c.dossier.existe(themeStyle + ".typ")  ? themeStyle
                                                                      : "defaut";
         vignette.referenceCarte = lue.reference;
         vignette.pageCourante = entree;
@@ -732,18 +776,18 @@ void Tdata1::construirePages(Construction& c) {
         cartes.push_back("<a name=\"" + std::to_string(compteur) + "\"></a>");
         cartes.push_back("<!--//DEBUT//" + lue.reference + "*" + (premiere ? "Y" : "N") +
                          "//DEBUT//-->");
-        progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" + lue.reference + "]");
+        progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" + lue.reference +
+                "]");
         vignette.faireVignette();
         if (auto carte = c.dossier.lire("vignette.htm")) ajouter(cartes, carte->lines());
         cartes.push_back("<!--//FIN//" + lue.reference + "*" + (derniere ? "Y" : "N") +
                          "//FIN//-->");
       }
 
-      bool nouveautes = false;
       std::string nomSortie;
-      const Lignes page = ecrivain.page(index, fiche, cartes,
-                                        vignette.valeurs.styleFicheTheme == "tableau",
-                                        referenceCarte, nouveautes, nomSortie);
+      const Lignes page =
+          ecrivain.page(index, fiche, cartes, vignette.valeurs.styleFicheTheme == "tableau",
+                        referenceCarte, nomSortie);
       const platform::LineList contenu(page);
       c.dossier.ecrire("ftp/" + nomSortie + ".htm", contenu);
       const std::string copie = "tmp/" + nomSortie + ".htm";
@@ -753,7 +797,8 @@ void Tdata1::construirePages(Construction& c) {
         c.pagesModifiees.push_back(nomSortie);
         c.dossier.ecrire(copie, contenu);
       }
-      progres(legende_, 2, "3.Construction de la page " + nomSortie + ".htm", index + 1 == c.listePages.size());
+      progres(legende_, 2, "3.Construction de la page " + nomSortie + ".htm",
+              index + 1 == c.listePages.size());
     }
   }
   pagesAuteurs(c);

@@ -218,7 +218,9 @@ TEST(Lancement, ARefusedSaveStopsTheRebuild) {
   a.dialogs.queueAnswer(ui::Answer::Yes);
   a.main().transfertClick();
   EXPECT_EQ(a.dialogs.messages(), (Noms{kReconstruire, "Erreur dans multi"}));
-  EXPECT_TRUE(a.existe("ftp/page.htm"));  // nothing was rebuilt
+  // Nothing was rebuilt: no index of product pages, no preview opened.
+  EXPECT_FALSE(a.existe("listeHTM.tmp"));
+  EXPECT_TRUE(a.shell.opened.empty());
   EXPECT_FALSE(a.existe("R1.ref"));
 }
 
