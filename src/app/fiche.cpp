@@ -251,6 +251,20 @@ void Tmain::montrerAvecSablier(ui::Form& fenetre) {
 
 void Tmain::activerOngletFiche() { PageControl1.setActivePage(fiche_produit); }
 
+bool Tmain::reglagesSiteDefinis(const char* messageMenu) {
+  const std::pair<const char*, const char*> requis[] = {
+      {"menu.opt", messageMenu},
+      {"accueil.opt", "La page d'accueil n'a pas été définie"},
+      {"cv.opt", "La page des conditions de vente n'a pas été définie"}};
+  for (const auto& [fichier, message] : requis) {
+    if (!p_.donnees().exists(fichier)) {
+      dialogs().showMessage(message);
+      return false;
+    }
+  }
+  return true;
+}
+
 // --- navigation ---
 
 void Tmain::identBClick() {

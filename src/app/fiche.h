@@ -378,6 +378,9 @@ class Tmain : public ui::Form {
   void pucesCClick();
   void htmlClick();
   void construireSite();
+  // The build and the publication need the menu, home-page and conditions settings: false, after
+  // the message of the first one missing (the menu's own message differs between the two).
+  bool reglagesSiteDefinis(const char* messageMenu);
   // The reference pages ftp/_<reference>.php and ftp/ref.html, after a build when ref.ini exists.
   void ecrirePagesReferences();
   void transfertClick();

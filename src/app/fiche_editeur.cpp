@@ -3,6 +3,8 @@
 // page and layout of the theme, the commands that need a reference, and the sheet's preview.
 
 #include "app/fiche.h"
+
+#include "app/fiche_images.h"
 #include "app/ident1.h"
 #include "app/programme.h"
 #include "app/texte_prix.h"
@@ -19,25 +21,6 @@ namespace app {
 namespace {
 
 using platform::trim;
-
-std::optional<std::filesystem::path> fichierPresent(const platform::DataFolder& dossier,
-                                                    std::string_view nom) {
-  if (nom.empty()) return std::nullopt;
-  try {
-    auto chemin = dossier.path(nom);
-    if (platform::fileExists(chemin)) return chemin;
-  } catch (const platform::FileError&) {
-  }
-  return std::nullopt;
-}
-
-// The previews take the picture's own size.
-std::pair<int, int> montrerImage(ui::Image& apercu, const std::filesystem::path& fichier) {
-  auto taille = platform::imageSize(fichier).value_or(std::pair{0, 0});
-  apercu.loadPicture(fichier);
-  apercu.setBounds(apercu.left(), apercu.top(), taille.first, taille.second);
-  return taille;
-}
 
 struct LigneVariante {
   ui::CheckBox& coche;

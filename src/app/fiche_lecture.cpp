@@ -3,6 +3,8 @@
 
 #include "app/categories_fichiers.h"
 #include "app/fiche.h"
+
+#include "app/fiche_images.h"
 #include "app/fiche_produit.h"
 #include "app/programme.h"
 #include "platform/files.h"
@@ -17,25 +19,6 @@ namespace app {
 namespace {
 
 using platform::trim;
-
-// A file named in a sheet, inside the data folder; nullopt when missing or leading outside.
-std::optional<std::filesystem::path> fichierPresent(const platform::DataFolder& dossier,
-                                                    std::string_view nom) {
-  try {
-    auto chemin = dossier.path(nom);
-    if (platform::fileExists(chemin)) return chemin;
-  } catch (const platform::FileError&) {
-  }
-  return std::nullopt;
-}
-
-// Shows a picture in a preview that takes the picture's own size; returns that size.
-std::pair<int, int> montrerImage(ui::Image& apercu, const std::filesystem::path& fichier) {
-  auto taille = platform::imageSize(fichier).value_or(std::pair{0, 0});
-  apercu.loadPicture(fichier);
-  apercu.setBounds(apercu.left(), apercu.top(), taille.first, taille.second);
-  return taille;
-}
 
 void selectionnerFichier(ui::FileListBox& liste, std::string_view nom) {
   for (int i = 0; i < liste.count(); ++i)

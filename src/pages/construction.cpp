@@ -219,17 +219,8 @@ void Tmain::htmlClick() {
     d.showMessage(pages::kPublicationEnCours);
     return;
   }
+  if (!reglagesSiteDefinis("Le style du menu n'a pas été défini")) return;
   const platform::DataFolder& dossier = p_.donnees();
-  const std::pair<const char*, const char*> requis[] = {
-      {"menu.opt", "Le style du menu n'a pas été défini"},
-      {"accueil.opt", "La page d'accueil n'a pas été définie"},
-      {"cv.opt", "La page des conditions de vente n'a pas été définie"}};
-  for (const auto& [fichier, message] : requis) {
-    if (!dossier.exists(fichier)) {
-      d.showMessage(message);
-      return;
-    }
-  }
   activerOngletFiche();
   // A refused save stops the command: the build would publish the sheet as it was.
   if (sauver.enabled() && !SauverFiche()) return;

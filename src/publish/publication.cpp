@@ -59,16 +59,7 @@ void Tmain::transfertClick() {
     d.showMessage("Transfert impossible avec l'option catalogue hors ligne. Vous devez reconstruire le site.");
     return;
   }
-  const std::pair<const char*, const char*> requis[] = {
-      {"menu.opt", "Le menu n'a pas été défini"},
-      {"accueil.opt", "La page d'accueil n'a pas été définie"},
-      {"cv.opt", "La page des conditions de vente n'a pas été définie"}};
-  for (const auto& [fichier, message] : requis) {
-    if (!dossier.exists(fichier)) {
-      d.showMessage(message);
-      return;
-    }
-  }
+  if (!reglagesSiteDefinis("Le menu n'a pas été défini")) return;
   activerOngletFiche();
   if (!fenetre.chargerCompte()) return;
 

@@ -312,7 +312,9 @@ TEST_F(SheetSave, ClosingAsksToSaveChangesAndCanBeCancelled) {
               c.enregistree ? "Après" : "Avant")
         << c.nom;
     EXPECT_TRUE(u.dialogs.allAnswersUsed()) << c.nom;
-    if (!c.reponses.empty()) EXPECT_EQ(u.dialogs.messages().front(), "Enregistrer la fiche en cours ?");
+    if (!c.reponses.empty()) {
+      EXPECT_EQ(u.dialogs.messages().front(), "Enregistrer la fiche en cours ?");
+    }
   }
 }
 

@@ -364,7 +364,9 @@ TEST(Construction, PagesOfNSheetsNamedWithTheSeparator) {
     Lignes attendues;
     for (const auto& p : c.pages) attendues.push_back(p.substr(0, p.find('.')) + ".htm");
     EXPECT_EQ(pages, attendues) << c.sepurl << c.stl;
-    if (c.stl && std::string(c.stl) == "3") EXPECT_EQ(b.lignes(c.pages[2]), Lignes{"r7"});
+    if (c.stl && std::string(c.stl) == "3") {
+      EXPECT_EQ(b.lignes(c.pages[2]), Lignes{"r7"});
+    }
   }
 }
 
