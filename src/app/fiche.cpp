@@ -118,6 +118,8 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
   pbP.onClick = [this] { pbPClick(); };
   BitBtn24.onClick = [this] { BitBtn24Click(); };
   BitBtn18.onClick = [this] { BitBtn18Click(); };
+  lierLecture();
+  lierEditeur();
 
   FormCreate();
 }

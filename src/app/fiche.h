@@ -409,12 +409,9 @@ class Tmain : public ui::Form {
   void montrerAvecSablier(ui::Form& fenetre);
   void activerOngletFiche();
 
-  // Binds the sheet reader's handlers; declared after the controls so that they exist.
-  bool lierLecture();
-  bool lectureLiee_ = lierLecture();
-  // Binds the sheet editor's handlers, after the reader's (some chain onto them).
-  bool lierEditeur();
-  bool editeurLie_ = lierEditeur();
+  // Bind the handlers of the sheet reader, then of the editor (some chain onto the reader's).
+  void lierLecture();
+  void lierEditeur();
   void marquerModifiee();
   // After a save or before a preview: the sheet's style, its frame corners and the menu again.
   void rafraichirStyleEtMenu();

@@ -63,7 +63,7 @@ void basculerLigne(LigneVariante l, const std::string& reference, const std::str
 
 }  // namespace
 
-bool Tmain::lierEditeur() {
+void Tmain::lierEditeur() {
   auto modif = [this] { marquerModifiee(); };
   referencer.onChange = [this] { referencerChange(); };
   descriptionT.onChange = [this] { descriptionTChange(); };
@@ -110,7 +110,6 @@ bool Tmain::lierEditeur() {
   pucesC.onClick = [this] { pucesCClick(); };
   sauver.onClick = [this] { sauverClick(); };
   effacer.onClick = [this] { effacerClick(); };
-  return true;
 }
 
 void Tmain::marquerModifiee() {

@@ -30,13 +30,12 @@ void selectionnerFichier(ui::FileListBox& liste, std::string_view nom) {
 
 }  // namespace
 
-bool Tmain::lierLecture() {
+void Tmain::lierLecture() {
   referencer.onKeyDown = [this](int& key, ui::Shift) { referencerKeyDown(key); };
   image_bouton.onClick = [this] { image_boutonClick(); };
   image_non.onClick = [this] { SpeedButton2Click(); };
   listejpg.onClick = [this] { listejpgClick(); };
   catego.onChange = [this] { categoChange(); };
-  return true;
 }
 
 std::string Tmain::legendeImage() const {
