@@ -1,5 +1,6 @@
 #include "app/fiche.h"
 
+#include "app/fiche_disposition.h"
 #include "app/ident1.h"
 #include "app/programme.h"
 #include "app/texte_prix.h"
@@ -52,6 +53,7 @@ const char* const kConseilNavigateur =
 Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", "main"), p_(programme) {
   setBounds(0, 0, 797, 606);
   PageControl1.setBounds(0, 0, 577, 489);
+  disposerFiche(*this);
   famille.setItems({"Produits", "Livres", "Audio", "Services"});
   referencer.labelCaption = "Référence";
   descriptionT.labelCaption = "Titre";

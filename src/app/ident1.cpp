@@ -4,6 +4,7 @@
 #include "app/web.h"
 #include "platform/files.h"
 #include "ui/dialogs.h"
+#include "ui/layout.h"
 #include "ui/services.h"
 
 namespace app {
@@ -23,6 +24,7 @@ void afficher(ui::Edit& edit, std::string texte) {
 Tident::Tident(app::Programme& programme)
     : ui::Form(programme.application(), "Tident", "ident"), p_(programme) {
   setCaption("Eléments d'identification");
+  disposer();
   dev1t.maxLength = 7;
   dev2t.maxLength = 7;
   tauxt.maxLength = 10;
@@ -44,6 +46,35 @@ Tident::Tident(app::Programme& programme)
     c.box.onClick = [this, &box = c.box, drapeau = c.drapeau] {
       identite.*drapeau = box.checked() ? "oui" : "non";
     };
+}
+
+// Fixed widths make the rows: label, field and address box fill the group's width.
+void Tident::disposer() {
+  using ui::kLineHeight;
+  using ui::setSize;
+  setBounds(left(), top(), 620, height());
+  setSize(coordonneesG, 380);
+  for (ui::Control* c : coordonneesG.children()) {
+    if (c->kind() == ui::Kind::Label) setSize(*c, 95, kLineHeight);
+    if (c->kind() == ui::Kind::Edit) setSize(*c, 249);
+    if (c->kind() == ui::Kind::CheckBox) setSize(*c, 16, kLineHeight);
+  }
+  setSize(colonneIdent, 210);
+  setSize(devises, 202);
+  for (ui::Label* l : {&dev1L, &dev2L, &tauxL, &exempleL}) setSize(*l, 80, kLineHeight);
+  setSize(dev1t, 106);
+  setSize(dev2C, 16, kLineHeight);
+  setSize(dev2t, 86);
+  setSize(tauxt, 106);
+  setSize(prix, 60);
+  setSize(dev, 42, kLineHeight);
+  setSize(Button1, 75);
+  setSize(resultat, 111, 25);
+  setSize(compteG, 202);
+  for (ui::Label* l : {&loginL, &extL, &urlL}) setSize(*l, 50, kLineHeight);
+  for (ui::Edit* e : {&logint, &extt, &urlE}) setSize(*e, 136);
+  setSize(scriptB, 202);
+  for (ui::Button* b : {&BitBtn1, &BitBtn2}) setSize(*b, 75);
 }
 
 std::vector<Tident::CaseAdresse> Tident::casesAdresse() {

@@ -18,41 +18,46 @@ class Tident : public ui::Form {
  public:
   explicit Tident(app::Programme& programme);
 
-  ui::Label nomEL{*this, "nomEL", "Entreprise :"};
-  ui::Edit nomEt{*this, "nomEt"};
-  ui::CheckBox entBOX{*this, "entBOX"};
-  ui::Label capitalL{*this, "capitalL", "Capital :"};
-  ui::Edit capitalt{*this, "capitalt"};
-  ui::CheckBox capBOX{*this, "capBOX"};
-  ui::Label nomBL{*this, "nomBL", "Boutique :"};
-  ui::Edit nomBt{*this, "nomBt"};
-  ui::CheckBox boutiqueBOX{*this, "boutiqueBOX"};
-  ui::Label rueL{*this, "rueL", "Adresse rue :"};
-  ui::Edit ruet{*this, "ruet"};
-  ui::CheckBox rueBOX{*this, "rueBOX"};
-  ui::Label codepostalL{*this, "codepostalL", "CP et  Ville :"};
-  ui::Edit codepostalt{*this, "codepostalt"};
-  ui::CheckBox cpBOX{*this, "cpBOX"};
-  ui::Label paysL{*this, "paysL", "Pays :"};
-  ui::Edit payst{*this, "payst"};
-  ui::CheckBox paysBOX{*this, "paysBOX"};
-  ui::Label telL{*this, "telL", "Téléphone :"};
-  ui::Edit telt{*this, "telt"};
-  ui::CheckBox telBOX{*this, "telBOX"};
-  ui::Label faxL{*this, "faxL", "Fax :"};
-  ui::Edit faxt{*this, "faxt"};
-  ui::CheckBox faxBOX{*this, "faxBOX"};
-  ui::Label emailL{*this, "emailL", "e-mail :"};
-  ui::Edit emailt{*this, "emailt"};
-  ui::CheckBox eBOX{*this, "eBOX"};
-  ui::Label siretL{*this, "siretL", "SIRET :"};
-  ui::Edit sirett{*this, "sirett"};
-  ui::CheckBox siretBOX{*this, "siretBOX"};
-  ui::Label apeL{*this, "apeL", "APE :"};
-  ui::Edit apet{*this, "apet"};
-  ui::CheckBox apeBOX{*this, "apeBOX"};
+  // Layout: one row per field with its address box, the currencies and the account beside.
+  ui::GroupBox coordonneesG{*this, "coordonneesG",
+                            "Coordonnées (case cochée : dans l'adresse du site)"};
+  ui::Panel colonneIdent{*this, "colonneIdent"};
 
-  ui::GroupBox devises{*this, "devises", "Devises"};
+  ui::Label nomEL{coordonneesG, "nomEL", "Entreprise :"};
+  ui::Edit nomEt{coordonneesG, "nomEt"};
+  ui::CheckBox entBOX{coordonneesG, "entBOX"};
+  ui::Label capitalL{coordonneesG, "capitalL", "Capital :"};
+  ui::Edit capitalt{coordonneesG, "capitalt"};
+  ui::CheckBox capBOX{coordonneesG, "capBOX"};
+  ui::Label nomBL{coordonneesG, "nomBL", "Boutique :"};
+  ui::Edit nomBt{coordonneesG, "nomBt"};
+  ui::CheckBox boutiqueBOX{coordonneesG, "boutiqueBOX"};
+  ui::Label rueL{coordonneesG, "rueL", "Adresse rue :"};
+  ui::Edit ruet{coordonneesG, "ruet"};
+  ui::CheckBox rueBOX{coordonneesG, "rueBOX"};
+  ui::Label codepostalL{coordonneesG, "codepostalL", "CP et  Ville :"};
+  ui::Edit codepostalt{coordonneesG, "codepostalt"};
+  ui::CheckBox cpBOX{coordonneesG, "cpBOX"};
+  ui::Label paysL{coordonneesG, "paysL", "Pays :"};
+  ui::Edit payst{coordonneesG, "payst"};
+  ui::CheckBox paysBOX{coordonneesG, "paysBOX"};
+  ui::Label telL{coordonneesG, "telL", "Téléphone :"};
+  ui::Edit telt{coordonneesG, "telt"};
+  ui::CheckBox telBOX{coordonneesG, "telBOX"};
+  ui::Label faxL{coordonneesG, "faxL", "Fax :"};
+  ui::Edit faxt{coordonneesG, "faxt"};
+  ui::CheckBox faxBOX{coordonneesG, "faxBOX"};
+  ui::Label emailL{coordonneesG, "emailL", "e-mail :"};
+  ui::Edit emailt{coordonneesG, "emailt"};
+  ui::CheckBox eBOX{coordonneesG, "eBOX"};
+  ui::Label siretL{coordonneesG, "siretL", "SIRET :"};
+  ui::Edit sirett{coordonneesG, "sirett"};
+  ui::CheckBox siretBOX{coordonneesG, "siretBOX"};
+  ui::Label apeL{coordonneesG, "apeL", "APE :"};
+  ui::Edit apet{coordonneesG, "apet"};
+  ui::CheckBox apeBOX{coordonneesG, "apeBOX"};
+
+  ui::GroupBox devises{colonneIdent, "devises", "Devises"};
   ui::Label dev1L{devises, "dev1L", "Principale :"};
   ui::Edit dev1t{devises, "dev1t"};
   ui::Label dev2L{devises, "dev2L", "Secondaire :"};
@@ -66,15 +71,16 @@ class Tident : public ui::Form {
   ui::Button Button1{devises, "Button1", "Convertir"};
   ui::Label resultat{devises, "resultat"};
 
-  ui::Label loginL{*this, "loginL", "Login :"};
-  ui::Edit logint{*this, "logint"};
-  ui::Label extL{*this, "extL", "Ext :"};
-  ui::Edit extt{*this, "extt"};
-  ui::Label urlL{*this, "urlL", "URL :"};
-  ui::Edit urlE{*this, "urlE", "http://"};
-  ui::Label scriptB{*this, "scriptB"};
-  ui::Button BitBtn1{*this, "BitBtn1", "OK"};
-  ui::Button BitBtn2{*this, "BitBtn2", "Fermer"};
+  ui::GroupBox compteG{colonneIdent, "compteG", "Compte"};
+  ui::Label loginL{compteG, "loginL", "Login :"};
+  ui::Edit logint{compteG, "logint"};
+  ui::Label extL{compteG, "extL", "Ext :"};
+  ui::Edit extt{compteG, "extt"};
+  ui::Label urlL{compteG, "urlL", "URL :"};
+  ui::Edit urlE{compteG, "urlE", "http://"};
+  ui::Label scriptB{colonneIdent, "scriptB"};
+  ui::Button BitBtn1{colonneIdent, "BitBtn1", "OK"};
+  ui::Button BitBtn2{colonneIdent, "BitBtn2", "Fermer"};
 
   TIdentite identite;  // the shop identity, read by every page writer
   // Loads ident.opt into the identity, with the second-currency box and the site address.
@@ -89,6 +95,7 @@ class Tident : public ui::Form {
   void scriptBClick();
 
  private:
+  void disposer();
   // Each address box and the flag it sets.
   struct CaseAdresse {
     ui::CheckBox& box;

@@ -12,6 +12,7 @@
 #include "platform/lines.h"
 #include "platform/text.h"
 #include "ui/dialogs.h"
+#include "ui/layout.h"
 
 namespace app {
 
@@ -55,6 +56,7 @@ void chiffresSeulement(ui::Edit& edit) {
 Ttarvioini::Ttarvioini(app::Programme& programme)
     : ui::Form(programme.application(), "Ttarvioini", "tarvioini"), p_(programme) {
   setCaption("Options");
+  disposer();
   sepC.setItems({"-", "_"});
   sepC.dropDownList = true;
   baspT.setItems({"", "1", "2", "3", "4", "5"});
@@ -74,6 +76,46 @@ Ttarvioini::Ttarvioini(app::Programme& programme)
   BitBtn3.onClick = [this] { BitBtn3Click(); };
   BitBtn4.onClick = [this] { BitBtn4Click(); };
   optarticles.onClick = [this] { optarticlesClick(); };
+}
+
+// Fixed widths make the rows: a label and its field fill their group's width.
+void Ttarvioini::disposer() {
+  using ui::kLineHeight;
+  using ui::setSize;
+  setBounds(left(), top(), 620, height());
+  // Label and field pairs, one a row (or two a row where the label width is halved).
+  auto paires = [](std::initializer_list<std::pair<ui::Control*, ui::Control*>> liste,
+                   int libelle, int champ) {
+    for (auto [l, c] : liste) {
+      setSize(*l, libelle, kLineHeight);
+      setSize(*c, champ);
+    }
+  };
+  for (ui::Panel* p : {&colonneGauche, &colonneDroite}) setSize(*p, 295);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{
+           &titresG, &cartoucheG, &rechercheG, &rappelG, &taillesG, &lieeG, &espacesG, &metaG,
+           &ligneSep, &ligneListe, &ligneLargeur, &lignePolice, &ligneDivers})
+    setSize(*c, 287);
+  paires({{&themesL, &themesE}, {&accueilL, &accueilE}, {&menuL, &menuE}, {&menuhL, &menuhE},
+          {&baspFL, &baspF}, {&baspCL, &baspC}, {&rechFL, &rechF}, {&rechTL, &rechT},
+          {&rechLL, &rechL}, {&rechXL, &rechX}, {&fondL, &fondC}, {&titreL, &titreC}},
+         100, 171);
+  paires({{&sepL, &sepC}, {&listeL, &listeC}, {&policeL, &police},
+          {&TOP_distantL, &TOP_distantE}, {&titre_deroulantL, &titre_deroulantE}},
+         100, 175);
+  setSize(baspT, 80);
+  for (ui::CheckBox* c : {&listeRC, &theme_enpremierC, &refC}) setSize(*c, 279);
+  paires({{&largeurL, &largeurTE}}, 100, 96);
+  setSize(BitBtn3, 75);
+  paires({{&menutailleL, &menutailleE}, {&menutailleL_V, &menutailleE_V}}, 95, 39);
+  paires({{&menutailleL_T, &menutailleE_T}, {&menutailleL_S, &menutailleE_S}}, 95, 34);
+  setSize(optarticles, 75);
+  paires({{&couleur_lieeL, &couleur_lieeE}, {&couleur_lieeTL, &couleur_lieeTE}}, 70, 66);
+  paires({{&taille_lieeL, &taille_lieeE}, {&taille_lieeTL, &taille_lieeTE}}, 70, 57);
+  setSize(gras_lieeC, 70, kLineHeight);
+  paires({{&phrase_pcL, &phrase_pcE}}, 70, 127);
+  paires({{&espL, &espE}, {&espGL, &espGE}}, 90, 43);
+  paires({{&espML, &espME}, {&espPL, &espPE}}, 90, 40);
 }
 
 TOptionsProgramme& Ttarvioini::options() { return p_.main().options.options; }

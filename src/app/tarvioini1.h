@@ -18,7 +18,11 @@ class Ttarvioini : public ui::Form {
  public:
   explicit Ttarvioini(app::Programme& programme);
 
-  ui::GroupBox titresG{*this, "titresG"};
+  // Layout: two columns of groups, each field on a row with its label; the buttons below.
+  ui::Panel colonneGauche{*this, "colonneGauche"};
+  ui::Panel colonneDroite{*this, "colonneDroite"};
+
+  ui::GroupBox titresG{colonneGauche, "titresG", "Titres des pages (frames)"};
   ui::Label themesL{titresG, "themesL", "Page thèmes"};
   ui::Edit themesE{titresG, "themesE"};
   ui::Label accueilL{titresG, "accueilL", "Accueil"};
@@ -27,10 +31,11 @@ class Ttarvioini : public ui::Form {
   ui::Edit menuE{titresG, "menuE"};
   ui::Label menuhL{titresG, "menuhL", "Menu haut"};
   ui::Edit menuhE{titresG, "menuhE"};
-  ui::Label sepL{*this, "sepL", "Sép. URL"};
-  ui::ComboBox sepC{*this, "sepC"};
+  ui::Panel ligneSep{colonneGauche, "ligneSep"};
+  ui::Label sepL{ligneSep, "sepL", "Sép. URL"};
+  ui::ComboBox sepC{ligneSep, "sepC"};
 
-  ui::GroupBox cartoucheG{*this, "cartoucheG"};
+  ui::GroupBox cartoucheG{colonneGauche, "cartoucheG", "Barre des catégories"};
   ui::Label baspFL{cartoucheG, "baspFL", "Fond"};
   ui::Edit baspF{cartoucheG, "baspF"};
   ui::Label baspCL{cartoucheG, "baspCL", "Couleur"};
@@ -38,7 +43,7 @@ class Ttarvioini : public ui::Form {
   ui::CheckBox baspS{cartoucheG, "baspS", "Souligné"};
   ui::ComboBox baspT{cartoucheG, "baspT"};
 
-  ui::GroupBox rechercheG{*this, "rechercheG"};
+  ui::GroupBox rechercheG{colonneGauche, "rechercheG", "Pages de recherche"};
   ui::Label rechFL{rechercheG, "rechFL", "Fond"};
   ui::Edit rechF{rechercheG, "rechF"};
   ui::Label rechTL{rechercheG, "rechTL", "Titre"};
@@ -48,22 +53,25 @@ class Ttarvioini : public ui::Form {
   ui::Label rechXL{rechercheG, "rechXL", "Texte"};
   ui::Edit rechX{rechercheG, "rechX"};
 
-  ui::Label listeL{*this, "listeL", "Liste des articles"};
-  ui::ComboBox listeC{*this, "listeC"};
-  ui::CheckBox listeRC{*this, "listeRC", "Retour à la ligne"};
-  ui::CheckBox theme_enpremierC{*this, "theme_enpremierC", "Thème en premier (articles à gauche)"};
+  ui::Panel ligneListe{colonneGauche, "ligneListe"};
+  ui::Label listeL{ligneListe, "listeL", "Liste des articles"};
+  ui::ComboBox listeC{ligneListe, "listeC"};
+  ui::CheckBox listeRC{ligneListe, "listeRC", "Retour à la ligne"};
+  ui::CheckBox theme_enpremierC{ligneListe, "theme_enpremierC",
+                                "Thème en premier (articles à gauche)"};
 
-  ui::GroupBox rappelG{*this, "rappelG"};
+  ui::GroupBox rappelG{colonneGauche, "rappelG", "Rappel catégorie et article"};
   ui::Label fondL{rappelG, "fondL", "Fond"};
   ui::Edit fondC{rappelG, "fondC"};
   ui::Label titreL{rappelG, "titreL", "Titre"};
   ui::Edit titreC{rappelG, "titreC"};
 
-  ui::Label largeurL{*this, "largeurL", "Largeur Tableau"};
-  ui::Edit largeurTE{*this, "largeurTE"};
-  ui::Button BitBtn3{*this, "BitBtn3", "Init"};
+  ui::Panel ligneLargeur{colonneDroite, "ligneLargeur"};
+  ui::Label largeurL{ligneLargeur, "largeurL", "Largeur Tableau"};
+  ui::Edit largeurTE{ligneLargeur, "largeurTE"};
+  ui::Button BitBtn3{ligneLargeur, "BitBtn3", "Init"};
 
-  ui::GroupBox taillesG{*this, "taillesG"};
+  ui::GroupBox taillesG{colonneDroite, "taillesG", "Tailles de police"};
   ui::Label menutailleL{taillesG, "menutailleL", "Taille Items"};
   ui::Edit menutailleE{taillesG, "menutailleE"};
   ui::Label menutailleL_T{taillesG, "menutailleL_T", "Taille Titre"};
@@ -73,12 +81,13 @@ class Ttarvioini : public ui::Form {
   ui::Label menutailleL_S{taillesG, "menutailleL_S", "Taille Suivant"};
   ui::Edit menutailleE_S{taillesG, "menutailleE_S"};
 
-  ui::Label policeL{*this, "policeL", "Police par défaut"};
-  ui::ComboBox police{*this, "police"};
-  ui::CheckBox articles{*this, "articles", "Indiquer nbre d'articles trouvés"};
-  ui::Button optarticles{*this, "optarticles", "Options"};
+  ui::Panel lignePolice{colonneDroite, "lignePolice"};
+  ui::Label policeL{lignePolice, "policeL", "Police par défaut"};
+  ui::ComboBox police{lignePolice, "police"};
+  ui::CheckBox articles{lignePolice, "articles", "Indiquer nbre d'articles trouvés"};
+  ui::Button optarticles{lignePolice, "optarticles", "Options"};
 
-  ui::GroupBox lieeG{*this, "lieeG"};
+  ui::GroupBox lieeG{colonneDroite, "lieeG", "Produits liés"};
   ui::Label couleur_lieeL{lieeG, "couleur_lieeL", "Couleur"};
   ui::Edit couleur_lieeE{lieeG, "couleur_lieeE"};
   ui::Label taille_lieeL{lieeG, "taille_lieeL", "Taille"};
@@ -92,7 +101,7 @@ class Ttarvioini : public ui::Form {
   ui::Edit taille_lieeTE{lieeG, "taille_lieeTE"};
   ui::CheckBox gras_lieeTC{lieeG, "gras_lieeTC", "Gras Titre"};
 
-  ui::GroupBox espacesG{*this, "espacesG"};
+  ui::GroupBox espacesG{colonneDroite, "espacesG", "Espacements"};
   ui::Label espL{espacesG, "espL", "Esp. Produits :"};
   ui::Edit espE{espacesG, "espE"};
   ui::Label espML{espacesG, "espML", "H. Menu"};
@@ -102,13 +111,14 @@ class Ttarvioini : public ui::Form {
   ui::Label espPL{espacesG, "espPL", "Principal"};
   ui::Edit espPE{espacesG, "espPE"};
 
-  ui::CheckBox refC{*this, "refC", "Ne pas inscrire les références"};
-  ui::Label TOP_distantL{*this, "TOP_distantL", "URL TOP distant:"};
-  ui::Edit TOP_distantE{*this, "TOP_distantE"};
-  ui::Label titre_deroulantL{*this, "titre_deroulantL", "Titre déroulant: "};
-  ui::Edit titre_deroulantE{*this, "titre_deroulantE"};
+  ui::Panel ligneDivers{colonneDroite, "ligneDivers"};
+  ui::CheckBox refC{ligneDivers, "refC", "Ne pas inscrire les références"};
+  ui::Label TOP_distantL{ligneDivers, "TOP_distantL", "URL TOP distant:"};
+  ui::Edit TOP_distantE{ligneDivers, "TOP_distantE"};
+  ui::Label titre_deroulantL{ligneDivers, "titre_deroulantL", "Titre déroulant: "};
+  ui::Edit titre_deroulantE{ligneDivers, "titre_deroulantE"};
 
-  ui::GroupBox metaG{*this, "metaG", "Meta - divers"};
+  ui::GroupBox metaG{colonneDroite, "metaG", "Meta - divers"};
   ui::Button BitBtn4{metaG, "BitBtn4", "Modifier"};
 
   ui::Button BitBtn1{*this, "BitBtn1", "Enregistrer"};
@@ -122,6 +132,7 @@ class Ttarvioini : public ui::Form {
   void optarticlesClick();
 
  private:
+  void disposer();
   // What the dialog shows of the main settings.
   struct ReglagesStyle {
     std::string themesP;

@@ -6,6 +6,7 @@
 #include "design/style_principal.h"
 #include "frame/apercu.h"
 #include "platform/files.h"
+#include "ui/layout.h"
 
 namespace design {
 
@@ -18,6 +19,15 @@ Tmenu1::Tmenu1(app::Programme& programme)
   hauteur_frameE.maxLength = 4;
   largeur_frameE.labelCaption = "Largeur";
   largeur_frameE.maxLength = 4;
+  setBounds(left(), top(), 550, height());
+  ui::setSize(ligneAccueil, 190);
+  ui::setSize(importerG, 96);
+  recherche.columns = 3;
+  ui::setSize(recherche, 230);
+  ui::setSize(cadresG, 170);
+  for (ui::Edit* e : {&hauteur_frameE, &largeur_frameE}) ui::setSize(*e, 75);
+  ui::setSize(ligneBoutons, 350);
+  for (ui::Button* b : {&ok_bouton, &BitBtn2}) ui::setSize(*b, 75);
   // The menu models are kept for their file format but not offered.
   BitBtn1.hide();
   Button2.hide();

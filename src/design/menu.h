@@ -22,20 +22,25 @@ class Tmenu1 : public ui::Form {
   // --- family order and menu switches ---
   // For each family title of the menu, in menu order, its family number ("0" to "3").
   ui::ListBox famille_order{*this, "famille_order"};
-  ui::CheckBox accueilC{*this, "accueilC", "Accueil Menu"};
-  ui::Button styleAMb{*this, "styleAMb", "Style -->"};
+  // Layout: the home entry, the imports and the search box on a row; the frame sizes beside
+  // the buttons below.
+  ui::Panel ligneAccueil{*this, "ligneAccueil"};
+  ui::CheckBox accueilC{ligneAccueil, "accueilC", "Accueil Menu"};
+  ui::Button styleAMb{ligneAccueil, "styleAMb", "Style -->"};
   ui::GroupBox importerG{*this, "importerG", "Importer"};
   ui::CheckBox importHTM{importerG, "importHTM", "Menu"};
   ui::RadioGroup recherche{*this, "recherche", "Recherche"};
-  ui::Edit hauteur_frameE{*this, "hauteur_frameE"};
-  ui::Edit largeur_frameE{*this, "largeur_frameE"};
+  ui::GroupBox cadresG{*this, "cadresG", "Taille des cadres"};
+  ui::Edit hauteur_frameE{cadresG, "hauteur_frameE"};
+  ui::Edit largeur_frameE{cadresG, "largeur_frameE"};
 
   // --- save, preview and models ---
-  ui::Button ok_bouton{*this, "ok_bouton", "OK"};
-  ui::Button BitBtn2{*this, "BitBtn2", "Aperçu"};
-  ui::Button BitBtn1{*this, "BitBtn1", "Ajouter Modèle"};
-  ui::Button Button2{*this, "Button2", "Ouvrir Modèle"};
-  ui::Label modeleN{*this, "modeleN"};
+  ui::Panel ligneBoutons{*this, "ligneBoutons"};
+  ui::Button ok_bouton{ligneBoutons, "ok_bouton", "OK"};
+  ui::Button BitBtn2{ligneBoutons, "BitBtn2", "Aperçu"};
+  ui::Button BitBtn1{ligneBoutons, "BitBtn1", "Ajouter Modèle"};
+  ui::Button Button2{ligneBoutons, "Button2", "Ouvrir Modèle"};
+  ui::Label modeleN{ligneBoutons, "modeleN"};
   ui::SaveDialog SaveModele{*this, "SaveModele", "Modèles [mnl]|*.mnl"};
   ui::OpenDialog OuvreModele{*this, "OuvreModele", "Modèles [mnl]|*.mnl"};
 

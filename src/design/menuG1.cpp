@@ -6,6 +6,7 @@
 #include "frame/apercu.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "ui/layout.h"
 
 namespace design {
 
@@ -44,6 +45,20 @@ TmenuG::TmenuG(app::Programme& programme)
   centreAC.columns = 3;
   centreAC.setItems({"Centré", "Gauche", "Droit"});
   centreAC.setItemIndex(0);
+  // The settings two or three a row in the group, the buttons beside it.
+  setBounds(left(), top(), 440, height());
+  ui::setSize(GroupBox1, 330);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&texteAE, &centreAC})
+    ui::setSize(*c, 318);
+  ui::setSize(GroupBox2, 157, 67);
+  ui::setSize(GroupBox4, 76, 67);
+  ui::setSize(GroupBox5, 77, 67);
+  ui::setSize(couleurB, 40);
+  ui::setSize(tailleAE, 65);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&alignementAC, &GroupBox3})
+    ui::setSize(*c, 157, 67);
+  ui::setSize(policeAE, 145);
+  for (ui::Button* b : {&BitBtn2, &ok_bouton}) ui::setSize(*b, 75);
 
   couleurB.onClick = [this] { couleurBClick(); };
   ok_bouton.onClick = [this] { ok_boutonClick(); };

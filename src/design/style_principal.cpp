@@ -8,6 +8,7 @@
 #include "design/menu.h"
 #include "design/saisie_couleur.h"
 #include "platform/text.h"
+#include "ui/layout.h"
 
 namespace design {
 
@@ -258,6 +259,7 @@ class Sablier {
 TstyleP::TstyleP(app::Programme& programme)
     : ui::Form(programme.application(), "TstyleP", "styleP"), p_(programme) {
   setBounds(0, 0, 550, 400);
+  disposer();
   web.setItems({"Web", "Windows"});
   articles.labelCaption = "Articles :";
   listeP.labelCaption = "Liste :";
@@ -293,6 +295,40 @@ TstyleP::TstyleP(app::Programme& programme)
   SpeedButton3.onClick = [this] { SpeedButton3Click(); };
 
   chargerStyleP();
+}
+
+// Fixed widths make the rows of each group (the window holds 524 pixels across).
+void TstyleP::disposer() {
+  using ui::setSize;
+  for (ui::GroupBox* g : {&famillesG, &libellesG, &optionsG, &adressesG}) setSize(*g, 524);
+  for (ui::Edit* e : {&produits, &livres, &audio, &services}) setSize(*e, 125);
+  auteur.labelCaption = "Auteur :";
+  chanteur.labelCaption = "Interprète :";
+  plan_sizeP.labelCaption = "Taille :";
+  suiteP.labelCaption = "Suite :";
+  hautP.labelCaption = "Haut de page :";
+  accueilP.labelCaption = "Accueil :";
+  themesP.labelCaption = "Thèmes :";
+  detailsP.labelCaption = "Détails :";
+  Turl_mr.labelCaption = "URL moteur :";
+  for (ui::Edit* e : {&auteur, &chanteur, &articles, &listeP}) setSize(*e, 88);
+  setSize(completeP, 100);
+  setSize(plan_sizeP, 40);
+  for (ui::Edit* e : {&suiteP, &accueilP, &themesP, &detailsP}) setSize(*e, 78);
+  for (ui::Edit* e : {&hautP, &detailhP}) setSize(*e, 90);
+  setSize(web, 96);
+  setSize(fondG, 200);
+  setSize(cadre, 32, 50);
+  for (ui::Button* b : {&SpeedButton1, &SpeedButton2, &SpeedButton3}) setSize(*b, 48);
+  setSize(couleursG, 220);
+  for (ui::CheckBox* c : {&Tliens, &Tcat, &Ttheme, &Tcopyr}) setSize(*c, 78);
+  for (ui::Shape* s : {&Tliens_color, &Tcat_color, &Ttheme_color, &Tcopyr_color})
+    setSize(*s, 18, 18);
+  for (ui::Edit* e : {&url_cgi, &Turl_panier}) setSize(*e, 170);
+  setSize(Turl_mr, 164);
+  setSize(Turl_retour, 250);
+  setSize(targetE, 100);
+  for (ui::Button* b : {&tarvioB, &BitBtn1}) setSize(*b, 75);
 }
 
 std::span<const TstyleP::CouleurTexte> TstyleP::couleursTexte() {

@@ -125,65 +125,71 @@ class TstyleP : public ui::Form {
   explicit TstyleP(app::Programme& programme);
 
   // --- names and link texts (the generators read these edits) ---
-  ui::Edit produits{*this, "produits", "Produits"};
-  ui::Edit livres{*this, "livres", "Livres"};
-  ui::Edit audio{*this, "audio", "Audio"};
-  ui::Edit services{*this, "services", "Services"};
-  ui::Edit auteur{*this, "auteur", "Auteur"};
-  ui::Edit chanteur{*this, "chanteur", "Interprète"};
-  ui::Edit articles{*this, "articles", "Articles"};
-  ui::Edit listeP{*this, "listeP", "Auteurs"};
-  ui::Edit completeP{*this, "completeP", "Voir plan du site"};
-  ui::Edit plan_sizeP{*this, "plan_sizeP", "1"};
-  ui::Edit suiteP{*this, "suiteP", "Suite"};
-  ui::Edit hautP{*this, "hautP", "Haut de Page"};
-  ui::Edit accueilP{*this, "accueilP", "Accueil"};
-  ui::Edit themesP{*this, "themesP", "Thèmes"};
-  ui::Edit detailsP{*this, "detailsP", "Détails"};
-  ui::Edit detailhP{*this, "detailhP", "En savoir plus"};
+  ui::GroupBox famillesG{*this, "famillesG", "Familles"};
+  ui::Edit produits{famillesG, "produits", "Produits"};
+  ui::Edit livres{famillesG, "livres", "Livres"};
+  ui::Edit audio{famillesG, "audio", "Audio"};
+  ui::Edit services{famillesG, "services", "Services"};
+  ui::GroupBox libellesG{*this, "libellesG", "Libellés et liens"};
+  ui::Edit auteur{libellesG, "auteur", "Auteur"};
+  ui::Edit chanteur{libellesG, "chanteur", "Interprète"};
+  ui::Edit articles{libellesG, "articles", "Articles"};
+  ui::Edit listeP{libellesG, "listeP", "Auteurs"};
+  ui::Edit completeP{libellesG, "completeP", "Voir plan du site"};
+  ui::Edit plan_sizeP{libellesG, "plan_sizeP", "1"};
+  ui::Edit suiteP{libellesG, "suiteP", "Suite"};
+  ui::Edit hautP{libellesG, "hautP", "Haut de Page"};
+  ui::Edit accueilP{libellesG, "accueilP", "Accueil"};
+  ui::Edit themesP{libellesG, "themesP", "Thèmes"};
+  ui::Edit detailsP{libellesG, "detailsP", "Détails"};
+  ui::Edit detailhP{libellesG, "detailhP", "En savoir plus"};
   ui::RadioGroup web{*this, "web", "Polices"};
 
   // --- page background and text colours ---
-  ui::Image cadre{*this, "cadre"};
-  ui::Button SpeedButton1{*this, "SpeedButton1", "Fond"};
-  ui::Button SpeedButton2{*this, "SpeedButton2", "Image"};
-  ui::Button SpeedButton3{*this, "SpeedButton3", "Défaut"};
-  ui::CheckBox fixe{*this, "fixe", "Fixe"};
-  ui::CheckBox Tliens{*this, "Tliens", "Liens"};
-  ui::Shape Tliens_color{*this, "Tliens_color"};
-  ui::CheckBox Tcat{*this, "Tcat", "Catégorie"};
-  ui::Shape Tcat_color{*this, "Tcat_color"};
-  ui::CheckBox Ttheme{*this, "Ttheme", "Thème"};
-  ui::Shape Ttheme_color{*this, "Ttheme_color"};
-  ui::CheckBox Tcopyr{*this, "Tcopyr", "CopyRight"};
-  ui::Shape Tcopyr_color{*this, "Tcopyr_color"};
+  ui::GroupBox fondG{*this, "fondG", "Arrière-plan"};
+  ui::Image cadre{fondG, "cadre"};
+  ui::Button SpeedButton1{fondG, "SpeedButton1", "Fond"};
+  ui::Button SpeedButton2{fondG, "SpeedButton2", "Image"};
+  ui::Button SpeedButton3{fondG, "SpeedButton3", "Défaut"};
+  ui::CheckBox fixe{fondG, "fixe", "Fixe"};
+  ui::GroupBox couleursG{*this, "couleursG", "Couleurs des textes"};
+  ui::CheckBox Tliens{couleursG, "Tliens", "Liens"};
+  ui::Shape Tliens_color{couleursG, "Tliens_color"};
+  ui::CheckBox Tcat{couleursG, "Tcat", "Catégorie"};
+  ui::Shape Tcat_color{couleursG, "Tcat_color"};
+  ui::CheckBox Ttheme{couleursG, "Ttheme", "Thème"};
+  ui::Shape Ttheme_color{couleursG, "Ttheme_color"};
+  ui::CheckBox Tcopyr{couleursG, "Tcopyr", "CopyRight"};
+  ui::Shape Tcopyr_color{couleursG, "Tcopyr_color"};
 
   // --- options of the generated pages ---
-  ui::CheckBox suite{*this, "suite", "Page Suivante en bas des pages"};
-  ui::CheckBox internes{*this, "internes", "Liens Internes"};
-  ui::CheckBox mrB{*this, "mrB", "Moteur de recherche interne"};
-  ui::CheckBox themes{*this, "themes", "Thème + Description (bon de commande)"};
-  ui::CheckBox themescat{*this, "themescat", "Catégorie + Thème + Description"};
-  ui::CheckBox thC{*this, "thC", "Thème centré"};
-  ui::CheckBox menubpC{*this, "menubpC", "Menu bas de page"};
-  ui::CheckBox titreTC{*this, "titreTC", "Titre dans tableau"};
-  ui::CheckBox multC{*this, "multC", "Prix mult. hors col. prix"};
-  ui::CheckBox ecotaxeC{*this, "ecotaxeC", "Ecotaxe"};
-  ui::CheckBox poidsC{*this, "poidsC", "Poids"};
-  ui::CheckBox imagespanierC{*this, "imagespanierC", "Images Panier"};
-  ui::CheckBox flecheTC{*this, "flecheTC", "Flèches"};
-  ui::CheckBox scrmC{*this, "scrmC", "Scrolling Menu"};
-  ui::CheckBox scrtC{*this, "scrtC", "Scrolling Top"};
-  ui::CheckBox framesC{*this, "framesC", "Sans frames"};
-  ui::CheckBox securus{*this, "securus", "Page sécurité en anglais"};
+  ui::GroupBox optionsG{*this, "optionsG", "Options"};
+  ui::CheckBox suite{optionsG, "suite", "Page Suivante en bas des pages"};
+  ui::CheckBox internes{optionsG, "internes", "Liens Internes"};
+  ui::CheckBox mrB{optionsG, "mrB", "Moteur de recherche interne"};
+  ui::CheckBox themes{optionsG, "themes", "Thème + Description (bon de commande)"};
+  ui::CheckBox themescat{optionsG, "themescat", "Catégorie + Thème + Description"};
+  ui::CheckBox thC{optionsG, "thC", "Thème centré"};
+  ui::CheckBox menubpC{optionsG, "menubpC", "Menu bas de page"};
+  ui::CheckBox titreTC{optionsG, "titreTC", "Titre dans tableau"};
+  ui::CheckBox multC{optionsG, "multC", "Prix mult. hors col. prix"};
+  ui::CheckBox ecotaxeC{optionsG, "ecotaxeC", "Ecotaxe"};
+  ui::CheckBox poidsC{optionsG, "poidsC", "Poids"};
+  ui::CheckBox imagespanierC{optionsG, "imagespanierC", "Images Panier"};
+  ui::CheckBox flecheTC{optionsG, "flecheTC", "Flèches"};
+  ui::CheckBox scrmC{optionsG, "scrmC", "Scrolling Menu"};
+  ui::CheckBox scrtC{optionsG, "scrtC", "Scrolling Top"};
+  ui::CheckBox framesC{optionsG, "framesC", "Sans frames"};
+  ui::CheckBox securus{optionsG, "securus", "Page sécurité en anglais"};
 
   // --- script addresses ---
+  ui::GroupBox adressesG{*this, "adressesG", "Adresses"};
   // The order-form address is held by its edit alone: readers take url_cgi.text().
-  ui::Edit url_cgi{*this, "Turl_cgi", kUrlCgiDefaut};
-  ui::Edit Turl_panier{*this, "Turl_panier", kUrlPanierDefaut};
-  ui::Edit Turl_mr{*this, "Turl_mr", "moteur.php"};
-  ui::Edit Turl_retour{*this, "Turl_retour"};
-  ui::Edit targetE{*this, "targetE", "_top"};
+  ui::Edit url_cgi{adressesG, "Turl_cgi", kUrlCgiDefaut};
+  ui::Edit Turl_panier{adressesG, "Turl_panier", kUrlPanierDefaut};
+  ui::Edit Turl_mr{adressesG, "Turl_mr", "moteur.php"};
+  ui::Edit Turl_retour{adressesG, "Turl_retour"};
+  ui::Edit targetE{adressesG, "targetE", "_top"};
 
   ui::Button bshow{*this, "bshow", "?"};
   ui::Button tarvioB{*this, "tarvioB", "Options"};
@@ -226,6 +232,7 @@ class TstyleP : public ui::Form {
   void SpeedButton3Click();
 
  private:
+  void disposer();
   // A text colour: its variable, its box and its swatch, and what the swatch shows when unset.
   struct CouleurTexte {
     std::string TstyleP::*couleur;

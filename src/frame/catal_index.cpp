@@ -2,6 +2,7 @@
 
 #include "app/programme.h"
 #include "ui/dialogs.h"
+#include "ui/layout.h"
 
 namespace frame {
 
@@ -93,6 +94,32 @@ void sauverCatalogue(const platform::DataFolder& dossier, const TOptionsCatalogu
 Tcatal_ini::Tcatal_ini(app::Programme& programme)
     : ui::Form(programme.application(), "Tcatal_ini", "catal_ini"), p_(programme) {
   setCaption("Catalogue hors ligne");
+  // Fixed widths make the rows: a caption and its field, two pairs a row in the wide groups.
+  using ui::kLineHeight;
+  using ui::setSize;
+  setBounds(left(), top(), 520, height());
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&Label1, &enteteG, &panierG, &basG})
+    setSize(*c, 494);
+  setSize(titreE, 250);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&panierL, &quantiteL, &portC, &dateC})
+    setSize(*c, 110, kLineHeight);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&produitsL, &plC, &mentionL})
+    setSize(*c, 90, kLineHeight);
+  for (ui::Edit* e : {&panierE, &quantiteE, &portE}) setSize(*e, 130);
+  for (ui::Edit* e : {&produitsE, &fraispE}) setSize(*e, 140);
+  setSize(uniqueC, 234, kLineHeight);
+  setSize(identificationG, 240);
+  for (ui::CheckBox* c : {&clientC, &paysC, &faxC, &obsC}) setSize(*c, 112);
+  setSize(paiementG, 250);
+  for (ui::CheckBox* c : {&cbC, &cryptoC}) setSize(*c, 117);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&chequeC, &crC, &crE, &mandatC})
+    setSize(*c, 238);
+  for (ui::CheckBox* c : {&autre1C, &autre2C, &autre3C}) setSize(*c, 60, kLineHeight);
+  for (ui::Edit* e : {&autre1E, &autre2E, &autre3E}) setSize(*e, 174);
+  setSize(observationsC, 110, kLineHeight);
+  setSize(observationsE, 368);
+  setSize(mentionE, 274);
+  setSize(BitBtn1, 75);
   afficher(TOptionsCatalogue{});
   onActivate = [this] { FormActivate(); };
   onDeactivate = [this] { FormDeactivate(); };

@@ -81,20 +81,24 @@ class Tcatal_ini : public ui::Form {
   explicit Tcatal_ini(app::Programme& programme);
 
   ui::Label Label1{*this, "Label1", "CATALOGUE HORS LIGNE ELEMENTS DU BON DE COMMANDE"};
-  ui::CheckBox logoC{*this, "logoC", "Logo"};
-  ui::CheckBox titreC{*this, "titreC", "Titre"};
-  ui::Edit titreE{*this, "titreE"};
-  ui::Label panierL{*this, "panierL", "Titre du panier"};
-  ui::Edit panierE{*this, "panierE"};
-  ui::Label produitsL{*this, "produitsL", "Dénomination"};
-  ui::Edit produitsE{*this, "produitsE"};
-  ui::Label quantiteL{*this, "quantiteL", "Quantité"};
-  ui::Edit quantiteE{*this, "quantiteE"};
-  ui::CheckBox uniqueC{*this, "uniqueC", "Unique"};
-  ui::CheckBox portC{*this, "portC", "Frais de port"};
-  ui::Edit portE{*this, "portE"};
-  ui::CheckBox plC{*this, "plC", "Libre"};
-  ui::Edit fraispE{*this, "fraispE"};
+  // Layout: the order form's header, its cart, the customer's details and the payments side by
+  // side, then the foot of the form.
+  ui::GroupBox enteteG{*this, "enteteG", "En-tête"};
+  ui::GroupBox panierG{*this, "panierG", "Panier"};
+  ui::CheckBox logoC{enteteG, "logoC", "Logo"};
+  ui::CheckBox titreC{enteteG, "titreC", "Titre"};
+  ui::Edit titreE{enteteG, "titreE"};
+  ui::Label panierL{panierG, "panierL", "Titre du panier"};
+  ui::Edit panierE{panierG, "panierE"};
+  ui::Label produitsL{panierG, "produitsL", "Dénomination"};
+  ui::Edit produitsE{panierG, "produitsE"};
+  ui::Label quantiteL{panierG, "quantiteL", "Quantité"};
+  ui::Edit quantiteE{panierG, "quantiteE"};
+  ui::CheckBox uniqueC{panierG, "uniqueC", "Unique"};
+  ui::CheckBox portC{panierG, "portC", "Frais de port"};
+  ui::Edit portE{panierG, "portE"};
+  ui::CheckBox plC{panierG, "plC", "Libre"};
+  ui::Edit fraispE{panierG, "fraispE"};
   ui::GroupBox identificationG{*this, "identificationG", "Identification Client"};
   ui::CheckBox clientC{identificationG, "clientC", "N° Client"};
   ui::CheckBox paysC{identificationG, "paysC", "Pays"};
@@ -113,11 +117,12 @@ class Tcatal_ini : public ui::Form {
   ui::Edit autre2E{paiementG, "autre2E"};
   ui::CheckBox autre3C{paiementG, "autre3C", "Autre"};
   ui::Edit autre3E{paiementG, "autre3E"};
-  ui::CheckBox observationsC{*this, "observationsC", "Observations"};
-  ui::Edit observationsE{*this, "observationsE"};
-  ui::CheckBox dateC{*this, "dateC", "Date"};
-  ui::Label mentionL{*this, "mentionL", "Mention"};
-  ui::Edit mentionE{*this, "mentionE"};
+  ui::GroupBox basG{*this, "basG", "Bas du bon"};
+  ui::CheckBox observationsC{basG, "observationsC", "Observations"};
+  ui::Edit observationsE{basG, "observationsE"};
+  ui::CheckBox dateC{basG, "dateC", "Date"};
+  ui::Label mentionL{basG, "mentionL", "Mention"};
+  ui::Edit mentionE{basG, "mentionE"};
   ui::Button BitBtn1{*this, "BitBtn1", "OK"};
 
   // The controls' values as a record, and back.

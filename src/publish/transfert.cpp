@@ -9,6 +9,7 @@
 #include "publish/serveurs.h"
 #include "publish/transfert_regles.h"
 #include "ui/dialogs.h"
+#include "ui/layout.h"
 #include "ui/services.h"
 
 #include <unordered_set>
@@ -47,6 +48,23 @@ Ttransfert1::Ttransfert1(app::Programme& programme)
                                                             &memoG, &effacerC, &refL, &viF})
     c->hide();
   Lhtm.setCursor(ui::Cursor::Hand);
+  // Fixed widths: the account fields two a row, the selection buttons under their list.
+  setBounds(left(), top(), 500, height());
+  ui::setSize(colonneTransfert, 250);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&compteG, &Gauge, &Label2, &blocM,
+                                                            &GroupBox2})
+    ui::setSize(*c, 242);
+  ui::setSize(HostTxt, 160);
+  ui::setSize(PortTxt, 66);
+  for (ui::Edit* e : {&UserTxt, &PassTxt}) ui::setSize(*e, 113);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&RepTxt, &BitBtn3, &sizeF})
+    ui::setSize(*c, 230);
+  ui::setSize(sizeA, 150, 25);
+  ui::setSize(bouton, 76);
+  ui::setSize(GroupBox1, 220);
+  ui::setSize(memoFTP, 208, 230);
+  for (ui::Button* b : {&BitBtn4, &BitBtn5}) ui::setSize(*b, 50);
+  ui::setSize(modif, 100);
 
   onActivate = [this] { FormActivate(); };
   onClose = [this] { FormClose(); };

@@ -21,21 +21,24 @@ class Ttransfert1 : public ui::Form {
   explicit Ttransfert1(app::Programme& programme);
   ~Ttransfert1() override;
 
-  ui::Edit HostTxt{*this, "HostTxt"};
-  ui::Edit PortTxt{*this, "PortTxt", "21"};
-  ui::Edit UserTxt{*this, "UserTxt"};
-  ui::Edit PassTxt{*this, "PassTxt"};
-  ui::Edit RepTxt{*this, "RepTxt"};
+  // Layout: the account and the progress on the left, the files to send on the right.
+  ui::Panel colonneTransfert{*this, "colonneTransfert"};
+  ui::GroupBox compteG{colonneTransfert, "compteG", "Compte FTP"};
+  ui::Edit HostTxt{compteG, "HostTxt"};
+  ui::Edit PortTxt{compteG, "PortTxt", "21"};
+  ui::Edit UserTxt{compteG, "UserTxt"};
+  ui::Edit PassTxt{compteG, "PassTxt"};
+  ui::Edit RepTxt{compteG, "RepTxt"};
   ui::ListBox listeFTP{*this, "listeFTP"};
   ui::GroupBox GroupBox1{*this, "GroupBox1", "A transférer [FTP]"};
   ui::CheckListBox memoFTP{GroupBox1, "memoFTP"};
   ui::FileListBox transfertLIST{*this, "transfertLIST", "*.*"};
   ui::ListBox repL{*this, "repL"};
   ui::Memo memoG{*this, "memoG"};
-  ui::Gauge Gauge{*this, "Gauge"};
-  ui::Label Label2{*this, "Label2", "Connection obligatoire..."};
-  ui::Label blocM{*this, "blocM"};
-  ui::GroupBox GroupBox2{*this, "GroupBox2", "Calcul de la taille du site"};
+  ui::Gauge Gauge{colonneTransfert, "Gauge"};
+  ui::Label Label2{colonneTransfert, "Label2", "Connection obligatoire..."};
+  ui::Label blocM{colonneTransfert, "blocM"};
+  ui::GroupBox GroupBox2{colonneTransfert, "GroupBox2", "Calcul de la taille du site"};
   ui::Label sizeF{GroupBox2, "sizeF", "Fichiers transférés :"};
   ui::Label sizeA{GroupBox2, "sizeA", "A transférer :"};
   ui::Button bouton{GroupBox2, "bouton", "Calculer"};
@@ -44,10 +47,10 @@ class Ttransfert1 : public ui::Form {
   ui::FileListBox refL{*this, "refL"};
   ui::FileListBox viF{*this, "viF"};
   ui::Button goftp{*this, "goftp", "Commencer le transfert"};
-  ui::Button BitBtn4{*this, "BitBtn4", "Tous"};
-  ui::Button modif{*this, "modif", "Fichiers modifiés"};
-  ui::Button BitBtn5{*this, "BitBtn5", "Aucun"};
-  ui::Button BitBtn3{*this, "BitBtn3", "Enregistrer les informations"};
+  ui::Button BitBtn4{GroupBox1, "BitBtn4", "Tous"};
+  ui::Button modif{GroupBox1, "modif", "Fichiers modifiés"};
+  ui::Button BitBtn5{GroupBox1, "BitBtn5", "Aucun"};
+  ui::Button BitBtn3{compteG, "BitBtn3", "Enregistrer les informations"};
   ui::Button BitBtn1{*this, "BitBtn1", "Fermer"};
   ui::Label Lhtm{*this, "Lhtm", "Hébergez votre boutique"};
   platform::FtpSession FTP1;
