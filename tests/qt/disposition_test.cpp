@@ -133,8 +133,9 @@ TEST_F(DesktopDisposition, NoControlSpillsOutOfItsContainer) {
         continue;
       if (room <= 0) continue;
       EXPECT_LE(w->geometry().right(), room) << f->name() << "." << c->name();
-      if (parent->height() > 0 && parent->kind() != ui::Kind::Form)
+      if (parent->height() > 0 && parent->kind() != ui::Kind::Form) {
         EXPECT_LE(w->geometry().bottom(), parent->height()) << f->name() << "." << c->name();
+      }
     }
   }
 }
