@@ -151,6 +151,7 @@ void Tmain::FormShow() {
   p_.transfert1().transfertLIST.setDirectory(p_.chemin("transfert"));
   deviseT.setCaption("");
   desactiverLignesVariantes();
+  montrerEcotaxePoids();
   auteur_nom.setCaption(style.auteur.text() + " :");
   libelleListe = style.auteur.text();
   famille.setItemIndex(0);

@@ -396,6 +396,8 @@ class Tmain : public ui::Form {
   void FormesClick();
   void detailHTMLCClick();
   void pucesCClick();
+  // The ecotax and weight edits, shown only when the main settings ask for them.
+  void montrerEcotaxePoids();
   void htmlClick();
   void construireSite();
   // The build and the publication need the menu, home-page and conditions settings: false, after

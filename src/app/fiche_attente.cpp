@@ -7,8 +7,6 @@
 namespace app {
 
 void Tmain::Reconstruirelesrfrences1Click() {}
-void Tmain::tricategoClick() {}
-void Tmain::theme_triClick() {}
 void Tmain::kelkooBClick() {}
 void Tmain::versionBClick() {}
 void Tmain::modulesBClick() {}

@@ -118,6 +118,13 @@ void Tmain::marquerModifiee() {
 
 // --- showing the sheet ---
 
+void Tmain::montrerEcotaxePoids() {
+  const bool ecotaxe = p_.styleP().ecotaxe == "oui";
+  const bool poids = p_.styleP().poids == "oui";
+  for (ui::Edit* e : {&ecotaxeE, &ecotaxeAE, &ecotaxeBE, &ecotaxeCE}) e->setVisible(ecotaxe);
+  for (ui::Edit* e : {&poidsE, &poidsAE, &poidsBE, &poidsCE}) e->setVisible(poids);
+}
+
 void Tmain::afficherFiche() {
   auto& identite = p_.ident();
   identite.chargerIdent();
@@ -126,10 +133,7 @@ void Tmain::afficherFiche() {
   libellesFamille();
   rechargerPremiereFiche = false;
   deviseT.setCaption(devisePrincipale);
-  const bool ecotaxe = p_.styleP().ecotaxe == "oui";
-  const bool poids = p_.styleP().poids == "oui";
-  for (ui::Edit* e : {&ecotaxeE, &ecotaxeAE, &ecotaxeBE, &ecotaxeCE}) e->setVisible(ecotaxe);
-  for (ui::Edit* e : {&poidsE, &poidsAE, &poidsBE, &poidsCE}) e->setVisible(poids);
+  montrerEcotaxePoids();
   // Copies first: each edit's change may run a handler that reads the variables.
   const TFicheProduit f = fiche;
   referencer.setText(f.reference);

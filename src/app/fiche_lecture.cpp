@@ -7,9 +7,12 @@
 #include "app/fiche_images.h"
 #include "app/fiche_produit.h"
 #include "app/programme.h"
+#include "app/tri_catego1.h"
+#include "app/tri_theme1.h"
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/text.h"
+#include "ui/dialogs.h"
 
 #include <optional>
 #include <utility>
@@ -296,20 +299,50 @@ void Tmain::listejpgClick() { appliquerImage(); }
 
 void Tmain::chargerCategories() {
   // The box keeps its text: it names the category of the sheet on screen.
-  catego.setItems(chargerListeCategories(p_.donnees()));
+  TListeCategories liste = chargerListeCategories(p_.donnees());
+  p_.tri_cat().tri_catego.setItems(liste);
+  catego.setItems(std::move(liste));
 }
 
 void Tmain::chargerThemes() {
   if (categorieReservee(catego.text())) return;
+  ui::ListBox& tri_themes = p_.tri_thems().tri_themes;
+  tri_themes.sorted = false;  // the file's order is the order the sort dialog edits
   theme_suppr.setEnabled(false);
   theme_tri.setEnabled(false);
   themes.clearItems();
+  tri_themes.clearItems();
   categorieEnCours = catego.text();
   if (auto liste = chargerThemesCategorie(p_.donnees(), categorieEnCours)) {
+    tri_themes.setItems(*liste);
     themes.setItems(std::move(*liste));
     theme_suppr.setEnabled(true);
     theme_tri.setEnabled(true);
   }
+}
+
+void Tmain::tricategoClick() {
+  PageControl1.setActivePage(fiche_produit);
+  chargerCategories();
+  Ttri_cat& tri = p_.tri_cat();
+  if (tri.tri_catego.count() == 0) {
+    dialogs().warning("Aucune catégorie");
+    return;
+  }
+  tri.show();
+}
+
+void Tmain::theme_triClick() {
+  PageControl1.setActivePage(fiche_produit);
+  Ttri_thems& tri = p_.tri_thems();
+  tri.nom_cat.setCaption("Catégorie : " + categorieEnCours);
+  chargerThemes();
+  if (tri.tri_themes.count() == 0) {
+    dialogs().warning("Aucun thème");
+    return;
+  }
+  tri.tri_themes.setItemIndex(0);
+  tri.show();
 }
 
 void Tmain::categoChange() {

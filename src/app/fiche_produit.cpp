@@ -84,8 +84,6 @@ const std::vector<Cle>& tableCles() {
       {.nom = "disponible", .regle = Regle::OuiNon, .texte = &F::disponible},
       {.nom = "etat_visible", .regle = Regle::OuiNon, .option = &F::etat_visible},
       {.nom = "detailHTML", .regle = Regle::OuiNon, .texte = &F::detailHTML},
-      // The last line wins wherever it stands: a hand-added line after it must not untick the
-      // sheet's own sizes and have the next save write "non".
       {.nom = "mes_tailles", .regle = Regle::OuiSinonNon, .texte = &F::mes_tailles},
   };
   return table;
@@ -218,6 +216,10 @@ void lireFicheEditeur(const LineList& lignes, TFicheProduit& f) {
         break;
     }
   });
+  // The sizes box is unticked by every line and ticked again only by "mes_tailles=oui": only the
+  // file's last line counts (the writer always puts it there).
+  const bool dernierOui = !lignes.empty() && lignes[lignes.size() - 1] == "mes_tailles=oui";
+  f.mes_tailles = dernierOui ? "oui" : "non";
 }
 
 std::string nomFichierFiche(std::string_view reference) { return trim(reference) + ".ref"; }

@@ -252,6 +252,9 @@ void Ttarvioini::FormShow() {
   TOP_distantE.setText(platform::trim(fichier.value("TOP_distant")));
   std::string deroulant = platform::trim(fichier.value("titre_deroulant"));
   if (!deroulant.empty()) titre_deroulantE.setText(deroulant);
+  // The show is also a load: its title defaults and the values it re-read are the program's own
+  // from now on, saved or not.
+  options() = v;
 }
 
 void Ttarvioini::BitBtn1Click() {

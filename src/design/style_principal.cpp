@@ -82,9 +82,10 @@ int indexPolice(std::string_view valeur) { return platform::toInteger(valeur) ==
 
 void lireStyleP(const platform::LineList& lignes, TStylePrincipal& style) {
   platform::forEachKeyValue(lignes, [&style](std::string_view cle, std::string_view valeur) {
-    // The older name of the site-map text; its own old default changes nothing.
+    // The older name of the site-map text, applied like plan (even empty); its own old default
+    // changes nothing.
     if (cle == "liste_complete") {
-      if (!valeur.empty() && valeur != "Liste Complète") style.plan = valeur;
+      if (valeur != "Liste Complète") style.plan = valeur;
       return;
     }
     for (const CleStyleP& c : kCles) {

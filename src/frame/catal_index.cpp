@@ -67,8 +67,9 @@ platform::LineList lignesCatalogue(const TOptionsCatalogue& options) {
 
 void lireCatalogue(const platform::LineList& lignes, TOptionsCatalogue& options) {
   for (const CleCatalogue& c : clesCatalogue()) {
-    if (!lignes.hasName(c.cle)) continue;
+    // Missing and empty keys leave their control as it is.
     std::string valeur = lignes.value(c.cle);
+    if (valeur.empty()) continue;
     if (auto* b = std::get_if<bool O::*>(&c.champ)) {
       // Values are compared exactly: "OUI" leaves the box as it was.
       if (valeur == "oui")

@@ -67,9 +67,8 @@ const std::vector<CleCatalogue>& clesCatalogue();
 // The 31 lines, check boxes as "oui"/"non", texts as typed.
 platform::LineList lignesCatalogue(const TOptionsCatalogue& options);
 // Applies a file's lines onto options: keys without regard to case, first line wins; a box
-// changes only for "oui" or "non" exactly; a text key present with a value sets the text, present
-// and empty empties it (the file always holds every key, so an emptied edit stays emptied);
-// missing keys leave their value.
+// changes only for "oui" or "non" exactly; a text key with a value sets the text; missing and
+// empty keys leave their value (an emptied edit shows its design default again after a restart).
 void lireCatalogue(const platform::LineList& lignes, TOptionsCatalogue& options);
 // False when catalogue.opt does not exist (options untouched). Throws platform::FileError.
 bool chargerCatalogue(const platform::DataFolder& dossier, TOptionsCatalogue& options);
@@ -82,9 +81,9 @@ class Tcatal_ini : public ui::Form {
 
   ui::Label Label1{*this, "Label1", "CATALOGUE HORS LIGNE ELEMENTS DU BON DE COMMANDE"};
   // Layout: the order form's header, its cart, the customer's details and the payments side by
-  // side, then the foot of the form.
-  ui::GroupBox enteteG{*this, "enteteG", "En-tête"};
-  ui::GroupBox panierG{*this, "panierG", "Panier"};
+  // side, then the foot of the form. Only the customer's and the payments' groups are captioned.
+  ui::GroupBox enteteG{*this, "enteteG", ""};
+  ui::GroupBox panierG{*this, "panierG", ""};
   ui::CheckBox logoC{enteteG, "logoC", "Logo"};
   ui::CheckBox titreC{enteteG, "titreC", "Titre"};
   ui::Edit titreE{enteteG, "titreE"};
@@ -117,7 +116,7 @@ class Tcatal_ini : public ui::Form {
   ui::Edit autre2E{paiementG, "autre2E"};
   ui::CheckBox autre3C{paiementG, "autre3C", "Autre"};
   ui::Edit autre3E{paiementG, "autre3E"};
-  ui::GroupBox basG{*this, "basG", "Bas du bon"};
+  ui::GroupBox basG{*this, "basG", ""};
   ui::CheckBox observationsC{basG, "observationsC", "Observations"};
   ui::Edit observationsE{basG, "observationsE"};
   ui::CheckBox dateC{basG, "dateC", "Date"};

@@ -42,7 +42,14 @@ std::optional<fs::path> DossierConstruction::chemin(std::string_view nom) {
   auto relatif = platform::safeRelativePath(nom);
   if (!relatif) return std::nullopt;
   fs::path resultat = racine_;
-  for (const auto& partie : *relatif) resultat /= trouver(resultat, partie.string());
+  for (const auto& partie : *relatif) {
+    // The shop's folder named files as its first system did, which drops blanks and dots at the
+    // end of a name: "Livres-Romans " (a theme line ending in a blank) is "Livres-Romans".
+    std::string nom = partie.string();
+    while (!nom.empty() && (nom.back() == ' ' || nom.back() == '.')) nom.pop_back();
+    if (nom.empty() || nom == "." || nom == "..") return std::nullopt;
+    resultat /= trouver(resultat, nom);
+  }
   return resultat;
 }
 

@@ -24,8 +24,8 @@ class DossierConstruction {
   const std::filesystem::path& racine() const { return racine_; }
 
   // The path of a name of the data folder ("tmp/x.htm", "vignettes\\x-v.jpg"), each part found
-  // without regard to case when the exact one is missing; nullopt when the name would leave the
-  // data folder (an absolute path, "..").
+  // without regard to case when the exact one is missing, blanks and dots ending a part dropped;
+  // nullopt when the name would leave the data folder (an absolute path, "..").
   std::optional<std::filesystem::path> chemin(std::string_view nom);
   bool existe(std::string_view nom);
   // The lines of a file; nullopt when it is missing or the name is refused. Throws

@@ -159,7 +159,7 @@ void Tvignette1::pageDetail() {
     platform::LineList page{
         "<HTML>",
         "<HEAD>",
-        "<TITLE>détail " + sansPoids(v.titreCarte) + "</TITLE>",
+        "<TITLE>détail " + v.titreCarte + "</TITLE>",
         "</HEAD>",
         "<BODY>",
         "<CENTER>",

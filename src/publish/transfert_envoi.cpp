@@ -31,13 +31,6 @@ class EchecTransfert : public std::runtime_error {
 
 const char* const kSuiteEchec = "\rLes fichiers non transférés seront proposés à la prochaine publication.";
 
-// The home page's import option, as last saved.
-std::string accueilImporte(const platform::DataFolder& dossier) {
-  if (!dossier.exists("accueil.opt")) return "non";
-  std::string valeur = platform::LineList::load(dossier.path("accueil.opt")).value("accueilHTM");
-  return valeur.empty() ? "non" : valeur;
-}
-
 }  // namespace
 
 void Ttransfert1::verrouiller(bool pendantEnvoi) {
@@ -58,8 +51,9 @@ void Ttransfert1::goftpClick() {
     dialogs().showMessage("Le répertoire doit toujour se terminer par /");
 
   try {
+    // The home page option as the program holds it, as the site frame and pages use it.
     const std::string accueil =
-        framesOui() && accueilImporte(dossier) == "oui" ? "accueil.htm" : "index.htm";
+        framesOui() && p_.main().accueilHTM == "oui" ? "accueil.htm" : "index.htm";
     pageRedirection(accueil, p_.main().options.options.police_defaut)
         .save(dossier.path("ftp/redir.txt"));
   } catch (const platform::FileError& e) {

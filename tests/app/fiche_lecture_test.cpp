@@ -2,6 +2,8 @@
 
 #include "app/fiche.h"
 #include "app/programme.h"
+#include "app/tri_catego1.h"
+#include "app/tri_theme1.h"
 #include "platform/gif.h"
 #include "support/programme_test.h"
 
@@ -203,7 +205,7 @@ TEST_F(SheetReader, SheetWhosePictureIsMissingKeepsItsNameWithoutSizes) {
   EXPECT_EQ(m().fiche.hauteur, "");
   EXPECT_TRUE(m().image_non.checked());
   EXPECT_FALSE(m().image_bouton.enabled());
-  EXPECT_TRUE(m().mes_taillesC.checked());  // the last sizes line counts wherever it stands
+  EXPECT_FALSE(m().mes_taillesC.checked());  // the sizes line counts only as the file's last line
   EXPECT_FALSE(m().prixdiffL.visible());
 }
 
@@ -260,4 +262,38 @@ TEST_F(SheetReader, AddingACategoryTellsTheOutcomeAndReloadsTheList) {
   }
   EXPECT_EQ(m().catego.items(), (std::vector<std::string>{"Livres", "Disques", "Jeux"}));
   EXPECT_EQ(t.dossier.read("categories"), "Livres\r\nDisques\r\nJeux\r\n");
+}
+
+TEST_F(SheetReader, SortButtonsFillTheSortListsOrSayThereIsNothingToSort) {
+  auto& triCat = t.p().tri_cat();
+  auto& triThemes = t.p().tri_thems();
+  ouvrir("P1.ref");
+  m().PageControl1.setActivePage(m().imagedetail);
+  m().BitBtn8.click();
+  EXPECT_EQ(m().PageControl1.activePage(), &m().fiche_produit);
+  EXPECT_EQ(triCat.tri_catego.items(), (std::vector<std::string>{"Livres", "Disques"}));
+  EXPECT_TRUE(triCat.visible());
+
+  // The caption names the category as it stood before the themes are read again.
+  t.dossier.write("Disques.cto", "Rock\r\n\r\nJazz\r\n");
+  m().catego.setText("Disques");
+  m().theme_tri.click();
+  EXPECT_EQ(triThemes.nom_cat.caption(), "Catégorie : Livres");
+  EXPECT_EQ(triThemes.tri_themes.items(), (std::vector<std::string>{"Rock", "", "Jazz"}));
+  EXPECT_EQ(m().categorieEnCours, "Disques");
+  EXPECT_EQ(triThemes.tri_themes.itemIndex(), 0);
+  EXPECT_TRUE(triThemes.visible());
+  EXPECT_TRUE(t.dialogs.messages().empty());
+
+  triCat.hide();
+  triThemes.hide();
+  t.dossier.write("Livres.cto", "");
+  m().catego.setText("Livres");
+  m().theme_suppr.click();
+  EXPECT_TRUE(triThemes.tri_themes.items().empty());
+  t.dossier.write("categories", "");
+  m().BitBtn10.click();
+  EXPECT_EQ(t.dialogs.messages(), (std::vector<std::string>{"Aucun thème", "Aucune catégorie"}));
+  EXPECT_FALSE(triCat.visible());
+  EXPECT_FALSE(triThemes.visible());
 }

@@ -185,13 +185,13 @@ TEST(FicheProduit, EditorDropsEmptyMemoLinesWhilePlainReadingKeepsThem) {
   EXPECT_EQ(lireFicheProduit(lignes).commentaires, f.commentaires);
 }
 
-TEST(FicheProduit, LaterLineWinsAndOwnSizesFollowTheLastSizesLine) {
+TEST(FicheProduit, LaterLineWinsAndOwnSizesFollowTheFilesLastLine) {
   struct Cas {
     LineList lignes;
     const char* mesTailles;
   } cas[] = {
       {{"prix=1", "mes_tailles=oui"}, "oui"},
-      {{"mes_tailles=oui", "famille=2"}, "oui"},  // a later foreign line no longer unticks it
+      {{"mes_tailles=oui", "famille=2"}, "non"},  // any later line unticks it
       {{"mes_tailles=oui", "mes_tailles=non"}, "non"},
       {{"prix=1"}, "non"},
   };

@@ -149,6 +149,7 @@ TEST_F(SheetSave, StepsBeforeAStopStayDone) {
 
   // Weights and the price of variant 1 are already in their boxes when the reference is refused.
   t.p().styleP().poids = "oui";
+  m().montrerEcotaxePoids();
   nouvelleFiche("P1");
   m().descriptionT.type("(w:1) Livre");
   m().poidsE.type(" 2 ");
@@ -425,4 +426,34 @@ TEST_F(SheetSave, RebuildShowsItsProgressAndStaysLinear) {
   EXPECT_EQ(app::chargerRefGen(t.p().donnees()).size(), 4000u);
   // Eight times the sheets: well under the sixty-four times a quadratic pass would take.
   EXPECT_LT(grand, petit * 24 + std::chrono::milliseconds(200));
+}
+
+// An empty theme is no name; a new theme named as a file of the folder passes the name test
+// without that file being touched; the stock state is stored only while its box is shown.
+TEST_F(SheetSave, ThemeNameTestAndStockState) {
+  nouvelleFiche("P1");
+  m().themes.type("");
+  EXPECT_FALSE(m().SauverFiche());
+  EXPECT_EQ(messages(), std::vector<std::string>{"Le thème comporte des caractères non acceptés"});
+  EXPECT_FALSE(t.dossier.exists("P1.ref"));
+
+  t.dialogs.clear();
+  m().themes.type("categories");
+  t.dialogs.queueAnswer(Answer::Yes);
+  EXPECT_TRUE(m().SauverFiche());
+  EXPECT_EQ(messages(), std::vector<std::string>{"Voulez-vous ajouter le thème categories dans Livres ?"});
+  EXPECT_EQ(t.dossier.read("categories"), "Livres\r\n");
+  EXPECT_EQ(t.dossier.read("Livres.cto"), "Romans\r\nContes\r\ncategories\r\n");
+
+  m().themes.type("Romans");
+  m().indispo.setChecked(true);
+  m().etatB.setVisible(true);
+  m().etatB.setChecked(true);
+  EXPECT_TRUE(m().SauverFiche());
+  auto lignes = platform::LineList::load(t.dossier / "P1.ref");
+  EXPECT_EQ(lignes.value("disponible"), "non");
+  EXPECT_EQ(lignes.value("etat_visible"), "oui");
+  m().etatB.setVisible(false);
+  EXPECT_TRUE(m().SauverFiche());
+  EXPECT_EQ(t.dossier.read("P1.ref").find("etat_visible"), std::string::npos);
 }

@@ -5,6 +5,7 @@
 #include "app/ident1.h"
 #include "app/programme.h"
 #include "design/style_principal.h"
+#include "infopages/accueil.h"
 #include "support/programme_test.h"
 #include "ui/form.h"
 
@@ -61,6 +62,10 @@ TEST_F(MainWindow, NavigationShowsTheRightWindowOrTab) {
       {"b_chanteur", "Tauteurs", "fiche_produit"},
       {"BitBtn21", "Tcatal_ini", nullptr},
       {"liensB", "Tliensm", nullptr},
+      {"BitBtn1", "Tmodifcat1", "fiche_produit"},
+      {"BitBtn11", "Tmodiftheme1", "fiche_produit"},
+      {"categotxtB", "Tcategotxt", nullptr},
+      {"b_promo", "Taccueil1", "p_accueil"},
   };
   for (const auto& row : rows) {
     for (ui::Form* f : t.p().application().forms())
@@ -79,6 +84,8 @@ TEST_F(MainWindow, NavigationShowsTheRightWindowOrTab) {
       EXPECT_EQ(main().PageControl1.activePage()->name(), row.tab) << row.control;
     }
   }
+  EXPECT_TRUE(main().rechargerMenu);
+  EXPECT_EQ(t.p().accueil1().PageControl1.activePage(), &t.p().accueil1().Tab_promo);
   EXPECT_EQ(main().modeAuteurs, "2");
   EXPECT_EQ(main().b_chanteur.caption(), "Chanteurs");
   EXPECT_EQ(main().b_auteur.caption(), "Auteurs");
@@ -212,4 +219,47 @@ TEST_F(MainWindow, RefreshingTheListLoadsTheFirstSheetOnlyAfterADeletion) {
   main().rafraichirListeFiches();
   EXPECT_TRUE(main().cheminFiche.empty());
   EXPECT_FALSE(main().rechargerPremiereFiche);
+}
+
+TEST_F(MainWindow, OrganiserFromTheHomeTabBringsTheHomeEditorBackFirst) {
+  for (ui::Form* f : t.p().application().forms())
+    if (f != &main()) f->hide();
+  main().PageControl1.setActivePage(main().p_accueil);
+  main().Borga.click();
+  EXPECT_TRUE(t.p().fenetre("Taccueil1")->visible());
+  EXPECT_TRUE(t.p().fenetre("Torga")->active());
+  EXPECT_EQ(main().PageControl1.activePage(), &main().p_accueil);
+}
+
+TEST_F(MainWindow, OpeningASheetWithAStyleOfItsOwnMarksTheStyleButton) {
+  t.dossier.write("a.ref", "reference=a\r\n");
+  t.dossier.write("b.ref", "reference=b\r\n");
+  t.dossier.write("a.typ", "x\r\n");
+  main().liste_fiches.update();
+  struct Cas {
+    int index;
+    const char* caption;
+    ui::Colour colour;
+    bool bold;
+  } cas[] = {{0, "FICHE SEULE", ui::clRed, true}, {1, "Style", ui::clBlack, false}};
+  for (const auto& c : cas) {
+    main().PageControl1.setActivePage(main().meta1);
+    main().liste_fiches.clickItem(c.index);
+    EXPECT_EQ(main().cheminFiche, t.dossier / main().liste_fiches.items()[c.index]);
+    EXPECT_EQ(main().PageControl1.activePage(), &main().fiche_produit);
+    EXPECT_EQ(main().formes.caption(), c.caption);
+    EXPECT_EQ(main().formes.font().colour, c.colour);
+    EXPECT_EQ(main().formes.font().bold, c.bold);
+  }
+}
+
+TEST(MainWindowStart, EcotaxAndWeightEditsFollowTheMainSettingsFromTheStart) {
+  for (bool oui : {false, true}) {
+    ProgrammeDeTest t;
+    t.dossier.write("ident.opt", "nomE=Boutique\r\n");
+    t.dossier.write("styleP", oui ? "ecotaxe=oui\r\npoids=oui\r\n" : "ecotaxe=non\r\npoids=non\r\n");
+    t.demarrer();
+    for (ui::Edit* e : {&t.p().main().ecotaxeE, &t.p().main().poidsCE})
+      EXPECT_EQ(e->visible(), oui) << e->name();
+  }
 }

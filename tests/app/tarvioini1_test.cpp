@@ -54,7 +54,7 @@ TEST_F(OptionsWindow, ShowWithoutAFileGivesTheNeutralControls) {
   EXPECT_FALSE(dlg().refC.checked());
 }
 
-TEST_F(OptionsWindow, ShowReadsTheFileWithoutChangingTheProgramOptions) {
+TEST_F(OptionsWindow, ShowReadsTheFileAndSetsTheTitleDefaultsEvenOnCancel) {
   demarrer(
       "menu_titres=gauche\r\n"
       "menu_titresR=oui\r\n"
@@ -97,8 +97,9 @@ TEST_F(OptionsWindow, ShowReadsTheFileWithoutChangingTheProgramOptions) {
   EXPECT_EQ(apres.sepurl, "-");
   EXPECT_EQ(apres.articles_trouves, "oui");
   EXPECT_EQ(apres.i_ref, "oui");
-  EXPECT_EQ(apres.accueil_titre, "");
-  EXPECT_EQ(apres.menu_titre, "");
+  EXPECT_EQ(apres.accueil_titre, "Chez Paul page d'accueil");
+  EXPECT_EQ(apres.menu_titre, "menu");
+  EXPECT_EQ(apres.titrethemes, "Nos th\xE8mes");
 }
 
 TEST_F(OptionsWindow, SaveRewritesTheFileAndTheOptions) {
@@ -226,8 +227,8 @@ TEST_F(OptionsWindow, MissingTitlesAndColoursComeFromTheMainSettings) {
   EXPECT_EQ(dlg().themesE.text(), "Rayons");
   EXPECT_EQ(dlg().couleur_lieeE.text(), "#0000FF");
   EXPECT_EQ(dlg().couleur_lieeTE.text(), "#FF0000");
-  // Shown only: the options change when the user saves.
-  EXPECT_EQ(options().couleur_liee, "");
+  // The show already gives the program the colour it shows.
+  EXPECT_EQ(options().couleur_liee, "#0000FF");
   dlg().BitBtn1.click();
   EXPECT_EQ(options().couleur_liee, "#0000FF");
   EXPECT_EQ(options().titrethemes, "Rayons");

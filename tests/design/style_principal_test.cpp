@@ -82,6 +82,8 @@ TEST(StylePrincipalFichier, LoaderRules) {
        }},
       {"older site-map key", "plan=\r\nliste_complete=Tout voir\r\n",
        [](const auto& s) { EXPECT_EQ(s.plan, "Tout voir"); }},
+      {"older site-map key empty empties it", "plan=Plan\r\nliste_complete=\r\n",
+       [](const auto& s) { EXPECT_EQ(s.plan, ""); }},
       {"older site-map default changes nothing", "liste_complete=Liste Compl\xE8te\r\nangle_fond=5\r\n",
        [](const auto& s) { EXPECT_EQ(s, TStylePrincipal{}); }},
       {"font index", "police=1\r\n", [](const auto& s) { EXPECT_EQ(s.police, "1"); }},

@@ -112,9 +112,6 @@ TEST(OptionsCatalogue, LoaderRules) {
   seulementPort.portE = "7";
   TOptionsCatalogue mention;
   mention.mentionE = "Bon pour accord";
-  TOptionsCatalogue vide;
-  vide.mentionE = "";
-  vide.titreE = "";
   TOptionsCatalogue premier;
   premier.titreE = "PREMIER";
   Cas cas[] = {
@@ -122,8 +119,8 @@ TEST(OptionsCatalogue, LoaderRules) {
       {"key case ignored", {"PORT=oui", "PortE=7"}, seulementPort},
       {"box values compared exactly", {"titre=NON", "cb=Non", "logo=1", "pays="}, {}},
       {"text restored", {"mentionE=Bon pour accord"}, mention},
-      // An edit the user emptied is saved empty and comes back empty.
-      {"present empty text empties it", {"mentionE=", "titreE="}, vide},
+      // An emptied edit is saved empty, which changes nothing at the next load.
+      {"empty text keeps the design default", {"mentionE=", "titreE="}, {}},
       {"first line wins", {"titreE=PREMIER", "titreE=SECOND"}, premier},
       {"other names ignored", {"inconnu=oui", "logoC=oui", "clientC=oui"}, {}},
   };
@@ -168,4 +165,40 @@ TEST_F(FenetreCatalogue, FailedSaveIsToldAndKeepsTheControlsAndTheWindow) {
   ASSERT_EQ(t.dialogs.messages().size(), 1u);
   EXPECT_TRUE(catal().visible());
   EXPECT_EQ(catal().titreE.text(), "NOUVEAU");
+}
+
+TEST_F(FenetreCatalogue, ActivationReloadsTheFileDeactivationAndOkSaveIt) {
+  t.p().main().show();
+  t.dossier.write("catalogue.opt", "mentionE=Lu et approuv\xE9\r\nport=oui\r\n");
+  catal().show();
+  EXPECT_EQ(catal().mentionE.text(), "Lu et approuv\xE9");
+  EXPECT_TRUE(catal().portC.checked());
+  // Leaving the window writes the controls whole, the changes of the user included.
+  catal().portE.type("9");
+  t.p().main().activate();
+  std::string fichier = t.dossier.read("catalogue.opt");
+  EXPECT_NE(fichier.find("\r\nport=oui\r\nportE=9\r\n"), std::string::npos);
+  EXPECT_NE(fichier.find("\r\nmentionE=Lu et approuv\xE9\r\n"), std::string::npos);
+  // Back in the window, the file read again is what the controls show.
+  t.dossier.write("catalogue.opt", "portE=12\r\n");
+  catal().activate();
+  EXPECT_EQ(catal().portE.text(), "12");
+  catal().crE.type("Frais offerts");
+  catal().BitBtn1.click();
+  EXPECT_FALSE(catal().visible());
+  EXPECT_NE(t.dossier.read("catalogue.opt").find("\r\ncrE=Frais offerts\r\n"), std::string::npos);
+}
+
+TEST_F(FenetreCatalogue, EveryCaptionOfTheWindow) {
+  std::vector<std::string> legendes;
+  for (const ui::Control* c : catal().controls())
+    if (!c->caption().empty()) legendes.push_back(c->caption());
+  EXPECT_EQ(legendes,
+            (std::vector<std::string>{
+                "CATALOGUE HORS LIGNE ELEMENTS DU BON DE COMMANDE", "Logo", "Titre",
+                "Titre du panier", "D\xE9nomination", "Quantit\xE9", "Unique", "Frais de port",
+                "Libre", "Identification Client", "N\xB0 Client", "Pays", "Fax", "Observations",
+                "Paiement Clients", "Cartes Bancaires", "Cryptogramme", "Ch\xE8que",
+                "Contre remboursement", "Mandat Postal", "Autre ", "Autre", "Autre",
+                "Observations", "Date", "Mention", "OK"}));
 }

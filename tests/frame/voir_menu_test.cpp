@@ -294,6 +294,33 @@ TEST_F(Generateur, CategoriesOfAFamilyWithoutTitlesAreEveryCategory) {
   EXPECT_FALSE(voir().fitems.visible());
 }
 
+TEST_F(Generateur, CategoriesOfAFamilyWithTitlesComeFromTheMenuEditor) {
+  // The menu editor's family controls, as the generator finds them by name.
+  design::Tmenu1& m = t.p().menu1();
+  ui::CheckBox titres{m, "titres", "Ins\xE9rer Titres Famille"};
+  ui::ListBox familles{m, "familles"};
+  ui::ComboBox fam1{m, "fam1"}, fam2{m, "fam2"}, fam3{m, "fam3"}, fam4{m, "fam4"};
+  titres.setChecked(true);
+  familles.setItems({"Audio", "Lecture"});
+  fam1.setItems({"Divers"});
+  fam2.setItems({"Romans", "BD"});
+  fam3.setItems({"Jazz", "Rock"});
+  fam4.setItems({"Autres"});
+  main().famille.setItems({"Produits", "Lecture", "Audio", "Divers"});
+  main().catego.setItems({"Romans", "BD", "Jazz", "Rock"});
+  struct Cas {
+    int position;
+    std::vector<std::string> categories;
+  } cas[] = {{0, {"Jazz", "Rock"}}, {1, {"Romans", "BD"}}, {2, {"Divers"}}, {-1, {"Divers"}}};
+  for (const Cas& c : cas) {
+    ValeursCadres v;
+    voir().positionFamilleMenu = c.position;
+    voir().lister_categories_famille(v);
+    EXPECT_EQ(voir().fitems.items(), c.categories) << c.position;
+    EXPECT_EQ(v.famille_titre, "0") << c.position;
+  }
+}
+
 TEST(FamilleALaPosition, LastExactMatchWinsElseTheFirstFamily) {
   const std::vector<std::string> titres = {"Produits", "Livres", "Audio", "Livres"};
   struct Cas {

@@ -649,6 +649,41 @@ TEST(Construction, NewProductsPagesAreTemplatesWithTheirMarker) {
   }
 }
 
+// What the second pass hands to the index pages: authors once each (as typed on their first
+// sheet, one .aut file for names alike but for case), titles without their weight group, the
+// theme index with the category's length (its theme key trimmed, or as read for the site plan),
+// the product index in card order.
+TEST(Construction, ListsHandedToTheIndexPages) {
+  Boutique b;
+  b.catalogue();
+  b.fiche("a3", "Livres", "Romans", "(w:1) Germinal", "ZOLA");
+  b.ecrire("Livres-Romans", {"a1.ref", "a2.ref", "a3.ref"});
+  b.ecrire("Disques-Jazz", {"b1.ref"});
+  app::Programme& p = b.p();
+  pages::Construction c(p.donnees().root());
+  c.options = p.main().options.options;
+  c.sep = c.options.separateur();
+  // A theme line ending in a blank names the same order list as without it.
+  c.listeThemes = {"Livres-Romans ", "Livres-Poésie", "Disques-Jazz"};
+  p.data1().analyserFiches(c);
+
+  EXPECT_EQ(c.listeAuteurs, (Lignes{"Davis", "Stendhal", "Zola"}));
+  EXPECT_EQ(c.listeObjets, (Lignes{"Germinal ZOLA#livres-romans-1.htm",
+                                   "Kind of Blue Davis#disques-jazz-0.htm",
+                                   "Le Rouge Stendhal#livres-romans-0.htm",
+                                   "Nana Zola#livres-romans-0.htm"}));
+  EXPECT_EQ(b.lignes("zola.aut"),
+            (Lignes{"Nana#livres-romans-0.htm", "Germinal#livres-romans-1.htm"}));
+  EXPECT_EQ(c.indexThemes,
+            (Lignes{"6_Livres-Romans#livres-romans-0.htm", "7_Disques-Jazz#disques-jazz-0.htm"}));
+  EXPECT_EQ(c.indexThemesPages, (Lignes{"6_Livres-Romans #livres-romans-0.htm",
+                                        "7_Disques-Jazz#disques-jazz-0.htm"}));
+  EXPECT_EQ(b.lignes("Livres-Romans.nth").size(), 3u);
+  EXPECT_EQ(c.indexPagesProduits,
+            (Lignes{"a1=livres-romans-0.htm", "a2=livres-romans-0.htm", "a3=livres-romans-1.htm",
+                    "b1=disques-jazz-0.htm"}));
+}
+
 TEST(Arret, UnlistedThemeStopsWithErreur1AndLeavesThePublishedSite) {
   Boutique b;
   b.catalogue();

@@ -86,7 +86,12 @@ TEST(CarteEcrivain, DetailPopUpPage) {
   }
   AtelierCartes a;
   a.fiche("H1", {"reference=H1", "image_detail=", "detailHTML=oui", "image=i.jpg"});
+  a.fiche("W1", {"reference=W1", "description=(w:2) Vase", "image_detail=v.jpg"});
   a.demarrer();
+  a.carte("W1");
+  // The page's title is the sheet's title as typed, weight group included.
+  EXPECT_EQ(platform::LineList::fromText(a.t.dossier.read("ftp/w1_detail.htm"))[2],
+            "<TITLE>détail (w:2) Vase</TITLE>");
   EXPECT_TRUE(contient(a.carte("H1"), "<a href=\"h1.htm\" target=\"_blank\"><IMG"));
   EXPECT_EQ(a.v().valeurs.imageDetail, "HTML");
 }

@@ -246,3 +246,37 @@ TEST(Envoi, UserActionsDuringTheNetworkWaitCannotDisturbTheUpload) {
 
 }  // namespace
 }  // namespace publish
+
+namespace publish {
+namespace {
+
+TEST(Envoi, RedirectPageLeadsToTheHomePageTheProgramUses) {
+  struct Cas {
+    const char* frames;
+    const char* accueilHTM;  // as the program holds it, whatever accueil.opt last saved
+    const char* accueil;
+  } cas[] = {{"oui", "oui", "accueil.htm"},
+             {"oui", "non", "index.htm"},
+             {"non", "oui", "index.htm"},
+             {"non", "non", "index.htm"}};
+  for (const auto& c : cas) {
+    Atelier a(false);
+    a.ecrire("ftp/a.htm", "a");
+    a.demarrer();
+    a.ecrire("accueil.opt", std::string("accueilHTM=") +
+                                (std::string(c.accueilHTM) == "oui" ? "non" : "oui") + "\r\n");
+    a.main().options.frames = c.frames;
+    a.main().accueilHTM = c.accueilHTM;
+    a.main().options.options.police_defaut = "Tahoma";
+    a.fenetre().goftpClick();  // nothing ticked: the page is written, nothing is sent
+    const platform::LineList lignes = platform::LineList::load(a.chemin("ftp/redir.txt"));
+    ASSERT_EQ(lignes.size(), 20u);
+    EXPECT_EQ(lignes[8], std::string("location.replace(\"index2.php?url_principal=") + c.accueil + "\");")
+        << c.frames << " " << c.accueilHTM;
+    EXPECT_EQ(lignes[16], "<font face=\"Tahoma\"><b>PAGE D'ACCUEIL</b></font>");
+    EXPECT_EQ(a.dialogs.messages(), Noms{"Aucun fichier à transférer"});
+  }
+}
+
+}  // namespace
+}  // namespace publish
