@@ -100,8 +100,8 @@ void TmenuG::sauver() {
   v.centreAMG = styleAccueil.centreAMG;
   int alignement = alignementAC.itemIndex();
   if (alignement >= 0 && alignement < 2) v.aligneAMG = kAlignements[alignement];
-  // The text of the box, so that a font typed in is kept as well as one of the list.
-  v.policeAMG = policeAE.text();
+  // Only a font of the list is stored: a typed name saves an empty font (the default next time).
+  v.policeAMG = policeAE.selected();
   lignesStyleAccueilMenu(v).save(p_.chemin("menuG.inf"));
 }
 

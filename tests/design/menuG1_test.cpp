@@ -134,17 +134,16 @@ TEST(HomeEntryDialogFresh, WithNeitherPlaceSelectedTheSaveWritesEightLines) {
   EXPECT_TRUE(f.hasName("tailleAMG"));
 }
 
-TEST_F(HomeEntryDialog, ATypedFontIsKeptAndShownBack) {
+TEST_F(HomeEntryDialog, OnlyAFontOfTheListIsSaved) {
   charger("");
+  dlg().policeAE.select(1);
+  dlg().sauver();
+  EXPECT_EQ(fichier().value("policeAMG"), dlg().policeAE.items()[1]);
+  // A typed name is no item of the list: it saves an empty font and the next load keeps the
+  // default font.
   dlg().policeAE.type("Georgia");
   dlg().sauver();
-  EXPECT_EQ(fichier().value("policeAMG"), "Georgia");
-  charger(t.dossier.read("menuG.inf"), "Arial");
-  EXPECT_EQ(dlg().policeAE.text(), "Georgia");
-  EXPECT_EQ(dlg().policeAE.itemIndex(), -1);
-  // An emptied font box stores nothing; the next load takes the default font.
-  dlg().policeAE.type("");
-  dlg().sauver();
+  EXPECT_TRUE(fichier().hasName("policeAMG"));
   EXPECT_EQ(fichier().value("policeAMG"), "");
   charger(t.dossier.read("menuG.inf"), "Arial");
   EXPECT_EQ(dlg().policeAE.selected(), "Arial");
