@@ -59,6 +59,7 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
   descriptionT.labelCaption = "Titre";
   prixT.labelCaption = "Prix";
   multiE.labelCaption = "Multi:";
+  presentations.maxLength = chants.maxLength = 5000;
   for (ui::Edit* e : {&ecotaxeE, &ecotaxeAE, &ecotaxeBE, &ecotaxeCE}) e->labelCaption = "Eco:";
   for (ui::Edit* e : {&poidsE, &poidsAE, &poidsBE, &poidsCE}) e->labelCaption = "Poids:";
   applimage.setItems({"Image", "Détail"});

@@ -361,7 +361,10 @@ void Tmain::applimageClick() {
 
 // --- introduction text and title list ---
 
-void Tmain::presentationClick() { PageControl1.setActivePage(titres_pres); }
+void Tmain::presentationClick() {
+  PageControl1.setActivePage(titres_pres);
+  presentations.setFocus();
+}
 
 void Tmain::presentationsExit() { intro.setChecked(!presentations.lines().empty()); }
 
@@ -370,7 +373,10 @@ void Tmain::BitBtn4Click() {
   intro.setChecked(false);
 }
 
-void Tmain::liste_titresClick() { PageControl1.setActivePage(titres_pres); }
+void Tmain::liste_titresClick() {
+  PageControl1.setActivePage(titres_pres);
+  chants.setFocus();
+}
 
 void Tmain::chantsExit() { titre_chants.setChecked(!chants.lines().empty()); }
 

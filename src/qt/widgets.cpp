@@ -1100,6 +1100,7 @@ void Element::sync(ui::Property property) {
         widget->setCursor(cursorShape(control.cursor()));
       break;
     case ui::Property::Bounds: view.scheduleLayout(); break;
+    case ui::Property::Focus: widget->setFocus(Qt::OtherFocusReason); break;
     default: break;
   }
 }

@@ -109,6 +109,11 @@ void Control::setBounds(int left, int top, int width, int height) {
   notify(Property::Bounds);
 }
 
+void Control::setFocus() {
+  form_->focus_ = this;
+  notify(Property::Focus);
+}
+
 bool Control::reachable() const {
   for (const Control* c = this; c; c = c->parent_) {
     if (!c->enabled_) return false;

@@ -94,6 +94,9 @@ class Control {
   void setBounds(int left, int top, int width, int height);
   int tag = 0;
 
+  // The program puts the keyboard focus in the control (a renderer moves it there).
+  void setFocus();
+
   // True when the user can reach the control: it and every container up to its form are
   // visible and enabled.
   bool reachable() const;

@@ -84,6 +84,7 @@ void Memo::setReadOnly(bool readOnly) {
 void Memo::type(std::string_view text) {
   requireReachable();
   if (readOnly_) throw UnreachableControl("read-only memo: " + name());
+  if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) text = text.substr(0, maxLength);
   setText(text);
 }
 

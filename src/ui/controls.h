@@ -58,6 +58,7 @@ class Memo : public Control {
   void setText(std::string_view text);
   bool readOnly() const { return readOnly_; }
   void setReadOnly(bool readOnly);
+  int maxLength = 0;  // characters the user may type, line ends included; 0: no limit
   std::function<void()> onChange;
 
   void type(std::string_view text);

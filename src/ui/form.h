@@ -53,6 +53,8 @@ class Form : public Control {
   T* find(std::string_view name) const {
     return dynamic_cast<T*>(find(name));
   }
+  // The control the program last put the focus in, or nullptr.
+  Control* focused() const { return focus_; }
   // Every control of the form, in declaration order.
   const std::vector<Control*>& controls() const { return controls_; }
 
@@ -71,6 +73,7 @@ class Form : public Control {
   std::map<std::string, Control*, std::less<>> byName_;
   std::vector<Observer*> observers_;
   bool painting_ = false;
+  Control* focus_ = nullptr;
 };
 
 // Tells a front end that windows appear, disappear or change focus.

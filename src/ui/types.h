@@ -81,6 +81,7 @@ enum class Property {
   Hint,
   Cursor,
   Shape,
+  Focus,
 };
 
 enum class Alignment { Left, Center, Right };

@@ -216,11 +216,15 @@ TEST_F(SheetEditor, MainAndDetailImagesFromTheImageList) {
 TEST_F(SheetEditor, IntroductionAndTitleTexts) {
   m().presentation.click();
   EXPECT_EQ(m().PageControl1.activePage(), &m().titres_pres);
+  EXPECT_EQ(m().focused(), &m().presentations);
+  m().presentations.type(std::string(6000, 'x'));
+  EXPECT_EQ(m().presentations.text().size(), 5000u);
   m().presentations.type("Un texte");
   m().BitBtn6.click();
   EXPECT_TRUE(m().intro.checked());
   EXPECT_EQ(m().PageControl1.activePage(), &m().fiche_produit);
   m().liste_titres.click();
+  EXPECT_EQ(m().focused(), &m().chants);
   m().chants.type("1. Ouverture\r\n2. Final");
   m().BitBtn7.click();
   EXPECT_TRUE(m().titre_chants.checked());

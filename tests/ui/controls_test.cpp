@@ -214,3 +214,14 @@ TEST(CheckListBox, TicksFollowTheirItems) {
   liste.addItem("w");
   EXPECT_FALSE(liste.checked(2));
 }
+
+TEST_F(Controls, MemoLimitAndFocusAsTheProgramSetsThem) {
+  f.memo.maxLength = 5;
+  f.memo.type("ab\r\ncdef");
+  EXPECT_EQ(f.memo.text(), "ab\r\nc");
+  f.memo.setText("longer than five");  // the program's own text is kept whole
+  EXPECT_EQ(f.memo.text(), "longer than five");
+  EXPECT_EQ(f.focused(), nullptr);
+  f.memo.setFocus();
+  EXPECT_EQ(f.focused(), &f.memo);
+}
