@@ -82,7 +82,7 @@ void DossierConstruction::oublier(const fs::path& fichier) {
   if (n != noms.end() && n->second == fichier.filename().string()) noms.erase(n);
 }
 
-void DossierConstruction::ecrireOctets(const fs::path& cible, std::string_view octets) {
+void DossierConstruction::ecrireChemin(const fs::path& cible, std::string_view octets) {
   // Named as the platform names its temporaries, which folder listings skip.
   const fs::path temporaire =
       cible.parent_path() / ("." + cible.filename().string() + ".tmp" + std::to_string(::getpid()) +
@@ -113,7 +113,24 @@ void DossierConstruction::ecrireOctets(const fs::path& cible, std::string_view o
 void DossierConstruction::ecrire(std::string_view nom, const platform::LineList& lignes) {
   auto cible = chemin(nom);
   if (!cible) throw platform::FileError("Nom de fichier refusé : " + std::string(nom));
-  ecrireOctets(*cible, lignes.text());
+  ecrireChemin(*cible, lignes.text());
+}
+
+void DossierConstruction::ecrireOctets(std::string_view nom, std::string_view octets) {
+  auto cible = chemin(nom);
+  if (!cible) throw platform::FileError("Nom de fichier refusé : " + std::string(nom));
+  std::error_code ec;
+  const fs::path dossier = cible->parent_path();
+  if (!fs::is_directory(dossier, ec)) {
+    if (!platform::makeFolder(dossier))
+      throw platform::FileError("Impossible de créer le dossier " + dossier.string());
+    noter(dossier);
+  }
+  ecrireChemin(*cible, octets);
+}
+
+void DossierConstruction::oublierDossier(std::string_view dossier) {
+  if (auto c = chemin(dossier)) repertoires_.erase(c->generic_string());
 }
 
 bool DossierConstruction::supprimer(std::string_view nom) {
@@ -142,7 +159,7 @@ bool DossierConstruction::copier(std::string_view source, std::string_view desti
   if (!d) return false;
   if (fs::exists(*d, ec) && fs::equivalent(*s, *d, ec)) return true;
   try {
-    ecrireOctets(*d, platform::readFile(*s));
+    ecrireChemin(*d, platform::readFile(*s));
   } catch (const platform::FileError&) {
     return false;
   }

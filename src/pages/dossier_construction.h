@@ -33,6 +33,10 @@ class DossierConstruction {
   std::optional<platform::LineList> lire(std::string_view nom);
   // Every line followed by CR LF. Throws platform::FileError (a refused name too).
   void ecrire(std::string_view nom, const platform::LineList& lignes);
+  // Raw bytes, the file's folder created when missing. Throws platform::FileError.
+  void ecrireOctets(std::string_view nom, std::string_view octets);
+  // A folder that others wrote into is listed again at its next miss.
+  void oublierDossier(std::string_view dossier);
   bool supprimer(std::string_view nom);
   // Never replaces an existing file; false when refused or failed.
   bool renommer(std::string_view ancien, std::string_view nouveau);
@@ -51,7 +55,7 @@ class DossierConstruction {
   // The name on disk of `nom` inside the folder `dossier` (absolute), or `nom` itself.
   std::string trouver(const std::filesystem::path& dossier, const std::string& nom);
   Repertoire& repertoire(const std::filesystem::path& dossier);
-  void ecrireOctets(const std::filesystem::path& cible, std::string_view octets);
+  void ecrireChemin(const std::filesystem::path& cible, std::string_view octets);
   void noter(const std::filesystem::path& fichier);
   void oublier(const std::filesystem::path& fichier);
 

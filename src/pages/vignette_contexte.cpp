@@ -34,109 +34,24 @@ std::optional<std::string> IndexNoms::chercher(std::string_view cle) const {
   return it->second;
 }
 
-ContexteCartes::ContexteCartes(app::Programme& programme) : p_(programme) {}
+ContexteCartes::ContexteCartes(app::Programme& programme)
+    : p_(programme), dossier_(programme.donnees().root()) {}
 
-ContexteCartes::Listing& ContexteCartes::listing(const fs::path& dossier) {
-  auto [it, nouveau] = listings_.try_emplace(dossier.string());
-  if (nouveau) {
-    std::error_code ec;
-    for (fs::directory_iterator d(dossier, ec), fin; !ec && d != fin; d.increment(ec)) {
-      std::string nom = d->path().filename().string();
-      std::string pli = platform::foldFileName(nom);
-      auto& trouve = it->second.plis[pli];
-      // Among names that differ only by case, the platform takes the smallest.
-      if (trouve.empty() || nom < trouve) trouve = nom;
-      it->second.noms.emplace(std::move(nom), d->is_directory(ec));
-    }
-  }
-  return it->second;
-}
+std::optional<fs::path> ContexteCartes::chemin(std::string_view nom) { return dossier_.chemin(nom); }
 
-void ContexteCartes::noter(const fs::path& fichier) {
-  auto it = listings_.find(fichier.parent_path().string());
-  if (it == listings_.end()) return;
-  std::string nom = fichier.filename().string();
-  auto& trouve = it->second.plis[platform::foldFileName(nom)];
-  if (trouve.empty() || nom < trouve) trouve = nom;
-  it->second.noms[nom] = false;
-}
-
-std::optional<fs::path> ContexteCartes::chemin(std::string_view nom) {
-  auto relatif = platform::safeRelativePath(nom);
-  if (!relatif) return std::nullopt;
-  fs::path courant = p_.donnees().root();
-  for (const auto& partie : *relatif) {
-    const Listing& l = listing(courant);
-    const std::string p = partie.string();
-    if (l.noms.contains(p)) {
-      courant /= p;
-    } else if (auto it = l.plis.find(platform::foldFileName(p)); it != l.plis.end()) {
-      courant /= it->second;
-    } else {
-      courant /= p;
-    }
-  }
-  return courant;
-}
-
-bool ContexteCartes::existe(std::string_view nom) {
-  auto c = chemin(nom);
-  if (!c || c->filename().empty()) return false;
-  const Listing& l = listing(c->parent_path());
-  auto it = l.noms.find(c->filename().string());
-  return it != l.noms.end() && !it->second;
-}
+bool ContexteCartes::existe(std::string_view nom) { return dossier_.existe(nom); }
 
 std::optional<platform::LineList> ContexteCartes::charger(std::string_view nom) {
-  if (!existe(nom)) return std::nullopt;
-  return platform::LineList::load(*chemin(nom));
+  return dossier_.lire(nom);
 }
 
 void ContexteCartes::ecrire(std::string_view nom, std::string_view octets) {
-  auto c = chemin(nom);
-  if (!c) throw platform::FileError("Nom de fichier refusé : " + std::string(nom));
-  const fs::path dossier = c->parent_path();
-  std::error_code ec;
-  if (!fs::is_directory(dossier, ec)) {
-    platform::makeFolder(dossier);
-    listings_.erase(dossier.parent_path().string());
-    listings_.erase(dossier.string());
-  }
-  // The name is the one found above, so the file is replaced in place without a new search.
-  const fs::path temporaire = dossier / ("." + c->filename().string() + ".tmp");
-  {
-    std::ofstream sortie(temporaire, std::ios::binary | std::ios::trunc);
-    sortie.write(octets.data(), static_cast<std::streamsize>(octets.size()));
-    sortie.close();
-    if (!sortie) {
-      fs::remove(temporaire, ec);
-      throw platform::FileError("Impossible d'écrire le fichier " + c->string());
-    }
-  }
-  fs::rename(temporaire, *c, ec);
-  if (ec) {
-    fs::remove(temporaire, ec);
-    throw platform::FileError("Impossible d'écrire le fichier " + c->string());
-  }
-  noter(*c);
+  dossier_.ecrireOctets(nom, octets);
 }
 
-void ContexteCartes::supprimer(std::string_view nom) {
-  if (!existe(nom)) return;
-  const fs::path c = *chemin(nom);
-  std::error_code ec;
-  fs::remove(c, ec);
-  auto it = listings_.find(c.parent_path().string());
-  if (it == listings_.end()) return;
-  const std::string n = c.filename().string();
-  it->second.noms.erase(n);
-  auto pli = it->second.plis.find(platform::foldFileName(n));
-  if (pli != it->second.plis.end() && pli->second == n) it->second.plis.erase(pli);
-}
+void ContexteCartes::supprimer(std::string_view nom) { dossier_.supprimer(nom); }
 
-void ContexteCartes::relister(std::string_view dossier) {
-  if (auto c = chemin(dossier)) listings_.erase(c->string());
-}
+void ContexteCartes::relister(std::string_view dossier) { dossier_.oublierDossier(dossier); }
 
 const app::TIdentite& ContexteCartes::identite() {
   if (!identiteChargee_) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+
+#include "pages/dossier_construction.h"
 #include <vector>
 
 #include "app/identite.h"
@@ -93,18 +95,12 @@ class ContexteCartes {
 
  private:
   using Lignes = std::optional<std::vector<std::pair<std::string, std::string>>>;
-  struct Listing {
-    std::unordered_map<std::string, bool> noms;         // name -> is a folder
-    std::unordered_map<std::string, std::string> plis;  // folded name -> the name it finds
-  };
-  Listing& listing(const std::filesystem::path& dossier);
-  void noter(const std::filesystem::path& fichier);
 
   const Lignes& lignesTyp(const std::string& nom);
   const IndexNoms& index(std::optional<IndexNoms>& cache, std::string_view nom);
 
   app::Programme& p_;
-  std::unordered_map<std::string, Listing> listings_;  // by real folder path
+  DossierConstruction dossier_;
   bool identiteChargee_ = false;
   std::map<std::string, Lignes> typ_;
   std::optional<std::optional<std::string>> maxi_;
