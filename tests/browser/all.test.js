@@ -1,0 +1,15 @@
+'use strict';
+// Every browser test runs in this one process with one chromium.
+
+const { after } = require('node:test');
+
+const { closeBrowser } = require('./lib/harness.js');
+const { removeShops } = require('./lib/shop.js');
+
+after(async () => {
+  await closeBrowser();
+  removeShops();
+});
+
+require('./harness_checks.js');
+require('./demo_site.js');

@@ -1,0 +1,48 @@
+'use strict';
+// The harness's own checks, on tiny hand-written pages: each fault is reported, a sound page
+// passes.
+
+const assert = require('node:assert/strict');
+const path = require('node:path');
+const { describe, it, before, after } = require('node:test');
+
+const { openSite, visit } = require('./lib/harness.js');
+
+describe('harness checks', () => {
+  let site;
+  before(async () => {
+    site = await openSite(path.join(__dirname, 'pages'));
+  });
+  after(() => site.close());
+
+  const cases = [
+    { page: 'propre.htm', expected: [] },
+    { page: 'erreur_script.htm', expected: [/^page error in .*erreur_script\.htm: .*fonctionAbsente/] },
+    { page: 'image_absente.htm', expected: [/^missing file: absente\.gif \(404\)$/, /^broken link in image_absente\.htm: absente\.gif$/] },
+    { page: 'casse.htm', expected: [/^broken link in casse\.htm: Autre\.htm$/] },
+    { page: 'jeu_utf8.htm', expected: [/^jeu_utf8\.htm is read as UTF-8, not as Windows-1252$/] },
+  ];
+  for (const { page, expected } of cases) {
+    it(`${page} gives ${expected.length} problem(s)`, async () => {
+      const v = await visit(site, page);
+      try {
+        const problems = await v.problems();
+        assert.equal(problems.length, expected.length, problems.join('\n'));
+        expected.forEach((pattern, i) => assert.match(problems[i], pattern));
+      } finally {
+        await v.close();
+      }
+    });
+  }
+
+  it('a forgiven file is not reported', async () => {
+    const lenient = await openSite(path.join(__dirname, 'pages'), [{ file: 'absente.gif' }]);
+    const v = await visit(lenient, 'image_absente.htm');
+    try {
+      assert.deepEqual(await v.problems(), []);
+    } finally {
+      await v.close();
+      await lenient.close();
+    }
+  });
+});

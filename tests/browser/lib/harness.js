@@ -1,0 +1,165 @@
+'use strict';
+// Opens pages of a served site in one shared headless chromium and collects what a visitor
+// would hit: script errors, local files that do not load, links that name no file by its exact
+// case, and pages whose bytes the browser does not read as Windows-1252.
+
+const fs = require('node:fs');
+const puppeteer = require('puppeteer-core');
+
+const { brokenLinksOfPage, isPage } = require('./links.js');
+const { serveFolder } = require('./server.js');
+
+const CHROMIUM = process.env.TARVIO_CHROMIUM || '/usr/bin/chromium';
+const DEADLINE_MS = 20000;
+
+let browserPromise = null;
+
+function browser() {
+  browserPromise ??= puppeteer.launch({
+    executablePath: CHROMIUM,
+    headless: true,
+    // A French visitor's browser: its default charset is the one pages without a declared one
+    // are read in.
+    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--lang=fr-FR'],
+  });
+  return browserPromise;
+}
+
+async function closeBrowser() {
+  if (!browserPromise) return;
+  const b = await browserPromise;
+  browserPromise = null;
+  await b.close();
+}
+
+// A served site. knownMissing: entries of known_missing.js that apply to it (files forgiven).
+async function openSite(folder, knownMissing = []) {
+  const server = await serveFolder(folder);
+  const forgiven = new Set(knownMissing.map((entry) => entry.file));
+  return { ...server, forgiven: (file) => forgiven.has(file) };
+}
+
+function hasHighBytes(bytes) {
+  return bytes.some((b) => b >= 0x80);
+}
+
+// A visit of one page (and of the pop-ups it opens). problems() runs the checks that need the
+// loaded documents and returns every problem found, as short texts.
+class Visit {
+  constructor(site) {
+    this.site = site;
+    this.found = [];
+    this.pages = [];
+  }
+
+  async watch(page) {
+    const { site } = this;
+    this.pages.push(page);
+    await page.setRequestInterception(true);
+    // The site is checked alone: outside addresses are never fetched.
+    page.on('request', (request) => {
+      if (request.isInterceptResolutionHandled()) return;
+      if (site.isLocal(request.url()) || request.url().startsWith('data:')) request.continue();
+      else request.abort('blockedbyclient');
+    });
+    page.on('pageerror', (error) => this.found.push(`page error in ${page.url()}: ${error.message}`));
+    page.on('console', (message) => {
+      // Failed loads are told by the request checks below, which know the forgiven files.
+      if (message.type() === 'error' && !message.text().startsWith('Failed to load resource'))
+        this.found.push(`console error in ${page.url()}: ${message.text()}`);
+    });
+    // The browser asks for favicon.ico by itself; a page that names it is checked by its links.
+    const reported = (file) => file !== null && file !== 'favicon.ico' && !site.forgiven(file);
+    page.on('response', (response) => {
+      const file = site.relativeOf(response.url());
+      if (response.status() >= 400 && reported(file))
+        this.found.push(`missing file: ${file} (${response.status()})`);
+    });
+    page.on('requestfailed', (request) => {
+      const file = site.relativeOf(request.url());
+      const reason = request.failure()?.errorText || '';
+      // A request cut by a navigation of its frame is no fault of the file.
+      if (reason !== 'net::ERR_ABORTED' && reported(file))
+        this.found.push(`failed request: ${file} (${reason})`);
+    });
+    page.on('popup', (popup) => {
+      if (popup) this.popups.push(this.watch(popup).then(() => popup));
+    });
+  }
+
+  async open(pageName) {
+    this.popups = [];
+    const page = await (await browser()).newPage();
+    await this.watch(page);
+    this.page = page;
+    const response = await page.goto(this.site.url(pageName), {
+      waitUntil: 'load',
+      timeout: DEADLINE_MS,
+    });
+    if (!response) this.found.push(`no response for ${pageName}`);
+    await settle(page);
+    return this;
+  }
+
+  // Runs action (which makes the page open a pop-up) and returns the loaded pop-up page.
+  async popup(action) {
+    const before = this.popups.length;
+    const opened = new Promise((resolve, reject) => {
+      const timer = setTimeout(() => reject(new Error('no pop-up opened')), DEADLINE_MS);
+      this.page.once('popup', () => {
+        clearTimeout(timer);
+        // The pop-up's listeners are attached by the handler of watch(); wait for them.
+        setImmediate(() => resolve(this.popups[before]));
+      });
+    });
+    await action();
+    const popup = await opened;
+    if (popup.url() === 'about:blank') await popup.waitForNavigation({ timeout: DEADLINE_MS });
+    await popup.waitForFunction(() => document.readyState === 'complete', {
+      timeout: DEADLINE_MS,
+    });
+    await settle(popup);
+    if (!this.site.fileOf(popup.url())) this.found.push(`pop-up names no file: ${popup.url()}`);
+    return popup;
+  }
+
+  // Checks every document now shown (frames and pop-ups included) and returns all problems.
+  async problems() {
+    const { site } = this;
+    const seen = new Set();
+    for (const page of this.pages) {
+      if (page.isClosed()) continue;
+      for (const frame of page.frames()) {
+        const url = frame.url();
+        const file = site.fileOf(url);
+        const name = site.relativeOf(url);
+        if (!file || !isPage(file) || seen.has(`${page.url()} ${url}`)) continue;
+        seen.add(`${page.url()} ${url}`);
+        const charset = await frame.evaluate(() => document.characterSet);
+        if (charset.toLowerCase() !== 'windows-1252' && hasHighBytes(fs.readFileSync(file)))
+          this.found.push(`${name} is read as ${charset}, not as Windows-1252`);
+        for (const broken of brokenLinksOfPage(site.root, name)) {
+          if (broken.file === null || !site.forgiven(broken.file))
+            this.found.push(`broken link in ${name}: ${broken.link}`);
+        }
+      }
+    }
+    return [...new Set(this.found)];
+  }
+
+  async close() {
+    for (const page of this.pages) if (!page.isClosed()) await page.close();
+  }
+}
+
+// Waits until the page has made no request for a short while (frames and scripts that load
+// more after the load event), within the deadline.
+async function settle(page) {
+  await page.waitForNetworkIdle({ idleTime: 150, timeout: DEADLINE_MS });
+}
+
+async function visit(site, pageName) {
+  return new Visit(site).open(pageName);
+}
+
+module.exports = { openSite, visit, closeBrowser, browser };
