@@ -7,6 +7,24 @@ const path = require('node:path');
 const { describe, it, before, after } = require('node:test');
 
 const { openSite, visit } = require('./lib/harness.js');
+const { localLinks } = require('./lib/links.js');
+
+describe('local links of a page', () => {
+  const cases = [
+    ['<a href="page.htm?x=1#bas">', ['page.htm']],
+    ["<IMG SRC='a%20b.gif'>", ['a b.gif']],
+    ['<td background=fond.gif width=3>', ['fond.gif']],
+    ['<a href="a&amp;b.htm">', ['a&b.htm']],
+    ['<FRAME SRC="menu2.htm" NAME="menu">', ['menu2.htm']],
+    ['<a href="#haut_page"><a href="JavaScript:void(0);"><a href="mailto:a@b.example">', []],
+    ['<a href="https://www.example.com/x.htm"><img src="//cdn.example/x.gif">', []],
+    ['<!-- <img src="ancien.gif"> --><script>var s = "<img src=\'x.gif\'>";</script>', []],
+    ['<a data-src="x.gif" onClick="window.open(\'y.htm\')">', []],
+  ];
+  for (const [html, expected] of cases) {
+    it(html, () => assert.deepEqual(localLinks(html), expected));
+  }
+});
 
 describe('harness checks', () => {
   let site;
@@ -18,8 +36,18 @@ describe('harness checks', () => {
   const cases = [
     { page: 'propre.htm', expected: [] },
     { page: 'erreur_script.htm', expected: [/^page error in .*erreur_script\.htm: .*fonctionAbsente/] },
-    { page: 'image_absente.htm', expected: [/^missing file: absente\.gif \(404\)$/, /^broken link in image_absente\.htm: absente\.gif$/] },
-    { page: 'casse.htm', expected: [/^broken link in casse\.htm: Autre\.htm$/] },
+    {
+      page: 'image_absente.htm',
+      expected: [/^missing file: absente\.gif \(404\)$/, /^broken link in image_absente\.htm: absente\.gif$/],
+    },
+    {
+      page: 'casse.htm',
+      expected: [
+        /^missing file: Pix\.gif \(404\)$/,
+        /^broken link in casse\.htm: Pix\.gif$/,
+        /^broken link in casse\.htm: Autre\.htm$/,
+      ],
+    },
     { page: 'jeu_utf8.htm', expected: [/^jeu_utf8\.htm is read as UTF-8, not as Windows-1252$/] },
   ];
   for (const { page, expected } of cases) {

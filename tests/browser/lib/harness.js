@@ -50,6 +50,7 @@ class Visit {
     this.site = site;
     this.found = [];
     this.pages = [];
+    this.popups = [];  // promises of the pop-ups opened, each resolved once watched
   }
 
   async watch(page) {
@@ -88,7 +89,6 @@ class Visit {
   }
 
   async open(pageName) {
-    this.popups = [];
     const page = await (await browser()).newPage();
     await this.watch(page);
     this.page = page;
@@ -106,18 +106,17 @@ class Visit {
     const before = this.popups.length;
     const opened = new Promise((resolve, reject) => {
       const timer = setTimeout(() => reject(new Error('no pop-up opened')), DEADLINE_MS);
+      // Registered after the handler of watch(), so that one has queued the pop-up.
       this.page.once('popup', () => {
         clearTimeout(timer);
-        // The pop-up's listeners are attached by the handler of watch(); wait for them.
-        setImmediate(() => resolve(this.popups[before]));
+        resolve(this.popups[before]);
       });
     });
     await action();
     const popup = await opened;
-    if (popup.url() === 'about:blank') await popup.waitForNavigation({ timeout: DEADLINE_MS });
-    await popup.waitForFunction(() => document.readyState === 'complete', {
-      timeout: DEADLINE_MS,
-    });
+    await popup.waitForFunction(
+      () => location.href !== 'about:blank' && document.readyState === 'complete',
+      { timeout: DEADLINE_MS });
     await settle(popup);
     if (!this.site.fileOf(popup.url())) this.found.push(`pop-up names no file: ${popup.url()}`);
     return popup;
@@ -133,8 +132,8 @@ class Visit {
         const url = frame.url();
         const file = site.fileOf(url);
         const name = site.relativeOf(url);
-        if (!file || !isPage(file) || seen.has(`${page.url()} ${url}`)) continue;
-        seen.add(`${page.url()} ${url}`);
+        if (!file || !isPage(file) || seen.has(name)) continue;
+        seen.add(name);
         const charset = await frame.evaluate(() => document.characterSet);
         if (charset.toLowerCase() !== 'windows-1252' && hasHighBytes(fs.readFileSync(file)))
           this.found.push(`${name} is read as ${charset}, not as Windows-1252`);
@@ -162,4 +161,4 @@ async function visit(site, pageName) {
   return new Visit(site).open(pageName);
 }
 
-module.exports = { openSite, visit, closeBrowser, browser };
+module.exports = { openSite, visit, closeBrowser };
