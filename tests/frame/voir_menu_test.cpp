@@ -21,19 +21,6 @@ namespace {
 
 using Trace = std::vector<std::string>;
 
-const Trace kRechargement = {"recharger_options", "chargerMenu", "afficherMenu", "chargerIdent",
-                             "Taccueil1.ouvre",   "Tcvente1.ouvre"};
-const Trace kMenuStatique = {"faire_menu_gauche", "debut_menu_gauche", "faire_menu_statique",
-                             "faire_selection_menu", "faire_fichiers_menu"};
-const Trace kMenuDynamique = {"faire_menu_gauche", "debut_menu_gauche", "faire_menu_dynamique",
-                              "faire_selection_menu", "faire_fichiers_menu"};
-const Trace kTop = {"faire_top", "debut_top", "faire_boutons_top", "fin_top"};
-
-Trace operator+(Trace a, const Trace& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 class Generateur : public ::testing::Test {
  protected:
   Generateur() {
@@ -55,63 +42,42 @@ class Generateur : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Generateur, StepsRunInOrderEachBehindItsTest) {
+TEST_F(Generateur, EntryPagesFollowTheLayoutAndTheImportBox) {
   struct Cas {
     const char* nom;
     const char* frames;
-    std::string menuOpt;
-    bool listeRapide, importC, pageImport, catalC;
-    Trace attendu;
-    const char* framesApres;
+    bool importC;
+    bool indexAMoi;  // ftp/index.htm is the shop's page, copied line by line
+    bool framesets;  // ftp/index2.htm and ftp/index3.html are the generated framesets
   } cas[] = {
-      {"frameset", "oui", "", false, false, false, false,
-       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "faire_index_cadres"} +
-           kMenuStatique + kTop,
-       "oui"},
-      {"single page, drop-down menu, quick list, offline catalogue", "non",
-       "liste_dynamique=oui\r\n", true, false, false, true,
-       Trace{"faire_liste_rapide"} + kRechargement +
-           Trace{"Tcatal_ini.ouvre", "faire_mode_emploi", "preparer_styles"} + kMenuDynamique +
-           kTop + Trace{"faire_index_page_unique", "faire_bon_commande"},
-       "non"},
-      {"a frameset never gets the drop-down menu", "oui", "liste_dynamique=oui\r\n", false, false,
-       false, false,
-       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "faire_index_cadres"} +
-           kMenuStatique + kTop,
-       "oui"},
-      {"own menu and top pages", "non", "menuHTM=oui\r\ntopHTM=oui\r\n", false, false, false,
-       false,
-       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "faire_index_page_unique"},
-       "non"},
-      // The user's entry page turns the whole run into a frameset from its start.
-      {"import with the page, single page chosen", "non", "", false, true, true, false,
-       kRechargement +
-           Trace{"faire_mode_emploi", "preparer_styles", "faire_index_cadres", "importer_index"} +
-           kMenuStatique + kTop,
-       "oui"},
-      {"import without the page", "non", "", false, true, false, false,
-       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "importer_index"} +
-           kMenuStatique + kTop + Trace{"faire_index_page_unique"},
-       "non"},
+      {"frameset", "oui", false, false, true},
+      {"frameset, own entry page", "oui", true, true, true},
+      // Neither the framesets nor the single pages: the layout turns during the run.
+      {"single page, own entry page", "non", true, true, false},
   };
   for (const Cas& c : cas) {
+    SCOPED_TRACE(c.nom);
     ProgrammeDeTest essai;
     essai.dossier.write("ident.opt", "nomE=Boutique\r\n");
-    essai.dossier.write("menu.opt", "famille_titre=0\r\n" + c.menuOpt);
-    if (c.listeRapide) {
-      essai.dossier.write("choix_liste.php", "<?php ?>");
-      essai.dossier.write("recherche_base.bdd", "mot=NULL\r\n");
-    }
-    if (c.pageImport) essai.dossier.write("import/index.htm", "<HTML>\r\n");
+    essai.dossier.write("import/index.htm", "<html>\n<body>a moi</body>\n</html>");
+    // Copied into ftp/ before the entry pages are written.
+    essai.dossier.write("import/index3.html", "copie");
     auto& p = essai.demarrer();
-    Trace vu;
-    p.voir_menu1().suivi = [&vu](std::string_view quoi) { vu.emplace_back(quoi); };
+    if (c.importC) p.main().importC.click();
     p.main().options.frames = c.frames;
-    p.main().importC.setChecked(c.importC);
-    p.main().catalC.setChecked(c.catalC);
     p.voir_menu1().faire_cadres();
-    EXPECT_EQ(vu, c.attendu) << c.nom;
-    EXPECT_EQ(p.main().options.frames, c.framesApres) << c.nom;
+    const std::string index = essai.dossier.read("ftp/index.htm");
+    EXPECT_EQ(index == "<html>\r\n<body>a moi</body>\r\n</html>\r\n", c.indexAMoi);
+    if (!c.indexAMoi) {
+      EXPECT_NE(index.find("<FRAMESET"), std::string::npos);
+    }
+    EXPECT_EQ(essai.dossier.exists("ftp/index2.htm"), c.framesets);
+    const std::string index3 = essai.dossier.read("ftp/index3.html");
+    EXPECT_EQ(index3.find("<TITLE>index3</TITLE>") != std::string::npos, c.framesets);
+    if (!c.framesets) {
+      EXPECT_EQ(index3, "copie");
+    }
+    EXPECT_EQ(p.main().options.frames, "oui");
   }
 }
 
@@ -258,8 +224,8 @@ TEST_F(Generateur, FirstPageOfACategory) {
       {"-", "Vide", "disques-jazz-0.htm", "disques-jazz-0.htm", "Vide"},
       {"-", "Inconnue", "x.htm", "x.htm", "Inconnue"},
       {"-", "livres", "x.htm", "x.htm", "livres"},
-      // Theme lines are trimmed and empty ones skipped.
-      {"-", "Blancs", "", "blancs-contes-0.htm", "Blancs"},
+      // Theme lines name pages as they stand, as the build names them.
+      {"-", "Blancs", "", "blancs--0.htm", "Blancs"},
   };
   for (const Cas& c : cas) {
     main().options.options.sepurl = c.sepurl;
