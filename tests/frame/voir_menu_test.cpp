@@ -250,34 +250,29 @@ TEST_F(Generateur, FirstPageWithoutCategoriesChangesNothing) {
 
 TEST_F(Generateur, CategoriesOfAFamilyWithoutTitlesAreEveryCategory) {
   main().catego.setItems({"Livres", "Disques"});
-  t.p().menu1().options.famille_titre = "0";
+  t.p().menu1().options.famille_titre = "1";
   ValeursCadres v;
   voir().positionFamilleMenu = 2;
   voir().lister_categories_famille(v);
   EXPECT_EQ(voir().fitems.items(), (std::vector<std::string>{"Livres", "Disques"}));
   EXPECT_EQ(v.famille_titre, "1");
-  EXPECT_EQ(t.p().menu1().options.famille_titre, "0");
   EXPECT_FALSE(voir().fitems.visible());
 }
 
-TEST_F(Generateur, CategoriesOfAFamilyWithTitlesComeFromTheMenuEditor) {
-  // The menu editor's family controls, as the generator finds them by name.
-  design::Tmenu1& m = t.p().menu1();
-  ui::CheckBox titres{m, "titres", "Ins\xE9rer Titres Famille"};
-  ui::ListBox familles{m, "familles"};
-  ui::ComboBox fam1{m, "fam1"}, fam2{m, "fam2"}, fam3{m, "fam3"}, fam4{m, "fam4"};
-  titres.setChecked(true);
-  familles.setItems({"Audio", "Lecture"});
-  fam1.setItems({"Divers"});
-  fam2.setItems({"Romans", "BD"});
-  fam3.setItems({"Jazz", "Rock"});
-  fam4.setItems({"Autres"});
-  main().famille.setItems({"Produits", "Lecture", "Audio", "Divers"});
-  main().catego.setItems({"Romans", "BD", "Jazz", "Rock"});
+TEST_F(Generateur, CategoriesOfAFamilyWithTitlesFollowTheMenuOrder) {
+  // Families 0, 1 and 2 have categories; the menu shows them as Audio, Livres, Produits.
+  t.dossier.write("categories", "Romans\r\nJazz\r\nDivers\r\nBD\r\nRock\r\nSans\r\n");
+  for (auto [categorie, famille] : {std::pair{"Romans", "1"}, {"Jazz", "2"}, {"Divers", "0"},
+                                    {"BD", "1"}, {"Rock", "2"}, {"Sans", "9"}})
+    t.dossier.write(std::string(categorie) + ".fam", std::string("famille=") + famille + "\r\n");
+  menu("fam0=2\r\nfam1=1\r\nfam2=0\r\n");
+  ASSERT_TRUE(t.p().menu1().chargerMenu());
+  main().catego.setItems({"Romans", "Jazz", "Divers", "BD", "Rock", "Sans"});
   struct Cas {
     int position;
     std::vector<std::string> categories;
-  } cas[] = {{0, {"Jazz", "Rock"}}, {1, {"Romans", "BD"}}, {2, {"Divers"}}, {-1, {"Divers"}}};
+  } cas[] = {{0, {"Jazz", "Rock"}}, {1, {"Romans", "BD"}}, {2, {"Divers"}}, {3, {"Divers"}},
+             {-1, {"Divers"}}};
   for (const Cas& c : cas) {
     ValeursCadres v;
     voir().positionFamilleMenu = c.position;
@@ -285,6 +280,12 @@ TEST_F(Generateur, CategoriesOfAFamilyWithTitlesComeFromTheMenuEditor) {
     EXPECT_EQ(voir().fitems.items(), c.categories) << c.position;
     EXPECT_EQ(v.famille_titre, "0") << c.position;
   }
+  // Without an order of its own the menu lists the families in their order.
+  t.p().menu1().options.fam = {};
+  ValeursCadres v;
+  voir().positionFamilleMenu = 0;
+  voir().lister_categories_famille(v);
+  EXPECT_EQ(voir().fitems.items(), (std::vector<std::string>{"Divers"}));
 }
 
 TEST(FamilleALaPosition, LastExactMatchWinsElseTheFirstFamily) {
