@@ -95,7 +95,7 @@ void Tmain::transfertClick() {
 
     fenetre.listeFTP.clearItems();
     fenetre.show();
-    // Hidden files (".htaccess" and the like) are the server's own business: not published.
+    // Hidden files (".htaccess" and the like) are neither listed nor sent.
     std::vector<std::string> site = platform::listFiles(p_.chemin("ftp"), "*");
     std::erase_if(site, [](const std::string& nom) { return nom.starts_with('.'); });
     for (const auto& nom : site) fenetre.listeFTP.addItem(nom);

@@ -151,7 +151,7 @@ class Runner {
     if (command == "select") return select(target, value);
     if (command == "set") return set(target, value);
     if (command == "check") return check(target, platform::trimRight(value));
-    if (command == "key") return key(target, value == " " ? value : platform::trimRight(value));
+    if (command == "key") return key(target, platform::trimRight(value));
     if (command == "menu") return click(target, "");
     if (command == "expect-value") return expectValue(target, value);
     if (command == "dump") return dump(target);
