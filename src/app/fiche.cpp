@@ -121,6 +121,7 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
   pbP.onClick = [this] { pbPClick(); };
   BitBtn24.onClick = [this] { BitBtn24Click(); };
   BitBtn18.onClick = [this] { BitBtn18Click(); };
+  importC.onClick = [this] { importCClick(); };
   lierLecture();
   lierEditeur();
 

@@ -418,6 +418,7 @@ class Tmain : public ui::Form {
   void verifierModules();
   void ouvrirIndex();
   void sauverIndex();
+  void importCClick();
   void ouvrir_pub();
   void sauver_pub();
   // Rebuilds skin (body, top banner, layout table, menu column, opened content cell) and

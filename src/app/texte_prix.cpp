@@ -41,6 +41,13 @@ std::string nomURL(std::string_view titre, char separateur) {
   return texte;
 }
 
+std::string pageTheme(std::string_view categorieTheme, char separateur, int numero) {
+  std::string nom = nomURL(categorieTheme, separateur);
+  if (nom.empty()) return nom;
+  if (separateur != '_') nom += separateur;
+  return nom + std::to_string(numero);
+}
+
 std::string nettoyerPrix(std::string_view prix) {
   std::string resultat;
   for (char c : platform::trim(prix)) {

@@ -12,6 +12,11 @@ namespace app {
 // every other character than a digit or a letter turned into the separator, one for one.
 std::string nomURL(std::string_view titre, char separateur);
 
+// Page `numero` of a theme's list pages, without extension: nomURL of "<categorie><sep><theme>",
+// the theme as its list holds it, then the number, after the separator unless that is "_".
+// Every writer and every link names theme pages with it. Empty when no name can be made.
+std::string pageTheme(std::string_view categorieTheme, char separateur, int numero);
+
 // A typed price as digits, "-" and "." only; "0" when nothing is left.
 std::string nettoyerPrix(std::string_view prix);
 

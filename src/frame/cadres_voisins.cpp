@@ -1,8 +1,10 @@
 #include "frame/cadres_voisins.h"
 
+#include "app/categories_fichiers.h"
+#include "app/fiche.h"
 #include "app/programme.h"
 #include "design/menu.h"
-#include "ui/controls.h"
+#include "platform/text.h"
 
 namespace frame {
 
@@ -11,15 +13,29 @@ void rechargerAccueil(app::Programme&) {}
 void rechargerConditions(app::Programme&) {}
 
 FamillesMenu famillesMenu(app::Programme& programme) {
-  // The family lists belong to the menu editor's layout, looked up by their names so that the
-  // generator reads them as soon as the editor has them.
-  design::Tmenu1& menu = programme.menu1();
+  // The menu editor's family lists are not built yet: they are made here from what they are
+  // made of, the menu options and the categories' family files.
+  const design::TOptionsMenu& options = programme.menu1().options;
+  const std::vector<std::string>& titres = programme.main().famille.items();
+  const platform::DataFolder& donnees = programme.donnees();
   FamillesMenu f;
-  if (auto* titres = menu.find<ui::CheckBox>("titres")) f.titres = titres->checked();
-  if (auto* familles = menu.find<ui::ItemsControl>("familles")) f.familles = familles->items();
-  const char* noms[4] = {"fam1", "fam2", "fam3", "fam4"};
-  for (int i = 0; i < 4; ++i)
-    if (auto* fam = menu.find<ui::ItemsControl>(noms[i])) f.categories[i] = fam->items();
+  f.titres = options.famille_titre == "0";
+  for (const std::string& categorie : app::chargerListeCategories(donnees)) {
+    if (categorie.empty()) continue;
+    if (auto famille = app::chargerFamilleCategorie(donnees, categorie))
+      f.categories[static_cast<size_t>(*famille)].push_back(categorie);
+  }
+  // One title per family that has categories, in family order, then the menu's own order.
+  for (size_t n = 0; n < f.categories.size(); ++n)
+    if (!f.categories[n].empty() && n < titres.size()) f.familles.push_back(titres[n]);
+  if (!options.fam[0].empty()) {
+    for (size_t p = 0; p < f.familles.size() && p < options.fam.size(); ++p) {
+      if (options.fam[p].empty()) break;
+      auto n = platform::toInteger(options.fam[p]);
+      if (n && *n >= 0 && *n <= 3 && static_cast<size_t>(*n) < titres.size())
+        f.familles[p] = titres[static_cast<size_t>(*n)];
+    }
+  }
   return f;
 }
 

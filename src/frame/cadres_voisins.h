@@ -17,8 +17,9 @@ void rechargerAccueil(app::Programme& programme);
 // Tcvente1.ouvre: the conditions-of-sale settings into their editor.
 void rechargerConditions(app::Programme& programme);
 
-// The menu editor's family lists: the box "Insérer Titres Famille", the family titles in menu
-// order, and the categories of families 0 to 3.
+// The menu editor's family lists: the box "Insérer Titres Famille" (famille_titre "0"), the
+// family titles in menu order (fam0 to fam3 over the families that have categories), and the
+// categories of families 0 to 3 from their family files, in the order of `categories`.
 struct FamillesMenu {
   bool titres = false;
   std::vector<std::string> familles;

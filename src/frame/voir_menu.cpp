@@ -61,9 +61,6 @@ void Tvoir_menu1::faire_cadres() {
   app::Tmain& main = p_.main();
   const platform::DataFolder& donnees = p_.donnees();
   const design::TOptionsMenu& menu = p_.menu1().options;
-  // The user's entry page makes a frameset: decided before the first step so that every step
-  // of the run builds for the same layout.
-  if (main.importC.checked() && donnees.exists("import/index.htm")) main.options.frames = "oui";
   platform::makeFolder(p_.chemin("ftp"));
 
   ValeursCadres v;  // released on every way out
@@ -181,13 +178,10 @@ std::string Tvoir_menu1::premierePage(const std::string& categorie) {
     if (ligne != categorie) continue;
     std::optional<app::TThemesCategorie> themes = app::chargerThemesCategorie(donnees, ligne);
     if (!themes) continue;
-    for (const std::string& brut : *themes) {
-      // Theme lines are read trimmed and empty ones skipped, as every reader of the list does.
-      std::string theme = platform::trim(brut);
-      if (theme.empty()) continue;
-      std::string nom = app::nomURL(ligne + sep + theme, sep);
-      if (nom.empty()) continue;
-      return sep == '_' ? nom + "0.htm" : nom + sep + "0.htm";
+    // Named as the build names the pages it writes, from the theme line as it stands.
+    for (const std::string& theme : *themes) {
+      std::string nom = app::pageTheme(ligne + sep + theme, sep, 0);
+      if (!nom.empty()) return nom + ".htm";
     }
   }
   return {};

@@ -122,8 +122,7 @@ void Tdata1::analyserFiches(Construction& c) {
         surPage = 0;
       }
       slugPrecedent = slug;
-      const std::string nomPage =
-          slug + (c.sep == '_' ? "" : std::string(1, c.sep)) + std::to_string(page);
+      const std::string nomPage = app::pageTheme(theme, c.sep, page);
       const std::string cible = nomPage + ".htm";
 
       auto [travail, nouvellePage] = c.pagesTravail.try_emplace(nomPage + ".tmp");

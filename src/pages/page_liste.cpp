@@ -85,8 +85,10 @@ struct TitresPromo {
   std::string police, gras = "non", size = "1", image, couleur;
   std::unordered_set<std::string> titres;  // lower-cased
   size_t plusLong = 0;
+  bool titreVide = false;  // an empty title begins every text
 
   bool correspond(std::string_view texte) const {
+    if (titreVide) return true;
     const std::string bas = platform::lowerAscii(texte);
     for (size_t n = 1; n <= std::min(plusLong, bas.size()); ++n)
       if (titres.count(bas.substr(0, n))) return true;
@@ -166,12 +168,15 @@ void EcrivainPages::chargerTitresPromo() {
   promo_.charges = true;
   for (const std::string& ligne : *titres) {
     std::string t = platform::trim(ligne);
-    if (platform::contains(t, "(w:")) {
-      const size_t fin = t.find(')');
-      t = fin == std::string::npos ? "" : platform::trim(std::string_view(t).substr(fin + 1));
+    // Without ")" there is nothing to cut: a broken weight group stays a title of its own
+    // rather than turning into the empty title that marks everything.
+    const size_t fin = t.find(')');
+    if (platform::contains(t, "(w:") && fin != std::string::npos)
+      t = platform::trim(std::string_view(t).substr(fin + 1));
+    if (t.empty()) {
+      promo_.titreVide = true;
+      continue;
     }
-    // An empty title would be the beginning of every text.
-    if (t.empty()) continue;
     promo_.plusLong = std::max(promo_.plusLong, t.size());
     promo_.titres.insert(platform::lowerAscii(t));
   }
@@ -398,16 +403,19 @@ void EcrivainPages::tete(Lignes& page, size_t index, const DerniereFiche& f) {
                    "parent.location.href = \"index2.php?url_principal=" + nom + ".htm\"", "}", "}",
                    "</script>"});
   } else {
-    // The cookie is found at a name boundary, and a missing one sends no "null" to the cart.
-    ajouter(page,
-            {"<script language=\"JavaScript\">", "function getCookie( name )", "{",
-             "var texte = \"; \" + document.cookie;",
-             "var debut = texte.indexOf( \"; \" + name + \"=\" );",
-             "\tif( debut == -1 )\treturn null;", "debut = debut + name.length + 3;",
-             "var fin = texte.indexOf( \";\", debut );", "\tif( fin == -1 ) fin = texte.length;",
-             "\treturn unescape( texte.substring( debut, fin ) );", "}",
-             "var track=getCookie(\"track\");", "if (track==null || track==\"null\") {track=\"\";}",
-             "</script>"});
+    // Kept as the cart server has always received it.
+    ajouter(page, {"<script language=\"JavaScript\">",
+                   "function getCookie( name )",
+                   "{",
+                   "var debut = document.cookie.indexOf( name );",
+                   "\tif( debut == -1 )\treturn null;",
+                   "var fin = document.cookie.indexOf( \";\", debut+name.length+1 );",
+                   "\tif( fin == -1 ) fin = document.cookie.length;",
+                   "\treturn unescape( document.cookie.substring( debut+name.length+1, fin ) );",
+                   "}",
+                   "var track=getCookie(\"track\");",
+                   "if (track==\"null\") {track=\"\";}",
+                   "</script>"});
   }
   if (o_.vig_visual == "oui")
     ajouter(page, {"<script language=\"javascript\">",

@@ -159,7 +159,7 @@ void Tvignette1::pageDetail() {
     platform::LineList page{
         "<HTML>",
         "<HEAD>",
-        "<TITLE>détail " + v.titreCarte + "</TITLE>",
+        "<TITLE>détail " + titre + "</TITLE>",
         "</HEAD>",
         "<BODY>",
         "<CENTER>",

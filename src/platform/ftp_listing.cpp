@@ -154,16 +154,16 @@ std::optional<FtpEntry> parseListLine(std::string_view line) {
   return std::move(parsed.entry);
 }
 
-std::optional<std::vector<FtpEntry>> parseListing(const std::vector<std::string>& lines) {
-  std::vector<FtpEntry> entries;
+Listing parseListing(const std::vector<std::string>& lines) {
+  Listing listing;
   for (const auto& line : lines) {
     auto parsed = classifyListLine(line);
-    if (parsed.kind == ListLineKind::Unparsed) return std::nullopt;
+    if (parsed.kind == ListLineKind::Unparsed) ++listing.unreadable;
     if (parsed.kind != ListLineKind::Entry) continue;
     if (parsed.entry.name == "." || parsed.entry.name == "..") continue;
-    entries.push_back(std::move(parsed.entry));
+    listing.entries.push_back(std::move(parsed.entry));
   }
-  return entries;
+  return listing;
 }
 
 }  // namespace platform

@@ -27,8 +27,11 @@ struct ListLine {
 ListLine classifyListLine(std::string_view line);
 // The entry of an Entry line; nullopt for the others.
 std::optional<FtpEntry> parseListLine(std::string_view line);
-// Every entry except "." and ".."; nullopt when a line is neither an entry, a "total" line nor
-// blank, so that a listing in an unknown format is never taken for an empty folder.
-std::optional<std::vector<FtpEntry>> parseListing(const std::vector<std::string>& lines);
+struct Listing {
+  std::vector<FtpEntry> entries;  // every entry except "." and ".."
+  int unreadable = 0;             // lines neither an entry, a "total" line nor blank, skipped
+};
+
+Listing parseListing(const std::vector<std::string>& lines);
 
 }  // namespace platform

@@ -95,7 +95,9 @@ void Tmain::transfertClick() {
 
     fenetre.listeFTP.clearItems();
     fenetre.show();
-    const std::vector<std::string> site = platform::listFiles(p_.chemin("ftp"), "*");
+    // Hidden files (".htaccess" and the like) are neither listed nor sent.
+    std::vector<std::string> site = platform::listFiles(p_.chemin("ftp"), "*");
+    std::erase_if(site, [](const std::string& nom) { return nom.starts_with('.'); });
     for (const auto& nom : site) fenetre.listeFTP.addItem(nom);
     if (site.empty()) {
       fenetre.close();

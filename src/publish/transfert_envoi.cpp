@@ -161,11 +161,16 @@ void Ttransfert1::redirigerPagesInutiles() {
     if (FTP1.connected()) {
       if (auto lignes = FTP1.list()) {
         repL.setItems(*lignes);
-        distants = platform::parseListing(*lignes);
-        if (!distants)
-          dialogs().showMessage(
-              "La liste des fichiers du serveur est dans un format inconnu : aucune page inutile "
-              "n'a été redirigée.");
+        // Only the lines that can be read are matched; the others are counted for the user.
+        platform::Listing liste = platform::parseListing(*lignes);
+        distants = std::move(liste.entries);
+        if (liste.unreadable == 1)
+          dialogs().showMessage("Une ligne de la liste des fichiers du serveur n'a pas pu être "
+                                "lue : la page qu'elle nomme n'a pas été redirigée.");
+        else if (liste.unreadable > 1)
+          dialogs().showMessage(std::to_string(liste.unreadable) +
+                                " lignes de la liste des fichiers du serveur n'ont pas pu être "
+                                "lues : les pages qu'elles nomment n'ont pas été redirigées.");
       } else {
         dialogs().showMessage("La liste des fichiers du serveur n'a pas pu être lue (" +
                               FTP1.lastError() + ") : aucune page inutile n'a été redirigée.");

@@ -110,6 +110,30 @@ TEST_F(MainWindow, AdviceMessagesAndRefusals) {
   EXPECT_EQ(m[5], "Fonction non prévue avec une construction en frames [voir style]");
 }
 
+TEST_F(MainWindow, TickingImportChoosesTheFramesetAndNeedsTheShopsEntryPage) {
+  // Without the page the tick is refused, yet the frameset stays chosen.
+  main().options.frames = "non";
+  main().importC.click();
+  EXPECT_EQ(t.dialogs.messages(),
+            std::vector<std::string>{"Aucune page d'index à importer n'est présente dans le "
+                                     "répertoire " +
+                                     t.p().chemin("import/index.htm").string()});
+  EXPECT_FALSE(main().importC.checked());
+  EXPECT_EQ(main().options.frames, "oui");
+
+  t.dossier.write("import/index.htm", "<HTML>\r\n");
+  main().options.frames = "non";
+  main().importC.click();
+  EXPECT_TRUE(main().importC.checked());
+  EXPECT_EQ(main().options.frames, "oui");
+  // Unticking gives the layout back to nobody: it stays as it is.
+  main().options.frames = "non";
+  main().importC.click();
+  EXPECT_EQ(main().options.frames, "non");
+  EXPECT_EQ(t.dialogs.messages().size(), 1u);
+  EXPECT_FALSE(t.dossier.exists("frames.inf"));
+}
+
 TEST_F(MainWindow, TheHelpLinksAndTheSheetPageOpenInTheBrowser) {
   main().aideB.click();
   main().FAQ1.click();

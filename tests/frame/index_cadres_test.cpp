@@ -232,32 +232,38 @@ TEST_F(IndexCadres, OfflineCatalogueDeclaresTheCartInEveryPage) {
 TEST_F(IndexCadres, ImportedEntryPageTakesThePlaceOfTheFirst) {
   struct Cas {
     const char* frames;
-    const char* import;  // nullptr: import/index.htm missing
+    const char* import;  // nullptr: import/index.htm gone since the box was ticked
   } cas[] = {{"oui", "<html>\n<body>ma page</body>\n</html>"},
              {"non", "<html>\r<body>ma page</body>\r\n</html>\n"},
              {"oui", nullptr},
              {"non", nullptr}};
   for (const Cas& c : cas) {
+    SCOPED_TRACE(std::string(c.frames) + (c.import ? " with the page" : " without the page"));
     std::filesystem::remove_all(t.dossier / "ftp");
     std::filesystem::remove_all(t.dossier / "Import");
     // Names of the data folder are found without regard to case.
-    if (c.import) t.dossier.write("Import/Index.htm", c.import);
-    main().options.frames = c.frames;
+    t.dossier.write("Import/Index.htm", c.import ? c.import : "");
+    main().importC.setChecked(false);
     main().importC.setChecked(true);
-    Lignes etapes;
-    t.p().voir_menu1().suivi = [&etapes](std::string_view e) { etapes.emplace_back(e); };
+    if (!c.import) std::filesystem::remove_all(t.dossier / "Import");
+    main().options.frames = c.frames;
     t.p().voir_menu1().faire_cadres();
+    const bool cadres = std::string(c.frames) == "oui";
+    // The frameset pages come only from a run that started in the frameset layout.
+    EXPECT_EQ(t.p().donnees().exists("ftp/index2.htm"), cadres);
+    EXPECT_EQ(t.p().donnees().exists("ftp/index3.html"), cadres);
+    if (cadres) {
+      EXPECT_EQ(page("ftp/index2.htm")[2], "<TITLE>index2</TITLE>");
+    }
     if (c.import) {
       // Line by line with CR LF, and the frameset for the rest of the program's run.
       EXPECT_EQ(platform::readFile(t.p().chemin("ftp/index.htm")),
                 "<html>\r\n<body>ma page</body>\r\n</html>\r\n");
       EXPECT_EQ(main().options.frames, "oui");
-      EXPECT_EQ(page("ftp/index2.htm")[2], "<TITLE>index2</TITLE>");
     } else {
       // The run goes on without the page, in the layout chosen.
       EXPECT_EQ(main().options.frames, c.frames);
-      EXPECT_EQ(t.p().donnees().exists("ftp/index.htm"), std::string(c.frames) == "oui");
-      EXPECT_NE(std::find(etapes.begin(), etapes.end(), "faire_top"), etapes.end());
+      EXPECT_EQ(t.p().donnees().exists("ftp/index.htm"), cadres);
     }
   }
 }

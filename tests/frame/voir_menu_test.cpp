@@ -21,19 +21,6 @@ namespace {
 
 using Trace = std::vector<std::string>;
 
-const Trace kRechargement = {"recharger_options", "chargerMenu", "afficherMenu", "chargerIdent",
-                             "Taccueil1.ouvre",   "Tcvente1.ouvre"};
-const Trace kMenuStatique = {"faire_menu_gauche", "debut_menu_gauche", "faire_menu_statique",
-                             "faire_selection_menu", "faire_fichiers_menu"};
-const Trace kMenuDynamique = {"faire_menu_gauche", "debut_menu_gauche", "faire_menu_dynamique",
-                              "faire_selection_menu", "faire_fichiers_menu"};
-const Trace kTop = {"faire_top", "debut_top", "faire_boutons_top", "fin_top"};
-
-Trace operator+(Trace a, const Trace& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 class Generateur : public ::testing::Test {
  protected:
   Generateur() {
@@ -55,63 +42,42 @@ class Generateur : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Generateur, StepsRunInOrderEachBehindItsTest) {
+TEST_F(Generateur, EntryPagesFollowTheLayoutAndTheImportBox) {
   struct Cas {
     const char* nom;
     const char* frames;
-    std::string menuOpt;
-    bool listeRapide, importC, pageImport, catalC;
-    Trace attendu;
-    const char* framesApres;
+    bool importC;
+    bool indexAMoi;  // ftp/index.htm is the shop's page, copied line by line
+    bool framesets;  // ftp/index2.htm and ftp/index3.html are the generated framesets
   } cas[] = {
-      {"frameset", "oui", "", false, false, false, false,
-       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "faire_index_cadres"} +
-           kMenuStatique + kTop,
-       "oui"},
-      {"single page, drop-down menu, quick list, offline catalogue", "non",
-       "liste_dynamique=oui\r\n", true, false, false, true,
-       Trace{"faire_liste_rapide"} + kRechargement +
-           Trace{"Tcatal_ini.ouvre", "faire_mode_emploi", "preparer_styles"} + kMenuDynamique +
-           kTop + Trace{"faire_index_page_unique", "faire_bon_commande"},
-       "non"},
-      {"a frameset never gets the drop-down menu", "oui", "liste_dynamique=oui\r\n", false, false,
-       false, false,
-       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "faire_index_cadres"} +
-           kMenuStatique + kTop,
-       "oui"},
-      {"own menu and top pages", "non", "menuHTM=oui\r\ntopHTM=oui\r\n", false, false, false,
-       false,
-       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "faire_index_page_unique"},
-       "non"},
-      // The user's entry page turns the whole run into a frameset from its start.
-      {"import with the page, single page chosen", "non", "", false, true, true, false,
-       kRechargement +
-           Trace{"faire_mode_emploi", "preparer_styles", "faire_index_cadres", "importer_index"} +
-           kMenuStatique + kTop,
-       "oui"},
-      {"import without the page", "non", "", false, true, false, false,
-       kRechargement + Trace{"faire_mode_emploi", "preparer_styles", "importer_index"} +
-           kMenuStatique + kTop + Trace{"faire_index_page_unique"},
-       "non"},
+      {"frameset", "oui", false, false, true},
+      {"frameset, own entry page", "oui", true, true, true},
+      // Neither the framesets nor the single pages: the layout turns during the run.
+      {"single page, own entry page", "non", true, true, false},
   };
   for (const Cas& c : cas) {
+    SCOPED_TRACE(c.nom);
     ProgrammeDeTest essai;
     essai.dossier.write("ident.opt", "nomE=Boutique\r\n");
-    essai.dossier.write("menu.opt", "famille_titre=0\r\n" + c.menuOpt);
-    if (c.listeRapide) {
-      essai.dossier.write("choix_liste.php", "<?php ?>");
-      essai.dossier.write("recherche_base.bdd", "mot=NULL\r\n");
-    }
-    if (c.pageImport) essai.dossier.write("import/index.htm", "<HTML>\r\n");
+    essai.dossier.write("import/index.htm", "<html>\n<body>a moi</body>\n</html>");
+    // Copied into ftp/ before the entry pages are written.
+    essai.dossier.write("import/index3.html", "copie");
     auto& p = essai.demarrer();
-    Trace vu;
-    p.voir_menu1().suivi = [&vu](std::string_view quoi) { vu.emplace_back(quoi); };
+    if (c.importC) p.main().importC.click();
     p.main().options.frames = c.frames;
-    p.main().importC.setChecked(c.importC);
-    p.main().catalC.setChecked(c.catalC);
     p.voir_menu1().faire_cadres();
-    EXPECT_EQ(vu, c.attendu) << c.nom;
-    EXPECT_EQ(p.main().options.frames, c.framesApres) << c.nom;
+    const std::string index = essai.dossier.read("ftp/index.htm");
+    EXPECT_EQ(index == "<html>\r\n<body>a moi</body>\r\n</html>\r\n", c.indexAMoi);
+    if (!c.indexAMoi) {
+      EXPECT_NE(index.find("<FRAMESET"), std::string::npos);
+    }
+    EXPECT_EQ(essai.dossier.exists("ftp/index2.htm"), c.framesets);
+    const std::string index3 = essai.dossier.read("ftp/index3.html");
+    EXPECT_EQ(index3.find("<TITLE>index3</TITLE>") != std::string::npos, c.framesets);
+    if (!c.framesets) {
+      EXPECT_EQ(index3, "copie");
+    }
+    EXPECT_EQ(p.main().options.frames, "oui");
   }
 }
 
@@ -177,11 +143,11 @@ TEST_F(Generateur, MenuWidthThatIsNoWholeNumberEndsTheRunAtTheSharedValues) {
     main().options.options.marges_mg = c.marges;
     t.dossier.write("import/page.htm", "x");
     std::filesystem::remove(t.dossier / "ftp/page.htm");
-    trace.clear();
+    main().options.frames = "oui";
     EXPECT_THROW(voir().faire_cadres(), frame::ErreurEntier) << c.largeur;
-    EXPECT_EQ(trace.back(), "preparer_styles") << c.largeur;
-    // The import copy came first and stays.
+    // The import copy came first and stays; the entry pages that follow are not written.
     EXPECT_TRUE(t.dossier.exists("ftp/page.htm")) << c.largeur;
+    EXPECT_FALSE(t.dossier.exists("ftp/index2.htm")) << c.largeur;
   }
 }
 
@@ -258,8 +224,8 @@ TEST_F(Generateur, FirstPageOfACategory) {
       {"-", "Vide", "disques-jazz-0.htm", "disques-jazz-0.htm", "Vide"},
       {"-", "Inconnue", "x.htm", "x.htm", "Inconnue"},
       {"-", "livres", "x.htm", "x.htm", "livres"},
-      // Theme lines are trimmed and empty ones skipped.
-      {"-", "Blancs", "", "blancs-contes-0.htm", "Blancs"},
+      // Theme lines name pages as they stand, as the build names them.
+      {"-", "Blancs", "", "blancs--0.htm", "Blancs"},
   };
   for (const Cas& c : cas) {
     main().options.options.sepurl = c.sepurl;
@@ -284,34 +250,29 @@ TEST_F(Generateur, FirstPageWithoutCategoriesChangesNothing) {
 
 TEST_F(Generateur, CategoriesOfAFamilyWithoutTitlesAreEveryCategory) {
   main().catego.setItems({"Livres", "Disques"});
-  t.p().menu1().options.famille_titre = "0";
+  t.p().menu1().options.famille_titre = "1";
   ValeursCadres v;
   voir().positionFamilleMenu = 2;
   voir().lister_categories_famille(v);
   EXPECT_EQ(voir().fitems.items(), (std::vector<std::string>{"Livres", "Disques"}));
   EXPECT_EQ(v.famille_titre, "1");
-  EXPECT_EQ(t.p().menu1().options.famille_titre, "0");
   EXPECT_FALSE(voir().fitems.visible());
 }
 
-TEST_F(Generateur, CategoriesOfAFamilyWithTitlesComeFromTheMenuEditor) {
-  // The menu editor's family controls, as the generator finds them by name.
-  design::Tmenu1& m = t.p().menu1();
-  ui::CheckBox titres{m, "titres", "Ins\xE9rer Titres Famille"};
-  ui::ListBox familles{m, "familles"};
-  ui::ComboBox fam1{m, "fam1"}, fam2{m, "fam2"}, fam3{m, "fam3"}, fam4{m, "fam4"};
-  titres.setChecked(true);
-  familles.setItems({"Audio", "Lecture"});
-  fam1.setItems({"Divers"});
-  fam2.setItems({"Romans", "BD"});
-  fam3.setItems({"Jazz", "Rock"});
-  fam4.setItems({"Autres"});
-  main().famille.setItems({"Produits", "Lecture", "Audio", "Divers"});
-  main().catego.setItems({"Romans", "BD", "Jazz", "Rock"});
+TEST_F(Generateur, CategoriesOfAFamilyWithTitlesFollowTheMenuOrder) {
+  // Families 0, 1 and 2 have categories; the menu shows them as Audio, Livres, Produits.
+  t.dossier.write("categories", "Romans\r\nJazz\r\nDivers\r\nBD\r\nRock\r\nSans\r\n");
+  for (auto [categorie, famille] : {std::pair{"Romans", "1"}, {"Jazz", "2"}, {"Divers", "0"},
+                                    {"BD", "1"}, {"Rock", "2"}, {"Sans", "9"}})
+    t.dossier.write(std::string(categorie) + ".fam", std::string("famille=") + famille + "\r\n");
+  menu("fam0=2\r\nfam1=1\r\nfam2=0\r\n");
+  ASSERT_TRUE(t.p().menu1().chargerMenu());
+  main().catego.setItems({"Romans", "Jazz", "Divers", "BD", "Rock", "Sans"});
   struct Cas {
     int position;
     std::vector<std::string> categories;
-  } cas[] = {{0, {"Jazz", "Rock"}}, {1, {"Romans", "BD"}}, {2, {"Divers"}}, {-1, {"Divers"}}};
+  } cas[] = {{0, {"Jazz", "Rock"}}, {1, {"Romans", "BD"}}, {2, {"Divers"}}, {3, {"Divers"}},
+             {-1, {"Divers"}}};
   for (const Cas& c : cas) {
     ValeursCadres v;
     voir().positionFamilleMenu = c.position;
@@ -319,6 +280,12 @@ TEST_F(Generateur, CategoriesOfAFamilyWithTitlesComeFromTheMenuEditor) {
     EXPECT_EQ(voir().fitems.items(), c.categories) << c.position;
     EXPECT_EQ(v.famille_titre, "0") << c.position;
   }
+  // Without an order of its own the menu lists the families in their order.
+  t.p().menu1().options.fam = {};
+  ValeursCadres v;
+  voir().positionFamilleMenu = 0;
+  voir().lister_categories_famille(v);
+  EXPECT_EQ(voir().fitems.items(), (std::vector<std::string>{"Divers"}));
 }
 
 TEST(FamilleALaPosition, LastExactMatchWinsElseTheFirstFamily) {

@@ -10,6 +10,7 @@
 #include "app/fiche.h"
 #include "app/programme.h"
 #include "design/style_principal.h"
+#include "frame/voir_menu.h"
 #include "pages/data.h"
 #include "pages/etiq.h"
 #include "platform/files.h"
@@ -290,16 +291,14 @@ TEST(Construction, ListPageInTheSinglePageLayoutSitsInThePageFrame) {
   Lignes tete{"<script language=\"JavaScript\">",
               "function getCookie( name )",
               "{",
-              "var texte = \"; \" + document.cookie;",
-              "var debut = texte.indexOf( \"; \" + name + \"=\" );",
+              "var debut = document.cookie.indexOf( name );",
               "\tif( debut == -1 )\treturn null;",
-              "debut = debut + name.length + 3;",
-              "var fin = texte.indexOf( \";\", debut );",
-              "\tif( fin == -1 ) fin = texte.length;",
-              "\treturn unescape( texte.substring( debut, fin ) );",
+              "var fin = document.cookie.indexOf( \";\", debut+name.length+1 );",
+              "\tif( fin == -1 ) fin = document.cookie.length;",
+              "\treturn unescape( document.cookie.substring( debut+name.length+1, fin ) );",
               "}",
               "var track=getCookie(\"track\");",
-              "if (track==null || track==\"null\") {track=\"\";}",
+              "if (track==\"null\") {track=\"\";}",
               "</script>",
               "</HEAD>"};
   tete.insert(tete.end(), cadre.begin(), cadre.end());
@@ -413,9 +412,10 @@ TEST(Construction, SideListLinksMarksAndPromotionTitles) {
   b.ecrire("newprod.ini", {"puce=neuf.gif"});
   b.ecrire("newprodrefs.new", {" a2 ", ""});
   b.fiche("a1", "Livres", "Romans", "Le Rouge", "Stendhal", {"puce_image= rond.gif "});
-  // An empty title marks nothing; titles match as prefixes, ignoring case and the weight group.
+  // Titles match as prefixes, ignoring case and the weight group; a group without its ")"
+  // is no empty title.
   b.ecrire("promo_titres.ini", {"gras=oui", "size= ", "couleur=red"});
-  b.ecrire("promo_titres.prx", {"", "(w:2)germ", "Germinal Zola et plus"});
+  b.ecrire("promo_titres.prx", {"(w:2)germ", "(w:3 sans fin", "Germinal Zola et plus"});
   b.construire();
   const Lignes page = b.lignes("ftp/livres-romans-0.htm");
   const Lignes attendu{
@@ -427,6 +427,27 @@ TEST(Construction, SideListLinksMarksAndPromotionTitles) {
       "size=\"1\"><b><u>Germinal Zola</u></b></font></A><br>"};
   auto debut = std::search(page.begin(), page.end(), attendu.begin(), attendu.end());
   EXPECT_NE(debut, page.end());
+
+  // An empty title is the beginning of every text.
+  b.ecrire("promo_titres.prx", {"Germinal", ""});
+  b.construire();
+  const Lignes toutes = b.lignes("ftp/livres-romans-0.htm");
+  EXPECT_NE(std::find(toutes.begin(), toutes.end(),
+                      "<A HREF=\"livres-romans-0.htm#1\" target=\"_self\"><font face=\"Verdana\" "
+                      "color=\"red\" size=\"1\"><b><u>Le Rouge Stendhal</u></b></font></A><br>"),
+            toutes.end());
+}
+
+TEST(Construction, FirstPageOfACategoryIsThePageTheBuildWrote) {
+  Boutique b;
+  b.ecrire("categories", {"Disques"});
+  // The first theme line is empty; the one sheet has no theme.
+  b.ecrire("Disques.cto", {"", "Jazz"});
+  b.fiche("b1", "Disques", "", "Kind of Blue", "Davis");
+  b.construire();
+  const std::string premiere = b.p().voir_menu1().premierePage("Disques");
+  EXPECT_EQ(premiere, "disques--0.htm");
+  EXPECT_TRUE(b.existe("ftp/" + premiere));
 }
 
 TEST(Construction, TableLayoutOnTheLeftTurnsThemeFirstForThisBuildOnly) {

@@ -78,7 +78,7 @@ TEST(CarteEcrivain, DetailPopUpPage) {
     const auto page = platform::LineList::fromText(a.t.dossier.read("ftp/abt12_detail.htm"));
     ASSERT_GE(page.size(), 9u) << c.nom;
     // Not passed through the entity converter: "détail" keeps its byte.
-    EXPECT_EQ(page[2], "<TITLE>détail Plat \"rond\" été</TITLE>") << c.nom;
+    EXPECT_EQ(page[2], "<TITLE>détail Plat &quot;rond&quot; été</TITLE>") << c.nom;
     EXPECT_TRUE(page[6].starts_with("<IMG ALT=\"Plat &quot;rond&quot; été\" SRC=\"g.jpg\" WIDTH="))
         << c.nom;
     EXPECT_EQ(page[page.size() - 3], c.pied) << c.nom;
@@ -89,9 +89,10 @@ TEST(CarteEcrivain, DetailPopUpPage) {
   a.fiche("W1", {"reference=W1", "description=(w:2) Vase", "image_detail=v.jpg"});
   a.demarrer();
   a.carte("W1");
-  // The page's title is the sheet's title as typed, weight group included.
-  EXPECT_EQ(platform::LineList::fromText(a.t.dossier.read("ftp/w1_detail.htm"))[2],
-            "<TITLE>détail (w:2) Vase</TITLE>");
+  // The weight group is dropped from the title as from the image text.
+  const auto w1 = platform::LineList::fromText(a.t.dossier.read("ftp/w1_detail.htm"));
+  EXPECT_EQ(w1[2], "<TITLE>détail Vase</TITLE>");
+  EXPECT_TRUE(w1[6].starts_with("<IMG ALT=\"Vase\" SRC=\"v.jpg\""));
   EXPECT_TRUE(contient(a.carte("H1"), "<a href=\"h1.htm\" target=\"_blank\"><IMG"));
   EXPECT_EQ(a.v().valeurs.imageDetail, "HTML");
 }

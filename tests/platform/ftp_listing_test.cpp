@@ -74,28 +74,23 @@ TEST(FtpListing, ClassifiesLinesOfBothFormats) {
   }
 }
 
-TEST(FtpListing, ListingSkipsTotalsBlanksAndDotEntries) {
-  auto entries = parseListing({
+TEST(FtpListing, ListingSkipsTotalsBlanksDotEntriesAndCountsUnreadableLines) {
+  Listing listing = parseListing({
       "total 8",
       "drwxr-xr-x   2 user group  4096 May 05 08:00 .",
       "drwxr-xr-x   2 user group  4096 May 05 08:00 ..",
       "-rw-r--r--   1 user group  1234 Jan 01 12:00 a.htm",
       "",
+      "nom.htm",
+      "drwxr-xr-x 2 u g 4096 Mai 05 08:00 dossier",
       "01-02-24  10:00AM       <DIR>          img",
   });
-  ASSERT_TRUE(entries);
-  ASSERT_EQ(entries->size(), 2u);
-  EXPECT_EQ((*entries)[0].name, "a.htm");
-  EXPECT_EQ((*entries)[1].name, "img");
-  EXPECT_TRUE((*entries)[1].folder);
-}
-
-TEST(FtpListing, OneUnknownLineMakesTheListingUnreadable) {
-  EXPECT_FALSE(parseListing({"-rw-r--r--   1 user group  1234 Jan 01 12:00 a.htm", "a.htm"}));
-  EXPECT_FALSE(parseListing({"drwxr-xr-x 2 u g 4096 Mai 05 08:00 dossier"}));
-  auto empty = parseListing({"total 0"});
-  ASSERT_TRUE(empty);
-  EXPECT_TRUE(empty->empty());
+  ASSERT_EQ(listing.entries.size(), 2u);
+  EXPECT_EQ(listing.entries[0].name, "a.htm");
+  EXPECT_EQ(listing.entries[1].name, "img");
+  EXPECT_TRUE(listing.entries[1].folder);
+  EXPECT_EQ(listing.unreadable, 2);
+  EXPECT_EQ(parseListing({"total 0"}).unreadable, 0);
 }
 
 }  // namespace

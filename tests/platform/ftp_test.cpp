@@ -166,8 +166,9 @@ TEST_F(FtpSessionTest, ListShowsSentFilesWithTheirSize) {
   auto lines = session.list();
   ASSERT_TRUE(lines) << session.lastError();
   for (const auto& line : *lines) EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
-  auto entries = parseListing(*lines);
-  ASSERT_TRUE(entries) << "unreadable listing";
+  Listing listing = parseListing(*lines);
+  EXPECT_EQ(listing.unreadable, 0);
+  const std::vector<FtpEntry>* entries = &listing.entries;
   ASSERT_EQ(entries->size(), 3u);
   auto find = [&](const std::string& name) {
     return std::find_if(entries->begin(), entries->end(),
@@ -198,9 +199,9 @@ TEST_F(FtpSessionTest, NamesWithBlanksAndSpecialBytesTravelAsTheyAre) {
     EXPECT_EQ(server.home().read(folder + "/" + name), name);
     ASSERT_TRUE(session.get(name, local / name)) << session.lastError();
     EXPECT_EQ(local.read(name), name);
-    auto entries = parseListing(*session.list());
-    ASSERT_TRUE(entries);
-    EXPECT_TRUE(std::any_of(entries->begin(), entries->end(),
+    Listing listing = parseListing(*session.list());
+    EXPECT_EQ(listing.unreadable, 0);
+    EXPECT_TRUE(std::any_of(listing.entries.begin(), listing.entries.end(),
                             [&](const FtpEntry& e) { return e.name == name; }));
   }
 }

@@ -70,9 +70,16 @@ struct Atelier {
   std::string lireDistant(const std::string& nom) const { return platform::readFile(distant(nom)); }
   bool existe(const std::string& nom) const { return std::filesystem::exists(chemin(nom)); }
 
-  // The files a publication needs; "Import" ticked so that no index question comes first.
-  void sitePubliable() {
+  // The files a publication needs; "Import" ticked (which chooses the frameset) or the index
+  // title and description given, so that no index question comes first.
+  void sitePubliable(bool import = true) {
     for (const char* f : {"menu.opt", "accueil.opt", "cv.opt"}) ecrire(f, "x=1\r\n");
+    if (!import) {
+      main().titreE.setText("Boutique");
+      main().descriptionM.setLines({"Une boutique"});
+      return;
+    }
+    ecrire("import/index.htm", "<html>\r\n");
     main().importC.setChecked(true);
   }
 

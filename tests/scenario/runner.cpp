@@ -91,14 +91,19 @@ class Runner {
     }
   }
 
+  // Blanks at the end of a line belong to its argument (a written line, an expected caption).
   void execute(const std::vector<std::string>& lines) {
     for (line_ = 0; line_ < lines.size(); ++line_) {
-      std::string text = platform::trimRight(lines[line_]);
-      std::string trimmed = platform::trim(text);
-      if (trimmed.empty() || trimmed[0] == '#') continue;
-      size_t space = trimmed.find(' ');
-      std::string command = trimmed.substr(0, space);
-      std::string rest = space == std::string::npos ? "" : platform::trim(trimmed.substr(space + 1));
+      const std::string& text = lines[line_];
+      size_t start = text.find_first_not_of(" \t");
+      if (start == std::string::npos || text[start] == '#') continue;
+      size_t space = text.find_first_of(" \t", start);
+      std::string command = text.substr(start, space - start);
+      std::string rest;
+      if (space != std::string::npos) {
+        size_t argument = text.find_first_not_of(" \t", space);
+        if (argument != std::string::npos) rest = text.substr(argument);
+      }
       dispatch(command, rest, lines);
     }
     finish();
@@ -109,8 +114,10 @@ class Runner {
  private:
   // --- the commands ---
 
-  void dispatch(const std::string& command, const std::string& arg,
+  void dispatch(const std::string& command, const std::string& line,
                 const std::vector<std::string>& lines) {
+    // Names and keywords take no blank at their end; texts keep theirs.
+    const std::string arg = platform::trimRight(line);
     if (command == "data") return newData(arg);
     ensureData();
     if (command == "write") return writeFile(arg, block(lines));
@@ -118,32 +125,33 @@ class Runner {
     if (command == "expect-no-file") return expectNoFile(arg);
     if (command == "ls") return list(arg);
     if (command == "answer") return answer(arg);
-    if (command == "answer-text") return dialogs_.queueText(text(arg));
+    if (command == "answer-text") return dialogs_.queueText(text(line));
     if (command == "answer-text-cancel") return dialogs_.queueTextCancel();
-    if (command == "answer-file") return dialogs_.queueFile(scriptPath(arg));
+    if (command == "answer-file") return dialogs_.queueFile(answerPath(arg));
     if (command == "answer-file-cancel") return dialogs_.queueFileCancel();
     if (command == "answer-colour") return dialogs_.queueColour(colour(arg));
     if (command == "answer-colour-cancel") return dialogs_.queueColourCancel();
-    if (command == "expect-message") return expectMessage(text(arg));
+    if (command == "expect-message") return expectMessage(text(line));
     if (command == "expect-no-message") return expectNoMessage();
     if (command == "expect-exit") return expectExit(arg);
     if (command == "expect-opened") return expectOpened(text(arg));
     if (command == "start") return start();
-    guard([&] { ui(command, arg); });
+    guard([&] { ui(command, line); });
   }
 
-  void ui(const std::string& command, const std::string& arg) {
+  void ui(const std::string& command, const std::string& line) {
+    const std::string arg = platform::trimRight(line);
     requireProgramme();
     if (command == "show") return form(arg).show();
     if (command == "activate") return form(arg).activate();
     if (command == "paint") return form(arg).paint();
     if (command == "close") return form(arg).close();
-    auto [target, value] = splitTarget(arg);
+    auto [target, value] = splitTarget(line);
     if (command == "click") return click(target, value);
-    if (command == "select") return click(target, value);
+    if (command == "select") return select(target, value);
     if (command == "set") return set(target, value);
-    if (command == "check") return check(target, value);
-    if (command == "key") return key(target, value);
+    if (command == "check") return check(target, platform::trimRight(value));
+    if (command == "key") return key(target, platform::trimRight(value));
     if (command == "menu") return click(target, "");
     if (command == "expect-value") return expectValue(target, value);
     if (command == "dump") return dump(target);
@@ -191,7 +199,7 @@ class Runner {
     size_t first = line_ + 1;
     for (++line_; line_ < lines.size(); ++line_) {
       if (platform::trim(lines[line_]) == "end") return content;
-      content.push_back(platform::fromUtf8(platform::trimRight(lines[line_])));
+      content.push_back(platform::fromUtf8(lines[line_]));
     }
     line_ = first - 1;
     fail("block without \"end\"");
@@ -289,6 +297,15 @@ class Runner {
 
   void click(const std::string& target, const std::string& item) { click(control(target), text(item)); }
 
+  // An item of a check-list box is selected by a click on its text, which leaves its tick alone.
+  void select(const std::string& target, const std::string& item) {
+    ui::Control& c = control(target);
+    auto* checks = dynamic_cast<ui::CheckListBox*>(&c);
+    if (!checks || item.empty()) return click(c, text(item));
+    checks->setItemIndex(index(*checks, text(item)));
+    checks->click();
+  }
+
   int index(const ui::ItemsControl& list, const std::string& item) {
     int i = list.indexOf(item);
     if (i >= 0) return i;
@@ -301,7 +318,7 @@ class Runner {
     ui::Control& c = control(target);
     std::string v = text(value);
     if (auto* edit = dynamic_cast<ui::Edit*>(&c)) return edit->type(v);
-    if (auto* memo = dynamic_cast<ui::Memo*>(&c)) return memo->type(v);
+    if (auto* memo = dynamic_cast<ui::Memo*>(&c)) return memo->type(memoText(v));
     if (auto* combo = dynamic_cast<ui::ComboBox*>(&c)) return combo->type(v);
     fail(target + " takes no text");
   }
@@ -378,13 +395,18 @@ class Runner {
     }
     if (p == "text") {
       if (auto* e = dynamic_cast<ui::Edit*>(&c)) return e->text();
-      if (auto* m = dynamic_cast<ui::Memo*>(&c)) return m->text();
+      if (auto* m = dynamic_cast<ui::Memo*>(&c)) return join(m->lines().lines(), "\n");
       if (auto* combo = dynamic_cast<ui::ComboBox*>(&c)) return combo->text();
     }
     if (p == "checked") {
       if (auto* b = dynamic_cast<ui::CheckBox*>(&c)) return flag(b->checked());
       if (auto* r = dynamic_cast<ui::RadioButton*>(&c)) return flag(r->checked());
       if (auto* m = dynamic_cast<ui::MenuItem*>(&c)) return flag(m->checked());
+      if (auto* checks = dynamic_cast<ui::CheckListBox*>(&c)) {
+        std::vector<std::string> ticks;
+        for (size_t i = 0; i < checks->items().size(); ++i) ticks.push_back(flag(checks->checked(i)));
+        return join(ticks, "|");
+      }
     }
     if (p == "position") {
       if (auto* s = dynamic_cast<ui::ScrollBar*>(&c)) return std::to_string(s->position());
@@ -433,18 +455,34 @@ class Runner {
     return *c;
   }
 
-  // "W.c REST": the target, then the rest of the line.
+  // "W.c REST": the target, then the rest of the line after one blank, blanks kept.
   std::pair<std::string, std::string> splitTarget(const std::string& arg) {
     size_t space = arg.find(' ');
     if (space == std::string::npos) return {arg, ""};
     return {arg.substr(0, space), arg.substr(space + 1)};
   }
 
-  // Script text (UTF-8, escapes, {data}) as Windows-1252.
+  // Script text (UTF-8, escapes) as Windows-1252, then {data} as the folder's own bytes.
   std::string text(const std::string& arg) {
-    std::string t = unescape(arg);
-    for (size_t pos; (pos = t.find("{data}")) != std::string::npos;) t.replace(pos, 6, data_.string());
-    return platform::fromUtf8(t);
+    std::string t = platform::fromUtf8(unescape(arg));
+    const std::string data = data_.string();
+    for (size_t pos = 0; (pos = t.find("{data}", pos)) != std::string::npos; pos += data.size())
+      t.replace(pos, 6, data);
+    return t;
+  }
+
+  // A memo's lines are joined by "\n" in scripts; the memo's own text ends its lines with CR LF.
+  static std::string memoText(const std::string& script) {
+    std::string out;
+    for (char c : script) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return out;
+  }
+
+  // The file an open or save dialog answers: {data} expanded, the name in Windows-1252 as the
+  // program spells it; relative to the script.
+  fs::path answerPath(const std::string& arg) {
+    fs::path p = text(arg);
+    return p.is_absolute() ? p : scriptFolder_ / p;
   }
 
   fs::path dataPath(const std::string& arg) {
