@@ -42,7 +42,9 @@ TEST(CarteVitesse, ARunListsEachFolderAFixedNumberOfTimesAndReadsEachSheetOnce) 
   auto grand = run(30);
   EXPECT_EQ(grand.listages, petit.listages);
   for (const auto& [nom, n] : grand.lectures) {
-    if (platform::endsWith(nom, ".ref")) EXPECT_EQ(n, 1) << nom;
+    if (platform::endsWith(nom, ".ref")) {
+      EXPECT_EQ(n, 1) << nom;
+    }
   }
 }
 
