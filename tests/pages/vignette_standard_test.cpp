@@ -7,8 +7,6 @@
 
 #include "app/fiche.h"
 #include "atelier_cartes.h"
-#include "platform/files.h"
-#include "platform/gif.h"
 
 namespace pages::test {
 
