@@ -16,8 +16,8 @@ TIdentite identiteRemplie() {
           .tel = "01 02 03 04 05", .fax = "01 02 03 04 06", .email = "contact@exemple.fr",
           .siret = "123 456 789 00012", .ape = "4791B", .dev1 = "EUR", .dev2 = "FF",
           .taux = "0,152449", .login = "dupont", .ext = "fr", .entADR = "oui", .capADR = "non",
-          .rueADR = "oui", .cpADR = "oui", .paysADR = "oui", .telADR = "oui", .faxADR = "non",
-          .siretADR = "oui"};
+          .boutiqueADR = "", .rueADR = "oui", .cpADR = "oui", .paysADR = "oui", .telADR = "oui",
+          .faxADR = "non", .eADR = "", .siretADR = "oui", .apeADR = ""};
 }
 
 }  // namespace
