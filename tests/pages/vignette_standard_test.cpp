@@ -13,43 +13,16 @@ namespace pages::test {
 namespace {
 
 const std::vector<std::string> kVase = {
-    "categorie=Livres",
-    "reference=A12",
-    "description=Vase été",
-    "auteur=Dupont",
-    "prix=12.5",
-    "image=vase.jpg",
-    "largeur=100",
-    "hauteur=80",
-    "mot_cle=Ceramique",
-    "commentaires=Un beau vase",
-    "commentaires=",
-    "commentaires=<i>fragile</i> \"bleu\"",
-    "presentations=Nouveau !",
-    "image_detail=vase_grand.jpg",
-    "largeur_detail=400",
-    "hauteur_detail=300",
-    "titres=Face A<#> http://x.fr/a?b=1&c=2 ",
-    "titres=Face B",
-};
+    "categorie=Livres", "reference=A12", "description=Vase été", "auteur=Dupont", "prix=12.5",
+    "image=vase.jpg", "largeur=100", "hauteur=80", "mot_cle=Ceramique",
+    "commentaires=Un beau vase", "commentaires=", "commentaires=<i>fragile</i> \"bleu\"",
+    "presentations=Nouveau !", "image_detail=vase_grand.jpg", "largeur_detail=400",
+    "hauteur_detail=300", "titres=Face A<#> http://x.fr/a?b=1&c=2 ", "titres=Face B"};
 
 const std::vector<std::string> kAlbum = {
-    "categorie=Disques",
-    "reference=B7",
-    "description=(w:0.5) Album",
-    "auteur=Trio",
-    "prix=20",
-    "mot_cle=Jazz",
-    "commentaires=Trois musiciens",
-    "bouton_CD=oui",
-    "CD_ref=B7CD",
-    "CD_prix=15",
-    "bouton_K7=oui",
-    "K7_ref=B7K7",
-    "K7_prix=9,50",
-    "type1=CD",
-    "type2=K7",
-};
+    "categorie=Disques", "reference=B7", "description=(w:0.5) Album", "auteur=Trio", "prix=20",
+    "mot_cle=Jazz", "commentaires=Trois musiciens", "bouton_CD=oui", "CD_ref=B7CD", "CD_prix=15",
+    "bouton_K7=oui", "K7_ref=B7K7", "K7_prix=9,50", "type1=CD", "type2=K7"};
 
 class CarteStandard : public ::testing::Test {
  protected:
