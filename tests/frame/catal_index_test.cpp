@@ -134,17 +134,3 @@ TEST_F(FenetreCatalogue, ActivationReloadsTheFileDeactivationAndOkSaveIt) {
   EXPECT_FALSE(catal().visible());
   EXPECT_NE(t.dossier.read("catalogue.opt").find("\r\ncrE=Frais offerts\r\n"), std::string::npos);
 }
-
-TEST_F(FenetreCatalogue, EveryCaptionOfTheWindow) {
-  std::vector<std::string> legendes;
-  for (const ui::Control* c : catal().controls())
-    if (!c->caption().empty()) legendes.push_back(c->caption());
-  EXPECT_EQ(legendes,
-            (std::vector<std::string>{
-                "CATALOGUE HORS LIGNE ELEMENTS DU BON DE COMMANDE", "Logo", "Titre",
-                "Titre du panier", "D\xE9nomination", "Quantit\xE9", "Unique", "Frais de port",
-                "Libre", "Identification Client", "N\xB0 Client", "Pays", "Fax", "Observations",
-                "Paiement Clients", "Cartes Bancaires", "Cryptogramme", "Ch\xE8que",
-                "Contre remboursement", "Mandat Postal", "Autre ", "Autre", "Autre",
-                "Observations", "Date", "Mention", "OK"}));
-}
