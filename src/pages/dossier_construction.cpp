@@ -14,10 +14,16 @@ namespace fs = std::filesystem;
 
 DossierConstruction::DossierConstruction(fs::path racine) : racine_(std::move(racine)) {}
 
+void DossierConstruction::compter(std::map<std::string, int> Comptes::*quoi,
+                                  const fs::path& chemin) const {
+  if (comptes) ++(comptes->*quoi)[chemin.lexically_relative(racine_).generic_string()];
+}
+
 DossierConstruction::Repertoire& DossierConstruction::repertoire(const fs::path& dossier) {
   Repertoire& r = repertoires_[dossier.generic_string()];
   if (!r.lu) {
     r.lu = true;
+    compter(&Comptes::listages, dossier);
     std::error_code ec;
     for (fs::directory_iterator it(dossier, ec), fin; !ec && it != fin; it.increment(ec)) {
       std::string nom = it->path().filename().string();
@@ -63,6 +69,7 @@ std::optional<platform::LineList> DossierConstruction::lire(std::string_view nom
   auto c = chemin(nom);
   std::error_code ec;
   if (!c || !fs::is_regular_file(*c, ec)) return std::nullopt;
+  compter(&Comptes::lectures, *c);
   return platform::LineList::fromText(platform::readFile(*c));
 }
 
@@ -170,6 +177,7 @@ std::vector<std::string> DossierConstruction::lister(std::string_view dossier,
                                                      std::string_view masques) {
   auto c = chemin(dossier);
   if (!c) return {};
+  compter(&Comptes::listages, *c);
   return platform::listFiles(*c, masques);
 }
 

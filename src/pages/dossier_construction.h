@@ -7,6 +7,7 @@
 // old file or the new one, and the next build rewrites them all anyway.
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,6 +48,14 @@ class DossierConstruction {
   // Creates a folder of the data folder (with its parents) when it is missing.
   void creerDossier(std::string_view dossier);
 
+  // What every view asked of the disk, by path relative to its data folder; counted only while set.
+  // Tests use it to check that a build lists each folder and reads each file a fixed number of times.
+  struct Comptes {
+    std::map<std::string, int> listages;
+    std::map<std::string, int> lectures;
+  };
+  static inline Comptes* comptes = nullptr;
+
  private:
   struct Repertoire {
     bool lu = false;
@@ -58,6 +67,7 @@ class DossierConstruction {
   void ecrireChemin(const std::filesystem::path& cible, std::string_view octets);
   void noter(const std::filesystem::path& fichier);
   void oublier(const std::filesystem::path& fichier);
+  void compter(std::map<std::string, int> Comptes::*quoi, const std::filesystem::path& chemin) const;
 
   std::filesystem::path racine_;
   std::unordered_map<std::string, Repertoire> repertoires_;

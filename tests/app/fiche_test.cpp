@@ -41,54 +41,26 @@ TEST(Programme, CreatesEveryWindowOnceInOrderWithTheMainWindowFirst) {
   EXPECT_EQ(p.main().caption(), "tarvio");
 }
 
-TEST_F(MainWindow, NavigationShowsTheRightWindowOrTab) {
-  struct Row {
-    const char* control;
-    const char* window;  // shown window, or nullptr
-    const char* tab;     // active tab afterwards, or nullptr
-  } rows[] = {
-      {"identB", "Tident", "fiche_produit"},
-      {"Indentification1", "Tident", "fiche_produit"},
-      {"Style1", "TstyleP", nullptr},
-      {"Conditionsdevente2", "Tcvente1", "cventeT"},
-      {"Conditionsdevente1", nullptr, "pub1"},
-      {"Pagedindex1", nullptr, "meta1"},
-      {"Ficheproduit1", nullptr, "fiche_produit"},
-      {"Impressiondesrfrences1", "Texport_ref", "fiche_produit"},
-      {"Calculhexa1", "Thexa1", nullptr},
-      {"Borga", "Torga", "fiche_produit"},
-      {"liste_produits", "Tlivre1", "fiche_produit"},
-      {"b_auteur", "Tauteurs", "fiche_produit"},
-      {"b_chanteur", "Tauteurs", "fiche_produit"},
-      {"BitBtn21", "Tcatal_ini", nullptr},
-      {"liensB", "Tliensm", nullptr},
-      {"BitBtn1", "Tmodifcat1", "fiche_produit"},
-      {"BitBtn11", "Tmodiftheme1", "fiche_produit"},
-      {"categotxtB", "Tcategotxt", nullptr},
-      {"b_promo", "Taccueil1", "p_accueil"},
-  };
-  for (const auto& row : rows) {
+// What the navigation buttons leave behind besides the window they open.
+TEST_F(MainWindow, NavigationButtonsSetTheModeOfTheWindowTheyOpen) {
+  auto cliquer = [&](ui::Control& c) {
     for (ui::Form* f : t.p().application().forms())
       if (f != &main()) f->hide();
     main().PageControl1.setActivePage(main().menus);
     main().activate();
-    ui::Control* c = main().find(row.control);
-    ASSERT_NE(c, nullptr) << row.control;
-    c->setEnabled(true);
-    c->click();
-    if (row.window) {
-      EXPECT_TRUE(t.p().fenetre(row.window)->visible()) << row.control;
-      EXPECT_TRUE(t.p().fenetre(row.window)->active()) << row.control;
-    }
-    if (row.tab) {
-      EXPECT_EQ(main().PageControl1.activePage()->name(), row.tab) << row.control;
-    }
-  }
-  EXPECT_TRUE(main().rechargerMenu);
-  EXPECT_EQ(t.p().accueil1().PageControl1.activePage(), &t.p().accueil1().Tab_promo);
+    c.setEnabled(true);
+    c.click();
+  };
+  cliquer(main().b_chanteur);
   EXPECT_EQ(main().modeAuteurs, "2");
   EXPECT_EQ(main().b_chanteur.caption(), "Chanteurs");
-  EXPECT_EQ(main().b_auteur.caption(), "Auteurs");
+  cliquer(main().b_auteur);
+  EXPECT_EQ(main().modeAuteurs, "1");
+  cliquer(main().BitBtn1);
+  EXPECT_TRUE(main().rechargerMenu);
+  cliquer(main().b_promo);
+  EXPECT_EQ(t.p().accueil1().PageControl1.activePage(), &t.p().accueil1().Tab_promo);
+  EXPECT_EQ(main().PageControl1.activePage(), &main().p_accueil);
 }
 
 TEST_F(MainWindow, AdviceMessagesAndRefusals) {
@@ -212,14 +184,7 @@ TEST_F(MainWindow, ClosingEndsTheProcessWithCodeFour) {
   EXPECT_EQ(t.sortie.code, 4);
 }
 
-TEST_F(MainWindow, ChoosingATabShowsItsEditor) {
-  main().PageControl1.selectTab(main().imagedetail.pageIndex());
-  EXPECT_EQ(main().imageD_box.caption(), "Images JPG " + t.dossier.path().string());
-  main().PageControl1.selectTab(main().style_P.pageIndex());
-  EXPECT_TRUE(t.p().fenetre("TstyleP")->active());
-  main().PageControl1.selectTab(main().cventeT.pageIndex());
-  EXPECT_TRUE(t.p().fenetre("Tcvente1")->active());
-  // Hidden tabs cannot be chosen until a sheet is active.
+TEST_F(MainWindow, HiddenTabsCannotBeChosenUntilASheetIsActive) {
   EXPECT_THROW(main().PageControl1.selectTab(main().style_f.pageIndex()), ui::UnreachableControl);
 }
 

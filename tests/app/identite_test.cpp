@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/lines.h"
 #include "support/temp_folder.h"
 
 using namespace app;
@@ -15,8 +16,8 @@ TIdentite identiteRemplie() {
           .tel = "01 02 03 04 05", .fax = "01 02 03 04 06", .email = "contact@exemple.fr",
           .siret = "123 456 789 00012", .ape = "4791B", .dev1 = "EUR", .dev2 = "FF",
           .taux = "0,152449", .login = "dupont", .ext = "fr", .entADR = "oui", .capADR = "non",
-          .rueADR = "oui", .cpADR = "oui", .paysADR = "oui", .telADR = "oui", .faxADR = "non",
-          .siretADR = "oui"};
+          .boutiqueADR = "", .rueADR = "oui", .cpADR = "oui", .paysADR = "oui", .telADR = "oui",
+          .faxADR = "non", .eADR = "", .siretADR = "oui", .apeADR = ""};
 }
 
 }  // namespace
@@ -25,34 +26,15 @@ TEST(SauverIdent, WritesTheTwentyEightLinesByteForByte) {
   TempFolder dossier;
   sauverIdent(platform::DataFolder(dossier.path()), identiteRemplie(), "http://www.exemple.fr");
   EXPECT_EQ(dossier.read("ident.opt"),
-            "nomE=Soci\xE9t\xE9 Dupont\r\n"
-            "capital=10 000 \x80\r\n"
-            "nomB=La Boutique\r\n"
-            "rue=1 rue des \xC9" "coles \r\n"
-            "codepostal=75005 Paris\r\n"
-            "pays=France\r\n"
-            "tel=01 02 03 04 05\r\n"
-            "fax=01 02 03 04 06\r\n"
-            "email=contact@exemple.fr\r\n"
-            "siret=123 456 789 00012\r\n"
-            "ape=4791B\r\n"
-            "dev1=EUR\r\n"
-            "dev2=FF\r\n"
-            "taux=0.152449\r\n"
-            "login=dupont\r\n"
-            "ext=fr\r\n"
-            "entADR=oui\r\n"
-            "capADR=non\r\n"
-            "boutiqueADR=\r\n"
-            "rueADR=oui\r\n"
-            "cpADR=oui\r\n"
-            "paysADR=oui\r\n"
-            "telADR=oui\r\n"
-            "faxADR=non\r\n"
-            "eADR=\r\n"
-            "siretADR=oui\r\n"
-            "apeADR=\r\n"
-            "url_base=http://www.exemple.fr\r\n");
+            (platform::LineList{
+                 "nomE=Soci\xE9t\xE9 Dupont", "capital=10 000 \x80", "nomB=La Boutique",
+                 "rue=1 rue des \xC9" "coles ", "codepostal=75005 Paris", "pays=France",
+                 "tel=01 02 03 04 05", "fax=01 02 03 04 06", "email=contact@exemple.fr",
+                 "siret=123 456 789 00012", "ape=4791B", "dev1=EUR", "dev2=FF", "taux=0.152449",
+                 "login=dupont", "ext=fr", "entADR=oui", "capADR=non", "boutiqueADR=", "rueADR=oui",
+                 "cpADR=oui", "paysADR=oui", "telADR=oui", "faxADR=non", "eADR=", "siretADR=oui",
+                 "apeADR=", "url_base=http://www.exemple.fr"}
+                 .text()));
 }
 
 TEST(TauxEnregistre, RateIsCleanedAndNeverZero) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/lines.h"
 #include "support/temp_folder.h"
 
 using namespace design;
@@ -14,93 +15,29 @@ using testing_support::TempFolder;
 namespace {
 
 // The file the writer makes from the built-in defaults, as the format defines it.
-const std::string kFichierDefauts =
-      "largeur_fiche=362\r\n"
-      "style_fiche=tableau\r\n"
-      "coul_titre=black\r\n"
-      "fond_titre=#fcefbc\r\n"
-      "police_titre=Verdana\r\n"
-      "gras_titre=oui\r\n"
-      "italique_titre=non\r\n"
-      "souligne_titre=non\r\n"
-      "taille_titre=13\r\n"
-      "aligne_titre=left\r\n"
-      "coul_auteur=#FF0000\r\n"
-      "police_auteur=Verdana\r\n"
-      "gras_auteur=oui\r\n"
-      "italique_auteur=non\r\n"
-      "souligne_auteur=non\r\n"
-      "taille_auteur=13\r\n"
-      "aligne_auteur=right\r\n"
-      "coul_comm=#000000\r\n"
-      "fond=#FFFFFF\r\n"
-      "police_comm=Verdana\r\n"
-      "gras_comm=non\r\n"
-      "italique_comm=non\r\n"
-      "souligne_comm=non\r\n"
-      "taille_comm=13\r\n"
-      "aligne_comm=left\r\n"
-      "aligne_image=left\r\n"
-      "coul_ref=#1781B3\r\n"
-      "police_ref=Verdana\r\n"
-      "gras_ref=non\r\n"
-      "italique_ref=non\r\n"
-      "souligne_ref=non\r\n"
-      "taille_ref=10\r\n"
-      "coul_titres=#000000\r\n"
-      "fond_titres=#F9F8FF\r\n"
-      "police_titres=Verdana\r\n"
-      "gras_titres=non\r\n"
-      "italique_titres=non\r\n"
-      "souligne_titres=non\r\n"
-      "taille_titres=10\r\n"
-      "aligne_titres=center\r\n"
-      "coul_prix=#008000\r\n"
-      "fond_bas=#ffffff\r\n"
-      "police_prix=Verdana\r\n"
-      "gras_prix=oui\r\n"
-      "italique_prix=non\r\n"
-      "souligne_prix=non\r\n"
-      "taille_prix=13\r\n"
-      "aligne_prix=justify\r\n"
-      "coul_type=\r\n"
-      "police_type=Verdana\r\n"
-      "gras_type=oui\r\n"
-      "italique_type=non\r\n"
-      "souligne_type=non\r\n"
-      "taille_type=13\r\n"
-      "coul_trait=#1781B3\r\n"
-      "coul_liens=\r\n"
-      "encadrement_style=carre\r\n"
-      "quantite_style=\r\n"
-      "position_texte=horizontal\r\n"
-      "type1=Poche\r\n"
-      "type2=Relié\r\n"
-      "type3=\r\n"
-      "type_prix=image\r\n"
-      "bouton_jc=bt007.gif\r\n"
-      "bouton_type1=bt007.gif\r\n"
-      "bouton_type2=bt007.gif\r\n"
-      "bouton_type3=bt007.gif\r\n"
-      "texte_jc=Je Commande\r\n"
-      "texte_type1=Je Commande\r\n"
-      "texte_type2=Je Commande\r\n"
-      "texte_type3=Je Commande\r\n"
-      "coul_jc=\r\n"
-      "fond_jc=\r\n"
-      "police_jc=Verdana\r\n"
-      "gras_jc=oui\r\n"
-      "italique_jc=non\r\n"
-      "souligne_jc=oui\r\n"
-      "taille_jc=13\r\n"
-      "aligne_jc=right\r\n"
-      "coul_pre=#000000\r\n"
-      "police_pre=Verdana\r\n"
-      "gras_pre=non\r\n"
-      "italique_pre=non\r\n"
-      "souligne_pre=non\r\n"
-      "taille_pre=13\r\n"
-    ;
+const std::string kFichierDefauts = platform::LineList{
+    "largeur_fiche=362", "style_fiche=tableau", "coul_titre=black", "fond_titre=#fcefbc",
+    "police_titre=Verdana", "gras_titre=oui", "italique_titre=non", "souligne_titre=non",
+    "taille_titre=13", "aligne_titre=left", "coul_auteur=#FF0000", "police_auteur=Verdana",
+    "gras_auteur=oui", "italique_auteur=non", "souligne_auteur=non", "taille_auteur=13",
+    "aligne_auteur=right", "coul_comm=#000000", "fond=#FFFFFF", "police_comm=Verdana",
+    "gras_comm=non", "italique_comm=non", "souligne_comm=non", "taille_comm=13",
+    "aligne_comm=left", "aligne_image=left", "coul_ref=#1781B3", "police_ref=Verdana",
+    "gras_ref=non", "italique_ref=non", "souligne_ref=non", "taille_ref=10", "coul_titres=#000000",
+    "fond_titres=#F9F8FF", "police_titres=Verdana", "gras_titres=non", "italique_titres=non",
+    "souligne_titres=non", "taille_titres=10", "aligne_titres=center", "coul_prix=#008000",
+    "fond_bas=#ffffff", "police_prix=Verdana", "gras_prix=oui", "italique_prix=non",
+    "souligne_prix=non", "taille_prix=13", "aligne_prix=justify", "coul_type=",
+    "police_type=Verdana", "gras_type=oui", "italique_type=non", "souligne_type=non",
+    "taille_type=13", "coul_trait=#1781B3", "coul_liens=", "encadrement_style=carre",
+    "quantite_style=", "position_texte=horizontal", "type1=Poche", "type2=Relié", "type3=",
+    "type_prix=image", "bouton_jc=bt007.gif", "bouton_type1=bt007.gif", "bouton_type2=bt007.gif",
+    "bouton_type3=bt007.gif", "texte_jc=Je Commande", "texte_type1=Je Commande",
+    "texte_type2=Je Commande", "texte_type3=Je Commande", "coul_jc=", "fond_jc=",
+    "police_jc=Verdana", "gras_jc=oui", "italique_jc=non", "souligne_jc=oui", "taille_jc=13",
+    "aligne_jc=right", "coul_pre=#000000", "police_pre=Verdana", "gras_pre=non",
+    "italique_pre=non", "souligne_pre=non", "taille_pre=13"
+}.text();
 
 TStyleFiche charger(const TempFolder& dossier, CascadeStyle cascade = {}) {
   TStyleFiche style;

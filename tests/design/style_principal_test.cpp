@@ -356,13 +356,3 @@ TEST_F(FenetreStyleP, ActivationPlacesTheWindowAndLeavingSavesAndTurnsBack) {
   w().show();
   EXPECT_EQ(w().completeP.text(), "");
 }
-
-TEST_F(FenetreStyleP, TheAuthorLabelNamesTheMainWindowsListButtons) {
-  creer();
-  w().show();
-  w().auteur.type("Créateur");
-  EXPECT_EQ(main().b_auteur.caption(), "Liste Créateur");
-  EXPECT_EQ(main().b_chanteur.caption(), "Liste Interprète");
-  w().auteur.type("");
-  EXPECT_EQ(main().b_auteur.caption(), "Liste Créateur");
-}

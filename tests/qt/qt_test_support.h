@@ -32,9 +32,9 @@ inline void type(QWidget* widget, const QString& text) {
   }
 }
 
-// Lets the queued calls (layouts, paints, activations) run.
+// Runs the calls already queued (layouts, paints, activations) and those they queue in turn.
 inline void settle() {
-  for (int i = 0; i < 5; ++i) QTest::qWait(10);
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 }
 
 // Calls fn with the next modal dialog once it is on screen, from inside its event loop.
