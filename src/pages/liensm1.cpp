@@ -8,33 +8,12 @@
 #include "app/ref_gen.h"
 #include "design/style_principal.h"
 #include "pages/etiq.h"
-#include "pages/vignette.h"
+#include "pages/vignette1.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"
 
 namespace pages {
-
-std::optional<ProduitLie> lireProduitLie(std::string_view ligne) {
-  size_t debut;
-  if (platform::startsWith(ligne, "ref=")) {
-    debut = 4;
-  } else {
-    size_t ref = ligne.find(" ref=");
-    if (ref == std::string_view::npos) return std::nullopt;
-    debut = ref + 5;
-  }
-  ProduitLie p;
-  size_t nom = ligne.find(" nom=", debut);
-  if (nom == std::string_view::npos) {
-    p.reference = platform::trim(ligne.substr(debut));
-  } else {
-    p.reference = platform::trim(ligne.substr(debut, nom - debut));
-    p.nom = platform::trim(ligne.substr(nom + 5));
-  }
-  if (p.reference.empty()) return std::nullopt;
-  return p;
-}
 
 namespace {
 
@@ -213,10 +192,9 @@ void Tliensm::fairehtml() {
         vignette.carteFenetre = true;
         vignette.indicateurCarteA = true;
         vignette.indicateurCarteB = true;
-        vignette.faireVignette();
-        const auto carte = p_.chemin("vignette.htm");
-        if (!platform::fileExists(carte)) continue;
-        platform::LineList page = platform::LineList::load(carte);
+        auto carte = vignette.faireVignette();
+        if (!carte) continue;
+        platform::LineList page = std::move(*carte);
         if (page.empty()) page.add("");
         page[0] = "<HTML><BODY STYLE=\"background: " + fond + ";\"><center>" + page[0];
         page.add("<br><a href=\"JavaScript:window.close()\"><font face=\"" + options.police_defaut +

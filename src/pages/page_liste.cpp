@@ -15,7 +15,7 @@
 #include "app/web.h"
 #include "design/style_principal.h"
 #include "pages/data.h"
-#include "pages/vignette.h"
+#include "pages/vignette1.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -778,8 +778,7 @@ void Tdata1::construirePages(Construction& c) {
                          "//DEBUT//-->");
         progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" + lue.reference +
                 "]");
-        vignette.faireVignette();
-        if (auto carte = c.dossier.lire("vignette.htm")) ajouter(cartes, carte->lines());
+        if (auto carte = vignette.faireVignette()) ajouter(cartes, carte->lines());
         cartes.push_back("<!--//FIN//" + lue.reference + "*" + (derniere ? "Y" : "N") +
                          "//FIN//-->");
       }
