@@ -5,123 +5,28 @@
 #include "design/menu.h"
 #include "design/style_principal.h"
 #include "frame/cadre_page.h"
-#include "platform/escape.h"
-#include "platform/files.h"
 #include "platform/lines.h"
-#include "platform/text.h"
+
+#include <utility>
 
 namespace app {
 
-namespace {
-
-const char* const kMarqueurMenuDynamique = "<!-- Menu dynamique -->";
-
-// The drop-down menu's script of the quick-choice list goes in the menu column when the list is
-// shown in the menu and not switched off.
-bool scriptRechercheDansMenu(const platform::DataFolder& donnees) {
-  if (!donnees.exists("liste_recherche.ini")) return false;
-  platform::LineList ini = platform::LineList::load(donnees.path("liste_recherche.ini"));
-  return platform::trim(ini.value("desac")) != "oui" && platform::trim(ini.value("menug")) == "oui";
-}
-
-}  // namespace
-
-void Tmain::ecrireCadrePage() {
-  using platform::htmlAttribute;
+platform::LineList Tmain::ecrireCadrePage() {
+  frame::EntreesCadrePage e;
+  e.menu = p_.menu1().options;
+  e.image_page = p_.styleP().image_page;
+  e.esp_G = options.options.esp_G;
+  e.esp_M = options.options.esp_M;
+  e.esp_P = options.options.esp_P;
+  e.top = frame::pageTop(options.options.TOP_distant, p_.menu1().options.topHTM);
   // Each request serves one call: cadreSansMenu always goes, cadreAttributsContenu once the
   // content cell has taken it; a failed call drops both, so that no later page inherits them.
-  bool termine = false;
-  struct Consommer {
-    Tmain& m;
-    const bool& termine;
-    ~Consommer() {
-      m.cadreSansMenu.clear();
-      if (!termine) m.cadreAttributsContenu.clear();
-    }
-  } consommer{*this, termine};
-
-  const design::TOptionsMenu& menu = p_.menu1().options;
-  const design::TstyleP& style = p_.styleP();
-  const TOptionsProgramme& o = options.options;
-  const platform::DataFolder& donnees = p_.donnees();
-
-  const std::string top = frame::pageTop(p_);
-  const std::string W = platform::fromInteger(frame::largeurColonne(menu.largeur_menu));
-  // The shop's own menu page is framed as it is: the working copy of the generated drop-down
-  // menu would be stale, and menu2.htm is not written for it.
-  const bool menuImporte = menu.menuHTM == "oui";
-  const bool dynamique = menu.liste_dynamique == "oui" && !menuImporte;
-
-  platform::LineList cadre;
-  cadre.add("<BODY Marginwidth=0 marginheight=0 leftmargin=0 rightmargin=0 topmargin=0>");
-  const std::string T = frame::transparence(menu.image_top, style.image_page);
-  const std::string iframeTop = " src=\"" + htmlAttribute(top) +
-                                "\" Marginwidth=0 marginheight=0 width=\"" +
-                                htmlAttribute(menu.largeur_frame) + "\" height=\"" +
-                                htmlAttribute(menu.hauteur_top) +
-                                "\"  scrolling=\"no\" frameborder=0></IFRAME>";
-  if (menu.top_centre != "oui")
-    cadre.add("<table border=0 cellpadding=0 cellspacing=0 width=\"100%\"><IFRAME " + T +
-              iframeTop + "</table>");
-  else
-    cadre.add(
-        "<table border=0 align=\"center\" cellpadding=0 cellspacing=0 width=\"100%\"><tr><td>"
-        "<IFRAME  " +
-        T + iframeTop + "</td></tr></table>");
+  e.cadreSansMenu = std::exchange(cadreSansMenu, {});
+  e.cadreAttributsContenu = std::exchange(cadreAttributsContenu, {});
+  platform::LineList cadre = frame::ecrireCadrePage(e, p_.donnees());
+  if (!e.cadreSansMenu.empty()) cadreAttributsContenu = e.cadreAttributsContenu;
   skin.setLines(cadre);
-  platform::LineList{cadre[0], cadre[1]}.save(p_.chemin("ftp/body_top.txt"));
-
-  if (!dynamique && menu.menu_centre == "oui")
-    cadre.add("<table border=0 cellpadding=0 cellspacing=0 width=\"100%\">");
-  else
-    cadre.add("<table border=0 cellpadding=" + o.esp_G + " cellspacing=0 width=\"100%\">");
-
-  if (cadreSansMenu.empty()) {
-    if (!dynamique) {
-      cadre.add("<tr><td width=\"" + W + "\" valign=\"top\" align=\"center\" nowrap height=\"100%\">");
-      cadre.add("<IFRAME " + frame::transparence(menu.image_menu, style.image_page) + " src=\"" +
-                (menuImporte ? "menu.htm" : "menu2.htm") +
-                "\" Marginwidth=0 marginheight=0 width=\"" + W + "\" height=\"" +
-                htmlAttribute(menu.hauteur_frame) +
-                "\"  scrolling=\"no\" frameborder=0></IFRAME><br>");
-    } else {
-      cadre.add("<link rel=\"stylesheet\" type=\"text/css\" href=\"rech.css\">");
-      // A menu image that is the page's own background is left out, here only: the menu options
-      // stay as loaded.
-      const std::string image = menu.image_menu == style.image_page ? "" : menu.image_menu;
-      std::string attributs;
-      if (!menu.fond_couleur_menu.empty())
-        attributs = " bgcolor=\"" + htmlAttribute(menu.fond_couleur_menu) + "\"";
-      if (!image.empty()) attributs = " background=\"" + htmlAttribute(image) + "\"";
-      if (menu.menu_centre == "oui")
-        cadre.add("<tr><td width=\"" + W + "\" valign=\"top\" align=\"center\" " + attributs +
-                  " nowrap height=\"100%\">");
-      else
-        cadre.add("<tr><td width=\"" + W + "\" valign=\"top\" " + attributs +
-                  " nowrap height=\"100%\">");
-      cadre.add(frame::espaceur(o.esp_M));
-      if (donnees.exists("menu.htm")) {
-        for (const std::string& brute : platform::LineList::load(donnees.path("menu.htm"))) {
-          std::string ligne = platform::trim(brute);
-          if (ligne == kMarqueurMenuDynamique) break;
-          cadre.add(std::move(ligne));
-        }
-      }
-      if (scriptRechercheDansMenu(donnees))
-        cadre.add("<script SRC=\"recherche_base_gauche.js\"></script>");
-      cadre.add("<script SRC=\"menujs.js\"></script>");
-      cadre.add("<script SRC=\"menu_dyn.js\"></script>");
-      cadre.add("<script SRC=\"menu_dyn_js.js\"></script>");
-      if (donnees.exists("menu_fin.txt"))
-        cadre.add(platform::LineList::load(donnees.path("menu_fin.txt")));
-    }
-    cadre.add("</td><td width=\"100%\" height=\"100%\" valign=\"top\"" + cadreAttributsContenu +
-              ">");
-    cadreAttributsContenu.clear();
-    cadre.add(frame::espaceur(o.esp_P));
-  }
-  skin.setLines(std::move(cadre));
-  termine = true;
+  return cadre;
 }
 
 }  // namespace app

@@ -454,8 +454,7 @@ void EcrivainPages::tete(Lignes& page, size_t index, const DerniereFiche& f) {
   } else {
     // Nothing in the frame depends on the page: it is built once for the whole build.
     if (!cadrePage_) {
-      p_.main().ecrireCadrePage();
-      cadrePage_ = p_.main().skin.lines().lines();
+      cadrePage_ = p_.main().ecrireCadrePage().lines();
     }
     ajouter(page, *cadrePage_);
   }

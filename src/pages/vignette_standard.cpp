@@ -80,8 +80,8 @@ void EcrivainCartes::coinsCadre(std::vector<std::string>& coins) {
       // Drawn from the card's own style, without the style editor (which may hold unsaved
       // edits) and without a display.
       try {
-        design::sauverCoins(design::coinsStyleFiche(style), style.encadrement_style, e_.nomCadre, sep,
-                            donnees_.root());
+        design::sauverCoins(design::coinsStyleFiche(style), style.encadrement_style, e_.nomCadre,
+                            sep, donnees_.root());
       } catch (const platform::FileError&) {
         // The card names the default corners then.
       }
