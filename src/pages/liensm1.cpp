@@ -71,7 +71,7 @@ void Tliensm::FormShow() {
       for (const auto& ligne : platform::LineList::load(chemin))
         if (auto lie = lireProduitLie(ligne)) Lref.addItem(element(*lie, 0));
   } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
+    reportFileError(e);
   }
   triref();
 }
@@ -95,7 +95,7 @@ void Tliensm::triref() {
       if (!exclues.contains(p.reference)) items.push_back(element(p, modeTri));
     }
   } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
+    reportFileError(e);
   }
   platform::sortFrench(items);
   refL.setItems(std::move(items));
@@ -123,26 +123,21 @@ void Tliensm::BitBtn3Click() { close(); }
 
 void Tliensm::enrBClick() {
   const std::string reference = referenceChargee();
-  try {
-    // Without a loaded sheet there is no list to write: a file "tmp/.pcl" would belong to none.
-    if (!reference.empty()) {
-      const auto chemin = p_.donnees().path("tmp/" + reference + ".pcl");
-      if (Lref.items().empty()) {
-        platform::removeFile(chemin);
-      } else {
-        platform::LineList lignes;
-        for (const auto& item : Lref.items())
-          if (auto lie = lireProduitLie(item))
-            lignes.add("ref=" + lie->reference + " nom=" + lie->nom);
-        platform::makeFolder(chemin.parent_path());
-        lignes.save(chemin);
-      }
+  // Without a loaded sheet there is no list to write: a file "tmp/.pcl" would belong to none.
+  if (!reference.empty()) {
+    const auto chemin = p_.donnees().path("tmp/" + reference + ".pcl");
+    if (Lref.items().empty()) {
+      platform::removeFile(chemin);
+    } else {
+      platform::LineList lignes;
+      for (const auto& item : Lref.items())
+        if (auto lie = lireProduitLie(item))
+          lignes.add("ref=" + lie->reference + " nom=" + lie->nom);
+      platform::makeFolder(chemin.parent_path());
+      lignes.save(chemin);
     }
-    fairehtml();
-  } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
-    return;
   }
+  fairehtml();
   dialogs().showMessage("Mise à jour des références liées effectuée");
   close();
 }

@@ -72,8 +72,8 @@ class EcrivainCartes {
   ~EcrivainCartes();
 
   // Writes vignette.htm (its text passed through the entity converter) and returns its lines;
-  // nullopt without a card. Throws platform::FileError when the card cannot be saved; every
-  // other missing file is skipped.
+  // nullopt without a card. Throws platform::FileError when the card or one of its pictures
+  // cannot be written; every missing file is skipped.
   std::optional<platform::LineList> faireVignette(EntreesCarte entrees);
   // The inputs of the last card, with what the writer gave back.
   const EntreesCarte& entrees() const { return e_; }
@@ -111,7 +111,7 @@ class EcrivainCartes {
   void bandePrix();
   std::string nomLienDetail() const;
   // Copies a file of the data folder into ftp/ under the same relative name, overwriting; a
-  // missing source is skipped.
+  // missing source is skipped, a failed copy throws platform::FileError.
   void copierVersFtp(const std::string& nom);
 
   const platform::DataFolder& donnees_;

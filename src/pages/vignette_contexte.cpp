@@ -189,11 +189,9 @@ void ContexteCartes::copier(const std::string& nomSource, const std::string& nom
   if (platform::trim(nomSource).empty() || copies_.contains(nomDestination)) return;
   if (!existe(nomSource)) return;
   copies_.insert(nomDestination);
-  // An image kept in a sub-folder keeps it in ftp/; a copy that fails is skipped.
-  try {
-    ecrire(nomDestination, platform::readFile(*chemin(nomSource)));
-  } catch (const platform::FileError&) {
-  }
+  // An image kept in a sub-folder keeps it in ftp/. A copy that fails stops the card: a site
+  // published without its pictures would be a silent loss.
+  ecrire(nomDestination, platform::readFile(*chemin(nomSource)));
 }
 
 }  // namespace pages

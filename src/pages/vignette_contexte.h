@@ -87,7 +87,8 @@ class ContexteCartes {
   const std::optional<std::vector<std::string>>& pagesCategorie(const std::string& categorie);
 
   // Copies a file of the data folder to ftp/ under the same relative name, overwriting, creating
-  // its folder; a missing source or a failed copy is skipped. Each name is copied once per run.
+  // its folder; a missing source is skipped, a failed copy throws platform::FileError. Each name
+  // is copied once per run.
   void copierVersFtp(const std::string& nom) { copier(nom, "ftp/" + nom); }
   // The same between any two names of the data folder; each destination once per run.
   void copier(const std::string& source, const std::string& destination);

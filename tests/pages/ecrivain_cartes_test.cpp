@@ -46,6 +46,20 @@ TEST(EcrivainCartes, ReturnsTheLinesItWritesAndGivesItsOutputsBack) {
   EXPECT_FALSE(dossier.exists("vignette.htm"));
 }
 
+TEST(EcrivainCartes, AFailedPictureCopyIsAnErrorNotASilentGap) {
+  testing_support::TempFolder dossier;
+  dossier.write("A1.ref", "reference=A1\r\nimage=photo.jpg\r\nprix=1\r\n");
+  dossier.write("photo.jpg", "JPEG");
+  // A folder where the copy goes: the picture cannot be written.
+  platform::makeFolder(dossier / "ftp" / "photo.jpg");
+  platform::DataFolder donnees(dossier.path());
+  pages::EcrivainCartes ecrivain(donnees, [](const std::string&) {});
+  pages::EntreesCarte e;
+  e.referenceCarte = "A1";
+  e.identite.emplace();
+  EXPECT_THROW(ecrivain.faireVignette(e), platform::FileError);
+}
+
 TEST(CadrePageValeurs, LinesFromTheValuesAndTheTopLinesSaved) {
   testing_support::TempFolder dossier;
   platform::makeFolder(dossier / "ftp");
