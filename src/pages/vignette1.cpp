@@ -23,9 +23,18 @@ Tvignette1::Tvignette1(app::Programme& programme)
 EntreesCarte Tvignette1::entrees() {
   app::Tmain& main = p_.main();
   const design::TstyleP& sp = p_.styleP();
-  EntreesCarte e{referenceCarte, carteFenetre,     themeStyle,       referenceStyle,
-                 nomCadre,       indicateurCarteA, indicateurCarteB, pageCourante,
-                 apercuArticles, motCleFiche,      !main.cartesInitialisees};
+  EntreesCarte e;
+  e.referenceCarte = referenceCarte;
+  e.carteFenetre = carteFenetre;
+  e.themeStyle = themeStyle;
+  e.referenceStyle = referenceStyle;
+  e.nomCadre = nomCadre;
+  e.indicateurCarteA = indicateurCarteA;
+  e.indicateurCarteB = indicateurCarteB;
+  e.pageCourante = pageCourante;
+  e.apercuArticles = apercuArticles;
+  e.motCleFiche = motCleFiche;
+  e.copierImport = !main.cartesInitialisees;
   e.options = main.options;
   if (ecrivain_.identiteAttendue()) {
     p_.ident().chargerIdent();
