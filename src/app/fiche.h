@@ -274,7 +274,7 @@ class Tmain : public ui::Form {
   // menu, and the link target of the quick-choice list.
   std::string styleTitreCategorie;
   std::string cibleCourante;
-  // Page frame (frame/cadre_page.cpp): the frame of the last ecrireCadrePage is in skin. The next
+  // Page frame (app/fiche_cadre_page.cpp): the frame of the last ecrireCadrePage is in skin. The next
   // call stops after the layout table when cadreSansMenu is set, and puts cadreAttributsContenu
   // in the tag of the content cell; each request is consumed by the call.
   std::string cadreSansMenu;
@@ -421,9 +421,10 @@ class Tmain : public ui::Form {
   void importCClick();
   void ouvrir_pub();
   void sauver_pub();
-  // Rebuilds skin (body, top banner, layout table, menu column, opened content cell) and
-  // ftp/body_top.txt. Throws platform::FileError; the requests are dropped then.
-  void ecrireCadrePage();
+  // The page frame (frame/cadre_page.h) from the menu options, the main settings and the
+  // requests below; kept in skin too, and ftp/body_top.txt written. Throws platform::FileError;
+  // the requests are dropped then.
+  platform::LineList ecrireCadrePage();
 
   Programme& programme() const { return p_; }
 

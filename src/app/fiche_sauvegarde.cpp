@@ -242,7 +242,7 @@ bool Tmain::SauverFiche() {
     ficheModifiee = false;
     return true;
   } catch (const platform::FileError& e) {
-    d.messageBox(e.what(), p_.application().title(), ui::MessageKind::Error, ui::Buttons::Ok);
+    reportFileError(e);
     return false;
   }
 }
@@ -329,7 +329,7 @@ bool Tmain::reconstruireRefGen() {
                                 platform::fromInteger(total) + " fiches");
     });
   } catch (const platform::FileError& e) {
-    dialogs().messageBox(e.what(), p_.application().title(), ui::MessageKind::Error, ui::Buttons::Ok);
+    reportFileError(e);
     return false;
   }
   return true;

@@ -96,7 +96,7 @@ void Tident::FormActivate() {
   try {
     chargerIdent();
   } catch (const platform::FileError& e) {
-    dialogs().warning(e.what());
+    reportFileError(e);
   }
   struct Ligne {
     ui::Edit& edit;
@@ -134,12 +134,7 @@ void Tident::BitBtn1Click() {
   saisie.taux = tauxt.text();
   saisie.login = logint.text();
   saisie.ext = extt.text();
-  try {
-    sauverIdent(p_.donnees(), saisie, urlE.text());
-  } catch (const platform::FileError& e) {
-    dialogs().warning(e.what());
-    return;
-  }
+  sauverIdent(p_.donnees(), saisie, urlE.text());
   close();
 }
 

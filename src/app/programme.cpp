@@ -40,7 +40,7 @@
 #include "pages/etiq.h"
 #include "pages/liensm1.h"
 #include "pages/page1.h"
-#include "pages/vignette.h"
+#include "pages/vignette1.h"
 #include "publish/Unit3.h"
 #include "publish/autres_comp1.h"
 #include "publish/export_ref1.h"

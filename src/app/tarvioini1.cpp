@@ -166,7 +166,7 @@ void Ttarvioini::FormShow() {
     try {
       fichier = platform::LineList::load(p_.chemin("tarvio.ini"));
     } catch (const platform::FileError& e) {
-      dialogs().warning(e.what());
+      reportFileError(e);
     }
     // Only "-" or "_" is an entry: a missing or odd value leaves the separator in use shown.
     choisir(sepC, fichier.value("sepurl").substr(0, 1));
@@ -303,12 +303,7 @@ void Ttarvioini::BitBtn1Click() {
   n.i_ref = refC.checked() ? "oui" : "";
   n.TOP_distant = texte(TOP_distantE);
   n.titre_deroulant = texte(titre_deroulantE);
-  try {
-    sauverOptionsProgramme(p_.donnees(), n);
-  } catch (const platform::FileError& e) {
-    dialogs().warning(e.what());
-    return;
-  }
+  sauverOptionsProgramme(p_.donnees(), n);
   options() = n;
   close();
 }

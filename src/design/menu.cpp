@@ -57,7 +57,7 @@ bool Tmenu1::chargerMenu() {
                                              styleP.couleur_liens, police);
     menuG.afficherStyle(policeLue);
   } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
+    reportFileError(e);
     return false;
   }
   // A menu page of the user's own only fits a frameset.
@@ -100,42 +100,31 @@ void Tmenu1::preparerMenu() {}
 void Tmenu1::afficherMenu() { accueilC.setChecked(options.accueil_menu == "oui"); }
 
 void Tmenu1::ok_boutonClick() {
-  try {
-    sauverMenu();
-  } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
-    return;
-  }
+  sauverMenu();
   dialogs().showMessage("Menu enregistré");
 }
 
 void Tmenu1::BitBtn2Click() {
   BitBtn2.setCursor(ui::Cursor::HourGlass);
-  try {
-    sauverMenu();
-    frame::apercuSite(p_);
-  } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
-  }
-  BitBtn2.setCursor(ui::Cursor::Default);
+  struct Curseur {
+    ui::Control& bouton;
+    ~Curseur() { bouton.setCursor(ui::Cursor::Default); }
+  } curseur{BitBtn2};
+  sauverMenu();
+  frame::apercuSite(p_);
 }
 
 void Tmenu1::BitBtn1Click() {
   sauverModele = false;
-  try {
-    sauverMenu();
-    if (!SaveModele.execute()) return;
-    if (platform::fileExists(SaveModele.fileName) &&
-        dialogs().messageBox("Modèle déjà existant. Voulez-vous continuer ?", "",
-                             ui::MessageKind::Confirmation,
-                             ui::Buttons::YesNoCancel) != ui::Answer::Yes)
-      return;
-    sauverModele = true;
-    sauverMenu();
-  } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
+  sauverMenu();
+  if (!SaveModele.execute()) return;
+  if (platform::fileExists(SaveModele.fileName) &&
+      dialogs().messageBox("Modèle déjà existant. Voulez-vous continuer ?", "",
+                           ui::MessageKind::Confirmation,
+                           ui::Buttons::YesNoCancel) != ui::Answer::Yes)
     return;
-  }
+  sauverModele = true;
+  sauverMenu();
   modeleN.setCaption("Modèle : " + SaveModele.fileName.filename().string());
 }
 

@@ -111,23 +111,13 @@ void TmenuG::couleurBClick() {
 }
 
 void TmenuG::ok_boutonClick() {
-  try {
-    sauver();
-  } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
-    return;
-  }
+  sauver();
   close();
 }
 
 void TmenuG::BitBtn2Click() {
-  try {
-    p_.menu1().sauverMenu();
-    sauver();
-  } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
-    return;
-  }
+  p_.menu1().sauverMenu();
+  sauver();
   frame::apercuSite(p_);
 }
 

@@ -365,7 +365,7 @@ void TstyleP::chargerStyleP() {
   try {
     lu = design::chargerStyleP(p_.donnees(), depart);
   } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
+    reportFileError(e);
   }
   appliquer(lu);
 }
@@ -466,7 +466,7 @@ void TstyleP::FormDeactivate() {
   try {
     sauveP();
   } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
+    reportFileError(e);
   }
   p_.main().PageControl1.setActivePage(0);
 }
@@ -476,14 +476,9 @@ void TstyleP::FormDeactivate() {
 void TstyleP::BitBtn1Click() {
   Sablier sablier(p_.application());
   const char* frames = framesC.checked() ? "non" : "oui";
-  try {
-    sauverFrames(p_.donnees(), frames);
-    p_.main().options.frames = frames;
-    sauveP();
-  } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
-    return;
-  }
+  sauverFrames(p_.donnees(), frames);
+  p_.main().options.frames = frames;
+  sauveP();
   p_.menu1().chargerMenu();
   p_.menu1().preparerMenu();
   p_.main().afficherFiche();

@@ -42,8 +42,7 @@ void ecrireEnveloppe(app::Programme& p, const char* fichier, const std::string& 
     page.add(platform::LineList{"<STYLE TYPE=\"text/css\">", "<!--",
                                 "BODY {background: " + fond + ";}", "// -->", "</STYLE>"});
   page.add("</HEAD>");
-  main.ecrireCadrePage();
-  page.add(main.skin.lines());
+  page.add(main.ecrireCadrePage());
   page.add(ouverture);
   page.add(contenu);
   page.add(fermeture);

@@ -1,9 +1,5 @@
 #include "frame/cadre_page.h"
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "design/style_principal.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/lines.h"
@@ -11,11 +7,11 @@
 
 namespace frame {
 
-std::string pageTop(app::Programme& programme) {
-  std::string& distant = programme.main().options.options.TOP_distant;
+std::string pageTop(std::string& TOP_distant, std::string_view topHTM) {
+  std::string& distant = TOP_distant;
   distant = platform::trim(distant);
   if (!distant.empty()) return distant;
-  return programme.menu1().options.topHTM == "oui" ? "top.htm" : "top2.htm";
+  return topHTM == "oui" ? "top.htm" : "top2.htm";
 }
 
 int largeurColonne(std::string_view largeur_menu) {
@@ -31,10 +27,6 @@ std::string espaceur(std::string_view hauteur) {
          " BORDER=0><br>";
 }
 
-}  // namespace frame
-
-namespace app {
-
 namespace {
 
 const char* const kMarqueurMenuDynamique = "<!-- Menu dynamique -->";
@@ -49,27 +41,14 @@ bool scriptRechercheDansMenu(const platform::DataFolder& donnees) {
 
 }  // namespace
 
-void Tmain::ecrireCadrePage() {
+platform::LineList ecrireCadrePage(const EntreesCadrePage& e,
+                                   const platform::DataFolder& donnees) {
   using platform::htmlAttribute;
-  // Each request serves one call: cadreSansMenu always goes, cadreAttributsContenu once the
-  // content cell has taken it; a failed call drops both, so that no later page inherits them.
-  bool termine = false;
-  struct Consommer {
-    Tmain& m;
-    const bool& termine;
-    ~Consommer() {
-      m.cadreSansMenu.clear();
-      if (!termine) m.cadreAttributsContenu.clear();
-    }
-  } consommer{*this, termine};
-
-  const design::TOptionsMenu& menu = p_.menu1().options;
-  const design::TstyleP& style = p_.styleP();
-  const TOptionsProgramme& o = options.options;
-  const platform::DataFolder& donnees = p_.donnees();
-
-  const std::string top = frame::pageTop(p_);
-  const std::string W = platform::fromInteger(frame::largeurColonne(menu.largeur_menu));
+  const design::TOptionsMenu& menu = e.menu;
+  const EntreesCadrePage& style = e;
+  const EntreesCadrePage& o = e;
+  const std::string& top = e.top;
+  const std::string W = platform::fromInteger(largeurColonne(menu.largeur_menu));
   // The shop's own menu page is framed as it is: the working copy of the generated drop-down
   // menu would be stale, and menu2.htm is not written for it.
   const bool menuImporte = menu.menuHTM == "oui";
@@ -77,7 +56,7 @@ void Tmain::ecrireCadrePage() {
 
   platform::LineList cadre;
   cadre.add("<BODY Marginwidth=0 marginheight=0 leftmargin=0 rightmargin=0 topmargin=0>");
-  const std::string T = frame::transparence(menu.image_top, style.image_page);
+  const std::string T = transparence(menu.image_top, style.image_page);
   const std::string iframeTop = " src=\"" + htmlAttribute(top) +
                                 "\" Marginwidth=0 marginheight=0 width=\"" +
                                 htmlAttribute(menu.largeur_frame) + "\" height=\"" +
@@ -91,18 +70,17 @@ void Tmain::ecrireCadrePage() {
         "<table border=0 align=\"center\" cellpadding=0 cellspacing=0 width=\"100%\"><tr><td>"
         "<IFRAME  " +
         T + iframeTop + "</td></tr></table>");
-  skin.setLines(cadre);
-  platform::LineList{cadre[0], cadre[1]}.save(p_.chemin("ftp/body_top.txt"));
+  platform::LineList{cadre[0], cadre[1]}.save(donnees.path("ftp/body_top.txt"));
 
   if (!dynamique && menu.menu_centre == "oui")
     cadre.add("<table border=0 cellpadding=0 cellspacing=0 width=\"100%\">");
   else
     cadre.add("<table border=0 cellpadding=" + o.esp_G + " cellspacing=0 width=\"100%\">");
 
-  if (cadreSansMenu.empty()) {
+  if (e.cadreSansMenu.empty()) {
     if (!dynamique) {
       cadre.add("<tr><td width=\"" + W + "\" valign=\"top\" align=\"center\" nowrap height=\"100%\">");
-      cadre.add("<IFRAME " + frame::transparence(menu.image_menu, style.image_page) + " src=\"" +
+      cadre.add("<IFRAME " + transparence(menu.image_menu, style.image_page) + " src=\"" +
                 (menuImporte ? "menu.htm" : "menu2.htm") +
                 "\" Marginwidth=0 marginheight=0 width=\"" + W + "\" height=\"" +
                 htmlAttribute(menu.hauteur_frame) +
@@ -122,7 +100,7 @@ void Tmain::ecrireCadrePage() {
       else
         cadre.add("<tr><td width=\"" + W + "\" valign=\"top\" " + attributs +
                   " nowrap height=\"100%\">");
-      cadre.add(frame::espaceur(o.esp_M));
+      cadre.add(espaceur(o.esp_M));
       if (donnees.exists("menu.htm")) {
         for (const std::string& brute : platform::LineList::load(donnees.path("menu.htm"))) {
           std::string ligne = platform::trim(brute);
@@ -138,13 +116,11 @@ void Tmain::ecrireCadrePage() {
       if (donnees.exists("menu_fin.txt"))
         cadre.add(platform::LineList::load(donnees.path("menu_fin.txt")));
     }
-    cadre.add("</td><td width=\"100%\" height=\"100%\" valign=\"top\"" + cadreAttributsContenu +
-              ">");
-    cadreAttributsContenu.clear();
-    cadre.add(frame::espaceur(o.esp_P));
+    cadre.add("</td><td width=\"100%\" height=\"100%\" valign=\"top\"" +
+              e.cadreAttributsContenu + ">");
+    cadre.add(espaceur(o.esp_P));
   }
-  skin.setLines(std::move(cadre));
-  termine = true;
+  return cadre;
 }
 
-}  // namespace app
+}  // namespace frame

@@ -159,8 +159,7 @@ bool Tcatal_ini::sauverEnSignalant() {
     sauver();
     return true;
   } catch (const platform::FileError& e) {
-    dialogs().messageBox(e.what(), p_.application().title(), ui::MessageKind::Error,
-                         ui::Buttons::Ok);
+    reportFileError(e);
     return false;
   }
 }
@@ -169,8 +168,7 @@ void Tcatal_ini::FormActivate() {
   try {
     ouvre();
   } catch (const platform::FileError& e) {
-    dialogs().messageBox(e.what(), p_.application().title(), ui::MessageKind::Error,
-                         ui::Buttons::Ok);
+    reportFileError(e);
   }
 }
 

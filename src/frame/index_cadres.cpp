@@ -57,7 +57,7 @@ struct SourcesCadres {
 SourcesCadres sourcesCadres(app::Programme& p, bool pageProduit) {
   SourcesCadres s;
   s.menu = p.menu1().options.menuHTM == "oui" ? "menu.htm" : "menu2.htm";
-  s.top = pageTop(p);
+  s.top = pageTop(p.main().options.options.TOP_distant, p.menu1().options.topHTM);
   if (pageProduit)
     s.principal = p.main().pageFiche;
   else

@@ -23,14 +23,6 @@
 
 namespace pages {
 
-namespace {
-
-// An upload copies ftp/ while the build would empty it.
-constexpr const char* kPublicationEnCours =
-    "Une publication est en cours : attendez la fin du transfert avant de construire le site.";
-
-}  // namespace
-
 bool Tdata1::construireSite() {
   if (p_.transfert1().enCours()) {
     dialogs().showMessage(kPublicationEnCours);
@@ -208,62 +200,3 @@ void Tdata1::copierVersFtp(Construction& c, const std::string& fichierACopier) {
 }
 
 }  // namespace pages
-
-namespace app {
-
-void Tmain::construireSite() { p_.data1().construireSite(); }
-
-void Tmain::htmlClick() {
-  ui::Dialogs& d = dialogs();
-  if (p_.transfert1().enCours()) {
-    d.showMessage(pages::kPublicationEnCours);
-    return;
-  }
-  if (!reglagesSiteDefinis("Le style du menu n'a pas été défini")) return;
-  const platform::DataFolder& dossier = p_.donnees();
-  activerOngletFiche();
-  // A refused save stops the command: the build would publish the sheet as it was.
-  if (sauver.enabled() && !SauverFiche()) return;
-
-  pages::Tetiq1& etiq = p_.etiq1();
-  bool terminee = false;
-  {
-    html.setCursor(ui::Cursor::HourGlass);
-    struct Retour {
-      Tmain& m;
-      pages::Tetiq1& etiq;
-      ~Retour() {
-        m.html.setCursor(ui::Cursor::Default);
-        etiq.close();
-      }
-    } retour{*this, etiq};
-    p_.liensm().fairehtml();
-    etiq.show();
-    etiq.etiquette.setLines({"1.", "2.", "3."});
-    terminee = p_.data1().construireSite();
-  }
-
-  // After a stop, ftp/ and listeHTM.tmp are those of the previous build: nothing is derived
-  // from them and no success is announced.
-  if (terminee && dossier.exists("ref.ini")) ecrirePagesReferences();
-  cartesInitialisees = false;
-  if (sauver.enabled()) chargerFiche();
-  if (!terminee || !catalC.checked()) return;
-
-  pages::DossierConstruction fichiers(dossier.root());
-  fichiers.creerDossier("catalogue");
-  std::string echecs;
-  for (const std::string& nom : fichiers.lister("ftp", "*"))
-    if (!fichiers.copier("ftp/" + nom, "catalogue/" + nom))
-      echecs += (echecs.empty() ? "" : ", ") + nom;
-  if (!echecs.empty()) {
-    d.showMessage("Ces fichiers n'ont pas pu être copiés dans le répertoire \"catalogue\" : " +
-                  echecs);
-    return;
-  }
-  d.showMessage(
-      "La construction du catalogue hors ligne est terminée. Vous pouvez maintenant quitter le "
-      "programme et recopier tous les fichiers du répertoire \"catalogue\" sur un CD");
-}
-
-}  // namespace app

@@ -70,6 +70,10 @@ struct Construction {
   std::unordered_set<std::string> copiesFtp;
 };
 
+// An upload copies ftp/ while the build would empty it.
+inline constexpr const char* kPublicationEnCours =
+    "Une publication est en cours : attendez la fin du transfert avant de construire le site.";
+
 class Tdata1 : public ui::Form {
  public:
   explicit Tdata1(app::Programme& programme);

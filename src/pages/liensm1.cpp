@@ -8,33 +8,12 @@
 #include "app/ref_gen.h"
 #include "design/style_principal.h"
 #include "pages/etiq.h"
-#include "pages/vignette.h"
+#include "pages/vignette1.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"
 
 namespace pages {
-
-std::optional<ProduitLie> lireProduitLie(std::string_view ligne) {
-  size_t debut;
-  if (platform::startsWith(ligne, "ref=")) {
-    debut = 4;
-  } else {
-    size_t ref = ligne.find(" ref=");
-    if (ref == std::string_view::npos) return std::nullopt;
-    debut = ref + 5;
-  }
-  ProduitLie p;
-  size_t nom = ligne.find(" nom=", debut);
-  if (nom == std::string_view::npos) {
-    p.reference = platform::trim(ligne.substr(debut));
-  } else {
-    p.reference = platform::trim(ligne.substr(debut, nom - debut));
-    p.nom = platform::trim(ligne.substr(nom + 5));
-  }
-  if (p.reference.empty()) return std::nullopt;
-  return p;
-}
 
 namespace {
 
@@ -92,7 +71,7 @@ void Tliensm::FormShow() {
       for (const auto& ligne : platform::LineList::load(chemin))
         if (auto lie = lireProduitLie(ligne)) Lref.addItem(element(*lie, 0));
   } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
+    reportFileError(e);
   }
   triref();
 }
@@ -116,7 +95,7 @@ void Tliensm::triref() {
       if (!exclues.contains(p.reference)) items.push_back(element(p, modeTri));
     }
   } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
+    reportFileError(e);
   }
   platform::sortFrench(items);
   refL.setItems(std::move(items));
@@ -144,26 +123,21 @@ void Tliensm::BitBtn3Click() { close(); }
 
 void Tliensm::enrBClick() {
   const std::string reference = referenceChargee();
-  try {
-    // Without a loaded sheet there is no list to write: a file "tmp/.pcl" would belong to none.
-    if (!reference.empty()) {
-      const auto chemin = p_.donnees().path("tmp/" + reference + ".pcl");
-      if (Lref.items().empty()) {
-        platform::removeFile(chemin);
-      } else {
-        platform::LineList lignes;
-        for (const auto& item : Lref.items())
-          if (auto lie = lireProduitLie(item))
-            lignes.add("ref=" + lie->reference + " nom=" + lie->nom);
-        platform::makeFolder(chemin.parent_path());
-        lignes.save(chemin);
-      }
+  // Without a loaded sheet there is no list to write: a file "tmp/.pcl" would belong to none.
+  if (!reference.empty()) {
+    const auto chemin = p_.donnees().path("tmp/" + reference + ".pcl");
+    if (Lref.items().empty()) {
+      platform::removeFile(chemin);
+    } else {
+      platform::LineList lignes;
+      for (const auto& item : Lref.items())
+        if (auto lie = lireProduitLie(item))
+          lignes.add("ref=" + lie->reference + " nom=" + lie->nom);
+      platform::makeFolder(chemin.parent_path());
+      lignes.save(chemin);
     }
-    fairehtml();
-  } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
-    return;
   }
+  fairehtml();
   dialogs().showMessage("Mise à jour des références liées effectuée");
   close();
 }
@@ -213,10 +187,9 @@ void Tliensm::fairehtml() {
         vignette.carteFenetre = true;
         vignette.indicateurCarteA = true;
         vignette.indicateurCarteB = true;
-        vignette.faireVignette();
-        const auto carte = p_.chemin("vignette.htm");
-        if (!platform::fileExists(carte)) continue;
-        platform::LineList page = platform::LineList::load(carte);
+        auto carte = vignette.faireVignette();
+        if (!carte) continue;
+        platform::LineList page = std::move(*carte);
         if (page.empty()) page.add("");
         page[0] = "<HTML><BODY STYLE=\"background: " + fond + ";\"><center>" + page[0];
         page.add("<br><a href=\"JavaScript:window.close()\"><font face=\"" + options.police_defaut +

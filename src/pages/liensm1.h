@@ -3,10 +3,9 @@
 // tmp/<reference>.pcl ("ref=<reference> nom=<title>" per line), and the writer of the pop-up
 // pages <reference>_pc.html that show each linked product's own card.
 
-#include <optional>
 #include <string>
-#include <string_view>
 
+#include "pages/produit_lie.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -15,16 +14,6 @@ class Programme;
 }
 
 namespace pages {
-
-struct ProduitLie {
-  std::string reference;
-  std::string nom;
-};
-
-// The reference between "ref=" at the start of the line (or " ref=" inside it) and " nom=", and
-// the title after " nom=", both trimmed; nullopt when the line names no reference. Lines of the
-// lists and items of the window read alike.
-std::optional<ProduitLie> lireProduitLie(std::string_view ligne);
 
 class Tliensm : public ui::Form {
  public:

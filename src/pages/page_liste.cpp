@@ -15,7 +15,7 @@
 #include "app/web.h"
 #include "design/style_principal.h"
 #include "pages/data.h"
-#include "pages/vignette.h"
+#include "pages/vignette1.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -462,8 +462,7 @@ void EcrivainPages::tete(Lignes& page, size_t index, const DerniereFiche& f) {
   } else {
     // Nothing in the frame depends on the page: it is built once for the whole build.
     if (!cadrePage_) {
-      p_.main().ecrireCadrePage();
-      cadrePage_ = p_.main().skin.lines().lines();
+      cadrePage_ = p_.main().ecrireCadrePage().lines();
     }
     ajouter(page, *cadrePage_);
   }
@@ -786,8 +785,7 @@ void Tdata1::construirePages(Construction& c) {
                          "//DEBUT//-->");
         progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" + lue.reference +
                 "]");
-        vignette.faireVignette();
-        if (auto carte = c.dossier.lire("vignette.htm")) ajouter(cartes, carte->lines());
+        if (auto carte = vignette.faireVignette()) ajouter(cartes, carte->lines());
         cartes.push_back("<!--//FIN//" + lue.reference + "*" + (derniere ? "Y" : "N") +
                          "//FIN//-->");
       }

@@ -1,5 +1,5 @@
 // Pages of the build whose writers come with their own work: the author and letter index pages,
-// the object letter pages with the site plan, the new-products pages and the reference pages.
+// the object letter pages with the site plan, and the new-products pages.
 // Each is called in its place and writes nothing until then.
 
 #include "app/fiche.h"
@@ -12,9 +12,3 @@ void Tdata1::pagesObjets(Construction&) {}
 void Tdata1::pagesNouveautes(Construction&) {}
 
 }  // namespace pages
-
-namespace app {
-
-void Tmain::ecrirePagesReferences() {}
-
-}  // namespace app

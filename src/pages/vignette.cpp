@@ -3,17 +3,12 @@
 #include <algorithm>
 #include <array>
 
-#include "app/fiche.h"
 #include "app/fiche_produit.h"
-#include "app/programme.h"
 #include "app/texte_prix.h"
-#include "design/style_principal.h"
-#include "frame/accent.h"
 #include "pages/vignette_contexte.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "ui/dialogs.h"
 
 namespace pages {
 
@@ -41,26 +36,29 @@ Balises balises(const std::string& gras, const std::string& souligne, const std:
   return b;
 }
 
-Tvignette1::Tvignette1(app::Programme& programme)
-    : ui::Form(programme.application(), "Tvignette1", "vignette1"), p_(programme) {
-  proF.setVisible(false);
+EcrivainCartes::EcrivainCartes(const platform::DataFolder& donnees,
+                               std::function<void(const std::string&)> signaler)
+    : donnees_(donnees), signaler_(std::move(signaler)) {
+  accents_.remplir();
 }
 
-Tvignette1::~Tvignette1() = default;
+EcrivainCartes::~EcrivainCartes() = default;
 
-void Tvignette1::ouvrirSerie() {
+bool EcrivainCartes::identiteAttendue() const { return !serie_ || !serie_->identiteChargee(); }
+
+void EcrivainCartes::ouvrirSerie() {
   if (profondeurSerie_++ > 0) return;
-  serie_ = std::make_unique<ContexteCartes>(p_);
+  serie_ = std::make_unique<ContexteCartes>(donnees_);
   erreurQmultiSignalee_ = false;
 }
 
-void Tvignette1::fermerSerie() {
+void EcrivainCartes::fermerSerie() {
   if (profondeurSerie_ > 0 && --profondeurSerie_ == 0) serie_.reset();
 }
 
-ContexteCartes& Tvignette1::contexte() { return serie_ ? *serie_ : *carte_; }
+ContexteCartes& EcrivainCartes::contexte() { return serie_ ? *serie_ : *carte_; }
 
-void Tvignette1::copierVersFtp(const std::string& nom) { contexte().copierVersFtp(nom); }
+void EcrivainCartes::copierVersFtp(const std::string& nom) { contexte().copierVersFtp(nom); }
 
 namespace {
 
@@ -80,7 +78,7 @@ std::vector<std::string> nonVides(const std::vector<std::string>& lignes) {
 
 }  // namespace
 
-void Tvignette1::lireFiche(const platform::LineList& lignes, bool multiples) {
+void EcrivainCartes::lireFiche(const platform::LineList& lignes, bool multiples) {
   TValeursCarte& v = valeurs;
   app::TFicheProduit f;
   // Keys absent from the sheet leave these, not the built-in values of the editor.
@@ -133,12 +131,12 @@ void Tvignette1::lireFiche(const platform::LineList& lignes, bool multiples) {
   v.mesTailles = f.mes_tailles;
 }
 
-void Tvignette1::imagePanier() {
+void EcrivainCartes::imagePanier() {
   TValeursCarte& v = valeurs;
-  if (p_.styleP().imagespanier != "oui") return;
+  if (e_.imagespanier != "oui") return;
   v.imageVignette = v.imageCarte;
   const std::string image = platform::trim(v.imageCarte);
-  if (p_.main().options.options.vig_visual != "oui" || image.empty()) return;
+  if (e_.options.options.vig_visual != "oui" || image.empty()) return;
   const std::string racine = image.substr(0, image.find('.'));
   for (const char* suffixe : {"-v.jpg", "-v.jpeg", "-v.png", "-v.gif", "-v.swf"}) {
     const std::string candidat = racine + suffixe;
@@ -147,13 +145,13 @@ void Tvignette1::imagePanier() {
   }
 }
 
-void Tvignette1::pageDetail() {
+void EcrivainCartes::pageDetail() {
   TValeursCarte& v = valeurs;
-  const auto& options = p_.main().options.options;
+  const auto& options = e_.options.options;
   if (!v.imageDetail.empty()) {
     const std::string slug = nomFormulaire(app::nomURL(v.referenceFiche, options.separateur()));
     const std::string titre = platform::htmlAttribute(sansPoids(v.titreCarte));
-    std::string fermer = p_.styleP().detailsP.text() == "Détails" ? "Fermer" : "Close";
+    std::string fermer = e_.detailsP == "Détails" ? "Fermer" : "Close";
     if (!options.phrase_fermer.empty()) fermer = options.phrase_fermer;
 
     platform::LineList page{
@@ -190,7 +188,7 @@ void Tvignette1::pageDetail() {
   if (v.detailHTML == "oui") v.imageDetail = "HTML";
 }
 
-void Tvignette1::promotions() {
+void EcrivainCartes::promotions() {
   TValeursCarte& v = valeurs;
   struct Emplacement {
     const std::string& reference;
@@ -231,36 +229,31 @@ void Tvignette1::promotions() {
   }
 }
 
-void Tvignette1::faireVignette() {
-  // Whatever happens to this card, the next caller starts from an ordinary card: a pop-up whose
-  // sheet is missing must not turn the following list card into a pop-up.
-  struct RemiseFenetre {
-    bool& drapeau;
-    ~RemiseFenetre() { drapeau = false; }
-  } remise{carteFenetre};
-  if (!serie_) carte_ = std::make_unique<ContexteCartes>(p_);
+std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte entrees) {
+  e_ = std::move(entrees);
+  if (!serie_) carte_ = std::make_unique<ContexteCartes>(donnees_);
 
   // 1. A fresh card.
   const std::string imageVignettePrecedente = valeurs.imageVignette;
   valeurs = TValeursCarte{};
   TValeursCarte& v = valeurs;
   v.imageVignette = imageVignettePrecedente;
-  v.carteFenetre = carteFenetre;
-  if (!p_.styleP().couleur_liens.empty()) v.couleurEtat = p_.styleP().couleur_liens;
-  referenceCarte = platform::trim(referenceCarte);
+  v.carteFenetre = e_.carteFenetre;
+  if (!e_.couleur_liens.empty()) v.couleurEtat = e_.couleur_liens;
+  e_.referenceCarte = platform::trim(e_.referenceCarte);
   contexte().supprimer("vignette.htm");
 
   // 2. Identity and sheet style.
-  contexte().identite();
-  style = contexte().styleFiche(themeStyle, referenceStyle);
+  if (e_.identite) contexte().fixerIdentite(*e_.identite);
+  style = contexte().styleFiche(e_.themeStyle, e_.referenceStyle);
 
   // 3. Once per build: the user's own files of import/.
-  if (!p_.main().cartesInitialisees) {
-    platform::makeFolder(p_.donnees().root() / "ftp");
-    for (const auto& nom : platform::listFiles(p_.donnees().path("import")))
-      app::copierFichier(p_.chemin("import/" + nom), p_.chemin("ftp/" + nom), false);
+  if (e_.copierImport) {
+    platform::makeFolder(donnees_.root() / "ftp");
+    for (const auto& nom : platform::listFiles(donnees_.path("import")))
+      app::copierFichier(donnees_.path("import/" + nom), donnees_.path("ftp/" + nom), false);
     contexte().relister("ftp");
-    p_.main().cartesInitialisees = true;
+    e_.copierImport = false;
   }
 
   // 5. qmulti.ini: a maximum with decimals is reported (once per run) and the card is written
@@ -269,7 +262,7 @@ void Tvignette1::faireVignette() {
   if (const auto& maxi = contexte().maxiQmulti()) {
     if (maxi->find('.') != std::string::npos) {
       if (!serie_ || !erreurQmultiSignalee_)
-        p_.dialogs().showMessage("Erreur dans le fichier qmulti.ini");
+        signaler_("Erreur dans le fichier qmulti.ini");
       erreurQmultiSignalee_ = true;
     } else {
       multiples = true;
@@ -278,15 +271,15 @@ void Tvignette1::faireVignette() {
   }
 
   // 6. The sheet.
-  const auto fiche = referenceCarte.empty()
+  const auto fiche = e_.referenceCarte.empty()
                          ? std::nullopt
-                         : contexte().charger(app::nomFichierFiche(referenceCarte));
-  if (!fiche) return;
+                         : contexte().charger(app::nomFichierFiche(e_.referenceCarte));
+  if (!fiche) return std::nullopt;
   lireFiche(*fiche, multiples);
 
   // 7. to 13.
   imagePanier();
-  const std::string& cible = p_.styleP().targetS;
+  const std::string& cible = e_.targetS;
   if (cible == "_blank" || cible == "_BLANK" || cible == "_blanck" || cible == "_BLANCK")
     v.carteFenetre = true;
   pageDetail();
@@ -317,8 +310,9 @@ void Tvignette1::faireVignette() {
   v.carteFenetre = false;
   platform::LineList lignes(v.lignesCarte);
   for (const auto& l : v.lignesFinCarte) lignes.add(l);
-  contexte().ecrire("vignette.htm", frame::convertirTexte(lignes.text(), p_.accents1().table,
-                                                          p_.main().catalC.checked()));
+  const std::string texte = frame::convertirTexte(lignes.text(), accents_, e_.horsLigne);
+  contexte().ecrire("vignette.htm", texte);
+  return platform::LineList::fromText(texte);
 }
 
 }  // namespace pages

@@ -1,26 +1,28 @@
 #pragma once
-// The window `Tvignette1`: routine holder of the product card writer. Never shown. `faireVignette`
-// writes the card of one product into vignette.htm of the data folder; every caller takes the
-// lines of that file (no file: no card).
+// The product card writer `faireVignette`: writes the card of one product into vignette.htm of
+// the data folder and returns its lines (nullopt, and no file, when there is no card).
 //
-// A caller sets the inputs below, then calls faireVignette(). The inputs keep their values for the
-// next caller, except carteFenetre, which every call sets back to false. A site build opens a
-// SerieCartes around its list pages, so that settings and side files are read once per build
+// The caller gathers its inputs into an EntreesCarte at the moment of the call: the values it
+// sets for the card and what the card reads of the windows (program options, main settings,
+// labels). Some inputs are also outputs, the way the caller's fields were: the trimmed
+// reference, the page a list header or footer leaves, the import copy done. A site build opens a
+// run of cards around its list pages, so that settings and side files are read once per build
 // rather than once per card; open it once the build's work files (nkat.inc, ncto.inc, the .fic
 // lists) are written and ftp/ is emptied.
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/identite.h"
+#include "app/options_programme.h"
 #include "design/style_fiche.h"
+#include "frame/table_accents.h"
 #include "pages/vignette_valeurs.h"
-#include "ui/controls.h"
-#include "ui/form.h"
-
-namespace app {
-class Programme;
-}
+#include "platform/files.h"
+#include "platform/lines.h"
 
 namespace pages {
 
@@ -33,33 +35,54 @@ std::string nomFormulaire(std::string_view texte);
 // its first ")", trimmed.
 std::string sansPoids(const std::string& texte);
 
-class Tvignette1 : public ui::Form {
- public:
-  explicit Tvignette1(app::Programme& programme);
-  ~Tvignette1() override;
-
-  // The promotion files of the data folder, in listing order.
-  ui::FileListBox proF{*this, "proF", "*.pro"};
-
-  // --- inputs, set by the caller ---
-  std::string referenceCarte;     // base name of the sheet file, <referenceCarte>.ref
+// What one card reads besides the data folder.
+struct EntreesCarte {
+  // --- set by the caller for this card ---
+  std::string referenceCarte;     // base name of the sheet file; given back trimmed
   bool carteFenetre = false;      // the card goes into a window of its own (linked-product pop-up)
   std::string themeStyle;         // "<categorie>_<theme>": the middle file of the style cascade
   std::string referenceStyle;     // the reference: the last file of the style cascade
   std::string nomCadre;           // the frame name; nomURL of it prefixes the corner images
   bool indicateurCarteA = false;  // first card of its list page: the list header goes above it
   bool indicateurCarteB = false;  // last card of its list page: the list footer goes below it
-  std::string pageCourante;       // "<page>.tmp" of the list page being written
+  std::string pageCourante;       // "<page>.tmp" of the list page; given back as the header left it
   bool apercuArticles = false;    // the list-page options window previews a card
   std::string motCleFiche;        // the theme of the card, for the order form's description
+  // The shop's import/ files still go to ftp/ (once per build); given back false once copied.
+  bool copierImport = false;
+
+  // --- read from the windows ---
+  app::OptionsDemarrage options;  // the program options
+  std::optional<app::TIdentite> identite;  // the shop identity, when identiteAttendue()
+  bool horsLigne = false;                  // offline catalogue: no entities
+  // Main settings.
+  std::string imagespanier, couleur_liens, couleur_theme, targetS;
+  std::string url_cgi;   // the order-form address edit
+  std::string detailsP;  // the "Détails" label edit
+  std::string detailhP;  // the "En savoir plus" label edit
+};
+
+class ContexteCartes;
+
+class EcrivainCartes {
+ public:
+  // signaler tells the user a message (a file with a wrong value) while the card is written.
+  EcrivainCartes(const platform::DataFolder& donnees,
+                 std::function<void(const std::string&)> signaler);
+  ~EcrivainCartes();
+
+  // Writes vignette.htm (its text passed through the entity converter) and returns its lines;
+  // nullopt without a card. Throws platform::FileError when the card or one of its pictures
+  // cannot be written; every missing file is skipped.
+  std::optional<platform::LineList> faireVignette(EntreesCarte entrees);
+  // The inputs of the last card, with what the writer gave back.
+  const EntreesCarte& entrees() const { return e_; }
+  // The next card reads the identity: the caller then loads it into EntreesCarte::identite.
+  bool identiteAttendue() const;
 
   // --- the card last written ---
   TValeursCarte valeurs;
   design::TStyleFiche style;  // its sheet style
-
-  // Writes vignette.htm (its text passed through the entity converter). Throws
-  // platform::FileError when the card cannot be saved; every other missing file is skipped.
-  void faireVignette();
 
   // The layouts and the order block; they append to valeurs.lignesCarte.
   void vignetteStandard();
@@ -88,26 +111,17 @@ class Tvignette1 : public ui::Form {
   void bandePrix();
   std::string nomLienDetail() const;
   // Copies a file of the data folder into ftp/ under the same relative name, overwriting; a
-  // missing source or a failed copy is skipped.
+  // missing source is skipped, a failed copy throws platform::FileError.
   void copierVersFtp(const std::string& nom);
 
+  const platform::DataFolder& donnees_;
+  std::function<void(const std::string&)> signaler_;
+  frame::TTableAccents accents_;
+  EntreesCarte e_;
   std::unique_ptr<ContexteCartes> serie_;  // the open run, if any
   std::unique_ptr<ContexteCartes> carte_;  // the context of a card written outside a run
   int profondeurSerie_ = 0;
   bool erreurQmultiSignalee_ = false;  // within the open run
-  app::Programme& p_;
-};
-
-// Opens a run of cards for its lifetime.
-class SerieCartes {
- public:
-  explicit SerieCartes(Tvignette1& vignette) : vignette_(vignette) { vignette_.ouvrirSerie(); }
-  ~SerieCartes() { vignette_.fermerSerie(); }
-  SerieCartes(const SerieCartes&) = delete;
-  SerieCartes& operator=(const SerieCartes&) = delete;
-
- private:
-  Tvignette1& vignette_;
 };
 
 }  // namespace pages

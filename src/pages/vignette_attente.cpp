@@ -5,8 +5,8 @@
 
 namespace pages {
 
-void Tvignette1::vignetteTableau() {}
-void Tvignette1::vignetteLignes() {}
-void Tvignette1::formulaireCommande() {}
+void EcrivainCartes::vignetteTableau() {}
+void EcrivainCartes::vignetteLignes() {}
+void EcrivainCartes::formulaireCommande() {}
 
 }  // namespace pages

@@ -3,11 +3,7 @@
 #include <fstream>
 #include <unordered_map>
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
 #include "app/texte_prix.h"
-#include "pages/vignette.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -34,8 +30,8 @@ std::optional<std::string> IndexNoms::chercher(std::string_view cle) const {
   return it->second;
 }
 
-ContexteCartes::ContexteCartes(app::Programme& programme)
-    : p_(programme), dossier_(programme.donnees().root()) {}
+ContexteCartes::ContexteCartes(const platform::DataFolder& donnees)
+    : donnees_(donnees), dossier_(donnees.root()) {}
 
 std::optional<fs::path> ContexteCartes::chemin(std::string_view nom) { return dossier_.chemin(nom); }
 
@@ -53,12 +49,9 @@ void ContexteCartes::supprimer(std::string_view nom) { dossier_.supprimer(nom); 
 
 void ContexteCartes::relister(std::string_view dossier) { dossier_.oublierDossier(dossier); }
 
-const app::TIdentite& ContexteCartes::identite() {
-  if (!identiteChargee_) {
-    p_.ident().chargerIdent();
-    identiteChargee_ = true;
-  }
-  return p_.ident().identite;
+void ContexteCartes::fixerIdentite(const app::TIdentite& identite) {
+  identite_ = identite;
+  identiteChargee_ = true;
 }
 
 const ContexteCartes::Lignes& ContexteCartes::lignesTyp(const std::string& nom) {
@@ -119,9 +112,7 @@ std::optional<std::string> ContexteCartes::quantiteClient(std::string_view refer
 
 const std::vector<std::string>& ContexteCartes::fichiersPromo() {
   if (!promos_) {
-    auto& proF = p_.vignette1().proF;
-    proF.setDirectory(p_.donnees().root());
-    promos_ = proF.items();
+    promos_ = platform::listFiles(donnees_.root(), "*.pro");
   }
   return *promos_;
 }
@@ -173,7 +164,7 @@ const std::set<std::string>& ContexteCartes::bache() {
 }
 
 const TOptionsArticles& ContexteCartes::optionsArticles(const std::string& police_defaut) {
-  if (!articles_) articles_ = chargerOptionsArticles(p_.donnees(), police_defaut);
+  if (!articles_) articles_ = chargerOptionsArticles(donnees_, police_defaut);
   return *articles_;
 }
 
@@ -198,11 +189,9 @@ void ContexteCartes::copier(const std::string& nomSource, const std::string& nom
   if (platform::trim(nomSource).empty() || copies_.contains(nomDestination)) return;
   if (!existe(nomSource)) return;
   copies_.insert(nomDestination);
-  // An image kept in a sub-folder keeps it in ftp/; a copy that fails is skipped.
-  try {
-    ecrire(nomDestination, platform::readFile(*chemin(nomSource)));
-  } catch (const platform::FileError&) {
-  }
+  // An image kept in a sub-folder keeps it in ftp/. A copy that fails stops the card: a site
+  // published without its pictures would be a silent loss.
+  ecrire(nomDestination, platform::readFile(*chemin(nomSource)));
 }
 
 }  // namespace pages

@@ -11,17 +11,14 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "pages/dossier_construction.h"
 #include <vector>
 
 #include "app/identite.h"
 #include "design/style_fiche.h"
+#include "pages/dossier_construction.h"
 #include "pages/vignette_entete.h"
+#include "platform/files.h"
 #include "platform/lines.h"
-
-namespace app {
-class Programme;
-}
 
 namespace pages {
 
@@ -46,7 +43,7 @@ struct ModeleLies {
 
 class ContexteCartes {
  public:
-  explicit ContexteCartes(app::Programme& programme);
+  explicit ContexteCartes(const platform::DataFolder& donnees);
 
   // A name of the data folder, found without regard to case as the platform finds it, but
   // through listings taken once per run: a name that is missing costs no scan of its folder.
@@ -62,8 +59,10 @@ class ContexteCartes {
   // A folder that others wrote into during the run is listed again at its next use.
   void relister(std::string_view dossier);
 
-  // The shop identity, loaded into the program's identity.
-  const app::TIdentite& identite();
+  // The shop identity, as the caller loaded it for the first card of the context.
+  const app::TIdentite& identite() const { return identite_; }
+  bool identiteChargee() const { return identiteChargee_; }
+  void fixerIdentite(const app::TIdentite& identite);
   // Built-in values, then defaut.typ, <themeStyle>.typ and <referenceStyle>.typ.
   design::TStyleFiche styleFiche(const std::string& themeStyle, const std::string& referenceStyle);
   // qmulti.ini: nullopt when it is missing, else its maxi trimmed and cleaned as a price.
@@ -88,7 +87,8 @@ class ContexteCartes {
   const std::optional<std::vector<std::string>>& pagesCategorie(const std::string& categorie);
 
   // Copies a file of the data folder to ftp/ under the same relative name, overwriting, creating
-  // its folder; a missing source or a failed copy is skipped. Each name is copied once per run.
+  // its folder; a missing source is skipped, a failed copy throws platform::FileError. Each name
+  // is copied once per run.
   void copierVersFtp(const std::string& nom) { copier(nom, "ftp/" + nom); }
   // The same between any two names of the data folder; each destination once per run.
   void copier(const std::string& source, const std::string& destination);
@@ -99,9 +99,10 @@ class ContexteCartes {
   const Lignes& lignesTyp(const std::string& nom);
   const IndexNoms& index(std::optional<IndexNoms>& cache, std::string_view nom);
 
-  app::Programme& p_;
+  const platform::DataFolder& donnees_;
   DossierConstruction dossier_;
   bool identiteChargee_ = false;
+  app::TIdentite identite_;
   std::map<std::string, Lignes> typ_;
   std::optional<std::optional<std::string>> maxi_;
   std::optional<IndexNoms> quantites_;

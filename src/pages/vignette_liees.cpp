@@ -1,12 +1,9 @@
 // The table of linked products under a card: one link per product of tmp/<reference>.pcl that
 // has a sheet and a pop-up page, and, when modcomp.inf exists, an order form per priced product.
 
-#include "app/fiche.h"
 #include "app/fiche_produit.h"
-#include "app/programme.h"
 #include "app/texte_prix.h"
-#include "design/style_principal.h"
-#include "pages/liensm1.h"
+#include "pages/produit_lie.h"
 #include "pages/vignette.h"
 #include "pages/vignette_contexte.h"
 #include "platform/escape.h"
@@ -14,11 +11,11 @@
 
 namespace pages {
 
-void Tvignette1::tableauProduitsLies() {
+void EcrivainCartes::tableauProduitsLies() {
   TValeursCarte& v = valeurs;
   const design::TStyleFiche& s = style;
-  const auto& o = p_.main().options.options;
-  const design::TstyleP& sp = p_.styleP();
+  const auto& o = e_.options.options;
+  const EntreesCarte& sp = e_;
   ContexteCartes& c = contexte();
   auto& L = v.lignesCarte;
   const bool vigConf = o.vig_visual == "oui";
@@ -54,7 +51,7 @@ void Tvignette1::tableauProduitsLies() {
   const auto liste = c.charger("tmp/" + v.referenceVignette + ".pcl");
   const size_t nombre = liste ? liste->size() : 0;
   const app::TIdentite& id = c.identite();
-  const bool cadres = p_.main().options.frames == "oui";
+  const bool cadres = e_.options.frames == "oui";
   const std::string policeLiee = "<font face=\"" + o.police_defaut + "\" size=" + o.taille_liee;
 
   for (size_t i = 0; i < nombre; ++i) {
@@ -110,7 +107,7 @@ void Tvignette1::tableauProduitsLies() {
                   "</b></font></td>");
       // The amount without the blanks of its fixed-width field: a form name holds none.
       L.push_back("<FORM NAME=\"f" + platform::trim(pd.texteCommun) + "\" ACTION=\"" +
-                  platform::htmlAttribute(sp.url_cgi.text()) + "\" METHOD=\"POST\" TARGET=\"" +
+                  platform::htmlAttribute(sp.url_cgi) + "\" METHOD=\"POST\" TARGET=\"" +
                   platform::htmlAttribute(sp.targetS) + "\">");
       if (m.quantite == "oui") {
         const std::string quantite = platform::trim(c.quantiteClient(sub).value_or("1"));

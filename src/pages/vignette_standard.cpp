@@ -3,12 +3,8 @@
 // corners or not at all, with the list header above the first card of a page and the footer
 // below the last one.
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
 #include "app/texte_prix.h"
 #include "design/coins.h"
-#include "design/style_principal.h"
 #include "pages/vignette.h"
 #include "pages/vignette_contexte.h"
 #include "platform/escape.h"
@@ -68,15 +64,15 @@ Bandes bandes(std::vector<std::string>& lignes, const design::TStyleFiche& s) {
 
 }  // namespace
 
-std::string Tvignette1::nomLienDetail() const {
+std::string EcrivainCartes::nomLienDetail() const {
   const std::string& ref =
       valeurs.referenceLignes.empty() ? valeurs.referenceFiche : valeurs.referenceLignes;
-  return nomFormulaire(app::nomURL(ref, p_.main().options.options.separateur()));
+  return nomFormulaire(app::nomURL(ref, e_.options.options.separateur()));
 }
 
-void Tvignette1::coinsCadre(std::vector<std::string>& coins) {
-  const char sep = p_.main().options.options.separateur();
-  const std::string prefixe = app::nomURL(nomCadre, sep);
+void EcrivainCartes::coinsCadre(std::vector<std::string>& coins) {
+  const char sep = e_.options.options.separateur();
+  const std::string prefixe = app::nomURL(e_.nomCadre, sep);
   for (const char* c : {"hg", "hd", "bg", "bd"}) {
     std::string nom = std::string("defaut_") + c + ".gif";
     const std::string candidat = prefixe + "_" + c + ".gif";
@@ -84,8 +80,8 @@ void Tvignette1::coinsCadre(std::vector<std::string>& coins) {
       // Drawn from the card's own style, without the style editor (which may hold unsaved
       // edits) and without a display.
       try {
-        design::sauverCoins(design::coinsStyleFiche(style), style.encadrement_style, nomCadre, sep,
-                            p_.donnees().root());
+        design::sauverCoins(design::coinsStyleFiche(style), style.encadrement_style, e_.nomCadre,
+                            sep, donnees_.root());
       } catch (const platform::FileError&) {
         // The card names the default corners then.
       }
@@ -97,50 +93,50 @@ void Tvignette1::coinsCadre(std::vector<std::string>& coins) {
   }
 }
 
-void Tvignette1::entete() {
+void EcrivainCartes::entete() {
   TValeursCarte& v = valeurs;
-  const auto& options = p_.main().options.options;
-  if (options.articles_trouves != "oui" || !indicateurCarteA) return;
+  const auto& options = e_.options.options;
+  if (options.articles_trouves != "oui" || !e_.indicateurCarteA) return;
   const TOptionsArticles& o = contexte().optionsArticles(options.police_defaut);
   v.categorieCarte = platform::trim(v.categorieCarte);
   DonneesListe d{contexte().nombreFiches(v.categorieCarte),
                  contexte().nombreThemes(v.categorieCarte),
                  contexte().pagesCategorie(v.categorieCarte),
-                 pageCourante.substr(0, pageCourante.find('.')),
+                 e_.pageCourante.substr(0, e_.pageCourante.find('.')),
                  v.couleurEtat,
-                 apercuArticles};
+                 e_.apercuArticles};
   auto l = lignesListe(d, o, true);
   if (!l) return;
-  pageCourante = d.page;
+  e_.pageCourante = d.page;
   const std::string fleche = platform::trim(o.flecheE);
   if (o.rubriquesC == "oui" && !fleche.empty() && !contexte().existe("ftp/" + fleche))
     contexte().copier("puces/" + fleche, "ftp/" + fleche);
   for (auto& ligne : lignesEntete(*l, o)) v.lignesCarte.push_back(std::move(ligne));
 }
 
-void Tvignette1::pied() {
+void EcrivainCartes::pied() {
   TValeursCarte& v = valeurs;
-  const auto& options = p_.main().options.options;
-  if (options.articles_trouves != "oui" || !indicateurCarteB) return;
+  const auto& options = e_.options.options;
+  if (options.articles_trouves != "oui" || !e_.indicateurCarteB) return;
   const TOptionsArticles& o = contexte().optionsArticles(options.police_defaut);
   v.lignesFinCarte.clear();
   v.categorieCarte = platform::trim(v.categorieCarte);
   DonneesListe d{contexte().nombreFiches(v.categorieCarte),
                  "",
                  contexte().pagesCategorie(v.categorieCarte),
-                 pageCourante.substr(0, pageCourante.find('.')),
+                 e_.pageCourante.substr(0, e_.pageCourante.find('.')),
                  v.couleurEtat,
-                 apercuArticles};
+                 e_.apercuArticles};
   if (auto l = lignesListe(d, o, false)) {
-    pageCourante = d.page;
+    e_.pageCourante = d.page;
     v.lignesFinCarte.push_back(lignePied(*l, o));
   }
 }
 
-void Tvignette1::contenuTexte() {
+void EcrivainCartes::contenuTexte() {
   TValeursCarte& v = valeurs;
   design::TStyleFiche& s = style;
-  const auto& options = p_.main().options.options;
+  const auto& options = e_.options.options;
   auto& L = v.lignesCarte;
   L.push_back(police(s.police_comm, s.coul_comm, s.taille_comm));
   bool division = false;
@@ -167,20 +163,20 @@ void Tvignette1::contenuTexte() {
     const std::string nom = platform::htmlAttribute(nomLienDetail());
     if (v.imageDetail == "HTML")
       L.push_back("&nbsp;<a href=\"" + nom + ".htm\" target=\"_blank\"><u>" +
-                  p_.styleP().detailhP.text() + "</u></a>");
+                  e_.detailhP + "</u></a>");
     else if (!v.scriptDetail.empty())
       L.push_back("&nbsp;<a href=\"JavaScript:void(0);\" onClick=\"" +
                   platform::htmlAttribute(v.scriptDetail) + "\"><u><b>" +
-                  p_.styleP().detailsP.text() + "</b></u></a>");
+                  e_.detailsP + "</b></u></a>");
     else
       L.push_back("&nbsp;<a href=\"" + nom + "_detail.htm\" target=\"_blank\"><u>" +
-                  p_.styleP().detailsP.text() + "</u></a>");
+                  e_.detailsP + "</u></a>");
   }
   if (division) L.push_back("</DIV>");
   L.push_back("</span></font>");
 }
 
-void Tvignette1::celluleImage() {
+void EcrivainCartes::celluleImage() {
   TValeursCarte& v = valeurs;
   const design::TStyleFiche& s = style;
   const bool horizontal = s.position_texte == "horizontal";
@@ -209,7 +205,7 @@ void Tvignette1::celluleImage() {
     v.lignesCarte.push_back("<td bgcolor=\"" + s.fond + "\">" + kPix + "6 HEIGHT=1 BORDER=0></td>");
 }
 
-void Tvignette1::bandeTitres() {
+void EcrivainCartes::bandeTitres() {
   TValeursCarte& v = valeurs;
   design::TStyleFiche& s = style;
   if (v.titresCarte.front() == "<CHOIX>") {
@@ -230,7 +226,7 @@ void Tvignette1::bandeTitres() {
   if (!s.aligne_titres.empty()) b.add("<DIV align=\"" + s.aligne_titres + "\">");
   const Balises t = balises(s.gras_titres, s.souligne_titres, s.italique_titres);
   const std::string fonte = police(s.police_titres, s.coul_titres, s.taille_titres);
-  const std::string& liens = p_.styleP().couleur_liens;
+  const std::string& liens = e_.couleur_liens;
   const size_t nombre = v.titresCarte.size();
   for (size_t i = 0; i < nombre; ++i) {
     const std::string& ligne = v.titresCarte[i];
@@ -258,8 +254,8 @@ void Tvignette1::bandeTitres() {
   }
   if (!s.aligne_titres.empty()) b.add("</DIV>");
 
-  if (contexte().bache().contains(referenceCarte + ".ref")) {
-    const std::string ref = platform::htmlAttribute(referenceCarte);
+  if (contexte().bache().contains(e_.referenceCarte + ".ref")) {
+    const std::string ref = platform::htmlAttribute(e_.referenceCarte);
     b.add("<!-- marqueur bache formulaire ref " + v.referenceFiche + " -->");
     b.add("<center><table border=0>");
     b.add("<form action=\"calcul_bache.php\" method=\"POST\">");
@@ -285,7 +281,7 @@ void Tvignette1::bandeTitres() {
   b.add("</tr>");
 }
 
-void Tvignette1::bandePrix() {
+void EcrivainCartes::bandePrix() {
   TValeursCarte& v = valeurs;
   const design::TStyleFiche& s = style;
   const app::TIdentite& id = contexte().identite();
@@ -330,10 +326,10 @@ void Tvignette1::bandePrix() {
   }
 }
 
-void Tvignette1::vignetteStandard() {
+void EcrivainCartes::vignetteStandard() {
   TValeursCarte& v = valeurs;
   design::TStyleFiche& s = style;
-  const auto& options = p_.main().options.options;
+  const auto& options = e_.options.options;
   const bool aucun = s.encadrement_style == "aucun";
   const bool rond = s.encadrement_style == "rond";
   const bool carre = !aucun && !rond;

@@ -4,8 +4,8 @@
 // shared texts for callers written to them (store chaineSource, call, read the result at once).
 
 #include <string>
-#include <string_view>
 
+#include "publish/brouillage.h"
 #include "ui/form.h"
 
 namespace app {
@@ -13,12 +13,6 @@ class Programme;
 }
 
 namespace publish {
-
-// Each byte j of the first (length modulo 256) bytes gains the key byte j modulo 8, modulo 256;
-// the bytes after them are kept. The length never changes.
-std::string crypter(std::string_view clair);
-// The reverse walk.
-std::string decrypter(std::string_view crypte);
 
 class TForm3 : public ui::Form {
  public:

@@ -1,6 +1,6 @@
 #include "publish/parametres_ftp.h"
 
-#include "publish/Unit3.h"
+#include "publish/brouillage.h"
 
 #include <filesystem>
 

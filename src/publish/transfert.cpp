@@ -91,7 +91,7 @@ bool Ttransfert1::chargerCompte() {
   try {
     chargerParametresFTP(p_.donnees(), compte);
   } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
+    reportFileError(e);
     return false;
   }
   HostTxt.setText(compte.host);
@@ -163,11 +163,7 @@ void Ttransfert1::selectionnerPagesSitemap() {
 // --- buttons ---
 
 void Ttransfert1::modifClick() {
-  try {
-    compare();
-  } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
-  }
+  compare();
 }
 
 void Ttransfert1::BitBtn4Click() {
@@ -216,12 +212,7 @@ void Ttransfert1::BitBtn1Click() { close(); }
 void Ttransfert1::BitBtn3Click() {
   TParametresFTP compte{HostTxt.text(), PortTxt.text(), UserTxt.text(), PassTxt.text(),
                         RepTxt.text()};
-  try {
-    sauverParametresFTP(p_.donnees(), compte);
-  } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
-    return;
-  }
+  sauverParametresFTP(p_.donnees(), compte);
   dialogs().showMessage("Informations validées\"");
 }
 

@@ -50,16 +50,11 @@ void Ttransfert1::goftpClick() {
   if (!repertoire.empty() && repertoire.back() != '/')
     dialogs().showMessage("Le répertoire doit toujour se terminer par /");
 
-  try {
-    // The home page option as the program holds it, as the site frame and pages use it.
-    const std::string accueil =
-        framesOui() && p_.main().accueilHTM == "oui" ? "accueil.htm" : "index.htm";
-    pageRedirection(accueil, p_.main().options.options.police_defaut)
-        .save(dossier.path("ftp/redir.txt"));
-  } catch (const platform::FileError& e) {
-    dialogs().showMessage(e.what());
-    return;
-  }
+  // The home page option as the program holds it, as the site frame and pages use it.
+  const std::string accueil =
+      framesOui() && p_.main().accueilHTM == "oui" ? "accueil.htm" : "index.htm";
+  pageRedirection(accueil, p_.main().options.options.police_defaut)
+      .save(dossier.path("ftp/redir.txt"));
 
   memoG.clear();
   // The ticks as they are now: the user may touch the list while the network waits.

@@ -22,8 +22,13 @@ void Control::fire(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const platform::FileError& e) {
-    form().dialogs().messageBox(e.what(), form().application().title(), MessageKind::Error, Buttons::Ok);
+    reportFileError(e);
   }
+}
+
+void Control::reportFileError(const platform::FileError& error) {
+  form().dialogs().messageBox(error.what(), form().application().title(), MessageKind::Error,
+                              Buttons::Ok);
 }
 
 Control::Control(Control& parent, std::string name, Kind kind)

@@ -10,6 +10,10 @@
 
 #include "ui/types.h"
 
+namespace platform {
+class FileError;
+}
+
 namespace ui {
 
 class Control;
@@ -113,6 +117,9 @@ class Control {
   // told to the user in French instead of escaping: the command stops there, and the files, which
   // are only ever replaced whole, stay as they were.
   void fire(const std::function<void()>& handler);
+  // The same box, for the few handlers that go on after a file error (a window that opens with
+  // its defaults, a run that reports and stops partway).
+  void reportFileError(const platform::FileError& error);
 
   // User actions. click() throws UnreachableControl on a control the user cannot reach.
   virtual void click();

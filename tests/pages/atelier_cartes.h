@@ -9,7 +9,7 @@
 
 #include "app/fiche.h"
 #include "app/programme.h"
-#include "pages/vignette.h"
+#include "pages/vignette1.h"
 #include "platform/lines.h"
 #include "support/programme_test.h"
 

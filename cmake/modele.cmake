@@ -1,0 +1,25 @@
+# Splits the sources of the subsystem folders between `modele` (the units named in
+# TARVIO_MODELE_<folder>) and `fenetres` (the rest), and checks that a model unit includes no
+# window (modele_check.cmake, run here and by the test architecture.modele).
+set(TARVIO_MODELE_SOURCES)
+set(TARVIO_FENETRES_SOURCES)
+set(TARVIO_MODELE_UNITS)
+foreach(sub ${TARVIO_SUBSYSTEMS})
+  foreach(unit ${TARVIO_MODELE_${sub}})
+    set(source ${PROJECT_SOURCE_DIR}/src/${sub}/${unit}.cpp)
+    if(NOT EXISTS ${source})
+      message(FATAL_ERROR "modele: src/${sub}/${unit}.cpp does not exist")
+    endif()
+    list(APPEND TARVIO_MODELE_SOURCES ${source})
+    list(APPEND TARVIO_MODELE_UNITS ${sub}/${unit})
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${sub}/*.cpp)
+  foreach(source ${sources})
+    if(NOT source IN_LIST TARVIO_MODELE_SOURCES)
+      list(APPEND TARVIO_FENETRES_SOURCES ${source})
+    endif()
+  endforeach()
+endforeach()
+
+set(TARVIO_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+include(${CMAKE_CURRENT_LIST_DIR}/modele_check.cmake)

@@ -1,0 +1,71 @@
+#pragma once
+// The window `Tvignette1`: routine holder of the product card writer. Never shown. A caller sets
+// the inputs below, then calls faireVignette(), which gathers them with what the card reads of
+// the other windows and runs the writer (pages/vignette.h). The inputs keep their values for the
+// next caller, except carteFenetre, which every call sets back to false.
+
+#include <optional>
+#include <string>
+
+#include "pages/vignette.h"
+#include "platform/lines.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace app {
+class Programme;
+}
+
+namespace pages {
+
+class Tvignette1 : public ui::Form {
+  EcrivainCartes ecrivain_;
+
+ public:
+  explicit Tvignette1(app::Programme& programme);
+
+  // The promotion files of the data folder, in listing order.
+  ui::FileListBox proF{*this, "proF", "*.pro"};
+
+  // --- inputs, set by the caller (see EntreesCarte) ---
+  std::string referenceCarte;
+  bool carteFenetre = false;
+  std::string themeStyle;
+  std::string referenceStyle;
+  std::string nomCadre;
+  bool indicateurCarteA = false;
+  bool indicateurCarteB = false;
+  std::string pageCourante;
+  bool apercuArticles = false;
+  std::string motCleFiche;
+
+  // --- the card last written ---
+  TValeursCarte& valeurs;
+  design::TStyleFiche& style;
+
+  // The card's lines, also written to vignette.htm; nullopt without a card. Throws
+  // platform::FileError when the card cannot be saved.
+  std::optional<platform::LineList> faireVignette();
+
+  void ouvrirSerie() { ecrivain_.ouvrirSerie(); }
+  void fermerSerie() { ecrivain_.fermerSerie(); }
+
+ private:
+  EntreesCarte entrees();
+
+  app::Programme& p_;
+};
+
+// Opens a run of cards for its lifetime.
+class SerieCartes {
+ public:
+  explicit SerieCartes(Tvignette1& vignette) : vignette_(vignette) { vignette_.ouvrirSerie(); }
+  ~SerieCartes() { vignette_.fermerSerie(); }
+  SerieCartes(const SerieCartes&) = delete;
+  SerieCartes& operator=(const SerieCartes&) = delete;
+
+ private:
+  Tvignette1& vignette_;
+};
+
+}  // namespace pages
