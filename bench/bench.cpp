@@ -11,7 +11,7 @@
 #include "app/fiche_produit.h"
 #include "app/ref_gen.h"
 #include "design/style_principal.h"
-#include "pages/vignette.h"
+#include "pages/vignette1.h"
 #include "platform/ftp.h"
 #include "platform/lines.h"
 #include "support/ftp_server.h"
