@@ -219,10 +219,7 @@ void Tmain::FormPaint() {
 }
 
 void Tmain::FormClose() {
-  if (!fermetureFicheAccordee()) {
-    cancelClose = true;
-    return;
-  }
+  proposerSauvegardeFiche();
   sauver_pub();
   sauverIndex();
   tuerFenetre("", p_.application().title());

@@ -360,7 +360,7 @@ class Tmain : public ui::Form {
   void sauverClick();
   void effacerClick();
   bool reconstruireRefGen();      // false, once told, when a sheet could not be read
-  bool fermetureFicheAccordee();  // offers to save changes before the window closes
+  void proposerSauvegardeFiche();  // offers to save changes before the window closes
   // Sheet editor (fiche_editeur.cpp).
   void libellesFamille();
   void previsualiserFiche();

@@ -97,7 +97,7 @@ void Tmain::ecrireCadrePage() {
   if (!dynamique && menu.menu_centre == "oui")
     cadre.add("<table border=0 cellpadding=0 cellspacing=0 width=\"100%\">");
   else
-    cadre.add("<table border=0 cellpadding=" + o.esp_G + " cellspacing=0 width=\"100%\">");
+    cadre.add("<table border=0 cellpadding=" + o.espacement(&TOptionsProgramme::esp_G) + " cellspacing=0 width=\"100%\">");
 
   if (cadreSansMenu.empty()) {
     if (!dynamique) {
@@ -122,7 +122,7 @@ void Tmain::ecrireCadrePage() {
       else
         cadre.add("<tr><td width=\"" + W + "\" valign=\"top\" " + attributs +
                   " nowrap height=\"100%\">");
-      cadre.add(frame::espaceur(o.esp_M));
+      cadre.add(frame::espaceur(o.espacement(&TOptionsProgramme::esp_M)));
       if (donnees.exists("menu.htm")) {
         for (const std::string& brute : platform::LineList::load(donnees.path("menu.htm"))) {
           std::string ligne = platform::trim(brute);
@@ -141,7 +141,7 @@ void Tmain::ecrireCadrePage() {
     cadre.add("</td><td width=\"100%\" height=\"100%\" valign=\"top\"" + cadreAttributsContenu +
               ">");
     cadreAttributsContenu.clear();
-    cadre.add(frame::espaceur(o.esp_P));
+    cadre.add(frame::espaceur(o.espacement(&TOptionsProgramme::esp_P)));
   }
   skin.setLines(std::move(cadre));
   termine = true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/files.h"
+#include "platform/text.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 
@@ -22,6 +23,8 @@ void Control::fire(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const platform::FileError& e) {
+    form().dialogs().messageBox(e.what(), form().application().title(), MessageKind::Error, Buttons::Ok);
+  } catch (const platform::IntegerError& e) {
     form().dialogs().messageBox(e.what(), form().application().title(), MessageKind::Error, Buttons::Ok);
   }
 }

@@ -97,6 +97,21 @@ TEST(OptionsDemarrage, TarvioIniRules) {
   }
 }
 
+TEST(OptionsDemarrage, PagesTakeASpacingThatIsNoPixelCountAsItsDefault) {
+  TOptionsProgramme o;
+  struct Case {
+    std::string TOptionsProgramme::*champ;
+    const char* valeur;
+    const char* attendu;
+  } cases[] = {{&TOptionsProgramme::esp_M, "12", "12"},      {&TOptionsProgramme::esp_M, "abc", "4"},
+               {&TOptionsProgramme::esp_G, "1 0", "2"},      {&TOptionsProgramme::esp_P, "-3", "4"},
+               {&TOptionsProgramme::espacePds, "2.5", "4"},  {&TOptionsProgramme::espacePds, "", "4"}};
+  for (const auto& c : cases) {
+    o.*c.champ = c.valeur;
+    EXPECT_EQ(o.espacement(c.champ), c.attendu) << c.valeur;
+  }
+}
+
 TEST(OptionsDemarrage, SeparatorFollowsTheGeneratedSiteOnlyWhenUnset) {
   struct Case {
     const char* tarvio;  // nullptr: no file

@@ -190,16 +190,16 @@ TEST_F(OptionsWindow, TheEmptySizeEntryKeepsTheCategoryBarSettings) {
 }
 
 TEST_F(OptionsWindow, SpacingsTakeTwoDigitsAtMost) {
-  demarrer("espacePds=123\r\n");
+  demarrer("espacePds=123\r\nesp_M=-3\r\nesp_G=1 0\r\nesp_P=2.5\r\n");
   dlg().show();
-  // A stored value is shown whole; what the user types is cut and kept to digits.
-  EXPECT_EQ(dlg().espE.text(), "123");
+  // Stored values are shown and saved whole; what the user types is cut and kept to digits.
+  dlg().BitBtn1.click();
+  EXPECT_NE(fichier().find("espacePds=123\r\nesp_M=-3\r\nesp_G=1 0\r\nesp_P=2.5\r\n"),
+            std::string::npos);
+  dlg().show();
   dlg().espME.type("a5");
-  EXPECT_EQ(dlg().espME.text(), "5");
   dlg().espPE.type("123");
-  EXPECT_EQ(dlg().espPE.text(), "12");
   dlg().espGE.type("px");
-  EXPECT_EQ(dlg().espGE.text(), "");
   dlg().BitBtn1.click();
   EXPECT_EQ(options().esp_M, "5");
   EXPECT_EQ(options().esp_P, "12");

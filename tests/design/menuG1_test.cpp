@@ -162,6 +162,10 @@ TEST_F(HomeEntryDialog, ColourButton) {
   EXPECT_EQ(dlg().styleAccueil.couleurAMG, "#ff8001");
   dlg().sauver();
   EXPECT_EQ(fichier().value("couleurAMG"), "#ff8001");
+  // A stored colour that is no colour stops the button before the chooser opens.
+  charger("couleurAMG=#12\r\n");
+  dlg().couleurB.click();
+  EXPECT_EQ(t.dialogs.messages().back(), "'$' n'est pas une valeur enti\xE8re correcte");
 }
 
 TEST_F(HomeEntryDialog, OkSavesAndHidesUnlessTheSaveFails) {

@@ -298,9 +298,6 @@ TEST(MenuCorners, TransparentFramesGetNoImagesAndTheOthersAlwaysGetTheirs) {
   mettreDefautsMenu(o, kDefauts);
   o.encadrement_logo = "transparent";
   o.encadrement_cv = "aucun";
-  // A malformed colour draws as black and does not stop the corners.
-  o.coul_menu_trait = "#12";
-  o.fond_bandeau = "#GGHHII";
   sauverCoinsMenu(o, '-', dossier.path());
   for (std::string nom : {"menu", "bandeau", "cv"})
     for (const char* coin : {"_hg.gif", "_hd.gif", "_bg.gif", "_bd.gif"})

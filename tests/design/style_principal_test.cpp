@@ -194,6 +194,15 @@ TEST_F(FenetreStyleP, ExistingImageWinsOverColourAndColourOverMissingImage) {
   }
 }
 
+TEST_F(FenetreStyleP, AStoredColourThatIsNoColourIsToldAndTheProgramStarts) {
+  t.dossier.write("styleP", "fond_page=#12\r\nfixe_page=oui\r\n");
+  creer();
+  EXPECT_EQ(t.dialogs.messages(),
+            std::vector<std::string>{"'$' n'est pas une valeur enti\xE8re correcte"});
+  EXPECT_TRUE(w().fixe.checked());
+  EXPECT_TRUE(main().active());
+}
+
 TEST_F(FenetreStyleP, EachOptionBoxSetsItsOwnKeyAndNoOther) {
   creer();
   const std::pair<const char*, const char*> options[] = {
