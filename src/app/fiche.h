@@ -137,7 +137,7 @@ class Tmain : public ui::Form {
   ui::Image ma_puce{panel_puce, "ma_puce"};
   ui::CheckBox indispo{ligneOptions, "indispo", "Indisponible"};
   ui::CheckBox etatB{ligneOptions, "etatB", "Etat"};
-  ui::CheckBox newC{ligneTailles, "newC"};
+  ui::ComboBox newC{ligneTailles, "newC"};
   ui::Button BitBtn17{ligneTailles, "BitBtn17",
                       "Tailles ou modèles au même prix: voir supplément"};
   ui::CheckBox mes_taillesC{ligneTailles, "mes_taillesC"};

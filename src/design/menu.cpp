@@ -53,9 +53,9 @@ bool Tmenu1::chargerMenu() {
   fichierModele.clear();
   try {
     chargerOptionsMenu(options, fichier, {police, styleP.image_page, styleP.fixe_page});
-    bool policeLue = chargerStyleAccueilMenu(menuG.styleAccueil, p_.chemin("menuG.inf"),
-                                             styleP.couleur_liens, police);
-    menuG.afficherStyle(policeLue);
+    chargerStyleAccueilMenu(menuG.styleAccueil, p_.chemin("menuG.inf"), styleP.couleur_liens,
+                            police);
+    menuG.afficherStyle();
   } catch (const platform::FileError& e) {
     dialogs().showMessage(e.what());
     return false;

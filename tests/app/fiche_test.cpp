@@ -39,6 +39,9 @@ TEST(Programme, CreatesEveryWindowOnceInOrderWithTheMainWindowFirst) {
   }
   EXPECT_EQ(p.main().colour(), 0x808080u);
   EXPECT_EQ(p.main().caption(), "tarvio");
+  // The new-product button and its list of named lists start hidden.
+  EXPECT_EQ(p.main().find("newC")->kind(), ui::Kind::ComboBox);
+  for (const char* c : {"newC", "newprodB"}) EXPECT_FALSE(p.main().find(c)->visible()) << c;
 }
 
 TEST_F(MainWindow, NavigationShowsTheRightWindowOrTab) {
