@@ -206,6 +206,11 @@ TOptionsProgramme optionsDialogue() {
   o.TOP_distant = "http://exemple.fr/top.htm";
   o.titre_deroulant = "--- Choisir ---";
   o.couleur_lieeT = "#003366";
+  // Every key written only when set is set, so that their order shows.
+  o.menu_titres = "gauche", o.menu_titresR = "oui", o.theme_enpremier = "non";
+  o.cartouche_couleur = "#C1", o.cartouche_souligne = "non", o.cartouche_taille = "3";
+  o.recherche_fond = "#R1", o.recherche_liens = "#R2", o.recherche_titre = "#R3";
+  o.recherche_texte = "#R4", o.titrethemes = "Rayons", o.menu_titre = "m", o.menuh_titre = "h";
   return o;
 }
 
@@ -230,8 +235,12 @@ TEST(SauverOptionsProgramme, RewritesTheFileByteForByte) {
             "auteurs=oui\r\n"
             "coul_scroll=#C0C0C0\r\n"
             "sepurl=_\r\n"
-            "cartouche_fond=#EEEEEE\r\n"
-            "accueil_titre=Ma boutique page d'accueil\r\n"
+            "menu_titres=gauche\r\nmenu_titresR=oui\r\ntheme_enpremier=non\r\n"
+            "cartouche_fond=#EEEEEE\r\ncartouche_couleur=#C1\r\n"
+            "cartouche_souligne=non\r\ncartouche_taille=3\r\n"
+            "recherche_fond=#R1\r\nrecherche_liens=#R2\r\nrecherche_titre=#R3\r\n"
+            "recherche_texte=#R4\r\naccueil_titre=Ma boutique page d'accueil\r\n"
+            "titrethemes=Rayons\r\nmenu_titre=m\r\nmenuh_titre=h\r\n"
             "fond_rappel=#5A6BA5\r\n"
             "titre_rappel=white\r\n"
             "police_defaut=Arial\r\n"

@@ -67,6 +67,7 @@ TEST_F(OptionsWindow, ShowReadsTheFileAndSetsTheTitleDefaultsEvenOnCancel) {
       "articles_trouves=oui\r\n"
       "i_ref=oui\r\n"
       "esp_P=12\r\n"
+      "gras_lieeT=peut-etre\r\n"
       "TOP_distant= http://a.fr/top.htm \r\n"
       "titre_deroulant= Choisir \r\n");
   app::TOptionsProgramme avant = options();
@@ -84,6 +85,7 @@ TEST_F(OptionsWindow, ShowReadsTheFileAndSetsTheTitleDefaultsEvenOnCancel) {
   EXPECT_EQ(dlg().menuE.text(), "menu");
   EXPECT_EQ(dlg().menuhE.text(), "top");
   EXPECT_EQ(dlg().espPE.text(), "12");
+  EXPECT_TRUE(dlg().gras_lieeTC.checked());  // ticked unless "non"
   EXPECT_TRUE(dlg().articles.checked());
   EXPECT_TRUE(dlg().refC.checked());
   EXPECT_EQ(dlg().TOP_distantE.text(), "http://a.fr/top.htm");
@@ -240,8 +242,9 @@ TEST_F(OptionsWindow, BoxesFollowTheFileAtEveryShow) {
   dlg().show();
   ASSERT_TRUE(dlg().articles.checked());
   dlg().BitBtn2.click();
-  t.dossier.write("tarvio.ini", "refmod=oui\r\n");
+  t.dossier.write("tarvio.ini", "refmod=oui\r\nsepurl=_x\r\n");
   dlg().show();
+  EXPECT_EQ(dlg().sepC.selected(), "_");  // the file's separator, not the one in use
   EXPECT_FALSE(dlg().articles.checked());
   EXPECT_FALSE(dlg().refC.checked());
 }

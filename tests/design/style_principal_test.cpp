@@ -367,11 +367,14 @@ TEST_F(FenetreStyleP, ActivationPlacesTheWindowAndLeavingSavesAndTurnsBack) {
 }
 
 TEST_F(FenetreStyleP, TheAuthorLabelNamesTheMainWindowsListButtons) {
+  t.dossier.write("styleP", "chanteur=Voix\r\n");
   creer();
+  EXPECT_EQ(main().b_auteur.caption(), "Liste Auteur");
+  EXPECT_EQ(main().b_chanteur.caption(), "Liste Voix");
   w().show();
   w().auteur.type("Créateur");
   EXPECT_EQ(main().b_auteur.caption(), "Liste Créateur");
-  EXPECT_EQ(main().b_chanteur.caption(), "Liste Interprète");
+  EXPECT_EQ(main().b_chanteur.caption(), "Liste Voix");
   w().auteur.type("");
   EXPECT_EQ(main().b_auteur.caption(), "Liste Créateur");
 }
