@@ -97,7 +97,8 @@ void Tmain::ecrireCadrePage() {
   if (!dynamique && menu.menu_centre == "oui")
     cadre.add("<table border=0 cellpadding=0 cellspacing=0 width=\"100%\">");
   else
-    cadre.add("<table border=0 cellpadding=" + o.espacement(&TOptionsProgramme::esp_G) + " cellspacing=0 width=\"100%\">");
+    cadre.add("<table border=0 cellpadding=" + o.espacement(&TOptionsProgramme::esp_G) +
+              " cellspacing=0 width=\"100%\">");
 
   if (cadreSansMenu.empty()) {
     if (!dynamique) {

@@ -20,12 +20,15 @@ void Control::fire(const std::function<void()>& handler) {
     ~Leave() { --handlerDepth; }
   } leave;
   if (handlerDepth > 1) return handler();
+  auto dire = [this](const char* texte) {
+    form().dialogs().messageBox(texte, form().application().title(), MessageKind::Error, Buttons::Ok);
+  };
   try {
     handler();
   } catch (const platform::FileError& e) {
-    form().dialogs().messageBox(e.what(), form().application().title(), MessageKind::Error, Buttons::Ok);
+    dire(e.what());
   } catch (const platform::IntegerError& e) {
-    form().dialogs().messageBox(e.what(), form().application().title(), MessageKind::Error, Buttons::Ok);
+    dire(e.what());
   }
 }
 

@@ -103,9 +103,10 @@ TEST(OptionsDemarrage, PagesTakeASpacingThatIsNoPixelCountAsItsDefault) {
     std::string TOptionsProgramme::*champ;
     const char* valeur;
     const char* attendu;
-  } cases[] = {{&TOptionsProgramme::esp_M, "12", "12"},      {&TOptionsProgramme::esp_M, "abc", "4"},
-               {&TOptionsProgramme::esp_G, "1 0", "2"},      {&TOptionsProgramme::esp_P, "-3", "4"},
-               {&TOptionsProgramme::espacePds, "2.5", "4"},  {&TOptionsProgramme::espacePds, "", "4"}};
+  } cases[] = {{&TOptionsProgramme::esp_M, "12", "12"}, {&TOptionsProgramme::esp_M, "abc", "4"},
+               {&TOptionsProgramme::esp_G, "1 0", "2"}, {&TOptionsProgramme::esp_P, "-3", "4"},
+               {&TOptionsProgramme::espacePds, "2.5", "4"},
+               {&TOptionsProgramme::espacePds, "", "4"}};
   for (const auto& c : cases) {
     o.*c.champ = c.valeur;
     EXPECT_EQ(o.espacement(c.champ), c.attendu) << c.valeur;
