@@ -71,8 +71,9 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
     c->setEnabled(false);
   for (ui::Control* c : std::initializer_list<ui::Control*>{
            &scriptB, &autres_modulesL, &module_OK, &Gauge, &recap, &sauverL, &skin, &exeL, &etatB,
-           &suppB, &diffB, &categotxtB})
+           &suppB, &diffB, &categotxtB, &newprodB, &newC})
     c->setVisible(false);
+  newC.dropDownList = true;
   for (ui::Shape* s : {&Shape1, &Shape2, &Shape3}) s->setPenColour(ui::clTeal);
 
   onCreate = [this] { FormCreate(); };
@@ -220,10 +221,7 @@ void Tmain::FormPaint() {
 }
 
 void Tmain::FormClose() {
-  if (!fermetureFicheAccordee()) {
-    cancelClose = true;
-    return;
-  }
+  proposerSauvegardeFiche();
   sauver_pub();
   sauverIndex();
   tuerFenetre("", p_.application().title());

@@ -137,7 +137,7 @@ class Tmain : public ui::Form {
   ui::Image ma_puce{panel_puce, "ma_puce"};
   ui::CheckBox indispo{ligneOptions, "indispo", "Indisponible"};
   ui::CheckBox etatB{ligneOptions, "etatB", "Etat"};
-  ui::CheckBox newC{ligneTailles, "newC"};
+  ui::ComboBox newC{ligneTailles, "newC"};
   ui::Button BitBtn17{ligneTailles, "BitBtn17",
                       "Tailles ou modèles au même prix: voir supplément"};
   ui::CheckBox mes_taillesC{ligneTailles, "mes_taillesC"};
@@ -360,7 +360,7 @@ class Tmain : public ui::Form {
   void sauverClick();
   void effacerClick();
   bool reconstruireRefGen();      // false, once told, when a sheet could not be read
-  bool fermetureFicheAccordee();  // offers to save changes before the window closes
+  void proposerSauvegardeFiche();  // offers to save changes before the window closes
   // Sheet editor (fiche_editeur.cpp).
   void libellesFamille();
   void previsualiserFiche();

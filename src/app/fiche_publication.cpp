@@ -114,7 +114,7 @@ void Tmain::transfertClick() {
     fenetre.memoFTP.clearItems();
     fenetre.compare();
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
   }
 }
 

@@ -242,7 +242,7 @@ bool Tmain::SauverFiche() {
     ficheModifiee = false;
     return true;
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
     return false;
   }
 }
@@ -270,17 +270,10 @@ void Tmain::sauverClick() {
   position.restaurer();
 }
 
-bool Tmain::fermetureFicheAccordee() {
-  if (!ficheModifiee || !sauver.enabled()) return true;
-  switch (dialogs().messageBox("Enregistrer la fiche en cours ?", "", ui::MessageKind::Confirmation,
-                               ui::Buttons::YesNoCancel)) {
-    case ui::Answer::Yes:
-      return SauverFiche();
-    case ui::Answer::No:
-      return true;
-    default:
-      return false;
-  }
+// The close goes on whatever the answer: the question only offers to keep the changes.
+void Tmain::proposerSauvegardeFiche() {
+  if (ficheModifiee && sauver.enabled() && dialogs().askYesNo("Enregistrer la fiche en cours ?"))
+    SauverFiche();
 }
 
 // --- deletion ---
@@ -329,7 +322,7 @@ bool Tmain::reconstruireRefGen() {
                                 platform::fromInteger(total) + " fiches");
     });
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
     return false;
   }
   return true;

@@ -96,7 +96,7 @@ void Tident::FormActivate() {
   try {
     chargerIdent();
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
   }
   struct Ligne {
     ui::Edit& edit;

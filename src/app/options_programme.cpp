@@ -176,6 +176,16 @@ void lireTarvioIni(const platform::LineList& lignes, TOptionsProgramme& o) {
 
 }  // namespace
 
+std::string TOptionsProgramme::espacement(std::string TOptionsProgramme::*champ) const {
+  const std::string& valeur = this->*champ;
+  if (!valeur.empty() && std::all_of(valeur.begin(), valeur.end(),
+                                     [](char c) { return c >= '0' && c <= '9'; }))
+    return valeur;
+  for (const auto& c : cles)
+    if (c.champ == champ) return c.defaut;
+  return valeur;
+}
+
 OptionsDemarrage chargerOptionsDemarrage(const platform::DataFolder& dossier) {
   OptionsDemarrage r;
   TOptionsProgramme& o = r.options;

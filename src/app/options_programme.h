@@ -74,6 +74,9 @@ struct TOptionsProgramme {
 
   // The separator nomURL puts in generated names.
   char separateur() const { return sepurl.empty() ? '-' : sepurl[0]; }
+  // A spacing (espacePds, esp_M, esp_G, esp_P) as the pages write it: a whole number of pixels,
+  // else the option's default. The option itself keeps what the file holds.
+  std::string espacement(std::string TOptionsProgramme::*champ) const;
 };
 
 // The stock-state link of the order forms (etat.txt, written outside the program).

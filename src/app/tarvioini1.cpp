@@ -1,7 +1,5 @@
 #include "app/tarvioini1.h"
 
-#include <algorithm>
-
 #include "app/fiche.h"
 #include "app/ident1.h"
 #include "app/programme.h"
@@ -21,14 +19,6 @@ namespace {
 const char* const kFondRappel = "#5A6BA5";
 const char* const kTitreRappel = "white";
 
-// The typing limit binds the user only: a longer stored value is shown, and saved, whole.
-void afficher(ui::Edit& edit, std::string texte) {
-  int limite = edit.maxLength;
-  edit.maxLength = 0;
-  edit.setText(std::move(texte));
-  edit.maxLength = limite;
-}
-
 void choisir(ui::ComboBox& combo, std::string_view item) {
   int i = combo.indexOf(item);
   if (i >= 0) combo.setItemIndex(i);
@@ -40,15 +30,6 @@ std::string ouiNon(const ui::CheckBox& box) { return box.checked() ? "oui" : "no
 void lireN(const platform::LineList& lignes, std::string_view cle, std::string& valeur) {
   std::string v = lignes.value(cle);
   if (!v.empty()) valeur = platform::trim(v);
-}
-
-// Spacings are pixel counts: anything but digits would stop the page writers.
-void chiffresSeulement(ui::Edit& edit) {
-  edit.onChange = [&edit] {
-    std::string t = edit.text();
-    t.erase(std::remove_if(t.begin(), t.end(), [](char c) { return c < '0' || c > '9'; }), t.end());
-    if (t != edit.text()) afficher(edit, t);
-  };
 }
 
 }  // namespace
@@ -65,9 +46,10 @@ Ttarvioini::Ttarvioini(app::Programme& programme)
   listeC.dropDownList = true;
   police.setItems({"Arial", "Verdana", "Times"});
   police.dropDownList = true;
+  // What the user types is a pixel count; a stored value is shown and saved as it is.
   for (ui::Edit* e : {&espE, &espME, &espGE, &espPE}) {
     e->maxLength = 2;
-    chiffresSeulement(*e);
+    e->numbersOnly = true;
   }
 
   onShow = [this] { FormShow(); };
@@ -140,10 +122,10 @@ void Ttarvioini::FormShow() {
   for (ui::Edit* e : {&rechF, &rechX, &rechT, &rechL, &baspF, &baspC, &accueilE, &menuE, &menuhE,
                       &themesE, &largeurTE})
     e->setText("");
-  afficher(menutailleE, v.menu_tailles);
-  afficher(menutailleE_T, v.menu_taille_T);
-  afficher(menutailleE_V, v.menu_taille_V);
-  afficher(menutailleE_S, v.menu_taille_S);
+  menutailleE.setText(v.menu_tailles);
+  menutailleE_T.setText(v.menu_taille_T);
+  menutailleE_V.setText(v.menu_taille_V);
+  menutailleE_S.setText(v.menu_taille_S);
   fondC.setText(kFondRappel);
   titreC.setText(kTitreRappel);
   choisir(police, "Arial");
@@ -152,7 +134,7 @@ void Ttarvioini::FormShow() {
   refC.setChecked(false);
   // Unticked like refC, so that a tick left from an earlier show never outlives the file.
   articles.setChecked(false);
-  afficher(titre_deroulantE, v.titre_deroulant);
+  titre_deroulantE.setText(v.titre_deroulant);
   choisir(police, v.police_defaut);
 
   const std::string& nomB = p_.ident().identite.nomB;
@@ -166,7 +148,7 @@ void Ttarvioini::FormShow() {
     try {
       fichier = platform::LineList::load(p_.chemin("tarvio.ini"));
     } catch (const platform::FileError& e) {
-      reportFileError(e);
+      reportError(e);
     }
     // Only "-" or "_" is an entry: a missing or odd value leaves the separator in use shown.
     choisir(sepC, fichier.value("sepurl").substr(0, 1));
@@ -225,7 +207,7 @@ void Ttarvioini::FormShow() {
                  {"espacePds", &TOptionsProgramme::espacePds, espE}};
   for (const Nombre& n : tailles) {
     lireN(fichier, n.cle, v.*n.champ);
-    afficher(n.edit, v.*n.champ);
+    n.edit.setText(v.*n.champ);
   }
   phrase_pcE.setText(v.phrase_pc);
   v.couleur_liee = platform::trim(v.couleur_liee);
@@ -243,7 +225,7 @@ void Ttarvioini::FormShow() {
                       {"esp_P", &TOptionsProgramme::esp_P, espPE}};
   for (const Nombre& n : espaces) {
     lireN(fichier, n.cle, v.*n.champ);
-    afficher(n.edit, v.*n.champ);
+    n.edit.setText(v.*n.champ);
   }
   lireN(fichier, "i_ref", v.i_ref);
   if (v.i_ref == "oui") refC.setChecked(true);

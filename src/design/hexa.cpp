@@ -1,5 +1,10 @@
 #include "design/hexa.h"
 
+#include <algorithm>
+#include <string>
+
+#include "platform/text.h"
+
 namespace design {
 
 namespace {
@@ -11,16 +16,16 @@ int chiffreHexa(char c) {
   return -1;
 }
 
-// One pair of the text as a number; a lone last digit of a short text still counts, as it did.
+// One pair of the text as a number; a lone last digit of a short text still counts.
 int paire(std::string_view couleur, size_t debut) {
-  if (debut >= couleur.size()) return 0;
-  std::string_view p = couleur.substr(debut, 2);
+  std::string_view p = couleur.substr(std::min(debut, couleur.size()), 2);
   int valeur = 0;
   for (char c : p) {
     int chiffre = chiffreHexa(c);
-    if (chiffre < 0) return 0;
+    if (chiffre < 0) throw platform::IntegerError("$" + std::string(p));
     valeur = valeur * 16 + chiffre;
   }
+  if (p.empty()) throw platform::IntegerError("$");
   return valeur;
 }
 

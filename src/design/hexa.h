@@ -14,8 +14,8 @@ struct RVB {
 
 // "#" then three pairs read as hexadecimal in either case; characters after the seventh are
 // ignored. A text not starting with "#" (a colour name, a leading blank) gives black. A pair that
-// is not hexadecimal, or is missing from a short text, gives 0 for that component alone: a stray
-// colour must not stop the save or the build that shows it.
+// is not hexadecimal, or is missing from a short text, throws platform::IntegerError naming it
+// after "$": the command that shows or draws the colour stops there.
 RVB hexaVersRGB(std::string_view couleur);
 
 }  // namespace design

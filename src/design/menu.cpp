@@ -53,11 +53,11 @@ bool Tmenu1::chargerMenu() {
   fichierModele.clear();
   try {
     chargerOptionsMenu(options, fichier, {police, styleP.image_page, styleP.fixe_page});
-    bool policeLue = chargerStyleAccueilMenu(menuG.styleAccueil, p_.chemin("menuG.inf"),
-                                             styleP.couleur_liens, police);
-    menuG.afficherStyle(policeLue);
+    chargerStyleAccueilMenu(menuG.styleAccueil, p_.chemin("menuG.inf"), styleP.couleur_liens,
+                            police);
+    menuG.afficherStyle();
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
     return false;
   }
   // A menu page of the user's own only fits a frameset.

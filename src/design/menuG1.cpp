@@ -65,7 +65,7 @@ TmenuG::TmenuG(app::Programme& programme)
   BitBtn2.onClick = [this] { BitBtn2Click(); };
 }
 
-void TmenuG::afficherStyle(bool policeDuFichier) {
+void TmenuG::afficherStyle() {
   TStyleAccueilMenu& s = styleAccueil;
   policeAE.setItemIndex(0);
   texteAE.setText(s.texteAMG);
@@ -81,10 +81,7 @@ void TmenuG::afficherStyle(bool policeDuFichier) {
   if (s.centreAMG == "oui" || s.centreAMG.empty()) s.centreAMG = "center";
   if (int i = rang(kCentres, s.centreAMG); i >= 0) centreAC.setItemIndex(i);
   if (int i = rang(kAlignements, s.aligneAMG); i >= 0) alignementAC.setItemIndex(i);
-  if (int i = rang(kPolices, s.policeAMG); i >= 0)
-    policeAE.setItemIndex(i);
-  else if (policeDuFichier)
-    policeAE.setText(s.policeAMG);  // a font typed by the user
+  if (int i = rang(kPolices, s.policeAMG); i >= 0) policeAE.setItemIndex(i);
 }
 
 void TmenuG::sauver() {

@@ -39,9 +39,8 @@ class TmenuG : public ui::Form {
   // between two loads, the other settings live in the controls until the next load.
   TStyleAccueilMenu styleAccueil;
 
-  // Shows styleAccueil in the controls. policeDuFichier: the font was read from menuG.inf, and is
-  // shown even when the list lacks it.
-  void afficherStyle(bool policeDuFichier);
+  // Shows styleAccueil in the controls; a font the list lacks leaves its first item selected.
+  void afficherStyle();
   // Writes menuG.inf from the controls. Throws platform::FileError.
   void sauver();
 

@@ -482,7 +482,7 @@ void sauverCoinsMenu(const TOptionsMenu& options, char sepurl, const std::filesy
   }
 }
 
-bool chargerStyleAccueilMenu(TStyleAccueilMenu& style, const std::filesystem::path& fichier,
+void chargerStyleAccueilMenu(TStyleAccueilMenu& style, const std::filesystem::path& fichier,
                              std::string_view couleur_liens, std::string_view police_defaut) {
   style.texteAMG = "Accueil";
   style.souligneAMG = "oui";
@@ -493,14 +493,9 @@ bool chargerStyleAccueilMenu(TStyleAccueilMenu& style, const std::filesystem::pa
   style.centreAMG = "center";
   style.aligneAMG = "bas";
   style.policeAMG = police_defaut;
-  if (!platform::fileExists(fichier)) return false;
+  if (!platform::fileExists(fichier)) return;
   Recherche recherche(platform::LineList::load(fichier));
-  bool police = false;
-  for (const CleAccueilMenu& c : kClesAccueil) {
-    bool lu = recherche.lire(c.cle, style.*c.champ);
-    if (c.champ == &TStyleAccueilMenu::policeAMG) police = lu;
-  }
-  return police;
+  for (const CleAccueilMenu& c : kClesAccueil) recherche.lire(c.cle, style.*c.champ);
 }
 
 platform::LineList lignesStyleAccueilMenu(const TStyleAccueilMenu& style) {

@@ -197,9 +197,9 @@ struct CleAccueilMenu {
 std::span<const CleAccueilMenu> clesAccueilMenu();
 
 // Defaults (couleurAMG and policeAMG copy the given settings), then menuG.inf when it exists,
-// by the same lookup as menu.opt, whatever its number of lines. Returns true when the file
-// named a font. Throws platform::FileError when the file exists but cannot be read.
-bool chargerStyleAccueilMenu(TStyleAccueilMenu& style, const std::filesystem::path& fichier,
+// by the same lookup as menu.opt, whatever its number of lines. Throws platform::FileError when
+// the file exists but cannot be read.
+void chargerStyleAccueilMenu(TStyleAccueilMenu& style, const std::filesystem::path& fichier,
                              std::string_view couleur_liens, std::string_view police_defaut);
 
 // The lines of menuG.inf: nine, or eight without aligneAMG when it is empty (neither "Bas" nor

@@ -32,7 +32,7 @@ bool TForm1::sauverStyleFiche() {
   try {
     design::sauverStyleFiche(style, p_.donnees(), sauvegarde);
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
     return false;
   }
   return true;

@@ -365,9 +365,15 @@ void TstyleP::chargerStyleP() {
   try {
     lu = design::chargerStyleP(p_.donnees(), depart);
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
   }
-  appliquer(lu);
+  // Also at start-up, outside any handler: a stored colour that is no colour is told, and the
+  // program starts.
+  try {
+    appliquer(lu);
+  } catch (const platform::IntegerError& e) {
+    dialogs().showMessage(e.what());
+  }
 }
 
 void TstyleP::appliquer(const TStylePrincipal& s) {
@@ -377,13 +383,6 @@ void TstyleP::appliquer(const TStylePrincipal& s) {
   for (const ChampVariable& v : kVariables) this->*v.variable = s.*v.champ;
   url_cgi.setText(s.url_cgi);
 
-  montrerFond();
-  for (const CouleurTexte& c : couleursTexte()) {
-    const std::string& couleur = this->*c.couleur;
-    if (couleur.empty()) continue;
-    (this->*c.nuancier).setBrushColour(couleurUi(couleur));
-    (this->*c.boite).setChecked(true);
-  }
   for (const Option& o : kOptions) {
     // Any other value leaves the box as it is.
     const std::string valeur = this->*o.variable;
@@ -391,6 +390,14 @@ void TstyleP::appliquer(const TStylePrincipal& s) {
     if (valeur == "non") (this->*o.boite).setChecked(false);
   }
   for (const Adresse& a : kAdresses) (this->*a.edit).setText(this->*a.variable);
+  // Colours last: one that is no colour stops the rest.
+  montrerFond();
+  for (const CouleurTexte& c : couleursTexte()) {
+    const std::string& couleur = this->*c.couleur;
+    if (couleur.empty()) continue;
+    (this->*c.nuancier).setBrushColour(couleurUi(couleur));
+    (this->*c.boite).setChecked(true);
+  }
 }
 
 // An image of fonds/ that exists wins over the colour; a colour wins over an image that does not.
@@ -466,7 +473,7 @@ void TstyleP::FormDeactivate() {
   try {
     sauveP();
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
   }
   p_.main().PageControl1.setActivePage(0);
 }

@@ -159,7 +159,7 @@ bool Tcatal_ini::sauverEnSignalant() {
     sauver();
     return true;
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
     return false;
   }
 }
@@ -168,7 +168,7 @@ void Tcatal_ini::FormActivate() {
   try {
     ouvre();
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
   }
 }
 

@@ -32,7 +32,7 @@ std::string drapeauxCss(const std::string& gras, const std::string& souligne,
 
 long long entierStrict(std::string_view texte) {
   std::optional<long long> n = platform::toInteger(texte);
-  if (!n) throw ErreurEntier("'" + std::string(texte) + "' n'est pas une valeur entière correcte");
+  if (!n) throw ErreurEntier(texte);
   return *n;
 }
 

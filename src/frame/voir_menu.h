@@ -4,12 +4,12 @@
 // serve those steps and the menu editors.
 
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "platform/files.h"
 #include "platform/lines.h"
+#include "platform/text.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -20,10 +20,7 @@ class Programme;
 namespace frame {
 
 // A setting that must be a whole number is not one; it ends the generation run.
-class ErreurEntier : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+using ErreurEntier = platform::IntegerError;
 
 // The whole text, trimmed, as an optional sign and decimal digits; throws ErreurEntier otherwise.
 long long entierStrict(std::string_view texte);

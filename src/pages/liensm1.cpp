@@ -71,7 +71,7 @@ void Tliensm::FormShow() {
       for (const auto& ligne : platform::LineList::load(chemin))
         if (auto lie = lireProduitLie(ligne)) Lref.addItem(element(*lie, 0));
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
   }
   triref();
 }
@@ -95,7 +95,7 @@ void Tliensm::triref() {
       if (!exclues.contains(p.reference)) items.push_back(element(p, modeTri));
     }
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
   }
   platform::sortFrench(items);
   refL.setItems(std::move(items));

@@ -547,8 +547,8 @@ void EcrivainCartes::vignetteStandard() {
   // 12. to 14. End of the card, list footer, gap.
   b.add("<!-- marqueur liste rapide vignette bas standard -->");
   pied();
-  const std::string espace = options.espacePds.empty() ? "4" : options.espacePds;
-  b.add(std::string(kPix) + "1 HEIGHT=" + espace + " BORDER=0><BR>");
+  b.add(std::string(kPix) + "1 HEIGHT=" + options.espacement(&app::TOptionsProgramme::espacePds) +
+        " BORDER=0><BR>");
 }
 
 }  // namespace pages

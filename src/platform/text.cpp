@@ -250,6 +250,9 @@ std::optional<long long> toInteger(std::string_view text) {
   return value;
 }
 
+IntegerError::IntegerError(std::string_view text)
+    : std::runtime_error("'" + std::string(text) + "' n'est pas une valeur entière correcte") {}
+
 std::optional<double> toNumber(std::string_view text) {
   Conversion c = val(trim(text));
   if (!c.ok()) return std::nullopt;

@@ -3,6 +3,7 @@
 // and the one conversion to and from UTF-8 (for the Qt boundary and diagnostics only).
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,12 @@ struct Conversion {
 };
 Conversion val(std::string_view text);
 std::optional<long long> toInteger(std::string_view text);  // whole text, optional sign
+// A text that had to be a whole number is not one: "'<text>' n'est pas une valeur entière
+// correcte". The command that read it stops there; the handler's edge tells the message.
+class IntegerError : public std::runtime_error {
+ public:
+  explicit IntegerError(std::string_view text);
+};
 std::optional<double> toNumber(std::string_view text);
 std::string fromInteger(long long value);
 // Fixed notation with a decimal point, whatever the locale.

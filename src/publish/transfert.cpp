@@ -91,7 +91,7 @@ bool Ttransfert1::chargerCompte() {
   try {
     chargerParametresFTP(p_.donnees(), compte);
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
     return false;
   }
   HostTxt.setText(compte.host);

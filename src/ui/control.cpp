@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/files.h"
+#include "platform/text.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 
@@ -22,11 +23,13 @@ void Control::fire(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const platform::FileError& e) {
-    reportFileError(e);
+    reportError(e);
+  } catch (const platform::IntegerError& e) {
+    reportError(e);
   }
 }
 
-void Control::reportFileError(const platform::FileError& error) {
+void Control::reportError(const std::runtime_error& error) {
   form().dialogs().messageBox(error.what(), form().application().title(), MessageKind::Error,
                               Buttons::Ok);
 }

@@ -113,13 +113,13 @@ class Control {
   std::function<void(int& key, Shift shift)> onKeyDown;
   std::function<void(char& key)> onKeyPress;
 
-  // Runs a handler. At the outermost level (a user's action or a window event) a file error is
-  // told to the user in French instead of escaping: the command stops there, and the files, which
+  // Runs a handler. At the outermost level (a user's action or a window event) a file error or an
+  // unreadable number is told to the user in French instead of escaping: the command stops there, and the files, which
   // are only ever replaced whole, stay as they were.
   void fire(const std::function<void()>& handler);
-  // The same box, for the few handlers that go on after a file error (a window that opens with
+  // The same box, for the few handlers that go on after such an error (a window that opens with
   // its defaults, a run that reports and stops partway).
-  void reportFileError(const platform::FileError& error);
+  void reportError(const std::runtime_error& error);
 
   // User actions. click() throws UnreachableControl on a control the user cannot reach.
   virtual void click();

@@ -40,7 +40,8 @@ void Edit::setReadOnly(bool readOnly) {
 void Edit::type(std::string text) {
   requireReachable();
   if (readOnly_) throw UnreachableControl("read-only edit: " + name());
-  // The limit binds typing only: a value set by the program is kept whole.
+  // The limits bind typing only: a value set by the program is kept whole.
+  if (numbersOnly) std::erase_if(text, [](char c) { return c < '0' || c > '9'; });
   if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) text.resize(maxLength);
   setText(std::move(text));
 }

@@ -32,6 +32,7 @@ class Edit : public Control {
   bool readOnly() const { return readOnly_; }
   void setReadOnly(bool readOnly);
   int maxLength = 0;
+  bool numbersOnly = false;  // typing keeps the digits only
   std::string editMask;      // masked edits
   bool password = false;     // shown as dots
   std::string labelCaption;  // labelled edits

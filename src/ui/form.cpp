@@ -36,9 +36,8 @@ void Form::setVisible(bool visible) {
 }
 
 void Form::close() {
-  cancelClose = false;
   fire(onClose);
-  if (!cancelClose) setVisible(false);
+  setVisible(false);
 }
 
 void Form::activate() {

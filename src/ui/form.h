@@ -37,9 +37,8 @@ class Form : public Control {
   // show() makes the window visible (onShow when it was hidden) and active; hide() hides it
   // (onHide when it was visible) and the window shown before it becomes active.
   void setVisible(bool visible) override;
-  // onClose, then hidden, unless onClose set cancelClose (the window stays as it was).
+  // onClose, then hidden.
   void close();
-  bool cancelClose = false;
   // The window comes to the front: the active window deactivates, this one activates. Nothing
   // happens when it already is the active one.
   void activate();

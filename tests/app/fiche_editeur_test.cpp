@@ -261,7 +261,11 @@ TEST_F(SheetEditor, PreviewChecksThenSavesAndRefreshesTheStyle) {
   m().voir_vignette.setEnabled(true);
   m().voir_vignette.click();
   EXPECT_EQ(t.dialogs.messages(), std::vector<std::string>{"Aucune référence en cours"});
+  t.dossier.write("A.ref", "reference=A\r\n");
+  m().liste_fiches.update();
+  m().rechargerPremiereFiche = true;
   ouvrir("P1.ref");
+  EXPECT_FALSE(m().rechargerPremiereFiche);  // showing a sheet clears the reload request
   m().multiE.type("2.5");
   m().voir_vignette.click();
   EXPECT_EQ(t.dialogs.messages().back(), "Erreur dans multi");
@@ -276,4 +280,5 @@ TEST_F(SheetEditor, PreviewChecksThenSavesAndRefreshesTheStyle) {
   EXPECT_EQ(t.p().Form1().referenceStyle, "P1");
   EXPECT_TRUE(t.dossier.exists("livres-romans_hg.gif"));
   EXPECT_EQ(m().voir_vignette.cursor(), ui::Cursor::Default);
+  EXPECT_EQ(m().liste_fiches.selected(), "P1.ref");  // the list is back on the sheet
 }

@@ -276,20 +276,18 @@ TEST_F(SheetSave, ARefusedSaveStopsTheStyleEditorAndThePreview) {
 
 // --- closing the main window ---
 
-TEST_F(SheetSave, ClosingAsksToSaveChangesAndCanBeCancelled) {
+TEST_F(SheetSave, ClosingOffersToSaveChangesThenAlwaysEnds) {
   struct Cas {
     const char* nom;
     bool modifier;
     std::vector<Answer> reponses;
     const char* reference;
-    bool ferme;
     bool enregistree;
   } cas[] = {
-      {"sans changement", false, {}, "P1", true, false},
-      {"annuler", true, {Answer::Cancel}, "P1", false, false},
-      {"non", true, {Answer::No}, "P1", true, false},
-      {"oui", true, {Answer::Yes}, "P1", true, true},
-      {"oui mais refusée", true, {Answer::Yes}, "P 1", false, false},
+      {"sans changement", false, {}, "P1", false},
+      {"non", true, {Answer::No}, "P1", false},
+      {"oui", true, {Answer::Yes}, "P1", true},
+      {"oui mais refusée", true, {Answer::Yes}, "P 1", false},
   };
   for (const auto& c : cas) {
     ProgrammeDeTest u;
@@ -306,14 +304,15 @@ TEST_F(SheetSave, ClosingAsksToSaveChangesAndCanBeCancelled) {
     }
     for (Answer a : c.reponses) u.dialogs.queueAnswer(a);
     m.Quitter1.click();
-    EXPECT_EQ(u.sortie.exited, c.ferme) << c.nom;
-    EXPECT_EQ(m.visible(), !c.ferme) << c.nom;
+    EXPECT_EQ(u.sortie.code, 4) << c.nom;
+    EXPECT_FALSE(m.visible()) << c.nom;
     EXPECT_EQ(platform::LineList::load(u.dossier / "P1.ref").value("description"),
               c.enregistree ? "Après" : "Avant")
         << c.nom;
     EXPECT_TRUE(u.dialogs.allAnswersUsed()) << c.nom;
     if (!c.reponses.empty()) {
       EXPECT_EQ(u.dialogs.messages().front(), "Enregistrer la fiche en cours ?");
+      EXPECT_EQ(u.dialogs.shown().front().buttons, ui::Buttons::YesNo);
     }
   }
 }

@@ -39,6 +39,9 @@ TEST(Programme, CreatesEveryWindowOnceInOrderWithTheMainWindowFirst) {
   }
   EXPECT_EQ(p.main().colour(), 0x808080u);
   EXPECT_EQ(p.main().caption(), "tarvio");
+  // The new-product button and its list of named lists start hidden.
+  EXPECT_EQ(p.main().find("newC")->kind(), ui::Kind::ComboBox);
+  for (const char* c : {"newC", "newprodB"}) EXPECT_FALSE(p.main().find(c)->visible()) << c;
 }
 
 // What the navigation buttons leave behind besides the window they open.
@@ -74,9 +77,16 @@ TEST_F(MainWindow, AdviceMessagesAndRefusals) {
   main().Lhtm.click();
   auto m = t.dialogs.messages();
   ASSERT_EQ(m.size(), 6u);
-  EXPECT_TRUE(m[0].starts_with("Nous conseillons de faire une sauvegarde régulière du répertoire COMPLET de Tarvio\r"));
-  EXPECT_TRUE(m[0].ends_with("Une autre solution est de zipper le répertoire avant de l'enregistrer.\r"));
+  EXPECT_EQ(m[0],
+            "Nous conseillons de faire une sauvegarde régulière du répertoire COMPLET de Tarvio\r"
+            "de préférence sur un deuxième disque dur et/ou sur une clé USB.\r"
+            "Sur CD les données seront enregistrées en lecture seule : pensez à modifier les "
+            "attributs une fois les données récupérées\r"
+            "Une autre solution est de zipper le répertoire avant de l'enregistrer.\r");
   EXPECT_TRUE(m[1].ends_with("zone Ordinateur local"));
+  EXPECT_EQ(m[2],
+            "Par défaut seules les images en .jpg sont acceptées. Vous pouvez forcer d'autres "
+            "extensions en terminant le nom de vos images par img, par exemple image-img.gif.");
   EXPECT_EQ(m[3], "Aucune fiche disponible");
   EXPECT_EQ(m[4], "Fonction uniquement en mode standard");
   EXPECT_EQ(m[5], "Fonction non prévue avec une construction en frames [voir style]");
@@ -159,6 +169,7 @@ TEST_F(MainWindow, EveryActivationMakesTheWorkingFoldersAndDropsTheOldHelpFile) 
   EXPECT_FALSE(t.dossier.exists("aide.hlp"));
   EXPECT_TRUE(t.dossier.exists("vignettes"));
   EXPECT_TRUE(t.dossier.exists("vibdd"));
+  EXPECT_TRUE(main().scriptB.visible());  // no login yet
   EXPECT_FALSE(main().etatB.visible());
   t.dossier.write("etat.txt", "");
   t.p().ident().show();
@@ -166,15 +177,26 @@ TEST_F(MainWindow, EveryActivationMakesTheWorkingFoldersAndDropsTheOldHelpFile) 
   EXPECT_TRUE(main().etatB.visible());
 }
 
-TEST_F(MainWindow, AnOrderScriptNamedExactlyProPhpMarksTheAuthorLabel) {
+TEST_F(MainWindow, TheShowReadsTheOrderScriptAndTheSheetBoxes) {
   for (const char* url : {"PRO.PHP", "pro.php"}) {
     ProgrammeDeTest u;
     u.creer();
     u.p().styleP().url_cgi.setText(url);
-    u.p().main().show();
+    app::Tmain& m = u.p().main();
+    using F = app::TFicheProduit;
+    struct {
+      ui::Edit& boite;
+      std::string F::*variable;
+    } boites[] = {{m.referencer, &F::reference}, {m.descriptionT, &F::description},
+                  {m.auteurT, &F::auteur},       {m.prixT, &F::prix},
+                  {m.ecotaxeE, &F::pecotaxe},    {m.ecotaxeAE, &F::pecotaxeA},
+                  {m.ecotaxeBE, &F::pecotaxeB},  {m.ecotaxeCE, &F::pecotaxeC}};
+    for (auto& b : boites) b.boite.setText(b.boite.name());
+    m.show();
     bool pro = std::string(url) == "pro.php";
-    EXPECT_EQ(u.p().main().panierPro, pro ? "oui" : "");
-    EXPECT_EQ(u.p().main().auteur_nom.font().bold, pro);
+    EXPECT_EQ(m.panierPro, pro ? "oui" : "");
+    EXPECT_EQ(m.auteur_nom.font().bold, pro);
+    for (auto& b : boites) EXPECT_EQ(m.fiche.*b.variable, b.boite.name());
   }
 }
 

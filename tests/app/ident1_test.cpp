@@ -36,9 +36,13 @@ class IdentWindow : public ::testing::Test {
 }  // namespace
 
 TEST_F(IdentWindow, ActivationShowsTheFileAndTicksExactlyTheFlagsSetToOui) {
-  // A box left ticked from before must follow the file's "non".
+  // A box left ticked from before must follow the file's "non"; the currency example follows the
+  // currency even when its edit already shows it.
   ident().paysBOX.setChecked(true);
+  ident().dev1t.setText("EUR");
+  ident().dev.setCaption("");
   ident().show();
+  EXPECT_FALSE(t.p().main().scriptB.visible());  // the shop has a login
   EXPECT_EQ(ident().nomEt.text(), "Dupont SARL");
   EXPECT_EQ(ident().tauxt.text(), "0.152449");
   EXPECT_EQ(ident().logint.text(), "dupont");

@@ -97,6 +97,22 @@ TEST(OptionsDemarrage, TarvioIniRules) {
   }
 }
 
+TEST(OptionsDemarrage, PagesTakeASpacingThatIsNoPixelCountAsItsDefault) {
+  TOptionsProgramme o;
+  struct Case {
+    std::string TOptionsProgramme::*champ;
+    const char* valeur;
+    const char* attendu;
+  } cases[] = {{&TOptionsProgramme::esp_M, "12", "12"}, {&TOptionsProgramme::esp_M, "abc", "4"},
+               {&TOptionsProgramme::esp_G, "1 0", "2"}, {&TOptionsProgramme::esp_P, "-3", "4"},
+               {&TOptionsProgramme::espacePds, "2.5", "4"},
+               {&TOptionsProgramme::espacePds, "", "4"}};
+  for (const auto& c : cases) {
+    o.*c.champ = c.valeur;
+    EXPECT_EQ(o.espacement(c.champ), c.attendu) << c.valeur;
+  }
+}
+
 TEST(OptionsDemarrage, SeparatorFollowsTheGeneratedSiteOnlyWhenUnset) {
   struct Case {
     const char* tarvio;  // nullptr: no file
@@ -191,6 +207,11 @@ TOptionsProgramme optionsDialogue() {
   o.TOP_distant = "http://exemple.fr/top.htm";
   o.titre_deroulant = "--- Choisir ---";
   o.couleur_lieeT = "#003366";
+  // Every key written only when set is set, so that their order shows.
+  o.menu_titres = "gauche", o.menu_titresR = "oui", o.theme_enpremier = "non";
+  o.cartouche_couleur = "#C1", o.cartouche_souligne = "non", o.cartouche_taille = "3";
+  o.recherche_fond = "#R1", o.recherche_liens = "#R2", o.recherche_titre = "#R3";
+  o.recherche_texte = "#R4", o.titrethemes = "Rayons", o.menu_titre = "m", o.menuh_titre = "h";
   return o;
 }
 
@@ -215,8 +236,12 @@ TEST(SauverOptionsProgramme, RewritesTheFileByteForByte) {
             "auteurs=oui\r\n"
             "coul_scroll=#C0C0C0\r\n"
             "sepurl=_\r\n"
-            "cartouche_fond=#EEEEEE\r\n"
-            "accueil_titre=Ma boutique page d'accueil\r\n"
+            "menu_titres=gauche\r\nmenu_titresR=oui\r\ntheme_enpremier=non\r\n"
+            "cartouche_fond=#EEEEEE\r\ncartouche_couleur=#C1\r\n"
+            "cartouche_souligne=non\r\ncartouche_taille=3\r\n"
+            "recherche_fond=#R1\r\nrecherche_liens=#R2\r\nrecherche_titre=#R3\r\n"
+            "recherche_texte=#R4\r\naccueil_titre=Ma boutique page d'accueil\r\n"
+            "titrethemes=Rayons\r\nmenu_titre=m\r\nmenuh_titre=h\r\n"
             "fond_rappel=#5A6BA5\r\n"
             "titre_rappel=white\r\n"
             "police_defaut=Arial\r\n"

@@ -67,6 +67,7 @@ TEST_F(OptionsWindow, ShowReadsTheFileAndSetsTheTitleDefaultsEvenOnCancel) {
       "articles_trouves=oui\r\n"
       "i_ref=oui\r\n"
       "esp_P=12\r\n"
+      "gras_lieeT=peut-etre\r\n"
       "TOP_distant= http://a.fr/top.htm \r\n"
       "titre_deroulant= Choisir \r\n");
   app::TOptionsProgramme avant = options();
@@ -84,6 +85,7 @@ TEST_F(OptionsWindow, ShowReadsTheFileAndSetsTheTitleDefaultsEvenOnCancel) {
   EXPECT_EQ(dlg().menuE.text(), "menu");
   EXPECT_EQ(dlg().menuhE.text(), "top");
   EXPECT_EQ(dlg().espPE.text(), "12");
+  EXPECT_TRUE(dlg().gras_lieeTC.checked());  // ticked unless "non"
   EXPECT_TRUE(dlg().articles.checked());
   EXPECT_TRUE(dlg().refC.checked());
   EXPECT_EQ(dlg().TOP_distantE.text(), "http://a.fr/top.htm");
@@ -166,16 +168,16 @@ TEST_F(OptionsWindow, TheEmptySizeEntryKeepsTheCategoryBarSettings) {
 }
 
 TEST_F(OptionsWindow, SpacingsTakeTwoDigitsAtMost) {
-  demarrer("espacePds=123\r\n");
+  demarrer("espacePds=123\r\nesp_M=-3\r\nesp_G=1 0\r\nesp_P=2.5\r\n");
   dlg().show();
-  // A stored value is shown whole; what the user types is cut and kept to digits.
-  EXPECT_EQ(dlg().espE.text(), "123");
+  // Stored values are shown and saved whole; what the user types is cut and kept to digits.
+  dlg().BitBtn1.click();
+  EXPECT_NE(fichier().find("espacePds=123\r\nesp_M=-3\r\nesp_G=1 0\r\nesp_P=2.5\r\n"),
+            std::string::npos);
+  dlg().show();
   dlg().espME.type("a5");
-  EXPECT_EQ(dlg().espME.text(), "5");
   dlg().espPE.type("123");
-  EXPECT_EQ(dlg().espPE.text(), "12");
   dlg().espGE.type("px");
-  EXPECT_EQ(dlg().espGE.text(), "");
   dlg().BitBtn1.click();
   EXPECT_EQ(options().esp_M, "5");
   EXPECT_EQ(options().esp_P, "12");
@@ -216,8 +218,9 @@ TEST_F(OptionsWindow, BoxesFollowTheFileAtEveryShow) {
   dlg().show();
   ASSERT_TRUE(dlg().articles.checked());
   dlg().BitBtn2.click();
-  t.dossier.write("tarvio.ini", "refmod=oui\r\n");
+  t.dossier.write("tarvio.ini", "refmod=oui\r\nsepurl=_x\r\n");
   dlg().show();
+  EXPECT_EQ(dlg().sepC.selected(), "_");  // the file's separator, not the one in use
   EXPECT_FALSE(dlg().articles.checked());
   EXPECT_FALSE(dlg().refC.checked());
 }

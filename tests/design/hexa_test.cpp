@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text.h"
+
 using design::hexaVersRGB;
 using design::RVB;
 
@@ -26,20 +28,21 @@ TEST(HexaVersRGB, NamesAndBlanksGiveBlack) {
     EXPECT_EQ(hexaVersRGB(couleur), (RVB{0, 0, 0})) << '"' << couleur << '"';
 }
 
-// A malformed pair no longer stops the caller: it counts as 0 and the others still convert.
-TEST(HexaVersRGB, MalformedOrMissingPairsGiveZeroWithoutFailing) {
+// A malformed or missing pair stops the conversion, named after "$".
+TEST(HexaVersRGB, MalformedOrMissingPairsFailNamingThePair) {
   struct Case {
     const char* couleur;
-    RVB attendu;
-  } cases[] = {
-      {"#12", {18, 0, 0}},
-      {"#", {0, 0, 0}},
-      {"#FF8", {255, 8, 0}},  // a lone last digit still reads as a number
-      {"#GGHHII", {0, 0, 0}},
-      {"#GG8000", {0, 128, 0}},
-      {"#FF80G0", {255, 128, 0}},
-      {"#FF 000", {255, 0, 0}},
-      {"#-10000", {0, 0, 0}},
-  };
-  for (const auto& c : cases) EXPECT_EQ(hexaVersRGB(c.couleur), c.attendu) << c.couleur;
+    const char* paire;
+  } cases[] = {{"#12", "$"},          {"#", "$"},           {"#FF8", "$"},  // "8" alone reads
+               {"#GGHHII", "$GG"},    {"#FF80G0", "$G0"},   {"#FF 000", "$ 0"},
+               {"#-10000", "$-1"}};
+  for (const auto& c : cases) {
+    try {
+      hexaVersRGB(c.couleur);
+      ADD_FAILURE() << c.couleur;
+    } catch (const platform::IntegerError& e) {
+      EXPECT_EQ(e.what(), std::string("'") + c.paire + "' n'est pas une valeur enti\xE8re correcte")
+          << c.couleur;
+    }
+  }
 }

@@ -33,16 +33,16 @@ TEST(StyleAccueilMenuFile, NineLinesInOrderOrEightWithoutAPlace) {
 TEST(StyleAccueilMenuFile, DefaultsThenTheFileByTheSameLookupAsTheMenu) {
   testing_support::TempFolder dossier;
   TStyleAccueilMenu s;
-  EXPECT_FALSE(chargerStyleAccueilMenu(s, dossier / "menuG.inf", "#0000FF", "Tahoma"));
+  chargerStyleAccueilMenu(s, dossier / "menuG.inf", "#0000FF", "Tahoma");
   EXPECT_EQ(s, (TStyleAccueilMenu{"Accueil", "oui", "oui", "non", "#0000FF", "2", "center", "bas",
                                   "Tahoma"}));
   // One line is enough here; keys ignore case, the first line wins, empty values keep the default.
   dossier.write("menuG.inf", "TEXTEAMG=Maison");
-  EXPECT_FALSE(chargerStyleAccueilMenu(s, dossier / "menuG.inf", "", "Arial"));
+  chargerStyleAccueilMenu(s, dossier / "menuG.inf", "", "Arial");
   EXPECT_EQ(s.texteAMG, "Maison");
   EXPECT_EQ(s.policeAMG, "Arial");
   dossier.write("menuG.inf", "grasAMG=non\r\ngrasAMG=oui\r\ntailleAMG=\r\npoliceAMG=Tahoma\r\n");
-  EXPECT_TRUE(chargerStyleAccueilMenu(s, dossier / "menuG.inf", "", "Arial"));
+  chargerStyleAccueilMenu(s, dossier / "menuG.inf", "", "Arial");
   EXPECT_EQ(s.texteAMG, "Accueil");
   EXPECT_EQ(s.grasAMG, "non");
   EXPECT_EQ(s.tailleAMG, "2");
@@ -147,6 +147,11 @@ TEST_F(HomeEntryDialog, OnlyAFontOfTheListIsSaved) {
   EXPECT_EQ(fichier().value("policeAMG"), "");
   charger(t.dossier.read("menuG.inf"), "Arial");
   EXPECT_EQ(dlg().policeAE.selected(), "Arial");
+  // A stored font the list lacks leaves the list on its first font, which the next save keeps.
+  charger("policeAMG=Georgia\r\n", "Arial");
+  EXPECT_EQ(dlg().policeAE.text(), "Verdana");
+  dlg().sauver();
+  EXPECT_EQ(fichier().value("policeAMG"), "Verdana");
 }
 
 TEST_F(HomeEntryDialog, ColourButton) {
@@ -162,6 +167,10 @@ TEST_F(HomeEntryDialog, ColourButton) {
   EXPECT_EQ(dlg().styleAccueil.couleurAMG, "#ff8001");
   dlg().sauver();
   EXPECT_EQ(fichier().value("couleurAMG"), "#ff8001");
+  // A stored colour that is no colour stops the button before the chooser opens.
+  charger("couleurAMG=#12\r\n");
+  dlg().couleurB.click();
+  EXPECT_EQ(t.dialogs.messages().back(), "'$' n'est pas une valeur enti\xE8re correcte");
 }
 
 TEST_F(HomeEntryDialog, OkSavesAndHidesUnlessTheSaveFails) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/files.h"
 #include "platform/gif.h"
 #include "platform/lines.h"
+#include "platform/text.h"
 #include "support/programme_test.h"
 #include "support/temp_folder.h"
 
@@ -205,23 +207,57 @@ TEST(MenuOptionsLoad, WithoutFileEveryDefaultAppliesAndKeptKeysStayEmpty) {
   TempFolder dossier;
   TOptionsMenu o;
   chargerOptionsMenu(o, dossier / "menu.opt", kDefauts);
-  struct Case {
-    const char* cle;
-    const char* attendu;
-  } cases[] = {
-      {"famille_titre", "0"},          {"fond_menu_titres", "#c4e1ff"},
-      {"coul_over_items", "black"},    {"police_items", "Arial"},
-      {"police_over_cv", "Arial"},     {"police_bandeau", "Verdana"},
-      {"image_menu", "papier.gif"},    {"image_top", "papier.gif"},
-      {"fixe_menu", "oui"},            {"fixe_top", "oui"},
-      {"coul_logo", "#1781B3"},        {"encadrement_bandeau", "rond"},
-      {"hauteur_frame", "600"},        {"largeur_frame", "100%"},
-      {"delais_texte", "D\xE9lai et Frais"}, {"ecrire_texte", "Nous \xE9" "crire"},
-      {"emploi_texte", "?"},           {"emploi_texte_voir", "oui"},
-      {"fond_couleur_menu", ""},       {"logo_texte", ""},
-      {"bouton1_bandeau", ""},         {"fam0", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(valeur(o, c.cle), c.attendu) << c.cle;
+  // Every default of the format, "P" standing for the default font; any other key is empty.
+  std::map<std::string, std::string> defauts;
+  for (const std::string& d : platform::split(
+           "famille_titre=0;coul_items=#000080;fond_items=#FFFFFF;police_items=P;gras_items=non;"
+           "italique_items=non;souligne_items=non;taille_items=13;aligne_items=left;"
+           "coul_menu_titres=#000080;fond_menu_titres=#c4e1ff;police_menu_titres=P;"
+           "gras_menu_titres=oui;italique_menu_titres=non;souligne_menu_titres=non;"
+           "taille_menu_titres=13;aligne_menu_titres=center;coul_over_items=black;over=non;"
+           "fond_over=#BBBBBB;police_over=P;gras_over=non;italique_over=non;souligne_over=oui;"
+           "taille_over=13;encadrement_menu=carre;coul_menu_trait=#1781B3;largeur_menu=120;"
+           "hauteur_top=60;liste_deroulante=non;liste_dynamique=non;image_menu=papier.gif;"
+           "fixe_menu=oui;menu_centre=oui;top_centre=oui;image_top=papier.gif;fixe_top=oui;"
+           "colle_cv=non;coul_cv=#0000FF;fond_cv=#F9F8FF;police_cv=P;gras_cv=non;italique_cv=non;"
+           "souligne_cv=non;taille_cv=13;aligne_cv=center;encadrement_cv=carre;"
+           "coul_trait_cv=#1781B3;over_cv=non;fond_over_cv=#00008B;police_over_cv=P;"
+           "gras_over_cv=non;italique_over_cv=non;souligne_over_cv=non;taille_over_cv=13;"
+           "recherche_top=top;recherche_texte=RECHERCHE;coul_recherche=#0000FF;"
+           "fond_recherche=#F9F8FF;police_recherche=P;gras_recherche=non;italique_recherche=non;"
+           "souligne_recherche=non;taille_recherche=13;encadrement_recherche=carre;"
+           "coul_trait_recherche=#1781B3;coul_menu_listes=#000080;fond_menu_listes=#CCCCEE;"
+           "tirets_listes=0;menuHTM=non;topHTM=non;image_transparent=oui;logo_top=oui;"
+           "coul_logo=#1781B3;fond_logo=#FFFFFF;police_logo=P;gras_logo=oui;italique_logo=non;"
+           "souligne_logo=non;taille_logo=13;aligne_logo=center;encadrement_logo=carre;"
+           "coul_logo_trait=#1781B3;logo_texte_voir=oui;delais_texte=D\xE9lai et Frais;"
+           "accueil_texte=Accueil;conditions_texte=Conditions;"
+           "securite_texte=Votre S\xE9" "curit\xE9;"
+           "ecrire_texte=Nous \xE9" "crire;panier_texte=Votre Panier;emploi_texte=?;"
+           "delais_texte_voir=oui;accueil_texte_voir=oui;conditions_texte_voir=oui;"
+           "securite_texte_voir=oui;ecrire_texte_voir=oui;panier_texte_voir=oui;"
+           "emploi_texte_voir=oui;adresse_top=oui;adresse_top_color=#808080;date_top=non;"
+           "date_top_color=#808080;angle=non;angle_color=#FFFFFF;bandeau_top=non;delais_top=oui;"
+           "conditions_top=non;az_top=oui;ecrire_top=oui;secur_top=oui;emploi_top=non;"
+           "coul_bandeau=#FFFFFF;fond_bandeau=#5A6BA5;police_bandeau=Verdana;gras_bandeau=oui;"
+           "italique_bandeau=non;souligne_bandeau=non;taille_bandeau=13;aligne_bandeau=center;"
+           "encadrement_bandeau=rond;coul_bandeau_trait=#1781B3;bandeau_texte_voir=oui;"
+           "largeur_bandeau=300;largeur_cv=0;hauteur_frame=600;largeur_frame=100%;"
+           "accueil_menu=non",
+           ';')) {
+    std::string v = d.substr(d.find('=') + 1);
+    defauts[cle(d)] = v == "P" ? "Arial" : v;
+  }
+  std::vector<std::string> cles = clesFixesAttendues();
+  for (const char* c : {"famille_titre", "fam0", "hauteur_frame", "largeur_frame", "accueil_menu"})
+    cles.push_back(c);
+  size_t verifies = 0;
+  for (const std::string& c : cles) {
+    auto d = defauts.find(c);
+    EXPECT_EQ(valeur(o, c), d == defauts.end() ? "" : d->second) << c;
+    verifies += d != defauts.end();
+  }
+  EXPECT_EQ(verifies, defauts.size());  // every default names a key of the file
 }
 
 TEST(MenuOptionsLoad, FileRules) {
@@ -298,9 +334,6 @@ TEST(MenuCorners, TransparentFramesGetNoImagesAndTheOthersAlwaysGetTheirs) {
   mettreDefautsMenu(o, kDefauts);
   o.encadrement_logo = "transparent";
   o.encadrement_cv = "aucun";
-  // A malformed colour draws as black and does not stop the corners.
-  o.coul_menu_trait = "#12";
-  o.fond_bandeau = "#GGHHII";
   sauverCoinsMenu(o, '-', dossier.path());
   for (std::string nom : {"menu", "bandeau", "cv"})
     for (const char* coin : {"_hg.gif", "_hd.gif", "_bg.gif", "_bd.gif"})

@@ -194,6 +194,15 @@ TEST_F(FenetreStyleP, ExistingImageWinsOverColourAndColourOverMissingImage) {
   }
 }
 
+TEST_F(FenetreStyleP, AStoredColourThatIsNoColourIsToldAndTheProgramStarts) {
+  t.dossier.write("styleP", "fond_page=#12\r\nfixe_page=oui\r\n");
+  creer();
+  EXPECT_EQ(t.dialogs.messages(),
+            std::vector<std::string>{"'$' n'est pas une valeur enti\xE8re correcte"});
+  EXPECT_TRUE(w().fixe.checked());
+  EXPECT_TRUE(main().active());
+}
+
 TEST_F(FenetreStyleP, EachOptionBoxSetsItsOwnKeyAndNoOther) {
   creer();
   const std::pair<const char*, const char*> options[] = {
@@ -355,4 +364,17 @@ TEST_F(FenetreStyleP, ActivationPlacesTheWindowAndLeavingSavesAndTurnsBack) {
   w().hide();
   w().show();
   EXPECT_EQ(w().completeP.text(), "");
+}
+
+TEST_F(FenetreStyleP, TheAuthorLabelNamesTheMainWindowsListButtons) {
+  t.dossier.write("styleP", "chanteur=Voix\r\n");
+  creer();
+  EXPECT_EQ(main().b_auteur.caption(), "Liste Auteur");
+  EXPECT_EQ(main().b_chanteur.caption(), "Liste Voix");
+  w().show();
+  w().auteur.type("Créateur");
+  EXPECT_EQ(main().b_auteur.caption(), "Liste Créateur");
+  EXPECT_EQ(main().b_chanteur.caption(), "Liste Voix");
+  w().auteur.type("");
+  EXPECT_EQ(main().b_auteur.caption(), "Liste Créateur");
 }
