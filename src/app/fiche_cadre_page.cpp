@@ -15,9 +15,9 @@ platform::LineList Tmain::ecrireCadrePage() {
   frame::EntreesCadrePage e;
   e.menu = p_.menu1().options;
   e.image_page = p_.styleP().image_page;
-  e.esp_G = options.options.esp_G;
-  e.esp_M = options.options.esp_M;
-  e.esp_P = options.options.esp_P;
+  e.esp_G = options.options.espacement(&app::TOptionsProgramme::esp_G);
+  e.esp_M = options.options.espacement(&app::TOptionsProgramme::esp_M);
+  e.esp_P = options.options.espacement(&app::TOptionsProgramme::esp_P);
   e.top = frame::pageTop(options.options.TOP_distant, p_.menu1().options.topHTM);
   // Each request serves one call: cadreSansMenu always goes, cadreAttributsContenu once the
   // content cell has taken it; a failed call drops both, so that no later page inherits them.

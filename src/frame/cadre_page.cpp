@@ -75,7 +75,7 @@ platform::LineList ecrireCadrePage(const EntreesCadrePage& e,
   if (!dynamique && menu.menu_centre == "oui")
     cadre.add("<table border=0 cellpadding=0 cellspacing=0 width=\"100%\">");
   else
-    cadre.add("<table border=0 cellpadding=" + o.espacement(&TOptionsProgramme::esp_G) +
+    cadre.add("<table border=0 cellpadding=" + o.esp_G +
               " cellspacing=0 width=\"100%\">");
 
   if (e.cadreSansMenu.empty()) {
@@ -101,7 +101,7 @@ platform::LineList ecrireCadrePage(const EntreesCadrePage& e,
       else
         cadre.add("<tr><td width=\"" + W + "\" valign=\"top\" " + attributs +
                   " nowrap height=\"100%\">");
-      cadre.add(espaceur(o.espacement(&TOptionsProgramme::esp_M)));
+      cadre.add(espaceur(o.esp_M));
       if (donnees.exists("menu.htm")) {
         for (const std::string& brute : platform::LineList::load(donnees.path("menu.htm"))) {
           std::string ligne = platform::trim(brute);
@@ -119,7 +119,7 @@ platform::LineList ecrireCadrePage(const EntreesCadrePage& e,
     }
     cadre.add("</td><td width=\"100%\" height=\"100%\" valign=\"top\"" +
               e.cadreAttributsContenu + ">");
-    cadre.add(espaceur(o.espacement(&TOptionsProgramme::esp_P)));
+    cadre.add(espaceur(o.esp_P));
   }
   return cadre;
 }

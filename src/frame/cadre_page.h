@@ -34,7 +34,7 @@ std::string espaceur(std::string_view hauteur);
 struct EntreesCadrePage {
   design::TOptionsMenu menu;        // the menu options
   std::string image_page;           // the main settings' page background image
-  std::string esp_G, esp_M, esp_P;  // program options: layout, menu and page spacings
+  std::string esp_G, esp_M, esp_P;  // program options: layout, menu and page spacings (pixels)
   std::string top;                  // pageTop
   // Requests of the page writer: stop after the layout table (no menu column, no content cell);
   // attributes of the content cell's tag.
