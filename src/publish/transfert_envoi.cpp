@@ -7,6 +7,7 @@
 #include "app/ident1.h"
 #include "app/programme.h"
 #include "app/texte_prix.h"
+#include "pages/marque_construction.h"
 #include "platform/files.h"
 #include "platform/ftp_listing.h"
 #include "platform/text.h"
@@ -45,6 +46,10 @@ void Ttransfert1::verrouiller(bool pendantEnvoi) {
 void Ttransfert1::goftpClick() {
   if (enCours_) return;
   const auto& dossier = p_.donnees();
+  if (pages::constructionInachevee(dossier)) {
+    dialogs().showMessage(pages::kConstructionInacheveeTransfert);
+    return;
+  }
   const std::string date = texteDate(p_.environment().clock.now());
   const std::string repertoire = platform::trim(RepTxt.text());
   if (!repertoire.empty() && repertoire.back() != '/')

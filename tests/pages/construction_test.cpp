@@ -12,6 +12,7 @@
 #include "design/style_principal.h"
 #include "pages/data.h"
 #include "pages/etiq.h"
+#include "pages/marque_construction.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "publish/atelier_publication.h"
@@ -891,3 +892,23 @@ TEST(Cout, ThreeThousandSheetsInLinearTime) {
 }
 
 }  // namespace
+
+TEST(Arret, ABuildCutShortKeepsItsMarkUntilABuildEnds) {
+  Boutique b;
+  b.catalogue();
+  b.p();
+  // A build whose folder for pages cannot be written stops halfway through its passes.
+  b.ecrire("ftp", {"un fichier, pas un dossier"});
+  EXPECT_THROW(b.p().data1().construireSite(), platform::FileError);
+  EXPECT_TRUE(pages::constructionInachevee(b.p().donnees()));
+  fs::remove(b.t.dossier / "ftp");
+
+  // A stop told before the passes leaves the previous site whole: no mark left behind.
+  b.fiche("c9", "Livres", "Inconnu", "Perdu", "");
+  b.construire();
+  EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
+  fs::remove(b.t.dossier / "c9.ref");
+  b.ecrire("tmp/construction.en_cours", {});
+  b.construire();
+  EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
+}
