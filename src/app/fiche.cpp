@@ -3,6 +3,7 @@
 #include "app/fiche_disposition.h"
 #include "app/ident1.h"
 #include "app/programme.h"
+#include "app/ref_gen.h"
 #include "app/texte_prix.h"
 #include "app/web.h"
 #include "app/organigramme.h"
@@ -139,6 +140,13 @@ void Tmain::FormCreate() {
 void Tmain::FormShow() {
   auto& style = p_.styleP();
   options = chargerOptionsDemarrage(p_.donnees());
+  // A write the program was killed in never renamed its temporary file.
+  const auto& racine = p_.donnees().root();
+  platform::removeOwnTemporaries(racine);
+  for (const std::string& dossier : platform::listFolders(racine))
+    platform::removeOwnTemporaries(racine / dossier);
+  // A save stopped between a sheet and its index line leaves the index behind for good.
+  if (refGenEnRetard(p_.donnees())) reconstruireRefGen();
   panierPro = app::panierPro(style.url_cgi.text());
   if (panierPro == "oui") {
     ui::Font f = auteur_nom.font();

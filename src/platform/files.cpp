@@ -208,6 +208,31 @@ std::vector<std::string> listFiles(const fs::path& folder, std::string_view mask
   return names;
 }
 
+bool isOwnTemporary(std::string_view name) {
+  if (name.size() < 2 || name[0] != '.') return false;
+  size_t digits = name.size();
+  while (digits > 0 && name[digits - 1] >= '0' && name[digits - 1] <= '9') --digits;
+  if (digits == name.size()) return false;
+  const std::string_view stem = name.substr(0, digits);
+  for (std::string_view suffix : {".tmp", ".part"})
+    if (stem.size() > suffix.size() + 1 && stem.ends_with(suffix)) return true;
+  return false;
+}
+
+int removeOwnTemporaries(const fs::path& folder) {
+  std::error_code ec;
+  fs::directory_iterator it(resolvePath(folder), ec);
+  if (ec) return 0;
+  std::vector<fs::path> found;
+  for (const auto& entry : it)
+    if (entry.is_regular_file(ec) && isOwnTemporary(entry.path().filename().string()))
+      found.push_back(entry.path());
+  int removed = 0;
+  for (const auto& path : found)
+    if (fs::remove(path, ec)) ++removed;
+  return removed;
+}
+
 std::vector<std::string> listFolders(const fs::path& folder) {
   std::vector<std::string> names;
   std::error_code ec;

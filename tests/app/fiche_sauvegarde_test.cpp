@@ -458,3 +458,30 @@ TEST_F(SheetSave, ThemeNameTestAndStockState) {
   EXPECT_TRUE(m().SauverFiche());
   EXPECT_EQ(t.dossier.read("P1.ref").find("etat_visible"), std::string::npos);
 }
+
+// A save killed between the sheet and its index line, and the temporary files of killed writes:
+// the next start mends the index and drops the temporaries.
+TEST(Demarrage, MendsAnIndexLeftBehindAndDropsStaleTemporaries) {
+  ProgrammeDeTest t;
+  t.dossier.write("ident.opt", "nomE=Boutique\r\n");
+  t.dossier.write("P1.ref", "reference=P1\r\ncategorie=Livres\r\nmot_cle=Romans\r\ndescription=Nouveau\r\n");
+  t.dossier.write("P2.ref", "reference=P2\r\ncategorie=Livres\r\nmot_cle=Romans\r\ndescription=Autre\r\n");
+  t.dossier.write("ref.gen", "P1#Livres#Romans#Ancien##\r\nP2#Livres#Romans#Autre##\r\n");
+  const auto date = std::filesystem::file_time_type::clock::now();
+  std::filesystem::last_write_time(t.dossier / "ref.gen", date);
+  std::filesystem::last_write_time(t.dossier / "P2.ref", date - std::chrono::hours(1));
+  std::filesystem::last_write_time(t.dossier / "P1.ref", date + std::chrono::seconds(1));
+  for (const char* f : {".P1.ref.tmp81723", "ftp/.page.htm.tmp9", "transfert/.a.htm.part77"})
+    t.dossier.write(f, "moitié");
+  t.demarrer();
+  EXPECT_EQ(t.dossier.read("ref.gen"), "P1#Livres#Romans#Nouveau##\r\nP2#Livres#Romans#Autre##\r\n");
+  for (const char* f : {".P1.ref.tmp81723", "ftp/.page.htm.tmp9", "transfert/.a.htm.part77"})
+    EXPECT_FALSE(t.dossier.exists(f)) << f;
+
+  // An index in step with its sheets is left as it is (its order is the order of the saves).
+  t.dossier.write("ref.gen", "P2#Livres#Romans#Autre##\r\nP1#Livres#Romans#Nouveau##\r\n");
+  std::filesystem::last_write_time(t.dossier / "ref.gen", date + std::chrono::hours(1));
+  t.programme.reset();
+  t.demarrer();
+  EXPECT_EQ(t.dossier.read("ref.gen"), "P2#Livres#Romans#Autre##\r\nP1#Livres#Romans#Nouveau##\r\n");
+}

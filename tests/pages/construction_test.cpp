@@ -912,3 +912,12 @@ TEST(Arret, ABuildCutShortKeepsItsMarkUntilABuildEnds) {
   b.construire();
   EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
 }
+
+TEST(Construction, EmptyingFtpDropsTemporariesOfKilledWrites) {
+  Boutique b;
+  b.catalogue();
+  b.p();
+  b.t.dossier.write("ftp/.index.htm.tmp17", "moitié");  // after the start-up's own clean-up
+  b.construire();
+  EXPECT_FALSE(b.existe("ftp/.index.htm.tmp17"));
+}
