@@ -412,7 +412,15 @@ void Tmain::LhtmClick() {
     dialogs().showMessage("Fonction non prévue avec une construction en frames [voir style]");
     return;
   }
-  p_.shell().open((p_.donnees().root() / "ftp" / Lhtm.caption()).string());
+  // The name comes from listeHTM.tmp: only a page of the built site is opened.
+  const std::string page = Lhtm.caption();
+  const auto relatif = platform::safeRelativePath(page);
+  if (page.empty() || !relatif || relatif->has_parent_path() ||
+      !platform::fileExists(p_.donnees().path("ftp/" + page))) {
+    dialogs().showMessage("La page " + page + " n'est pas une page du site construit");
+    return;
+  }
+  p_.shell().open(p_.donnees().path("ftp/" + page).string());
 }
 
 void Tmain::pbPClick() { dialogs().showMessage(kConseilNavigateur); }

@@ -220,6 +220,19 @@ TEST_F(SheetSave, ThemeAndCategoryNamesAsTheyAreTyped) {
   EXPECT_EQ(platform::LineList::load(t.dossier / "P2.ref").value("categorie"), "");
 }
 
+// A theme of a hand-edited list is checked like a typed one: its "#" would split the index line.
+TEST_F(SheetSave, AListedThemeIsCheckedLikeATypedOne) {
+  t.dossier.write("Livres.cto", "Romans\r\nA#B\r\n");
+  m().chargerThemes();
+  nouvelleFiche("P1");
+  m().themes.select(1);
+  ASSERT_EQ(m().themes.text(), "A#B");
+  EXPECT_FALSE(m().SauverFiche());
+  EXPECT_EQ(messages(), std::vector<std::string>{"Le thème comporte des caractères non acceptés"});
+  EXPECT_FALSE(t.dossier.exists("P1.ref"));
+  EXPECT_FALSE(t.dossier.exists("ref.gen"));
+}
+
 TEST_F(SheetSave, IndexLineReplacedUnderTheExactKeyRuleAndPromotionFollows) {
   t.dossier.write("ref.gen", "P1#A#a#t#x#\r\nQ#B#b#u#y#\r\nsans diese\r\n P1 #A#a#t#x#\r\np1#C#c#v#z#\r\n");
   t.dossier.write("P1.pro", "prixpromo=8\r\nCategorie=garde\r\ncategorie=ancienne\r\ntitre=ancien\r\n"
