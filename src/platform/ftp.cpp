@@ -34,16 +34,6 @@ void initCurl() {
   std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
-// Names go into the URL byte for byte (escaped); a control byte would end the FTP command line
-// and a "/" would leave the folder.
-bool validName(std::string_view name) {
-  if (name.empty()) return false;
-  for (char c : name) {
-    auto byte = static_cast<unsigned char>(c);
-    if (byte < 32 || byte == 127 || c == '/') return false;
-  }
-  return true;
-}
 
 bool validHost(std::string_view host) {
   if (host.empty()) return false;
@@ -152,6 +142,17 @@ struct FtpSession::Transfer {
     return size * count;
   }
 };
+
+// Names go into the URL byte for byte (escaped); a control byte would end the FTP command line
+// and a "/" would leave the folder.
+bool isFtpName(std::string_view name) {
+  if (name.empty()) return false;
+  for (char c : name) {
+    auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte == 127 || c == '/') return false;
+  }
+  return true;
+}
 
 FtpSession::FtpSession() : impl_(std::make_unique<Impl>()) {}
 
@@ -321,7 +322,7 @@ bool FtpSession::changeFolder(const std::string& folder) {
       }
       continue;
     }
-    if (!validName(segment)) {
+    if (!isFtpName(segment)) {
       fail("Nom de dossier distant invalide : \"" + folder + "\"");
       return false;
     }
@@ -367,7 +368,7 @@ std::optional<std::vector<std::string>> FtpSession::list() {
 
 bool FtpSession::put(const std::filesystem::path& local, const std::string& remoteName) {
   if (!ready("envoi")) return false;
-  if (!validName(remoteName)) {
+  if (!isFtpName(remoteName)) {
     fail("Nom de fichier distant invalide : \"" + remoteName + "\"");
     return false;
   }
@@ -393,7 +394,7 @@ bool FtpSession::put(const std::filesystem::path& local, const std::string& remo
 
 bool FtpSession::get(const std::string& remoteName, const std::filesystem::path& local) {
   if (!ready("réception")) return false;
-  if (!validName(remoteName)) {
+  if (!isFtpName(remoteName)) {
     fail("Nom de fichier distant invalide : \"" + remoteName + "\"");
     return false;
   }

@@ -10,9 +10,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
+
+// A name the session can send as one remote file name: not empty, no control byte, no "/".
+bool isFtpName(std::string_view name);
 
 class FtpSession {
  public:

@@ -89,8 +89,9 @@ class Ttransfert1 : public ui::Form {
   // The names of the mirror folder, listed again now.
   const std::vector<std::string>& fichiersMiroir();
   void verrouiller(bool pendantEnvoi);
-  void envoyer(const std::vector<std::string>& aEnvoyer, const std::string& date,
-               const std::string& repertoire);
+  // The names the server cannot be sent (a control byte): skipped, never mirrored.
+  std::vector<std::string> envoyer(const std::vector<std::string>& aEnvoyer,
+                                   const std::string& date, const std::string& repertoire);
   void redirigerPagesInutiles();
   void envoyerPlanSite();
   void sauverPlanSiteLocal();

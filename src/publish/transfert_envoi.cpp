@@ -9,6 +9,7 @@
 #include "app/texte_prix.h"
 #include "pages/marque_construction.h"
 #include "platform/files.h"
+#include "platform/ftp.h"
 #include "platform/ftp_listing.h"
 #include "platform/text.h"
 #include "publish/kelkoo3.h"
@@ -80,9 +81,10 @@ void Ttransfert1::goftpClick() {
   verrouiller(true);
   planSiteEcrit_ = false;
 
+  std::vector<std::string> refuses;
   try {
     platform::makeFolder(p_.chemin("transfert"));
-    envoyer(aEnvoyer, date, repertoire);
+    refuses = envoyer(aEnvoyer, date, repertoire);
     redirigerPagesInutiles();
     envoyerPlanSite();
   } catch (const std::exception& e) {
@@ -106,6 +108,18 @@ void Ttransfert1::goftpClick() {
     return;
   }
   verrouiller(false);
+  if (!refuses.empty()) {
+    std::string noms;
+    for (std::string nom : refuses) {
+      for (char& c : nom)
+        if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
+      noms += (noms.empty() ? "" : ", ") + nom;
+    }
+    dialogs().showMessage(
+        "Ces fichiers n'ont pas été transférés : leur nom contient un caractère que le serveur "
+        "ne peut pas recevoir. Renommez-les dans le répertoire import puis reconstruisez le site : " +
+        noms);
+  }
   dialogs().showMessage(dossier.exists("stock.exe")
                             ? "Le transfert est terminé. N'OUBLIEZ PAS DE METTRE VOTRE STOCK A JOUR ...."
                             : "Le transfert est terminé");
@@ -119,8 +133,9 @@ void Ttransfert1::goftpClick() {
   }
 }
 
-void Ttransfert1::envoyer(const std::vector<std::string>& aEnvoyer, const std::string& date,
-                          const std::string& repertoire) {
+std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aEnvoyer,
+                                              const std::string& date,
+                                              const std::string& repertoire) {
   const auto& dossier = p_.donnees();
   auto port = platform::toInteger(platform::trim(PortTxt.text()));
   if (!port) throw EchecTransfert("Le port \"" + PortTxt.text() + "\" n'est pas un nombre entier");
@@ -135,9 +150,16 @@ void Ttransfert1::envoyer(const std::vector<std::string>& aEnvoyer, const std::s
   Label2.setCaption("");
   blocM.setCaption("");
 
+  std::vector<std::string> refuses;
   for (const auto& nom : aEnvoyer) {
     const auto site = dossier.path("ftp/" + nom);
     if (!platform::fileExists(site)) continue;
+    // One such name must not stop every publication at that file.
+    if (!platform::isFtpName(nom)) {
+      refuses.push_back(nom);
+      Gauge.setProgress(Gauge.progress() + 1);
+      continue;
+    }
     Label2.setCaption("Transfert du fichier : ");
     blocM.setCaption(nom);
     if (!FTP1.put(site, nom))
@@ -152,6 +174,7 @@ void Ttransfert1::envoyer(const std::vector<std::string>& aEnvoyer, const std::s
     if (planSiteActif && entreDansPlanSite(nom, framesOui()))
       memoG.addLine(urlBoutique + "/" + nom + " " + date);
   }
+  return refuses;
 }
 
 void Ttransfert1::redirigerPagesInutiles() {

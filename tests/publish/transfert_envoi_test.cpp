@@ -99,6 +99,29 @@ TEST(Envoi, FailuresStopWithAMessageAndRecordOnlyWhatWasSent) {
   }
 }
 
+// A file copied from import/ whose name holds a control byte: reported and skipped, the rest is
+// sent, and it is proposed again rather than taken for published.
+TEST(Envoi, ANameTheServerCannotTakeIsReportedAndSkipped) {
+  Atelier a;
+  for (std::string f : {"a.htm", "b\x01.jpg", "c.htm"}) a.ecrire("ftp/" + f, f);
+  a.demarrer();
+  a.sitePubliable();
+  a.compte();
+  a.lancer();
+  ASSERT_EQ(a.coches(), (Noms{"a.htm", "b\x01.jpg", "c.htm"}));
+  envoyer(a);
+  EXPECT_EQ(a.dialogs.messages(),
+            (Noms{"Ces fichiers n'ont pas été transférés : leur nom contient un caractère que le "
+                  "serveur ne peut pas recevoir. Renommez-les dans le répertoire import puis "
+                  "reconstruisez le site : b?.jpg",
+                  "Le transfert est terminé"}));
+  EXPECT_EQ(a.lireDistant("a.htm"), "a.htm");
+  EXPECT_EQ(a.lireDistant("c.htm"), "c.htm");
+  EXPECT_FALSE(a.existe("transfert/b\x01.jpg"));
+  a.fenetre().modif.click();
+  EXPECT_EQ(a.coches(), Noms{"b\x01.jpg"});
+}
+
 TEST(Envoi, ServerLostMidwayKeepsTheSiteMapLinesAndTheNextPublicationSendsTheRest) {
   Atelier a(true, 2 * 1024 * 1024);  // slow enough to watch a file on its way
   for (const char* f : {"a.htm", "b.htm", "c.htm"}) a.ecrire(std::string("ftp/") + f, page(300000, f[0]));
