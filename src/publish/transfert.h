@@ -59,6 +59,8 @@ class Ttransfert1 : public ui::Form {
   bool planSiteActif = false;    // the site map list is kept during this publication
   bool premierPlanSite = false;  // ... and ftp/sitemap.xml does not exist yet
   std::string urlBoutique;       // the shop's base URL for its login, "" when none
+  // A remote listing longer than this is not read to its end: nothing is redirected.
+  size_t maxLignesListe = 1000000;
 
   // Step 4 of the publishing command: migrates ftp.opt, then loads var.opt into the edits.
   // False (message shown) when the migration failed: the command ends.

@@ -187,16 +187,37 @@ void Ttransfert1::redirigerPagesInutiles() {
     repL.clearItems();
     std::optional<std::vector<platform::FtpEntry>> distants;
     if (FTP1.connected()) {
-      if (auto lignes = FTP1.list()) {
-        repL.setItems(*lignes);
-        distants = platform::parseListing(*lignes);
-        if (!distants)
-          dialogs().showMessage(
-              "La liste des fichiers du serveur est dans un format inconnu : aucune page inutile "
-              "n'a été redirigée.");
-      } else {
+      // Read as it arrives: only the first line of each name of the mirror is kept, which is
+      // all the redirection looks at, so a huge remote folder is never held whole.
+      std::unordered_set<std::string> cherches;
+      for (const auto& nom : fichiersMiroir()) cherches.insert(platform::trim(nom));
+      std::unordered_set<std::string> trouves;
+      std::vector<std::string> lignes;
+      size_t compte = 0;
+      bool illisible = false;
+      const bool lue = FTP1.list([&](std::string_view ligne) {
+        if (++compte > maxLignesListe) return false;
+        const platform::ListLine l = platform::classifyListLine(ligne);
+        if (l.kind == platform::ListLineKind::Unparsed) illisible = true;
+        if (l.kind == platform::ListLineKind::Entry && cherches.count(l.entry.name) &&
+            trouves.insert(l.entry.name).second)
+          lignes.emplace_back(ligne);
+        return true;
+      });
+      if (!lue && compte > maxLignesListe) {
+        dialogs().showMessage("La liste des fichiers du serveur dépasse " +
+                              std::to_string(maxLignesListe) +
+                              " lignes : aucune page inutile n'a été redirigée.");
+      } else if (!lue) {
         dialogs().showMessage("La liste des fichiers du serveur n'a pas pu être lue (" +
                               FTP1.lastError() + ") : aucune page inutile n'a été redirigée.");
+      } else if (illisible) {
+        dialogs().showMessage(
+            "La liste des fichiers du serveur est dans un format inconnu : aucune page inutile "
+            "n'a été redirigée.");
+      } else {
+        repL.setItems(lignes);
+        distants = platform::parseListing(lignes);
       }
     }
     if (distants) {

@@ -240,6 +240,40 @@ TEST(Redirection, UnreadableListingIsReportedAndNothingRedirected) {
   EXPECT_EQ(a.lireDistant("ancien.htm"), page(2400, 'x'));
 }
 
+// Only the lines the redirection looks at are kept; a listing past the bound is not read to its
+// end and nothing is redirected.
+TEST(Redirection, TheListingIsReadAsAStreamAndBounded) {
+  for (size_t borne : {size_t{1000000}, size_t{5}}) {
+    Atelier a;
+    a.ecrire("ftp/a.htm", "a");
+    a.ecrire("transfert/ancien.htm", page(2400, 'x'));
+    a.ecrireDistant("ancien.htm", page(2400, 'x'));
+    for (int i = 0; i < 20; ++i) a.ecrireDistant("autre" + std::to_string(i) + ".htm", "z");
+    a.demarrer();
+    a.sitePubliable();
+    a.compte();
+    a.lancer();
+    a.fenetre().redirC.setChecked(true);
+    a.fenetre().maxLignesListe = borne;
+    envoyer(a);
+    if (borne == 5) {
+      EXPECT_EQ(a.dialogs.messages(), (Noms{"La liste des fichiers du serveur dépasse 5 lignes : aucune "
+                                            "page inutile n'a été redirigée.",
+                                            "Le transfert est terminé"}));
+      EXPECT_EQ(a.lireDistant("ancien.htm"), page(2400, 'x'));
+    } else {
+      EXPECT_EQ(a.dialogs.messages(), Noms{"Le transfert est terminé"});
+      // The mirror's names only: a.htm, just sent, and ancien.htm.
+      Noms noms;
+      for (const auto& l : a.fenetre().repL.items()) noms.push_back(l.substr(l.rfind(' ') + 1));
+      std::sort(noms.begin(), noms.end());
+      EXPECT_EQ(noms, (Noms{"a.htm", "ancien.htm"}));
+      EXPECT_EQ(a.lireDistant("ancien.htm"), a.lire("ftp/redir.txt"));
+    }
+    EXPECT_EQ(a.lireDistant("a.htm"), "a");
+  }
+}
+
 TEST(Envoi, UserActionsDuringTheNetworkWaitCannotDisturbTheUpload) {
   Atelier a(true, 2 * 1024 * 1024);
   for (const char* f : {"a.htm", "b.htm"}) a.ecrire(std::string("ftp/") + f, page(200000, f[0]));
