@@ -48,11 +48,13 @@ bool Tdata1::construireSite() {
   } fin{*this};
   Construction c(p_.donnees().root());
   try {
+    const bool dejaInachevee = constructionInachevee(p_.donnees());
     marquerDebutConstruction(p_.donnees());
-    // A stop told to the user comes before ftp/ is emptied: the previous site is still whole.
-    // Only a build cut short after that (killed, a failed write) leaves the mark.
+    // A stop told to the user comes before ftp/ is emptied: the previous site is as it was, whole
+    // unless an earlier build was cut short. Only a build cut short after that (killed, a failed
+    // write) leaves the mark.
     const bool terminee = construire(c);
-    marquerFinConstruction(p_.donnees());
+    if (terminee || !dejaInachevee) marquerFinConstruction(p_.donnees());
     return terminee;
   } catch (const frame::ErreurEntier& e) {
     // A setting of the frame generator that must be a whole number: the build stops there.

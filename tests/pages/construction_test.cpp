@@ -903,7 +903,14 @@ TEST(Arret, ABuildCutShortKeepsItsMarkUntilABuildEnds) {
   EXPECT_TRUE(pages::constructionInachevee(b.p().donnees()));
   fs::remove(b.t.dossier / "ftp");
 
-  // A stop told before the passes leaves the previous site whole: no mark left behind.
+  // A stop told before the passes leaves the site as it was: still half-emptied by the build
+  // cut short, whole once a build has ended.
+  b.fiche("c9", "Livres", "Inconnu", "Perdu", "");
+  b.construire();
+  EXPECT_TRUE(pages::constructionInachevee(b.p().donnees()));
+  fs::remove(b.t.dossier / "c9.ref");
+  b.construire();
+  EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
   b.fiche("c9", "Livres", "Inconnu", "Perdu", "");
   b.construire();
   EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
