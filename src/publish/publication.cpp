@@ -77,10 +77,10 @@ void Tmain::transfertClick() {
   // A site that an unfinished build left half-emptied is never sent: only the rebuild is offered.
   const bool inachevee = pages::constructionInachevee(dossier);
   const ui::Answer reconstruire =
-      question(d, inachevee ? pages::kConstructionInacheveeQuestion
-                            : "Si vous avez effectué des modifications, il est peut-être nécessaire de "
-                              "reconstruire le site (ou aperçu). Voulez-vous reconstruire le site avant le "
-                              "transfert ?");
+      inachevee ? question(d, pages::kConstructionInacheveeQuestion) :
+      question(d, "Si vous avez effectué des modifications, il est peut-être nécessaire de "
+                  "reconstruire le site (ou aperçu). Voulez-vous reconstruire le site avant le "
+                  "transfert ?");
   if (reconstruire == ui::Answer::Yes) {
     // The rebuild ends the command: the user publishes the new site with a second command.
     PageControl1.setActivePage(0);
