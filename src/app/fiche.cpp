@@ -3,6 +3,7 @@
 #include "app/fiche_disposition.h"
 #include "app/ident1.h"
 #include "app/programme.h"
+#include "app/ref_gen.h"
 #include "app/texte_prix.h"
 #include "app/web.h"
 #include "app/organigramme.h"
@@ -141,6 +142,13 @@ void Tmain::FormCreate() {
 void Tmain::FormShow() {
   auto& style = p_.styleP();
   options = chargerOptionsDemarrage(p_.donnees());
+  // A write the program was killed in never renamed its temporary file.
+  const auto& racine = p_.donnees().root();
+  platform::removeOwnTemporaries(racine);
+  for (const std::string& dossier : platform::listFolders(racine))
+    platform::removeOwnTemporaries(racine / dossier);
+  // A save stopped between a sheet and its index line leaves the index behind for good.
+  if (refGenEnRetard(p_.donnees())) reconstruireRefGen();
   panierPro = app::panierPro(style.url_cgi.text());
   if (panierPro == "oui") {
     ui::Font f = auteur_nom.font();
@@ -403,7 +411,15 @@ void Tmain::LhtmClick() {
     dialogs().showMessage("Fonction non prévue avec une construction en frames [voir style]");
     return;
   }
-  p_.shell().open((p_.donnees().root() / "ftp" / Lhtm.caption()).string());
+  // The name comes from listeHTM.tmp: only a page of the built site is opened.
+  const std::string page = Lhtm.caption();
+  const auto relatif = platform::safeRelativePath(page);
+  if (page.empty() || !relatif || relatif->has_parent_path() ||
+      !platform::fileExists(p_.donnees().path("ftp/" + page))) {
+    dialogs().showMessage("La page " + page + " n'est pas une page du site construit");
+    return;
+  }
+  p_.shell().open(p_.donnees().path("ftp/" + page).string());
 }
 
 void Tmain::pbPClick() { dialogs().showMessage(kConseilNavigateur); }

@@ -4,6 +4,7 @@
 #include "app/fiche.h"
 #include "app/programme.h"
 #include "app/texte_prix.h"
+#include "pages/marque_construction.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"
@@ -73,7 +74,10 @@ void Tmain::transfertClick() {
                     "INDEX). Voulez-vous publier le site quand même ?") != ui::Answer::Yes)
       return;
   }
+  // A site that an unfinished build left half-emptied is never sent: only the rebuild is offered.
+  const bool inachevee = pages::constructionInachevee(dossier);
   const ui::Answer reconstruire =
+      inachevee ? question(d, pages::kConstructionInacheveeQuestion) :
       question(d, "Si vous avez effectué des modifications, il est peut-être nécessaire de "
                   "reconstruire le site (ou aperçu). Voulez-vous reconstruire le site avant le "
                   "transfert ?");
@@ -86,7 +90,7 @@ void Tmain::transfertClick() {
     if (sauver.enabled()) chargerFiche();
     return;
   }
-  if (reconstruire != ui::Answer::No) return;
+  if (reconstruire != ui::Answer::No || inachevee) return;
 
   try {
     // The mirror is the memory of what was published: without it nothing could be recorded.

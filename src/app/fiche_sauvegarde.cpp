@@ -170,11 +170,13 @@ bool Tmain::SauverFiche() {
 
     // Theme, before the family file: a refused theme leaves the category's family as it was.
     const std::string theme = themes.text();
-    if (!themeExistant(themes.items(), theme)) {
-      if (!nomThemeValide(dossier, theme)) {
-        d.showMessage(messageThemeRefuse);
-        return false;
-      }
+    const std::optional<std::string> themeListe = themeExistant(themes.items(), theme);
+    // A name from a hand-edited list is checked as a typed one: a "#" would break the index.
+    if (!nomThemeValide(dossier, themeListe ? *themeListe : theme)) {
+      d.showMessage(messageThemeRefuse);
+      return false;
+    }
+    if (!themeListe) {
       if (d.messageBox("Voulez-vous ajouter le thème " + theme + " dans " + categorieEnCours + " ?",
                        "", ui::MessageKind::Confirmation,
                        ui::Buttons::YesNoCancel) != ui::Answer::Yes)

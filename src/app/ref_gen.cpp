@@ -73,6 +73,26 @@ void retirerEntreeRefGen(const DataFolder& dossier, std::string_view reference) 
   filtrerRefGen(chargerLignes(dossier), reference).save(dossier.path("ref.gen"));
 }
 
+bool refGenEnRetard(const DataFolder& dossier) {
+  const auto fiches = platform::listFiles(dossier.root(), "*.ref");
+  const auto index = dossier.path("ref.gen");
+  if (!platform::fileExists(index)) return !fiches.empty();
+  size_t lignes = 0;
+  for (const auto& ligne : chargerLignes(dossier))
+    if (cleRefGen(ligne)) ++lignes;
+  // Fewer lines than sheets: a new sheet's line is missing. A rebuild writes one line per sheet,
+  // so this never asks for a rebuild twice.
+  if (lignes < fiches.size()) return true;
+  std::error_code erreur;
+  const auto dateIndex = std::filesystem::last_write_time(index, erreur);
+  if (erreur) return true;
+  for (const auto& nom : fiches) {
+    const auto date = std::filesystem::last_write_time(dossier.root() / nom, erreur);
+    if (erreur || date > dateIndex) return true;
+  }
+  return false;
+}
+
 void reconstruireFichierRefGen(const DataFolder& dossier,
                                const std::function<void(int n, int total)>& progression) {
   const auto fiches = platform::listFiles(dossier.root(), "*.ref");

@@ -45,6 +45,10 @@ void retirerEntreeRefGen(const platform::DataFolder& dossier, std::string_view r
 // fields come from the sheet's lines (a later line wins, values as written). progression(n, total)
 // runs before the n-th sheet is read. A sheet that cannot be read throws platform::FileError
 // before anything is written: the old index stays.
+// True when the index may be behind the sheets: a sheet written after it (a save stopped between
+// the sheet and its index line), or fewer index lines than sheets. Looks at dates and counts only.
+bool refGenEnRetard(const platform::DataFolder& dossier);
+
 void reconstruireFichierRefGen(const platform::DataFolder& dossier,
                                const std::function<void(int n, int total)>& progression = {});
 

@@ -9,6 +9,7 @@
 #include "frame/voir_menu.h"
 #include "infopages/faire_accueil1.h"
 #include "infopages/fairecv.h"
+#include "pages/marque_construction.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/lines.h"
@@ -89,6 +90,11 @@ void apercuSite(app::Programme& p, const EcrivainsApercu& ecrivains) {
     int& drapeau;
     ~Remise() { drapeau = 0; }
   } remise{main.siteConstruit};
+  // Outside a build, a site that an unfinished build left half-emptied is not shown.
+  if (main.siteConstruit != 1 && pages::constructionInachevee(p.donnees())) {
+    p.dialogs().showMessage(pages::kConstructionInacheveeApercu);
+    return;
+  }
 
   // Every writer below writes into ftp/, which a new data folder may not have yet.
   platform::makeFolder(p.chemin("ftp"));

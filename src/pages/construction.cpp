@@ -17,6 +17,7 @@
 #include "pages/data.h"
 #include "pages/etiq.h"
 #include "pages/liensm1.h"
+#include "pages/marque_construction.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "publish/transfert.h"
@@ -39,7 +40,14 @@ bool Tdata1::construireSite() {
   } fin{*this};
   Construction c(p_.donnees().root());
   try {
-    return construire(c);
+    const bool dejaInachevee = constructionInachevee(p_.donnees());
+    marquerDebutConstruction(p_.donnees());
+    // A stop told to the user comes before ftp/ is emptied: the previous site is as it was, whole
+    // unless an earlier build was cut short. Only a build cut short after that (killed, a failed
+    // write) leaves the mark.
+    const bool terminee = construire(c);
+    if (terminee || !dejaInachevee) marquerFinConstruction(p_.donnees());
+    return terminee;
   } catch (const frame::ErreurEntier& e) {
     // A setting of the frame generator that must be a whole number: the build stops there.
     dialogs().showMessage(e.what());

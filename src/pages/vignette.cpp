@@ -103,14 +103,15 @@ void EcrivainCartes::lireFiche(const platform::LineList& lignes, bool multiples)
     if (v.qmultiCarte > 0) style.quantite_style = "oui";
   }
   v.imageCarte = f.image;
-  v.hauteurImage = f.hauteur;
-  v.largeurImage = f.largeur;
+  // Sizes land inside tags: only a whole number is written there.
+  v.hauteurImage = platform::htmlWholeNumber(f.hauteur);
+  v.largeurImage = platform::htmlWholeNumber(f.largeur);
   v.themeCarte = f.mot_cle;
   v.commentairesCarte = nonVides(f.commentaires);
   if (!v.carteFenetre) v.presentationsCarte = nonVides(f.presentations);
   v.imageDetail = platform::trim(f.image_detail);
-  v.hauteurDetail = f.hauteur_detail;
-  v.largeurDetail = f.largeur_detail;
+  v.hauteurDetail = platform::htmlWholeNumber(f.hauteur_detail);
+  v.largeurDetail = platform::htmlWholeNumber(f.largeur_detail);
   for (const auto& l : f.texte_detail) v.texteDetail += l + " ";
   v.titresCarte = nonVides(f.titres);
   v.boutonA = f.bouton_CD;

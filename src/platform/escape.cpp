@@ -1,5 +1,7 @@
 #include "platform/escape.h"
 
+#include "platform/text.h"
+
 namespace platform {
 
 std::string htmlAttribute(std::string_view value) {
@@ -8,10 +10,19 @@ std::string htmlAttribute(std::string_view value) {
   for (char c : value) {
     if (c == '"')
       out += "&quot;";
+    else if (c == '<')
+      out += "&lt;";
+    else if (c == '>')
+      out += "&gt;";
     else
       out += c;
   }
   return out;
+}
+
+std::string htmlWholeNumber(std::string_view value) {
+  const auto n = toInteger(value);
+  return n ? fromInteger(*n) : std::string();
 }
 
 std::string jsString(std::string_view value, char quote) {
@@ -38,7 +49,8 @@ std::string urlQueryValue(std::string_view value) {
   out.reserve(value.size());
   for (char c : value) {
     auto b = static_cast<unsigned char>(c);
-    if (b < 0x20 || b == 0x7F || c == '"' || c == '#' || c == '%' || c == '&' || c == '+') {
+    if (b < 0x20 || b == 0x7F || c == '"' || c == '#' || c == '%' || c == '&' || c == '+' ||
+        c == '<' || c == '>') {
       out += '%';
       out += hex[b >> 4];
       out += hex[b & 0x0F];

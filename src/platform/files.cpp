@@ -208,6 +208,33 @@ std::vector<std::string> listFiles(const fs::path& folder, std::string_view mask
   return names;
 }
 
+bool isOwnTemporary(std::string_view name) {
+  if (name.size() < 2 || name[0] != '.') return false;
+  // The number is random, or "<process>_<counter>" for the site build's writer.
+  size_t digits = name.size();
+  while (digits > 0 && ((name[digits - 1] >= '0' && name[digits - 1] <= '9') || name[digits - 1] == '_'))
+    --digits;
+  if (digits == name.size() || name[digits] == '_') return false;
+  const std::string_view stem = name.substr(0, digits);
+  for (std::string_view suffix : {".tmp", ".part"})
+    if (stem.size() > suffix.size() + 1 && stem.ends_with(suffix)) return true;
+  return false;
+}
+
+int removeOwnTemporaries(const fs::path& folder) {
+  std::error_code ec;
+  fs::directory_iterator it(resolvePath(folder), ec);
+  if (ec) return 0;
+  std::vector<fs::path> found;
+  for (const auto& entry : it)
+    if (entry.is_regular_file(ec) && isOwnTemporary(entry.path().filename().string()))
+      found.push_back(entry.path());
+  int removed = 0;
+  for (const auto& path : found)
+    if (fs::remove(path, ec)) ++removed;
+  return removed;
+}
+
 std::vector<std::string> listFolders(const fs::path& folder) {
   std::vector<std::string> names;
   std::error_code ec;
@@ -242,10 +269,16 @@ bool canCreateFile(const fs::path& folder, std::string_view name) {
   fs::path target = resolvePath(folder / std::string(name));
   std::error_code ec;
   if (fs::exists(target, ec)) return true;
-  int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  // The probe carries one of our temporary names, so that a kill before its removal leaves
+  // nothing the next start keeps (an empty sheet under the real name was one). A name too long
+  // for the suffix is tried as itself.
+  static thread_local std::mt19937 random{std::random_device{}()};
+  const std::string probeName = "." + target.filename().string() + ".tmp" + std::to_string(random());
+  const fs::path probe = probeName.size() <= 255 ? target.parent_path() / probeName : target;
+  int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   ::close(fd);
-  ::unlink(target.c_str());
+  ::unlink(probe.c_str());
   return true;
 }
 

@@ -45,6 +45,12 @@ bool matchesMask(std::string_view name, std::string_view masks);
 std::vector<std::string> listFiles(const fs::path& folder, std::string_view masks = "*");
 std::vector<std::string> listFolders(const fs::path& folder);
 
+// ".<name>.tmp<number>" or ".<name>.part<number>" (digits, or "<process>_<counter>"): what an
+// atomic write or a download leaves behind when the program is killed before its rename.
+bool isOwnTemporary(std::string_view name);
+// Removes those of the folder (not below it); the number removed.
+int removeOwnTemporaries(const fs::path& folder);
+
 // The name rules of the original file system: no reserved device name (CON, PRN, AUX, NUL,
 // COM1-9, LPT1-9, with or without extension), none of < > : " / \ | ? * or control bytes, no
 // trailing blank or dot, at most 255 bytes.

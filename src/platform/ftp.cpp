@@ -34,16 +34,6 @@ void initCurl() {
   std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
-// Names go into the URL byte for byte (escaped); a control byte would end the FTP command line
-// and a "/" would leave the folder.
-bool validName(std::string_view name) {
-  if (name.empty()) return false;
-  for (char c : name) {
-    auto byte = static_cast<unsigned char>(c);
-    if (byte < 32 || byte == 127 || c == '/') return false;
-  }
-  return true;
-}
 
 bool validHost(std::string_view host) {
   if (host.empty()) return false;
@@ -102,10 +92,47 @@ std::vector<std::string> splitPath(std::string_view path) {
 
 size_t discard(char*, size_t size, size_t count, void*) { return size * count; }
 
-size_t appendText(char* data, size_t size, size_t count, void* user) {
-  static_cast<std::string*>(user)->append(data, size * count);
-  return size * count;
-}
+// Cuts the listing into lines as it arrives; only the unfinished line is kept.
+struct LineSink {
+  const std::function<bool(std::string_view)>* onLine = nullptr;
+  size_t maxLineBytes = 0;
+  std::string partial;
+  bool stopped = false;
+  bool tooLong = false;
+
+  bool deliver(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!(*onLine)(line)) stopped = true;
+    return !stopped;
+  }
+  static size_t write(char* data, size_t size, size_t count, void* user) {
+    auto* sink = static_cast<LineSink*>(user);
+    std::string_view rest(data, size * count);
+    while (!rest.empty()) {
+      const size_t end = rest.find('\n');
+      const std::string_view piece = rest.substr(0, end);
+      if (sink->partial.size() + piece.size() > sink->maxLineBytes) {
+        sink->tooLong = true;
+        return 0;
+      }
+      if (end == std::string_view::npos) {
+        sink->partial.append(piece);
+        break;
+      }
+      bool more;
+      if (sink->partial.empty()) {
+        more = sink->deliver(piece);
+      } else {
+        sink->partial.append(piece);
+        more = sink->deliver(sink->partial);
+        sink->partial.clear();
+      }
+      if (!more) return 0;
+      rest.remove_prefix(end + 1);
+    }
+    return size * count;
+  }
+};
 
 int progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   return static_cast<std::atomic<bool>*>(user)->load() ? 1 : 0;
@@ -130,7 +157,7 @@ struct FtpSession::Transfer {
   enum class Kind { Probe, List, Put, Get };
   Kind kind = Kind::Probe;
   std::string url;
-  std::string* text = nullptr;  // List
+  LineSink* lines = nullptr;  // List
   std::FILE* source = nullptr;  // Put
   curl_off_t sourceSize = 0;
   int sink = -1;  // Get
@@ -152,6 +179,17 @@ struct FtpSession::Transfer {
     return size * count;
   }
 };
+
+// Names go into the URL byte for byte (escaped); a control byte would end the FTP command line
+// and a "/" would leave the folder.
+bool isFtpName(std::string_view name) {
+  if (name.empty()) return false;
+  for (char c : name) {
+    auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte == 127 || c == '/') return false;
+  }
+  return true;
+}
 
 FtpSession::FtpSession() : impl_(std::make_unique<Impl>()) {}
 
@@ -321,7 +359,7 @@ bool FtpSession::changeFolder(const std::string& folder) {
       }
       continue;
     }
-    if (!validName(segment)) {
+    if (!isFtpName(segment)) {
       fail("Nom de dossier distant invalide : \"" + folder + "\"");
       return false;
     }
@@ -345,29 +383,46 @@ std::string FtpSession::currentFolder() const {
 }
 
 std::optional<std::vector<std::string>> FtpSession::list() {
-  if (!ready("liste")) return std::nullopt;
-  std::string text;
+  std::vector<std::string> lines;
+  if (!list([&](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+      }))
+    return std::nullopt;
+  return lines;
+}
+
+bool FtpSession::list(const std::function<bool(std::string_view line)>& onLine,
+                      size_t maxLineBytes) {
+  if (!ready("liste")) return false;
+  LineSink sink;
+  sink.onLine = &onLine;
+  sink.maxLineBytes = maxLineBytes;
   Transfer listing;
   listing.kind = Transfer::Kind::List;
   listing.url = folderUrl(folder_, absolute_);
-  listing.text = &text;
-  if (!run(listing)) return std::nullopt;
-  std::vector<std::string> lines;
-  std::string_view rest = text;
-  while (!rest.empty()) {
-    size_t end = rest.find('\n');
-    std::string_view line = rest.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line);
-    if (end == std::string_view::npos) break;
-    rest.remove_prefix(end + 1);
+  listing.lines = &sink;
+  const bool ok = run(listing);
+  if (sink.tooLong) {
+    fail("Ligne de la liste du serveur trop longue (plus de " + std::to_string(maxLineBytes) +
+         " octets)");
+    return false;
   }
-  return lines;
+  if (sink.stopped) {
+    fail("Liste du serveur interrompue");
+    return false;
+  }
+  if (!ok) return false;
+  if (!sink.partial.empty() && !sink.deliver(sink.partial)) {
+    fail("Liste du serveur interrompue");
+    return false;
+  }
+  return true;
 }
 
 bool FtpSession::put(const std::filesystem::path& local, const std::string& remoteName) {
   if (!ready("envoi")) return false;
-  if (!validName(remoteName)) {
+  if (!isFtpName(remoteName)) {
     fail("Nom de fichier distant invalide : \"" + remoteName + "\"");
     return false;
   }
@@ -393,7 +448,7 @@ bool FtpSession::put(const std::filesystem::path& local, const std::string& remo
 
 bool FtpSession::get(const std::string& remoteName, const std::filesystem::path& local) {
   if (!ready("réception")) return false;
-  if (!validName(remoteName)) {
+  if (!isFtpName(remoteName)) {
     fail("Nom de fichier distant invalide : \"" + remoteName + "\"");
     return false;
   }
@@ -434,8 +489,8 @@ bool FtpSession::run(Transfer& transfer) {
   curl_easy_setopt(easy, CURLOPT_READDATA, nullptr);
   curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, curl_off_t{-1});
   if (transfer.kind == Transfer::Kind::List) {
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, appendText);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, transfer.text);
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, LineSink::write);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, transfer.lines);
   } else if (transfer.kind == Transfer::Kind::Get) {
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, Transfer::write);
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);

@@ -10,9 +10,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
+
+// A name the session can send as one remote file name: not empty, no control byte, no "/".
+bool isFtpName(std::string_view name);
 
 class FtpSession {
  public:
@@ -41,6 +45,11 @@ class FtpSession {
 
   // The lines of the detailed listing (LIST) of the current folder, without their line ends.
   std::optional<std::vector<std::string>> list();
+  // The same lines one by one as they arrive (on the network thread), so that a huge listing is
+  // never held whole. onLine returns false to stop the listing; the call then fails, as it does
+  // on a line longer than maxLineBytes.
+  bool list(const std::function<bool(std::string_view line)>& onLine,
+            size_t maxLineBytes = 64 * 1024);
   // Sends a local file under remoteName in the current folder, replacing a remote file.
   bool put(const std::filesystem::path& local, const std::string& remoteName);
   // Fetches remoteName of the current folder into local, overwriting it; a failed download

@@ -242,7 +242,10 @@ Conversion val(std::string_view text) {
 std::optional<long long> toInteger(std::string_view text) {
   std::string t = trim(text);
   std::string_view v = t;
-  if (!v.empty() && v[0] == '+') v.remove_prefix(1);
+  if (!v.empty() && v[0] == '+') {
+    v.remove_prefix(1);
+    if (!v.empty() && v[0] == '-') return std::nullopt;  // one sign only: "+-1" is no number
+  }
   if (v.empty()) return std::nullopt;
   long long value = 0;
   auto [ptr, ec] = std::from_chars(v.data(), v.data() + v.size(), value);

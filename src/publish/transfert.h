@@ -59,6 +59,8 @@ class Ttransfert1 : public ui::Form {
   bool planSiteActif = false;    // the site map list is kept during this publication
   bool premierPlanSite = false;  // ... and ftp/sitemap.xml does not exist yet
   std::string urlBoutique;       // the shop's base URL for its login, "" when none
+  // A remote listing longer than this is not read to its end: nothing is redirected.
+  size_t maxLignesListe = 1000000;
 
   // Step 4 of the publishing command: migrates ftp.opt, then loads var.opt into the edits.
   // False (message shown) when the migration failed: the command ends.
@@ -89,8 +91,9 @@ class Ttransfert1 : public ui::Form {
   // The names of the mirror folder, listed again now.
   const std::vector<std::string>& fichiersMiroir();
   void verrouiller(bool pendantEnvoi);
-  void envoyer(const std::vector<std::string>& aEnvoyer, const std::string& date,
-               const std::string& repertoire);
+  // The names the server cannot be sent (a control byte): skipped, never mirrored.
+  std::vector<std::string> envoyer(const std::vector<std::string>& aEnvoyer,
+                                   const std::string& date, const std::string& repertoire);
   void redirigerPagesInutiles();
   void envoyerPlanSite();
   void sauverPlanSiteLocal();

@@ -7,7 +7,9 @@
 #include "app/ident1.h"
 #include "app/programme.h"
 #include "app/texte_prix.h"
+#include "pages/marque_construction.h"
 #include "platform/files.h"
+#include "platform/ftp.h"
 #include "platform/ftp_listing.h"
 #include "platform/text.h"
 #include "publish/kelkoo3.h"
@@ -45,6 +47,10 @@ void Ttransfert1::verrouiller(bool pendantEnvoi) {
 void Ttransfert1::goftpClick() {
   if (enCours_) return;
   const auto& dossier = p_.donnees();
+  if (pages::constructionInachevee(dossier)) {
+    dialogs().showMessage(pages::kConstructionInacheveeTransfert);
+    return;
+  }
   const std::string date = texteDate(p_.environment().clock.now());
   const std::string repertoire = platform::trim(RepTxt.text());
   if (!repertoire.empty() && repertoire.back() != '/')
@@ -70,9 +76,10 @@ void Ttransfert1::goftpClick() {
   verrouiller(true);
   planSiteEcrit_ = false;
 
+  std::vector<std::string> refuses;
   try {
     platform::makeFolder(p_.chemin("transfert"));
-    envoyer(aEnvoyer, date, repertoire);
+    refuses = envoyer(aEnvoyer, date, repertoire);
     redirigerPagesInutiles();
     envoyerPlanSite();
   } catch (const std::exception& e) {
@@ -96,6 +103,18 @@ void Ttransfert1::goftpClick() {
     return;
   }
   verrouiller(false);
+  if (!refuses.empty()) {
+    std::string noms;
+    for (std::string nom : refuses) {
+      for (char& c : nom)
+        if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
+      noms += (noms.empty() ? "" : ", ") + nom;
+    }
+    dialogs().showMessage(
+        "Ces fichiers n'ont pas été transférés : leur nom contient un caractère que le serveur "
+        "ne peut pas recevoir. Renommez-les dans le répertoire import puis reconstruisez le site : " +
+        noms);
+  }
   dialogs().showMessage(dossier.exists("stock.exe")
                             ? "Le transfert est terminé. N'OUBLIEZ PAS DE METTRE VOTRE STOCK A JOUR ...."
                             : "Le transfert est terminé");
@@ -109,8 +128,9 @@ void Ttransfert1::goftpClick() {
   }
 }
 
-void Ttransfert1::envoyer(const std::vector<std::string>& aEnvoyer, const std::string& date,
-                          const std::string& repertoire) {
+std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aEnvoyer,
+                                              const std::string& date,
+                                              const std::string& repertoire) {
   const auto& dossier = p_.donnees();
   auto port = platform::toInteger(platform::trim(PortTxt.text()));
   if (!port) throw EchecTransfert("Le port \"" + PortTxt.text() + "\" n'est pas un nombre entier");
@@ -125,9 +145,16 @@ void Ttransfert1::envoyer(const std::vector<std::string>& aEnvoyer, const std::s
   Label2.setCaption("");
   blocM.setCaption("");
 
+  std::vector<std::string> refuses;
   for (const auto& nom : aEnvoyer) {
     const auto site = dossier.path("ftp/" + nom);
     if (!platform::fileExists(site)) continue;
+    // One such name must not stop every publication at that file.
+    if (!platform::isFtpName(nom)) {
+      refuses.push_back(nom);
+      Gauge.setProgress(Gauge.progress() + 1);
+      continue;
+    }
     Label2.setCaption("Transfert du fichier : ");
     blocM.setCaption(nom);
     if (!FTP1.put(site, nom))
@@ -142,6 +169,7 @@ void Ttransfert1::envoyer(const std::vector<std::string>& aEnvoyer, const std::s
     if (planSiteActif && entreDansPlanSite(nom, framesOui()))
       memoG.addLine(urlBoutique + "/" + nom + " " + date);
   }
+  return refuses;
 }
 
 void Ttransfert1::redirigerPagesInutiles() {
@@ -154,21 +182,40 @@ void Ttransfert1::redirigerPagesInutiles() {
     repL.clearItems();
     std::optional<std::vector<platform::FtpEntry>> distants;
     if (FTP1.connected()) {
-      if (auto lignes = FTP1.list()) {
-        repL.setItems(*lignes);
-        // Only the lines that can be read are matched; the others are counted for the user.
-        platform::Listing liste = platform::parseListing(*lignes);
-        distants = std::move(liste.entries);
-        if (liste.unreadable == 1)
-          dialogs().showMessage("Une ligne de la liste des fichiers du serveur n'a pas pu être "
-                                "lue : la page qu'elle nomme n'a pas été redirigée.");
-        else if (liste.unreadable > 1)
-          dialogs().showMessage(std::to_string(liste.unreadable) +
-                                " lignes de la liste des fichiers du serveur n'ont pas pu être "
-                                "lues : les pages qu'elles nomment n'ont pas été redirigées.");
-      } else {
+      // Read as it arrives: only the first line of each name of the mirror is kept, which is
+      // all the redirection looks at, so a huge remote folder is never held whole.
+      std::unordered_set<std::string> cherches;
+      for (const auto& nom : fichiersMiroir()) cherches.insert(platform::trim(nom));
+      std::unordered_set<std::string> trouves;
+      std::vector<std::string> lignes;
+      size_t compte = 0;
+      int illisibles = 0;  // lines that are no entry: skipped and counted for the user
+      const bool lue = FTP1.list([&](std::string_view ligne) {
+        if (++compte > maxLignesListe) return false;
+        const platform::ListLine l = platform::classifyListLine(ligne);
+        if (l.kind == platform::ListLineKind::Unparsed) ++illisibles;
+        if (l.kind == platform::ListLineKind::Entry && cherches.count(l.entry.name) &&
+            trouves.insert(l.entry.name).second)
+          lignes.emplace_back(ligne);
+        return true;
+      });
+      if (!lue && compte > maxLignesListe) {
+        dialogs().showMessage("La liste des fichiers du serveur dépasse " +
+                              std::to_string(maxLignesListe) +
+                              " lignes : aucune page inutile n'a été redirigée.");
+      } else if (!lue) {
         dialogs().showMessage("La liste des fichiers du serveur n'a pas pu être lue (" +
                               FTP1.lastError() + ") : aucune page inutile n'a été redirigée.");
+      } else {
+        repL.setItems(lignes);
+        distants = platform::parseListing(lignes).entries;
+        if (illisibles == 1)
+          dialogs().showMessage("Une ligne de la liste des fichiers du serveur n'a pas pu être "
+                                "lue : la page qu'elle nomme n'a pas été redirigée.");
+        else if (illisibles > 1)
+          dialogs().showMessage(std::to_string(illisibles) +
+                                " lignes de la liste des fichiers du serveur n'ont pas pu être "
+                                "lues : les pages qu'elles nomment n'ont pas été redirigées.");
       }
     }
     if (distants) {

@@ -218,6 +218,19 @@ TEST_F(SheetSave, ThemeAndCategoryNamesAsTheyAreTyped) {
   EXPECT_EQ(platform::LineList::load(t.dossier / "P2.ref").value("categorie"), "");
 }
 
+// A theme of a hand-edited list is checked like a typed one: its "#" would split the index line.
+TEST_F(SheetSave, AListedThemeIsCheckedLikeATypedOne) {
+  t.dossier.write("Livres.cto", "Romans\r\nA#B\r\n");
+  m().chargerThemes();
+  nouvelleFiche("P1");
+  m().themes.select(1);
+  ASSERT_EQ(m().themes.text(), "A#B");
+  EXPECT_FALSE(m().SauverFiche());
+  EXPECT_EQ(messages(), std::vector<std::string>{"Le thème comporte des caractères non acceptés"});
+  EXPECT_FALSE(t.dossier.exists("P1.ref"));
+  EXPECT_FALSE(t.dossier.exists("ref.gen"));
+}
+
 TEST_F(SheetSave, IndexLineReplacedUnderTheExactKeyRuleAndPromotionFollows) {
   t.dossier.write("ref.gen", "P1#A#a#t#x#\r\nQ#B#b#u#y#\r\nsans diese\r\n P1 #A#a#t#x#\r\np1#C#c#v#z#\r\n");
   t.dossier.write("P1.pro", "prixpromo=8\r\nCategorie=garde\r\ncategorie=ancienne\r\ntitre=ancien\r\n"
@@ -440,4 +453,31 @@ TEST_F(SheetSave, ThemeNameTestAndStockState) {
   m().etatB.setVisible(false);
   EXPECT_TRUE(m().SauverFiche());
   EXPECT_EQ(t.dossier.read("P1.ref").find("etat_visible"), std::string::npos);
+}
+
+// A save killed between the sheet and its index line, and the temporary files of killed writes:
+// the next start mends the index and drops the temporaries.
+TEST(Demarrage, MendsAnIndexLeftBehindAndDropsStaleTemporaries) {
+  ProgrammeDeTest t;
+  t.dossier.write("ident.opt", "nomE=Boutique\r\n");
+  t.dossier.write("P1.ref", "reference=P1\r\ncategorie=Livres\r\nmot_cle=Romans\r\ndescription=Nouveau\r\n");
+  t.dossier.write("P2.ref", "reference=P2\r\ncategorie=Livres\r\nmot_cle=Romans\r\ndescription=Autre\r\n");
+  t.dossier.write("ref.gen", "P1#Livres#Romans#Ancien##\r\nP2#Livres#Romans#Autre##\r\n");
+  const auto date = std::filesystem::file_time_type::clock::now();
+  std::filesystem::last_write_time(t.dossier / "ref.gen", date);
+  std::filesystem::last_write_time(t.dossier / "P2.ref", date - std::chrono::hours(1));
+  std::filesystem::last_write_time(t.dossier / "P1.ref", date + std::chrono::seconds(1));
+  for (const char* f : {".P1.ref.tmp81723", "ftp/.page.htm.tmp9", "transfert/.a.htm.part77"})
+    t.dossier.write(f, "moitié");
+  t.demarrer();
+  EXPECT_EQ(t.dossier.read("ref.gen"), "P1#Livres#Romans#Nouveau##\r\nP2#Livres#Romans#Autre##\r\n");
+  for (const char* f : {".P1.ref.tmp81723", "ftp/.page.htm.tmp9", "transfert/.a.htm.part77"})
+    EXPECT_FALSE(t.dossier.exists(f)) << f;
+
+  // An index in step with its sheets is left as it is (its order is the order of the saves).
+  t.dossier.write("ref.gen", "P2#Livres#Romans#Autre##\r\nP1#Livres#Romans#Nouveau##\r\n");
+  std::filesystem::last_write_time(t.dossier / "ref.gen", date + std::chrono::hours(1));
+  t.programme.reset();
+  t.demarrer();
+  EXPECT_EQ(t.dossier.read("ref.gen"), "P2#Livres#Romans#Autre##\r\nP1#Livres#Romans#Nouveau##\r\n");
 }

@@ -120,10 +120,23 @@ TEST_F(MainWindow, TheHelpLinksAndTheSheetPageOpenInTheBrowser) {
   main().aideB.click();
   main().FAQ1.click();
   main().options.frames = "non";
+  t.dossier.write("ftp/robes-0.htm", "<HTML></HTML>\r\n");
   main().Lhtm.setCaption("robes-0.htm");
   main().Lhtm.click();
   ASSERT_EQ(t.shell.opened.size(), 3u);
   EXPECT_EQ(t.shell.opened[2], (t.dossier.path() / "ftp" / "robes-0.htm").string());
+
+  // The name comes from listeHTM.tmp: nothing outside the built site is opened.
+  t.dossier.write("secret.txt", "x");
+  for (const char* nom : {"/etc/passwd", "../secret.txt", "../../x", "ftp/../secret.txt",
+                          "C:\\Windows\\x.htm", "absente.htm"}) {
+    t.dialogs.clear();
+    main().Lhtm.setCaption(nom);
+    main().Lhtm.click();
+    EXPECT_EQ(t.dialogs.messages(),
+              std::vector<std::string>{std::string("La page ") + nom + " n'est pas une page du site construit"});
+  }
+  EXPECT_EQ(t.shell.opened.size(), 3u);
 }
 
 TEST_F(MainWindow, ImageImportRenamesAsksBeforeReplacingAndRereadsTheList) {

@@ -97,3 +97,35 @@ TEST(RefGen, RebuildStoppedByAnUnreadableSheetLeavesTheOldIndex) {
   EXPECT_THROW(reconstruireFichierRefGen(df, perdre), platform::FileError);
   EXPECT_EQ(dir.read("ref.gen"), "vieux#index\r\n");
 }
+
+TEST(RefGen, BehindTheSheetsByDateOrByCount) {
+  using std::chrono::hours;
+  struct Cas {
+    const char* nom;
+    const char* index;  // nullptr: no index file
+    int ageFicheB;      // hours from the index's date
+    bool enRetard;
+  } cas[] = {
+      {"one line per sheet, sheets older", "A#x\r\nB#y\r\n", -1, false},
+      {"same date", "A#x\r\nB#y\r\n", 0, false},
+      {"a sheet written after the index", "A#x\r\nB#y\r\n", 1, true},
+      {"a sheet without its line", "A#x\r\n", -1, true},
+      {"a line of a sheet deleted since", "A#x\r\nB#y\r\nC#z\r\n", -1, false},
+      {"lines without # are no entries", "A#x\r\nvide\r\n", -1, true},
+      {"no index", nullptr, -1, true},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    TempFolder t;
+    t.write("A.ref", "reference=A\r\n");
+    t.write("B.ref", "reference=B\r\n");
+    if (c.index) t.write("ref.gen", c.index);
+    const auto date = std::filesystem::file_time_type::clock::now();
+    if (c.index) std::filesystem::last_write_time(t / "ref.gen", date);
+    std::filesystem::last_write_time(t / "A.ref", date - hours(2));
+    std::filesystem::last_write_time(t / "B.ref", date + hours(c.ageFicheB));
+    EXPECT_EQ(refGenEnRetard(DataFolder(t.path())), c.enRetard);
+  }
+  TempFolder vide;
+  EXPECT_FALSE(refGenEnRetard(DataFolder(vide.path())));
+}

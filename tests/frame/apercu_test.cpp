@@ -184,3 +184,19 @@ TEST_F(Apercu, FailedWriterStopsThePreviewAndClearsTheBuildFlag) {
   EXPECT_TRUE(t.shell.opened.empty());
   EXPECT_EQ(main().siteConstruit, 0);
 }
+
+TEST_F(Apercu, ASiteLeftByAnUnfinishedBuildIsNotShown) {
+  demarrer("non");
+  t.dossier.write("ftp/index.htm", "<HTML></HTML>\r\n");
+  t.dossier.write("tmp/construction.en_cours", "");
+  t.dialogs.clear();
+  frame::apercuSite(t.p());
+  EXPECT_EQ(t.dialogs.messages(),
+            Lignes{"La dernière construction du site ne s'est pas terminée : le site est incomplet. "
+                   "Reconstruisez le site avant de l'afficher."});
+  EXPECT_TRUE(t.shell.opened.empty());
+  // The build's own preview comes once its last page is written.
+  main().siteConstruit = 1;
+  frame::apercuSite(t.p());
+  EXPECT_EQ(t.shell.opened, Lignes{chemin("ftp/index.htm")});
+}

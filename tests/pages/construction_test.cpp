@@ -13,6 +13,7 @@
 #include "frame/voir_menu.h"
 #include "pages/data.h"
 #include "pages/etiq.h"
+#include "pages/marque_construction.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "publish/atelier_publication.h"
@@ -798,3 +799,39 @@ TEST(Cout, FoldersListedAndSheetsReadAFixedNumberOfTimes) {
 }
 
 }  // namespace
+
+TEST(Arret, ABuildCutShortKeepsItsMarkUntilABuildEnds) {
+  Boutique b;
+  b.catalogue();
+  b.p();
+  // A build whose folder for pages cannot be written stops halfway through its passes.
+  b.ecrire("ftp", {"un fichier, pas un dossier"});
+  EXPECT_THROW(b.p().data1().construireSite(), platform::FileError);
+  EXPECT_TRUE(pages::constructionInachevee(b.p().donnees()));
+  fs::remove(b.t.dossier / "ftp");
+
+  // A stop told before the passes leaves the site as it was: still half-emptied by the build
+  // cut short, whole once a build has ended.
+  b.fiche("c9", "Livres", "Inconnu", "Perdu", "");
+  b.construire();
+  EXPECT_TRUE(pages::constructionInachevee(b.p().donnees()));
+  fs::remove(b.t.dossier / "c9.ref");
+  b.construire();
+  EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
+  b.fiche("c9", "Livres", "Inconnu", "Perdu", "");
+  b.construire();
+  EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
+  fs::remove(b.t.dossier / "c9.ref");
+  b.ecrire("tmp/construction.en_cours", {});
+  b.construire();
+  EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
+}
+
+TEST(Construction, EmptyingFtpDropsTemporariesOfKilledWrites) {
+  Boutique b;
+  b.catalogue();
+  b.p();
+  b.t.dossier.write("ftp/.index.htm.tmp17", "moitié");  // after the start-up's own clean-up
+  b.construire();
+  EXPECT_FALSE(b.existe("ftp/.index.htm.tmp17"));
+}

@@ -14,11 +14,12 @@ namespace pages::test {
 class LiensMultiples : public ::testing::Test {
  protected:
   LiensMultiples() {
+    a.fiche("A12", {"reference=A12", "description=Vase", "prix=10"});
+    a.fiche("B7", {"reference=B7", "description=Album", "prix=20"});
+    // Written after the sheets, as a save does: an index older than a sheet is rebuilt at start.
     a.write("ref.gen",
             {"A12#Livres#Ceramique#Vase#Dupont#v.jpg", "B7#Disques#Jazz#(w:0.5) Album#Trio#",
              "C3#Livres#Ceramique#Coupe#X#", "D4#Livres#Ceramique#bol#X#"});
-    a.fiche("A12", {"reference=A12", "description=Vase", "prix=10"});
-    a.fiche("B7", {"reference=B7", "description=Album", "prix=20"});
     a.write("tmp/A12.pcl", {"ref=B7 nom=Album"});
     a.demarrer();
     a.p().main().referenceLiens = "A12";

@@ -8,6 +8,7 @@
 #include "app/fiche.h"
 #include "atelier_cartes.h"
 #include "design/style_principal.h"
+#include "frame/accent.h"
 #include "pages/liensm1.h"
 
 namespace pages::test {
@@ -85,6 +86,31 @@ TEST(CarteEcrivain, DetailPopUpPage) {
   EXPECT_TRUE(w1[6].starts_with("<IMG ALT=\"Vase\" SRC=\"v.jpg\""));
   EXPECT_TRUE(contient(a.carte("H1"), "<a href=\"h1.htm\" target=\"_blank\"><IMG"));
   EXPECT_EQ(a.v().valeurs.imageDetail, "HTML");
+}
+
+// A ">" in a title is normal input; a size is no place for markup. Either once inside a tag
+// must leave the tag whole after the entity converter.
+TEST(CarteEcrivain, TitlesAndSizesNeverBreakTheirTag) {
+  AtelierCartes a;
+  a.fiche("L10", {"reference=L10", "description=Lot > 10 <b>", "image=l.jpg",
+                  "hauteur=72 onload=alert(1)", "largeur=96", "image_detail=d.jpg",
+                  "hauteur_detail=1\"><script>x()</script>", "largeur_detail=400"});
+  a.t.dossier.write("l.jpg", "jpeg");
+  a.t.dossier.write("d.jpg", "jpeg");
+  a.demarrer();
+  const std::string carte = a.carte("L10");
+  EXPECT_TRUE(contient(carte, "<IMG ALT=\"Lot &gt; 10 &lt;b&gt;\" SRC=\"l.jpg\" WIDTH=96 HEIGHT= BORDER=0"))
+      << carte;
+  EXPECT_FALSE(contient(carte, "onload"));
+  const std::string detail = a.t.dossier.read("ftp/l10_detail.htm");
+  EXPECT_TRUE(contient(detail, "<IMG ALT=\"Lot &gt; 10 &lt;b&gt;\" SRC=\"d.jpg\" WIDTH=400 HEIGHT= BORDER=0>"))
+      << detail;
+  EXPECT_FALSE(contient(detail, "script"));
+  // The converter leaves the quotes of the tag alone: the picture keeps its source.
+  frame::TTableAccents table;
+  table.remplir();
+  EXPECT_TRUE(contient(frame::convertirTexte(carte, table, false), "SRC=\"l.jpg\""));
+  EXPECT_EQ(a.v().valeurs.scriptDetail, "window.open('l10_detail.htm','','height=160,width=450')");
 }
 
 TEST(CarteEcrivain, PromotionsStrikeTheOldPriceAndTheLastRateWins) {

@@ -10,7 +10,8 @@ TEST(Escape, EachPlaceEscapesOnlyWhatWouldBreakIt) {
   } cas[] = {
       {"Librairie Été l'a", "Librairie Été l'a", "Librairie Été l'a", "Librairie Été l\\'a",
        "Librairie Été l'a"},
-      {"&eacute; <b>", "&eacute; <b>", "&eacute; <b>", "&eacute; <b>", "%26eacute; <b>"},
+      {"&eacute; <b>", "&eacute; &lt;b&gt;", "&eacute; <b>", "&eacute; <b>", "%26eacute; %3Cb%3E"},
+      {"Lot > 10", "Lot &gt; 10", "Lot > 10", "Lot > 10", "Lot %3E 10"},
       {"dit \"oui\"", "dit &quot;oui&quot;", "dit \\\"oui\\\"", "dit \"oui\"", "dit %22oui%22"},
       {"c:\\x", "c:\\x", "c:\\\\x", "c:\\\\x", "c:\\x"},
       {"a\r\nb", "a\r\nb", "a\\r\\nb", "a\\r\\nb", "a%0D%0Ab"},
@@ -23,4 +24,13 @@ TEST(Escape, EachPlaceEscapesOnlyWhatWouldBreakIt) {
     EXPECT_EQ(jsString(c.valeur, '\''), c.jsApostrophe) << c.valeur;
     EXPECT_EQ(urlQueryValue(c.valeur), c.url) << c.valeur;
   }
+}
+
+TEST(Escape, SizesInsideTagsAreWholeNumbersOrNothing) {
+  struct Cas {
+    const char* valeur;
+    const char* ecrit;
+  } cas[] = {{"72", "72"}, {"", ""}, {" 300 ", "300"}, {"-1", "-1"},
+             {"1 onload=alert(1)", ""}, {"12.5", ""}, {"\"><script>", ""}, {"+-3", ""}};
+  for (const auto& c : cas) EXPECT_EQ(htmlWholeNumber(c.valeur), c.ecrit) << c.valeur;
 }

@@ -117,3 +117,22 @@ TEST(Files, StoredNamesNeverLeaveTheDataFolder) {
   EXPECT_THROW(data.path("c:\\windows"), FileError);
   EXPECT_EQ(data.path("tmp/nouveau.txt"), dir / "tmp/nouveau.txt");
 }
+
+TEST(Files, OwnTemporariesLeftByAKillAreRecognisedAndRemoved) {
+  struct Cas {
+    const char* nom;
+    bool temporaire;
+  } cas[] = {
+      {".ref.gen.tmp123456", true},  {".P1.ref.tmp0", true},      {".page.htm.part42", true},
+      {".tmp123", false},            {"ref.gen.tmp12", false},    {".ref.gen.tmp", false},
+      {".ref.gen.tmpx12", false},    {"listeHTM.tmp", false},     {".cache", false},
+      {".x.part", false},            {".vignette.htm.tmp2282_17", true}, {".a.tmp_1", false},
+  };
+  for (const auto& c : cas) EXPECT_EQ(platform::isOwnTemporary(c.nom), c.temporaire) << c.nom;
+
+  testing_support::TempFolder t;
+  for (const auto& c : cas) t.write(c.nom, "x");
+  t.write(".a.tmp1/b", "x");  // a folder of that name is left alone
+  EXPECT_EQ(platform::removeOwnTemporaries(t.path()), 4);
+  for (const auto& c : cas) EXPECT_EQ(t.exists(c.nom), !c.temporaire) << c.nom;
+}

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -153,6 +155,33 @@ TEST_F(FtpSessionTest, ChangeFolderFollowsTheServer) {
   local.write("flux.txt", "ref\tprix\r\n");
   ASSERT_TRUE(session.put(local / "flux.txt", "flux.txt")) << session.lastError();
   EXPECT_EQ(server.home().read("www/kelkoo/flux.txt"), "ref\tprix\r\n");
+}
+
+// A huge listing is read line by line and can be stopped; the session stays usable after.
+TEST_F(FtpSessionTest, ListStreamsItsLinesAndStopsOnRequestOrOnAnOverlongLine) {
+  for (int i = 0; i < 200; ++i) std::ofstream(server.home() / ("f" + std::to_string(i) + ".htm")) << "x";
+  connect();
+  size_t seen = 0;
+  EXPECT_TRUE(session.list([&](std::string_view line) {
+    EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos);
+    ++seen;
+    return true;
+  })) << session.lastError();
+  EXPECT_EQ(seen, 200u);
+
+  seen = 0;
+  EXPECT_FALSE(session.list([&](std::string_view) { return ++seen < 10; }));
+  EXPECT_EQ(seen, 10u);
+  EXPECT_EQ(session.lastError(), "Liste du serveur interrompue");
+
+  EXPECT_FALSE(session.list([](std::string_view) { return true; }, 20));
+  EXPECT_NE(session.lastError().find("trop longue"), std::string::npos) << session.lastError();
+
+  local.write("apres.htm", "apres");
+  EXPECT_TRUE(session.put(local / "apres.htm", "apres.htm")) << session.lastError();
+  auto lines = session.list();
+  ASSERT_TRUE(lines) << session.lastError();
+  EXPECT_EQ(lines->size(), 201u);
 }
 
 TEST_F(FtpSessionTest, ListShowsSentFilesWithTheirSize) {

@@ -46,6 +46,8 @@ TEST(Text, NumbersIgnoreTheProcessLocale) {
   EXPECT_EQ(fromNumber(12.5), "12.5");
   EXPECT_EQ(toInteger(" 42 "), 42);
   EXPECT_EQ(toInteger("4x"), std::nullopt);
+  EXPECT_EQ(toInteger("+-1"), std::nullopt);  // found by fuzzing: two signs
+  EXPECT_EQ(toInteger("+7"), 7);
   EXPECT_EQ(toNumber("abc"), std::nullopt);
   std::setlocale(LC_ALL, "C");
   if (!french) GTEST_SKIP() << "no French locale on this machine";

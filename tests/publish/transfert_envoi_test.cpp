@@ -99,6 +99,29 @@ TEST(Envoi, FailuresStopWithAMessageAndRecordOnlyWhatWasSent) {
   }
 }
 
+// A file copied from import/ whose name holds a control byte: reported and skipped, the rest is
+// sent, and it is proposed again rather than taken for published.
+TEST(Envoi, ANameTheServerCannotTakeIsReportedAndSkipped) {
+  Atelier a;
+  for (std::string f : {"a.htm", "b\x01.jpg", "c.htm"}) a.ecrire("ftp/" + f, f);
+  a.demarrer();
+  a.sitePubliable();
+  a.compte();
+  a.lancer();
+  ASSERT_EQ(a.coches(), (Noms{"a.htm", "b\x01.jpg", "c.htm"}));
+  envoyer(a);
+  EXPECT_EQ(a.dialogs.messages(),
+            (Noms{"Ces fichiers n'ont pas été transférés : leur nom contient un caractère que le "
+                  "serveur ne peut pas recevoir. Renommez-les dans le répertoire import puis "
+                  "reconstruisez le site : b?.jpg",
+                  "Le transfert est terminé"}));
+  EXPECT_EQ(a.lireDistant("a.htm"), "a.htm");
+  EXPECT_EQ(a.lireDistant("c.htm"), "c.htm");
+  EXPECT_FALSE(a.existe("transfert/b\x01.jpg"));
+  a.fenetre().modif.click();
+  EXPECT_EQ(a.coches(), Noms{"b\x01.jpg"});
+}
+
 TEST(Envoi, ServerLostMidwayKeepsTheSiteMapLinesAndTheNextPublicationSendsTheRest) {
   Atelier a(true, 2 * 1024 * 1024);  // slow enough to watch a file on its way
   for (const char* f : {"a.htm", "b.htm", "c.htm"}) a.ecrire(std::string("ftp/") + f, page(300000, f[0]));
@@ -216,6 +239,40 @@ TEST(Redirection, UnreadableListingLinesAreCountedAndTheOthersRedirected) {
                   "qu'elle nomme n'a pas été redirigée.",
                   "Le transfert est terminé"}));
   EXPECT_EQ(a.lireDistant("ancien.htm"), a.lire("ftp/redir.txt"));
+}
+
+// Only the lines the redirection looks at are kept; a listing past the bound is not read to its
+// end and nothing is redirected.
+TEST(Redirection, TheListingIsReadAsAStreamAndBounded) {
+  for (size_t borne : {size_t{1000000}, size_t{5}}) {
+    Atelier a;
+    a.ecrire("ftp/a.htm", "a");
+    a.ecrire("transfert/ancien.htm", page(2400, 'x'));
+    a.ecrireDistant("ancien.htm", page(2400, 'x'));
+    for (int i = 0; i < 20; ++i) a.ecrireDistant("autre" + std::to_string(i) + ".htm", "z");
+    a.demarrer();
+    a.sitePubliable();
+    a.compte();
+    a.lancer();
+    a.fenetre().redirC.setChecked(true);
+    a.fenetre().maxLignesListe = borne;
+    envoyer(a);
+    if (borne == 5) {
+      EXPECT_EQ(a.dialogs.messages(), (Noms{"La liste des fichiers du serveur dépasse 5 lignes : aucune "
+                                            "page inutile n'a été redirigée.",
+                                            "Le transfert est terminé"}));
+      EXPECT_EQ(a.lireDistant("ancien.htm"), page(2400, 'x'));
+    } else {
+      EXPECT_EQ(a.dialogs.messages(), Noms{"Le transfert est terminé"});
+      // The mirror's names only: a.htm, just sent, and ancien.htm.
+      Noms noms;
+      for (const auto& l : a.fenetre().repL.items()) noms.push_back(l.substr(l.rfind(' ') + 1));
+      std::sort(noms.begin(), noms.end());
+      EXPECT_EQ(noms, (Noms{"a.htm", "ancien.htm"}));
+      EXPECT_EQ(a.lireDistant("ancien.htm"), a.lire("ftp/redir.txt"));
+    }
+    EXPECT_EQ(a.lireDistant("a.htm"), "a");
+  }
 }
 
 TEST(Envoi, UserActionsDuringTheNetworkWaitCannotDisturbTheUpload) {

@@ -83,6 +83,40 @@ TEST(Lancement, QuestionsAndTheirAnswers) {
   }
 }
 
+// A build killed midway left ftp/ half-emptied: only the rebuild is offered, nothing is sent.
+TEST(Lancement, ASiteLeftByAnUnfinishedBuildIsNeverSent) {
+  const char* const kQuestion =
+      "La dernière construction du site ne s'est pas terminée : le site est incomplet et ne peut "
+      "pas être publié. Voulez-vous reconstruire le site maintenant ?";
+  for (ui::Answer reponse : {ui::Answer::No, ui::Answer::Cancel}) {
+    Atelier a(false);
+    a.ecrire("ftp/index.htm", "p");
+    a.ecrire("tmp/construction.en_cours", "");
+    a.demarrer();
+    a.sitePubliable();
+    a.dialogs.queueAnswer(reponse);
+    a.main().transfertClick();
+    EXPECT_EQ(a.dialogs.messages(), Noms{kQuestion});
+    EXPECT_FALSE(a.fenetre().visible());
+  }
+
+  // The window opened before a build that did not end sends nothing.
+  Atelier a(false);
+  a.ecrire("ftp/index.htm", "p");
+  a.demarrer();
+  a.sitePubliable();
+  a.compte();
+  a.lancer();
+  ASSERT_TRUE(a.fenetre().visible());
+  a.ecrire("tmp/construction.en_cours", "");
+  a.dialogs.clear();
+  a.fenetre().goftp.click();
+  EXPECT_EQ(a.dialogs.messages(),
+            Noms{"La dernière construction du site ne s'est pas terminée : le site est incomplet et "
+                 "ne peut pas être publié. Reconstruisez le site avant le transfert."});
+  EXPECT_EQ(a.hotesDemandes.size(), 0u);
+}
+
 TEST(Lancement, SizesPageIndexFromBacheIniAndEmptySite) {
   Atelier a(false);
   a.ecrire("ftp/page3.htm", "p");
