@@ -93,6 +93,12 @@ class FormView : public ui::Observer {
   void act(ui::Control& control, const std::function<void()>& action);
   // True while widgets are being updated from the model: their signals are not user actions.
   bool updating() const { return updating_ > 0; }
+  // Marks the widget changes made while it lives as the model's, not the user's.
+  struct Updating {
+    explicit Updating(FormView& v) : view(v) { ++view.updating_; }
+    ~Updating() { --view.updating_; }
+    FormView& view;
+  };
 
   void scheduleLayout();
   // The window takes the model's size again (the form's bounds changed).
@@ -108,11 +114,6 @@ class FormView : public ui::Observer {
 
  private:
   friend class Element;
-  struct Updating {
-    explicit Updating(FormView& v) : view(v) { ++view.updating_; }
-    ~Updating() { --view.updating_; }
-    FormView& view;
-  };
   QSize arrange(Element& element, int width);
   std::vector<Element*> placedChildren(const ui::Control& control) const;
   void fitWindow();

@@ -684,14 +684,20 @@ class PageControlElement : public Element {
     tabs_ = new QTabWidget(parent);
     widget = tabs_;
     QObject::connect(tabs_, &QTabWidget::currentChanged, tabs_, [this](int index) {
-      if (view.updating() || index < 0 || index >= static_cast<int>(shown_.size())) return;
+      if (view.updating() || index < 0 || index >= static_cast<int>(pages_.size())) return;
       auto& model = static_cast<ui::PageControl&>(control);
-      int page = shown_[static_cast<size_t>(index)]->pageIndex();
+      int page = pages_[static_cast<size_t>(index)]->pageIndex();
       view.act(control, [&] { model.selectTab(page); });
     });
   }
   QTabWidget* tabs() const { return tabs_; }
-  // Only the visible tabs are in the tab widget, in the model's order.
+  // Every page is a tab of the tab widget, in the model's order, from its creation on.
+  void addPage(ui::TabSheet& page, QWidget* widget) {
+    tabs_->addTab(widget, QString());
+    pages_.push_back(&page);
+  }
+  // Hidden pages are hidden tabs: a tab that comes and goes never rebuilds the others, so the
+  // focus stays where the user is typing.
   void showTabs();
   QSize naturalSize() const override { return {400, 300}; }
   void sync(ui::Property p) override {
@@ -701,7 +707,7 @@ class PageControlElement : public Element {
 
  private:
   QTabWidget* tabs_;
-  std::vector<ui::TabSheet*> shown_;
+  std::vector<ui::TabSheet*> pages_;
 };
 
 class TabSheetElement : public Element {
@@ -713,8 +719,9 @@ class TabSheetElement : public Element {
     scroll_->setWidgetResizable(true);
     page_ = new QWidget;
     scroll_->setWidget(page_);
-    scroll_->hide();
     widget = scroll_;
+    FormView::Updating u(v);
+    pages.addPage(static_cast<ui::TabSheet&>(c), scroll_);
   }
   QWidget* host() override { return page_; }
   bool placed() const override { return false; }
@@ -744,21 +751,16 @@ class TabSheetElement : public Element {
 
 void PageControlElement::showTabs() {
   auto& model = static_cast<ui::PageControl&>(control);
-  std::vector<ui::TabSheet*> visible;
-  for (ui::TabSheet* page : model.pages())
-    if (page->tabVisible() && view.element(*page)) visible.push_back(page);
-  if (visible != shown_) {
-    while (tabs_->count() > 0) tabs_->removeTab(0);
-    for (ui::TabSheet* page : visible) tabs_->addTab(view.element(*page)->widget, QString());
-    shown_ = visible;
-  }
-  for (size_t i = 0; i < shown_.size(); ++i) {
+  for (size_t i = 0; i < pages_.size(); ++i) {
     int index = static_cast<int>(i);
-    tabs_->setTabText(index, captionText(shown_[i]->caption()));
-    tabs_->setTabEnabled(index, shown_[i]->enabled());
+    const ui::TabSheet& page = *pages_[i];
+    tabs_->setTabText(index, captionText(page.caption()));
+    tabs_->setTabEnabled(index, page.enabled());
+    if (tabs_->isTabVisible(index) != page.tabVisible()) tabs_->setTabVisible(index, page.tabVisible());
   }
-  auto active = std::find(shown_.begin(), shown_.end(), model.activePage());
-  if (active != shown_.end()) tabs_->setCurrentIndex(static_cast<int>(active - shown_.begin()));
+  auto active = std::find(pages_.begin(), pages_.end(), model.activePage());
+  if (active != pages_.end() && (*active)->tabVisible())
+    tabs_->setCurrentIndex(static_cast<int>(active - pages_.begin()));
 }
 
 // --- drawing kinds ---

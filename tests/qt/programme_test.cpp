@@ -64,7 +64,8 @@ TEST_F(DesktopProgramme, MainWindowShowsTheModelsMenusTabsAndSheetList) {
   auto* tabs = qobject_cast<QTabWidget*>(widget(main().PageControl1));
   ASSERT_NE(tabs, nullptr);
   QStringList captions;
-  for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+  for (int i = 0; i < tabs->count(); ++i)
+    if (tabs->isTabVisible(i)) captions << tabs->tabText(i);
   QStringList visible;
   for (ui::TabSheet* page : main().PageControl1.pages())
     if (page->tabVisible()) visible << qtui::toQt(page->caption());
@@ -98,6 +99,24 @@ TEST_F(DesktopProgramme, ClickingASheetInTheListOpensItAndItsFieldsAreShown) {
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->text(), QString::fromUtf8("Bol à thé raku"));
   EXPECT_EQ(widget(main().prixT)->findChild<QLineEdit*>()->text(), "32.00");
+}
+
+TEST_F(DesktopProgramme, TypingAReferenceIntoTheEmptyBoxKeepsEveryLetterAndTheFocus) {
+  window()->activateWindow();
+  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window(); }));
+  auto* edit = widget(main().referencer)->findChild<QLineEdit*>();
+  ASSERT_NE(edit, nullptr);
+  QTest::mouseClick(edit, Qt::LeftButton);
+  ASSERT_EQ(QApplication::focusWidget(), edit);
+  // The first letter shows the tabs "Style fiche" and "Accueil"; the keys still go on coming to
+  // where the focus is, as the keyboard's do.
+  for (char c : std::string("THE01")) QTest::keyClick(QApplication::focusWidget(), c);
+  EXPECT_EQ(main().referencer.text(), "THE01");
+  EXPECT_EQ(edit->text(), "THE01");
+  EXPECT_EQ(QApplication::focusWidget(), edit);
+  EXPECT_TRUE(main().style_f.tabVisible());
+  auto* tabs = qobject_cast<QTabWidget*>(widget(main().PageControl1));
+  EXPECT_TRUE(tabs->isTabVisible(main().style_f.pageIndex()));
 }
 
 TEST_F(DesktopProgramme, BackupAdviceComesInAMessageBoxTheTestCloses) {

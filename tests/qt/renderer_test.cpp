@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <stdexcept>
+#include <string>
 
 #include "qt/dialogs.h"
 #include "qt_test_support.h"
@@ -331,24 +332,48 @@ TEST_F(DesktopRenderer, FocusLeavingAControlRunsItsExitHandlerButNotForAWindowCh
   EXPECT_EQ(exits, 1);
 }
 
-TEST_F(DesktopRenderer, HiddenTabsLeaveTheTabWidgetAndComeBackInTheirPlace) {
+TEST_F(DesktopRenderer, HiddenTabsAreHiddenInTheirPlaceAndComeBackThere) {
   int changes = 0;
   form.pages.onChange = [&] { ++changes; };
   auto* tabs = w<QTabWidget>(form.pages);
   form.deux.setTabVisible(false);
-  ASSERT_EQ(tabs->count(), 2);
-  EXPECT_EQ(tabs->tabText(1), QString::fromUtf8("Trois é"));
+  ASSERT_EQ(tabs->count(), 3);
+  EXPECT_FALSE(tabs->isTabVisible(1));
+  EXPECT_TRUE(tabs->isTabVisible(2));
   form.pages.setActivePage(form.trois);
-  EXPECT_EQ(tabs->currentIndex(), 1);
+  EXPECT_EQ(tabs->currentIndex(), 2);
   EXPECT_EQ(changes, 0);
   form.deux.setTabVisible(true);
-  ASSERT_EQ(tabs->count(), 3);
+  EXPECT_TRUE(tabs->isTabVisible(1));
   EXPECT_EQ(tabs->tabText(1), "Deux");
   EXPECT_EQ(tabs->currentIndex(), 2);
   // The user's choice of a tab goes through the model, which runs its change handler.
   tabs->setCurrentIndex(0);
   EXPECT_EQ(form.pages.activePage(), &form.un);
   EXPECT_EQ(changes, 1);
+}
+
+TEST_F(DesktopRenderer, TabsComingAndGoingWhileTheUserTypesKeepTheFocusAndEveryKey) {
+  // As the sheet's reference box: its first character shows tabs, emptying it hides them.
+  form.titre.onChange = [&] {
+    form.deux.setTabVisible(!form.titre.text().empty());
+    form.trois.setTabVisible(form.titre.text().size() % 2 == 0);
+  };
+  form.deux.setTabVisible(false);
+  form.show();
+  QWidget* window = renderer.window(form);
+  window->activateWindow();
+  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window; }));
+  auto* edit = w<QLineEdit>(form.titre);
+  QTest::mouseClick(edit, Qt::LeftButton);
+  ASSERT_EQ(QApplication::focusWidget(), edit);
+  // Each key goes where the focus is, as the keyboard's do.
+  for (char c : std::string("THE01")) QTest::keyClick(QApplication::focusWidget(), c);
+  EXPECT_EQ(form.titre.text(), "THE01");
+  EXPECT_EQ(QApplication::focusWidget(), edit);
+  for (int i = 0; i < 5; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+  EXPECT_EQ(form.titre.text(), "");
+  EXPECT_EQ(QApplication::focusWidget(), edit);
 }
 
 TEST_F(DesktopRenderer, LayoutFollowsDeclarationOrderAndModelSizes) {
