@@ -52,6 +52,7 @@ const char* const kConseilNavigateur =
 
 Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", "main"), p_(programme) {
   setBounds(0, 0, 797, 606);
+  fixedSize = true;
   PageControl1.setBounds(0, 0, 577, 489);
   disposerFiche(*this);
   famille.setItems({"Produits", "Livres", "Audio", "Services"});

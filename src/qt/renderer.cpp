@@ -214,7 +214,7 @@ std::vector<Element*> FormView::placedChildren(const ui::Control& control) const
   return out;
 }
 
-QSize FormView::arrange(Element& e, int width) {
+QSize FormView::arrange(Element& e, int width, int limit) {
   const ui::Control& c = e.control;
   // A form's size is its window's: the caller gives the width of its client area.
   bool own = c.kind() != ui::Kind::Form;
@@ -225,7 +225,7 @@ QSize FormView::arrange(Element& e, int width) {
     QSize most(0, 0);
     for (ui::Control* page : c.children())
       if (Element* pe = element(*page); pe && pe->container())
-        most = most.expandedTo(arrange(*pe, inner));
+        most = most.expandedTo(arrange(*pe, inner, w > 0 ? inner : limit - kPageFrameWidth));
     return {w > 0 ? w : most.width() + kPageFrameWidth,
             h > 0 ? h : std::min(most.height() + kPageFrameHeight, kMaxAutoHeight - 100)};
   }
@@ -234,14 +234,19 @@ QSize FormView::arrange(Element& e, int width) {
     return {w > 0 ? w : natural.width(), h > 0 ? h : natural.height()};
   }
   QMargins m = e.hostMargins();
+  // The width the children have: the container's own, or what its own container gives it.
+  int available = std::max(0, (w > 0 ? w : limit) - m.left() - m.right());
   std::vector<Element*> kids = placedChildren(c);
   std::vector<QSize> sizes;
   int widest = 0;
   for (Element* k : kids) {
-    sizes.push_back(arrange(*k, 0));
-    widest = std::max(widest, sizes.back().width());
+    QSize size = arrange(*k, 0, available);
+    // A text wider than the room there is is cut short; it never widens its container.
+    if (k->elides() && size.width() > available) size.setWidth(available);
+    sizes.push_back(size);
+    widest = std::max(widest, size.width());
   }
-  int inner = w > 0 ? w - m.left() - m.right() : std::max(widest, e.packWidth());
+  int inner = w > 0 ? w - m.left() - m.right() : std::max(widest, std::min(e.packWidth(), available));
   Packing packing = packSkyline(sizes, inner, kGap);
   for (size_t i = 0; i < kids.size(); ++i)
     kids[i]->widget->setGeometry(QRect(QPoint(m.left(), m.top()) + packing.positions[i], sizes[i]));
@@ -263,7 +268,7 @@ void FormView::layout() {
   // Room for the vertical scroll bar, so that a tall content never needs a horizontal one.
   int scrollBar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   int clientWidth = form.width() > 0 ? form.width() - scrollBar : 0;
-  QSize content = arrange(*root, clientWidth);
+  QSize content = arrange(*root, clientWidth, clientWidth > 0 ? clientWidth : kMaxAutoWidth);
   root->host()->setMinimumSize(content);
   if (!sized_) fitWindow();
 }
@@ -280,7 +285,11 @@ void FormView::fitWindow() {
   int width = form.width() > 0 ? form.width() : std::min(content.width(), kMaxAutoWidth);
   int height = form.height() > 0 ? form.height() + menu
                                  : std::min(content.height() + status, kMaxAutoHeight) + menu;
-  window_->resize(width, height);
+  // A window of fixed size keeps it whatever its content asks for.
+  if (form.fixedSize && form.width() > 0 && form.height() > 0)
+    window_->setFixedSize(width, height);
+  else
+    window_->resize(width, height);
 }
 
 // --- the application ---

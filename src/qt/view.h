@@ -45,6 +45,8 @@ class Element {
   virtual QSize naturalSize() const;
   // Lays out the child controls; containers only.
   virtual bool container() const { return false; }
+  // Its text is cut short rather than made wider than its container.
+  virtual bool elides() const { return false; }
   // Width over which a container without a width of its own spreads its children.
   virtual int packWidth() const { return 180; }
 
@@ -114,7 +116,9 @@ class FormView : public ui::Observer {
 
  private:
   friend class Element;
-  QSize arrange(Element& element, int width);
+  // Lays out the element and returns its size; width: the client width of a form, limit: the
+  // width its container has for it.
+  QSize arrange(Element& element, int width, int limit);
   std::vector<Element*> placedChildren(const ui::Control& control) const;
   void fitWindow();
 

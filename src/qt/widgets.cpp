@@ -204,9 +204,43 @@ class ButtonElement : public Element {
   QPushButton* button_;
 };
 
-class ClickableLabel : public QLabel {
+// Texts longer than this are never needed whole on screen; cutting them spares every paint the
+// measure of a huge text.
+constexpr int kShownCharacters = 2000;
+
+// A label that cuts its lines short with "..." when its box is narrower than its text: no text
+// widens the window it is in.
+class ElidingLabel : public QLabel {
  public:
-  using QLabel::QLabel;
+  explicit ElidingLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+  void setFullText(const QString& text) {
+    setText(text.size() > kShownCharacters ? text.left(kShownCharacters) : text);
+  }
+  QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    QFontMetrics metrics = fontMetrics();
+    QStringList lines = text().split(QChar('\n'));
+    bool fits = std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
+      return metrics.horizontalAdvance(line) <= area.width();
+    });
+    if (fits) {
+      QLabel::paintEvent(event);
+      return;
+    }
+    QFrame::paintEvent(event);
+    for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideRight, area.width());
+    QPainter painter(this);
+    style()->drawItemText(&painter, area, QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(), lines.join(QChar('\n')), foregroundRole());
+  }
+};
+
+class ClickableLabel : public ElidingLabel {
+ public:
+  using ElidingLabel::ElidingLabel;
   std::function<void()> clicked;
   std::function<void()> doubleClicked;
 
@@ -226,7 +260,6 @@ class LabelElement : public Element {
  public:
   LabelElement(FormView& v, ui::Control& c, QWidget* parent) : Element(v, c) {
     label_ = new ClickableLabel(parent);
-    label_->setTextFormat(Qt::PlainText);
     widget = label_;
     label_->clicked = [this] {
       if (control.onClick) view.act(control, [this] { control.click(); });
@@ -239,9 +272,10 @@ class LabelElement : public Element {
     QSize s = label_->sizeHint();
     return {std::max(8, s.width()), std::max(label_->fontMetrics().height(), s.height())};
   }
+  bool elides() const override { return true; }
 
  protected:
-  void captionChanged() override { label_->setText(captionText(control.caption())); }
+  void captionChanged() override { label_->setFullText(captionText(control.caption())); }
 
  private:
   ClickableLabel* label_;
@@ -947,14 +981,15 @@ class StatusBarElement : public Element {
     if (p == ui::Property::Panels) {
       const auto& panels = static_cast<ui::StatusBar&>(control).panels();
       while (labels_.size() < panels.size()) {
-        auto* label = new QLabel(bar_);
-        label->setTextFormat(Qt::PlainText);
+        auto* label = new ElidingLabel(bar_);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // The panels share the bar's width; their texts never widen it.
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         bar_->addWidget(label, 1);
         labels_.push_back(label);
       }
       for (size_t i = 0; i < labels_.size(); ++i)
-        labels_[i]->setText(i < panels.size() ? toQt(panels[i]) : QString());
+        labels_[i]->setFullText(i < panels.size() ? toQt(panels[i]) : QString());
       return;
     }
     if (p == ui::Property::Visible) {
@@ -966,7 +1001,7 @@ class StatusBarElement : public Element {
 
  private:
   QStatusBar* bar_;
-  std::vector<QLabel*> labels_;
+  std::vector<ElidingLabel*> labels_;
 };
 
 class MainMenuElement : public Element {

@@ -23,6 +23,10 @@ class Form : public Control {
   ~Form() override;
 
   const std::string& className() const { return className_; }
+
+  // A window of a single fixed border: its size is the model's, whatever its texts; a text
+  // longer than its place is cut short.
+  bool fixedSize = false;
   Application& application() const { return application_; }
   Dialogs& dialogs() const;
 

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QLabel>
 #include <QTabWidget>
 #include <clocale>
 #include <cstdlib>
@@ -117,6 +119,33 @@ TEST_F(DesktopProgramme, TypingAReferenceIntoTheEmptyBoxKeepsEveryLetterAndTheFo
   EXPECT_TRUE(main().style_f.tabVisible());
   auto* tabs = qobject_cast<QTabWidget*>(widget(main().PageControl1));
   EXPECT_TRUE(tabs->isTabVisible(main().style_f.pageIndex()));
+}
+
+TEST_F(DesktopProgramme, LongTitlesNeverResizeTheFixedMainWindowTheyAreCutShort) {
+  window()->activateWindow();
+  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window(); }));
+  const QSize size = window()->size();
+  ASSERT_EQ(size.width(), 797);
+  auto* title = widget(main().descriptionT)->findChild<QLineEdit*>();
+  ASSERT_NE(title, nullptr);
+  QTest::mouseClick(title, Qt::LeftButton);
+  std::string typed;
+  while (typed.size() < 213) typed += "Bol a the raku emaille noir ";
+  typed.resize(213);
+  for (char c : typed) QTest::keyClick(QApplication::focusWidget(), c);
+  ASSERT_EQ(main().descriptionT.text(), typed);
+  settle();
+  EXPECT_EQ(window()->size(), size);
+  auto* bar = window()->findChild<QStatusBar*>();
+  ASSERT_NE(bar, nullptr);
+  for (QLabel* panel : bar->findChildren<QLabel*>())
+    EXPECT_LE(panel->geometry().right(), bar->width());
+  // A text of megabytes, as a pasted file would be.
+  session->renderer().run([&] { main().descriptionT.type(std::string(5'000'000, 'x')); });
+  settle();
+  EXPECT_EQ(window()->size(), size);
+  auto* area = window()->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+  EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(DesktopProgramme, BackupAdviceComesInAMessageBoxTheTestCloses) {
