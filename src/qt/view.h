@@ -80,13 +80,18 @@ Packing packSkyline(const std::vector<QSize>& sizes, int width, int gap);
 
 class FormView : public ui::Observer {
  public:
-  FormView(Renderer& renderer, ui::Form& form);
+  // panelArea: where a panel is shown (the client area of the window it is shown in), nullptr
+  // for a window of its own.
+  FormView(Renderer& renderer, ui::Form& form, QWidget* panelArea = nullptr);
   ~FormView() override;
 
   Renderer& renderer;
   ui::Form& form;
 
+  // The form's top-level window, or for a panel the widget it is shown in.
   QWidget* window() const { return window_; }
+  // The widget the form's own controls are laid out in.
+  QWidget* clientArea() const;
   Element* element(const ui::Control& control) const;
 
   void changed(ui::Control& control, ui::Property property) override;
@@ -109,6 +114,8 @@ class FormView : public ui::Observer {
     scheduleLayout();
   }
   void layout();
+  // A panel covers the pages of its page control below the tabs, a little in from the left.
+  void fitPanel();
   void setMenuBar(QMenuBar* bar);
   void setStatusBar(QStatusBar* bar);
 

@@ -15,6 +15,7 @@ namespace ui {
 
 class Application;
 class Dialogs;
+class PageControl;
 
 class Form : public Control {
  public:
@@ -23,12 +24,15 @@ class Form : public Control {
   ~Form() override;
 
   const std::string& className() const { return className_; }
+  Application& application() const { return application_; }
+  Dialogs& dialogs() const;
 
   // A window of a single fixed border: its size is the model's, whatever its texts; a text
   // longer than its place is cut short.
   bool fixedSize = false;
-  Application& application() const { return application_; }
-  Dialogs& dialogs() const;
+  // A borderless panel shown inside the window of this page control, over its pages, while it
+  // is in front of that window (shown or activated after it); nullptr: a window of its own.
+  PageControl* panelOver = nullptr;
 
   std::function<void()> onCreate;
   std::function<void()> onShow;

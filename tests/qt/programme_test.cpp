@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <clocale>
 #include <cstdlib>
@@ -19,6 +20,8 @@
 
 #include "app/fiche.h"
 #include "app/ident1.h"
+#include "design/menu.h"
+#include "design/style_principal.h"
 #include "platform/files.h"
 #include "qt/session.h"
 #include "qt_test_support.h"
@@ -146,6 +149,56 @@ TEST_F(DesktopProgramme, LongTitlesNeverResizeTheFixedMainWindowTheyAreCutShort)
   EXPECT_EQ(window()->size(), size);
   auto* area = window()->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
   EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+}
+
+TEST_F(DesktopProgramme, TheEditorsOfTheTabsOpenOverThePageControlAndGoBehindWhenTheTabIsLeft) {
+  window()->activateWindow();
+  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window(); }));
+  auto* tabs = qobject_cast<QTabWidget*>(widget(main().PageControl1));
+  ASSERT_NE(tabs, nullptr);
+  auto clickTab = [&](const ui::TabSheet& page) {
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page.pageIndex()).center());
+  };
+  auto onScreen = [&] {
+    int shown = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->isWindow() && top->isVisible()) ++shown;
+    return shown;
+  };
+  QRect pages(tabs->mapTo(window(), QPoint(0, 0)), tabs->size());
+  auto over = [&](QWidget* panel) { return QRect(panel->mapTo(window(), QPoint(0, 0)), panel->size()); };
+
+  clickTab(main().style_P);
+  auto& styleP = session->programme().styleP();
+  ASSERT_TRUE(styleP.visible());
+  QWidget* settings = session->renderer().window(styleP);
+  ASSERT_FALSE(settings->isWindow());
+  EXPECT_TRUE(settings->isVisible());
+  EXPECT_TRUE(pages.contains(over(settings)));
+  EXPECT_EQ(onScreen(), 1);
+
+  clickTab(main().fiche_produit);
+  EXPECT_TRUE(settings->isHidden());
+  EXPECT_TRUE(main().active());
+  EXPECT_EQ(main().PageControl1.activePage(), &main().fiche_produit);
+
+  // With a sheet open, the menu tab shows the menu editor there, in front of the settings.
+  auto* list = qobject_cast<QListWidget*>(widget(main().liste_fiches));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(0)).center());
+  ASSERT_TRUE(main().menus.tabVisible());
+  clickTab(main().style_P);
+  ASSERT_TRUE(settings->isVisible());
+  clickTab(main().menus);
+  auto& menu = session->programme().menu1();
+  QWidget* menuPanel = session->renderer().window(menu);
+  EXPECT_TRUE(menu.active());
+  ASSERT_FALSE(menuPanel->isWindow());
+  EXPECT_TRUE(menuPanel->isVisible());
+  EXPECT_TRUE(pages.contains(over(menuPanel)));
+  EXPECT_TRUE(settings->isHidden());
+  EXPECT_EQ(onScreen(), 1);
 }
 
 TEST_F(DesktopProgramme, BackupAdviceComesInAMessageBoxTheTestCloses) {
