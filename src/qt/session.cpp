@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QTimer>
 #include <clocale>
 
@@ -16,10 +19,18 @@ void setUpApplication() {
   font.setPointSize(8);
   QApplication::setFont(font);
   QApplication::setQuitOnLastWindowClosed(false);
+  // The program speaks French whatever the desktop's language, Qt's own dialogs too.
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  auto* translator = new QTranslator(qApp);
+  if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+  else
+    delete translator;
 }
 
 Session::Session(std::filesystem::path dataFolder, std::string executableName, ui::Shell* shell)
-    : dialogs_(modal_, executableName) {
+    : dialogs_(modal_, executableName, dataFolder) {
   app::Environment environment{std::move(dataFolder), dialogs_, shell ? *shell : desktopShell_,
                                exit_, clock_, std::move(executableName)};
   // Long commands (network waits, the site build) call this so that the windows keep repainting.
