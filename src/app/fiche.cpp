@@ -63,6 +63,14 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
   presentations.maxLength = chants.maxLength = 5000;
   for (ui::Edit* e : {&ecotaxeE, &ecotaxeAE, &ecotaxeBE, &ecotaxeCE}) e->labelCaption = "Eco:";
   for (ui::Edit* e : {&poidsE, &poidsAE, &poidsBE, &poidsCE}) e->labelCaption = "Poids:";
+  titreE.labelCaption = "Titre du site";
+  dateCE.labelCaption = "Date de création";
+  dateRE.labelCaption = "Date de révision";
+  langueE.labelCaption = "Langue";
+  auteurE.labelCaption = "Auteur";
+  copyE.labelCaption = "Copyright";
+  visiteE.labelCaption = "Revisite";
+  catE.labelCaption = "Catégorie";
   applimage.setItems({"Image", "Détail"});
   applimage.setItemIndex(0);
   for (ui::TabSheet* onglet : {&style_f, &menus, &p_accueil}) onglet->setTabVisible(false);

@@ -192,9 +192,11 @@ class Tmain : public ui::Form {
 
   // --- index tab ---
   ui::Edit titreE{meta1, "titreE"};  // the site's title for search engines
-  ui::Memo descriptionM{meta1, "descriptionM"};
+  ui::GroupBox descriptionG{meta1, "descriptionG", "Description du site"};
+  ui::Memo descriptionM{descriptionG, "descriptionM"};
   // Meta values of the entry page: keywords in the user's order, dates as dd/mm/yy.
-  ui::ListBox motsL{meta1, "motsL"};
+  ui::GroupBox motsG{meta1, "motsG", "Mots clés"};
+  ui::ListBox motsL{motsG, "motsL"};
   ui::Edit dateCE{meta1, "dateCE"};
   ui::Edit dateRE{meta1, "dateRE"};
   ui::Edit langueE{meta1, "langueE", "fr-FR"};

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
@@ -199,6 +200,29 @@ TEST_F(DesktopProgramme, TheEditorsOfTheTabsOpenOverThePageControlAndGoBehindWhe
   EXPECT_TRUE(pages.contains(over(menuPanel)));
   EXPECT_TRUE(settings->isHidden());
   EXPECT_EQ(onScreen(), 1);
+}
+
+TEST_F(DesktopProgramme, EveryFieldOfTheIndexTabShowsItsCaption) {
+  auto* tabs = qobject_cast<QTabWidget*>(widget(main().PageControl1));
+  QTabBar* bar = tabs->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(main().meta1.pageIndex()).center());
+  ASSERT_EQ(main().PageControl1.activePage(), &main().meta1);
+  settle();
+  auto& m = main();
+  for (ui::Edit* field :
+       {&m.titreE, &m.dateCE, &m.dateRE, &m.langueE, &m.auteurE, &m.copyE, &m.visiteE, &m.catE}) {
+    auto* caption = widget(*field)->findChild<QLabel*>();
+    ASSERT_NE(caption, nullptr) << field->name();
+    EXPECT_TRUE(caption->isVisible()) << field->name();
+    EXPECT_FALSE(caption->text().isEmpty()) << field->name();
+  }
+  EXPECT_EQ(widget(m.copyE)->findChild<QLabel*>()->text(), "Copyright");
+  for (ui::Control* field : std::initializer_list<ui::Control*>{&m.descriptionM, &m.motsL}) {
+    auto* box = qobject_cast<QGroupBox*>(widget(*field)->parentWidget());
+    ASSERT_NE(box, nullptr) << field->name();
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(box->title().isEmpty());
+  }
 }
 
 TEST_F(DesktopProgramme, BackupAdviceComesInAMessageBoxTheTestCloses) {
