@@ -335,8 +335,15 @@ void Tmain::BorgaClick() {
 
 void Tmain::liste_fichesClick() {
   if (liste_fiches.itemIndex() < 0) return;
+  const std::filesystem::path choisie = liste_fiches.fileName();
+  if (!remplacementFicheAccorde()) {
+    selectionnerDansListe(cheminFiche);
+    return;
+  }
+  // A save re-reads the list: the chosen file is selected again.
+  selectionnerDansListe(choisie);
   activerOngletFiche();
-  cheminFiche = liste_fiches.fileName();
+  cheminFiche = choisie;
   chargerFiche();
   ui::Font police = formes.font();
   police.colour = ui::clBlack;

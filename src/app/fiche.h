@@ -355,6 +355,11 @@ class Tmain : public ui::Form {
   void categoChange();
   bool ajouterCategorie();  // true when the category exists afterwards
   std::string legendeImage() const;
+  // Before another sheet takes the editor: the edits of the one shown are saved, dropped, or the
+  // user stays on it (false).
+  bool remplacementFicheAccorde();
+  // The list shows the file as the selected one (none when it is not in the list).
+  void selectionnerDansListe(const std::filesystem::path& fichier);
   // Sheet editor routines the reader calls.
   void afficherFiche();
   void appliquerImage();
