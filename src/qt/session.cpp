@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTranslator>
 #include <QTimer>
 #include <clocale>
@@ -27,6 +29,20 @@ void setUpApplication() {
     QCoreApplication::installTranslator(translator);
   else
     delete translator;
+}
+
+std::optional<platform::FolderLock> lockDataFolder(const std::filesystem::path& folder) {
+  std::optional<platform::FolderLock> lock = platform::FolderLock::acquire(folder);
+  if (lock) return lock;
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("tarvio"),
+                  QStringLiteral("Tarvio est déjà ouvert sur ce dossier de données :\n%1\n"
+                                 "Un seul programme à la fois peut y travailler : "
+                                 "celui-ci s'arrête.")
+                      .arg(QFile::decodeName(folder.c_str())),
+                  QMessageBox::NoButton);
+  box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  box.exec();
+  return std::nullopt;
 }
 
 Session::Session(std::filesystem::path dataFolder, std::string executableName, ui::Shell* shell)

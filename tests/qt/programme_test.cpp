@@ -250,6 +250,26 @@ TEST_F(DesktopProgramme, MainWindowFitsItsWidthWithoutAHorizontalScrollBar) {
   EXPECT_EQ(window()->width(), 797);
 }
 
+TEST(DesktopStart, ASecondProgramOnTheSameDataFolderIsToldAndMustEnd) {
+  testing_support::TempFolder shop;
+  auto first = qtui::lockDataFolder(shop.path());
+  ASSERT_TRUE(first.has_value());
+  QString told;
+  whenDialogOpens([&](QWidget* dialog) {
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    ASSERT_NE(box, nullptr);
+    told = box->text();
+    box->buttons().front()->click();
+  });
+  EXPECT_FALSE(qtui::lockDataFolder(shop.path()).has_value());
+  EXPECT_TRUE(told.startsWith(QString::fromUtf8("Tarvio est déjà ouvert sur ce dossier de données :")))
+      << told.toStdString();
+  EXPECT_TRUE(told.contains(QString::fromStdString(shop.path().string())));
+  // Once the first program has ended, the folder is free.
+  first.reset();
+  EXPECT_TRUE(qtui::lockDataFolder(shop.path()).has_value());
+}
+
 TEST(DesktopLocale, NumbersOfTheCLibraryIgnoreTheDesktopsLocale) {
   EXPECT_STREQ(std::localeconv()->decimal_point, ".");
   EXPECT_EQ(std::to_string(12.5), "12.500000");
