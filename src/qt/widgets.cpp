@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -420,7 +421,10 @@ class ListElement : public Element {
 
  private:
   void showSelection(int index) {
-    if (list_->currentRow() == index) return;
+    QList<QListWidgetItem*> selected = list_->selectedItems();
+    bool shown = index < 0 ? selected.isEmpty()
+                           : selected.size() == 1 && list_->row(selected.front()) == index;
+    if (list_->currentRow() == index && shown) return;
     if (index < 0) {
       list_->clearSelection();
       list_->setCurrentRow(-1);
@@ -434,6 +438,13 @@ class ListElement : public Element {
         files->clickItem(row);
       else
         static_cast<ui::ListBox&>(control).clickItem(row);
+    });
+    // The handler may have put the selection back (a question answered "Annuler") while the
+    // list was still handling the click, which then selects the clicked row: once the click is
+    // over, the list shows the model's selection again.
+    QTimer::singleShot(0, list_, [this] {
+      FormView::Updating u(view);
+      showSelection(static_cast<ui::ItemsControl&>(control).itemIndex());
     });
   }
   QListWidget* list_;

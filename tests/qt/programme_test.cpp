@@ -225,6 +225,40 @@ TEST_F(DesktopProgramme, EveryFieldOfTheIndexTabShowsItsCaption) {
   }
 }
 
+TEST_F(DesktopProgramme, AnswerAnnulerKeepsTheEditedSheetAndItsPlaceInTheList) {
+  window()->activateWindow();
+  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window(); }));
+  auto* list = qobject_cast<QListWidget*>(widget(main().liste_fiches));
+  auto clickRow = [&](int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+  };
+  clickRow(0);
+  ASSERT_EQ(main().referencer.text(), "BOL01");
+  auto* price = widget(main().prixT)->findChild<QLineEdit*>();
+  QTest::mouseClick(price, Qt::LeftButton);
+  QTest::keyClick(price, Qt::Key_A, Qt::ControlModifier);
+  for (char c : std::string("99")) QTest::keyClick(QApplication::focusWidget(), c);
+  ASSERT_EQ(main().prixT.text(), "99");
+  QString asked;
+  whenDialogOpens([&](QWidget* dialog) {
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    ASSERT_NE(box, nullptr);
+    asked = box->text();
+    for (QAbstractButton* b : box->buttons())
+      if (b->text() == "Annuler") b->click();
+  });
+  clickRow(1);
+  settle();
+  EXPECT_EQ(asked, "Enregistrer la fiche en cours ?");
+  EXPECT_EQ(main().referencer.text(), "BOL01");
+  EXPECT_EQ(main().prixT.text(), "99");
+  EXPECT_EQ(main().liste_fiches.itemIndex(), 0);
+  EXPECT_EQ(list->currentRow(), 0);
+  ASSERT_EQ(list->selectedItems().size(), 1);
+  EXPECT_EQ(list->row(list->selectedItems().front()), 0);
+}
+
 TEST_F(DesktopProgramme, BackupAdviceComesInAMessageBoxTheTestCloses) {
   QString text;
   whenDialogOpens([&](QWidget* dialog) {
