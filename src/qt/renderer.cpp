@@ -177,8 +177,10 @@ FormView::FormView(Renderer& r, ui::Form& f, QWidget* panelArea) : renderer(r), 
   auto* window = new FormWindow(r, f, panelArea);
   window_ = window;
   if (panelArea) {
-    // Borderless, and opaque over the pages it covers; shown when the model shows it.
+    // Borderless, and opaque over the pages it covers; shown when the model shows it. A click
+    // inside it is its own, never passed on to the window it is shown in.
     window_->setAutoFillBackground(true);
+    window_->setAttribute(Qt::WA_NoMousePropagation);
     window_->hide();
   }
   window_->setObjectName(toQt(f.className()));

@@ -813,8 +813,21 @@ void PageControlElement::showTabs() {
 class ShapeWidget : public QWidget {
  public:
   ShapeWidget(QWidget* parent, ui::Shape& shape) : QWidget(parent), shape_(shape) {}
+  std::function<void()> clicked;
 
  protected:
+  // A shape with a click handler is a button of its own (the colour swatches).
+  void mousePressEvent(QMouseEvent* e) override {
+    if (shape_.onClick)
+      e->accept();
+    else
+      QWidget::mousePressEvent(e);
+  }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    QWidget::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && clicked)
+      clicked();
+  }
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -842,7 +855,11 @@ class ShapeWidget : public QWidget {
 class ShapeElement : public Element {
  public:
   ShapeElement(FormView& v, ui::Control& c, QWidget* parent) : Element(v, c) {
-    widget = new ShapeWidget(parent, static_cast<ui::Shape&>(c));
+    auto* shape = new ShapeWidget(parent, static_cast<ui::Shape&>(c));
+    shape->clicked = [this] {
+      if (control.onClick) view.act(control, [this] { control.click(); });
+    };
+    widget = shape;
   }
   QSize naturalSize() const override { return {24, 24}; }
   void sync(ui::Property p) override {

@@ -466,6 +466,8 @@ struct Panel : ui::Form {
     setBounds(0, 0, 200, 0);
   }
   ui::Edit champ{*this, "champ"};
+  ui::Label note{*this, "note", "Note"};
+  ui::Shape nuancier{*this, "nuancier"};
 };
 
 class DesktopPanel : public ::testing::Test {
@@ -513,6 +515,14 @@ TEST_F(DesktopPanel, IsShownInsideItsWindowOverThePagesAndGoesBehindWhenTheWindo
   QTest::mouseClick(renderer.widget(panel.champ), Qt::LeftButton);
   EXPECT_TRUE(panel.active());
   EXPECT_TRUE(shown->isVisible());
+  // Neither does a click on a part that takes no clicks; a colour swatch is clicked as a button.
+  int swatch = 0;
+  panel.nuancier.onClick = [&] { ++swatch; };
+  QTest::mouseClick(renderer.widget(panel.note), Qt::LeftButton);
+  QTest::mouseClick(renderer.widget(panel.nuancier), Qt::LeftButton);
+  EXPECT_TRUE(panel.active());
+  EXPECT_TRUE(shown->isVisible());
+  EXPECT_EQ(swatch, 1);
   panel.hide();
   EXPECT_TRUE(shown->isHidden());
   EXPECT_TRUE(form.active());
