@@ -381,7 +381,7 @@ Renderer::~Renderer() {
   qApp->removeEventFilter(entries_.get());
   // Panels go before the windows they are shown in, which would delete their widgets.
   for (auto it = views_.begin(); it != views_.end();)
-    it = it->first->panelOver ? views_.erase(it) : std::next(it);
+    it = it->second->panel() ? views_.erase(it) : std::next(it);
   views_.clear();
 }
 

@@ -92,6 +92,8 @@ class FormView : public ui::Observer {
   QWidget* window() const { return window_; }
   // The widget the form's own controls are laid out in.
   QWidget* clientArea() const;
+  // Shown inside another form's window.
+  bool panel() const { return window_->parentWidget() != nullptr; }
   Element* element(const ui::Control& control) const;
 
   void changed(ui::Control& control, ui::Property property) override;
