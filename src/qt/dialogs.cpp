@@ -162,7 +162,8 @@ std::optional<std::filesystem::path> QtDialogs::fileDialog(const ui::FileDialogO
   dialog.setFilter(entries);
   QStringList filters = nameFilters(options.filter);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
-  const std::filesystem::path& folder = options.initialDir.empty() ? dataFolder_ : options.initialDir;
+  const std::filesystem::path& folder =
+      options.initialDir.empty() ? dataFolder_ : options.initialDir;
   if (!folder.empty()) dialog.setDirectory(nativePath(folder));
   if (!options.fileName.empty()) dialog.selectFile(toQt(options.fileName));
   if (!options.defaultExt.empty()) {

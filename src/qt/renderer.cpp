@@ -93,7 +93,7 @@ class EntryWatcher : public QObject {
   explicit EntryWatcher(Renderer& renderer) : renderer_(renderer) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || !widget->isWidgetType()) return false;
+    if (!widget) return false;
     if (event->type() == QEvent::MouseButtonPress) {
       renderer_.userEntered(widget);
     } else if (event->type() == QEvent::FocusIn) {
@@ -296,7 +296,8 @@ QSize FormView::arrange(Element& e, int width, int limit) {
     sizes.push_back(size);
     widest = std::max(widest, size.width());
   }
-  int inner = w > 0 ? w - m.left() - m.right() : std::max(widest, std::min(e.packWidth(), available));
+  int inner =
+      w > 0 ? w - m.left() - m.right() : std::max(widest, std::min(e.packWidth(), available));
   Packing packing = packSkyline(sizes, inner, kGap);
   for (size_t i = 0; i < kids.size(); ++i)
     kids[i]->widget->setGeometry(QRect(QPoint(m.left(), m.top()) + packing.positions[i], sizes[i]));

@@ -318,8 +318,9 @@ TEST_F(SheetReader, ADamagedSheetStartsFromEmptyFieldsAndIsTold) {
     ouvrir("P1.ref");
     t.dialogs.clear();
     ouvrir("ABIME.ref");
-    EXPECT_EQ(t.dialogs.messages(), c.signale ? std::vector<std::string>{dit} : std::vector<std::string>{})
-        << c.quoi;
+    const std::vector<std::string> attendus =
+        c.signale ? std::vector<std::string>{dit} : std::vector<std::string>{};
+    EXPECT_EQ(t.dialogs.messages(), attendus) << c.quoi;
     // Nothing of P1 stays to be saved into the damaged sheet.
     EXPECT_EQ(m().prixT.text(), c.prix) << c.quoi;
     EXPECT_EQ(m().referencer.text(), "") << c.quoi;

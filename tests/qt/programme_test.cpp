@@ -168,7 +168,9 @@ TEST_F(DesktopProgramme, TheEditorsOfTheTabsOpenOverThePageControlAndGoBehindWhe
     return shown;
   };
   QRect pages(tabs->mapTo(window(), QPoint(0, 0)), tabs->size());
-  auto over = [&](QWidget* panel) { return QRect(panel->mapTo(window(), QPoint(0, 0)), panel->size()); };
+  auto over = [&](QWidget* panel) {
+    return QRect(panel->mapTo(window(), QPoint(0, 0)), panel->size());
+  };
 
   clickTab(main().style_P);
   auto& styleP = session->programme().styleP();
@@ -296,8 +298,8 @@ TEST(DesktopStart, ASecondProgramOnTheSameDataFolderIsToldAndMustEnd) {
     box->buttons().front()->click();
   });
   EXPECT_FALSE(qtui::lockDataFolder(shop.path()).has_value());
-  EXPECT_TRUE(told.startsWith(QString::fromUtf8("Tarvio est déjà ouvert sur ce dossier de données :")))
-      << told.toStdString();
+  EXPECT_TRUE(
+      told.startsWith(QString::fromUtf8("Tarvio est déjà ouvert sur ce dossier de données :")));
   EXPECT_TRUE(told.contains(QString::fromStdString(shop.path().string())));
   // Once the first program has ended, the folder is free.
   first.reset();
