@@ -354,29 +354,6 @@ TEST_F(DesktopRenderer, HiddenTabsAreHiddenInTheirPlaceAndComeBackThere) {
   EXPECT_EQ(changes, 1);
 }
 
-TEST_F(DesktopRenderer, TabsComingAndGoingWhileTheUserTypesKeepTheFocusAndEveryKey) {
-  // As the sheet's reference box: its first character shows tabs, emptying it hides them.
-  form.titre.onChange = [&] {
-    form.deux.setTabVisible(!form.titre.text().empty());
-    form.trois.setTabVisible(form.titre.text().size() % 2 == 0);
-  };
-  form.deux.setTabVisible(false);
-  form.show();
-  QWidget* window = renderer.window(form);
-  window->activateWindow();
-  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window; }));
-  auto* edit = w<QLineEdit>(form.titre);
-  QTest::mouseClick(edit, Qt::LeftButton);
-  ASSERT_EQ(QApplication::focusWidget(), edit);
-  // Each key goes where the focus is, as the keyboard's do.
-  for (char c : std::string("THE01")) QTest::keyClick(QApplication::focusWidget(), c);
-  EXPECT_EQ(form.titre.text(), "THE01");
-  EXPECT_EQ(QApplication::focusWidget(), edit);
-  for (int i = 0; i < 5; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-  EXPECT_EQ(form.titre.text(), "");
-  EXPECT_EQ(QApplication::focusWidget(), edit);
-}
-
 TEST_F(DesktopRenderer, LayoutFollowsDeclarationOrderAndModelSizes) {
   form.pages.setBounds(0, 0, 300, 200);
   form.show();
