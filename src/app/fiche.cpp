@@ -53,6 +53,7 @@ const char* const kConseilNavigateur =
 
 Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", "main"), p_(programme) {
   setBounds(0, 0, 797, 606);
+  fixedSize = true;
   PageControl1.setBounds(0, 0, 577, 489);
   disposerFiche(*this);
   famille.setItems({"Produits", "Livres", "Audio", "Services"});
@@ -63,6 +64,14 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
   presentations.maxLength = chants.maxLength = 5000;
   for (ui::Edit* e : {&ecotaxeE, &ecotaxeAE, &ecotaxeBE, &ecotaxeCE}) e->labelCaption = "Eco:";
   for (ui::Edit* e : {&poidsE, &poidsAE, &poidsBE, &poidsCE}) e->labelCaption = "Poids:";
+  titreE.labelCaption = "Titre du site";
+  dateCE.labelCaption = "Date de création";
+  dateRE.labelCaption = "Date de révision";
+  langueE.labelCaption = "Langue";
+  auteurE.labelCaption = "Auteur";
+  copyE.labelCaption = "Copyright";
+  visiteE.labelCaption = "Revisite";
+  catE.labelCaption = "Catégorie";
   applimage.setItems({"Image", "Détail"});
   applimage.setItemIndex(0);
   for (ui::TabSheet* onglet : {&style_f, &menus, &p_accueil}) onglet->setTabVisible(false);
@@ -333,8 +342,15 @@ void Tmain::BorgaClick() {
 
 void Tmain::liste_fichesClick() {
   if (liste_fiches.itemIndex() < 0) return;
+  const std::filesystem::path choisie = liste_fiches.fileName();
+  if (!remplacementFicheAccorde()) {
+    selectionnerDansListe(cheminFiche);
+    return;
+  }
+  // A save re-reads the list: the chosen file is selected again.
+  selectionnerDansListe(choisie);
   activerOngletFiche();
-  cheminFiche = liste_fiches.fileName();
+  cheminFiche = choisie;
   chargerFiche();
   ui::Font police = formes.font();
   police.colour = ui::clBlack;

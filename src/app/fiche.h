@@ -192,9 +192,11 @@ class Tmain : public ui::Form {
 
   // --- index tab ---
   ui::Edit titreE{meta1, "titreE"};  // the site's title for search engines
-  ui::Memo descriptionM{meta1, "descriptionM"};
+  ui::GroupBox descriptionG{meta1, "descriptionG", "Description du site"};
+  ui::Memo descriptionM{descriptionG, "descriptionM"};
   // Meta values of the entry page: keywords in the user's order, dates as dd/mm/yy.
-  ui::ListBox motsL{meta1, "motsL"};
+  ui::GroupBox motsG{meta1, "motsG", "Mots clés"};
+  ui::ListBox motsL{motsG, "motsL"};
   ui::Edit dateCE{meta1, "dateCE"};
   ui::Edit dateRE{meta1, "dateRE"};
   ui::Edit langueE{meta1, "langueE", "fr-FR"};
@@ -353,6 +355,11 @@ class Tmain : public ui::Form {
   void categoChange();
   bool ajouterCategorie();  // true when the category exists afterwards
   std::string legendeImage() const;
+  // Before another sheet takes the editor: the edits of the one shown are saved, dropped, or the
+  // user stays on it (false).
+  bool remplacementFicheAccorde();
+  // The list shows the file as the selected one (none when it is not in the list).
+  void selectionnerDansListe(const std::filesystem::path& fichier);
   // Sheet editor routines the reader calls.
   void afficherFiche();
   void appliquerImage();

@@ -95,6 +95,13 @@ void disposerFiche(Tmain& f) {
   for (ui::Memo* m : {&f.presentations, &f.chants}) setSize(*m, 260, 170);
   setSize(f.taillesG, 268);
   setSize(f.taillesM, 256, 120);
+
+  // Index tab: the title and the description across, the keywords beside the other fields.
+  setSize(f.titreE, 541);
+  setSize(f.descriptionG, 541);
+  setSize(f.descriptionM, 529, 80);
+  setSize(f.motsG, 190);
+  setSize(f.motsL, 178, 180);
 }
 
 }  // namespace app

@@ -14,6 +14,7 @@
 #include "platform/text.h"
 #include "ui/dialogs.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -22,6 +23,11 @@ namespace app {
 namespace {
 
 using platform::trim;
+
+bool estCleFiche(std::string_view cle) {
+  const auto& cles = clesFicheProduit();
+  return std::find(cles.begin(), cles.end(), cle) != cles.end();
+}
 
 void selectionnerFichier(ui::FileListBox& liste, std::string_view nom) {
   for (int i = 0; i < liste.count(); ++i)
@@ -122,17 +128,26 @@ void Tmain::chargerFiche() {
   gardeMesTailles = false;
   taillesM.clear();
 
-  if (platform::fileExists(cheminFiche)) {
+  int lignesLues = 0;
+  const bool ficheSurDisque = platform::fileExists(cheminFiche);
+  if (ficheSurDisque) {
     for (ui::Control* commande : std::initializer_list<ui::Control*>{
              &sauver, &transfert, &menutransfert, &html, &menuconstruire, &BitBtn1, &BitBtn8,
              &BitBtn10, &formes})
       commande->setEnabled(true);
     recap.setLines(platform::LineList::load(cheminFiche));
+    // A sheet read from its file starts from empty fields: what a damaged file lacks is never
+    // taken from the sheet shown before (only a new reference keeps it, as a model).
+    fiche = TFicheProduit{};
+    categorieEnCours.clear();
+    catego.setText("");
+    themes.setText("");
 
     for (const auto& ligne : recap.lines()) {
       size_t egal = ligne.find('=');
       if (egal == std::string::npos) continue;
       const std::string cle = ligne.substr(0, egal);
+      if (estCleFiche(cle)) ++lignesLues;
       const std::string valeur = ligne.substr(egal + 1);
       // Each value by its key's own rule; what a value changes on screen follows.
       lireFicheEditeur(platform::LineList{ligne}, fiche);
@@ -265,6 +280,30 @@ void Tmain::chargerFiche() {
   }
   newprodB.hide();
   newC.hide();
+  if (ficheSurDisque && lignesLues == 0)
+    dialogs().warning("La fiche " + cheminFiche.stem().string() +
+                      " est illisible : aucune ligne n'a pu être lue.");
+}
+
+bool Tmain::remplacementFicheAccorde() {
+  if (!ficheModifiee || !sauver.enabled()) return true;
+  switch (dialogs().messageBox("Enregistrer la fiche en cours ?", "", ui::MessageKind::Confirmation,
+                               ui::Buttons::YesNoCancel)) {
+    case ui::Answer::Yes:
+      // As the OK button: the style and the menu follow the saved sheet.
+      if (!SauverFiche()) return false;
+      rafraichirStyleEtMenu();
+      return true;
+    case ui::Answer::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Tmain::selectionnerDansListe(const std::filesystem::path& fichier) {
+  liste_fiches.setItemIndex(-1);
+  selectionnerFichier(liste_fiches, fichier.filename().string());
 }
 
 void Tmain::referencerKeyDown(int& key) {

@@ -13,6 +13,7 @@ namespace design {
 Tmenu1::Tmenu1(app::Programme& programme)
     : ui::Form(programme.application(), "Tmenu1", "menu1"), p_(programme) {
   setCaption("Style et caractéristiques de la page Menu");
+  panelOver = &p_.main().PageControl1;
   famille_order.hide();
   recherche.setItems({"Aucune", "Top", "Menu"});
   hauteur_frameE.labelCaption = "Hauteur";

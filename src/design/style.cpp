@@ -7,6 +7,7 @@ namespace design {
 
 TForm1::TForm1(app::Programme& programme)
     : ui::Form(programme.application(), "TForm1", "Form1"), p_(programme) {
+  panelOver = &p_.main().PageControl1;
   appli.setItems({"Thème", "Fiche seule", "Défaut", "Toutes"});
   SaveModele.options.defaultExt = "mdl";
 }

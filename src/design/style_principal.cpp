@@ -260,6 +260,7 @@ class Sablier {
 TstyleP::TstyleP(app::Programme& programme)
     : ui::Form(programme.application(), "TstyleP", "styleP"), p_(programme) {
   setBounds(0, 0, 550, 400);
+  panelOver = &p_.main().PageControl1;
   disposer();
   web.setItems({"Web", "Windows"});
   articles.labelCaption = "Articles :";

@@ -75,8 +75,8 @@ QString messageText(std::string_view text) {
   return s;
 }
 
-QtDialogs::QtDialogs(ModalState& modal, std::string title)
-    : modal_(modal), title_(std::move(title)) {}
+QtDialogs::QtDialogs(ModalState& modal, std::string title, std::filesystem::path dataFolder)
+    : modal_(modal), title_(std::move(title)), dataFolder_(std::move(dataFolder)) {}
 
 QString QtDialogs::titleOr(std::string_view title) const {
   return toQt(title.empty() ? std::string_view(title_) : title);
@@ -162,7 +162,9 @@ std::optional<std::filesystem::path> QtDialogs::fileDialog(const ui::FileDialogO
   dialog.setFilter(entries);
   QStringList filters = nameFilters(options.filter);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
-  if (!options.initialDir.empty()) dialog.setDirectory(nativePath(options.initialDir));
+  const std::filesystem::path& folder =
+      options.initialDir.empty() ? dataFolder_ : options.initialDir;
+  if (!folder.empty()) dialog.setDirectory(nativePath(folder));
   if (!options.fileName.empty()) dialog.selectFile(toQt(options.fileName));
   if (!options.defaultExt.empty()) {
     std::string ext = options.defaultExt;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,9 @@ QString messageText(std::string_view text);
 
 class QtDialogs : public ui::Dialogs {
  public:
-  // title: the application's title, shown on plain messages and untitled boxes.
-  QtDialogs(ModalState& modal, std::string title);
+  // title: the application's title, shown on plain messages and untitled boxes; dataFolder:
+  // where a file dialog opens when the program names no folder.
+  QtDialogs(ModalState& modal, std::string title, std::filesystem::path dataFolder = {});
 
   void showMessage(std::string_view text) override;
   ui::Answer messageBox(std::string_view text, std::string_view title, ui::MessageKind kind,
@@ -40,6 +42,7 @@ class QtDialogs : public ui::Dialogs {
   QString titleOr(std::string_view title) const;
   ModalState& modal_;
   std::string title_;
+  std::filesystem::path dataFolder_;
 };
 
 class QtShell : public ui::Shell {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <optional>
 
 #include "qt/session.h"
 
@@ -21,7 +22,11 @@ int main(int argc, char** argv) {
       qtui::fromQt(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
 
   try {
-    qtui::Session session(std::filesystem::path(folder.toStdString()), executable);
+    const std::filesystem::path data(folder.toStdString());
+    // One program at a time on a data folder: a second one would overwrite the first's saves.
+    std::optional<platform::FolderLock> lock = qtui::lockDataFolder(data);
+    if (!lock) return EXIT_FAILURE;
+    qtui::Session session(data, executable);
     session.start();
     int code = QApplication::exec();
     return session.exitCode(code);

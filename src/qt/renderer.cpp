@@ -7,6 +7,8 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -43,7 +45,10 @@ constexpr int kActivationWaitMs = 1000;
 // activations and exposures go to the renderer.
 class FormWindow : public QWidget {
  public:
-  FormWindow(Renderer& renderer, ui::Form& form) : renderer_(renderer), form_(form) {}
+  // With a parent: a panel shown inside that widget.
+  FormWindow(Renderer& renderer, ui::Form& form, QWidget* parent)
+      : QWidget(parent), renderer_(renderer), form_(form) {}
+  ui::Form& form() const { return form_; }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Expose) {
@@ -55,7 +60,8 @@ class FormWindow : public QWidget {
 
  protected:
   bool event(QEvent* event) override {
-    if (event->type() == QEvent::WindowActivate && !renderer_.closing())
+    // A panel hears of its window's activations too: they are not its own.
+    if (event->type() == QEvent::WindowActivate && isWindow() && !renderer_.closing())
       renderer_.userActivated(form_);
     return QWidget::event(event);
   }
@@ -73,6 +79,39 @@ class FormWindow : public QWidget {
   Renderer& renderer_;
   ui::Form& form_;
 };
+
+// The form whose window (or panel) holds the widget: the innermost one.
+ui::Form* formOf(QWidget* widget) {
+  for (QWidget* w = widget; w; w = w->parentWidget())
+    if (auto* window = dynamic_cast<FormWindow*>(w)) return &window->form();
+  return nullptr;
+}
+
+// Passes the user's clicks and focus changes to Renderer::userEntered.
+class EntryWatcher : public QObject {
+ public:
+  explicit EntryWatcher(Renderer& renderer) : renderer_(renderer) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+      renderer_.userEntered(widget);
+    } else if (event->type() == QEvent::FocusIn) {
+      // The program's own focus changes are not the user's choice of a window.
+      auto reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+          reason == Qt::ShortcutFocusReason)
+        renderer_.userEntered(widget);
+    }
+    return false;
+  }
+
+ private:
+  Renderer& renderer_;
+};
+
+constexpr int kPanelLeft = 14;
+constexpr int kPanelInset = 2;
 
 }  // namespace
 
@@ -134,9 +173,16 @@ Packing packSkyline(const std::vector<QSize>& sizes, int width, int gap) {
 
 // --- one form ---
 
-FormView::FormView(Renderer& r, ui::Form& f) : renderer(r), form(f) {
-  auto* window = new FormWindow(r, f);
+FormView::FormView(Renderer& r, ui::Form& f, QWidget* panelArea) : renderer(r), form(f) {
+  auto* window = new FormWindow(r, f, panelArea);
   window_ = window;
+  if (panelArea) {
+    // Borderless, and opaque over the pages it covers; shown when the model shows it. A click
+    // inside it is its own, never passed on to the window it is shown in.
+    window_->setAutoFillBackground(true);
+    window_->setAttribute(Qt::WA_NoMousePropagation);
+    window_->hide();
+  }
   window_->setObjectName(toQt(f.className()));
   auto* box = new QVBoxLayout(window_);
   box->setContentsMargins(0, 0, 0, 0);
@@ -158,8 +204,10 @@ FormView::FormView(Renderer& r, ui::Form& f) : renderer(r), form(f) {
     for (ui::Control* c : form.controls()) element(*c)->syncAll();
   }
   layout();
-  window_->winId();
-  if (QWindow* w = window_->windowHandle()) w->installEventFilter(window);
+  if (!panelArea) {
+    window_->winId();
+    if (QWindow* w = window_->windowHandle()) w->installEventFilter(window);
+  }
   form.addObserver(this);
 }
 
@@ -167,6 +215,8 @@ FormView::~FormView() {
   form.removeObserver(this);
   delete window_;
 }
+
+QWidget* FormView::clientArea() const { return elements_.at(&form)->widget; }
 
 Element* FormView::element(const ui::Control& control) const {
   auto it = elements_.find(&control);
@@ -214,7 +264,7 @@ std::vector<Element*> FormView::placedChildren(const ui::Control& control) const
   return out;
 }
 
-QSize FormView::arrange(Element& e, int width) {
+QSize FormView::arrange(Element& e, int width, int limit) {
   const ui::Control& c = e.control;
   // A form's size is its window's: the caller gives the width of its client area.
   bool own = c.kind() != ui::Kind::Form;
@@ -225,7 +275,7 @@ QSize FormView::arrange(Element& e, int width) {
     QSize most(0, 0);
     for (ui::Control* page : c.children())
       if (Element* pe = element(*page); pe && pe->container())
-        most = most.expandedTo(arrange(*pe, inner));
+        most = most.expandedTo(arrange(*pe, inner, w > 0 ? inner : limit - kPageFrameWidth));
     return {w > 0 ? w : most.width() + kPageFrameWidth,
             h > 0 ? h : std::min(most.height() + kPageFrameHeight, kMaxAutoHeight - 100)};
   }
@@ -234,14 +284,20 @@ QSize FormView::arrange(Element& e, int width) {
     return {w > 0 ? w : natural.width(), h > 0 ? h : natural.height()};
   }
   QMargins m = e.hostMargins();
+  // The width the children have: the container's own, or what its own container gives it.
+  int available = std::max(0, (w > 0 ? w : limit) - m.left() - m.right());
   std::vector<Element*> kids = placedChildren(c);
   std::vector<QSize> sizes;
   int widest = 0;
   for (Element* k : kids) {
-    sizes.push_back(arrange(*k, 0));
-    widest = std::max(widest, sizes.back().width());
+    QSize size = arrange(*k, 0, available);
+    // A text wider than the room there is is cut short; it never widens its container.
+    if (k->elides() && size.width() > available) size.setWidth(available);
+    sizes.push_back(size);
+    widest = std::max(widest, size.width());
   }
-  int inner = w > 0 ? w - m.left() - m.right() : std::max(widest, e.packWidth());
+  int inner =
+      w > 0 ? w - m.left() - m.right() : std::max(widest, std::min(e.packWidth(), available));
   Packing packing = packSkyline(sizes, inner, kGap);
   for (size_t i = 0; i < kids.size(); ++i)
     kids[i]->widget->setGeometry(QRect(QPoint(m.left(), m.top()) + packing.positions[i], sizes[i]));
@@ -263,13 +319,17 @@ void FormView::layout() {
   // Room for the vertical scroll bar, so that a tall content never needs a horizontal one.
   int scrollBar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   int clientWidth = form.width() > 0 ? form.width() - scrollBar : 0;
-  QSize content = arrange(*root, clientWidth);
+  QSize content = arrange(*root, clientWidth, clientWidth > 0 ? clientWidth : kMaxAutoWidth);
   root->host()->setMinimumSize(content);
   if (!sized_) fitWindow();
 }
 
 void FormView::fitWindow() {
   sized_ = true;
+  if (form.panelOver) {
+    fitPanel();
+    return;
+  }
   int menu = 0;
   if (auto* bar = window_->layout()->menuBar()) menu = bar->sizeHint().height();
   int status = 0;
@@ -280,7 +340,23 @@ void FormView::fitWindow() {
   int width = form.width() > 0 ? form.width() : std::min(content.width(), kMaxAutoWidth);
   int height = form.height() > 0 ? form.height() + menu
                                  : std::min(content.height() + status, kMaxAutoHeight) + menu;
-  window_->resize(width, height);
+  // A window of fixed size keeps it whatever its content asks for.
+  if (form.fixedSize && form.width() > 0 && form.height() > 0)
+    window_->setFixedSize(width, height);
+  else
+    window_->resize(width, height);
+}
+
+void FormView::fitPanel() {
+  auto* pages = qobject_cast<QTabWidget*>(renderer.widget(*form.panelOver));
+  QWidget* area = window_->parentWidget();
+  if (!pages || !area) return;
+  QRect box(pages->mapTo(area, QPoint(0, 0)), pages->size());
+  int left = box.left() + kPanelLeft;
+  int top = box.top() + pages->tabBar()->sizeHint().height() + kPanelInset;
+  int width = box.right() - kPanelInset - left;
+  if (form.width() > 0) width = std::min(width, form.width());
+  window_->setGeometry(left, top, width, box.bottom() - kPanelInset - top);
 }
 
 // --- the application ---
@@ -294,6 +370,8 @@ Renderer::Renderer(ui::Application& application, ModalState& modal)
       raise(*active);
     QTimer::singleShot(0, &queue_, [this] { paintPending(); });
   };
+  entries_ = std::make_unique<EntryWatcher>(*this);
+  qApp->installEventFilter(entries_.get());
 }
 
 Renderer::~Renderer() {
@@ -301,14 +379,19 @@ Renderer::~Renderer() {
   modal_.onIdle = nullptr;
   application_.setObserver(nullptr);
   if (cursorOverridden_) QApplication::restoreOverrideCursor();
+  qApp->removeEventFilter(entries_.get());
+  // Panels go before the windows they are shown in, which would delete their widgets.
+  for (auto it = views_.begin(); it != views_.end();)
+    it = it->second->panel() ? views_.erase(it) : std::next(it);
   views_.clear();
 }
 
 FormView& Renderer::view(ui::Form& form) {
   auto it = views_.find(&form);
   if (it != views_.end()) return *it->second;
+  QWidget* panelArea = form.panelOver ? view(form.panelOver->form()).clientArea() : nullptr;
   auto& v = views_[&form];
-  v = std::make_unique<FormView>(*this, form);
+  v = std::make_unique<FormView>(*this, form, panelArea);
   return *v;
 }
 
@@ -333,6 +416,11 @@ QAction* Renderer::action(const ui::Control& menuItem) {
 
 void Renderer::windowShown(ui::Form& form) {
   if (closing_) return;
+  if (form.panelOver) {
+    showPanel(form);
+    exposed(form);
+    return;
+  }
   QWidget* w = window(form);
   if (placed_.insert(&form).second) place(form, *w);
   w->show();
@@ -361,10 +449,61 @@ void Renderer::windowHidden(ui::Form& form) {
 
 void Renderer::windowActivated(ui::Form& form) {
   if (closing_) return;
+  // The window comes in front of its panels.
+  for (ui::Form* panel : panelsOf(form))
+    if (FormView* v = existingView(*panel)) v->window()->hide();
   raise(form);
 }
 
+std::vector<ui::Form*> Renderer::panelsOf(const ui::Form& window) const {
+  std::vector<ui::Form*> out;
+  for (ui::Form* f : application_.forms())
+    if (f->panelOver && &f->panelOver->form() == &window) out.push_back(f);
+  return out;
+}
+
+ui::Form* Renderer::frontPanel(const ui::Form& window) const {
+  for (ui::Form* panel : panelsOf(window))
+    if (FormView* v = existingView(*panel); v && panel->visible() && !v->window()->isHidden())
+      return panel;
+  return nullptr;
+}
+
+void Renderer::showPanel(ui::Form& panel) {
+  for (ui::Form* other : panelsOf(panel.panelOver->form()))
+    if (other->panelOver == panel.panelOver && other != &panel)
+      if (FormView* v = existingView(*other)) v->window()->hide();
+  FormView& v = view(panel);
+  v.fitPanel();
+  QWidget* w = v.window();
+  w->show();
+  w->raise();
+}
+
+void Renderer::userEntered(QWidget* widget) {
+  if (closing_ || modal_.running()) return;
+  ui::Form* form = formOf(widget);
+  if (!form || !form->visible() || application_.activeForm() == form) return;
+  // Other windows are activated by the window system.
+  if (!form->panelOver && panelsOf(*form).empty()) return;
+  run([&] { form->activate(); });
+}
+
 void Renderer::raise(ui::Form& form) {
+  if (form.panelOver) {
+    showPanel(form);
+    // The window it is shown in is what the window system activates.
+    QWidget* w = window(form.panelOver->form());
+    w->raise();
+    if (QApplication::activeWindow() == w) {
+      expectedActive_ = nullptr;
+      return;
+    }
+    expectedActive_ = &form;
+    expectedSince_.start();
+    w->activateWindow();
+    return;
+  }
   QWidget* w = window(form);
   if (!w->isVisible()) w->show();
   w->raise();
@@ -394,8 +533,11 @@ void Renderer::cursorChanged(ui::Cursor cursor) {
   }
 }
 
-void Renderer::userActivated(ui::Form& form) {
+void Renderer::userActivated(ui::Form& shown) {
   if (closing_ || modal_.running()) return;
+  // Activating a window that shows a panel in front activates that panel.
+  ui::Form* front = frontPanel(shown);
+  ui::Form& form = front ? *front : shown;
   if (expectedActive_) {
     if (expectedActive_ == &form) {
       expectedActive_ = nullptr;

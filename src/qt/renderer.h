@@ -13,6 +13,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/form.h"
 
@@ -65,6 +66,10 @@ class Renderer : public ui::ApplicationObserver {
   void exposed(ui::Form& form);
   void userClosed(ui::Form& form);
 
+  // The user clicked or moved the focus into the widget. Panels shown inside another window get
+  // no activation from the window system: this tells which of them, or that window, is in front.
+  void userEntered(QWidget* widget);
+
   // Runs a user's action on the model; an error escaping the model is shown, never thrown
   // through Qt.
   void run(const std::function<void()>& action);
@@ -77,6 +82,12 @@ class Renderer : public ui::ApplicationObserver {
   void raise(ui::Form& form);
   // Where a window first appears.
   void place(ui::Form& form, QWidget& window);
+  // The panels shown over the page controls of a window.
+  std::vector<ui::Form*> panelsOf(const ui::Form& window) const;
+  // The panel of the window that is on screen in front of it, if any.
+  ui::Form* frontPanel(const ui::Form& window) const;
+  // A panel comes in front of its window (and of the other panels over the same page control).
+  void showPanel(ui::Form& panel);
 
   ui::Application& application_;
   ModalState& modal_;
@@ -88,6 +99,8 @@ class Renderer : public ui::ApplicationObserver {
   std::set<const ui::Form*> placed_;
   bool cursorOverridden_ = false;
   bool closing_ = false;
+  // Watches the user's clicks and focus changes for userEntered.
+  std::unique_ptr<QObject> entries_;
   // Context of the renderer's queued calls: they are dropped with it.
   QObject queue_;
 };

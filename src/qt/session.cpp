@@ -2,7 +2,12 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTranslator>
 #include <QTimer>
 #include <clocale>
 
@@ -16,10 +21,32 @@ void setUpApplication() {
   font.setPointSize(8);
   QApplication::setFont(font);
   QApplication::setQuitOnLastWindowClosed(false);
+  // The program speaks French whatever the desktop's language, Qt's own dialogs too.
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  auto* translator = new QTranslator(qApp);
+  if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+  else
+    delete translator;
+}
+
+std::optional<platform::FolderLock> lockDataFolder(const std::filesystem::path& folder) {
+  std::optional<platform::FolderLock> lock = platform::FolderLock::acquire(folder);
+  if (lock) return lock;
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("tarvio"),
+                  QStringLiteral("Tarvio est déjà ouvert sur ce dossier de données :\n%1\n"
+                                 "Un seul programme à la fois peut y travailler : "
+                                 "celui-ci s'arrête.")
+                      .arg(QFile::decodeName(folder.c_str())),
+                  QMessageBox::NoButton);
+  box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  box.exec();
+  return std::nullopt;
 }
 
 Session::Session(std::filesystem::path dataFolder, std::string executableName, ui::Shell* shell)
-    : dialogs_(modal_, executableName) {
+    : dialogs_(modal_, executableName, dataFolder) {
   app::Environment environment{std::move(dataFolder), dialogs_, shell ? *shell : desktopShell_,
                                exit_, clock_, std::move(executableName)};
   // Long commands (network waits, the site build) call this so that the windows keep repainting.

@@ -5,9 +5,11 @@
 #include <QObject>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/programme.h"
+#include "platform/folder_lock.h"
 #include "qt/dialogs.h"
 #include "qt/renderer.h"
 #include "ui/services.h"
@@ -18,6 +20,10 @@ namespace qtui {
 // compact font the windows were drawn for, and no quitting when the last window hides (the
 // model ends the program).
 void setUpApplication();
+
+// Takes the data folder for this program alone. While another program works in it, the user is
+// told so and nothing is returned: this one must end without touching the folder.
+std::optional<platform::FolderLock> lockDataFolder(const std::filesystem::path& folder);
 
 class Session {
  public:

@@ -45,6 +45,8 @@ class Element {
   virtual QSize naturalSize() const;
   // Lays out the child controls; containers only.
   virtual bool container() const { return false; }
+  // Its text is cut short rather than made wider than its container.
+  virtual bool elides() const { return false; }
   // Width over which a container without a width of its own spreads its children.
   virtual int packWidth() const { return 180; }
 
@@ -78,13 +80,20 @@ Packing packSkyline(const std::vector<QSize>& sizes, int width, int gap);
 
 class FormView : public ui::Observer {
  public:
-  FormView(Renderer& renderer, ui::Form& form);
+  // panelArea: where a panel is shown (the client area of the window it is shown in), nullptr
+  // for a window of its own.
+  FormView(Renderer& renderer, ui::Form& form, QWidget* panelArea = nullptr);
   ~FormView() override;
 
   Renderer& renderer;
   ui::Form& form;
 
+  // The form's top-level window, or for a panel the widget it is shown in.
   QWidget* window() const { return window_; }
+  // The widget the form's own controls are laid out in.
+  QWidget* clientArea() const;
+  // Shown inside another form's window.
+  bool panel() const { return window_->parentWidget() != nullptr; }
   Element* element(const ui::Control& control) const;
 
   void changed(ui::Control& control, ui::Property property) override;
@@ -93,6 +102,12 @@ class FormView : public ui::Observer {
   void act(ui::Control& control, const std::function<void()>& action);
   // True while widgets are being updated from the model: their signals are not user actions.
   bool updating() const { return updating_ > 0; }
+  // Marks the widget changes made while it lives as the model's, not the user's.
+  struct Updating {
+    explicit Updating(FormView& v) : view(v) { ++view.updating_; }
+    ~Updating() { --view.updating_; }
+    FormView& view;
+  };
 
   void scheduleLayout();
   // The window takes the model's size again (the form's bounds changed).
@@ -101,6 +116,8 @@ class FormView : public ui::Observer {
     scheduleLayout();
   }
   void layout();
+  // A panel covers the pages of its page control below the tabs, a little in from the left.
+  void fitPanel();
   void setMenuBar(QMenuBar* bar);
   void setStatusBar(QStatusBar* bar);
 
@@ -108,12 +125,9 @@ class FormView : public ui::Observer {
 
  private:
   friend class Element;
-  struct Updating {
-    explicit Updating(FormView& v) : view(v) { ++view.updating_; }
-    ~Updating() { --view.updating_; }
-    FormView& view;
-  };
-  QSize arrange(Element& element, int width);
+  // Lays out the element and returns its size; width: the client width of a form, limit: the
+  // width its container has for it.
+  QSize arrange(Element& element, int width, int limit);
   std::vector<Element*> placedChildren(const ui::Control& control) const;
   void fitWindow();
 

@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -204,9 +205,43 @@ class ButtonElement : public Element {
   QPushButton* button_;
 };
 
-class ClickableLabel : public QLabel {
+// Texts longer than this are never needed whole on screen; cutting them spares every paint the
+// measure of a huge text.
+constexpr int kShownCharacters = 2000;
+
+// A label that cuts its lines short with "..." when its box is narrower than its text: no text
+// widens the window it is in.
+class ElidingLabel : public QLabel {
  public:
-  using QLabel::QLabel;
+  explicit ElidingLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+  void setFullText(const QString& text) {
+    setText(text.size() > kShownCharacters ? text.left(kShownCharacters) : text);
+  }
+  QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    QFontMetrics metrics = fontMetrics();
+    QStringList lines = text().split(QChar('\n'));
+    bool fits = std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
+      return metrics.horizontalAdvance(line) <= area.width();
+    });
+    if (fits) {
+      QLabel::paintEvent(event);
+      return;
+    }
+    QFrame::paintEvent(event);
+    for (QString& line : lines) line = metrics.elidedText(line, Qt::ElideRight, area.width());
+    QPainter painter(this);
+    style()->drawItemText(&painter, area, QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(), lines.join(QChar('\n')), foregroundRole());
+  }
+};
+
+class ClickableLabel : public ElidingLabel {
+ public:
+  using ElidingLabel::ElidingLabel;
   std::function<void()> clicked;
   std::function<void()> doubleClicked;
 
@@ -226,7 +261,6 @@ class LabelElement : public Element {
  public:
   LabelElement(FormView& v, ui::Control& c, QWidget* parent) : Element(v, c) {
     label_ = new ClickableLabel(parent);
-    label_->setTextFormat(Qt::PlainText);
     widget = label_;
     label_->clicked = [this] {
       if (control.onClick) view.act(control, [this] { control.click(); });
@@ -239,9 +273,10 @@ class LabelElement : public Element {
     QSize s = label_->sizeHint();
     return {std::max(8, s.width()), std::max(label_->fontMetrics().height(), s.height())};
   }
+  bool elides() const override { return true; }
 
  protected:
-  void captionChanged() override { label_->setText(captionText(control.caption())); }
+  void captionChanged() override { label_->setFullText(captionText(control.caption())); }
 
  private:
   ClickableLabel* label_;
@@ -386,7 +421,10 @@ class ListElement : public Element {
 
  private:
   void showSelection(int index) {
-    if (list_->currentRow() == index) return;
+    QList<QListWidgetItem*> selected = list_->selectedItems();
+    bool shown = index < 0 ? selected.isEmpty()
+                           : selected.size() == 1 && list_->row(selected.front()) == index;
+    if (list_->currentRow() == index && shown) return;
     if (index < 0) {
       list_->clearSelection();
       list_->setCurrentRow(-1);
@@ -400,6 +438,13 @@ class ListElement : public Element {
         files->clickItem(row);
       else
         static_cast<ui::ListBox&>(control).clickItem(row);
+    });
+    // The handler may have put the selection back (a question answered "Annuler") while the
+    // list was still handling the click, which then selects the clicked row: once the click is
+    // over, the list shows the model's selection again.
+    QTimer::singleShot(0, list_, [this] {
+      FormView::Updating u(view);
+      showSelection(static_cast<ui::ItemsControl&>(control).itemIndex());
     });
   }
   QListWidget* list_;
@@ -684,14 +729,20 @@ class PageControlElement : public Element {
     tabs_ = new QTabWidget(parent);
     widget = tabs_;
     QObject::connect(tabs_, &QTabWidget::currentChanged, tabs_, [this](int index) {
-      if (view.updating() || index < 0 || index >= static_cast<int>(shown_.size())) return;
+      if (view.updating() || index < 0 || index >= static_cast<int>(pages_.size())) return;
       auto& model = static_cast<ui::PageControl&>(control);
-      int page = shown_[static_cast<size_t>(index)]->pageIndex();
+      int page = pages_[static_cast<size_t>(index)]->pageIndex();
       view.act(control, [&] { model.selectTab(page); });
     });
   }
   QTabWidget* tabs() const { return tabs_; }
-  // Only the visible tabs are in the tab widget, in the model's order.
+  // Every page is a tab of the tab widget, in the model's order, from its creation on.
+  void addPage(ui::TabSheet& page, QWidget* widget) {
+    tabs_->addTab(widget, QString());
+    pages_.push_back(&page);
+  }
+  // Hidden pages are hidden tabs: a tab that comes and goes never rebuilds the others, so the
+  // focus stays where the user is typing.
   void showTabs();
   QSize naturalSize() const override { return {400, 300}; }
   void sync(ui::Property p) override {
@@ -701,7 +752,7 @@ class PageControlElement : public Element {
 
  private:
   QTabWidget* tabs_;
-  std::vector<ui::TabSheet*> shown_;
+  std::vector<ui::TabSheet*> pages_;
 };
 
 class TabSheetElement : public Element {
@@ -713,8 +764,9 @@ class TabSheetElement : public Element {
     scroll_->setWidgetResizable(true);
     page_ = new QWidget;
     scroll_->setWidget(page_);
-    scroll_->hide();
     widget = scroll_;
+    FormView::Updating u(v);
+    pages.addPage(static_cast<ui::TabSheet&>(c), scroll_);
   }
   QWidget* host() override { return page_; }
   bool placed() const override { return false; }
@@ -744,21 +796,17 @@ class TabSheetElement : public Element {
 
 void PageControlElement::showTabs() {
   auto& model = static_cast<ui::PageControl&>(control);
-  std::vector<ui::TabSheet*> visible;
-  for (ui::TabSheet* page : model.pages())
-    if (page->tabVisible() && view.element(*page)) visible.push_back(page);
-  if (visible != shown_) {
-    while (tabs_->count() > 0) tabs_->removeTab(0);
-    for (ui::TabSheet* page : visible) tabs_->addTab(view.element(*page)->widget, QString());
-    shown_ = visible;
-  }
-  for (size_t i = 0; i < shown_.size(); ++i) {
+  for (size_t i = 0; i < pages_.size(); ++i) {
     int index = static_cast<int>(i);
-    tabs_->setTabText(index, captionText(shown_[i]->caption()));
-    tabs_->setTabEnabled(index, shown_[i]->enabled());
+    const ui::TabSheet& page = *pages_[i];
+    tabs_->setTabText(index, captionText(page.caption()));
+    tabs_->setTabEnabled(index, page.enabled());
+    if (tabs_->isTabVisible(index) != page.tabVisible())
+      tabs_->setTabVisible(index, page.tabVisible());
   }
-  auto active = std::find(shown_.begin(), shown_.end(), model.activePage());
-  if (active != shown_.end()) tabs_->setCurrentIndex(static_cast<int>(active - shown_.begin()));
+  auto active = std::find(pages_.begin(), pages_.end(), model.activePage());
+  if (active != pages_.end() && (*active)->tabVisible())
+    tabs_->setCurrentIndex(static_cast<int>(active - pages_.begin()));
 }
 
 // --- drawing kinds ---
@@ -766,8 +814,21 @@ void PageControlElement::showTabs() {
 class ShapeWidget : public QWidget {
  public:
   ShapeWidget(QWidget* parent, ui::Shape& shape) : QWidget(parent), shape_(shape) {}
+  std::function<void()> clicked;
 
  protected:
+  // A shape with a click handler is a button of its own (the colour swatches).
+  void mousePressEvent(QMouseEvent* e) override {
+    if (shape_.onClick)
+      e->accept();
+    else
+      QWidget::mousePressEvent(e);
+  }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    QWidget::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && clicked)
+      clicked();
+  }
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -795,7 +856,11 @@ class ShapeWidget : public QWidget {
 class ShapeElement : public Element {
  public:
   ShapeElement(FormView& v, ui::Control& c, QWidget* parent) : Element(v, c) {
-    widget = new ShapeWidget(parent, static_cast<ui::Shape&>(c));
+    auto* shape = new ShapeWidget(parent, static_cast<ui::Shape&>(c));
+    shape->clicked = [this] {
+      if (control.onClick) view.act(control, [this] { control.click(); });
+    };
+    widget = shape;
   }
   QSize naturalSize() const override { return {24, 24}; }
   void sync(ui::Property p) override {
@@ -945,14 +1010,15 @@ class StatusBarElement : public Element {
     if (p == ui::Property::Panels) {
       const auto& panels = static_cast<ui::StatusBar&>(control).panels();
       while (labels_.size() < panels.size()) {
-        auto* label = new QLabel(bar_);
-        label->setTextFormat(Qt::PlainText);
+        auto* label = new ElidingLabel(bar_);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // The panels share the bar's width; their texts never widen it.
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         bar_->addWidget(label, 1);
         labels_.push_back(label);
       }
       for (size_t i = 0; i < labels_.size(); ++i)
-        labels_[i]->setText(i < panels.size() ? toQt(panels[i]) : QString());
+        labels_[i]->setFullText(i < panels.size() ? toQt(panels[i]) : QString());
       return;
     }
     if (p == ui::Property::Visible) {
@@ -964,7 +1030,7 @@ class StatusBarElement : public Element {
 
  private:
   QStatusBar* bar_;
-  std::vector<QLabel*> labels_;
+  std::vector<ElidingLabel*> labels_;
 };
 
 class MainMenuElement : public Element {

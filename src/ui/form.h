@@ -15,6 +15,7 @@ namespace ui {
 
 class Application;
 class Dialogs;
+class PageControl;
 
 class Form : public Control {
  public:
@@ -25,6 +26,13 @@ class Form : public Control {
   const std::string& className() const { return className_; }
   Application& application() const { return application_; }
   Dialogs& dialogs() const;
+
+  // A window of a single fixed border: its size is the model's, whatever its texts; a text
+  // longer than its place is cut short.
+  bool fixedSize = false;
+  // A borderless panel shown inside the window of this page control, over its pages, while it
+  // is in front of that window (shown or activated after it); nullptr: a window of its own.
+  PageControl* panelOver = nullptr;
 
   std::function<void()> onCreate;
   std::function<void()> onShow;

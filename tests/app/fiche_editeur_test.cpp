@@ -252,9 +252,10 @@ TEST_F(SheetEditor, DetailPageIsLookedForUnderTheTypedReference) {
                                      (t.dossier.path() / "import" / "p1.htm").string()});
   // While a sheet loads, its own reference counts, not the box's previous text.
   t.dialogs.clear();
+  t.dialogs.queueAnswer(ui::Answer::No);
   ouvrir("P2.ref");
   EXPECT_TRUE(m().detailHTMLC.checked());
-  EXPECT_TRUE(t.dialogs.messages().empty());
+  EXPECT_EQ(t.dialogs.messages(), std::vector<std::string>{"Enregistrer la fiche en cours ?"});
 }
 
 TEST_F(SheetEditor, PreviewChecksThenSavesAndRefreshesTheStyle) {

@@ -189,6 +189,7 @@ TEST_F(SheetReader, ThemeLayoutDefaultsAndBadSideFileValuesDoNotStopTheLoad) {
     m().famille.setItemIndex(0);
     m().standard.setChecked(true);
     m().maxi.setPosition(50);
+    m().ficheModifiee = false;  // the states above stand for a sheet shown before, not for edits
     ouvrir("P2.ref");
     EXPECT_EQ(m().tableau.checked(), c.tableau) << c.fam;
     EXPECT_EQ(m().maxi.position(), c.parPage) << c.fam;
@@ -296,4 +297,38 @@ TEST_F(SheetReader, SortButtonsFillTheSortListsOrSayThereIsNothingToSort) {
   EXPECT_EQ(t.dialogs.messages(), (std::vector<std::string>{"Aucun thème", "Aucune catégorie"}));
   EXPECT_FALSE(triCat.visible());
   EXPECT_FALSE(triThemes.visible());
+}
+
+TEST_F(SheetReader, ADamagedSheetStartsFromEmptyFieldsAndIsTold) {
+  const std::string dit = "La fiche ABIME est illisible : aucune ligne n'a pu être lue.";
+  struct Cas {
+    const char* quoi;
+    std::string octets;
+    bool signale;
+    const char* prix;
+  } cas[] = {
+      {"binary bytes", std::string("\x89PNG\r\n\x1a\n\0\0=\x01\xff\r\n", 17), true, ""},
+      {"no equal sign", "categorie Livres\r\nprix 10\r\n", true, ""},
+      {"empty file", "", true, ""},
+      {"unknown keys only", "Categorie=Livres\r\nfamille=1\r\n", true, ""},
+      {"a price alone", "prix=5\r\n", false, "5"},
+  };
+  for (const auto& c : cas) {
+    t.dossier.write("ABIME.ref", c.octets);
+    ouvrir("P1.ref");
+    t.dialogs.clear();
+    ouvrir("ABIME.ref");
+    const std::vector<std::string> attendus =
+        c.signale ? std::vector<std::string>{dit} : std::vector<std::string>{};
+    EXPECT_EQ(t.dialogs.messages(), attendus) << c.quoi;
+    // Nothing of P1 stays to be saved into the damaged sheet.
+    EXPECT_EQ(m().prixT.text(), c.prix) << c.quoi;
+    EXPECT_EQ(m().referencer.text(), "") << c.quoi;
+    EXPECT_EQ(m().descriptionT.text(), "") << c.quoi;
+    EXPECT_EQ(m().auteurT.text(), "") << c.quoi;
+    EXPECT_EQ(m().catego.text(), "") << c.quoi;
+    EXPECT_EQ(m().categorieEnCours, "") << c.quoi;
+    EXPECT_EQ(m().themes.text(), "") << c.quoi;
+    EXPECT_FALSE(m().sauver.enabled()) << c.quoi;
+  }
 }

@@ -5,11 +5,13 @@
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 
 #include "qt_test_support.h"
+#include "support/temp_folder.h"
 
 using qt_testing::cp;
 using qt_testing::whenDialogOpens;
@@ -141,6 +143,36 @@ TEST_F(DesktopDialogs, FileDialogsUseTheFilterAndIgnoreTheCaseOfMasks) {
   EXPECT_FALSE(dialogs.openFile(options).has_value());
   EXPECT_EQ(filters, QStringList{"jpg,*img (*.jpg *img.gif)"});
   EXPECT_FALSE(caseSensitive);
+}
+
+TEST_F(DesktopDialogs, QtsOwnDialogsSpeakFrenchAndFilesOpenInTheDataFolder) {
+  testing_support::TempFolder data;
+  qtui::QtDialogs inData{modal, "tarvio", data.path()};
+  QString folder;
+  QStringList texts;
+  auto seen = [&](QWidget* dialog) {
+    for (auto* label : dialog->findChildren<QLabel*>()) texts << label->text();
+    for (auto* button : dialog->findChildren<QAbstractButton*>()) texts << button->text();
+    if (auto* files = qobject_cast<QFileDialog*>(dialog))
+      folder = files->directory().absolutePath();
+    qobject_cast<QDialog*>(dialog)->reject();
+  };
+  whenDialogOpens(seen);
+  EXPECT_FALSE(inData.openFile({}).has_value());
+  EXPECT_EQ(folder, QString::fromStdString(data.path().string()));
+  EXPECT_TRUE(texts.contains(QString::fromUtf8("&Nom de fichier :")));
+  EXPECT_TRUE(texts.contains("&Ouvrir"));
+  // A folder the program names is kept.
+  testing_support::TempFolder other;
+  ui::FileDialogOptions options;
+  options.initialDir = other.path();
+  whenDialogOpens(seen);
+  inData.openFile(options);
+  EXPECT_EQ(folder, QString::fromStdString(other.path().string()));
+  texts.clear();
+  whenDialogOpens(seen);
+  EXPECT_FALSE(inData.chooseColour(ui::clRed).has_value());
+  EXPECT_TRUE(texts.contains(QString::fromUtf8("Couleurs de &base")));
 }
 
 }  // namespace

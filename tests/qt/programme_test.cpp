@@ -10,6 +10,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <clocale>
 #include <cstdlib>
@@ -17,6 +21,8 @@
 
 #include "app/fiche.h"
 #include "app/ident1.h"
+#include "design/menu.h"
+#include "design/style_principal.h"
 #include "platform/files.h"
 #include "qt/session.h"
 #include "qt_test_support.h"
@@ -64,7 +70,8 @@ TEST_F(DesktopProgramme, MainWindowShowsTheModelsMenusTabsAndSheetList) {
   auto* tabs = qobject_cast<QTabWidget*>(widget(main().PageControl1));
   ASSERT_NE(tabs, nullptr);
   QStringList captions;
-  for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+  for (int i = 0; i < tabs->count(); ++i)
+    if (tabs->isTabVisible(i)) captions << tabs->tabText(i);
   QStringList visible;
   for (ui::TabSheet* page : main().PageControl1.pages())
     if (page->tabVisible()) visible << qtui::toQt(page->caption());
@@ -100,6 +107,160 @@ TEST_F(DesktopProgramme, ClickingASheetInTheListOpensItAndItsFieldsAreShown) {
   EXPECT_EQ(widget(main().prixT)->findChild<QLineEdit*>()->text(), "32.00");
 }
 
+TEST_F(DesktopProgramme, TypingAReferenceIntoTheEmptyBoxKeepsEveryLetterAndTheFocus) {
+  window()->activateWindow();
+  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window(); }));
+  auto* edit = widget(main().referencer)->findChild<QLineEdit*>();
+  ASSERT_NE(edit, nullptr);
+  QTest::mouseClick(edit, Qt::LeftButton);
+  ASSERT_EQ(QApplication::focusWidget(), edit);
+  // The first letter shows the tabs "Style fiche" and "Accueil"; the keys still go on coming to
+  // where the focus is, as the keyboard's do.
+  for (char c : std::string("THE01")) QTest::keyClick(QApplication::focusWidget(), c);
+  EXPECT_EQ(main().referencer.text(), "THE01");
+  EXPECT_EQ(edit->text(), "THE01");
+  EXPECT_EQ(QApplication::focusWidget(), edit);
+  EXPECT_TRUE(main().style_f.tabVisible());
+  auto* tabs = qobject_cast<QTabWidget*>(widget(main().PageControl1));
+  EXPECT_TRUE(tabs->isTabVisible(main().style_f.pageIndex()));
+}
+
+TEST_F(DesktopProgramme, LongTitlesNeverResizeTheFixedMainWindowTheyAreCutShort) {
+  window()->activateWindow();
+  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window(); }));
+  const QSize size = window()->size();
+  ASSERT_EQ(size.width(), 797);
+  auto* title = widget(main().descriptionT)->findChild<QLineEdit*>();
+  ASSERT_NE(title, nullptr);
+  QTest::mouseClick(title, Qt::LeftButton);
+  std::string typed;
+  while (typed.size() < 213) typed += "Bol a the raku emaille noir ";
+  typed.resize(213);
+  for (char c : typed) QTest::keyClick(QApplication::focusWidget(), c);
+  ASSERT_EQ(main().descriptionT.text(), typed);
+  settle();
+  EXPECT_EQ(window()->size(), size);
+  auto* bar = window()->findChild<QStatusBar*>();
+  ASSERT_NE(bar, nullptr);
+  for (QLabel* panel : bar->findChildren<QLabel*>())
+    EXPECT_LE(panel->geometry().right(), bar->width());
+  // A text of megabytes, as a pasted file would be.
+  session->renderer().run([&] { main().descriptionT.type(std::string(5'000'000, 'x')); });
+  settle();
+  EXPECT_EQ(window()->size(), size);
+  auto* area = window()->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+  EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+}
+
+TEST_F(DesktopProgramme, TheEditorsOfTheTabsOpenOverThePageControlAndGoBehindWhenTheTabIsLeft) {
+  window()->activateWindow();
+  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window(); }));
+  auto* tabs = qobject_cast<QTabWidget*>(widget(main().PageControl1));
+  ASSERT_NE(tabs, nullptr);
+  auto clickTab = [&](const ui::TabSheet& page) {
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page.pageIndex()).center());
+  };
+  auto onScreen = [&] {
+    int shown = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->isWindow() && top->isVisible()) ++shown;
+    return shown;
+  };
+  QRect pages(tabs->mapTo(window(), QPoint(0, 0)), tabs->size());
+  auto over = [&](QWidget* panel) {
+    return QRect(panel->mapTo(window(), QPoint(0, 0)), panel->size());
+  };
+
+  clickTab(main().style_P);
+  auto& styleP = session->programme().styleP();
+  ASSERT_TRUE(styleP.visible());
+  QWidget* settings = session->renderer().window(styleP);
+  ASSERT_FALSE(settings->isWindow());
+  EXPECT_TRUE(settings->isVisible());
+  EXPECT_TRUE(pages.contains(over(settings)));
+  EXPECT_EQ(onScreen(), 1);
+
+  clickTab(main().fiche_produit);
+  EXPECT_TRUE(settings->isHidden());
+  EXPECT_TRUE(main().active());
+  EXPECT_EQ(main().PageControl1.activePage(), &main().fiche_produit);
+
+  // With a sheet open, the menu tab shows the menu editor there, in front of the settings.
+  auto* list = qobject_cast<QListWidget*>(widget(main().liste_fiches));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(0)).center());
+  ASSERT_TRUE(main().menus.tabVisible());
+  clickTab(main().style_P);
+  ASSERT_TRUE(settings->isVisible());
+  clickTab(main().menus);
+  auto& menu = session->programme().menu1();
+  QWidget* menuPanel = session->renderer().window(menu);
+  EXPECT_TRUE(menu.active());
+  ASSERT_FALSE(menuPanel->isWindow());
+  EXPECT_TRUE(menuPanel->isVisible());
+  EXPECT_TRUE(pages.contains(over(menuPanel)));
+  EXPECT_TRUE(settings->isHidden());
+  EXPECT_EQ(onScreen(), 1);
+}
+
+TEST_F(DesktopProgramme, EveryFieldOfTheIndexTabShowsItsCaption) {
+  auto* tabs = qobject_cast<QTabWidget*>(widget(main().PageControl1));
+  QTabBar* bar = tabs->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(main().meta1.pageIndex()).center());
+  ASSERT_EQ(main().PageControl1.activePage(), &main().meta1);
+  settle();
+  auto& m = main();
+  for (ui::Edit* field :
+       {&m.titreE, &m.dateCE, &m.dateRE, &m.langueE, &m.auteurE, &m.copyE, &m.visiteE, &m.catE}) {
+    auto* caption = widget(*field)->findChild<QLabel*>();
+    ASSERT_NE(caption, nullptr) << field->name();
+    EXPECT_TRUE(caption->isVisible()) << field->name();
+    EXPECT_FALSE(caption->text().isEmpty()) << field->name();
+  }
+  EXPECT_EQ(widget(m.copyE)->findChild<QLabel*>()->text(), "Copyright");
+  for (ui::Control* field : std::initializer_list<ui::Control*>{&m.descriptionM, &m.motsL}) {
+    auto* box = qobject_cast<QGroupBox*>(widget(*field)->parentWidget());
+    ASSERT_NE(box, nullptr) << field->name();
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(box->title().isEmpty());
+  }
+}
+
+TEST_F(DesktopProgramme, AnswerAnnulerKeepsTheEditedSheetAndItsPlaceInTheList) {
+  window()->activateWindow();
+  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window(); }));
+  auto* list = qobject_cast<QListWidget*>(widget(main().liste_fiches));
+  auto clickRow = [&](int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+  };
+  clickRow(0);
+  ASSERT_EQ(main().referencer.text(), "BOL01");
+  auto* price = widget(main().prixT)->findChild<QLineEdit*>();
+  QTest::mouseClick(price, Qt::LeftButton);
+  QTest::keyClick(price, Qt::Key_A, Qt::ControlModifier);
+  for (char c : std::string("99")) QTest::keyClick(QApplication::focusWidget(), c);
+  ASSERT_EQ(main().prixT.text(), "99");
+  QString asked;
+  whenDialogOpens([&](QWidget* dialog) {
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    ASSERT_NE(box, nullptr);
+    asked = box->text();
+    for (QAbstractButton* b : box->buttons())
+      if (b->text() == "Annuler") b->click();
+  });
+  clickRow(1);
+  settle();
+  EXPECT_EQ(asked, "Enregistrer la fiche en cours ?");
+  EXPECT_EQ(main().referencer.text(), "BOL01");
+  EXPECT_EQ(main().prixT.text(), "99");
+  EXPECT_EQ(main().liste_fiches.itemIndex(), 0);
+  EXPECT_EQ(list->currentRow(), 0);
+  ASSERT_EQ(list->selectedItems().size(), 1);
+  EXPECT_EQ(list->row(list->selectedItems().front()), 0);
+}
+
 TEST_F(DesktopProgramme, BackupAdviceComesInAMessageBoxTheTestCloses) {
   QString text;
   whenDialogOpens([&](QWidget* dialog) {
@@ -123,6 +284,26 @@ TEST_F(DesktopProgramme, MainWindowFitsItsWidthWithoutAHorizontalScrollBar) {
   ASSERT_NE(area, nullptr);
   EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
   EXPECT_EQ(window()->width(), 797);
+}
+
+TEST(DesktopStart, ASecondProgramOnTheSameDataFolderIsToldAndMustEnd) {
+  testing_support::TempFolder shop;
+  auto first = qtui::lockDataFolder(shop.path());
+  ASSERT_TRUE(first.has_value());
+  QString told;
+  whenDialogOpens([&](QWidget* dialog) {
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    ASSERT_NE(box, nullptr);
+    told = box->text();
+    box->buttons().front()->click();
+  });
+  EXPECT_FALSE(qtui::lockDataFolder(shop.path()).has_value());
+  EXPECT_TRUE(
+      told.startsWith(QString::fromUtf8("Tarvio est déjà ouvert sur ce dossier de données :")));
+  EXPECT_TRUE(told.contains(QString::fromStdString(shop.path().string())));
+  // Once the first program has ended, the folder is free.
+  first.reset();
+  EXPECT_TRUE(qtui::lockDataFolder(shop.path()).has_value());
 }
 
 TEST(DesktopLocale, NumbersOfTheCLibraryIgnoreTheDesktopsLocale) {

@@ -17,8 +17,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <stdexcept>
+#include <string>
 
 #include "qt/dialogs.h"
 #include "qt_test_support.h"
@@ -331,18 +333,19 @@ TEST_F(DesktopRenderer, FocusLeavingAControlRunsItsExitHandlerButNotForAWindowCh
   EXPECT_EQ(exits, 1);
 }
 
-TEST_F(DesktopRenderer, HiddenTabsLeaveTheTabWidgetAndComeBackInTheirPlace) {
+TEST_F(DesktopRenderer, HiddenTabsAreHiddenInTheirPlaceAndComeBackThere) {
   int changes = 0;
   form.pages.onChange = [&] { ++changes; };
   auto* tabs = w<QTabWidget>(form.pages);
   form.deux.setTabVisible(false);
-  ASSERT_EQ(tabs->count(), 2);
-  EXPECT_EQ(tabs->tabText(1), QString::fromUtf8("Trois é"));
+  ASSERT_EQ(tabs->count(), 3);
+  EXPECT_FALSE(tabs->isTabVisible(1));
+  EXPECT_TRUE(tabs->isTabVisible(2));
   form.pages.setActivePage(form.trois);
-  EXPECT_EQ(tabs->currentIndex(), 1);
+  EXPECT_EQ(tabs->currentIndex(), 2);
   EXPECT_EQ(changes, 0);
   form.deux.setTabVisible(true);
-  ASSERT_EQ(tabs->count(), 3);
+  EXPECT_TRUE(tabs->isTabVisible(1));
   EXPECT_EQ(tabs->tabText(1), "Deux");
   EXPECT_EQ(tabs->currentIndex(), 2);
   // The user's choice of a tab goes through the model, which runs its change handler.
@@ -432,6 +435,75 @@ TEST_F(DesktopRenderer, AnErrorEscapingAHandlerIsShownNotThrownThroughQt) {
   });
   QTest::mouseClick(w<QPushButton>(form.ok), Qt::LeftButton);
   EXPECT_TRUE(shown.contains("disque plein"));
+}
+
+// A borderless panel of the window's page control, as the main window's style and menu editors.
+struct Panel : ui::Form {
+  Panel(ui::Application& a, ui::PageControl& pages) : ui::Form(a, "Tpanel", "panel") {
+    panelOver = &pages;
+    setBounds(0, 0, 200, 0);
+  }
+  ui::Edit champ{*this, "champ"};
+  ui::Label note{*this, "note", "Note"};
+  ui::Shape nuancier{*this, "nuancier"};
+};
+
+class DesktopPanel : public ::testing::Test {
+ protected:
+  DesktopPanel() {
+    form.pages.setBounds(0, 0, 300, 200);
+    form.show();
+    settle();
+  }
+  ui::ScriptedDialogs dialogs;
+  ui::Application application{dialogs};
+  Sample form{application};
+  Panel panel{application, form.pages};
+  qtui::ModalState modal;
+  qtui::Renderer renderer{application, modal};
+};
+
+TEST_F(DesktopPanel, IsShownInsideItsWindowOverThePagesAndGoesBehindWhenTheWindowIsClicked) {
+  panel.show();
+  QWidget* shown = renderer.window(panel);
+  QWidget* window = renderer.window(form);
+  ASSERT_FALSE(shown->isWindow());
+  ASSERT_TRUE(window->isAncestorOf(shown));
+  EXPECT_TRUE(shown->isVisible());
+  auto* tabs = qobject_cast<QTabWidget*>(renderer.widget(form.pages));
+  QRect pages(tabs->mapTo(window, QPoint(0, 0)), tabs->size());
+  QRect over(shown->mapTo(window, QPoint(0, 0)), shown->size());
+  EXPECT_TRUE(pages.contains(over));
+  // The tabs stay in sight and can be clicked.
+  EXPECT_GE(over.top(), pages.top() + tabs->tabBar()->height());
+  EXPECT_TRUE(panel.active());
+
+  // A click in the window beside the panel brings the window in front: the panel goes behind it
+  // and stays open in the model.
+  auto* list = qobject_cast<QListWidget*>(renderer.widget(form.liste));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(form.active());
+  EXPECT_TRUE(shown->isHidden());
+  EXPECT_TRUE(panel.visible());
+
+  // Shown again it comes in front; a click inside it keeps it there.
+  panel.show();
+  EXPECT_TRUE(shown->isVisible());
+  EXPECT_TRUE(panel.active());
+  QTest::mouseClick(renderer.widget(panel.champ), Qt::LeftButton);
+  EXPECT_TRUE(panel.active());
+  EXPECT_TRUE(shown->isVisible());
+  // Neither does a click on a part that takes no clicks; a colour swatch is clicked as a button.
+  int swatch = 0;
+  panel.nuancier.onClick = [&] { ++swatch; };
+  QTest::mouseClick(renderer.widget(panel.note), Qt::LeftButton);
+  QTest::mouseClick(renderer.widget(panel.nuancier), Qt::LeftButton);
+  EXPECT_TRUE(panel.active());
+  EXPECT_TRUE(shown->isVisible());
+  EXPECT_EQ(swatch, 1);
+  panel.hide();
+  EXPECT_TRUE(shown->isHidden());
+  EXPECT_TRUE(form.active());
 }
 
 }  // namespace
