@@ -48,12 +48,7 @@ std::string unescape(std::string_view text) {
 
 std::string escape(std::string_view text) {
   std::string out;
-  for (char c : text) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\t') out += "\\t";
-    else out += c;
-  }
+  for (char c : text) out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
   return out;
 }
 
@@ -83,13 +78,7 @@ class Runner {
     scriptFolder_ = fs::absolute(options.script).parent_path();
   }
 
-  ~Runner() {
-    programme_.reset();
-    if (temporary_) {
-      std::error_code ec;
-      fs::remove_all(data_, ec);
-    }
-  }
+  ~Runner() { dropData(); }
 
   // Blanks at the end of a line belong to its argument (a written line, an expected caption).
   void execute(const std::vector<std::string>& lines) {
@@ -119,10 +108,13 @@ class Runner {
     // Names and keywords take no blank at their end; texts keep theirs.
     const std::string arg = platform::trimRight(line);
     if (command == "data") return newData(arg);
-    ensureData();
+    if (data_.empty()) newData("");
     if (command == "write") return writeFile(arg, block(lines));
     if (command == "expect-file") return expectFile(arg, block(lines));
-    if (command == "expect-no-file") return expectNoFile(arg);
+    if (command == "expect-no-file") {
+      if (platform::fileExists(dataPath(arg))) fail("file exists: " + arg);
+      return;
+    }
     if (command == "ls") return list(arg);
     if (command == "answer") return answer(arg);
     if (command == "answer-text") return dialogs_.queueText(text(line));
@@ -158,12 +150,14 @@ class Runner {
     fail("unknown command: " + command);
   }
 
-  void newData(const std::string& arg) {
+  void dropData() {
     programme_.reset();
-    if (temporary_) {
-      std::error_code ec;
-      fs::remove_all(data_, ec);
-    }
+    std::error_code ec;
+    if (temporary_) fs::remove_all(data_, ec);
+  }
+
+  void newData(const std::string& arg) {
+    dropData();
     if (options_.data) {
       data_ = *options_.data;
       temporary_ = false;
@@ -179,10 +173,6 @@ class Runner {
       if (!fs::is_directory(source)) fail("no such folder: " + source.string());
       fs::copy(source, data_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     }
-  }
-
-  void ensureData() {
-    if (data_.empty()) newData("");
   }
 
   void start() {
@@ -219,10 +209,6 @@ class Runner {
     std::string expected = platform::LineList(content).text();
     if (actual != expected)
       fail("file " + arg + " differs:\n--- expected\n" + utf8(expected) + "--- actual\n" + utf8(actual));
-  }
-
-  void expectNoFile(const std::string& arg) {
-    if (platform::fileExists(dataPath(arg))) fail("file exists: " + arg);
   }
 
   void list(const std::string& arg) {
@@ -501,9 +487,7 @@ class Runner {
     return static_cast<ui::Colour>(std::strtoul(arg.c_str() + 1, nullptr, 16));
   }
 
-  void requireProgramme() {
-    if (!programme_) fail("\"start\" first");
-  }
+  void requireProgramme() { if (!programme_) fail("\"start\" first"); }
 
   template <typename F>
   void guard(F&& f) {
