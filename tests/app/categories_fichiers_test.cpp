@@ -26,8 +26,7 @@ TEST(AjouterCategorie, CreatesListAndEmptyThemeFileThenAppends) {
 
 TEST(AjouterCategorie, RefusesEmptyAndUnportableNamesWithoutWritingAnything) {
   struct Cas {
-    const char* nom;
-    const char* message;
+    const char *nom, *message;
   } cas[] = {
       {"", "Cat\xE9gorie vide !"},
       {"a/b", "La cat\xE9gorie comporte des caract\xE8res non accept\xE9s"},
@@ -185,8 +184,7 @@ TEST(NomsTaxonomie, ThemeAndCategoryChecks) {
   dir.write("Rock", "fichier du dossier");
   struct Cas {
     const char* nom;
-    bool theme;
-    bool categorie;
+    bool theme, categorie;
   } cas[] = {
       {"Rock", true, true},   // an existing file passes and is left alone
       {"Jazz & Blues", true, true},

@@ -98,9 +98,7 @@ TEST(FicheProduit, EditorAndPlainReadingFollowEachKeysRule) {
   struct Cas {
     const char* ligne;
     S champ;
-    const char* avant;
-    const char* editeur;
-    const char* brut;
+    const char *avant, *editeur, *brut;
   } cas[] = {
       {"categorie=  Livres ", &TFicheProduit::categorie, "X", "Livres", "  Livres "},
       {"categorie=", &TFicheProduit::categorie, "X", "", ""},
@@ -234,9 +232,7 @@ TEST(Poids, ReaderTakesTheWeightGroup) {
 
 TEST(Poids, SaveSetsReplacesOrRemovesTheLeadingGroup) {
   struct Cas {
-    const char* texte;
-    const char* poids;
-    const char* attendu;
+    const char *texte, *poids, *attendu;
   } cas[] = {
       {"Titre", "2", "(w:2)Titre"},
       {"(w:1.5)  Titre", "2", "(w:2)Titre"},

@@ -39,8 +39,7 @@ TEST(SauverIdent, WritesTheTwentyEightLinesByteForByte) {
 
 TEST(TauxEnregistre, RateIsCleanedAndNeverZero) {
   struct Case {
-    const char* tape;
-    const char* enregistre;
+    const char *tape, *enregistre;
   } cases[] = {
       {"0,152449", "0.152449"}, {" 6,55957 ", "6.55957"}, {"1 234,5", "1234.5"},
       {"2", "2"},               {"", "1"},                {"abc", "1"},
@@ -52,10 +51,7 @@ TEST(TauxEnregistre, RateIsCleanedAndNeverZero) {
 
 TEST(ConvertirExemple, AmountInTheSecondCurrency) {
   struct Case {
-    const char* prix;
-    const char* taux;
-    const char* dev2;
-    const char* resultat;
+    const char *prix, *taux, *dev2, *resultat;
   } cases[] = {
       {"100", "0,152449", "FF", "655,96 FF"},
       {"1234567", "2", " FF ", "617 283,50 FF"},

@@ -73,8 +73,7 @@ TEST(ConvertirTexte, TagStateRules) {
   TTableAccents table = tableRemplie();
   struct Cas {
     const char* nom;
-    std::string source;
-    std::string resultat;
+    std::string source, resultat;
   } cas[] = {
       {"attribute kept, text converted", "<a href=\"\xE9t\xE9.htm\">\xE9t\xE9</a>",
        "<a href=\"\xE9t\xE9.htm\">&eacute;t&eacute;</a>"},

@@ -245,8 +245,7 @@ TEST(FamilleALaPosition, LastExactMatchWinsElseTheFirstFamily) {
   const std::vector<std::string> titres = {"Produits", "Livres", "Audio", "Livres"};
   struct Cas {
     std::vector<std::string> familles;
-    int position;
-    int famille;
+    int position, famille;
   } cas[] = {
       {{"Audio", "Produits"}, 0, 2},
       {{"Audio", "Produits"}, 1, 0},

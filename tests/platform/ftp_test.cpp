@@ -65,8 +65,7 @@ class SlowFtpSessionTest : public FtpSessionTest {
 TEST_F(FtpSessionTest, ConnectChecksTheLoginAtOnce) {
   struct Case {
     const char* name;
-    std::string user;
-    std::string password;
+    std::string user, password;
     bool ok;
   };
   const Case cases[] = {
