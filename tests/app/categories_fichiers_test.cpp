@@ -73,7 +73,8 @@ TEST(ThemesCategorie, ExistingThemeIgnoresBlanksAndCaseAndGivesTheListSpelling) 
   struct Cas {
     const char* tape;
     std::optional<std::string> entree;
-  } cas[] = {{"  romans ", "Romans"}, {"POéSIE", "Poésie"}, {"Contes", std::nullopt}, {"", ""}, {"  ", ""}};
+  } cas[] = {{"  romans ", "Romans"}, {"POéSIE", "Poésie"}, {"Contes", std::nullopt}, {"", ""},
+             {"  ", ""}};
   for (const auto& c : cas) EXPECT_EQ(themeExistant(themes, c.tape), c.entree) << c.tape;
   EXPECT_EQ(themeExistant({"Romans"}, ""), std::nullopt);
 }
@@ -83,9 +84,10 @@ TEST(FamilleCategorie, ReaderTakesLastSoundIndexAndIgnoresBadValues) {
     const char* contenu;
     std::optional<int> famille;
   } cas[] = {
-      {"famille=2\r\n", 2},          {"famille= 3\r\n", 3},          {"famille=\r\n", std::nullopt},
-      {"Famille=2\r\n", std::nullopt}, {"famille=deux\r\n", std::nullopt}, {"famille=7\r\n", std::nullopt},
-      {"famille=-1\r\n", std::nullopt}, {"famille=1\r\nfamille=3\r\n", 3},
+      {"famille=2\r\n", 2},          {"famille= 3\r\n", 3},
+      {"famille=\r\n", std::nullopt},  {"Famille=2\r\n", std::nullopt},
+      {"famille=deux\r\n", std::nullopt}, {"famille=7\r\n", std::nullopt},
+      {"famille=-1\r\n", std::nullopt},   {"famille=1\r\nfamille=3\r\n", 3},
       {"famille=1\r\nfamille=x\r\n", 1}, {"autre\r\nfamille=0=1\r\n", std::nullopt},
   };
   for (const auto& c : cas) {

@@ -21,7 +21,8 @@ using Lignes = std::vector<std::string>;
 namespace {
 
 // A shop with the category Livres and its themes, started.
-app::Tmain& boutique(ProgrammeDeTest& t, const char* themes, const char* famille = "famille=1\r\n") {
+app::Tmain& boutique(ProgrammeDeTest& t, const char* themes,
+                     const char* famille = "famille=1\r\n") {
   t.dossier.write("ident.opt", "nomE=Boutique\r\n");
   t.dossier.write("categories", "Livres\r\n");
   t.dossier.write("Livres.cto", themes);
@@ -88,6 +89,8 @@ TEST_F(SheetSave, ASavedSheetReloadsAndSavesToTheSameBytes) {
 TEST(SheetSaveRefusals, ShowTheirMessageInOrderAndWriteNoSheet) {
   using F = std::function<void(app::Tmain&)>;
   const std::string illegal = " comporte des caractères non acceptés ou des espaces";
+  const std::string illegalCat = "La catégorie comporte des caractères non acceptés";
+  const std::string illegalTh = "Le thème comporte des caractères non acceptés";
   struct Cas {
     F saisir;
     std::vector<Answer> reponses;
@@ -101,11 +104,12 @@ TEST(SheetSaveRefusals, ShowTheirMessageInOrderAndWriteNoSheet) {
       {[](auto& m) { m.referencer.type("A:B"); }, {}, {"A:B" + illegal}},
       {[](auto& m) { m.referencer.type("A*"); }, {}, {illegal.substr(1)}},
       {[](auto& m) { m.referencer.type("nul"); }, {}, {illegal.substr(1)}},
-      {[](auto& m) { m.catego.type("Jeux"); }, {Answer::No}, {"Voulez-vous ajouter la catégorie Jeux ?"}},
+      {[](auto& m) { m.catego.type("Jeux"); }, {Answer::No},
+       {"Voulez-vous ajouter la catégorie Jeux ?"}},
       {[](auto& m) { m.catego.type("../x"); }, {Answer::Yes},
-       {"Voulez-vous ajouter la catégorie ../x ?", "La catégorie comporte des caractères non acceptés"}},
-      {[](auto& m) { m.themes.type("a/b"); }, {}, {"Le thème comporte des caractères non acceptés"}},
-      {[](auto& m) { m.themes.type(""); }, {}, {"Le thème comporte des caractères non acceptés"}},
+       {"Voulez-vous ajouter la catégorie ../x ?", illegalCat}},
+      {[](auto& m) { m.themes.type("a/b"); }, {}, {illegalTh}},
+      {[](auto& m) { m.themes.type(""); }, {}, {illegalTh}},
       {[](auto& m) { m.themes.type("Essais"); }, {Answer::Cancel},
        {"Voulez-vous ajouter le thème Essais dans Livres ?"}},
   };
@@ -164,7 +168,8 @@ TEST_F(SheetSave, StepsBeforeAStopStayDone) {
   t.dialogs.queueAnswer(Answer::Yes);
   t.dialogs.queueAnswer(Answer::No);
   EXPECT_FALSE(m().SauverFiche());
-  EXPECT_EQ(messages(), (Lignes{"Voulez-vous ajouter la catégorie Jeux ?", "La catégorie Jeux a été ajoutée",
+  EXPECT_EQ(messages(), (Lignes{"Voulez-vous ajouter la catégorie Jeux ?",
+                                "La catégorie Jeux a été ajoutée",
                                 "Voulez-vous ajouter le thème Cartes dans Jeux ?"}));
   EXPECT_EQ(t.dossier.read("categories"), "Livres\r\nJeux\r\n");
   EXPECT_FALSE(t.dossier.exists("Jeux.fam"));
@@ -312,7 +317,8 @@ TEST(SheetClose, AsksToSaveChangesAndCanBeCancelled) {
     EXPECT_EQ(m.visible(), !c.ferme) << n;
     EXPECT_EQ(valeur(u, "P1.ref", "description"), c.enregistree ? "Après" : "Avant") << n;
     EXPECT_TRUE(u.dialogs.allAnswersUsed()) << n;
-    if (!c.reponses.empty()) EXPECT_EQ(u.dialogs.messages().front(), "Enregistrer la fiche en cours ?");
+    if (!c.reponses.empty())
+      EXPECT_EQ(u.dialogs.messages().front(), "Enregistrer la fiche en cours ?") << n;
   }
 }
 
@@ -341,7 +347,8 @@ class SheetDeletion : public SheetSave {
 TEST_F(SheetDeletion, TheSheetBecomesABackupAndTheFirstSheetIsLoaded) {
   m().liste_fiches.clickItem(1);
   supprimer("P1", Answer::Yes);
-  EXPECT_EQ(messages(), Lignes{"Etes-vous sûr de vouloir supprimer la fiche P1 (renommée en *.bak)"});
+  EXPECT_EQ(messages(),
+            Lignes{"Etes-vous sûr de vouloir supprimer la fiche P1 (renommée en *.bak)"});
   EXPECT_FALSE(t.dossier.exists("P1.ref"));
   EXPECT_EQ(t.dossier.read("P1.bak"), "categorie=Livres\r\nreference=P1\r\nmot_cle=Romans\r\n");
   EXPECT_FALSE(t.dossier.exists("P1.pro"));
@@ -400,6 +407,6 @@ TEST_F(SheetSave, RebuildShowsItsProgress) {
   }
   EXPECT_TRUE(m().reconstruireRefGen());
   EXPECT_EQ(m().stats.panelText(2), "Traitement de 3 sur 3 fiches");
-  EXPECT_EQ(t.dossier.read("ref.gen"),
-            "R0#Livres#Romans#Titre 0##\r\nR1#Livres#Romans#Titre 1##\r\nR2#Livres#Romans#Titre 2##\r\n");
+  EXPECT_EQ(t.dossier.read("ref.gen"), "R0#Livres#Romans#Titre 0##\r\nR1#Livres#Romans#Titre 1##\r\n"
+                                       "R2#Livres#Romans#Titre 2##\r\n");
 }

@@ -82,7 +82,8 @@ TEST(StylePrincipalFichier, LoaderRules) {
       {"securus=yes\r\nsecurus=no\r\n", &S::securus, "yes"},
       // Older script addresses move to today's; an address of the shop's own stays.
       {"url_cgi=http://www.tarvio.fr/cgi/ecomm.php\r\n", &S::url_cgi, design::kUrlCgiDefaut},
-      {"url_panier=http://cgi.tarvio.fr/commande.php\r\n", &S::url_panier, design::kUrlPanierDefaut},
+      {"url_panier=http://cgi.tarvio.fr/commande.php\r\n", &S::url_panier,
+       design::kUrlPanierDefaut},
       {"url_cgi=pro.php\r\n", &S::url_cgi, "pro.php"},
       {"url_panier=http://www.tarvio.fr/cgi/ecomm.php\r\n", &S::url_panier,
        "http://www.tarvio.fr/cgi/ecomm.php"},

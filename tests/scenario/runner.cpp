@@ -48,7 +48,8 @@ std::string unescape(std::string_view text) {
 
 std::string escape(std::string_view text) {
   std::string out;
-  for (char c : text) out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
+  for (char c : text)
+    out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
   return out;
 }
 
