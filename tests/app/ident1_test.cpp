@@ -9,6 +9,7 @@
 #include "support/programme_test.h"
 
 using testing_support::ProgrammeDeTest;
+using Lignes = std::vector<std::string>;
 
 namespace {
 
@@ -33,11 +34,9 @@ TEST_F(IdentWindow, ActivationShowsTheFileAndTicksExactlyTheFlagsSetToOui) {
   // A box left ticked from before must follow the file's "non".
   ident().paysBOX.setChecked(true);
   ident().show();
-  EXPECT_EQ(ident().nomEt.text(), "Dupont SARL");
-  EXPECT_EQ(ident().tauxt.text(), "0.152449");
-  EXPECT_EQ(ident().logint.text(), "dupont");
-  EXPECT_EQ(ident().dev.caption(), "EUR");
-  EXPECT_EQ(ident().urlE.text(), "http://www.boutique.fr");
+  EXPECT_EQ((Lignes{ident().nomEt.text(), ident().tauxt.text(), ident().logint.text(),
+                    ident().dev.caption(), ident().urlE.text()}),
+            (Lignes{"Dupont SARL", "0.152449", "dupont", "EUR", "http://www.boutique.fr"}));
   EXPECT_FALSE(ident().urlE.visible());
   EXPECT_TRUE(ident().dev2C.checked());
   struct Row {
@@ -57,15 +56,11 @@ TEST_F(IdentWindow, OkWritesEditsCleanedRateAndFlagsThenCloses) {
   ident().BitBtn1.click();
   EXPECT_FALSE(ident().visible());
   EXPECT_EQ(ident().tauxt.text(), "6.55957");
-  platform::LineList l = fichier();
+  platform::LineList l = fichier();  // the file's layout is in identite_test
   ASSERT_EQ(l.size(), 28u);
-  EXPECT_EQ(l[0], "nomE= Dupont & Fils ");
-  EXPECT_EQ(l[1], "capital=");
-  EXPECT_EQ(l[13], "taux=6.55957");
-  EXPECT_EQ(l[17], "capADR=non");
-  EXPECT_EQ(l[18], "boutiqueADR=");
-  EXPECT_EQ(l[21], "paysADR=non");
-  EXPECT_EQ(l[27], "url_base=http://www.boutique.fr");
+  EXPECT_EQ((Lignes{l[0], l[1], l[13], l[17], l[18], l[21], l[27]}),
+            (Lignes{"nomE= Dupont & Fils ", "capital=", "taux=6.55957", "capADR=non",
+                    "boutiqueADR=", "paysADR=non", "url_base=http://www.boutique.fr"}));
   // The main window, active again, has read the file back.
   EXPECT_TRUE(t.p().main().active());
   EXPECT_EQ(ident().identite.nomE, " Dupont & Fils ");

@@ -68,22 +68,13 @@ TEST(ChargerIdent, MissingOrOneLineFileKeepsTextAndResetsDefaults) {
   for (const char* contenu : {static_cast<const char*>(nullptr), "nomE=Nouvelle\r\n", ""}) {
     TempFolder dossier;
     if (contenu) dossier.write("ident.opt", contenu);
-    TIdentite i;
-    i.nomE = "Ancienne";
-    i.dev1 = "USD";
-    i.dev2 = "";
-    i.taux = "3";
-    i.rueADR = "non";
-    i.capADR = "non";
+    TIdentite i{.nomE = "Ancienne", .dev1 = "USD", .dev2 = "", .taux = "3", .capADR = "non",
+                .rueADR = "non"};
     LectureIdent r = chargerIdent(platform::DataFolder(dossier.path()), i);
     EXPECT_FALSE(r.lu);
     EXPECT_FALSE(r.secondeDevise.has_value());
-    EXPECT_EQ(i.nomE, "Ancienne");
-    EXPECT_EQ(i.dev1, "EUR");
-    EXPECT_EQ(i.dev2, "FF");
-    EXPECT_EQ(i.taux, "0,152449");
-    EXPECT_EQ(i.rueADR, "oui");
-    EXPECT_EQ(i.capADR, "non");
+    EXPECT_EQ((std::vector<std::string>{i.nomE, i.dev1, i.dev2, i.taux, i.rueADR, i.capADR}),
+              (std::vector<std::string>{"Ancienne", "EUR", "FF", "0,152449", "oui", "non"}));
   }
 }
 
