@@ -138,7 +138,8 @@ TEST_F(SheetEditor, MainAndDetailImagesFromTheImageList) {
   choisirImage("grandeimg.gif");
   m().applimage.clickItem(0);
   m().BitBtn3.click();
-  EXPECT_EQ((Lignes{m().fiche.image, m().fiche.largeur, m().fiche.hauteur, m().nom_image.caption()}),
+  EXPECT_EQ((Lignes{m().fiche.image, m().fiche.largeur, m().fiche.hauteur,
+                    m().nom_image.caption()}),
             (Lignes{"grandeimg.gif", "120", "80", "grandeimg.gif [120 x 80]"}));
   EXPECT_TRUE(m().image_oui.checked());
 

@@ -71,9 +71,9 @@ TEST_F(SheetSave, EachBoxIsSavedUnderItsKeyAndAReloadSavesTheSameBytes) {
   EXPECT_TRUE(messages().empty());
   const std::string fichier = t.dossier.read("P1.ref");
   EXPECT_EQ(app::lireFicheProduit(platform::LineList::fromText(fichier)),
-            (app::TFicheProduit{.categorie = "Livres", .reference = "P1", .description = "Le -1 + co",
-                                .auteur = "Vian", .prix = "10", .qmulti = "2", .hauteur = "0",
-                                .largeur = "0", .mot_cle = "Romans",
+            (app::TFicheProduit{.categorie = "Livres", .reference = "P1",
+                                .description = "Le -1 + co", .auteur = "Vian", .prix = "10",
+                                .qmulti = "2", .hauteur = "0", .largeur = "0", .mot_cle = "Romans",
                                 .commentaires = {"ligne 1", "", "ligne 3"}, .bouton_CD = "oui",
                                 .CD_ref = "P1", .CD_prix = "10", .type1 = "Broché"}));
   EXPECT_EQ(t.dossier.read("ref.gen"), "P1#Livres#Romans#Le -1 + co#Vian#\r\n");

@@ -118,13 +118,18 @@ class Runner {
     }
     if (command == "ls") {
       out_ << "ls " << arg << ":\n";
-      for (const auto& name : platform::listFiles(dataPath(arg), "*")) out_ << "  " << utf8(name) << "\n";
-      for (const auto& name : platform::listFolders(dataPath(arg))) out_ << "  " << utf8(name) << "/\n";
+      for (const auto& name : platform::listFiles(dataPath(arg), "*"))
+        out_ << "  " << utf8(name) << "\n";
+      for (const auto& name : platform::listFolders(dataPath(arg)))
+        out_ << "  " << utf8(name) << "/\n";
       return;
     }
     if (command == "answer") {
       static const std::map<std::string, ui::Answer> answers = {
-          {"yes", ui::Answer::Yes}, {"no", ui::Answer::No}, {"cancel", ui::Answer::Cancel}, {"ok", ui::Answer::Ok}};
+          {"yes", ui::Answer::Yes},
+          {"no", ui::Answer::No},
+          {"cancel", ui::Answer::Cancel},
+          {"ok", ui::Answer::Ok}};
       if (!answers.count(arg)) fail("answer yes|no|cancel|ok");
       return dialogs_.queueAnswer(answers.at(arg));
     }
@@ -266,7 +271,8 @@ class Runner {
   void expectNoMessage() {
     const auto& shownDialogs = dialogs_.shown();
     for (; seen_ < shownDialogs.size(); ++seen_)
-      if (isMessage(shownDialogs[seen_])) fail("unexpected message " + shown(shownDialogs[seen_].text));
+      if (isMessage(shownDialogs[seen_]))
+        fail("unexpected message " + shown(shownDialogs[seen_].text));
   }
 
   // --- controls ---
@@ -277,7 +283,8 @@ class Runner {
     if (auto* files = as<ui::FileListBox>(c)) return files->clickItem(index(*files, item));
     if (auto* group = as<ui::RadioGroup>(c)) return group->clickItem(index(*group, item));
     if (auto* combo = as<ui::ComboBox>(c)) return combo->select(index(*combo, item));
-    if (auto* checks = as<ui::CheckListBox>(c)) return checks->toggle(static_cast<size_t>(index(*checks, item)));
+    if (auto* checks = as<ui::CheckListBox>(c))
+      return checks->toggle(static_cast<size_t>(index(*checks, item)));
     if (auto* pages = as<ui::PageControl>(c)) {
       const auto& tabs = pages->pages();
       for (size_t i = 0; i < tabs.size(); ++i)
@@ -373,7 +380,8 @@ class Runner {
     }
     if (p == "active") {
       if (auto* f = as<ui::Form>(c)) return flag(f->active());
-      if (auto* pages = as<ui::PageControl>(c)) return pages->activePage() ? pages->activePage()->name() : "";
+      if (auto* pages = as<ui::PageControl>(c))
+        return pages->activePage() ? pages->activePage()->name() : "";
     }
     if (auto* list = as<ui::ItemsControl>(c)) {
       if (p == "items") return join(list->items(), "|");
