@@ -112,24 +112,12 @@ TEST_F(Generateur, MenuWidthThatIsNoWholeNumberEndsTheRunAtTheSharedValues) {
 
 TEST_F(Generateur, SharedValuesOfTheRun) {
   design::TOptionsMenu& m = t.p().menu1().options;
-  m.largeur_menu = "150";
-  m.hauteur_top = "80";
+  m = {.coul_items = "#000080", .fond_items = "#FFFFFF", .police_items = "Arial",
+       .gras_items = "oui", .italique_items = "", .souligne_items = "non", .taille_items = "12",
+       .coul_over_items = "black", .fond_over = "#BBBBBB", .police_over = "Verdana",
+       .gras_over = "non", .italique_over = "oui", .souligne_over = "oui", .taille_over = "13",
+       .encadrement_menu = "carre", .largeur_menu = "150", .hauteur_top = "80"};
   main().options.options.marges_mg = "10";
-  m.police_items = "Arial";
-  m.taille_items = "12";
-  m.coul_items = "#000080";
-  m.fond_items = "#FFFFFF";
-  m.gras_items = "oui";
-  m.souligne_items = "non";
-  m.italique_items = "";
-  m.encadrement_menu = "carre";
-  m.police_over = "Verdana";
-  m.taille_over = "13";
-  m.fond_over = "#BBBBBB";
-  m.coul_over_items = "black";
-  m.gras_over = "non";
-  m.souligne_over = "oui";
-  m.italique_over = "oui";
   ValeursCadres v;
   voir().preparer_styles(v);
   EXPECT_EQ(v.largeurMenuInterieure, "138");
