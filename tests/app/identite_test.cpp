@@ -39,8 +39,7 @@ TEST(SauverIdent, WritesTheTwentyEightLinesByteForByte) {
 
 TEST(TauxEnregistre, RateIsCleanedAndNeverZero) {
   struct Case {
-    const char* tape;
-    const char* enregistre;
+    const char *tape, *enregistre;
   } cases[] = {
       {"0,152449", "0.152449"}, {" 6,55957 ", "6.55957"}, {"1 234,5", "1234.5"},
       {"2", "2"},               {"", "1"},                {"abc", "1"},
@@ -52,23 +51,14 @@ TEST(TauxEnregistre, RateIsCleanedAndNeverZero) {
 
 TEST(ConvertirExemple, AmountInTheSecondCurrency) {
   struct Case {
-    const char* prix;
-    const char* taux;
-    const char* dev2;
-    const char* resultat;
+    const char *prix, *taux, *dev2, *resultat;
   } cases[] = {
-      {"100", "0,152449", "FF", "655,96 FF"},
-      {"1234567", "2", " FF ", "617 283,50 FF"},
-      {"100", "0,152449", "", "655,96"},
-      {"12,5 \x80", "1", "USD", "12,50 USD"},
-      {"abc", "2", "FF", "0,00 FF"},
-      {"1.2.3", "2", "FF", "0,00 FF"},
-      {"100", "0", "FF", "100,00 FF"},
-      {"100", "0.000", "FF", "100,00 FF"},
-      {"100", "-4", "FF", "100,00 FF"},
-      {"100", "zz", "FF", "100,00 FF"},
-      {"1", "3", "FF", "0,33 FF"},
-      {"2", "3", "FF", "0,67 FF"},
+      {"100", "0,152449", "FF", "655,96 FF"}, {"1234567", "2", " FF ", "617 283,50 FF"},
+      {"100", "0,152449", "", "655,96"},      {"12,5 \x80", "1", "USD", "12,50 USD"},
+      {"abc", "2", "FF", "0,00 FF"},          {"1.2.3", "2", "FF", "0,00 FF"},
+      {"100", "0", "FF", "100,00 FF"},        {"100", "0.000", "FF", "100,00 FF"},
+      {"100", "-4", "FF", "100,00 FF"},       {"100", "zz", "FF", "100,00 FF"},
+      {"1", "3", "FF", "0,33 FF"},            {"2", "3", "FF", "0,67 FF"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(convertirExemple(c.prix, c.taux, c.dev2), c.resultat) << c.prix << " / " << c.taux;
@@ -78,22 +68,13 @@ TEST(ChargerIdent, MissingOrOneLineFileKeepsTextAndResetsDefaults) {
   for (const char* contenu : {static_cast<const char*>(nullptr), "nomE=Nouvelle\r\n", ""}) {
     TempFolder dossier;
     if (contenu) dossier.write("ident.opt", contenu);
-    TIdentite i;
-    i.nomE = "Ancienne";
-    i.dev1 = "USD";
-    i.dev2 = "";
-    i.taux = "3";
-    i.rueADR = "non";
-    i.capADR = "non";
+    TIdentite i{.nomE = "Ancienne", .dev1 = "USD", .dev2 = "", .taux = "3", .capADR = "non",
+                .rueADR = "non"};
     LectureIdent r = chargerIdent(platform::DataFolder(dossier.path()), i);
     EXPECT_FALSE(r.lu);
     EXPECT_FALSE(r.secondeDevise.has_value());
-    EXPECT_EQ(i.nomE, "Ancienne");
-    EXPECT_EQ(i.dev1, "EUR");
-    EXPECT_EQ(i.dev2, "FF");
-    EXPECT_EQ(i.taux, "0,152449");
-    EXPECT_EQ(i.rueADR, "oui");
-    EXPECT_EQ(i.capADR, "non");
+    EXPECT_EQ((std::vector<std::string>{i.nomE, i.dev1, i.dev2, i.taux, i.rueADR, i.capADR}),
+              (std::vector<std::string>{"Ancienne", "EUR", "FF", "0,152449", "oui", "non"}));
   }
 }
 

@@ -76,18 +76,13 @@ TEST(RefGen, RebuildTakesFieldsFromEachSheetAsWritten) {
   EXPECT_EQ(progres, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
 }
 
-TEST(RefGen, RebuildOfAFolderWithoutSheetsWritesAnEmptyIndex) {
+TEST(RefGen, RebuildStoppedByAnUnreadableSheetLeavesTheOldIndexAndNoSheetsGiveAnEmptyOne) {
   TempFolder dir;
   DataFolder df(dir.path());
   dir.write("ref.gen", "P1#A#a#t#x#\r\n");
   reconstruireFichierRefGen(df);
   EXPECT_TRUE(dir.exists("ref.gen"));
   EXPECT_EQ(dir.read("ref.gen"), "");
-}
-
-TEST(RefGen, RebuildStoppedByAnUnreadableSheetLeavesTheOldIndex) {
-  TempFolder dir;
-  DataFolder df(dir.path());
   dir.write("a.ref", "reference=A\r\n");
   dir.write("b.ref", "reference=B\r\n");
   dir.write("ref.gen", "vieux#index\r\n");

@@ -48,8 +48,7 @@ TEST(NomURL, EveryByteGivesADigitALetterOrTheSeparator) {
 
 TEST(NettoyerPrix, Examples) {
   struct Case {
-    const char* prix;
-    const char* attendu;
+    const char *prix, *attendu;
   } cases[] = {{"1 234,50 €", "1234.50"}, {"12,5", "12.5"}, {"+5", "5"},    {"2/3", "23"},
                {"abc", "0"},              {"", "0"},        {"1.234,56", "1.234.56"},
                {"-", "-"},                {"12,50€", "12.50"}, {" \t7 ", "7"}};
@@ -58,8 +57,7 @@ TEST(NettoyerPrix, Examples) {
 
 TEST(FormaterPrix, Examples) {
   struct Case {
-    const char* montant;
-    const char* attendu;
+    const char *montant, *attendu;
   } cases[] = {{"1234.5", "1 234,50"},      {"123", "123,00"},
                {"123456", "123 456,00"},    {"1234567.891", "1 234 567,89"},
                {".5", "0,50"},              {"", "0,00"},

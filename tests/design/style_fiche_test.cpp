@@ -58,9 +58,15 @@ std::vector<std::string> fichiersTyp(const TempFolder& dossier) {
 
 }  // namespace
 
+// Without a file every field read takes its default, over whatever it held; the fields the
+// loader never reads keep theirs.
 TEST(StyleFicheFichier, DefaultsWrittenInFileOrderWithCrLf) {
   TempFolder dossier;
-  TStyleFiche style = charger(dossier);
+  TStyleFiche style;
+  for (const auto& c : clesStyleFiche()) style.*c.champ = "avant";
+  chargerStyleFiche(style, platform::DataFolder(dossier.path()), {"Livres_Poche", "R1", "", {}});
+  for (const char* garde : {"style_fiche", "type1", "type2", "type3"})
+    EXPECT_EQ(champ(style, garde), "avant") << garde;
   style.style_fiche = "tableau";
   style.type1 = "Poche";
   style.type2 = "Relié";
@@ -70,21 +76,6 @@ TEST(StyleFicheFichier, DefaultsWrittenInFileOrderWithCrLf) {
   SauvegardeStyle sauvegarde{Portee::Defaut, "", "defaut", {}, '-'};
   sauverStyleFiche(style, platform::DataFolder(dossier.path()), sauvegarde);
   EXPECT_EQ(dossier.read("defaut.typ"), kFichierDefauts);
-}
-
-TEST(StyleFicheChargement, NoFileGivesTheDefaultsAndLeavesWriteOnlyFields) {
-  TempFolder dossier;
-  TStyleFiche style;
-  for (const auto& c : clesStyleFiche()) style.*c.champ = "avant";
-  chargerStyleFiche(style, platform::DataFolder(dossier.path()), {"Livres_Poche", "R1", "", {}});
-  EXPECT_EQ(style.coul_titre, "black");
-  EXPECT_EQ(style.fond_titre, "#fcefbc");
-  EXPECT_EQ(style.largeur_fiche, "362");
-  EXPECT_EQ(style.encadrement_style, "carre");
-  for (const char* vide : {"coul_type", "coul_liens", "quantite_style", "coul_jc", "fond_jc"})
-    EXPECT_EQ(champ(style, vide), "") << vide;
-  for (const char* garde : {"style_fiche", "type1", "type2", "type3"})
-    EXPECT_EQ(champ(style, garde), "avant") << garde;
 }
 
 TEST(StyleFicheChargement, EachStepOfTheCascadeOverridesTheEarlierOnes) {
@@ -130,12 +121,8 @@ TEST(StyleFicheChargement, EachStepOfTheCascadeOverridesTheEarlierOnes) {
 
 TEST(StyleFicheChargement, LineRules) {
   TempFolder dossier;
-  dossier.write("defaut.typ",
-                "coul_titre=#123456\r\n"
-                "police_titre=Arial\r\n"
-                "largeur_fiche=400\r\n"
-                "taille_titre=12\r\n"
-                "aligne_titre=center\r\n");
+  dossier.write("defaut.typ", "coul_titre=#123456\r\npolice_titre=Arial\r\nlargeur_fiche=400\r\n"
+                              "taille_titre=12\r\naligne_titre=center\r\n");
   dossier.write("Livres_Poche.typ",
                 "coul_titre=\r\n"                       // empty: keeps the default file's colour
                 "Police_titre=Times\r\n"                // other letter case: not a key
@@ -157,12 +144,6 @@ TEST(StyleFicheChargement, LineRules) {
   EXPECT_EQ(s.aligne_titre, "right");
 }
 
-TEST(StyleFicheChargement, EmptyNamesReadTheBareExtensionFile) {
-  TempFolder dossier;
-  dossier.write(".typ", "coul_titre=#ABCDEF\r\n");
-  EXPECT_EQ(charger(dossier, {"", "", "", {}}).coul_titre, "#ABCDEF");
-}
-
 TEST(StyleFicheChargement, NamesFoundWithoutRegardToCaseAndNeverOutsideTheFolder) {
   TempFolder dossier;
   dossier.write("sous/LIVRES_POCHE.TYP", "coul_titre=#ABCDEF\r\n");
@@ -172,6 +153,10 @@ TEST(StyleFicheChargement, NamesFoundWithoutRegardToCaseAndNeverOutsideTheFolder
   EXPECT_EQ(style.coul_titre, "#ABCDEF");
   EXPECT_EQ(style.coul_prix, "#000001");
 
+  // Empty names read the bare extension file.
+  dossier.write("sous/.typ", "coul_auteur=#ABCDEF\r\n");
+  chargerStyleFiche(style, platform::DataFolder(dossier / "sous"), {"", "", "", {}});
+  EXPECT_EQ(style.coul_auteur, "#ABCDEF");
   dossier.write("dehors.typ", "coul_titre=#FFFFFF\r\n");
   chargerStyleFiche(style, platform::DataFolder(dossier / "sous"), {"../dehors", "", "", {}});
   EXPECT_EQ(style.coul_titre, "black");

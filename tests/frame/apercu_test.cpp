@@ -112,9 +112,7 @@ TEST_F(Apercu, BackgroundAndCategoryBarOfTheWrappers) {
   platform::makeFolder(t.dossier / "ftp");
   t.dossier.write("catego.txt", "<a href=\"livres.htm\">Livres</a>\r\n");
   struct Cas {
-    const char* fond;
-    const char* image;
-    const char* fixe;
+    const char *fond, *image, *fixe;
     const char* regle;  // nullptr: no style block
   } cas[] = {{"#FFFFFF", "papier.jpg", "non", "BODY {background: url(papier.jpg) ;}"},
              {"", "papier.jpg", "oui", "BODY {background: url(papier.jpg) fixed;}"},

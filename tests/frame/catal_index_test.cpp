@@ -38,15 +38,14 @@ TOptionsCatalogue autresValeurs() {
 
 }  // namespace
 
-TEST(OptionsCatalogue, DefaultsAreWrittenByteForByteInKeyOrder) {
-  testing_support::TempFolder dossier;
-  frame::sauverCatalogue(platform::DataFolder(dossier.path()), TOptionsCatalogue{});
-  EXPECT_EQ(dossier.read("catalogue.opt"), kDefauts);
-}
-
-TEST(OptionsCatalogue, RoundTripKeepsEveryValue) {
+TEST(OptionsCatalogue, DefaultsAreWrittenByteForByteInKeyOrderAndEveryValueRoundTrips) {
   testing_support::TempFolder dossier;
   platform::DataFolder donnees(dossier.path());
+  TOptionsCatalogue o = autresValeurs();
+  EXPECT_FALSE(frame::chargerCatalogue(donnees, o));  // a missing file leaves the values
+  EXPECT_EQ(o, autresValeurs());
+  frame::sauverCatalogue(donnees, TOptionsCatalogue{});
+  EXPECT_EQ(dossier.read("catalogue.opt"), kDefauts);
   frame::sauverCatalogue(donnees, autresValeurs());
   TOptionsCatalogue relu;
   ASSERT_TRUE(frame::chargerCatalogue(donnees, relu));
@@ -82,13 +81,6 @@ TEST(OptionsCatalogue, LoaderRules) {
     frame::lireCatalogue(c.lignes, o);
     EXPECT_EQ(o, c.attendu) << c.nom;
   }
-}
-
-TEST(OptionsCatalogue, MissingFileLeavesTheValues) {
-  testing_support::TempFolder dossier;
-  TOptionsCatalogue o = autresValeurs();
-  EXPECT_FALSE(frame::chargerCatalogue(platform::DataFolder(dossier.path()), o));
-  EXPECT_EQ(o, autresValeurs());
 }
 
 class FenetreCatalogue : public ::testing::Test {

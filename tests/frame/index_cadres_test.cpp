@@ -175,8 +175,7 @@ TEST_F(IndexComplet, EntryPageInBothLayouts) {
 TEST_F(IndexComplet, HeadOfTheEntryPage) {
   // Dates are taken character by character as they stand.
   struct Cas {
-    const char* texte;
-    const char* date;
+    const char *texte, *date;
   } cas[] = {{"  /  /  ", "20      "}, {"5/1", "205/"}, {"", "20"}};
   for (const Cas& c : cas) {
     main().dateCE.setText(c.texte);
@@ -204,8 +203,7 @@ TEST_F(IndexCadres, OfflineCatalogueDeclaresTheCartInEveryPage) {
   frame::Tcatal_ini& catal = t.p().catal_ini();
   struct Cas {
     bool port;
-    const char* montant;
-    const char* ligne;
+    const char *montant, *ligne;
   } cas[] = {{true, "4", "mon_transport=\"4\""},
              {false, "4", "mon_transport=\"0\""},
              {true, "4\"5\\", "mon_transport=\"4\\\"5\\\\\""}};

@@ -42,45 +42,6 @@ class Generateur : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Generateur, EntryPagesFollowTheLayoutAndTheImportBox) {
-  struct Cas {
-    const char* nom;
-    const char* frames;
-    bool importC;
-    bool indexAMoi;  // ftp/index.htm is the shop's page, copied line by line
-    bool framesets;  // ftp/index2.htm and ftp/index3.html are the generated framesets
-  } cas[] = {
-      {"frameset", "oui", false, false, true},
-      {"frameset, own entry page", "oui", true, true, true},
-      // Neither the framesets nor the single pages: the layout turns during the run.
-      {"single page, own entry page", "non", true, true, false},
-  };
-  for (const Cas& c : cas) {
-    SCOPED_TRACE(c.nom);
-    ProgrammeDeTest essai;
-    essai.dossier.write("ident.opt", "nomE=Boutique\r\n");
-    essai.dossier.write("import/index.htm", "<html>\n<body>a moi</body>\n</html>");
-    // Copied into ftp/ before the entry pages are written.
-    essai.dossier.write("import/index3.html", "copie");
-    auto& p = essai.demarrer();
-    if (c.importC) p.main().importC.click();
-    p.main().options.frames = c.frames;
-    p.voir_menu1().faire_cadres();
-    const std::string index = essai.dossier.read("ftp/index.htm");
-    EXPECT_EQ(index == "<html>\r\n<body>a moi</body>\r\n</html>\r\n", c.indexAMoi);
-    if (!c.indexAMoi) {
-      EXPECT_NE(index.find("<FRAMESET"), std::string::npos);
-    }
-    EXPECT_EQ(essai.dossier.exists("ftp/index2.htm"), c.framesets);
-    const std::string index3 = essai.dossier.read("ftp/index3.html");
-    EXPECT_EQ(index3.find("<TITLE>index3</TITLE>") != std::string::npos, c.framesets);
-    if (!c.framesets) {
-      EXPECT_EQ(index3, "copie");
-    }
-    EXPECT_EQ(p.main().options.frames, "oui");
-  }
-}
-
 TEST_F(Generateur, OneQuickListFileAloneRunsNoQuickList) {
   t.dossier.write("choix_liste.php", "<?php ?>");
   Trace vu = lancer();
@@ -125,18 +86,16 @@ TEST_F(Generateur, ImportFilesAreCopiedIntoFtpOverWhatWasThere) {
   EXPECT_EQ(t.dossier.read("ftp/.cache"), "cache");
   EXPECT_FALSE(t.dossier.exists("ftp/sous/page.htm"));
   EXPECT_FALSE(std::filesystem::exists(t.dossier / "ftp/sous"));
-}
-
-TEST_F(Generateur, RunWithoutImportFolderMakesFtp) {
+  // Without an import folder the run still makes ftp/.
   std::filesystem::remove_all(t.dossier / "ftp");
+  std::filesystem::remove_all(t.dossier / "import");
   lancer();
   EXPECT_TRUE(std::filesystem::is_directory(t.dossier / "ftp"));
 }
 
 TEST_F(Generateur, MenuWidthThatIsNoWholeNumberEndsTheRunAtTheSharedValues) {
   struct Cas {
-    const char* largeur;
-    const char* marges;
+    const char *largeur, *marges;
   } cas[] = {{"abc", ""}, {"12.5", ""}, {"150", "dix"}};
   for (const Cas& c : cas) {
     menu(std::string("largeur_menu=") + c.largeur + "\r\n");
@@ -153,24 +112,12 @@ TEST_F(Generateur, MenuWidthThatIsNoWholeNumberEndsTheRunAtTheSharedValues) {
 
 TEST_F(Generateur, SharedValuesOfTheRun) {
   design::TOptionsMenu& m = t.p().menu1().options;
-  m.largeur_menu = "150";
-  m.hauteur_top = "80";
+  m = {.coul_items = "#000080", .fond_items = "#FFFFFF", .police_items = "Arial",
+       .gras_items = "oui", .italique_items = "", .souligne_items = "non", .taille_items = "12",
+       .coul_over_items = "black", .fond_over = "#BBBBBB", .police_over = "Verdana",
+       .gras_over = "non", .italique_over = "oui", .souligne_over = "oui", .taille_over = "13",
+       .encadrement_menu = "carre", .largeur_menu = "150", .hauteur_top = "80"};
   main().options.options.marges_mg = "10";
-  m.police_items = "Arial";
-  m.taille_items = "12";
-  m.coul_items = "#000080";
-  m.fond_items = "#FFFFFF";
-  m.gras_items = "oui";
-  m.souligne_items = "non";
-  m.italique_items = "";
-  m.encadrement_menu = "carre";
-  m.police_over = "Verdana";
-  m.taille_over = "13";
-  m.fond_over = "#BBBBBB";
-  m.coul_over_items = "black";
-  m.gras_over = "non";
-  m.souligne_over = "oui";
-  m.italique_over = "oui";
   ValeursCadres v;
   voir().preparer_styles(v);
   EXPECT_EQ(v.largeurMenuInterieure, "138");
@@ -204,17 +151,21 @@ TEST_F(Generateur, TooltipTextFromTheBulleSection) {
 }
 
 TEST_F(Generateur, FirstPageOfACategory) {
+  // Without categories nothing changes.
+  voir().categorieCourante = Tvoir_menu1::kAucuneCategorie;
+  voir().tableauPremierePage = "avant.htm";
+  voir().premiere_page_categorie();
+  t.dossier.write("categories", "");
+  voir().premiere_page_categorie();
+  EXPECT_EQ(voir().categorieCourante, Tvoir_menu1::kAucuneCategorie);
+  EXPECT_EQ(voir().tableauPremierePage, "avant.htm");
   t.dossier.write("categories", "Livres\r\nDisques\r\nVide\r\nBlancs\r\n");
   t.dossier.write("Livres.cto", "Romans policiers\r\nContes\r\n");
   t.dossier.write("Disques.cto", "Jazz\r\n");
   t.dossier.write("Vide.cto", "");
   t.dossier.write("Blancs.cto", "\r\n  Contes  \r\n");
   struct Cas {
-    const char* sepurl;
-    const char* categorie;  // nullptr: none chosen yet
-    const char* avant;
-    const char* page;
-    const char* categorieApres;
+    const char* sepurl, *categorie, *avant, *page, *categorieApres;  // categorie nullptr: none yet
   } cas[] = {
       {"-", "Livres", "", "livres-romans-policiers-0.htm", "Livres"},
       {"_", "Livres", "", "livres_romans_policiers0.htm", "Livres"},
@@ -236,16 +187,6 @@ TEST_F(Generateur, FirstPageOfACategory) {
     EXPECT_EQ(voir().categorieCourante, c.categorieApres);
   }
   EXPECT_EQ(voir().premierePage("Vide"), "");
-}
-
-TEST_F(Generateur, FirstPageWithoutCategoriesChangesNothing) {
-  voir().categorieCourante = Tvoir_menu1::kAucuneCategorie;
-  voir().tableauPremierePage = "avant.htm";
-  voir().premiere_page_categorie();
-  t.dossier.write("categories", "");
-  voir().premiere_page_categorie();
-  EXPECT_EQ(voir().categorieCourante, Tvoir_menu1::kAucuneCategorie);
-  EXPECT_EQ(voir().tableauPremierePage, "avant.htm");
 }
 
 TEST_F(Generateur, CategoriesOfAFamilyWithoutTitlesAreEveryCategory) {
@@ -292,8 +233,7 @@ TEST(FamilleALaPosition, LastExactMatchWinsElseTheFirstFamily) {
   const std::vector<std::string> titres = {"Produits", "Livres", "Audio", "Livres"};
   struct Cas {
     std::vector<std::string> familles;
-    int position;
-    int famille;
+    int position, famille;
   } cas[] = {
       {{"Audio", "Produits"}, 0, 2},
       {{"Audio", "Produits"}, 1, 0},
@@ -311,12 +251,8 @@ TEST(FamilleALaPosition, LastExactMatchWinsElseTheFirstFamily) {
 TEST_F(Generateur, CopyToFtpOnlyWhatExistsInsideTheDataFolder) {
   t.dossier.write("logo.gif", "GIF89a");
   t.dossier.write("ftp/logo.gif", "ancien");
-  struct Cas {
-    const char* nom;
-    bool copie;
-  } cas[] = {{"logo.gif", true}, {"absent.gif", false}, {"", false}, {"../logo.gif", false}};
-  for (const Cas& c : cas) {
-    voir().fichierVersFtp = c.nom;
+  for (const char* nom : {"logo.gif", "absent.gif", "", "../logo.gif"}) {
+    voir().fichierVersFtp = nom;
     voir().copie_vers_ftp();
   }
   EXPECT_EQ(t.dossier.read("ftp/logo.gif"), "GIF89a");

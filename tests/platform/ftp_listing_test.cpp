@@ -10,8 +10,7 @@ struct LineCase {
   ListLineKind kind;
   const char* name;
   long long size;
-  bool folder;
-  bool link;
+  bool folder, link;
 };
 
 TEST(FtpListing, ClassifiesLinesOfBothFormats) {

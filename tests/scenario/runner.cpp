@@ -1,12 +1,12 @@
 #include "runner.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <ostream>
-#include <sstream>
 #include <stdexcept>
 #include <vector>
 
@@ -30,66 +30,56 @@ struct Failure : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+[[noreturn]] void fail(const std::string& message) { throw Failure(message); }
+
 std::string utf8(std::string_view cp1252) { return platform::toUtf8(cp1252); }
 
 // "\r", "\n", "\t" and "\\" in script arguments.
 std::string unescape(std::string_view text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 1 < text.size()) {
-      char c = text[++i];
-      out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-    } else {
-      out += text[i];
+    char c = text[i];
+    if (c == '\\' && i + 1 < text.size()) {
+      c = text[++i];
+      c = c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
     }
+    out += c;
   }
   return out;
 }
 
-std::string escape(std::string_view text) {
+// A value as a script line writes it.
+std::string escaped(std::string_view text) {
   std::string out;
-  for (char c : text) {
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\t') out += "\\t";
-    else out += c;
-  }
-  return out;
+  for (char c : text)
+    out += c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : std::string(1, c);
+  return utf8(out);
 }
+
+std::string shown(std::string_view text) { return "\"" + escaped(text) + "\""; }
 
 std::string join(const std::vector<std::string>& items, std::string_view sep) {
   std::string out;
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (i) out += sep;
-    out += items[i];
-  }
+  for (size_t i = 0; i < items.size(); ++i) out += (i ? std::string(sep) : "") + items[i];
   return out;
 }
 
-const std::map<std::string, int>& keyNames() {
-  static const std::map<std::string, int> names = {
-      {"Enter", ui::key::Enter},   {"Escape", ui::key::Escape}, {"Delete", ui::key::Delete},
-      {"Back", ui::key::Back},     {"Tab", ui::key::Tab},       {"Up", ui::key::Up},
-      {"Down", ui::key::Down},     {"Left", ui::key::Left},     {"Right", ui::key::Right},
-      {"Home", ui::key::Home},     {"End", ui::key::End},       {"PageUp", ui::key::PageUp},
-      {"PageDown", ui::key::PageDown}, {"Insert", ui::key::Insert}, {"F1", ui::key::F1},
-      {"Space", ui::key::Space}};
-  return names;
+std::string flag(bool b) { return b ? "true" : "false"; }
+
+template <typename T>
+T* as(ui::Control& c) {
+  return dynamic_cast<T*>(&c);
+}
+
+bool isMessage(const ui::ShownDialog& d) {
+  return d.type == ui::ShownDialog::Type::Message || d.type == ui::ShownDialog::Type::Question;
 }
 
 class Runner {
  public:
-  Runner(const Options& options, std::ostream& out) : options_(options), out_(out) {
-    scriptFolder_ = fs::absolute(options.script).parent_path();
-  }
-
-  ~Runner() {
-    programme_.reset();
-    if (temporary_) {
-      std::error_code ec;
-      fs::remove_all(data_, ec);
-    }
-  }
+  Runner(const Options& options, std::ostream& out)
+      : options_(options), out_(out), scriptFolder_(fs::absolute(options.script).parent_path()) {}
+  ~Runner() { dropData(); }
 
   // Blanks at the end of a line belong to its argument (a written line, an expected caption).
   void execute(const std::vector<std::string>& lines) {
@@ -98,369 +88,163 @@ class Runner {
       size_t start = text.find_first_not_of(" \t");
       if (start == std::string::npos || text[start] == '#') continue;
       size_t space = text.find_first_of(" \t", start);
-      std::string command = text.substr(start, space - start);
-      std::string rest;
-      if (space != std::string::npos) {
-        size_t argument = text.find_first_not_of(" \t", space);
-        if (argument != std::string::npos) rest = text.substr(argument);
-      }
-      dispatch(command, rest, lines);
+      size_t argument = space == std::string::npos ? space : text.find_first_not_of(" \t", space);
+      dispatch(text.substr(start, space - start),
+               argument == std::string::npos ? "" : text.substr(argument), lines);
     }
-    finish();
-  }
-
-  size_t line() const { return line_ + 1; }
-
- private:
-  // --- the commands ---
-
-  void dispatch(const std::string& command, const std::string& line,
-                const std::vector<std::string>& lines) {
-    // Names and keywords take no blank at their end; texts keep theirs.
-    const std::string arg = platform::trimRight(line);
-    if (command == "data") return newData(arg);
-    ensureData();
-    if (command == "write") return writeFile(arg, block(lines));
-    if (command == "expect-file") return expectFile(arg, block(lines));
-    if (command == "expect-no-file") return expectNoFile(arg);
-    if (command == "ls") return list(arg);
-    if (command == "answer") return answer(arg);
-    if (command == "answer-text") return dialogs_.queueText(text(line));
-    if (command == "answer-text-cancel") return dialogs_.queueTextCancel();
-    if (command == "answer-file") return dialogs_.queueFile(answerPath(arg));
-    if (command == "answer-file-cancel") return dialogs_.queueFileCancel();
-    if (command == "answer-colour") return dialogs_.queueColour(colour(arg));
-    if (command == "answer-colour-cancel") return dialogs_.queueColourCancel();
-    if (command == "expect-message") return expectMessage(text(line));
-    if (command == "expect-no-message") return expectNoMessage();
-    if (command == "expect-exit") return expectExit(arg);
-    if (command == "expect-opened") return expectOpened(text(arg));
-    if (command == "start") return start();
-    guard([&] { ui(command, line); });
-  }
-
-  void ui(const std::string& command, const std::string& line) {
-    const std::string arg = platform::trimRight(line);
-    requireProgramme();
-    if (command == "show") return form(arg).show();
-    if (command == "activate") return form(arg).activate();
-    if (command == "paint") return form(arg).paint();
-    if (command == "close") return form(arg).close();
-    auto [target, value] = splitTarget(line);
-    if (command == "click") return click(target, value);
-    if (command == "select") return select(target, value);
-    if (command == "set") return set(target, value);
-    if (command == "check") return check(target, platform::trimRight(value));
-    if (command == "key") return key(target, platform::trimRight(value));
-    if (command == "menu") return click(target, "");
-    if (command == "expect-value") return expectValue(target, value);
-    if (command == "dump") return dump(target);
-    fail("unknown command: " + command);
-  }
-
-  void newData(const std::string& arg) {
-    programme_.reset();
-    if (temporary_) {
-      std::error_code ec;
-      fs::remove_all(data_, ec);
-    }
-    if (options_.data) {
-      data_ = *options_.data;
-      temporary_ = false;
-      fs::create_directories(data_);
-    } else {
-      std::string pattern = (fs::temp_directory_path() / "tarvio-scenario-XXXXXX").string();
-      if (!::mkdtemp(pattern.data())) fail("cannot create a temporary folder");
-      data_ = pattern;
-      temporary_ = true;
-    }
-    if (!arg.empty()) {
-      fs::path source = scriptPath(arg);
-      if (!fs::is_directory(source)) fail("no such folder: " + source.string());
-      fs::copy(source, data_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    }
-  }
-
-  void ensureData() {
-    if (data_.empty()) newData("");
-  }
-
-  void start() {
-    programme_.reset();
-    app::Environment env{data_, dialogs_, shell_, exit_, clock_, "tarvio"};
-    guard([&] {
-      programme_ = std::make_unique<app::Programme>(env);
-      programme_->demarrer();
-    });
-  }
-
-  std::vector<std::string> block(const std::vector<std::string>& lines) {
-    std::vector<std::string> content;
-    size_t first = line_ + 1;
-    for (++line_; line_ < lines.size(); ++line_) {
-      if (platform::trim(lines[line_]) == "end") return content;
-      content.push_back(platform::fromUtf8(lines[line_]));
-    }
-    line_ = first - 1;
-    fail("block without \"end\"");
-    return content;
-  }
-
-  void writeFile(const std::string& arg, const std::vector<std::string>& content) {
-    fs::path path = dataPath(arg);
-    fs::create_directories(path.parent_path());
-    platform::LineList(content).save(path);
-  }
-
-  void expectFile(const std::string& arg, const std::vector<std::string>& content) {
-    fs::path path = dataPath(arg);
-    if (!platform::fileExists(path)) fail("missing file " + arg);
-    std::string actual = platform::readFile(path);
-    std::string expected = platform::LineList(content).text();
-    if (actual != expected)
-      fail("file " + arg + " differs:\n--- expected\n" + utf8(expected) + "--- actual\n" + utf8(actual));
-  }
-
-  void expectNoFile(const std::string& arg) {
-    if (platform::fileExists(dataPath(arg))) fail("file exists: " + arg);
-  }
-
-  void list(const std::string& arg) {
-    out_ << "ls " << arg << ":\n";
-    for (const auto& name : platform::listFiles(dataPath(arg), "*")) out_ << "  " << utf8(name) << "\n";
-    for (const auto& name : platform::listFolders(dataPath(arg))) out_ << "  " << utf8(name) << "/\n";
-  }
-
-  void answer(const std::string& arg) {
-    static const std::map<std::string, ui::Answer> answers = {
-        {"yes", ui::Answer::Yes}, {"no", ui::Answer::No}, {"cancel", ui::Answer::Cancel}, {"ok", ui::Answer::Ok}};
-    auto it = answers.find(arg);
-    if (it == answers.end()) fail("answer yes|no|cancel|ok");
-    dialogs_.queueAnswer(it->second);
-  }
-
-  void expectMessage(const std::string& expected) {
-    const auto& shown = dialogs_.shown();
-    while (seen_ < shown.size()) {
-      const auto& d = shown[seen_++];
-      if (d.type != ui::ShownDialog::Type::Message && d.type != ui::ShownDialog::Type::Question) continue;
-      if (d.text != expected)
-        fail("message \"" + utf8(escape(d.text)) + "\" instead of \"" + utf8(escape(expected)) + "\"");
-      return;
-    }
-    fail("no message \"" + utf8(escape(expected)) + "\"");
-  }
-
-  void expectNoMessage() {
-    const auto& shown = dialogs_.shown();
-    for (size_t i = seen_; i < shown.size(); ++i)
-      if (shown[i].type == ui::ShownDialog::Type::Message || shown[i].type == ui::ShownDialog::Type::Question)
-        fail("unexpected message \"" + utf8(escape(shown[i].text)) + "\"");
-    seen_ = shown.size();
-  }
-
-  void expectExit(const std::string& arg) {
-    if (!exit_.exited) fail("the program did not end");
-    if (std::to_string(exit_.code) != arg) fail("exit code " + std::to_string(exit_.code));
-  }
-
-  void expectOpened(const std::string& expected) {
-    if (opened_ >= shell_.opened.size()) fail("nothing opened; expected " + utf8(expected));
-    const std::string& actual = shell_.opened[opened_++];
-    if (actual != expected) fail("opened " + utf8(actual) + " instead of " + utf8(expected));
-  }
-
-  void finish() {
     if (!dialogs_.allAnswersUsed()) fail("some queued answers were never asked for");
     expectNoMessage();
     if (opened_ < shell_.opened.size()) fail("unexpected open of " + utf8(shell_.opened[opened_]));
   }
 
-  // --- controls ---
+  size_t line() const { return line_ + 1; }
 
-  void click(ui::Control& c, const std::string& item) {
-    if (item.empty()) return c.click();
-    if (auto* list = dynamic_cast<ui::ListBox*>(&c)) return list->clickItem(index(*list, item));
-    if (auto* files = dynamic_cast<ui::FileListBox*>(&c)) return files->clickItem(index(*files, item));
-    if (auto* group = dynamic_cast<ui::RadioGroup*>(&c)) return group->clickItem(index(*group, item));
-    if (auto* combo = dynamic_cast<ui::ComboBox*>(&c)) return combo->select(index(*combo, item));
-    if (auto* checks = dynamic_cast<ui::CheckListBox*>(&c))
-      return checks->toggle(static_cast<size_t>(index(*checks, item)));
-    if (auto* pages = dynamic_cast<ui::PageControl*>(&c)) {
-      const auto& tabs = pages->pages();
-      for (size_t i = 0; i < tabs.size(); ++i)
-        if (tabs[i]->name() == item || tabs[i]->caption() == item) return pages->selectTab(static_cast<int>(i));
-      fail("no tab " + utf8(item));
+ private:
+  void dispatch(const std::string& command, const std::string& line,
+                const std::vector<std::string>& lines) {
+    // Names and keywords take no blank at their end; texts keep theirs.
+    const std::string arg = platform::trimRight(line);
+    if (command == "data") return newData(arg);
+    if (data_.empty()) newData("");
+    if (command == "write") {
+      auto content = block(lines);
+      fs::create_directories(dataPath(arg).parent_path());
+      return platform::LineList(content).save(dataPath(arg));
     }
-    fail(c.name() + " has no items");
-  }
-
-  void click(const std::string& target, const std::string& item) { click(control(target), text(item)); }
-
-  // An item of a check-list box is selected by a click on its text, which leaves its tick alone.
-  void select(const std::string& target, const std::string& item) {
-    ui::Control& c = control(target);
-    auto* checks = dynamic_cast<ui::CheckListBox*>(&c);
-    if (!checks || item.empty()) return click(c, text(item));
-    checks->setItemIndex(index(*checks, text(item)));
-    checks->click();
-  }
-
-  int index(const ui::ItemsControl& list, const std::string& item) {
-    int i = list.indexOf(item);
-    if (i >= 0) return i;
-    if (auto n = platform::toInteger(item); n && *n >= 0 && *n < list.count()) return static_cast<int>(*n);
-    fail("no item \"" + utf8(item) + "\" in " + list.name() + " (" + utf8(join(list.items(), "|")) + ")");
-    return -1;
-  }
-
-  void set(const std::string& target, const std::string& value) {
-    ui::Control& c = control(target);
-    std::string v = text(value);
-    if (auto* edit = dynamic_cast<ui::Edit*>(&c)) return edit->type(v);
-    if (auto* memo = dynamic_cast<ui::Memo*>(&c)) return memo->type(memoText(v));
-    if (auto* combo = dynamic_cast<ui::ComboBox*>(&c)) return combo->type(v);
-    fail(target + " takes no text");
-  }
-
-  void check(const std::string& target, const std::string& value) {
-    ui::Control& c = control(target);
-    if (value != "on" && value != "off") fail("check W.c on|off");
-    bool on = value == "on";
-    if (auto* box = dynamic_cast<ui::CheckBox*>(&c)) {
-      if (box->checked() != on) box->click();
+    if (command == "expect-file") return expectFile(arg, block(lines));
+    if (command == "expect-no-file") {
+      if (platform::fileExists(dataPath(arg))) fail("file exists: " + arg);
       return;
     }
-    if (auto* radio = dynamic_cast<ui::RadioButton*>(&c)) {
-      if (!on) fail("a radio button is unticked by ticking another");
-      return radio->click();
+    if (command == "ls") {
+      out_ << "ls " << arg << ":\n";
+      for (const auto& name : platform::listFiles(dataPath(arg), "*"))
+        out_ << "  " << utf8(name) << "\n";
+      for (const auto& name : platform::listFolders(dataPath(arg)))
+        out_ << "  " << utf8(name) << "/\n";
+      return;
     }
-    fail(target + " is not a check box");
+    if (command == "answer") {
+      static const std::map<std::string, ui::Answer> answers = {
+          {"yes", ui::Answer::Yes},
+          {"no", ui::Answer::No},
+          {"cancel", ui::Answer::Cancel},
+          {"ok", ui::Answer::Ok}};
+      if (!answers.count(arg)) fail("answer yes|no|cancel|ok");
+      return dialogs_.queueAnswer(answers.at(arg));
+    }
+    if (command == "answer-text") return dialogs_.queueText(text(line));
+    if (command == "answer-text-cancel") return dialogs_.queueTextCancel();
+    if (command == "answer-file") return dialogs_.queueFile(relativeToScript(text(arg)));
+    if (command == "answer-file-cancel") return dialogs_.queueFileCancel();
+    if (command == "answer-colour") {
+      if (arg.size() != 7 || arg[0] != '#') fail("colour #RRGGBB");
+      return dialogs_.queueColour(static_cast<ui::Colour>(std::strtoul(arg.c_str() + 1, nullptr, 16)));
+    }
+    if (command == "answer-colour-cancel") return dialogs_.queueColourCancel();
+    if (command == "expect-message") return expectMessage(text(line));
+    if (command == "expect-no-message") return expectNoMessage();
+    if (command == "expect-exit") {
+      if (!exit_.exited) fail("the program did not end");
+      if (std::to_string(exit_.code) != arg) fail("exit code " + std::to_string(exit_.code));
+      return;
+    }
+    if (command == "expect-opened") {
+      const std::string expected = text(arg);
+      if (opened_ >= shell_.opened.size()) fail("nothing opened; expected " + utf8(expected));
+      const std::string& actual = shell_.opened[opened_++];
+      if (actual != expected) fail("opened " + utf8(actual) + " instead of " + utf8(expected));
+      return;
+    }
+    if (command == "start") {
+      programme_.reset();
+      app::Environment env{data_, dialogs_, shell_, exit_, clock_, "tarvio"};
+      return guard([&] {
+        programme_ = std::make_unique<app::Programme>(env);
+        programme_->demarrer();
+      });
+    }
+    guard([&] { ui(command, line); });
   }
 
-  void key(const std::string& target, const std::string& value) {
-    ui::Control& c = control(target);
-    auto it = keyNames().find(value);
-    if (it != keyNames().end()) return c.pressKey(it->second);
-    if (value.size() == 1) return c.pressKey(static_cast<unsigned char>(value[0]));
-    fail("unknown key " + value);
+  void ui(const std::string& command, const std::string& line) {
+    if (!programme_) fail("\"start\" first");
+    const std::string arg = platform::trimRight(line);
+    if (command == "show") return form(arg).show();
+    if (command == "activate") return form(arg).activate();
+    if (command == "paint") return form(arg).paint();
+    if (command == "close") return form(arg).close();
+    // "W.c REST": the target, then the rest of the line after one blank, blanks kept.
+    const size_t space = line.find(' ');
+    const std::string target = line.substr(0, space);
+    const std::string value = space == std::string::npos ? "" : line.substr(space + 1);
+    if (command == "click") return click(control(target), text(value));
+    if (command == "menu") return click(control(target), "");
+    if (command == "select") return select(control(target), text(value));
+    if (command == "set") return set(target, text(value));
+    if (command == "check") return check(target, platform::trimRight(value));
+    if (command == "key") return key(control(target), platform::trimRight(value));
+    if (command == "expect-value") {
+      const std::string actual = valueOf(target), expected = text(value);
+      if (actual != expected) fail(target + " is " + shown(actual) + ", expected " + shown(expected));
+      return;
+    }
+    if (command == "dump") return void(out_ << target << " = " << escaped(valueOf(target)) << "\n");
+    fail("unknown command: " + command);
   }
 
-  void expectValue(const std::string& target, const std::string& expected) {
-    std::string actual = value(target);
-    if (actual != text(expected))
-      fail(target + " is \"" + utf8(escape(actual)) + "\", expected \"" + utf8(escape(text(expected))) + "\"");
+  // --- the data folder and its files ---
+
+  void dropData() {
+    programme_.reset();
+    std::error_code ec;
+    if (temporary_) fs::remove_all(data_, ec);
   }
 
-  void dump(const std::string& target) { out_ << target << " = " << utf8(escape(value(target))) << "\n"; }
-
-  std::string value(const std::string& target) {
-    static const char* properties[] = {"text", "caption", "checked", "itemindex", "items", "visible",
-                                       "enabled", "selected", "position", "active", "colour", "bold"};
-    std::string path = target;
-    std::string property;
-    size_t dot = path.rfind('.');
-    if (dot != std::string::npos) {
-      std::string last = path.substr(dot + 1);
-      for (const char* p : properties)
-        if (last == p && !findControl(path)) {
-          property = last;
-          path = path.substr(0, dot);
-        }
+  void newData(const std::string& arg) {
+    dropData();
+    temporary_ = !options_.data;
+    if (options_.data) {
+      data_ = *options_.data;
+      fs::create_directories(data_);
+    } else {
+      std::string pattern = (fs::temp_directory_path() / "tarvio-scenario-XXXXXX").string();
+      if (!::mkdtemp(pattern.data())) fail("cannot create a temporary folder");
+      data_ = pattern;
     }
-    ui::Control& c = control(path);
-    return property.empty() ? defaultValue(c) : propertyValue(c, property);
+    if (arg.empty()) return;
+    fs::path source = relativeToScript(unescape(arg));
+    if (!fs::is_directory(source)) fail("no such folder: " + source.string());
+    fs::copy(source, data_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   }
 
-  static std::string flag(bool b) { return b ? "true" : "false"; }
-
-  std::string propertyValue(ui::Control& c, const std::string& p) {
-    if (p == "caption") return c.caption();
-    if (p == "visible") return flag(c.visible());
-    if (p == "enabled") return flag(c.enabled());
-    if (p == "active") {
-      if (auto* f = dynamic_cast<ui::Form*>(&c)) return flag(f->active());
-      if (auto* pages = dynamic_cast<ui::PageControl*>(&c)) return pages->activePage() ? pages->activePage()->name() : "";
-    }
-    if (p == "colour") {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "#%06X", c.font().colour);
-      return buf;
-    }
-    if (p == "bold") return flag(c.font().bold);
-    if (auto* list = dynamic_cast<ui::ItemsControl*>(&c)) {
-      if (p == "items") return join(list->items(), "|");
-      if (p == "itemindex") return std::to_string(list->itemIndex());
-      if (p == "selected") return list->selected();
-    }
-    if (p == "text") {
-      if (auto* e = dynamic_cast<ui::Edit*>(&c)) return e->text();
-      if (auto* m = dynamic_cast<ui::Memo*>(&c)) return join(m->lines().lines(), "\n");
-      if (auto* combo = dynamic_cast<ui::ComboBox*>(&c)) return combo->text();
-    }
-    if (p == "checked") {
-      if (auto* b = dynamic_cast<ui::CheckBox*>(&c)) return flag(b->checked());
-      if (auto* r = dynamic_cast<ui::RadioButton*>(&c)) return flag(r->checked());
-      if (auto* m = dynamic_cast<ui::MenuItem*>(&c)) return flag(m->checked());
-      if (auto* checks = dynamic_cast<ui::CheckListBox*>(&c)) {
-        std::vector<std::string> ticks;
-        for (size_t i = 0; i < checks->items().size(); ++i) ticks.push_back(flag(checks->checked(i)));
-        return join(ticks, "|");
+  std::vector<std::string> block(const std::vector<std::string>& lines) {
+    std::vector<std::string> content;
+    for (size_t i = line_ + 1; i < lines.size(); ++i) {
+      if (platform::trim(lines[i]) == "end") {
+        line_ = i;
+        return content;
       }
+      content.push_back(platform::fromUtf8(lines[i]));
     }
-    if (p == "position") {
-      if (auto* s = dynamic_cast<ui::ScrollBar*>(&c)) return std::to_string(s->position());
-      if (auto* u = dynamic_cast<ui::UpDown*>(&c)) return std::to_string(u->position());
-      if (auto* g = dynamic_cast<ui::Gauge*>(&c)) return std::to_string(g->progress());
-    }
-    fail(c.name() + " has no property " + p);
-    return {};
+    fail("block without \"end\"");
   }
 
-  std::string defaultValue(ui::Control& c) {
-    if (dynamic_cast<ui::Edit*>(&c) || dynamic_cast<ui::Memo*>(&c) || dynamic_cast<ui::ComboBox*>(&c))
-      return propertyValue(c, "text");
-    if (dynamic_cast<ui::CheckBox*>(&c) || dynamic_cast<ui::RadioButton*>(&c)) return propertyValue(c, "checked");
-    if (dynamic_cast<ui::ItemsControl*>(&c)) return propertyValue(c, "selected");
-    if (dynamic_cast<ui::PageControl*>(&c)) return propertyValue(c, "active");
-    if (dynamic_cast<ui::ScrollBar*>(&c) || dynamic_cast<ui::UpDown*>(&c) || dynamic_cast<ui::Gauge*>(&c))
-      return propertyValue(c, "position");
-    if (auto* s = dynamic_cast<ui::StatusBar*>(&c)) return join(s->panels(), "|");
-    if (auto* i = dynamic_cast<ui::Image*>(&c)) return i->picture().filename().string();
-    return c.caption();
+  void expectFile(const std::string& arg, const std::vector<std::string>& content) {
+    fs::path path = dataPath(arg);
+    if (!platform::fileExists(path)) fail("missing file " + arg);
+    const std::string actual = platform::readFile(path), expected = platform::LineList(content).text();
+    if (actual != expected)
+      fail("file " + arg + " differs:\n--- expected\n" + utf8(expected) + "--- actual\n" + utf8(actual));
   }
 
-  // --- lookups ---
-
-  ui::Form& form(const std::string& className) {
-    requireProgramme();
-    ui::Form* f = programme_->fenetre(className);
-    if (!f) fail("no window " + className);
-    return *f;
+  fs::path dataPath(const std::string& arg) {
+    auto relative = platform::safeRelativePath(platform::fromUtf8(arg));
+    if (!relative) fail("path leaves the data folder: " + arg);
+    return platform::resolvePath(data_ / *relative);
   }
 
-  ui::Control* findControl(const std::string& target) {
-    size_t dot = target.find('.');
-    std::string w = target.substr(0, dot);
-    ui::Form* f = programme_ ? programme_->fenetre(w) : nullptr;
-    if (!f) return nullptr;
-    if (dot == std::string::npos) return f;
-    return f->find(target.substr(dot + 1));
-  }
-
-  ui::Control& control(const std::string& target) {
-    requireProgramme();
-    ui::Control* c = findControl(target);
-    if (!c) fail("no control " + target);
-    return *c;
-  }
-
-  // "W.c REST": the target, then the rest of the line after one blank, blanks kept.
-  std::pair<std::string, std::string> splitTarget(const std::string& arg) {
-    size_t space = arg.find(' ');
-    if (space == std::string::npos) return {arg, ""};
-    return {arg.substr(0, space), arg.substr(space + 1)};
-  }
+  fs::path relativeToScript(const fs::path& p) { return p.is_absolute() ? p : scriptFolder_ / p; }
 
   // Script text (UTF-8, escapes) as Windows-1252, then {data} as the folder's own bytes.
   std::string text(const std::string& arg) {
@@ -471,38 +255,182 @@ class Runner {
     return t;
   }
 
-  // A memo's lines are joined by "\n" in scripts; the memo's own text ends its lines with CR LF.
-  static std::string memoText(const std::string& script) {
-    std::string out;
-    for (char c : script) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return out;
+  // --- messages ---
+
+  void expectMessage(const std::string& expected) {
+    const auto& shownDialogs = dialogs_.shown();
+    while (seen_ < shownDialogs.size()) {
+      const auto& d = shownDialogs[seen_++];
+      if (!isMessage(d)) continue;
+      if (d.text != expected) fail("message " + shown(d.text) + " instead of " + shown(expected));
+      return;
+    }
+    fail("no message " + shown(expected));
   }
 
-  // The file an open or save dialog answers: {data} expanded, the name in Windows-1252 as the
-  // program spells it; relative to the script.
-  fs::path answerPath(const std::string& arg) {
-    fs::path p = text(arg);
-    return p.is_absolute() ? p : scriptFolder_ / p;
+  void expectNoMessage() {
+    const auto& shownDialogs = dialogs_.shown();
+    for (; seen_ < shownDialogs.size(); ++seen_)
+      if (isMessage(shownDialogs[seen_]))
+        fail("unexpected message " + shown(shownDialogs[seen_].text));
   }
 
-  fs::path dataPath(const std::string& arg) {
-    auto relative = platform::safeRelativePath(platform::fromUtf8(arg));
-    if (!relative) fail("path leaves the data folder: " + arg);
-    return platform::resolvePath(data_ / *relative);
+  // --- controls ---
+
+  void click(ui::Control& c, const std::string& item) {
+    if (item.empty()) return c.click();
+    if (auto* list = as<ui::ListBox>(c)) return list->clickItem(index(*list, item));
+    if (auto* files = as<ui::FileListBox>(c)) return files->clickItem(index(*files, item));
+    if (auto* group = as<ui::RadioGroup>(c)) return group->clickItem(index(*group, item));
+    if (auto* combo = as<ui::ComboBox>(c)) return combo->select(index(*combo, item));
+    if (auto* checks = as<ui::CheckListBox>(c))
+      return checks->toggle(static_cast<size_t>(index(*checks, item)));
+    if (auto* pages = as<ui::PageControl>(c)) {
+      const auto& tabs = pages->pages();
+      for (size_t i = 0; i < tabs.size(); ++i)
+        if (tabs[i]->name() == item || tabs[i]->caption() == item) return pages->selectTab(static_cast<int>(i));
+      fail("no tab " + utf8(item));
+    }
+    fail(c.name() + " has no items");
   }
 
-  fs::path scriptPath(const std::string& arg) {
-    fs::path p = unescape(arg);
-    return p.is_absolute() ? p : scriptFolder_ / p;
+  // An item of a check-list box is selected by a click on its text, which leaves its tick alone.
+  void select(ui::Control& c, const std::string& item) {
+    auto* checks = as<ui::CheckListBox>(c);
+    if (!checks || item.empty()) return click(c, item);
+    checks->setItemIndex(index(*checks, item));
+    checks->click();
   }
 
-  ui::Colour colour(const std::string& arg) {
-    if (arg.size() != 7 || arg[0] != '#') fail("colour #RRGGBB");
-    return static_cast<ui::Colour>(std::strtoul(arg.c_str() + 1, nullptr, 16));
+  int index(const ui::ItemsControl& list, const std::string& item) {
+    if (int i = list.indexOf(item); i >= 0) return i;
+    if (auto n = platform::toInteger(item); n && *n >= 0 && *n < list.count()) return static_cast<int>(*n);
+    fail("no item \"" + utf8(item) + "\" in " + list.name() + " (" + utf8(join(list.items(), "|")) + ")");
   }
 
-  void requireProgramme() {
+  void set(const std::string& target, const std::string& v) {
+    ui::Control& c = control(target);
+    if (auto* edit = as<ui::Edit>(c)) return edit->type(v);
+    if (auto* combo = as<ui::ComboBox>(c)) return combo->type(v);
+    auto* memo = as<ui::Memo>(c);
+    if (!memo) fail(target + " takes no text");
+    // A memo's lines are joined by "\n" in scripts; the memo's own text ends its lines with CR LF.
+    std::string lines;
+    for (char ch : v) lines += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    memo->type(lines);
+  }
+
+  void check(const std::string& target, const std::string& value) {
+    ui::Control& c = control(target);
+    if (value != "on" && value != "off") fail("check W.c on|off");
+    if (auto* box = as<ui::CheckBox>(c)) {
+      if (box->checked() != (value == "on")) box->click();
+      return;
+    }
+    if (!as<ui::RadioButton>(c)) fail(target + " is not a check box");
+    if (value == "off") fail("a radio button is unticked by ticking another");
+    c.click();
+  }
+
+  void key(ui::Control& c, const std::string& value) {
+    static const std::map<std::string, int> names = {
+        {"Enter", ui::key::Enter}, {"Escape", ui::key::Escape}, {"Delete", ui::key::Delete},
+        {"Back", ui::key::Back},   {"Tab", ui::key::Tab},       {"Up", ui::key::Up},
+        {"Down", ui::key::Down},   {"Left", ui::key::Left},     {"Right", ui::key::Right},
+        {"Home", ui::key::Home},   {"End", ui::key::End},       {"PageUp", ui::key::PageUp},
+        {"PageDown", ui::key::PageDown}, {"Insert", ui::key::Insert}, {"F1", ui::key::F1},
+        {"Space", ui::key::Space}};
+    if (auto it = names.find(value); it != names.end()) return c.pressKey(it->second);
+    if (value.size() != 1) fail("unknown key " + value);
+    c.pressKey(static_cast<unsigned char>(value[0]));
+  }
+
+  // "W.c" or "W.c.prop": a property name ends the target unless a control bears that name.
+  std::string valueOf(const std::string& target) {
+    static const std::vector<std::string> properties = {
+        "text", "caption", "checked", "itemindex", "items", "visible", "enabled", "selected",
+        "position", "active", "colour", "bold"};
+    const size_t dot = target.rfind('.');
+    if (dot != std::string::npos && !findControl(target) &&
+        std::count(properties.begin(), properties.end(), target.substr(dot + 1)))
+      return property(control(target.substr(0, dot)), target.substr(dot + 1));
+    return property(control(target), "");
+  }
+
+  // A property of a control; without a name, the control's usual value.
+  std::string property(ui::Control& c, std::string p) {
+    if (p.empty()) {
+      if (as<ui::Edit>(c) || as<ui::Memo>(c) || as<ui::ComboBox>(c)) p = "text";
+      else if (as<ui::CheckBox>(c) || as<ui::RadioButton>(c)) p = "checked";
+      else if (as<ui::ItemsControl>(c)) p = "selected";
+      else if (as<ui::PageControl>(c)) p = "active";
+      else if (as<ui::ScrollBar>(c) || as<ui::UpDown>(c) || as<ui::Gauge>(c)) p = "position";
+      else if (auto* s = as<ui::StatusBar>(c)) return join(s->panels(), "|");
+      else if (auto* i = as<ui::Image>(c)) return i->picture().filename().string();
+      else p = "caption";
+    }
+    if (p == "caption") return c.caption();
+    if (p == "visible") return flag(c.visible());
+    if (p == "enabled") return flag(c.enabled());
+    if (p == "bold") return flag(c.font().bold);
+    if (p == "colour") {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "#%06X", c.font().colour);
+      return buf;
+    }
+    if (p == "active") {
+      if (auto* f = as<ui::Form>(c)) return flag(f->active());
+      if (auto* pages = as<ui::PageControl>(c))
+        return pages->activePage() ? pages->activePage()->name() : "";
+    }
+    if (auto* list = as<ui::ItemsControl>(c)) {
+      if (p == "items") return join(list->items(), "|");
+      if (p == "itemindex") return std::to_string(list->itemIndex());
+      if (p == "selected") return list->selected();
+    }
+    if (p == "text") {
+      if (auto* e = as<ui::Edit>(c)) return e->text();
+      if (auto* m = as<ui::Memo>(c)) return join(m->lines().lines(), "\n");
+      if (auto* combo = as<ui::ComboBox>(c)) return combo->text();
+    }
+    if (p == "checked") {
+      if (auto* b = as<ui::CheckBox>(c)) return flag(b->checked());
+      if (auto* r = as<ui::RadioButton>(c)) return flag(r->checked());
+      if (auto* m = as<ui::MenuItem>(c)) return flag(m->checked());
+      if (auto* checks = as<ui::CheckListBox>(c)) {
+        std::vector<std::string> ticks;
+        for (size_t i = 0; i < checks->items().size(); ++i) ticks.push_back(flag(checks->checked(i)));
+        return join(ticks, "|");
+      }
+    }
+    if (p == "position") {
+      if (auto* s = as<ui::ScrollBar>(c)) return std::to_string(s->position());
+      if (auto* u = as<ui::UpDown>(c)) return std::to_string(u->position());
+      if (auto* g = as<ui::Gauge>(c)) return std::to_string(g->progress());
+    }
+    fail(c.name() + " has no property " + p);
+  }
+
+  // --- lookups ---
+
+  ui::Form& form(const std::string& className) {
+    ui::Form* f = programme_->fenetre(className);
+    if (!f) fail("no window " + className);
+    return *f;
+  }
+
+  ui::Control* findControl(const std::string& target) {
+    const size_t dot = target.find('.');
+    ui::Form* f = programme_ ? programme_->fenetre(target.substr(0, dot)) : nullptr;
+    if (!f || dot == std::string::npos) return f;
+    return f->find(target.substr(dot + 1));
+  }
+
+  ui::Control& control(const std::string& target) {
     if (!programme_) fail("\"start\" first");
+    ui::Control* c = findControl(target);
+    if (!c) fail("no control " + target);
+    return *c;
   }
 
   template <typename F>
@@ -517,8 +445,6 @@ class Runner {
       fail(std::string("file error: ") + utf8(e.what()));
     }
   }
-
-  [[noreturn]] void fail(const std::string& message) { throw Failure(message); }
 
   const Options& options_;
   std::ostream& out_;
@@ -551,14 +477,13 @@ int run(const Options& options, std::ostream& out, std::ostream& err) {
   Runner runner(options, out);
   try {
     runner.execute(lines);
+    return 0;
   } catch (const Failure& f) {
     err << options.script.string() << ":" << runner.line() << ": " << f.what() << "\n";
-    return 1;
   } catch (const std::exception& e) {
     err << options.script.string() << ":" << runner.line() << ": error: " << e.what() << "\n";
-    return 1;
   }
-  return 0;
+  return 1;
 }
 
 }  // namespace scenario

@@ -156,14 +156,9 @@ TEST_F(Controls, KeysReachKeyDownThenKeyPressUnlessSwallowed) {
   EXPECT_EQ(seen, "down13;press\r;down27;down46;");
 }
 
-TEST(FileListBox, ListsItsFolderByMaskWithoutRegardToCase) {
+TEST_F(Controls, FileListBoxListsItsFolderByMaskWithoutRegardToCase) {
   testing_support::TempFolder dir;
-  dir.write("B.REF", "");
-  dir.write("a.ref", "");
-  dir.write("c.txt", "");
-  ScriptedDialogs dialogs;
-  Application app{dialogs};
-  Form f{app, "Tf", "f"};
+  for (const char* nom : {"B.REF", "a.ref", "c.txt"}) dir.write(nom, "");
   FileListBox fichiers{f, "fichiers", "*.ref"};
   fichiers.setDirectory(dir.path());
   EXPECT_EQ(fichiers.items(), (std::vector<std::string>{"a.ref", "B.REF"}));
@@ -173,14 +168,6 @@ TEST(FileListBox, ListsItsFolderByMaskWithoutRegardToCase) {
   fichiers.update();
   EXPECT_EQ(fichiers.count(), 3);
   EXPECT_EQ(fichiers.itemIndex(), -1);
-}
-
-TEST_F(Controls, MaxLengthBindsTypingOnly) {
-  f.saisie.maxLength = 3;
-  f.saisie.setText("abcdef");
-  EXPECT_EQ(f.saisie.text(), "abcdef");
-  f.saisie.type("uvwxyz");
-  EXPECT_EQ(f.saisie.text(), "uvw");
 }
 
 TEST_F(Controls, AFileErrorInAUserActionIsToldNotThrown) {
@@ -197,11 +184,8 @@ TEST_F(Controls, AFileErrorInAUserActionIsToldNotThrown) {
   EXPECT_EQ(dialogs.shown()[0].kind, MessageKind::Error);
 }
 
-TEST(CheckListBox, TicksFollowTheirItems) {
-  ScriptedDialogs dialogs;
-  Application app{dialogs};
-  Form f{app, "Tf", "f"};
-  CheckListBox liste{f, "liste"};
+TEST_F(Controls, CheckListBoxTicksFollowTheirItems) {
+  CheckListBox liste{f, "cases"};
   liste.setItems({"a", "b", "c"});
   liste.setChecked(1, true);
   liste.insertItem(0, "z");
@@ -215,7 +199,12 @@ TEST(CheckListBox, TicksFollowTheirItems) {
   EXPECT_FALSE(liste.checked(2));
 }
 
-TEST_F(Controls, MemoLimitAndFocusAsTheProgramSetsThem) {
+TEST_F(Controls, MaxLengthBindsTypingOnlyAndFocusIsTheProgramsToSet) {
+  f.saisie.maxLength = 3;
+  f.saisie.setText("abcdef");
+  EXPECT_EQ(f.saisie.text(), "abcdef");
+  f.saisie.type("uvwxyz");
+  EXPECT_EQ(f.saisie.text(), "uvw");
   f.memo.maxLength = 5;
   f.memo.type("ab\r\ncdef");
   EXPECT_EQ(f.memo.text(), "ab\r\nc");

@@ -101,11 +101,5 @@ function brokenLinksOfSite(root) {
 }
 
 module.exports = {
-  localLinks,
-  localTarget,
-  resolveTarget,
-  brokenLinksOfPage,
-  brokenLinksOfSite,
-  pagesOf,
-  isPage,
+  localLinks, localTarget, resolveTarget, brokenLinksOfPage, brokenLinksOfSite, pagesOf, isPage,
 };

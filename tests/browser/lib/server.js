@@ -7,17 +7,9 @@ const http = require('node:http');
 const path = require('node:path');
 
 const TYPES = {
-  '.htm': 'text/html',
-  '.html': 'text/html',
-  '.css': 'text/css',
-  '.js': 'application/javascript',
-  '.gif': 'image/gif',
-  '.jpg': 'image/jpeg',
-  '.jpeg': 'image/jpeg',
-  '.png': 'image/png',
-  '.swf': 'application/x-shockwave-flash',
-  '.txt': 'text/plain',
-  '.xml': 'application/xml',
+  '.htm': 'text/html', '.html': 'text/html', '.css': 'text/css', '.js': 'application/javascript',
+  '.gif': 'image/gif', '.jpg': 'image/jpeg', '.jpeg': 'image/jpeg', '.png': 'image/png',
+  '.swf': 'application/x-shockwave-flash', '.txt': 'text/plain', '.xml': 'application/xml',
 };
 
 // The file of the folder a request path names, or null.
@@ -65,8 +57,7 @@ async function serveFolder(folder) {
   const origin = `http://127.0.0.1:${server.address().port}`;
   const local = (url) => url.startsWith(origin + '/');
   return {
-    root,
-    origin,
+    root, origin,
     url: (page) => `${origin}/${page}`,
     isLocal: local,
     // The file a local URL names, relative to the folder, "/" separated (existing or not).
