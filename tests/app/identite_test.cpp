@@ -68,8 +68,8 @@ TEST(ChargerIdent, MissingOrOneLineFileKeepsTextAndResetsDefaults) {
   for (const char* contenu : {static_cast<const char*>(nullptr), "nomE=Nouvelle\r\n", ""}) {
     TempFolder dossier;
     if (contenu) dossier.write("ident.opt", contenu);
-    TIdentite i{.nomE = "Ancienne", .dev1 = "USD", .dev2 = "", .taux = "3", .capADR = "non",
-                .rueADR = "non"};
+    TIdentite i;
+    i.nomE = "Ancienne", i.dev1 = "USD", i.dev2 = "", i.taux = "3", i.capADR = "non", i.rueADR = "non";
     LectureIdent r = chargerIdent(platform::DataFolder(dossier.path()), i);
     EXPECT_FALSE(r.lu);
     EXPECT_FALSE(r.secondeDevise.has_value());
