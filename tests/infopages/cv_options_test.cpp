@@ -32,7 +32,6 @@ TEST(OptionsConditions, Defaults_AndRoundTrip) {
 
   platform::LineList l = infopages::lignesConditions(d);
   ASSERT_EQ(l.size(), 15u + 30u);
-  EXPECT_EQ(l[7], "cvente_delai=3 \xE0 5 jours ouvrables");
   EXPECT_EQ(l[14], "cvente_rubriques_index=15");
   EXPECT_EQ(l[25], "rubrique5=D\xE9lai");
   EXPECT_EQ(l[26], "checked5=oui");
@@ -78,11 +77,4 @@ TEST(OptionsConditions, Load_KeysAndSectionList) {
   EXPECT_EQ(o.cvente_delai, "2 jours");   // key case ignored, first line wins
   TOptionsConditions vide = infopages::conditionsParDefaut("B");
   EXPECT_FALSE(infopages::lireConditions({}, vide));
-}
-
-TEST(OptionsConditions, SectionFileAndBuiltInNames) {
-  EXPECT_EQ(infopages::fichierRubrique("D\xE9lai", '-'), "delai.vub");
-  EXPECT_EQ(infopages::fichierRubrique("Force majeure", '_'), "force_majeure.vub");
-  EXPECT_TRUE(infopages::estRubriqueOrigine("Disponibilit\xE9"));
-  EXPECT_FALSE(infopages::estRubriqueOrigine("disponibilit\xE9"));
 }

@@ -85,7 +85,7 @@ TEST(PageConditions, Sections_HeadingParagraphAnchorAndSkips) {
   EXPECT_NE(sans.find("BODY {background: #FFFFFF url(papier.jpg) ;}"), std::string::npos);
 }
 
-TEST(PageConditions, Write_ConvertsAndPublishesOnlyThisRun) {
+TEST(PageConditions, Write_ConvertsPublishesOnlyThisRunOrCopiesTheShopsPage) {
   TempFolder dossier;
   platform::DataFolder donnees(dossier.path());
   dossier.write("titre.vub", "Conditions g\xE9n\xE9rales de vente\r\n");
@@ -104,17 +104,11 @@ TEST(PageConditions, Write_ConvertsAndPublishesOnlyThisRun) {
   infopages::ecrireConditions(e, donnees, [] {});
   EXPECT_FALSE(dossier.exists("cv.htm"));
   EXPECT_EQ(dossier.read("ftp/cv.htm"), "ancienne");
-}
 
-TEST(PageConditions, Import_CopiesTheShopsPageOrWritesNothing) {
-  TempFolder dossier;
-  platform::DataFolder donnees(dossier.path());
-  EntreesPageConditions e = entrees({{"Titre", true}});
+  // The shop's own page: copied when it exists, nothing written when it does not.
   e.cvHTM = "oui";
-  dossier.write("ftp/cv.htm", "ancienne");
   infopages::ecrireConditions(e, donnees, convertisseur(dossier));
   EXPECT_EQ(dossier.read("ftp/cv.htm"), "ancienne");
-  EXPECT_FALSE(dossier.exists("cv2.htm"));
   dossier.write("import/cv.htm", "<HTML>la mienne</HTML>");
   infopages::ecrireConditions(e, donnees, convertisseur(dossier));
   EXPECT_EQ(dossier.read("ftp/cv.htm"), "<HTML>la mienne</HTML>");

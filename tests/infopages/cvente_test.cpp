@@ -61,16 +61,6 @@ TEST_F(Editeur, ReAddingARemovedSectionKeepsItsText_InitAllEmptiesOwnSections) {
   EXPECT_TRUE(t.dialogs.messages().empty());
 }
 
-TEST_F(Editeur, ColourShapeStoresTheChosenColour) {
-  ouvrir();
-  t.dialogs.queueColour(0x102030);
-  t.dialogs.queueText("#102030");
-  cv().Ttitre_color.click();
-  EXPECT_EQ(cv().options.cvente_titre_color, "#102030");
-  EXPECT_EQ(cv().Ttitre_color.brushColour(), 0x102030u);
-  EXPECT_NE(t.dossier.read("cv.opt").find("cvente_titre_color=#102030\r\n"), std::string::npos);
-}
-
 // The frame generator loads the stored conditions before it writes the frame pages.
 TEST_F(Editeur, FrameGeneratorLoadsTheConditions) {
   t.dossier.write("menu.opt", "famille_titre=0\r\nlargeur_menu=200\r\n");
