@@ -24,6 +24,11 @@ std::string couleurEnTexte(ui::Colour couleur) {
   return texte;
 }
 
+ui::Colour couleurUi(std::string_view texte) {
+  RVB c = hexaVersRGB(texte);
+  return static_cast<ui::Colour>((c.rouge & 0xFF) << 16 | (c.vert & 0xFF) << 8 | (c.bleu & 0xFF));
+}
+
 std::optional<std::string> choisirCouleur(ui::ColorDialog& dialogue, std::string_view stockee) {
   std::string couleur = platform::trim(stockee);
   if (!couleur.empty() && couleur[0] == '#') {

@@ -4,13 +4,14 @@
 #include "app/fiche.h"
 #include "app/programme.h"
 #include "design/menu.h"
+#include "infopages/cvente.h"
 #include "platform/text.h"
 
 namespace frame {
 
-// The home-page and conditions editors load nothing yet.
+// The home-page editor loads nothing yet.
 void rechargerAccueil(app::Programme&) {}
-void rechargerConditions(app::Programme&) {}
+void rechargerConditions(app::Programme& programme) { programme.cvente1().ouvre(); }
 
 FamillesMenu famillesMenu(app::Programme& programme) {
   // The menu editor's family lists are not built yet: they are made here from what they are

@@ -8,6 +8,7 @@
 #include "design/menu.h"
 #include "frame/cadres_voisins.h"
 #include "frame/catal_index.h"
+#include "infopages/cv_options.h"
 #include "platform/text.h"
 
 namespace frame {
@@ -112,7 +113,7 @@ void Tvoir_menu1::preparer_styles(ValeursCadres& v) {
   for (const std::string& nom : platform::listFiles(p_.chemin("import")))
     app::copierFichier(p_.chemin("import/" + nom), p_.chemin("ftp/" + nom), false);
 
-  const std::string bulle = app::nomURL("Bulle", options.separateur()) + ".vub";
+  const std::string bulle = infopages::fichierRubrique("Bulle", options.separateur());
   if (donnees.exists(bulle))
     for (const std::string& ligne : platform::LineList::load(donnees.path(bulle)))
       v.texteBulle += platform::trim(ligne) + "<br>";

@@ -67,6 +67,16 @@ for (const layout of LAYOUTS) {
       assert.deepEqual(broken, []);
     });
 
+    it('conditions of sale cv.htm: title, sections, the delivery anchor', async () => {
+      await checked(site, 'cv.htm', async (v) => {
+        const text = await v.page.$eval('body', (body) => body.innerText);
+        assert.match(text, /Conditions générales de vente/);
+        assert.match(text, /DELAI DE LIVRAISON :/);
+        assert.doesNotMatch(text, /sauf rupture de stock/, 'the tooltip section is not printed');
+        assert.equal(await v.page.$$eval('a[name="delai"]', (a) => a.length), 1);
+      });
+    });
+
     if (layout.name === 'cadres') {
       it('entry page loads its frameset, every frame', async () => {
         await checked(site, 'index.htm', async (v) => {
@@ -97,7 +107,14 @@ for (const layout of LAYOUTS) {
         });
       });
 
-      for (const wrapper of ['cvf.htm', 'emploif.htm', 'securf.htm']) {
+      it('preview wrapper cvf.htm carries the conditions of sale', async () => {
+        await checked(site, 'cvf.htm', async (v) => {
+          const text = await v.page.$eval('body', (body) => body.innerText);
+          assert.match(text, /CATALOGUE DES PRODUITS :/);
+        });
+      });
+
+      for (const wrapper of ['emploif.htm', 'securf.htm']) {
         it(`preview wrapper ${wrapper}`, async () => {
           await checked(site, wrapper);
         });

@@ -72,7 +72,9 @@ TEST_F(Apercu, OpensThePageOfTheLayout) {
 
 TEST_F(Apercu, WrappersFramePlainPages) {
   demarrer("non");
-  t.dossier.write("ftp/cv.htm", "<HTML><BODY>\r\n<p>Conditions</p>\r\n</BODY></HTML>\r\n");
+  // The shop's own conditions page, which the conditions writer copies.
+  t.dossier.write("cv.opt", "cvHTM=oui\r\n");
+  t.dossier.write("import/cv.htm", "<HTML><BODY>\r\n<p>Conditions</p>\r\n</BODY></HTML>\r\n");
   t.dossier.write("catego.txt", "<a href=\"livres.htm\">Livres</a> | \r\n<a href=\"cd.htm\">CD</a>\r\n");
   frame::apercuSite(t.p());
   const Lignes tete{"<HTML><HEAD>", "<STYLE TYPE=\"text/css\">", "<!--",
