@@ -112,11 +112,12 @@ TEST_F(Generateur, MenuWidthThatIsNoWholeNumberEndsTheRunAtTheSharedValues) {
 
 TEST_F(Generateur, SharedValuesOfTheRun) {
   design::TOptionsMenu& m = t.p().menu1().options;
-  m = {.coul_items = "#000080", .fond_items = "#FFFFFF", .police_items = "Arial",
-       .gras_items = "oui", .italique_items = "", .souligne_items = "non", .taille_items = "12",
-       .coul_over_items = "black", .fond_over = "#BBBBBB", .police_over = "Verdana",
-       .gras_over = "non", .italique_over = "oui", .souligne_over = "oui", .taille_over = "13",
-       .encadrement_menu = "carre", .largeur_menu = "150", .hauteur_top = "80"};
+  m = {};
+  m.coul_items = "#000080", m.fond_items = "#FFFFFF", m.police_items = "Arial";
+  m.gras_items = "oui", m.italique_items = "", m.souligne_items = "non", m.taille_items = "12";
+  m.coul_over_items = "black", m.fond_over = "#BBBBBB", m.police_over = "Verdana";
+  m.gras_over = "non", m.italique_over = "oui", m.souligne_over = "oui", m.taille_over = "13";
+  m.encadrement_menu = "carre", m.largeur_menu = "150", m.hauteur_top = "80";
   main().options.options.marges_mg = "10";
   ValeursCadres v;
   voir().preparer_styles(v);

@@ -51,22 +51,6 @@ TEST_F(Forms, ClosingTheActiveWindowGivesTheFocusBackToThePreviousOne) {
   b.show();
   b.show();  // already shown: no second onShow
   EXPECT_EQ(log, "b.show a.deactivate b.activate ");
-
-  // A close handler may keep its window open; the next close asks it again.
-  b.onClose = [this] {
-    if (log.empty()) b.cancelClose = true;
-    log += "b.close ";
-  };
-  log.clear();
-  b.close();
-  EXPECT_TRUE(b.visible());
-  EXPECT_TRUE(b.active());
-  EXPECT_TRUE(b.cancelClose);
-  b.close();
-  EXPECT_FALSE(b.visible());
-  EXPECT_TRUE(a.active());
-  EXPECT_FALSE(b.cancelClose);
-  EXPECT_EQ(log.substr(0, 16), "b.close b.close ");
 }
 
 TEST_F(Forms, DialogsDoNotChangeTheActiveWindow) {
