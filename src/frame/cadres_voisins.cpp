@@ -4,12 +4,17 @@
 #include "app/fiche.h"
 #include "app/programme.h"
 #include "design/menu.h"
+#include "infopages/accueil.h"
 #include "platform/text.h"
 
 namespace frame {
 
-// The home-page and conditions editors load nothing yet.
-void rechargerAccueil(app::Programme&) {}
+void rechargerAccueil(app::Programme& programme) {
+  programme.accueil1().ouvre();
+  programme.accueil1().elements();
+}
+
+// The conditions editor loads nothing yet.
 void rechargerConditions(app::Programme&) {}
 
 FamillesMenu famillesMenu(app::Programme& programme) {
