@@ -30,6 +30,14 @@ Taccueil1::Taccueil1(app::Programme& programme) : ui::Form(programme.application
   appliquer.onClick = [this] { appliquerClick(); };
   fermer.onClick = [this] { choix.hide(); };
   importACCUEIL.onClick = [this] { importACCUEILClick(); };
+  onActivate = [this] { FormActivate(); };
+}
+
+void Taccueil1::FormActivate() {
+  image.setCaption("");
+  p_.ident().chargerIdent();
+  ouvre();
+  listeB.setCaption("Liste des produits d'accueil [" + std::to_string(listeref.count()) + "]");
 }
 
 TOptionsAccueil Taccueil1::valeurs() const {

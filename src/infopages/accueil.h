@@ -74,6 +74,8 @@ class Taccueil1 : public ui::Form {
   bool sauverModele = false;           // the next save writes the file of SaveModele
   std::filesystem::path fichierModele;  // the next load reads this file, once
 
+  // Loads the identity and the settings each time the window comes to the front.
+  void FormActivate();
   // Loads accueil.opt (or fichierModele) into the options and the controls, then elements.
   void ouvre();
   // Writes accueil.opt (or the model) and, unless it is a model, the corner tiles.
