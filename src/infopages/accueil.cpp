@@ -2,6 +2,7 @@
 
 #include "app/categories_fichiers.h"
 #include "app/fiche.h"
+#include "app/fiche_images.h"
 #include "app/ident1.h"
 #include "app/programme.h"
 #include "app/texte_prix.h"
@@ -101,8 +102,9 @@ void Taccueil1::elements() {
   if (options.paccueil_encadrement == "rond") options.paccueil_encadrement = "carre";
   const platform::DataFolder& donnees = p_.donnees();
   auto mesurer = [&donnees](const std::string& nom, std::string& largeur, std::string& hauteur) {
-    if (nom.empty() || !donnees.exists(nom)) return;
-    if (auto taille = platform::imageSize(donnees.path(nom))) {
+    auto fichier = app::fichierPresent(donnees, nom);
+    if (!fichier) return;
+    if (auto taille = platform::imageSize(*fichier)) {
       largeur = std::to_string(taille->first);
       hauteur = std::to_string(taille->second);
     }
@@ -290,8 +292,7 @@ void Taccueil1::fiches() {
   Lcat.setCaption("Catégorie : " + p_.main().catego.text());
   Ltheme.setCaption("Thème : " + p_.main().themes.text());
   ImageFiche.clearPicture();
-  if (!imageVitrine.empty() && p_.donnees().exists(imageVitrine))
-    ImageFiche.loadPicture(p_.donnees().path(imageVitrine));
+  if (auto fichier = app::fichierPresent(p_.donnees(), imageVitrine)) ImageFiche.loadPicture(*fichier);
 }
 
 }  // namespace infopages

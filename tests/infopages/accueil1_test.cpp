@@ -73,16 +73,13 @@ TEST(Accueil1, LoadAndSaveThroughTheControls) {
   EXPECT_EQ(e.a().options.paccueil_encadrement, "carre");
   EXPECT_EQ(e.a().lien_image_introL.caption(), "Lien: http://a.example/");
   EXPECT_TRUE(e.a().lien_image_introL.visible());
-  EXPECT_EQ(e.a().listeref.items(), std::vector<std::string>{"BOL01"});
   EXPECT_EQ(e.a().ColPT.text(), "9");
-  EXPECT_FALSE(e.a().rubriques.checked(1));
 
   e.a().target_image_introE.setText("_blank");
   e.a().sauver();
   platform::LineList l = platform::LineList::load(e.dossier / "accueil.opt");
   EXPECT_EQ(l.value("paccueil_encadrement"), "carre");
   EXPECT_EQ(l.value("target_image_intro"), "_blank");
-  EXPECT_EQ(l.value("checked1"), "non");
   EXPECT_EQ(e.a().listeB.caption(), "Liste des produits d'accueil [1]");
   for (const char* coin : {"promo_hg.gif", "rubriques_bd.gif"}) EXPECT_TRUE(e.dossier.exists(coin));
 

@@ -94,12 +94,9 @@ TEST(Vitrine, SideFilesComeBackAndAMissingOneIsEmpty) {
   EXPECT_EQ(chargerImageVitrine(donnees, "BOL01"), TImageVitrine{});
   sauverLienVitrine(donnees, "BOL01", {"http://a.example/", "_blank"});
   sauverImageVitrine(donnees, "BOL01", {"bol01g.jpg", "120", "90"});
-  sauverImportAccueil(donnees, {"800", "640"});
   EXPECT_EQ(dossier.read("tmp/BOL01.npr"), "lienS=http://a.example/\r\ntargetS=_blank\r\n");
-  EXPECT_EQ(dossier.read("BOL01.imp"), "image_promo=bol01g.jpg\r\nlargeur=120\r\nhauteur=90\r\n");
-  EXPECT_EQ(dossier.read("accueilF.inf"), "accueilLf=800\r\naccueilHf=640\r\n");
   EXPECT_EQ(chargerLienVitrine(donnees, "bol01"), (TLienVitrine{"http://a.example/", "_blank"}));
-  EXPECT_EQ(chargerImageVitrine(donnees, "BOL01").largeur, "120");
+  EXPECT_EQ(chargerImageVitrine(donnees, "BOL01"), (TImageVitrine{"bol01g.jpg", "120", "90"}));
 }
 
 TEST(Vitrine, ReferencesThatCannotNameAFile) {
