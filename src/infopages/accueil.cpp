@@ -13,6 +13,8 @@
 #include "platform/image.h"
 #include "platform/text.h"
 
+#include <algorithm>
+
 namespace infopages {
 
 Taccueil1::Taccueil1(app::Programme& programme) : ui::Form(programme.application(), "Taccueil1", "accueil1"), p_(programme) {
