@@ -9,6 +9,7 @@
 #include "app/programme.h"
 #include "app/tri_catego1.h"
 #include "app/tri_theme1.h"
+#include "infopages/accueil.h"
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/text.h"
@@ -280,6 +281,11 @@ void Tmain::chargerFiche() {
   }
   newprodB.hide();
   newC.hide();
+  infopages::Taccueil1& accueil = p_.accueil1();
+  accueil.refVitrine = fiche.reference;
+  accueil.descriptionVitrine = fiche.description;
+  accueil.imageVitrine = fiche.image;
+  accueil.fiches();
   if (ficheSurDisque && lignesLues == 0)
     dialogs().warning("La fiche " + cheminFiche.stem().string() +
                       " est illisible : aucune ligne n'a pu être lue.");

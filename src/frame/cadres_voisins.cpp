@@ -4,13 +4,17 @@
 #include "app/fiche.h"
 #include "app/programme.h"
 #include "design/menu.h"
+#include "infopages/accueil.h"
 #include "infopages/cvente.h"
 #include "platform/text.h"
 
 namespace frame {
 
-// The home-page editor loads nothing yet.
-void rechargerAccueil(app::Programme&) {}
+void rechargerAccueil(app::Programme& programme) {
+  programme.accueil1().ouvre();
+  programme.accueil1().elements();
+}
+
 void rechargerConditions(app::Programme& programme) { programme.cvente1().ouvre(); }
 
 FamillesMenu famillesMenu(app::Programme& programme) {

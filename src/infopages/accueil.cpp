@@ -1,13 +1,301 @@
 #include "infopages/accueil.h"
 
+#include "app/categories_fichiers.h"
 #include "app/fiche.h"
+#include "app/fiche_images.h"
+#include "app/ident1.h"
 #include "app/programme.h"
+#include "app/texte_prix.h"
+#include "design/style_principal.h"
+#include "frame/apercu.h"
+#include "frame/voir_menu.h"
+#include "infopages/accueil_vitrine.h"
+#include "platform/image.h"
+#include "platform/text.h"
+
+#include <algorithm>
 
 namespace infopages {
 
 Taccueil1::Taccueil1(app::Programme& programme) : ui::Form(programme.application(), "Taccueil1", "accueil1"), p_(programme) {
   setCaption("Eléments de la page d'accueil");
   panelOver = &p_.main().PageControl1;
+  listeref.hide();
+  listetitres.hide();
+  lien_image_introL.hide();
+  choix.hide();
+  std::vector<RubriqueCochee> initiales = rubriquesInitiales();
+  for (size_t i = 0; i < initiales.size(); ++i) {
+    rubriques.addItem(initiales[i].nom);
+    rubriques.setChecked(i, true);
+  }
+  SaveModele.options.defaultExt = "amd";
+  btc.onClick = [this] { btcClick(); };
+  appliquer.onClick = [this] { appliquerClick(); };
+  fermer.onClick = [this] { choix.hide(); };
+  importACCUEIL.onClick = [this] { importACCUEILClick(); };
+  onActivate = [this] { FormActivate(); };
+}
+
+void Taccueil1::FormActivate() {
+  image.setCaption("");
+  p_.ident().chargerIdent();
+  ouvre();
+  listeB.setCaption("Liste des produits d'accueil [" + std::to_string(listeref.count()) + "]");
+}
+
+TOptionsAccueil Taccueil1::valeurs() const {
+  TOptionsAccueil o = options;
+  o.lien_image_intro = lien_image_introE.text();
+  o.target_image_intro = target_image_introE.text();
+  o.texte = MemoTexte.lines().lines();
+  o.vitrine.clear();
+  for (size_t i = 0; i < listeref.items().size(); ++i) {
+    auto item = [i](const ui::ListBox& l) { return i < l.items().size() ? l.items()[i] : ""; };
+    o.vitrine.push_back({item(listepromo), listeref.items()[i], item(listetitres)});
+  }
+  o.ref_index = std::to_string(o.vitrine.size());
+  o.rubriques.clear();
+  for (size_t i = 0; i < rubriques.items().size(); ++i)
+    o.rubriques.push_back({rubriques.items()[i], rubriques.checked(i)});
+  // The spin edit keeps 1 to 9.
+  std::optional<long long> n = platform::toInteger(platform::trim(ColPT.text()));
+  o.nbre_promo = std::to_string(n ? std::clamp<long long>(*n, 1, 9) : 2);
+  return o;
+}
+
+void Taccueil1::ouvre() {
+  // What an absent list leaves in place is what the controls hold now.
+  TOptionsAccueil o = valeurs();
+  std::filesystem::path fichier = fichierModele.empty() ? p_.chemin("accueil.opt") : fichierModele;
+  fichierModele.clear();
+  chargerOptionsAccueil(o, fichier);
+  options = o;
+  afficherOptions();
+  elements();
+}
+
+void Taccueil1::afficherOptions() {
+  const TOptionsAccueil& o = options;
+  MemoTexte.setLines(platform::LineList(o.texte));
+  std::vector<std::string> promo, refs, titres;
+  for (const ProduitVitrine& v : o.vitrine) {
+    promo.push_back(v.titre);
+    refs.push_back(v.ref);
+    titres.push_back(v.titres);
+  }
+  listepromo.setItems(std::move(promo));
+  listeref.setItems(std::move(refs));
+  listetitres.setItems(std::move(titres));
+  std::vector<std::string> noms;
+  for (const RubriqueCochee& r : o.rubriques) noms.push_back(r.nom);
+  rubriques.setItems(std::move(noms));
+  for (size_t i = 0; i < o.rubriques.size(); ++i) rubriques.setChecked(i, o.rubriques[i].coche);
+  ColPT.setText(o.nbre_promo);
+  lien_image_introL.setCaption(o.lien_image_intro.empty() ? "" : "Lien: " + o.lien_image_intro);
+  lien_image_introL.setVisible(!o.lien_image_intro.empty());
+  lien_image_introE.setText(o.lien_image_intro);
+  target_image_introE.setText(o.target_image_intro);
+  alt_image_introE.setText(o.alt_image_intro);
+  // The generator, the card pages and the publisher read the main window's value.
+  p_.main().accueilHTM = o.accueilHTM;
+}
+
+void Taccueil1::elements() {
+  if (options.paccueil_encadrement == "rond") options.paccueil_encadrement = "carre";
+  const platform::DataFolder& donnees = p_.donnees();
+  auto mesurer = [&donnees](const std::string& nom, std::string& largeur, std::string& hauteur) {
+    auto fichier = app::fichierPresent(donnees, nom);
+    if (!fichier) return;
+    if (auto taille = platform::imageSize(*fichier)) {
+      largeur = std::to_string(taille->first);
+      hauteur = std::to_string(taille->second);
+    }
+  };
+  if (!options.image_intro.empty())
+    mesurer("accueil/" + options.image_intro, options.largeur_image_intro,
+            options.hauteur_image_intro);
+  // A missing bullet keeps the sizes stored with the section.
+  if (!rubrique.puce_rubrique.empty())
+    mesurer("puces/" + rubrique.puce_rubrique, rubrique.puce_largeur, rubrique.puce_hauteur);
+  titreEDIT.setText(options.titre_intro);
+  miseAJour_ = true;
+  importACCUEIL.setChecked(options.accueilHTM == "oui");
+  miseAJour_ = false;
+}
+
+void Taccueil1::sauver() {
+  listeB.setCaption("Liste des produits d'accueil [" + std::to_string(listeref.count()) + "]");
+  TOptionsAccueil o = valeurs();
+  const bool modele = sauverModele && !SaveModele.fileName.empty();
+  sauverModele = false;
+  lignesAccueil(o).save(modele ? SaveModele.fileName : p_.chemin("accueil.opt"));
+  if (!modele)
+    sauverCoinsAccueil(o, p_.main().options.options.separateur(), p_.donnees().root());
+}
+
+void Taccueil1::ouvrerubrique(const std::string& texteCommun) {
+  memoR.clear();
+  rubrique = {};
+  if (rubriques.itemIndex() < 0) return;
+  const char sep = p_.main().options.options.separateur();
+  RubriqueLue lue = chargerRubriqueAccueil(p_.donnees(), app::nomURL(texteCommun, sep));
+  memoR.setLines(lue.texte);
+  rubrique = lue.reglages;
+  elements();
+  lienT.setText("");
+  targetT.setText("_self");
+  lienT.setText(rubrique.lien);
+  if (!rubrique.target.empty()) targetT.setText(rubrique.target);
+  lienT.setEnabled(true);
+  targetT.setEnabled(true);
+  lienT.setColour(ui::clWindow);
+  targetT.setColour(ui::clWindow);
+
+  const design::TstyleP& style = p_.styleP();
+  const app::TIdentite& ident = p_.ident().identite;
+  EntreesLienRubrique e;
+  e.frames = p_.main().options.frames == "oui";
+  // An empty link when the first category has no theme page, never one left from another call.
+  app::TListeCategories categories = app::chargerListeCategories(p_.donnees());
+  if (!categories.empty()) e.premierePage = p_.voir_menu1().premierePage(categories.front());
+  e.articles = style.articles.text();
+  e.listeP = style.listeP.text();
+  e.url_panier = style.url_panier;
+  e.targetS = style.targetS;
+  e.scriptPaiement = style.securus.checked() ? frame::kPageSecuriteAnglais : frame::kPageSecurite;
+  e.login = ident.login;
+  e.ext = ident.ext;
+  e.nomE = ident.nomE;
+  e.email = ident.email;
+  if (std::optional<LienFixe> fixe = lienRubriqueFixe(rubriques.selected(), e)) {
+    if (fixe->lien) lienT.setText(*fixe->lien);
+    if (fixe->target) {
+      rubrique.target = *fixe->target;
+      targetT.setText(*fixe->target);
+    }
+    lienT.setEnabled(false);
+    targetT.setEnabled(false);
+    lienT.setColour(ui::clBtnFace);
+    targetT.setColour(ui::clBtnFace);
+  }
+  rubrique.lien = lienT.text();
+}
+
+void Taccueil1::sauverubrique() {
+  const std::string nom = rubriques.selected();
+  if (rubriques.itemIndex() < 0 || nom.empty()) return;
+  const std::string slug = app::nomURL(nom, p_.main().options.options.separateur());
+  // <slug>.acc would overwrite the showcase text of a product of that reference.
+  for (const std::string& ref : listeref.items())
+    if (platform::fileNamesEqual(ref, slug)) {
+      dialogs().showMessage("La rubrique " + nom + " porte le nom de fichier de la référence " +
+                            ref + " de la vitrine : elle n'est pas enregistrée");
+      return;
+    }
+  sauverRubriqueAccueil(p_.donnees(), slug, rubrique, memoR.lines());
+}
+
+std::string Taccueil1::referenceChoisie() {
+  const int i = listepromo.itemIndex();
+  if (i < 0 || i >= listeref.count()) return {};
+  const std::string ref = listeref.items()[static_cast<size_t>(i)];
+  if (!referenceFichierValide(ref)) {
+    dialogs().showMessage("La référence " + ref + " comporte un caractère illégal");
+    return {};
+  }
+  return ref;
+}
+
+void Taccueil1::sauve_texte() {
+  const std::string ref = referenceChoisie();
+  if (ref.empty()) return;
+  // <ref>.acc would overwrite the settings of a section of the same file name.
+  const char sep = p_.main().options.options.separateur();
+  for (const std::string& nom : rubriques.items())
+    if (platform::fileNamesEqual(app::nomURL(nom, sep), ref)) {
+      dialogs().showMessage("La référence " + ref + " porte le nom de fichier de la rubrique " +
+                            nom + " : son texte n'est pas enregistré");
+      return;
+    }
+  Mtexte.lines().save(p_.chemin(ref + ".acc"));
+}
+
+void Taccueil1::appliquerClick() {
+  const std::string ref = referenceChoisie();
+  if (!ref.empty()) {
+    if (!p_.donnees().exists(ref + ".ref")) {
+      dialogs().showMessage("La fiche " + ref + ".ref est introuvable : l'image n'est pas enregistrée");
+    } else {
+      TImageVitrine img;
+      img.image_promo = imagesL.selected();
+      std::filesystem::path montree =
+          ImageFiche.picture().empty() ? imagesL.fileName() : ImageFiche.picture();
+      if (auto taille = montree.empty() ? std::nullopt : platform::imageSize(montree)) {
+        img.largeur = std::to_string(taille->first);
+        img.hauteur = std::to_string(taille->second);
+      }
+      sauverImageVitrine(p_.donnees(), ref, img);
+      dialogs().showMessage(image.caption() + " enregistré");
+    }
+  }
+  choix.hide();
+}
+
+void Taccueil1::btcClick() {
+  if (platform::trim(url_promo.caption()).empty()) {
+    dialogs().showMessage("LIEN INEXISTANT");
+    return;
+  }
+  if (dialogs().messageBox(
+          "ATTENTION VOUS ALLEZ MODIFIER UN LIEN D'UN PRODUIT. Voulez-vous continuer ?", "",
+          ui::MessageKind::Confirmation, ui::Buttons::YesNoCancel) != ui::Answer::Yes)
+    return;
+  const std::string ref = referenceChoisie();
+  if (ref.empty()) return;
+  TLienVitrine lien = chargerLienVitrine(p_.donnees(), ref);
+  lien.lienS = platform::trim(
+      dialogs().inputBox("Modification URL promo", "Nouvelle URL pour " + ref, lien.lienS));
+  if (lien.lienS.empty()) {
+    platform::removeFile(p_.chemin(nomLienVitrine(ref)));
+    url_promo.setCaption("");
+    dialogs().showMessage("LIEN " + ref + " effacé");
+    return;
+  }
+  lien.targetS = dialogs().inputBox("Modification Target promo",
+                                    "TARGET _top,_blank,_self... pour " + ref, lien.targetS);
+  sauverLienVitrine(p_.donnees(), ref, lien);
+  dialogs().showMessage("LIEN " + lien.lienS + " TARGET " + lien.targetS + " enregistré");
+  url_promo.setCaption(lien.lienS);
+}
+
+void Taccueil1::importACCUEILClick() {
+  if (miseAJour_) return;
+  options.accueilHTM = importACCUEIL.checked() ? "oui" : "non";
+  if (importACCUEIL.checked() && !p_.donnees().exists("import/accueil.htm")) {
+    dialogs().showMessage("Aucune page d'accueil à importer n'est présente dans le répertoire " +
+                          p_.chemin("import/accueil.htm").string());
+    miseAJour_ = true;
+    importACCUEIL.setChecked(false);
+    miseAJour_ = false;
+    options.accueilHTM = "non";
+  }
+  p_.main().accueilHTM = options.accueilHTM;
+  if (options.accueilHTM == "oui" && p_.main().options.frames != "oui") {
+    dialogs().showMessage("Pensez à cocher menu --> Accueil menu pour le référencement");
+    app::OptionsDemarrage& demarrage = p_.main().options;
+    demarrage.accueilHf =
+        dialogs().inputBox("Import Page d'accueil", "Hauteur", demarrage.accueilHf);
+    sauverImportAccueil(p_.donnees(), {demarrage.accueilLf, demarrage.accueilHf});
+  }
+}
+
+void Taccueil1::fiches() {
+  Bfiche.setCaption(refVitrine + " " + descriptionVitrine);
+  Lcat.setCaption("Catégorie : " + p_.main().catego.text());
+  Ltheme.setCaption("Thème : " + p_.main().themes.text());
+  ImageFiche.clearPicture();
+  if (auto fichier = app::fichierPresent(p_.donnees(), imageVitrine)) ImageFiche.loadPicture(*fichier);
 }
 
 }  // namespace infopages

@@ -13,6 +13,7 @@
 #include "design/style_principal.h"
 #include "frame/apercu.h"
 #include "frame/voir_menu.h"
+#include "infopages/accueil.h"
 #include "infopages/faire_accueil1.h"
 #include "pages/data.h"
 #include "pages/etiq.h"
@@ -73,6 +74,9 @@ bool Tdata1::construire(Construction& c) {
 
   c.erreurFiches = false;
   p_.ident().chargerIdent();
+  // The category bar, written before the home page and the frame, leads to the home page that
+  // accueil.opt names, not to the one the program held before this build.
+  p_.accueil1().ouvre();
   c.prefixeAuteurs = p_.styleP().listeP.text();
   c.prefixeArticles = p_.styleP().articles.text();
 
