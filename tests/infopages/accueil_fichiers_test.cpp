@@ -75,7 +75,9 @@ TEST(RubriqueAccueil, FixedLinksOfTheBuiltInSections) {
     auto fixe = lienRubriqueFixe(c.nom, c.entrees);
     ASSERT_TRUE(fixe) << c.nom;
     EXPECT_EQ(fixe->lien.has_value(), c.lien != nullptr) << c.nom;
-    if (c.lien) EXPECT_EQ(*fixe->lien, c.lien) << c.nom;
+    if (c.lien) {
+      EXPECT_EQ(*fixe->lien, c.lien) << c.nom;
+    }
     EXPECT_FALSE(fixe->target) << c.nom;
   }
   e.login = "l'o";
