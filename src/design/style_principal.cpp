@@ -140,11 +140,6 @@ void sauverFrames(const platform::DataFolder& dossier, std::string_view frames) 
 
 namespace {
 
-ui::Colour couleurUi(std::string_view texte) {
-  RVB c = hexaVersRGB(texte);
-  return static_cast<ui::Colour>((c.rouge & 0xFF) << 16 | (c.vert & 0xFF) << 8 | (c.bleu & 0xFF));
-}
-
 // The settings held in edits.
 struct ChampEdit {
   std::string TStylePrincipal::*champ;
