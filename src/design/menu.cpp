@@ -90,41 +90,41 @@ Tmenu1::Tmenu1(app::Programme& programme)
 // the previews in two columns, the switches of the top and the menu below.
 void Tmenu1::disposer() {
   setBounds(left(), top(), 550, height());
-  ui::setSize(ligneBoutons, 540);
+  ui::setSize(ligneBoutons, 520);
   ui::setSize(style, 190);
   for (ui::Button* b : {&ok_bouton, &BitBtn2}) ui::setSize(*b, 75);
-  ui::setSize(Llien, 540);
+  ui::setSize(Llien, 520);
 
-  ui::setSize(overG, 270);
+  ui::setSize(overG, 256);
   for (ui::Button* b : {&titre1, &titre2}) ui::setSize(*b, 70);
   for (ui::Button* b : {&titre4, &titre5, &titre6}) ui::setSize(*b, 28);
   for (ui::Control* c : std::initializer_list<ui::Control*>{&alignement, &policeP, &tailleP,
                                                             &encadrement})
-    ui::setSize(*c, 256);
-  ui::setSize(police, 110);
+    ui::setSize(*c, 242);
+  ui::setSize(police, 230);
   ui::setSize(taille_num, 36);
   ui::setSize(shape_trait, 20, 20);
   ui::setSize(tirets1, 110);
   ui::setSize(tirets, 40);
 
-  ui::setSize(apercusP, 268);
+  ui::setSize(apercusP, 256);
   for (ui::Control* c : std::initializer_list<ui::Control*>{&GroupBox6, &GroupBox9, &panelover,
                                                             &top_panel, &texteBOX, &largeB,
                                                             &groupe, &ImageGIF2})
-    ui::setSize(*c, 258);
+    ui::setSize(*c, 246);
   ui::setSize(familles, 150, 66);
   ui::setSize(fitems, 150, 80);
   for (ui::Button* b : {&haut, &bas}) ui::setSize(*b, 45);
   for (ui::Panel* p : {&nfam, &fam}) ui::setSize(*p, 120, 24);
-  ui::setSize(top_panel, 258, 30);
-  ui::setSize(top_texte, 240);
+  ui::setSize(top_panel, 246, 30);
+  ui::setSize(top_texte, 230);
   ui::setSize(largeur_B, 60);
-  for (ui::RadioGroup* r : {&imageT, &appli_menu}) ui::setSize(*r, 246);
-  ui::setSize(alignT, 246);
+  for (ui::RadioGroup* r : {&imageT, &appli_menu}) ui::setSize(*r, 232);
+  ui::setSize(alignT, 232);
   for (ui::Edit* e : {&horizontal, &vertical}) ui::setSize(*e, 40);
-  ui::setSize(ImageGIF2, 258, 24);
+  ui::setSize(ImageGIF2, 246, 24);
 
-  ui::setSize(topBOX, 540);
+  ui::setSize(topBOX, 520);
   for (ui::Shape* s : {&Tadresse_color, &Tdate_color}) ui::setSize(*s, 14, 14);
   ui::setSize(hauteur_num, 60);
   ui::setSize(menuBOX, 300);

@@ -123,6 +123,7 @@ class Runner {
     if (command == "write") return writeFile(arg, block(lines));
     if (command == "expect-file") return expectFile(arg, block(lines));
     if (command == "expect-no-file") return expectNoFile(arg);
+    if (command == "expect-line") return expectLine(line);
     if (command == "ls") return list(arg);
     if (command == "answer") return answer(arg);
     if (command == "answer-text") return dialogs_.queueText(text(line));
@@ -219,6 +220,19 @@ class Runner {
     std::string expected = platform::LineList(content).text();
     if (actual != expected)
       fail("file " + arg + " differs:\n--- expected\n" + utf8(expected) + "--- actual\n" + utf8(actual));
+  }
+
+  // The file holds a line equal to the text (path and text separated by the first blank).
+  void expectLine(const std::string& line) {
+    size_t blank = line.find(' ');
+    if (blank == std::string::npos) fail("expect-line PATH TEXT");
+    const std::string arg = line.substr(0, blank);
+    fs::path path = dataPath(arg);
+    if (!platform::fileExists(path)) fail("missing file " + arg);
+    const std::string wanted = text(line.substr(blank + 1));
+    for (const std::string& l : platform::LineList::load(path))
+      if (l == wanted) return;
+    fail("no line \"" + utf8(wanted) + "\" in " + arg);
   }
 
   void expectNoFile(const std::string& arg) {
