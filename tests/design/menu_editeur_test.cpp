@@ -118,6 +118,18 @@ TEST_F(Editeur, ElementNamesLinksAndSizesShown) {
   EXPECT_EQ(m->top_panel.caption(), "Contact");
 }
 
+// The site generator shows the editor before it writes and reports such values at its own step.
+TEST_F(Editeur, PreviewLeavesOutSizesThatAreNoWholeNumbers) {
+  choisir("Menu - Catégories");
+  const int largeur = m->fam.width();
+  m->options.largeur_menu = "12a";
+  m->options.taille_items = "1x";
+  EXPECT_NO_THROW(m->afficherMenu());
+  EXPECT_EQ(m->fam.width(), largeur);
+  EXPECT_EQ(m->taille_num.text(), "1x");
+  EXPECT_EQ(m->Taille.position(), 13);
+}
+
 TEST_F(Editeur, FontAndSizeOfItemsAndTopTextsGoToTheirRollOverToo) {
   struct Cas {
     const char* ligne;
