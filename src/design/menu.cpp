@@ -34,7 +34,6 @@ Tmenu1::Tmenu1(app::Programme& programme)
   appli_menu.setItems({"Catégories", "Titres", "Bas"});
   appli_menu.columns = 3;
   texte.hide();  // measures the text of a button
-  top_texte.labelCaption = "";
   largeur_B.labelCaption = "Largeur";
   largeur_B.maxLength = 3;
   hauteur_num.labelCaption = "Hauteur";
