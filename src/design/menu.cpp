@@ -4,7 +4,6 @@
 #include "app/programme.h"
 #include "design/menuG1.h"
 #include "design/style_principal.h"
-#include "frame/apercu.h"
 #include "platform/files.h"
 #include "ui/layout.h"
 
@@ -15,20 +14,40 @@ Tmenu1::Tmenu1(app::Programme& programme)
   setCaption("Style et caractéristiques de la page Menu");
   panelOver = &p_.main().PageControl1;
   famille_order.hide();
+  std::vector<std::string> lignes;
+  for (const ElementMenu& e : elementsMenu()) lignes.push_back(e.ligne);
+  style.setItems(std::move(lignes));
+  style.dropDownList = true;
+  titre4.setHint("Gras");
+  titre5.setHint("Italique");
+  titre6.setHint("Souligné");
+  alignement.setItems({"Gauche", "Centré", "Droite"});
+  alignement.columns = 3;
+  web.setChecked(true);
+  police.setItems({std::begin(kPolicesWeb), std::end(kPolicesWeb)});
+  Taille.associate = &taille_num;
+  taille_num.setReadOnly(true);
+  encadrement.setItems({"Tableau", "Arrondi", "Transparent", "Aucun"});
+  encadrement.columns = 2;
+  tirets.maxLength = 3;
+  imageT.setItems({"Aucune", "Bouton", "Puce"});
+  imageT.columns = 3;
+  appli_menu.setItems({"Catégories", "Titres", "Bas"});
+  appli_menu.columns = 3;
+  texte.hide();  // measures the text of a button
+  largeur_B.labelCaption = "Largeur";
+  largeur_B.maxLength = 3;
+  hauteur_num.labelCaption = "Hauteur";
+  hauteur_num.maxLength = 3;
+  largeur_num.labelCaption = "Largeur";
+  largeur_num.maxLength = 3;
   recherche.setItems({"Aucune", "Top", "Menu"});
+  recherche.columns = 3;
   hauteur_frameE.labelCaption = "Hauteur";
   hauteur_frameE.maxLength = 4;
   largeur_frameE.labelCaption = "Largeur";
   largeur_frameE.maxLength = 4;
-  setBounds(left(), top(), 550, height());
-  ui::setSize(ligneAccueil, 190);
-  ui::setSize(importerG, 96);
-  recherche.columns = 3;
-  ui::setSize(recherche, 230);
-  ui::setSize(cadresG, 170);
-  for (ui::Edit* e : {&hauteur_frameE, &largeur_frameE}) ui::setSize(*e, 75);
-  ui::setSize(ligneBoutons, 350);
-  for (ui::Button* b : {&ok_bouton, &BitBtn2}) ui::setSize(*b, 75);
+  Rmenu.setChecked(true);
   // The menu models are kept for their file format but not offered.
   BitBtn1.hide();
   Button2.hide();
@@ -36,13 +55,86 @@ Tmenu1::Tmenu1(app::Programme& programme)
     o->initialDir = p_.chemin("modeles");
     o->defaultExt = "mnl";
   }
+  disposer();
+  // The front end draws GIF previews without dithering: nothing to switch off at creation.
 
+  onPaint = [this] { FormPaint(); };
+  style.onChange = [this] { styleChange(); };
+  titre1.onClick = [this] { titre1Click(); };
+  titre2.onClick = [this] { titre2Click(); };
+  speed_trait.onClick = [this] { speed_traitClick(); };
+  titre4.onClick = [this] { titre4Click(); };
+  titre5.onClick = [this] { titre5Click(); };
+  titre6.onClick = [this] { titre6Click(); };
+  alignement.onClick = [this] { alignementClick(); };
+  police.onChange = [this] { policeChange(); };
+  Taille.onClick = [this] { TailleClick(); };
+  encadrement.onClick = [this] { encadrementClick(); };
+  top_texte.onChange = [this] { top_texteChange(); };
+  Rover.onClick = [this] { RoverClick(); };
+  deroulante.onClick = [this] { deroulanteClick(); };
+  dynamique.onClick = [this] { dynamiqueClick(); };
+  web.onClick = [this] { webClick(); };
+  toutes.onClick = [this] { toutesClick(); };
+  tirets.onChange = [this] { tiretsChange(); };
+  styleD.onClick = [this] { styleDClick(); };
   ok_bouton.onClick = [this] { ok_boutonClick(); };
   BitBtn2.onClick = [this] { BitBtn2Click(); };
   BitBtn1.onClick = [this] { BitBtn1Click(); };
   Button2.onClick = [this] { Button2Click(); };
   styleAMb.onClick = [this] { styleAMbClick(); };
   accueilC.onClick = [this] { accueilCClick(); };
+}
+
+// Sizes for the automatic layout: the element and the buttons on top, the style controls and
+// the previews in two columns, the switches of the top and the menu below.
+void Tmenu1::disposer() {
+  setBounds(left(), top(), 550, height());
+  ui::setSize(ligneBoutons, 520);
+  ui::setSize(style, 190);
+  for (ui::Button* b : {&ok_bouton, &BitBtn2}) ui::setSize(*b, 75);
+  ui::setSize(Llien, 520);
+
+  ui::setSize(overG, 256);
+  for (ui::Button* b : {&titre1, &titre2}) ui::setSize(*b, 70);
+  for (ui::Button* b : {&titre4, &titre5, &titre6}) ui::setSize(*b, 28);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&alignement, &policeP, &tailleP,
+                                                            &encadrement})
+    ui::setSize(*c, 242);
+  ui::setSize(police, 230);
+  ui::setSize(taille_num, 36);
+  ui::setSize(shape_trait, 20, 20);
+  ui::setSize(tirets1, 110);
+  ui::setSize(tirets, 40);
+
+  ui::setSize(apercusP, 256);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&GroupBox6, &GroupBox9, &panelover,
+                                                            &top_panel, &texteBOX, &largeB,
+                                                            &groupe, &ImageGIF2})
+    ui::setSize(*c, 246);
+  ui::setSize(familles, 150, 66);
+  ui::setSize(fitems, 150, 80);
+  for (ui::Button* b : {&haut, &bas}) ui::setSize(*b, 45);
+  for (ui::Panel* p : {&nfam, &fam}) ui::setSize(*p, 120, 24);
+  ui::setSize(top_panel, 246, 30);
+  ui::setSize(top_texte, 230);
+  ui::setSize(largeur_B, 60);
+  for (ui::RadioGroup* r : {&imageT, &appli_menu}) ui::setSize(*r, 232);
+  ui::setSize(alignT, 232);
+  for (ui::Edit* e : {&horizontal, &vertical}) ui::setSize(*e, 40);
+  ui::setSize(ImageGIF2, 246, 24);
+
+  ui::setSize(topBOX, 520);
+  for (ui::Shape* s : {&Tadresse_color, &Tdate_color}) ui::setSize(*s, 14, 14);
+  ui::setSize(hauteur_num, 60);
+  ui::setSize(menuBOX, 300);
+  ui::setSize(largeur_num, 60);
+  ui::setSize(importerG, 110);
+  ui::setSize(recherche, 230);
+  ui::setSize(cadresG, 170);
+  for (ui::Edit* e : {&hauteur_frameE, &largeur_frameE}) ui::setSize(*e, 75);
+  ui::setSize(fondBOX, 360);
+  ui::setSize(cadre, 60, 40);
 }
 
 bool Tmenu1::chargerMenu() {
@@ -92,27 +184,24 @@ void Tmenu1::sauverMenu() {
   options.hauteur_frame = hauteur_frameE.text();
 }
 
-// The category bound is fixed (derniereCategorieMenu); the rest of the set-up comes with the
-// family lists.
-void Tmenu1::preparerMenu() {}
-
-// Only the switch that the save reads back from its control so far; the element display comes
-// with the editor's styles.
-void Tmenu1::afficherMenu() { accueilC.setChecked(options.accueil_menu == "oui"); }
+// The walk over the menu elements leaves the editor on the category items. The rest of the
+// set-up (side buttons, roll-over captions, family lists) comes with later work.
+void Tmenu1::preparerMenu() {
+  const bool catalogue = p_.donnees().exists("ref.gen");
+  if (fitems.count() > 0) fitems.setItemIndex(0);
+  for (const char* ligne : {"Menu - Titres", "Menu - Roll Over", "Menu - Catégories"}) {
+    style.setItemIndex(style.indexOf(ligne));
+    elementCourant = ligne;
+    if (catalogue) afficherMenu();
+  }
+  remplirItems();
+  if (fitems.count() > 0) fitems.setItemIndex(0);
+  afficherMenu();
+}
 
 void Tmenu1::ok_boutonClick() {
   sauverMenu();
   dialogs().showMessage("Menu enregistré");
-}
-
-void Tmenu1::BitBtn2Click() {
-  BitBtn2.setCursor(ui::Cursor::HourGlass);
-  struct Curseur {
-    ui::Control& bouton;
-    ~Curseur() { bouton.setCursor(ui::Cursor::Default); }
-  } curseur{BitBtn2};
-  sauverMenu();
-  frame::apercuSite(p_);
 }
 
 void Tmenu1::BitBtn1Click() {

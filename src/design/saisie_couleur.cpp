@@ -32,8 +32,7 @@ ui::Colour couleurUi(std::string_view texte) {
 std::optional<std::string> choisirCouleur(ui::ColorDialog& dialogue, std::string_view stockee) {
   std::string couleur = platform::trim(stockee);
   if (!couleur.empty() && couleur[0] == '#') {
-    RVB rvb = hexaVersRGB(couleur);
-    dialogue.color = static_cast<ui::Colour>(rvb.rouge << 16 | rvb.vert << 8 | rvb.bleu);
+    dialogue.color = couleurUi(couleur);
   }
   if (!dialogue.execute()) return std::nullopt;
   return saisie_couleur(dialogue.form().dialogs(), couleurEnTexte(dialogue.color));

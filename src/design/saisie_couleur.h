@@ -19,9 +19,9 @@ std::string saisie_couleur(ui::Dialogs& dialogs, std::string_view valeurInitiale
 
 // The chooser's colour as the program writes it: "#" and upper-case hexadecimal pairs.
 std::string couleurEnTexte(ui::Colour couleur);
-
-// A stored "#RRGGBB" colour as the widgets show it (hexaVersRGB's rules and errors).
-ui::Colour couleurUi(std::string_view texte);
+// A stored colour as a preview shows it (hexaVersRGB: a colour name is black; a bad pair throws
+// platform::IntegerError).
+ui::Colour couleurUi(std::string_view couleur);
 
 // A colour button: the stored colour, trimmed, seeds the chooser when it starts with "#"; on OK
 // the choice goes through the prompt and the result is the colour to store. nullopt on Cancel:

@@ -13,6 +13,9 @@ class TstyleMDyn : public ui::Form {
  public:
   explicit TstyleMDyn(app::Programme& programme);
 
+  // Loads the dynamic-menu style into the dialog's controls.
+  void ouvrir();
+
  private:
   app::Programme& p_;
 };

@@ -17,6 +17,12 @@ Button::Button(Control& parent, std::string name, std::string caption)
   setCaption(std::move(caption));
 }
 
+void Button::setDown(bool down) {
+  if (down == down_) return;
+  down_ = down;
+  notify(Property::Checked);
+}
+
 // --- Edit ---
 
 Edit::Edit(Control& parent, std::string name, std::string text)
@@ -369,6 +375,12 @@ GroupBox::GroupBox(Control& parent, std::string name, std::string caption)
 Panel::Panel(Control& parent, std::string name, std::string caption)
     : Control(parent, std::move(name), Kind::Panel) {
   setCaption(std::move(caption));
+}
+
+void Panel::setAlignment(Alignment alignment) {
+  if (alignment == alignment_) return;
+  alignment_ = alignment;
+  notify(Property::Alignment);
 }
 
 Shape::Shape(Control& parent, std::string name) : Control(parent, std::move(name), Kind::Shape) {}

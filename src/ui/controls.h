@@ -22,6 +22,12 @@ class Label : public Control {
 class Button : public Control {
  public:
   Button(Control& parent, std::string name, std::string caption = {});
+  // A speed button that stays pressed; the program sets it, a click does not toggle it.
+  bool down() const { return down_; }
+  void setDown(bool down);
+
+ private:
+  bool down_ = false;
 };
 
 class Edit : public Control {
@@ -229,6 +235,12 @@ class GroupBox : public Control {
 class Panel : public Control {
  public:
   Panel(Control& parent, std::string name, std::string caption = {});
+  // Where the caption sits.
+  Alignment alignment() const { return alignment_; }
+  void setAlignment(Alignment alignment);
+
+ private:
+  Alignment alignment_ = Alignment::Center;
 };
 
 class Shape : public Control {

@@ -82,6 +82,7 @@ enum class Property {
   Cursor,
   Shape,
   Focus,
+  Alignment,
 };
 
 enum class Alignment { Left, Center, Right };

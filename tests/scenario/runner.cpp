@@ -116,6 +116,16 @@ class Runner {
       if (platform::fileExists(dataPath(arg))) fail("file exists: " + arg);
       return;
     }
+    if (command == "expect-line") {
+      // A line among the file's lines, for files whose other lines a script need not fix.
+      size_t blank = line.find(' ');
+      if (blank == std::string::npos) fail("expect-line PATH TEXT");
+      const std::string nom = line.substr(0, blank), voulue = text(line.substr(blank + 1));
+      if (!platform::fileExists(dataPath(nom))) fail("missing file " + nom);
+      for (const std::string& l : platform::LineList::load(dataPath(nom)))
+        if (l == voulue) return;
+      return fail("no line \"" + utf8(voulue) + "\" in " + nom);
+    }
     if (command == "ls") {
       out_ << "ls " << arg << ":\n";
       for (const auto& name : platform::listFiles(dataPath(arg), "*"))

@@ -45,6 +45,9 @@ TEST(Runner, WhatAScriptLineMeans) {
        "start\nset Tmain.referencer LIV\nexpect-value Tmain.referencer LIV \n", 1},
       {"memo lines are joined by \\n both ways",
        "start\nset Tmain.commentaires Un\\nDeux\nexpect-value Tmain.commentaires Un\\nDeux\n", 0},
+      {"a file holds the expected line among others",
+       "write a.txt\nx=1\ny=Été\nend\nexpect-line a.txt y=Été\n", 0},
+      {"a line is matched whole", "write a.txt\nx=12\nend\nexpect-line a.txt x=1\n", 1},
       {"a memo is never read with CR LF",
        "start\nset Tmain.commentaires Un\\nDeux\nexpect-value Tmain.commentaires Un\\r\\nDeux\n", 1},
   };
