@@ -102,7 +102,9 @@ TEST(ElementsMenu, SeparatorCountKeepsDigitsOnly) {
   for (const Cas& c : cas) {
     SaisieTirets s = lireTirets(c.texte);
     EXPECT_EQ(s.valeur.has_value(), c.valeur != nullptr) << c.texte;
-    if (c.valeur && s.valeur) EXPECT_EQ(*s.valeur, c.valeur) << c.texte;
+    if (c.valeur && s.valeur) {
+      EXPECT_EQ(*s.valeur, c.valeur) << c.texte;
+    }
     EXPECT_EQ(s.erreur, c.erreur) << c.texte;
   }
 }
