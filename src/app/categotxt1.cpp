@@ -1,10 +1,79 @@
 #include "app/categotxt1.h"
 
+#include "app/annexes_fiche.h"
+#include "app/fiche.h"
 #include "app/programme.h"
+#include "app/texte_prix.h"
+#include "platform/text.h"
+#include "ui/dialogs.h"
+#include "ui/layout.h"
 
 namespace app {
 
-Tcategotxt::Tcategotxt(app::Programme& programme) : ui::Form(programme.application(), "Tcategotxt", "categotxt"), p_(programme) {
+Tcategotxt::Tcategotxt(app::Programme& programme)
+    : ui::Form(programme.application(), "Tcategotxt", "categotxt"), p_(programme) {
+  setCaption("Habillage categorie");
+  disposer();
+  onActivate = [this] { FormActivate(); };
+  categoL.onClick = [this] { categoLClick(); };
+  enrGB.onClick = [this] { enrGBClick(); };
+  enrDB.onClick = [this] { enrDBClick(); };
+  effacerGB.onClick = [this] { effacerGBClick(); };
+  effacerDB.onClick = [this] { effacerDBClick(); };
+  BitBtn1.onClick = [this] { BitBtn1Click(); };
 }
+
+// The category list above, its file name, then the two texts side by side.
+void Tcategotxt::disposer() {
+  using ui::setSize;
+  setBounds(left(), top(), 640, height());
+  setSize(categoL, 620, 120);
+  setSize(categL, 620, ui::kLineHeight);
+  for (ui::GroupBox* g : {&gaucheG, &droiteG}) setSize(*g, 306);
+  for (ui::Memo* m : {&memoG, &memoD}) setSize(*m, 294, 220);
+  for (ui::Button* b : {&enrGB, &enrDB}) setSize(*b, 150);
+  for (ui::Button* b : {&effacerGB, &effacerDB}) setSize(*b, 100);
+  setSize(BitBtn1, 100);
+}
+
+void Tcategotxt::FormActivate() {
+  categoL.clearItems();
+  memoG.clear();
+  memoD.clear();
+  const auto& dossier = p_.donnees();
+  if (!dossier.exists("categories")) return;
+  for (const std::string& ligne : platform::LineList::load(dossier.path("categories"))) {
+    std::string categorie = platform::trim(ligne);
+    if (!categorie.empty()) categoL.addItem(std::move(categorie));
+  }
+}
+
+std::string Tcategotxt::nomChoisi() {
+  if (categoL.itemIndex() < 0) return "";
+  std::string nom = nomURL(categoL.selected(), p_.main().options.options.separateur());
+  categL.setCaption(nom);
+  return nom;
+}
+
+void Tcategotxt::categoLClick() {
+  memoG.clear();
+  memoD.clear();
+  const std::string nom = nomChoisi();
+  if (nom.empty()) return;
+  memoG.setLines(chargerAnnexe(p_.donnees(), fichierHabillageGauche(nom)));
+  memoD.setLines(chargerAnnexe(p_.donnees(), fichierHabillageDroite(nom)));
+}
+
+void Tcategotxt::enregistrer(ui::Memo& memo, std::string (*fichier)(std::string_view)) {
+  const std::string nom = nomChoisi();
+  if (nom.empty()) return;
+  dialogs().showMessage(sauverHabillage(p_.donnees(), fichier(nom), memo.lines()));
+}
+
+void Tcategotxt::enrGBClick() { enregistrer(memoG, fichierHabillageGauche); }
+void Tcategotxt::enrDBClick() { enregistrer(memoD, fichierHabillageDroite); }
+void Tcategotxt::effacerGBClick() { memoG.clear(); }
+void Tcategotxt::effacerDBClick() { memoD.clear(); }
+void Tcategotxt::BitBtn1Click() { close(); }
 
 }  // namespace app

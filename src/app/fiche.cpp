@@ -125,6 +125,7 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
   importC.onClick = [this] { importCClick(); };
   lierLecture();
   lierEditeur();
+  lierAnnexes();
 
   FormCreate();
 }

@@ -263,8 +263,7 @@ void Tmain::chargerFiche() {
     prixpromoL.show();
     deviseT.hide();
   }
-  newprodB.hide();
-  newC.hide();
+  preparerNouveautes();
 }
 
 void Tmain::referencerKeyDown(int& key) {
