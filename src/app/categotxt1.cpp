@@ -29,22 +29,30 @@ void Tcategotxt::disposer() {
   setBounds(left(), top(), 640, height());
   setSize(categoL, 620, 120);
   setSize(categL, 620, ui::kLineHeight);
-  for (ui::GroupBox* g : {&gaucheG, &droiteG}) setSize(*g, 306);
-  for (ui::Memo* m : {&memoG, &memoD}) setSize(*m, 294, 220);
+  for (ui::GroupBox* g : {&gaucheG, &droiteG}) setSize(*g, 300);
+  for (ui::Memo* m : {&memoG, &memoD}) setSize(*m, 288, 220);
   for (ui::Button* b : {&enrGB, &enrDB}) setSize(*b, 150);
   for (ui::Button* b : {&effacerGB, &effacerDB}) setSize(*b, 100);
   setSize(BitBtn1, 100);
 }
 
 void Tcategotxt::FormActivate() {
+  // The list is read again each time; a category still listed stays chosen with the texts being
+  // typed, so that a look at another window loses nothing.
+  const std::string choisie = categoL.itemIndex() >= 0 ? categoL.selected() : std::string();
   categoL.clearItems();
-  memoG.clear();
-  memoD.clear();
   const auto& dossier = p_.donnees();
-  if (!dossier.exists("categories")) return;
-  for (const std::string& ligne : platform::LineList::load(dossier.path("categories"))) {
-    std::string categorie = platform::trim(ligne);
-    if (!categorie.empty()) categoL.addItem(std::move(categorie));
+  if (dossier.exists("categories"))
+    for (const std::string& ligne : platform::LineList::load(dossier.path("categories"))) {
+      std::string categorie = platform::trim(ligne);
+      if (!categorie.empty()) categoL.addItem(std::move(categorie));
+    }
+  const int index = choisie.empty() ? -1 : categoL.indexOf(choisie);
+  categoL.setItemIndex(index);
+  if (index < 0) {
+    categL.setCaption("");
+    memoG.clear();
+    memoD.clear();
   }
 }
 
