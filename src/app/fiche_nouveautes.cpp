@@ -28,19 +28,18 @@ void Tmain::newprodBClick() {
   fiche.reference = platform::trim(fiche.reference);
   EntreesNouveaute e{fiche.reference, !fiche.image.empty(),
                      newC.itemIndex() >= 0 ? newC.selected() : std::string()};
-  for (const std::string& message : basculerNouveaute(p_.donnees(), e)) dialogs().showMessage(message);
+  for (const std::string& message : basculerNouveaute(p_.donnees(), e))
+    dialogs().showMessage(message);
   // The caption tells what the next click does.
   if (newC.visible())
     newCClick();
   else
-    newprodB.setCaption(chargerListeNouveautes(p_.donnees(), "").contient(fiche.reference)
-                            ? "Supprimer des nouveautés"
-                            : "Ajouter aux nouveautés");
+    newprodB.setCaption(legendeNouveaute(p_.donnees(), "", fiche.reference));
 }
 
 void Tmain::newCClick() {
   if (newC.itemIndex() < 0) return;
-  newprodB.setCaption(legendeListeNommee(p_.donnees(), newC.selected(), fiche.reference));
+  newprodB.setCaption(legendeNouveaute(p_.donnees(), newC.selected(), fiche.reference));
 }
 
 }  // namespace app

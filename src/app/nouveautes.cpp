@@ -81,16 +81,18 @@ std::vector<std::string> basculerNouveaute(const DataFolder& dossier, const Entr
       liste.lignes.erase(0);
     }
     liste.lignes.add(ref);
-    messages.push_back(ref + " ajoutée. " + platform::fromInteger(static_cast<long long>(liste.lignes.size())) +
-                       " nouveautés sur " + reglages->max + apresNom(" pour ", nom));
+    const auto nombre = static_cast<long long>(liste.lignes.size());
+    messages.push_back(ref + " ajoutée. " + platform::fromInteger(nombre) + " nouveautés sur " +
+                       reglages->max + apresNom(" pour ", nom));
   }
   liste.lignes.save(dossier.path(liste.fichier));
   return messages;
 }
 
-std::string legendeListeNommee(const DataFolder& dossier, std::string_view nom,
-                               std::string_view reference) {
+std::string legendeNouveaute(const DataFolder& dossier, std::string_view nom,
+                             std::string_view reference) {
   const bool present = chargerListeNouveautes(dossier, nom).contient(reference);
+  if (nom.empty()) return present ? "Supprimer des nouveautés" : "Ajouter aux nouveautés";
   return (present ? "Supprimer de " : "Ajouter à ") + std::string(nom);
 }
 
@@ -101,9 +103,7 @@ EtatNouveautes preparerNouveautes(const DataFolder& dossier, std::string_view re
   if (reglages->multi.empty()) {
     if (!dossier.exists("newprod.ref")) return etat;
     etat.bouton = true;
-    etat.legende = chargerListeNouveautes(dossier, "").contient(reference)
-                       ? "Supprimer des nouveautés"
-                       : "Ajouter aux nouveautés";
+    etat.legende = legendeNouveaute(dossier, "", reference);
     return etat;
   }
   if (!existe(dossier, reglages->multi)) return etat;

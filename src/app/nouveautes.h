@@ -53,9 +53,9 @@ struct EtatNouveautes {
   std::string legende;
 };
 EtatNouveautes preparerNouveautes(const platform::DataFolder& dossier, std::string_view reference);
-// The caption for a named list: "Supprimer de <nom>" when it holds the reference, else
-// "Ajouter à <nom>".
-std::string legendeListeNommee(const platform::DataFolder& dossier, std::string_view nom,
-                               std::string_view reference);
+// The button's caption for a list ("" for the single list): what the next click does with the
+// reference.
+std::string legendeNouveaute(const platform::DataFolder& dossier, std::string_view nom,
+                             std::string_view reference);
 
 }  // namespace app

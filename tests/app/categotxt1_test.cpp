@@ -11,12 +11,21 @@
 
 using testing_support::ProgrammeDeTest;
 
+namespace {
+
+std::filesystem::path demo() {
+  if (const char* racine = std::getenv("TARVIO_SOURCE_DIR"); racine && *racine)
+    return std::filesystem::path(racine) / "demo";
+  return std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "demo";
+}
+
+}  // namespace
+
 // What the wrap-text editor saves is what the list pages of the category show, and an empty save
 // takes it out of them.
 TEST(Categotxt, ListPagesShowWhatTheEditorSaved) {
   ProgrammeDeTest t;
-  std::filesystem::copy(std::filesystem::path(std::getenv("TARVIO_SOURCE_DIR")) / "demo",
-                        t.dossier.path(), std::filesystem::copy_options::recursive);
+  std::filesystem::copy(demo(), t.dossier.path(), std::filesystem::copy_options::recursive);
   t.demarrer();
   app::Tmain& main = t.p().main();
   app::Tcategotxt& habillage = t.p().categotxt();
@@ -39,5 +48,6 @@ TEST(Categotxt, ListPagesShowWhatTheEditorSaved) {
   habillage.enrDB.click();
   EXPECT_FALSE(t.dossier.exists("livresd.txt"));
   EXPECT_EQ(construire().find("Recettes de saison"), std::string::npos);
-  EXPECT_EQ(t.dialogs.messages().back(), (t.dossier.path() / "livresd.txt").string() + " supprimé");
+  EXPECT_EQ(t.dialogs.messages().back(),
+            (t.dossier.path() / "livresd.txt").string() + " supprimé");
 }

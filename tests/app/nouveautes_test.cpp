@@ -15,7 +15,8 @@ struct Boutique {
   platform::DataFolder d{t.path()};
   Boutique(std::string_view ini) {
     t.write("newprod.ini", ini);
-    for (const char* ref : {"A", "B", "C", "D", "Vitrine", "Soldes"}) t.write(std::string(ref) + ".ref", "");
+    for (const char* ref : {"A", "B", "C", "D", "Vitrine", "Soldes"})
+      t.write(std::string(ref) + ".ref", "");
   }
   Messages clic(std::string ref, bool image = true, std::string liste = "") {
     return basculerNouveaute(d, {std::move(ref), image, std::move(liste)});
@@ -28,7 +29,8 @@ TEST(Nouveautes, SingleListAddsRemovesAndRotatesAtItsLimit) {
   Boutique b("max= 2 \r\n");
   EXPECT_EQ(b.clic("A"), (Messages{"A ajoutée. 1 nouveautés sur 2"}));
   EXPECT_EQ(b.clic("B"), (Messages{"B ajoutée. 2 nouveautés sur 2"}));
-  EXPECT_EQ(b.clic("C"), (Messages{"A supprimée [trop de nouveautés]", "C ajoutée. 2 nouveautés sur 2"}));
+  EXPECT_EQ(b.clic("C"),
+            (Messages{"A supprimée [trop de nouveautés]", "C ajoutée. 2 nouveautés sur 2"}));
   EXPECT_EQ(b.t.read("newprodrefs.new"), "B\r\nC\r\n");
   EXPECT_EQ(b.clic("B"), (Messages{"B supprimées des nouveautés"}));
   EXPECT_EQ(b.t.read("newprodrefs.new"), "C\r\n");
@@ -71,7 +73,8 @@ TEST(Nouveautes, TwiceListedReferenceLosesItsLaterLineAndAnOverfullListOnlyGrows
 TEST(Nouveautes, NamedListsNeedAChoiceAndNameTheListInTheirMessages) {
   Boutique b("max=1\r\nmulti=listes.txt\r\n");
   EXPECT_EQ(b.clic("A", true, ""), Messages{});
-  EXPECT_EQ(b.clic("A", true, "Vitrine"), (Messages{"A ajoutée. 1 nouveautés sur 1 pour Vitrine"}));
+  EXPECT_EQ(b.clic("A", true, "Vitrine"),
+            (Messages{"A ajoutée. 1 nouveautés sur 1 pour Vitrine"}));
   EXPECT_EQ(b.clic("B", true, "Vitrine"),
             (Messages{"A supprimée [trop de nouveautés] dans Vitrine",
                       "B ajoutée. 1 nouveautés sur 1 pour Vitrine"}));
@@ -118,5 +121,6 @@ TEST(Nouveautes, SetUpOffersNamedListsWithASheetAndChoosesTheLastHoldingTheRefer
   e = preparerNouveautes(b.d, "A");
   EXPECT_EQ(e.choix, 1);
   EXPECT_EQ(e.legende, "Supprimer de Soldes");
-  EXPECT_EQ(legendeListeNommee(b.d, "D", "A"), "Ajouter à D");
+  EXPECT_EQ(legendeNouveaute(b.d, "D", "A"), "Ajouter à D");
+  EXPECT_EQ(legendeNouveaute(b.d, "Soldes", "A"), "Supprimer de Soldes");
 }
