@@ -16,7 +16,8 @@ namespace {
 std::filesystem::path demo() {
   if (const char* racine = std::getenv("TARVIO_SOURCE_DIR"); racine && *racine)
     return std::filesystem::path(racine) / "demo";
-  return std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "demo";
+  // Run by hand from <build>/tests: the build folder sits in the source tree.
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path() / ".." / ".." / "demo";
 }
 
 }  // namespace
