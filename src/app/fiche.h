@@ -444,7 +444,8 @@ class Tmain : public ui::Form {
   void montrerAvecSablier(ui::Form& fenetre);
   void activerOngletFiche();
 
-  // Bind the handlers of the sheet reader, then of the editor (some chain onto the reader's).
+  // Bind the handlers of the sheet reader, then of the editor (some chain onto the reader's),
+  // then of the side files and the new-product lists.
   void lierLecture();
   void lierEditeur();
   void lierAnnexes();
