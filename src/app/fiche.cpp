@@ -135,6 +135,7 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
   importC.onClick = [this] { importCClick(); };
   lierLecture();
   lierEditeur();
+  lierAnnexes();
 
   FormCreate();
 }

@@ -428,6 +428,17 @@ class Tmain : public ui::Form {
   void importCClick();
   void ouvrir_pub();
   void sauver_pub();
+  // New-product lists (fiche_nouveautes.cpp): the button and the named lists of the sheet tab.
+  void preparerNouveautes();
+  void newprodBClick();
+  void newCClick();
+  // Side files of the sheet (fiche_annexes.cpp): supplements, different prices, sizes.
+  void suppBClick();
+  void diffBClick();
+  void BitBtn17Click();
+  void BitBtn19Click();
+  void BitBtn20Click();
+  void mes_taillesCClick();
   // The page frame (frame/cadre_page.h) from the menu options, the main settings and the
   // requests below; kept in skin too, and ftp/body_top.txt written. Throws platform::FileError;
   // the requests are dropped then.
@@ -440,9 +451,11 @@ class Tmain : public ui::Form {
   void montrerAvecSablier(ui::Form& fenetre);
   void activerOngletFiche();
 
-  // Bind the handlers of the sheet reader, then of the editor (some chain onto the reader's).
+  // Bind the handlers of the sheet reader, then of the editor (some chain onto the reader's),
+  // then of the side files and the new-product lists.
   void lierLecture();
   void lierEditeur();
+  void lierAnnexes();
   void marquerModifiee();
   // After a save or before a preview: the sheet's style, its frame corners and the menu again.
   void rafraichirStyleEtMenu();

@@ -279,8 +279,7 @@ void Tmain::chargerFiche() {
     prixpromoL.show();
     deviseT.hide();
   }
-  newprodB.hide();
-  newC.hide();
+  preparerNouveautes();
   infopages::Taccueil1& accueil = p_.accueil1();
   accueil.refVitrine = fiche.reference;
   accueil.descriptionVitrine = fiche.description;

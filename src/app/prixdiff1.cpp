@@ -1,10 +1,13 @@
 #include "app/prixdiff1.h"
 
-#include "app/programme.h"
-
 namespace app {
 
-Tprixdiff::Tprixdiff(app::Programme& programme) : ui::Form(programme.application(), "Tprixdiff", "prixdiff"), p_(programme) {
-}
+Tprixdiff::Tprixdiff(app::Programme& programme)
+    : EditeurListePrix(programme, {.classe = "Tprixdiff",
+                                   .unite = "prixdiff",
+                                   .titre = "Prix différents",
+                                   .extension = ".dif",
+                                   .modele = "Modele A=prix ",
+                                   .note = "Fonctionne avec bouton de commande à droite"}) {}
 
 }  // namespace app

@@ -1,20 +1,13 @@
 #pragma once
-// The window `Tprixdiff`: different prices of a sheet.
+// The window `Tprixdiff`: different prices of a sheet, <reference>.dif.
 
-#include "ui/form.h"
-
-namespace app {
-class Programme;
-}
+#include "app/editeur_prix.h"
 
 namespace app {
 
-class Tprixdiff : public ui::Form {
+class Tprixdiff : public EditeurListePrix {
  public:
   explicit Tprixdiff(app::Programme& programme);
-
- private:
-  app::Programme& p_;
 };
 
 }  // namespace app

@@ -1,10 +1,13 @@
 #include "app/supp1.h"
 
-#include "app/programme.h"
-
 namespace app {
 
-Tsupp::Tsupp(app::Programme& programme) : ui::Form(programme.application(), "Tsupp", "supp"), p_(programme) {
-}
+Tsupp::Tsupp(app::Programme& programme)
+    : EditeurListePrix(programme, {.classe = "Tsupp",
+                                   .unite = "supp",
+                                   .titre = "Supplement Prix Supp.",
+                                   .extension = ".sup",
+                                   .modele = "Type de Cordage=prix supp.",
+                                   .note = ""}) {}
 
 }  // namespace app

@@ -1,20 +1,13 @@
 #pragma once
-// The window `Tsupp`: price supplements of a sheet.
+// The window `Tsupp`: price supplements of a sheet, <reference>.sup.
 
-#include "ui/form.h"
-
-namespace app {
-class Programme;
-}
+#include "app/editeur_prix.h"
 
 namespace app {
 
-class Tsupp : public ui::Form {
+class Tsupp : public EditeurListePrix {
  public:
   explicit Tsupp(app::Programme& programme);
-
- private:
-  app::Programme& p_;
 };
 
 }  // namespace app

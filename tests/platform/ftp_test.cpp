@@ -76,7 +76,9 @@ TEST_F(FtpSessionTest, ConnectChecksTheLoginAtOnceAndFailsWithoutServerOrWithBad
     EXPECT_EQ(fresh.connect(server.host(), server.port(), user, password), ok) << password;
     EXPECT_EQ(fresh.connected(), ok);
     EXPECT_EQ(fresh.lastError().empty(), ok) << fresh.lastError();
-    if (ok) EXPECT_EQ(fresh.currentFolder(), "/");
+    if (ok) {
+      EXPECT_EQ(fresh.currentFolder(), "/");
+    }
   }
   for (auto [host, badPort] : {std::pair<std::string, int>{"127.0.0.1", 0}, {"127.0.0.1", 70000},
                                {"", 21}, {"h\xF4te/www", 21}, {"user@host", 21}}) {

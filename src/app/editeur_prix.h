@@ -1,0 +1,50 @@
+#pragma once
+// The shared shape of the two price-list dialogs of a sheet (supplements `Tsupp`, different
+// prices `Tprixdiff`): the reference, the list in a memo, save and erase. They differ only in
+// the file's extension and their texts.
+
+#include <string>
+
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace app {
+class Programme;
+}
+
+namespace app {
+
+class EditeurListePrix : public ui::Form {
+ public:
+  struct Textes {
+    const char* classe;
+    const char* unite;
+    const char* titre;
+    const char* extension;  // ".sup" or ".dif"
+    const char* modele;     // the line pattern shown above the memo
+    const char* note;       // "" when none
+  };
+  EditeurListePrix(app::Programme& programme, const Textes& textes);
+
+  ui::Label refL{*this, "refL"};
+  ui::Label modeleL{*this, "modeleL"};
+  ui::Memo memo{*this, "memo"};
+  ui::Label noteL{*this, "noteL"};
+  ui::Button enrB{*this, "enrB", "OK / Enregistrer"};
+  ui::Button effacer{*this, "effacer", "Effacer"};
+
+  void FormShow();
+  void enrBClick();
+  void effacerClick();
+
+  // The file the dialog edits: the reference taken when it was shown, and the extension.
+  std::string fichier() const { return refL.caption() + extension_; }
+
+ protected:
+  app::Programme& p_;
+
+ private:
+  std::string extension_;
+};
+
+}  // namespace app
