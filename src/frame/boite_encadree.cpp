@@ -42,8 +42,8 @@ LignesImages contenuBoite(const ContenuBoite& c) {
   }
   const BalisesStyle b = balisesStyle(c.gras, c.souligne, c.italique);
   r.lignes.add("<font face=\"" + htmlAttribute(c.police) + "\" color=\"" +
-               htmlAttribute(c.couleur) + "\">" + puce + "<span style=\"FONT-SIZE:" +
-               htmlAttribute(c.taille) + "px\">");
+               htmlAttribute(c.couleur) + "\">" + puce +
+               "<span style=\"FONT-SIZE:" + htmlAttribute(c.taille) + "px\">");
   r.lignes.add(b.ouvre + c.texte + b.ferme + "</span></font><br clear=\"all\">");
   return r;
 }
@@ -80,8 +80,7 @@ LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu) {
   }
 
   l.add("<table border=0 cellspacing=0 cellpadding=0>");
-  const std::string trait =
-      transparent ? "" : " bgcolor=\"" + (e.cadre == "aucun" ? F : L) + "\"";
+  const std::string trait = transparent ? "" : " bgcolor=\"" + (e.cadre == "aucun" ? F : L) + "\"";
   const std::string fond = transparent ? "" : " bgcolor=\"" + F + "\"";
   auto ligneTrait = [&] {
     l.add("<tr>");

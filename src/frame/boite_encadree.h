@@ -35,7 +35,7 @@ struct Encadrement {
 struct ContenuBoite {
   std::string image;  // "bouton": the button alone; "puce": bullet and text; else the text
   std::string texte, police, couleur, taille;
-  std::string gras, souligne, italique;  // "oui" puts the text in <b>, <u>, <i>
+  std::string gras, souligne, italique;               // "oui" puts the text in <b>, <u>, <i>
   std::string puce, longueurPuce, hauteurPuce;        // bullet image and its size
   std::string bouton, longueurBouton, hauteurBouton;  // button image and its size
 };

@@ -70,9 +70,8 @@ platform::LineList feuilleStyle(const EntreesMenuGauche& e, const platform::Data
                        o.gras_items, o.souligne_items, o.italique_items));
   css.add("}");
   css.add(".rech{");
-  css.add(declarations(o.police_recherche, o.taille_recherche, o.coul_recherche,
-                       o.fond_recherche, o.gras_recherche, o.souligne_recherche,
-                       o.italique_recherche));
+  css.add(declarations(o.police_recherche, o.taille_recherche, o.coul_recherche, o.fond_recherche,
+                       o.gras_recherche, o.souligne_recherche, o.italique_recherche));
   css.add("}");
   if (!e.coul_scroll.empty()) css.add("BODY {scrollbar-base-color: " + e.coul_scroll + ";}");
   return css;

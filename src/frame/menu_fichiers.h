@@ -3,11 +3,11 @@
 // the menu page ftp/menu2.htm, and the working copies menu.htm (menu body) and menu_fin.txt
 // (menu end) that the single-page layout pastes into its pages.
 
+#include <string>
+
 #include "frame/menu_gauche.h"
 #include "platform/files.h"
 #include "platform/lines.h"
-
-#include <string>
 
 namespace frame {
 

@@ -19,11 +19,12 @@ bool existe(const platform::DataFolder& donnees, const std::string& nom) {
 
 LignesImages boiteLogo(const EntreesMenuGauche& e) {
   const design::TOptionsMenu& o = e.menu;
-  Encadrement cadre{o.encadrement_logo, o.coul_logo_trait, o.fond_logo,
-                    e.largeurMenuInterieure, o.aligne_logo, "logo", contenuTexte(o.logo_image)};
-  ContenuBoite contenu{o.logo_image,    o.logo_texte,     o.police_logo,    o.coul_logo,
-                       o.taille_logo,   o.gras_logo,      o.souligne_logo,  o.italique_logo,
-                       "plogo.gif",     o.longueurp_logo, o.hauteurp_logo,  "logo.gif",
+  Encadrement cadre{o.encadrement_logo,        o.coul_logo_trait, o.fond_logo,
+                    e.largeurMenuInterieure,   o.aligne_logo,     "logo",
+                    contenuTexte(o.logo_image)};
+  ContenuBoite contenu{o.logo_image,    o.logo_texte,     o.police_logo,   o.coul_logo,
+                       o.taille_logo,   o.gras_logo,      o.souligne_logo, o.italique_logo,
+                       "plogo.gif",     o.longueurp_logo, o.hauteurp_logo, "logo.gif",
                        o.longueur_logo, o.hauteur_logo};
   return boiteEncadree(cadre, contenuBoite(contenu));
 }
@@ -97,8 +98,7 @@ void debutMenuGauche(const EntreesMenuGauche& e, const platform::DataFolder& don
   }
 
   if (!e.image_fond_menu.empty())
-    m.corps.add("<table border=0 background=\"" + htmlAttribute(e.image_fond_menu) +
-                "\"><tr><td>");
+    m.corps.add("<table border=0 background=\"" + htmlAttribute(e.image_fond_menu) + "\"><tr><td>");
 }
 
 void selectionMenu(const EntreesMenuGauche& e, const platform::DataFolder& donnees,
@@ -118,8 +118,8 @@ void selectionMenu(const EntreesMenuGauche& e, const platform::DataFolder& donne
     deux("<table border=0 cellpadding=0 cellspacing=0>");
     deux("<FORM name=\"selection\">");
     deux("<tr valign=\"middle\">");
-    deux("<td align=\"" + htmlAttribute(o.aligne_items) + "\" nowrap width=" +
-         e.largeurMenuInterieure + ">");
+    deux("<td align=\"" + htmlAttribute(o.aligne_items) +
+         "\" nowrap width=" + e.largeurMenuInterieure + ">");
     deux("<SELECT name=\"choix\" class=\"rech\" onChange=\"charge_URL('selection','choix','" +
          htmlAttribute(platform::jsString(e.cibleLiens, '\'')) + "')\">");
     deux("<OPTION value=\"x\">" + o.recherche_texte + "</OPTION>");

@@ -20,12 +20,12 @@ struct CategorieMenu {
 };
 
 struct EntreesMenuGauche {
-  design::TOptionsMenu menu;              // as loaded (liste_dynamique included)
-  design::TStyleAccueilMenu accueil;      // menuG.inf
-  bool frames = false;                    // the frameset layout
-  std::string cibleLiens;                 // target of the links
-  std::string largeurMenuInterieure;      // width of the inner cells
-  std::string lienAccueil;                // the home page
+  design::TOptionsMenu menu;          // as loaded (liste_dynamique included)
+  design::TStyleAccueilMenu accueil;  // menuG.inf
+  bool frames = false;                // the frameset layout
+  std::string cibleLiens;             // target of the links
+  std::string largeurMenuInterieure;  // width of the inner cells
+  std::string lienAccueil;            // the home page
   std::string styleItems, styleItemsSurvol;
   // Program options.
   std::string image_fond_menu, titre_deroulant, mot_recherche, menu_titre, coul_scroll, esp_M;

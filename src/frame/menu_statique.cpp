@@ -35,8 +35,12 @@ class Dessin {
     fondTitre = couleur(o_.fond_menu_titres);
     fondItem = couleur(o_.fond_items);
   }
-  void cellule1(const std::string& x) { l_.add("<td" + x + " width=1>" + pixel("1", "1") + "</td>"); }
-  void cellule5(const std::string& x) { l_.add("<td" + x + " width=5>" + pixel("5", "1") + "</td>"); }
+  void cellule1(const std::string& x) {
+    l_.add("<td" + x + " width=1>" + pixel("1", "1") + "</td>");
+  }
+  void cellule5(const std::string& x) {
+    l_.add("<td" + x + " width=5>" + pixel("5", "1") + "</td>");
+  }
   void ligneTrait(const std::string& x) {
     l_.add("<tr>");
     l_.add("<td colspan=5" + x + ">" + pixel("5", "1") + "</td>");
@@ -132,8 +136,8 @@ void titre(Dessin& d, int i, const std::string& texte, std::vector<std::string>&
     const BalisesStyle b =
         balisesStyle(o.gras_menu_titres, o.souligne_menu_titres, o.italique_menu_titres);
     l.add("<font face=\"" + htmlAttribute(o.police_menu_titres) + "\" color=\"" +
-          htmlAttribute(o.coul_menu_titres) + "\">" + puce + "<span style=\"FONT-SIZE:" +
-          htmlAttribute(o.taille_menu_titres) + "px\">");
+          htmlAttribute(o.coul_menu_titres) + "\">" + puce +
+          "<span style=\"FONT-SIZE:" + htmlAttribute(o.taille_menu_titres) + "px\">");
     l.add(b.ouvre + texte + b.ferme + "</span></font><br clear=\"all\">");
   } else {
     images.push_back("btout" + n + ".gif");
@@ -172,9 +176,9 @@ void categorie(const EntreesMenuGauche& e, platform::LineList& l, int i, size_t 
     std::string puce;
     if (reglage(o.image_menu_catego, i, j) == "puce") {
       images.push_back("pout" + tiret + ".gif");
-      puce = "<IMG ALT=\"\" SRC=\"pout" + tiret + ".gif\" WIDTH=" +
-             reglage(o.longueurp_menu_catego, i, j) + " HEIGHT=" +
-             reglage(o.hauteurp_menu_catego, i, j) + " name=\"p" + ij +
+      puce = "<IMG ALT=\"\" SRC=\"pout" + tiret +
+             ".gif\" WIDTH=" + reglage(o.longueurp_menu_catego, i, j) +
+             " HEIGHT=" + reglage(o.hauteurp_menu_catego, i, j) + " name=\"p" + ij +
              "\" BORDER=0 align=\"left\">";
     }
     if (lien && !puce.empty() && !reglage(o.puce2_menu_catego, i, j).empty()) {

@@ -18,13 +18,12 @@ const char* const kTexte = "<font face=\"Arial\" color=\"#000000\"><span style=\
 const char* const kTexte2 = "<b>Chez Léa</b></span></font><br clear=\"all\">";
 
 ContenuBoite texte(const char* image = "") {
-  return {image,       "Chez Léa", "Arial",   "#000000",   "13", "oui", "non", "non",
-          "plogo.gif", "10",       "12",      "logo.gif",  "80", "40"};
+  return {image, "Chez Léa",  "Arial", "#000000", "13",       "oui", "non",
+          "non", "plogo.gif", "10",    "12",      "logo.gif", "80",  "40"};
 }
 
 Lignes boite(const char* cadre, const ContenuBoite& c = texte()) {
-  Encadrement e{cadre, "#1781B3", "#FFFFFF", "118", "center", "logo",
-                frame::contenuTexte(c.image)};
+  Encadrement e{cadre, "#1781B3", "#FFFFFF", "118", "center", "logo", frame::contenuTexte(c.image)};
   return frame::boiteEncadree(e, frame::contenuBoite(c)).lignes.lines();
 }
 
@@ -34,20 +33,26 @@ TEST(BoiteEncadree, GoldenLinesPerFrameKind) {
   const Lignes carre = {
       "<table border=0 cellspacing=0 cellpadding=0>",
       "<tr>",
-      "<td colspan=5 bgcolor=\"#1781B3\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 BORDER=0></td>",
+      "<td colspan=5 bgcolor=\"#1781B3\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 "
+      "BORDER=0></td>",
       "</tr>",
       "<tr>",
-      "<td bgcolor=\"#1781B3\" width=1><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 BORDER=0></td>",
-      "<td bgcolor=\"#FFFFFF\" width=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 BORDER=0></td>",
+      "<td bgcolor=\"#1781B3\" width=1><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 "
+      "BORDER=0></td>",
+      "<td bgcolor=\"#FFFFFF\" width=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 "
+      "BORDER=0></td>",
       "<td bgcolor=\"#FFFFFF\" nowrap align=\"center\" width=118>",
       kTexte,
       kTexte2,
       "</td>",
-      "<td bgcolor=\"#FFFFFF\" width=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 BORDER=0></td>",
-      "<td bgcolor=\"#1781B3\" width=1><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 BORDER=0></td>",
+      "<td bgcolor=\"#FFFFFF\" width=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 "
+      "BORDER=0></td>",
+      "<td bgcolor=\"#1781B3\" width=1><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 "
+      "BORDER=0></td>",
       "</tr>",
       "<tr>",
-      "<td colspan=5 bgcolor=\"#1781B3\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 BORDER=0></td>",
+      "<td colspan=5 bgcolor=\"#1781B3\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 "
+      "BORDER=0></td>",
       "</tr>",
       "</table>",
   };
@@ -59,11 +64,13 @@ TEST(BoiteEncadree, GoldenLinesPerFrameKind) {
     if (auto p = ligne.find("#1781B3"); p != std::string::npos) ligne.replace(p, 7, "#FFFFFF");
   EXPECT_EQ(boite("aucun"), aucun);
 
-  EXPECT_EQ(boite("transparent"),
-            (Lignes{"<table border=0 cellspacing=0 cellpadding=0>",
-                    "<tr><td colspan=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0></td></tr>",
-                    "<tr>", "<td nowrap align=\"center\" width=118>", kTexte, kTexte2, "</td>",
-                    "</tr>", "</table>"}));
+  EXPECT_EQ(
+      boite("transparent"),
+      (Lignes{
+          "<table border=0 cellspacing=0 cellpadding=0>",
+          "<tr><td colspan=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0></td></tr>",
+          "<tr>", "<td nowrap align=\"center\" width=118>", kTexte, kTexte2, "</td>", "</tr>",
+          "</table>"}));
 
   Lignes rond = {
       "<table border=0 cellspacing=0 cellpadding=0>",
@@ -72,8 +79,10 @@ TEST(BoiteEncadree, GoldenLinesPerFrameKind) {
       "<td>",
       "<table border=0 cellpadding=0 cellspacing=0>",
       "<tr>",
-      "<td bgcolor=\"#1781B3\" width=118><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=118 HEIGHT=1 BORDER=0></td></tr>",
-      "<tr><td bgcolor=\"#FFFFFF\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=5 BORDER=0></td></tr>",
+      "<td bgcolor=\"#1781B3\" width=118><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=118 HEIGHT=1 "
+      "BORDER=0></td></tr>",
+      "<tr><td bgcolor=\"#FFFFFF\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=5 "
+      "BORDER=0></td></tr>",
       "</table>",
       "</td>",
       "<td width=6><IMG ALT=\"\" SRC=\"logo_hd.gif\" WIDTH=6 HEIGHT=6 BORDER=0></td>",
@@ -90,8 +99,10 @@ TEST(BoiteEncadree, GoldenLinesPerFrameKind) {
            "<td width=6><IMG ALT=\"\" SRC=\"logo_bg.gif\" WIDTH=6 HEIGHT=6 BORDER=0></td>",
            "<td>",
            "<table border=0 cellpadding=0 cellspacing=0>",
-           "<tr><td bgcolor=\"#FFFFFF\" width=118><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=118 HEIGHT=5 BORDER=0></td></tr>",
-           "<tr><td bgcolor=\"#1781B3\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 BORDER=0></td></tr>",
+           "<tr><td bgcolor=\"#FFFFFF\" width=118><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=118 "
+           "HEIGHT=5 BORDER=0></td></tr>",
+           "<tr><td bgcolor=\"#1781B3\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 "
+           "BORDER=0></td></tr>",
            "</table>",
            "</td>",
            "<td width=6><IMG ALT=\"\" SRC=\"logo_bd.gif\" WIDTH=6 HEIGHT=6 BORDER=0></td>",
@@ -110,13 +121,15 @@ TEST(BoiteEncadree, ContentKindsAndTheImagesTheyName) {
     std::vector<std::string> images;
   } cas[] = {
       {"carre", "", {kTexte, kTexte2}, {}},
-      {"carre", "puce",
+      {"carre",
+       "puce",
        {"<font face=\"Arial\" color=\"#000000\"><IMG ALT=\"\" SRC=\"plogo.gif\" WIDTH=10 HEIGHT=12 "
         "BORDER=0 align=\"left\"><span style=\"FONT-SIZE:13px\">",
         kTexte2},
        {"plogo.gif"}},
       // The button alone: the text is not written.
-      {"rond", "bouton",
+      {"rond",
+       "bouton",
        {"<IMG ALT=\"\" SRC=\"logo.gif\" WIDTH=80 HEIGHT=40 BORDER=0><br>"},
        {"logo_hg.gif", "logo_hd.gif", "logo.gif", "logo_bg.gif", "logo_bd.gif"}},
   };

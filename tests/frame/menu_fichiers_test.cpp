@@ -81,10 +81,12 @@ TEST_F(MenuFichiers, HoverAndBackgroundRules) {
     const char* imagePage;
     const char* regle;  // the rule after ACTIVE, or "" when the .t1 block follows
   } cas[] = {
-      {"oui", "", "", "non", true, "", "A#X_style:HOVER{FONT-FAMILY: Verdana; FONT-SIZE: 13px; BACKGROUND-COLOR: #BBBBBB; }"},
+      {"oui", "", "", "non", true, "",
+       "A#X_style:HOVER{FONT-FAMILY: Verdana; FONT-SIZE: 13px; BACKGROUND-COLOR: #BBBBBB; }"},
       {"non", "#FFEEDD", "", "non", true, "", "BODY {background: #FFEEDD ;}"},
       // The image replaces the colour.
-      {"non", "#FFEEDD", "papier.jpg", "oui", true, "", "BODY {background: url(papier.jpg) fixed;}"},
+      {"non", "#FFEEDD", "papier.jpg", "oui", true, "",
+       "BODY {background: url(papier.jpg) fixed;}"},
       {"non", "", "", "oui", false, "", "BODY {background: fixed;}"},
       // The page's own background shows through the menu's frame.
       {"non", "", "papier.jpg", "non", false, "papier.jpg", "BODY {background-color:transparent;}"},

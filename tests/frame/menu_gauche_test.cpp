@@ -110,9 +110,16 @@ TEST_F(MenuGauche, HomeEntryDecorations) {
     const char* italique;
     const char* attendu;
   } cas[] = {
-      {"oui", "oui", "oui", "non", "align=\"center\"><A HREF=\"accueil2.htm\" target=\"principal\"><font face=\"Verdana\" size=\"2\" color=\"#0000FF\"><u><B>Accueil</B></u></font>"},
-      {" ", "non", "non", "", "align=\"left\"><A HREF=\"accueil2.htm\" target=\"principal\"><font face=\"Verdana\" size=\"2\" color=\"#0000FF\"><SPAN STYLE=\"TEXT-DECORATION: none\"><i>Accueil</i></SPAN></font>"},
-      {"right", "", "", "oui", "align=\"right\"><A HREF=\"accueil2.htm\" target=\"principal\"><font face=\"Verdana\" size=\"2\" color=\"#0000FF\"><u><i><B>Accueil</B></i></u></font>"},
+      {"oui", "oui", "oui", "non",
+       "align=\"center\"><A HREF=\"accueil2.htm\" target=\"principal\"><font face=\"Verdana\" "
+       "size=\"2\" color=\"#0000FF\"><u><B>Accueil</B></u></font>"},
+      {" ", "non", "non", "",
+       "align=\"left\"><A HREF=\"accueil2.htm\" target=\"principal\"><font face=\"Verdana\" "
+       "size=\"2\" color=\"#0000FF\"><SPAN STYLE=\"TEXT-DECORATION: "
+       "none\"><i>Accueil</i></SPAN></font>"},
+      {"right", "", "", "oui",
+       "align=\"right\"><A HREF=\"accueil2.htm\" target=\"principal\"><font face=\"Verdana\" "
+       "size=\"2\" color=\"#0000FF\"><u><i><B>Accueil</B></i></u></font>"},
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.centre);
@@ -141,7 +148,8 @@ TEST_F(MenuGauche, SelectionFormBodyAndEnd) {
       "<FORM name=\"selection\">",
       "<tr valign=\"middle\">",
       "<td align=\"left\" nowrap width=118>",
-      "<SELECT name=\"choix\" class=\"rech\" onChange=\"charge_URL('selection','choix','principal')\">",
+      "<SELECT name=\"choix\" class=\"rech\" "
+      "onChange=\"charge_URL('selection','choix','principal')\">",
       "<OPTION value=\"x\">RECHERCHE</OPTION>",
       "<OPTION value=\"themes_Articles.html\">Thèmes Articles</OPTION>",
       "<OPTION value=\"ArticlesA.html\">Articles A-Z</OPTION>",
@@ -163,7 +171,8 @@ TEST_F(MenuGauche, SelectionFormBodyAndEnd) {
   e.cibleLiens = "_top";
   e.lienAccueil = "index.htm";
   selection();
-  EXPECT_EQ(m.fin.lines()[10], "<OPTION value=\"moteur.php?iframe=oui\">Recherche mot-clé</OPTION>");
+  EXPECT_EQ(m.fin.lines()[10],
+            "<OPTION value=\"moteur.php?iframe=oui\">Recherche mot-clé</OPTION>");
   EXPECT_EQ(m.corps.lines(), m.fin.lines());
   e.menu.az_top = "non";
   selection();
@@ -194,8 +203,9 @@ TEST_F(MenuGauche, NamesFromSettingsStayInsideTheirAttributes) {
   e.menu.recherche_top = "menu";
   e.articles = "Objets \"rares\"";
   selection();
-  EXPECT_EQ(m.corps.lines()[7],
-            "<OPTION value=\"themes_Objets &quot;rares&quot;.html\">Thèmes Objets \"rares\"</OPTION>");
+  EXPECT_EQ(
+      m.corps.lines()[7],
+      "<OPTION value=\"themes_Objets &quot;rares&quot;.html\">Thèmes Objets \"rares\"</OPTION>");
   // A word that would lead out of the data folder names no letter page.
   e.articles = "../x";
   EXPECT_NO_THROW(selection());

@@ -21,8 +21,12 @@ const char* const kPix5 = "<IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 BOR
 std::string trait(const char* c) {
   return std::string("<td colspan=5 bgcolor=\"") + c + "\">" + kPix5;
 }
-std::string cellule1(const char* c) { return std::string("<td bgcolor=\"") + c + "\" width=1>" + kPix1; }
-std::string cellule5(const char* c) { return std::string("<td bgcolor=\"") + c + "\" width=5>" + kPix5; }
+std::string cellule1(const char* c) {
+  return std::string("<td bgcolor=\"") + c + "\" width=1>" + kPix1;
+}
+std::string cellule5(const char* c) {
+  return std::string("<td bgcolor=\"") + c + "\" width=5>" + kPix5;
+}
 
 class MenuStatique : public ::testing::Test {
  protected:
@@ -64,9 +68,7 @@ std::string lienTexte(const char* page, const char* nom) {
 
 TEST_F(MenuStatique, DefaultsGiveTitleRowsAndTextLinksInASquareFrame) {
   Lignes attendu = {"<table border=0 cellspacing=0 cellpadding=0>"};
-  auto ligneTrait = [&] {
-    attendu.insert(attendu.end(), {"<tr>", trait("#1781B3"), "</tr>"});
-  };
+  auto ligneTrait = [&] { attendu.insert(attendu.end(), {"<tr>", trait("#1781B3"), "</tr>"}); };
   auto titre = [&](const char* texte) {
     ligneTrait();
     attendu.insert(attendu.end(),
@@ -81,8 +83,7 @@ TEST_F(MenuStatique, DefaultsGiveTitleRowsAndTextLinksInASquareFrame) {
     attendu.insert(attendu.end(), {"<tr>", cellule1("#1781B3"), cellule5("#FFFFFF"),
                                    "<td bgcolor=\"#FFFFFF\" align=\"left\" nowrap width=118>"});
     attendu.insert(attendu.end(), liens.begin(), liens.end());
-    attendu.insert(attendu.end(),
-                   {"</td>", cellule5("#FFFFFF"), cellule1("#1781B3"), "</tr>"});
+    attendu.insert(attendu.end(), {"</td>", cellule5("#FFFFFF"), cellule1("#1781B3"), "</tr>"});
   };
   titre("Produits");
   categories({lienTexte("vaisselle-bols-0.htm", "Vaisselle"),
@@ -97,9 +98,9 @@ TEST_F(MenuStatique, DefaultsGiveTitleRowsAndTextLinksInASquareFrame) {
 TEST_F(MenuStatique, FrameKinds) {
   struct Cas {
     const char* cadre;
-    size_t lignesTrait;      // line rows of the whole menu
-    size_t espaceurs;        // 4-pixel rows above the later titles
-    bool coins;              // rounded bands above and below
+    size_t lignesTrait;  // line rows of the whole menu
+    size_t espaceurs;    // 4-pixel rows above the later titles
+    bool coins;          // rounded bands above and below
     const char* premiereLigne;
   } cas[] = {
       {"carre", 5, 0, false, "<table border=0 cellspacing=0 cellpadding=0>"},
@@ -116,8 +117,11 @@ TEST_F(MenuStatique, FrameKinds) {
     const Lignes l = menu();
     size_t lignesTrait = 0, espaceurs = 0, coins = 0, bgcolor = 0;
     for (const std::string& ligne : l) {
-      lignesTrait += ligne.starts_with("<td colspan=5") && ligne.find("WIDTH=5 HEIGHT=1") != std::string::npos;
-      espaceurs += ligne == "<tr><td colspan=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0></td></tr>";
+      lignesTrait +=
+          ligne.starts_with("<td colspan=5") && ligne.find("WIDTH=5 HEIGHT=1") != std::string::npos;
+      espaceurs +=
+          ligne ==
+          "<tr><td colspan=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0></td></tr>";
       coins += ligne.find("SRC=\"menu_") != std::string::npos;
       bgcolor += ligne.find("bgcolor=\"#1781B3\"") != std::string::npos;
     }
@@ -127,8 +131,7 @@ TEST_F(MenuStatique, FrameKinds) {
     EXPECT_EQ(coins, c.coins ? 4u : 0u);
     if (std::string(c.cadre) == "aucun" || std::string(c.cadre) == "transparent")
       EXPECT_EQ(bgcolor, 0u);
-    if (std::string(c.cadre) == "transparent")
-      EXPECT_EQ(avec("bgcolor").size(), 0u);
+    if (std::string(c.cadre) == "transparent") EXPECT_EQ(avec("bgcolor").size(), 0u);
   }
 }
 
@@ -151,9 +154,14 @@ TEST_F(MenuStatique, RollOverNamesAndButtonSizes) {
   const Lignes l = menu();
   auto script = [](const std::string& a, const std::string& b, const std::string& ia,
                    const std::string& ib) {
-    return Lignes{"<script language=\"JavaScript\">", "<!--", a + "= new Image()",
-                  a + ".src=\"" + ia + "\"", b + "=new Image()", b + ".src=\"" + ib + "\"",
-                  "// -->", "</script>"};
+    return Lignes{"<script language=\"JavaScript\">",
+                  "<!--",
+                  a + "= new Image()",
+                  a + ".src=\"" + ia + "\"",
+                  b + "=new Image()",
+                  b + ".src=\"" + ib + "\"",
+                  "// -->",
+                  "</script>"};
   };
   Lignes attendu = script("pout0M0", "pover0M0", "pout0-0.gif", "pover0-0.gif");
   attendu.push_back(
@@ -193,7 +201,8 @@ TEST_F(MenuStatique, DropDownListsPerFamily) {
         "<OPTION value=\"x\">--- SELECTIONNER ---</OPTION>",
         "<OPTION value=\"vaisselle-bols-0.htm\">Vaisselle</OPTION>",
         "<OPTION value=\"x\">Infusions</OPTION>"};
-    if (*c.separateur) attendu.push_back(std::string("<OPTION value=\"x\">") + c.separateur + "</OPTION>");
+    if (*c.separateur)
+      attendu.push_back(std::string("<OPTION value=\"x\">") + c.separateur + "</OPTION>");
     attendu.push_back("</SELECT></form>");
     const Lignes l = menu();
     auto debut = std::find(l.begin(), l.end(), attendu.front());
@@ -236,7 +245,8 @@ TEST_F(MenuStatique, CategoryWithoutThemePageHasNoLinkAndNamesAreEscapedInAttrib
   e.menu.image_menu_catego[0][1] = "bouton";
   e.blocs[0][1].nom = "Bols \"XL\"";
   EXPECT_EQ(avec("verts").front(),
-            "<span class=\"Astyle\"><font color=\"#000080\">Thés \"verts\"</font></span><br clear=\"all\">");
+            "<span class=\"Astyle\"><font color=\"#000080\">Thés \"verts\"</font></span><br "
+            "clear=\"all\">");
   EXPECT_NE(avec("XL").front().find("ALT=\"Bols &quot;XL&quot;\""), std::string::npos);
 }
 
@@ -252,6 +262,7 @@ TEST_F(MenuStatique, ImagesAreCopiedAndNewProductsCloseTheMenu) {
   frame::menuStatique(e, donnees, m);
   for (const char* nom : {"menu_hg.gif", "menu_hd.gif", "menu_bg.gif", "menu_bd.gif", "pout0.gif"})
     EXPECT_TRUE(dossier.exists(std::string("ftp/") + nom)) << nom;
-  EXPECT_EQ(m.corps.lines().back(),
-            "<a href=\"nouveautes.htm\" target=\"principal\"><IMG SRC=\"nouveau.gif\" border=0></a>");
+  EXPECT_EQ(
+      m.corps.lines().back(),
+      "<a href=\"nouveautes.htm\" target=\"principal\"><IMG SRC=\"nouveau.gif\" border=0></a>");
 }
