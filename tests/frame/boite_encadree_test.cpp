@@ -8,155 +8,94 @@
 #include "platform/files.h"
 #include "support/temp_folder.h"
 
-using frame::ContenuBoite;
-using frame::Encadrement;
 using Lignes = std::vector<std::string>;
 
 namespace {
 
-const char* const kTexte = "<font face=\"Arial\" color=\"#000000\"><span style=\"FONT-SIZE:13px\">";
-const char* const kTexte2 = "<b>Chez Léa</b></span></font><br clear=\"all\">";
-
-ContenuBoite texte(const char* image = "") {
-  return {image, "Chez Léa",  "Arial", "#000000", "13",       "oui", "non",
-          "non", "plogo.gif", "10",    "12",      "logo.gif", "80",  "40"};
+frame::LignesImages boite(const char* cadre, const char* image = "") {
+  frame::ContenuBoite c{image, "Chez Léa",  "Arial", "#000", "13",       "oui", "non",
+                        "non", "plogo.gif", "10",    "12",   "logo.gif", "80",  "40"};
+  frame::Encadrement e{
+      cadre, "#1781B3", "#FFFFFF", "118", "center", "logo", frame::contenuTexte(image)};
+  return frame::boiteEncadree(e, frame::contenuBoite(c));
 }
 
-Lignes boite(const char* cadre, const ContenuBoite& c = texte()) {
-  Encadrement e{cadre, "#1781B3", "#FFFFFF", "118", "center", "logo", frame::contenuTexte(c.image)};
-  return frame::boiteEncadree(e, frame::contenuBoite(c)).lignes.lines();
-}
+const Lignes kCarre = {
+    "<table border=0 cellspacing=0 cellpadding=0>",
+    "<tr>",
+    "<td colspan=5 bgcolor=\"#1781B3\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 BORDER=0>"
+    "</td>",
+    "</tr>",
+    "<tr>",
+    "<td bgcolor=\"#1781B3\" width=1><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 "
+    "BORDER=0></td>",
+    "<td bgcolor=\"#FFFFFF\" width=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 "
+    "BORDER=0></td>",
+    "<td bgcolor=\"#FFFFFF\" nowrap align=\"center\" width=118>",
+    "<font face=\"Arial\" color=\"#000\"><span style=\"FONT-SIZE:13px\">",
+    "<b>Chez Léa</b></span></font><br clear=\"all\">",
+    "</td>",
+    "<td bgcolor=\"#FFFFFF\" width=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 "
+    "BORDER=0></td>",
+    "<td bgcolor=\"#1781B3\" width=1><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 "
+    "BORDER=0></td>",
+    "</tr>",
+    "<tr>",
+    "<td colspan=5 bgcolor=\"#1781B3\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 BORDER=0>"
+    "</td>",
+    "</tr>",
+    "</table>",
+};
 
 }  // namespace
 
 TEST(BoiteEncadree, GoldenLinesPerFrameKind) {
-  const Lignes carre = {
-      "<table border=0 cellspacing=0 cellpadding=0>",
-      "<tr>",
-      "<td colspan=5 bgcolor=\"#1781B3\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 "
-      "BORDER=0></td>",
-      "</tr>",
-      "<tr>",
-      "<td bgcolor=\"#1781B3\" width=1><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 "
-      "BORDER=0></td>",
-      "<td bgcolor=\"#FFFFFF\" width=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 "
-      "BORDER=0></td>",
-      "<td bgcolor=\"#FFFFFF\" nowrap align=\"center\" width=118>",
-      kTexte,
-      kTexte2,
-      "</td>",
-      "<td bgcolor=\"#FFFFFF\" width=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 "
-      "BORDER=0></td>",
-      "<td bgcolor=\"#1781B3\" width=1><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 "
-      "BORDER=0></td>",
-      "</tr>",
-      "<tr>",
-      "<td colspan=5 bgcolor=\"#1781B3\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=5 HEIGHT=1 "
-      "BORDER=0></td>",
-      "</tr>",
-      "</table>",
-  };
-  EXPECT_EQ(boite("carre"), carre);
-  // Any other value draws "carre"; "aucun" paints the lines in the fill colour.
-  EXPECT_EQ(boite("double"), carre);
-  Lignes aucun = carre;
-  for (std::string& ligne : aucun)
-    if (auto p = ligne.find("#1781B3"); p != std::string::npos) ligne.replace(p, 7, "#FFFFFF");
-  EXPECT_EQ(boite("aucun"), aucun);
-
-  EXPECT_EQ(
-      boite("transparent"),
-      (Lignes{
-          "<table border=0 cellspacing=0 cellpadding=0>",
-          "<tr><td colspan=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0></td></tr>",
-          "<tr>", "<td nowrap align=\"center\" width=118>", kTexte, kTexte2, "</td>", "</tr>",
-          "</table>"}));
-
-  Lignes rond = {
-      "<table border=0 cellspacing=0 cellpadding=0>",
-      "<tr valign=\"top\">",
-      "<td width=6><IMG ALT=\"\" SRC=\"logo_hg.gif\" WIDTH=6 HEIGHT=6 BORDER=0></td>",
-      "<td>",
-      "<table border=0 cellpadding=0 cellspacing=0>",
-      "<tr>",
-      "<td bgcolor=\"#1781B3\" width=118><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=118 HEIGHT=1 "
-      "BORDER=0></td></tr>",
-      "<tr><td bgcolor=\"#FFFFFF\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=5 "
-      "BORDER=0></td></tr>",
-      "</table>",
-      "</td>",
-      "<td width=6><IMG ALT=\"\" SRC=\"logo_hd.gif\" WIDTH=6 HEIGHT=6 BORDER=0></td>",
-      "</tr>",
-      "</table>",
-  };
-  // The box itself: the side cells of "carre" without its top and bottom line rows.
-  rond.insert(rond.end(), carre.begin(), carre.begin() + 1);
-  rond.insert(rond.end(), carre.begin() + 4, carre.end() - 4);
-  rond.push_back("</table>");
-  for (const char* ligne : {
-           "<table border=0 cellpadding=0 cellspacing=0>",
-           "<tr valign=\"top\">",
-           "<td width=6><IMG ALT=\"\" SRC=\"logo_bg.gif\" WIDTH=6 HEIGHT=6 BORDER=0></td>",
-           "<td>",
-           "<table border=0 cellpadding=0 cellspacing=0>",
-           "<tr><td bgcolor=\"#FFFFFF\" width=118><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=118 "
-           "HEIGHT=5 BORDER=0></td></tr>",
-           "<tr><td bgcolor=\"#1781B3\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 "
-           "BORDER=0></td></tr>",
-           "</table>",
-           "</td>",
-           "<td width=6><IMG ALT=\"\" SRC=\"logo_bd.gif\" WIDTH=6 HEIGHT=6 BORDER=0></td>",
-           "</tr>",
-           "</table>",
-       })
-    rond.push_back(ligne);
-  EXPECT_EQ(boite("rond"), rond);
+  EXPECT_EQ(boite("carre").lignes.lines(), kCarre);
+  EXPECT_EQ(boite("double").lignes.lines(), kCarre);  // any other kind draws "carre"
+  Lignes aucun = kCarre;                              // the lines in the fill colour
+  for (size_t i : {2, 5, 12, 15}) aucun[i].replace(aucun[i].find("#1781B3"), 7, "#FFFFFF");
+  EXPECT_EQ(boite("aucun").lignes.lines(), aucun);
+  EXPECT_EQ(boite("transparent").lignes.lines(),
+            (Lignes{kCarre[0],
+                    "<tr><td colspan=5><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0>"
+                    "</td></tr>",
+                    "<tr>", "<td nowrap align=\"center\" width=118>", kCarre[8], kCarre[9], "</td>",
+                    "</tr>", "</table>"}));
+  // "rond": corner bands above and below; the box keeps its side cells, not its line rows.
+  const Lignes rond = boite("rond").lignes.lines();
+  Lignes boiteRonde = {kCarre[0]};
+  boiteRonde.insert(boiteRonde.end(), kCarre.begin() + 4, kCarre.end() - 4);
+  boiteRonde.push_back("</table>");
+  ASSERT_EQ(rond.size(), 13 + boiteRonde.size() + 12);
+  EXPECT_EQ(Lignes(rond.begin() + 13, rond.end() - 12), boiteRonde);
+  EXPECT_EQ(rond[6],
+            "<td bgcolor=\"#1781B3\" width=118><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=118 HEIGHT=1 "
+            "BORDER=0></td></tr>");
+  EXPECT_EQ(rond[rond.size() - 7],
+            "<tr><td bgcolor=\"#FFFFFF\" width=118><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=118 "
+            "HEIGHT=5 BORDER=0></td></tr>");
 }
 
 TEST(BoiteEncadree, ContentKindsAndTheImagesTheyName) {
-  struct Cas {
-    const char* cadre;
-    const char* image;
-    Lignes contenu;
-    std::vector<std::string> images;
-  } cas[] = {
-      {"carre", "", {kTexte, kTexte2}, {}},
-      {"carre",
-       "puce",
-       {"<font face=\"Arial\" color=\"#000000\"><IMG ALT=\"\" SRC=\"plogo.gif\" WIDTH=10 HEIGHT=12 "
-        "BORDER=0 align=\"left\"><span style=\"FONT-SIZE:13px\">",
-        kTexte2},
-       {"plogo.gif"}},
-      // The button alone: the text is not written.
-      {"rond",
-       "bouton",
-       {"<IMG ALT=\"\" SRC=\"logo.gif\" WIDTH=80 HEIGHT=40 BORDER=0><br>"},
-       {"logo_hg.gif", "logo_hd.gif", "logo.gif", "logo_bg.gif", "logo_bd.gif"}},
-  };
-  for (const Cas& c : cas) {
-    SCOPED_TRACE(std::string(c.cadre) + " " + c.image);
-    EXPECT_EQ(frame::contenuBoite(texte(c.image)).lignes.lines(), c.contenu);
-    Encadrement e{c.cadre, "#1781B3", "#FFFFFF", "118", "center", "logo", false};
-    EXPECT_EQ(frame::boiteEncadree(e, frame::contenuBoite(texte(c.image))).images, c.images);
-  }
-  // A bullet or a button in an unframed box: no spacer row.
-  EXPECT_EQ(boite("transparent", texte("puce"))[1], "<tr>");
-}
-
-TEST(BoiteEncadree, QuotesInSettingsStayInsideTheirAttributes) {
-  ContenuBoite c = texte();
-  c.police = "Comic \"Sans\"";
-  EXPECT_EQ(frame::contenuBoite(c).lignes[0],
-            "<font face=\"Comic &quot;Sans&quot;\" color=\"#000000\"><span "
-            "style=\"FONT-SIZE:13px\">");
+  // The button alone, without the text; corner images around the content's own.
+  const frame::LignesImages bouton = boite("rond", "bouton");
+  EXPECT_EQ(bouton.lignes[18], "<IMG ALT=\"\" SRC=\"logo.gif\" WIDTH=80 HEIGHT=40 BORDER=0><br>");
+  EXPECT_EQ(bouton.images,
+            (Lignes{"logo_hg.gif", "logo_hd.gif", "logo.gif", "logo_bg.gif", "logo_bd.gif"}));
+  // A bullet before the text; an unframed box with a bullet has no spacer row.
+  const frame::LignesImages puce = boite("transparent", "puce");
+  EXPECT_EQ(puce.lignes[3],
+            "<font face=\"Arial\" color=\"#000\"><IMG ALT=\"\" SRC=\"plogo.gif\" WIDTH=10 "
+            "HEIGHT=12 BORDER=0 align=\"left\"><span style=\"FONT-SIZE:13px\">");
+  EXPECT_EQ(puce.images, Lignes{"plogo.gif"});
 }
 
 TEST(BoiteEncadree, CopiesTheImagesThatExistIntoFtp) {
   testing_support::TempFolder dossier;
   dossier.write("logo_hg.gif", "GIF");
   platform::makeFolder(dossier / "ftp");
-  platform::DataFolder donnees(dossier.path());
-  frame::copieVersFtp(donnees, std::vector<std::string>{"logo_hg.gif", "logo_hd.gif", "../x.gif"});
+  frame::copieVersFtp(platform::DataFolder(dossier.path()),
+                      Lignes{"logo_hg.gif", "logo_hd.gif", "../x.gif"});
   EXPECT_EQ(dossier.read("ftp/logo_hg.gif"), "GIF");
   EXPECT_FALSE(dossier.exists("ftp/logo_hd.gif"));
 }

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "design/menu_options.h"
+#include "frame/menu_fichiers.h"
 #include "platform/files.h"
+#include "platform/lines.h"
 #include "support/temp_folder.h"
 
 using Lignes = std::vector<std::string>;
@@ -16,7 +18,7 @@ namespace {
 
 const char* const kAccueil =
     "<table border=0 width=\"100%\"><tr><td align=\"center\"><A HREF=\"accueil2.htm\" "
-    "target=\"principal\"><font face=\"Verdana\" size=\"2\" color=\"#0000FF\"><u><B>Accueil</B>"
+    "target=\"principal\"><font face=\"Verdana\" size=\"2\" color=\"#00F\"><u><B>Accueil</B>"
     "</u></font></a></td></tr></table><br>";
 
 class MenuGauche : public ::testing::Test {
@@ -24,18 +26,19 @@ class MenuGauche : public ::testing::Test {
   MenuGauche() : donnees(dossier.path()) {
     platform::makeFolder(dossier / "ftp");
     design::mettreDefautsMenu(e.menu, {});
-    e.accueil = {"Accueil", "oui", "oui", "non", "#0000FF", "2", "center", "bas", "Verdana"};
+    e.accueil = {"Accueil", "oui", "oui", "non", "#00F", "2", "center", "bas", "Verdana"};
     e.frames = true;
     e.cibleLiens = "principal";
     e.largeurMenuInterieure = "118";
     e.lienAccueil = "accueil2.htm";
-    e.mot_recherche = "Recherche mot-clé";
+    e.mot_recherche = "Recherche";
     e.articles = "Articles";
     e.listeP = "Auteurs";
     e.themesP = "Thèmes";
     e.url_moteur_recherche = "moteur.php";
+    e.styleItems = "COLOR: red; ";
+    e.esp_M = "4";
   }
-  // The menu body of the head stage.
   Lignes debut() {
     m = {};
     frame::debutMenuGauche(e, donnees, m);
@@ -46,6 +49,7 @@ class MenuGauche : public ::testing::Test {
     m.corps.clear();
     frame::selectionMenu(e, donnees, m);
   }
+  Lignes lire(const char* nom) { return platform::LineList::load(dossier / nom).lines(); }
   testing_support::TempFolder dossier;
   platform::DataFolder donnees;
   frame::EntreesMenuGauche e;
@@ -56,73 +60,43 @@ class MenuGauche : public ::testing::Test {
 
 TEST_F(MenuGauche, HeadBlocksInPageOrder) {
   EXPECT_EQ(debut(), Lignes{"<CENTER>"});  // the logo is in the top frame by default
-
   e.menu.logo_top = "non";
-  e.menu.logo_texte = "Chez Léa";
   e.menu.accueil_menu = "oui";
   e.accueil.aligneAMG = "haut";
   e.image_fond_menu = "fond.gif";
-  dossier.write("liste_recherche.ini", "menug=oui\r\n");
-  dossier.write("recherche_base_gauche.tmp", "<form name=\"rapide\">\r\n</form>\r\n");
+  dossier.write("liste_recherche.ini", "");
+  dossier.write("recherche_base_gauche.tmp", "<form name=\"rapide\"></form>\r\n");
   dossier.write("newprod.ini", "position= haut \r\nimage=nouveau.gif\r\n");
   dossier.write("listeHTM.tmp", "NEWPROD=nouveautes.htm\r\n");
   const Lignes l = debut();
-  auto position = [&](const std::string& ligne) {
-    return std::find(l.begin(), l.end(), ligne) - l.begin();
-  };
-  const auto logo = position("<b>Chez Léa</b></span></font><br clear=\"all\">");
-  const auto espaceur = position("<IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0><br>");
-  const auto rapide = position("<form name=\"rapide\">");
-  const auto nouveautes = position(
-      "<a href=\"nouveautes.htm\" target=\"principal\"><IMG SRC=\"nouveau.gif\" border=0></a>");
-  const auto accueil = position(kAccueil);
-  EXPECT_EQ(l.front(), "<CENTER>");
-  EXPECT_LT(logo, espaceur);
-  EXPECT_EQ(rapide, espaceur + 1);
-  EXPECT_EQ(nouveautes, rapide + 2);
-  EXPECT_EQ(accueil, nouveautes + 1);
-  EXPECT_EQ(l.back(), "<table border=0 background=\"fond.gif\"><tr><td>");
-  EXPECT_EQ(accueil, static_cast<long>(l.size()) - 2);
-
+  const Lignes fin = {
+      "<IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0><br>",
+      "<form name=\"rapide\"></form>",
+      "<a href=\"nouveautes.htm\" target=\"principal\"><IMG SRC=\"nouveau.gif\" border=0></a>",
+      kAccueil, "<table border=0 background=\"fond.gif\"><tr><td>"};
+  EXPECT_EQ(l[1], "<table border=0 cellspacing=0 cellpadding=0>");  // the logo box
+  EXPECT_EQ(Lignes(l.end() - 5, l.end()), fin);
   // The drop-down menu as loaded leaves the quick list out, even in the frameset.
   e.menu.liste_dynamique = "oui";
-  const Lignes sansListe = debut();
-  EXPECT_EQ(std::count(sansListe.begin(), sansListe.end(), "<form name=\"rapide\">"), 0);
-}
-
-TEST_F(MenuGauche, NewProductsNeedAnImageAndAreNotCopied) {
-  dossier.write("nouveau.gif", "GIF");
-  dossier.write("newprod.ini", "position=haut\r\nimage=\r\n");
-  EXPECT_EQ(debut(), Lignes{"<CENTER>"});
-  dossier.write("newprod.ini", "position=bas\r\nimage=nouveau.gif\r\n");
-  EXPECT_EQ(debut(), Lignes{"<CENTER>"});
-  EXPECT_EQ(m.positionNouveautes, "bas");
-  EXPECT_EQ(m.lienNouveautes, "");  // no listeHTM.tmp
-  EXPECT_FALSE(dossier.exists("ftp/nouveau.gif"));
+  EXPECT_EQ(debut().size(), l.size() - 1);
+  // New products need an image; a home entry placed at the bottom waits for the form.
+  dossier.write("newprod.ini", "position=haut\r\n");
+  e.accueil.aligneAMG = "bas";
+  EXPECT_EQ(debut().size(), l.size() - 3);
 }
 
 TEST_F(MenuGauche, HomeEntryDecorations) {
   e.menu.accueil_menu = "oui";
   struct Cas {
-    const char* centre;
-    const char* souligne;
-    const char* gras;
-    const char* italique;
-    const char* attendu;
+    const char *centre, *souligne, *gras, *italique, *attendu;
   } cas[] = {
-      {"oui", "oui", "oui", "non",
-       "align=\"center\"><A HREF=\"accueil2.htm\" target=\"principal\"><font face=\"Verdana\" "
-       "size=\"2\" color=\"#0000FF\"><u><B>Accueil</B></u></font>"},
-      {" ", "non", "non", "",
-       "align=\"left\"><A HREF=\"accueil2.htm\" target=\"principal\"><font face=\"Verdana\" "
-       "size=\"2\" color=\"#0000FF\"><SPAN STYLE=\"TEXT-DECORATION: "
-       "none\"><i>Accueil</i></SPAN></font>"},
-      {"right", "", "", "oui",
-       "align=\"right\"><A HREF=\"accueil2.htm\" target=\"principal\"><font face=\"Verdana\" "
-       "size=\"2\" color=\"#0000FF\"><u><i><B>Accueil</B></i></u></font>"},
+      {"oui", "oui", "oui", "non", "align=\"center\"><A HREF"},
+      {" ", "non", "non", "", "<SPAN STYLE=\"TEXT-DECORATION: none\"><i>Accueil</i></SPAN>"},
+      {"right", "", "", "oui", "align=\"right\"><A HREF"},
+      {"right", "", "", "oui", "<u><i><B>Accueil</B></i></u>"},
   };
   for (const Cas& c : cas) {
-    SCOPED_TRACE(c.centre);
+    SCOPED_TRACE(c.attendu);
     e.accueil.centreAMG = c.centre;
     e.accueil.souligneAMG = c.souligne;
     e.accueil.grasAMG = c.gras;
@@ -131,7 +105,6 @@ TEST_F(MenuGauche, HomeEntryDecorations) {
     EXPECT_NE(m.entreeAccueilMenu.find(c.attendu), std::string::npos) << m.entreeAccueilMenu;
   }
   EXPECT_EQ(frame::lienAccueil(true, "oui"), "accueil.htm");
-  EXPECT_EQ(frame::lienAccueil(true, "non"), "accueil2.htm");
   EXPECT_EQ(frame::lienAccueil(false, "oui"), "index.htm");
 }
 
@@ -141,80 +114,123 @@ TEST_F(MenuGauche, SelectionFormBodyAndEnd) {
   e.moteur_recherche = "oui";
   e.image_fond_menu = "fond.gif";
   dossier.write("ftp/ArticlesA.html", "a-z");
-  const Lignes form = {
-      "</td></tr></table>",
-      "<IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=8 BORDER=0><br>",
-      "<table border=0 cellpadding=0 cellspacing=0>",
-      "<FORM name=\"selection\">",
-      "<tr valign=\"middle\">",
-      "<td align=\"left\" nowrap width=118>",
-      "<SELECT name=\"choix\" class=\"rech\" "
-      "onChange=\"charge_URL('selection','choix','principal')\">",
-      "<OPTION value=\"x\">RECHERCHE</OPTION>",
-      "<OPTION value=\"themes_Articles.html\">Thèmes Articles</OPTION>",
-      "<OPTION value=\"ArticlesA.html\">Articles A-Z</OPTION>",
-  };
-  const Lignes fin = {"</SELECT>", "</td>", "</tr>", "</form>", "</table>", "<br>", kAccueil};
-  Lignes corps = form;
-  corps.push_back("<OPTION value=\"moteur.php\">Recherche mot-clé</OPTION>");
-  corps.insert(corps.end(), fin.begin(), fin.end());
-  Lignes finMenu = form;
-  finMenu.insert(finMenu.end(), fin.begin(), fin.end());
+  Lignes fin = {"</td></tr></table>",
+                "<IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=8 BORDER=0><br>",
+                "<table border=0 cellpadding=0 cellspacing=0>",
+                "<FORM name=\"selection\">",
+                "<tr valign=\"middle\">",
+                "<td align=\"left\" nowrap width=118>",
+                "<SELECT name=\"choix\" class=\"rech\" "
+                "onChange=\"charge_URL('selection','choix','principal')\">",
+                "<OPTION value=\"x\">RECHERCHE</OPTION>",
+                "<OPTION value=\"themes_Articles.html\">Thèmes Articles</OPTION>",
+                "<OPTION value=\"ArticlesA.html\">Articles A-Z</OPTION>",
+                "</SELECT>",
+                "</td>",
+                "</tr>",
+                "</form>",
+                "</table>",
+                "<br>",
+                kAccueil};
   // Frameset: the search option goes to the menu body only.
   selection();
-  EXPECT_EQ(m.corps.lines(), corps);
-  EXPECT_EQ(m.fin.lines(), finMenu);
-
-  // Single page: the search option carries "?iframe=oui" in both lists; A-Z pages only when
-  // they exist and az_top is not "non".
+  EXPECT_EQ(m.fin.lines(), fin);
+  fin.insert(fin.begin() + 10, "<OPTION value=\"moteur.php\">Recherche</OPTION>");
+  EXPECT_EQ(m.corps.lines(), fin);
+  // Single page: "?iframe=oui" in both lists; az_top "non" leaves out the letter pages.
   e.frames = false;
-  e.cibleLiens = "_top";
-  e.lienAccueil = "index.htm";
-  selection();
-  EXPECT_EQ(m.fin.lines()[10],
-            "<OPTION value=\"moteur.php?iframe=oui\">Recherche mot-clé</OPTION>");
-  EXPECT_EQ(m.corps.lines(), m.fin.lines());
   e.menu.az_top = "non";
   selection();
-  EXPECT_EQ(m.fin.lines()[9], "<OPTION value=\"moteur.php?iframe=oui\">Recherche mot-clé</OPTION>");
+  EXPECT_EQ(m.fin.lines()[9], "<OPTION value=\"moteur.php?iframe=oui\">Recherche</OPTION>");
+  EXPECT_EQ(m.corps.lines(), m.fin.lines());
+  // A word with a quote stays inside its attribute.
+  e.articles = "Objets \"rares\"";
+  selection();
+  EXPECT_EQ(
+      m.fin.lines()[8],
+      "<OPTION value=\"themes_Objets &quot;rares&quot;.html\">Thèmes Objets \"rares\"</OPTION>");
 }
 
-TEST_F(MenuGauche, WhatFollowsTheForm) {
-  // Default recherche_top "top": no form; home entry at the top: nothing here.
-  e.menu.accueil_menu = "oui";
-  e.accueil.aligneAMG = "haut";
+TEST_F(MenuGauche, CategoryBarAndAdvertising) {
   e.menu.liste_deroulante = "oui";
   e.pubMC = true;
   dossier.write("pub2_pub.opt", "<p>Soldes</p>\r\n");
   selection();
   EXPECT_EQ(m.corps.lines(), (Lignes{"<NOSCRIPT>", "</NOSCRIPT>", "<BR>", "<p>Soldes</p>"}));
   EXPECT_EQ(m.fin.lines(), (Lignes{"<BR>", "<p>Soldes</p>"}));
-
-  dossier.write("catego.txt", "<a href=\"v.htm\">Vaisselle</a>\r\n");
+  dossier.write("catego.txt", "<a href=\"v.htm\">V</a>\r\n");
   dossier.write("pub2_pub.opt", "");
-  e.pubMC = true;
   selection();
-  EXPECT_EQ(m.corps.lines(),
-            (Lignes{"<NOSCRIPT>", "<a href=\"v.htm\">Vaisselle</a>", "</NOSCRIPT>"}));
+  EXPECT_EQ(m.corps.lines(), (Lignes{"<NOSCRIPT>", "<a href=\"v.htm\">V</a>", "</NOSCRIPT>"}));
   EXPECT_TRUE(m.fin.empty());
 }
 
-TEST_F(MenuGauche, NamesFromSettingsStayInsideTheirAttributes) {
-  e.menu.recherche_top = "menu";
-  e.articles = "Objets \"rares\"";
-  selection();
-  EXPECT_EQ(
-      m.corps.lines()[7],
-      "<OPTION value=\"themes_Objets &quot;rares&quot;.html\">Thèmes Objets \"rares\"</OPTION>");
-  // A word that would lead out of the data folder names no letter page.
-  e.articles = "../x";
-  EXPECT_NO_THROW(selection());
+TEST_F(MenuGauche, StyleSheetRules) {
+  struct Cas {
+    const char *over, *couleur, *image, *fixe;
+    bool frames;
+    const char* regle;  // the rule after the three X_style rules
+  } cas[] = {
+      {"oui", "", "", "non", true, "A#X_style:HOVER{}"},
+      {"non", "#FED", "", "non", true, "BODY {background: #FED ;}"},
+      {"non", "#FED", "papier.jpg", "oui", true, "BODY {background: url(papier.jpg) fixed;}"},
+      {"non", "", "", "oui", false, "BODY {background: fixed;}"},
+      // The page's own background shows through the menu's frame.
+      {"non", "", "fond.jpg", "non", false, "BODY {background-color:transparent;}"},
+      {"non", "", "", "non", true, ".t1{"},
+  };
+  dossier.write("fonds/papier.jpg", "JPG");
+  e.image_page = "fond.jpg";
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.regle);
+    e.menu.over = c.over;
+    e.menu.fond_couleur_menu = c.couleur;
+    e.menu.image_menu = c.image;
+    e.menu.fixe_menu = c.fixe;
+    e.frames = c.frames;
+    debut();
+    frame::fichiersMenu(e, donnees, m);
+    const Lignes css = lire("ftp/menucss.css");
+    EXPECT_EQ(css[0], ".Astyle{COLOR: red; }");
+    EXPECT_EQ(css[3], "A#X_style:ACTIVE {COLOR: red; }");
+    EXPECT_EQ(css[4], c.regle);
+  }
+  EXPECT_EQ(dossier.read("ftp/papier.jpg"), "JPG");
+  EXPECT_EQ(frame::drapeauxCss("oui", "", "non"), "FONT-WEIGHT: bold; FONT-STYLE: normal; ");
 }
 
-TEST(MenuGaucheBlocs, CountOfBlocks) {
-  EXPECT_EQ(frame::nombreBlocsMenu("0", 0), 0);
-  EXPECT_EQ(frame::nombreBlocsMenu("1", 0), 0);
-  EXPECT_EQ(frame::nombreBlocsMenu("1", 3), 1);
-  EXPECT_EQ(frame::nombreBlocsMenu("0", 3), 3);
-  EXPECT_EQ(frame::nombreBlocsMenu("", 6), 4);
+TEST_F(MenuGauche, MenuPageAndWorkingCopies) {
+  e.menu_titre = "Notre menu";
+  debut();
+  frame::fichiersMenu(e, donnees, m);
+  const Lignes tete = {"<HTML>",
+                       "<HEAD>",
+                       "<TITLE>Notre menu</TITLE>",
+                       "<link rel=\"stylesheet\" type=\"text/css\" href=\"menucss.css\">",
+                       "<script SRC=\"menujs.js\"></script>",
+                       "</HEAD>"};
+  Lignes page = tete;
+  page.insert(page.end(),
+              {"<BODY marginheight=2 topmargin=8>", "<CENTER>", "</CENTER>", "</BODY></HTML>"});
+  EXPECT_EQ(lire("ftp/menu2.htm"), page);
+  EXPECT_EQ(lire("menu.htm"), (Lignes{"<CENTER>", "</CENTER>"}));
+  EXPECT_EQ(dossier.read("menu_fin.txt"), "</CENTER>\r\n");
+  EXPECT_EQ(lire("ftp/menujs.js"), frame::scriptListes().lines());
+  EXPECT_EQ(frame::scriptListes()[5],
+            "\t\telem = CSFindElement(n,curDoc.layers[i]); if (elem) return elem; }}");
+
+  // Single page, reference pages on: the link ends all three files.
+  e.frames = false;
+  dossier.write("ref.ini", "");
+  debut();
+  frame::fichiersMenu(e, donnees, m);
+  const std::string ref =
+      "<br><center><a href=\"ref.html\" target=\"_top\"><font face=\"verdana\" size=1 "
+      "color=\"gray\">ref.html</a></center>";
+  page = tete;
+  page.insert(page.end(), {"<BODY marginheight=0 topmargin=0>",
+                           "<IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0><br>",
+                           "<CENTER>", "</CENTER>", "</BODY></HTML>", ref});
+  EXPECT_EQ(lire("ftp/menu2.htm"), page);
+  EXPECT_EQ(lire("menu_fin.txt"), (Lignes{"</CENTER>", ref}));
 }
