@@ -9,7 +9,7 @@
 namespace frame {
 
 void Tvoir_menu1::faire_liste_rapide(ValeursCadres&) {}
-// The help page comes with later work; the home link it leaves for the left menu is set now.
+// Of the help page's step, only the home link that the left menu reads.
 void Tvoir_menu1::faire_mode_emploi(ValeursCadres& v) {
   v.lienAccueil = lienAccueil(frames(), p_.main().accueilHTM);
 }
