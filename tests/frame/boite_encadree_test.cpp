@@ -5,9 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.h"
-#include "support/temp_folder.h"
-
 using Lignes = std::vector<std::string>;
 
 namespace {
@@ -88,14 +85,4 @@ TEST(BoiteEncadree, ContentKindsAndTheImagesTheyName) {
             "<font face=\"Arial\" color=\"#000\"><IMG ALT=\"\" SRC=\"plogo.gif\" WIDTH=10 "
             "HEIGHT=12 BORDER=0 align=\"left\"><span style=\"FONT-SIZE:13px\">");
   EXPECT_EQ(puce.images, Lignes{"plogo.gif"});
-}
-
-TEST(BoiteEncadree, CopiesTheImagesThatExistIntoFtp) {
-  testing_support::TempFolder dossier;
-  dossier.write("logo_hg.gif", "GIF");
-  platform::makeFolder(dossier / "ftp");
-  frame::copieVersFtp(platform::DataFolder(dossier.path()),
-                      Lignes{"logo_hg.gif", "logo_hd.gif", "../x.gif"});
-  EXPECT_EQ(dossier.read("ftp/logo_hg.gif"), "GIF");
-  EXPECT_FALSE(dossier.exists("ftp/logo_hd.gif"));
 }

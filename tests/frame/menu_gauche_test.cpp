@@ -87,23 +87,15 @@ TEST_F(MenuGauche, HeadBlocksInPageOrder) {
 
 TEST_F(MenuGauche, HomeEntryDecorations) {
   e.menu.accueil_menu = "oui";
-  struct Cas {
-    const char *centre, *souligne, *gras, *italique, *attendu;
-  } cas[] = {
-      {"oui", "oui", "oui", "non", "align=\"center\"><A HREF"},
-      {" ", "non", "non", "", "<SPAN STYLE=\"TEXT-DECORATION: none\"><i>Accueil</i></SPAN>"},
-      {"right", "", "", "oui", "align=\"right\"><A HREF"},
-      {"right", "", "", "oui", "<u><i><B>Accueil</B></i></u>"},
-  };
-  for (const Cas& c : cas) {
-    SCOPED_TRACE(c.attendu);
-    e.accueil.centreAMG = c.centre;
-    e.accueil.souligneAMG = c.souligne;
-    e.accueil.grasAMG = c.gras;
-    e.accueil.italiqueAMG = c.italique;
-    debut();
-    EXPECT_NE(m.entreeAccueilMenu.find(c.attendu), std::string::npos) << m.entreeAccueilMenu;
-  }
+  e.accueil.centreAMG = " ";
+  e.accueil.souligneAMG = e.accueil.grasAMG = "non";
+  e.accueil.italiqueAMG = "";
+  debut();
+  EXPECT_NE(
+      m.entreeAccueilMenu.find("<td align=\"left\"><A HREF=\"accueil2.htm\" target=\"principal\">"
+                               "<font face=\"Verdana\" size=\"2\" color=\"#00F\"><SPAN STYLE="
+                               "\"TEXT-DECORATION: none\"><i>Accueil</i></SPAN></font></a>"),
+      std::string::npos);
   EXPECT_EQ(frame::lienAccueil(true, "oui"), "accueil.htm");
   EXPECT_EQ(frame::lienAccueil(false, "oui"), "index.htm");
 }
