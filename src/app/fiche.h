@@ -187,6 +187,8 @@ class Tmain : public ui::Form {
   ui::Button diffB{titres_pres, "diffB", "PRIX DIFF."};
 
   // --- advertising tab ---
+  // Ticked: the Pub#2 block (pub2_pub.opt) also goes into the left menu.
+  ui::CheckBox pubMC{pub1, "pubMC", "Menu G."};
   // Ticked: the Pub#3 block (pub3_pub.opt) also goes at the foot of the catalogue pages.
   ui::CheckBox pubPC{pub1, "pubPC", "Pages"};
 

@@ -1,17 +1,19 @@
 // Steps of the site frame generator whose pages come with later work: each is called in its
 // place by faire_cadres and writes nothing until then (docs/ARCHITECTURE.md lists them).
 
+#include "app/fiche.h"
+#include "app/programme.h"
+#include "frame/menu_gauche.h"
 #include "frame/voir_menu.h"
 
 namespace frame {
 
 void Tvoir_menu1::faire_liste_rapide(ValeursCadres&) {}
-void Tvoir_menu1::faire_mode_emploi(ValeursCadres&) {}
-void Tvoir_menu1::debut_menu_gauche(ValeursCadres&) {}
-void Tvoir_menu1::faire_menu_statique(ValeursCadres&) {}
+// Of the help page's step, only the home link that the left menu reads.
+void Tvoir_menu1::faire_mode_emploi(ValeursCadres& v) {
+  v.lienAccueil = lienAccueil(frames(), p_.main().accueilHTM);
+}
 void Tvoir_menu1::faire_menu_dynamique(ValeursCadres&) {}
-void Tvoir_menu1::faire_selection_menu(ValeursCadres&) {}
-void Tvoir_menu1::faire_fichiers_menu(ValeursCadres&) {}
 void Tvoir_menu1::debut_top(ValeursCadres&) {}
 void Tvoir_menu1::faire_boutons_top(ValeursCadres&) {}
 void Tvoir_menu1::fin_top(ValeursCadres&) {}

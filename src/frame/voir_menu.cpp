@@ -6,30 +6,14 @@
 #include "app/programme.h"
 #include "app/texte_prix.h"
 #include "design/menu.h"
+#include "frame/boite_encadree.h"
 #include "frame/cadres_voisins.h"
 #include "frame/catal_index.h"
+#include "frame/menu_fichiers.h"
 #include "infopages/cv_options.h"
 #include "platform/text.h"
 
 namespace frame {
-
-namespace {
-
-// "oui" and "non" give the property or its negation; any other value gives nothing.
-std::string drapeauCss(const std::string& valeur, const char* oui, const char* non) {
-  if (valeur == "oui") return oui;
-  if (valeur == "non") return non;
-  return {};
-}
-
-std::string drapeauxCss(const std::string& gras, const std::string& souligne,
-                        const std::string& italique) {
-  return drapeauCss(gras, "FONT-WEIGHT: bold; ", "FONT-WEIGHT: normal; ") +
-         drapeauCss(souligne, "TEXT-DECORATION: underline; ", "TEXT-DECORATION: none; ") +
-         drapeauCss(italique, "FONT-STYLE: italic; ", "FONT-STYLE: normal; ");
-}
-
-}  // namespace
 
 long long entierStrict(std::string_view texte) {
   std::optional<long long> n = platform::toInteger(texte);
@@ -80,9 +64,7 @@ void Tvoir_menu1::faire_cadres() {
 
 void Tvoir_menu1::recharger_options(ValeursCadres& v) {
   v.texteBulle.clear();
-  v.positionNouveautes.clear();
-  v.imageNouveautes.clear();
-  v.lienNouveautes.clear();
+  v.menuGauche = {};
   v.compteurPaiements = 0;
   p_.main().styleTitreCategorie.clear();
   noter("chargerMenu");
@@ -132,7 +114,6 @@ void Tvoir_menu1::preparer_styles(ValeursCadres& v) {
     v.styleItems += "BACKGROUND-COLOR: " + m.fond_items + "; ";
   v.styleItems += drapeauxCss(m.gras_items, m.souligne_items, m.italique_items);
 
-  v.pageMenu.clear();
   v.pageTop.clear();
   v.pageCadres.clear();
   v.fichierOptionnel.clear();
@@ -164,13 +145,7 @@ void Tvoir_menu1::faire_top(ValeursCadres& v) {
   jouer("fin_top", &Tvoir_menu1::fin_top, v);
 }
 
-void Tvoir_menu1::copie_vers_ftp() {
-  if (fichierVersFtp.empty()) return;
-  // A name that would leave the data folder is skipped like a missing image.
-  if (!platform::safeRelativePath(fichierVersFtp)) return;
-  if (!p_.donnees().exists(fichierVersFtp)) return;
-  app::copierFichier(p_.chemin(fichierVersFtp), p_.chemin("ftp/" + fichierVersFtp), false);
-}
+void Tvoir_menu1::copie_vers_ftp() { copieVersFtp(p_.donnees(), fichierVersFtp); }
 
 std::string Tvoir_menu1::premierePage(const std::string& categorie) {
   const platform::DataFolder& donnees = p_.donnees();

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame/menu_gauche.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"
@@ -44,14 +45,13 @@ struct ValeursCadres {
   std::string famille_titre;
   // Left by the help page for the left menu's home entry.
   std::string lienAccueil;
-  // New products of the left menu, and the payment-means count of the order form.
-  std::string positionNouveautes;
-  std::string imageNouveautes;
-  std::string lienNouveautes;
+  // The left menu's inputs, gathered when its step starts, and its lists (new products included).
+  EntreesMenuGauche entreesMenu;
+  EtatMenuGauche menuGauche;
+  // The payment-means count of the order form.
   int compteurPaiements = 0;
-  // The page lists: left menu, top frame (reused by the single-page pages and the order form),
-  // frameset pages (also the import step); optional text files; files of the quick-choice list.
-  platform::LineList pageMenu;
+  // The page lists: top frame (reused by the single-page pages and the order form), frameset
+  // pages (also the import step); optional text files; files of the quick-choice list.
   platform::LineList pageTop;
   platform::LineList pageCadres;
   platform::LineList fichierOptionnel;

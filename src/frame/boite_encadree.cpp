@@ -1,0 +1,136 @@
+#include "frame/boite_encadree.h"
+
+#include "app/texte_prix.h"
+#include "platform/escape.h"
+
+namespace frame {
+
+using platform::htmlAttribute;
+
+BalisesStyle balisesStyle(std::string_view gras, std::string_view souligne,
+                          std::string_view italique) {
+  BalisesStyle b;
+  if (gras == "oui") b.ouvre += "<b>";
+  if (souligne == "oui") b.ouvre += "<u>";
+  if (italique == "oui") b.ouvre += "<i>";
+  if (italique == "oui") b.ferme += "</i>";
+  if (souligne == "oui") b.ferme += "</u>";
+  if (gras == "oui") b.ferme += "</b>";
+  return b;
+}
+
+bool contenuTexte(std::string_view image) { return image != "bouton" && image != "puce"; }
+
+std::string pixel(std::string_view largeur, std::string_view hauteur) {
+  return "<IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=" + std::string(largeur) +
+         " HEIGHT=" + std::string(hauteur) + " BORDER=0>";
+}
+
+LignesImages contenuBoite(const ContenuBoite& c) {
+  LignesImages r;
+  if (c.image == "bouton") {
+    r.lignes.add("<IMG ALT=\"\" SRC=\"" + htmlAttribute(c.bouton) + "\" WIDTH=" + c.longueurBouton +
+                 " HEIGHT=" + c.hauteurBouton + " BORDER=0><br>");
+    r.images.push_back(c.bouton);
+    return r;
+  }
+  std::string puce;
+  if (c.image == "puce") {
+    puce = "<IMG ALT=\"\" SRC=\"" + htmlAttribute(c.puce) + "\" WIDTH=" + c.longueurPuce +
+           " HEIGHT=" + c.hauteurPuce + " BORDER=0 align=\"left\">";
+    r.images.push_back(c.puce);
+  }
+  const BalisesStyle b = balisesStyle(c.gras, c.souligne, c.italique);
+  r.lignes.add("<font face=\"" + htmlAttribute(c.police) + "\" color=\"" +
+               htmlAttribute(c.couleur) + "\">" + puce +
+               "<span style=\"FONT-SIZE:" + htmlAttribute(c.taille) + "px\">");
+  r.lignes.add(b.ouvre + c.texte + b.ferme + "</span></font><br clear=\"all\">");
+  return r;
+}
+
+LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu) {
+  LignesImages r;
+  platform::LineList& l = r.lignes;
+  const bool rond = e.cadre == "rond";
+  const bool transparent = e.cadre == "transparent";
+  const std::string& W = e.largeur;
+  const std::string L = htmlAttribute(e.trait);
+  const std::string F = htmlAttribute(e.fond);
+  auto coin = [&](const char* suffixe) {
+    std::string nom = e.coins + suffixe;
+    r.images.push_back(nom);
+    return "<td width=6><IMG ALT=\"\" SRC=\"" + htmlAttribute(nom) +
+           "\" WIDTH=6 HEIGHT=6 BORDER=0></td>";
+  };
+
+  if (rond) {
+    l.add("<table border=0 cellspacing=0 cellpadding=0>");
+    l.add("<tr valign=\"top\">");
+    l.add(coin("_hg.gif"));
+    l.add("<td>");
+    l.add("<table border=0 cellpadding=0 cellspacing=0>");
+    l.add("<tr>");
+    l.add("<td bgcolor=\"" + L + "\" width=" + W + ">" + pixel(W, "1") + "</td></tr>");
+    l.add("<tr><td bgcolor=\"" + F + "\">" + pixel("1", "5") + "</td></tr>");
+    l.add("</table>");
+    l.add("</td>");
+    l.add(coin("_hd.gif"));
+    l.add("</tr>");
+    l.add("</table>");
+  }
+
+  l.add("<table border=0 cellspacing=0 cellpadding=0>");
+  const std::string trait = transparent ? "" : " bgcolor=\"" + (e.cadre == "aucun" ? F : L) + "\"";
+  const std::string fond = transparent ? "" : " bgcolor=\"" + F + "\"";
+  auto ligneTrait = [&] {
+    l.add("<tr>");
+    l.add("<td colspan=5" + trait + ">" + pixel("5", "1") + "</td>");
+    l.add("</tr>");
+  };
+  if (!rond && !transparent) ligneTrait();
+  if (transparent && e.espaceTexte) l.add("<tr><td colspan=5>" + pixel("1", "4") + "</td></tr>");
+  l.add("<tr>");
+  if (!transparent) {
+    l.add("<td" + trait + " width=1>" + pixel("1", "1") + "</td>");
+    l.add("<td" + fond + " width=5>" + pixel("5", "1") + "</td>");
+  }
+  l.add("<td" + fond + " nowrap align=\"" + htmlAttribute(e.aligne) + "\" width=" + W + ">");
+  l.add(contenu.lignes);
+  r.images.insert(r.images.end(), contenu.images.begin(), contenu.images.end());
+  l.add("</td>");
+  if (!transparent) {
+    l.add("<td" + fond + " width=5>" + pixel("5", "1") + "</td>");
+    l.add("<td" + trait + " width=1>" + pixel("1", "1") + "</td>");
+  }
+  l.add("</tr>");
+  if (!rond && !transparent) ligneTrait();
+  l.add("</table>");
+
+  if (rond) {
+    l.add("<table border=0 cellpadding=0 cellspacing=0>");
+    l.add("<tr valign=\"top\">");
+    l.add(coin("_bg.gif"));
+    l.add("<td>");
+    l.add("<table border=0 cellpadding=0 cellspacing=0>");
+    l.add("<tr><td bgcolor=\"" + F + "\" width=" + W + ">" + pixel(W, "5") + "</td></tr>");
+    l.add("<tr><td bgcolor=\"" + L + "\">" + pixel("1", "1") + "</td></tr>");
+    l.add("</table>");
+    l.add("</td>");
+    l.add(coin("_bd.gif"));
+    l.add("</tr>");
+    l.add("</table>");
+  }
+  return r;
+}
+
+void copieVersFtp(const platform::DataFolder& donnees, std::string_view nom) {
+  if (nom.empty() || !platform::safeRelativePath(nom)) return;
+  if (!donnees.exists(nom)) return;
+  app::copierFichier(donnees.path(nom), donnees.path("ftp/" + std::string(nom)), false);
+}
+
+void copieVersFtp(const platform::DataFolder& donnees, const std::vector<std::string>& noms) {
+  for (const std::string& nom : noms) copieVersFtp(donnees, nom);
+}
+
+}  // namespace frame
