@@ -490,22 +490,15 @@ void Renderer::userEntered(QWidget* widget) {
 }
 
 void Renderer::raise(ui::Form& form) {
+  QWidget* w;
   if (form.panelOver) {
     showPanel(form);
     // The window it is shown in is what the window system activates.
-    QWidget* w = window(form.panelOver->form());
-    w->raise();
-    if (QApplication::activeWindow() == w) {
-      expectedActive_ = nullptr;
-      return;
-    }
-    expectedActive_ = &form;
-    expectedSince_.start();
-    w->activateWindow();
-    return;
+    w = window(form.panelOver->form());
+  } else {
+    w = window(form);
+    if (!w->isVisible()) w->show();
   }
-  QWidget* w = window(form);
-  if (!w->isVisible()) w->show();
   w->raise();
   if (QApplication::activeWindow() == w) {
     expectedActive_ = nullptr;
