@@ -27,13 +27,13 @@ Tliste_recherche::Tliste_recherche(app::Programme& programme)
   setCaption("Liste Recherche");
   using ui::kLineHeight;
   using ui::setSize;
-  setBounds(left(), top(), 900, 600);
+  setBounds(left(), top(), 960, 540);
   setSize(fichesP, 250);
-  setSize(listeRef, 240, 250);
+  setSize(listeRef, 240, 220);
   setSize(memo, 240, 110);
   setSize(Lhtm, 240, kLineHeight);
   setSize(motsG, 250);
-  setSize(listeR, 235, 300);
+  setSize(listeR, 235, 260);
   setSize(ajouterE, 235);
   for (ui::Button* b : {&ajouterB, &enrB}) setSize(*b, 235);
   setSize(produitsG, 370);
@@ -44,7 +44,7 @@ Tliste_recherche::Tliste_recherche(app::Programme& programme)
   setSize(modifB, 95);
   setSize(supprimerG, 355);
   setSize(supprB, 120);
-  setSize(editionG, 880);
+  setSize(editionG, 930);
   for (ui::Edit* e : {&titreE, &policeE}) setSize(*e, 200);
   for (ui::Edit* e : {&colE, &couleurE, &tailleE}) setSize(*e, 90);
   for (ui::CheckBox* c : {&menuGC, &desacC, &centrerC, &grasC}) setSize(*c, 140);
