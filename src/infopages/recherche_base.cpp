@@ -22,8 +22,8 @@ LienRecherche lireLien(std::string_view ligne) {
   }
   lien.reference = lien.valeur;
   const size_t fin = lien.valeur.find(']');
-  if (lien.valeur.find('[') != std::string::npos)
-    lien.reference = fin == std::string::npos ? std::string() : trim(lien.valeur.substr(fin + 1));
+  if (lien.valeur.find('[') != std::string::npos && fin != std::string::npos)
+    lien.reference = trim(lien.valeur.substr(fin + 1));
   return lien;
 }
 
