@@ -51,8 +51,8 @@ Tmenu1::Tmenu1(app::Programme& programme)
   Rmenu.setChecked(true);
   // The menu models are kept for their file format but not offered.
   BitBtn1.hide();
-  listerB.hide();
   Button2.hide();
+  listerB.hide();  // until the quick-choice list has its options file
   for (ui::FileDialogOptions* o : {&SaveModele.options, &OuvreModele.options}) {
     o->initialDir = p_.chemin("modeles");
     o->defaultExt = "mnl";
