@@ -4,6 +4,7 @@
 #include "app/programme.h"
 #include "design/menuG1.h"
 #include "design/style_principal.h"
+#include "infopages/liste_recherche1.h"
 #include "platform/files.h"
 #include "ui/layout.h"
 
@@ -51,6 +52,7 @@ Tmenu1::Tmenu1(app::Programme& programme)
   // The menu models are kept for their file format but not offered.
   BitBtn1.hide();
   Button2.hide();
+  listerB.hide();  // until the quick-choice list has its options file
   for (ui::FileDialogOptions* o : {&SaveModele.options, &OuvreModele.options}) {
     o->initialDir = p_.chemin("modeles");
     o->defaultExt = "mnl";
@@ -84,6 +86,7 @@ Tmenu1::Tmenu1(app::Programme& programme)
   Button2.onClick = [this] { Button2Click(); };
   styleAMb.onClick = [this] { styleAMbClick(); };
   accueilC.onClick = [this] { accueilCClick(); };
+  listerB.onClick = [this] { listerBClick(); };
 }
 
 // Sizes for the automatic layout: the element and the buttons on top, the style controls and
@@ -187,6 +190,7 @@ void Tmenu1::sauverMenu() {
 // The walk over the menu elements leaves the editor on the category items. The rest of the
 // set-up (side buttons, roll-over captions, family lists) comes with later work.
 void Tmenu1::preparerMenu() {
+  if (p_.donnees().exists("liste_recherche.ini")) listerB.show();
   const bool catalogue = p_.donnees().exists("ref.gen");
   if (fitems.count() > 0) fitems.setItemIndex(0);
   for (const char* ligne : {"Menu - Titres", "Menu - Roll Over", "Menu - Catégories"}) {
@@ -198,6 +202,8 @@ void Tmenu1::preparerMenu() {
   if (fitems.count() > 0) fitems.setItemIndex(0);
   afficherMenu();
 }
+
+void Tmenu1::listerBClick() { p_.liste_recherche().show(); }
 
 void Tmenu1::ok_boutonClick() {
   sauverMenu();

@@ -34,6 +34,7 @@ class Tmenu1 : public ui::Form {
   ui::ComboBox style{ligneBoutons, "style"};
   ui::Button ok_bouton{ligneBoutons, "ok_bouton", "OK"};
   ui::Button BitBtn2{ligneBoutons, "BitBtn2", "Aperçu"};
+  ui::Button listerB{ligneBoutons, "listerB", "Liste Recherche"};
   ui::Button BitBtn1{ligneBoutons, "BitBtn1", "Ajouter Modèle"};
   ui::Button Button2{ligneBoutons, "Button2", "Ouvrir Modèle"};
   ui::Label modeleN{ligneBoutons, "modeleN"};
@@ -200,6 +201,7 @@ class Tmenu1 : public ui::Form {
   void BitBtn1Click();
   void Button2Click();
   void styleAMbClick();
+  void listerBClick();
   void accueilCClick();
 
  private:
