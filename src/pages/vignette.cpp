@@ -28,6 +28,34 @@ std::string sansPoids(const std::string& texte) {
   return platform::trim(std::string_view(texte).substr(fin + 1));
 }
 
+std::string police(const std::string& face, const std::string& couleur, const std::string& taille) {
+  return "<font face=\"" + face + "\" color=\"" + couleur + "\"><span style=\"FONT-SIZE:" + taille +
+         "px\">";
+}
+
+std::string styleBouton(const design::TStyleFiche& s) {
+  std::string style = "STYLE=\"FONT-FAMILY: " + s.police_jc + "; FONT-SIZE: " + s.taille_jc +
+                      "px; COLOR: " + s.coul_jc + "; ";
+  if (!s.fond_jc.empty()) style += "BACKGROUND-COLOR: " + s.fond_jc + "; ";
+  if (s.gras_jc == "oui") style += "FONT-WEIGHT: bold; ";
+  style += s.souligne_jc == "oui" ? "TEXT-DECORATION: underline; " : "TEXT-DECORATION: none; ";
+  if (s.italique_jc == "oui") style += "FONT-STYLE: italic; ";
+  return style + "\"";
+}
+
+TStylePromo lireStylePromo(const std::optional<platform::LineList>& fichier) {
+  TStylePromo p;
+  if (!fichier) return p;
+  p.ok_PROMO_PRIX = fichier->value("ok_PROMO_PRIX");
+  p.image_PROMO_PRIX = fichier->value("image_PROMO_PRIX");
+  p.largeur_image_PROMO_PRIX = fichier->value("largeur_image_PROMO_PRIX");
+  p.hauteur_image_PROMO_PRIX = fichier->value("hauteur_image_PROMO_PRIX");
+  p.couleur_texte_PROMO_PRIX = fichier->value("couleur_texte_PROMO_PRIX");
+  p.ligneC = fichier->value("ligne") == "oui";
+  p.pourcentC = fichier->value("pourcent") == "oui";
+  return p;
+}
+
 Balises balises(const std::string& gras, const std::string& souligne, const std::string& italique) {
   Balises b;
   if (gras == "oui") b.gras = "<b>", b.finGras = "</b>";
@@ -247,6 +275,7 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
   // 2. Identity and sheet style.
   if (e_.identite) contexte().fixerIdentite(*e_.identite);
   style = contexte().styleFiche(e_.themeStyle, e_.referenceStyle);
+  stylePromo = lireStylePromo(contexte().charger("promo_prix.opt"));
 
   // 3. Once per build: the user's own files of import/.
   if (e_.copierImport) {
@@ -291,7 +320,7 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
   // 14. Comment rows.
   for (const auto& l : v.commentairesCarte)
     if (platform::contains(l, "<AUTRE>")) v.lignesAutre = "oui";
-  if (v.lignesAutre == "oui") vignetteLignes();
+  if (v.lignesAutre == "oui") tableauLignes();
 
   // 15. Layout of the theme.
   if (!v.themeCarte.empty())

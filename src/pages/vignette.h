@@ -35,6 +35,11 @@ std::string nomFormulaire(std::string_view texte);
 // its first ")", trimmed.
 std::string sansPoids(const std::string& texte);
 
+// "<font face=..." + "<span style=\"FONT-SIZE:...px\">": the font of a text of the card.
+std::string police(const std::string& face, const std::string& couleur, const std::string& taille);
+// The STYLE attribute of an order button's text, from the sheet style's "_jc" keys.
+std::string styleBouton(const design::TStyleFiche& s);
+
 // What one card reads besides the data folder.
 struct EntreesCarte {
   // --- set by the caller for this card ---
@@ -60,7 +65,21 @@ struct EntreesCarte {
   std::string url_cgi;   // the order-form address edit
   std::string detailsP;  // the "Détails" label edit
   std::string detailhP;  // the "En savoir plus" label edit
+  std::string url_retour;  // the multi-shop return address edit
+  std::string themes_d, themescat_d;
 };
+
+// The promotion display settings (promo_prix.opt), with the promotion window's two boxes.
+struct TStylePromo {
+  std::string ok_PROMO_PRIX, image_PROMO_PRIX = "promo.gif", largeur_image_PROMO_PRIX,
+      hauteur_image_PROMO_PRIX, couleur_texte_PROMO_PRIX = "#FF0000";
+  bool ligneC = false;     // old and new price on one line
+  bool pourcentC = false;  // the rate is not shown
+};
+TStylePromo lireStylePromo(const std::optional<platform::LineList>& fichier);
+
+// The stock-state script of the maker's server.
+inline constexpr const char* kScriptEtat = "https://www.tarvio.example/cgi/etat.php";
 
 class ContexteCartes;
 
@@ -83,12 +102,19 @@ class EcrivainCartes {
   // --- the card last written ---
   TValeursCarte valeurs;
   design::TStyleFiche style;  // its sheet style
+  TStylePromo stylePromo;     // read with the sheet style
 
   // The layouts and the order block; they append to valeurs.lignesCarte.
   void vignetteStandard();
   void vignetteTableau();
   void vignetteLignes();
   void formulaireCommande();
+  // Pieces of the order blocks, shared with the table layout and the comment rows.
+  void champRetour();     // into lignesCarte
+  void champRetourBis();  // into lignesTableau
+  void copierPuce();
+  void champQuantiteEtat();  // into lignesCarte
+  void champQuantite();      // into lignesTableau
 
   // A run of cards: while open, read-once data is kept between cards. Runs nest: an inner run
   // joins the outer one.
@@ -110,6 +136,20 @@ class EcrivainCartes {
   void bandeTitres();
   void bandePrix();
   std::string nomLienDetail() const;
+  // The order block's pieces (formulaire_commande.cpp).
+  std::string ecotaxeLigne() const;
+  std::string nomFormulaireLigne() const;
+  std::string ligneFormulaire() const;
+  std::string description(bool rangee) const;
+  void champsCaches(std::vector<std::string>& L, bool rangee, const std::string& ecotaxe);
+  std::string prixPromo(bool rangee);
+  void quantite(std::vector<std::string>& L, bool rangee);
+  std::vector<std::string> listeChoix(const std::string& fichier, const std::string& nom,
+                                      const std::string& lien, const std::string& prefixe);
+  std::string controleCommande(bool rangee, bool gauche) const;
+  std::string cadrePrixPro(const std::string& ecotaxe);
+  bool rupture(std::vector<std::string>& L);
+  void tableauLignes();  // the comment rows table (vignette_lignes.cpp)
   // Copies a file of the data folder into ftp/ under the same relative name, overwriting; a
   // missing source is skipped, a failed copy throws platform::FileError.
   void copierVersFtp(const std::string& nom);

@@ -48,6 +48,9 @@ EntreesCarte Tvignette1::entrees() {
   e.url_cgi = sp.url_cgi.text();
   e.detailsP = sp.detailsP.text();
   e.detailhP = sp.detailhP.text();
+  e.url_retour = sp.Turl_retour.text();
+  e.themes_d = sp.themes_d;
+  e.themescat_d = sp.themescat_d;
   return e;
 }
 

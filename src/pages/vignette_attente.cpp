@@ -1,12 +1,9 @@
-// Card routines whose behaviour comes with later work: the table layout, the comment rows table
-// and the order block of one orderable line. Until then each writes nothing.
+// The table card layout comes with later work; until then it writes nothing.
 
 #include "pages/vignette.h"
 
 namespace pages {
 
 void EcrivainCartes::vignetteTableau() {}
-void EcrivainCartes::vignetteLignes() {}
-void EcrivainCartes::formulaireCommande() {}
 
 }  // namespace pages

@@ -17,11 +17,6 @@ namespace {
 
 const char kPix[] = "<IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=";
 
-std::string police(const std::string& face, const std::string& couleur, const std::string& taille) {
-  return "<font face=\"" + face + "\" color=\"" + couleur + "\"><span style=\"FONT-SIZE:" + taille +
-         "px\">";
-}
-
 // The cells and rows every band is made of.
 struct Bandes {
   std::vector<std::string>& lignes;
@@ -496,14 +491,7 @@ void EcrivainCartes::vignetteStandard() {
       }
       v.balisesTexte = balises(s.gras_prix, s.souligne_prix, s.italique_prix);
       v.balisesType = balises(s.gras_type, s.souligne_type, s.italique_type);
-      v.styleBoutonCommande = "STYLE=\"FONT-FAMILY: " + s.police_jc +
-                              "; FONT-SIZE: " + s.taille_jc + "px; COLOR: " + s.coul_jc + "; ";
-      if (!s.fond_jc.empty()) v.styleBoutonCommande += "BACKGROUND-COLOR: " + s.fond_jc + "; ";
-      if (s.gras_jc == "oui") v.styleBoutonCommande += "FONT-WEIGHT: bold; ";
-      v.styleBoutonCommande +=
-          s.souligne_jc == "oui" ? "TEXT-DECORATION: underline; " : "TEXT-DECORATION: none; ";
-      if (s.italique_jc == "oui") v.styleBoutonCommande += "FONT-STYLE: italic; ";
-      v.styleBoutonCommande += "\"";
+      v.styleBoutonCommande = styleBouton(s);
       bandePrix();
       b.add("</table>");
       b.add("</td></tr></table></td>");

@@ -205,7 +205,8 @@ TEST_F(CarteStandard, BandsThatAreLeftOut) {
   a.v().referenceStyle = "I1";
   auto i = a.lignes("I1");
   EXPECT_EQ(compter(i, "SRC=\"i.jpg\""), 1);
-  EXPECT_EQ(compter(i, "FONT-SIZE:13px\">"), 2);  // title and author only: no text cell
+  // Title, author and the order form's second currency only: no text cell.
+  EXPECT_EQ(compter(i, "FONT-SIZE:13px\">"), 3);
   EXPECT_EQ(compter(i, "WIDTH=6 HEIGHT=1 BORDER=0></td>"), 1);  // the frame top's only
   a.v().referenceStyle.clear();
 
