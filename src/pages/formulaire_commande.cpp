@@ -41,6 +41,19 @@ std::string EcrivainCartes::ecotaxeLigne() const {
   return eco;
 }
 
+std::string EcrivainCartes::ligneEcotaxe(const std::string& ecotaxe) {
+  if (ecotaxe.empty()) return "";
+  return "<br><font face=\"" + style.police_prix + "\" color=\"" + style.coul_prix +
+         "\" size=1>dont ecotaxe: " + ecotaxe + " " + contexte().identite().dev1 + "</font><br>";
+}
+
+// The second currency's size: the price's less 3, at least 10 (a size that is no whole number
+// counts as 0).
+std::string EcrivainCartes::taillePrixDevise() const {
+  return std::to_string(
+      std::max<long long>(10, platform::toInteger(trim(style.taille_prix)).value_or(0) - 3));
+}
+
 std::string EcrivainCartes::nomFormulaireLigne() const {
   return nomFormulaire(app::nomURL(valeurs.referenceFiche + valeurs.referenceVignette,
                                    e_.options.options.separateur()));
@@ -67,7 +80,8 @@ std::string EcrivainCartes::description(bool rangee) const {
 }
 
 void EcrivainCartes::champRetour() {
-  if (std::string r = trim(e_.url_retour); !r.empty()) valeurs.lignesCarte.push_back(cache("retour", r));
+  if (std::string r = trim(e_.url_retour); !r.empty())
+    valeurs.lignesCarte.push_back(cache("retour", r));
 }
 
 void EcrivainCartes::champRetourBis() {
@@ -263,16 +277,11 @@ void EcrivainCartes::formulaireCommande() {
   TValeursCarte& v = valeurs;
   const design::TStyleFiche& s = style;
   auto& L = v.lignesCarte;
-  const app::TIdentite& id = contexte().identite();
   const Balises& b = v.balisesTexte;
   const bool gauche = s.aligne_jc == "left";
 
   // 1. Ecotax.
   const std::string ecotaxe = ecotaxeLigne();
-  std::string ligneEcotaxe;
-  if (!ecotaxe.empty())
-    ligneEcotaxe = "<br><font face=\"" + s.police_prix + "\" color=\"" + s.coul_prix +
-                   "\" size=1>dont ecotaxe: " + ecotaxe + " " + id.dev1 + "</font><br>";
 
   // 2. Sizes.
   platform::LineList tailles;
@@ -295,11 +304,10 @@ void EcrivainCartes::formulaireCommande() {
             b.ferme() + "</span></font>";
   if (stylePromo.ok_PROMO_PRIX == "oui" && !v.ancienPrix.empty()) cellule = prixPromo(false);
   v.ancienPrix.clear();
-  cellule += ligneEcotaxe + cadrePrixPro(ecotaxe);
+  cellule += ligneEcotaxe(ecotaxe) + cadrePrixPro(ecotaxe);
 
   // The second currency, a little smaller.
-  v.stylePrix = std::to_string(
-      std::max<long long>(10, platform::toInteger(trim(s.taille_prix)).value_or(0) - 3));
+  v.stylePrix = taillePrixDevise();
   const std::string devise = police(s.police_prix, s.coul_prix, v.stylePrix) + b.italique +
                              trim(v.prixDeviseTexte) + b.finItalique + "</span></font>";
 

@@ -138,6 +138,8 @@ class EcrivainCartes {
   std::string nomLienDetail() const;
   // The order block's pieces (formulaire_commande.cpp).
   std::string ecotaxeLigne() const;
+  std::string ligneEcotaxe(const std::string& ecotaxe);  // "" without ecotax
+  std::string taillePrixDevise() const;
   std::string nomFormulaireLigne() const;
   std::string ligneFormulaire() const;
   std::string description(bool rangee) const;

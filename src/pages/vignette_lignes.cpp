@@ -2,6 +2,8 @@
 // card, one "<LIGNE>" comment line a row ("<LIGNE>sub-reference#text#price"), each row with
 // its own order form. The table takes the place of the card's comments.
 
+#include <algorithm>
+
 #include "app/texte_prix.h"
 #include "pages/vignette.h"
 #include "pages/vignette_contexte.h"
@@ -71,7 +73,10 @@ void EcrivainCartes::tableauLignes() {
 
     v.tauxPromo.clear();
     std::string promo;
-    if (!reference.empty())
+    // Named exactly, as the card's own promotions are.
+    const auto& promos = contexte().fichiersPromo();
+    if (!reference.empty() &&
+        std::find(promos.begin(), promos.end(), reference + ".pro") != promos.end())
       if (auto fichier = contexte().charger(reference + ".pro")) {
         v.tauxPromo = fichier->value("taux");
         promo = fichier->value("prixpromo");
@@ -112,11 +117,6 @@ void EcrivainCartes::vignetteLignes() {
   const std::string bord = "<td bgcolor=\"" + v.couleurTrait + "\">" + kTrait;
 
   const std::string ecotaxe = ecotaxeLigne();
-  std::string ligneEcotaxe;
-  if (!ecotaxe.empty())
-    ligneEcotaxe = "<br><font face=\"" + s.police_prix + "\" color=\"" + s.coul_prix +
-                   "\" size=1>dont ecotaxe: " + ecotaxe + " " + contexte().identite().dev1 +
-                   "</font><br>";
 
   T.push_back(ligneFormulaire());
   T.push_back("<tr><td colspan=7 height=1 bgcolor=\"" + v.couleurTrait + "\">" + kTrait + "</tr>");
@@ -140,9 +140,8 @@ void EcrivainCartes::vignetteLignes() {
              : police(s.police_prix, s.coul_prix, s.taille_prix) + "&nbsp;" + contenu;
   if (stylePromo.ok_PROMO_PRIX == "oui" && !v.ancienPrix.empty()) cellule = prixPromo(true);
   v.ancienPrix.clear();
-  cellule += ligneEcotaxe + cadrePrixPro(ecotaxe);
-  v.stylePrix = std::to_string(
-      std::max<long long>(10, platform::toInteger(platform::trim(s.taille_prix)).value_or(0) - 3));
+  cellule += ligneEcotaxe(ecotaxe) + cadrePrixPro(ecotaxe);
+  v.stylePrix = taillePrixDevise();
   const std::string devise = police(s.police_prix, s.coul_prix, v.stylePrix) + "&nbsp;" +
                              b.ouvre() + platform::trim(v.prixDeviseTexte) + b.ferme() +
                              "&nbsp;</span></font>";

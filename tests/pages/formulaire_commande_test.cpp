@@ -35,7 +35,8 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
   };
   const std::vector<Cas> cas = {
       {"plain price, encoded stock link, ecotax, quantity",
-       {{"R1.ref", plus({"etat_visible=oui", "pecotaxe=0,50"})}, {"R1.typ", {"quantite_style=oui"}}},
+       {{"R1.ref", plus({"etat_visible=oui", "pecotaxe=0,50"})},
+        {"R1.typ", {"quantite_style=oui"}}},
        {"<FORM NAME=\"frt1rt1\" ACTION=\"cart.php\" METHOD=\"POST\" TARGET=\"_top\">", "<tr>",
         "<td>", "<input type=\"hidden\" name=\"login\" value=\"shop\">",
         "<input type=\"hidden\" name=\"ref\" value=\"R-1\">",
@@ -81,7 +82,7 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
         "<OPTION value=\"R-1 S\">S</OPTION>", "<OPTION value=\"R-1 M\">M</OPTION>", "</SELECT>",
         "<SELECT name=\"quantite\">", "<OPTION value=\"6\">6</OPTION>",
         "<OPTION value=\"12\">12</OPTION>", "<OPTION value=\"18\">18</OPTION>", "</SELECT>",
-        "<input type=\"image\" SRC=\"bt007.gif\" border=0 ALT=\"Je Commande\"  ALIGN=\"top\"></td>"},
+        "<input type=\"image\" SRC=\"bt007.gif\" border=0 ALT=\"Je Commande\"  ALIGN=\"top\">"},
        {"name=\"ref\" value="}},
       {"offline catalogue",
        {{"R1.ref", plus({"etat_visible=oui"})}, {"R1.typ", {"quantite_style=oui"}}},
@@ -90,7 +91,8 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
        true},
       {"comment rows",
        {{"R1.ref", plus({"commentaires=<AUTRE>", "commentaires=<INTRO>Nos formats",
-                         "commentaires=<LIGNE>A1#Petit#10", "commentaires=<LIGNE>A2#(w:5)Grand#15"})},
+                         "commentaires=<LIGNE>A1#Petit#10",
+                         "commentaires=<LIGNE>A2#(w:5)Grand#15"})},
         {"A1.pro", {"prixpromo=8"}}, {"promo_prix.opt", {"ok_PROMO_PRIX=oui", "pourcent=oui"}}},
        {"<TABLE BORDER=0 cellspacing=0 cellpadding=0>",
         "<td colspan=5 align=center><font face=\"Verdana\" color=\"#000000\"><span "
@@ -112,7 +114,8 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.nom);
     testing_support::TempFolder dossier;
-    for (const auto& [nom, lignes] : c.fichiers) dossier.write(nom, platform::LineList(lignes).text());
+    for (const auto& [nom, lignes] : c.fichiers)
+      dossier.write(nom, platform::LineList(lignes).text());
     platform::DataFolder donnees(dossier.path());
     pages::EcrivainCartes ecrivain(donnees, [](const std::string&) {});
     pages::EntreesCarte e;
