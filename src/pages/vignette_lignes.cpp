@@ -93,7 +93,8 @@ void EcrivainCartes::tableauLignes() {
     v.prixTexte = pd.prixPrincipalTexte;
     v.prixDeviseTexte = pd.prixDeviseTexte;
     v.typeLigne.clear();
-    v.prixLigne = v.prixAffiche;
+    // A row without a price posts none rather than the price of the row before it.
+    v.prixLigne = prix.empty() ? "" : v.prixAffiche;
     v.boutonLigne = s.bouton_jc;
     if (!v.boutonLigne.empty())
       contexte().copier("boutons/" + v.boutonLigne, "ftp/" + v.boutonLigne);

@@ -22,8 +22,7 @@ async function recordingCart() {
     });
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  const deadline = new Promise((_, reject) =>
-    setTimeout(() => reject(new Error('no order received')), 20000).unref());
+  const deadline = new Promise((_, no) => setTimeout(() => no(Error('no order')), 20000).unref());
   return { server, url: `http://127.0.0.1:${server.address().port}/panier.php`,
     order: Promise.race([order, deadline]) };
 }

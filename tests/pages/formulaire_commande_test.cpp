@@ -73,7 +73,7 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
       {"comment rows",
        {{"R1.ref", plus({"commentaires=<AUTRE>", "commentaires=<INTRO>Nos formats",
                          "commentaires=<LIGNE>A1#Petit#10",
-                         "commentaires=<LIGNE>A2#(w:5)Grand#15"})},
+                         "commentaires=<LIGNE>A2#(w:5)Grand#15", "commentaires=<LIGNE>A3#"})},
         {"A1.pro", {"prixpromo=8"}}, {"promo_prix.opt", {"ok_PROMO_PRIX=oui", "pourcent=oui"}}},
        {"<TABLE BORDER=0 cellspacing=0 cellpadding=0>",
         "<td colspan=5 align=center><font face=\"Verdana\" color=\"#000000\"><span "
@@ -87,7 +87,8 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
         "<FORM NAME=\"fa2rt1\" ACTION=\"cart.php\" METHOD=\"POST\" TARGET=\"_top\">",
         "<td nowrap><font face=\"Verdana\" color=\"#000000\"><span style=\"FONT-SIZE:13px\">"
         "&nbsp;<b>Grand</b>&nbsp;</span></font></td>",
-        kCache + "description\" value=\" (w:5)Grand\">", kCache + "pu\" value=\"15\">", "</TABLE>"},
+        kCache + "description\" value=\" (w:5)Grand\">", kCache + "pu\" value=\"15\">",
+        kCache + "ref\" value=\"A3\">", kCache + "pu\" value=\"\">", "</TABLE>"},
        {"<AUTRE>", "SUP"}},
   };
   for (const Cas& c : cas) {
