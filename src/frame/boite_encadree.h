@@ -53,6 +53,14 @@ bool contenuTexte(std::string_view image);
 
 LignesImages contenuBoite(const ContenuBoite& c);
 
+// The rounded bands above and below a box: the corner images <coins>_hg/_hd.gif (top) or
+// _bg/_bd.gif (bottom) beside a line of the given width; the top band has its line above its
+// 5-pixel fill, the bottom band below.
+LignesImages bandeArrondieHaut(std::string_view coins, std::string_view largeur,
+                               std::string_view trait, std::string_view fond);
+LignesImages bandeArrondieBas(std::string_view coins, std::string_view largeur,
+                              std::string_view trait, std::string_view fond);
+
 // The box around the given content: the rounded top band, the box table with its line rows and
 // side cells, the rounded bottom band.
 LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu);
