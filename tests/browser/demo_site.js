@@ -48,6 +48,15 @@ async function checkCategoryPage(frame) {
   assert.ok(text.includes(PRODUCT), `the card names "${PRODUCT}"`);
 }
 
+// The home page: introduction, a showcase product with its picture, a section of the column.
+async function checkHomePage(frame) {
+  const text = await frame.$eval('body', (body) => body.innerText);
+  for (const part of ['Bienvenue chez Terre et Feuilles', 'Nouveauté', 'Nos conditions de vente'])
+    assert.ok(text.includes(part), `the home page shows "${part}"`);
+  const width = await frame.$eval('img[src="bol01.jpg"]', (img) => img.naturalWidth);
+  assert.ok(width > 0, 'the showcase picture shows');
+}
+
 const sites = {};
 
 for (const layout of LAYOUTS) {
@@ -85,6 +94,17 @@ for (const layout of LAYOUTS) {
         });
       });
 
+      it('home page in the main frame; opened alone it brings back the frameset', async () => {
+        await checked(site, 'index.htm', async (v) => {
+          const frame = v.page.frames().find((f) => f.name() === 'principal');
+          assert.match(frame.url(), /\/accueil2\.htm$/);
+          await checkHomePage(frame);
+        });
+        await checked(site, 'accueil2.htm', async (v) => {
+          await v.page.waitForFunction(() => location.pathname.endsWith('/index.htm'));
+        });
+      });
+
       it('category list page in the main frame, and a detail pop-up', async () => {
         await checked(site, 'index.htm', async (v) => {
           const frame = v.page.frames().find((f) => f.name() === 'principal');
@@ -98,6 +118,10 @@ for (const layout of LAYOUTS) {
         const pending = missingOf('page').find((e) => e.file === 'index.htm');
         if (pending) return t.skip(`index.htm comes with ${pending.issue}`);
         await checked(site, 'index.htm');
+      });
+
+      it('home page inside the shared frame', async () => {
+        await checked(site, 'accueil2.htm', (v) => checkHomePage(v.page.mainFrame()));
       });
 
       it('category list page and a detail pop-up', async () => {
