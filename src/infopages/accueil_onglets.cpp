@@ -97,8 +97,10 @@ void Taccueil1::importerImage(ui::FileListBox& liste) {
   const bool copier =
       !platform::fileExists(cible) ||
       dialogs().askYesNo("Un fichier existe déjà sous ce nom. Désirez-vous le remplacer ?");
-  // A failed copy is told, so that a missing picture is not taken for an imported one.
-  if (copier && !app::copierFichier(OpenImage.fileName, cible, false))
+  // A shop made before the picture folders had them gets the folder with its first picture; a
+  // failed copy is told, so that a missing picture is not taken for an imported one.
+  if (copier && (!platform::makeFolder(liste.directory()) ||
+                 !app::copierFichier(OpenImage.fileName, cible, false)))
     dialogs().showMessage("L'image n'a pas pu être copiée dans " + cible.string());
   liste.update();
 }
