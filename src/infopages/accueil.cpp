@@ -24,8 +24,8 @@ Taccueil1::Taccueil1(app::Programme& programme) : ui::Form(programme.application
   panelOver = &p_.main().PageControl1;
   using ui::kLineHeight;
   using ui::setSize;
-  setBounds(left(), top(), 900, 640);
-  setSize(PageControl1, 880, 560);
+  setBounds(left(), top(), 740, 500);
+  setSize(PageControl1, 720, 430);
   for (ui::Button* b : {&ajoutM, &ouvrirM}) b->hide();
   listeref.hide();
   listetitres.hide();
@@ -33,21 +33,42 @@ Taccueil1::Taccueil1(app::Programme& programme) : ui::Form(programme.application
   optionG.hide();
   choix.hide();
   rubriques.hide();
-  setSize(imageL, 160, 200);
-  setSize(imageINTRO, 160, 120);
-  setSize(MemoTexte, 380, 200);
-  setSize(titreEDIT, 380);
-  setSize(listepromo, 260, 200);
-  setSize(Mtexte, 300, 120);
+  // Introduction: pictures and title, then the text with its settings.
+  setSize(imagesG, 170);
+  setSize(imageL, 150, 110);
+  setSize(imageINTRO, 150, 80);
+  setSize(optionG, 470);
+  setSize(TitreBox, 470);
+  setSize(titreEDIT, 450);
+  setSize(fondpage, 330);
+  setSize(MemoTexte, 310, 130);
+  setSize(TexteBox, 200);
+  setSize(PoliceBox, 170);
+  // Showcase: the list, the sheet and the title, then the text and the showcase settings.
+  setSize(listeB, 240);
+  setSize(listepromo, 220, 140);
+  setSize(Bfiche, 140);
+  setSize(ImageFiche, 100, 80);
+  setSize(BoxTitre, 320);
   setSize(Etitre, 300);
-  setSize(ImageFiche, 120, 120);
-  setSize(rubriques, 200, 300);
-  setSize(memoR, 300, 160);
-  setSize(ImageP, 140, 120);
-  setSize(imagesL, 200, 200);
-  for (ui::Edit* e : {&taille_num, &taille_num_titre, &taille_numPT, &taille_numP, &taille_numR,
-                      &largeur_num, &largeur_numP, &hauteur_numP, &largeur_numR, &ColPT})
-    setSize(*e, 60, kLineHeight);
+  setSize(BoxTexte, 320);
+  setSize(Mtexte, 300, 80);
+  for (ui::Label* l : {&image, &url_promo}) setSize(*l, 160, kLineHeight);
+  setSize(choix, 220);
+  setSize(imagesL, 200, 120);
+  setSize(PoliceBoxP, 170);
+  // Sections: the list, its buttons and the section's text and settings.
+  setSize(rubriques, 180, 300);
+  setSize(ajouter, 200);
+  setSize(memoR, 300, 120);
+  setSize(pucesG, 160);
+  setSize(ImageP, 140, 90);
+  setSize(rubriqueG, 320);
+  setSize(PoliceBoxR, 170);
+  for (ui::Edit* e : {&taille_num, &taille_num_titre, &taille_numPT, &taille_numP, &taille_numR})
+    setSize(*e, 40, kLineHeight);
+  for (ui::Edit* e : {&largeur_num, &largeur_numP, &hauteur_numP, &largeur_numR, &ColPT})
+    setSize(*e, 70);
   for (ui::Shape* s : {&shape_trait, &shape_traitP, &shape_traitR}) setSize(*s, 24, kLineHeight);
   largeur_num.labelCaption = "Largeur :";
   largeur_numR.labelCaption = "Largeur :";
@@ -154,7 +175,8 @@ void Taccueil1::FormActivate() {
   miseAJour_ = true;
   importACCUEIL.setChecked(options.accueilHTM == "oui");
   miseAJour_ = false;
-  if (rubriques.count() > 0 && !modifie_) {
+  // Sections are saved as they change: loading the first one loses nothing.
+  if (rubriques.count() > 0) {
     rubriques.setItemIndex(0);
     ouvrerubrique(rubriques.selected());
   }
