@@ -6,6 +6,7 @@
 #include "app/ident1.h"
 #include "app/programme.h"
 #include "app/texte_prix.h"
+#include "design/saisie_couleur.h"
 #include "design/style_principal.h"
 #include "frame/apercu.h"
 #include "frame/voir_menu.h"
@@ -13,7 +14,6 @@
 #include "platform/image.h"
 #include "platform/text.h"
 #include "ui/layout.h"
-#include "design/saisie_couleur.h"
 
 #include <algorithm>
 

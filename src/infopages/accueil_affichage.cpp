@@ -117,7 +117,6 @@ void Taccueil1::afficherIntroduction() {
   montrerStyles(grasB, italiqueB, souligneB, texte);
   MemoTexte.setFont(texte);
   MemoTexte.setColour(design::couleurUi(o.fond_intro));
-  fondpage.setColour(design::couleurUi(o.fond_intro));
   ui::Font titre = fontApercu(o.police_intro, o.taille_titre_intro, o.gras_titre_intro,
                               o.italique_titre_intro, o.souligne_titre_intro, o.couleur_titre_intro);
   montrerStyles(gras_titreB, italique_titre_introB, souligne_titre_introB, titre);
@@ -138,6 +137,7 @@ void Taccueil1::afficherVitrine() {
     if (o.promo_titre_alignement == valeur) radio->setChecked(true);
   for (auto [radio, valeur] : {std::pair{&RtexteG, "left"}, {&RtexteC, "center"}, {&RtexteD, "right"}})
     if (o.promo_alignement == valeur) radio->setChecked(true);
+  if (listepromo.itemIndex() < 0) activerProduit(false);
   const bool majuscules = o.titreMAJ == "oui";
   BMAJ.setChecked(majuscules);
   BMAJ.setCaption(majuscules ? "MAJ" : "Min");
