@@ -91,7 +91,7 @@ Taccueil1::Taccueil1(app::Programme& programme) : ui::Form(programme.application
     rubriques.addItem(initiales[i].nom);
     rubriques.setChecked(i, true);
   }
-  for (ui::SaveDialog* d : {&SaveModele}) d->options.defaultExt = "amd";
+  SaveModele.options.defaultExt = "amd";
   activerProduit(false);
   for (ui::Button* b : {&monte, &descend, &saut, &ligne, &panierR}) b->setEnabled(false);
 
@@ -166,7 +166,6 @@ void Taccueil1::FormActivate() {
   setBounds(main.left() + main.PageControl1.left() + 14, main.top() + main.PageControl1.top() + 70,
             PageControl1.width() + 20, PageControl1.height() + 70);
   imageL.setDirectory(racine / "accueil");
-  imageL.setCaption("");
   imagesG.setCaption("Images [accueil] " + (racine / "accueil").string());
   imagesL.setDirectory(racine);
   choix.setCaption("Images JPG " + racine.string());
