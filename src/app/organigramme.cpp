@@ -38,18 +38,18 @@ Torga::Torga(app::Programme& programme) : ui::Form(programme.application(), "Tor
 // Three columns, the sorting buttons and the family below, the sorting group under them.
 void Torga::disposer() {
   using ui::setSize;
-  setBounds(left(), top(), 780, height());
-  for (ui::GroupBox* g : {&categoriesG, &themesG}) setSize(*g, 190);
-  setSize(fichesG, 370);
-  for (ui::ListBox* l : {&orga_catego, &orga_themes}) setSize(*l, 178, 300);
-  setSize(orga_fiches, 358, 300);
+  setBounds(left(), top(), 800, 600);  // room for the sorting group below
+  for (ui::GroupBox* g : {&categoriesG, &themesG}) setSize(*g, 170);
+  setSize(fichesG, 390);
+  for (ui::ListBox* l : {&orga_catego, &orga_themes}) setSize(*l, 158, 230);
+  setSize(orga_fiches, 378, 230);
   setSize(label_tri_fiches, 120);
   setSize(typeG, 200);
   setSize(famille, 180, ui::kLineHeight);
   setSize(auteurC, 120);
   setSize(BitBtn1, 100);
   setSize(tri_orga, 760);
-  setSize(tri_fiches, 748, 220);
+  setSize(tri_fiches, 748, 170);
   for (ui::Button* b : {&alpha_tri, &haut_tri, &bas_tri, &ok_tri_fiches, &annuler_tri}) setSize(*b, 90);
 }
 
