@@ -76,7 +76,8 @@ void Tauteurs::chargerAuteurs() {
   std::vector<std::string> gardees, auteurs;
   const std::string total = std::to_string(lignes.size());
   for (size_t n = 0; n < lignes.size(); ++n) {
-    p_.main().stats.setPanelText(2, "Traitement de " + std::to_string(n + 1) + " sur " + total + " fiches");
+    p_.main().stats.setPanelText(
+        2, "Traitement de " + std::to_string(n + 1) + " sur " + total + " fiches");
     const std::string& ligne = lignes[n];
     if (std::count(ligne.begin(), ligne.end(), '#') < 2) continue;
     const TEntreeRefGen entree = *lireEntreeRefGen(ligne);

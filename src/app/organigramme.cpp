@@ -50,7 +50,8 @@ void Torga::disposer() {
   setSize(BitBtn1, 100);
   setSize(tri_orga, 760);
   setSize(tri_fiches, 748, 170);
-  for (ui::Button* b : {&alpha_tri, &haut_tri, &bas_tri, &ok_tri_fiches, &annuler_tri}) setSize(*b, 90);
+  for (ui::Button* b : {&alpha_tri, &haut_tri, &bas_tri, &ok_tri_fiches, &annuler_tri})
+    setSize(*b, 90);
 }
 
 void Torga::lierTouches() {
@@ -62,8 +63,9 @@ void Torga::lierTouches() {
   onKeyDown = echap([this] { hide(); });
   for (ui::ListBox* l : {&orga_catego, &orga_themes, &orga_fiches})
     l->onKeyDown = echap([this] { close(); });
-  for (ui::Control* c : std::initializer_list<ui::Control*>{&tri_fiches, &ok_tri_fiches, &label_tri_fiches})
-    c->onKeyDown = echap([this] { tri_orga.hide(); });
+  tri_fiches.onKeyDown = echap([this] { tri_orga.hide(); });
+  ok_tri_fiches.onKeyDown = tri_fiches.onKeyDown;
+  label_tri_fiches.onKeyDown = tri_fiches.onKeyDown;
 }
 
 void Torga::FormShow() {
@@ -120,11 +122,14 @@ void Torga::listerFiches() {
   const EntreesFichesTheme entrees{orga_catego.selected(), orga_themes.selected(),
                                    p_.main().options.options.separateur(), auteurC.checked()};
 
-  auto existe = [&](const std::string& nom) { return platform::safeRelativePath(nom) && dossier.exists(nom); };
+  auto existe = [&](const std::string& nom) {
+    return platform::safeRelativePath(nom) && dossier.exists(nom);
+  };
   auto renommer = [&](const std::string& ancien, const std::string& nouveau) {
     return platform::renameFile(dossier.path(ancien), dossier.path(nouveau));
   };
-  if (auto erreur = adopterNomListeTheme(entrees.categorie, entrees.theme, entrees.sepurl, existe, renommer))
+  if (auto erreur =
+          adopterNomListeTheme(entrees.categorie, entrees.theme, entrees.sepurl, existe, renommer))
     dialogs().showMessage(*erreur);
 
   std::vector<std::string> libelles, tri;

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "app/fiche.h"
 #include "app/organigramme_fiches.h"
 #include "app/programme.h"
@@ -15,14 +12,11 @@ using testing_support::ProgrammeDeTest;
 
 TEST(Organigramme, LabelOfAListedSheet) {
   struct Cas {
-    const char* description;
-    const char* auteur;
-    const char* image;
+    const char *description, *auteur, *image;
     bool parAuteur;
     const char* libelle;
   };
   const Cas cas[] = {
-      {"Bol", "", "", false, "Bol"},
       {"Bol", "", "b.jpg", false, "Bol [image]"},
       {"Bol", "Morel", "b.jpg", false, "Bol [image] Morel"},
       {"Bol", "Morel", "", true, "Morel Bol"},
@@ -54,7 +48,6 @@ TEST(Organigramme, DoubleClickAndEscape) {
   orga.label_tri_fiches.click();
   orga.tri_fiches.pressKey(ui::key::Escape);
   EXPECT_FALSE(orga.tri_orga.visible());
-  EXPECT_TRUE(orga.visible());
 
   orga.orga_fiches.setItemIndex(0);
   orga.orga_fiches.doubleClick();
