@@ -10,7 +10,6 @@
 #include "app/programme.h"
 #include "app/ref_gen.h"
 #include "design/style_principal.h"
-#include "platform/files.h"
 #include "platform/text.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
@@ -108,13 +107,10 @@ void Tauteurs::listerTitres() {
   liste_ref.setItems(std::move(fichiers));
 }
 
-// The index may name a sheet deleted since: the editor keeps the sheet it shows.
 void Tauteurs::chargerTitre() {
   const int i = liste_titres.itemIndex();
   if (i < 0 || i >= liste_ref.count()) return;
-  const std::string& fichier = liste_ref.items()[i];
-  if (platform::safeRelativePath(fichier) && p_.donnees().exists(fichier))
-    p_.main().ouvrirFiche(p_.donnees().path(fichier));
+  p_.main().ouvrirFicheListee(liste_ref.items()[i]);
 }
 
 void Tauteurs::liste_auteursClick() {

@@ -370,6 +370,11 @@ bool Tmain::ouvrirFiche(const std::filesystem::path& choisie) {
   return true;
 }
 
+bool Tmain::ouvrirFicheListee(std::string_view fichier) {
+  if (!platform::safeRelativePath(fichier) || !p_.donnees().exists(fichier)) return false;
+  return ouvrirFiche(p_.donnees().path(fichier));
+}
+
 void Tmain::Button6Click() {
   activerOngletFiche();
   p_.livre1().show();

@@ -3,7 +3,6 @@
 #include "app/fiche.h"
 #include "app/programme.h"
 #include "app/ref_gen.h"
-#include "platform/files.h"
 #include "platform/text.h"
 #include "ui/layout.h"
 
@@ -53,9 +52,7 @@ void Tlivre1::listeClick() {
   const int i = liste.itemIndex();
   if (i < 0 || i >= Tligne.count()) return;
   const std::string& entree = Tligne.items()[i];
-  const std::string fichier = entree.substr(entree.find('#') + 1);
-  if (platform::safeRelativePath(fichier) && p_.donnees().exists(fichier))
-    p_.main().ouvrirFiche(p_.donnees().path(fichier));
+  p_.main().ouvrirFicheListee(entree.substr(entree.find('#') + 1));
 }
 
 void Tlivre1::BitBtn1Click() { hide(); }

@@ -147,7 +147,7 @@ void Torga::listerFiches() {
 void Torga::orga_fichesClick() {
   const int i = orga_fiches.itemIndex();
   if (i < 0 || i >= static_cast<int>(fichesListees_.size())) return;
-  p_.main().ouvrirFiche(p_.donnees().path(fichesListees_[i]));
+  p_.main().ouvrirFicheListee(fichesListees_[i]);
 }
 
 void Torga::orga_fichesDblClick() {
