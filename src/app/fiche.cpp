@@ -343,10 +343,13 @@ void Tmain::BorgaClick() {
 
 void Tmain::liste_fichesClick() {
   if (liste_fiches.itemIndex() < 0) return;
-  const std::filesystem::path choisie = liste_fiches.fileName();
+  ouvrirFiche(liste_fiches.fileName());
+}
+
+bool Tmain::ouvrirFiche(const std::filesystem::path& choisie) {
   if (!remplacementFicheAccorde()) {
     selectionnerDansListe(cheminFiche);
-    return;
+    return false;
   }
   // A save re-reads the list: the chosen file is selected again.
   selectionnerDansListe(choisie);
@@ -364,6 +367,12 @@ void Tmain::liste_fichesClick() {
     formes.setFont(police);
     formes.setCaption("FICHE SEULE");
   }
+  return true;
+}
+
+bool Tmain::ouvrirFicheListee(std::string_view fichier) {
+  if (!platform::safeRelativePath(fichier) || !p_.donnees().exists(fichier)) return false;
+  return ouvrirFiche(p_.donnees().path(fichier));
 }
 
 void Tmain::Button6Click() {
@@ -377,7 +386,7 @@ void Tmain::Button2Click() {
   b_auteur.setCaption("Construction en cours...");
   p_.application().setCursor(ui::Cursor::HourGlass);
   modeAuteurs = "1";
-  p_.auteurs().show();
+  p_.auteurs().ouvrir();
   p_.application().setCursor(ui::Cursor::Default);
   b_auteur.setFontColour(ui::clBlack);
   b_auteur.setCaption("Auteurs");
@@ -389,7 +398,7 @@ void Tmain::b_chanteurClick() {
   b_chanteur.setCaption("Construction en cours...");
   p_.application().setCursor(ui::Cursor::HourGlass);
   modeAuteurs = "2";
-  p_.auteurs().show();
+  p_.auteurs().ouvrir();
   p_.application().setCursor(ui::Cursor::Default);
   b_chanteur.setFontColour(ui::clBlack);
   b_chanteur.setCaption("Chanteurs");
