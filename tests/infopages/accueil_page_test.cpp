@@ -168,3 +168,32 @@ TEST(PageAccueil, Column_CellColoursAndSectionContents) {
   infopages::colonneRubriques(e, vide);
   EXPECT_EQ(vide.page.lines(), (std::vector<std::string>{"<td valign=\"top\">", "&nbsp;"}));
 }
+
+TEST(PageAccueil, FrameKinds_IntroBoxCornersAndColumnEdges) {
+  struct Cas {
+    const char* cadre;
+    const char* ouvertureIntro;
+    bool coins;         // the corner tiles of showcase and column are named
+    bool ligneColonne;  // the column opens with a one-pixel line row
+  };
+  for (const Cas& c : {Cas{"rond", "<table border=0 cellspacing=0 cellpadding=0>", true, false},
+                       Cas{"carre", "<table border=1 cellspacing=0 cellpadding=0 bordercolor=\"T\"><tr>", false, true},
+                       Cas{"aucun", "<table border=0 cellspacing=0 cellpadding=0>", false, true},
+                       Cas{"transparent", "<table border=0 cellspacing=0 cellpadding=0>", false, false}}) {
+    SCOPED_TRACE(c.cadre);
+    TempFolder dossier;
+    EntreesPageAccueil e = entrees(true);
+    e.options.paccueil_encadrement = c.cadre;
+    e.options.paccueil_trait = "T";
+    e.options.promo_encadrement = e.options.encadrementR = c.cadre;
+    e.options.espaceYES = "oui";
+    e.options.ref_index = "1";
+    e.refs = {"P1"};
+    e.listeRubriques = true;
+    e.rubriques = {{"Titre", {}, {}}};
+    infopages::PageAccueil r = infopages::pageAccueil(e, platform::DataFolder(dossier.path()), {});
+    EXPECT_TRUE(contient(r.page, {"<td align=\"center\" width=\"100%\">", c.ouvertureIntro}));
+    EXPECT_EQ(r.images.size(), c.coins ? 8u : 0u);
+    EXPECT_EQ(a(r.page, "<td colspan=5 bgcolor="), c.ligneColonne);
+  }
+}
