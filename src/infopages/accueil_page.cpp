@@ -1,5 +1,6 @@
 #include "infopages/accueil_page.h"
 
+#include "app/texte_prix.h"
 #include "frame/boite_encadree.h"
 #include "infopages/accueil_vitrine.h"
 #include "platform/escape.h"
@@ -402,7 +403,7 @@ void ecrirePageAccueil(const EntreesPageAccueil& e, const platform::DataFolder& 
   r.skinrechbas.save(donnees.path("ftp/skinrechbas.txt"));
   for (const PageAccueil::Copie& c : r.images)
     if (present(donnees, c.source) && platform::safeRelativePath(c.nom))
-      platform::copyFile(donnees.path(c.source), donnees.path("ftp/" + c.nom), false);
+      app::copierFichier(donnees.path(c.source), donnees.path("ftp/" + c.nom), false);
   cadrePage();
 }
 
