@@ -94,7 +94,8 @@ LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu) {
     l.add("<td" + trait + " width=1>" + pixel("1", "1") + "</td>");
     l.add("<td" + fond + " width=5>" + pixel("5", "1") + "</td>");
   }
-  l.add("<td" + fond + " nowrap align=\"" + htmlAttribute(e.aligne) + "\" width=" + W + ">");
+  l.add("<td" + fond + " nowrap align=\"" + htmlAttribute(e.aligne) + "\"" +
+        (e.sansLargeur ? std::string() : " width=" + W) + ">");
   l.add(contenu.lignes);
   r.images.insert(r.images.end(), contenu.images.begin(), contenu.images.end());
   l.add("</td>");

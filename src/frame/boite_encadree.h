@@ -29,6 +29,8 @@ struct Encadrement {
   std::string coins;    // stem of the corner images: "logo" names logo_hg.gif ... logo_bd.gif
   // An unframed ("transparent") text box gets a 4-pixel spacer row above its content.
   bool espaceTexte = false;
+  // The content cell takes the width it needs (the bar's "write to us" link).
+  bool sansLargeur = false;
 };
 
 // The content of a logo or banner box: a button image, or the text with an optional bullet.
