@@ -11,11 +11,10 @@
 namespace frame {
 
 // Appends the bar and copies into ftp/ the images it names.
-void barreTop(const EntreesTop &e, const platform::DataFolder &donnees,
-              platform::LineList &page);
+void barreTop(const EntreesTop& e, const platform::DataFolder& donnees, platform::LineList& page);
 
 // Where a link of the bar leads ("accueil", "delais", "securite", "panier",
 // "conditions", "ecrire", "emploi").
-std::string lienBarre(const EntreesTop &e, const std::string &nom);
+std::string lienBarre(const EntreesTop& e, const std::string& nom);
 
-} // namespace frame
+}  // namespace frame

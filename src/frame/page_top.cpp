@@ -14,63 +14,51 @@ namespace {
 
 // Font, size, colour, the background unless the links are unframed, then the
 // style flags.
-std::string declarationsTexte(const design::TOptionsMenu &o) {
-  std::string d = "FONT-FAMILY: " + o.police_cv + "; " +
-                  "FONT-SIZE: " + o.taille_cv + "px; " + "COLOR: " + o.coul_cv +
-                  "; ";
-  if (o.encadrement_cv != "transparent")
-    d += "BACKGROUND-COLOR: " + o.fond_cv + "; ";
+std::string declarationsTexte(const design::TOptionsMenu& o) {
+  std::string d = "FONT-FAMILY: " + o.police_cv + "; " + "FONT-SIZE: " + o.taille_cv + "px; " +
+                  "COLOR: " + o.coul_cv + "; ";
+  if (o.encadrement_cv != "transparent") d += "BACKGROUND-COLOR: " + o.fond_cv + "; ";
   return d + drapeauxCss(o.gras_cv, o.souligne_cv, o.italique_cv);
 }
 
 // Rolled over, a link keeps its colour.
-std::string declarationsSurvol(const design::TOptionsMenu &o) {
-  return "FONT-FAMILY: " + o.police_over_cv + "; " +
-         "FONT-SIZE: " + o.taille_over_cv + "px; " +
+std::string declarationsSurvol(const design::TOptionsMenu& o) {
+  return "FONT-FAMILY: " + o.police_over_cv + "; " + "FONT-SIZE: " + o.taille_over_cv + "px; " +
          "BACKGROUND-COLOR: " + o.fond_over_cv + "; " +
          drapeauxCss(o.gras_over_cv, o.souligne_over_cv, o.italique_over_cv);
 }
 
 // The image first, then the colour, then "fixed"; the image is copied from
 // fonds/.
-std::string fondTop(const design::TOptionsMenu &o,
-                    const platform::DataFolder &donnees) {
+std::string fondTop(const design::TOptionsMenu& o, const platform::DataFolder& donnees) {
   std::string valeur;
   if (!o.image_top.empty()) {
     valeur = "url(" + o.image_top + ") ";
     const std::string source = "fonds/" + o.image_top;
     if (platform::safeRelativePath(source) && donnees.exists(source))
-      app::copierFichier(donnees.path(source),
-                         donnees.path("ftp/" + o.image_top), false);
+      app::copierFichier(donnees.path(source), donnees.path("ftp/" + o.image_top), false);
   }
-  if (!o.fond_couleur_top.empty())
-    valeur += o.fond_couleur_top + " ";
-  if (o.fixe_top == "oui")
-    valeur += "fixed";
+  if (!o.fond_couleur_top.empty()) valeur += o.fond_couleur_top + " ";
+  if (o.fixe_top == "oui") valeur += "fixed";
   return valeur;
 }
 
-void tete(const EntreesTop &e, const platform::DataFolder &donnees,
-          platform::LineList &page) {
-  const design::TOptionsMenu &o = e.menu;
+void tete(const EntreesTop& e, const platform::DataFolder& donnees, platform::LineList& page) {
+  const design::TOptionsMenu& o = e.menu;
   page.add("<HTML>");
   page.add("<HEAD>");
-  page.add("<TITLE>" +
-           (e.menuh_titre.empty() ? std::string("top") : e.menuh_titre) +
-           "</TITLE>");
+  page.add("<TITLE>" + (e.menuh_titre.empty() ? std::string("top") : e.menuh_titre) + "</TITLE>");
   page.add("<STYLE TYPE=\"text/css\">");
   page.add("<!--");
   const std::string texte = declarationsTexte(o);
   page.add(".Astyle{" + texte + "}");
-  for (const char *etat : {"LINK", "VISITED", "ACTIVE"})
+  for (const char* etat : {"LINK", "VISITED", "ACTIVE"})
     page.add(std::string("A#X_style:") + etat + " {" + texte + "}");
-  if (o.over_cv == "oui")
-    page.add("A#X_style:HOVER{" + declarationsSurvol(o) + "}");
-  for (const std::string &ligne :
-       {std::string(".t1{"), declarationsListes(o), std::string("}"),
-        std::string(".rech{"), declarationsRecherche(o), std::string("}"),
-        std::string(".t3{"), std::string("FONT-SIZE: 10px;"),
-        "FONT-FAMILY: " + e.police_defaut + ";}"})
+  if (o.over_cv == "oui") page.add("A#X_style:HOVER{" + declarationsSurvol(o) + "}");
+  for (const std::string& ligne :
+       {std::string(".t1{"), declarationsListes(o), std::string("}"), std::string(".rech{"),
+        declarationsRecherche(o), std::string("}"), std::string(".t3{"),
+        std::string("FONT-SIZE: 10px;"), "FONT-FAMILY: " + e.police_defaut + ";}"})
     page.add(ligne);
   const std::string fond = fondTop(o, donnees);
   if (!fond.empty()) {
@@ -82,42 +70,39 @@ void tete(const EntreesTop &e, const platform::DataFolder &donnees,
   page.add("// -->");
   page.add("</STYLE>");
   page.add(platform::LineList{"<STYLE type=\"text/css\">", "<!--", ".popper {",
-                              "\tPOSITION: absolute; VISIBILITY: hidden", "}",
-                              "// -->", "</STYLE>"});
+                              "\tPOSITION: absolute; VISIBILITY: hidden", "}", "// -->",
+                              "</STYLE>"});
   page.add("<script language=\"JavaScript\">");
   page.add("<!--");
   page.add(scriptListes());
   page.add("// -->");
   page.add("</script>");
   if (e.frames)
-    page.add(platform::LineList{
-        "<script language=\"JavaScript\">", "function reframe()", "{",
-        "if(parent.frames.length <= 1)", "{",
-        "location.replace(\"index.htm\");", "}", "}", "</script>"});
+    page.add(platform::LineList{"<script language=\"JavaScript\">", "function reframe()", "{",
+                                "if(parent.frames.length <= 1)", "{",
+                                "location.replace(\"index.htm\");", "}", "}", "</script>"});
   if (!e.coul_scroll.empty())
     page.add(platform::LineList{"<STYLE TYPE=\"text/css\">", "<!--",
-                                "BODY {scrollbar-base-color: " + e.coul_scroll +
-                                    ";}",
-                                "// -->", "</STYLE>"});
+                                "BODY {scrollbar-base-color: " + e.coul_scroll + ";}", "// -->",
+                                "</STYLE>"});
   page.add("</HEAD>");
 }
 
-LignesImages boiteLogo(const EntreesTop &e) {
-  const design::TOptionsMenu &o = e.menu;
+LignesImages boiteLogo(const EntreesTop& e) {
+  const design::TOptionsMenu& o = e.menu;
   Encadrement cadre{o.encadrement_logo,        o.coul_logo_trait, o.fond_logo,
                     e.largeurMenuInterieure,   o.aligne_logo,     "logo",
                     contenuTexte(o.logo_image)};
-  ContenuBoite contenu{o.logo_image,     o.logo_texte,    o.police_logo,
-                       o.coul_logo,      o.taille_logo,   o.gras_logo,
-                       o.souligne_logo,  o.italique_logo, "plogo.gif",
-                       o.longueurp_logo, o.hauteurp_logo, "logo.gif",
-                       o.longueur_logo,  o.hauteur_logo};
+  ContenuBoite contenu{o.logo_image,    o.logo_texte,     o.police_logo,   o.coul_logo,
+                       o.taille_logo,   o.gras_logo,      o.souligne_logo, o.italique_logo,
+                       "plogo.gif",     o.longueurp_logo, o.hauteurp_logo, "logo.gif",
+                       o.longueur_logo, o.hauteur_logo};
   return boiteEncadree(cadre, contenuBoite(contenu));
 }
 
 // "pub#1" to "pub#3" in any case put that advertising fragment in the banner.
-LignesImages boiteBandeau(const EntreesTop &e) {
-  const design::TOptionsMenu &o = e.menu;
+LignesImages boiteBandeau(const EntreesTop& e) {
+  const design::TOptionsMenu& o = e.menu;
   Encadrement cadre{o.encadrement_bandeau,
                     o.coul_bandeau_trait,
                     o.fond_bandeau,
@@ -127,58 +112,44 @@ LignesImages boiteBandeau(const EntreesTop &e) {
                     contenuTexte(o.bandeau_image)};
   const std::string texte = platform::lowerAscii(o.bandeau_texte);
   for (size_t i = 0; i < e.pubs.size(); ++i)
-    if (texte == "pub#" + std::to_string(i + 1))
-      return boiteEncadree(cadre, {e.pubs[i], {}});
-  ContenuBoite contenu{
-      o.bandeau_image,     o.bandeau_texte,    o.police_bandeau,
-      o.coul_bandeau,      o.taille_bandeau,   o.gras_bandeau,
-      o.souligne_bandeau,  o.italique_bandeau, "pbandeau.gif",
-      o.longueurp_bandeau, o.hauteurp_bandeau, "bandeau.gif",
-      o.longueur_bandeau,  o.hauteur_bandeau};
+    if (texte == "pub#" + std::to_string(i + 1)) return boiteEncadree(cadre, {e.pubs[i], {}});
+  ContenuBoite contenu{o.bandeau_image,     o.bandeau_texte,    o.police_bandeau,
+                       o.coul_bandeau,      o.taille_bandeau,   o.gras_bandeau,
+                       o.souligne_bandeau,  o.italique_bandeau, "pbandeau.gif",
+                       o.longueurp_bandeau, o.hauteurp_bandeau, "bandeau.gif",
+                       o.longueur_bandeau,  o.hauteur_bandeau};
   return boiteEncadree(cadre, contenuBoite(contenu));
 }
 
-std::string tableMiseEnPage(const design::TOptionsMenu &o) {
-  return o.top_centre == "oui"
-             ? "<table border=0 cellpadding=0 cellspacing=0>"
-             : "<table border=0 cellpadding=0 cellspacing=0 width=\"100%\">";
+std::string tableMiseEnPage(const design::TOptionsMenu& o) {
+  return o.top_centre == "oui" ? "<table border=0 cellpadding=0 cellspacing=0>"
+                               : "<table border=0 cellpadding=0 cellspacing=0 width=\"100%\">";
 }
 
 const std::string kEspace4 = pixel("1", "4") + "<br>";
 const std::string kCelluleEspace = "<td>" + pixel("8", "1") + "</td>";
 
-} // namespace
+}  // namespace
 
-std::string adresseTop(const app::TIdentite &i) {
+std::string adresseTop(const app::TIdentite& i) {
   std::string a;
-  if (i.boutiqueADR == "oui")
-    a = i.nomB;
-  if (i.entADR == "oui")
-    a += " " + i.nomE;
-  if (i.capADR == "oui")
-    a += " cap: " + i.capital;
-  if (i.rueADR == "oui")
-    a += " " + i.rue;
-  if (i.cpADR == "oui")
-    a += " " + i.codepostal;
-  if (i.paysADR == "oui")
-    a += " " + i.pays;
-  if (i.telADR == "oui" && !i.tel.empty())
-    a += " Tel: " + i.tel;
-  if (i.faxADR == "oui" && !i.fax.empty())
-    a += " Fax: " + i.fax;
-  if (i.eADR == "oui" && !i.email.empty())
-    a += " e-mail: " + i.email;
-  if (i.siretADR == "oui" && !i.siret.empty())
-    a += " SIRET " + i.siret;
-  if (i.apeADR == "oui" && !i.ape.empty())
-    a += " APE " + i.ape;
+  if (i.boutiqueADR == "oui") a = i.nomB;
+  if (i.entADR == "oui") a += " " + i.nomE;
+  if (i.capADR == "oui") a += " cap: " + i.capital;
+  if (i.rueADR == "oui") a += " " + i.rue;
+  if (i.cpADR == "oui") a += " " + i.codepostal;
+  if (i.paysADR == "oui") a += " " + i.pays;
+  if (i.telADR == "oui" && !i.tel.empty()) a += " Tel: " + i.tel;
+  if (i.faxADR == "oui" && !i.fax.empty()) a += " Fax: " + i.fax;
+  if (i.eADR == "oui" && !i.email.empty()) a += " e-mail: " + i.email;
+  if (i.siretADR == "oui" && !i.siret.empty()) a += " SIRET " + i.siret;
+  if (i.apeADR == "oui" && !i.ape.empty()) a += " APE " + i.ape;
   return a;
 }
 
 // document.all is gone from today's browsers: the layer is also reached through
 // the DOM.
-const platform::LineList &scriptBulle() {
+const platform::LineList& scriptBulle() {
   static const platform::LineList script{
       "var nav = (document.layers);",
       "var iex = (document.all);",
@@ -217,17 +188,14 @@ const platform::LineList &scriptBulle() {
   return script;
 }
 
-void debutTop(const EntreesTop &e, const platform::DataFolder &donnees,
-              platform::LineList &page) {
-  const design::TOptionsMenu &o = e.menu;
+void debutTop(const EntreesTop& e, const platform::DataFolder& donnees, platform::LineList& page) {
+  const design::TOptionsMenu& o = e.menu;
   page.clear();
   tete(e, donnees, page);
-  page.add(
-      e.frames
-          ? "<BODY OnLoad=\"reframe()\" Marginwidth=2 marginheight=2 "
-            "leftmargin=2 "
-            "topmargin=2>"
-          : "<BODY Marginwidth=2 marginheight=2 leftmargin=2 topmargin=2>");
+  page.add(e.frames ? "<BODY OnLoad=\"reframe()\" Marginwidth=2 marginheight=2 "
+                      "leftmargin=2 "
+                      "topmargin=2>"
+                    : "<BODY Marginwidth=2 marginheight=2 leftmargin=2 topmargin=2>");
   page.add("<DIV class=\"popper\" id=topdeck></DIV>");
   page.add("<SCRIPT language=\"JavaScript\">");
   page.add("<!--");
@@ -235,8 +203,7 @@ void debutTop(const EntreesTop &e, const platform::DataFolder &donnees,
   page.add(scriptBulle());
   page.add("// -->");
   page.add("</SCRIPT>");
-  if (o.top_centre == "oui")
-    page.add("<CENTER>");
+  if (o.top_centre == "oui") page.add("<CENTER>");
   page.add(tableMiseEnPage(o));
   page.add("<TR><td>");
   page.add(tableMiseEnPage(o));
@@ -253,9 +220,8 @@ void debutTop(const EntreesTop &e, const platform::DataFolder &donnees,
 
   page.add("<td align=\"center\" nowrap>");
   if (o.adresse_top == "oui") {
-    page.add("<font class=\"t3\"><font color=\"" +
-             htmlAttribute(o.adresse_top_color) + "\">" + adresseTop(e.ident) +
-             "</font></font><br>");
+    page.add("<font class=\"t3\"><font color=\"" + htmlAttribute(o.adresse_top_color) + "\">" +
+             adresseTop(e.ident) + "</font></font><br>");
     page.add(kEspace4);
   }
   if (o.bandeau_top == "oui") {
@@ -266,63 +232,51 @@ void debutTop(const EntreesTop &e, const platform::DataFolder &donnees,
   }
 }
 
-void finTop(const EntreesTop &e, const platform::DataFolder &donnees,
-            platform::LineList &page) {
-  const design::TOptionsMenu &o = e.menu;
+void finTop(const EntreesTop& e, const platform::DataFolder& donnees, platform::LineList& page) {
+  const design::TOptionsMenu& o = e.menu;
   if (o.date_top == "oui") {
     page.add(pixel("1", "4") + "<BR>");
-    page.add("<font class=\"t3\" color=\"" + htmlAttribute(o.date_top_color) +
-             "\">");
-    page.add(platform::LineList{"<script language=\"JavaScript\">", "<!--",
-                                "date=new Date()", "mois=new String()",
-                                "jour=new String()"});
-    static const char *const kMois[] = {
-        "Janvier",   "F&eacute;vrier", "Mars",     "Avril",
-        "Mai",       "Juin",           "Juillet",  "Ao&ucirc;t",
-        "Septembre", "Octobre",        "Novembre", "D&eacute;cembre"};
-    static const char *const kJours[] = {"dimanche", "lundi", "mardi",
-                                         "mercredi", "jeudi", "vendredi",
-                                         "samedi"};
+    page.add("<font class=\"t3\" color=\"" + htmlAttribute(o.date_top_color) + "\">");
+    page.add(platform::LineList{"<script language=\"JavaScript\">", "<!--", "date=new Date()",
+                                "mois=new String()", "jour=new String()"});
+    static const char* const kMois[] = {
+        "Janvier", "F&eacute;vrier", "Mars",      "Avril",   "Mai",      "Juin",
+        "Juillet", "Ao&ucirc;t",     "Septembre", "Octobre", "Novembre", "D&eacute;cembre"};
+    static const char* const kJours[] = {"dimanche", "lundi",    "mardi", "mercredi",
+                                         "jeudi",    "vendredi", "samedi"};
     for (int i = 0; i < 12; ++i)
-      page.add("if (date.getMonth()==" + std::to_string(i) + ") mois=\"" +
-               kMois[i] + "\"");
+      page.add("if (date.getMonth()==" + std::to_string(i) + ") mois=\"" + kMois[i] + "\"");
     for (int i = 0; i < 7; ++i)
-      page.add("if (date.getDay()==" + std::to_string(i) + ") jour=\"" +
-               kJours[i] + "\"");
-    page.add("document.write(\"Bonjour, nous sommes le \"+jour+\" "
-             "\"+date.getDate()+\" \"+mois+"
-             "\" \"+date.getFullYear())");
+      page.add("if (date.getDay()==" + std::to_string(i) + ") jour=\"" + kJours[i] + "\"");
+    page.add(
+        "document.write(\"Bonjour, nous sommes le \"+jour+\" "
+        "\"+date.getDate()+\" \"+mois+"
+        "\" \"+date.getFullYear())");
     page.add("// -->");
     page.add("</script>");
     page.add("</font>");
   }
   page.add("</td>");
 
-  const LogoWebmaster &w = e.webmaster;
+  const LogoWebmaster& w = e.webmaster;
   const std::string source = "menu_boutons/" + w.fichier;
-  if (!w.fichier.empty() && platform::safeRelativePath(source) &&
-      donnees.exists(source)) {
-    static const char *const kValign[] = {"top", "middle", "bottom"};
+  if (!w.fichier.empty() && platform::safeRelativePath(source) && donnees.exists(source)) {
+    static const char* const kValign[] = {"top", "middle", "bottom"};
     const int position = w.position >= 0 && w.position <= 2 ? w.position : 0;
     page.add(kCelluleEspace);
-    page.add(std::string("<td align=\"center\" valign=\"") + kValign[position] +
-             "\">");
-    page.add("<a href=\"" + htmlAttribute(w.site) +
-             "\" target=\"_top\"><IMG ALT=\"\" SRC=\"" +
-             htmlAttribute(w.fichier) +
-             "\" WIDTH=" + std::to_string(w.largeur) +
+    page.add(std::string("<td align=\"center\" valign=\"") + kValign[position] + "\">");
+    page.add("<a href=\"" + htmlAttribute(w.site) + "\" target=\"_top\"><IMG ALT=\"\" SRC=\"" +
+             htmlAttribute(w.fichier) + "\" WIDTH=" + std::to_string(w.largeur) +
              " HEIGHT=" + std::to_string(w.hauteur) + " BORDER=0></a></td>");
-    app::copierFichier(donnees.path(source), donnees.path("ftp/" + w.fichier),
-                       false);
+    app::copierFichier(donnees.path(source), donnees.path("ftp/" + w.fichier), false);
   }
 
   page.add("</tr>");
   page.add("</table></td>");
   page.add("</table>");
-  if (o.top_centre == "oui")
-    page.add("</CENTER>");
+  if (o.top_centre == "oui") page.add("</CENTER>");
   page.add("</BODY></HTML>");
   page.save(donnees.path("ftp/top2.htm"));
 }
 
-} // namespace frame
+}  // namespace frame

@@ -18,17 +18,14 @@ namespace frame {
 namespace {
 
 // The advertising tab's fragments and webmaster block, as the tab saves them.
-void lirePublicite(const platform::DataFolder &donnees, EntreesTop &e) {
+void lirePublicite(const platform::DataFolder& donnees, EntreesTop& e) {
   for (size_t i = 0; i < e.pubs.size(); ++i) {
     const std::string nom = "pub" + std::to_string(i + 1) + "_pub.opt";
-    if (donnees.exists(nom))
-      e.pubs[i] = platform::LineList::load(donnees.path(nom));
+    if (donnees.exists(nom)) e.pubs[i] = platform::LineList::load(donnees.path(nom));
   }
-  if (!donnees.exists("pub.opt"))
-    return;
-  const platform::LineList pub =
-      platform::LineList::load(donnees.path("pub.opt"));
-  LogoWebmaster &w = e.webmaster;
+  if (!donnees.exists("pub.opt")) return;
+  const platform::LineList pub = platform::LineList::load(donnees.path("pub.opt"));
+  LogoWebmaster& w = e.webmaster;
   w.fichier = pub.value("logo_pub");
   w.site = pub.value("site_pub");
   const std::string position = pub.value("position_pub");
@@ -41,9 +38,9 @@ void lirePublicite(const platform::DataFolder &donnees, EntreesTop &e) {
     }
 }
 
-EntreesTop entreesTop(app::Programme &p, const ValeursCadres &v) {
-  const app::TOptionsProgramme &o = p.main().options.options;
-  const design::TstyleP &style = p.styleP();
+EntreesTop entreesTop(app::Programme& p, const ValeursCadres& v) {
+  const app::TOptionsProgramme& o = p.main().options.options;
+  const design::TstyleP& style = p.styleP();
   EntreesTop e;
   e.menu = p.menu1().options;
   e.ident = p.ident().identite;
@@ -71,18 +68,16 @@ EntreesTop entreesTop(app::Programme &p, const ValeursCadres &v) {
   return e;
 }
 
-} // namespace
+}  // namespace
 
-void Tvoir_menu1::debut_top(ValeursCadres &v) {
+void Tvoir_menu1::debut_top(ValeursCadres& v) {
   debutTop(entreesTop(p_, v), p_.donnees(), v.pageTop);
 }
 
-void Tvoir_menu1::faire_boutons_top(ValeursCadres &v) {
+void Tvoir_menu1::faire_boutons_top(ValeursCadres& v) {
   barreTop(entreesTop(p_, v), p_.donnees(), v.pageTop);
 }
 
-void Tvoir_menu1::fin_top(ValeursCadres &v) {
-  finTop(entreesTop(p_, v), p_.donnees(), v.pageTop);
-}
+void Tvoir_menu1::fin_top(ValeursCadres& v) { finTop(entreesTop(p_, v), p_.donnees(), v.pageTop); }
 
-} // namespace frame
+}  // namespace frame

@@ -11,7 +11,7 @@
 namespace {
 
 class PageTop : public ::testing::Test {
-protected:
+ protected:
   PageTop() : donnees(dossier.path()) {
     platform::makeFolder(dossier / "ftp");
     design::mettreDefautsMenu(e.menu, {});
@@ -31,9 +31,7 @@ protected:
     frame::finTop(e, donnees, l);
     return platform::LineList::load(donnees.path("ftp/top2.htm")).text();
   }
-  bool a(const std::string &ligne) {
-    return page().find(ligne) != std::string::npos;
-  }
+  bool a(const std::string& ligne) { return page().find(ligne) != std::string::npos; }
   testing_support::TempFolder dossier;
   platform::DataFolder donnees;
   frame::EntreesTop e;
@@ -45,11 +43,13 @@ TEST_F(PageTop, HeadAndBodyByLayoutAndStyle) {
   EXPECT_FALSE(a("A#X_style:HOVER{"));
   e.menu.over_cv = "oui";
   e.menu.fond_over_cv = "#123";
-  EXPECT_TRUE(a("A#X_style:HOVER{FONT-FAMILY: Verdana; FONT-SIZE: 13px; "
-                "BACKGROUND-COLOR: #123; FONT-WEIGHT"));
+  EXPECT_TRUE(
+      a("A#X_style:HOVER{FONT-FAMILY: Verdana; FONT-SIZE: 13px; "
+        "BACKGROUND-COLOR: #123; FONT-WEIGHT"));
   e.menu.encadrement_cv = "transparent";
-  EXPECT_TRUE(a(".Astyle{FONT-FAMILY: Verdana; FONT-SIZE: 13px; COLOR: "
-                "#0000FF; FONT-WEIGHT"));
+  EXPECT_TRUE(
+      a(".Astyle{FONT-FAMILY: Verdana; FONT-SIZE: 13px; COLOR: "
+        "#0000FF; FONT-WEIGHT"));
   e.menu.image_top = e.image_page = "f.gif";
   e.menu.fond_couleur_top = "#EEE";
   EXPECT_TRUE(a("BODY {background: url(f.gif) #EEE ;}"));
@@ -66,13 +66,11 @@ TEST(AdresseTop, Flags) {
     std::string I::*drapeau, I::*valeur;
     const char *plein, *vide;
   };
-  for (const Cas &c : {Cas{&I::boutiqueADR, &I::nomB, "B", ""},
-                       Cas{&I::entADR, &I::nomE, " B", " "},
-                       Cas{&I::capADR, &I::capital, " cap: B", " cap: "},
-                       Cas{&I::telADR, &I::tel, " Tel: B", ""},
-                       Cas{&I::eADR, &I::email, " e-mail: B", ""},
-                       Cas{&I::siretADR, &I::siret, " SIRET B", ""},
-                       Cas{&I::apeADR, &I::ape, " APE B", ""}}) {
+  for (const Cas& c :
+       {Cas{&I::boutiqueADR, &I::nomB, "B", ""}, Cas{&I::entADR, &I::nomE, " B", " "},
+        Cas{&I::capADR, &I::capital, " cap: B", " cap: "}, Cas{&I::telADR, &I::tel, " Tel: B", ""},
+        Cas{&I::eADR, &I::email, " e-mail: B", ""}, Cas{&I::siretADR, &I::siret, " SIRET B", ""},
+        Cas{&I::apeADR, &I::ape, " APE B", ""}}) {
     I i;
     i.*c.drapeau = "oui";
     EXPECT_EQ(frame::adresseTop(i), c.vide);
@@ -97,7 +95,7 @@ TEST_F(PageTop, BannerFragmentAndWebmasterLogo) {
   EXPECT_TRUE(donnees.exists("ftp/w.gif"));
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -106,11 +104,11 @@ using PageBarre = PageTop;
 // Where the links lead, by layout and options.
 TEST_F(PageBarre, LinkAddresses) {
   struct Cas {
-    const char *nom;
+    const char* nom;
     bool frames, securus, catalC;
-    const char *lien;
+    const char* lien;
   };
-  for (const Cas &c : {
+  for (const Cas& c : {
            Cas{"accueil", true, false, false, "accueil2.htm"},
            Cas{"accueil", false, false, false, "index.htm"},
            Cas{"securite", true, true, false,
@@ -132,29 +130,29 @@ TEST_F(PageBarre, LinkAddresses) {
 }
 
 TEST_F(PageBarre, LooksTooltipAndStrip) {
-  const std::string ecrire =
-      "<td bgcolor=\"#F9F8FF\" nowrap align=\"center\">\r\n<span";
-  EXPECT_TRUE(a(ecrire)); // the only cell without a width
+  const std::string ecrire = "<td bgcolor=\"#F9F8FF\" nowrap align=\"center\">\r\n<span";
+  EXPECT_TRUE(a(ecrire));  // the only cell without a width
   e.cv_popup = "oui";
   e.texteBulle = "l'envoi<br>";
-  EXPECT_TRUE(a("href=\"cv.htm#delai\" onmouseout=\"kill()\"  "
-                "onmouseover=\"pop('l\\'envoi<br>',"
-                "'lightyellow')\" id=\"X_style\""));
+  EXPECT_TRUE(
+      a("href=\"cv.htm#delai\" onmouseout=\"kill()\"  "
+        "onmouseover=\"pop('l\\'envoi<br>',"
+        "'lightyellow')\" id=\"X_style\""));
   e.menu.panier_image = e.menu.delais_image = "bouton";
   e.menu.longueur_panier = "80";
   e.menu.hauteur_panier = "20";
-  EXPECT_TRUE(a(
-      "target=\"_top\"><IMG ALT=\"\" SRC=\"panier_out.gif\" WIDTH=80 HEIGHT=20 "
-      "name=\"panier\" BORDER=0></a><br>"));
-  EXPECT_FALSE(
-      a("pop('")); // a button shows the tooltip only with its rolled-over image
+  EXPECT_TRUE(
+      a("target=\"_top\"><IMG ALT=\"\" SRC=\"panier_out.gif\" WIDTH=80 HEIGHT=20 "
+        "name=\"panier\" BORDER=0></a><br>"));
+  EXPECT_FALSE(a("pop('"));  // a button shows the tooltip only with its rolled-over image
   e.menu.bouton2_panier = e.menu.bouton2_delais = "oui";
-  EXPECT_TRUE(a("over_panier.src=\"panier_over.gif\"\r\n// "
-                "-->\r\n</script>\r\n<a href=\""));
-  EXPECT_TRUE(a(
-      " onmouseover=\"panier.src=over_panier.src\" "
-      "onmouseout=\"panier.src=out_panier"
-      ".src\"><IMG ALT=\"\" SRC=\"panier_out.gif\" name=\"panier\" BORDER=0>"));
+  EXPECT_TRUE(
+      a("over_panier.src=\"panier_over.gif\"\r\n// "
+        "-->\r\n</script>\r\n<a href=\""));
+  EXPECT_TRUE(
+      a(" onmouseover=\"panier.src=over_panier.src\" "
+        "onmouseout=\"panier.src=out_panier"
+        ".src\"><IMG ALT=\"\" SRC=\"panier_out.gif\" name=\"panier\" BORDER=0>"));
   EXPECT_TRUE(a("pop('"));
   e.menu.colle_cv = "oui";
   EXPECT_TRUE(
@@ -162,4 +160,4 @@ TEST_F(PageBarre, LooksTooltipAndStrip) {
         "<tr bordercolor=\"#F9F8FF\"><td>"));
 }
 
-} // namespace
+}  // namespace
