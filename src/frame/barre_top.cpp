@@ -47,10 +47,6 @@ std::string texteBulle(const std::string& texte) {
   return r;
 }
 
-bool existe(const platform::DataFolder& donnees, const std::string& nom) {
-  return platform::safeRelativePath(nom) && donnees.exists(nom);
-}
-
 // The link inside its cell: a button image with its optional rollover, or the
 // text.
 LignesImages contenuLien(const EntreesTop& e, const Lien& l) {
@@ -117,30 +113,15 @@ void lienCadre(const EntreesTop& e, const platform::DataFolder& donnees, const L
   copieVersFtp(donnees, boite.images);
 }
 
-void listeRecherche(const EntreesTop& e, const platform::DataFolder& donnees,
-                    platform::LineList& page) {
+void celluleRecherche(const EntreesTop& e, const platform::DataFolder& donnees,
+                      platform::LineList& page) {
   const O& o = e.menu;
-  const std::string& A = e.articles;
-  const std::string& L = e.listeP;
   page.add(platform::LineList{"<td>", "<table border=0 cellpadding=0 cellspacing=0 width=\"100%\">",
                               "<FORM name=\"selection\">", "<tr valign=\"middle\">",
                               "<td nowrap>"});
-  page.add(
-      "<SELECT name=\"choix\" class=\"rech\" "
-      "onChange=\"charge_URL('selection','choix','" +
-      htmlAttribute(platform::jsString(e.cibleLiens, '\'')) + "')\">");
-  page.add("<OPTION value=\"x\">" + o.recherche_texte + "</OPTION>");
-  page.add("<OPTION value=\"themes_" + htmlAttribute(A) + ".html\">" + e.themesP + " " + A +
-           "</OPTION>");
-  if (o.az_top != "non") {
-    if (!A.empty() && existe(donnees, "ftp/" + A + "A.html"))
-      page.add("<OPTION value=\"" + htmlAttribute(A) + "A.html\">" + A + " A-Z</OPTION>");
-    if (!L.empty() && existe(donnees, "ftp/" + L + "A.html"))
-      page.add("<OPTION value=\"" + htmlAttribute(L) + "A.html\">" + L + " A-Z</OPTION>");
-  }
+  page.add(listeRecherche(o, e.cibleLiens, e.articles, e.listeP, e.themesP, donnees));
   if (e.moteur_recherche == "oui" && !e.url_moteur_recherche.empty())
-    page.add("<OPTION value=\"" + htmlAttribute(e.url_moteur_recherche) +
-             (e.frames ? "" : "?iframe=oui") + "\">" + e.mot_recherche + "</OPTION>");
+    page.add(optionMoteur(e.frames, e.url_moteur_recherche, e.mot_recherche));
   page.add(platform::LineList{"</SELECT><br>", "</td>", "</tr>", "</form>", "</table>", "</td>"});
   if (o.colle_cv == "oui") page.add(kEspace4);
 }
@@ -198,7 +179,7 @@ void barreTop(const EntreesTop& e, const platform::DataFolder& donnees, platform
     page.add(platform::LineList::load(donnees.path("recherche_base_top.tmp")));
     page.add("</td></tr></table>");
   }
-  if (o.recherche_top == "top") listeRecherche(e, donnees, page);
+  if (o.recherche_top == "top") celluleRecherche(e, donnees, page);
   if (o.delais_top == "oui") lienCadre(e, donnees, kDelais, page);
   if (o.secur_top == "oui") lienCadre(e, donnees, kSecurite, page);
   lienCadre(e, donnees, kPanier, page);

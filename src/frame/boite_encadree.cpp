@@ -124,6 +124,16 @@ LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu) {
   return r;
 }
 
+LignesImages boiteLogo(const design::TOptionsMenu& o, const std::string& largeur) {
+  Encadrement cadre{o.encadrement_logo, o.coul_logo_trait, o.fond_logo,   largeur,
+                    o.aligne_logo,      "logo",            contenuTexte(o.logo_image)};
+  ContenuBoite contenu{o.logo_image,    o.logo_texte,     o.police_logo,   o.coul_logo,
+                       o.taille_logo,   o.gras_logo,      o.souligne_logo, o.italique_logo,
+                       "plogo.gif",     o.longueurp_logo, o.hauteurp_logo, "logo.gif",
+                       o.longueur_logo, o.hauteur_logo};
+  return boiteEncadree(cadre, contenuBoite(contenu));
+}
+
 void copieVersFtp(const platform::DataFolder& donnees, std::string_view nom) {
   if (nom.empty() || !platform::safeRelativePath(nom)) return;
   if (!donnees.exists(nom)) return;

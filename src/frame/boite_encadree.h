@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "design/menu_options.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 
@@ -58,6 +59,9 @@ LignesImages contenuBoite(const ContenuBoite& c);
 // The box around the given content: the rounded top band, the box table with its line rows and
 // side cells, the rounded bottom band.
 LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu);
+
+// The shop's logo box, in the left menu or in the top frame.
+LignesImages boiteLogo(const design::TOptionsMenu& o, const std::string& largeur);
 
 // The transparent image that fills empty cells and gaps.
 std::string pixel(std::string_view largeur, std::string_view hauteur);

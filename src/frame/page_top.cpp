@@ -88,18 +88,6 @@ void tete(const EntreesTop& e, const platform::DataFolder& donnees, platform::Li
   page.add("</HEAD>");
 }
 
-LignesImages boiteLogo(const EntreesTop& e) {
-  const design::TOptionsMenu& o = e.menu;
-  Encadrement cadre{o.encadrement_logo,        o.coul_logo_trait, o.fond_logo,
-                    e.largeurMenuInterieure,   o.aligne_logo,     "logo",
-                    contenuTexte(o.logo_image)};
-  ContenuBoite contenu{o.logo_image,    o.logo_texte,     o.police_logo,   o.coul_logo,
-                       o.taille_logo,   o.gras_logo,      o.souligne_logo, o.italique_logo,
-                       "plogo.gif",     o.longueurp_logo, o.hauteurp_logo, "logo.gif",
-                       o.longueur_logo, o.hauteur_logo};
-  return boiteEncadree(cadre, contenuBoite(contenu));
-}
-
 // "pub#1" to "pub#3" in any case put that advertising fragment in the banner.
 LignesImages boiteBandeau(const EntreesTop& e) {
   const design::TOptionsMenu& o = e.menu;
@@ -211,7 +199,7 @@ void debutTop(const EntreesTop& e, const platform::DataFolder& donnees, platform
 
   if (o.logo_top == "oui") {
     page.add("<td>");
-    LignesImages logo = boiteLogo(e);
+    LignesImages logo = boiteLogo(o, e.largeurMenuInterieure);
     page.add(logo.lignes);
     copieVersFtp(donnees, logo.images);
     page.add("</td>");
