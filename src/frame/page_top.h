@@ -39,8 +39,8 @@ struct EntreesTop {
   bool securus = false;  // the English security page
   bool catalC = false;   // offline catalogue: the cart opens the printable order form
   std::string accueilHTM, cv_popup;
-  std::array<platform::LineList, 3> pubs;  // advertising fragments Pub#1 to Pub#3
-  LogoWebmaster webmaster;
+  std::array<platform::LineList, 3> pubs;  // advertising fragments Pub#1 to Pub#3 (debutTop)
+  LogoWebmaster webmaster;                 // (finTop)
 };
 
 // The head, the opening of the strip, the logo cell, the address line and the

@@ -17,12 +17,16 @@ namespace frame {
 
 namespace {
 
-// The advertising tab's fragments and webmaster block, as the tab saves them.
-void lirePublicite(const platform::DataFolder& donnees, EntreesTop& e) {
+// The advertising tab's fragments, as the tab saves them.
+void lirePublicites(const platform::DataFolder& donnees, EntreesTop& e) {
   for (size_t i = 0; i < e.pubs.size(); ++i) {
     const std::string nom = "pub" + std::to_string(i + 1) + "_pub.opt";
     if (donnees.exists(nom)) e.pubs[i] = platform::LineList::load(donnees.path(nom));
   }
+}
+
+// The webmaster block of the advertising tab; the logo at its own size.
+void lireWebmaster(const platform::DataFolder& donnees, EntreesTop& e) {
   if (!donnees.exists("pub.opt")) return;
   const platform::LineList pub = platform::LineList::load(donnees.path("pub.opt"));
   LogoWebmaster& w = e.webmaster;
@@ -64,20 +68,25 @@ EntreesTop entreesTop(app::Programme& p, const ValeursCadres& v) {
   e.catalC = p.main().catalC.checked();
   e.accueilHTM = p.main().accueilHTM;
   e.cv_popup = p.cvente1().cv_popup;
-  lirePublicite(p.donnees(), e);
   return e;
 }
 
 }  // namespace
 
 void Tvoir_menu1::debut_top(ValeursCadres& v) {
-  debutTop(entreesTop(p_, v), p_.donnees(), v.pageTop);
+  EntreesTop e = entreesTop(p_, v);
+  lirePublicites(p_.donnees(), e);
+  debutTop(e, p_.donnees(), v.pageTop);
 }
 
 void Tvoir_menu1::faire_boutons_top(ValeursCadres& v) {
   barreTop(entreesTop(p_, v), p_.donnees(), v.pageTop);
 }
 
-void Tvoir_menu1::fin_top(ValeursCadres& v) { finTop(entreesTop(p_, v), p_.donnees(), v.pageTop); }
+void Tvoir_menu1::fin_top(ValeursCadres& v) {
+  EntreesTop e = entreesTop(p_, v);
+  lireWebmaster(p_.donnees(), e);
+  finTop(e, p_.donnees(), v.pageTop);
+}
 
 }  // namespace frame
