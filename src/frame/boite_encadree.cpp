@@ -130,7 +130,8 @@ LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu) {
     l.add("<td" + trait + " width=1>" + pixel("1", "1") + "</td>");
     l.add("<td" + fond + " width=5>" + pixel("5", "1") + "</td>");
   }
-  l.add("<td" + fond + " nowrap align=\"" + htmlAttribute(e.aligne) + "\" width=" + W + ">");
+  l.add("<td" + fond + " nowrap align=\"" + htmlAttribute(e.aligne) + "\"" +
+        (e.sansLargeur ? std::string() : " width=" + W) + ">");
   l.add(contenu.lignes);
   r.images.insert(r.images.end(), contenu.images.begin(), contenu.images.end());
   l.add("</td>");
@@ -148,6 +149,16 @@ LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu) {
     r.images.insert(r.images.end(), bande.images.begin(), bande.images.end());
   }
   return r;
+}
+
+LignesImages boiteLogo(const design::TOptionsMenu& o, const std::string& largeur) {
+  Encadrement cadre{o.encadrement_logo, o.coul_logo_trait, o.fond_logo,   largeur,
+                    o.aligne_logo,      "logo",            contenuTexte(o.logo_image)};
+  ContenuBoite contenu{o.logo_image,    o.logo_texte,     o.police_logo,   o.coul_logo,
+                       o.taille_logo,   o.gras_logo,      o.souligne_logo, o.italique_logo,
+                       "plogo.gif",     o.longueurp_logo, o.hauteurp_logo, "logo.gif",
+                       o.longueur_logo, o.hauteur_logo};
+  return boiteEncadree(cadre, contenuBoite(contenu));
 }
 
 void copieVersFtp(const platform::DataFolder& donnees, std::string_view nom) {
