@@ -21,6 +21,9 @@ inline constexpr const char* kServeurWebmarchand = "ftp.webmarchand.example";
 // The marketplace account.
 inline constexpr const char* kServeurMarche = "ftp.marche.tarvio.example";
 inline constexpr const char* kUtilisateurMarche = "bdd";
+// The marketplace account's password is machine configuration, never in the sources: the
+// environment variable TARVIO_VIBDD_MOT_DE_PASSE; "" when unset (the server then refuses).
+std::string motDePasseMarche();
 // Web pages of the maker.
 inline constexpr const char* kPageHebergement = "https://www.tarvio.example/hebergement.htm";
 inline constexpr const char* kScriptSuivi = "https://www.tarvio.example/cgi/track.php";

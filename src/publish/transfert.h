@@ -83,9 +83,9 @@ class Ttransfert1 : public ui::Form {
   void FormHide();
   void LhtmClick();
 
-  // The marketplace upload, run after the site upload when vibdd.ini exists. False when it
-  // failed (it reported why): the publication stops there.
-  bool transfertVibdd();
+  // The marketplace upload, run after the site upload when vibdd.ini exists. Throws
+  // EchecTransfert or platform::FileError: the publication stops there.
+  void transfertVibdd();
 
  private:
   // The names of the mirror folder, listed again now.
@@ -98,6 +98,10 @@ class Ttransfert1 : public ui::Form {
   void envoyerPlanSite();
   void sauverPlanSiteLocal();
   bool framesOui() const;
+  void viderMiroirVibdd();
+  // Sends the file unless its mirror copy in vibdd/ holds the same bytes, then mirrors it.
+  void envoyerVibddSiChange(const std::filesystem::path& local, const std::string& nom);
+  void envoyerVibdd(const std::filesystem::path& local, const std::string& nom);
 
   app::Programme& p_;
   bool enCours_ = false;
