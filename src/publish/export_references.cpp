@@ -3,6 +3,7 @@
 #include "platform/text.h"
 
 #include <array>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace publish {
@@ -87,10 +88,14 @@ platform::LineList exporterReferences(const platform::DataFolder& dossier,
                                       const std::function<void(int)>& avancement) {
   std::unordered_set<std::string> exportees;  // listeB
   std::vector<std::string> lignes;
+  // The promotion files listed once: a lookup per row must not list the folder again.
+  std::unordered_map<std::string, std::string> promotions;
+  for (auto& nom : platform::listFiles(dossier.root(), "*.pro"))
+    promotions.emplace(platform::upperAscii(nom), nom);
   auto promo = [&](const std::string& reference) {
-    const auto fichier = dossier.path(reference + ".pro");
-    if (!platform::fileExists(fichier)) return std::string();
-    return platform::LineList::load(fichier).value("prixpromo");
+    const auto trouvee = promotions.find(platform::upperAscii(reference + ".pro"));
+    if (trouvee == promotions.end()) return std::string();
+    return platform::LineList::load(dossier.root() / trouvee->second).value("prixpromo");
   };
   for (size_t i = 0; i < fiches.size(); ++i) {
     if (avancement) avancement(static_cast<int>(i));

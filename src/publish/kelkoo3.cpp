@@ -25,14 +25,14 @@ Tkelkoo2::Tkelkoo2(app::Programme& programme)
   for (ui::Control* c : std::initializer_list<ui::Control*>{
            &multiC, &repE, &BitBtn1, &Gauge, &messageB, &memoK, &listeKel, &ListeCox})
     c->hide();
-  setBounds(left(), top(), 640, height());
+  setBounds(left(), top(), 700, height());
   ui::setSize(refG, 200);
-  ui::setSize(refL, 188, 420);
+  ui::setSize(refL, 188, 400);
   ui::setSize(apercuP, 420);
   for (ui::Control* c : std::initializer_list<ui::Control*>{&titreG, &descriptionG, &Lhtm, &prixL})
     ui::setSize(*c, 410);
   ui::setSize(titreE, 320);
-  ui::setSize(memo, 398, 80);
+  ui::setSize(memo, 398, 60);
   ui::setSize(KategorieL, 240);
   for (ui::Control* c : std::initializer_list<ui::Control*>{&catC, &themeC, &themeTC, &goftp})
     ui::setSize(*c, 410);

@@ -4,6 +4,7 @@
 // totals, and the upload (transfert_envoi.cpp).
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/ftp.h"
@@ -107,6 +108,7 @@ class Ttransfert1 : public ui::Form {
   bool enCours_ = false;
   bool hoteSignale_ = false;
   bool planSiteEcrit_ = false;  // ftp/sitemap.xml already merged and saved by this upload
+  std::unordered_set<std::string> miroirVibdd_;  // names in vibdd/ when the marketplace upload began
 };
 
 }  // namespace publish

@@ -28,6 +28,11 @@ void Ttransfert1::transfertVibdd() {
   if (!platform::makeFolder(p_.chemin("vibdd")))
     throw platform::FileError("Impossible de créer le répertoire " + p_.chemin("vibdd").string());
   if (effacerC.checked()) viderMiroirVibdd();
+  // Listed once: the mirror's names are looked up for every file of the catalogue.
+  viF.setDirectory(p_.chemin("vibdd"));
+  viF.setMask("*.*");
+  viF.update();
+  miroirVibdd_ = std::unordered_set<std::string>(viF.items().begin(), viF.items().end());
 
   if (!connecterFtp(p_.environment(), FTP1, kServeurMarche, 21, kUtilisateurMarche,
                     motDePasseMarche()))
@@ -89,11 +94,8 @@ void Ttransfert1::transfertVibdd() {
 }
 
 void Ttransfert1::viderMiroirVibdd() {
-  viF.setDirectory(p_.chemin("vibdd"));
-  viF.setMask("*.*");
-  viF.update();
-  for (const auto& nom : viF.items()) {
-    const auto copie = p_.chemin("vibdd/" + nom);
+  for (const auto& nom : platform::listFiles(p_.chemin("vibdd"))) {
+    const auto copie = p_.chemin("vibdd") / nom;
     // A copy left behind would keep its file from being sent again.
     if (!platform::removeFile(copie))
       throw platform::FileError("Impossible d'effacer le fichier " + copie.string());
@@ -101,8 +103,8 @@ void Ttransfert1::viderMiroirVibdd() {
 }
 
 void Ttransfert1::envoyerVibddSiChange(const std::filesystem::path& local, const std::string& nom) {
-  const auto copie = p_.chemin("vibdd/" + nom);
-  if (platform::fileExists(copie) && fichiersIdentiques(local, copie)) return;
+  if (miroirVibdd_.count(nom) && fichiersIdentiques(local, p_.chemin("vibdd") / nom))
+    return;
   envoyerVibdd(local, nom);
 }
 
@@ -112,7 +114,7 @@ void Ttransfert1::envoyerVibdd(const std::filesystem::path& local, const std::st
     throw EchecTransfert("Echec du transfert du fichier " + nom + " vers le serveur VIBDD : " +
                          FTP1.lastError() + kSuiteEchec);
   // Only now: the mirror holds what the marketplace received.
-  if (!app::copierFichier(local, p_.chemin("vibdd/" + nom), false))
+  if (!app::copierFichier(local, p_.chemin("vibdd") / nom, false))
     throw EchecTransfert("Le fichier " + nom + " a été transféré mais n'a pas pu être copié dans " +
                          p_.chemin("vibdd").string() + kSuiteEchec);
 }
