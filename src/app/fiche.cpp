@@ -26,6 +26,7 @@
 #include "infopages/cvente.h"
 #include "pages/liensm1.h"
 #include "publish/export_ref1.h"
+#include "publish/kelkoo3.h"
 #include "publish/transfert.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -315,6 +316,11 @@ void Tmain::Pagedindex1Click() { PageControl1.setActivePage(meta1); }
 void Tmain::Impressiondesrfrences1Click() {
   activerOngletFiche();
   p_.export_ref().show();
+}
+
+void Tmain::kelkooBClick() {
+  p_.ident().chargerIdent();
+  p_.kelkoo2().show();
 }
 
 void Tmain::Modificationdesprix1Click() {

@@ -8,7 +8,6 @@
 namespace app {
 
 void Tmain::Reconstruirelesrfrences1Click() {}
-void Tmain::kelkooBClick() {}
 void Tmain::versionBClick() {}
 void Tmain::modulesBClick() {}
 void Tmain::bstockClick() {}
