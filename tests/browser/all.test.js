@@ -14,3 +14,4 @@ after(async () => {
 require('./harness_checks.js');
 require('./demo_site.js');
 require('./menu_gauche.js');
+require('./references.js');

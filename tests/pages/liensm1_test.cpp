@@ -111,3 +111,18 @@ TEST_F(LiensMultiples, PopUpBackgroundImageAndCloseLabel) {
 }
 
 }  // namespace pages::test
+
+namespace pages::test {
+
+// Whatever sheet is open, a pop-up shows its product in that product's own theme style.
+TEST_F(LiensMultiples, PopUpTakesTheStyleOfItsOwnSheet) {
+  a.fiche("B7", {"reference=B7", "description=Album", "prix=20", "categorie=Disques",
+                 "mot_cle=Jazz"});
+  a.write("Disques_Jazz.typ", {"coul_titre=#123456"});
+  a.p().main().catego.setText("Livres");
+  a.p().main().themes.setText("Ceramique");
+  a.p().liensm().fairehtml();
+  EXPECT_NE(a.t.dossier.read("ftp/B7_pc.html").find("color=\"#123456\""), std::string::npos);
+}
+
+}  // namespace pages::test
