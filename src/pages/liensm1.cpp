@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"
+#include "ui/layout.h"
 
 namespace pages {
 
@@ -47,6 +48,11 @@ Tliensm::Tliensm(app::Programme& programme)
     : ui::Form(programme.application(), "Tliensm", "liensm"), p_(programme) {
   setCaption("Liens multiples");
   refL.sorted = true;
+  // The sheet above, the available and the linked products side by side, the buttons below.
+  setBounds(left(), top(), 680, height());
+  ui::setSize(refLabel, 660, ui::kLineHeight);
+  for (ui::ListBox* l : {&refL, &Lref}) ui::setSize(*l, 325, 320);
+  ui::setSize(enrB, 260);
   onShow = [this] { FormShow(); };
   triB.onClick = [this] { triBClick(); };
   BitBtn1.onClick = [this] { ajouter(); };
