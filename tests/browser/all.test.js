@@ -14,4 +14,3 @@ after(async () => {
 require('./harness_checks.js');
 require('./demo_site.js');
 require('./menu_gauche.js');
-require('./references.js');

@@ -32,10 +32,9 @@ async function closeBrowser() {
   await b.close();
 }
 
-// A served site. knownMissing: entries of known_missing.js that apply to it (files forgiven);
-// serve: the web server (servePhp runs the PHP pages).
-async function openSite(folder, knownMissing = [], serve = serveFolder) {
-  const server = await serve(folder);
+// A served site. knownMissing: entries of known_missing.js that apply to it (files forgiven).
+async function openSite(folder, knownMissing = []) {
+  const server = await serveFolder(folder);
   const forgiven = new Set(knownMissing.map((entry) => entry.file));
   return { ...server, forgiven: (file) => forgiven.has(file) };
 }

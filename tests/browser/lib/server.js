@@ -3,9 +3,7 @@
 // case, no charset added to the pages' type, nothing outside the folder.
 
 const fs = require('node:fs');
-const { spawn } = require('node:child_process');
 const http = require('node:http');
-const net = require('node:net');
 const path = require('node:path');
 
 const TYPES = {
@@ -57,17 +55,9 @@ async function serveFolder(folder) {
     server.listen(0, '127.0.0.1', resolve);
   });
   const origin = `http://127.0.0.1:${server.address().port}`;
-  return siteOf(root, origin, () => new Promise((resolve) => {
-    server.closeAllConnections?.();
-    server.close(resolve);
-  }));
-}
-
-// The interface both servers give: addresses of the site's files, and close().
-function siteOf(root, origin, close) {
   const local = (url) => url.startsWith(origin + '/');
   return {
-    root, origin, close,
+    root, origin,
     url: (page) => `${origin}/${page}`,
     isLocal: local,
     // The file a local URL names, relative to the folder, "/" separated (existing or not).
@@ -81,43 +71,11 @@ function siteOf(root, origin, close) {
       }
     },
     fileOf: (url) => (local(url) ? fileOf(root, new URL(url).pathname) : null),
+    close: () => new Promise((resolve) => {
+      server.closeAllConnections?.();
+      server.close(resolve);
+    }),
   };
 }
 
-async function freePort() {
-  const probe = net.createServer();
-  await new Promise((resolve) => probe.listen(0, '127.0.0.1', resolve));
-  const { port } = probe.address();
-  await new Promise((resolve) => probe.close(resolve));
-  return port;
-}
-
-// The folder served by PHP's own web server (php-cli), which runs the .php pages; resolves once
-// it answers.
-async function servePhp(folder) {
-  const root = path.resolve(folder);
-  const port = await freePort();
-  const php = spawn('php', ['-S', `127.0.0.1:${port}`, '-t', root], { stdio: 'ignore' });
-  const deadline = Date.now() + 20000;
-  for (;;) {
-    const up = await new Promise((resolve) => {
-      const socket = net.connect(port, '127.0.0.1', () => {
-        socket.end();
-        resolve(true);
-      });
-      socket.on('error', () => resolve(false));
-    });
-    if (up) break;
-    if (php.exitCode !== null || Date.now() > deadline) {
-      php.kill();
-      throw new Error(`php -S did not start on port ${port}`);
-    }
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  }
-  return siteOf(root, `http://127.0.0.1:${port}`, () => new Promise((resolve) => {
-    php.once('exit', resolve);
-    php.kill();
-  }));
-}
-
-module.exports = { serveFolder, servePhp };
+module.exports = { serveFolder };
