@@ -138,7 +138,8 @@ std::string literalPhp(std::string_view texte) {
 }
 
 void remplacer(std::string& ligne, std::string_view marque, const std::string& valeur) {
-  if (size_t i = ligne.find(marque); i != std::string::npos) ligne.replace(i, marque.size(), valeur);
+  if (size_t i = ligne.find(marque); i != std::string::npos)
+    ligne.replace(i, marque.size(), valeur);
 }
 
 // Page text of a PHP file: "<?" would open code ("<?=" runs even without short tags).
@@ -217,7 +218,8 @@ platform::LineList ecrirePagesReferences(const EntreesPagesReferences& e,
   platform::makeFolder(donnees.root() / "ftp");
   int cellules = 0;
   for (size_t i = 0; i < e.fiches.size(); ++i) {
-    const FicheReference f = lireFicheReference(platform::LineList::load(donnees.path(e.fiches[i])));
+    const FicheReference f =
+        lireFicheReference(platform::LineList::load(donnees.path(e.fiches[i])));
     if (e.avancer) e.avancer(static_cast<int>(i));
     const auto trouvee = index.find(platform::lowerAscii(f.reference));
     if (trouvee == index.end() || trouvee->second.empty()) continue;
