@@ -100,7 +100,6 @@ TEST_F(LiensMultiples, SavingWritesTheListAndThePopUpPages) {
   EXPECT_FALSE(a.t.dossier.exists("tmp/A12.pcl"));
 }
 
-// The pop-up takes the style of its own sheet, whatever sheet is open.
 TEST_F(LiensMultiples, PopUpBackgroundImageCloseLabelAndStyle) {
   a.fiche("B7", {"reference=B7", "description=Album", "categorie=Disques", "mot_cle=Jazz"});
   a.write("Disques_Jazz.typ", {"coul_titre=#123456"});

@@ -13,8 +13,6 @@
 
 namespace {
 
-using Lignes = std::vector<std::string>;
-
 std::string php(const std::filesystem::path& page) {
   std::string s, commande = "php -d error_reporting=-1 '" + page.string() + "' 2>&1";
   std::unique_ptr<FILE, int (*)(FILE*)> f(popen(commande.c_str(), "r"), pclose);
@@ -22,7 +20,7 @@ std::string php(const std::filesystem::path& page) {
   return s;
 }
 
-std::string crlf(const Lignes& l) { return platform::LineList(l).text(); }
+std::string crlf(const std::vector<std::string>& l) { return platform::LineList(l).text(); }
 
 // What every product page prints after the list page's head, and before the product's card.
 const std::string kM = "<!-- marqueur liste rapide ";
@@ -30,13 +28,12 @@ const std::string kOuvert = kM + "haut -->\n<center>\n<table border=0><tr>";
 const std::string kRangee = "<tr valign=\"_top\">\n<td align=\"center\" valign=\"_top\">\n";
 
 // Five sheets of Livres/Romans, three a page: A1, A12 and A2 on the first.
-TEST(References, IndexRowsOfFourAndEachPhpPagePrintsItsOwnCard) {
+TEST(References, IndexRowsOfFourAndPhpPagesPrintingTheirOwnCard) {
   testing_support::ProgrammeDeTest t;
   for (const char* f : {"menu.opt", "accueil.opt", "cv.opt", "ident.opt"}) t.dossier.write(f, "");
-  t.dossier.write("categories", "Livres\r\n");
-  t.dossier.write("Livres.cto", "Romans\r\n");
-  t.dossier.write("Livres_Romans.stl", "ref_page=3\r\n");
-  t.dossier.write("ref.ini", "</BODY></HTML>\r\n");
+  for (const auto& [f, s] : {std::pair{"categories", "Livres"}, {"Livres.cto", "Romans"},
+                             {"Livres_Romans.stl", "ref_page=3"}, {"ref.ini", "</BODY></HTML>"}})
+    t.dossier.write(f, std::string(s) + "\r\n");
   auto titre = [](const std::string& r) { return r == "A12" ? "(w:150) Vase bleu" : r; };
   for (const std::string r : {"A1", "A12", "A2", "B1", "B2"})
     t.dossier.write(r + ".ref", crlf({"reference=" + r, "categorie=Livres", "mot_cle=Romans",
@@ -70,32 +67,25 @@ TEST(References, IndexRowsOfFourAndEachPhpPagePrintsItsOwnCard) {
                                    "content=\"Un &quot;grand&quot; roman\">\r\n</HEAD>\r\n"));
     EXPECT_TRUE(sortie.ends_with(kOuvert + kRangee + carte + "</BODY></HTML>\r\n")) << ref;
   }
-}
 
-// Hand-made list pages: the table layout, a page without the product's card, a missing page.
-TEST(References, PhpOnTableCardMissingCardAndMissingPage) {
-  struct Cas { const char* fichier; Lignes page; std::string sortie; } cas[] = {
-      {"liste.htm",
-       {"<HTML>", "<TITLE>L</TITLE>", kM + "haut -->", "<!--//DEBUT//T1*Y//DEBUT//-->",
+  // Hand-made list pages: a card of the table layout, a page without the product's card.
+  struct Cas { std::vector<std::string> page; std::string sortie; } cas[] = {
+      {{"<HTML>", "<TITLE>L</TITLE>", kM + "haut -->", "<!--//DEBUT//T1*Y//DEBUT//-->",
         " " + kM + "vignette haut tableau largeur=300p -->", "<FORM NAME=\"T1\">", "</tr>",
         "</form>", kM + "vignette bas tableau -->"},
        "\n\n" + kOuvert + kRangee + "<table border=0 cellpadding=0 cellspacing=0 width=300>\n" +
            kM + "vignette haut tableau largeur=300p -->\n<FORM NAME=\"T1\">\n</tr>\n</form>\n" +
            kM + "vignette bas tableau -->\n<FORM NAME=\"T1\">\n</tr>\n</table>\n"},
-      {"liste.htm",
-       {kM + "haut -->", "<!--//DEBUT//T12*Y//DEBUT//-->", kM + "vignette haut -->"},
-       kOuvert},
-      {"index.htm", {"<p>Accueil</p>"}, "<p>Accueil</p>\n"},
+      {{kM + "haut -->", "<!--//DEBUT//T12*Y//DEBUT//-->", kM + "vignette haut -->"}, kOuvert},
   };
-  for (const auto& c : cas) {
-    testing_support::TempFolder dossier;
-    dossier.write(std::string("ftp/") + c.fichier, crlf(c.page));
+  for (const auto& k : cas) {
+    t.dossier.write("ftp/liste.htm", crlf(k.page));
     pages::pageProduitPhp({.reference = "T1", .description = "<?= 1 ?>"}, "liste.htm",
                           {"<!-- fin -->"})
-        .save(dossier / "ftp/_T1.php");
-    EXPECT_EQ(php(dossier / "ftp/_T1.php"), "<HTML><HEAD>\r\n<TITLE>&lt;?= 1 ?>  </TITLE>\r\n"
-                                            "</HEAD>\r\n" + c.sortie + "<!-- fin -->\r\n")
-        << c.fichier;
+        .save(t.dossier / "ftp/_T1.php");
+    EXPECT_EQ(php(t.dossier / "ftp/_T1.php"), "<HTML><HEAD>\r\n<TITLE>&lt;?= 1 ?>  </TITLE>\r\n"
+                                              "</HEAD>\r\n" + k.sortie + "<!-- fin -->\r\n")
+        << k.sortie;
   }
 }
 
