@@ -765,12 +765,8 @@ void Tdata1::construirePages(Construction& c) {
         fiche = {lue.categorie, lue.reference, lue.mot_cle};
         referenceCarte = platform::trim(lue.reference);
 
-        const std::string themeStyle = lue.categorie + "_" + lue.mot_cle;
-        vignette.themeStyle = themeStyle;
-        vignette.referenceStyle = lue.reference;
-        vignette.nomCadre = c.dossier.existe(lue.reference + ".typ") ? lue.reference
-                            : c.dossier.existe(themeStyle + ".typ")  ? themeStyle
-                                                                     : "defaut";
+        vignette.styleDeFiche(lue.categorie, lue.mot_cle, lue.reference,
+                              [&c](const std::string& nom) { return c.dossier.existe(nom); });
         vignette.referenceCarte = lue.reference;
         vignette.pageCourante = entree;
         vignette.apercuArticles = false;

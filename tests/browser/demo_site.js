@@ -138,6 +138,12 @@ for (const layout of LAYOUTS) {
         });
       });
 
+      it('ref.html links a product page per product', async () => {
+        await checked(site, 'ref.html', async (v) => {
+          assert.equal(await v.page.$$eval('td a[href^="_"][href$=".php"]', (as) => as.length), 6);
+        });
+      });
+
       for (const wrapper of ['emploif.htm', 'securf.htm']) {
         it(`preview wrapper ${wrapper}`, async () => {
           await checked(site, wrapper);
