@@ -57,7 +57,7 @@ TEST(References, IndexRowsOfFourAndPhpPagesPrintingTheirOwnCard) {
   for (const std::string ref : {"A1", "A12", "A2"}) {
     std::string carte, sortie = php(t.dossier / ("ftp/_" + ref + ".php"));
     bool dans = false;
-    for (const std::string l : page) {  // the script's reading: trimmed, no empty line
+    for (const std::string& l : page) {  // the script's reading: trimmed, no empty line
       if (!platform::trim(l).empty() && dans) carte += platform::trim(l) + "\n";
       dans = (dans || l.starts_with("<!--//DEBUT//" + ref + "*")) &&
              !platform::contains(l, "vignette bas");
