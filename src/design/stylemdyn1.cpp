@@ -124,8 +124,11 @@ TstyleMDyn::TstyleMDyn(app::Programme& programme)
   setCaption("Style Menu Dynamique");
   setBounds(left(), top(), 560, height());
   ui::setSize(pages, 540, 260);
-  ui::setSize(apercus, 540, 120);
+  ui::setSize(apercus, 540, 60);
   espace.labelCaption = "Marge";
+  taille_trait.labelCaption = "Epaisseur";
+  pop_taille_trait.labelCaption = "Epaisseur";
+  for (ui::GroupBox* g : {&cadreMenuG, &cadrePopG}) ui::setSize(*g, 225, 150);
   pop_top.labelCaption = "Décalage Top";
   pop_left.labelCaption = "Distance Menu G.";
   pop_width.labelCaption = "Largeur";
@@ -137,10 +140,16 @@ TstyleMDyn::TstyleMDyn(app::Programme& programme)
     g->columns = 3;
     g->setItems({"Autour", "Tout", "Aucun"});
   }
+  // Each preview a small box behind a thin bar of its line colour.
   for (ui::Panel* panneau : {&categorieP, &overP, &popP, &popOverP, &titresP})
-    ui::setSize(*panneau, 100, 40);
+    ui::setSize(*panneau, 90, 40);
+  for (ui::Shape* forme : {&categorieS, &overS, &popS, &popOverS, &titresS})
+    ui::setSize(*forme, 6, 40);
+  for (ui::Edit* champ : {&espace, &taille_trait, &pop_taille_trait, &pop_top, &pop_left, &pop_width})
+    ui::setSize(*champ, 60);
   for (const Police& p : polices_) {
     p.reglage.associate = &p.taille;
+    ui::setSize(p.taille, 40);
     p.liste.setItems({std::begin(kPolicesMenu), std::end(kPolicesMenu)});
     p.web.setChecked(true);
     p.web.onClick = [this, &p] { webClick(p); };

@@ -109,12 +109,14 @@ class TstyleMDyn : public ui::Form {
 
   ui::TabSheet cadresT{pages, "cadresT", "Cadres"};
   ui::Edit espace{cadresT, "espace"};
-  ui::Edit taille_trait{cadresT, "taille_trait"};
-  ui::RadioGroup trait{cadresT, "trait", "Type"};
-  ui::Button coul_traitB{cadresT, "coul_traitB", "Trait"};
-  ui::RadioGroup pop_trait{cadresT, "pop_trait", "Type"};
-  ui::Edit pop_taille_trait{cadresT, "pop_taille_trait"};
-  ui::Button coul_trait_popB{cadresT, "coul_trait_popB", "Trait"};
+  ui::GroupBox cadreMenuG{cadresT, "cadreMenuG", "Menu Catégories"};
+  ui::Edit taille_trait{cadreMenuG, "taille_trait"};
+  ui::RadioGroup trait{cadreMenuG, "trait", "Type"};
+  ui::Button coul_traitB{cadreMenuG, "coul_traitB", "Trait"};
+  ui::GroupBox cadrePopG{cadresT, "cadrePopG", "Menu Pop Thèmes"};
+  ui::RadioGroup pop_trait{cadrePopG, "pop_trait", "Type"};
+  ui::Edit pop_taille_trait{cadrePopG, "pop_taille_trait"};
+  ui::Button coul_trait_popB{cadrePopG, "coul_trait_popB", "Trait"};
 
   // The five previews, each over its line-colour shape.
   ui::Panel apercus{*this, "apercus"};
