@@ -10,6 +10,7 @@
 #include "app/fiche_produit.h"
 #include "app/programme.h"
 #include "app/texte_prix.h"
+#include "design/import_image.h"
 #include "infopages/accueil_vitrine.h"
 #include "platform/image.h"
 #include "platform/text.h"
@@ -86,23 +87,7 @@ void Taccueil1::effLBClick() {
 void Taccueil1::BitBtn18Click() { importerImage(imageL); }
 
 void Taccueil1::importerImage(ui::FileListBox& liste) {
-  if (!OpenImage.execute()) return;
-  const std::string nom = OpenImage.fileName.filename().string();
-  const size_t point = nom.find('.');
-  const std::string base = nom.substr(0, point);
-  const std::string extension = point == std::string::npos ? std::string() : nom.substr(point);
-  const std::string nouveau = app::nomURL(base, p_.main().options.options.separateur());
-  if (nouveau != base) dialogs().showMessage("Nom de l'image modifié en " + nouveau);
-  const std::filesystem::path cible = liste.directory() / (nouveau + extension);
-  const bool copier =
-      !platform::fileExists(cible) ||
-      dialogs().askYesNo("Un fichier existe déjà sous ce nom. Désirez-vous le remplacer ?");
-  // A shop made before the picture folders had them gets the folder with its first picture; a
-  // failed copy is told, so that a missing picture is not taken for an imported one.
-  if (copier && (!platform::makeFolder(liste.directory()) ||
-                 !app::copierFichier(OpenImage.fileName, cible, false)))
-    dialogs().showMessage("L'image n'a pas pu être copiée dans " + cible.string());
-  liste.update();
+  design::importerImage(OpenImage, liste, p_.main().options.options.separateur());
 }
 
 // --- showcase ---
