@@ -17,7 +17,6 @@ void Tvoir_menu1::faire_menu_dynamique(ValeursCadres&) {}
 void Tvoir_menu1::debut_top(ValeursCadres&) {}
 void Tvoir_menu1::faire_boutons_top(ValeursCadres&) {}
 void Tvoir_menu1::fin_top(ValeursCadres&) {}
-void Tvoir_menu1::faire_index_page_unique(ValeursCadres&) {}
 void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {}
 void Tvoir_menu1::ouvre_menudyn() {}
 

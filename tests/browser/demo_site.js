@@ -94,10 +94,13 @@ for (const layout of LAYOUTS) {
         });
       });
     } else {
-      it('entry page', async (t) => {
-        const pending = missingOf('page').find((e) => e.file === 'index.htm');
-        if (pending) return t.skip(`index.htm comes with ${pending.issue}`);
-        await checked(site, 'index.htm');
+      it('entry page: the menu in its cell, the credit line, no frameset', async () => {
+        await checked(site, 'index.htm', async (v) => {
+          const text = await v.page.$eval('body', (body) => body.innerText);
+          assert.match(text, /Tarvio/);
+          assert.equal(await v.page.$$eval('frameset', (f) => f.length), 0);
+          assert.ok(await v.page.$('td[nowrap][valign="top"]'), 'the menu cell');
+        });
       });
 
       it('category list page and a detail pop-up', async () => {

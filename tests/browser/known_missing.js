@@ -6,6 +6,6 @@
 module.exports = [
   { file: 'top2.htm', issue: 'G5 top frame' },
   { file: 'accueil2.htm', layout: 'cadres', issue: 'H2 home page' },
-  { file: 'index.htm', layout: 'page', issue: 'G6 single-page entry pages' },
+  { file: 'accueil.css', layout: 'page', issue: 'H2 home page' },
   { file: 'themes_Articles.html', issue: 'B5 site plan (theme pages)' },
 ];
