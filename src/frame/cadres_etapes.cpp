@@ -8,7 +8,6 @@
 
 namespace frame {
 
-void Tvoir_menu1::faire_liste_rapide(ValeursCadres&) {}
 // Of the help page's step, only the home link that the left menu reads.
 void Tvoir_menu1::faire_mode_emploi(ValeursCadres& v) {
   v.lienAccueil = lienAccueil(frames(), p_.main().accueilHTM);
