@@ -8,10 +8,6 @@
 
 namespace frame {
 
-// Of the help page's step, only the home link that the left menu reads.
-void Tvoir_menu1::faire_mode_emploi(ValeursCadres& v) {
-  v.lienAccueil = lienAccueil(frames(), p_.main().accueilHTM);
-}
 void Tvoir_menu1::faire_menu_dynamique(ValeursCadres&) {}
 void Tvoir_menu1::debut_top(ValeursCadres&) {}
 void Tvoir_menu1::faire_boutons_top(ValeursCadres&) {}

@@ -86,11 +86,10 @@ TEST_F(Apercu, WrappersFramePlainPages) {
              Lignes{"<TABLE BORDER=0 cellpadding=8><tr><td>", "<HTML><BODY>", "<p>Conditions</p>",
                     "</BODY></HTML>", "</td></tr></TABLE>"} +
              pied));
-  // No help page: an empty content table.
+  // The help page fragment in its content table.
   EXPECT_EQ(page("ftp/emploif.htm"),
-            (tete + skin() +
-             Lignes{"<TABLE BORDER=0 cellpadding=8 bgcolor=\"white\"><tr><td>", "</td></tr></TABLE>"} +
-             pied));
+            (tete + skin() + Lignes{"<TABLE BORDER=0 cellpadding=8 bgcolor=\"white\"><tr><td>"} +
+             page("ftp/emploi.htm") + Lignes{"</td></tr></TABLE>"} + pied));
   // The company name is a value of the query: its "&" is encoded, its blanks left to the browser.
   EXPECT_EQ(page("ftp/securf.htm"),
             (tete + skin() +
