@@ -15,6 +15,4 @@ void Tvoir_menu1::fin_top(ValeursCadres&) {}
 void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {}
 void Tvoir_menu1::ouvre_menudyn() {}
 
-void adapterPagesImport(const platform::DataFolder&) {}
-
 }  // namespace frame
