@@ -117,7 +117,8 @@ std::string faireListeRapide(const EntreesListeRapide& e, const platform::DataFo
   const platform::LineList base =
       platform::LineList::load(donnees.path(infopages::kFichierBaseRecherche));
   platform::LineList pages;
-  if (donnees.exists("listeHTM.tmp")) pages = platform::LineList::load(donnees.path("listeHTM.tmp"));
+  if (donnees.exists("listeHTM.tmp"))
+    pages = platform::LineList::load(donnees.path("listeHTM.tmp"));
   const ListeRapide l = listeRapide(base, pages, o, cible, e.sepurl);
 
   // A failed copy of the script is passed over, as for every support file.

@@ -9,7 +9,8 @@ namespace {
 using platform::htmlAttribute;
 
 std::string titre(const EntreesModeEmploi& e, const char* texte, bool guillemets = true) {
-  return "<FONT face=\"" + e.police_defaut + "\" size=2 color=" + (guillemets ? "\"blue\"" : "blue") +
+  return "<FONT face=\"" + e.police_defaut + "\" size=2 color=" +
+         (guillemets ? "\"blue\"" : "blue") +
          "><b>" + texte + "</b></FONT>";
 }
 
@@ -42,7 +43,8 @@ platform::LineList pageModeEmploi(const EntreesModeEmploi& e) {
       "#delai\" target=\"_self\">conditions générales de vente</a>.";
   platform::LineList page;
   if (e.frames) page.add(platform::LineList{"<HTML><HEAD>", "<TITLE>mode d'emploi</TITLE>"});
-  page.add(platform::LineList{"<STYLE TYPE=\"text/css\">", "A#X_style:HOVER{background-color: orange;}", "</STYLE>"});
+  page.add(platform::LineList{"<STYLE TYPE=\"text/css\">",
+                              "A#X_style:HOVER{background-color: orange;}", "</STYLE>"});
   if (e.frames)
     page.add(platform::LineList{"<script language=\"JavaScript\">", "function reframe()", "{",
               "if(parent.frames.length <= 1)", "{", "location.replace(\"index.htm\");", "}", "}",
@@ -60,7 +62,8 @@ platform::LineList pageModeEmploi(const EntreesModeEmploi& e) {
            "en quelques jours.</font><br><br>");
 
   page.add(titre(e, "COMMENT TROUVER VOS ARTICLES ?") + "<BR>");
-  page.add("<FONT face=\"" + police + "\" size=2>Vous pouvez trouver vos articles de plusieurs façons :");
+  page.add("<FONT face=\"" + police +
+           "\" size=2>Vous pouvez trouver vos articles de plusieurs façons :");
   page.add("<ul>");
   page.add("<li>En consultant <b>le menu</b> à gauche de l'écran et en cliquant avec le bouton "
            "gauche de la souris sur le thème qui vous intéresse.");
