@@ -21,6 +21,7 @@
 #include "design/style.h"
 #include "design/style_principal.h"
 #include "frame/catal_index.h"
+#include "frame/pages_import.h"
 #include "frame/voir_menu.h"
 #include "infopages/accueil.h"
 #include "infopages/cvente.h"
@@ -211,7 +212,7 @@ void Tmain::FormActivate() {
   p_.styleP().multC.show();
   p_.styleP().imagespanierC.setEnabled(true);
   Lhtm.setCaption("");
-  frame::adapterPagesImport(p_.donnees());
+  frame::adapterPagesImport(p_.donnees(), p_.styleP().url_panier);
   // Paths are built from the data folder everywhere: no current directory to change.
   platform::removeFile(p_.chemin("aide.hlp"));
   for (const char* dossier : {"vignettes", "vibdd", "tmp", "transfert"}) platform::makeFolder(p_.chemin(dossier));

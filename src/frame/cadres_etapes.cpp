@@ -9,15 +9,7 @@
 
 namespace frame {
 
-void Tvoir_menu1::faire_liste_rapide(ValeursCadres&) {}
-// Of the help page's step, only the home link that the left menu reads.
-void Tvoir_menu1::faire_mode_emploi(ValeursCadres& v) {
-  v.lienAccueil = lienAccueil(frames(), p_.main().accueilHTM);
-}
 void Tvoir_menu1::faire_menu_dynamique(ValeursCadres&) {}
-void Tvoir_menu1::faire_index_page_unique(ValeursCadres&) {}
 void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {}
-
-void adapterPagesImport(const platform::DataFolder&) {}
 
 }  // namespace frame

@@ -114,10 +114,11 @@ for (const layout of LAYOUTS) {
         });
       });
     } else {
-      it('entry page', async (t) => {
-        const pending = missingOf('page').find((e) => e.file === 'index.htm');
-        if (pending) return t.skip(`index.htm comes with ${pending.issue}`);
-        await checked(site, 'index.htm');
+      it('entry page: the menu in its cell, the credit line, no frameset', async () => {
+        await checked(site, 'index.htm', async (v) => {
+          assert.match(await v.page.$eval('body', (body) => body.innerText), /Vaisselle[^]*Tarvio/);
+          assert.equal(await v.page.$$eval('frameset', (f) => f.length), 0);
+        });
       });
 
       it('home page inside the shared frame', async () => {
