@@ -43,7 +43,7 @@ for (const s of SHOPS) {
         assert.deepEqual(bulle, ['sous 3 jours', 'visible']);
 
         const opened = v.page.waitForFrame((f) => f.url().endsWith('/themes_Articles.html'));
-        await top.select('select.rech', 'themes_Articles.html');
+        await top.select('select[onchange*="selection"]', 'themes_Articles.html');
         await opened;
         assert.deepEqual(await v.problems(), []);
       } finally {

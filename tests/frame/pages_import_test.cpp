@@ -24,7 +24,9 @@ TEST(PagesImport, WellFormedCartLinksRewrittenOnce) {
   for (const Cas& c : cas) {
     const std::optional<std::string> nouvelle = frame::adapterLienPanier(c.ligne, kPanier);
     EXPECT_EQ(nouvelle.value_or(""), c.attendue);
-    if (nouvelle) EXPECT_FALSE(frame::adapterLienPanier(*nouvelle, kPanier));
+    if (nouvelle) {
+      EXPECT_FALSE(frame::adapterLienPanier(*nouvelle, kPanier));
+    }
   }
 }
 
