@@ -6,5 +6,4 @@
 module.exports = [
   { file: 'top2.htm', issue: 'G5 top frame' },
   { file: 'index.htm', layout: 'page', issue: 'G6 single-page entry pages' },
-  { file: 'themes_Articles.html', issue: 'B5 site plan (theme pages)' },
 ];
