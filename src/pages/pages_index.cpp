@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <unordered_map>
 
 #include "app/texte_prix.h"
@@ -72,6 +73,7 @@ class PagesIndex {
   void colonneAuteurs(Lignes& p, bool tableSansBord);
   void colonneObjets(Lignes& p);
   void fin(Lignes& p);
+  void barreCategories(Lignes& p);
   std::string ligneFleche(const std::string& ligne, int k, bool objets) const;
   std::string lettreH1(const std::string& lettre) const {
     return "<font face=\"" + attr(e_.police) + "\"" +
@@ -89,7 +91,17 @@ class PagesIndex {
   DossierConstruction& d_;
   bool auteursA_ = false, articlesA_ = false;
   std::string couleurLiens_, couleurTitre_;
+  std::optional<std::optional<platform::LineList>> catego_;  // read at the first page
 };
+
+void PagesIndex::barreCategories(Lignes& p) {
+  if (!e_.barreCategories) return;
+  if (!catego_) catego_ = d_.lire("catego.txt");
+  if (!*catego_) return;
+  p.push_back("<center><table border=0 width=\"100%\"><tr><td align=\"center\">");
+  ajouter(p, (*catego_)->lines());
+  p.push_back("</td></tr></table></center>");
+}
 
 void PagesIndex::fondEtRecharge(Lignes& p) {
   if (!e_.coul_scroll.empty())
@@ -165,12 +177,7 @@ void PagesIndex::colonneObjets(Lignes& p) {
 
 void PagesIndex::fin(Lignes& p) {
   if (!e_.cadres) ajouter(p, {"</center>", "</td></tr></table>"});
-  if (e_.barreCategories)
-    if (auto catego = d_.lire("catego.txt")) {
-      p.push_back("<center><table border=0 width=\"100%\"><tr><td align=\"center\">");
-      ajouter(p, catego->lines());
-      p.push_back("</td></tr></table></center>");
-    }
+  barreCategories(p);
   if (e_.cadres) p.push_back("</center>");
   ajouter(p, {"</BODY>", "</HTML>"});
 }
@@ -402,12 +409,7 @@ void PagesIndex::planSite() {
   }
   ajouter(p, {"</tr></table>", "</td></tr></table>"});
   if (!e_.cadres) p.push_back("</td></tr></table>");
-  if (e_.barreCategories)
-    if (auto catego = d_.lire("catego.txt")) {
-      p.push_back("<center><table border=0 width=\"100%\"><tr><td align=\"center\">");
-      ajouter(p, catego->lines());
-      p.push_back("</td></tr></table></center>");
-    }
+  barreCategories(p);
   p.push_back("</BODY></HTML>");
   ecrirePage(planDuSite(), p);
 }
