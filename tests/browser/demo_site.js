@@ -86,6 +86,34 @@ for (const layout of LAYOUTS) {
       });
     });
 
+    // In the frameset, a page opened alone reloads the frameset from the server: open it in the
+    // content frame.
+    async function inContent(page, body) {
+      if (layout.name !== 'cadres') return checked(site, page, (v) => body(v.page.mainFrame()));
+      return checked(site, 'index.htm', async (v) => {
+        const frame = v.page.frames().find((f) => f.name() === 'principal');
+        await frame.goto(site.url(page), { waitUntil: 'load' });
+        await body(frame);
+      });
+    }
+
+    it('site plan and letter indexes: categories, the author, the letter bar', async () => {
+      const textOf = (frame) => frame.$eval('body', (body) => body.innerText);
+      await inContent('themes_Articles.html', async (frame) => {
+        const text = await textOf(frame);
+        for (const part of ['Vaisselle', 'Bols', 'Infusions', 'Livres', 'Cuisine'])
+          assert.ok(text.includes(part), `the plan shows "${part}"`);
+      });
+      // No author begins with A: the J page stands in for it.
+      await inContent('AuteursA.html', async (frame) => {
+        assert.ok((await textOf(frame)).includes('Jeanne Morel'));
+        assert.equal(await frame.$$eval('a[href="AuteursJ.html"]', (as) => as.length), 1);
+      });
+      await inContent('ArticlesB.html', async (frame) => {
+        assert.ok((await textOf(frame)).includes(PRODUCT));
+      });
+    });
+
     if (layout.name === 'cadres') {
       it('entry page loads its frameset, every frame', async () => {
         await checked(site, 'index.htm', async (v) => {
