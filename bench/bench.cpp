@@ -9,6 +9,7 @@
 
 #include "app/fiche.h"
 #include "app/fiche_produit.h"
+#include "app/organigramme.h"
 #include "app/ref_gen.h"
 #include "design/style_principal.h"
 #include "pages/vignette1.h"
@@ -132,8 +133,37 @@ double pauseFtp() {
 
 }  // namespace
 
+// The organiser on one theme, the author browser and the product list, on n sheets of 10
+// categories with their index.
+double navigateurs(int n) {
+  ProgrammeDeTest t;
+  std::string categories, index;
+  for (int c = 0; c < 10; ++c) {
+    const std::string cat = "Cat" + std::to_string(c);
+    categories += cat + "\r\n";
+    t.dossier.write(cat + ".cto", "Th\r\n");
+    t.dossier.write(cat + ".fam", "famille=1\r\n");
+  }
+  for (int i = 0; i < n; ++i) {
+    const std::string r = "R" + std::to_string(i), cat = "Cat" + std::to_string(i % 10);
+    fiche(t, r, cat, "Th");
+    index += r + "#" + cat + "#Th#Titre " + r + "#Auteur " + std::to_string(i % 500) + "#\r\n";
+  }
+  t.dossier.write("categories", categories);
+  t.dossier.write("ref.gen", index);
+  t.demarrer();
+  app::Tmain& m = t.p().main();
+  return secondes([&] {
+    m.Borga.click();
+    t.p().orga().orga_themes.clickItem(0);
+    m.b_auteur.click();
+    m.liste_produits.click();
+  });
+}
+
 int main() {
   setenv("TARVIO_SOURCE_DIR", TARVIO_SOURCE_DIR, 0);
+  mesure("organiser and browsers, 2500 sheets", navigateurs(2500), navigateurs(10000), 4);
   mesure("site build, 1000 sheets", site(10), site(30), 3);
   mesure("run of cards, 500", cartes(500), cartes(2000), 4);
   mesure("index rebuild, 500 sheets", index(500), index(4000), 8);

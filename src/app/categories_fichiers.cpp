@@ -137,6 +137,17 @@ void sauverListeTheme(const DataFolder& dossier, std::string_view categorie,
   sauverLignes(dossier, nomListeTheme(categorie, theme, sepurl), fiches);
 }
 
+std::optional<std::string> adopterNomListeTheme(
+    std::string_view categorie, std::string_view theme, char sepurl,
+    const std::function<bool(const std::string&)>& existe,
+    const std::function<bool(const std::string& ancien, const std::string& nouveau)>& renommer) {
+  if (sepurl != '-') return std::nullopt;
+  const std::string nouveau = nomListeTheme(categorie, theme, '-');
+  const std::string ancien = nomListeTheme(categorie, theme, '_');
+  if (existe(nouveau) || !existe(ancien) || renommer(ancien, nouveau)) return std::nullopt;
+  return "Erreur pour renommer fichier " + ancien + " " + nouveau;
+}
+
 bool categorieReservee(std::string_view categorie) {
   return platform::lowerAscii(categorie) == "con";
 }

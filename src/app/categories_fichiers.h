@@ -4,6 +4,7 @@
 // layout of a theme's pages) and `<categorie><sep><theme>` (the sheet order of a theme). Names are
 // used verbatim inside file names; nothing is escaped.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,6 +64,13 @@ TListeTheme chargerListeTheme(const platform::DataFolder& dossier, std::string_v
                               std::string_view theme, char sepurl);
 void sauverListeTheme(const platform::DataFolder& dossier, std::string_view categorie,
                       std::string_view theme, char sepurl, const TListeTheme& fiches);
+// With the separator "-", an order list still named with "_" takes its "-" name when that one is
+// free. The caller's view of the folder answers `existe` and does `renommer` (never replacing);
+// the result is the message of a failed rename.
+std::optional<std::string> adopterNomListeTheme(
+    std::string_view categorie, std::string_view theme, char sepurl,
+    const std::function<bool(const std::string&)>& existe,
+    const std::function<bool(const std::string& ancien, const std::string& nouveau)>& renommer);
 
 // "con" in any letter case is refused with a message of its own.
 bool categorieReservee(std::string_view categorie);

@@ -21,11 +21,13 @@
 #include "design/style.h"
 #include "design/style_principal.h"
 #include "frame/catal_index.h"
+#include "frame/pages_import.h"
 #include "frame/voir_menu.h"
 #include "infopages/accueil.h"
 #include "infopages/cvente.h"
 #include "pages/liensm1.h"
 #include "publish/export_ref1.h"
+#include "publish/kelkoo3.h"
 #include "publish/transfert.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -210,7 +212,7 @@ void Tmain::FormActivate() {
   p_.styleP().multC.show();
   p_.styleP().imagespanierC.setEnabled(true);
   Lhtm.setCaption("");
-  frame::adapterPagesImport(p_.donnees());
+  frame::adapterPagesImport(p_.donnees(), p_.styleP().url_panier);
   // Paths are built from the data folder everywhere: no current directory to change.
   platform::removeFile(p_.chemin("aide.hlp"));
   for (const char* dossier : {"vignettes", "vibdd", "tmp", "transfert"}) platform::makeFolder(p_.chemin(dossier));
@@ -317,6 +319,11 @@ void Tmain::Impressiondesrfrences1Click() {
   p_.export_ref().show();
 }
 
+void Tmain::kelkooBClick() {
+  p_.ident().chargerIdent();
+  p_.kelkoo2().show();
+}
+
 void Tmain::Modificationdesprix1Click() {
   if (liste_fiches.count() > 0)
     p_.prixF().show();
@@ -343,10 +350,13 @@ void Tmain::BorgaClick() {
 
 void Tmain::liste_fichesClick() {
   if (liste_fiches.itemIndex() < 0) return;
-  const std::filesystem::path choisie = liste_fiches.fileName();
+  ouvrirFiche(liste_fiches.fileName());
+}
+
+bool Tmain::ouvrirFiche(const std::filesystem::path& choisie) {
   if (!remplacementFicheAccorde()) {
     selectionnerDansListe(cheminFiche);
-    return;
+    return false;
   }
   // A save re-reads the list: the chosen file is selected again.
   selectionnerDansListe(choisie);
@@ -364,6 +374,12 @@ void Tmain::liste_fichesClick() {
     formes.setFont(police);
     formes.setCaption("FICHE SEULE");
   }
+  return true;
+}
+
+bool Tmain::ouvrirFicheListee(std::string_view fichier) {
+  if (!platform::safeRelativePath(fichier) || !p_.donnees().exists(fichier)) return false;
+  return ouvrirFiche(p_.donnees().path(fichier));
 }
 
 void Tmain::Button6Click() {
@@ -377,7 +393,7 @@ void Tmain::Button2Click() {
   b_auteur.setCaption("Construction en cours...");
   p_.application().setCursor(ui::Cursor::HourGlass);
   modeAuteurs = "1";
-  p_.auteurs().show();
+  p_.auteurs().ouvrir();
   p_.application().setCursor(ui::Cursor::Default);
   b_auteur.setFontColour(ui::clBlack);
   b_auteur.setCaption("Auteurs");
@@ -389,7 +405,7 @@ void Tmain::b_chanteurClick() {
   b_chanteur.setCaption("Construction en cours...");
   p_.application().setCursor(ui::Cursor::HourGlass);
   modeAuteurs = "2";
-  p_.auteurs().show();
+  p_.auteurs().ouvrir();
   p_.application().setCursor(ui::Cursor::Default);
   b_chanteur.setFontColour(ui::clBlack);
   b_chanteur.setCaption("Chanteurs");

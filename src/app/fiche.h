@@ -360,6 +360,12 @@ class Tmain : public ui::Form {
   // Before another sheet takes the editor: the edits of the one shown are saved, dropped, or the
   // user stays on it (false).
   bool remplacementFicheAccorde();
+  // The one way a sheet file takes the editor (sheet list, organiser, browsers): after
+  // remplacementFicheAccorde, the sheet tab shows it. False when the user stays on the sheet shown.
+  bool ouvrirFiche(const std::filesystem::path& fichier);
+  // A sheet file that a list names ("<reference>.ref"): opened so when it is still in the data
+  // folder; the index may name a sheet deleted since, and the editor then keeps its sheet.
+  bool ouvrirFicheListee(std::string_view fichier);
   // The list shows the file as the selected one (none when it is not in the list).
   void selectionnerDansListe(const std::filesystem::path& fichier);
   // Sheet editor routines the reader calls.

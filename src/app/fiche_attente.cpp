@@ -1,14 +1,12 @@
 // Routines of the main window whose behaviour comes with later work (the sheet reader and save,
 // the category lists, the site build, the publication, the modules, the repair, the advertising
-// and index tabs, the reference pages). Until then each does nothing; docs/ARCHITECTURE.md lists
-// them.
+// and index tabs). Until then each does nothing; docs/ARCHITECTURE.md lists them.
 
 #include "app/fiche.h"
 
 namespace app {
 
 void Tmain::Reconstruirelesrfrences1Click() {}
-void Tmain::kelkooBClick() {}
 void Tmain::versionBClick() {}
 void Tmain::modulesBClick() {}
 void Tmain::bstockClick() {}
@@ -19,6 +17,5 @@ void Tmain::ouvrirIndex() {}
 void Tmain::sauverIndex() {}
 void Tmain::ouvrir_pub() {}
 void Tmain::sauver_pub() {}
-void Tmain::ecrirePagesReferences() {}
 
 }  // namespace app

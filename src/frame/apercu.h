@@ -5,15 +5,14 @@
 
 #include <functional>
 
+#include "frame/cadre_page.h"  // kPageSecurite
+
 namespace app {
 class Programme;
 }
 
 namespace frame {
 
-// The maker's security page, framed by ftp/securf.htm with the shop's name in its query.
-inline constexpr const char* kPageSecurite = "https://www.tarvio.fr/cgi/secur.php";
-inline constexpr const char* kPageSecuriteAnglais = "https://www.tarvio.fr/cgi/securus.php";
 
 // The writers the preview runs first, in this order.
 struct EcrivainsApercu {

@@ -48,6 +48,58 @@ LignesImages contenuBoite(const ContenuBoite& c) {
   return r;
 }
 
+namespace {
+
+std::string coin(LignesImages& r, std::string_view coins, const char* suffixe) {
+  std::string nom = std::string(coins) + suffixe;
+  r.images.push_back(nom);
+  return "<td width=6><IMG ALT=\"\" SRC=\"" + htmlAttribute(nom) +
+         "\" WIDTH=6 HEIGHT=6 BORDER=0></td>";
+}
+
+}  // namespace
+
+LignesImages bandeArrondieHaut(std::string_view coins, std::string_view largeur,
+                               std::string_view trait, std::string_view fond) {
+  LignesImages r;
+  const std::string W(largeur);
+  r.lignes.add("<table border=0 cellspacing=0 cellpadding=0>");
+  r.lignes.add("<tr valign=\"top\">");
+  r.lignes.add(coin(r, coins, "_hg.gif"));
+  r.lignes.add("<td>");
+  r.lignes.add("<table border=0 cellpadding=0 cellspacing=0>");
+  r.lignes.add("<tr>");
+  r.lignes.add("<td bgcolor=\"" + htmlAttribute(trait) + "\" width=" + W + ">" + pixel(W, "1") +
+               "</td></tr>");
+  r.lignes.add("<tr><td bgcolor=\"" + htmlAttribute(fond) + "\">" + pixel("1", "5") + "</td></tr>");
+  r.lignes.add("</table>");
+  r.lignes.add("</td>");
+  r.lignes.add(coin(r, coins, "_hd.gif"));
+  r.lignes.add("</tr>");
+  r.lignes.add("</table>");
+  return r;
+}
+
+LignesImages bandeArrondieBas(std::string_view coins, std::string_view largeur,
+                              std::string_view trait, std::string_view fond) {
+  LignesImages r;
+  const std::string W(largeur);
+  r.lignes.add("<table border=0 cellpadding=0 cellspacing=0>");
+  r.lignes.add("<tr valign=\"top\">");
+  r.lignes.add(coin(r, coins, "_bg.gif"));
+  r.lignes.add("<td>");
+  r.lignes.add("<table border=0 cellpadding=0 cellspacing=0>");
+  r.lignes.add("<tr><td bgcolor=\"" + htmlAttribute(fond) + "\" width=" + W + ">" + pixel(W, "5") +
+               "</td></tr>");
+  r.lignes.add("<tr><td bgcolor=\"" + htmlAttribute(trait) + "\">" + pixel("1", "1") + "</td></tr>");
+  r.lignes.add("</table>");
+  r.lignes.add("</td>");
+  r.lignes.add(coin(r, coins, "_bd.gif"));
+  r.lignes.add("</tr>");
+  r.lignes.add("</table>");
+  return r;
+}
+
 LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu) {
   LignesImages r;
   platform::LineList& l = r.lignes;
@@ -56,27 +108,11 @@ LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu) {
   const std::string& W = e.largeur;
   const std::string L = htmlAttribute(e.trait);
   const std::string F = htmlAttribute(e.fond);
-  auto coin = [&](const char* suffixe) {
-    std::string nom = e.coins + suffixe;
-    r.images.push_back(nom);
-    return "<td width=6><IMG ALT=\"\" SRC=\"" + htmlAttribute(nom) +
-           "\" WIDTH=6 HEIGHT=6 BORDER=0></td>";
-  };
 
   if (rond) {
-    l.add("<table border=0 cellspacing=0 cellpadding=0>");
-    l.add("<tr valign=\"top\">");
-    l.add(coin("_hg.gif"));
-    l.add("<td>");
-    l.add("<table border=0 cellpadding=0 cellspacing=0>");
-    l.add("<tr>");
-    l.add("<td bgcolor=\"" + L + "\" width=" + W + ">" + pixel(W, "1") + "</td></tr>");
-    l.add("<tr><td bgcolor=\"" + F + "\">" + pixel("1", "5") + "</td></tr>");
-    l.add("</table>");
-    l.add("</td>");
-    l.add(coin("_hd.gif"));
-    l.add("</tr>");
-    l.add("</table>");
+    LignesImages bande = bandeArrondieHaut(e.coins, W, e.trait, e.fond);
+    l.add(bande.lignes);
+    r.images = bande.images;
   }
 
   l.add("<table border=0 cellspacing=0 cellpadding=0>");
@@ -94,7 +130,8 @@ LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu) {
     l.add("<td" + trait + " width=1>" + pixel("1", "1") + "</td>");
     l.add("<td" + fond + " width=5>" + pixel("5", "1") + "</td>");
   }
-  l.add("<td" + fond + " nowrap align=\"" + htmlAttribute(e.aligne) + "\" width=" + W + ">");
+  l.add("<td" + fond + " nowrap align=\"" + htmlAttribute(e.aligne) + "\"" +
+        (e.sansLargeur ? std::string() : " width=" + W) + ">");
   l.add(contenu.lignes);
   r.images.insert(r.images.end(), contenu.images.begin(), contenu.images.end());
   l.add("</td>");
@@ -107,20 +144,21 @@ LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu) {
   l.add("</table>");
 
   if (rond) {
-    l.add("<table border=0 cellpadding=0 cellspacing=0>");
-    l.add("<tr valign=\"top\">");
-    l.add(coin("_bg.gif"));
-    l.add("<td>");
-    l.add("<table border=0 cellpadding=0 cellspacing=0>");
-    l.add("<tr><td bgcolor=\"" + F + "\" width=" + W + ">" + pixel(W, "5") + "</td></tr>");
-    l.add("<tr><td bgcolor=\"" + L + "\">" + pixel("1", "1") + "</td></tr>");
-    l.add("</table>");
-    l.add("</td>");
-    l.add(coin("_bd.gif"));
-    l.add("</tr>");
-    l.add("</table>");
+    LignesImages bande = bandeArrondieBas(e.coins, W, e.trait, e.fond);
+    l.add(bande.lignes);
+    r.images.insert(r.images.end(), bande.images.begin(), bande.images.end());
   }
   return r;
+}
+
+LignesImages boiteLogo(const design::TOptionsMenu& o, const std::string& largeur) {
+  Encadrement cadre{o.encadrement_logo, o.coul_logo_trait, o.fond_logo,   largeur,
+                    o.aligne_logo,      "logo",            contenuTexte(o.logo_image)};
+  ContenuBoite contenu{o.logo_image,    o.logo_texte,     o.police_logo,   o.coul_logo,
+                       o.taille_logo,   o.gras_logo,      o.souligne_logo, o.italique_logo,
+                       "plogo.gif",     o.longueurp_logo, o.hauteurp_logo, "logo.gif",
+                       o.longueur_logo, o.hauteur_logo};
+  return boiteEncadree(cadre, contenuBoite(contenu));
 }
 
 void copieVersFtp(const platform::DataFolder& donnees, std::string_view nom) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "design/menu_options.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 
@@ -29,6 +30,8 @@ struct Encadrement {
   std::string coins;    // stem of the corner images: "logo" names logo_hg.gif ... logo_bd.gif
   // An unframed ("transparent") text box gets a 4-pixel spacer row above its content.
   bool espaceTexte = false;
+  // The content cell takes the width it needs (the bar's "write to us" link).
+  bool sansLargeur = false;
 };
 
 // The content of a logo or banner box: a button image, or the text with an optional bullet.
@@ -53,9 +56,20 @@ bool contenuTexte(std::string_view image);
 
 LignesImages contenuBoite(const ContenuBoite& c);
 
+// The rounded bands above and below a box: the corner images <coins>_hg/_hd.gif (top) or
+// _bg/_bd.gif (bottom) beside a line of the given width; the top band has its line above its
+// 5-pixel fill, the bottom band below.
+LignesImages bandeArrondieHaut(std::string_view coins, std::string_view largeur,
+                               std::string_view trait, std::string_view fond);
+LignesImages bandeArrondieBas(std::string_view coins, std::string_view largeur,
+                              std::string_view trait, std::string_view fond);
+
 // The box around the given content: the rounded top band, the box table with its line rows and
 // side cells, the rounded bottom band.
 LignesImages boiteEncadree(const Encadrement& e, const LignesImages& contenu);
+
+// The shop's logo box, in the left menu or in the top frame.
+LignesImages boiteLogo(const design::TOptionsMenu& o, const std::string& largeur);
 
 // The transparent image that fills empty cells and gaps.
 std::string pixel(std::string_view largeur, std::string_view hauteur);

@@ -15,6 +15,10 @@
 
 namespace frame {
 
+// The maker's security page, framed by ftp/securf.htm with the shop's name in its query.
+inline constexpr const char* kPageSecurite = "https://www.tarvio.fr/cgi/secur.php";
+inline constexpr const char* kPageSecuriteAnglais = "https://www.tarvio.fr/cgi/securus.php";
+
 // The top banner page: "top2.htm", "top.htm" when the shop has its own (topHTM "oui"), or the
 // remote address TOP_distant when it is not empty after trimming; TOP_distant is stored back
 // trimmed.

@@ -1,5 +1,6 @@
 // Steps of the site frame generator whose pages come with later work: each is called in its
-// place by faire_cadres and writes nothing until then (docs/ARCHITECTURE.md lists them).
+// place by faire_cadres and writes nothing until then (docs/ARCHITECTURE.md lists them). The top
+// frame's steps are in page_top_cadres.cpp.
 
 #include "app/fiche.h"
 #include "app/programme.h"
@@ -8,19 +9,7 @@
 
 namespace frame {
 
-void Tvoir_menu1::faire_liste_rapide(ValeursCadres&) {}
-// Of the help page's step, only the home link that the left menu reads.
-void Tvoir_menu1::faire_mode_emploi(ValeursCadres& v) {
-  v.lienAccueil = lienAccueil(frames(), p_.main().accueilHTM);
-}
 void Tvoir_menu1::faire_menu_dynamique(ValeursCadres&) {}
-void Tvoir_menu1::debut_top(ValeursCadres&) {}
-void Tvoir_menu1::faire_boutons_top(ValeursCadres&) {}
-void Tvoir_menu1::fin_top(ValeursCadres&) {}
-void Tvoir_menu1::faire_index_page_unique(ValeursCadres&) {}
 void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {}
-void Tvoir_menu1::ouvre_menudyn() {}
-
-void adapterPagesImport(const platform::DataFolder&) {}
 
 }  // namespace frame

@@ -66,18 +66,26 @@ platform::LineList feuilleStyle(const EntreesMenuGauche& e, const platform::Data
       css.add("BODY {background: " + fond + ";}");
   }
   css.add(".t1{");
-  css.add(declarations(o.police_items, o.taille_items, o.coul_menu_listes, o.fond_menu_listes,
-                       o.gras_items, o.souligne_items, o.italique_items));
+  css.add(declarationsListes(o));
   css.add("}");
   css.add(".rech{");
-  css.add(declarations(o.police_recherche, o.taille_recherche, o.coul_recherche, o.fond_recherche,
-                       o.gras_recherche, o.souligne_recherche, o.italique_recherche));
+  css.add(declarationsRecherche(o));
   css.add("}");
   if (!e.coul_scroll.empty()) css.add("BODY {scrollbar-base-color: " + e.coul_scroll + ";}");
   return css;
 }
 
 }  // namespace
+
+std::string declarationsListes(const design::TOptionsMenu& o) {
+  return declarations(o.police_items, o.taille_items, o.coul_menu_listes, o.fond_menu_listes,
+                      o.gras_items, o.souligne_items, o.italique_items);
+}
+
+std::string declarationsRecherche(const design::TOptionsMenu& o) {
+  return declarations(o.police_recherche, o.taille_recherche, o.coul_recherche, o.fond_recherche,
+                      o.gras_recherche, o.souligne_recherche, o.italique_recherche);
+}
 
 const platform::LineList& scriptListes() {
   static const platform::LineList script{

@@ -20,6 +20,10 @@ void fichiersMenu(const EntreesMenuGauche& e, const platform::DataFolder& donnee
 std::string drapeauxCss(const std::string& gras, const std::string& souligne,
                         const std::string& italique);
 
+// The declarations of the classes .t1 (drop-down lists) and .rech (search field).
+std::string declarationsListes(const design::TOptionsMenu& o);
+std::string declarationsRecherche(const design::TOptionsMenu& o);
+
 // The script of every drop-down list of links: charge_URL(formName,popupName,target).
 const platform::LineList& scriptListes();
 

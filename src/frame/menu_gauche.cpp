@@ -17,18 +17,6 @@ bool existe(const platform::DataFolder& donnees, const std::string& nom) {
   return platform::safeRelativePath(nom) && donnees.exists(nom);
 }
 
-LignesImages boiteLogo(const EntreesMenuGauche& e) {
-  const design::TOptionsMenu& o = e.menu;
-  Encadrement cadre{o.encadrement_logo,        o.coul_logo_trait, o.fond_logo,
-                    e.largeurMenuInterieure,   o.aligne_logo,     "logo",
-                    contenuTexte(o.logo_image)};
-  ContenuBoite contenu{o.logo_image,    o.logo_texte,     o.police_logo,   o.coul_logo,
-                       o.taille_logo,   o.gras_logo,      o.souligne_logo, o.italique_logo,
-                       "plogo.gif",     o.longueurp_logo, o.hauteurp_logo, "logo.gif",
-                       o.longueur_logo, o.hauteur_logo};
-  return boiteEncadree(cadre, contenuBoite(contenu));
-}
-
 // The home entry, one line.
 std::string entreeAccueil(const EntreesMenuGauche& e) {
   const design::TStyleAccueilMenu& s = e.accueil;
@@ -71,7 +59,7 @@ void debutMenuGauche(const EntreesMenuGauche& e, const platform::DataFolder& don
   if (o.menu_centre == "oui") m.corps.add("<CENTER>");
 
   if (o.logo_top == "non") {
-    LignesImages logo = boiteLogo(e);
+    LignesImages logo = boiteLogo(o, e.largeurMenuInterieure);
     m.corps.add(logo.lignes);
     copieVersFtp(donnees, logo.images);
     m.corps.add(pixel("1", "4") + "<br>");
@@ -112,31 +100,21 @@ void selectionMenu(const EntreesMenuGauche& e, const platform::DataFolder& donne
   if (!e.image_fond_menu.empty()) deux("</td></tr></table>");
 
   if (o.recherche_top == "menu") {
-    const std::string& A = e.articles;
-    const std::string& L = e.listeP;
     deux(pixel("1", "8") + "<br>");
     deux("<table border=0 cellpadding=0 cellspacing=0>");
     deux("<FORM name=\"selection\">");
     deux("<tr valign=\"middle\">");
     deux("<td align=\"" + htmlAttribute(o.aligne_items) +
          "\" nowrap width=" + e.largeurMenuInterieure + ">");
-    deux("<SELECT name=\"choix\" class=\"rech\" onChange=\"charge_URL('selection','choix','" +
-         htmlAttribute(platform::jsString(e.cibleLiens, '\'')) + "')\">");
-    deux("<OPTION value=\"x\">" + o.recherche_texte + "</OPTION>");
-    deux("<OPTION value=\"themes_" + htmlAttribute(A) + ".html\">" + e.themesP + " " + A +
-         "</OPTION>");
-    if (o.az_top != "non") {
-      if (!A.empty() && existe(donnees, "ftp/" + A + "A.html"))
-        deux("<OPTION value=\"" + htmlAttribute(A) + "A.html\">" + A + " A-Z</OPTION>");
-      if (!L.empty() && existe(donnees, "ftp/" + L + "A.html"))
-        deux("<OPTION value=\"" + htmlAttribute(L) + "A.html\">" + L + " A-Z</OPTION>");
-    }
+    for (const std::string& ligne :
+         listeRecherche(o, e.cibleLiens, e.articles, e.listeP, e.themesP, donnees))
+      deux(ligne);
     if (e.moteur_recherche == "oui" && !e.url_moteur_recherche.empty()) {
-      const std::string url = htmlAttribute(e.url_moteur_recherche);
+      const std::string option = optionMoteur(e.frames, e.url_moteur_recherche, e.mot_recherche);
       if (e.frames)
-        m.corps.add("<OPTION value=\"" + url + "\">" + e.mot_recherche + "</OPTION>");
+        m.corps.add(option);
       else
-        deux("<OPTION value=\"" + url + "?iframe=oui\">" + e.mot_recherche + "</OPTION>");
+        deux(option);
     }
     for (const char* ligne : {"</SELECT>", "</td>", "</tr>", "</form>", "</table>"}) deux(ligne);
   }
@@ -160,6 +138,29 @@ void selectionMenu(const EntreesMenuGauche& e, const platform::DataFolder& donne
       for (const std::string& ligne : pub) deux(ligne);
     }
   }
+}
+
+platform::LineList listeRecherche(const design::TOptionsMenu& o, const std::string& cible,
+                                 const std::string& A, const std::string& L,
+                                 const std::string& themesP, const platform::DataFolder& donnees) {
+  platform::LineList l;
+  l.add("<SELECT name=\"choix\" class=\"rech\" onChange=\"charge_URL('selection','choix','" +
+        htmlAttribute(platform::jsString(cible, '\'')) + "')\">");
+  l.add("<OPTION value=\"x\">" + o.recherche_texte + "</OPTION>");
+  l.add("<OPTION value=\"themes_" + htmlAttribute(A) + ".html\">" + themesP + " " + A +
+        "</OPTION>");
+  if (o.az_top != "non") {
+    if (!A.empty() && existe(donnees, "ftp/" + A + "A.html"))
+      l.add("<OPTION value=\"" + htmlAttribute(A) + "A.html\">" + A + " A-Z</OPTION>");
+    if (!L.empty() && existe(donnees, "ftp/" + L + "A.html"))
+      l.add("<OPTION value=\"" + htmlAttribute(L) + "A.html\">" + L + " A-Z</OPTION>");
+  }
+  return l;
+}
+
+std::string optionMoteur(bool frames, const std::string& url, const std::string& mot) {
+  return "<OPTION value=\"" + htmlAttribute(url) + (frames ? "" : "?iframe=oui") + "\">" + mot +
+         "</OPTION>";
 }
 
 int nombreBlocsMenu(const std::string& famille_titre, size_t familles) {

@@ -70,6 +70,16 @@ void selectionMenu(const EntreesMenuGauche& e, const platform::DataFolder& donne
 // is used (accueilHTM "oui"); "index.htm" in the single-page layout.
 std::string lienAccueil(bool frames, const std::string& accueilHTM);
 
+// The search list of the left menu or the top frame, from its opening to its last page entry:
+// the title, the themes page of the article list, then the first letter pages of the article
+// (A) and author (L) lists that exist in ftp/, unless az_top is "non". The list opens the
+// chosen page in the window named cible.
+platform::LineList listeRecherche(const design::TOptionsMenu& o, const std::string& cible,
+                                 const std::string& A, const std::string& L,
+                                 const std::string& themesP, const platform::DataFolder& donnees);
+// Its keyword search entry; the single-page layout tells the search page so.
+std::string optionMoteur(bool frames, const std::string& url, const std::string& mot);
+
 // The new-products image link.
 std::string lienNouveautes(const EntreesMenuGauche& e, const EtatMenuGauche& m);
 

@@ -9,6 +9,7 @@
 #include "frame/boite_encadree.h"
 #include "frame/cadres_voisins.h"
 #include "frame/catal_index.h"
+#include "frame/liste_rapide.h"
 #include "frame/menu_fichiers.h"
 #include "infopages/cv_options.h"
 #include "platform/text.h"
@@ -51,6 +52,8 @@ void Tvoir_menu1::faire_cadres() {
   ValeursCadres v;  // released on every way out
   if (donnees.exists("choix_liste.php") && donnees.exists("recherche_base.bdd"))
     jouer("faire_liste_rapide", &Tvoir_menu1::faire_liste_rapide, v);
+  else
+    oublierListeRapide(donnees);
   jouer("recharger_options", &Tvoir_menu1::recharger_options, v);
   jouer("faire_mode_emploi", &Tvoir_menu1::faire_mode_emploi, v);
   jouer("preparer_styles", &Tvoir_menu1::preparer_styles, v);

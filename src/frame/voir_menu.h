@@ -133,8 +133,4 @@ class Tvoir_menu1 : public ui::Form {
   app::Programme& p_;
 };
 
-// Makes the order links of the user's import/top.htm and import/accueil.htm carry the visitor's
-// session, so that a cart survives the frames.
-void adapterPagesImport(const platform::DataFolder& dossier);
-
 }  // namespace frame

@@ -6,12 +6,14 @@
 #include "app/ident1.h"
 #include "app/programme.h"
 #include "app/texte_prix.h"
+#include "design/saisie_couleur.h"
 #include "design/style_principal.h"
 #include "frame/apercu.h"
 #include "frame/voir_menu.h"
 #include "infopages/accueil_vitrine.h"
 #include "platform/image.h"
 #include "platform/text.h"
+#include "ui/layout.h"
 
 #include <algorithm>
 
@@ -20,28 +22,210 @@ namespace infopages {
 Taccueil1::Taccueil1(app::Programme& programme) : ui::Form(programme.application(), "Taccueil1", "accueil1"), p_(programme) {
   setCaption("Eléments de la page d'accueil");
   panelOver = &p_.main().PageControl1;
+  using ui::kLineHeight;
+  using ui::setSize;
+  setBounds(left(), top(), 740, 500);
+  setSize(PageControl1, 720, 430);
+  for (ui::Button* b : {&ajoutM, &ouvrirM}) b->hide();
   listeref.hide();
   listetitres.hide();
   lien_image_introL.hide();
+  optionG.hide();
   choix.hide();
+  rubriques.hide();
+  // Introduction: pictures and title, then the text with its settings.
+  setSize(imagesG, 170);
+  setSize(imageL, 150, 110);
+  setSize(imageINTRO, 150, 80);
+  setSize(optionG, 470);
+  setSize(TitreBox, 470);
+  setSize(titreEDIT, 450);
+  setSize(fondpage, 330);
+  setSize(MemoTexte, 310, 130);
+  setSize(TexteBox, 200);
+  setSize(PoliceBox, 170);
+  // Showcase: the list, the sheet and the title, then the text and the showcase settings.
+  setSize(listeB, 240);
+  setSize(listepromo, 220, 140);
+  setSize(Bfiche, 140);
+  setSize(ImageFiche, 100, 80);
+  setSize(BoxTitre, 320);
+  setSize(Etitre, 300);
+  setSize(BoxTexte, 320);
+  setSize(Mtexte, 300, 80);
+  for (ui::Label* l : {&image, &url_promo}) setSize(*l, 160, kLineHeight);
+  setSize(choix, 220);
+  setSize(imagesL, 200, 120);
+  setSize(PoliceBoxP, 170);
+  // Sections: the list, its buttons and the section's text and settings.
+  setSize(rubriques, 180, 300);
+  setSize(ajouter, 200);
+  setSize(memoR, 300, 120);
+  setSize(pucesG, 160);
+  setSize(ImageP, 140, 90);
+  setSize(rubriqueG, 320);
+  setSize(PoliceBoxR, 170);
+  for (ui::Edit* e : {&taille_num, &taille_num_titre, &taille_numPT, &taille_numP, &taille_numR})
+    setSize(*e, 40, kLineHeight);
+  for (ui::Edit* e : {&largeur_num, &largeur_numP, &hauteur_numP, &largeur_numR, &ColPT})
+    setSize(*e, 70);
+  for (ui::Shape* s : {&shape_trait, &shape_traitP, &shape_traitR}) setSize(*s, 24, kLineHeight);
+  largeur_num.labelCaption = "Largeur :";
+  largeur_numR.labelCaption = "Largeur :";
+  largeur_numP.labelCaption = "L.";
+  hauteur_numP.labelCaption = "H.";
+  ColPT.labelCaption = "Nbre Col";
+  alt_image_introE.labelCaption = "Texte :";
+  lien_image_introE.labelCaption = "Lien :";
+  target_image_introE.labelCaption = "Target :";
+  lienT.labelCaption = "Lien :";
+  targetT.labelCaption = "Target :";
+  aligne.setItems({"Gauche", "Centré", "Droit"});
+  aligneTR.setItems({"Gauche", "Centré", "Droit"});
+  encadrement.setItems({"Carré", "Aucun", "Transparent"});
+  Rencadrement.setItems({"Arrondi", "Carré", "Aucun"});
+  texteBOX.setItems({"Horizontale", "Haut", "Bas"});
+  cadreR.setItems({"Arrondi", "Carré", "Aucun", "Transparent"});
   std::vector<RubriqueCochee> initiales = rubriquesInitiales();
   for (size_t i = 0; i < initiales.size(); ++i) {
     rubriques.addItem(initiales[i].nom);
     rubriques.setChecked(i, true);
   }
   SaveModele.options.defaultExt = "amd";
-  btc.onClick = [this] { btcClick(); };
+  activerProduit(false);
+  for (ui::Button* b : {&monte, &descend, &saut, &ligne, &panierR}) b->setEnabled(false);
+
+  onActivate = [this] { FormActivate(); };
+  onDeactivate = [this] { FormDeactivate(); };
+  onPaint = [this] { FormPaint(); };
+  ok_bouton.onClick = [this] { ok_boutonClick(); };
+  voirB.onClick = [this] { voirBClick(); };
+  importACCUEIL.onClick = [this] { importACCUEILClick(); };
+  ajoutM.onClick = [this] { ajoutMClick(); };
+  ouvrirM.onClick = [this] { ouvrirMClick(); };
+  imageL.onClick = [this] { imageLClick(); };
+  efface.onClick = [this] { effaceClick(); };
+  titreEDIT.onChange = [this] { titreEDITChange(); };
+  effacer.onClick = [this] { effacerClick(); };
+  poub.onClick = [this] { poubClick(); };
+  MemoTexte.onChange = [this] {
+    if (!miseAJour_) modifie_ = true;
+  };
+  optionB.onClick = [this] { optionBClick(); };
+  BitBtn2.onClick = [this] { BitBtn2Click(); };
+  effLB.onClick = [this] { effLBClick(); };
+  BitBtn18.onClick = [this] { BitBtn18Click(); };
+  Bok.onClick = [this] { BokClick(); };
+  listepromo.onClick = [this] { listepromoClick(); };
+  Bhaut.onClick = [this] { BhautClick(); };
+  Bbas.onClick = [this] { BbasClick(); };
+  Befface.onClick = [this] { BeffaceClick(); };
+  Etitre.onChange = [this] { EtitreChange(); };
+  Etitre.onExit = [this] { EtitreExit(); };
+  BeffT.onClick = [this] { BeffTClick(); };
+  Mtexte.onExit = [this] { MtexteExit(); };
+  BeffTexte.onClick = [this] { BeffTexteClick(); };
+  bimage.onClick = [this] { bimageClick(); };
+  imagesL.onClick = [this] { imagesLClick(); };
   appliquer.onClick = [this] { appliquerClick(); };
   fermer.onClick = [this] { choix.hide(); };
-  importACCUEIL.onClick = [this] { importACCUEILClick(); };
-  onActivate = [this] { FormActivate(); };
+  btc.onClick = [this] { btcClick(); };
+  rubriques.onClick = [this] { rubriquesClick(); };
+  Bajout.onClick = [this] { BajoutClick(); };
+  ajouter.onKeyDown = [this](int& key, ui::Shift) {
+    if (key == ui::key::Enter) BajoutClick();
+  };
+  panierR.onClick = [this] { panierRClick(); };
+  saut.onClick = [this] { sautClick(); };
+  ligne.onClick = [this] { ligneClick(); };
+  monte.onClick = [this] { monteClick(); };
+  descend.onClick = [this] { descendClick(); };
+  memoR.onExit = [this] { memoRExit(); };
+  ImageP.onClick = [this] { ImagePClick(); };
+  effacePuce.onClick = [this] { effacePuceClick(); };
+  BitBtn1.onClick = [this] { BitBtn1Click(); };
+  lier();
 }
 
 void Taccueil1::FormActivate() {
   image.setCaption("");
+  const std::filesystem::path racine = p_.donnees().root();
+  SaveModele.options.initialDir = racine / "modeles";
+  OpenModele.options.initialDir = racine / "modeles";
   p_.ident().chargerIdent();
-  ouvre();
+  // Edits of an earlier visit stay until they are saved or dropped by a load of a model.
+  if (!modifie_) ouvre();
   listeB.setCaption("Liste des produits d'accueil [" + std::to_string(listeref.count()) + "]");
+  for (auto [bouton, forme] : {std::pair{&speed_trait, &shape_trait}, {&speed_traitP, &shape_traitP},
+                               {&speed_traitR, &shape_traitR}})
+    forme->setBounds(bouton->left() - 2, bouton->top() - 2, bouton->width() + 4,
+                     bouton->height() + 4);
+  const design::TstyleP& style = p_.styleP();
+  fondpage.setColour(style.fond_page.empty() ? ui::clWhite : design::couleurUi(style.fond_page));
+  const app::Tmain& main = p_.main();
+  setBounds(main.left() + main.PageControl1.left() + 14, main.top() + main.PageControl1.top() + 70,
+            PageControl1.width() + 20, PageControl1.height() + 70);
+  imageL.setDirectory(racine / "accueil");
+  imagesG.setCaption("Images [accueil] " + (racine / "accueil").string());
+  imagesL.setDirectory(racine);
+  choix.setCaption("Images JPG " + racine.string());
+  ImageP.setDirectory(racine / "puces");
+  pucesG.setCaption("Images [puces] " + (racine / "puces").string());
+  miseAJour_ = true;
+  importACCUEIL.setChecked(options.accueilHTM == "oui");
+  miseAJour_ = false;
+  // Sections are saved as they change: loading the first one loses nothing.
+  if (rubriques.count() > 0) {
+    rubriques.setItemIndex(0);
+    ouvrerubrique(rubriques.selected());
+  }
+  rubriques.show();
+}
+
+void Taccueil1::FormDeactivate() {
+  // A window opened over the editor (the organiser) leaves the home tab as it is.
+  if (application().activeForm() == &p_.main()) p_.main().PageControl1.setActivePage(0);
+}
+
+void Taccueil1::FormPaint() {
+  const bool windows = p_.styleP().web.itemIndex() == 1;
+  for (ui::RadioButton* r : {&toutes, &toutesP, &toutesR}) r->setEnabled(windows);
+}
+
+void Taccueil1::ok_boutonClick() { sauver(); }
+
+void Taccueil1::voirBClick() {
+  voirB.setCursor(ui::Cursor::HourGlass);
+  struct Fin {
+    ui::Control& c;
+    ~Fin() { c.setCursor(ui::Cursor::Default); }
+  } fin{voirB};
+  sauver();
+  frame::apercuSite(p_);
+  listepromo.setItemIndex(-1);
+  activerProduit(false);
+  elements();
+}
+
+void Taccueil1::ajoutMClick() {
+  sauverModele = false;
+  sauver();
+  if (!SaveModele.execute()) return;
+  if (platform::fileExists(SaveModele.fileName) &&
+      dialogs().messageBox("Modèle déjà existant. Voulez-vous continuer ?", "",
+                           ui::MessageKind::Confirmation,
+                           ui::Buttons::YesNoCancel) != ui::Answer::Yes)
+    return;
+  sauverModele = true;
+  sauver();
+  modeleN.setCaption("Modèle : " + SaveModele.fileName.filename().string());
+}
+
+void Taccueil1::ouvrirMClick() {
+  if (!OpenModele.execute()) return;
+  fichierModele = OpenModele.fileName;
+  ouvre();
+  modeleN.setCaption("Modèle : " + OpenModele.fileName.filename().string());
 }
 
 TOptionsAccueil Taccueil1::valeurs() const {
@@ -65,18 +249,30 @@ TOptionsAccueil Taccueil1::valeurs() const {
 }
 
 void Taccueil1::ouvre() {
+  // Unsaved edits are what the user sees: a writer's reload takes them as they stand.
+  if (modifie_ && fichierModele.empty()) {
+    options = valeurs();
+    elements();
+    return;
+  }
   // What an absent list leaves in place is what the controls hold now.
   TOptionsAccueil o = valeurs();
   std::filesystem::path fichier = fichierModele.empty() ? p_.chemin("accueil.opt") : fichierModele;
   fichierModele.clear();
   chargerOptionsAccueil(o, fichier);
   options = o;
+  modifie_ = false;
   afficherOptions();
   elements();
 }
 
 void Taccueil1::afficherOptions() {
   const TOptionsAccueil& o = options;
+  miseAJour_ = true;
+  struct Fin {
+    bool& drapeau;
+    ~Fin() { drapeau = false; }
+  } fin{miseAJour_};
   MemoTexte.setLines(platform::LineList(o.texte));
   std::vector<std::string> promo, refs, titres;
   for (const ProduitVitrine& v : o.vitrine) {
@@ -101,35 +297,13 @@ void Taccueil1::afficherOptions() {
   p_.main().accueilHTM = o.accueilHTM;
 }
 
-void Taccueil1::elements() {
-  if (options.paccueil_encadrement == "rond") options.paccueil_encadrement = "carre";
-  const platform::DataFolder& donnees = p_.donnees();
-  auto mesurer = [&donnees](const std::string& nom, std::string& largeur, std::string& hauteur) {
-    auto fichier = app::fichierPresent(donnees, nom);
-    if (!fichier) return;
-    if (auto taille = platform::imageSize(*fichier)) {
-      largeur = std::to_string(taille->first);
-      hauteur = std::to_string(taille->second);
-    }
-  };
-  if (!options.image_intro.empty())
-    mesurer("accueil/" + options.image_intro, options.largeur_image_intro,
-            options.hauteur_image_intro);
-  // A missing bullet keeps the sizes stored with the section.
-  if (!rubrique.puce_rubrique.empty())
-    mesurer("puces/" + rubrique.puce_rubrique, rubrique.puce_largeur, rubrique.puce_hauteur);
-  titreEDIT.setText(options.titre_intro);
-  miseAJour_ = true;
-  importACCUEIL.setChecked(options.accueilHTM == "oui");
-  miseAJour_ = false;
-}
-
 void Taccueil1::sauver() {
   listeB.setCaption("Liste des produits d'accueil [" + std::to_string(listeref.count()) + "]");
   TOptionsAccueil o = valeurs();
   const bool modele = sauverModele && !SaveModele.fileName.empty();
   sauverModele = false;
   lignesAccueil(o).save(modele ? SaveModele.fileName : p_.chemin("accueil.opt"));
+  if (!modele) modifie_ = false;
   if (!modele)
     sauverCoinsAccueil(o, p_.main().options.options.separateur(), p_.donnees().root());
 }

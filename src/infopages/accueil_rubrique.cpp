@@ -77,4 +77,8 @@ std::optional<LienFixe> lienRubriqueFixe(std::string_view nom, const EntreesLien
   return std::nullopt;
 }
 
+bool rubriqueOrigine(std::string_view nom) {
+  return nom != "ESPACE" && nom != "LIGNE" && lienRubriqueFixe(nom, {}).has_value();
+}
+
 }  // namespace infopages

@@ -54,5 +54,7 @@ struct LienFixe {
   std::optional<std::string> target;
 };
 std::optional<LienFixe> lienRubriqueFixe(std::string_view nom, const EntreesLienRubrique& e);
+// One of the eleven sections every home page has; the user may untick it, not remove it.
+bool rubriqueOrigine(std::string_view nom);
 
 }  // namespace infopages

@@ -8,6 +8,7 @@
 #include "app/programme.h"
 #include "app/texte_prix.h"
 #include "pages/data.h"
+#include "pages/pages_nouveautes.h"
 #include "pages/vignette.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -134,9 +135,7 @@ void Tdata1::analyserFiches(Construction& c) {
       std::string vignette;
       const std::string image = platform::trim(fiche.image);
       if (vignettes && !image.empty()) {
-        const std::string base = image.substr(0, image.find('.'));
-        for (const char* suffixe : {"-v.jpg", "-v.jpeg", "-v.png", "-v.gif", "-v.swf"})
-          if (c.dossier.existe("vignettes/" + base + suffixe)) vignette = base + suffixe;
+        vignette = chercherVignette(c.dossier, image);
         if (!vignette.empty()) {
           vigConf.add(fiche.reference + "=" + vignette);
           c.dossier.copier("vignettes/" + vignette, "ftp/" + vignette);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "app/categories_fichiers.h"
 #include "app/fiche.h"
 #include "app/fiche_produit.h"
 #include "app/ident1.h"
@@ -177,15 +178,14 @@ void Tdata1::traiterFiches(Construction& c) {
     auto [place, nouvelle] = listes.try_emplace(platform::foldFileName(cle));
     ListeOrdre& liste = place->second;
     if (nouvelle) {
-      if (c.sep == '-') {
-        const std::string ancien = fiche.categorie + "_" + fiche.mot_cle;
-        if (!c.dossier.existe(cle) && c.dossier.existe(ancien) &&
-            !c.dossier.renommer(ancien, cle)) {
-          ecrireListes();
-          dialogs().showMessage("Erreur pour renommer fichier " + ancien + " " + cle);
-          c.arretee = true;
-          return;
-        }
+      if (auto erreur = app::adopterNomListeTheme(
+              fiche.categorie, fiche.mot_cle, c.sep,
+              [&](const std::string& nom) { return c.dossier.existe(nom); },
+              [&](const std::string& a, const std::string& n) { return c.dossier.renommer(a, n); })) {
+        ecrireListes();
+        dialogs().showMessage(*erreur);
+        c.arretee = true;
+        return;
       }
       liste.nom = cle;
       if (auto existantes = c.dossier.lire(cle)) liste.lignes = std::move(*existantes);

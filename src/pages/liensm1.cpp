@@ -4,6 +4,7 @@
 #include <set>
 
 #include "app/fiche.h"
+#include "app/fiche_produit.h"
 #include "app/programme.h"
 #include "app/ref_gen.h"
 #include "design/style_principal.h"
@@ -12,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"
+#include "ui/layout.h"
 
 namespace pages {
 
@@ -46,6 +48,11 @@ Tliensm::Tliensm(app::Programme& programme)
     : ui::Form(programme.application(), "Tliensm", "liensm"), p_(programme) {
   setCaption("Liens multiples");
   refL.sorted = true;
+  // The sheet above, the available and the linked products side by side, the buttons below.
+  setBounds(left(), top(), 680, height());
+  ui::setSize(refLabel, 660, ui::kLineHeight);
+  for (ui::ListBox* l : {&refL, &Lref}) ui::setSize(*l, 325, 320);
+  ui::setSize(enrB, 260);
   onShow = [this] { FormShow(); };
   triB.onClick = [this] { triBClick(); };
   BitBtn1.onClick = [this] { ajouter(); };
@@ -145,9 +152,6 @@ void Tliensm::enrBClick() {
 void Tliensm::fairehtml() {
   auto& main = p_.main();
   auto& vignette = p_.vignette1();
-  const std::string nom = main.catego.text() + "_" + main.themes.text();
-  vignette.themeStyle = nom;
-  vignette.nomCadre = nom;
 
   const auto dossierTmp = p_.donnees().path("tmp");
   const auto listes = platform::listFiles(dossierTmp, "*.pcl");
@@ -183,6 +187,18 @@ void Tliensm::fairehtml() {
         auto lie = lireProduitLie(ligne);
         if (!lie) continue;
         const std::string& r = lie->reference;
+        // Each pop-up shows its product as its own list page does, whatever sheet is open, and
+        // with no list header of an earlier preview.
+        if (!platform::safeRelativePath(r + ".ref")) continue;  // names no sheet of the folder
+        const auto fiche = p_.chemin(r + ".ref");
+        if (!platform::fileExists(fiche)) continue;  // no sheet, no card
+        const app::TFicheProduit lue = app::lireFicheProduit(platform::LineList::load(fiche));
+        vignette.styleDeFiche(lue.categorie, lue.mot_cle, lue.reference,
+                              [this](const std::string& n) {
+                                return platform::safeRelativePath(n) && p_.donnees().exists(n);
+                              });
+        vignette.pageCourante.clear();
+        vignette.apercuArticles = false;
         vignette.referenceCarte = r;
         vignette.carteFenetre = true;
         vignette.indicateurCarteA = true;

@@ -15,6 +15,7 @@
 #include "app/web.h"
 #include "design/style_principal.h"
 #include "pages/data.h"
+#include "pages/pages_index.h"
 #include "pages/vignette1.h"
 #include "platform/escape.h"
 #include "platform/files.h"
@@ -29,26 +30,6 @@ using Lignes = std::vector<std::string>;
 std::string attr(std::string_view valeur) { return platform::htmlAttribute(valeur); }
 
 void ajouter(Lignes& a, const Lignes& b) { a.insert(a.end(), b.begin(), b.end()); }
-
-// "<n>_<categorie><separator><theme>#<target>" of the theme index: n read through the price
-// cleaner, the category its n bytes after the first "_".
-struct EntreeIndexTheme {
-  std::string categorie, theme, cible;
-};
-std::optional<EntreeIndexTheme> lireIndexTheme(const std::string& ligne) {
-  const size_t diese = ligne.find('#');
-  if (diese == std::string::npos) return std::nullopt;
-  const size_t souligne = ligne.find('_');
-  if (souligne == std::string::npos || souligne > diese) return std::nullopt;
-  const auto n = platform::toNumber(app::nettoyerPrix(ligne.substr(0, souligne)));
-  const size_t longueur = n && *n > 0 ? static_cast<size_t>(*n) : 0;
-  EntreeIndexTheme e;
-  e.categorie = ligne.substr(souligne + 1, std::min(longueur, diese - souligne - 1));
-  const size_t debutTheme = souligne + 1 + longueur + 1;  // the separator is one character
-  if (debutTheme < diese) e.theme = ligne.substr(debutTheme, diese - debutTheme);
-  e.cible = ligne.substr(diese + 1);
-  return e;
-}
 
 std::string cleCategorie(std::string_view categorie) {
   return platform::lowerAscii(platform::trim(categorie));
@@ -298,11 +279,11 @@ Lignes EcrivainPages::listeThemes(const DerniereFiche& f, size_t& nombre) {
   auto [place, nouveau] = themesCategorie_.try_emplace(cle);
   if (nouveau) {
     for (const std::string& ligne : c_.indexThemes) {
-      auto e = lireIndexTheme(ligne);
-      if (!e || cleCategorie(e->categorie) != cle) continue;
-      place->second.push_back("<A HREF=\"" + attr(platform::trim(e->cible)) +
+      EntreeIndexTheme e;
+      if (!lireIndexTheme(ligne, e) || cleCategorie(e.categorie) != cle) continue;
+      place->second.push_back("<A HREF=\"" + attr(platform::trim(e.cible)) +
                               "\" target=\"_self\"><font face=\"" + attr(police_) +
-                              "\" size=" + o_.menu_tailles + "><u>" + ouvreCouleur_ + e->theme +
+                              "\" size=" + o_.menu_tailles + "><u>" + ouvreCouleur_ + e.theme +
                               fermeCouleur_ + "</u></font></A><br>");
     }
   }
@@ -714,8 +695,8 @@ void Tdata1::ecrireCatego(Construction& c) {
 
   std::unordered_map<std::string, std::string> premieres;  // category key -> first theme page
   for (const std::string& ligne : c.indexThemes)
-    if (auto e = lireIndexTheme(ligne))
-      premieres.try_emplace(cleCategorie(e->categorie), platform::trim(e->cible));
+    if (EntreeIndexTheme e; lireIndexTheme(ligne, e))
+      premieres.try_emplace(cleCategorie(e.categorie), platform::trim(e.cible));
   platform::LineList barre{lien(accueil, s.accueilP.text())};
   for (const std::string& categorie : c.listeCategories) {
     auto premiere = premieres.find(cleCategorie(categorie));
@@ -765,12 +746,8 @@ void Tdata1::construirePages(Construction& c) {
         fiche = {lue.categorie, lue.reference, lue.mot_cle};
         referenceCarte = platform::trim(lue.reference);
 
-        const std::string themeStyle = lue.categorie + "_" + lue.mot_cle;
-        vignette.themeStyle = themeStyle;
-        vignette.referenceStyle = lue.reference;
-        vignette.nomCadre = c.dossier.existe(lue.reference + ".typ") ? lue.reference
-                            : c.dossier.existe(themeStyle + ".typ")  ? themeStyle
-                                                                     : "defaut";
+        vignette.styleDeFiche(lue.categorie, lue.mot_cle, lue.reference,
+                              [&c](const std::string& nom) { return c.dossier.existe(nom); });
         vignette.referenceCarte = lue.reference;
         vignette.pageCourante = entree;
         vignette.apercuArticles = false;

@@ -54,6 +54,16 @@ EntreesCarte Tvignette1::entrees() {
   return e;
 }
 
+void Tvignette1::styleDeFiche(const std::string& categorie, const std::string& theme,
+                              const std::string& reference,
+                              const std::function<bool(const std::string&)>& existe) {
+  themeStyle = categorie + "_" + theme;
+  referenceStyle = reference;
+  nomCadre = existe(reference + ".typ")    ? reference
+             : existe(themeStyle + ".typ") ? themeStyle
+                                           : "defaut";
+}
+
 std::optional<platform::LineList> Tvignette1::faireVignette() {
   // Whatever happens to this card, the next caller starts from an ordinary card (a pop-up whose
   // sheet is missing must not turn the following list card into a pop-up), and the fields the

@@ -4,6 +4,7 @@
 // the other windows and runs the writer (pages/vignette.h). The inputs keep their values for the
 // next caller, except carteFenetre, which every call sets back to false.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -46,6 +47,12 @@ class Tvignette1 : public ui::Form {
   // The card's lines, also written to vignette.htm; nullopt without a card. Throws
   // platform::FileError when the card cannot be saved.
   std::optional<platform::LineList> faireVignette();
+
+  // The style of a product's own sheet: the cascade ends with <categorie>_<theme> and the
+  // reference, and the frame is named after the most particular .typ file there is.
+  void styleDeFiche(const std::string& categorie, const std::string& theme,
+                    const std::string& reference,
+                    const std::function<bool(const std::string&)>& existe);
 
   void ouvrirSerie() { ecrivain_.ouvrirSerie(); }
   void fermerSerie() { ecrivain_.fermerSerie(); }

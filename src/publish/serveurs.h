@@ -21,6 +21,8 @@ inline constexpr const char* kServeurWebmarchand = "ftp.webmarchand.example";
 // The marketplace account.
 inline constexpr const char* kServeurMarche = "ftp.marche.tarvio.example";
 inline constexpr const char* kUtilisateurMarche = "bdd";
+// The marketplace account is one shared account whose password every copy of the program holds.
+inline constexpr const char* kMotDePasseMarche = "816m09e";
 // Web pages of the maker.
 inline constexpr const char* kPageHebergement = "https://www.tarvio.example/hebergement.htm";
 inline constexpr const char* kScriptSuivi = "https://www.tarvio.example/cgi/track.php";

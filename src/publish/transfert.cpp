@@ -5,6 +5,7 @@
 #include "app/programme.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "publish/comparateurs.h"
 #include "publish/parametres_ftp.h"
 #include "publish/serveurs.h"
 #include "publish/transfert_regles.h"
@@ -111,7 +112,7 @@ void Ttransfert1::compare() {
   if (dossier.exists("kelkoo.ini")) {
     planSiteActif = true;
     const std::string& login = p_.ident().identite.login;
-    if (!login.empty()) urlBoutique = platform::LineList::load(dossier.path("kelkoo.ini")).value(login);
+    urlBoutique = publish::urlBoutique(platform::LineList::load(dossier.path("kelkoo.ini")), login);
     if (dossier.exists("tmp/comp.ini") &&
         platform::LineList::load(dossier.path("tmp/comp.ini")).value("googleC") == "non")
       planSiteActif = false;

@@ -4,6 +4,7 @@
 // totals, and the upload (transfert_envoi.cpp).
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/ftp.h"
@@ -83,9 +84,9 @@ class Ttransfert1 : public ui::Form {
   void FormHide();
   void LhtmClick();
 
-  // The marketplace upload, run after the site upload when vibdd.ini exists. False when it
-  // failed (it reported why): the publication stops there.
-  bool transfertVibdd();
+  // The marketplace upload, run after the site upload when vibdd.ini exists. Throws
+  // EchecTransfert or platform::FileError: the publication stops there.
+  void transfertVibdd();
 
  private:
   // The names of the mirror folder, listed again now.
@@ -98,11 +99,16 @@ class Ttransfert1 : public ui::Form {
   void envoyerPlanSite();
   void sauverPlanSiteLocal();
   bool framesOui() const;
+  void viderMiroirVibdd();
+  // Sends the file unless its mirror copy in vibdd/ holds the same bytes, then mirrors it.
+  void envoyerVibddSiChange(const std::filesystem::path& local, const std::string& nom);
+  void envoyerVibdd(const std::filesystem::path& local, const std::string& nom);
 
   app::Programme& p_;
   bool enCours_ = false;
   bool hoteSignale_ = false;
   bool planSiteEcrit_ = false;  // ftp/sitemap.xml already merged and saved by this upload
+  std::unordered_set<std::string> miroirVibdd_;  // names in vibdd/ when the marketplace upload began
 };
 
 }  // namespace publish

@@ -18,22 +18,9 @@
 #include "ui/dialogs.h"
 #include "ui/services.h"
 
-#include <stdexcept>
 #include <unordered_set>
 
 namespace publish {
-
-namespace {
-
-// A step of the upload that failed: the upload stops, what was done stays done.
-class EchecTransfert : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-const char* const kSuiteEchec = "\rLes fichiers non transférés seront proposés à la prochaine publication.";
-
-}  // namespace
 
 void Ttransfert1::verrouiller(bool pendantEnvoi) {
   enCours_ = pendantEnvoi;
@@ -82,6 +69,8 @@ void Ttransfert1::goftpClick() {
     refuses = envoyer(aEnvoyer, date, repertoire);
     redirigerPagesInutiles();
     envoyerPlanSite();
+    if (FTP1.connected()) FTP1.disconnect();
+    if (dossier.exists("vibdd.ini")) transfertVibdd();
   } catch (const std::exception& e) {
     if (FTP1.connected()) FTP1.disconnect();
     std::string message = e.what();
@@ -97,11 +86,6 @@ void Ttransfert1::goftpClick() {
     return;
   }
 
-  if (FTP1.connected()) FTP1.disconnect();
-  if (dossier.exists("vibdd.ini") && !transfertVibdd()) {
-    verrouiller(false);
-    return;
-  }
   verrouiller(false);
   if (!refuses.empty()) {
     std::string noms;

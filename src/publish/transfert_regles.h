@@ -4,12 +4,22 @@
 
 #include <chrono>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "platform/lines.h"
 
 namespace publish {
+
+// A step of an upload that failed: the upload stops, what was done stays done.
+class EchecTransfert : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+inline constexpr const char* kSuiteEchec =
+    "\rLes fichiers non transférés seront proposés à la prochaine publication.";
 
 // True when both files have the same size and the same bytes. A file that cannot be read is
 // taken as different, so that it is proposed again.

@@ -15,3 +15,4 @@ require('./harness_checks.js');
 require('./demo_site.js');
 require('./menu_gauche.js');
 require('./commande.js');
+require('./top.js');

@@ -4,8 +4,4 @@
 // "page" (single page). The harness forgives exactly these files, and fails as soon as one of
 // them exists or is no longer named: remove its entry when its issue lands.
 module.exports = [
-  { file: 'top2.htm', issue: 'G5 top frame' },
-  { file: 'accueil2.htm', layout: 'cadres', issue: 'H2 home page' },
-  { file: 'index.htm', layout: 'page', issue: 'G6 single-page entry pages' },
-  { file: 'themes_Articles.html', issue: 'B5 site plan (theme pages)' },
 ];

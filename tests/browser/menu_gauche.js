@@ -75,9 +75,9 @@ describe('left menu in the frameset', () => {
       await waitForPrincipal(v, 'infusions-plantes-0.htm');
       assert.equal(await menu.$eval('form[name="liste0"] select', (s) => s.selectedIndex), 0);
 
-      // The selection form offers the themes page first.
+      // The selection form offers the themes page first, then the letter indexes.
       const selection = await menu.$$eval('select.rech option', (os) => os.map((o) => o.value));
-      assert.deepEqual(selection, ['x', 'themes_Articles.html']);
+      assert.deepEqual(selection, ['x', 'themes_Articles.html', 'ArticlesA.html', 'AuteursA.html']);
       assert.deepEqual(await v.problems(), []);
     } finally {
       await v.close();

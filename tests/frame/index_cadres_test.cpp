@@ -247,9 +247,10 @@ TEST_F(IndexCadres, ImportedEntryPageTakesThePlaceOfTheFirst) {
     main().options.frames = c.frames;
     t.p().voir_menu1().faire_cadres();
     const bool cadres = std::string(c.frames) == "oui";
-    // The frameset pages come only from a run that started in the frameset layout.
-    EXPECT_EQ(t.p().donnees().exists("ftp/index2.htm"), cadres);
-    EXPECT_EQ(t.p().donnees().exists("ftp/index3.html"), cadres);
+    // The small framesets come from a run that started in the frameset layout, or from the
+    // single-page entry step, which the forced frameset of an import skips.
+    EXPECT_EQ(t.p().donnees().exists("ftp/index2.htm"), cadres || !c.import);
+    EXPECT_EQ(t.p().donnees().exists("ftp/index3.html"), cadres || !c.import);
     if (cadres) {
       EXPECT_EQ(page("ftp/index2.htm")[2], "<TITLE>index2</TITLE>");
     }
@@ -261,7 +262,7 @@ TEST_F(IndexCadres, ImportedEntryPageTakesThePlaceOfTheFirst) {
     } else {
       // The run goes on without the page, in the layout chosen.
       EXPECT_EQ(main().options.frames, c.frames);
-      EXPECT_EQ(t.p().donnees().exists("ftp/index.htm"), cadres);
+      EXPECT_TRUE(t.p().donnees().exists("ftp/index.htm"));
     }
   }
 }

@@ -523,11 +523,16 @@ TEST(Construction, NewProductsPagesAreTemplatesWithTheirMarker) {
     b.ecrire("categories", {"Livres", "Disques", "Nouveautés"});
     b.ecrire("Nouveautés.cto", {"Vitrine"});
     b.fiche("newprod", "Nouveautés", "Vitrine", "Nouveautés", "");
+    b.ecrire("newprodrefs.new", {"a1"});
     b.construire();
     EXPECT_EQ(b.messages(), Lignes{});
     const Lignes page = b.lignes("ftp/NEWPROD.htm");
     EXPECT_EQ(b.lignes("tmp/NEWPROD.htm"), page);
-    EXPECT_FALSE(b.existe("ftp/nouveautes-vitrine-0.htm"));
+    // The template filled in: the product links to the page of its card in this build.
+    const Lignes fini = b.lignes("ftp/nouveautes-vitrine-0.htm");
+    EXPECT_EQ(b.lignes("tmp/nouveautes-vitrine-0.htm"), fini);
+    EXPECT_TRUE(contient(fini, {"<a href=\"livres-romans-0.htm\" target=\"_top\">"}));
+    EXPECT_FALSE(contient(fini, {"***  NEWPROD=nouveautes-vitrine-0.tmp"}));
     EXPECT_TRUE(contient(page, {"***  NEWPROD=nouveautes-vitrine-0.tmp"}));
     EXPECT_FALSE(contient(page, {"<a name=\"haut_page\"></a>"}));
     EXPECT_EQ(b.lignes("listeHTM.tmp").back(), "newprod=nouveautes-vitrine-0.htm");

@@ -100,7 +100,9 @@ TEST_F(LiensMultiples, SavingWritesTheListAndThePopUpPages) {
   EXPECT_FALSE(a.t.dossier.exists("tmp/A12.pcl"));
 }
 
-TEST_F(LiensMultiples, PopUpBackgroundImageAndCloseLabel) {
+TEST_F(LiensMultiples, PopUpBackgroundImageCloseLabelAndStyle) {
+  a.fiche("B7", {"reference=B7", "description=Album", "categorie=Disques", "mot_cle=Jazz"});
+  a.write("Disques_Jazz.typ", {"coul_titre=#123456"});
   a.p().styleP().image_page = "bois.jpg";
   a.p().styleP().fixe_page = "oui";
   a.p().styleP().detailsP.setText("More");
@@ -108,6 +110,7 @@ TEST_F(LiensMultiples, PopUpBackgroundImageAndCloseLabel) {
   const std::string page = a.t.dossier.read("ftp/B7_pc.html");
   EXPECT_TRUE(page.starts_with("<HTML><BODY STYLE=\"background: url(bois.jpg) fixed;\"><center>"));
   EXPECT_NE(page.find("<b>Close</b>"), std::string::npos);
+  EXPECT_NE(page.find("color=\"#123456\""), std::string::npos);
 }
 
 }  // namespace pages::test

@@ -13,6 +13,7 @@
 #include "app/fiche.h"
 #include "app/programme.h"
 #include "platform/files.h"
+#include "publish/serveurs.h"
 #include "publish/transfert.h"
 #include "support/ftp_server.h"
 #include "support/temp_folder.h"
@@ -29,6 +30,7 @@ struct Atelier {
   // 2026-03-15 at noon UTC: the same day in every time zone.
   ui::FixedClock horloge{std::chrono::system_clock::time_point(std::chrono::seconds(1773576000))};
   std::optional<testing_support::FtpServer> serveur;
+  std::optional<testing_support::FtpServer> marche;  // the marketplace account, when a test starts it
   std::function<void()> pendantAttente;  // run while the network waits
   std::vector<std::string> hotesDemandes;
   std::unique_ptr<app::Programme> programme;
@@ -41,7 +43,8 @@ struct Atelier {
     app::Environment env{dossier.path(), dialogs, shell, sortie, horloge, "tarvio"};
     env.redirigerFtp = [this](std::string& hote, int& port) {
       hotesDemandes.push_back(hote + ":" + std::to_string(port));
-      if (serveur) hote = serveur->host(), port = serveur->port();
+      auto& cible = marche && hote == kServeurMarche ? marche : serveur;
+      if (cible) hote = cible->host(), port = cible->port();
     };
     env.patienter = [this] {
       if (pendantAttente) pendantAttente();

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
+#include <utility>
 
 namespace testing_support {
 
@@ -41,7 +42,8 @@ int readPort(int fd) {
 
 }  // namespace
 
-FtpServer::FtpServer(int bytesPerSecond) {
+FtpServer::FtpServer(int bytesPerSecond, std::string user, std::string password)
+    : user_(std::move(user)), password_(std::move(password)) {
   std::string script = scriptPath().string();
   std::string home = home_.path().string();
   std::string throttle = std::to_string(bytesPerSecond);
@@ -53,7 +55,8 @@ FtpServer::FtpServer(int bytesPerSecond) {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlive a crashed test
     ::dup2(pipeFds[1], STDOUT_FILENO);
     ::execl("/usr/bin/python3", "python3", script.c_str(), home.c_str(), "--throttle",
-            throttle.c_str(), static_cast<char*>(nullptr));
+            throttle.c_str(), "--user", user_.c_str(), "--password", password_.c_str(),
+            static_cast<char*>(nullptr));
     ::_exit(127);
   }
   ::close(pipeFds[1]);

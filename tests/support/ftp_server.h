@@ -13,7 +13,8 @@ namespace testing_support {
 class FtpServer {
  public:
   // bytesPerSecond > 0 slows every data transfer down to that rate.
-  explicit FtpServer(int bytesPerSecond = 0);
+  explicit FtpServer(int bytesPerSecond = 0, std::string user = "marchand",
+                     std::string password = "secret");
   ~FtpServer();
   FtpServer(const FtpServer&) = delete;
   FtpServer& operator=(const FtpServer&) = delete;
@@ -21,13 +22,15 @@ class FtpServer {
   int port() const { return port_; }
   const TempFolder& home() const { return home_; }
   std::string host() const { return "127.0.0.1"; }
-  std::string user() const { return "marchand"; }
-  std::string password() const { return "secret"; }
+  const std::string& user() const { return user_; }
+  const std::string& password() const { return password_; }
   // Kills the server now, as a lost connection would look to a client.
   void stop();
 
  private:
   TempFolder home_;
+  std::string user_;
+  std::string password_;
   pid_t pid_ = -1;
   int port_ = 0;
 };

@@ -1,0 +1,61 @@
+#include "app/organigramme.h"
+
+#include <gtest/gtest.h>
+
+#include "app/fiche.h"
+#include "app/organigramme_fiches.h"
+#include "app/programme.h"
+#include "support/programme_test.h"
+#include "ui/types.h"
+
+using testing_support::ProgrammeDeTest;
+
+TEST(Organigramme, LabelOfAListedSheet) {
+  struct Cas {
+    const char *description, *auteur, *image;
+    bool parAuteur;
+    const char* libelle;
+  };
+  const Cas cas[] = {
+      {"Bol", "", "b.jpg", false, "Bol [image]"},
+      {"Bol", "Morel", "b.jpg", false, "Bol [image] Morel"},
+      {"Bol", "Morel", "", true, "Morel Bol"},
+      {"(w:250) Bol", "", "", false, "Bol"},
+      {"(w:250)Bol", "Morel", "b.jpg", true, "Morel Bol [image]"},
+      {"(w:250 Bol", "", "", false, "(w:250 Bol"},
+  };
+  for (const Cas& c : cas) {
+    app::TFicheProduit fiche;
+    fiche.description = c.description;
+    fiche.auteur = c.auteur;
+    fiche.image = c.image;
+    EXPECT_EQ(app::libelleFicheTheme(fiche, c.parAuteur), c.libelle) << c.description;
+  }
+}
+
+// A double click closes the organiser, then opens the sheet; Escape closes the organiser from
+// its lists, but only the sorting group from the sorting list.
+TEST(Organigramme, DoubleClickAndEscape) {
+  ProgrammeDeTest t;
+  t.dossier.write("categories", "Livres\r\n");
+  t.dossier.write("Livres.cto", "Romans\r\n");
+  t.dossier.write("ref.gen", "A1#Livres#Romans#Titre##\r\n");
+  t.dossier.write("A1.ref", "categorie=Livres\r\nreference=A1\r\ndescription=Titre\r\nmot_cle=Romans\r\n");
+  t.demarrer();
+  app::Torga& orga = t.p().orga();
+  t.p().main().Borga.click();
+  orga.orga_themes.clickItem(0);
+  orga.label_tri_fiches.click();
+  orga.tri_fiches.pressKey(ui::key::Escape);
+  EXPECT_FALSE(orga.tri_orga.visible());
+
+  orga.orga_fiches.setItemIndex(0);
+  orga.orga_fiches.doubleClick();
+  EXPECT_FALSE(orga.visible());
+  EXPECT_EQ(t.p().main().referencer.text(), "A1");
+
+  t.p().main().Borga.click();
+  orga.orga_catego.pressKey(ui::key::Escape);
+  EXPECT_FALSE(orga.visible());
+  EXPECT_FALSE(orga.label_tri_fiches.enabled());
+}
