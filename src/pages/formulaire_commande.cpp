@@ -98,6 +98,8 @@ std::vector<std::string> EcrivainCartes::listeChoix(const std::string& fichier,
                                                     const std::string& nom,
                                                     const std::string& lien,
                                                     const std::string& prefixe) {
+  // A reference typed in a comment row names no file outside the data folder.
+  if (!platform::safeRelativePath(fichier)) return {};
   const platform::LineList lignes = app::chargerAnnexe(donnees_, fichier);
   if (lignes.empty()) return {};
   const std::string& devise = contexte().identite().dev1;
@@ -286,7 +288,8 @@ void EcrivainCartes::formulaireCommande() {
   // 2. Sizes.
   platform::LineList tailles;
   if (v.mesTailles == "oui") {
-    tailles = app::chargerAnnexe(donnees_, v.referenceVignette + "tailles.txt");
+    const std::string nom = v.referenceVignette + "tailles.txt";
+    if (platform::safeRelativePath(nom)) tailles = app::chargerAnnexe(donnees_, nom);
     if (tailles.empty()) v.mesTailles = "non";
   }
 
