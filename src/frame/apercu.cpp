@@ -28,11 +28,6 @@ std::string fondPage(const design::TstyleP& style) {
   return fond;
 }
 
-platform::LineList lignesSiPresent(const platform::DataFolder& donnees, const char* nom) {
-  if (!donnees.exists(nom)) return {};
-  return platform::LineList::load(donnees.path(nom));
-}
-
 void ecrireEnveloppe(app::Programme& p, const char* fichier, const std::string& ouverture,
                      const platform::LineList& contenu, const std::string& fermeture) {
   app::Tmain& main = p.main();
@@ -67,9 +62,9 @@ EcrivainsApercu ecrivainsApercu(app::Programme& p) {
 void ecrireEnveloppes(app::Programme& p) {
   const platform::DataFolder& donnees = p.donnees();
   ecrireEnveloppe(p, "ftp/cvf.htm", "<TABLE BORDER=0 cellpadding=8><tr><td>",
-                  lignesSiPresent(donnees, "ftp/cv.htm"), "</td></tr></TABLE>");
+                  platform::loadIfPresent(donnees, "ftp/cv.htm"), "</td></tr></TABLE>");
   ecrireEnveloppe(p, "ftp/emploif.htm", "<TABLE BORDER=0 cellpadding=8 bgcolor=\"white\"><tr><td>",
-                  lignesSiPresent(donnees, "ftp/emploi.htm"), "</td></tr></TABLE>");
+                  platform::loadIfPresent(donnees, "ftp/emploi.htm"), "</td></tr></TABLE>");
   // The shop's name is a value of the query: an "&" in it must not start another one.
   const std::string securite =
       std::string(p.styleP().securus.checked() ? kPageSecuriteAnglais : kPageSecurite) +

@@ -11,16 +11,10 @@ namespace {
 
 using platform::htmlAttribute;
 
-// A missing input leaves its part out rather than ending the run before the order form.
-platform::LineList lignesSiPresent(const platform::DataFolder& donnees, const char* nom) {
-  if (!donnees.exists(nom)) return {};
-  return platform::LineList::load(donnees.path(nom));
-}
-
 platform::LineList barreCategories(const platform::DataFolder& donnees) {
   if (!donnees.exists("catego.txt")) return {};
   platform::LineList bloc{"<center><table border=0 width=\"100%\"><tr><td align=\"center\">"};
-  bloc.add(lignesSiPresent(donnees, "catego.txt"));
+  bloc.add(platform::loadIfPresent(donnees, "catego.txt"));
   bloc.add("</td></tr></table></center>");
   return bloc;
 }
@@ -70,11 +64,11 @@ platform::LineList pageIndexUnique(const EntreesPageUnique& e,
              platform::fromInteger(e.largeurColonneMenu) + "\" height=\"" +
              htmlAttribute(e.hauteur_frame) + "\" frameborder=0></IFRAME>");
   else
-    page.add(lignesSiPresent(donnees, "menu.htm"));
+    page.add(platform::loadIfPresent(donnees, "menu.htm"));
   page.add("</td><td width=\"100%\" height=\"100%\" valign=\"top\">");
   page.add(espaceur(e.esp_P));
   if (e.accueilHTM != "oui")
-    page.add(lignesSiPresent(donnees, "ftp/accueil_iframe.htm"));
+    page.add(platform::loadIfPresent(donnees, "ftp/accueil_iframe.htm"));
   else
     page.add(cadreAccueil("100%", e.accueilHf));
   page.add("</td></tr></table>");
@@ -93,7 +87,7 @@ platform::LineList pageIndexUnique(const EntreesPageUnique& e,
 platform::LineList pageAccueilEncadre(const EntreesPageUnique& e,
                                       const platform::DataFolder& donnees) {
   platform::LineList page;
-  page.add(lignesSiPresent(donnees, "ftp/skinrech.txt"));
+  page.add(platform::loadIfPresent(donnees, "ftp/skinrech.txt"));
   page.add(cadreAccueil(e.accueilLf, e.accueilHf));
   page.add("</td></tr></table>");
   if (e.menubp_c != "non") page.add(barreCategories(donnees));

@@ -15,11 +15,6 @@ std::string fondConditions(const EntreesPageConditions& e) {
   return fond;
 }
 
-platform::LineList lignesSiPresent(const platform::DataFolder& dossier, const std::string& nom) {
-  if (!dossier.exists(nom)) return {};
-  return platform::LineList::load(dossier.path(nom));
-}
-
 // Overwrites; a copy that fails stops the writer.
 void copier(const platform::DataFolder& dossier, const std::string& source,
             const std::string& destination) {
@@ -40,7 +35,7 @@ platform::LineList lignesPageConditions(const EntreesPageConditions& e,
 
   // The title is written whether "Titre" is ticked or not.
   std::string titre;
-  for (const std::string& ligne : lignesSiPresent(dossier, fichierRubrique("Titre", e.separateur)))
+  for (const std::string& ligne : platform::loadIfPresent(dossier, fichierRubrique("Titre", e.separateur)))
     titre += platform::trim(ligne) + " ";
   page.add("<FONT color=\"" + e.cvente_titre_color + "\" face=\"" + e.police_defaut +
            "\" size=3><B>" + titre + "</B></FONT>");
@@ -53,7 +48,7 @@ platform::LineList lignesPageConditions(const EntreesPageConditions& e,
     std::string texte = "<P align=\"justify\"><FONT face=\"" + e.police_defaut +
                         "\" size=2 color=\"" + e.cvente_texte_color + "\">";
     std::string titreRubrique;
-    const platform::LineList lignes = lignesSiPresent(dossier, fichierRubrique(r.nom, e.separateur));
+    const platform::LineList lignes = platform::loadIfPresent(dossier, fichierRubrique(r.nom, e.separateur));
     for (size_t i = 0; i < lignes.size(); ++i) {
       if (i == 0)
         titreRubrique = platform::trim(lignes[i]);

@@ -98,4 +98,9 @@ std::map<std::string, std::string> exactKeyValues(const LineList& lines) {
   return values;
 }
 
+LineList loadIfPresent(const DataFolder& folder, std::string_view name) {
+  if (!folder.exists(name)) return {};
+  return LineList::load(folder.path(name));
+}
+
 }  // namespace platform

@@ -67,4 +67,8 @@ void forEachKeyValue(const LineList& lines,
                      const std::function<void(std::string_view key, std::string_view value)>& fn);
 std::map<std::string, std::string> exactKeyValues(const LineList& lines);
 
+class DataFolder;
+// The lines of a file of the data folder, or none when it is missing: an optional input of a page.
+LineList loadIfPresent(const DataFolder& folder, std::string_view name);
+
 }  // namespace platform
