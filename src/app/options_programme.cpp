@@ -151,12 +151,6 @@ bool cleDuDialogue(std::string_view cle) {
   return false;
 }
 
-// Every list is read fresh: nothing of one file leaks into the next.
-platform::LineList lireSiPresent(const platform::DataFolder& dossier, std::string_view nom) {
-  if (!dossier.exists(nom)) return {};
-  return platform::LineList::load(dossier.path(nom));
-}
-
 void appliquerN(const platform::LineList& lignes, std::string_view cle, std::string& variable,
                 bool rogner) {
   std::string valeur = lignes.value(cle);
@@ -193,24 +187,24 @@ OptionsDemarrage chargerOptionsDemarrage(const platform::DataFolder& dossier) {
 
   r.frames = "non";
   if (dossier.exists("frames.inf"))
-    appliquerN(lireSiPresent(dossier, "frames.inf"), "frames", r.frames, false);
+    appliquerN(platform::loadIfPresent(dossier, "frames.inf"), "frames", r.frames, false);
   else
     r.frames = "oui";
 
   r.accueilLf = "800";
   r.accueilHf = "500";
-  platform::LineList accueil = lireSiPresent(dossier, "accueilF.inf");
+  platform::LineList accueil = platform::loadIfPresent(dossier, "accueilF.inf");
   appliquerN(accueil, "accueilLf", r.accueilLf, false);
   appliquerN(accueil, "accueilHf", r.accueilHf, false);
 
-  platform::LineList etat = lireSiPresent(dossier, "etat.txt");
+  platform::LineList etat = platform::loadIfPresent(dossier, "etat.txt");
   appliquerN(etat, "phrase", r.etat.phrase, false);
   appliquerN(etat, "police", r.etat.police, false);
   appliquerN(etat, "couleur", r.etat.couleur, false);
   appliquerN(etat, "size", r.etat.size, false);
   appliquerN(etat, "gras", r.etat.gras, false);
 
-  if (dossier.exists("tarvio.ini")) lireTarvioIni(lireSiPresent(dossier, "tarvio.ini"), o);
+  if (dossier.exists("tarvio.ini")) lireTarvioIni(platform::loadIfPresent(dossier, "tarvio.ini"), o);
 
   for (const auto& c : cles)
     if ((o.*c.champ).empty()) o.*c.champ = c.siVide;
@@ -218,13 +212,13 @@ OptionsDemarrage chargerOptionsDemarrage(const platform::DataFolder& dossier) {
   // A separator chosen in the file stays; an unset one follows the site already generated.
   if (o.sepurl.empty()) {
     o.sepurl = "-";
-    platform::LineList index = lireSiPresent(dossier, "listeHTM.tmp");
+    platform::LineList index = platform::loadIfPresent(dossier, "listeHTM.tmp");
     if (std::any_of(index.begin(), index.end(),
                     [](const std::string& l) { return l.find('_') != std::string::npos; }))
       o.sepurl = "_";
   }
 
-  platform::LineList ajout = lireSiPresent(dossier, "vignettes/tarvio_add.ini");
+  platform::LineList ajout = platform::loadIfPresent(dossier, "vignettes/tarvio_add.ini");
   appliquerN(ajout, "vig_visual", o.vig_visual, true);
   appliquerN(ajout, "vscrollx", o.vscrollx, true);
   appliquerN(ajout, "vscrolly", o.vscrolly, true);
@@ -251,7 +245,7 @@ platform::LineList lignesOptionsProgramme(const platform::LineList& existantes,
 }
 
 void sauverOptionsProgramme(const platform::DataFolder& dossier, const TOptionsProgramme& options) {
-  lignesOptionsProgramme(lireSiPresent(dossier, "tarvio.ini"), options)
+  lignesOptionsProgramme(platform::loadIfPresent(dossier, "tarvio.ini"), options)
       .save(dossier.path("tarvio.ini"));
 }
 

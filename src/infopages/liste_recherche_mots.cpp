@@ -18,8 +18,7 @@ std::string referenceDeLigne(const std::string& ligne) {
 }  // namespace
 
 platform::LineList Tliste_recherche::base() const {
-  if (!p_.donnees().exists(kFichierBaseRecherche)) return {};
-  return platform::LineList::load(p_.donnees().path(kFichierBaseRecherche));
+  return platform::loadIfPresent(p_.donnees(), kFichierBaseRecherche);
 }
 
 void Tliste_recherche::sauverBase(const platform::LineList& lignes) {
