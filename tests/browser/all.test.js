@@ -15,3 +15,4 @@ require('./harness_checks.js');
 require('./demo_site.js');
 require('./menu_gauche.js');
 require('./top.js');
+require('./menu_dynamique.js');
