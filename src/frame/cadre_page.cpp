@@ -1,5 +1,6 @@
 #include "frame/cadre_page.h"
 
+#include "frame/menu_dynamique_page.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/lines.h"
@@ -28,8 +29,6 @@ std::string espaceur(std::string_view hauteur) {
 }
 
 namespace {
-
-const char* const kMarqueurMenuDynamique = "<!-- Menu dynamique -->";
 
 // The drop-down menu's script of the quick-choice list goes in the menu column when the list is
 // shown in the menu and not switched off.

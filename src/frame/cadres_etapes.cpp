@@ -9,7 +9,6 @@
 
 namespace frame {
 
-void Tvoir_menu1::faire_menu_dynamique(ValeursCadres&) {}
 void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {}
 
 }  // namespace frame

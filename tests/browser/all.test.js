@@ -16,3 +16,4 @@ require('./demo_site.js');
 require('./menu_gauche.js');
 require('./commande.js');
 require('./top.js');
+require('./menu_dynamique.js');
