@@ -22,6 +22,11 @@ std::filesystem::path chemin(const platform::DataFolder& dossier, std::string_vi
   return dossier.root() / std::string(nom);
 }
 
+bool existeExact(const std::filesystem::path& fichier) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(fichier, ec);
+}
+
 std::optional<LineList> chargerSiPresent(const std::filesystem::path& fichier) {
   if (!platform::fileExists(fichier)) return std::nullopt;
   return LineList::load(fichier);
@@ -152,11 +157,11 @@ ResultatRepertoire repertoirePromotions(const platform::DataFolder& dossier,
   for (const auto& entree : aParquer) {
     if (!nomValide(entree)) continue;
     const std::string pr = entree + "._pr";
-    if (!platform::fileExists(chemin(dossier, entree + ".pro"))) continue;
+    if (!existeExact(chemin(dossier, entree + ".pro"))) continue;
     // A parked copy left from an earlier run is older than the current file.
     if (auto it = parquees.find(platform::lowerAscii(pr)); it != parquees.end())
       platform::removeFile(chemin(dossier, it->second));
-    if (platform::renameFile(chemin(dossier, entree + ".pro"), chemin(dossier, pr))) {
+    if (platform::renameFileExact(chemin(dossier, entree + ".pro"), chemin(dossier, pr))) {
       parquees[platform::lowerAscii(pr)] = pr;
       r.parquees.push_back(entree);
     }
@@ -171,11 +176,11 @@ ResultatRepertoire repertoirePromotions(const platform::DataFolder& dossier,
       }
       const std::filesystem::path pro = chemin(dossier, e.reference + ".pro");
       auto it = parquees.find(platform::lowerAscii(e.reference + "._pr"));
-      if (it != parquees.end() && platform::renameFile(chemin(dossier, it->second), pro)) {
+      if (it != parquees.end() && platform::renameFileExact(chemin(dossier, it->second), pro)) {
         parquees.erase(it);
         std::erase(r.parquees, e.reference);
       } else {
-        e.lignes.save(pro);
+        e.lignes.saveExact(pro);
       }
       vues.insert(e.reference);
       r.entrees.push_back(e.reference);
@@ -251,7 +256,7 @@ ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
     calculees.emplace_back(entree, std::move(*p));
   }
   for (const auto& [entree, p] : calculees) {
-    ecrirePromotion(p).save(chemin(dossier, entree + ".pro"));
+    ecrirePromotion(p).saveExact(chemin(dossier, entree + ".pro"));
     ++r.traitees;
   }
   return r;
