@@ -194,7 +194,8 @@ void supprimerParquees(const platform::DataFolder& dossier, const std::vector<st
   std::unordered_set<std::string> gardees;
   for (const auto& e : rebuild.parquees) gardees.insert(platform::lowerAscii(e + "._pr"));
   for (const auto& nom : avant)
-    if (!gardees.contains(platform::lowerAscii(nom))) platform::removeFile(chemin(dossier, nom));
+    if (!gardees.contains(platform::lowerAscii(nom)) && existeExact(chemin(dossier, nom)))
+      platform::removeFile(chemin(dossier, nom));
 }
 
 std::vector<std::string> entreesPromotions(const platform::DataFolder& dossier) {

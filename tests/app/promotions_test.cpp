@@ -122,3 +122,20 @@ TEST(Promotions, StyleRoundTripAndEmptyKeys) {
   t.write("promo_prix.opt", "arrondi=oui\r\n");
   EXPECT_EQ(chargerStylePromo(d), (TStylePromo{"", "", "", "", "", "oui", "", ""}));
 }
+
+TEST(Promotions, RebuildTakesBackAParkedEntryAndSkipsABadReference) {
+  TempFolder t;
+  platform::DataFolder d(t.path());
+  // A rebuild stopped earlier left R1 parked with its promotion; a comment row names "B 2".
+  t.write("R1.ref", std::string(kFiche) + "commentaires=<LIGNE>B 2#Soucoupe#3\r\n");
+  t.write("R1._pr", "categorie=Vaisselle\r\nreference=R1\r\nprixpromo=80\r\n");
+  t.write("Z9._pr", "reference=Z9\r\nprixpromo=1\r\n");
+  const auto avant = platform::listFiles(t.path(), "*._pr");
+  std::vector<std::string> refusees;
+  auto r = repertoirePromotions(d, {}, [&](const std::string& ref) { refusees.push_back(ref); });
+  supprimerParquees(d, avant, r);
+  EXPECT_EQ(r.entrees, (std::vector<std::string>{"R1", "R1V", "A1"}));
+  EXPECT_EQ(refusees, std::vector<std::string>{"B 2"});
+  EXPECT_EQ(chargerPromotion(d, "R1")->prixpromo, "80");
+  EXPECT_FALSE(t.exists("R1._pr") || t.exists("Z9._pr"));
+}
