@@ -172,12 +172,12 @@ void TprixF::BitBtn1Click() {
   const auto entrees = cochees();
   Gauge1.setRange(0, std::max<int>(1, static_cast<int>(entrees.size())));
   Gauge1.setProgress(0);
-  const ResultatCalcul r = appliquerTaux(p_.donnees(), entrees, tauxE.text(), arrondiC.checked());
+  const ResultatCalcul r = appliquerTaux(p_.donnees(), entrees, tauxE.text(), arrondiC.checked(),
+                                         [this](int n) { Gauge1.setProgress(n); });
   if (!r.erreur.empty()) {
     dialogs().showMessage(r.erreur);
     return;
   }
-  Gauge1.setProgress(Gauge1.maxValue());
   dialogs().showMessage("Calcul terminé pour " + fromInteger(nombreCochees()) + " article(s)");
   ok();
   fairefichier();

@@ -235,7 +235,7 @@ std::string prixApresTaux(double prix, double taux, int decimales) {
 
 ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
                              const std::vector<std::string>& entrees, std::string_view taux,
-                             bool arrondi) {
+                             bool arrondi, const std::function<void(int n)>& progression) {
   ResultatCalcul r;
   const auto t = nombrePrix(taux);
   if (!t) {
@@ -259,6 +259,7 @@ ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
   for (const auto& [entree, p] : calculees) {
     ecrirePromotion(p).saveExact(chemin(dossier, entree + ".pro"));
     ++r.traitees;
+    if (progression) progression(r.traitees);
   }
   return r;
 }

@@ -83,7 +83,7 @@ struct ResultatCalcul {
 };
 ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
                              const std::vector<std::string>& entrees, std::string_view taux,
-                             bool arrondi);
+                             bool arrondi, const std::function<void(int n)>& progression = {});
 
 // Deletes every .pro without prixpromo; the remaining entries in listing order.
 std::vector<std::string> preparerDefinitif(const platform::DataFolder& dossier);
