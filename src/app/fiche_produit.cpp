@@ -240,6 +240,11 @@ void sauverFicheProduit(const DataFolder& dossier, const TFicheProduit& fiche) {
   ecrireFicheProduit(fiche).save(dossier.path(nomFichierFiche(fiche.reference)));
 }
 
+void sauverLignesFiche(const DataFolder& dossier, std::string_view reference,
+                       const LineList& lignes) {
+  lignes.save(dossier.root() / nomFichierFiche(reference));
+}
+
 std::string nettoyerTexteFiche(std::string_view texte) {
   std::string t(texte);
   for (char& c : t) {

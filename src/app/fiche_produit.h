@@ -88,6 +88,11 @@ std::optional<TFicheProduit> chargerFicheProduit(const platform::DataFolder& dos
 // Writes <reference>.ref whole, atomically; throws platform::FileError.
 void sauverFicheProduit(const platform::DataFolder& dossier, const TFicheProduit& fiche);
 
+// Writes the lines of <reference>.ref as they are, atomically: the callers that change a few lines
+// of a sheet keep every other line byte for byte. Throws platform::FileError.
+void sauverLignesFiche(const platform::DataFolder& dossier, std::string_view reference,
+                       const platform::LineList& lignes);
+
 // "#" becomes "-" and "&" becomes "+": the reference, title, author and price are stored so,
 // because "#" separates the index fields.
 std::string nettoyerTexteFiche(std::string_view texte);

@@ -101,7 +101,11 @@ std::string readFile(const fs::path& path) {
 }
 
 void writeFileAtomic(const fs::path& path, std::string_view bytes) {
-  fs::path target = resolvePath(path);
+  writeFileAtomicExact(resolvePath(path), bytes);
+}
+
+void writeFileAtomicExact(const fs::path& path, std::string_view bytes) {
+  const fs::path& target = path;
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   static thread_local std::mt19937 random{std::random_device{}()};
@@ -147,10 +151,15 @@ bool renameFile(const fs::path& from, const fs::path& to) {
     if (!fs::equivalent(source, target, ec)) return false;
     return ::rename(source.c_str(), (target.parent_path() / to.filename()).c_str()) == 0;
   }
+  return renameFileExact(source, target);
+}
+
+bool renameFileExact(const fs::path& from, const fs::path& to) {
   // link + unlink refuses an existing target atomically, unlike rename.
-  if (::link(source.c_str(), target.c_str()) == 0) return ::unlink(source.c_str()) == 0;
-  if (errno == EEXIST) return false;
-  fs::rename(source, target, ec);
+  if (::link(from.c_str(), to.c_str()) == 0) return ::unlink(from.c_str()) == 0;
+  std::error_code ec;
+  if (errno == EEXIST || !fs::exists(from, ec) || fs::exists(to, ec)) return false;
+  fs::rename(from, to, ec);
   return !ec;
 }
 

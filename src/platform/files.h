@@ -31,9 +31,14 @@ std::string readFile(const fs::path& path);
 // Writes a temporary file in the same folder, then renames it over the target: a failed write
 // leaves the old file as it was. Throws FileError.
 void writeFileAtomic(const fs::path& path, std::string_view bytes);
+// The same under the name exactly as given (see renameFileExact).
+void writeFileAtomicExact(const fs::path& path, std::string_view bytes);
 bool removeFile(const fs::path& path);
 // Never replaces an existing file, whatever its letter case; false when refused or failed.
 bool renameFile(const fs::path& from, const fs::path& to);
+// The same with both names exactly as given, for a caller that listed the folder once and knows
+// no other letter case stands there: no folder scan per call. Never replaces an existing target.
+bool renameFileExact(const fs::path& from, const fs::path& to);
 // With failIfExists an existing destination is kept and the copy fails.
 bool copyFile(const fs::path& source, const fs::path& destination, bool failIfExists);
 bool makeFolder(const fs::path& path);  // with its parents; true when it exists afterwards

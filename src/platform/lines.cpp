@@ -25,6 +25,7 @@ LineList LineList::fromText(std::string_view text) {
 LineList LineList::load(const std::filesystem::path& path) { return fromText(readFile(path)); }
 
 void LineList::save(const std::filesystem::path& path) const { writeFileAtomic(path, text()); }
+void LineList::saveExact(const std::filesystem::path& path) const { writeFileAtomicExact(path, text()); }
 
 std::string LineList::text() const {
   size_t total = 0;

@@ -24,6 +24,8 @@ class LineList {
   static LineList load(const std::filesystem::path& path);
   // Writes every line followed by CR LF, atomically (see writeFileAtomic).
   void save(const std::filesystem::path& path) const;
+  // Under the name exactly as given, without the case-blind lookup (writeFileAtomicExact).
+  void saveExact(const std::filesystem::path& path) const;
   std::string text() const;
 
   size_t size() const { return lines_.size(); }

@@ -1,0 +1,122 @@
+#pragma once
+// Promotions: one `<reference>.pro` per orderable reference of the catalogue (main reference,
+// variant references, sub-references of the comment rows), parked as `<reference>._pr` while the
+// entry list is rebuilt; the lists of promoted sheets `promo.prx` / `promo_titres.prx`; the
+// display style `promo_prix.opt`. The sheets are read once per rebuild and rewritten line by line.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/lines.h"
+
+namespace app {
+
+struct TPromotion {
+  std::string categorie;
+  std::string reference;      // the sheet's reference
+  std::string referenceCOMM;  // the variant or sub-reference; empty for a main entry
+  std::string titre;
+  std::string prix;
+  std::string mot_cle;
+  std::string taux;
+  std::string prixpromo;  // an entry has a promotion when it is not empty
+};
+
+TPromotion lirePromotion(const platform::LineList& lignes);
+// The lines after "Appliquer": referenceCOMM only when not empty, then taux and prixpromo.
+platform::LineList ecrirePromotion(const TPromotion& promotion);
+// <entree>.pro; nullopt when missing.
+std::optional<TPromotion> chargerPromotion(const platform::DataFolder& dossier,
+                                           std::string_view entree);
+
+// A comment row "<LIGNE>" + sub-reference + "#" + row text + "#" + price; nullopt otherwise.
+struct LigneCommentaire {
+  std::string sousReference, texte, prix;
+};
+std::optional<LigneCommentaire> lireLigneCommentaire(std::string_view ligne);
+
+// The entries of one sheet, in order (main, variants 1 to 3, comment rows), each with the lines of
+// its new .pro file.
+struct EntreeFiche {
+  std::string reference;
+  platform::LineList lignes;
+};
+std::vector<EntreeFiche> entreesDeFiche(const platform::LineList& fiche);
+
+// Rebuilds the entry list from every sheet, each read once. The entries of `aParquer` are parked
+// first; an entry already listed is skipped; a parked entry is unparked (it keeps its promotion),
+// any other gets a fresh .pro. A reference that cannot be a file name is told through `refus` and
+// skipped. Returns the entries in order and, in `parquees`, the entries parked by this run.
+struct ResultatRepertoire {
+  std::vector<std::string> entrees;
+  std::vector<std::string> parquees;
+};
+ResultatRepertoire repertoirePromotions(const platform::DataFolder& dossier,
+                                        const std::vector<std::string>& aParquer,
+                                        const std::function<void(const std::string&)>& refus);
+// Deletes the parked files listed in `avant` (those left before a rebuild) unless the rebuild
+// parked them again or took them back.
+void supprimerParquees(const platform::DataFolder& dossier, const std::vector<std::string>& avant,
+                       const ResultatRepertoire& rebuild);
+// The entries of the *.pro files, in listing order.
+std::vector<std::string> entreesPromotions(const platform::DataFolder& dossier);
+
+// promo.prx (sheet paths) and promo_titres.prx, one line per entry with a promotion. Written when
+// a .pro exists or the lists already exist, so that removed promotions leave them too.
+void ecrireListesPromo(const platform::DataFolder& dossier);
+
+// A typed price or rate as a number: nettoyerPrix, then a whole-number check; nullopt when the text
+// holds no digit or is still not a number ("1.2.3").
+std::optional<double> nombrePrix(std::string_view texte);
+// p + p * t / 100, rounded to `decimales`, with a point.
+std::string prixApresTaux(double prix, double taux, int decimales);
+
+// "Appliquer" on the entries: every price and the rate are checked first; nothing is written when
+// one is not a number (the French message comes back in `erreur`).
+struct ResultatCalcul {
+  int traitees = 0;
+  std::string erreur;
+};
+ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
+                             const std::vector<std::string>& entrees, std::string_view taux,
+                             bool arrondi, const std::function<void(int n)>& progression = {});
+
+// Deletes every .pro without prixpromo; the remaining entries in listing order.
+std::vector<std::string> preparerDefinitif(const platform::DataFolder& dossier);
+// "Définitif": the promotional prices go into the sheets (each sheet read and written once); the
+// .pro of an applied entry is deleted. An entry whose sheet is missing or whose price changed
+// since is left with its promotion and named in `ignorees`.
+struct ResultatDefinitif {
+  int appliquees = 0;
+  std::vector<std::string> ignorees;
+};
+ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
+                                  const std::vector<std::string>& entrees);
+
+// The initial price of one entry, in its sheet and its .pro; false when the .pro or the sheet is
+// missing. Lines are matched on whole values: the sheet's reference, a variant reference, or a
+// comment row's sub-reference.
+bool changerPrixEntree(const platform::DataFolder& dossier, std::string_view entree,
+                       std::string_view nouveau);
+
+// promo_prix.opt.
+struct TStylePromo {
+  std::string ok_PROMO_PRIX;
+  std::string image_PROMO_PRIX = "promo.gif";
+  std::string largeur_image_PROMO_PRIX;
+  std::string hauteur_image_PROMO_PRIX;
+  std::string couleur_texte_PROMO_PRIX = "#FF0000";
+  std::string arrondi = "non";
+  std::string ligne = "non";
+  std::string pourcent = "non";
+  bool operator==(const TStylePromo&) const = default;
+};
+// Without the file, the defaults with the size of puces/<image>; with it, a missing key is empty.
+TStylePromo chargerStylePromo(const platform::DataFolder& dossier);
+void sauverStylePromo(const platform::DataFolder& dossier, const TStylePromo& style);
+
+}  // namespace app
