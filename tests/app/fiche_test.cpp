@@ -287,3 +287,11 @@ TEST(MainWindowStart, EcotaxAndWeightEditsFollowTheMainSettingsFromTheStart) {
       EXPECT_EQ(e->visible(), oui) << e->name();
   }
 }
+
+TEST_F(MainWindow, TheSearchEngineLauncherStartsTheNewestModuleInTheDataFolder) {
+  t.dossier.write("moteur.exe", "");
+  t.dossier.write("moteur_v3.exe", "");
+  main().bmoteur.click();
+  ASSERT_EQ(t.shell.ran.size(), 1u);
+  EXPECT_EQ(t.shell.ran[0].filename(), "moteur_v3.exe");
+}
