@@ -10,10 +10,9 @@ TEST(MotsCles, AnAccentedCharacterCountsEight) {
     size_t total;
   };
   for (const Cas& c : std::vector<Cas>{{{"bols", "thé"}, 14},
-                                       {{"a"}, 1},
                                        {{"12\" vinyle"}, 17},
                                        {{"Ûû×"}, 3},
-                                       {{}, 0}})
+                                       {{"a", "\x7f"}, 2}})
     EXPECT_EQ(caracteresMotsCles(c.mots), c.total) << c.mots.size();
 }
 
@@ -26,14 +25,12 @@ TEST(MotsMoteur, TheKeptWordIsTheLastLongPieceCleaned) {
                                        {"théière.", "théière"},
                                        {"(c.a.d)", "cad"},
                                        {"bonjour ab,", ""},
-                                       {"ab", ""},
                                        {"ab cd", "ab cd"}})
     EXPECT_EQ(motRetenu(c.saisie), c.mot) << c.saisie;
 }
 
 TEST(MotsMoteur, PiecesCountFromOneAndPagesMatchExactly) {
   EXPECT_EQ(extraireMot("un deux ", ' ', 2), "deux");
-  EXPECT_EQ(extraireMot("un deux ", ' ', 0), "");
   EXPECT_EQ(extraireMot("un deux ", ' ', 3), "");
   const platform::LineList base{"raku<3> bols.htm", "grès<1>bols.htm ", "thé<1>Bols.htm",
                                 "sans chevron bols.htm"};
