@@ -147,14 +147,14 @@ void Tmain::motsLClick() {
 }
 
 void Tmain::importCClick() {
-  if (!importC.checked()) return;
-  if (!p_.donnees().exists("import/index.htm")) {
+  if (importC.checked() && !p_.donnees().exists("import/index.htm")) {
     dialogs().showMessage("Aucune page d'index à importer n'est présente dans le répertoire " +
                           p_.chemin("import/index.htm").string());
-    importC.setChecked(false);
+    importC.setChecked(false);  // comes back here unticked
+    return;
   }
-  // Even a refused tick leaves the frameset chosen for this run of the program (not saved).
-  options.frames = "oui";
+  // The shop's own entry page needs the frameset; without it the saved layout holds again.
+  options.frames = importC.checked() ? "oui" : chargerOptionsDemarrage(p_.donnees()).frames;
 }
 
 }  // namespace app
