@@ -189,9 +189,8 @@ class Tmain : public ui::Form {
   // --- advertising tab ---
   ui::GroupBox webmasterG{pub1, "webmasterG", "Webmaster"};
   ui::Edit site_pub{webmasterG, "site_pub", "https://www.korvanel.fr"};
-  // Starts empty: its text is the logo file the pages show, so a default name would be a dead
-  // picture.
-  ui::Label logo_pub{webmasterG, "logo_pub"};
+  // The logo's file name in menu_boutons/; the pages show it only when that file exists.
+  ui::Label logo_pub{webmasterG, "logo_pub", "Logo"};
   ui::GroupBox logoG{pub1, "logoG", "Logo [menu_boutons]"};
   ui::FileListBox imageL_pub{logoG, "imageL_pub", "*.gif;*.jpg;*.jpeg"};
   ui::Image image_pub{logoG, "image_pub"};

@@ -17,14 +17,9 @@ namespace frame {
 
 namespace {
 
-// The advertising tab: its Pub#1 memo as typed; Pub#2 and Pub#3 as saved, as the left menu and
-// the catalogue pages read them.
-void lirePublicites(const app::Tmain& main, const platform::DataFolder& donnees, EntreesTop& e) {
-  e.pubs[0] = main.pub1_pub.lines();
-  for (size_t i = 1; i < e.pubs.size(); ++i) {
-    const std::string nom = "pub" + std::to_string(i + 1) + "_pub.opt";
-    if (donnees.exists(nom)) e.pubs[i] = platform::LineList::load(donnees.path(nom));
-  }
+// The advertising tab's fragments, as typed.
+void lirePublicites(const app::Tmain& main, EntreesTop& e) {
+  e.pubs = {main.pub1_pub.lines(), main.pub2_pub.lines(), main.pub3_pub.lines()};
 }
 
 // The webmaster block of the advertising tab; the logo at its own size.
@@ -74,7 +69,7 @@ EntreesTop entreesTop(app::Programme& p, const ValeursCadres& v) {
 
 void Tvoir_menu1::debut_top(ValeursCadres& v) {
   EntreesTop e = entreesTop(p_, v);
-  lirePublicites(p_.main(), p_.donnees(), e);
+  lirePublicites(p_.main(), e);
   debutTop(e, p_.donnees(), v.pageTop);
 }
 
