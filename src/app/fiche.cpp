@@ -66,14 +66,16 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
   presentations.maxLength = chants.maxLength = 5000;
   for (ui::Edit* e : {&ecotaxeE, &ecotaxeAE, &ecotaxeBE, &ecotaxeCE}) e->labelCaption = "Eco:";
   for (ui::Edit* e : {&poidsE, &poidsAE, &poidsBE, &poidsCE}) e->labelCaption = "Poids:";
-  titreE.labelCaption = "Titre du site";
-  dateCE.labelCaption = "Date de création";
-  dateRE.labelCaption = "Date de révision";
-  langueE.labelCaption = "Langue";
-  auteurE.labelCaption = "Auteur";
-  copyE.labelCaption = "Copyright";
-  visiteE.labelCaption = "Revisite";
-  catE.labelCaption = "Catégorie";
+  titreE.labelCaption = "Titre :";
+  descriptionG.setCaption("Description :");
+  dateCE.labelCaption = "Création :";
+  dateRE.labelCaption = "Révision :";
+  langueE.labelCaption = "Langue : ";
+  auteurE.labelCaption = "Auteur : ";
+  copyE.labelCaption = "Copyright : ";
+  visiteE.labelCaption = "Revisite : ";
+  catE.labelCaption = "Catégorie : ";
+  site_pub.labelCaption = "URL :";
   applimage.setItems({"Image", "Détail"});
   applimage.setItemIndex(0);
   for (ui::TabSheet* onglet : {&style_f, &menus, &p_accueil}) onglet->setTabVisible(false);
@@ -134,7 +136,10 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
   pbP.onClick = [this] { pbPClick(); };
   BitBtn24.onClick = [this] { BitBtn24Click(); };
   BitBtn18.onClick = [this] { BitBtn18Click(); };
-  importC.onClick = [this] { importCClick(); };
+  lierPublicite();
+  bmoteur.onClick = [this] { bmoteurClick(); };
+  BitBtn23.onClick = [this] { BitBtn23Click(); };
+  lierIndex();
   lierLecture();
   lierEditeur();
   lierAnnexes();
@@ -266,6 +271,8 @@ void Tmain::PageControl1Change() {
     montrerAvecSablier(p_.accueil1());
   else if (onglet == &cventeT)
     montrerAvecSablier(p_.cvente1());
+  else if (onglet == &pub1)
+    pub1Show();
 }
 
 void Tmain::montrerAvecSablier(ui::Form& fenetre) {
@@ -310,7 +317,10 @@ void Tmain::Conditionsdevente2Click() {
   montrerAvecSablier(p_.cvente1());
 }
 
-void Tmain::Conditionsdevente1Click() { PageControl1.setActivePage(pub1); }
+void Tmain::Conditionsdevente1Click() {
+  PageControl1.setActivePage(pub1);
+  pub1Show();
+}
 
 void Tmain::Pagedindex1Click() { PageControl1.setActivePage(meta1); }
 

@@ -187,18 +187,52 @@ class Tmain : public ui::Form {
   ui::Button diffB{titres_pres, "diffB", "PRIX DIFF."};
 
   // --- advertising tab ---
+  ui::GroupBox webmasterG{pub1, "webmasterG", "Webmaster"};
+  ui::Edit site_pub{webmasterG, "site_pub", "https://www.korvanel.fr"};
+  // The logo's file name in menu_boutons/; the pages show it only when that file exists.
+  ui::Label logo_pub{webmasterG, "logo_pub", "Logo"};
+  ui::GroupBox logoG{pub1, "logoG", "Logo [menu_boutons]"};
+  ui::FileListBox imageL_pub{logoG, "imageL_pub", "*.gif;*.jpg;*.jpeg"};
+  ui::Image image_pub{logoG, "image_pub"};
+  ui::Button efface{logoG, "efface", "Effacer"};
+  ui::Button BitBtn9{logoG, "BitBtn9", "Importer"};
+  ui::RadioGroup position_pub{pub1, "position_pub", "Position"};
+  ui::GroupBox accueilG{pub1, "accueilG", "Bas page d'accueil"};
+  ui::Memo accueil_pub{accueilG, "accueil_pub"};
+  ui::Button BitBtn12{accueilG, "BitBtn12", "Effacer"};
+  ui::GroupBox pub1G{pub1, "pub1G", "Pub#1"};
+  ui::Memo pub1_pub{pub1G, "pub1_pub"};
+  ui::Button BitBtn13{pub1G, "BitBtn13", "Effacer"};
+  ui::GroupBox pub2G{pub1, "pub2G", "Pub#2"};
+  ui::Memo pub2_pub{pub2G, "pub2_pub"};
+  ui::Button BitBtn14{pub2G, "BitBtn14", "Effacer"};
   // Ticked: the Pub#2 block (pub2_pub.opt) also goes into the left menu.
-  ui::CheckBox pubMC{pub1, "pubMC", "Menu G."};
+  ui::CheckBox pubMC{pub2G, "pubMC", "Menu G."};
+  ui::GroupBox pub3G{pub1, "pub3G", "Pub#3"};
+  ui::Memo pub3_pub{pub3G, "pub3_pub"};
+  ui::Button BitBtn15{pub3G, "BitBtn15", "Effacer"};
   // Ticked: the Pub#3 block (pub3_pub.opt) also goes at the foot of the catalogue pages.
-  ui::CheckBox pubPC{pub1, "pubPC", "Pages"};
+  ui::CheckBox pubPC{pub3G, "pubPC", "Pages"};
+  ui::Button voirB{pub1, "voirB", "Aperçu"};
+  ui::Button ok_bouton{pub1, "ok_bouton", "OK"};
+  ui::OpenDialog OpenDialogPub{*this, "OpenDialogPub", "Images|*.gif;*.jpg;*.jpeg|"};
+  // The tab holds typed edits not saved yet: an activation must not reload over them.
+  bool pubModifiee = false;
 
   // --- index tab ---
   ui::Edit titreE{meta1, "titreE"};  // the site's title for search engines
   ui::GroupBox descriptionG{meta1, "descriptionG", "Description du site"};
   ui::Memo descriptionM{descriptionG, "descriptionM"};
   // Meta values of the entry page: keywords in the user's order, dates as dd/mm/yy.
-  ui::GroupBox motsG{meta1, "motsG", "Mots clés"};
+  ui::GroupBox motsG{meta1, "motsG", "Mots-clés"};
+  ui::Edit motsE{motsG, "motsE"};
+  ui::Button Bajout{motsG, "Bajout", "Ajouter"};
   ui::ListBox motsL{motsG, "motsL"};
+  ui::Button monte{motsG, "monte", "Monter"};
+  ui::Button descend{motsG, "descend", "Descendre"};
+  ui::Button panierR{motsG, "panierR", "Supprimer"};
+  ui::Label carL{motsG, "carL", "0 caractère"};
+  ui::Label accentL{motsG, "accentL", "1 accent = 8 caractères"};
   ui::Edit dateCE{meta1, "dateCE"};
   ui::Edit dateRE{meta1, "dateRE"};
   ui::Edit langueE{meta1, "langueE", "fr-FR"};
@@ -208,6 +242,7 @@ class Tmain : public ui::Form {
   ui::Edit catE{meta1, "catE", "shopping"};
   // Ticked: the user's import/index.htm stands for the generated index (frameset layout).
   ui::CheckBox importC{meta1, "importC", "Import"};
+  ui::Button BitBtn16{meta1, "BitBtn16", "OK"};
 
   // --- right column ---
   ui::Shape Shape1{*this, "Shape1"};
@@ -436,6 +471,25 @@ class Tmain : public ui::Form {
   void importCClick();
   void ouvrir_pub();
   void sauver_pub();
+  // Advertising tab (fiche_pub.cpp).
+  void lierPublicite();
+  void pub1Show();
+  void imageL_pubClick();
+  void effaceClick();
+  void BitBtn9Click();
+  void voirBClick();
+  // Index tab (fiche_index.cpp).
+  void lierIndex();
+  void ajouterMotIndex();
+  void compterMotsIndex();
+  void activerBoutonsMots(bool actifs);
+  void panierRClick();
+  void monteClick();
+  void descendClick();
+  void motsLClick();
+  // Search-engine module and page words (fiche_moteur.cpp).
+  void bmoteurClick();
+  void BitBtn23Click();
   // New-product lists (fiche_nouveautes.cpp): the button and the named lists of the sheet tab.
   void preparerNouveautes();
   void newprodBClick();

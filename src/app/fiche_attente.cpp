@@ -1,6 +1,6 @@
 // Routines of the main window whose behaviour comes with later work (the sheet reader and save,
-// the category lists, the site build, the publication, the modules, the repair, the advertising
-// and index tabs). Until then each does nothing; docs/ARCHITECTURE.md lists them.
+// the category lists, the site build, the publication, the modules, the repair). Until then each
+// does nothing; docs/ARCHITECTURE.md lists them.
 
 #include "app/fiche.h"
 
@@ -13,9 +13,5 @@ void Tmain::bstockClick() {}
 void Tmain::module_OKClick() {}
 void Tmain::chargerModules() {}
 void Tmain::verifierModules() {}
-void Tmain::ouvrirIndex() {}
-void Tmain::sauverIndex() {}
-void Tmain::ouvrir_pub() {}
-void Tmain::sauver_pub() {}
 
 }  // namespace app

@@ -17,23 +17,17 @@ namespace frame {
 
 namespace {
 
-// The advertising tab's fragments, as the tab saves them.
-void lirePublicites(const platform::DataFolder& donnees, EntreesTop& e) {
-  for (size_t i = 0; i < e.pubs.size(); ++i) {
-    const std::string nom = "pub" + std::to_string(i + 1) + "_pub.opt";
-    if (donnees.exists(nom)) e.pubs[i] = platform::LineList::load(donnees.path(nom));
-  }
+// The advertising tab's fragments, as typed.
+void lirePublicites(const app::Tmain& main, EntreesTop& e) {
+  e.pubs = {main.pub1_pub.lines(), main.pub2_pub.lines(), main.pub3_pub.lines()};
 }
 
 // The webmaster block of the advertising tab; the logo at its own size.
-void lireWebmaster(const platform::DataFolder& donnees, EntreesTop& e) {
-  if (!donnees.exists("pub.opt")) return;
-  const platform::LineList pub = platform::LineList::load(donnees.path("pub.opt"));
+void lireWebmaster(const app::Tmain& main, const platform::DataFolder& donnees, EntreesTop& e) {
   LogoWebmaster& w = e.webmaster;
-  w.fichier = pub.value("logo_pub");
-  w.site = pub.value("site_pub");
-  const std::string position = pub.value("position_pub");
-  w.position = position == "top" ? 0 : position == "bottom" ? 2 : 1;
+  w.fichier = main.logo_pub.caption();
+  w.site = main.site_pub.text();
+  w.position = main.position_pub.itemIndex() < 0 ? 1 : main.position_pub.itemIndex();
   const std::string source = "menu_boutons/" + w.fichier;
   if (!w.fichier.empty() && platform::safeRelativePath(source))
     if (auto taille = platform::imageSize(donnees.path(source))) {
@@ -75,7 +69,7 @@ EntreesTop entreesTop(app::Programme& p, const ValeursCadres& v) {
 
 void Tvoir_menu1::debut_top(ValeursCadres& v) {
   EntreesTop e = entreesTop(p_, v);
-  lirePublicites(p_.donnees(), e);
+  lirePublicites(p_.main(), e);
   debutTop(e, p_.donnees(), v.pageTop);
 }
 
@@ -85,7 +79,7 @@ void Tvoir_menu1::faire_boutons_top(ValeursCadres& v) {
 
 void Tvoir_menu1::fin_top(ValeursCadres& v) {
   EntreesTop e = entreesTop(p_, v);
-  lireWebmaster(p_.donnees(), e);
+  lireWebmaster(p_.main(), p_.donnees(), e);
   finTop(e, p_.donnees(), v.pageTop);
 }
 

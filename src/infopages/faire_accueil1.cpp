@@ -54,15 +54,10 @@ EntreesPageAccueil Tfaire_accueil::entrees() {
   e.menubp_c = style.menubp_c;
   e.coul_liens = p_.Form1().style.coul_liens;
   e.frames = main.options.frames == "oui";
-  // The advertising tab keeps its fragments in these files.
-  auto fragment = [this](const char* nom) {
-    return p_.donnees().exists(nom) ? platform::LineList::load(p_.chemin(nom))
-                                    : platform::LineList{};
-  };
-  e.accueil_pub = fragment("accueil_pub.opt");
-  e.pub1_pub = fragment("pub1_pub.opt");
-  e.pub2_pub = fragment("pub2_pub.opt");
-  e.pub3_pub = fragment("pub3_pub.opt");
+  e.accueil_pub = main.accueil_pub.lines();
+  e.pub1_pub = main.pub1_pub.lines();
+  e.pub2_pub = main.pub2_pub.lines();
+  e.pub3_pub = main.pub3_pub.lines();
   e.copyE = main.copyE.text();
   return e;
 }

@@ -93,7 +93,8 @@ TEST_F(MainWindow, AdviceMessagesAndRefusals) {
 }
 
 TEST_F(MainWindow, TickingImportChoosesTheFramesetAndNeedsTheShopsEntryPage) {
-  // Without the page the tick is refused, yet the frameset stays chosen.
+  // Without the page the tick is refused and the saved layout holds.
+  t.dossier.write("frames.inf", "frames=non\r\n");
   main().options.frames = "non";
   main().importC.click();
   EXPECT_EQ(t.dialogs.messages(),
@@ -101,19 +102,17 @@ TEST_F(MainWindow, TickingImportChoosesTheFramesetAndNeedsTheShopsEntryPage) {
                                      "répertoire " +
                                      t.p().chemin("import/index.htm").string()});
   EXPECT_FALSE(main().importC.checked());
-  EXPECT_EQ(main().options.frames, "oui");
+  EXPECT_EQ(main().options.frames, "non");
 
   t.dossier.write("import/index.htm", "<HTML>\r\n");
   main().options.frames = "non";
   main().importC.click();
   EXPECT_TRUE(main().importC.checked());
   EXPECT_EQ(main().options.frames, "oui");
-  // Unticking gives the layout back to nobody: it stays as it is.
-  main().options.frames = "non";
+  // Unticking gives the saved layout back.
   main().importC.click();
   EXPECT_EQ(main().options.frames, "non");
   EXPECT_EQ(t.dialogs.messages().size(), 1u);
-  EXPECT_FALSE(t.dossier.exists("frames.inf"));
 }
 
 TEST_F(MainWindow, TheHelpLinksAndTheSheetPageOpenInTheBrowser) {
@@ -286,4 +285,12 @@ TEST(MainWindowStart, EcotaxAndWeightEditsFollowTheMainSettingsFromTheStart) {
     for (ui::Edit* e : {&t.p().main().ecotaxeE, &t.p().main().poidsCE})
       EXPECT_EQ(e->visible(), oui) << e->name();
   }
+}
+
+TEST_F(MainWindow, TheSearchEngineLauncherStartsTheNewestModuleInTheDataFolder) {
+  t.dossier.write("moteur.exe", "");
+  t.dossier.write("moteur_v3.exe", "");
+  main().bmoteur.click();
+  ASSERT_EQ(t.shell.ran.size(), 1u);
+  EXPECT_EQ(t.shell.ran[0].filename(), "moteur_v3.exe");
 }

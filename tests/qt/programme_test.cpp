@@ -218,7 +218,7 @@ TEST_F(DesktopProgramme, EveryFieldOfTheIndexTabShowsItsCaption) {
     EXPECT_TRUE(caption->isVisible()) << field->name();
     EXPECT_FALSE(caption->text().isEmpty()) << field->name();
   }
-  EXPECT_EQ(widget(m.copyE)->findChild<QLabel*>()->text(), "Copyright");
+  EXPECT_EQ(widget(m.copyE)->findChild<QLabel*>()->text(), "Copyright : ");
   for (ui::Control* field : std::initializer_list<ui::Control*>{&m.descriptionM, &m.motsL}) {
     auto* box = qobject_cast<QGroupBox*>(widget(*field)->parentWidget());
     ASSERT_NE(box, nullptr) << field->name();
