@@ -30,8 +30,7 @@ std::string dateDuJour(std::chrono::system_clock::time_point t) {
   std::tm jour{};
   localtime_r(&secondes, &jour);
   char texte[16];
-  std::snprintf(texte, sizeof texte, "%02d/%02d/%02d", jour.tm_mday, jour.tm_mon + 1,
-                jour.tm_year % 100);
+  std::strftime(texte, sizeof texte, "%d/%m/%y", &jour);
   return texte;
 }
 
