@@ -47,6 +47,7 @@ TprixF::TprixF(app::Programme& programme)
 
   onActivate = [this] { FormActivate(); };
   listeB.onClick = [this] { listeBClick(); };
+  listeB.onRightClick = [this](int index) { listeBMouseDown(index); };
   BitBtn1.onClick = [this] { BitBtn1Click(); };
   BitBtn2.onClick = [this] { BitBtn2Click(); };
   BitBtn3.onClick = [this] { BitBtn3Click(); };

@@ -377,6 +377,15 @@ class MemoElement : public Element {
   QPlainTextEdit* memo_;
 };
 
+// A right click on an item of a list reaches the model as the item's index (-1 below the items).
+void forwardRightClickOf(FormView& view, ui::Control& control, QListWidget* list) {
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(list, &QListWidget::customContextMenuRequested, list, [&view, &control, list](const QPoint& at) {
+    const int row = list->row(list->itemAt(at));
+    view.act(control, [&] { static_cast<ui::ItemsControl&>(control).rightClickItem(row); });
+  });
+}
+
 // ListBox and FileListBox: a click selects and runs the control's click handler.
 class ListElement : public Element {
  public:
@@ -401,6 +410,7 @@ class ListElement : public Element {
       if (!view.updating()) view.act(control, [this] { control.doubleClick(); });
     });
     forwardInput(list_);
+    forwardRightClickOf(view, control, list_);
   }
   QSize naturalSize() const override { return {170, 180}; }
   void sync(ui::Property p) override {
@@ -473,6 +483,7 @@ class CheckListElement : public Element {
       });
     });
     forwardInput(list_);
+    forwardRightClickOf(view, control, list_);
   }
   QSize naturalSize() const override { return {170, 150}; }
   void sync(ui::Property p) override {

@@ -137,6 +137,11 @@ std::string ItemsControl::selected() const {
   return itemIndex_ >= 0 ? items_[static_cast<size_t>(itemIndex_)] : std::string();
 }
 
+void ItemsControl::rightClickItem(int index) {
+  requireReachable();
+  if (onRightClick) fire([&] { onRightClick(index); });
+}
+
 ListBox::ListBox(Control& parent, std::string name)
     : ItemsControl(parent, std::move(name), Kind::ListBox) {
   setColour(clWindow);

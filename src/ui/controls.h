@@ -92,6 +92,9 @@ class ItemsControl : public Control {
   virtual void setItemIndex(int index);
   // The selected item, "" when none.
   std::string selected() const;
+  // The user presses the right button on an item (index -1: below the last one): onRightClick.
+  void rightClickItem(int index);
+  std::function<void(int index)> onRightClick;
 
  protected:
   std::vector<std::string> items_;

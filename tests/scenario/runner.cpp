@@ -191,6 +191,11 @@ class Runner {
     if (command == "click") return click(control(target), text(value));
     if (command == "menu") return click(control(target), "");
     if (command == "select") return select(control(target), text(value));
+    if (command == "right-click") {
+      auto* list = as<ui::ItemsControl>(control(target));
+      if (!list) fail(target + " has no items");
+      return list->rightClickItem(index(*list, text(value)));
+    }
     if (command == "set") return set(target, text(value));
     if (command == "check") return check(target, platform::trimRight(value));
     if (command == "key") return key(control(target), platform::trimRight(value));
