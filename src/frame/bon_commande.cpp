@@ -13,12 +13,6 @@ namespace {
 
 using platform::LineList;
 
-std::string texte(std::string_view valeur) {
-  std::string s = platform::jsString(valeur);
-  for (size_t p = 0; (p = s.find("</", p)) != std::string::npos; p += 3) s.replace(p, 2, "<\\/");
-  return "\"" + s + "\"";
-}
-
 bool oui(const std::string& v) { return v == "oui"; }
 
 struct Page {
@@ -100,7 +94,7 @@ LineList tableau(const Page& p) {
   const std::string espace =
       "<td bgcolor=\\\"gray\\\"><IMG ALT=\\\"\\\" SRC=\\\"pix1x1.gif\\\" WIDTH=1 HEIGHT=12 BORDER=0></td>";
   LineList s{"<!--DEBUT TABLEAU-->", "<script language=\"JavaScript\">",
-             "titre_panier=" + texte(c.panierE) + ";",
+             "titre_panier=" + texteScript(c.panierE) + ";",
              "coul_titre=\"navy\";fond_titre=\"white\";fond_texte=\"white\";coul_texte=\"green\";",
              "nbre_col=" + nbre_col + ";", "</script>", "<center>",
              "<table border=0 cellpadding=0 cellspacing=0>", "<script language=\"JavaScript\">"};
@@ -123,7 +117,7 @@ LineList tableau(const Page& p) {
   s.add(LineList{"document.write(\"</tr>\");", "separateur();"});
   s.add(declarationsCalculs(e));
   s.add(LineList{"for(var i=0;i<top.fin;i++){", "if(top.ma_commande[i]!=\"oui\")continue;",
-                 "if(!top.ma_quantite[i])top.ma_quantite[i]=" + texte(c.quantiteE) + ";"});
+                 "if(!top.ma_quantite[i])top.ma_quantite[i]=" + texteScript(c.quantiteE) + ";"});
   s.add(calculLigne(e));
   s.add(LineList{
       "ligne_commande(html(top.ma_ref[i])+\" \"+html(top.ma_description[i]),\"<input type=\\\"text\\\" "
@@ -136,7 +130,7 @@ LineList tableau(const Page& p) {
   if (tva) {
     s.add("ligne_total(\"<b>Total H.T.&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(totalHT)+" +
           dt + ",true,totalHT_euro);");
-    s.add("ligne_total(\"<i>TVA \"+" + texte(e.calcul.tva.taux_tva) +
+    s.add("ligne_total(\"<i>TVA \"+" + texteScript(e.calcul.tva.taux_tva) +
           "+\"%&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",format(tva)+" + dt + ",false,tva_euro);");
     s.add("ligne_total(\"<b>&nbsp;Total TTC&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(totalTTC)+" +
           dt + ",true,totalTTC_euro);");
@@ -151,7 +145,7 @@ LineList tableau(const Page& p) {
     s.add("var port=format(trsport)+" + dt + ";");
   s.add("ligne_total(\"<i>\"+html(phraseP)+\"&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",port,false,transport_euro);");
   if (tvaPort)
-    s.add("ligne_total(\"<i>TVA transport \"+" + texte(e.calcul.tva.tva_port) +
+    s.add("ligne_total(\"<i>TVA transport \"+" + texteScript(e.calcul.tva.tva_port) +
           "+\"%&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",format(tva_transport)+" + dt +
           ",false,tva_transport_euro);");
   s.add("ligne_total(\"<b>&nbsp;Total &agrave; payer&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\","
@@ -244,7 +238,7 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  "if(top.ma_commande[i]!=\"oui\"||!champ)continue;",
                  "top.ma_quantite[i]=String(verif(champ.value));",
                  "if(top.ma_quantite[i]==\"0\")top.ma_commande[i]=\"\";"});
-  if (c.unique) s.add("top.ma_quantite[i]=String(verif(" + texte(c.quantiteE) + "));");
+  if (c.unique) s.add("top.ma_quantite[i]=String(verif(" + texteScript(c.quantiteE) + "));");
   s.add(LineList{"}", "}", "</script>"});
   s.add(scriptCalculs(e));
   if (!e.coul_scroll.empty())
@@ -253,9 +247,9 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
   s.add(LineList{"</HEAD>", "<BODY>", "<center>", "<table border=1 bordercolor=\"gray\">", "<tr>",
                  "<td bordercolor=\"white\" align=\"center\">", "<form name=\"form\">",
                  "<script language=\"JavaScript\">",
-                 "devise=" + texte(e.dev1) + ";devise2=" + texte(e.dev2) + ";",
+                 "devise=" + texteScript(e.dev1) + ";devise2=" + texteScript(e.dev2) + ";",
                  std::string("devise2_confirmation=\"") + (deux ? "oui" : "non") + "\";",
-                 "type=" + texte(c.produitsE) + ";",
+                 "type=" + texteScript(c.produitsE) + ";",
                  "var ref=valeur_requete(\"ref\"),refsupp=valeur_requete(\"refsupp\");",
                  "var description=valeur_requete(\"description\"),pu=valeur_requete(\"pu\");",
                  "if(refsupp!=\"\")ref=ref+\" \"+refsupp;", "if(ref!=\"\"){", "var present=false;",

@@ -64,5 +64,7 @@ platform::LineList lignesAutorun();
 
 // A settings value as a script number: "," read as ".", anything not a number gives 0.
 std::string nombreScript(std::string_view valeur);
+// A quoted script text that cannot end its script block.
+std::string texteScript(std::string_view valeur);
 
 }  // namespace frame

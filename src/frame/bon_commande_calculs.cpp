@@ -14,13 +14,6 @@ namespace {
 
 using platform::LineList;
 
-// A quoted script text that cannot end its script block.
-std::string texte(std::string_view valeur) {
-  std::string s = platform::jsString(valeur);
-  for (size_t p = 0; (p = s.find("</", p)) != std::string::npos; p += 3) s.replace(p, 2, "<\\/");
-  return "\"" + s + "\"";
-}
-
 TGrilleTarif lireGrille(const platform::DataFolder& dossier, const std::string& nom) {
   TGrilleTarif grille{nom, {}};
   const auto chemin = platform::safeRelativePath(nom);
@@ -29,6 +22,12 @@ TGrilleTarif lireGrille(const platform::DataFolder& dossier, const std::string& 
 }
 
 }  // namespace
+
+std::string texteScript(std::string_view valeur) {
+  std::string s = platform::jsString(valeur);
+  for (size_t p = 0; (p = s.find("</", p)) != std::string::npos; p += 3) s.replace(p, 2, "<\\/");
+  return "\"" + s + "\"";
+}
 
 std::string nombreScript(std::string_view valeur) {
   std::string s = platform::trim(valeur);
@@ -59,7 +58,7 @@ ReglagesCalcul lireReglagesCalcul(const platform::DataFolder& dossier) {
 LineList scriptCalculs(const EntreesBonCommande& e) {
   const TOptionsPoids& p = e.calcul.poids;
   LineList s{"<script language=\"JavaScript\">",
-             "phraseP=" + texte(e.catalogue.fraispE) + ";",
+             "phraseP=" + texteScript(e.catalogue.fraispE) + ";",
              std::string("texteT=\"") +
                  (e.calcul.tva.appli_tva == "oui" ? "Total H.T." : "Total") + "\";",
              "euro=\"" + nombreScript(e.taux) + "\";"};
@@ -74,25 +73,25 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
         "}",
         "function calcul_poids(poids,total,volume,pForfait,standardP,poidsaquaC,poidsaqua,libelle){",
         "tarifT=0;maximum=0;",
-        "codeT=" + texte(p.codeT) + ";ma_livraison=" + texte(p.ma_livraison) + ";",
-        "if(volume==\"oui\"){codeT=" + texte(p.codeTV) + ";ma_livraison=" +
-            texte(p.ma_livraisonV) + ";}",
+        "codeT=" + texteScript(p.codeT) + ";ma_livraison=" + texteScript(p.ma_livraison) + ";",
+        "if(volume==\"oui\"){codeT=" + texteScript(p.codeTV) + ";ma_livraison=" +
+            texteScript(p.ma_livraisonV) + ";}",
         "if(ma_livraison!=\"\")type_livraison=ma_livraison+\" \"+poids+\"g\";",
         "tarifS=0;",
-        "if(codeT==" + texte(p.codeT) + "){tarif=" + texte(p.tarif002) + ";tarifS=supplement(total);}",
-        "if(codeT==" + texte(p.codeTV) + "){tarif=" + texte(p.tarif004) +
+        "if(codeT==" + texteScript(p.codeT) + "){tarif=" + texteScript(p.tarif002) + ";tarifS=supplement(total);}",
+        "if(codeT==" + texteScript(p.codeTV) + "){tarif=" + texteScript(p.tarif004) +
             ";tarifS=supplement(total);}",
-        "if(standardP==\"s\"&&poidsaquaC>0)codeT=" + texte(p.codeTSurgele) + ";",
-        "if(codeT==" + texte(p.codeTSurgele) + "){tarifS=0;tarif=" + texte(p.tarifsurgele) + ";}",
+        "if(standardP==\"s\"&&poidsaquaC>0)codeT=" + texteScript(p.codeTSurgele) + ";",
+        "if(codeT==" + texteScript(p.codeTSurgele) + "){tarifS=0;tarif=" + texteScript(p.tarifsurgele) + ";}",
         "ligneTARIF=new Array();"});
     for (const TGrilleTarif& g : e.calcul.grilles) {
       if (g.lignes.empty()) continue;
-      s.add("if(tarif==" + texte(g.nom) + "){");
+      s.add("if(tarif==" + texteScript(g.nom) + "){");
       s.add("ligneTARIF=new Array(" + platform::fromInteger(static_cast<long long>(g.lignes.size())) +
             ");");
       for (size_t i = 0; i < g.lignes.size(); ++i)
         s.add("ligneTARIF[" + platform::fromInteger(static_cast<long long>(i)) + "]=" +
-              texte(g.lignes[i]) + ";");
+              texteScript(g.lignes[i]) + ";");
       s.add("}");
     }
     s.add(LineList{
@@ -108,9 +107,9 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
         "if(tarifT>0){transport=tarifT+tarifS;if(tarifS>0)type_livraison+=\"  Suiv.\";}",
         "if(pForfait>0&&pForfait>transport){transport=pForfait;type_livraison=\"Transport\";}",
         "if(standardP==\"s\"&&poidsaquaC>0)type_livraison=libelle+\" \"+" +
-            texte(p.libellecongel) + "+\" \"+poids+\"g\";",
+            texteScript(p.libellecongel) + "+\" \"+poids+\"g\";",
         "if(standardP==\"a\"&&poidsaqua>0)type_livraison=libelle+\" \"+" +
-            texte(p.libelleaqua) + "+\" \"+poids+\"g\";",
+            texteScript(p.libelleaqua) + "+\" \"+poids+\"g\";",
         "}"});
   }
   s.add(LineList{
@@ -140,7 +139,7 @@ LineList declarationsCalculs(const EntreesBonCommande& e) {
     s.add(LineList{"poids=0;poidsaqua=0;poidsaquaC=0;poidsCaq=0;pForfait=0;npoisson=0;",
                    "Kquantite=0;Ktotal=0;Ktotal_euro=0;transportnormal=0;",
                    "volume=\"\";type_livraison=\"\";libelle=\"\";standardP=\"\";",
-                   "Kdescription=" + texte(e.calcul.poids.Kdescription) + ";Kpu=" +
+                   "Kdescription=" + texteScript(e.calcul.poids.Kdescription) + ";Kpu=" +
                        nombreScript(e.calcul.poids.Kpu) + ";Kaisse=" +
                        nombreScript(e.calcul.poids.Kaisse) + ";"});
   s.add("total=0;totalHT=0;tva=0;totalTTC=0;transport=0;tva_transport=0;total_a_payer=0;");
@@ -184,13 +183,13 @@ LineList totauxCalculs(const EntreesBonCommande& e) {
         "transport=transportnormal+transport;}",
         "if(type_livraison!=\"\")phraseP=type_livraison;"});
   s.add("if(total==0)transport=0;");
-  if (!t.maxi_port.empty()) s.add("if(total>verif(" + texte(t.maxi_port) + "))transport=0;");
+  if (!t.maxi_port.empty()) s.add("if(total>verif(" + texteScript(t.maxi_port) + "))transport=0;");
   if (t.appli_tva == "oui")
-    s.add(LineList{"tva=Math.round(total*verif(" + texte(t.taux_tva) + "))/100;",
+    s.add(LineList{"tva=Math.round(total*verif(" + texteScript(t.taux_tva) + "))/100;",
                    "totalHT=total;totalTTC=total+tva;total=totalTTC;",
                    "totalHT_euro=totalHT/euro;totalTTC_euro=totalTTC/euro;tva_euro=tva/euro;"});
   if (t.appli_tva_port == "oui")
-    s.add(LineList{"tva_transport=Math.round(transport*verif(" + texte(t.tva_port) + "))/100;",
+    s.add(LineList{"tva_transport=Math.round(transport*verif(" + texteScript(t.tva_port) + "))/100;",
                    "total_a_payer=total+transport+tva_transport;",
                    "tva_transport_euro=tva_transport/euro;"});
   else
