@@ -51,6 +51,11 @@ void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {
   e.eADR = i.eADR;
   e.siretADR = i.siretADR;
   e.apeADR = i.apeADR;
+  // The header's logo is not otherwise sure to be in ftp/ (the menu may show no logo).
+  if (e.catalogue.logo) {
+    fichierVersFtp = "logo.gif";
+    copie_vers_ftp();
+  }
   pageBonCommande(e).save(p_.chemin("ftp/boncommande.htm"));
   lignesGoBat().save(p_.chemin("ftp/go.bat"));
   lignesAutorun().save(p_.chemin("ftp/autorun.inf"));
