@@ -17,3 +17,4 @@ require('./menu_gauche.js');
 require('./commande.js');
 require('./top.js');
 require('./menu_dynamique.js');
+require('./bon_commande.js');
