@@ -1,5 +1,5 @@
 // Routines of the main window whose behaviour comes with later work (the sheet reader and save,
-// the category lists, the site build, the publication, the modules, the repair, the advertising
+// the category lists, the site build, the publication, the repair, the advertising
 // and index tabs). Until then each does nothing; docs/ARCHITECTURE.md lists them.
 
 #include "app/fiche.h"
@@ -7,12 +7,6 @@
 namespace app {
 
 void Tmain::Reconstruirelesrfrences1Click() {}
-void Tmain::versionBClick() {}
-void Tmain::modulesBClick() {}
-void Tmain::bstockClick() {}
-void Tmain::module_OKClick() {}
-void Tmain::chargerModules() {}
-void Tmain::verifierModules() {}
 void Tmain::ouvrirIndex() {}
 void Tmain::sauverIndex() {}
 void Tmain::ouvrir_pub() {}
