@@ -102,3 +102,26 @@ TEST(MiseAJourServeur, ServerLostMidwayKeepsTheOldScriptsWhole) {
 
 }  // namespace
 }  // namespace publish::test
+
+namespace publish::test {
+namespace {
+
+TEST(MiseAJourServeur, OutsidePrograms) {
+  Atelier a(false);
+  a.ecrire("modules.txt", "absent.exe\r\nguide.txt\r\n");
+  a.ecrire("guide.txt", "x");
+  for (const char* f : {"stock2.exe", "Stock1.exe"}) a.ecrire(f, "MZ");
+  a.demarrer();
+  auto& m = a.main();
+  EXPECT_TRUE(m.autres_modulesL.visible() && m.module_OK.visible());
+  m.module_OKClick();
+  EXPECT_EQ(a.dialogs.messages(),
+            Textes{"Le fichier absent.exe est introuvable dans le dossier de la boutique."});
+  m.autres_modulesL.setItemIndex(1);
+  m.module_OKClick();
+  m.bstockClick();
+  EXPECT_EQ(a.shell.opened, (Textes{a.chemin("guide.txt").string(), a.chemin("Stock1.exe").string()}));
+}
+
+}  // namespace
+}  // namespace publish::test
