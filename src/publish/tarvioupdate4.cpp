@@ -6,6 +6,7 @@
 #include "publish/mise_a_jour.h"
 #include "publish/mise_a_jour_serveur.h"
 #include "ui/dialogs.h"
+#include "ui/layout.h"
 
 namespace publish {
 
@@ -18,6 +19,10 @@ Ttarvioupdate::Ttarvioupdate(app::Programme& programme)
                                     "Mettre à jour après vous êtes connecté à Internet."});
   Memo1.setReadOnly(true);
   mss.hide();
+  setBounds(left(), top(), 460, height());
+  ui::setSize(version, 440, ui::kLineHeight);
+  ui::setSize(Memo1, 440, 110);
+  ui::setSize(mss, 440, 30);
   onActivate = [this] { FormActivate(); };
   BitBtn2.onClick = [this] { BitBtn2Click(); };
   BitBtn1.onClick = [this] { BitBtn1Click(); };
