@@ -22,13 +22,13 @@ namespace app {
 bool ouvrirProgrammeVoisin(Programme& programme, std::string_view nom) {
   auto chemin = programme.chemin(nom);
   if (!platform::fileExists(chemin)) {
-    programme.environment().dialogs.showMessage("Le fichier " + std::string(nom) +
-                                                " est introuvable dans le dossier de la boutique.");
+    programme.dialogs().showMessage("Le fichier " + std::string(nom) +
+                                    " est introuvable dans le dossier de la boutique.");
     return false;
   }
   if (!programme.shell().open(chemin.string())) {
-    programme.environment().dialogs.showMessage("Le programme " + std::string(nom) +
-                                                " ne peut pas être lancé sur ce système.");
+    programme.dialogs().showMessage("Le programme " + std::string(nom) +
+                                    " ne peut pas être lancé sur ce système.");
     return false;
   }
   return true;
