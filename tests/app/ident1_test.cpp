@@ -6,6 +6,7 @@
 
 #include "app/fiche.h"
 #include "app/programme.h"
+#include "publish/tarvioupdate4.h"
 #include "support/programme_test.h"
 
 using testing_support::ProgrammeDeTest;
@@ -22,6 +23,7 @@ class IdentWindow : public ::testing::Test {
   IdentWindow() {
     t.dossier.write("ident.opt", kIdentOpt);
     t.demarrer();
+    t.p().tarvioupdate().close();  // no support files here
   }
   app::Tident& ident() { return t.p().ident(); }
   platform::LineList fichier() { return platform::LineList::fromText(t.dossier.read("ident.opt")); }

@@ -7,6 +7,7 @@
 #include "app/fiche.h"
 #include "app/programme.h"
 #include "design/fond.h"
+#include "publish/tarvioupdate4.h"
 #include "support/programme_test.h"
 #include "support/temp_folder.h"
 
@@ -177,6 +178,7 @@ TEST_F(FenetreStyleP, AStoredColourThatIsNoColourIsToldAndTheProgramStarts) {
   EXPECT_EQ(t.dialogs.messages(),
             std::vector<std::string>{"'$' n'est pas une valeur enti\xE8re correcte"});
   EXPECT_TRUE(w().fixe.checked());
+  t.p().tarvioupdate().close();  // no support files here
   EXPECT_TRUE(main().active());
 }
 

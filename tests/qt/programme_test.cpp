@@ -24,6 +24,7 @@
 #include "design/menu.h"
 #include "design/style_principal.h"
 #include "platform/files.h"
+#include "publish/tarvioupdate4.h"
 #include "qt/session.h"
 #include "qt_test_support.h"
 #include "support/temp_folder.h"
@@ -48,6 +49,7 @@ class DesktopProgramme : public ::testing::Test {
     session = std::make_unique<qtui::Session>(shop.path(), "tarvio", &shell);
     session->start();
     EXPECT_TRUE(waitFor([&] { return main().visible() && window()->isVisible(); }));
+    session->programme().tarvioupdate().close();  // the demo has no updater: the check offers it
     settle();
   }
   app::Tmain& main() { return session->programme().main(); }

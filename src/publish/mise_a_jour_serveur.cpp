@@ -1,0 +1,30 @@
+#include "publish/mise_a_jour_serveur.h"
+
+#include "publish/brouillage.h"
+#include "publish/serveurs.h"
+
+namespace publish {
+
+namespace {
+// The update account's password as the program keeps it: scrambled, six bytes.
+constexpr std::string_view kMotDePasseEditeurBrouille = "\xbc\x7b\xcd\xa0\xc2\x78";
+}  // namespace
+
+bool ouvrirCompteEditeur(const app::Environment& environnement, platform::FtpSession& session,
+                         std::string& raison) {
+  if (session.connected()) session.disconnect();
+  if (!connecterFtp(environnement, session, kServeurEditeur, kPortEditeur, kUtilisateurEditeur,
+                    decrypter(kMotDePasseEditeurBrouille))) {
+    raison = "Connexion impossible au serveur de mise à jour : " + session.lastError();
+    return false;
+  }
+  if (!session.changeFolder("www")) {
+    raison = "Le répertoire www n'a pas pu être ouvert sur le serveur de mise à jour : " +
+             session.lastError();
+    session.disconnect();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace publish
