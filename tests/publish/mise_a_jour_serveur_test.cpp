@@ -51,7 +51,10 @@ TEST(MiseAJourServeur, UpdateCheck) {
     EXPECT_EQ(a.dialogs.messages(), messages);
     EXPECT_FALSE(a.existe("tmp/version.htm"));
     EXPECT_EQ(a.existe("tmp/pathexe.txt") && !a.main().visible(), reponse == Yes);
-    if (reponse == Yes) EXPECT_EQ(a.shell.opened, (std::vector<std::string>{app::web::kVersion, a.chemin("version.exe").string()}));
+    if (reponse == Yes) {
+      EXPECT_EQ(a.shell.opened,
+                (std::vector<std::string>{app::web::kVersion, a.chemin("version.exe").string()}));
+    }
   }
 }
 
