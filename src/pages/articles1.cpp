@@ -57,7 +57,18 @@ TarticlesT::TarticlesT(app::Programme& programme)
   for (ui::Control* g : std::initializer_list<ui::Control*>{&articlesG, &pagesG, &rubriquesG,
                                                              &alignementG, &boutons})
     ui::setSize(*g, 300);
+  // A label and its field fill a row of their group.
+  for (ui::Label* l : {&phrase_articlesL, &police_articlesL, &couleur_articlesL, &taille_articlesL,
+                       &phrase_pagesL, &police_pagesL, &taille_pagesL, &flecheL,
+                       &phrase_rubriquesL, &police_rubriquesL, &couleur_rubriquesL,
+                       &taille_rubriquesL, &haligneL, &baligneL})
+    ui::setSize(*l, 100, ui::kLineHeight);
   for (const Texte& t : kTextes) ui::setSize(this->*t.edit, 180);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{
+           &haligneE, &baligneE, &gras_articles, &gras_pages, &gras_rubriques,
+           &retourE})
+    ui::setSize(*c, 180);
+  ui::setSize(rubriquesC, 280);
   onShow = [this] { FormShow(); };
   enrB.onClick = [this] { enrBClick(); };
   voir_vignette.onClick = [this] { voir_vignetteClick(); };
