@@ -17,7 +17,6 @@ TEST(OptionsArticles, DefaultsSaveReloadAndPreviewWithoutCard) {
   EXPECT_EQ(w.phrase_articles.text(), "articles trouvés");
   EXPECT_EQ(w.flecheE.text(), "flecha.gif");
   EXPECT_TRUE(w.gras_pages.checked());
-  EXPECT_FALSE(w.retourE.checked());
 
   w.retourE.setChecked(true);
   w.gras_pages.setChecked(false);
