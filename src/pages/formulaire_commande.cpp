@@ -115,7 +115,7 @@ std::vector<std::string> EcrivainCartes::listeChoix(const std::string& fichier,
 }
 
 void EcrivainCartes::champsCaches(std::vector<std::string>& L, bool rangee,
-                                  const std::string& ecotaxe) {
+                                  const std::string& ecotaxe, bool supplements) {
   const TValeursCarte& v = valeurs;
   const bool frames = e_.options.frames == "oui";
   L.push_back("<script language=\"JavaScript\">");
@@ -134,7 +134,7 @@ void EcrivainCartes::champsCaches(std::vector<std::string>& L, bool rangee,
     L.push_back(cache("qmax_multi", std::to_string(v.qmaxiCarte)));
     L.push_back(cache("qmulti", std::to_string(v.qmultiCarte)));
   }
-  if (rangee)
+  if (rangee || supplements)
     for (auto& l : listeChoix(v.referenceFiche + ".sup", "refsupp3", " + ", "")) L.push_back(l);
   if (v.carteFenetre) {
     L.push_back(cache("fenetre", "oui"));

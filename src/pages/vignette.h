@@ -67,6 +67,7 @@ struct EntreesCarte {
   std::string detailhP;  // the "En savoir plus" label edit
   std::string url_retour;  // the multi-shop return address edit
   std::string themes_d, themescat_d;
+  std::string titret_c = "oui", tableau_c = "non";  // title and price-list place of table cards
 };
 
 // The promotion display settings (promo_prix.opt), with the promotion window's two boxes.
@@ -130,7 +131,11 @@ class EcrivainCartes {
   void tableauProduitsLies();
   void coinsCadre(std::vector<std::string>& coins);
   void entete();
-  void pied();
+  // tableau: below a table of cards, into the card itself after a 4-pixel row.
+  void pied(bool tableau = false);
+  void celluleDescription(const Balises& titre);
+  void cellulePrixTableau(const std::string& ecotaxe);
+  void celluleCommande(const std::string& ecotaxe);
   void contenuTexte();
   void celluleImage();
   void bandeTitres();
@@ -143,7 +148,9 @@ class EcrivainCartes {
   std::string nomFormulaireLigne() const;
   std::string ligneFormulaire() const;
   std::string description(bool rangee) const;
-  void champsCaches(std::vector<std::string>& L, bool rangee, const std::string& ecotaxe);
+  // supplements: the line's .sup list goes in too (a comment row or a table card).
+  void champsCaches(std::vector<std::string>& L, bool rangee, const std::string& ecotaxe,
+                   bool supplements = false);
   std::string prixPromo(bool rangee);
   void quantite(std::vector<std::string>& L, bool rangee);
   std::vector<std::string> listeChoix(const std::string& fichier, const std::string& nom,

@@ -51,6 +51,8 @@ EntreesCarte Tvignette1::entrees() {
   e.url_retour = sp.Turl_retour.text();
   e.themes_d = sp.themes_d;
   e.themescat_d = sp.themescat_d;
+  e.titret_c = sp.titret_c;
+  e.tableau_c = sp.tableau_c;
   return e;
 }
 

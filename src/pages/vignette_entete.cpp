@@ -152,9 +152,12 @@ std::vector<std::string> lignesEntete(const LignesListe& l, const TOptionsArticl
           "<tr><td><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0></td></tr></table>"};
 }
 
-std::string lignePied(const LignesListe& l, const TOptionsArticles& o) {
+std::string lignePied(const LignesListe& l, const TOptionsArticles& o, bool ecart) {
   const std::string saut = o.retour == "oui" ? "<BR>" : "";
-  return "<table border=0 width=\"100%\"><tr><td align=\"" + o.baligne + "\">" + l.trouves + saut +
+  return std::string("<table border=0 width=\"100%\">") +
+         (ecart ? "<tr><td><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=4 BORDER=0></td></tr>"
+                : "") +
+         "<tr><td align=\"" + o.baligne + "\">" + l.trouves + saut +
          l.pages + "</td></tr></table>";
 }
 

@@ -66,6 +66,7 @@ std::optional<LignesListe> lignesListe(const DonneesListe& donnees, const TOptio
 
 // The header's two lines and the footer's one line.
 std::vector<std::string> lignesEntete(const LignesListe& l, const TOptionsArticles& o);
-std::string lignePied(const LignesListe& l, const TOptionsArticles& o);
+// ecart: a 4-pixel row above it (below a table of cards).
+std::string lignePied(const LignesListe& l, const TOptionsArticles& o, bool ecart = false);
 
 }  // namespace pages

@@ -109,12 +109,12 @@ void EcrivainCartes::entete() {
   for (auto& ligne : lignesEntete(*l, o)) v.lignesCarte.push_back(std::move(ligne));
 }
 
-void EcrivainCartes::pied() {
+void EcrivainCartes::pied(bool tableau) {
   TValeursCarte& v = valeurs;
   const auto& options = e_.options.options;
   if (options.articles_trouves != "oui" || !e_.indicateurCarteB) return;
   const TOptionsArticles& o = contexte().optionsArticles(options.police_defaut);
-  v.lignesFinCarte.clear();
+  if (!tableau) v.lignesFinCarte.clear();
   v.categorieCarte = platform::trim(v.categorieCarte);
   DonneesListe d{contexte().nombreFiches(v.categorieCarte),
                  "",
@@ -124,7 +124,7 @@ void EcrivainCartes::pied() {
                  e_.apercuArticles};
   if (auto l = lignesListe(d, o, false)) {
     e_.pageCourante = d.page;
-    v.lignesFinCarte.push_back(lignePied(*l, o));
+    (tableau ? v.lignesCarte : v.lignesFinCarte).push_back(lignePied(*l, o, tableau));
   }
 }
 
