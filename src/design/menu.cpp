@@ -2,6 +2,7 @@
 
 #include "app/fiche.h"
 #include "app/programme.h"
+#include "design/ajout_modele.h"
 #include "design/menuG1.h"
 #include "design/style_principal.h"
 #include "infopages/liste_recherche1.h"
@@ -211,17 +212,7 @@ void Tmenu1::ok_boutonClick() {
 }
 
 void Tmenu1::BitBtn1Click() {
-  sauverModele = false;
-  sauverMenu();
-  if (!SaveModele.execute()) return;
-  if (platform::fileExists(SaveModele.fileName) &&
-      dialogs().messageBox("Modèle déjà existant. Voulez-vous continuer ?", "",
-                           ui::MessageKind::Confirmation,
-                           ui::Buttons::YesNoCancel) != ui::Answer::Yes)
-    return;
-  sauverModele = true;
-  sauverMenu();
-  modeleN.setCaption("Modèle : " + SaveModele.fileName.filename().string());
+  design::ajouterModele(SaveModele, modeleN, sauverModele, [this] { sauverMenu(); });
 }
 
 void Tmenu1::Button2Click() {

@@ -5,6 +5,7 @@
 #include "app/fiche_images.h"
 #include "app/ident1.h"
 #include "app/programme.h"
+#include "design/ajout_modele.h"
 #include "app/texte_prix.h"
 #include "design/saisie_couleur.h"
 #include "design/style_principal.h"
@@ -208,17 +209,7 @@ void Taccueil1::voirBClick() {
 }
 
 void Taccueil1::ajoutMClick() {
-  sauverModele = false;
-  sauver();
-  if (!SaveModele.execute()) return;
-  if (platform::fileExists(SaveModele.fileName) &&
-      dialogs().messageBox("Modèle déjà existant. Voulez-vous continuer ?", "",
-                           ui::MessageKind::Confirmation,
-                           ui::Buttons::YesNoCancel) != ui::Answer::Yes)
-    return;
-  sauverModele = true;
-  sauver();
-  modeleN.setCaption("Modèle : " + SaveModele.fileName.filename().string());
+  design::ajouterModele(SaveModele, modeleN, sauverModele, [this] { sauver(); });
 }
 
 void Taccueil1::ouvrirMClick() {
