@@ -2,14 +2,11 @@
 
 #include "app/fiche.h"
 #include "app/fiche_produit.h"
-#include "app/ident1.h"
 #include "app/programme.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "publish/autres_comp1.h"
 #include "publish/comparateurs.h"
-#include "publish/flux_comparateurs.h"
-#include "publish/serveurs.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 #include "ui/services.h"
@@ -225,42 +222,6 @@ void Tkelkoo2::BitBtn1Click() {
   }
   platform::removeFile(planSite);
   dialogs().showMessage("sitemap.xml initialisé");
-}
-
-// Builds the feeds in tmp/. The uploads are not built yet: the feeds stay in tmp/.
-void Tkelkoo2::goftpClick() {
-  const auto& dossier = p_.donnees();
-  const std::string login = p_.ident().identite.login;
-  EntreeFlux entree;
-  entree.urlBase = dossier.exists("kelkoo.ini")
-                       ? urlBoutique(platform::LineList::load(dossier.path("kelkoo.ini")), login)
-                       : std::string();
-  if (entree.urlBase.empty()) {
-    dialogs().showMessage("OPERATION IMPOSSIBLE " + login);
-    return;
-  }
-  repE.setText(platform::trim(repE.text()));
-  if (!repE.text().empty()) entree.urlBase += "/" + repE.text();
-  entree.catC = catC.checked();
-  entree.themeTC = themeTC.checked();
-  entree.themeC = themeC.checked();
-  if (multiC.visible() && multiC.checked()) entree.scriptSuivi = kScriptSuivi;
-  for (int i = 0; i < refL.count(); ++i) {
-    ProduitFlux produit;
-    if (refL.checked(i) && lireProduitFlux(dossier, refL.items()[i], produit)) {
-      titreG.setCaption(produit.reference);
-      entree.produits.push_back(std::move(produit));
-    }
-  }
-  const Flux flux = construireFlux(entree);
-  flux.kelkoo.save(dossier.path("tmp/kelkoo.txt"));
-  flux.webmarchand.save(dossier.path("tmp/webmarchand.txt"));
-  for (const auto& nom : platform::listFiles(dossier.root(), "*.cox")) {
-    const std::string tracking =
-        platform::trim(platform::LineList::load(dossier.path(nom)).value("tracking"));
-    if (!tracking.empty())
-      fluxSuivi(flux.kelkoo, "track=", tracking).save(dossier.path("tmp/" + tracking + ".txt"));
-  }
 }
 
 }  // namespace publish

@@ -1,0 +1,44 @@
+// The feed build and its uploads, against a loopback server that stands for every account.
+
+#include <gtest/gtest.h>
+
+#include "atelier_publication.h"
+#include "publish/kelkoo3.h"
+
+namespace publish::test {
+namespace {
+
+TEST(KelkooFlux, BuildsAndSendsOrTellsTheFailure) {
+  // The account file's password; the result message.
+  std::pair<const char*, std::string> cas[] = {
+      {"k7vRp2", "Fichier comparateur transféré Kelkoo  abc.txt [visible dans le dossier /tmp/]"},
+      {"faux", "Connexion impossible au serveur ftp.autre.example"}};
+  for (const auto& [pass, message] : cas) {
+    Atelier a(false);
+    a.serveur.emplace(0, "tarvio", "k7vRp2");
+    a.ecrireDistant("www/kelkoo/.garde", "");
+    a.ecrire("kelkoo.ini", "boutik=http://b.test\r\n");
+    a.ecrire("a.ref", "reference=a\r\ndescription=Pull\r\ncategorie=Mode\r\nprix=20\r\n");
+    a.ecrire("abc.cox", std::string("tracking=abc\r\nserveur=ftp.autre.example\r\nutilisateur=tarvio\r\n"
+                                    "rep=www\r\nport=21\r\npass=") + pass + "\r\n");
+    a.ecrire("tmp/comp.ini", "");
+    a.demarrer();
+    Tkelkoo2& k = a.p().kelkoo2();
+    k.refL.setItems({"a.ref"});
+    k.refL.setChecked(0, true);
+    k.webmarchandC.setChecked(false);
+    k.goftpClick();
+    ASSERT_FALSE(a.dialogs.messages().empty());
+    EXPECT_EQ(a.dialogs.messages().back().substr(0, message.size()), message);
+    const std::string ligne =
+        "\tMode Pull\t\t20.00\ta\t\tMode\t0\r\n";
+    EXPECT_EQ(a.lireDistant("www/kelkoo/boutik.txt"), a.lire("tmp/kelkoo.txt"));
+    EXPECT_NE(a.lire("tmp/kelkoo.txt").find("http://b.test/index2.php?track=k&url_principal=" + ligne),
+              std::string::npos);
+    EXPECT_NE(a.lire("tmp/abc.txt").find("track=abc&url_principal=" + ligne), std::string::npos);
+    EXPECT_EQ(std::filesystem::exists(a.distant("www/abc.txt")), message[0] == 'F');
+  }
+}
+
+}  // namespace
+}  // namespace publish::test
