@@ -1,5 +1,6 @@
 #include "publish/flux_comparateurs.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -116,6 +117,13 @@ platform::LineList fluxSuivi(const platform::LineList& flux, const std::string& 
     copie.add(ligne.substr(0, debut) + cle + tracking + suite);
   }
   return copie;
+}
+
+bool trackingValide(std::string_view tracking) {
+  for (const char* reserve : {"kelkoo", "webmarchand", "kelkoom", "webmarchandm"})
+    if (tracking == reserve) return false;
+  return !tracking.empty() &&
+         std::all_of(tracking.begin(), tracking.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
 }  // namespace publish

@@ -3,6 +3,7 @@
 // row per product with a price. The window gathers each ticked sheet's values; rows come out here.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/lines.h"
@@ -40,5 +41,9 @@ Flux construireFlux(const EntreeFlux& entree);
 // A copy of a feed with each "<cle>" value replaced by the account's tracking code.
 platform::LineList fluxSuivi(const platform::LineList& flux, const std::string& cle,
                              const std::string& tracking);
+
+// A user account's tracking code: letters a to z only, at least one, and not the name of one of
+// the comparators' own feeds in tmp/, which its copy would overwrite.
+bool trackingValide(std::string_view tracking);
 
 }  // namespace publish

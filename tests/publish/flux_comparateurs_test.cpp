@@ -45,5 +45,11 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
   EXPECT_EQ(flux.kelkoo.text().substr(0, 39), "#country=fr\r\n#type=basic\r\n#currency=EUR");
 }
 
+TEST(FluxComparateurs, TrackingCodes) {
+  for (const char* bon : {"abc", "z"}) EXPECT_TRUE(trackingValide(bon)) << bon;
+  for (const char* mauvais : {"", "Abc", "a b", "\xe9t\xe9", "a1", "kelkoo", "webmarchandm"})
+    EXPECT_FALSE(trackingValide(mauvais)) << mauvais;
+}
+
 }  // namespace
 }  // namespace publish

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "atelier_publication.h"
+#include "publish/autres_comp1.h"
 #include "publish/kelkoo3.h"
 
 namespace publish::test {
@@ -38,6 +39,29 @@ TEST(KelkooFlux, BuildsAndSendsOrTellsTheFailure) {
     EXPECT_NE(a.lire("tmp/abc.txt").find("track=abc&url_principal=" + ligne), std::string::npos);
     EXPECT_EQ(std::filesystem::exists(a.distant("www/abc.txt")), message[0] == 'F');
   }
+}
+
+TEST(KelkooFlux, AccountEditorChecksThenWrites) {
+  Atelier a(false);
+  a.demarrer();
+  Tautres_comp& f = a.p().autres_comp();
+  f.show();
+  f.trackingE.setText(" Abc");
+  f.BitBtn1Click();
+  f.trackingE.setText(" abc ");
+  f.serveurE.setText("ftp.x");
+  f.BitBtn1Click();
+  f.nomE.setText("Comparo ");
+  f.utilisateurE.setText("u");
+  f.passE.setText("p");
+  f.BitBtn1Click();
+  EXPECT_EQ(a.dialogs.messages(),
+            (std::vector<std::string>{
+                "Pour le tracking seules les lettres en minuscule sans accent ni espace sont acceptés",
+                "Nom à compléter", "abc enregistré ou modifié"}));
+  EXPECT_EQ(a.lire("abc.cox"), "tracking=abc\r\nnom=Comparo\r\nserveur=ftp.x\r\nutilisateur=u\r\n"
+                               "rep=\r\nport=21\r\npass=p\r\n");
+  EXPECT_EQ(f.coxF.items(), std::vector<std::string>{"abc.cox"});
 }
 
 }  // namespace
