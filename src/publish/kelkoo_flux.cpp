@@ -46,13 +46,10 @@ void Tkelkoo2::goftpClick() {
   Gauge.hide();
   messageB.hide();
   if (!construit) return;
-  // A failed upload is told as such; the feeds already sent and the files in tmp/ stay.
-  if (!envoye)
-    dialogs().showMessage(raison + "\rFichier comparateur transféré " + resultat +
-                          " [visible dans le dossier /tmp/]");
-  else
-    dialogs().showMessage("Fichier comparateur transféré " + resultat +
-                          " [visible dans le dossier /tmp/]");
+  // A failed upload is told as such, never as sent; the files in tmp/ stay.
+  dialogs().showMessage(envoye ? "Fichier comparateur transféré " + resultat +
+                                     " [visible dans le dossier /tmp/]"
+                               : raison);
 }
 
 bool Tkelkoo2::construireFlux() {
