@@ -41,6 +41,35 @@ TEST(KelkooFlux, BuildsAndSendsOrTellsTheFailure) {
   }
 }
 
+TEST(KelkooFlux, MultiShopMergeKeepsTheRowsOfEachListedShop) {
+  Atelier a(false);
+  a.serveur.emplace(0, kUtilisateurWebmarchand, kMotDePasseWebmarchand);
+  const std::string autre = (a.dossier.path() / "b2").string() + "/";
+  a.ecrire("kelkoo.ini", "boutik=http://b.test\r\n");
+  a.ecrire("kelkoo.rep", autre + "\r\n\r\n" + autre + "x/\r\n");
+  a.ecrire("b2/tmp/webmarchand.txt", "#country=fr\r\nurl\r\nhttp://b2.test/p\tT\r\n");
+  a.ecrire("b2/tmp/kelkoo.txt", "#country=fr\r\n http://b2.test/k\tT\r\nftp://x\r\n");
+  a.ecrire("abc.cox", std::string("tracking=abc\r\nserveur=s\r\nport=21\r\nutilisateur=") +
+                         kUtilisateurWebmarchand + "\r\npass=" + kMotDePasseWebmarchand + "\r\n");
+  a.ecrire("tmp/comp.ini", "");
+  a.demarrer();
+  Tkelkoo2& k = a.p().kelkoo2();
+  k.multiC.show();
+  k.multiC.setChecked(true);
+  k.kelkooC.setChecked(false);
+  k.goftpClick();
+  EXPECT_EQ(a.dialogs.messages(),
+            (std::vector<std::string>{autre + "x/tmp/kelkoo.txt non trouvé",
+                                      autre + "x/tmp/webmarchand.txt non trouvé",
+                                      "Base kelkoo webmarchand multiboutiques est prête pour le transfert",
+                                      "Fichier comparateur transféré webmarchand webmarchand.example abc.txt "
+                                      "[visible dans le dossier /tmp/]"}));
+  EXPECT_EQ(a.lire("tmp/kelkoom.txt").substr(a.lire("tmp/kelkoom.txt").find("cotaxe\r\n") + 8),
+            " http://b2.test/k\tT\r\n");
+  EXPECT_EQ(a.lireDistant("boutik.txt"), a.lire("tmp/webmarchandm.txt"));
+  EXPECT_NE(a.lire("tmp/webmarchandm.txt").find("D3E\r\nhttp://b2.test/p\tT\r\n"), std::string::npos);
+}
+
 TEST(KelkooFlux, AccountEditorChecksThenWrites) {
   Atelier a(false);
   a.demarrer();
