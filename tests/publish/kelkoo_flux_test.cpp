@@ -29,10 +29,8 @@ TEST(KelkooFlux, BuildsAndSendsOrTellsTheFailure) {
     k.refL.setChecked(0, true);
     k.webmarchandC.setChecked(false);
     k.goftpClick();
-    ASSERT_FALSE(a.dialogs.messages().empty());
-    EXPECT_EQ(a.dialogs.messages().back().substr(0, message.size()), message);
-    const std::string ligne =
-        "\tMode Pull\t\t20.00\ta\t\tMode\t0\r\n";
+    EXPECT_EQ(a.dialogs.messages().at(0).substr(0, message.size()), message);
+    const std::string ligne = "\tMode Pull\t\t20.00\ta\t\tMode\t0\r\n";
     EXPECT_EQ(a.lireDistant("www/kelkoo/boutik.txt"), a.lire("tmp/kelkoo.txt"));
     EXPECT_NE(a.lire("tmp/kelkoo.txt").find("http://b.test/index2.php?track=k&url_principal=" + ligne),
               std::string::npos);
@@ -54,9 +52,7 @@ TEST(KelkooFlux, MultiShopMergeKeepsTheRowsOfEachListedShop) {
   a.ecrire("tmp/comp.ini", "");
   a.demarrer();
   Tkelkoo2& k = a.p().kelkoo2();
-  k.multiC.show();
-  k.multiC.setChecked(true);
-  k.kelkooC.setChecked(false);
+  k.multiC.show(), k.multiC.setChecked(true), k.kelkooC.setChecked(false);
   k.goftpClick();
   EXPECT_EQ(a.dialogs.messages(),
             (std::vector<std::string>{autre + "x/tmp/kelkoo.txt non trouvé",
