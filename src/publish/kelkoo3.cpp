@@ -224,7 +224,4 @@ void Tkelkoo2::BitBtn1Click() {
   dialogs().showMessage("sitemap.xml initialisé");
 }
 
-// The feed build and upload comes with later work; until then the button does nothing.
-void Tkelkoo2::goftpClick() {}
-
 }  // namespace publish

@@ -3,6 +3,8 @@
 // leave out, how titles and descriptions are composed, each product's preview and override, the
 // comparators chosen; the build and upload start from here.
 
+#include <string>
+
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -68,6 +70,9 @@ class Tkelkoo2 : public ui::Form {
   void goftpClick();
 
  private:
+  bool construireFlux();
+  void fusionnerFlux();
+  bool envoyerFlux(std::string& resultat, std::string& raison);
   app::Programme& p_;
   bool aRemplir_ = true;  // the lists are refilled once per showing, not after each dialog
 };

@@ -18,6 +18,10 @@ inline constexpr int kPortEditeur = 21;
 inline constexpr const char* kUtilisateurEditeur = "tarvio";
 // The Webmarchand comparator's drop account.
 inline constexpr const char* kServeurWebmarchand = "ftp.webmarchand.example";
+inline constexpr const char* kUtilisateurWebmarchand = "tarvioflux";
+// A drop account: the comparator gives the same password to every shop of ours.
+inline constexpr const char* kMotDePasseWebmarchand = "w7fl2x";
+inline constexpr const char* kDomaineWebmarchand = "webmarchand.example";
 // The marketplace account.
 inline constexpr const char* kServeurMarche = "ftp.marche.tarvio.example";
 inline constexpr const char* kUtilisateurMarche = "bdd";
