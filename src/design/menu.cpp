@@ -90,6 +90,7 @@ Tmenu1::Tmenu1(app::Programme& programme)
   familles.onClick = [this] { famillesClick(); };
   haut.onClick = [this] { hautClick(); };
   bas.onClick = [this] { basClick(); };
+  lierBarre();
   onShow = [this] { FormShow(); };
   onActivate = [this] { FormActivate(); };
 }

@@ -189,6 +189,26 @@ class Tmenu1 : public ui::Form {
   void basClick();
   void FormShow();
   void FormActivate();
+  void FormDeactivate();
+
+  // The top bar, menu frame and backgrounds (menu_barre.cpp).
+  void titresClick();
+  void Tadresse_colorMouseDown();
+  void Tdate_colorMouseDown();
+  void largeur_numChange();
+  void hauteur_numChange();
+  void largeur_BChange();
+  void logotopClick();
+  void importHTMClick();
+  void importTOPClick();
+  void rechercheClick();
+  void RmenuClick();
+  void RtopClick();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void fixeClick();
+  void av_modClick();
 
   void FormPaint();
   void styleChange();
@@ -253,6 +273,16 @@ class Tmenu1 : public ui::Form {
   // The family number of the title at position; the title moved by one line up or down.
   int familleDuTitre(int position) const;
   void deplacerTitre(int vers);
+  // The handlers of the top bar and the backgrounds; the keys of the checked background target.
+  void lierBarre();
+  struct FondCible {
+    std::string& image;
+    std::string& couleur;
+    std::string& fixe;
+  };
+  FondCible fondCible();
+  void couleurTop(std::string TOptionsMenu::*cle);
+  void importer(ui::CheckBox& boite, std::string& cle, const char* fichier, const char* message);
 
   // The style handlers: the value into the keys of the current element, then the display.
   void ecrireReglage(ReglageMenu reglage, const std::string& valeur);
@@ -262,6 +292,7 @@ class Tmenu1 : public ui::Form {
   app::Programme& p_;
   std::string tailleElement;  // the size the display shows for the element
   std::vector<int> numerosTitres;  // the family number of each line of familles
+  bool affichageEnCours = false;  // afficherMenu sets the controls: their handlers stay still
   bool operationImpossibleDite = false;  // told once until a category is selected again
 };
 

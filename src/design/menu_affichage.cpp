@@ -55,6 +55,12 @@ void couleurPolice(ui::Control& apercu, const std::string& couleur) {
 }  // namespace
 
 void Tmenu1::afficherMenu() {
+  struct Garde {
+    bool& drapeau;
+    bool avant;
+    ~Garde() { drapeau = avant; }
+  } garde{affichageEnCours, affichageEnCours};
+  affichageEnCours = true;
   const std::string& e = elementCourant;
   afficherInterrupteurs();
   afficherLienEtCommandes();
