@@ -209,6 +209,8 @@ class Tmenu1 : public ui::Form {
   void SpeedButton3Click();
   void fixeClick();
   void av_modClick();
+  // The background picker's choice for the menu or the top frame: the image replaces the colour.
+  void imageFondChoisie(bool top, const std::string& nom);
 
   void FormPaint();
   void styleChange();

@@ -330,8 +330,9 @@ void Tmenu1::afficherFond() {
   const std::string& couleur = menu ? options.fond_couleur_menu : options.fond_couleur_top;
   if (!image.empty()) {
     ImageGIF2.clearPicture();
+    // A name leaving fonds/ is no background of ours.
     const std::string nom = "fonds/" + image;
-    if (p_.donnees().exists(nom)) {
+    if (platform::safeRelativePath(image) && p_.donnees().exists(nom)) {
       cadre.loadPicture(p_.donnees().path(nom));
       ImageGIF2.loadPicture(p_.donnees().path(nom));
     }

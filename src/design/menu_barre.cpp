@@ -167,6 +167,12 @@ void Tmenu1::SpeedButton2Click() {
   afficherMenu();
 }
 
+void Tmenu1::imageFondChoisie(bool top, const std::string& nom) {
+  (top ? options.image_top : options.image_menu) = nom;
+  (top ? options.fond_couleur_top : options.fond_couleur_menu).clear();
+  afficherFond();
+}
+
 void Tmenu1::SpeedButton1Click() {
   FondCible cible = fondCible();
   if (std::optional<std::string> choisie = choisirCouleur(ColorDialog, cible.couleur)) {
