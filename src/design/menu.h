@@ -5,7 +5,8 @@
 // the previews show that element and write back into its keys.
 // Its methods live in menu*.cpp by concern: menu.cpp (controls, load and save), menu_affichage
 // (the display of the current element), menu_styles (the element-style handlers and previews of
-// the site), menu_attente (what the family lists and the image renderer will do).
+// the site), menu_familles (the family lists), menu_barre (top bar, sizes and backgrounds),
+// menu_attente (what the image renderer will do).
 
 #include <array>
 #include <filesystem>
