@@ -1,10 +1,12 @@
 #pragma once
-// The window `Tfonds`: background image picker.
-
-#include "ui/form.h"
-#include "ui/controls.h"
+// The window `Tfonds`: background image picker. The chosen name of fonds/ goes straight into the
+// settings of the editor named by `appelantImage`.
 
 #include <string>
+
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
 
 namespace app {
 class Programme;
@@ -16,9 +18,22 @@ class Tfonds : public ui::Form {
  public:
   explicit Tfonds(app::Programme& programme);
 
+  ui::Label RepL{*this, "RepL"};
   ui::FileListBox images{*this, "images", "*.gif;*.jpg;*.jpeg"};
-  // The caller tag the opening editor sets before showing the picker ("style_principal", ...).
+  ui::Image image{*this, "image"};
+  ui::Button importerB{*this, "importerB", "Importer"};
+  ui::Button okB{*this, "okB", "OK"};
+  ui::Button annulerB{*this, "annulerB", "Annuler"};
+  ui::OpenDialog OpenImage{*this, "OpenImage", "Images|*.gif;*.jpg;*.jpeg"};
+  // The caller tag the opening editor sets before showing the picker: "menu", "top",
+  // "style_principal" or "fondcat".
   std::string appelantImage;
+
+  void FormActivate();
+  void imagesClick();
+  void importerBClick();
+  void okBClick();
+  void annulerBClick();
 
  private:
   app::Programme& p_;

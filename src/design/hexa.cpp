@@ -40,4 +40,16 @@ RVB hexaVersRGB(std::string_view couleur) {
   return resultat;
 }
 
+long long hexaVersEntier(std::string_view texte) {
+  long long valeur = 0;
+  for (char c : texte) {
+    int chiffre = chiffreHexa(c);
+    valeur = valeur * 16 + chiffre;
+    if (chiffre < 0 || valeur > 2147483647LL)
+      throw platform::IntegerError("$" + std::string(texte));
+  }
+  if (texte.empty()) throw platform::IntegerError("$");
+  return valeur;
+}
+
 }  // namespace design

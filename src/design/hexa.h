@@ -18,4 +18,8 @@ struct RVB {
 // after "$": the command that shows or draws the colour stops there.
 RVB hexaVersRGB(std::string_view couleur);
 
+// A whole text read as a hexadecimal number in either case ("FF" is 255). An empty text, a
+// character that is not hexadecimal, or a number above 2147483647 throws platform::IntegerError.
+long long hexaVersEntier(std::string_view texte);
+
 }  // namespace design

@@ -88,6 +88,12 @@ Tmenu1::Tmenu1(app::Programme& programme)
   styleAMb.onClick = [this] { styleAMbClick(); };
   accueilC.onClick = [this] { accueilCClick(); };
   listerB.onClick = [this] { listerBClick(); };
+  familles.onClick = [this] { famillesClick(); };
+  haut.onClick = [this] { hautClick(); };
+  bas.onClick = [this] { basClick(); };
+  lierBarre();
+  onShow = [this] { FormShow(); };
+  onActivate = [this] { FormActivate(); };
 }
 
 // Sizes for the automatic layout: the element and the buttons on top, the style controls and
@@ -188,20 +194,35 @@ void Tmenu1::sauverMenu() {
   options.hauteur_frame = hauteur_frameE.text();
 }
 
-// The walk over the menu elements leaves the editor on the category items. The rest of the
-// set-up (side buttons, roll-over captions, family lists) comes with later work.
+// Set-up before the editor shows. After an image picker the unsaved state is kept: only the
+// categories of the selected title are shown again.
 void Tmenu1::preparerMenu() {
   if (p_.donnees().exists("liste_recherche.ini")) listerB.show();
-  const bool catalogue = p_.donnees().exists("ref.gen");
-  if (fitems.count() > 0) fitems.setItemIndex(0);
-  for (const char* ligne : {"Menu - Titres", "Menu - Roll Over", "Menu - Catégories"}) {
-    style.setItemIndex(style.indexOf(ligne));
-    elementCourant = ligne;
-    if (catalogue) afficherMenu();
+  imageT.setItemIndex(0);
+  if (!retourSelecteur) {
+    const bool catalogue = p_.donnees().exists("ref.gen");
+    if (catalogue) chargerFamillesMenu();
+    remplirItems();
+    if (fitems.count() > 0) fitems.setItemIndex(0);
+    for (const char* ligne : {"Menu - Titres", "Menu - Roll Over", "Menu - Catégories"}) {
+      style.setItemIndex(style.indexOf(ligne));
+      elementCourant = ligne;
+      if (catalogue) afficherMenu();
+    }
   }
+  retourSelecteur = false;
   remplirItems();
   if (fitems.count() > 0) fitems.setItemIndex(0);
   afficherMenu();
+}
+
+void Tmenu1::FormShow() { preparerMenu(); }
+
+void Tmenu1::FormActivate() {
+  for (ui::FileDialogOptions* o : {&SaveModele.options, &OuvreModele.options})
+    o->initialDir = p_.chemin("modeles");
+  if (p_.main().rechargerMenu) preparerMenu();
+  p_.main().rechargerMenu = false;
 }
 
 void Tmenu1::listerBClick() { p_.liste_recherche().show(); }

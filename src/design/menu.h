@@ -5,10 +5,13 @@
 // the previews show that element and write back into its keys.
 // Its methods live in menu*.cpp by concern: menu.cpp (controls, load and save), menu_affichage
 // (the display of the current element), menu_styles (the element-style handlers and previews of
-// the site), menu_attente (what the family lists and the image renderer will do).
+// the site), menu_familles (the family lists), menu_barre (top bar, sizes and backgrounds),
+// menu_attente (what the image renderer will do).
 
+#include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "design/menu_elements.h"
 #include "design/menu_options.h"
@@ -153,6 +156,9 @@ class Tmenu1 : public ui::Form {
   std::string elementCourant;  // the name of the element shown (elementDeLigne of `style`)
   std::string imageModele;     // the template of the image slot rendered last
   bool policesWindowsDemandees = false;  // one-shot: "Top -Textes" lets a button choose any font
+  bool retourSelecteur = false;  // an image picker closed: the next set-up keeps the unsaved state
+  // fam1 to fam4: the categories of families 0 to 3, in the order of `categories`.
+  std::array<std::vector<std::string>, 4> categoriesFamille;
 
   // Loads menu.opt (or fichierModele) and menuG.inf into the options, the home-entry dialog and
   // the controls of this window. A file that cannot be read is reported; false then.
@@ -172,9 +178,40 @@ class Tmenu1 : public ui::Form {
   // The image renderer of the menu: renders the current slot; applies the kind of imageT to it.
   void genererBouton();
   void choisirImagesItems();
-  // The family lists: fitems from the selected title; famille_order from familles.
+  // The family lists (menu_familles.cpp): the titles of the families that have categories and
+  // their categories; fitems from the selected title; famille_order from familles; the lists,
+  // then the menu options and their title order.
+  void remplirFamilles();
   void remplirItems();
   void afficherFamilles();
+  void chargerFamillesMenu();
+  void famillesClick();
+  void hautClick();
+  void basClick();
+  void FormShow();
+  void FormActivate();
+  void FormDeactivate();
+
+  // The top bar, menu frame and backgrounds (menu_barre.cpp).
+  void titresClick();
+  void Tadresse_colorMouseDown();
+  void Tdate_colorMouseDown();
+  void largeur_numChange();
+  void hauteur_numChange();
+  void largeur_BChange();
+  void logotopClick();
+  void importHTMClick();
+  void importTOPClick();
+  void rechercheClick();
+  void RmenuClick();
+  void RtopClick();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void fixeClick();
+  void av_modClick();
+  // The background picker's choice for the menu or the top frame: the image replaces the colour.
+  void imageFondChoisie(bool top, const std::string& nom);
 
   void FormPaint();
   void styleChange();
@@ -236,6 +273,19 @@ class Tmenu1 : public ui::Form {
   void rendreSiModele();
   // Selects the item when there is one (a value the list does not know leaves it).
   static void selectionner(ui::ItemsControl& liste, int rang);
+  // The family number of the title at position; the title moved by one line up or down.
+  int familleDuTitre(int position) const;
+  void deplacerTitre(int vers);
+  // The handlers of the top bar and the backgrounds; the keys of the checked background target.
+  void lierBarre();
+  struct FondCible {
+    std::string& image;
+    std::string& couleur;
+    std::string& fixe;
+  };
+  FondCible fondCible();
+  void couleurTop(std::string TOptionsMenu::*cle);
+  void importer(ui::CheckBox& boite, std::string& cle, const char* fichier, const char* message);
 
   // The style handlers: the value into the keys of the current element, then the display.
   void ecrireReglage(ReglageMenu reglage, const std::string& valeur);
@@ -244,6 +294,8 @@ class Tmenu1 : public ui::Form {
 
   app::Programme& p_;
   std::string tailleElement;  // the size the display shows for the element
+  std::vector<int> numerosTitres;  // the family number of each line of familles
+  bool affichageEnCours = false;  // afficherMenu sets the controls: their handlers stay still
   bool operationImpossibleDite = false;  // told once until a category is selected again
 };
 

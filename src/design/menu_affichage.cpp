@@ -55,6 +55,12 @@ void couleurPolice(ui::Control& apercu, const std::string& couleur) {
 }  // namespace
 
 void Tmenu1::afficherMenu() {
+  struct Garde {
+    bool& drapeau;
+    bool avant;
+    ~Garde() { drapeau = avant; }
+  } garde{affichageEnCours, affichageEnCours};
+  affichageEnCours = true;
   const std::string& e = elementCourant;
   afficherInterrupteurs();
   afficherLienEtCommandes();
@@ -324,8 +330,9 @@ void Tmenu1::afficherFond() {
   const std::string& couleur = menu ? options.fond_couleur_menu : options.fond_couleur_top;
   if (!image.empty()) {
     ImageGIF2.clearPicture();
+    // A name leaving fonds/ is no background of ours.
     const std::string nom = "fonds/" + image;
-    if (p_.donnees().exists(nom)) {
+    if (platform::safeRelativePath(image) && p_.donnees().exists(nom)) {
       cadre.loadPicture(p_.donnees().path(nom));
       ImageGIF2.loadPicture(p_.donnees().path(nom));
     }

@@ -18,8 +18,8 @@ void rechargerAccueil(app::Programme& programme);
 void rechargerConditions(app::Programme& programme);
 
 // The menu editor's family lists: the box "Insérer Titres Famille" (famille_titre "0"), the
-// family titles in menu order (fam0 to fam3 over the families that have categories), and the
-// categories of families 0 to 3 from their family files, in the order of `categories`.
+// family titles in menu order, and the categories of families 0 to 3 in the order of
+// `categories`.
 struct FamillesMenu {
   bool titres = false;
   std::vector<std::string> familles;

@@ -475,6 +475,7 @@ TEST_F(MenuEditor, LoadSetsTheSearchPlaceAndTheFrameSizes) {
 }
 
 TEST_F(MenuEditor, WithoutFramesTheMenuImportIsClearedAndDisabled) {
+  t.dossier.write("import/menu.htm", "<p>menu</p>");
   menu().importHTM.setChecked(true);
   t.p().main().options.frames = "oui";
   menu().chargerMenu();

@@ -21,6 +21,7 @@ TEST(MenuGaucheCadres, GathersTheSettingsAndTheCategoriesOfTheShop) {
     t.dossier.write(std::string(c) + ".fam", "famille=0\r\n");
   t.dossier.write("menu.opt", "famille_titre=0\r\nrecherche_top=menu\r\n");
   t.dossier.write("pub2_pub.opt", "<p>Soldes</p>\r\n");
+  t.dossier.write("ref.gen", "");  // a catalogue: the menu editor lists its families
   auto& p = t.demarrer();
   p.styleP().articles.setText("Objets");
   p.main().pubMC.setChecked(true);

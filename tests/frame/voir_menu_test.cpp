@@ -208,7 +208,7 @@ TEST_F(Generateur, CategoriesOfAFamilyWithTitlesFollowTheMenuOrder) {
                                     {"BD", "1"}, {"Rock", "2"}, {"Sans", "9"}})
     t.dossier.write(std::string(categorie) + ".fam", std::string("famille=") + famille + "\r\n");
   menu("fam0=2\r\nfam1=1\r\nfam2=0\r\n");
-  ASSERT_TRUE(t.p().menu1().chargerMenu());
+  t.p().menu1().chargerFamillesMenu();
   main().catego.setItems({"Romans", "Jazz", "Divers", "BD", "Rock", "Sans"});
   struct Cas {
     int position;
@@ -223,7 +223,7 @@ TEST_F(Generateur, CategoriesOfAFamilyWithTitlesFollowTheMenuOrder) {
     EXPECT_EQ(v.famille_titre, "0") << c.position;
   }
   // Without an order of its own the menu lists the families in their order.
-  t.p().menu1().options.fam = {};
+  t.p().menu1().remplirFamilles();
   ValeursCadres v;
   voir().positionFamilleMenu = 0;
   voir().lister_categories_famille(v);
