@@ -15,11 +15,11 @@ bool ouvrirCompteEditeur(const app::Environment& environnement, platform::FtpSes
   if (session.connected()) session.disconnect();
   if (!connecterFtp(environnement, session, kServeurEditeur, kPortEditeur, kUtilisateurEditeur,
                     decrypter(kMotDePasseEditeurBrouille))) {
-    raison = "Connexion impossible au serveur de mise à jour : " + session.lastError();
+    raison = "Connexion impossible au serveur Tarvio : " + session.lastError();
     return false;
   }
   if (!session.changeFolder("www")) {
-    raison = "Le répertoire www n'a pas pu être ouvert sur le serveur de mise à jour : " +
+    raison = "Le répertoire www n'a pas pu être ouvert sur le serveur Tarvio : " +
              session.lastError();
     session.disconnect();
     return false;
