@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/categories_fichiers.h"
 #include "app/fiche.h"
 #include "app/organigramme_fiches.h"
 #include "app/programme.h"
 #include "support/programme_test.h"
+#include "support/temp_folder.h"
 #include "ui/types.h"
 
 using testing_support::ProgrammeDeTest;
@@ -58,4 +60,24 @@ TEST(Organigramme, DoubleClickAndEscape) {
   orga.orga_catego.pressKey(ui::key::Escape);
   EXPECT_FALSE(orga.visible());
   EXPECT_FALSE(orga.label_tri_fiches.enabled());
+}
+
+// A theme's sheets come from its order list and the index; a sheet of the same theme name in
+// another category is left to that category, whichever of the two names it.
+TEST(Organigramme, SheetsOfATheme) {
+  testing_support::TempFolder dossier;
+  for (const auto& [ref, categorie] :
+       {std::pair{"A1", "Livres"}, {"A2", "livres "}, {"B1", "Disques"}, {"B2", "Disques"}})
+    dossier.write(std::string(ref) + ".ref", std::string("reference=") + ref + "\r\ncategorie=" +
+                                                 categorie + "\r\nmot_cle=Romans\r\ndescription=" +
+                                                 ref + "\r\n");
+  dossier.write(app::nomListeTheme("Livres", "Romans", '-'), "A1.ref\r\nB1.ref\r\nA2.ref\r\n");
+  const std::vector<app::TEntreeRefGen> index = {{"B2", "Disques", "Romans", "B2", "", ""},
+                                                 {"A3", "Livres", "romans", "A3", "", ""},
+                                                 {"A1", "Livres", "Romans", "A1", "", ""}};
+  std::vector<std::string> fichiers;
+  for (const auto& f : app::listerFichesTheme(platform::DataFolder(dossier.path()),
+                                              {.categorie = "Livres", .theme = "Romans"}, index))
+    fichiers.push_back(f.fichier);
+  EXPECT_EQ(fichiers, (std::vector<std::string>{"A1.ref", "A2.ref", "A3.ref"}));
 }

@@ -42,24 +42,27 @@ TEST(MenuDynamique, BordersAndBackgroundsFollowLineModeAndTransparency) {
 TEST(MenuDynamique, PopUpsNumberedAcrossFamiliesAndAllHidden) {
   testing_support::TempFolder dossier;
   platform::makeFolder(dossier / "ftp");
-  for (const char* page : {"ftp/a-un-0.htm", "ftp/a-deux-0.htm", "ftp/c-un-0.htm"})
+  for (const char* page : {"ftp/a-un-0.htm", "ftp/a-deux-0.htm", "ftp/c-un-0.htm", "ftp/a-l-un-0.htm"})
     platform::writeFileAtomic(dossier / page, "");
   frame::EntreesMenuDynamique e;
   e.style.Dmenu_fleche = "../secret.gif";
   e.familles = {"Produits", "Li\"vres\\"};
   e.famillesScript = {"Produits", "Li vres\\"};
-  e.blocs = {{true, {{"A", "a-un-0.htm", {" un ", "un", "", "deux", "trois"}}, {"B", "", {}}}},
+  e.blocs = {{true, {{"A", "a-un-0.htm", {" un ", "un", "", "deux", "l\"un", "trois"}}, {"B", "", {}}}},
              {true, {{"C", "c-un-0.htm", {"un"}}, {"D", "", {}}}}};
   platform::LineList corps;
   EXPECT_EQ(frame::menuDynamique(e, platform::DataFolder(dossier.path()), corps), "styleTITRE");
   const std::string page = corps.text(), script = platform::readFile(dossier / "ftp/menu_dyn.js");
   // Trimmed, once each, only those with a page; one entry gives no pop-up.
-  EXPECT_EQ(page.find("X_styleDD\">un</a>\r\n<a href=\"a-deux-0.htm\" id=\"X_styleDD\">deux</a>\r\n</DIV>"),
+  EXPECT_EQ(page.find("X_styleDD\">un</a>\r\n<a href=\"a-deux-0.htm\" id=\"X_styleDD\">deux</a>\r\n"
+                      "<a href=\"a-l-un-0.htm\" id=\"X_styleDD\">l\"un</a>\r\n</DIV>"),
             page.find("X_styleDD\">un</a>"));
   EXPECT_EQ(page.find("id=smenu3"), std::string::npos);
   EXPECT_NE(page.find("montre('smenu4')"), std::string::npos);
   EXPECT_NE(page.find("<A id=\"X_styleDT\">B</A>"), std::string::npos);
   EXPECT_NE(script.find("document.write(\"Li vres\\\\<br>\");"), std::string::npos);
+  // A quote in a theme stays inside the script's string.
+  EXPECT_NE(script.find("id=\\\"X_styleDD\\\">l\\\"un</a>"), std::string::npos);
   EXPECT_TRUE(platform::listFiles(dossier / "ftp", "menu_fleche*").empty());
   EXPECT_EQ(frame::extensionFleche("Fl4. GIF ") + frame::extensionFleche("FL"), "giffl");
   EXPECT_EQ(platform::LineList::load(dossier / "ftp/menu_dyn_js.js")[0],

@@ -125,3 +125,18 @@ TEST_F(PageTop, BarLooksTooltipAndStrip) {
 }
 
 }  // namespace
+
+// The date line names every month and day in French, December and Saturday included.
+TEST_F(PageTop, DateOfTheDay) {
+  e.menu.date_top = "oui";
+  const char* const mois[] = {"Janvier", "F&eacute;vrier", "Mars", "Avril", "Mai", "Juin",
+                              "Juillet", "Ao&ucirc;t", "Septembre", "Octobre", "Novembre",
+                              "D&eacute;cembre"};
+  for (int i = 0; i < 12; ++i)
+    EXPECT_TRUE(a("if (date.getMonth()==" + std::to_string(i) + ") mois=\"" + mois[i] + "\"\r\n"))
+        << mois[i];
+  EXPECT_TRUE(a("if (date.getDay()==6) jour=\"samedi\"\r\n"));
+  EXPECT_FALSE(a("getMonth()==12"));
+  e.menu.date_top = "non";
+  EXPECT_FALSE(a("getMonth"));
+}

@@ -40,10 +40,11 @@ TEST(PageAccueil, Layouts_FilesFrameCallsAndFooter) {
     int appelsCadre;
     const char* premiereLigne;
     bool iframe, copyright;
+    std::string cache = "";  // accueil_cache: "non" asks browsers not to keep the page
   };
-  for (const Cas& c : {Cas{true, "Moi", 1, "<HTML>", false, false},
-                       Cas{false, "Moi", 2, "<HTML>", true, true},
-                       Cas{false, "", 2, "<HTML>", true, false}}) {
+  for (const Cas& c : {Cas{true, "Moi", 1, "<HTML>", false, false, "non"},
+                       Cas{false, "Moi", 2, "<HTML>", true, true, "non"},
+                       Cas{false, "", 2, "<HTML>", true, false, "oui"}}) {
     SCOPED_TRACE(c.frames);
     TempFolder dossier;
     platform::DataFolder donnees(dossier.path());
@@ -52,6 +53,7 @@ TEST(PageAccueil, Layouts_FilesFrameCallsAndFooter) {
     EntreesPageAccueil e = entrees(c.frames);
     e.image_page = "f.gif";
     e.copyE = c.copyE;
+    e.accueil_cache = c.cache;
     int appels = 0;
     infopages::ecrirePageAccueil(e, donnees, [&] {
       ++appels;
@@ -67,6 +69,9 @@ TEST(PageAccueil, Layouts_FilesFrameCallsAndFooter) {
     EXPECT_TRUE(dossier.exists("ftp/accueil.css"));
     EXPECT_TRUE(dossier.exists("ftp/f.gif"));
     EXPECT_EQ(a(page, "&copy; Moi"), c.copyright);
+    EXPECT_EQ(contient(page, {"<meta http-equiv=\"cache-control\" content=\"no-cache\">",
+                              "<meta http-equiv=\"pragma\" content=\"no-cache\">"}),
+              c.cache == "non");
     EXPECT_EQ(a(page, "Tarvio</font></a></center>"), !c.frames);
     EXPECT_TRUE(a(page, "BARRE"));
     EXPECT_EQ(page[page.size() - 1], "</BODY></HTML>");

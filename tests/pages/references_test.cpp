@@ -68,8 +68,12 @@ TEST(References, IndexRowsOfFourAndPhpPagesPrintingTheirOwnCard) {
     EXPECT_TRUE(sortie.ends_with(kOuvert + kRangee + carte + "</BODY></HTML>\r\n")) << ref;
   }
 
-  // Hand-made list pages: a card of the table layout, a page without the product's card.
-  struct Cas { std::vector<std::string> page; std::string sortie; } cas[] = {
+  // Hand-made list pages: a card of the table layout, a page without the product's card, and a
+  // page and reference holding quotes, which stay inside their PHP literals.
+  struct Cas {
+    std::vector<std::string> page;
+    std::string sortie, nom = "liste.htm", ref = "T1";
+  } cas[] = {
       {{"<HTML>", "<TITLE>L</TITLE>", kM + "haut -->", "<!--//DEBUT//T1*Y//DEBUT//-->",
         " " + kM + "vignette haut tableau largeur=300p -->", "<FORM NAME=\"T1\">", "</tr>",
         "</form>", kM + "vignette bas tableau -->"},
@@ -77,14 +81,18 @@ TEST(References, IndexRowsOfFourAndPhpPagesPrintingTheirOwnCard) {
            kM + "vignette haut tableau largeur=300p -->\n<FORM NAME=\"T1\">\n</tr>\n</form>\n" +
            kM + "vignette bas tableau -->\n<FORM NAME=\"T1\">\n</tr>\n</table>\n"},
       {{kM + "haut -->", "<!--//DEBUT//T12*Y//DEBUT//-->", kM + "vignette haut -->"}, kOuvert},
+      {{kM + "haut -->", "<!--//DEBUT//T'1\\*Y//DEBUT//-->", kM + "vignette haut -->", "x",
+        kM + "vignette bas -->"},
+       kOuvert + kRangee + kM + "vignette haut -->\nx\n" + kM + "vignette bas -->\n", "l'ete'.htm",
+       "T'1\\"},
   };
   for (const auto& k : cas) {
-    t.dossier.write("ftp/liste.htm", crlf(k.page));
-    pages::pageProduitPhp({.reference = "T1", .description = "<?= 1 ?>"}, "liste.htm",
-                          {"<!-- fin -->"})
-        .save(t.dossier / "ftp/_T1.php");
-    EXPECT_EQ(php(t.dossier / "ftp/_T1.php"), "<HTML><HEAD>\r\n<TITLE>&lt;?= 1 ?>  </TITLE>\r\n"
-                                              "</HEAD>\r\n" + k.sortie + "<!-- fin -->\r\n")
+    t.dossier.write("ftp/" + k.nom, crlf(k.page));
+    const auto script = t.dossier / "ftp/_T1.php";
+    pages::pageProduitPhp({.reference = k.ref, .description = "<?= 1 ?>"}, k.nom, {"<!-- fin -->"})
+        .save(script);
+    EXPECT_EQ(php(script), "<HTML><HEAD>\r\n<TITLE>&lt;?= 1 ?>  </TITLE>\r\n"
+                           "</HEAD>\r\n" + k.sortie + "<!-- fin -->\r\n")
         << k.sortie;
   }
 }

@@ -12,13 +12,16 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
                          .theme = "Hiver", .auteur = "Lune", .prix = "20", .image = "img/p.jpg",
                          .page = "page2.htm"};
   using Cas = std::pair<ProduitFlux, std::string>;  // the product and its row, "" when none
-  ProduitFlux promo = base, ecotaxeHaute = base, sansPrix = base, surcharge = base, balises = base;
+  ProduitFlux promo = base, ecotaxeHaute = base, sansPrix = base, surcharge = base, balises = base,
+              long_ = base;
   promo.prixPromo = "15,5";
   promo.pecotaxe = "0,5";
   ecotaxeHaute.pecotaxe = "25";
   sansPrix.prix = "0";
   surcharge.surcharge = platform::LineList{"titre=Autre titre", "<b>Gras</b> x", "categorie=Neuf  "};
   balises.commentaires = {"<b>doux</b>", "1", "2", "3", "4", "5", "6"};
+  long_.description = std::string(80, 'x');  // "Mode " and the title cut to 79 characters
+
   const std::string u = "http://b.test/index2.php?track=k&url_principal=page2.htm\t";
   const Cas cas[] = {
       {base, u + "Mode Pull Lune\tHiver\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t0"},
@@ -27,6 +30,7 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
       {sansPrix, ""},
       {surcharge, u + "Autre titre\tGras x\t20.00\tr1\thttp://b.test/img/p.jpg\tNeuf  \t0"},
       {balises, u + "Mode Pull Lune\tHiver doux 1 2 3 4 5\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t0"},
+      {long_, u + "Mode " + std::string(74, 'x') + "\tHiver\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t0"},
   };
   for (const auto& [produit, ligne] : cas) {
     const Flux flux = construireFlux({.urlBase = "http://b.test", .produits = {produit}});

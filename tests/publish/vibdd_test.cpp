@@ -58,6 +58,8 @@ TEST(Vibdd, SendsWhatChangedThenTheListsAndMirrorsThem) {
             "B2=http://www.boutik.test\r\n");
   EXPECT_EQ(platform::readFile(distant / kListes[0]), "http://www.boutik.test/a.jpg\r\n");
   EXPECT_EQ(recus(a), kTout);
+  // The lists waited in tmp/ only while they were sent.
+  EXPECT_EQ(platform::listFiles(a.chemin("tmp"), "vibdd_*;images_*"), Noms{});
 
   a.ecrire("b.ref", "reference=B3\r\n");
   publier(a, "2");
