@@ -6,6 +6,7 @@
 #include "design/boutons.h"
 #include "design/menu_elements.h"
 #include "design/ouvre.h"
+#include "ui/layout.h"
 #include "platform/files.h"
 
 namespace design {
@@ -38,6 +39,7 @@ TForm1::TForm1(app::Programme& programme)
   type_boxe.dropDownList = true;
   appli.setItems({"Thème", "Fiche seule", "Défaut", "Toutes"});
   SaveModele.options.defaultExt = "mdl";
+  disposer();
 
   onActivate = [this] { FormActivate(); };
   onDeactivate = [this] { FormDeactivate(); };
@@ -73,6 +75,34 @@ TForm1::TForm1(app::Programme& programme)
   Button2.onClick = [this] { Button2Click(); };
   BitBtn1.onClick = [this] { BitBtn1Click(); };
   tarvioB.onClick = [this] { tarvioBClick(); };
+}
+
+// Sizes for the automatic layout: the element, its controls and its preview on the left; the
+// frame, the order button, the sheet and its scope on the right; the commands below.
+void TForm1::disposer() {
+  setBounds(left(), top(), 540, height());
+  ui::setSize(style_, 250);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&elementsG, &titre, &cadreG,
+                                                            &bouton_commande, &appli})
+    ui::setSize(*c, 255);
+  for (ui::Button* b : {&titre1, &titre2}) ui::setSize(*b, 80);
+  for (ui::Button* b : {&titre4, &titre5, &titre6}) ui::setSize(*b, 28);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&policeP, &tailleP, &alignementG})
+    ui::setSize(*c, 240);
+  ui::setSize(police, 225);
+  ui::setSize(taille_num, 40);
+  ui::setSize(titre, 255, 40);
+  for (ui::RadioGroup* r : {&encadrement, &texteBOX}) ui::setSize(*r, 118);
+  ui::setSize(largeur_num, 50);
+  ui::setSize(speed_trait, 60);
+  ui::setSize(shape_trait, 20, 20);
+  ui::setSize(type_boxe, 150);
+  ui::setSize(fondprix, 120, 40);
+  ui::setSize(textejc, 150);
+  for (ui::Label* l : {&type_fiche, &nom_style, &ref}) ui::setSize(*l, 255);
+  ui::setSize(boutonsP, 520);
+  for (ui::Button* b : {&ok_bouton, &BitBtn2, &Button3, &Button2, &tarvioB}) ui::setSize(*b, 72);
+  ui::setSize(BitBtn1, 115);
 }
 
 // --- activation ---

@@ -47,6 +47,7 @@ class TForm1 : public ui::Form {
 
   // --- the element and its style ---
   ui::ComboBox style_{*this, "style"};
+  ui::Panel titre{*this, "titre"};  // the live preview of the element
   ui::GroupBox elementsG{*this, "elementsG", "Eléments"};
   ui::Button titre1{elementsG, "titre1", "Couleur"};
   ui::Button titre2{elementsG, "titre2", "Fond"};
@@ -66,7 +67,6 @@ class TForm1 : public ui::Form {
   ui::RadioButton acentre{alignementG, "acentre", "Centré"};
   ui::RadioButton adroite{alignementG, "adroite", "Droite"};
   ui::RadioButton justif{alignementG, "justif", "Justifié"};
-  ui::Panel titre{*this, "titre"};  // the live preview of the element
 
   // --- the frame ---
   ui::GroupBox cadreG{*this, "cadreG", "Cadre"};
@@ -147,6 +147,7 @@ class TForm1 : public ui::Form {
   void boutonChoisi(const std::string& nom);
 
  private:
+  void disposer();
   // nomCadre from the scope: the theme, the sheet, "defaut"; "Toutes" leaves it.
   void nomCadreDePortee();
   void chargerEtAfficher();
