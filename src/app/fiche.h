@@ -414,6 +414,9 @@ class Tmain : public ui::Form {
   // Sheet editor (fiche_editeur.cpp).
   void libellesFamille();
   void previsualiserFiche();
+  // The preview of the current sheet's card: refreshed in its generated page when it has one,
+  // else written alone into ftp/vignette.htm, which opens in the browser (fiche_apercu.cpp).
+  void apercuFiche();
   void activerLigneCD();
   void activerLigneK7();
   void activerLigneVIDEO();
@@ -521,8 +524,6 @@ class Tmain : public ui::Form {
   void marquerModifiee();
   // After a save or before a preview: the sheet's style, its frame corners and the menu again.
   void rafraichirStyleEtMenu();
-  // The style editor's preview of the card (empty until the style editor has one).
-  void apercuFiche();
   bool supprimerFiche(const std::string& reference);
 
   Programme& p_;

@@ -440,8 +440,6 @@ void Tmain::previsualiserFiche() {
     liste_fiches.setItemIndex(position);
 }
 
-void Tmain::apercuFiche() {}
-
 void Tmain::FormesClick() { ouvrirStyleFiche(); }
 
 // --- detail page and bullet ---

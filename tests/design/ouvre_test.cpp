@@ -49,7 +49,7 @@ TEST_F(StyleWindows, LoaderReadsTheCascadeOfTheEditorsNamesAndUnticksQuantity) {
 
   editeur().themeImpose = "Livres_Romans";
   editeur().fichierModele = (t.dossier / "modeles/m.mdl").string();
-  chargeur().chargerStyleFiche();
+  chargeur().chargerStyleFiche(true);
   EXPECT_EQ(editeur().style.coul_ref, "#000004");
   EXPECT_EQ(editeur().style.coul_titre, "#000005");
 }

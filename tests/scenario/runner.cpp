@@ -298,6 +298,11 @@ class Runner {
     if (auto* files = as<ui::FileListBox>(c)) return files->clickItem(index(*files, item));
     if (auto* group = as<ui::RadioGroup>(c)) return group->clickItem(index(*group, item));
     if (auto* combo = as<ui::ComboBox>(c)) return combo->select(index(*combo, item));
+    if (auto* updown = as<ui::UpDown>(c)) {
+      if (item == "up") return updown->up();
+      if (item == "down") return updown->down();
+      fail("an up-down takes up or down");
+    }
     if (auto* checks = as<ui::CheckListBox>(c))
       return checks->toggle(static_cast<size_t>(index(*checks, item)));
     if (auto* pages = as<ui::PageControl>(c)) {
