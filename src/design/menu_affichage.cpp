@@ -55,12 +55,7 @@ void couleurPolice(ui::Control& apercu, const std::string& couleur) {
 }  // namespace
 
 void Tmenu1::afficherMenu() {
-  struct Garde {
-    bool& drapeau;
-    bool avant;
-    ~Garde() { drapeau = avant; }
-  } garde{affichageEnCours, affichageEnCours};
-  affichageEnCours = true;
+  Remplissage remplissage(affichageEnCours);
   const std::string& e = elementCourant;
   afficherInterrupteurs();
   afficherLienEtCommandes();
