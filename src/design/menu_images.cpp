@@ -420,6 +420,11 @@ void Tmenu1::overBClick() {
 }
 
 void Tmenu1::rolloverClick() {
+  // A render ticks the box for a slot that has an over image: the image shown stays.
+  if (renduEnCours) {
+    if (appli_menu.enabled() && appli_menu.itemIndex() == 0) overB.setEnabled(rollover.checked());
+    return;
+  }
   overB.setCaption(libelleRollOut);
   if (!appli_menu.enabled()) return;
   if (appli_menu.itemIndex() == 1) {
@@ -523,9 +528,12 @@ void Tmenu1::gearClick() {
         }
         genererBouton();
       }
+      // The current title shows its own image again; it is not drawn anew.
       familles.setItemIndex(f0);
       nfam.setCaption(familles.selected());
-      afficherMenu();
+      const EmplacementImage e = emplacement();
+      const std::string& fichier = sorte == 2 ? e.fichierPuce[0] : e.fichierBouton[0];
+      if (sorte != 0 && p_.donnees().exists(fichier)) ImageGIF.loadPicture(p_.donnees().path(fichier));
       return;
     }
     case 0: {
