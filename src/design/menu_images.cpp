@@ -283,6 +283,9 @@ void Tmenu1::rendrePuceModele(const EmplacementImage& e, int etat) {
 
 // A newly chosen image widens the previews of the menu when it needs more room.
 void Tmenu1::finRendu() {
+  // A new template's request is for the next render only, a bullet's or a missing file's too:
+  // a later render never moves the text the user placed.
+  repositionnerTexte = false;
   if (imageModele.empty() || etatModele != "new" || ImageGIF.picture().empty()) return;
   int voulue = ImageGIF.width();
   if (p_.gif_titres().appelantImage == "menu_puce_titres") voulue += largeurMenuNum;
