@@ -218,7 +218,7 @@ void Tmenu1::preparerMenu() {
   decalageY = "0";
   {
     // The set-up's choice of "Aucune" clears no slot.
-    Remplissage remplissage(affichageEnCours);
+    Remplissage preparation(preparationEnCours);
     imageT.setItemIndex(0);
   }
   over_texte.setBounds(0, 0, over_texte.width(), over_texte.height());

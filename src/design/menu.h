@@ -354,6 +354,7 @@ class Tmenu1 : public ui::Form {
 
   app::Programme& p_;
   bool renduEnCours = false;  // a render's own changes do not render again
+  bool preparationEnCours = false;  // the set-up's "Aucune" is no choice of the user's
   std::string tailleElement;  // the size the display shows for the element
   std::vector<int> numerosTitres;  // the family number of each line of familles
   bool affichageEnCours = false;  // the program fills the controls: their handlers stay still

@@ -393,8 +393,9 @@ void Tmenu1::selecteurFerme(bool choisi, bool bouton) {
 
 // --- the image group's handlers ---
 
+// The display sets the kind of the element shown: its controls follow it.
 void Tmenu1::imageTClick() {
-  if (!affichageEnCours) choisirImagesItems();
+  if (!preparationEnCours) choisirImagesItems();
 }
 
 void Tmenu1::im1Click() {

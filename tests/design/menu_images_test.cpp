@@ -249,3 +249,28 @@ TEST_F(Images, TheBuiltMenuShowsTheButton) {
   EXPECT_NE(menu.find("SRC=\"btout0-0.gif\" WIDTH=80 HEIGHT=30"), std::string::npos) << menu;
   EXPECT_EQ(t.dossier.read("ftp/btout0-0.gif"), t.dossier.read("btout0-0.gif"));
 }
+
+// Showing an element sets up the image group for its kind.
+TEST_F(Images, EachElementShowsTheImageControlsOfItsKind) {
+  m->options.delais_image = "";
+  m->options.panier_image = "bouton";
+  m->options.bouton1_panier = "bleu.gif";
+  m->options.emploi_image = "puce";
+  struct Cas {
+    const char* element;
+    int sorte;
+    bool choisir, alignement;
+  } cas[] = {{"Délais", 0, false, false},
+             {"Panier", 1, true, true},
+             {"Mode d'emploi", 2, true, false},
+             {"Délais", 0, false, false}};
+  for (const Cas& c : cas) {
+    element(c.element);
+    EXPECT_EQ(m->imageT.itemIndex(), c.sorte) << c.element;
+    EXPECT_EQ(m->im1.enabled(), c.choisir) << c.element;
+    EXPECT_EQ(m->alignT.visible(), c.alignement) << c.element;
+  }
+  EXPECT_TRUE(t.dossier.exists("panier_out.gif"));
+  EXPECT_EQ(m->options.panier_image, "bouton");
+  EXPECT_EQ(m->options.emploi_image, "puce");
+}
