@@ -304,6 +304,14 @@ void Tmenu1::choisirImagesItems() {
   using G = EmplacementImage::Genre;
   const bool categorie = e.genre == G::Categorie;
   const bool policesWindows = p_.styleP().web.itemIndex() == 1;
+  // A category beyond the thirty of its family has no image settings to choose.
+  if (e.genre == G::Aucun && imageT.itemIndex() > 0) {
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&im1, &overB, &rollover})
+      c->setEnabled(false);
+    ImageGIF.hide();
+    alignT.hide();
+    return;
+  }
   switch (imageT.itemIndex()) {
     case 1: {
       if (e.sorte) *e.sorte = "bouton";

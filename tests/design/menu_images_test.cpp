@@ -274,3 +274,29 @@ TEST_F(Images, EachElementShowsTheImageControlsOfItsKind) {
   EXPECT_EQ(m->options.panier_image, "bouton");
   EXPECT_EQ(m->options.emploi_image, "puce");
 }
+
+// A family holds more categories than its thirty image settings: the thirty-first has none to
+// choose, and nothing is written.
+TEST(ImagesAuDela, TheThirtyFirstCategoryHasNoImage) {
+  ProgrammeDeTest t;
+  std::string categories;
+  for (int i = 0; i < 31; ++i) {
+    const std::string c = "C" + std::to_string(100 + i);
+    categories += c + "\r\n";
+    t.dossier.write(c + ".fam", "famille=0\r\n");
+  }
+  t.dossier.write("categories", categories);
+  t.dossier.write("ref.gen", "");
+  ecrireModele(t.dossier / "menu_boutons/bleu.gif", 80, 30);
+  t.demarrer();
+  Tmenu1& m = t.p().menu1();
+  m.show();
+  m.fitems.clickItem(30);
+  m.imageT.clickItem(1);
+  EXPECT_FALSE(m.im1.enabled());
+  m.fitems.clickItem(29);
+  m.imageT.clickItem(0);
+  m.imageT.clickItem(1);
+  EXPECT_TRUE(m.im1.enabled());
+  EXPECT_EQ(m.options.image_menu_catego[0][29], "bouton");
+}
