@@ -221,6 +221,9 @@ void Tmenu1::preparerMenu() {
     Remplissage preparation(preparationEnCours);
     imageT.setItemIndex(0);
   }
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&im1, &overB, &rollover})
+    c->setEnabled(false);
+  alignT.hide();
   over_texte.setBounds(0, 0, over_texte.width(), over_texte.height());
   if (!retourSelecteur) {
     overB.setCaption(libelleRollOut);

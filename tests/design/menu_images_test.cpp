@@ -300,3 +300,23 @@ TEST(ImagesAuDela, TheThirtyFirstCategoryHasNoImage) {
   EXPECT_TRUE(m.im1.enabled());
   EXPECT_EQ(m.options.image_menu_catego[0][29], "bouton");
 }
+
+// "Texte" shows the slot's own flag, the top links' too, and draws the text or not.
+TEST_F(Images, TextSwitchFollowsTheSlot) {
+  m->options.panier_texte_voir = "non";
+  m->options.delais_texte_voir = "";
+  struct Cas {
+    const char* element;
+    bool coche;
+  } cas[] = {{"Panier", false}, {"Délais", true}, {"Panier", false}};
+  for (const Cas& c : cas) {
+    element(c.element);
+    EXPECT_EQ(m->imtexte.checked(), c.coche) << c.element;
+  }
+  choisir(1, "bleu.gif");
+  m->transpar.click();  // neither text nor transparency: the template itself
+  EXPECT_EQ(t.dossier.read("panier_out.gif"), t.dossier.read("menu_boutons/bleu.gif"));
+  m->imtexte.click();
+  EXPECT_EQ(m->options.panier_texte_voir, "oui");
+  EXPECT_NE(t.dossier.read("panier_out.gif"), t.dossier.read("menu_boutons/bleu.gif"));
+}
