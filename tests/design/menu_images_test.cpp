@@ -11,7 +11,6 @@
 #include "design/gif_titre.h"
 #include "design/menu.h"
 #include "design/style_principal.h"
-#include "frame/voir_menu.h"
 #include "platform/gif.h"
 #include "support/programme_test.h"
 
@@ -64,68 +63,46 @@ struct Images : ::testing::Test {
   }
 };
 
-using Cle = std::function<std::string&(TOptionsMenu&)>;
-
 }  // namespace
 
-// Each kind of slot: its file, the key of its template and the size recorded.
+// Each kind of slot: its file, the key of its template and the size recorded (by their keys).
 TEST_F(Images, EachSlotWritesItsFileAndRecordsItsSize) {
   struct Cas {
-    const char* quoi;
     std::function<void()> selection;
     int sorte;
-    const char *fichier, *modele;
-    Cle cleModele, largeur, hauteur;
-    const char *l, *h;
+    const char *fichier, *modele, *cleModele, *cleLargeur, *cleHauteur, *taille;
   } cas[] = {
-      {"catégorie", [&] { m->familles.clickItem(0), m->fitems.clickItem(1); }, 1, "btout0-1.gif",
-       "bleu.gif", [](TOptionsMenu& o) -> std::string& { return o.bouton1_menu_catego[0][1]; },
-       [](TOptionsMenu& o) -> std::string& { return o.longueur_menu_catego[0][1]; },
-       [](TOptionsMenu& o) -> std::string& { return o.hauteur_menu_catego[0][1]; }, "80", "30"},
-      {"titre", [&] { m->familles.clickItem(1); }, 1, "btout1.gif", "bleu.gif",
-       [](TOptionsMenu& o) -> std::string& { return o.bouton1_menu_titre[1]; },
-       [](TOptionsMenu& o) -> std::string& { return o.longueur_menu_titre[1]; },
-       [](TOptionsMenu& o) -> std::string& { return o.hauteur_menu_titre[1]; }, "80", "30"},
-      {"bas", [&] { m->familles.clickItem(0), m->appli_menu.clickItem(2); }, 1, "bas0.gif",
-       "bleu.gif", [](TOptionsMenu& o) -> std::string& { return o.bouton1_menu_bas[0]; },
-       [](TOptionsMenu& o) -> std::string& { return o.longueur_menu_bas[0]; },
-       [](TOptionsMenu& o) -> std::string& { return o.hauteur_menu_bas[0]; }, "80", "30"},
-      {"logo", [&] { element("Logo"); }, 1, "logo.gif", "bleu.gif",
-       [](TOptionsMenu& o) -> std::string& { return o.bouton1_logo; },
-       [](TOptionsMenu& o) -> std::string& { return o.longueur_logo; },
-       [](TOptionsMenu& o) -> std::string& { return o.hauteur_logo; }, "80", "30"},
-      {"panier", [&] { element("Panier"); }, 1, "panier_out.gif", "bleu.gif",
-       [](TOptionsMenu& o) -> std::string& { return o.bouton1_panier; },
-       [](TOptionsMenu& o) -> std::string& { return o.longueur_panier; },
-       [](TOptionsMenu& o) -> std::string& { return o.hauteur_panier; }, "80", "30"},
-      {"puce catégorie", [&] { element("Menu - Catégories"), m->fitems.clickItem(2); }, 2,
-       "pout0-2.gif", "rond.gif",
-       [](TOptionsMenu& o) -> std::string& { return o.puce1_menu_catego[0][2]; },
-       [](TOptionsMenu& o) -> std::string& { return o.longueurp_menu_catego[0][2]; },
-       [](TOptionsMenu& o) -> std::string& { return o.hauteurp_menu_catego[0][2]; }, "12", "10"},
-      {"puce titre", [&] { element("Menu - Catégories"), m->familles.clickItem(0); }, 2,
-       "pout0.gif", "rond.gif", [](TOptionsMenu& o) -> std::string& { return o.puce1_menu_titre[0]; },
-       [](TOptionsMenu& o) -> std::string& { return o.longueurp_menu_titre[0]; },
-       [](TOptionsMenu& o) -> std::string& { return o.hauteurp_menu_titre[0]; }, "12", "10"},
-      {"puce bandeau", [&] { element("Bandeau"); }, 2, "pbandeau.gif", "rond.gif",
-       [](TOptionsMenu& o) -> std::string& { return o.puce1_bandeau; },
-       [](TOptionsMenu& o) -> std::string& { return o.longueurp_bandeau; },
-       [](TOptionsMenu& o) -> std::string& { return o.hauteurp_bandeau; }, "12", "10"},
-      {"puce délais", [&] { element("Délais"); }, 2, "pdelais.gif", "rond.gif",
-       [](TOptionsMenu& o) -> std::string& { return o.puce_delais; },
-       [](TOptionsMenu& o) -> std::string& { return o.longueurp_delais; },
-       [](TOptionsMenu& o) -> std::string& { return o.hauteurp_delais; }, "12", "10"},
+      {[&] { m->fitems.clickItem(1); }, 1, "btout0-1.gif", "bleu.gif", "bouton1_menu_catego0-1",
+       "longueur_menu_catego0-1", "hauteur_menu_catego0-1", "80x30"},
+      {[&] { m->familles.clickItem(1); }, 1, "btout1.gif", "bleu.gif", "bouton1_menu_titre1",
+       "longueur_menu_titre1", "hauteur_menu_titre1", "80x30"},
+      {[&] { m->familles.clickItem(0), m->appli_menu.clickItem(2); }, 1, "bas0.gif", "bleu.gif",
+       "bouton1_menu_bas0", "longueur_menu_bas0", "hauteur_menu_bas0", "80x30"},
+      {[&] { element("Logo"); }, 1, "logo.gif", "bleu.gif", "bouton1_logo", "longueur_logo",
+       "hauteur_logo", "80x30"},
+      {[&] { element("Panier"); }, 1, "panier_out.gif", "bleu.gif", "bouton1_panier",
+       "longueur_panier", "hauteur_panier", "80x30"},
+      {[&] { element("Menu - Catégories"), m->fitems.clickItem(2); }, 2, "pout0-2.gif",
+       "rond.gif", "puce1_menu_catego0-2", "longueurp_menu_catego0-2", "hauteurp_menu_catego0-2",
+       "12x10"},
+      {[&] { m->familles.clickItem(0); }, 2, "pout0.gif", "rond.gif", "puce1_menu_titre0",
+       "longueurp_menu_titre0", "hauteurp_menu_titre0", "12x10"},
+      {[&] { element("Bandeau"); }, 2, "pbandeau.gif", "rond.gif", "puce1_bandeau",
+       "longueurp_bandeau", "hauteurp_bandeau", "12x10"},
+      {[&] { element("Délais"); }, 2, "pdelais.gif", "rond.gif", "puce_delais",
+       "longueurp_delais", "hauteurp_delais", "12x10"},
   };
   m->transpar.click();
   ASSERT_EQ(m->options.image_transparent, "non");
   for (Cas& c : cas) {
     c.selection();
     choisir(c.sorte, c.modele);
-    EXPECT_TRUE(t.dossier.exists(c.fichier)) << c.quoi;
-    EXPECT_EQ(c.cleModele(m->options), c.modele) << c.quoi;
-    EXPECT_EQ(c.largeur(m->options), c.l) << c.quoi;
-    EXPECT_EQ(c.hauteur(m->options), c.h) << c.quoi;
-    EXPECT_EQ(m->ImageGIF.picture(), t.dossier / c.fichier) << c.quoi;
+    EXPECT_TRUE(t.dossier.exists(c.fichier)) << c.fichier;
+    EXPECT_EQ(*champMenu(m->options, c.cleModele), c.modele) << c.fichier;
+    EXPECT_EQ(*champMenu(m->options, c.cleLargeur) + "x" + *champMenu(m->options, c.cleHauteur),
+              c.taille)
+        << c.fichier;
+    EXPECT_EQ(m->ImageGIF.picture(), t.dossier / c.fichier) << c.fichier;
   }
   // A bottom item has no text: without transparency its file is the template.
   EXPECT_EQ(t.dossier.read("bas0.gif"), t.dossier.read("menu_boutons/bleu.gif"));
@@ -236,18 +213,6 @@ TEST_F(Images, GenerateAppliesTheSlotToItsWholeList) {
   m->gear.click();
   EXPECT_NE(t.dossier.read("bas0.gif"), "avant");
   EXPECT_TRUE(t.dossier.exists("bas1.gif"));
-}
-
-// Saved and built: the left menu shows the category's button by its file and size.
-TEST_F(Images, TheBuiltMenuShowsTheButton) {
-  m->familles.clickItem(0);
-  m->fitems.clickItem(0);
-  choisir(1, "bleu.gif");
-  m->ok_bouton.click();
-  t.p().voir_menu1().faire_cadres();
-  const std::string menu = t.dossier.read("ftp/menu2.htm");
-  EXPECT_NE(menu.find("SRC=\"btout0-0.gif\" WIDTH=80 HEIGHT=30"), std::string::npos) << menu;
-  EXPECT_EQ(t.dossier.read("ftp/btout0-0.gif"), t.dossier.read("btout0-0.gif"));
 }
 
 // Showing an element sets up the image group for its kind.

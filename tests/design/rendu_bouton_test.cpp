@@ -92,11 +92,9 @@ TEST(PositionTexte, StoredCentredOrReset) {
 }
 
 TEST(PositionTexte, TypedPositionsKeepDigitsAndALeadingMinus) {
-  struct Cas {
-    const char *saisi, *garde;
-  } cas[] = {{"12", "12"}, {"-5", "-5"}, {"a1b2", "12"}, {"1-2", "12"},
-             {"abc", "0"}, {"-", "-"},   {"--3", "-3"}, {"0", "0"}};
-  for (const Cas& c : cas) EXPECT_EQ(filtrerPosition(c.saisi), c.garde) << c.saisi;
+  for (auto [saisi, garde] : {std::pair{"12", "12"}, {"-5", "-5"}, {"a1b2", "12"}, {"1-2", "12"},
+                              {"abc", "0"}, {"-", "-"}, {"--3", "-3"}})
+    EXPECT_EQ(filtrerPosition(saisi), garde) << saisi;
 }
 
 // Text, transparency, both or neither: the size, the transparent index, and every pixel outside
