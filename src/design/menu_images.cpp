@@ -351,7 +351,9 @@ void Tmenu1::choisirImagesItems() {
       genererBouton();
       return;
     default:
-      if (largeurMenuNum > 0) {
+      // The user's "Aucune" gives the menu back the width it had when the picker opened; the
+      // display's choice changes no setting.
+      if (largeurMenuNum > 0 && !affichageEnCours) {
         largeur_num.setText(std::to_string(largeurMenuNum));
         options.largeur_menu = largeur_num.text();
         for (ui::Panel* panneau : {&fam, &nfam})
