@@ -22,11 +22,7 @@ Tgif_titres::Tgif_titres(app::Programme& programme)
 }
 
 bool Tgif_titres::puces() const {
-  const std::string suffixe = "_puce";
-  return appelantImage == "menu_puce_titres" ||
-         (appelantImage.size() >= suffixe.size() &&
-          appelantImage.compare(appelantImage.size() - suffixe.size(), suffixe.size(), suffixe) ==
-              0);
+  return appelantImage == "menu_puce_titres" || appelantImage.ends_with("_puce");
 }
 
 void Tgif_titres::FormShow() { choisi_ = false; }

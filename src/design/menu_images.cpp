@@ -295,7 +295,8 @@ void Tmenu1::finRendu() {
 }
 
 void Tmenu1::regenererBouton() {
-  stockerPosition(emplacement(), etatImage(emplacement()));
+  const EmplacementImage e = emplacement();
+  stockerPosition(e, etatImage(e));
   genererBouton();
 }
 
