@@ -36,6 +36,7 @@ Tmenu1::Tmenu1(app::Programme& programme)
   imageT.columns = 3;
   appli_menu.setItems({"Catégories", "Titres", "Bas"});
   appli_menu.columns = 3;
+  overB.setCaption(libelleRollOut);
   texte.hide();  // measures the text of a button
   largeur_B.labelCaption = "Largeur";
   largeur_B.maxLength = 3;
@@ -91,6 +92,18 @@ Tmenu1::Tmenu1(app::Programme& programme)
   familles.onClick = [this] { famillesClick(); };
   haut.onClick = [this] { hautClick(); };
   bas.onClick = [this] { basClick(); };
+  imageT.onClick = [this] { imageTClick(); };
+  im1.onClick = [this] { im1Click(); };
+  overB.onClick = [this] { overBClick(); };
+  rollover.onClick = [this] { rolloverClick(); };
+  fitems.onClick = [this] { fitemsClick(); };
+  appli_menu.onClick = [this] { appli_menuClick(); };
+  horizontal.onChange = [this] { horizontalChange(); };
+  vertical.onChange = [this] { verticalChange(); };
+  absX.onClick = [this] { absXClick(); };
+  transpar.onClick = [this] { transparClick(); };
+  imtexte.onClick = [this] { imtexteClick(); };
+  gear.onClick = [this] { gearClick(); };
   lierBarre();
   onShow = [this] { FormShow(); };
   onActivate = [this] { FormActivate(); };
@@ -163,6 +176,9 @@ bool Tmenu1::chargerMenu() {
     reportError(e);
     return false;
   }
+  // Filling the controls stores nothing: the edits of the frame sizes would otherwise store the
+  // top height from an edit not filled yet.
+  Remplissage remplissage(affichageEnCours);
   // A menu page of the user's own only fits a frameset.
   if (main.options.frames != "oui") {
     importHTM.setChecked(false);
@@ -198,8 +214,21 @@ void Tmenu1::sauverMenu() {
 // categories of the selected title are shown again.
 void Tmenu1::preparerMenu() {
   if (p_.donnees().exists("liste_recherche.ini")) listerB.show();
-  imageT.setItemIndex(0);
+  decalageX = "0";
+  decalageY = "0";
+  {
+    // The set-up's choice of "Aucune" clears no slot.
+    Remplissage preparation(preparationEnCours);
+    imageT.setItemIndex(0);
+  }
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&im1, &overB, &rollover})
+    c->setEnabled(false);
+  alignT.hide();
+  over_texte.setBounds(0, 0, over_texte.width(), over_texte.height());
   if (!retourSelecteur) {
+    overB.setCaption(libelleRollOut);
+    shape_trait.setBounds(speed_trait.left() - 2, speed_trait.top() - 2, speed_trait.width() + 4,
+                          speed_trait.height() + 4);
     const bool catalogue = p_.donnees().exists("ref.gen");
     if (catalogue) chargerFamillesMenu();
     remplirItems();

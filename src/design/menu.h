@@ -6,7 +6,7 @@
 // Its methods live in menu*.cpp by concern: menu.cpp (controls, load and save), menu_affichage
 // (the display of the current element), menu_styles (the element-style handlers and previews of
 // the site), menu_familles (the family lists), menu_barre (top bar, sizes and backgrounds),
-// menu_attente (what the image renderer will do).
+// menu_images (the button and bullet renderer and the image group's handlers).
 
 #include <array>
 #include <filesystem>
@@ -175,14 +175,42 @@ class Tmenu1 : public ui::Form {
   // The top texts' look on top_panel and the style controls (Top - Textes and the sections).
   void apercuElement();
 
-  // The image renderer of the menu: renders the current slot; applies the kind of imageT to it.
+  // The image renderer (menu_images.cpp): renders the current slot; applies the kind of imageT
+  // to it; stores the text position into the slot, then renders.
   void genererBouton();
   void choisirImagesItems();
+  void regenererBouton();
+  // The template picker's choice: into the slot, the text back to the top-left corner, rendered.
+  void modeleChoisi(const std::string& nom);
+  // The template picker closes; `choisi` when a template was clicked.
+  void selecteurFerme(bool choisi, bool bouton);
+  void imageTClick();
+  void im1Click();
+  void overBClick();
+  void rolloverClick();
+  void fitemsClick();
+  void appli_menuClick();
+  void horizontalChange();
+  void verticalChange();
+  void absXClick();
+  void transparClick();
+  void imtexteClick();
+  void gearClick();
+
+  static constexpr const char* libelleRollOut = "  Roll Out";
+  static constexpr const char* libelleRollOver = "   Roll Over";
+  std::string decalageX = "0", decalageY = "0";  // the text position of the render
+  bool centrageDemande = false;     // "Centré" renders
+  bool repositionnerTexte = false;  // a new template: the next render starts at the corner
+  std::string etatModele;           // "new" once the picker chose a template
+  int largeurMenuNum = 0, hauteurMenuNum = 0;  // the menu sizes when the picker opened
   // The family lists (menu_familles.cpp): the titles of the families that have categories and
   // their categories; fitems from the selected title; famille_order from familles; the lists,
   // then the menu options and their title order.
   void remplirFamilles();
   void remplirItems();
+  // The family number (0 to 3) of the title at position, kept with the title; 0 for no title.
+  int familleDuTitre(int position) const;
   void afficherFamilles();
   void chargerFamillesMenu();
   void famillesClick();
@@ -273,8 +301,7 @@ class Tmenu1 : public ui::Form {
   void rendreSiModele();
   // Selects the item when there is one (a value the list does not know leaves it).
   static void selectionner(ui::ItemsControl& liste, int rang);
-  // The family number of the title at position; the title moved by one line up or down.
-  int familleDuTitre(int position) const;
+  // The title moved by one line up or down.
   void deplacerTitre(int vers);
   // The handlers of the top bar and the backgrounds; the keys of the checked background target.
   void lierBarre();
@@ -292,10 +319,45 @@ class Tmenu1 : public ui::Form {
   void couleurReglage(ReglageMenu reglage);
   void basculerReglage(ReglageMenu reglage);
 
+  // The image slot of the editor's selection: its keys and files, normal ([0]) and over ([1]).
+  struct EmplacementImage {
+    enum class Genre { Aucun, Categorie, Titre, Bas, Top } genre = Genre::Aucun;
+    std::string nomTop;  // "logo", "delais", ... for a top element
+    std::string* sorte = nullptr;
+    std::array<std::string*, 2> bouton{}, x{}, y{}, puce{};
+    std::string *longueur = nullptr, *hauteur = nullptr, *longueurp = nullptr,
+                *hauteurp = nullptr, *texteVoir = nullptr;
+    std::array<std::string, 2> fichierBouton, fichierPuce;
+    ui::Panel* apercu = nullptr;  // whose caption and font are drawn
+    bool survol() const { return bouton[1] && bouton[1] != bouton[0]; }
+  };
+  EmplacementImage emplacement();
+  int etatImage(const EmplacementImage& e) const;  // 1 while overB shows the over image
+  void stockerPosition(const EmplacementImage& e, int etat);
+  void rendreBoutonModele(const EmplacementImage& e, int etat);
+  void rendrePuceModele(const EmplacementImage& e, int etat);
+  void finRendu();
+  void positionChange(ui::Edit& champ, std::string& decalage);
+
+  // Held while the program fills the controls: their handlers then store nothing.
+  class Remplissage {
+   public:
+    explicit Remplissage(bool& drapeau) : drapeau_(drapeau), avant_(drapeau) { drapeau_ = true; }
+    ~Remplissage() { drapeau_ = avant_; }
+    Remplissage(const Remplissage&) = delete;
+    Remplissage& operator=(const Remplissage&) = delete;
+
+   private:
+    bool& drapeau_;
+    bool avant_;
+  };
+
   app::Programme& p_;
+  bool renduEnCours = false;  // a render's own changes do not render again
+  bool preparationEnCours = false;  // the set-up's "Aucune" is no choice of the user's
   std::string tailleElement;  // the size the display shows for the element
   std::vector<int> numerosTitres;  // the family number of each line of familles
-  bool affichageEnCours = false;  // afficherMenu sets the controls: their handlers stay still
+  bool affichageEnCours = false;  // the program fills the controls: their handlers stay still
   bool operationImpossibleDite = false;  // told once until a category is selected again
 };
 

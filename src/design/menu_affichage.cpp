@@ -55,12 +55,7 @@ void couleurPolice(ui::Control& apercu, const std::string& couleur) {
 }  // namespace
 
 void Tmenu1::afficherMenu() {
-  struct Garde {
-    bool& drapeau;
-    bool avant;
-    ~Garde() { drapeau = avant; }
-  } garde{affichageEnCours, affichageEnCours};
-  affichageEnCours = true;
+  Remplissage remplissage(affichageEnCours);
   const std::string& e = elementCourant;
   afficherInterrupteurs();
   afficherLienEtCommandes();
@@ -346,22 +341,10 @@ void Tmenu1::afficherFond() {
   if (image.empty() && couleur.empty()) cadre.clearPicture();
 }
 
-// "Texte" of the image group: whether the slot's text is drawn on its button.
+// "Texte" of the image group: whether the slot's text is drawn on its button (empty is "oui"),
+// for the top links as for the logo and the banner.
 void Tmenu1::afficherTexteSurImage() {
-  const std::string* drapeau = nullptr;
-  if (appli_menu.enabled()) {
-    const int n = familles.itemIndex();
-    const int i = fitems.itemIndex();
-    const bool famille = n >= 0 && n < kFamillesMenu;
-    if (appli_menu.itemIndex() == 1 && famille)
-      drapeau = &options.image_menu_texte[n];
-    else if (appli_menu.itemIndex() == 0 && famille && i >= 0 && i < kCategoriesParFamille)
-      drapeau = &options.image_texte_catego[n][i];
-  } else if (elementCourant == "Logo") {
-    drapeau = &options.logo_texte_voir;
-  } else if (elementCourant == "Bandeau") {
-    drapeau = &options.bandeau_texte_voir;
-  }
+  const std::string* drapeau = emplacement().texteVoir;
   if (!drapeau) return;
   if (drapeau->empty() || *drapeau == "oui")
     imtexte.setChecked(true);

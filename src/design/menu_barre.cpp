@@ -147,7 +147,7 @@ void Tmenu1::importTOPClick() {
 }
 
 void Tmenu1::rechercheClick() {
-  static const char* const valeurs[] = {"aucun", "top", "menu"};
+  static const char* const valeurs[] = {"aucune", "top", "menu"};
   const int i = recherche.itemIndex();
   if (i >= 0 && i < 3) options.recherche_top = valeurs[i];
 }

@@ -8,6 +8,8 @@
 #include "design/menu.h"
 #include "platform/text.h"
 
+#include <algorithm>
+
 namespace design {
 
 void Tmenu1::remplirFamilles() {
@@ -58,21 +60,33 @@ void Tmenu1::afficherFamilles() {
   famille_order.setItems(std::move(ordre));
 }
 
+// The saved order (fam0 to fam3) places the families that hold categories; a family it names
+// that has none left, or names twice, is dropped, and a family it does not name follows in its
+// own order, so every category stays in the menu.
 void Tmenu1::chargerFamillesMenu() {
   remplirFamilles();
   if (!chargerMenu()) return;
   if (!options.fam[0].empty()) {
     p_.main().libellesFamille();
     const std::vector<std::string>& titres = p_.main().famille.items();
-    for (size_t p = 0; p < 4 && p < static_cast<size_t>(familles.count()); ++p) {
-      if (options.fam[p].empty()) break;
-      auto n = platform::toInteger(options.fam[p]);
-      if (!n || *n < 0 || *n > 3 || static_cast<size_t>(*n) >= titres.size()) continue;
-      std::vector<std::string> lignes = familles.items();
-      lignes[p] = titres[static_cast<size_t>(*n)];
-      familles.setItems(std::move(lignes));
-      if (p < numerosTitres.size()) numerosTitres[p] = *n;
+    std::vector<int> ordre;
+    auto placer = [&](int n) {
+      if (categoriesFamille[static_cast<size_t>(n)].empty() ||
+          std::find(ordre.begin(), ordre.end(), n) != ordre.end())
+        return;
+      ordre.push_back(n);
+    };
+    for (const std::string& entree : options.fam) {
+      if (entree.empty()) break;
+      auto n = platform::toInteger(entree);
+      if (n && *n >= 0 && *n <= 3) placer(static_cast<int>(*n));
     }
+    for (int n = 0; n < 4; ++n) placer(n);
+    std::vector<std::string> lignes;
+    for (int n : ordre)
+      lignes.push_back(static_cast<size_t>(n) < titres.size() ? titres[static_cast<size_t>(n)] : "");
+    familles.setItems(std::move(lignes));
+    numerosTitres = std::move(ordre);
   }
   afficherFamilles();
   if (familles.count() > 0) {

@@ -70,13 +70,16 @@ void Tmenu1::TailleClick() {
   ecrireReglage(ReglageMenu::Taille, taille);
 }
 
+// The display and the renderer set the frame choice themselves.
 void Tmenu1::encadrementClick() {
+  if (affichageEnCours) return;
   const int rang = encadrement.itemIndex();
   if (rang < 0 || rang >= static_cast<int>(std::size(kEncadrementsMenu))) return;
   ecrireReglage(ReglageMenu::Encadrement, kEncadrementsMenu[rang]);
 }
 
 void Tmenu1::top_texteChange() {
+  if (affichageEnCours) return;
   ecrireReglage(ReglageMenu::Texte, top_texte.text());
   if (elementCourant != "Recherche") genererBouton();
 }
@@ -108,6 +111,7 @@ void Tmenu1::toutesClick() {
 }
 
 void Tmenu1::tiretsChange() {
+  if (affichageEnCours) return;
   SaisieTirets saisie = lireTirets(tirets.text());
   if (saisie.valeur) options.tirets_listes = *saisie.valeur;
   if (saisie.erreur) dialogs().showMessage("Erreur de saisie menu [6]");

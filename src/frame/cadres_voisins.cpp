@@ -21,17 +21,15 @@ FamillesMenu famillesMenu(app::Programme& programme) {
   FamillesMenu f;
   f.titres = menu.options.famille_titre == "0";
   f.familles = menu.familles.items();
+  for (int p = 0; p < menu.familles.count(); ++p) f.numeros.push_back(menu.familleDuTitre(p));
   f.categories = menu.categoriesFamille;
   return f;
 }
 
-int familleALaPosition(const std::vector<std::string>& titresFamilles,
-                       const std::vector<std::string>& familles, int position) {
-  if (position < 0 || position > 3 || position >= static_cast<int>(familles.size())) return 0;
-  int trouvee = 0;
-  for (int p = 0; p < 4 && p < static_cast<int>(titresFamilles.size()); ++p)
-    if (titresFamilles[p] == familles[position]) trouvee = p;
-  return trouvee;
+int familleALaPosition(const std::vector<int>& numeros, int position) {
+  if (position < 0 || position >= static_cast<int>(numeros.size())) return 0;
+  const int n = numeros[static_cast<size_t>(position)];
+  return n >= 0 && n <= 3 ? n : 0;
 }
 
 }  // namespace frame

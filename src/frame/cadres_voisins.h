@@ -18,18 +18,18 @@ void rechargerAccueil(app::Programme& programme);
 void rechargerConditions(app::Programme& programme);
 
 // The menu editor's family lists: the box "Insérer Titres Famille" (famille_titre "0"), the
-// family titles in menu order, and the categories of families 0 to 3 in the order of
-// `categories`.
+// family titles in menu order with the family number of each, and the categories of families 0
+// to 3 in the order of `categories`.
 struct FamillesMenu {
   bool titres = false;
   std::vector<std::string> familles;
+  std::vector<int> numeros;  // the family of each title
   std::array<std::vector<std::string>, 4> categories;
 };
 FamillesMenu famillesMenu(app::Programme& programme);
 
-// The family (0 to 3) whose title equals the menu's title at position: every title is compared,
-// exactly, and the last match wins; 0 when none matches or position is outside 0 to 3.
-int familleALaPosition(const std::vector<std::string>& titresFamilles,
-                       const std::vector<std::string>& familles, int position);
+// The family (0 to 3) of the menu's title at position; 0 when position has no title. Two
+// families of the same name stay two families.
+int familleALaPosition(const std::vector<int>& numeros, int position);
 
 }  // namespace frame

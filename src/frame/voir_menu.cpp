@@ -179,7 +179,7 @@ void Tvoir_menu1::lister_categories_famille(ValeursCadres& v) {
   FamillesMenu familles = famillesMenu(p_);
   if (familles.titres) {
     v.famille_titre = "0";
-    int p = familleALaPosition(p_.main().famille.items(), familles.familles, positionFamilleMenu);
+    const int p = familleALaPosition(familles.numeros, positionFamilleMenu);
     fitems.setItems(familles.categories[static_cast<size_t>(p)]);
   } else {
     fitems.setItems(p_.main().catego.items());

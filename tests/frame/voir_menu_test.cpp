@@ -11,6 +11,7 @@
 #include "design/menu.h"
 #include "frame/cadres_voisins.h"
 #include "frame/catal_index.h"
+#include "design/style_principal.h"
 #include "support/programme_test.h"
 
 using frame::Tvoir_menu1;
@@ -230,23 +231,33 @@ TEST_F(Generateur, CategoriesOfAFamilyWithTitlesFollowTheMenuOrder) {
   EXPECT_EQ(voir().fitems.items(), (std::vector<std::string>{"Divers"}));
 }
 
-TEST(FamilleALaPosition, LastExactMatchWinsElseTheFirstFamily) {
-  const std::vector<std::string> titres = {"Produits", "Livres", "Audio", "Livres"};
+TEST(FamilleALaPosition, TheTitlesOwnFamilyNumberElseTheFirstFamily) {
   struct Cas {
-    std::vector<std::string> familles;
+    std::vector<int> numeros;
     int position, famille;
   } cas[] = {
-      {{"Audio", "Produits"}, 0, 2},
-      {{"Audio", "Produits"}, 1, 0},
-      {{"Livres"}, 0, 3},
-      {{"livres"}, 0, 0},
-      {{"Audio"}, 4, 0},
-      {{"Audio"}, -1, 0},
-      {{"Audio"}, 1, 0},
+      {{2, 0}, 0, 2}, {{2, 0}, 1, 0}, {{3}, 0, 3}, {{1, 3}, 1, 3},
+      {{2}, 4, 0},    {{2}, -1, 0},   {{2}, 1, 0}, {{7}, 0, 0},
   };
   for (const Cas& c : cas)
-    EXPECT_EQ(frame::familleALaPosition(titres, c.familles, c.position), c.famille)
-        << c.position;
+    EXPECT_EQ(frame::familleALaPosition(c.numeros, c.position), c.famille) << c.position;
+}
+
+TEST_F(Generateur, TwoFamiliesOfTheSameNameKeepTheirOwnCategories) {
+  // Families 1 and 3 are both named "Livres" in the main settings.
+  t.dossier.write("categories", "Romans\r\nContes\r\n");
+  t.dossier.write("Romans.fam", "famille=1\r\n");
+  t.dossier.write("Contes.fam", "famille=3\r\n");
+  main().famille.setItems({"Produits", "Livres", "Audio", "Livres"});
+  t.p().styleP().services.setText("Livres");
+  menu("fam0=1\r\nfam1=3\r\n");
+  t.p().menu1().chargerFamillesMenu();
+  for (auto [position, categorie] : {std::pair{0, "Romans"}, {1, "Contes"}}) {
+    ValeursCadres v;
+    voir().positionFamilleMenu = position;
+    voir().lister_categories_famille(v);
+    EXPECT_EQ(voir().fitems.items(), std::vector<std::string>{categorie}) << position;
+  }
 }
 
 TEST_F(Generateur, CopyToFtpOnlyWhatExistsInsideTheDataFolder) {
