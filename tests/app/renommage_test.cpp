@@ -212,8 +212,8 @@ TEST(RenommerCategorie, OnePassOverTheSheets) {
       ASSERT_EQ(r.issue, IssueRenommage::fait) << r.message;
       auto releve = ouvertures.releve();
       for (const auto& nom : std::filesystem::directory_iterator(dir.path())) {
-        if (nom.path().extension() == ".ref")
-          EXPECT_EQ(releve[nom.path().filename().string()], 1) << nom.path() << " " << nombre;
+        if (nom.path().extension() != ".ref") continue;
+        EXPECT_EQ(releve[nom.path().filename().string()], 1) << nom.path() << " " << nombre;
       }
       const std::string cle = std::to_string(sens);
       if (listages.count(cle)) {

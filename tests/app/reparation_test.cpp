@@ -105,7 +105,9 @@ TEST(ReparerCatalogue, ReadsEachSheetOnceAndWritesOnlyTheChangedOnes) {
       EXPECT_EQ(releve[nom], 1) << nom;
       EXPECT_EQ(std::filesystem::last_write_time(dir / nom) == ancienne, i != 7) << nom;
     }
-    if (listages >= 0) EXPECT_EQ(releve[""], listages);
+    if (listages >= 0) {
+      EXPECT_EQ(releve[""], listages);
+    }
     listages = releve[""];
   }
 }
