@@ -12,10 +12,15 @@ DossierCatalogue::DossierCatalogue(const platform::DataFolder& dossier)
 }
 
 std::vector<std::string> DossierCatalogue::fiches() const {
-  std::vector<std::string> fiches;
+  std::vector<std::pair<std::string, std::string>> fiches;  // folded name, name
   for (const auto& nom : fichiers_)
-    if (platform::matchesMask(nom, "*.ref")) fiches.push_back(nom);
-  return fiches;
+    if (platform::matchesMask(nom, "*.ref")) fiches.emplace_back(platform::foldFileName(nom), nom);
+  // A rename may have put a name out of place: the listing's own order, by folded name, then by
+  // bytes.
+  if (renomme_) std::sort(fiches.begin(), fiches.end());
+  std::vector<std::string> noms;
+  for (auto& f : fiches) noms.push_back(std::move(f.second));
+  return noms;
 }
 
 std::optional<std::string> DossierCatalogue::trouver(std::string_view nom) const {
@@ -37,11 +42,7 @@ bool DossierCatalogue::renommer(const std::string& ancien, const std::string& no
   parNom_.erase(platform::foldFileName(ancien));
   parNom_[platform::foldFileName(nouveau)] = nouveau;
   std::replace(fichiers_.begin(), fichiers_.end(), ancien, nouveau);
-  // The listing's own order: by folded name, then by bytes.
-  std::sort(fichiers_.begin(), fichiers_.end(), [](const std::string& a, const std::string& b) {
-    const std::string fa = platform::foldFileName(a), fb = platform::foldFileName(b);
-    return fa != fb ? fa < fb : a < b;
-  });
+  renomme_ = true;
   return true;
 }
 

@@ -19,7 +19,7 @@ class DossierCatalogue {
   explicit DossierCatalogue(const platform::DataFolder& dossier);
 
   const platform::DataFolder& dossier() const { return dossier_; }
-  // Every file of the folder itself, in listing order (upper-cased bytes).
+  // Every file of the folder itself, as listed (a renamed file keeps its place).
   const std::vector<std::string>& fichiers() const { return fichiers_; }
   // The sheets of the catalogue: the "*.ref" files, in listing order.
   std::vector<std::string> fiches() const;
@@ -32,7 +32,8 @@ class DossierCatalogue {
 
  private:
   const platform::DataFolder& dossier_;
-  std::vector<std::string> fichiers_;
+  std::vector<std::string> fichiers_;  // in listing order until a rename
+  bool renomme_ = false;
   std::map<std::string, std::string> parNom_;  // folded name -> listed name
 };
 
