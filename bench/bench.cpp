@@ -11,6 +11,8 @@
 #include "app/fiche_produit.h"
 #include "app/organigramme.h"
 #include "app/ref_gen.h"
+#include "app/renommage.h"
+#include "app/reparation.h"
 #include "design/style_principal.h"
 #include "pages/vignette1.h"
 #include "platform/ftp.h"
@@ -161,12 +163,38 @@ double navigateurs(int n) {
   });
 }
 
+// A category renamed, then the catalogue repaired: 20 categories of 5 themes.
+double taxonomie(int n, bool reparer) {
+  ProgrammeDeTest t;
+  std::string categories;
+  for (int c = 0; c < 20; ++c) {
+    categories += "Cat" + std::to_string(c) + "\r\n";
+    t.dossier.write("Cat" + std::to_string(c) + ".cto", "T0\r\nT1\r\nT2\r\nT3\r\nT4\r\n");
+    for (int th = 0; th < 5; ++th)
+      t.dossier.write("Cat" + std::to_string(c) + "_T" + std::to_string(th) + ".stl", "ref_page=2\r\n");
+  }
+  t.dossier.write("categories", categories);
+  for (int i = 0; i < n; ++i)
+    fiche(t, "R" + std::to_string(i), "Cat" + std::to_string(i % 20), "T" + std::to_string(i % 5));
+  const platform::DataFolder dossier(t.dossier.path());
+  app::TListeCategories liste;
+  for (int c = 0; c < 20; ++c) liste.push_back("Cat" + std::to_string(c));
+  return secondes([&] {
+    if (reparer)
+      app::reparerCatalogueFichiers(dossier);
+    else
+      app::renommerCategorie(dossier, {liste, 3, "Nouvelle", '-'});
+  });
+}
+
 int main() {
   setenv("TARVIO_SOURCE_DIR", TARVIO_SOURCE_DIR, 0);
   mesure("organiser and browsers, 2500 sheets", navigateurs(2500), navigateurs(10000), 4);
   mesure("site build, 1000 sheets", site(10), site(30), 3);
   mesure("run of cards, 500", cartes(500), cartes(2000), 4);
   mesure("index rebuild, 500 sheets", index(500), index(4000), 8);
+  mesure("category renamed, 2500 sheets", taxonomie(2500, false), taxonomie(10000, false), 4);
+  mesure("catalogue repaired, 2500 sheets", taxonomie(2500, true), taxonomie(10000, true), 4);
   mesure("index line replaced, 25000 lines", remplacement(25000), remplacement(200000), 8);
   std::cout << "FTP upload, longest idle gap: " << pauseFtp() << " s\n";
 }

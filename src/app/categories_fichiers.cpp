@@ -161,6 +161,41 @@ bool nomThemeValide(const DataFolder& dossier, std::string_view theme) {
   return nomPortable(theme) && platform::canCreateFile(dossier.root(), theme);
 }
 
+namespace {
+
+bool memeNomIndex(std::string_view champ, std::string_view nom) {
+  return platform::lowerAscii(platform::trim(champ)) == platform::lowerAscii(platform::trim(nom));
+}
+
+void supprimerSiPresent(const DataFolder& dossier, const std::string& nom) {
+  if (dossier.exists(nom) && !platform::removeFile(dossier.path(nom)))
+    throw platform::FileError("Impossible de supprimer le fichier " + nom);
+}
+
+}  // namespace
+
+bool categorieUtilisee(const std::vector<TEntreeRefGen>& index, std::string_view categorie) {
+  return std::any_of(index.begin(), index.end(),
+                     [&](const TEntreeRefGen& e) { return memeNomIndex(e.categorie, categorie); });
+}
+
+bool themeUtilise(const std::vector<TEntreeRefGen>& index, std::string_view theme) {
+  return std::any_of(index.begin(), index.end(),
+                     [&](const TEntreeRefGen& e) { return memeNomIndex(e.theme, theme); });
+}
+
+void supprimerCategorieFichiers(const DataFolder& dossier, const TListeCategories& restantes,
+                                std::string_view categorie) {
+  TListeCategories lignes;
+  for (const auto& c : restantes)
+    if (!c.empty()) lignes.push_back(c);
+  if (lignes.empty())
+    supprimerSiPresent(dossier, "categories");
+  else
+    sauverListeCategories(dossier, lignes);
+  for (const char* ext : {".cto", ".fam"}) supprimerSiPresent(dossier, std::string(categorie) + ext);
+}
+
 AjoutCategorie ajouterCategorieFichiers(const DataFolder& dossier,
                                         std::string_view nouvelleCategorie) {
   if (nouvelleCategorie.empty()) return {false, messageCategorieVide};

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/ref_gen.h"
 #include "platform/files.h"
 
 namespace app {
@@ -84,6 +85,15 @@ inline constexpr const char* messageCategorieVide = "Catégorie vide !";
 inline constexpr const char* messageCategorieRefusee =
     "La catégorie comporte des caractères non acceptés";
 inline constexpr const char* messageThemeRefuse = "Le thème comporte des caractères non acceptés";
+
+// The in-use tests of the deletions trust the index: some line names the category (its second
+// field) or the theme (its third field, whatever its category), both trimmed, case ignored.
+bool categorieUtilisee(const std::vector<TEntreeRefGen>& index, std::string_view categorie);
+bool themeUtilise(const std::vector<TEntreeRefGen>& index, std::string_view theme);
+// A category's deletion: `categories` keeps the other non-empty lines (the file goes with the last
+// one), then its `.cto` and its `.fam` go. Its theme styles, order lists and side files stay.
+void supprimerCategorieFichiers(const platform::DataFolder& dossier,
+                                const TListeCategories& restantes, std::string_view categorie);
 
 struct AjoutCategorie {
   bool ajoutee = false;

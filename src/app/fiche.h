@@ -459,7 +459,19 @@ class Tmain : public ui::Form {
   // The reference pages ftp/_<reference>.php and ftp/ref.html, after a build when ref.ini exists.
   void ecrirePagesReferences();
   void transfertClick();
+  // Catalogue repair and the taxonomy dialogs' calls back (fiche_taxonomie.cpp).
   void Reconstruirelesrfrences1Click();
+  void reparerCatalogue();
+  void FamillesClick();  // bound to no control: opens the family-key cleanup
+  // A pass over the sheets in the status bar's third panel.
+  void afficherProgressionFiches(int n, int total);
+  // The menu tab with its editor shown under the hourglass, after a change of the categories.
+  void montrerMenus();
+  // After a rename, the sheet on screen names the category or theme by its new name, so that its
+  // next save does not bring the old one back.
+  void categorieRenommee(const std::string& ancienne, const std::string& nouvelle);
+  void themeRenomme(const std::string& categorie, const std::string& ancien,
+                    const std::string& nouveau);
   void tricategoClick();
   void theme_triClick();
   void kelkooBClick();

@@ -344,7 +344,11 @@ void Tmain::listejpgClick() { appliquerImage(); }
 void Tmain::chargerCategories() {
   // The box keeps its text: it names the category of the sheet on screen.
   TListeCategories liste = chargerListeCategories(p_.donnees());
-  p_.tri_cat().tri_catego.setItems(liste);
+  // The sort dialog keeps its alphabetical order, once chosen, until a line is moved by hand.
+  ui::ListBox& tri = p_.tri_cat().tri_catego;
+  TListeCategories lignesTri = liste;
+  if (tri.sorted) platform::sortFrench(lignesTri);
+  tri.setItems(std::move(lignesTri));
   catego.setItems(std::move(liste));
 }
 

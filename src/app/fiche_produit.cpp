@@ -245,6 +245,28 @@ void sauverLignesFiche(const DataFolder& dossier, std::string_view reference,
   lignes.save(dossier.root() / nomFichierFiche(reference));
 }
 
+int remplacerValeurFiche(LineList& lignes, std::string_view cle, std::string_view valeur) {
+  const std::string nouvelle = std::string(cle) + "=" + std::string(valeur);
+  int changees = 0;
+  for (auto& ligne : lignes) {
+    const size_t egal = ligne.find('=');
+    if (egal == std::string::npos || std::string_view(ligne).substr(0, egal) != cle) continue;
+    if (ligne != nouvelle) ++changees;
+    ligne = nouvelle;
+  }
+  return changees;
+}
+
+std::optional<std::string> valeurFiche(const LineList& lignes, std::string_view cle) {
+  std::optional<std::string> valeur;
+  for (const auto& ligne : lignes) {
+    const size_t egal = ligne.find('=');
+    if (egal != std::string::npos && std::string_view(ligne).substr(0, egal) == cle)
+      valeur = ligne.substr(egal + 1);
+  }
+  return valeur;
+}
+
 std::string nettoyerTexteFiche(std::string_view texte) {
   std::string t(texte);
   for (char& c : t) {

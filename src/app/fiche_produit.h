@@ -93,6 +93,12 @@ void sauverFicheProduit(const platform::DataFolder& dossier, const TFicheProduit
 void sauverLignesFiche(const platform::DataFolder& dossier, std::string_view reference,
                        const platform::LineList& lignes);
 
+// Every line whose key (the text before its first "=") is exactly `cle` becomes cle=valeur; the
+// other lines stay byte for byte. The number of lines whose text changed.
+int remplacerValeurFiche(platform::LineList& lignes, std::string_view cle, std::string_view valeur);
+// The value of the last line whose key is exactly `cle`; nullopt without one.
+std::optional<std::string> valeurFiche(const platform::LineList& lignes, std::string_view cle);
+
 // "#" becomes "-" and "&" becomes "+": the reference, title, author and price are stored so,
 // because "#" separates the index fields.
 std::string nettoyerTexteFiche(std::string_view texte);

@@ -319,10 +319,8 @@ bool Tmain::supprimerFiche(const std::string& reference) {
 
 bool Tmain::reconstruireRefGen() {
   try {
-    reconstruireFichierRefGen(p_.donnees(), [this](int n, int total) {
-      stats.setPanelText(2, "Traitement de " + platform::fromInteger(n) + " sur " +
-                                platform::fromInteger(total) + " fiches");
-    });
+    reconstruireFichierRefGen(p_.donnees(),
+                              [this](int n, int total) { afficherProgressionFiches(n, total); });
   } catch (const platform::FileError& e) {
     reportError(e);
     return false;

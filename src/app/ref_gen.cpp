@@ -73,6 +73,19 @@ void retirerEntreeRefGen(const DataFolder& dossier, std::string_view reference) 
   filtrerRefGen(chargerLignes(dossier), reference).save(dossier.path("ref.gen"));
 }
 
+TEntreeRefGen entreeRefGenDeFiche(const LineList& lignes) {
+  // Plain reading with an empty start: a key missing from the sheet leaves its field empty.
+  TFicheProduit f;
+  lireFicheProduit(lignes, f);
+  return {f.reference, f.categorie, f.mot_cle, f.description, f.auteur, f.image};
+}
+
+void sauverRefGen(const DataFolder& dossier, const std::vector<TEntreeRefGen>& entrees) {
+  LineList index;
+  for (const auto& e : entrees) index.add(formaterEntreeRefGen(e));
+  index.save(dossier.path("ref.gen"));
+}
+
 bool refGenEnRetard(const DataFolder& dossier) {
   const auto fiches = platform::listFiles(dossier.root(), "*.ref");
   const auto index = dossier.path("ref.gen");
@@ -101,11 +114,7 @@ void reconstruireFichierRefGen(const DataFolder& dossier,
   int n = 0;
   for (const auto& nom : fiches) {
     if (progression) progression(++n, total);
-    // Plain reading with an empty start: a key missing from the sheet leaves its field empty.
-    TFicheProduit f;
-    lireFicheProduit(LineList::load(dossier.root() / nom), f);
-    index.add(formaterEntreeRefGen({f.reference, f.categorie, f.mot_cle, f.description, f.auteur,
-                                    f.image}));
+    index.add(formaterEntreeRefGen(entreeRefGenDeFiche(LineList::load(dossier.root() / nom))));
   }
   index.save(dossier.path("ref.gen"));
 }

@@ -41,6 +41,12 @@ void remplacerEntreeRefGen(const platform::DataFolder& dossier, const TEntreeRef
 // Filters out the reference; the file is written back (created when it was missing).
 void retirerEntreeRefGen(const platform::DataFolder& dossier, std::string_view reference);
 
+// A sheet's line of the index, from the sheet's lines (plain reading: a later line wins, a missing
+// key leaves its field empty).
+TEntreeRefGen entreeRefGenDeFiche(const platform::LineList& lignes);
+// Writes the whole index, one line per entry, in order.
+void sauverRefGen(const platform::DataFolder& dossier, const std::vector<TEntreeRefGen>& entrees);
+
 // Rebuilds the index from every *.ref of the data folder, each read once in listing order; the
 // fields come from the sheet's lines (a later line wins, values as written). progression(n, total)
 // runs before the n-th sheet is read. A sheet that cannot be read throws platform::FileError

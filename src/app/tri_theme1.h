@@ -17,6 +17,19 @@ class Ttri_thems : public ui::Form {
   // Filled by the main window's theme load, for the category named in nom_cat.
   ui::Label nom_cat{*this, "nom_cat"};
   ui::ListBox tri_themes{*this, "tri_themes"};
+  ui::Button alpha{*this, "alpha", "Alpha"};
+  ui::Button haut{*this, "haut", "Haut"};
+  ui::Button bas{*this, "bas", "Bas"};
+  ui::Button supprimer{*this, "supprimer", "Supprimer"};
+  ui::Button ok{*this, "ok", "OK"};
+  ui::Button annuler{*this, "annuler", "Cancel"};
+
+  void alphaClick();
+  void hautClick();
+  void basClick();
+  void supprimerClick();
+  void okClick();
+  void annulerClick();
 
  private:
   app::Programme& p_;

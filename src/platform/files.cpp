@@ -291,6 +291,15 @@ bool canCreateFile(const fs::path& folder, std::string_view name) {
   return true;
 }
 
+bool canModify(const fs::path& path) {
+  const fs::path target = resolvePath(path);
+  std::error_code ec;
+  fs::path folder = fs::is_directory(target, ec) ? target : target.parent_path();
+  if (folder.empty()) folder = ".";
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) return false;
+  return !fs::exists(target, ec) || ::access(target.c_str(), W_OK) == 0;
+}
+
 std::optional<fs::path> safeRelativePath(std::string_view name) {
   std::string n(name);
   std::replace(n.begin(), n.end(), '\\', '/');

@@ -63,6 +63,9 @@ bool isWindowsFileName(std::string_view name);
 // The "can a file of this name be created here" test: the rules above, then, when no such file
 // exists, a real create-and-delete in the folder. An existing file is never touched.
 bool canCreateFile(const fs::path& folder, std::string_view name);
+// True when the program may replace, rename or delete this existing file or write into this
+// folder (the file and its folder both writable); nothing is touched.
+bool canModify(const fs::path& path);
 
 // A stored name ("img\photo.jpg") as a relative path; nullopt when it is absolute or climbs out
 // with "..".

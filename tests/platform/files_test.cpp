@@ -105,6 +105,17 @@ TEST(Files, WindowsNameRulesAndTheCreateTestNeverTouchAnExistingFile) {
   EXPECT_FALSE(canCreateFile(dir.path(), "con"));
 }
 
+TEST(Files, CanModifyAnExistingOrNewFileOnlyInAFolderThatIsThere) {
+  TempFolder dir;
+  dir.write("garde.ref", "contenu");
+  EXPECT_TRUE(canModify(dir / "garde.ref"));
+  EXPECT_TRUE(canModify(dir / "GARDE.REF"));
+  EXPECT_TRUE(canModify(dir / "nouveau.ref"));
+  EXPECT_TRUE(canModify(dir.path()));
+  EXPECT_FALSE(canModify(dir / "absent/nouveau.ref"));
+  EXPECT_EQ(dir.read("garde.ref"), "contenu");
+}
+
 TEST(Files, StoredNamesNeverLeaveTheDataFolder) {
   TempFolder dir;
   dir.write("Fonds/Ciel.JPG", "c");
