@@ -1,0 +1,1 @@
+../editeur/www/choix_liste.php
