@@ -198,7 +198,8 @@ class Runner {
     const std::string target = line.substr(0, space);
     const std::string value = space == std::string::npos ? "" : line.substr(space + 1);
     if (command == "click") {
-      if (auto* arrows = as<ui::UpDown>(control(target))) return pressArrow(*arrows, platform::trimRight(value));
+      if (auto* arrows = as<ui::UpDown>(control(target)); arrows && !value.empty())
+        return pressArrow(*arrows, platform::trimRight(value));
       return click(control(target), text(value));
     }
     if (command == "leave") return control(target).leave();
