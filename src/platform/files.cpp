@@ -187,6 +187,13 @@ bool makeFolder(const fs::path& path) {
   return fs::is_directory(real, ec);
 }
 
+bool removeFolder(const fs::path& path) {
+  fs::path real = resolvePath(path);
+  std::error_code ec;
+  fs::remove_all(real, ec);
+  return !fs::exists(real, ec);
+}
+
 long long fileSize(const fs::path& path) {
   std::error_code ec;
   auto size = fs::file_size(resolvePath(path), ec);

@@ -42,6 +42,7 @@ bool renameFileExact(const fs::path& from, const fs::path& to);
 // With failIfExists an existing destination is kept and the copy fails.
 bool copyFile(const fs::path& source, const fs::path& destination, bool failIfExists);
 bool makeFolder(const fs::path& path);  // with its parents; true when it exists afterwards
+bool removeFolder(const fs::path& path);  // with all it holds; true when it is gone afterwards
 long long fileSize(const fs::path& path);  // -1 when missing
 
 // "*.ref", "*.jpg;*.jpeg;*img.gif;": '*' and '?' wildcards, ';' between masks, case ignored.

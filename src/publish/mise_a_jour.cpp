@@ -23,7 +23,6 @@ bool supportsInstalles(const std::filesystem::path& donnees) {
   if (platform::fileExists(donnees / "moteur.php")) actuel = contient(donnees / "moteur.php", "version 1.6");
   if (platform::fileExists(donnees / "choix_liste.php"))
     actuel = contient(donnees / "choix_liste.php", "version 1.03");
-  if (!platform::fileExists(donnees / "version.exe")) installe = false;
   if (!platform::folderExists(donnees / "fleches")) installe = false;
   return installe && actuel;
 }
@@ -33,7 +32,8 @@ std::vector<FichierSupport> fichiersSupport(const std::filesystem::path& donnees
                                        {"moteur.php", "moteur.php"},
                                        {"moteur_multi.php", "moteur_multi.php"},
                                        {"choix_liste.php", "choix_liste.php"}};
-  if (!platform::fileExists(donnees / "version.exe")) fichiers.push_back({"version.exe", "version.exe"});
+  if (!platform::fileExists(donnees / kProgrammeMiseAJour))
+    fichiers.push_back({kProgrammeMiseAJour, kProgrammeMiseAJour});
   if (!platform::folderExists(donnees / "fleches"))
     for (int i = 1; i <= 11; ++i) {
       std::string nom = "fl" + std::to_string(i) + ".gif";

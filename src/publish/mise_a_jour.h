@@ -10,8 +10,12 @@
 
 namespace publish {
 
-// True when index2.php reads its arguments, version.exe and fleches/ exist, and the scripts
-// present are of the current version (choix_liste.php decides when it exists).
+// The maker's updater, a program of the other platform: fetched when missing and offered, never
+// required here.
+inline constexpr const char* kProgrammeMiseAJour = "version.exe";
+
+// True when index2.php reads its arguments, fleches/ exists, and the scripts present are of the
+// current version (choix_liste.php decides when it exists).
 bool supportsInstalles(const std::filesystem::path& donnees);
 
 struct FichierSupport {
@@ -19,7 +23,7 @@ struct FichierSupport {
   std::string local;    // relative to the data folder
 };
 
-// What an update fetches, in order: the four scripts, version.exe when it is missing, and the
+// What an update fetches, in order: the four scripts, the updater when it is missing, and the
 // eleven arrows when fleches/ is missing.
 std::vector<FichierSupport> fichiersSupport(const std::filesystem::path& donnees);
 

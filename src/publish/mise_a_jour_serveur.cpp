@@ -10,11 +10,13 @@ namespace {
 constexpr std::string_view kMotDePasseEditeurBrouille = "\xbc\x7b\xcd\xa0\xc2\x78";
 }  // namespace
 
+std::string motDePasseEditeur() { return decrypter(kMotDePasseEditeurBrouille); }
+
 bool ouvrirCompteEditeur(const app::Environment& environnement, platform::FtpSession& session,
                          std::string& raison) {
   if (session.connected()) session.disconnect();
   if (!connecterFtp(environnement, session, kServeurEditeur, kPortEditeur, kUtilisateurEditeur,
-                    decrypter(kMotDePasseEditeurBrouille))) {
+                    motDePasseEditeur())) {
     raison = "Connexion impossible au serveur Tarvio : " + session.lastError();
     return false;
   }

@@ -3,6 +3,7 @@
 #include "app/fiche.h"
 #include "app/programme.h"
 #include "platform/files.h"
+#include "platform/ftp_listing.h"
 #include "publish/mise_a_jour.h"
 #include "publish/mise_a_jour_serveur.h"
 #include "ui/dialogs.h"
@@ -18,6 +19,7 @@ Ttarvioupdate::Ttarvioupdate(app::Programme& programme)
                                     "Pour mettre à jour votre version il suffit de cliquer sur le bouton",
                                     "Mettre à jour après vous êtes connecté à Internet."});
   Memo1.setReadOnly(true);
+  Memo1.setColour(ui::clInfoBk);
   mss.hide();
   setBounds(left(), top(), 460, height());
   ui::setSize(version, 440, ui::kLineHeight);
@@ -29,6 +31,20 @@ Ttarvioupdate::Ttarvioupdate(app::Programme& programme)
 }
 
 void Ttarvioupdate::FormActivate() { version.setCaption(p_.main().Version.caption()); }
+
+namespace {
+
+// The updater is a program of the other platform, not ours to hand out: fetched only when the
+// server offers it, and its absence is no failure.
+bool offert(platform::FtpSession& ftp, const std::string& nom) {
+  auto lignes = ftp.list();
+  if (!lignes) return false;
+  for (const auto& e : platform::parseListing(*lignes).entries)
+    if (!e.folder && e.name == nom) return true;
+  return false;
+}
+
+}  // namespace
 
 void Ttarvioupdate::BitBtn2Click() {
   mss.show();
@@ -44,18 +60,20 @@ void Ttarvioupdate::BitBtn2Click() {
         reussi = false;
       }
     // Each file arrives whole or not at all: a lost server never leaves half a script.
-    for (const auto& f : plan)
-      if (reussi && !FTP1.get(f.distant, p_.chemin(f.local))) {
+    for (const auto& f : plan) {
+      if (!reussi) break;
+      if (f.distant == kProgrammeMiseAJour && !offert(FTP1, f.distant)) continue;
+      if (!FTP1.get(f.distant, p_.chemin(f.local))) {
         raison = "Echec du téléchargement du fichier " + f.distant + " : " + FTP1.lastError();
         reussi = false;
       }
+    }
   }
   if (FTP1.connected()) FTP1.disconnect();
   mss.hide();
   if (!reussi) {
     // Arrows half fetched would pass the next check: the folder goes, so the next try fetches all.
-    std::error_code ignoree;
-    if (flechesNeuves) std::filesystem::remove_all(p_.chemin("fleches"), ignoree);
+    if (flechesNeuves) platform::removeFolder(p_.chemin("fleches"));
     dialogs().showMessage(raison);
     return;
   }

@@ -146,6 +146,11 @@ void Control::doubleClick() {
   fire(onDblClick);
 }
 
+void Control::leave() {
+  requireReachable();
+  fire(onExit);
+}
+
 void Control::pressKey(int key, Shift shift) {
   requireReachable();
   if (onKeyDown) fire([&] { onKeyDown(key, shift); });

@@ -124,6 +124,8 @@ class Control {
   // User actions. click() throws UnreachableControl on a control the user cannot reach.
   virtual void click();
   void doubleClick();
+  // The user moves the focus elsewhere (Tab, a click on another control): onExit.
+  void leave();
   // A key pressed while the control has the focus: onKeyDown, then onKeyPress for a character
   // key that onKeyDown did not swallow (set to 0).
   void pressKey(int key, Shift shift = {});

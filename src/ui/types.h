@@ -21,6 +21,7 @@ constexpr Colour clMaroon = 0x800000;
 constexpr Colour clYellow = 0xFFFF00;
 constexpr Colour clBtnFace = 0xF0F0F0;
 constexpr Colour clWindow = 0xFFFFFF;
+constexpr Colour clInfoBk = 0xFFFFE1;  // the pale yellow of hints and notices
 
 struct Font {
   std::string name = "Tahoma";

@@ -2,11 +2,12 @@
 // The demo shop, built by the real program in both layouts, opened in the browser.
 
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
 const path = require('node:path');
 const { describe, it, before, after } = require('node:test');
 
 const knownMissing = require('./known_missing.js');
-const { openSite, visit } = require('./lib/harness.js');
+const { openSite, visit, settle } = require('./lib/harness.js');
 const { brokenLinksOfSite } = require('./lib/links.js');
 const { buildShop } = require('./lib/shop.js');
 
@@ -114,6 +115,41 @@ for (const layout of LAYOUTS) {
       });
     });
 
+    // index2.php, the maker's script: the shop's frameset with the named page in its main frame.
+    async function mainFrameOf(v) {
+      await v.page.waitForFunction(() => location.pathname.endsWith('/index2.php'));
+      await settle(v.page);
+      return v.page.frames().find((f) => f.name() === 'principal');
+    }
+
+    it('a comparator address lands on the product\'s page, the visit noted but never shown',
+      async () => {
+        const visits = path.join(site.root, 'index2_visites.php');
+        fs.rmSync(visits, { force: true });
+        await checked(site, `index2.php?track=k&url_principal=${CATEGORY_PAGE}`, async (v) => {
+          await checkCategoryPage(await mainFrameOf(v));
+        });
+        const lines = fs.readFileSync(visits, 'latin1').split('\r\n');
+        assert.equal(lines[0], '<?php exit; ?>');
+        assert.match(lines[1], new RegExp(`\tk\t${CATEGORY_PAGE}$`));
+        await checked(site, 'index2_visites.php', async (v) => {
+          assert.equal(await v.page.$eval('body', (b) => b.innerText), '');
+        });
+      });
+
+    it('a removed page\'s redirect lands on the home page inside the frameset', async () => {
+      // The page the publication leaves on the server in place of a removed one.
+      const home = layout.name === 'cadres' ? 'accueil2.htm' : 'index.htm';
+      fs.writeFileSync(path.join(site.root, 'retiree.htm'), [
+        '<HTML>', '<HEAD>', '<script language="JavaScript">', 'function reframe()', '{',
+        'if(parent.frames.length <= 1)', '{', 'location.replace("index2.php?url_principal=index.htm");',
+        '}', '}', '</script>', '</HEAD>', '<BODY OnLoad="reframe()">', '</BODY>', '</HTML>', ''].join('\r\n'));
+      await checked(site, 'retiree.htm', async (v) => {
+        const frame = await mainFrameOf(v);
+        assert.ok(frame.url().endsWith(`/${home}`), frame.url());
+      });
+    });
+
     if (layout.name === 'cadres') {
       it('entry page loads its frameset, every frame', async () => {
         await checked(site, 'index.htm', async (v) => {
@@ -130,6 +166,16 @@ for (const layout of LAYOUTS) {
         });
         await checked(site, 'accueil2.htm', async (v) => {
           await v.page.waitForFunction(() => location.pathname.endsWith('/index.htm'));
+        });
+      });
+
+      it('a list page opened alone comes back inside its frameset', async () => {
+        await checked(site, CATEGORY_PAGE, async (v) => {
+          const frame = await mainFrameOf(v);
+          assert.ok(frame.url().endsWith(`/${CATEGORY_PAGE}`), frame.url());
+          await checkCategoryPage(frame);
+          const names = v.page.frames().map((f) => f.name()).filter(Boolean).sort();
+          assert.deepEqual(names, ['menu', 'principal', 'top']);
         });
       });
 

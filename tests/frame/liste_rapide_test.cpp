@@ -49,7 +49,7 @@ std::string php(const testing_support::TempFolder& d, const std::string& requete
 TEST(ListeRapide, StepFilesAndServerScript) {
   testing_support::TempFolder d;
   const std::string source = std::getenv("TARVIO_SOURCE_DIR");
-  d.write("choix_liste.php", platform::readFile(source + "/demo/choix_liste.php"));
+  d.write("choix_liste.php", platform::readFile(source + "/editeur/www/choix_liste.php"));
   d.write("recherche_base.bdd", "Bols=[01]BOL01\r\nBols=[02]<b>X\r\nThé=[00]BOL02\r\n");
   d.write("listeHTM.tmp", "BOL01=vaisselle-bols-0.htm\r\n<b>x=a\"b.htm\r\nBOL02=t.htm\r\n");
   d.write("recherche_base_top.tmp", "ancienne\r\n");

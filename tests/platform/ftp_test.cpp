@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <tuple>
 
 namespace platform {
@@ -90,6 +91,24 @@ TEST_F(FtpSessionTest, ConnectChecksTheLoginAtOnceAndFailsWithoutServerOrWithBad
   EXPECT_FALSE(session.connect("127.0.0.1", port, "marchand", "secret"));
   EXPECT_FALSE(session.connected());
   EXPECT_FALSE(session.lastError().empty());
+}
+
+// The server runs on the system's interpreter whatever PATH holds first: here a virtual environment
+// whose python3 has no FTP library.
+TEST(FtpTestServer, StartsWhateverPythonComesFirstInPath) {
+  TempFolder venv;
+  venv.write("pyvenv.cfg", "home = /usr/bin\ninclude-system-site-packages = false\n");
+  std::filesystem::create_directories(venv.path() / "bin");
+  std::filesystem::create_symlink("/usr/bin/python3", venv.path() / "bin" / "python3");
+  const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "/usr/bin:/bin";
+  for (const std::string& first : {std::string(), (venv.path() / "bin").string() + ":"}) {
+    ::setenv("PATH", (first + path).c_str(), 1);
+    std::optional<FtpServer> server;
+    EXPECT_NO_THROW(server.emplace()) << first;
+    FtpSession session;
+    if (server) EXPECT_TRUE(session.connect(server->host(), server->port(), server->user(), server->password())) << first;
+  }
+  ::setenv("PATH", path.c_str(), 1);
 }
 
 TEST_F(FtpSessionTest, PutThenGetKeepsEveryByteAndReplaces) {

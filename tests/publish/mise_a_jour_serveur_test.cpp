@@ -17,7 +17,8 @@ TEST(MiseAJour, SupportFileCheck) {
   // File left out of the complete set, moteur.php, choix_liste.php (nullptr: absent), installed.
   std::tuple<std::string, const char*, const char*, bool> cas[] = {
       {"", nullptr, nullptr, true}, {"import/index2.php", nullptr, nullptr, false},
-      {"version.exe", nullptr, nullptr, false}, {"fleches/a.gif", nullptr, nullptr, false},
+      {"version.exe", nullptr, nullptr, true},  // the updater of the other platform: not needed here
+      {"fleches/a.gif", nullptr, nullptr, false},
       {"", "version 1.5", nullptr, false}, {"", "version 1.6", nullptr, true},
       {"", "vieux", "version 1.03", true}, {"", "version 1.6", "vieux", false}};
   for (const auto& [sans, moteur, choix, installe] : cas) {
@@ -59,19 +60,31 @@ TEST(MiseAJourServeur, UpdateCheck) {
 }
 
 TEST(MiseAJourServeur, UpdateWindowFetchesWhatIsMissingAndALostServerLeavesNoHalfFile) {
-  for (bool perdu : {false, true}) {
+  // The file whose arrival stops the server ("": never), whether the server offers the updater
+  // (not here: it is left out), the sizes of moteur_multi.php + version.exe, the arrows received.
+  std::tuple<const char*, bool, size_t, size_t> cas[] = {
+      {"", true, 8004, 11}, {"", false, 8004, 11}, {"moteur.php", true, 10, 0},
+      {"fleches/fl5.gif", true, 8004, 0}};
+  for (const auto& [perte, updater, tailles, fleches] : cas) {
+    SCOPED_TRACE(perte);
     Atelier a(false);
-    a.serveur.emplace(perdu ? 20000 : 0, "tarvio", "k7vRp2");
-    for (std::string f : {"index2.php", "moteur.php", "moteur_multi.php", "choix_liste.php", "version.exe"})
+    a.serveur.emplace(*perte ? 20000 : 0, "tarvio", "k7vRp2");
+    for (std::string f : {"index2.php", "moteur.php", "moteur_multi.php", "choix_liste.php"})
       a.ecrireDistant("www/" + f, std::string(8000, 'x'));
+    if (updater) a.ecrireDistant("www/version.exe", "MZ");
     for (int i = 1; i <= 12; ++i) a.ecrireDistant("www/fl" + std::to_string(i) + ".gif", "GIF");
-    a.ecrire("version.exe", "mien"), a.ecrire("moteur_multi.php", "ancien");
+    if (updater) a.ecrire("version.exe", "mien");
+    a.ecrire("moteur_multi.php", "ancien");
     a.demarrer();
-    if (perdu) a.pendantAttente = [&a] { if (a.existe("moteur.php")) a.serveur->stop(); };
+    const std::string arret = perte;
+    if (*perte) a.pendantAttente = [&a, arret] { if (a.existe(arret)) a.serveur->stop(); };
     a.p().tarvioupdate().BitBtn2Click();
     EXPECT_EQ(a.dialogs.messages().size(), 1u);
-    EXPECT_EQ(a.lire("moteur_multi.php").size() + a.lire("version.exe").size(), perdu ? 10u : 8004u);
-    EXPECT_EQ(platform::listFiles(a.chemin("fleches")).size(), perdu ? 0u : 11u);
+    EXPECT_EQ(a.lire("moteur_multi.php").size() + (a.existe("version.exe") ? a.lire("version.exe").size() : 0),
+              updater ? tailles : tailles - 4);
+    EXPECT_EQ(platform::folderExists(a.chemin("fleches")), fleches > 0);
+    if (fleches) EXPECT_EQ(platform::listFiles(a.chemin("fleches")).size(), fleches);
+    EXPECT_EQ(a.p().tarvioupdate().visible(), *perte != 0) << "closed once done";
   }
 }
 

@@ -14,6 +14,9 @@
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"
+#include "publish/mise_a_jour_serveur.h"
+#include "publish/serveurs.h"
+#include "support/ftp_server.h"
 #include "ui/controls.h"
 #include "ui/menu.h"
 #include "ui/scripted_dialogs.h"
@@ -111,7 +114,9 @@ class Runner {
       fs::create_directories(dataPath(arg).parent_path());
       return platform::LineList(content).save(dataPath(arg));
     }
+    if (command == "server") return startServer(arg);
     if (command == "expect-file") return expectFile(arg, block(lines));
+    if (command == "expect-same") return expectSame(arg);
     if (command == "expect-no-file") {
       if (platform::fileExists(dataPath(arg))) fail("file exists: " + arg);
       return;
@@ -169,6 +174,10 @@ class Runner {
     if (command == "start") {
       programme_.reset();
       app::Environment env{data_, dialogs_, shell_, exit_, clock_, "tarvio"};
+      env.redirigerFtp = [this](std::string& host, int& port) {
+        if (auto it = servers_.find(host); it != servers_.end())
+          host = it->second->host(), port = it->second->port();
+      };
       return guard([&] {
         programme_ = std::make_unique<app::Programme>(env);
         programme_->demarrer();
@@ -188,7 +197,12 @@ class Runner {
     const size_t space = line.find(' ');
     const std::string target = line.substr(0, space);
     const std::string value = space == std::string::npos ? "" : line.substr(space + 1);
-    if (command == "click") return click(control(target), text(value));
+    if (command == "click") {
+      if (auto* arrows = as<ui::UpDown>(control(target)); arrows && !value.empty())
+        return pressArrow(*arrows, platform::trimRight(value));
+      return click(control(target), text(value));
+    }
+    if (command == "leave") return control(target).leave();
     if (command == "menu") return click(control(target), "");
     if (command == "select") return select(control(target), text(value));
     if (command == "right-click") {
@@ -253,10 +267,62 @@ class Runner {
       fail("file " + arg + " differs:\n--- expected\n" + utf8(expected) + "--- actual\n" + utf8(actual));
   }
 
+  // "HOST:PATH" names a file of the server started for HOST; any other path one of the data folder.
   fs::path dataPath(const std::string& arg) {
+    if (size_t colon = arg.find(':'); colon != std::string::npos && servers_.count(arg.substr(0, colon))) {
+      auto relative = platform::safeRelativePath(platform::fromUtf8(arg.substr(colon + 1)));
+      if (!relative) fail("path leaves the server's folder: " + arg);
+      return servers_.at(arg.substr(0, colon))->home().path() / *relative;
+    }
     auto relative = platform::safeRelativePath(platform::fromUtf8(arg));
     if (!relative) fail("path leaves the data folder: " + arg);
     return platform::resolvePath(data_ / *relative);
+  }
+
+  void expectSame(const std::string& arg) {
+    const size_t blank = arg.find(' ');
+    if (blank == std::string::npos) fail("expect-same PATH PATH");
+    const std::string a = arg.substr(0, blank), b = platform::trim(arg.substr(blank + 1));
+    for (const std::string& name : {a, b})
+      if (!platform::fileExists(dataPath(name))) fail("missing file " + name);
+    if (platform::readFile(dataPath(a)) != platform::readFile(dataPath(b))) fail(a + " and " + b + " differ");
+  }
+
+  // --- loopback servers standing for the program's outside servers ---
+
+  // The account the program uses on a fixed host, as it builds it.
+  static std::pair<std::string, std::string> fixedAccount(const std::string& host) {
+    if (host == publish::kServeurEditeur) return {publish::kUtilisateurEditeur, publish::motDePasseEditeur()};
+    if (host == publish::kServeurMarche) return {publish::kUtilisateurMarche, publish::kMotDePasseMarche};
+    if (host == publish::kServeurWebmarchand)
+      return {publish::kUtilisateurWebmarchand, publish::kMotDePasseWebmarchand};
+    fail("no fixed account on " + host + ": give the user and the password");
+  }
+
+  // "HOST [FOLDER]" for a fixed host (the folder copied into the server's home), "HOST USER
+  // PASSWORD" for any other; the program's connections to HOST then reach the server.
+  void startServer(const std::string& arg) {
+    if (programme_) fail("\"server\" comes before \"start\"");
+    std::vector<std::string> words;
+    for (size_t pos = 0; pos < arg.size();) {
+      size_t end = arg.find(' ', pos);
+      if (end == std::string::npos) end = arg.size();
+      if (end > pos) words.push_back(arg.substr(pos, end - pos));
+      pos = end + 1;
+    }
+    if (words.empty() || words.size() > 3) fail("server HOST [FOLDER] | server HOST USER PASSWORD");
+    auto [user, password] = words.size() == 3 ? std::pair{words[1], text(words[2])} : fixedAccount(words[0]);
+    auto& server = servers_[words[0]] = std::make_unique<testing_support::FtpServer>(0, user, password);
+    if (words.size() != 2) return;
+    fs::path source = relativeToScript(unescape(words[1]));
+    if (!fs::is_directory(source)) fail("no such folder: " + source.string());
+    fs::copy(source, server->home().path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
+
+  void pressArrow(ui::UpDown& arrows, const std::string& which) {
+    if (which == "up") return arrows.up();
+    if (which == "down") return arrows.down();
+    fail("click W.c up|down on an up-down control");
   }
 
   fs::path relativeToScript(const fs::path& p) { return p.is_absolute() ? p : scriptFolder_ / p; }
@@ -298,11 +364,6 @@ class Runner {
     if (auto* files = as<ui::FileListBox>(c)) return files->clickItem(index(*files, item));
     if (auto* group = as<ui::RadioGroup>(c)) return group->clickItem(index(*group, item));
     if (auto* combo = as<ui::ComboBox>(c)) return combo->select(index(*combo, item));
-    if (auto* updown = as<ui::UpDown>(c)) {
-      if (item == "up") return updown->up();
-      if (item == "down") return updown->down();
-      fail("an up-down takes up or down");
-    }
     if (auto* checks = as<ui::CheckListBox>(c))
       return checks->toggle(static_cast<size_t>(index(*checks, item)));
     if (auto* pages = as<ui::PageControl>(c)) {
@@ -369,7 +430,7 @@ class Runner {
   std::string valueOf(const std::string& target) {
     static const std::vector<std::string> properties = {
         "text", "caption", "checked", "itemindex", "items", "visible", "enabled", "selected",
-        "position", "active", "colour", "bold"};
+        "position", "active", "colour", "bold", "background"};
     const size_t dot = target.rfind('.');
     if (dot != std::string::npos && !findControl(target) &&
         std::count(properties.begin(), properties.end(), target.substr(dot + 1)))
@@ -393,9 +454,9 @@ class Runner {
     if (p == "visible") return flag(c.visible());
     if (p == "enabled") return flag(c.enabled());
     if (p == "bold") return flag(c.font().bold);
-    if (p == "colour") {
+    if (p == "colour" || p == "background") {
       char buf[8];
-      std::snprintf(buf, sizeof buf, "#%06X", c.font().colour);
+      std::snprintf(buf, sizeof buf, "#%06X", p == "colour" ? c.font().colour : c.colour());
       return buf;
     }
     if (p == "active") {
@@ -476,6 +537,7 @@ class Runner {
   ui::RecordingShell shell_;
   ui::RecordingExit exit_;
   ui::FixedClock clock_{std::chrono::system_clock::time_point(std::chrono::seconds(1767225600))};
+  std::map<std::string, std::unique_ptr<testing_support::FtpServer>> servers_;  // by host
   std::unique_ptr<app::Programme> programme_;
   size_t seen_ = 0;
   size_t opened_ = 0;

@@ -57,4 +57,61 @@ TEST(Runner, WhatAScriptLineMeans) {
   }
 }
 
+struct Cas {
+  const char* nom;
+  std::string script;
+  int code;
+};
+
+void verifier(const Cas (&cas)[4]) {
+  for (const Cas& c : cas) {
+    std::string erreur;
+    EXPECT_EQ(lancer(c.script, &erreur), c.code) << c.nom << "\n" << erreur;
+  }
+}
+
+TEST(Runner, AnUpDownArrowStepsAndRunsItsHandler) {
+  const std::string debut = "start\nshow Taccueil1\nexpect-value Taccueil1.Taille_titre 13\n";
+  verifier({{"up: the position and the edit its handler fills",
+             debut + "click Taccueil1.Taille_titre up\nexpect-value Taccueil1.taille_num_titre 14\n", 0},
+            {"down", debut + "click Taccueil1.Taille_titre down\nexpect-value Taccueil1.Taille_titre 12\n", 0},
+            {"down is not up", debut + "click Taccueil1.Taille_titre down\nexpect-value Taccueil1.Taille_titre 14\n", 1},
+            {"an arrow is up or down", debut + "click Taccueil1.Taille_titre haut\n", 1}});
+}
+
+TEST(Runner, LeavingAControlRunsItsExitHandler) {
+  const std::string debut = "start\nset Tmain.presentations Un\n";
+  verifier({{"typing alone runs no exit handler", debut + "expect-value Tmain.intro false\n", 0},
+            {"leaving the memo ticks its box", debut + "leave Tmain.presentations\nexpect-value Tmain.intro true\n", 0},
+            {"leaving the memo emptied unticks it",
+             debut + "leave Tmain.presentations\nset Tmain.presentations \nleave Tmain.presentations\n"
+                     "expect-value Tmain.intro false\n", 0},
+            {"a control the user cannot reach cannot be left", "start\nleave Tkelkoo2.multiC\n", 1}});
+}
+
+TEST(Runner, BackgroundIsReadApartFromTheFontColour) {
+  verifier({{"the notice of the update window is pale yellow",
+             "start\nexpect-value Ttarvioupdate.Memo1.background #FFFFE1\n", 0},
+            {"its text is black", "start\nexpect-value Ttarvioupdate.Memo1.colour #000000\n", 0},
+            {"the background is not the text's colour",
+             "start\nexpect-value Ttarvioupdate.Memo1.background #000000\n", 1},
+            {"a memo is white", "start\nexpect-value Tmain.presentations.background #FFFFFF\n", 0}});
+}
+
+TEST(Runner, AFixedServerStandsOnALoopbackServer) {
+  const std::string serveur = "server ftp.tarvio.example\nwrite ftp.tarvio.example:www/version.htm\n";
+  const std::string majour = "start\nanswer yes\nclick Tmain.versionB\n"
+                             "expect-message 5.099\\nVoulez-vous mettre à jour votre logiciel ? (connection obligatoire)\n";
+  verifier({{"the program reaches the maker's server with its account",
+             serveur + "Version 5.099\nend\nwrite version.exe\nMZ\nend\n" + majour +
+                 "expect-message Aucune mise à jour\nexpect-no-file tmp/version.htm\n", 0},
+            {"a file of the server compares with a file of the data folder",
+             serveur + "Version 5.099\nend\nwrite v.htm\nVersion 5.099\nend\n"
+                       "expect-same v.htm ftp.tarvio.example:www/version.htm\n", 0},
+            {"two different files differ",
+             serveur + "Version 5.099\nend\nwrite v.htm\nVersion 5.1\nend\n"
+                       "expect-same v.htm ftp.tarvio.example:www/version.htm\n", 1},
+            {"a server comes before the start", "start\nserver ftp.tarvio.example\n", 1}});
+}
+
 }  // namespace

@@ -17,6 +17,8 @@ namespace testing_support {
 
 namespace {
 
+constexpr const char* kPython = "/usr/bin/python3";
+
 std::filesystem::path scriptPath() {
   if (const char* root = std::getenv("TARVIO_SOURCE_DIR"); root && *root)
     return std::filesystem::path(root) / "tests" / "support" / "ftp_server.py";
@@ -54,7 +56,9 @@ FtpServer::FtpServer(int bytesPerSecond, std::string user, std::string password)
   if (pid_ == 0) {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlive a crashed test
     ::dup2(pipeFds[1], STDOUT_FILENO);
-    ::execl("/usr/bin/python3", "python3", script.c_str(), home.c_str(), "--throttle",
+    // The full path as the program's name too: Python looks for its library beside the name it is
+    // called by, and a bare "python3" is looked up in PATH, where another interpreter may come first.
+    ::execl(kPython, kPython, script.c_str(), home.c_str(), "--throttle",
             throttle.c_str(), "--user", user_.c_str(), "--password", password_.c_str(),
             static_cast<char*>(nullptr));
     ::_exit(127);

@@ -161,4 +161,4 @@ async function visit(site, pageName) {
   return new Visit(site).open(pageName);
 }
 
-module.exports = { openSite, visit, closeBrowser, browser };
+module.exports = { openSite, visit, settle, closeBrowser, browser };

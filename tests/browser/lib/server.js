@@ -1,10 +1,26 @@
 'use strict';
 // Serves a built site folder on 127.0.0.1 as a plain Linux web server does: names by their exact
-// case, no charset added to the pages' type, nothing outside the folder.
+// case, no charset added to the pages' type, nothing outside the folder; PHP scripts run by
+// php-cli (the type their header() names is not seen: text/html).
 
 const fs = require('node:fs');
 const http = require('node:http');
 const path = require('node:path');
+const { execFile } = require('node:child_process');
+
+const PHP_FRONT = path.join(__dirname, 'php_front.php');
+
+// A script's page and status, as the host's PHP would answer the request.
+function runPhp(file, query, response) {
+  const env = { ...process.env, QUERY_STRING: query };
+  execFile('php', [PHP_FRONT, file], { env, encoding: 'buffer', maxBuffer: 1 << 24 },
+    (error, stdout, stderr) => {
+      const status = /status (\d+)\s*$/.exec(stderr.toString('latin1'));
+      response.writeHead(status ? Number(status[1]) : 500,
+        { 'Content-Type': 'text/html', 'Cache-Control': 'no-store' });
+      response.end(stdout);
+    });
+}
 
 const TYPES = {
   '.htm': 'text/html', '.html': 'text/html', '.css': 'text/css', '.js': 'application/javascript',
@@ -43,6 +59,10 @@ async function serveFolder(folder) {
     if (!file) {
       response.writeHead(404, { 'Content-Type': 'text/plain' });
       response.end('Not Found');
+      return;
+    }
+    if (path.extname(file) === '.php') {
+      runPhp(file, new URL(request.url, 'http://127.0.0.1').search.replace(/^\?/, ''), response);
       return;
     }
     const type = TYPES[path.extname(file).toLowerCase()] || 'application/octet-stream';

@@ -1,0 +1,1 @@
+../../editeur/www/index2.php

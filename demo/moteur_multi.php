@@ -1,0 +1,1 @@
+../editeur/www/moteur_multi.php
