@@ -155,7 +155,9 @@ void Ttransfert1::selectionnerPagesSitemap() {
     if (dejaListes.count(nom)) continue;
     bool exclu = false;
     for (auto n : kHorsSelectionPlanSite) exclu = exclu || nom == n;
-    if (exclu || extensionPremierPoint(nom) != "htm") continue;
+    // Every page the site map lists, not only the ".htm" ones: after a first publication cut
+    // short, the pages already in the mirror are sent again and so enter the site map.
+    if (exclu || !entreDansPlanSite(nom, framesOui())) continue;
     memoFTP.addItem(nom);
   }
   toutCocher(memoFTP);

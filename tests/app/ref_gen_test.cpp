@@ -101,12 +101,15 @@ TEST(RefGen, BehindTheSheetsByDateOrByCount) {
     int ageFicheB;      // hours from the index's date
     bool enRetard;
   } cas[] = {
-      {"one line per sheet, sheets older", "A#x\r\nB#y\r\n", -1, false},
-      {"same date", "A#x\r\nB#y\r\n", 0, false},
-      {"a sheet written after the index", "A#x\r\nB#y\r\n", 1, true},
-      {"a sheet without its line", "A#x\r\n", -1, true},
-      {"a line of a sheet deleted since", "A#x\r\nB#y\r\nC#z\r\n", -1, false},
-      {"lines without # are no entries", "A#x\r\nvide\r\n", -1, true},
+      {"one line per sheet, sheets older", "A#c#t#x##\r\nB#c#t#y#a#i.jpg\r\n", -1, false},
+      {"same date", "A#c#t#x##\r\nB#c#t#y##\r\n", 0, false},
+      {"a sheet written after the index", "A#c#t#x##\r\nB#c#t#y##\r\n", 1, true},
+      {"a sheet without its line", "A#c#t#x##\r\n", -1, true},
+      {"a line of a sheet deleted since", "A#c#t#x##\r\nB#c#t#y##\r\nC#c#t#z##\r\n", -1, false},
+      {"lines without # are no entries", "A#c#t#x##\r\nvide\r\n", -1, true},
+      {"a # in a title is one more field", "A#c#t#x##\r\nB#c#t#n#1##\r\n", -1, false},
+      // Damaged lines count as missing: the start-up rebuilds the index from the sheets.
+      {"garbage lines holding a #", "\x01#\xFF\x02\r\nA#x\r\n#####\r\n", -1, true},
       {"no index", nullptr, -1, true},
   };
   for (const auto& c : cas) {
