@@ -126,4 +126,11 @@ TEST(RefGen, BehindTheSheetsByDateOrByCount) {
   }
   TempFolder vide;
   EXPECT_FALSE(refGenEnRetard(DataFolder(vide.path())));
+  // An index too damaged to be read at all is rebuilt too.
+  TempFolder t;
+  t.write("A.ref", "reference=A\r\n");
+  t.write("ref.gen", "A#c#t#" + std::string(platform::kMaxLineBytes, 'x') + "##\r\n");
+  std::filesystem::last_write_time(t / "A.ref", std::filesystem::last_write_time(t / "ref.gen") -
+                                                     std::chrono::hours(1));
+  EXPECT_TRUE(refGenEnRetard(DataFolder(t.path())));
 }
