@@ -161,26 +161,43 @@ TEST(Envoi, ServerLostMidwayKeepsTheSiteMapLinesAndTheNextPublicationSendsTheRes
             kUrl + "/b.htm" + kDate + kUrl + "/c.htm" + kDate + kUrl + "/a.htm" + kDate + ancien);
 }
 
-TEST(Envoi, FirstPublicationCutShortThenPublishedAgainListsEveryPage) {
-  Atelier a;
-  for (const char* f : {"a.htm", "b.htm", "_R1.php", "ref.html", "logo.gif"})
-    a.ecrire(std::string("ftp/") + f, f);
-  // Killed after these reached the server: no site map was written.
-  for (const char* f : {"a.htm", "_R1.php", "ref.html", "logo.gif"})
-    a.ecrire(std::string("transfert/") + f, f);
-  a.ecrire("kelkoo.ini", "boutik=" + kUrl + "\r\n");
-  a.demarrer();
-  a.sitePubliable();
-  a.compte();
-  a.lancer();
-  a.dialogs.queueAnswer(ui::Answer::No);
-  envoyer(a);
-  Noms urls;
-  const platform::LineList plan = platform::LineList::fromText(a.lire("ftp/sitemap.xml"));
-  for (const auto& ligne : plan)
-    urls.push_back(ligne.substr(0, ligne.find(' ')));
-  std::sort(urls.begin(), urls.end());
-  EXPECT_EQ(urls, (Noms{kUrl + "/_R1.php", kUrl + "/a.htm", kUrl + "/b.htm", kUrl + "/ref.html"}));
+TEST(Envoi, APublicationCutShortThenPublishedAgainListsEveryPage) {
+  struct Cas {
+    const char* nom;
+    std::string planSite;  // ftp/sitemap.xml before, "" when none
+    Noms coches;
+  } cas[] = {
+      // Killed after these reached the server: no site map was written.
+      {"the first publication", "", {"b.htm", "_R1.php", "a.htm", "ref.html"}},
+      // A later one, killed after sending the new pages: they are sent again.
+      {"a later publication", kUrl + "/a.htm lastmod=2025-01-01\r\n",
+       {"b.htm", "sitemap.xml", "_R1.php", "ref.html"}},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    Atelier a;
+    for (const char* f : {"a.htm", "b.htm", "_R1.php", "ref.html", "logo.gif"})
+      a.ecrire(std::string("ftp/") + f, f);
+    for (const char* f : {"a.htm", "_R1.php", "ref.html", "logo.gif"})
+      a.ecrire(std::string("transfert/") + f, f);
+    if (!c.planSite.empty()) a.ecrire("ftp/sitemap.xml", c.planSite);
+    a.ecrire("kelkoo.ini", "boutik=" + kUrl + "\r\n");
+    a.demarrer();
+    a.sitePubliable();
+    a.compte();
+    a.lancer();
+    EXPECT_EQ(a.coches(), c.coches);
+    a.dialogs.queueAnswer(ui::Answer::No);
+    envoyer(a);
+    Noms urls;
+    const platform::LineList plan = platform::LineList::fromText(a.lire("ftp/sitemap.xml"));
+    for (const auto& ligne : plan) urls.push_back(ligne.substr(0, ligne.find(' ')));
+    std::sort(urls.begin(), urls.end());
+    EXPECT_EQ(urls, (Noms{kUrl + "/_R1.php", kUrl + "/a.htm", kUrl + "/b.htm", kUrl + "/ref.html"}));
+    // A page the site map already listed keeps its line and is not sent again.
+    EXPECT_EQ(a.lire("ftp/sitemap.xml").find(kUrl + "/a.htm lastmod=2025-01-01") != std::string::npos,
+              !c.planSite.empty());
+  }
 }
 
 TEST(Envoi, SiteMapMergedSentMirroredThenComparatorQuestion) {
