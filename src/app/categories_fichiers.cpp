@@ -42,6 +42,20 @@ TListeCategories chargerListeCategories(const DataFolder& dossier) {
   return lignes ? lignes->lines() : TListeCategories{};
 }
 
+std::optional<size_t> ligneCategoriesEndommagee(const TListeCategories& liste) {
+  for (size_t i = 0; i < liste.size(); ++i) {
+    const std::string nom = platform::trim(liste[i]);
+    if (!nom.empty() && (!platform::isWindowsFileName(nom) || nom.find('#') != std::string::npos))
+      return i + 1;
+  }
+  return std::nullopt;
+}
+
+std::string messageCategoriesEndommagees(size_t ligne) {
+  return "Le fichier categories est endommagé : sa ligne " + std::to_string(ligne) +
+         " n'est pas un nom de catégorie. Corrigez-le avant de construire le site.";
+}
+
 void sauverListeCategories(const DataFolder& dossier, const TListeCategories& liste) {
   sauverLignes(dossier, "categories", liste);
 }
@@ -84,6 +98,26 @@ std::optional<int> chargerFamilleCategorie(const DataFolder& dossier, std::strin
     if (n && *n >= 0 && *n <= 3) famille = static_cast<int>(*n);
   });
   return famille;
+}
+
+std::optional<std::string> familleCategorieEndommagee(const DataFolder& dossier,
+                                                      std::string_view categorie) {
+  const std::string nom = std::string(categorie) + ".fam";
+  std::optional<LineList> lignes;
+  try {
+    lignes = chargerSiPresent(dossier, nom);
+  } catch (const platform::FileError& e) {
+    return std::string(e.what());
+  }
+  if (!lignes) return std::nullopt;
+  bool lue = false;
+  platform::forEachKeyValue(*lignes, [&](std::string_view cle, std::string_view valeur) {
+    auto n = platform::toInteger(platform::trim(valeur));
+    lue = lue || (cle == "famille" && n && *n >= -1 && *n <= 3);
+  });
+  if (lue) return std::nullopt;
+  return "Le fichier " + nom + " est endommagé : la famille de la catégorie " +
+         std::string(categorie) + " n'a pas pu être lue.";
 }
 
 void sauverFamilleCategorie(const DataFolder& dossier, std::string_view categorie, int famille) {

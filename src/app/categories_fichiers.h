@@ -31,6 +31,10 @@ struct TStyleTheme {
 };
 
 TListeCategories chargerListeCategories(const platform::DataFolder& dossier);
+// The number (from 1) of the first line of `categories` that no category could bear (a byte a
+// file name refuses, a "#"): the file is damaged. Empty lines and blanks around are allowed.
+std::optional<size_t> ligneCategoriesEndommagee(const TListeCategories& liste);
+std::string messageCategoriesEndommagees(size_t ligne);
 void sauverListeCategories(const platform::DataFolder& dossier, const TListeCategories& liste);
 
 // nullopt when the category has no `.cto` (the category does not exist for the sheet save).
@@ -49,6 +53,10 @@ std::optional<std::string> themeExistant(const TThemesCategorie& themes, std::st
 // or holds no usable value (a bad value is ignored rather than stopping the sheet load).
 std::optional<int> chargerFamilleCategorie(const platform::DataFolder& dossier,
                                            std::string_view categorie);
+// The message naming the category's `.fam` when it exists but holds no line "famille=" with a
+// whole number from -1 to 3 (or cannot be read); nullopt when it is sound or missing.
+std::optional<std::string> familleCategorieEndommagee(const platform::DataFolder& dossier,
+                                                      std::string_view categorie);
 // Writes the single line "famille=" + index (-1 when no family is chosen).
 void sauverFamilleCategorie(const platform::DataFolder& dossier, std::string_view categorie,
                             int famille);

@@ -221,7 +221,7 @@ void Tmain::FormActivate() {
   // Paths are built from the data folder everywhere: no current directory to change.
   platform::removeFile(p_.chemin("aide.hlp"));
   for (const char* dossier : {"vignettes", "vibdd", "tmp", "transfert"}) platform::makeFolder(p_.chemin(dossier));
-  if (famille.itemIndex() < 0) famille.setItemIndex(0);
+  if (famille.itemIndex() < 0 && !familleIllisible) famille.setItemIndex(0);
   cartesInitialisees = false;
   const auto& racine = p_.donnees().root();
   p_.accueil1().imageL.setDirectory(racine);

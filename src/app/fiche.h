@@ -328,6 +328,9 @@ class Tmain : public ui::Form {
   std::string nouvelleCategorie;         // the name ajouterCategorie adds
   bool gardeApplicable = false;  // "Applicable à" is being changed by the editor itself
   bool gardeMesTailles = false;  // mes_taillesC is being changed by the reader itself
+  // The category's .fam could not be read: no family is shown, none is made up at activation
+  // and the file is left alone until the user picks one.
+  bool familleIllisible = false;
   // Sheet save and editor (fiche_sauvegarde.cpp, fiche_editeur.cpp).
   std::string devisePrincipale;  // the identity's currencies, copied each time the sheet is shown
   std::string deviseSecondaire;

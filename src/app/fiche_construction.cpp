@@ -41,12 +41,14 @@ void Tmain::htmlClick() {
     p_.liensm().fairehtml();
     etiq.show();
     etiq.etiquette.setLines({"1.", "2.", "3."});
-    terminee = p_.data1().construireSite();
+    // The reference pages belong to the site: the build is unfinished until they are written.
+    // After a stop, ftp/ and listeHTM.tmp are those of the previous build: nothing is derived
+    // from them and no success is announced.
+    terminee = p_.data1().construireSite([&] {
+      if (dossier.exists("ref.ini")) ecrirePagesReferences();
+    });
   }
 
-  // After a stop, ftp/ and listeHTM.tmp are those of the previous build: nothing is derived
-  // from them and no success is announced.
-  if (terminee && dossier.exists("ref.ini")) ecrirePagesReferences();
   cartesInitialisees = false;
   if (sauver.enabled()) chargerFiche();
   if (!terminee || !catalC.checked()) return;

@@ -195,6 +195,7 @@ void Tmain::libellesFamille() {
 }
 
 void Tmain::familleClick() {
+  familleIllisible = false;
   libellesFamille();
   marquerModifiee();
 }

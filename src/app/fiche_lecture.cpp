@@ -156,7 +156,15 @@ void Tmain::chargerFiche() {
       if (cle == "categorie") {
         catego.setText(fiche.categorie);
         categorieEnCours = catego.text();
-        if (auto n = chargerFamilleCategorie(dossier, categorieEnCours)) famille.setItemIndex(*n);
+        familleIllisible = false;
+        if (auto erreur = familleCategorieEndommagee(dossier, categorieEnCours)) {
+          // Neither the family of the sheet shown before nor its variant labels are taken.
+          famille.ItemsControl::setItemIndex(-1);
+          familleIllisible = true;
+          dialogs().showMessage(*erreur);
+        } else if (auto n = chargerFamilleCategorie(dossier, categorieEnCours)) {
+          famille.setItemIndex(*n);
+        }
       } else if (cle == "reference") {
         referenceLiens = fiche.reference;
         if (aProduitsLies(dossier, fiche.reference)) {

@@ -183,7 +183,7 @@ bool Tmain::SauverFiche() {
         return false;
       if (ajouterThemeCategorie(dossier, categorieEnCours, theme)) chargerThemes();
     }
-    sauverFamilleCategorie(dossier, categorieEnCours, famille.itemIndex());
+    if (!familleIllisible) sauverFamilleCategorie(dossier, categorieEnCours, famille.itemIndex());
 
     // The sheet file.
     TFicheProduit f;

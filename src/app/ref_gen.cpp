@@ -1,5 +1,7 @@
 #include "app/ref_gen.h"
 
+#include <algorithm>
+
 #include "app/fiche_produit.h"
 #include "platform/text.h"
 
@@ -90,9 +92,17 @@ bool refGenEnRetard(const DataFolder& dossier) {
   const auto fiches = platform::listFiles(dossier.root(), "*.ref");
   const auto index = dossier.path("ref.gen");
   if (!platform::fileExists(index)) return !fiches.empty();
+  LineList lues;
+  try {
+    lues = LineList::load(index);
+  } catch (const platform::FileError&) {
+    return true;  // unreadable: rebuilt from the sheets like a missing one
+  }
   size_t lignes = 0;
-  for (const auto& ligne : chargerLignes(dossier))
-    if (cleRefGen(ligne)) ++lignes;
+  // Only a line with its six fields counts: a damaged line is a missing one. Every line a
+  // rebuild writes has them, whatever its fields hold.
+  for (const auto& ligne : lues)
+    if (std::count(ligne.begin(), ligne.end(), '#') >= 5) ++lignes;
   // Fewer lines than sheets: a new sheet's line is missing. A rebuild writes one line per sheet,
   // so this never asks for a rebuild twice.
   if (lignes < fiches.size()) return true;

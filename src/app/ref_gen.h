@@ -52,7 +52,7 @@ void sauverRefGen(const platform::DataFolder& dossier, const std::vector<TEntree
 // runs before the n-th sheet is read. A sheet that cannot be read throws platform::FileError
 // before anything is written: the old index stays.
 // True when the index may be behind the sheets: a sheet written after it (a save stopped between
-// the sheet and its index line), or fewer index lines than sheets. Looks at dates and counts only.
+// the sheet and its index line), or fewer sound index lines (six fields) than sheets.
 bool refGenEnRetard(const platform::DataFolder& dossier);
 
 void reconstruireFichierRefGen(const platform::DataFolder& dossier,

@@ -26,7 +26,7 @@
 
 namespace pages {
 
-bool Tdata1::construireSite() {
+bool Tdata1::construireSite(const std::function<void()>& suite) {
   if (p_.transfert1().enCours()) {
     dialogs().showMessage(kPublicationEnCours);
     return false;
@@ -48,6 +48,7 @@ bool Tdata1::construireSite() {
     // unless an earlier build was cut short. Only a build cut short after that (killed, a failed
     // write) leaves the mark.
     const bool terminee = construire(c);
+    if (terminee && suite) suite();
     if (terminee || !dejaInachevee) marquerFinConstruction(p_.donnees());
     return terminee;
   } catch (const frame::ErreurEntier& e) {
@@ -100,6 +101,11 @@ bool Tdata1::construire(Construction& c) {
   c.listePages.clear();
   if (auto categories = c.dossier.lire("categories")) {
     c.listeCategories = categories->lines();
+    // Otherwise every sheet would seem to name an unknown theme, and the first one be blamed.
+    if (auto ligne = app::ligneCategoriesEndommagee(c.listeCategories)) {
+      dialogs().showMessage(app::messageCategoriesEndommagees(*ligne));
+      return false;
+    }
     compterThemes(c);
     if (c.erreurFiches) {
       dialogs().showMessage("ERREUR 1");
@@ -161,6 +167,17 @@ void Tdata1::traiterFiches(Construction& c) {
 
   for (size_t i = 0; i < total; ++i) {
     const std::string& fichier = fichiers[i];
+    // The rule of the sheet save: a line break in a name would split the theme's order list.
+    if (!platform::isWindowsFileName(fichier)) {
+      ecrireListes();
+      std::string nom = fichier;
+      for (char& octet : nom)
+        if (static_cast<unsigned char>(octet) < 32 || octet == 127) octet = '?';
+      dialogs().showMessage("Erreur sur " + nom +
+                            " : ce nom de fichier n'est pas accepté, renommez la fiche");
+      c.erreurFiches = true;
+      return;
+    }
     app::TFicheProduit fiche;  // each sheet starts afresh: no value leaks from the one before
     if (auto lignes = c.dossier.lire(fichier)) app::lireFicheProduit(*lignes, fiche);
     const std::string puce = platform::trim(fiche.puce_image);

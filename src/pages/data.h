@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -83,8 +84,9 @@ class Tdata1 : public ui::Form {
 
   // The whole build. False when it stopped before its end ("ERREUR 1", a failed rename, an
   // upload running, a setting that is not a number): the caller then leaves the published site
-  // and the index alone. File errors go to the caller.
-  bool construireSite();
+  // and the index alone. File errors go to the caller. `suite` writes what the caller adds to the
+  // site once the pages are built: the build counts as ended only after it.
+  bool construireSite(const std::function<void()>& suite = {});
   bool enCours() const { return enCours_; }
 
   // The stages, each calling the next as the build runs them.

@@ -70,7 +70,7 @@ std::optional<platform::LineList> DossierConstruction::lire(std::string_view nom
   std::error_code ec;
   if (!c || !fs::is_regular_file(*c, ec)) return std::nullopt;
   compter(&Comptes::lectures, *c);
-  return platform::LineList::fromText(platform::readFile(*c));
+  return platform::LineList::load(*c);
 }
 
 void DossierConstruction::noter(const fs::path& fichier) {

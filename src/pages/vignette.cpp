@@ -86,7 +86,20 @@ void EcrivainCartes::fermerSerie() {
 
 ContexteCartes& EcrivainCartes::contexte() { return serie_ ? *serie_ : *carte_; }
 
-void EcrivainCartes::copierVersFtp(const std::string& nom) { contexte().copierVersFtp(nom); }
+namespace {
+
+bool estImage(std::string_view nom) {
+  const std::string minuscule = platform::lowerAscii(platform::trim(nom));
+  for (std::string_view extension : {".jpg", ".jpeg", ".gif", ".png", ".swf"})
+    if (minuscule.ends_with(extension)) return true;
+  return false;
+}
+
+}  // namespace
+
+void EcrivainCartes::copierVersFtp(const std::string& nom) {
+  if (estImage(nom)) contexte().copierVersFtp(nom);
+}
 
 namespace {
 

@@ -159,8 +159,9 @@ class EcrivainCartes {
   std::string cadrePrixPro(const std::string& ecotaxe);
   bool rupture(std::vector<std::string>& L);
   void tableauLignes();  // the comment rows table (vignette_lignes.cpp)
-  // Copies a file of the data folder into ftp/ under the same relative name, overwriting; a
-  // missing source is skipped, a failed copy throws platform::FileError.
+  // Copies a picture of the data folder into ftp/ under the same relative name, overwriting; a
+  // missing source is skipped, a failed copy throws platform::FileError. Any other file is never
+  // copied: a sheet naming var.opt or an account file would publish its passwords.
   void copierVersFtp(const std::string& nom);
 
   const platform::DataFolder& donnees_;

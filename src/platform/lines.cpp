@@ -22,7 +22,14 @@ LineList LineList::fromText(std::string_view text) {
   return list;
 }
 
-LineList LineList::load(const std::filesystem::path& path) { return fromText(readFile(path)); }
+LineList LineList::load(const std::filesystem::path& path) {
+  LineList list = fromText(readFile(path));
+  for (const auto& line : list.lines_)
+    if (line.size() > kMaxLineBytes)
+      throw FileError("Le fichier " + path.string() + " est endommagé : une de ses lignes dépasse " +
+                      std::to_string(kMaxLineBytes) + " caractères. Corrigez-le ou supprimez-le.");
+  return list;
+}
 
 void LineList::save(const std::filesystem::path& path) const { writeFileAtomic(path, text()); }
 void LineList::saveExact(const std::filesystem::path& path) const { writeFileAtomicExact(path, text()); }

@@ -12,6 +12,11 @@
 
 namespace platform {
 
+// The longest line a file may hold, its values included: far above any line the program or a
+// user writes, yet a hostile or damaged file can no longer make the program copy megabytes into
+// every page, feed and message.
+inline constexpr size_t kMaxLineBytes = 1024 * 1024;
+
 class LineList {
  public:
   LineList() = default;
@@ -20,7 +25,8 @@ class LineList {
 
   // Splits text at CR LF, LF or CR alone; a final line end does not make an empty last line.
   static LineList fromText(std::string_view text);
-  // The file's lines; throws FileError when it cannot be read.
+  // The file's lines; throws FileError when it cannot be read, or, naming it as damaged, when a
+  // line is longer than kMaxLineBytes.
   static LineList load(const std::filesystem::path& path);
   // Writes every line followed by CR LF, atomically (see writeFileAtomic).
   void save(const std::filesystem::path& path) const;

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "publish/flux_comparateurs.h"
+#include "publish/parametres_ftp.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 
@@ -63,7 +64,9 @@ void Tautres_comp::BitBtn1Click() {
     }
   platform::LineList compte;
   for (size_t i = 0; i < 7; ++i) compte.add(std::string(kCles[i]) + "=" + edits[i]->text());
-  compte.save(p_.donnees().path(trackingE.text() + ".cox"));
+  const auto fichier = p_.donnees().path(trackingE.text() + ".cox");
+  compte.save(fichier);
+  reserverAuProprietaire(fichier);
   dialogs().showMessage(trackingE.text() + " enregistré ou modifié");
   FormShow();
 }

@@ -23,6 +23,14 @@ double nombre(const std::string& texte) {
 
 std::string premiers(const std::string& texte, size_t n) { return texte.substr(0, n); }
 
+// A field of the tab-separated feed: a TAB or a line break inside it would shift the columns
+// or cut the row, so each becomes a blank.
+std::string champ(std::string texte) {
+  std::replace_if(texte.begin(), texte.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; },
+                  ' ');
+  return texte;
+}
+
 }  // namespace
 
 platform::LineList enteteFlux(bool d3e) {
@@ -95,10 +103,11 @@ Flux construireFlux(const EntreeFlux& e) {
       urlW = e.scriptSuivi + "?tracking=w&url=" + e.urlBase + "/" + p.page;
     }
     if (prix == "0.00") continue;
-    const std::string reste = "\t" + titre + "\t" + description + "\t" + prix + "\t" + p.reference +
-                              "\t" + image + "\t" + categorie + "\t" + ecotaxe;
-    flux.kelkoo.add(platform::trim(urlK) + reste);
-    flux.webmarchand.add(platform::trim(urlW) + reste);
+    std::string reste;
+    for (const std::string& c : {titre, description, prix, p.reference, image, categorie, ecotaxe})
+      reste += "\t" + champ(c);
+    flux.kelkoo.add(champ(platform::trim(urlK)) + reste);
+    flux.webmarchand.add(champ(platform::trim(urlW)) + reste);
   }
   return flux;
 }

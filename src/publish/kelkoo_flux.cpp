@@ -153,12 +153,13 @@ bool Tkelkoo2::envoyerFlux(std::string& resultat, std::string& raison) {
     auto valeur = [&](const char* cle) { return platform::trim(compte.value(cle)); };
     const std::string tracking = valeur("tracking");
     if (tracking.empty()) continue;
-    const auto port = platform::toInteger(valeur("port"));
+    const auto port = portFtp(valeur("port"));
     if (!port) {
-      raison = "Le port \"" + valeur("port") + "\" de " + comptes[i] + " n'est pas un nombre entier";
+      raison = "Le port \"" + valeur("port") + "\" de " + comptes[i] +
+               " n'est pas un nombre entier de 1 à 65535";
       return false;
     }
-    if (!connecterFtp(env, ftp, valeur("serveur"), static_cast<int>(*port), valeur("utilisateur"),
+    if (!connecterFtp(env, ftp, valeur("serveur"), *port, valeur("utilisateur"),
                       valeur("pass"))) {
       raison = "Connexion impossible au serveur " + valeur("serveur") + " : " + ftp.lastError();
       return false;

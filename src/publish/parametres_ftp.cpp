@@ -18,14 +18,14 @@ std::string nomDuChamp(const std::string& ligne) {
   return nom;
 }
 
+}  // namespace
+
 void reserverAuProprietaire(const std::filesystem::path& fichier) {
   std::error_code ignore;
   std::filesystem::permissions(
       fichier, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
       std::filesystem::perm_options::replace, ignore);
 }
-
-}  // namespace
 
 platform::LineList lignesParametresFTP(const TParametresFTP& p) {
   return {"host=" + p.host, "port=" + p.port, "user=" + p.user, "pass=" + p.pass, "rep=" + p.rep};

@@ -2,6 +2,7 @@
 // The shop's FTP account, var.opt: five lines "host=", "port=", "user=", "pass=", "rep=", each
 // scrambled whole (see crypter). The older plain ftp.opt is migrated into it once.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,9 @@ struct TParametresFTP {
   std::string pass;
   std::string rep;  // remote folder, expected to end with "/"
 };
+
+// Makes a file that holds a password readable and writable by its owner only.
+void reserverAuProprietaire(const std::filesystem::path& fichier);
 
 // The five plain lines, values as typed (no trimming).
 platform::LineList lignesParametresFTP(const TParametresFTP& parametres);

@@ -1,8 +1,15 @@
 #include "publish/serveurs.h"
 
 #include "app/programme.h"
+#include "platform/text.h"
 
 namespace publish {
+
+std::optional<int> portFtp(std::string_view texte) {
+  const auto port = platform::toInteger(platform::trim(texte));
+  if (!port || *port < 1 || *port > 65535) return std::nullopt;
+  return static_cast<int>(*port);
+}
 
 bool connecterFtp(const app::Environment& environnement, platform::FtpSession& session,
                   std::string hote, int port, const std::string& utilisateur,

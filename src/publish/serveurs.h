@@ -1,8 +1,12 @@
 #pragma once
 // The outside servers the publication talks to, and the one way every FTP account is reached.
-// Hosts and addresses are ours to choose; no password is kept in the sources.
+// Hosts and addresses are ours to choose. The sources hold the passwords of the two shared
+// drop accounts below, which every copy of the program knows; no shop's own password is kept
+// here.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/ftp.h"
 
@@ -30,6 +34,10 @@ inline constexpr const char* kMotDePasseMarche = "816m09e";
 // Web pages of the maker.
 inline constexpr const char* kPageHebergement = "https://www.tarvio.example/hebergement.htm";
 inline constexpr const char* kScriptSuivi = "https://www.tarvio.example/cgi/track.php";
+
+// A port as the user typed it: a whole number from 1 to 65535, blanks around allowed; nullopt
+// otherwise (a larger number must not wrap round to some other port).
+std::optional<int> portFtp(std::string_view texte);
 
 // Connects the session to host:port after the environment's redirection, with the environment's
 // idle function running while the network waits. False with session.lastError() on failure.

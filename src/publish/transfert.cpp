@@ -13,6 +13,7 @@
 #include "ui/layout.h"
 #include "ui/services.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
 namespace publish {
@@ -140,25 +141,37 @@ void Ttransfert1::compare() {
       memoFTP.addItem(noms[i]);
   }
   if (!remplissage) toutCocher(memoFTP);
-  if (premierPlanSite) {
+  if (premierPlanSite)
     dialogs().showMessage(
         "Initialisation pour sitemap.xml, transfert de tous les fichiers htm obligatoire la "
         "première fois");
-    selectionnerPagesSitemap();
-  }
+  if (planSiteActif) selectionnerPagesSitemap();
   Gauge.setProgress(0);
 }
 
 void Ttransfert1::selectionnerPagesSitemap() {
-  const std::unordered_set<std::string> dejaListes(memoFTP.items().begin(), memoFTP.items().end());
+  // A page enters the site map when it is sent. One already in the mirror but not in the site
+  // map (a publication killed before its site map was written) is sent again: every page the
+  // first time, whatever its extension.
+  std::unordered_set<std::string> dansLePlan;
+  if (!premierPlanSite)
+    for (const auto& ligne : platform::LineList::load(p_.donnees().path("ftp/sitemap.xml")))
+      dansLePlan.insert(urlLignePlanSite(ligne));
+  std::unordered_map<std::string, size_t> places;
+  for (size_t i = 0; i < memoFTP.items().size(); ++i) places.emplace(memoFTP.items()[i], i);
   for (const auto& nom : listeFTP.items()) {
-    if (dejaListes.count(nom)) continue;
     bool exclu = false;
     for (auto n : kHorsSelectionPlanSite) exclu = exclu || nom == n;
-    if (exclu || extensionPremierPoint(nom) != "htm") continue;
-    memoFTP.addItem(nom);
+    if (exclu || !entreDansPlanSite(nom, framesOui()) || dansLePlan.count(urlBoutique + "/" + nom))
+      continue;
+    auto place = places.find(nom);
+    if (place == places.end()) {
+      memoFTP.addItem(nom);
+      place = places.emplace(nom, memoFTP.items().size() - 1).first;
+    }
+    memoFTP.setChecked(place->second, true);
   }
-  toutCocher(memoFTP);
+  if (premierPlanSite) toutCocher(memoFTP);
 }
 
 // --- buttons ---

@@ -116,10 +116,11 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
                                               const std::string& date,
                                               const std::string& repertoire) {
   const auto& dossier = p_.donnees();
-  auto port = platform::toInteger(platform::trim(PortTxt.text()));
-  if (!port) throw EchecTransfert("Le port \"" + PortTxt.text() + "\" n'est pas un nombre entier");
+  const auto port = portFtp(PortTxt.text());
+  if (!port)
+    throw EchecTransfert("Le port \"" + PortTxt.text() + "\" n'est pas un nombre entier de 1 à 65535");
   if (FTP1.connected()) FTP1.disconnect();
-  if (!connecterFtp(p_.environment(), FTP1, HostTxt.text(), static_cast<int>(*port), UserTxt.text(),
+  if (!connecterFtp(p_.environment(), FTP1, HostTxt.text(), *port, UserTxt.text(),
                     PassTxt.text()))
     throw EchecTransfert("Connexion impossible au serveur " + HostTxt.text() + " : " +
                          FTP1.lastError());

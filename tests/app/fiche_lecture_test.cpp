@@ -177,10 +177,12 @@ TEST_F(SheetReader, ThemeLayoutDefaultsAndBadSideFileValuesDoNotStopTheLoad) {
     int parPage;
     int famille;
   } cas[] = {
+      // A family that cannot be read is told and none is shown: neither the one shown before
+      // nor its variant labels pass for this category's.
       {nullptr, "famille=2\r\n", false, 2, 2},
-      {"ref_page=abc\r\n", "famille=deux\r\n", false, 2, 0},
-      {"ref_page=300\r\n", "famille=9\r\n", false, 99, 0},
-      {"style_fiche=standard\r\nref_page=5\r\n", "", false, 5, 0},
+      {"ref_page=abc\r\n", "famille=deux\r\n", false, 2, -1},
+      {"ref_page=300\r\n", "famille=9\r\n", false, 99, -1},
+      {"style_fiche=standard\r\nref_page=5\r\n", "", false, 5, -1},
   };
   for (const auto& c : cas) {
     std::filesystem::remove(t.dossier / "Disques_Rock.stl");
@@ -196,7 +198,36 @@ TEST_F(SheetReader, ThemeLayoutDefaultsAndBadSideFileValuesDoNotStopTheLoad) {
     EXPECT_EQ(m().produitsParPage, c.parPage) << c.fam;
     EXPECT_EQ(m().famille.itemIndex(), c.famille) << c.fam;
     EXPECT_EQ(m().themes.text(), "Rock") << c.fam;  // the lines after the side files are read
+    EXPECT_EQ(t.dialogs.messages(),
+              c.famille < 0 ? std::vector<std::string>{"Le fichier Disques.fam est endommagé : la "
+                                                       "famille de la catégorie Disques n'a pas pu être lue."}
+                            : std::vector<std::string>{})
+        << c.fam;
+    t.dialogs.clear();
   }
+}
+
+TEST_F(SheetReader, ADamagedFamilyFileIsLeftAsItIsBySaveAndActivation) {
+  const std::string abime = "\x01\xFF" "fami\x02lle\r\n";
+  t.dossier.write("Disques.fam", abime);
+  t.dossier.write("Disques.cto", "Rock\r\n");
+  t.dossier.write("P9.ref", "categorie=Disques\r\nreference=P9\r\ndescription=Titre\r\n"
+                            "prix=10\r\nmot_cle=Rock\r\n");
+  ouvrir("P9.ref");
+  t.dialogs.clear();
+  m().activate();
+  EXPECT_EQ(m().famille.itemIndex(), -1);
+  for (ui::Edit* libelle : {&m().type1, &m().type2, &m().type3}) EXPECT_EQ(libelle->text(), "");
+  m().descriptionT.type("Autre titre");
+  m().sauver.click();
+  EXPECT_EQ(t.dossier.read("Disques.fam"), abime);
+  EXPECT_EQ(t.dialogs.messages(), std::vector<std::string>{});
+  EXPECT_EQ(platform::LineList::fromText(t.dossier.read("P9.ref")).value("description"), "Autre titre");
+  EXPECT_EQ(platform::LineList::fromText(t.dossier.read("P9.ref")).value("type1"), "");
+  // A family the user picks is his: it is written.
+  m().famille.clickItem(2);
+  m().sauver.click();
+  EXPECT_EQ(t.dossier.read("Disques.fam"), "famille=2\r\n");
 }
 
 TEST_F(SheetReader, SheetWhosePictureIsMissingKeepsItsNameWithoutSizes) {

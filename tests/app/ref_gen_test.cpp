@@ -101,12 +101,15 @@ TEST(RefGen, BehindTheSheetsByDateOrByCount) {
     int ageFicheB;      // hours from the index's date
     bool enRetard;
   } cas[] = {
-      {"one line per sheet, sheets older", "A#x\r\nB#y\r\n", -1, false},
-      {"same date", "A#x\r\nB#y\r\n", 0, false},
-      {"a sheet written after the index", "A#x\r\nB#y\r\n", 1, true},
-      {"a sheet without its line", "A#x\r\n", -1, true},
-      {"a line of a sheet deleted since", "A#x\r\nB#y\r\nC#z\r\n", -1, false},
-      {"lines without # are no entries", "A#x\r\nvide\r\n", -1, true},
+      {"one line per sheet, sheets older", "A#c#t#x##\r\nB#c#t#y#a#i.jpg\r\n", -1, false},
+      {"same date", "A#c#t#x##\r\nB#c#t#y##\r\n", 0, false},
+      {"a sheet written after the index", "A#c#t#x##\r\nB#c#t#y##\r\n", 1, true},
+      {"a sheet without its line", "A#c#t#x##\r\n", -1, true},
+      {"a line of a sheet deleted since", "A#c#t#x##\r\nB#c#t#y##\r\nC#c#t#z##\r\n", -1, false},
+      {"lines without # are no entries", "A#c#t#x##\r\nvide\r\n", -1, true},
+      {"a # in a title is one more field", "A#c#t#x##\r\nB#c#t#n#1##\r\n", -1, false},
+      // Damaged lines count as missing: the start-up rebuilds the index from the sheets.
+      {"garbage lines holding a #", "\x01#\xFF\x02\r\nA#x\r\n#####\r\n", -1, true},
       {"no index", nullptr, -1, true},
   };
   for (const auto& c : cas) {
@@ -123,4 +126,11 @@ TEST(RefGen, BehindTheSheetsByDateOrByCount) {
   }
   TempFolder vide;
   EXPECT_FALSE(refGenEnRetard(DataFolder(vide.path())));
+  // An index too damaged to be read at all is rebuilt too.
+  TempFolder t;
+  t.write("A.ref", "reference=A\r\n");
+  t.write("ref.gen", "A#c#t#" + std::string(platform::kMaxLineBytes, 'x') + "##\r\n");
+  std::filesystem::last_write_time(t / "A.ref", std::filesystem::last_write_time(t / "ref.gen") -
+                                                     std::chrono::hours(1));
+  EXPECT_TRUE(refGenEnRetard(DataFolder(t.path())));
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <filesystem>
 
@@ -829,6 +830,52 @@ TEST(Arret, ABuildCutShortKeepsItsMarkUntilABuildEnds) {
   fs::remove(b.t.dossier / "c9.ref");
   b.ecrire("tmp/construction.en_cours", {});
   b.construire();
+  EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
+}
+
+TEST(Arret, AHostileFileStopsTheBuildNamingThatFile) {
+  struct Cas {
+    const char* nom;
+    std::function<void(Boutique&)> preparer;
+    Lignes messages;
+  } cas[] = {
+      {"garbage categories",
+       [](Boutique& b) { b.ecrire("categories", {"Livres", "\x01\xFF<>\x7F|", "Disques"}); },
+       {"Le fichier categories est endommagé : sa ligne 2 n'est pas un nom de catégorie. "
+        "Corrigez-le avant de construire le site."}},
+      {"line break in a sheet's file name",
+       [](Boutique& b) { b.fiche("a0\nb", "Livres", "Romans", "Coupé", "X"); },
+       {"Erreur sur a0?b.ref : ce nom de fichier n'est pas accepté, renommez la fiche", "ERREUR 1"}},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    Boutique b;
+    b.catalogue();
+    b.ecrire("ftp/ancien.htm", {"x"});
+    c.preparer(b);
+    b.construire();
+    EXPECT_EQ(b.messages(), c.messages);
+    EXPECT_TRUE(b.existe("ftp/ancien.htm"));
+    // No order list holds a piece of a name.
+    const Lignes ordre = b.existe("Livres-Romans") ? b.lignes("Livres-Romans") : Lignes{};
+    for (const std::string& ligne : ordre) EXPECT_TRUE(ligne.ends_with(".ref")) << ligne;
+  }
+}
+
+TEST(Arret, ABuildStoppedInTheReferencePagesKeepsItsMark) {
+  Boutique b;
+  b.catalogue();
+  b.ecrire("ref.ini", {"</BODY></HTML>"});
+  b.p();
+  // The second reference page cannot be written: the site has only part of them and no ref.html.
+  fs::create_directories(b.t.dossier / "ftp" / "_a2.php");
+  b.construire();
+  EXPECT_TRUE(b.existe("ftp/_a1.php"));
+  EXPECT_FALSE(b.existe("ftp/ref.html"));
+  EXPECT_TRUE(pages::constructionInachevee(b.p().donnees()));
+  fs::remove(b.t.dossier / "ftp" / "_a2.php");
+  b.construire();
+  EXPECT_TRUE(b.existe("ftp/ref.html"));
   EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
 }
 

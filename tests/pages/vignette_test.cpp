@@ -195,6 +195,31 @@ TEST(CarteEcrivain, CartPictureTakesTheLastThumbnailFound) {
   EXPECT_EQ(a.t.dossier.read("ftp/photos/Vase.big.jpg"), "jpeg");
 }
 
+TEST(CarteEcrivain, OnlyPicturesAreCopiedToTheSite) {
+  struct Cas {
+    const char* champ;  // the sheet line naming the file
+    const char* fichier;
+    bool copie;
+  } cas[] = {
+      {"image=", "var.opt", false},
+      {"image=", "abc.cox", false},
+      {"image_detail=", "kelkoo.ini", false},
+      {"image=", "A2.ref", false},
+      {"image_detail=", "tmp\\comp.ini", false},
+      {"image=", "photo.JPEG", true},
+      {"image_detail=", "grand.png", true},
+  };
+  for (const auto& c : cas) {
+    AtelierCartes a;
+    a.fiche("A1", {"reference=A1", std::string(c.champ) + c.fichier});
+    a.t.dossier.write(platform::safeRelativePath(c.fichier)->string(), "secret");
+    a.demarrer();
+    a.carte("A1");
+    EXPECT_EQ(a.t.dossier.exists("ftp/" + platform::safeRelativePath(c.fichier)->string()), c.copie)
+        << c.fichier;
+  }
+}
+
 TEST(CarteEcrivain, ImportFilesAreCopiedOncePerBuild) {
   AtelierCartes a;
   a.fiche("A1", {"reference=A1"});

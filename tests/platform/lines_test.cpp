@@ -32,6 +32,34 @@ TEST(LineList, LoadOfMissingFileThrowsFrenchError) {
   EXPECT_THROW(LineList::load(dir / "absent.txt"), platform::FileError);
 }
 
+TEST(LineList, LoadNamesAFileWithALineTooLongAsDamaged) {
+  const std::string longue(platform::kMaxLineBytes, 'x');
+  struct Cas {
+    std::string texte;
+    bool endommage;
+  } cas[] = {
+      {"base=" + longue.substr(5) + "\r\nfin\r\n", false},
+      {"debut\r\nbase=" + longue + "\r\n", true},
+      {"debut\n" + longue + "x", true},  // the last line, without its line end
+  };
+  for (const auto& c : cas) {
+    TempFolder dir;
+    dir.write("kelkoo.ini", c.texte);
+    if (!c.endommage) {
+      EXPECT_EQ(LineList::load(dir / "kelkoo.ini").size(), 2u);
+      continue;
+    }
+    try {
+      LineList::load(dir / "kelkoo.ini");
+      ADD_FAILURE() << "no error";
+    } catch (const platform::FileError& e) {
+      const std::string message = e.what();
+      EXPECT_NE(message.find((dir / "kelkoo.ini").string() + " est endommagé"), std::string::npos)
+          << message;
+    }
+  }
+}
+
 // The two readers of key=value files differ on case, on repeated keys and on which line wins.
 TEST(LineList, LookupIgnoresCaseAndTakesFirstLineWhileExactReaderTakesLastExactKey) {
   LineList lines{"Couleur=rouge", "couleur=vert", "taille=", "sans egal", "a=b=c"};

@@ -13,7 +13,10 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
                          .page = "page2.htm"};
   using Cas = std::pair<ProduitFlux, std::string>;  // the product and its row, "" when none
   ProduitFlux promo = base, ecotaxeHaute = base, sansPrix = base, surcharge = base, balises = base,
-              long_ = base;
+              long_ = base, separateurs = base;
+  separateurs.description = "Pull\tcol\rV";
+  separateurs.commentaires = {"doux\tet\nchaud"};
+  separateurs.reference = "r\t1";
   promo.prixPromo = "15,5";
   promo.pecotaxe = "0,5";
   ecotaxeHaute.pecotaxe = "25";
@@ -31,6 +34,9 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
       {surcharge, u + "Autre titre\tGras x\t20.00\tr1\thttp://b.test/img/p.jpg\tNeuf  \t0"},
       {balises, u + "Mode Pull Lune\tHiver doux 1 2 3 4 5\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t0"},
       {long_, u + "Mode " + std::string(74, 'x') + "\tHiver\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t0"},
+      // A TAB or a line break inside a field would add columns or cut the row.
+      {separateurs,
+       u + "Mode Pull col V Lune\tHiver doux et chaud\t20.00\tr 1\thttp://b.test/img/p.jpg\tMode\t0"},
   };
   for (const auto& [produit, ligne] : cas) {
     const Flux flux = construireFlux({.urlBase = "http://b.test", .produits = {produit}});

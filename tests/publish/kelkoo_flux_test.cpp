@@ -10,18 +10,25 @@ namespace publish::test {
 namespace {
 
 TEST(KelkooFlux, BuildsAndSendsOrTellsTheFailure) {
-  // The account file's password; the result message.
-  std::pair<const char*, std::string> cas[] = {
-      {"k7vRp2", "Fichier comparateur transféré Kelkoo  abc.txt [visible dans le dossier /tmp/]"},
-      {"faux", "Connexion impossible au serveur ftp.autre.example"}};
-  for (const auto& [pass, message] : cas) {
+  // The account file's password and port; the result message.
+  struct Cas {
+    const char* pass;
+    const char* port;
+    std::string message;
+  } cas[] = {
+      {"k7vRp2", "21", "Fichier comparateur transféré Kelkoo  abc.txt [visible dans le dossier /tmp/]"},
+      {"faux", "21", "Connexion impossible au serveur ftp.autre.example"},
+      // Would wrap round to port 21 in 32 bits.
+      {"k7vRp2", "4294967317",
+       "Le port \"4294967317\" de abc.cox n'est pas un nombre entier de 1 à 65535"}};
+  for (const auto& [pass, port, message] : cas) {
     Atelier a(false);
     a.serveur.emplace(0, "tarvio", "k7vRp2");
     a.ecrireDistant("www/kelkoo/.garde", "");
     a.ecrire("kelkoo.ini", "boutik=http://b.test\r\n");
     a.ecrire("a.ref", "reference=a\r\ndescription=Pull\r\ncategorie=Mode\r\nprix=20\r\n");
     a.ecrire("abc.cox", std::string("tracking=abc\r\nserveur=ftp.autre.example\r\nutilisateur=tarvio\r\n"
-                                    "rep=www\r\nport=21\r\npass=") + pass + "\r\n");
+                                    "rep=www\r\nport=") + port + "\r\npass=" + pass + "\r\n");
     a.ecrire("tmp/comp.ini", "");
     a.demarrer();
     Tkelkoo2& k = a.p().kelkoo2();
@@ -87,6 +94,9 @@ TEST(KelkooFlux, AccountEditorChecksThenWrites) {
   EXPECT_EQ(a.lire("abc.cox"), "tracking=abc\r\nnom=Comparo\r\nserveur=ftp.x\r\nutilisateur=u\r\n"
                                "rep=\r\nport=21\r\npass=p\r\n");
   EXPECT_EQ(f.coxF.items(), std::vector<std::string>{"abc.cox"});
+  // It holds a password: its owner alone reads it.
+  EXPECT_EQ(std::filesystem::status(a.chemin("abc.cox")).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 }  // namespace

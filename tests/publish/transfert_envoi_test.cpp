@@ -74,6 +74,13 @@ TEST(Envoi, FailuresStopWithAMessageAndRecordOnlyWhatWasSent) {
        "Connexion impossible au serveur ftp.boutik.example", {}},
       {"missing remote folder", [](Atelier& a) { a.fenetre().RepTxt.setText("absent/"); }, "absent/", {}},
       {"port not a number", [](Atelier& a) { a.fenetre().PortTxt.setText("2l"); }, "2l", {}},
+      // Taken modulo 2^32 these would reach port 43945 and "1215752191".
+      {"port past 32 bits", [](Atelier& a) { a.fenetre().PortTxt.setText("4295011241"); },
+       "Le port \"4295011241\" n'est pas un nombre entier de 1 à 65535", {}},
+      {"port far too large", [](Atelier& a) { a.fenetre().PortTxt.setText("99999999999"); },
+       "Le port \"99999999999\" n'est pas", {}},
+      {"port 65536", [](Atelier& a) { a.fenetre().PortTxt.setText("65536"); }, "\"65536\"", {}},
+      {"port 0", [](Atelier& a) { a.fenetre().PortTxt.setText("0"); }, "\"0\"", {}},
   };
   for (const auto& c : cas) {
     SCOPED_TRACE(c.nom);
@@ -152,6 +159,45 @@ TEST(Envoi, ServerLostMidwayKeepsTheSiteMapLinesAndTheNextPublicationSendsTheRes
   EXPECT_EQ(a.lireDistant("c.htm"), a.lire("ftp/c.htm"));
   EXPECT_EQ(a.lireDistant("sitemap.xml"),
             kUrl + "/b.htm" + kDate + kUrl + "/c.htm" + kDate + kUrl + "/a.htm" + kDate + ancien);
+}
+
+TEST(Envoi, APublicationCutShortThenPublishedAgainListsEveryPage) {
+  struct Cas {
+    const char* nom;
+    std::string planSite;  // ftp/sitemap.xml before, "" when none
+    Noms coches;
+  } cas[] = {
+      // Killed after these reached the server: no site map was written.
+      {"the first publication", "", {"b.htm", "_R1.php", "a.htm", "ref.html"}},
+      // A later one, killed after sending the new pages: they are sent again.
+      {"a later publication", kUrl + "/a.htm lastmod=2025-01-01\r\n",
+       {"b.htm", "sitemap.xml", "_R1.php", "ref.html"}},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    Atelier a;
+    for (const char* f : {"a.htm", "b.htm", "_R1.php", "ref.html", "logo.gif"})
+      a.ecrire(std::string("ftp/") + f, f);
+    for (const char* f : {"a.htm", "_R1.php", "ref.html", "logo.gif"})
+      a.ecrire(std::string("transfert/") + f, f);
+    if (!c.planSite.empty()) a.ecrire("ftp/sitemap.xml", c.planSite);
+    a.ecrire("kelkoo.ini", "boutik=" + kUrl + "\r\n");
+    a.demarrer();
+    a.sitePubliable();
+    a.compte();
+    a.lancer();
+    EXPECT_EQ(a.coches(), c.coches);
+    a.dialogs.queueAnswer(ui::Answer::No);
+    envoyer(a);
+    Noms urls;
+    const platform::LineList plan = platform::LineList::fromText(a.lire("ftp/sitemap.xml"));
+    for (const auto& ligne : plan) urls.push_back(ligne.substr(0, ligne.find(' ')));
+    std::sort(urls.begin(), urls.end());
+    EXPECT_EQ(urls, (Noms{kUrl + "/_R1.php", kUrl + "/a.htm", kUrl + "/b.htm", kUrl + "/ref.html"}));
+    // A page the site map already listed keeps its line and is not sent again.
+    EXPECT_EQ(a.lire("ftp/sitemap.xml").find(kUrl + "/a.htm lastmod=2025-01-01") != std::string::npos,
+              !c.planSite.empty());
+  }
 }
 
 TEST(Envoi, SiteMapMergedSentMirroredThenComparatorQuestion) {
