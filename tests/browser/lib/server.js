@@ -78,4 +78,4 @@ async function serveFolder(folder) {
   };
 }
 
-module.exports = { serveFolder };
+module.exports = { serveFolder, fileOf };
