@@ -10,6 +10,7 @@
 #include "infopages/faire_accueil1.h"
 #include "infopages/fairecv.h"
 #include "pages/marque_construction.h"
+#include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/lines.h"
@@ -32,7 +33,7 @@ void ecrireEnveloppe(app::Programme& p, const char* fichier, const std::string& 
                      const platform::LineList& contenu, const std::string& fermeture) {
   app::Tmain& main = p.main();
   const design::TstyleP& style = p.styleP();
-  platform::LineList page{"<HTML><HEAD>"};
+  platform::LineList page{"<HTML><HEAD>", platform::kCharsetMeta};
   const std::string fond = fondPage(style);
   if (!fond.empty())
     page.add(platform::LineList{"<STYLE TYPE=\"text/css\">", "<!--",

@@ -4,6 +4,7 @@
 #include "frame/bon_commande.h"
 
 #include "frame/menu_gauche.h"
+#include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 
@@ -116,12 +117,12 @@ LineList tableau(const Page& p) {
           espace + "\");");
   s.add(LineList{"document.write(\"</tr>\");", "separateur();"});
   s.add(declarationsCalculs(e));
-  s.add(LineList{"for(var i=0;i<top.fin;i++){", "if(top.ma_commande[i]!=\"oui\")continue;",
-                 "if(!top.ma_quantite[i])top.ma_quantite[i]=" + texteScript(c.quantiteE) + ";"});
+  s.add(LineList{"for(var i=0;i<panier.fin;i++){", "if(panier.ma_commande[i]!=\"oui\")continue;",
+                 "if(!panier.ma_quantite[i])panier.ma_quantite[i]=" + texteScript(c.quantiteE) + ";"});
   s.add(calculLigne(e));
   s.add(LineList{
-      "ligne_commande(html(top.ma_ref[i])+\" \"+html(top.ma_description[i]),\"<input type=\\\"text\\\" "
-      "size=5 maxlength=5 name=\\\"qte\"+i+\"\\\" value=\\\"\"+html(top.ma_quantite[i])+\"\\\">\",prix,"
+      "ligne_commande(html(panier.ma_ref[i])+\" \"+html(panier.ma_description[i]),\"<input type=\\\"text\\\" "
+      "size=5 maxlength=5 name=\\\"qte\"+i+\"\\\" value=\\\"\"+html(panier.ma_quantite[i])+\"\\\">\",prix,"
       "total_ligne,total_ligne_euro);",
       "}"});
   s.add(totauxCalculs(e));
@@ -140,7 +141,7 @@ LineList tableau(const Page& p) {
   }
   s.add("if(trsport>0){");
   if (c.plC)
-    s.add("var port=\"<input type=\\\"text\\\" name=\\\"transport\\\" value=\\\"\"+html(top.mon_transport)+\"\\\" size=5 maxlength=7>\"+html(devise);");
+    s.add("var port=\"<input type=\\\"text\\\" name=\\\"transport\\\" value=\\\"\"+html(panier.mon_transport)+\"\\\" size=5 maxlength=7>\"+html(devise);");
   else
     s.add("var port=format(trsport)+" + dt + ";");
   s.add("ligne_total(\"<i>\"+html(phraseP)+\"&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",port,false,transport_euro);");
@@ -214,6 +215,25 @@ LineList identification(const Page& p) {
   return s;
 }
 
+// The frameset's top window holds the cart (declared by the entry pages). Where the form cannot
+// reach it - the single-page layout, whose top window is the form itself, or a site opened from
+// disc, whose frames may not read each other - the tab's session keeps it from page to page.
+LineList scriptPanier(const TOptionsCatalogue& c) {
+  return {"var panier=null,panier_session=false;",
+          "try{if(typeof top.fin!=\"undefined\")panier=top;}catch(erreur){}",
+          "if(panier==null){panier_session=true;",
+          "panier={fin:0,ma_ref:new Array(),ma_description:new Array(),ma_pu:new Array(),"
+          "ma_commande:new Array(),ma_quantite:new Array(),mon_transport:" +
+              texteScript(c.port ? c.portE : "0") + "};",
+          "try{var garde=JSON.parse(sessionStorage.getItem(\"tarvio_panier\"));",
+          "if(garde)for(var cle in panier)if(garde[cle]!=null)panier[cle]=garde[cle];}catch(erreur){}",
+          "}",
+          "function garder_panier(){",
+          "if(!panier_session)return;",
+          "try{sessionStorage.setItem(\"tarvio_panier\",JSON.stringify(panier));}catch(erreur){}",
+          "}"};
+}
+
 }  // namespace
 
 LineList pageBonCommande(const EntreesBonCommande& e) {
@@ -221,25 +241,24 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
   // A rate that is no positive number would show no second-currency amount: none is shown.
   const bool deux = e.secondeDevise && platform::val(nombreScript(e.taux)).value > 0;
   const Page p{e, deux};
-  LineList s{"<HTML>", "<HEAD>", "<TITLE>" + platform::upperAscii(c.titreE) + "</TITLE>",
-             "<script language=\"JavaScript\">",
-             // Without a frameset around it (single-page layout) the page keeps its own cart.
-             "if(typeof top.fin==\"undefined\"){top.fin=1;top.ma_ref=new Array();"
-             "top.ma_description=new Array();top.ma_pu=new Array();top.ma_commande=new Array();"
-             "top.ma_quantite=new Array();top.mon_transport=\"0\";}",
+  LineList s{"<HTML>", "<HEAD>", platform::kCharsetMeta,
+             "<TITLE>" + platform::upperText(c.titreE) + "</TITLE>",
+             "<script language=\"JavaScript\">"};
+  s.add(scriptPanier(c));
+  s.add(LineList{
              "var toto=location.search.substring(1).split(\"&\");",
              "function valeur_requete(cle){",
              "for(var k=0;k<toto.length;k++){var egal=toto[k].indexOf(\"=\");if(egal<0)continue;",
              "if(unescape(toto[k].substring(0,egal).replace(/\\+/g,\" \"))==cle)",
              "return unescape(toto[k].substring(egal+1).replace(/\\+/g,\" \"));}",
-             "return \"\";", "}", "function calcul(){"};
-  if (c.plC) s.add("if(document.form.transport)top.mon_transport=document.form.transport.value;");
-  s.add(LineList{"for(var i=0;i<top.fin;i++){", "var champ=document.form[\"qte\"+i];",
-                 "if(top.ma_commande[i]!=\"oui\"||!champ)continue;",
-                 "top.ma_quantite[i]=String(verif(champ.value));",
-                 "if(top.ma_quantite[i]==\"0\")top.ma_commande[i]=\"\";"});
-  if (c.unique) s.add("top.ma_quantite[i]=String(verif(" + texteScript(c.quantiteE) + "));");
-  s.add(LineList{"}", "}", "</script>"});
+             "return \"\";", "}", "function calcul(){"});
+  if (c.plC) s.add("if(document.form.transport)panier.mon_transport=document.form.transport.value;");
+  s.add(LineList{"for(var i=0;i<panier.fin;i++){", "var champ=document.form[\"qte\"+i];",
+                 "if(panier.ma_commande[i]!=\"oui\"||!champ)continue;",
+                 "panier.ma_quantite[i]=String(verif(champ.value));",
+                 "if(panier.ma_quantite[i]==\"0\")panier.ma_commande[i]=\"\";"});
+  if (c.unique) s.add("panier.ma_quantite[i]=String(verif(" + texteScript(c.quantiteE) + "));");
+  s.add(LineList{"}", "garder_panier();", "}", "</script>"});
   s.add(scriptCalculs(e));
   if (!e.coul_scroll.empty())
     s.add(LineList{"<STYLE TYPE=\"text/css\">", "<!--",
@@ -253,14 +272,17 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  "var ref=valeur_requete(\"ref\"),refsupp=valeur_requete(\"refsupp\");",
                  "var description=valeur_requete(\"description\"),pu=valeur_requete(\"pu\");",
                  "if(refsupp!=\"\")ref=ref+\" \"+refsupp;", "if(ref!=\"\"){", "var present=false;",
-                 "for(var i=0;i<top.fin;i++)if(top.ma_ref[i]==ref)present=true;",
-                 "for(var i=0;!present&&i<top.fin;i++)if(top.ma_ref[i]==undefined||top.ma_ref[i]==\"\"){",
-                 "top.ma_ref[i]=ref;top.ma_description[i]=description;top.ma_pu[i]=pu;"
-                 "top.ma_quantite[i]=\"\";break;}",
+                 "for(var i=0;i<panier.fin;i++)if(panier.ma_ref[i]==ref)present=true;",
+                 "var libre=panier.fin;",
+                 "for(var i=panier.fin-1;i>=0;i--)if(panier.ma_ref[i]==undefined||panier.ma_ref[i]==\"\")libre=i;",
+                 // A full cart grows: a line the shopper orders is never dropped.
+                 "if(!present){if(libre==panier.fin)panier.fin=libre+1;panier.ma_ref[libre]=ref;"
+                 "panier.ma_description[libre]=description;panier.ma_pu[libre]=pu;"
+                 "panier.ma_quantite[libre]=\"\";}",
                  // An order taken back after a zero quantity starts again at the usual quantity.
-                 "for(var i=0;i<top.fin;i++)if(top.ma_ref[i]==ref){top.ma_commande[i]=\"oui\";"
-                 "if(top.ma_quantite[i]==\"0\")top.ma_quantite[i]=\"\";}",
-                 "}", "</script>"});
+                 "for(var i=0;i<panier.fin;i++)if(panier.ma_ref[i]==ref){panier.ma_commande[i]=\"oui\";"
+                 "if(panier.ma_quantite[i]==\"0\")panier.ma_quantite[i]=\"\";}",
+                 "garder_panier();", "}", "</script>"});
   s.add(entete(p));
   s.add("<br>");
   s.add(tableau(p));
@@ -273,7 +295,7 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  "</tr></table>", "</form>"});
   s.add(identification(p));
   s.add(LineList{"<a href=\"JavaScript:window.print()\"><b>Impression " +
-                     platform::lowerAscii(c.titreE) + "</b></a>",
+                     platform::lowerText(c.titreE) + "</b></a>",
                  "</td></tr></table>", "</center>", "</BODY>", "</HTML>"});
   return s;
 }

@@ -63,12 +63,17 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
                  (e.calcul.tva.appli_tva == "oui" ? "Total H.T." : "Total") + "\";",
              "euro=\"" + nombreScript(e.taux) + "\";"};
   if (p.calculpoids == "oui") {
+    // An empty threshold is no threshold: written as 0 it would replace every supplement.
+    s.add(LineList{"function supplement(total){", "var s=0;"});
+    if (!p.pallier.empty()) {
+      s.add("if(total>" + nombreScript(p.pallier) + "){s=" + nombreScript(p.tarifS) + ";");
+      if (!p.pallier1S.empty())
+        s.add("if(total>=" + nombreScript(p.pallier1S) + ")s=" + nombreScript(p.tarif1S) + ";");
+      if (!p.pallier2S.empty())
+        s.add("if(total>=" + nombreScript(p.pallier2S) + ")s=" + nombreScript(p.tarif2S) + ";");
+      s.add("}");
+    }
     s.add(LineList{
-        "function supplement(total){",
-        "var s=0;",
-        "if(total>" + nombreScript(p.pallier) + "){s=" + nombreScript(p.tarifS) + ";",
-        "if(total>=" + nombreScript(p.pallier1S) + ")s=" + nombreScript(p.tarif1S) + ";",
-        "if(total>=" + nombreScript(p.pallier2S) + ")s=" + nombreScript(p.tarif2S) + ";}",
         "return s;",
         "}",
         "function calcul_poids(poids,total,volume,pForfait,standardP,poidsaquaC,poidsaqua,libelle){",
@@ -148,12 +153,12 @@ LineList declarationsCalculs(const EntreesBonCommande& e) {
 }
 
 LineList calculLigne(const EntreesBonCommande& e) {
-  LineList s{"prix=verif(top.ma_pu[i]);quantite=verif(top.ma_quantite[i]);",
+  LineList s{"prix=verif(panier.ma_pu[i]);quantite=verif(panier.ma_quantite[i]);",
              "total_ligne=Math.round(prix*quantite*100)/100;total_ligne_euro=total_ligne/euro;",
              "total+=total_ligne;"};
   if (e.calcul.poids.calculpoids == "oui")
     s.add(LineList{
-        "var d=String(top.ma_description[i]),marque=\"\",debut=d.indexOf(\"(w:\");",
+        "var d=String(panier.ma_description[i]),marque=\"\",debut=d.indexOf(\"(w:\");",
         "if(debut>=0){var bout=d.indexOf(\")\",debut+3);if(bout>=0)marque=d.substring(debut+3,bout);}",
         "var m=marque.toLowerCase(),special=0;",
         "if(m.indexOf(\"k\")>=0){special=verif(marque)*quantite;poidsaqua+=special;}",
@@ -166,7 +171,7 @@ LineList calculLigne(const EntreesBonCommande& e) {
 
 LineList totauxCalculs(const EntreesBonCommande& e) {
   const TOptionsTVA& t = e.calcul.tva;
-  LineList s{"transport=verif(top.mon_transport);"};
+  LineList s{"transport=verif(panier.mon_transport);"};
   if (e.calcul.poids.calculpoids == "oui")
     s.add(LineList{
         "if(npoisson>0){Kquantite=Math.ceil(npoisson/(Kaisse>0?Kaisse:1));",

@@ -1,5 +1,6 @@
 #include "frame/index_cadres.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "frame/cadre_page.h"
 #include "frame/catal_index.h"
 #include "frame/voir_menu.h"
+#include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -134,6 +136,11 @@ platform::LineList enteteEntree(app::Programme& p) {
   platform::LineList page{"<HTML>", "<HEAD>", "<TITLE>" + main.titreE.text() + "</TITLE>"};
   if (donnees.exists("meta-tag.txt")) {
     ajouterFichier(page, donnees, "meta-tag.txt");
+    // The shop's own tags replace the generated ones; the encoding is declared unless they do.
+    const bool declare = std::any_of(page.begin(), page.end(), [](const std::string& l) {
+      return platform::contains(platform::lowerAscii(l), "charset=");
+    });
+    if (!declare) page.insert(2, platform::kCharsetMeta);
   } else {
     if (!main.descriptionM.lines().empty())
       page.add(meta("description", joindre(main.descriptionM.lines().lines(), "")));
@@ -143,7 +150,7 @@ platform::LineList enteteEntree(app::Programme& p) {
     page.add(meta("Date-Creation-yyyymmdd", dateMeta(main.dateCE.text())));
     page.add(meta("Date-Revision-yyyymmdd", dateMeta(main.dateRE.text())));
     page.add(meta("revisit-after", main.visiteE.text()));
-    page.add("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">");
+    page.add(platform::kCharsetMeta);
     page.add("<meta http-equiv=\"Content-Language\" content=\"" +
              platform::htmlAttribute(main.langueE.text()) + "\">");
     page.add(meta("author", main.auteurE.text()));
@@ -190,14 +197,14 @@ void Tvoir_menu1::faire_index_cadres(ValeursCadres& v) {
   page.save(p_.chemin("ftp/index.htm"));
 
   page.clear();
-  page.add(platform::LineList{"<HTML>", "<HEAD>", "<TITLE>index2</TITLE>"});
+  page.add(platform::LineList{"<HTML>", "<HEAD>", platform::kCharsetMeta, "<TITLE>index2</TITLE>"});
   page.add(scriptPanier(p_));
   page.add("</HEAD>");
   frameset(p_, page, sourcesCadres(p_, false), v, false);
   page.save(p_.chemin("ftp/index2.htm"));
 
   page.clear();
-  page.add(platform::LineList{"<HTML>", "<HEAD>", "<TITLE>index3</TITLE>"});
+  page.add(platform::LineList{"<HTML>", "<HEAD>", platform::kCharsetMeta, "<TITLE>index3</TITLE>"});
   page.add(scriptPanier(p_));
   page.add("</HEAD>");
   frameset(p_, page, sourcesCadres(p_, true), v, false);

@@ -4,6 +4,7 @@
 
 #include "app/texte_prix.h"
 #include "frame/boite_encadree.h"
+#include "platform/charset.h"
 
 namespace frame {
 
@@ -118,6 +119,7 @@ void fichiersMenu(const EntreesMenuGauche& e, const platform::DataFolder& donnee
   platform::LineList& page = m.page;
   page.add("<HTML>");
   page.add("<HEAD>");
+  page.add(platform::kCharsetMeta);
   page.add("<TITLE>" + (e.menu_titre.empty() ? std::string("menu") : e.menu_titre) + "</TITLE>");
 
   feuilleStyle(e, donnees).save(donnees.path("ftp/menucss.css"));

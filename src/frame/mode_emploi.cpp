@@ -1,5 +1,6 @@
 #include "frame/mode_emploi.h"
 
+#include "platform/charset.h"
 #include "platform/escape.h"
 
 namespace frame {
@@ -42,7 +43,9 @@ platform::LineList pageModeEmploi(const EntreesModeEmploi& e) {
       std::string("<a href=\"") + (e.frames ? "cv.htm" : "cvf.htm") +
       "#delai\" target=\"_self\">conditions générales de vente</a>.";
   platform::LineList page;
-  if (e.frames) page.add(platform::LineList{"<HTML><HEAD>", "<TITLE>mode d'emploi</TITLE>"});
+  if (e.frames)
+    page.add(platform::LineList{"<HTML><HEAD>", platform::kCharsetMeta,
+                                "<TITLE>mode d'emploi</TITLE>"});
   page.add(platform::LineList{"<STYLE TYPE=\"text/css\">",
                               "A#X_style:HOVER{background-color: orange;}", "</STYLE>"});
   if (e.frames)

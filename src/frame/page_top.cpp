@@ -3,6 +3,7 @@
 #include "app/texte_prix.h"
 #include "frame/boite_encadree.h"
 #include "frame/menu_fichiers.h"
+#include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 
@@ -47,6 +48,7 @@ void tete(const EntreesTop& e, const platform::DataFolder& donnees, platform::Li
   const design::TOptionsMenu& o = e.menu;
   page.add("<HTML>");
   page.add("<HEAD>");
+  page.add(platform::kCharsetMeta);
   page.add("<TITLE>" + (e.menuh_titre.empty() ? std::string("top") : e.menuh_titre) + "</TITLE>");
   page.add("<STYLE TYPE=\"text/css\">");
   page.add("<!--");

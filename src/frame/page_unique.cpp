@@ -1,6 +1,7 @@
 #include "frame/page_unique.h"
 
 #include "frame/cadre_page.h"
+#include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -98,6 +99,7 @@ platform::LineList pageAccueilEncadre(const EntreesPageUnique& e,
 platform::LineList cadreUnique(const std::string& titre, const std::string& principal) {
   return {"<HTML>",
           "<HEAD>",
+          platform::kCharsetMeta,
           "<TITLE>" + titre + "</TITLE>",
           "</HEAD>",
           "<frameset cols=\"0,*\">",

@@ -157,8 +157,10 @@ std::string Tvoir_menu1::premierePage(const std::string& categorie) {
     if (ligne != categorie) continue;
     std::optional<app::TThemesCategorie> themes = app::chargerThemesCategorie(donnees, ligne);
     if (!themes) continue;
-    // Named as the build names the pages it writes, from the theme line as it stands.
+    // Named as the build names the pages it writes, from the theme line as it stands; a theme
+    // that names nothing (a blank line) has no page.
     for (const std::string& theme : *themes) {
+      if (app::nomURL(theme, sep).empty()) continue;
       std::string nom = app::pageTheme(ligne + sep + theme, sep, 0);
       if (!nom.empty()) return nom + ".htm";
     }

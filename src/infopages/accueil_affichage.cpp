@@ -141,7 +141,7 @@ void Taccueil1::afficherVitrine() {
   const bool majuscules = o.titreMAJ == "oui";
   BMAJ.setChecked(majuscules);
   BMAJ.setCaption(majuscules ? "MAJ" : "Min");
-  if (majuscules) Etitre.setText(platform::upperAscii(Etitre.text()));
+  if (majuscules) Etitre.setText(platform::upperText(Etitre.text()));
   Btitre.setChecked(o.promo_span == "non");
   montrerTaille(taille_numPT, TaillePT, o.promo_titre_taille);
   montrerTaille(taille_numP, TailleP, o.promo_texte_taille);

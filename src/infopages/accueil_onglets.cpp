@@ -214,7 +214,7 @@ void Taccueil1::EtitreChange() {
   if (i < 0 || i >= listetitres.count()) return;
   std::string titre = Etitre.text();
   if (options.titreMAJ == "oui") {
-    titre = platform::upperAscii(titre);
+    titre = platform::upperText(titre);
     miseAJour_ = true;
     Etitre.setText(titre);
     miseAJour_ = false;

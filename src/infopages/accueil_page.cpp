@@ -3,6 +3,7 @@
 #include "app/texte_prix.h"
 #include "frame/boite_encadree.h"
 #include "infopages/accueil_vitrine.h"
+#include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/image.h"
 #include "platform/text.h"
@@ -318,7 +319,7 @@ void vitrine(const EntreesPageAccueil& e, const platform::DataFolder& donnees, P
 
 void debutPageAccueil(const EntreesPageAccueil& e, const platform::DataFolder& donnees,
                       PageAccueil& r) {
-  LineList tete{"<HTML>", "<HEAD>"};
+  LineList tete{"<HTML>", "<HEAD>", platform::kCharsetMeta};
   tete.add(e.accueil_titre.empty() ? "<TITLE>" + e.nomB + " page d'accueil</TITLE>"
                                    : "<TITLE>" + e.accueil_titre + "</TITLE>");
   if (e.accueil_cache == "non") {

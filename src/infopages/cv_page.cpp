@@ -1,6 +1,7 @@
 #include "infopages/cv_page.h"
 
 #include "app/texte_prix.h"
+#include "platform/charset.h"
 #include "platform/text.h"
 
 namespace infopages {
@@ -26,7 +27,8 @@ void copier(const platform::DataFolder& dossier, const std::string& source,
 
 platform::LineList lignesPageConditions(const EntreesPageConditions& e,
                                         const platform::DataFolder& dossier) {
-  platform::LineList page{"<HTML><HEAD><TITLE>Conditions de vente</TITLE>"};
+  platform::LineList page{"<HTML><HEAD>", platform::kCharsetMeta,
+                          "<TITLE>Conditions de vente</TITLE>"};
   const std::string fond = fondConditions(e);
   if (!fond.empty())
     page.add(platform::LineList{"<STYLE TYPE=\"text/css\">", "BODY {background: " + fond + ";}",

@@ -5,6 +5,7 @@
 #include "design/style_principal.h"
 #include "pages/articles_options.h"
 #include "pages/vignette1.h"
+#include "platform/charset.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "ui/dialogs.h"
@@ -130,7 +131,9 @@ void TarticlesT::voir_vignetteClick() {
           : "<BODY background=\"" + p_.chemin("ftp/" + style.image_page).string() + "\">";
   platform::LineList lignes = platform::LineList::load(p_.chemin("vignette.htm"));
   if (lignes.empty()) lignes.add("");
-  lignes[0] = "<HTML>" + corps + "<center>" + lignes[0];
+  lignes[0] = corps + "<center>" + lignes[0];
+  lignes.insert(0, platform::kCharsetMeta);
+  lignes.insert(0, "<HTML>");
   lignes.add("</center></BODY></HTML>");
   lignes.save(p_.chemin("vignette.htm"));
   p_.shell().open(p_.chemin("vignette.htm").string());

@@ -10,6 +10,7 @@
 #include "design/style_principal.h"
 #include "pages/etiq.h"
 #include "pages/vignette1.h"
+#include "platform/charset.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"
@@ -207,7 +208,9 @@ void Tliensm::fairehtml() {
         if (!carte) continue;
         platform::LineList page = std::move(*carte);
         if (page.empty()) page.add("");
-        page[0] = "<HTML><BODY STYLE=\"background: " + fond + ";\"><center>" + page[0];
+        page[0] = "<BODY STYLE=\"background: " + fond + ";\"><center>" + page[0];
+        page.insert(0, platform::kCharsetMeta);
+        page.insert(0, "<HTML>");
         page.add("<br><a href=\"JavaScript:window.close()\"><font face=\"" + options.police_defaut +
                  "\" size=2><b>" + fermer + "</b></font></a>");
         page.add("</center></body></html>");

@@ -17,6 +17,7 @@
 #include "pages/data.h"
 #include "pages/pages_index.h"
 #include "pages/vignette1.h"
+#include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -334,6 +335,7 @@ std::string EcrivainPages::titre(size_t index, const DerniereFiche& f) {
 void EcrivainPages::tete(Lignes& page, size_t index, const DerniereFiche& f) {
   page.push_back("<HTML>");
   page.push_back("<HEAD>");
+  page.push_back(platform::kCharsetMeta);
   std::string description;
   if (const auto& lignes = fichierCache("tmp/" + f.categorie + ".txt")) {
     for (size_t i = 0; i < lignes->size(); ++i) description += (i ? " " : "") + (*lignes)[i];

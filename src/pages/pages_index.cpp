@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "app/texte_prix.h"
+#include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 
@@ -135,7 +136,7 @@ void PagesIndex::corps(Lignes& p) {
 
 void PagesIndex::tete(Lignes& p, const std::string& label, const std::string& x,
                       bool styleObjets) {
-  ajouter(p, {"<HTML>", "<HEAD>", "<TITLE>" + label + " " + x + "</TITLE>",
+  ajouter(p, {"<HTML>", "<HEAD>", platform::kCharsetMeta, "<TITLE>" + label + " " + x + "</TITLE>",
               "<meta name=\"robots\" content=\"index, follow, all\">"});
   if (styleObjets)
     ajouter(p, {"<STYLE>", "A#X_style:LINK {color: white;}", "A#X_style:VISITED {color: white;}",
@@ -207,8 +208,8 @@ void PagesIndex::remplacantEtBarre(const std::vector<std::string>& lettres,
     if (d_.existe("ftp/" + label + remplacant + ".html"))
       d_.copier("ftp/" + label + remplacant + ".html", "ftp/" + label + "A.html");
   }
-  // Inside a script string delimited by "'", where the page wants \" around attribute values.
-  const std::string q = "\\\"";
+  // Inside a script string delimited by "'": attribute values are in plain double quotes.
+  const std::string q = "\"";
   auto js = [](const std::string& v) { return platform::jsString(v, '\''); };
   const std::string police = js(e_.police);
   const std::string titre = js(attr(e_.recherche_titre));
@@ -356,7 +357,7 @@ void PagesIndex::objets() {
 }
 
 void PagesIndex::planSite() {
-  Lignes p{"<HTML>", "<HEAD>",
+  Lignes p{"<HTML>", "<HEAD>", platform::kCharsetMeta,
            "<TITLE>" + (e_.titrethemes.empty() ? e_.themes : e_.titrethemes) + "</TITLE>",
            "<meta name=\"robots\" content=\"index, follow, all\">"};
   fondEtRecharge(p);

@@ -18,9 +18,12 @@ TOptionsNouveautes lireOptionsNouveautes(const platform::LineList& ini,
                                          const std::string& police_defaut) {
   auto valeur = [&](const char* cle) { return platform::trim(ini.value(cle)); };
   TOptionsNouveautes o;
-  // A count that is no whole number above 0 would stop the build after the list pages.
-  if (auto col = platform::toInteger(valeur("col")); col && *col > 0 && *col < 1000)
-    o.col = static_cast<int>(*col);
+  // A count that is no whole number stops the build; one that fills no row keeps 3.
+  if (const std::string texte = valeur("col"); !texte.empty()) {
+    const std::optional<long long> col = platform::toInteger(texte);
+    if (!col) throw platform::IntegerError(texte);
+    if (*col > 0 && *col < 1000) o.col = static_cast<int>(*col);
+  }
   o.ref = valeur("ref") != "non";
   o.fond = valeur("fond");
   o.liens = valeur("liens");

@@ -15,11 +15,12 @@ namespace pages {
 
 // newprod.ini, the keys of the pages.
 struct TOptionsNouveautes {
-  int col = 3;  // cells per row; 3 when not a whole number above 0
+  int col = 3;  // cells per row; 3 when empty or not above 0
   bool ref = true;
   std::string fond, liens, police, police_taille, coul_ref;
 };
 // coul_liens: the link colour of the sheet style, for liens "defaut"; police_defaut likewise.
+// Throws platform::IntegerError when col is not a whole number.
 TOptionsNouveautes lireOptionsNouveautes(const platform::LineList& ini,
                                          const std::string& coul_liens,
                                          const std::string& police_defaut);

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "pages/vignette.h"
+#include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 
@@ -209,7 +210,8 @@ platform::LineList pageProduitPhp(const FicheReference& fiche, std::string_view 
 
 platform::LineList ecrirePagesReferences(const EntreesPagesReferences& e,
                                          const platform::DataFolder& donnees) {
-  platform::LineList html{"<HTML><HEAD><TITLE>" + e.titreSite + "</TITLE></HEAD>", "<BODY>",
+  platform::LineList html{"<HTML><HEAD>", platform::kCharsetMeta,
+                          "<TITLE>" + e.titreSite + "</TITLE></HEAD>", "<BODY>",
                           "<center>", "<table border=0>"};
   const auto index = indexPages(donnees);
   const platform::LineList refIni = donnees.exists("ref.ini")

@@ -6,6 +6,7 @@
 #include "app/fiche_produit.h"
 #include "app/texte_prix.h"
 #include "pages/vignette_contexte.h"
+#include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -199,6 +200,7 @@ void EcrivainCartes::pageDetail() {
     platform::LineList page{
         "<HTML>",
         "<HEAD>",
+        platform::kCharsetMeta,
         "<TITLE>détail " + titre + "</TITLE>",
         "</HEAD>",
         "<BODY>",

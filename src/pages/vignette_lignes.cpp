@@ -93,8 +93,9 @@ void EcrivainCartes::tableauLignes() {
     v.prixTexte = pd.prixPrincipalTexte;
     v.prixDeviseTexte = pd.prixDeviseTexte;
     v.typeLigne.clear();
-    // A row without a price posts none rather than the price of the row before it.
-    v.prixLigne = prix.empty() ? "" : v.prixAffiche;
+    // A row without a price posts none rather than the price of the row before it, unless its
+    // promotion gives it one.
+    v.prixLigne = prix.empty() && promo.empty() ? "" : v.prixAffiche;
     v.boutonLigne = s.bouton_jc;
     if (!v.boutonLigne.empty())
       contexte().copier("boutons/" + v.boutonLigne, "ftp/" + v.boutonLigne);

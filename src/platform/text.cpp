@@ -174,6 +174,22 @@ char foldFileNameChar(char c) {
   }
 }
 
+std::string upperText(std::string_view text) { return foldFileName(text); }
+
+std::string lowerText(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+      c = static_cast<char>(b + 32);
+    else if (b == 0x8A || b == 0x8C || b == 0x8E)
+      c = static_cast<char>(b + 0x10);
+    else if (b == 0x9F)
+      c = '\xFF';
+  }
+  return out;
+}
+
 std::string foldFileName(std::string_view name) {
   std::string out(name);
   for (char& c : out) c = foldFileNameChar(c);

@@ -17,6 +17,9 @@ std::string trimRight(std::string_view text);
 
 std::string upperAscii(std::string_view text);
 std::string lowerAscii(std::string_view text);
+// Case of Windows-1252 text: the accented letters too ("é" and "É", "œ" and "Œ", "ÿ" and "Ÿ").
+std::string upperText(std::string_view text);
+std::string lowerText(std::string_view text);
 bool equalsNoCase(std::string_view a, std::string_view b);  // ASCII letters only
 bool startsWith(std::string_view text, std::string_view prefix);
 bool endsWith(std::string_view text, std::string_view suffix);

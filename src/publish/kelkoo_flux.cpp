@@ -104,11 +104,15 @@ void Tkelkoo2::fusionnerFlux() {
         const std::string f = platform::trim(ligne);
         if (f.empty()) continue;
         const std::string fichier = f + "tmp/" + nom + ".txt";
-        if (!platform::fileExists(fichier)) {
+        // A folder given relative is another shop beside this one, whatever folder the program
+        // was started in.
+        std::filesystem::path chemin(fichier);
+        if (chemin.is_relative()) chemin = dossier.root() / chemin;
+        if (!platform::fileExists(chemin)) {
           dialogs().showMessage(fichier + " non trouvé");
           continue;
         }
-        for (const auto& rang : platform::LineList::load(fichier))
+        for (const auto& rang : platform::LineList::load(chemin))
           if (platform::trim(rang).rfind("http", 0) == 0) fusion.add(rang);
       }
       fusion.save(dossier.path(std::string("tmp/") + nom + "m.txt"));

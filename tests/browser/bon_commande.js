@@ -6,7 +6,7 @@ const assert = require('node:assert/strict');
 const path = require('node:path');
 const { describe, it, before, after } = require('node:test');
 
-const { openSite, visit } = require('./lib/harness.js');
+const { openDisc, openSite, visit } = require('./lib/harness.js');
 const { buildShop } = require('./lib/shop.js');
 
 // The cart table's rows with at least two cells, as the shopper reads them.
@@ -17,9 +17,22 @@ function lignes(frame) {
     .filter((cells) => cells.length >= 2));
 }
 
+// The form opened for one product, as a card's order button opens it.
+function commande(ref, description, pu) {
+  return `boncommande.htm?ref=${ref}&description=${description}&pu=${pu}`;
+}
+
+const principal = (v) => v.page.frames().find((f) => f.name() === 'principal');
+
 describe('offline order form', () => {
   let site;
-  before(async () => { site = await openSite(path.join(buildShop('hors_ligne'), 'ftp')); });
+  let cadres;  // the frameset site's folder
+  let unique;  // the single-page site's folder
+  before(async () => {
+    cadres = path.join(buildShop('hors_ligne'), 'ftp');
+    unique = path.join(buildShop('hors_ligne_page'), 'ftp');
+    site = await openSite(cadres);
+  });
   after(() => site.close());
 
   it('adds, recomputes and totals the cart', async () => {
@@ -64,4 +77,72 @@ describe('offline order form', () => {
       await v.close();
     }
   });
+  it('keeps the first supplement when the other thresholds are empty', async () => {
+    const v = await visit(site, 'index.htm');
+    try {
+      await principal(v).goto(site.url(commande('S1', 'Service+(w:800)', '150')));
+      assert.deepEqual((await lignes(principal(v))).slice(-2),
+        [['Colissimo 800g Suiv.', '11,00 EUR'], ['Total à payer', '191,00 EUR']]);
+      assert.deepEqual(await v.problems(), []);
+    } finally {
+      await v.close();
+    }
+  });
+
+  it('holds more distinct products than the shop has sheets', async () => {
+    const v = await visit(site, 'index.htm');
+    try {
+      const fin = await v.page.evaluate(() => fin);
+      const refs = Array.from({ length: fin + 2 }, (_, i) => `P${i}`);
+      for (const ref of refs) await principal(v).goto(site.url(commande(ref, 'Article', '1')));
+      assert.deepEqual((await lignes(principal(v))).slice(1, refs.length + 2).map((r) => r[0]),
+        [...refs.map((ref) => `${ref} Article`), 'Emballage']);
+      assert.deepEqual(await v.problems(), []);
+    } finally {
+      await v.close();
+    }
+  });
+
+  it('keeps every line from page to page in the single-page layout', async () => {
+    const seul = await openSite(unique);
+    const v = await visit(seul, 'vaisselle-bols-0.htm');
+    try {
+      await Promise.all([v.page.waitForNavigation(), v.page.evaluate(() => {
+        const form = [...document.forms].find((f) => f.getAttribute('action') === 'boncommande.htm');
+        [...document.querySelectorAll('input[type=image]')].find((i) => i.form === form).click();
+      })]);
+      await v.page.evaluate(() => { document.form.qte0.value = '2'; });
+      await Promise.all([v.page.waitForNavigation(), v.page.click('input[value=Calculer]')]);
+      await v.page.goto(seul.url('index.htm'));
+      await v.page.goto(seul.url(commande('THE1', 'Th%E9+vert+(w:300)', '10')));
+      assert.deepEqual((await lignes(v.page)).slice(1, 3), [
+        ['BOL01 Bol en grès émaillé bleu', '2', '18,50 EUR', '37,00 EUR'],
+        ['THE1 Thé vert (w:300)', '1', '10,00 EUR', '10,00 EUR'],
+      ]);
+      assert.deepEqual(await v.problems(), []);
+    } finally {
+      await v.close();
+      await seul.close();
+    }
+  });
+
+  // As the disc's start script opens it: frames of a site on disc may not read each other.
+  for (const [layout, folder, cadre] of [['frameset', () => cadres, principal],
+    ['single-page layout', () => unique, (v) => v.page]]) {
+    it(`keeps the cart of the ${layout} opened from disc`, async () => {
+      const disque = openDisc(folder());
+      const v = await visit(disque, 'index.htm');
+      try {
+        for (const [ref, pu] of [['A1', '2'], ['A2', '3']]) {
+          await cadre(v).goto(disque.url(commande(ref, 'Article', pu)));
+          await v.page.waitForNetworkIdle({ idleTime: 150 });
+        }
+        assert.deepEqual((await lignes(cadre(v))).slice(1, 3).map((r) => r[0]),
+          ['A1 Article', 'A2 Article']);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+      }
+    });
+  }
 });

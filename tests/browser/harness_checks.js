@@ -40,7 +40,9 @@ describe('harness checks', () => {
       /^broken link in image_absente\.htm: absente\.gif$/] },
     { page: 'casse.htm', expected: [/^missing file: Pix\.gif \(404\)$/,
       /^broken link in casse\.htm: Pix\.gif$/, /^broken link in casse\.htm: Autre\.htm$/] },
-    { page: 'jeu_utf8.htm', expected: [/^jeu_utf8\.htm is read as UTF-8, not as Windows-1252$/] },
+    { page: 'jeu_utf8.htm', expected: [/^jeu_utf8\.htm is read as UTF-8, not as Windows-1252$/,
+      /^jeu_utf8\.htm does not declare its charset$/] },
+    { page: 'sans_jeu.htm', expected: [/^sans_jeu\.htm does not declare its charset$/] },
   ];
   for (const { page, expected } of cases) {
     it(`${page} gives ${expected.length} problem(s)`, async () => {

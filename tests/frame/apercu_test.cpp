@@ -19,6 +19,9 @@ using Lignes = std::vector<std::string>;
 
 namespace {
 
+const char* const kCharset =
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">";
+
 Lignes operator+(Lignes a, const Lignes& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
@@ -74,7 +77,7 @@ TEST_F(Apercu, WrappersFramePlainPages) {
   t.dossier.write("import/cv.htm", "<HTML><BODY>\r\n<p>Conditions</p>\r\n</BODY></HTML>\r\n");
   t.dossier.write("catego.txt", "<a href=\"livres.htm\">Livres</a> | \r\n<a href=\"cd.htm\">CD</a>\r\n");
   frame::apercuSite(t.p());
-  const Lignes tete{"<HTML><HEAD>", "<STYLE TYPE=\"text/css\">", "<!--",
+  const Lignes tete{"<HTML><HEAD>", kCharset, "<STYLE TYPE=\"text/css\">", "<!--",
                     "BODY {background: #FFFFFF ;}", "// -->", "</STYLE>", "</HEAD>"};
   const Lignes pied{"</td></tr></table>",
                     "<center><table border=0 width=\"100%\"><tr><td align=\"center\">",
@@ -100,7 +103,7 @@ TEST_F(Apercu, WrappersFramePlainPages) {
              pied));
   t.p().styleP().securus.setChecked(true);
   frame::ecrireEnveloppes(t.p());
-  EXPECT_EQ(page("ftp/securf.htm")[15],
+  EXPECT_EQ(page("ftp/securf.htm")[16],
             "<IFRAME src=\"https://www.tarvio.fr/cgi/securus.php?boutique=Dupont %26 "
             "Fils&frame=oui\" width=\"700\" height=\"400\" frameborder=0></IFRAME><br>");
 }
@@ -124,9 +127,9 @@ TEST_F(Apercu, BackgroundAndCategoryBarOfTheWrappers) {
     s.fixe_page = c.fixe;
     frame::ecrireEnveloppes(t.p());
     Lignes l = page("ftp/emploif.htm");
-    Lignes attendu = c.regle ? Lignes{"<HTML><HEAD>", "<STYLE TYPE=\"text/css\">", "<!--", c.regle,
-                                      "// -->", "</STYLE>", "</HEAD>"}
-                             : Lignes{"<HTML><HEAD>", "</HEAD>"};
+    Lignes attendu = c.regle ? Lignes{"<HTML><HEAD>", kCharset, "<STYLE TYPE=\"text/css\">", "<!--",
+                                      c.regle, "// -->", "</STYLE>", "</HEAD>"}
+                             : Lignes{"<HTML><HEAD>", kCharset, "</HEAD>"};
     EXPECT_EQ(Lignes(l.begin(), l.begin() + static_cast<long>(attendu.size())), attendu)
         << c.fond << c.image << c.fixe;
   }

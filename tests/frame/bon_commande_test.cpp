@@ -49,4 +49,12 @@ TEST(BonCommande, PageFollowsTheSettings) {
   }
 }
 
+TEST(BonCommande, TitleCaseTurnsAccentedLettersToo) {
+  frame::EntreesBonCommande e;
+  e.catalogue.titreE = "Commande Spéciale";
+  const std::string page = frame::pageBonCommande(e).text();
+  EXPECT_NE(page.find("<TITLE>COMMANDE SPÉCIALE</TITLE>"), std::string::npos);
+  EXPECT_NE(page.find("<b>Impression commande spéciale</b>"), std::string::npos);
+}
+
 }  // namespace

@@ -23,6 +23,9 @@ using Lignes = std::vector<std::string>;
 
 namespace {
 
+const char* const kCharset =
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">";
+
 const char* const kLignes = "<FRAMESET frameborder=0 framespacing=0 border=0 rows=\"60,*\">";
 const char* const kColonnes = "<FRAMESET frameborder=0 framespacing=0 border=0 cols=\"150,*\">";
 const char* const kTop = "<FRAME SRC=\"top2.htm\" NAME=\"top\" scrolling=no>";
@@ -59,8 +62,8 @@ class IndexCadres : public ::testing::Test {
 }  // namespace
 
 TEST_F(IndexCadres, FramesetsOfTheSecondAndThirdPages) {
-  const Lignes tete2{"<HTML>", "<HEAD>", "<TITLE>index2</TITLE>", "</HEAD>"};
-  const Lignes tete3{"<HTML>", "<HEAD>", "<TITLE>index3</TITLE>", "</HEAD>"};
+  const Lignes tete2{"<HTML>", "<HEAD>", kCharset, "<TITLE>index2</TITLE>", "</HEAD>"};
+  const Lignes tete3{"<HTML>", "<HEAD>", kCharset, "<TITLE>index3</TITLE>", "</HEAD>"};
   const char* sansFiche = "<frame SRC=\"\" NAME=\"principal\" noresize>";
   struct Cas {
     const char* nom;
@@ -120,7 +123,7 @@ class IndexComplet : public IndexCadres {
                     "<meta name=\"Date-Creation-yyyymmdd\" content=\"20261205\">",
                     "<meta name=\"Date-Revision-yyyymmdd\" content=\"20270201\">",
                     "<meta name=\"revisit-after\" content=\"15 days\">",
-                    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">",
+                    kCharset,
                     "<meta http-equiv=\"Content-Language\" content=\"fr-FR\">",
                     "<meta name=\"author\" content=\"Moi\">",
                     "<meta name=\"reply-to\" content=\"contact@boutique.fr\">",
@@ -190,10 +193,18 @@ TEST_F(IndexComplet, HeadOfTheEntryPage) {
   EXPECT_EQ(l[2], "<TITLE>Le \"Bon\" Coin</TITLE>");
   EXPECT_EQ(l[3], "<meta name=\"description\" content=\"dit &quot;bonjour&quot;\">");
   EXPECT_EQ(l[4], "<meta name=\"keywords\" content=\"a&quot;b\">");
-  // An empty meta-tag.txt takes the place of every generated tag; meta.txt follows.
+  // An empty meta-tag.txt takes the place of every generated tag but the encoding; meta.txt
+  // follows. The shop's own tags that declare an encoding keep theirs alone.
   t.dossier.write("meta-tag.txt", "");
   EXPECT_EQ(frame::enteteEntree(t.p()).lines(),
-            (Lignes{"<HTML>", "<HEAD>", "<TITLE>Le \"Bon\" Coin</TITLE>", "<meta name=\"x\" content=\"y\">"}));
+            (Lignes{"<HTML>", "<HEAD>", kCharset, "<TITLE>Le \"Bon\" Coin</TITLE>",
+                    "<meta name=\"x\" content=\"y\">"}));
+  const std::string propre =
+      "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; CHARSET=windows-1252\">";
+  t.dossier.write("meta-tag.txt", propre + "\r\n");
+  EXPECT_EQ(frame::enteteEntree(t.p()).lines(),
+            (Lignes{"<HTML>", "<HEAD>", "<TITLE>Le \"Bon\" Coin</TITLE>", propre,
+                    "<meta name=\"x\" content=\"y\">"}));
 }
 
 TEST_F(IndexCadres, OfflineCatalogueDeclaresTheCartInEveryPage) {
@@ -224,7 +235,7 @@ TEST_F(IndexCadres, OfflineCatalogueDeclaresTheCartInEveryPage) {
   }
   main().catalC.setChecked(false);
   ecrire();
-  EXPECT_EQ(page("ftp/index2.htm")[3], "</HEAD>");
+  EXPECT_EQ(page("ftp/index2.htm")[4], "</HEAD>");
 }
 
 TEST_F(IndexCadres, ImportedEntryPageTakesThePlaceOfTheFirst) {
@@ -252,7 +263,7 @@ TEST_F(IndexCadres, ImportedEntryPageTakesThePlaceOfTheFirst) {
     EXPECT_EQ(t.p().donnees().exists("ftp/index2.htm"), cadres || !c.import);
     EXPECT_EQ(t.p().donnees().exists("ftp/index3.html"), cadres || !c.import);
     if (cadres) {
-      EXPECT_EQ(page("ftp/index2.htm")[2], "<TITLE>index2</TITLE>");
+      EXPECT_EQ(page("ftp/index2.htm")[3], "<TITLE>index2</TITLE>");
     }
     if (c.import) {
       // Line by line with CR LF, and the frameset for the rest of the program's run.

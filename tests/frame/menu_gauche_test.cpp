@@ -197,6 +197,7 @@ TEST_F(MenuGauche, MenuPageAndWorkingCopies) {
   frame::fichiersMenu(e, donnees, m);
   const Lignes tete = {"<HTML>",
                        "<HEAD>",
+                       "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">",
                        "<TITLE>Notre menu</TITLE>",
                        "<link rel=\"stylesheet\" type=\"text/css\" href=\"menucss.css\">",
                        "<script SRC=\"menujs.js\"></script>",

@@ -177,8 +177,9 @@ TEST_F(Generateur, FirstPageOfACategory) {
       {"-", "Vide", "disques-jazz-0.htm", "disques-jazz-0.htm", "Vide"},
       {"-", "Inconnue", "x.htm", "x.htm", "Inconnue"},
       {"-", "livres", "x.htm", "x.htm", "livres"},
-      // Theme lines name pages as they stand, as the build names them.
-      {"-", "Blancs", "", "blancs--0.htm", "Blancs"},
+      // Theme lines name pages as they stand, as the build names them; blank ones are skipped.
+      {"-", "Blancs", "", "blancs---contes-0.htm", "Blancs"},
+      {"_", "Blancs", "", "blancs___contes0.htm", "Blancs"},
   };
   for (const Cas& c : cas) {
     main().options.options.sepurl = c.sepurl;

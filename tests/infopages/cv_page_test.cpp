@@ -45,7 +45,9 @@ TEST(PageConditions, Sections_HeadingParagraphAnchorAndSkips) {
   e.fixe_page = "oui";
   const platform::LineList page = infopages::lignesPageConditions(e, donnees);
   const platform::LineList attendu{
-      "<HTML><HEAD><TITLE>Conditions de vente</TITLE>",
+      "<HTML><HEAD>",
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">",
+      "<TITLE>Conditions de vente</TITLE>",
       "<STYLE TYPE=\"text/css\">",
       "BODY {background: fixed;}",
       "</STYLE>",

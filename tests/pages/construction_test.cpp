@@ -193,7 +193,9 @@ TEST(Construction, ListPageInTheFramesetLayout) {
             "color=\"navy\"><u>Livres</u></font></noBR></a>&nbsp;");
   const Lignes page = sansCartes(b.lignes("ftp/livres-romans-1.htm"));
   for (const Lignes& bloc : std::vector<Lignes>{
-           {"<HTML>", "<HEAD>", "<TITLE>Livres Romans</TITLE>",
+           {"<HTML>", "<HEAD>",
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">",
+            "<TITLE>Livres Romans</TITLE>",
             "<meta name=\"description\" content=\"Romans  et  poésie &quot;choisis&quot;\">"},
            {"parent.location.href = \"index2.php?url_principal=livres-romans-1.htm\""},
            {"<font face=Verdana size=2 color=\"gray\"><b>Livres</b></font>",
@@ -364,12 +366,13 @@ TEST(Construction, SideListLinksMarksAndPromotionTitles) {
 TEST(Construction, FirstPageOfACategoryIsThePageTheBuildWrote) {
   Boutique b;
   b.ecrire("categories", {"Disques"});
-  // The first theme line is empty; the one sheet has no theme.
+  // The first theme line is blank: it names no page and is skipped.
   b.ecrire("Disques.cto", {"", "Jazz"});
-  b.fiche("b1", "Disques", "", "Kind of Blue", "Davis");
+  b.fiche("b1", "Disques", "Jazz", "Kind of Blue", "Davis");
   b.construire();
   const std::string premiere = b.p().voir_menu1().premierePage("Disques");
-  EXPECT_EQ(premiere, "disques--0.htm");
+  EXPECT_EQ(premiere, "disques-jazz-0.htm");
+  EXPECT_FALSE(b.existe("ftp/disques--0.htm"));
   EXPECT_TRUE(b.existe("ftp/" + premiere));
 }
 
@@ -553,6 +556,14 @@ TEST(Construction, NewProductsPagesAreTemplatesWithTheirMarker) {
     EXPECT_EQ(b.p().data1().multiL.items(), (Lignes{"jouets", "livres"}));
     EXPECT_TRUE(b.existe("ftp/livres-romans-0.htm"));
   }
+}
+
+TEST(Construction, NewProductsColumnsThatAreNoNumberStopTheBuild) {
+  Boutique b;
+  b.catalogue();
+  b.ecrire("newprod.ini", {"col=trois"});
+  b.construire();
+  EXPECT_EQ(b.messages(), Lignes{"'trois' n'est pas une valeur entière correcte"});
 }
 
 // What the second pass hands to the index pages: authors once each (as typed on their first

@@ -73,8 +73,10 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
       {"comment rows",
        {{"R1.ref", plus({"commentaires=<AUTRE>", "commentaires=<INTRO>Nos formats",
                          "commentaires=<LIGNE>A1#Petit#10",
-                         "commentaires=<LIGNE>A2#(w:5)Grand#15", "commentaires=<LIGNE>A3#"})},
-        {"A1.pro", {"prixpromo=8"}}, {"promo_prix.opt", {"ok_PROMO_PRIX=oui", "pourcent=oui"}}},
+                         "commentaires=<LIGNE>A2#(w:5)Grand#15", "commentaires=<LIGNE>A3#",
+                         "commentaires=<LIGNE>A4#Offert#"})},
+        {"A1.pro", {"prixpromo=8"}}, {"A4.pro", {"prixpromo=7"}},
+        {"promo_prix.opt", {"ok_PROMO_PRIX=oui", "pourcent=oui"}}},
        {"<TABLE BORDER=0 cellspacing=0 cellpadding=0>",
         "<td colspan=5 align=center><font face=\"Verdana\" color=\"#000000\"><span "
         "style=\"FONT-SIZE:13px\">&nbsp;Nos formats&nbsp;</span></font></td>",
@@ -88,7 +90,9 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
         "<td nowrap><font face=\"Verdana\" color=\"#000000\"><span style=\"FONT-SIZE:13px\">"
         "&nbsp;<b>Grand</b>&nbsp;</span></font></td>",
         kCache + "description\" value=\" (w:5)Grand\">", kCache + "pu\" value=\"15\">",
-        kCache + "ref\" value=\"A3\">", kCache + "pu\" value=\"\">", "</TABLE>"},
+        kCache + "ref\" value=\"A3\">", kCache + "pu\" value=\"\">",
+        // No price of its own, but a promotion: it posts the price it shows.
+        kCache + "ref\" value=\"A4\">", kCache + "pu\" value=\"7\">", "</TABLE>"},
        {"<AUTRE>", "SUP"}},
   };
   for (const Cas& c : cas) {

@@ -64,9 +64,9 @@ TEST(PagesIndex, AuthorLetterPagesBarAndStandIn) {
   EXPECT_NE(f.t.read("ftp/Auteurs0-9.html").find("href=\"AuteursA.html\""), std::string::npos);
 
   const std::string barre = f.t.read("ftp/entete_auteurs.js");
-  EXPECT_NE(barre.find("document.write('<font face=Arial size=2 color=\\\"gray\\\">A</font>"),
+  EXPECT_NE(barre.find("document.write('<font face=Arial size=2 color=\"gray\">A</font>"),
             std::string::npos);
-  EXPECT_NE(barre.find("<a href=\\\"AuteursB.html\\\" target=\\\"_self\\\"><font face=Arial "
+  EXPECT_NE(barre.find("<a href=\"AuteursB.html\" target=\"_self\"><font face=Arial "
                        "size=2><b><u>B</u></b></font></a>&nbsp;');\r\n"),
             std::string::npos);
   // The bar runs from 0-9 to Z: Zola's letter is a link too.

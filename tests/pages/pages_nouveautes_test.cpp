@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -54,12 +55,17 @@ TEST(PagesNouveautes, SingleListNewestFirstInRows) {
 
 TEST(PagesNouveautes, Settings) {
   const std::tuple<const char*, int, bool> cas[] = {
-      {"col=2\r\nref=oui", 2, true}, {"col=x\r\nref=non", 3, false}, {"COL=0\r\nref=", 3, true}};
+      {"col=2\r\nref=oui", 2, true}, {"col=\r\nref=non", 3, false}, {"COL=0\r\nref=", 3, true}};
   for (auto [ini, col, ref] : cas) {
     auto o = pages::lireOptionsNouveautes(platform::LineList::fromText(ini), "", "");
     EXPECT_EQ(o.col, col) << ini;
     EXPECT_EQ(o.ref, ref) << ini;
   }
+  // A count that is no whole number stops the build with the conversion error.
+  for (const char* ini : {"col=x", "col=2.5", "col=3 colonnes"})
+    EXPECT_THROW(pages::lireOptionsNouveautes(platform::LineList::fromText(ini), "", ""),
+                 platform::IntegerError)
+        << ini;
 }
 
 TEST(PagesNouveautes, NamedListsAndTemplatesWithoutMarker) {

@@ -47,7 +47,9 @@ TEST(References, IndexRowsOfFourAndPhpPagesPrintingTheirOwnCard) {
            titre(r) + "</font></a>";
   };
   EXPECT_EQ(t.dossier.read("ftp/ref.html"),
-            crlf({"<HTML><HEAD><TITLE></TITLE></HEAD>", "<BODY>", "<center>",
+            crlf({"<HTML><HEAD>",
+                  "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">",
+                  "<TITLE></TITLE></HEAD>", "<BODY>", "<center>",
                   "<table border=0>", "<tr>", c("A1"), c("A12"), c("A2"), c("B1"), "</tr>", "<tr>",
                   c("B2"), "</table></center></body></html>"}));
 

@@ -66,14 +66,15 @@ TEST(CarteEcrivain, DetailPopUpPage) {
     const auto page = platform::LineList::fromText(a.t.dossier.read("ftp/abt12_detail.htm"));
     ASSERT_GE(page.size(), 9u) << c.nom;
     // Not passed through the entity converter: "détail" keeps its byte.
-    EXPECT_EQ(page[2], "<TITLE>détail Plat &quot;rond&quot; été</TITLE>") << c.nom;
-    EXPECT_TRUE(page[6].starts_with("<IMG ALT=\"Plat &quot;rond&quot; été\" SRC=\"g.jpg\" WIDTH="))
+    EXPECT_EQ(page[2], "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">") << c.nom;
+    EXPECT_EQ(page[3], "<TITLE>détail Plat &quot;rond&quot; été</TITLE>") << c.nom;
+    EXPECT_TRUE(page[7].starts_with("<IMG ALT=\"Plat &quot;rond&quot; été\" SRC=\"g.jpg\" WIDTH="))
         << c.nom;
     EXPECT_EQ(page[page.size() - 3], std::string("<br><a href=\"JavaScript:window.close()\"><font "
                                                  "face=\"Verdana\" size=2><b>") +
                                          c.fermer + "</b></font></a>")
         << c.nom;
-    EXPECT_EQ(page.size(), std::string(c.script).empty() ? 11u : 10u) << c.nom;
+    EXPECT_EQ(page.size(), std::string(c.script).empty() ? 12u : 11u) << c.nom;
   }
   AtelierCartes a;
   a.fiche("H1", {"reference=H1", "image_detail=", "detailHTML=oui", "image=i.jpg"});
@@ -82,8 +83,8 @@ TEST(CarteEcrivain, DetailPopUpPage) {
   a.carte("W1");
   // The weight group is dropped from the title as from the image text.
   const auto w1 = platform::LineList::fromText(a.t.dossier.read("ftp/w1_detail.htm"));
-  EXPECT_EQ(w1[2], "<TITLE>détail Vase</TITLE>");
-  EXPECT_TRUE(w1[6].starts_with("<IMG ALT=\"Vase\" SRC=\"v.jpg\""));
+  EXPECT_EQ(w1[3], "<TITLE>détail Vase</TITLE>");
+  EXPECT_TRUE(w1[7].starts_with("<IMG ALT=\"Vase\" SRC=\"v.jpg\""));
   EXPECT_TRUE(contient(a.carte("H1"), "<a href=\"h1.htm\" target=\"_blank\"><IMG"));
   EXPECT_EQ(a.v().valeurs.imageDetail, "HTML");
 }

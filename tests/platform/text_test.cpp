@@ -22,6 +22,25 @@ TEST(Text, CaseIsAsciiOnlyButFileNamesFoldWindows1252Letters) {
   EXPECT_FALSE(fileNamesEqual("e", "é"));
 }
 
+TEST(Text, TextCaseTurnsAccentedLettersToo) {
+  struct Cas {
+    const char *texte, *majuscules, *minuscules;
+  } cas[] = {{"Commande spéciale", "COMMANDE SPÉCIALE", "commande spéciale"},
+             {"Œuvre à Ÿ ç", "ŒUVRE À Ÿ Ç", "œuvre à ÿ ç"},
+             // No capital of its own, or no letter: unchanged both ways.
+             {"ß µ × ÷ 1-é", "ß µ × ÷ 1-É", "ß µ × ÷ 1-é"}};
+  for (const Cas& c : cas) {
+    EXPECT_EQ(upperText(c.texte), c.majuscules) << c.texte;
+    EXPECT_EQ(lowerText(c.texte), c.minuscules) << c.texte;
+  }
+  // Every byte: lower then upper gives back the upper case, so the two tables agree.
+  for (int b = 1; b < 256; ++b) {
+    const std::string un(1, static_cast<char>(b));
+    EXPECT_EQ(upperText(lowerText(upperText(un))), upperText(un)) << b;
+    EXPECT_EQ(lowerText(upperText(lowerText(un))), lowerText(un)) << b;
+  }
+}
+
 TEST(Text, Windows1252RoundTripsThroughUtf8) {
   std::string all;
   for (int b = 1; b < 256; ++b) all += static_cast<char>(b);

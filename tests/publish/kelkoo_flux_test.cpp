@@ -51,7 +51,10 @@ TEST(KelkooFlux, MultiShopMergeKeepsTheRowsOfEachListedShop) {
   a.serveur.emplace(0, kUtilisateurWebmarchand, kMotDePasseWebmarchand);
   const std::string autre = (a.dossier.path() / "b2").string() + "/";
   a.ecrire("kelkoo.ini", "boutik=http://b.test\r\n");
-  a.ecrire("kelkoo.rep", autre + "\r\n\r\n" + autre + "x/\r\n");
+  // "b3/" is relative to the data folder, not to the folder the program was started in.
+  a.ecrire("kelkoo.rep", autre + "\r\n\r\n" + autre + "x/\r\nb3/\r\n");
+  a.ecrire("b3/tmp/kelkoo.txt", "http://b3.test/k\tT\r\n");
+  a.ecrire("b3/tmp/webmarchand.txt", "http://b3.test/p\tT\r\n");
   a.ecrire("b2/tmp/webmarchand.txt", "#country=fr\r\nurl\r\nhttp://b2.test/p\tT\r\n");
   a.ecrire("b2/tmp/kelkoo.txt", "#country=fr\r\n http://b2.test/k\tT\r\nftp://x\r\n");
   a.ecrire("abc.cox", std::string("tracking=abc\r\nserveur=s\r\nport=21\r\nutilisateur=") +
@@ -68,9 +71,11 @@ TEST(KelkooFlux, MultiShopMergeKeepsTheRowsOfEachListedShop) {
                                       "Fichier comparateur transféré webmarchand webmarchand.example abc.txt "
                                       "[visible dans le dossier /tmp/]"}));
   EXPECT_EQ(a.lire("tmp/kelkoom.txt").substr(a.lire("tmp/kelkoom.txt").find("cotaxe\r\n") + 8),
-            " http://b2.test/k\tT\r\n");
+            " http://b2.test/k\tT\r\nhttp://b3.test/k\tT\r\n");
   EXPECT_EQ(a.lireDistant("boutik.txt"), a.lire("tmp/webmarchandm.txt"));
-  EXPECT_NE(a.lire("tmp/webmarchandm.txt").find("D3E\r\nhttp://b2.test/p\tT\r\n"), std::string::npos);
+  EXPECT_NE(a.lire("tmp/webmarchandm.txt")
+                .find("D3E\r\nhttp://b2.test/p\tT\r\nhttp://b3.test/p\tT\r\n"),
+            std::string::npos);
 }
 
 TEST(KelkooFlux, AccountEditorChecksThenWrites) {

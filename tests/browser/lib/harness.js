@@ -4,13 +4,16 @@
 // case, and pages whose bytes the browser does not read as Windows-1252.
 
 const fs = require('node:fs');
+const path = require('node:path');
 const puppeteer = require('puppeteer-core');
 
 const { brokenLinksOfPage, isPage } = require('./links.js');
-const { serveFolder } = require('./server.js');
+const { fileOf, serveFolder } = require('./server.js');
 
 const CHROMIUM = process.env.TARVIO_CHROMIUM || '/usr/bin/chromium';
 const DEADLINE_MS = 20000;
+// The line every generated page declares its encoding with (read as Windows-1252).
+const CHARSET_LINE = '<meta http-equiv="Content-Type" content="text/html; charset=iso-8859-1">';
 
 let browserPromise = null;
 
@@ -37,6 +40,32 @@ async function openSite(folder, knownMissing = []) {
   const server = await serveFolder(folder);
   const forgiven = new Set(knownMissing.map((entry) => entry.file));
   return { ...server, forgiven: (file) => forgiven.has(file) };
+}
+
+// The same folder opened from disc (file://), as the offline catalogue's start script opens it.
+function openDisc(folder, knownMissing = []) {
+  const root = path.resolve(folder);
+  const origin = `file://${root}`;
+  const local = (url) => url.startsWith(origin + '/');
+  const forgiven = new Set(knownMissing.map((entry) => entry.file));
+  const relativeOf = (url) => {
+    if (!local(url)) return null;
+    const rest = url.slice(origin.length + 1).replace(/[?#].*$/, '');
+    try {
+      return decodeURIComponent(rest);
+    } catch {
+      return rest;
+    }
+  };
+  return {
+    root, origin,
+    url: (page) => `${origin}/${page}`,
+    isLocal: local,
+    relativeOf,
+    fileOf: (url) => (local(url) ? fileOf(root, '/' + relativeOf(url)) : null),
+    forgiven: (file) => forgiven.has(file),
+    close: async () => {},
+  };
 }
 
 function hasHighBytes(bytes) {
@@ -137,6 +166,8 @@ class Visit {
         const charset = await frame.evaluate(() => document.characterSet);
         if (charset.toLowerCase() !== 'windows-1252' && hasHighBytes(fs.readFileSync(file)))
           this.found.push(`${name} is read as ${charset}, not as Windows-1252`);
+        if (!fs.readFileSync(file, 'latin1').includes(CHARSET_LINE))
+          this.found.push(`${name} does not declare its charset`);
         for (const broken of brokenLinksOfPage(site.root, name)) {
           if (broken.file === null || !site.forgiven(broken.file))
             this.found.push(`broken link in ${name}: ${broken.link}`);
@@ -161,4 +192,4 @@ async function visit(site, pageName) {
   return new Visit(site).open(pageName);
 }
 
-module.exports = { openSite, visit, settle, closeBrowser, browser };
+module.exports = { openSite, openDisc, visit, settle, closeBrowser, browser };

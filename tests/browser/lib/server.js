@@ -98,4 +98,4 @@ async function serveFolder(folder) {
   };
 }
 
-module.exports = { serveFolder };
+module.exports = { serveFolder, fileOf };
