@@ -89,6 +89,32 @@ describe('offline order form', () => {
     }
   });
 
+  // A supplement from above its threshold, a weight tier up to and with its bound; an emptied
+  // cart keeps no shipping line.
+  it('reaches thresholds and tiers at their bounds, and an emptied cart pays no shipping', async () => {
+    const v = await visit(site, 'index.htm');
+    try {
+      await principal(v).goto(site.url(commande('P5', 'Poids+(w:500)', '2')));
+      assert.deepEqual(await principal(v).evaluate(() => [supplement(100), supplement(100.01)]), [0, 5]);
+      assert.deepEqual((await lignes(principal(v))).slice(-2),
+        [['Colissimo 500g', '4,50 EUR'], ['Total à payer', '6,90 EUR']]);
+      await principal(v).goto(site.url(commande('P6', 'Poids+(w:1)', '3')));
+      assert.deepEqual((await lignes(principal(v))).slice(-2),
+        [['Colissimo 501g', '6,00 EUR'], ['Total à payer', '12,00 EUR']]);
+      await principal(v).evaluate(() => {
+        panier.mon_transport = '7';  // a shipping amount already set
+        document.form.qte0.value = '0';
+        document.form.qte1.value = '0';
+      });
+      await Promise.all([principal(v).waitForNavigation(), principal(v).click('input[value=Calculer]')]);
+      assert.deepEqual(await lignes(principal(v)), [['Produits', 'Q', 'P.U.H.T.', 'Total H.T.'],
+        ['Total H.T.', '0,00 EUR'], ['TVA 20%', '0,00 EUR'], ['Total TTC', '0,00 EUR']]);
+      assert.deepEqual(await v.problems(), []);
+    } finally {
+      await v.close();
+    }
+  });
+
   it('holds more distinct products than the shop has sheets', async () => {
     const v = await visit(site, 'index.htm');
     try {
