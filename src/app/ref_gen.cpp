@@ -1,6 +1,7 @@
 #include "app/ref_gen.h"
 
 #include "app/fiche_produit.h"
+#include "app/fiches_catalogue.h"
 #include "platform/text.h"
 
 namespace app {
@@ -74,7 +75,7 @@ void retirerEntreeRefGen(const DataFolder& dossier, std::string_view reference) 
 }
 
 bool refGenEnRetard(const DataFolder& dossier) {
-  const auto fiches = platform::listFiles(dossier.root(), "*.ref");
+  const auto fiches = fichesCatalogue(dossier);
   const auto index = dossier.path("ref.gen");
   if (!platform::fileExists(index)) return !fiches.empty();
   size_t lignes = 0;
@@ -95,7 +96,7 @@ bool refGenEnRetard(const DataFolder& dossier) {
 
 void reconstruireFichierRefGen(const DataFolder& dossier,
                                const std::function<void(int n, int total)>& progression) {
-  const auto fiches = platform::listFiles(dossier.root(), "*.ref");
+  const auto fiches = fichesCatalogue(dossier);
   const int total = static_cast<int>(fiches.size());
   LineList index;
   int n = 0;

@@ -110,6 +110,14 @@ TEST(SheetSaveRefusals, ShowTheirMessageInOrderAndWriteNoSheet) {
       {[](auto& m) { m.referencer.type("A:B"); }, {}, {"A:B" + illegal}},
       {[](auto& m) { m.referencer.type("A*"); }, {}, {illegal.substr(1)}},
       {[](auto& m) { m.referencer.type("nul"); }, {}, {illegal.substr(1)}},
+      {[](auto& m) { m.referencer.type(" "); }, {}, {"La référence est obligatoire"}},
+      {[](auto& m) { m.prixT.type("douze euros"); }, {}, {"Le prix douze euros n'est pas un nombre"}},
+      {[](auto& m) { m.prixT.type(" 1.2.3 "); }, {}, {"Le prix 1.2.3 n'est pas un nombre"}},
+      {[](auto& m) { m.K7_check.click(), m.K7_prixT.type("-"); }, {}, {"Le prix - n'est pas un nombre"}},
+      {[](auto& m) { m.CD_check.click(), m.CD_prixT.type("gratuit"); }, {},
+       {"Le prix gratuit n'est pas un nombre"}},
+      {[](auto& m) { m.prixT.type("12,50 EUR"), m.referencer.type("OK2"); }, {}, {}},
+      {[](auto& m) { m.prixT.type(" "), m.referencer.type("OK3"); }, {}, {}},
       {[](auto& m) { m.catego.type("Jeux"); }, {Answer::No},
        {"Voulez-vous ajouter la catégorie Jeux ?"}},
       {[](auto& m) { m.catego.type("../x"); }, {Answer::Yes},
@@ -136,6 +144,7 @@ TEST(SheetSaveRefusals, ShowTheirMessageInOrderAndWriteNoSheet) {
     if (enregistree) continue;
     EXPECT_FALSE(u.dossier.exists("ref.gen")) << nom;
     EXPECT_FALSE(u.dossier.exists("R1.ref")) << nom;
+    EXPECT_FALSE(u.dossier.exists(".ref")) << nom;
     // The category's family is not changed by a save that does not get through.
     EXPECT_EQ(u.dossier.read("Livres.fam"), "famille=2\r\n") << nom;
     EXPECT_FALSE(u.dossier.exists("Essais")) << nom;
@@ -279,6 +288,25 @@ TEST_F(SheetSave, AnotherProductsSheetIsReplacedOnlyWhenTheUserSaysSo) {
   t.dialogs.clear();
   EXPECT_TRUE(m().SauverFiche());
   EXPECT_TRUE(messages().empty());
+}
+
+// After OK the list shows the sheet of the editor, though a new sheet moved the others; a refused
+// save leaves the list where it was.
+TEST_F(SheetSave, TheListShowsTheSheetOfTheEditor) {
+  for (const char* r : {"B", "D"})
+    t.dossier.write(std::string(r) + ".ref", std::string("categorie=Livres\r\nreference=") + r +
+                                                 "\r\nmot_cle=Romans\r\n");
+  m().liste_fiches.update();
+  struct Cas {
+    const char* reference;
+    const char* montree;
+  } cas[] = {{"A", "A.ref"}, {"C", "C.ref"}, {"C D", "D.ref"}};
+  for (const auto& c : cas) {
+    m().liste_fiches.clickItem(m().liste_fiches.count() - 1);
+    nouvelleFiche(c.reference);
+    m().sauver.click();
+    EXPECT_EQ(m().liste_fiches.selected(), std::string(c.montree)) << c.reference;
+  }
 }
 
 TEST_F(SheetSave, ARefusedSaveStopsTheStyleEditorAndThePreview) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "app/fiche.h"
 #include "atelier_cartes.h"
 #include "design/style_principal.h"
@@ -67,7 +69,7 @@ TEST(CarteEcrivain, DetailPopUpPage) {
     ASSERT_GE(page.size(), 9u) << c.nom;
     // Not passed through the entity converter: "détail" keeps its byte.
     EXPECT_EQ(page[2], "<TITLE>détail Plat &quot;rond&quot; été</TITLE>") << c.nom;
-    EXPECT_TRUE(page[6].starts_with("<IMG ALT=\"Plat &quot;rond&quot; été\" SRC=\"g.jpg\" WIDTH="))
+    EXPECT_TRUE(page[6].starts_with("<IMG ALT=\"Plat &quot;rond&quot; été\" SRC=\"g.jpg\""))
         << c.nom;
     EXPECT_EQ(page[page.size() - 3], std::string("<br><a href=\"JavaScript:window.close()\"><font "
                                                  "face=\"Verdana\" size=2><b>") +
@@ -99,11 +101,11 @@ TEST(CarteEcrivain, TitlesAndSizesNeverBreakTheirTag) {
   a.t.dossier.write("d.jpg", "jpeg");
   a.demarrer();
   const std::string carte = a.carte("L10");
-  EXPECT_TRUE(contient(carte, "<IMG ALT=\"Lot &gt; 10 &lt;b&gt;\" SRC=\"l.jpg\" WIDTH=96 HEIGHT= BORDER=0"))
+  EXPECT_TRUE(contient(carte, "<IMG ALT=\"Lot &gt; 10 &lt;b&gt;\" SRC=\"l.jpg\" WIDTH=96 BORDER=0"))
       << carte;
   EXPECT_FALSE(contient(carte, "onload"));
   const std::string detail = a.t.dossier.read("ftp/l10_detail.htm");
-  EXPECT_TRUE(contient(detail, "<IMG ALT=\"Lot &gt; 10 &lt;b&gt;\" SRC=\"d.jpg\" WIDTH=400 HEIGHT= BORDER=0>"))
+  EXPECT_TRUE(contient(detail, "<IMG ALT=\"Lot &gt; 10 &lt;b&gt;\" SRC=\"d.jpg\" WIDTH=400 BORDER=0>"))
       << detail;
   EXPECT_FALSE(contient(detail, "script"));
   // The converter leaves the quotes of the tag alone: the picture keeps its source.
@@ -381,3 +383,17 @@ TEST_F(TableLies, NoTableForAPopUpCard) {
 }
 
 }  // namespace pages::test
+
+// A picture's size attribute is written only when the size is known: an empty one would swallow
+// the next attribute, a zero would hide the picture.
+TEST(CarteEcrivain, PictureSizesLeaveOutWhatIsUnknown) {
+  const std::array<std::array<const char*, 3>, 5> cas{{
+      {"96", "72", " WIDTH=96 HEIGHT=72"},
+      {"", "", ""},
+      {"0", "0", ""},
+      {" 96 ", "", " WIDTH=96"},
+      {"x", "72", " HEIGHT=72"},
+  }};
+  for (const auto& [largeur, hauteur, attendu] : cas)
+    EXPECT_EQ(pages::attributsTaille(largeur, hauteur), attendu) << largeur << "x" << hauteur;
+}
