@@ -819,8 +819,10 @@ void PageControlElement::showTabs() {
     const ui::TabSheet& page = *pages_[i];
     tabs_->setTabText(index, captionText(page.caption()));
     tabs_->setTabEnabled(index, page.enabled());
-    if (tabs_->isTabVisible(index) != page.tabVisible())
+    if (tabs_->isTabVisible(index) != page.tabVisible()) {
       tabs_->setTabVisible(index, page.tabVisible());
+      view.scheduleLayout();  // the window makes room for the tabs shown
+    }
   }
   auto active = std::find(pages_.begin(), pages_.end(), model.activePage());
   if (active != pages_.end() && (*active)->tabVisible())
