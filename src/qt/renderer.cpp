@@ -45,9 +45,12 @@ constexpr int kActivationWaitMs = 1000;
 // activations and exposures go to the renderer.
 class FormWindow : public QWidget {
  public:
-  // With a parent: a panel shown inside that widget.
-  FormWindow(Renderer& renderer, ui::Form& form, QWidget* parent)
-      : QWidget(parent), renderer_(renderer), form_(form) {}
+  // A panel is shown inside its parent widget; a window with a parent (its owner) stays in
+  // front of it, as the window system keeps an owned window over its owner.
+  FormWindow(Renderer& renderer, ui::Form& form, QWidget* parent, bool panel)
+      : QWidget(parent, parent && !panel ? Qt::Window : Qt::WindowFlags()),
+        renderer_(renderer),
+        form_(form) {}
   ui::Form& form() const { return form_; }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -179,8 +182,9 @@ Packing packSkyline(const std::vector<QSize>& sizes, int width, int gap) {
 
 // --- one form ---
 
-FormView::FormView(Renderer& r, ui::Form& f, QWidget* panelArea) : renderer(r), form(f) {
-  auto* window = new FormWindow(r, f, panelArea);
+FormView::FormView(Renderer& r, ui::Form& f, QWidget* panelArea, QWidget* owner)
+    : renderer(r), form(f) {
+  auto* window = new FormWindow(r, f, panelArea ? panelArea : owner, panelArea != nullptr);
   window_ = window;
   if (panelArea) {
     // Borderless, and opaque over the pages it covers; shown when the model shows it. A click
@@ -464,9 +468,12 @@ Renderer::~Renderer() {
   application_.setObserver(nullptr);
   if (cursorOverridden_) QApplication::restoreOverrideCursor();
   qApp->removeEventFilter(entries_.get());
-  // Panels go before the windows they are shown in, which would delete their widgets.
+  // Panels go before the windows they are shown in, the windows before the main window that
+  // owns them: each would delete the widgets of the others.
   for (auto it = views_.begin(); it != views_.end();)
     it = it->second->panel() ? views_.erase(it) : std::next(it);
+  for (auto it = views_.begin(); it != views_.end();)
+    it = it->first != application_.mainForm() ? views_.erase(it) : std::next(it);
   views_.clear();
 }
 
@@ -474,10 +481,12 @@ FormView& Renderer::view(ui::Form& form) {
   auto it = views_.find(&form);
   if (it != views_.end()) return *it->second;
   QWidget* panelArea = form.panelOver ? view(form.panelOver->form()).clientArea() : nullptr;
-  // The window it is shown in made its panels, this one among them.
+  // The other windows are owned by the main window: they open, and stay, in front of it.
+  ui::Form* main = application_.mainForm();
+  QWidget* owner = !form.panelOver && main && main != &form ? window(*main) : nullptr;
   if (it = views_.find(&form); it != views_.end()) return *it->second;
   auto& v = views_[&form];
-  v = std::make_unique<FormView>(*this, form, panelArea);
+  v = std::make_unique<FormView>(*this, form, panelArea, owner);
   FormView& made = *v;
   // The pages a panel covers grow to show their own content whole.
   if (std::vector<ui::Form*> panels = panelsOf(form); !panels.empty())

@@ -81,8 +81,9 @@ Packing packSkyline(const std::vector<QSize>& sizes, int width, int gap);
 class FormView : public ui::Observer {
  public:
   // panelArea: where a panel is shown (the client area of the window it is shown in), nullptr
-  // for a window of its own.
-  FormView(Renderer& renderer, ui::Form& form, QWidget* panelArea = nullptr);
+  // for a window of its own; owner: the window a window of its own stays in front of.
+  FormView(Renderer& renderer, ui::Form& form, QWidget* panelArea = nullptr,
+           QWidget* owner = nullptr);
   ~FormView() override;
 
   Renderer& renderer;
@@ -93,7 +94,7 @@ class FormView : public ui::Observer {
   // The widget the form's own controls are laid out in.
   QWidget* clientArea() const;
   // Shown inside another form's window.
-  bool panel() const { return window_->parentWidget() != nullptr; }
+  bool panel() const { return form.panelOver != nullptr; }
   Element* element(const ui::Control& control) const;
 
   void changed(ui::Control& control, ui::Property property) override;

@@ -15,9 +15,11 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QWindow>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
 
 #include "app/fiche.h"
 #include "app/ident1.h"
@@ -347,6 +349,25 @@ TEST(DesktopPanels, EveryControlOfEveryTabAndPanelLiesInsideTheWindow) {
           << "x" << w->height() << " at " << at.x() << "," << at.y() << ", window "
           << window->width() << "x" << window->height();
     }
+  }
+}
+
+// On a new data folder the identity and the update windows open at the start: the window system
+// keeps every window the program shows in front of the main window, which owns them.
+TEST(DesktopStart, TheWindowsShownAtTheStartStayInFrontOfTheMainWindow) {
+  testing_support::TempFolder shop;
+  ui::RecordingShell shell;
+  qtui::Session session(shop.path(), "tarvio", &shell);
+  session.start();
+  app::Programme& p = session.programme();
+  ASSERT_TRUE(waitFor([&] { return p.tarvioupdate().visible() && p.ident().visible(); }));
+  settle();
+  QWidget* main = session.renderer().window(p.main());
+  for (ui::Form* f : std::initializer_list<ui::Form*>{&p.tarvioupdate(), &p.ident()}) {
+    QWidget* w = session.renderer().window(*f);
+    EXPECT_TRUE(w->isWindow() && w->isVisible()) << f->name();
+    ASSERT_NE(w->windowHandle(), nullptr) << f->name();
+    EXPECT_EQ(w->windowHandle()->transientParent(), main->windowHandle()) << f->name();
   }
 }
 
