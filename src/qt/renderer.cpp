@@ -46,9 +46,11 @@ constexpr int kActivationWaitMs = 1000;
 class FormWindow : public QWidget {
  public:
   // A panel is shown inside its parent widget; a window with a parent (its owner) stays in
-  // front of it, as the window system keeps an owned window over its owner.
+  // front of it: the window systems keep a window of the dialog kind over its owner.
   FormWindow(Renderer& renderer, ui::Form& form, QWidget* parent, bool panel)
-      : QWidget(parent, parent && !panel ? Qt::Window : Qt::WindowFlags()),
+      : QWidget(parent, parent && !panel ? Qt::Dialog | Qt::WindowMinMaxButtonsHint |
+                                               Qt::WindowCloseButtonHint
+                                         : Qt::WindowFlags()),
         renderer_(renderer),
         form_(form) {}
   ui::Form& form() const { return form_; }

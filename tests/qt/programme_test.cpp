@@ -371,6 +371,21 @@ TEST(DesktopStart, TheWindowsShownAtTheStartStayInFrontOfTheMainWindow) {
   }
 }
 
+// The captions the sheet tab gives its picture controls are shown whole.
+TEST_F(DesktopProgramme, ThePictureCaptionsOfTheSheetAreShownWhole) {
+  session->renderer().run([&] {
+    main().nom_image.setCaption("tasse-the.jpg [960 x 720]");
+    main().voir_detail.setCaption(cp("Image Détail [aucune]"));
+  });
+  settle();
+  auto* box = qobject_cast<QGroupBox*>(widget(main().nom_image));
+  ASSERT_NE(box, nullptr);
+  EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()) + 16, box->width());
+  auto* button = qobject_cast<QAbstractButton*>(widget(main().voir_detail));
+  ASSERT_NE(button, nullptr);
+  EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 12, button->width());
+}
+
 TEST(DesktopStart, ASecondProgramOnTheSameDataFolderIsToldAndMustEnd) {
   testing_support::TempFolder shop;
   auto first = qtui::lockDataFolder(shop.path());
