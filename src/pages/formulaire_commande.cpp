@@ -94,7 +94,7 @@ std::string EcrivainCartes::imagePromo() {
   if (p.image_PROMO_PRIX.empty()) return {};
   contexte().copier("puces/" + p.image_PROMO_PRIX, "ftp/" + p.image_PROMO_PRIX);
   return "<IMG ALT=\"\" SRC=\"" + htmlAttribute(p.image_PROMO_PRIX) + "\"" +
-         attributsTaille(p.largeur_image_PROMO_PRIX, p.hauteur_image_PROMO_PRIX) + " BORDER=0>&nbsp;";
+         platform::htmlSizeAttributes(p.largeur_image_PROMO_PRIX, p.hauteur_image_PROMO_PRIX) + " BORDER=0>&nbsp;";
 }
 
 std::vector<std::string> EcrivainCartes::listeChoix(const std::string& fichier,

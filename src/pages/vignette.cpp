@@ -43,14 +43,6 @@ std::string styleBouton(const design::TStyleFiche& s) {
   return style + "\"";
 }
 
-std::string attributsTaille(std::string_view largeur, std::string_view hauteur) {
-  std::string attributs;
-  for (auto [nom, valeur] : {std::pair{" WIDTH=", largeur}, std::pair{" HEIGHT=", hauteur}})
-    if (const auto n = platform::toInteger(platform::trim(valeur)); n && *n > 0)
-      attributs += nom + platform::fromInteger(*n);
-  return attributs;
-}
-
 TStylePromo lireStylePromo(const std::optional<platform::LineList>& fichier) {
   TStylePromo p;
   if (!fichier) return p;
@@ -199,7 +191,7 @@ void EcrivainCartes::pageDetail() {
         "<BODY>",
         "<CENTER>",
         "<IMG ALT=\"" + titre + "\" SRC=\"" + platform::htmlAttribute(v.imageDetail) +
-            "\"" + attributsTaille(v.largeurDetail, v.hauteurDetail) + " BORDER=0>"};
+            "\"" + platform::htmlSizeAttributes(v.largeurDetail, v.hauteurDetail) + " BORDER=0>"};
     if (!v.texteDetail.empty())
       page.add("<br><font face=\"" + options.police_defaut + "\" size=2>" + v.texteDetail +
                "</font><br>");

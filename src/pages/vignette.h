@@ -77,10 +77,6 @@ struct TStylePromo {
   bool ligneC = false;     // old and new price on one line
   bool pourcentC = false;  // the rate is not shown
 };
-// " WIDTH=<w> HEIGHT=<h>" for a picture of known size; a size unknown or zero is left out, so that
-// the browser takes the picture's own rather than an empty attribute or nothing.
-std::string attributsTaille(std::string_view largeur, std::string_view hauteur);
-
 TStylePromo lireStylePromo(const std::optional<platform::LineList>& fichier);
 
 // The stock-state script of the maker's server.

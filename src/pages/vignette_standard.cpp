@@ -191,7 +191,7 @@ void EcrivainCartes::celluleImage() {
       c += "<a href=\"" + nom + "_detail.htm\" target=\"_blank\">";
   }
   c += "<IMG ALT=\"" + platform::htmlAttribute(sansPoids(v.titreCarte)) + "\" SRC=\"" +
-       platform::htmlAttribute(v.imageCarte) + "\"" + attributsTaille(v.largeurImage, v.hauteurImage) +
+       platform::htmlAttribute(v.imageCarte) + "\"" + platform::htmlSizeAttributes(v.largeurImage, v.hauteurImage) +
        " BORDER=0 vspace=3>";
   if (lien) c += "</a>";
   c += "</td>";

@@ -49,7 +49,7 @@ void EcrivainCartes::celluleDescription(const Balises& titre) {
   if (!v.imageCarte.empty()) {
     L.push_back("<td width=" + v.largeurImage + " bgcolor=\"" + s.fond + "\"><IMG ALT=\"" +
                 htmlAttribute(sansPoids(v.titreCarte)) + "\" SRC=\"" + htmlAttribute(v.imageCarte) +
-                "\"" + attributsTaille(v.largeurImage, v.hauteurImage) + " BORDER=0></td>");
+                "\"" + platform::htmlSizeAttributes(v.largeurImage, v.hauteurImage) + " BORDER=0></td>");
     L.push_back("<td width=4 HEIGHT=1 bgcolor=\"" + s.fond +
                 "\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=4 HEIGHT=1 BORDER=0></td>");
   }

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "app/fiche.h"
 #include "atelier_cartes.h"
 #include "design/style_principal.h"
@@ -384,16 +382,3 @@ TEST_F(TableLies, NoTableForAPopUpCard) {
 
 }  // namespace pages::test
 
-// A picture's size attribute is written only when the size is known: an empty one would swallow
-// the next attribute, a zero would hide the picture.
-TEST(CarteEcrivain, PictureSizesLeaveOutWhatIsUnknown) {
-  const std::array<std::array<const char*, 3>, 5> cas{{
-      {"96", "72", " WIDTH=96 HEIGHT=72"},
-      {"", "", ""},
-      {"0", "0", ""},
-      {" 96 ", "", " WIDTH=96"},
-      {"x", "72", " HEIGHT=72"},
-  }};
-  for (const auto& [largeur, hauteur, attendu] : cas)
-    EXPECT_EQ(pages::attributsTaille(largeur, hauteur), attendu) << largeur << "x" << hauteur;
-}
