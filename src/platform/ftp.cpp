@@ -237,9 +237,9 @@ std::string ftpFailureText(int code, const std::string& host, int port,
   if (result == CURLE_COULDNT_RESOLVE_HOST) message += " : " + host;
   if (result == CURLE_COULDNT_CONNECT || result == CURLE_OPERATION_TIMEDOUT)
     message += " (" + host + ", port " + std::to_string(port) + ")";
-  const bool refusal = serverReply.size() >= 3 && (serverReply[0] == '4' || serverReply[0] == '5') &&
-                       std::isdigit(static_cast<unsigned char>(serverReply[1])) &&
-                       std::isdigit(static_cast<unsigned char>(serverReply[2]));
+  auto digit = [&](size_t i) { return std::isdigit(static_cast<unsigned char>(serverReply[i])); };
+  const bool refusal = serverReply.size() >= 3 &&
+                       (serverReply[0] == '4' || serverReply[0] == '5') && digit(1) && digit(2);
   if (refusal) message += " (" + std::string(serverReply) + ")";
   return message;
 }

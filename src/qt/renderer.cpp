@@ -431,7 +431,8 @@ void FormView::fitToPanels(const ui::Control& pages, const std::vector<FormView*
       dh = std::max(dh, content.height() + around.height() - pages.height());
     };
     need({tabs->tabBar()->sizeHint().width(), 0}, {kPageFrameWidth, 0});  // every tab shown whole
-    for (FormView* panel : panels) need(panel->contentAt(pagesWidth - aroundPanel.width()), aroundPanel);
+    for (FormView* panel : panels)
+      need(panel->contentAt(pagesWidth - aroundPanel.width()), aroundPanel);
     for (ui::Control* page : pages.children())
       if (Element* e = element(*page); e && e->container())
         need(extentAt(*e, pagesWidth - aroundPage.width()), aroundPage);
@@ -486,7 +487,6 @@ FormView& Renderer::view(ui::Form& form) {
   // The other windows are owned by the main window: they open, and stay, in front of it.
   ui::Form* main = application_.mainForm();
   QWidget* owner = !form.panelOver && main && main != &form ? window(*main) : nullptr;
-  if (it = views_.find(&form); it != views_.end()) return *it->second;
   auto& v = views_[&form];
   v = std::make_unique<FormView>(*this, form, panelArea, owner);
   FormView& made = *v;

@@ -250,7 +250,8 @@ TEST_F(DesktopRenderer, UserActionsRunTheModelsHandlersOnce) {
 TEST(DesktopLists, EveryClickOnAnItemReachesTheHandler) {
   struct Listes : ui::Form {
     explicit Listes(ui::Application& a) : ui::Form(a, "Tlistes", "listes") {
-      for (ui::ItemsControl* l : std::initializer_list<ui::ItemsControl*>{&liste, &fichiers, &coches})
+      for (ui::ItemsControl* l :
+           std::initializer_list<ui::ItemsControl*>{&liste, &fichiers, &coches})
         l->setItems({"A.ref", "B.ref", "C.ref"});
     }
     ui::ListBox liste{*this, "liste"};
