@@ -319,7 +319,27 @@ QSize FormView::arrange(Element& e, int width, int limit) {
   }
   int inner =
       w > 0 ? w - m.left() - m.right() : std::max(widest, std::min(e.packWidth(), available));
+  // A grown page control keeps its neighbours where its model size puts them: they are packed
+  // around that size, then those beside it move right by its growth, those below it down.
+  auto grown = std::find_if(kids.begin(), kids.end(),
+                            [&](Element* k) { return &k->control == growing_; });
+  const size_t g = static_cast<size_t>(grown - kids.begin());
+  if (grown != kids.end()) {
+    sizes[g] -= growth_;
+    inner -= growth_.width();
+  }
   Packing packing = packSkyline(sizes, inner, kGap);
+  if (grown != kids.end()) {
+    const QRect model(packing.positions[g], sizes[g]);
+    for (QPoint& at : packing.positions) {
+      if (at.y() > model.bottom())
+        at.ry() += growth_.height();
+      else if (at.x() > model.right())
+        at.rx() += growth_.width();
+    }
+    sizes[g] += growth_;
+    packing.size += growth_;
+  }
   for (size_t i = 0; i < kids.size(); ++i)
     kids[i]->widget->setGeometry(QRect(QPoint(m.left(), m.top()) + packing.positions[i], sizes[i]));
   QSize natural = e.naturalSize();
