@@ -25,6 +25,7 @@
 #include "app/ident1.h"
 #include "design/menu.h"
 #include "design/style_principal.h"
+#include "infopages/cvente.h"
 #include "platform/files.h"
 #include "publish/tarvioupdate4.h"
 #include "qt/session.h"
@@ -369,6 +370,29 @@ TEST(DesktopStart, TheWindowsShownAtTheStartStayInFrontOfTheMainWindow) {
     ASSERT_NE(w->windowHandle(), nullptr) << f->name();
     EXPECT_EQ(w->windowHandle()->transientParent(), main->windowHandle()) << f->name();
   }
+}
+
+// Grown for an editor, the page control keeps the column beside it and the bar below it.
+TEST_F(DesktopProgramme, AGrownPageControlKeepsTheColumnBesideItAndTheBarBelowIt) {
+  auto* tabs = qobject_cast<QTabWidget*>(widget(main().PageControl1));
+  ASSERT_NE(tabs, nullptr);
+  QTabBar* bar = tabs->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(main().cventeT.pageIndex()).center());
+  settle();
+  ASSERT_TRUE(session->programme().cvente1().visible());
+  auto place = [&](const ui::Control& c) {
+    return QRect(widget(c)->mapTo(window(), QPoint(0, 0)), widget(c)->size());
+  };
+  const QRect pages = place(main().PageControl1);
+  EXPECT_GT(pages.width(), main().PageControl1.width());  // it grew for the editor
+  for (const ui::Control* c : std::initializer_list<const ui::Control*>{
+           &main().liste_groupe, &main().GroupBox8}) {
+    EXPECT_GT(place(*c).left(), pages.right()) << c->name();
+    EXPECT_LT(place(*c).top(), pages.bottom()) << c->name();
+  }
+  for (const ui::Control* c :
+       std::initializer_list<const ui::Control*>{&main().identB, &main().bsauve, &main().aideB})
+    EXPECT_GT(place(*c).top(), pages.bottom()) << c->name();
 }
 
 // The captions the sheet tab gives its picture controls are shown whole.
