@@ -292,25 +292,6 @@ TEST_F(SheetSave, AnotherProductsSheetIsReplacedOnlyWhenTheUserSaysSo) {
   EXPECT_TRUE(messages().empty());
 }
 
-// After OK the list shows the sheet of the editor, though a new sheet moved the others; a refused
-// save leaves the list where it was.
-TEST_F(SheetSave, TheListShowsTheSheetOfTheEditor) {
-  for (const char* r : {"B", "D"})
-    t.dossier.write(std::string(r) + ".ref", std::string("categorie=Livres\r\nreference=") + r +
-                                                 "\r\nmot_cle=Romans\r\n");
-  m().liste_fiches.update();
-  struct Cas {
-    const char* reference;
-    const char* montree;
-  } cas[] = {{"A", "A.ref"}, {"C", "C.ref"}, {"C D", "D.ref"}};
-  for (const auto& c : cas) {
-    m().liste_fiches.clickItem(m().liste_fiches.count() - 1);
-    nouvelleFiche(c.reference);
-    m().sauver.click();
-    EXPECT_EQ(m().liste_fiches.selected(), std::string(c.montree)) << c.reference;
-  }
-}
-
 TEST_F(SheetSave, ARefusedSaveStopsTheStyleEditorAndThePreview) {
   nouvelleFiche("P 1");
   m().formes.click();
