@@ -10,6 +10,8 @@
 #include "support/programme_test.h"
 #include "ui/form.h"
 
+#include <set>
+
 using testing_support::ProgrammeDeTest;
 
 namespace {
@@ -237,6 +239,17 @@ TEST_F(MainWindow, TheShowReadsTheOrderScriptAndTheSheetBoxes) {
     EXPECT_EQ(m.auteur_nom.font().bold, pro);
     for (auto& b : boites) EXPECT_EQ(m.fiche.*b.variable, b.boite.name());
   }
+}
+
+// The buttons and boxes speak French: none keeps the English caption of a toolkit's stock button.
+TEST(Programme, NoControlHasAnEnglishStockCaption) {
+  ProgrammeDeTest t;
+  auto& p = t.creer();
+  const std::set<std::string> anglais{"Cancel", "Close", "Yes", "No", "Help", "Browse", "Apply",
+                                      "Open", "Save", "Delete", "Abort", "Retry", "Ignore"};
+  for (ui::Form* f : p.application().forms())
+    for (ui::Control* c : f->controls())
+      EXPECT_FALSE(anglais.contains(c->caption())) << f->className() << "." << c->name();
 }
 
 TEST_F(MainWindow, ClosingEndsTheProcessWithCodeFour) {
