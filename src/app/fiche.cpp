@@ -1,6 +1,8 @@
 #include "app/fiche.h"
 
 #include "app/fiche_disposition.h"
+#include "app/fiche_images.h"
+#include "app/fiches_catalogue.h"
 #include "app/ident1.h"
 #include "app/programme.h"
 #include "app/ref_gen.h"
@@ -115,6 +117,7 @@ Tmain::Tmain(Programme& programme) : ui::Form(programme.application(), "Tmain", 
   FAQ1.onClick = [this] { FAQ1Click(); };
   scriptB.onClick = [this] { scriptBClick(); };
   Borga.onClick = [this] { BorgaClick(); };
+  liste_fiches.filter = [this](auto noms) { return sansMarqueurs(p_.donnees(), std::move(noms)); };
   liste_fiches.onClick = [this] { liste_fichesClick(); };
   liste_produits.onClick = [this] { Button6Click(); };
   b_auteur.onClick = [this] { Button2Click(); };
@@ -474,7 +477,7 @@ void Tmain::BitBtn24Click() {
 }
 
 void Tmain::BitBtn18Click() {
-  if (OpenDialog1.execute()) {
+  if (OpenDialog1.execute() && imageLisible(dialogs(), OpenDialog1.fileName)) {
     std::string nom = OpenDialog1.fileName.filename().string();
     size_t point = platform::lowerAscii(nom).find('.');
     std::string base = nom.substr(0, point);

@@ -3,14 +3,16 @@
 #include "app/fiche.h"
 #include "ui/layout.h"
 
+#include <initializer_list>
+
 namespace app {
 
 void disposerFiche(Tmain& f) {
   using ui::setSize;
   constexpr int kLigne = ui::kLineHeight;
-  // Sheet tab: a left column of rows 407 wide beside a column 130 wide (the page holds 541),
-  // then rows across. The widths in a row fill its panel exactly, so that the next row starts
-  // below it.
+  // Sheet tab: a left column of rows 407 wide beside a column 190 wide, wide enough for the
+  // captions of the pictures ("tasse-the.jpg [96 x 72]", "Image Détail [aucune]"), then rows
+  // across. The widths in a row fill its panel exactly, so that the next row starts below it.
   setSize(f.ligneFiche, 407);
   setSize(f.referencer, 90);
   setSize(f.descriptionT, 175);
@@ -25,9 +27,9 @@ void disposerFiche(Tmain& f) {
   setSize(f.themes, 132);
   for (ui::Edit* e : {&f.ecotaxeE, &f.poidsE, &f.multiE}) setSize(*e, 70);
 
-  setSize(f.colonneFiche, 130);
-  setSize(f.famille, 122);
-  setSize(f.nom_image, 122);
+  setSize(f.colonneFiche, 190);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&f.famille, &f.nom_image, &f.voir_detail})
+    setSize(*c, 182);
 
   struct Ligne {
     ui::Panel& panneau;

@@ -297,6 +297,8 @@ void Tmain::appliquerImage() {
   // A detail picture that is gone is not recorded with the size of the picture shown before;
   // no file chosen still clears the detail image.
   if (pourDetail && !nom.empty() && !chemin) return;
+  // A file that is no readable picture would be recorded and shown with no size.
+  if (chemin && !imageLisible(dialogs(), *chemin)) return;
   if (chemin) {
     auto [largeur, hauteur] = montrerImage(JPEGImage2, *chemin);
     if (!pourDetail) {

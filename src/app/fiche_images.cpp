@@ -15,6 +15,13 @@ std::optional<std::filesystem::path> fichierPresent(const platform::DataFolder& 
   return std::nullopt;
 }
 
+bool imageLisible(ui::Dialogs& dialogues, const std::filesystem::path& fichier) {
+  if (platform::imageSize(fichier)) return true;
+  dialogues.showMessage("Le fichier " + fichier.filename().string() +
+                        " n'est pas une image lisible (JPEG ou GIF)");
+  return false;
+}
+
 std::pair<int, int> montrerImage(ui::Image& apercu, const std::filesystem::path& fichier) {
   auto taille = platform::imageSize(fichier).value_or(std::pair{0, 0});
   apercu.loadPicture(fichier);

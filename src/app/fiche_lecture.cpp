@@ -30,14 +30,6 @@ bool estCleFiche(std::string_view cle) {
   return std::find(cles.begin(), cles.end(), cle) != cles.end();
 }
 
-void selectionnerFichier(ui::FileListBox& liste, std::string_view nom) {
-  for (int i = 0; i < liste.count(); ++i)
-    if (platform::fileNamesEqual(liste.items()[static_cast<size_t>(i)], nom)) {
-      liste.setItemIndex(i);
-      return;
-    }
-}
-
 }  // namespace
 
 void Tmain::lierLecture() {
@@ -199,7 +191,7 @@ void Tmain::chargerFiche() {
           if (auto chemin = fichierPresent(dossier, fiche.image)) {
             auto [largeur, hauteur] = montrerImage(JPEGImage1, *chemin);
             montrerImage(JPEGImage2, *chemin);
-            selectionnerFichier(listejpg, fiche.image);
+            listejpg.selectFile(fiche.image);
             fiche.hauteur = platform::fromInteger(hauteur);
             fiche.largeur = platform::fromInteger(largeur);
             nom_image.setCaption(legendeImage());
@@ -213,7 +205,7 @@ void Tmain::chargerFiche() {
         if (!fiche.image_detail.empty())
           if (auto chemin = fichierPresent(dossier, fiche.image_detail)) {
             auto [largeur, hauteur] = montrerImage(JPEGImage2, *chemin);
-            selectionnerFichier(listejpg, fiche.image_detail);
+            listejpg.selectFile(fiche.image_detail);
             fiche.hauteur_detail = platform::fromInteger(hauteur);
             fiche.largeur_detail = platform::fromInteger(largeur);
             voir_detail.setCaption("Détail " + fiche.image_detail);
@@ -316,7 +308,7 @@ bool Tmain::remplacementFicheAccorde() {
 
 void Tmain::selectionnerDansListe(const std::filesystem::path& fichier) {
   liste_fiches.setItemIndex(-1);
-  selectionnerFichier(liste_fiches, fichier.filename().string());
+  liste_fiches.selectFile(fichier.filename().string());
 }
 
 void Tmain::referencerKeyDown(int& key) {

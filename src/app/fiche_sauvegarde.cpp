@@ -135,6 +135,11 @@ bool Tmain::SauverFiche() {
       prixT.setText(prix);
     }
 
+    // A sheet without reference would be a nameless file that no window can open or delete.
+    if (reference.empty()) {
+      d.showMessage("La référence est obligatoire");
+      return false;
+    }
     if (!referenceAcceptee(reference, ficheExiste)) {
       d.showMessage(reference + " " + kCaracteresRefuses);
       return false;
@@ -143,6 +148,12 @@ bool Tmain::SauverFiche() {
       d.showMessage(kCaracteresRefuses);
       return false;
     }
+    // A price in letters would be shown as zero and posted as typed by the order forms.
+    for (const std::string& montant : {prix, prixCD, K7_prixT.text(), VIDEO_prixT.text()})
+      if (!prixLisible(montant)) {
+        d.showMessage("Le prix " + trim(montant) + " n'est pas un nombre");
+        return false;
+      }
     // Another product's sheet is replaced only when the user says so (the reference box was
     // changed without loading that sheet).
     if (ficheExiste &&
@@ -264,12 +275,16 @@ void Tmain::rafraichirStyleEtMenu() {
 
 void Tmain::sauverClick() {
   PositionListe position(liste_fiches);
+  bool enregistree = false;
   {
     Sablier sablier(sauver);
     // A refused save changed nothing that the style or the menu show.
-    if (SauverFiche()) rafraichirStyleEtMenu();
+    enregistree = SauverFiche();
+    if (enregistree) rafraichirStyleEtMenu();
   }
-  position.restaurer();
+  // A new sheet moves the others in the list: the list shows the sheet of the editor.
+  if (!enregistree || !liste_fiches.selectFile(cheminFiche.filename().string()))
+    position.restaurer();
 }
 
 // The close goes on whatever the answer: the question only offers to keep the changes.

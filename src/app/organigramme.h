@@ -35,7 +35,7 @@ class Torga : public ui::Form {
   ui::Button haut_tri{tri_orga, "haut_tri", "Haut"};
   ui::Button bas_tri{tri_orga, "bas_tri", "Bas"};
   ui::Button ok_tri_fiches{tri_orga, "ok_tri_fiches", "OK"};
-  ui::Button annuler_tri{tri_orga, "annuler_tri", "Cancel"};
+  ui::Button annuler_tri{tri_orga, "annuler_tri", "Annuler"};
   ui::ListBox tri_ref{*this, "tri_ref"};
   ui::Button BitBtn1{*this, "BitBtn1", "Fermer"};
 

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "app/fiche_produit.h"
+#include "app/fiches_catalogue.h"
 #include "app/texte_prix.h"
 #include "platform/image.h"
 #include "platform/text.h"
@@ -167,7 +168,7 @@ ResultatRepertoire repertoirePromotions(const platform::DataFolder& dossier,
     }
   }
   std::unordered_set<std::string> vues;
-  for (const auto& nomFiche : platform::listFiles(dossier.root(), "*.ref")) {
+  for (const auto& nomFiche : fichesCatalogue(dossier)) {
     for (auto& e : entreesDeFiche(LineList::load(chemin(dossier, nomFiche)))) {
       if (vues.contains(e.reference)) continue;
       if (!nomValide(e.reference)) {

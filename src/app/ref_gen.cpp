@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/fiche_produit.h"
+#include "app/fiches_catalogue.h"
 #include "platform/text.h"
 
 namespace app {
@@ -89,7 +90,7 @@ void sauverRefGen(const DataFolder& dossier, const std::vector<TEntreeRefGen>& e
 }
 
 bool refGenEnRetard(const DataFolder& dossier) {
-  const auto fiches = platform::listFiles(dossier.root(), "*.ref");
+  const auto fiches = fichesCatalogue(dossier);
   const auto index = dossier.path("ref.gen");
   if (!platform::fileExists(index)) return !fiches.empty();
   LineList lues;
@@ -118,7 +119,7 @@ bool refGenEnRetard(const DataFolder& dossier) {
 
 void reconstruireFichierRefGen(const DataFolder& dossier,
                                const std::function<void(int n, int total)>& progression) {
-  const auto fiches = platform::listFiles(dossier.root(), "*.ref");
+  const auto fiches = fichesCatalogue(dossier);
   const int total = static_cast<int>(fiches.size());
   LineList index;
   int n = 0;

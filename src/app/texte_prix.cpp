@@ -58,6 +58,13 @@ std::string nettoyerPrix(std::string_view prix) {
   return resultat.empty() ? "0" : resultat;
 }
 
+bool prixLisible(std::string_view prix) {
+  if (platform::trim(prix).empty()) return true;
+  // The cleaning turns a text without digits into "0": that is no price the user typed.
+  return prix.find_first_of("0123456789") != std::string_view::npos &&
+         platform::val(nettoyerPrix(prix)).ok();
+}
+
 std::string formaterPrix(std::string_view montant) {
   std::string texte(montant);
   std::string entier = texte;

@@ -20,6 +20,9 @@ std::string pageTheme(std::string_view categorieTheme, char separateur, int nume
 // A typed price as digits, "-" and "." only; "0" when nothing is left.
 std::string nettoyerPrix(std::string_view prix);
 
+// True when the typed price is empty (blanks only) or holds a number once cleaned.
+bool prixLisible(std::string_view prix);
+
 // An amount written with a point as the French way: "1234.5" gives "1 234,50" (decimals cut).
 std::string formaterPrix(std::string_view montant);
 

@@ -87,8 +87,10 @@ void introduction(const EntreesPageAccueil& e, PageAccueil& r) {
   p.add("<td align=\"" + htmlAttribute(o.alignement_intro) + "\" width=\"100%\">");
   if (!o.image_intro.empty()) {
     const std::string img = "<IMG ALT=\"" + htmlAttribute(o.alt_image_intro) + "\" SRC=\"" +
-                            htmlAttribute(o.image_intro) + "\" WIDTH=" + o.largeur_image_intro +
-                            " HEIGHT=" + o.hauteur_image_intro + " BORDER=0>";
+                            htmlAttribute(o.image_intro) + "\"" +
+                            platform::htmlSizeAttributes(o.largeur_image_intro,
+                                                         o.hauteur_image_intro) +
+                            " BORDER=0>";
     if (o.lien_image_intro.empty())
       p.add(img + "<br>");
     else

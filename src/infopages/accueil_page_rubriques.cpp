@@ -46,9 +46,9 @@ void contenuRubrique(const EntreesPageAccueil& e, const RubriquePage& rub, PageA
                                                 htmlAttribute(s.target) + "\">";
   if (!s.puce_rubrique.empty()) {
     if (!lien.empty()) p.add(lien);
-    p.add("<IMG ALT=\"\" SRC=\"" + htmlAttribute(s.puce_rubrique) + "\" WIDTH=" +
-          platform::htmlWholeNumber(s.puce_largeur) + " HEIGHT=" +
-          platform::htmlWholeNumber(s.puce_hauteur) + " BORDER=0 align=\"left\" vspace=2>");
+    p.add("<IMG ALT=\"\" SRC=\"" + htmlAttribute(s.puce_rubrique) + "\"" +
+          platform::htmlSizeAttributes(s.puce_largeur, s.puce_hauteur) +
+          " BORDER=0 align=\"left\" vspace=2>");
     r.images.push_back({"puces/" + s.puce_rubrique, s.puce_rubrique});
     if (!lien.empty()) p.add("</a>");
   }

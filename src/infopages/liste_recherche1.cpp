@@ -4,6 +4,7 @@
 
 #include "app/fiche.h"
 #include "app/fiche_produit.h"
+#include "app/fiches_catalogue.h"
 #include "app/programme.h"
 #include "design/style_principal.h"
 #include "infopages/recherche_base.h"
@@ -65,6 +66,7 @@ Tliste_recherche::Tliste_recherche(app::Programme& programme)
   Memo1.setLines({"Attention ce module PHP ne fonctionne ", "qu'en ligne et non en local sur votre PC "});
 
   onActivate = [this] { FormActivate(); };
+  listeRef.filter = [this](auto noms) { return app::sansMarqueurs(p_.donnees(), std::move(noms)); };
   listeRef.onClick = [this] { listeRefClick(); };
   Lhtm.onClick = [this] { LhtmClick(); };
   ajouterB.onClick = [this] { ajouter(); };
@@ -98,7 +100,7 @@ void Tliste_recherche::FormActivate() {
   modifE.setText("");
   // An activation after a switch to another window must not wipe options being typed.
   if (!optionsModifiees_) lireOptions();
-  sauverBase(purgerBase(base(), platform::listFiles(p_.donnees().root(), "*.ref")));
+  sauverBase(purgerBase(base(), app::fichesCatalogue(p_.donnees())));
   remplirMots();
 }
 
@@ -170,7 +172,7 @@ void Tliste_recherche::prixCClick() {
     return;
   }
   std::vector<std::string> promos;
-  for (const std::string& nom : platform::listFiles(p_.donnees().root(), "*.ref")) {
+  for (const std::string& nom : app::fichesCatalogue(p_.donnees())) {
     const std::filesystem::path chemin = p_.donnees().root() / nom;
     const auto lignes = app::chargerLignesFiche(chemin);
     if (!lignes) continue;

@@ -8,6 +8,7 @@
 #include "app/categories_fichiers.h"
 #include "app/fiche.h"
 #include "app/fiche_produit.h"
+#include "app/fiches_catalogue.h"
 #include "app/ident1.h"
 #include "app/programme.h"
 #include "design/menu.h"
@@ -153,7 +154,8 @@ std::string cleFiche(std::string_view nom) { return platform::lowerAscii(platfor
 }  // namespace
 
 void Tdata1::traiterFiches(Construction& c) {
-  const std::vector<std::string> fichiers = c.dossier.lister("", "*.ref");
+  const std::vector<std::string> fichiers =
+      app::sansMarqueurs(p_.donnees(), c.dossier.lister("", "*.ref"));
   const size_t total = fichiers.size();
   std::unordered_map<std::string, bool> themesConnus;
   for (const std::string& theme : c.listeThemes) themesConnus.emplace(cleFiche(theme), true);

@@ -89,9 +89,12 @@ void EcrivainCartes::champRetourBis() {
     valeurs.lignesTableau.push_back(cache("retour", r));
 }
 
-void EcrivainCartes::copierPuce() {
-  const std::string& image = stylePromo.image_PROMO_PRIX;
-  contexte().copier("puces/" + image, "ftp/" + image);
+std::string EcrivainCartes::imagePromo() {
+  const TStylePromo& p = stylePromo;
+  if (p.image_PROMO_PRIX.empty()) return {};
+  contexte().copier("puces/" + p.image_PROMO_PRIX, "ftp/" + p.image_PROMO_PRIX);
+  return "<IMG ALT=\"\" SRC=\"" + htmlAttribute(p.image_PROMO_PRIX) + "\"" +
+         platform::htmlSizeAttributes(p.largeur_image_PROMO_PRIX, p.hauteur_image_PROMO_PRIX) + " BORDER=0>&nbsp;";
 }
 
 std::vector<std::string> EcrivainCartes::listeChoix(const std::string& fichier,
@@ -175,13 +178,7 @@ std::string EcrivainCartes::prixPromo(bool rangee) {
   cellule += "<font face=\"" + s.police_prix + "\" color=\"" + s.coul_prix +
              "\"><span style=\"FONT-SIZE:" + s.taille_prix + "px;TEXT-DECORATION:line-through;\">" +
              b.ouvre() + ancien + b.ferme() + "</span></font>" + taux + separateur;
-  if (!p.image_PROMO_PRIX.empty()) {
-    copierPuce();
-    cellule += "<IMG ALT=\"\" SRC=\"" + htmlAttribute(p.image_PROMO_PRIX) +
-               "\" WIDTH=" + platform::htmlWholeNumber(p.largeur_image_PROMO_PRIX) +
-               " HEIGHT=" + platform::htmlWholeNumber(p.hauteur_image_PROMO_PRIX) +
-               " BORDER=0>&nbsp;";
-  }
+  cellule += imagePromo();
   cellule += "<font face=\"" + s.police_prix + "\" color=\"" + p.couleur_texte_PROMO_PRIX +
              "\"><span style=\"FONT-SIZE:" + s.taille_prix + "px;\">" + b.ouvre() +
              trim(v.prixTexte) + b.ferme() + "</span></font>";

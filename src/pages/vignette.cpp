@@ -206,7 +206,7 @@ void EcrivainCartes::pageDetail() {
         "<BODY>",
         "<CENTER>",
         "<IMG ALT=\"" + titre + "\" SRC=\"" + platform::htmlAttribute(v.imageDetail) +
-            "\" WIDTH=" + v.largeurDetail + " HEIGHT=" + v.hauteurDetail + " BORDER=0>"};
+            "\"" + platform::htmlSizeAttributes(v.largeurDetail, v.hauteurDetail) + " BORDER=0>"};
     if (!v.texteDetail.empty())
       page.add("<br><font face=\"" + options.police_defaut + "\" size=2>" + v.texteDetail +
                "</font><br>");

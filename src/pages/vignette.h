@@ -113,7 +113,8 @@ class EcrivainCartes {
   // Pieces of the order blocks, shared with the table layout and the comment rows.
   void champRetour();     // into lignesCarte
   void champRetourBis();  // into lignesTableau
-  void copierPuce();
+  // The promotion's picture before the new price, copied to the site; empty without one.
+  std::string imagePromo();
   void champQuantiteEtat();  // into lignesCarte
   void champQuantite();      // into lignesTableau
 

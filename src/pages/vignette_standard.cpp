@@ -191,8 +191,8 @@ void EcrivainCartes::celluleImage() {
       c += "<a href=\"" + nom + "_detail.htm\" target=\"_blank\">";
   }
   c += "<IMG ALT=\"" + platform::htmlAttribute(sansPoids(v.titreCarte)) + "\" SRC=\"" +
-       platform::htmlAttribute(v.imageCarte) + "\" WIDTH=" + v.largeurImage +
-       " HEIGHT=" + v.hauteurImage + " BORDER=0 vspace=3>";
+       platform::htmlAttribute(v.imageCarte) + "\"" + platform::htmlSizeAttributes(v.largeurImage, v.hauteurImage) +
+       " BORDER=0 vspace=3>";
   if (lien) c += "</a>";
   c += "</td>";
   v.lignesCarte.push_back(std::move(c));

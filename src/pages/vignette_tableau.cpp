@@ -49,7 +49,7 @@ void EcrivainCartes::celluleDescription(const Balises& titre) {
   if (!v.imageCarte.empty()) {
     L.push_back("<td width=" + v.largeurImage + " bgcolor=\"" + s.fond + "\"><IMG ALT=\"" +
                 htmlAttribute(sansPoids(v.titreCarte)) + "\" SRC=\"" + htmlAttribute(v.imageCarte) +
-                "\" WIDTH=" + v.largeurImage + " HEIGHT=" + v.hauteurImage + " BORDER=0></td>");
+                "\"" + platform::htmlSizeAttributes(v.largeurImage, v.hauteurImage) + " BORDER=0></td>");
     L.push_back("<td width=4 HEIGHT=1 bgcolor=\"" + s.fond +
                 "\"><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=4 HEIGHT=1 BORDER=0></td>");
   }
@@ -146,13 +146,7 @@ void EcrivainCartes::cellulePrixTableau(const std::string& ecotaxe) {
   if (stylePromo.ok_PROMO_PRIX == "oui" && !v.ancienPrix.empty()) {
     const TStylePromo& p = stylePromo;
     const std::string ancien = trim(app::formaterPrix(v.ancienPrix)) + " " + id.dev1;
-    std::string c;
-    if (!p.image_PROMO_PRIX.empty()) {
-      copierPuce();
-      c = "<IMG ALT=\"\" SRC=\"" + htmlAttribute(p.image_PROMO_PRIX) +
-          "\" WIDTH=" + platform::htmlWholeNumber(p.largeur_image_PROMO_PRIX) +
-          " HEIGHT=" + platform::htmlWholeNumber(p.hauteur_image_PROMO_PRIX) + " BORDER=0>&nbsp;";
-    }
+    std::string c = imagePromo();
     c += "<font face=\"" + s.police_prix + "\" color=\"" + s.coul_prix +
          "\"><span style=\"FONT-SIZE:" + s.taille_prix + "px;TEXT-DECORATION:line-through;\">" +
          b.ouvre() + ancien + b.ferme() + "</span></font>";

@@ -2,6 +2,8 @@
 
 #include "platform/text.h"
 
+#include <utility>
+
 namespace platform {
 
 std::string htmlAttribute(std::string_view value) {
@@ -23,6 +25,13 @@ std::string htmlAttribute(std::string_view value) {
 std::string htmlWholeNumber(std::string_view value) {
   const auto n = toInteger(value);
   return n ? fromInteger(*n) : std::string();
+}
+
+std::string htmlSizeAttributes(std::string_view width, std::string_view height) {
+  std::string attributes;
+  for (auto [name, value] : {std::pair{" WIDTH=", width}, std::pair{" HEIGHT=", height}})
+    if (const auto n = toInteger(trim(value)); n && *n > 0) attributes += name + fromInteger(*n);
+  return attributes;
 }
 
 std::string jsString(std::string_view value, char quote) {

@@ -15,6 +15,9 @@ std::string htmlAttribute(std::string_view value);
 // A size written as an attribute value (WIDTH=..., width="..."): the whole number the text reads
 // as, or nothing when it is none, so that no other text ever lands inside the tag.
 std::string htmlWholeNumber(std::string_view value);
+// " WIDTH=<w> HEIGHT=<h>" for a picture of known size; a size unknown or zero is left out, so that
+// the browser takes the picture's own rather than an empty attribute or nothing.
+std::string htmlSizeAttributes(std::string_view width, std::string_view height);
 
 // Inside a JavaScript string literal delimited by quote: the backslash, that quote, CR and LF
 // are escaped with a backslash.

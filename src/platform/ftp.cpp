@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
@@ -59,6 +60,33 @@ bool connectionLost(CURLcode code) {
       return true;
     default:
       return false;
+  }
+}
+
+// The failures a shopkeeper meets, told in French; the library's own text is English.
+const char* failureText(CURLcode code) {
+  switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST: return "Serveur FTP inconnu";
+    case CURLE_COULDNT_CONNECT: return "Connexion refusée par le serveur FTP";
+    case CURLE_OPERATION_TIMEDOUT: return "Le serveur FTP ne répond pas dans le délai";
+    case CURLE_LOGIN_DENIED: return "Identifiant ou mot de passe refusé par le serveur FTP";
+    case CURLE_REMOTE_ACCESS_DENIED: return "Dossier refusé par le serveur FTP";
+    case CURLE_UPLOAD_FAILED:
+    case CURLE_FTP_COULDNT_RETR_FILE:
+    case CURLE_REMOTE_FILE_NOT_FOUND:
+    case CURLE_REMOTE_DISK_FULL:
+    case CURLE_QUOTE_ERROR: return "Transfert refusé par le serveur FTP";
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+    case CURLE_PARTIAL_FILE:
+    case CURLE_FTP_WEIRD_SERVER_REPLY: return "Connexion au serveur FTP perdue";
+    case CURLE_FTP_WEIRD_PASV_REPLY:
+    case CURLE_FTP_WEIRD_227_FORMAT:
+    case CURLE_FTP_CANT_GET_HOST:
+    case CURLE_FTP_ACCEPT_FAILED:
+    case CURLE_FTP_ACCEPT_TIMEOUT: return "Connexion de données refusée par le serveur FTP";
+    default: return nullptr;
   }
 }
 
@@ -150,6 +178,16 @@ size_t readSource(char* buffer, size_t size, size_t count, void* user) {
 struct FtpSession::Impl {
   CURL* easy = nullptr;
   char errorBuffer[CURL_ERROR_SIZE] = {};
+  std::string host;
+  int port = 0;
+  std::string lastReply;  // the server's last reply line, written on the worker thread
+
+  static size_t reply(char* data, size_t size, size_t count, void* user) {
+    std::string_view line(data, size * count);
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    if (!line.empty()) static_cast<Impl*>(user)->lastReply = line;
+    return size * count;
+  }
   std::atomic<bool> abort{false};  // read by the library's progress callback on the worker
 };
 
@@ -189,6 +227,21 @@ bool isFtpName(std::string_view name) {
     if (byte < 32 || byte == 127 || c == '/') return false;
   }
   return true;
+}
+
+std::string ftpFailureText(int code, const std::string& host, int port,
+                           std::string_view serverReply) {
+  const auto result = static_cast<CURLcode>(code);
+  const char* text = failureText(result);
+  std::string message = text ? text : "Erreur FTP n° " + std::to_string(code);
+  if (result == CURLE_COULDNT_RESOLVE_HOST) message += " : " + host;
+  if (result == CURLE_COULDNT_CONNECT || result == CURLE_OPERATION_TIMEDOUT)
+    message += " (" + host + ", port " + std::to_string(port) + ")";
+  auto digit = [&](size_t i) { return std::isdigit(static_cast<unsigned char>(serverReply[i])); };
+  const bool refusal = serverReply.size() >= 3 &&
+                       (serverReply[0] == '4' || serverReply[0] == '5') && digit(1) && digit(2);
+  if (refusal) message += " (" + std::string(serverReply) + ")";
+  return message;
 }
 
 FtpSession::FtpSession() : impl_(std::make_unique<Impl>()) {}
@@ -302,7 +355,11 @@ bool FtpSession::connect(const std::string& host, int port, const std::string& u
   baseUrl_ = "ftp://" + (literalIpv6 ? "[" + host + "]" : host) + ":" + std::to_string(port) + "/";
 
   CURL* easy = impl_->easy;
+  impl_->host = host;
+  impl_->port = port;
   curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, impl_->errorBuffer);
+  curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, Impl::reply);
+  curl_easy_setopt(easy, CURLOPT_HEADERDATA, impl_.get());
   curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp");
   curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
   // The control connection sits idle during a long transfer; keep routers from dropping it.
@@ -480,6 +537,7 @@ bool FtpSession::get(const std::string& remoteName, const std::filesystem::path&
 bool FtpSession::run(Transfer& transfer) {
   CURL* easy = impl_->easy;
   impl_->errorBuffer[0] = '\0';
+  impl_->lastReply.clear();
   curl_easy_setopt(easy, CURLOPT_URL, transfer.url.c_str());
   curl_easy_setopt(easy, CURLOPT_NOBODY, transfer.kind == Transfer::Kind::Probe ? 1L : 0L);
   curl_easy_setopt(easy, CURLOPT_UPLOAD, transfer.kind == Transfer::Kind::Put ? 1L : 0L);
@@ -511,7 +569,7 @@ bool FtpSession::run(Transfer& transfer) {
     return false;
   }
   if (result != CURLE_OK) {
-    fail(impl_->errorBuffer[0] ? std::string(impl_->errorBuffer) : curl_easy_strerror(result));
+    fail(ftpFailureText(result, impl_->host, impl_->port, impl_->lastReply));
     if (connectionLost(result)) {
       connected_ = false;
       closeHandles();

@@ -18,6 +18,11 @@ namespace platform {
 // A name the session can send as one remote file name: not empty, no control byte, no "/".
 bool isFtpName(std::string_view name);
 
+// The French text of a failure of the FTP library (its result code), followed in brackets by the
+// server's last reply when that reply is a refusal (a 4xx or 5xx code and its text).
+std::string ftpFailureText(int code, const std::string& host, int port,
+                           std::string_view serverReply);
+
 class FtpSession {
  public:
   FtpSession();
@@ -56,7 +61,7 @@ class FtpSession {
   // leaves the local file as it was.
   bool get(const std::string& remoteName, const std::filesystem::path& local);
 
-  // The reason of the last failed call (the library's text, or a French text for local causes).
+  // The reason of the last failed call, in French.
   const std::string& lastError() const { return lastError_; }
 
  private:

@@ -1,5 +1,6 @@
 #include "publish/export_ref1.h"
 
+#include "app/fiches_catalogue.h"
 #include "app/programme.h"
 #include "platform/files.h"
 #include "publish/export_references.h"
@@ -22,6 +23,9 @@ Texport_ref::Texport_ref(app::Programme& programme)
   for (ui::Control* c : std::initializer_list<ui::Control*>{&nom_fichierE, &triG, &gauge})
     ui::setSize(*c, 300);
   ui::setSize(triG, 300, 70);
+  refL.filter = [this](auto noms) {
+    return app::sansMarqueurs(p_.donnees(), std::move(noms), app::Usage::produits);
+  };
   BitBtn1.onClick = [this] { BitBtn1Click(); };
   BitBtn5.onClick = [this] { BitBtn5Click(); };
 }

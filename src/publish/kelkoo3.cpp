@@ -2,6 +2,7 @@
 
 #include "app/fiche.h"
 #include "app/fiche_produit.h"
+#include "app/fiches_catalogue.h"
 #include "app/programme.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -73,7 +74,8 @@ void Tkelkoo2::FormActivate() {
   themeTC.setChecked(selection.themeTC);
   themeC.setChecked(selection.themeC);
   const std::unordered_set<std::string> exclues(selection.exclues.begin(), selection.exclues.end());
-  const std::vector<std::string>& fiches = p_.main().liste_fiches.items();
+  const std::vector<std::string> fiches =
+      app::sansMarqueurs(p_.donnees(), p_.main().liste_fiches.items(), app::Usage::produits);
   refL.setItems(fiches);
   for (size_t i = 0; i < fiches.size(); ++i) refL.setChecked(i, !exclues.count(fiches[i]));
 

@@ -7,6 +7,7 @@
 #include "app/fiche.h"
 #include "app/ident1.h"
 #include "app/programme.h"
+#include "app/fiches_catalogue.h"
 #include "app/texte_prix.h"
 #include "platform/files.h"
 #include "publish/serveurs.h"
@@ -59,6 +60,8 @@ void Ttransfert1::transfertVibdd() {
     std::vector<std::string> noms;
     for (const auto& nom : refL.items())
       if (genre != Genre::tailles || estFichierTailles(nom)) noms.push_back(nom);
+    if (genre == Genre::fiches)
+      noms = app::sansMarqueurs(dossier, std::move(noms), app::Usage::produits);
     Gauge.setRange(0, std::max(0, static_cast<int>(noms.size()) - 1));
     for (size_t i = 0; i < noms.size(); ++i) {
       const auto local = dossierLocal / noms[i];

@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QUrl>
 
 #include "platform/files.h"
@@ -18,6 +20,9 @@
 namespace qtui {
 
 namespace {
+
+// What a title bar takes beside its title: the window's icon and its three buttons.
+constexpr int kTitleBarRoom = 200;
 
 QString nativePath(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
 
@@ -86,12 +91,18 @@ void QtDialogs::showMessage(std::string_view text) {
   messageBox(text, {}, ui::MessageKind::Plain, ui::Buttons::Ok);
 }
 
-ui::Answer QtDialogs::messageBox(std::string_view text, std::string_view title,
-                                 ui::MessageKind kind, ui::Buttons buttons) {
+ui::Answer QtDialogs::messageBox(std::string_view text, std::string_view, ui::MessageKind kind,
+                                 ui::Buttons buttons) {
   Modal modal(modal_);
-  QMessageBox box(icon(kind), titleOr(title), messageText(text), QMessageBox::NoButton,
+  // Every message box bears the program's title; its kind shows in its icon.
+  const QString title = toQt(title_);
+  QMessageBox box(icon(kind), title, messageText(text), QMessageBox::NoButton,
                   QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
+  // Wide enough for a title bar to show the title whole beside its icon and buttons.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(box.fontMetrics().horizontalAdvance(title) + kTitleBarRoom, 0),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   box.setWindowModality(Qt::ApplicationModal);
   std::vector<std::pair<QPushButton*, ui::Answer>> answers;
   auto add = [&](const char* caption, QMessageBox::ButtonRole role, ui::Answer answer) {

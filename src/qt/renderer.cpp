@@ -45,9 +45,14 @@ constexpr int kActivationWaitMs = 1000;
 // activations and exposures go to the renderer.
 class FormWindow : public QWidget {
  public:
-  // With a parent: a panel shown inside that widget.
-  FormWindow(Renderer& renderer, ui::Form& form, QWidget* parent)
-      : QWidget(parent), renderer_(renderer), form_(form) {}
+  // A panel is shown inside its parent widget; a window with a parent (its owner) stays in
+  // front of it: the window systems keep a window of the dialog kind over its owner.
+  FormWindow(Renderer& renderer, ui::Form& form, QWidget* parent, bool panel)
+      : QWidget(parent, parent && !panel ? Qt::Dialog | Qt::WindowMinMaxButtonsHint |
+                                               Qt::WindowCloseButtonHint
+                                         : Qt::WindowFlags()),
+        renderer_(renderer),
+        form_(form) {}
   ui::Form& form() const { return form_; }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -112,6 +117,12 @@ class EntryWatcher : public QObject {
 
 constexpr int kPanelLeft = 14;
 constexpr int kPanelInset = 2;
+// The screen a window with panels must fit, its title bar and borders included (an allowance).
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
+constexpr int kFrameWidth = 8;
+constexpr int kFrameHeight = 38;
+constexpr int kGrowthStep = 8;
 
 }  // namespace
 
@@ -173,8 +184,9 @@ Packing packSkyline(const std::vector<QSize>& sizes, int width, int gap) {
 
 // --- one form ---
 
-FormView::FormView(Renderer& r, ui::Form& f, QWidget* panelArea) : renderer(r), form(f) {
-  auto* window = new FormWindow(r, f, panelArea);
+FormView::FormView(Renderer& r, ui::Form& f, QWidget* panelArea, QWidget* owner)
+    : renderer(r), form(f) {
+  auto* window = new FormWindow(r, f, panelArea ? panelArea : owner, panelArea != nullptr);
   window_ = window;
   if (panelArea) {
     // Borderless, and opaque over the pages it covers; shown when the model shows it. A click
@@ -245,7 +257,12 @@ void FormView::act(ui::Control& control, const std::function<void()>& action) {
 void FormView::scheduleLayout() {
   if (layoutQueued_) return;
   layoutQueued_ = true;
-  QTimer::singleShot(0, window_, [this] { layout(); });
+  QTimer::singleShot(0, window_, [this] {
+    // Shown, or changed, by its handlers (never measured while it is being shown, before its
+    // show handler has set it up): a panel, or the pages of a window with panels, get room.
+    if (form.visible()) renderer.makeRoomFor(*this);
+    layout();
+  });
 }
 
 void FormView::setMenuBar(QMenuBar* bar) { window_->layout()->setMenuBar(bar); }
@@ -270,6 +287,10 @@ QSize FormView::arrange(Element& e, int width, int limit) {
   bool own = c.kind() != ui::Kind::Form;
   int w = own && c.width() > 0 ? c.width() : width;
   int h = own && c.height() > 0 ? c.height() : 0;
+  if (&c == growing_ && w > 0 && h > 0) {
+    w += growth_.width();
+    h += growth_.height();
+  }
   if (c.kind() == ui::Kind::PageControl) {
     int inner = w > 0 ? w - kPageFrameWidth : 0;
     QSize most(0, 0);
@@ -298,7 +319,27 @@ QSize FormView::arrange(Element& e, int width, int limit) {
   }
   int inner =
       w > 0 ? w - m.left() - m.right() : std::max(widest, std::min(e.packWidth(), available));
+  // A grown page control keeps its neighbours where its model size puts them: they are packed
+  // around that size, then those beside it move right by its growth, those below it down.
+  auto grown = std::find_if(kids.begin(), kids.end(),
+                            [&](Element* k) { return &k->control == growing_; });
+  const size_t g = static_cast<size_t>(grown - kids.begin());
+  if (grown != kids.end()) {
+    sizes[g] -= growth_;
+    inner -= growth_.width();
+  }
   Packing packing = packSkyline(sizes, inner, kGap);
+  if (grown != kids.end()) {
+    const QRect model(packing.positions[g], sizes[g]);
+    for (QPoint& at : packing.positions) {
+      if (at.y() > model.bottom())
+        at.ry() += growth_.height();
+      else if (at.x() > model.right())
+        at.rx() += growth_.width();
+    }
+    sizes[g] += growth_;
+    packing.size += growth_;
+  }
   for (size_t i = 0; i < kids.size(); ++i)
     kids[i]->widget->setGeometry(QRect(QPoint(m.left(), m.top()) + packing.positions[i], sizes[i]));
   QSize natural = e.naturalSize();
@@ -318,7 +359,11 @@ void FormView::layout() {
   Element* root = element(form);
   // Room for the vertical scroll bar, so that a tall content never needs a horizontal one.
   int scrollBar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  int clientWidth = form.width() > 0 ? form.width() - scrollBar : 0;
+  // A panel spreads its controls over the whole room it is shown in.
+  int width = form.panelOver ? std::max(form.width(), panelRoom().width())
+              : form.width() > 0 ? form.width() + growth_.width()
+                                 : 0;
+  int clientWidth = width > 0 ? width - scrollBar : 0;
   QSize content = arrange(*root, clientWidth, clientWidth > 0 ? clientWidth : kMaxAutoWidth);
   root->host()->setMinimumSize(content);
   if (!sized_) fitWindow();
@@ -337,8 +382,9 @@ void FormView::fitWindow() {
     status = bar->isVisibleTo(window_) ? bar->sizeHint().height() : 0;
   QSize content = element(form)->host()->minimumSize();
   // The client area of the model includes the status bar; the menu bar is outside it.
-  int width = form.width() > 0 ? form.width() : std::min(content.width(), kMaxAutoWidth);
-  int height = form.height() > 0 ? form.height() + menu
+  int width = form.width() > 0 ? form.width() + growth_.width()
+                               : std::min(content.width(), kMaxAutoWidth);
+  int height = form.height() > 0 ? form.height() + growth_.height() + menu
                                  : std::min(content.height() + status, kMaxAutoHeight) + menu;
   // A window of fixed size keeps it whatever its content asks for.
   if (form.fixedSize && form.width() > 0 && form.height() > 0)
@@ -347,16 +393,81 @@ void FormView::fitWindow() {
     window_->resize(width, height);
 }
 
+QSize FormView::panelRoom() const {
+  auto* pages = qobject_cast<QTabWidget*>(renderer.widget(*form.panelOver));
+  if (!pages) return {0, 0};
+  int top = pages->tabBar()->sizeHint().height() + kPanelInset;
+  return {pages->width() - 1 - kPanelInset - kPanelLeft, pages->height() - 1 - kPanelInset - top};
+}
+
 void FormView::fitPanel() {
   auto* pages = qobject_cast<QTabWidget*>(renderer.widget(*form.panelOver));
   QWidget* area = window_->parentWidget();
   if (!pages || !area) return;
-  QRect box(pages->mapTo(area, QPoint(0, 0)), pages->size());
-  int left = box.left() + kPanelLeft;
-  int top = box.top() + pages->tabBar()->sizeHint().height() + kPanelInset;
-  int width = box.right() - kPanelInset - left;
-  if (form.width() > 0) width = std::min(width, form.width());
-  window_->setGeometry(left, top, width, box.bottom() - kPanelInset - top);
+  QPoint corner = pages->mapTo(area, QPoint(0, 0));
+  QRect room(corner + QPoint(kPanelLeft, pages->tabBar()->sizeHint().height() + kPanelInset),
+             panelRoom());
+  if (window_->geometry() == room) return;
+  window_->setGeometry(room);
+  scheduleLayout();  // the controls spread over the room
+}
+
+QSize FormView::extentAt(Element& e, int width) {
+  arrange(e, width, width);
+  // What the children take, not the width they were given.
+  QRect used = e.host()->childrenRect();
+  QMargins m = e.hostMargins();
+  return {used.right() + 1 + m.right(), used.bottom() + 1 + m.bottom()};
+}
+
+QSize FormView::contentAt(int width) {
+  int scrollBar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  // As layout() does: a panel never packs its controls narrower than its form.
+  width = std::max(width, form.width());
+  return extentAt(*element(form), width - scrollBar) + QSize(scrollBar, 0);
+}
+
+void FormView::fitToPanels(const ui::Control& pages, const std::vector<FormView*>& panels) {
+  if (form.width() <= 0 || form.height() <= 0) return;
+  Element* pagesElement = element(pages);
+  auto* tabs = pagesElement ? qobject_cast<QTabWidget*>(pagesElement->widget) : nullptr;
+  if (!tabs) return;
+  int menu = 0;
+  if (auto* bar = window_->layout()->menuBar()) menu = bar->sizeHint().height();
+  const int maxWidth = kScreenWidth - kFrameWidth - form.width();
+  const int maxHeight = kScreenHeight - kFrameHeight - menu - form.height();
+  // Room lost around a panel and around a page, beside the size of the page control.
+  const int tabBar = tabs->tabBar()->sizeHint().height();
+  const QSize aroundPanel(kPanelLeft + kPanelInset + 1, tabBar + 2 * kPanelInset + 1);
+  const QSize aroundPage(kPageFrameWidth, kPageFrameHeight);
+  QSize chosen = growth_;
+  for (int dw = growth_.width();; dw += kGrowthStep) {
+    dw = std::min(dw, std::max(maxWidth, growth_.width()));
+    const int pagesWidth = pages.width() + dw;
+    int dh = growth_.height();
+    bool fits = true;
+    auto need = [&](QSize content, QSize around) {
+      fits = fits && content.width() + around.width() <= pagesWidth;
+      dh = std::max(dh, content.height() + around.height() - pages.height());
+    };
+    need({tabs->tabBar()->sizeHint().width(), 0}, {kPageFrameWidth, 0});  // every tab shown whole
+    for (FormView* panel : panels)
+      need(panel->contentAt(pagesWidth - aroundPanel.width()), aroundPanel);
+    for (ui::Control* page : pages.children())
+      if (Element* e = element(*page); e && e->container())
+        need(extentAt(*e, pagesWidth - aroundPage.width()), aroundPage);
+    chosen = {dw, std::min(dh, std::max(maxHeight, growth_.height()))};
+    if ((fits && dh <= maxHeight) || dw >= maxWidth) break;
+  }
+  if (chosen == growth_ && growing_ == &pages) return;
+  growing_ = &pages;
+  growth_ = chosen;
+  sized_ = false;
+  layout();
+  for (FormView* panel : panels) {
+    panel->fitPanel();
+    panel->scheduleLayout();
+  }
 }
 
 // --- the application ---
@@ -380,9 +491,12 @@ Renderer::~Renderer() {
   application_.setObserver(nullptr);
   if (cursorOverridden_) QApplication::restoreOverrideCursor();
   qApp->removeEventFilter(entries_.get());
-  // Panels go before the windows they are shown in, which would delete their widgets.
+  // Panels go before the windows they are shown in, the windows before the main window that
+  // owns them: each would delete the widgets of the others.
   for (auto it = views_.begin(); it != views_.end();)
     it = it->second->panel() ? views_.erase(it) : std::next(it);
+  for (auto it = views_.begin(); it != views_.end();)
+    it = it->first != application_.mainForm() ? views_.erase(it) : std::next(it);
   views_.clear();
 }
 
@@ -390,9 +504,16 @@ FormView& Renderer::view(ui::Form& form) {
   auto it = views_.find(&form);
   if (it != views_.end()) return *it->second;
   QWidget* panelArea = form.panelOver ? view(form.panelOver->form()).clientArea() : nullptr;
+  // The other windows are owned by the main window: they open, and stay, in front of it.
+  ui::Form* main = application_.mainForm();
+  QWidget* owner = !form.panelOver && main && main != &form ? window(*main) : nullptr;
   auto& v = views_[&form];
-  v = std::make_unique<FormView>(*this, form, panelArea);
-  return *v;
+  v = std::make_unique<FormView>(*this, form, panelArea, owner);
+  FormView& made = *v;
+  // The pages a panel covers grow to show their own content whole.
+  if (std::vector<ui::Form*> panels = panelsOf(form); !panels.empty())
+    made.fitToPanels(*panels.front()->panelOver, {});
+  return made;
 }
 
 FormView* Renderer::existingView(const ui::Control& control) const {
@@ -467,6 +588,15 @@ ui::Form* Renderer::frontPanel(const ui::Form& window) const {
     if (FormView* v = existingView(*panel); v && panel->visible() && !v->window()->isHidden())
       return panel;
   return nullptr;
+}
+
+void Renderer::makeRoomFor(FormView& v) {
+  if (closing_) return;
+  if (v.form.panelOver) {
+    view(v.form.panelOver->form()).fitToPanels(*v.form.panelOver, {&v});
+  } else if (std::vector<ui::Form*> panels = panelsOf(v.form); !panels.empty()) {
+    v.fitToPanels(*panels.front()->panelOver, {});
+  }
 }
 
 void Renderer::showPanel(ui::Form& panel) {

@@ -74,6 +74,9 @@ class Renderer : public ui::ApplicationObserver {
   // through Qt.
   void run(const std::function<void()>& action);
   bool closing() const { return closing_; }
+  // The window a panel is shown in grows to show it whole, a window with panels to show its
+  // pages whole (FormView::fitToPanels).
+  void makeRoomFor(FormView& view);
 
  private:
   FormView& view(ui::Form& form);

@@ -81,8 +81,9 @@ Packing packSkyline(const std::vector<QSize>& sizes, int width, int gap);
 class FormView : public ui::Observer {
  public:
   // panelArea: where a panel is shown (the client area of the window it is shown in), nullptr
-  // for a window of its own.
-  FormView(Renderer& renderer, ui::Form& form, QWidget* panelArea = nullptr);
+  // for a window of its own; owner: the window a window of its own stays in front of.
+  FormView(Renderer& renderer, ui::Form& form, QWidget* panelArea = nullptr,
+           QWidget* owner = nullptr);
   ~FormView() override;
 
   Renderer& renderer;
@@ -93,7 +94,7 @@ class FormView : public ui::Observer {
   // The widget the form's own controls are laid out in.
   QWidget* clientArea() const;
   // Shown inside another form's window.
-  bool panel() const { return window_->parentWidget() != nullptr; }
+  bool panel() const { return form.panelOver != nullptr; }
   Element* element(const ui::Control& control) const;
 
   void changed(ui::Control& control, ui::Property property) override;
@@ -118,6 +119,9 @@ class FormView : public ui::Observer {
   void layout();
   // A panel covers the pages of its page control below the tabs, a little in from the left.
   void fitPanel();
+  // A window with panels: the page control they cover, and the window with it, grow (never
+  // shrink) until its pages and these panels fit whole, as far as a 1280 x 1024 screen allows.
+  void fitToPanels(const ui::Control& pages, const std::vector<FormView*>& panels);
   void setMenuBar(QMenuBar* bar);
   void setStatusBar(QStatusBar* bar);
 
@@ -130,6 +134,12 @@ class FormView : public ui::Observer {
   QSize arrange(Element& element, int width, int limit);
   std::vector<Element*> placedChildren(const ui::Control& control) const;
   void fitWindow();
+  // The room a panel has over its page control (its width and height).
+  QSize panelRoom() const;
+  // The size the element's children take once laid out in that width.
+  QSize extentAt(Element& element, int width);
+  // The same for the form's content in a client area of that width (with a scroll bar's room).
+  QSize contentAt(int width);
 
   QWidget* window_ = nullptr;
   QScrollArea* scroll_ = nullptr;
@@ -137,6 +147,9 @@ class FormView : public ui::Observer {
   int updating_ = 0;
   bool layoutQueued_ = false;
   bool sized_ = false;
+  // What the page control that panels cover grows by beyond its model size.
+  const ui::Control* growing_ = nullptr;
+  QSize growth_{0, 0};
 };
 
 }  // namespace qtui

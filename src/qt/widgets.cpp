@@ -26,6 +26,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <optional>
 
 #include "platform/files.h"
@@ -386,6 +388,25 @@ void forwardRightClickOf(FormView& view, ui::Control& control, QListWidget* list
   });
 }
 
+// Every click on an item of a list reaches the model: Qt tells a new current row as a change,
+// and a click on the row that is already current only as a click.
+void forwardItemClicks(FormView& view, QListWidget* list, std::function<void(int row)> click) {
+  auto rowBeforePress = std::make_shared<int>(-1);
+  QObject::connect(list, &QListWidget::currentRowChanged, list, [&view, click](int row) {
+    if (!view.updating() && row >= 0) click(row);
+  });
+  onEvent(list->viewport(), [list, rowBeforePress](QEvent* e) {
+    if (e->type() == QEvent::MouseButtonPress) *rowBeforePress = list->currentRow();
+    return false;
+  });
+  QObject::connect(list, &QListWidget::itemClicked, list,
+                   [&view, list, click, rowBeforePress](QListWidgetItem* item) {
+                     int row = list->row(item);
+                     if (!view.updating() && row >= 0 && row == *rowBeforePress) click(row);
+                     *rowBeforePress = -1;
+                   });
+}
+
 // ListBox and FileListBox: a click selects and runs the control's click handler.
 class ListElement : public Element {
  public:
@@ -393,19 +414,7 @@ class ListElement : public Element {
     list_ = new QListWidget(parent);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     widget = list_;
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int row) {
-      if (!view.updating() && row >= 0) clickItem(row);
-    });
-    // A click on the item already selected is a click too.
-    onEvent(list_->viewport(), [this](QEvent* e) {
-      if (e->type() == QEvent::MouseButtonPress) rowBeforePress_ = list_->currentRow();
-      return false;
-    });
-    QObject::connect(list_, &QListWidget::itemClicked, list_, [this](QListWidgetItem* item) {
-      int row = list_->row(item);
-      if (!view.updating() && row == rowBeforePress_) clickItem(row);
-      rowBeforePress_ = -1;
-    });
+    forwardItemClicks(view, list_, [this](int row) { clickItem(row); });
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this](QListWidgetItem*) {
       if (!view.updating()) view.act(control, [this] { control.doubleClick(); });
     });
@@ -459,7 +468,6 @@ class ListElement : public Element {
   }
   QListWidget* list_;
   std::vector<std::string> shown_;
-  int rowBeforePress_ = -1;
 };
 
 class CheckListElement : public Element {
@@ -475,8 +483,7 @@ class CheckListElement : public Element {
       if (row >= 0 && ticked != model.checked(static_cast<size_t>(row)))
         view.act(control, [&] { model.toggle(static_cast<size_t>(row)); });
     });
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int row) {
-      if (view.updating() || row < 0) return;
+    forwardItemClicks(view, list_, [this](int row) {
       view.act(control, [&] {
         static_cast<ui::CheckListBox&>(control).setItemIndex(row);
         control.click();
@@ -812,8 +819,10 @@ void PageControlElement::showTabs() {
     const ui::TabSheet& page = *pages_[i];
     tabs_->setTabText(index, captionText(page.caption()));
     tabs_->setTabEnabled(index, page.enabled());
-    if (tabs_->isTabVisible(index) != page.tabVisible())
+    if (tabs_->isTabVisible(index) != page.tabVisible()) {
       tabs_->setTabVisible(index, page.tabVisible());
+      view.scheduleLayout();  // the window makes room for the tabs shown
+    }
   }
   auto active = std::find(pages_.begin(), pages_.end(), model.activePage());
   if (active != pages_.end() && (*active)->tabVisible())

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/files.h"
+#include "platform/text.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -319,12 +320,22 @@ void FileListBox::update() {
     setItems({});
     return;
   }
-  setItems(platform::listFiles(directory_, mask_));
+  std::vector<std::string> names = platform::listFiles(directory_, mask_);
+  setItems(filter ? filter(std::move(names)) : std::move(names));
 }
 
 std::filesystem::path FileListBox::fileName() const {
   if (itemIndex_ < 0) return {};
   return directory_ / items_[static_cast<size_t>(itemIndex_)];
+}
+
+bool FileListBox::selectFile(std::string_view name) {
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (platform::fileNamesEqual(items_[i], name)) {
+      setItemIndex(static_cast<int>(i));
+      return true;
+    }
+  return false;
 }
 
 void FileListBox::clickItem(int index) {

@@ -188,8 +188,12 @@ class FileListBox : public ItemsControl {
   const std::string& mask() const { return mask_; }
   void setMask(std::string mask);
   void update();  // re-reads the folder; the selection is lost
+  // The names kept of a listing, for a list whose mask also matches files it must not show.
+  std::function<std::vector<std::string>(std::vector<std::string>)> filter;
   // Full path of the selected file, empty when none.
   std::filesystem::path fileName() const;
+  // Selects the item of that file name, letter case ignored (fires nothing); false when absent.
+  bool selectFile(std::string_view name);
   void clickItem(int index);
 
  private:

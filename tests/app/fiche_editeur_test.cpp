@@ -197,6 +197,25 @@ TEST_F(SheetEditor, MainAndDetailImagesFromTheImageList) {
   EXPECT_EQ(lignes.value("hauteur_detail"), "20");
 }
 
+// A file of the list that is no picture is applied neither as the main nor as the detail image.
+TEST_F(SheetEditor, AFileThatIsNoPictureIsNotApplied) {
+  t.dossier.write("faux.jpg", "du texte\r\n");
+  m().listejpg.update();
+  ouvrir("P1.ref");
+  for (int cible : {0, 1}) {
+    m().listejpg.setItemIndex(-1);
+    m().applimage.setItemIndex(cible);
+    choisirImage("faux.jpg");
+    t.dialogs.clear();
+    m().BitBtn3.click();
+    EXPECT_EQ(t.dialogs.messages(),
+              Lignes{"Le fichier faux.jpg n'est pas une image lisible (JPEG ou GIF)"}) << cible;
+    EXPECT_EQ((Lignes{m().fiche.image, m().fiche.largeur, m().fiche.image_detail}),
+              (Lignes{"", "", ""})) << cible;
+    EXPECT_TRUE(m().JPEGImage1.picture().empty()) << cible;
+  }
+}
+
 TEST_F(SheetEditor, IntroductionAndTitleTexts) {
   m().presentation.click();
   m().presentations.type(std::string(6000, 'x'));

@@ -110,6 +110,16 @@ TEST(SheetSaveRefusals, ShowTheirMessageInOrderAndWriteNoSheet) {
       {[](auto& m) { m.referencer.type("A:B"); }, {}, {"A:B" + illegal}},
       {[](auto& m) { m.referencer.type("A*"); }, {}, {illegal.substr(1)}},
       {[](auto& m) { m.referencer.type("nul"); }, {}, {illegal.substr(1)}},
+      {[](auto& m) { m.referencer.type(" "); }, {}, {"La référence est obligatoire"}},
+      {[](auto& m) { m.prixT.type("douze euros"); }, {},
+       {"Le prix douze euros n'est pas un nombre"}},
+      {[](auto& m) { m.prixT.type(" 1.2.3 "); }, {}, {"Le prix 1.2.3 n'est pas un nombre"}},
+      {[](auto& m) { m.K7_check.click(), m.K7_prixT.type("-"); }, {},
+       {"Le prix - n'est pas un nombre"}},
+      {[](auto& m) { m.CD_check.click(), m.CD_prixT.type("gratuit"); }, {},
+       {"Le prix gratuit n'est pas un nombre"}},
+      {[](auto& m) { m.prixT.type("12,50 EUR"), m.referencer.type("OK2"); }, {}, {}},
+      {[](auto& m) { m.prixT.type(" "), m.referencer.type("OK3"); }, {}, {}},
       {[](auto& m) { m.catego.type("Jeux"); }, {Answer::No},
        {"Voulez-vous ajouter la catégorie Jeux ?"}},
       {[](auto& m) { m.catego.type("../x"); }, {Answer::Yes},
@@ -136,6 +146,7 @@ TEST(SheetSaveRefusals, ShowTheirMessageInOrderAndWriteNoSheet) {
     if (enregistree) continue;
     EXPECT_FALSE(u.dossier.exists("ref.gen")) << nom;
     EXPECT_FALSE(u.dossier.exists("R1.ref")) << nom;
+    EXPECT_FALSE(u.dossier.exists(".ref")) << nom;
     // The category's family is not changed by a save that does not get through.
     EXPECT_EQ(u.dossier.read("Livres.fam"), "famille=2\r\n") << nom;
     EXPECT_FALSE(u.dossier.exists("Essais")) << nom;

@@ -6,8 +6,11 @@
 #include "app/programme.h"
 #include "design/style_principal.h"
 #include "infopages/accueil.h"
+#include "platform/gif.h"
 #include "support/programme_test.h"
 #include "ui/form.h"
+
+#include <set>
 
 using testing_support::ProgrammeDeTest;
 
@@ -140,37 +143,63 @@ TEST_F(MainWindow, TheHelpLinksAndTheSheetPageOpenInTheBrowser) {
 
 TEST_F(MainWindow, ImageImportRenamesAsksBeforeReplacingAndRereadsTheList) {
   testing_support::TempFolder ailleurs;
-  ailleurs.write("Photo Été.JPG", "neuve");
+  // A picture is known by its content: a GIF under a .JPG name is one.
+  auto image = [&](const char* nom, int largeur) {
+    EXPECT_TRUE(platform::writeGif(ailleurs / nom,
+                                   platform::quantize(platform::Bitmap(largeur, 4)), -1));
+    return ailleurs.read(nom);
+  };
+  const std::string neuve = image("Photo Été.JPG", 10);
   t.dialogs.queueFile(ailleurs / "Photo Été.JPG");
   main().BitBtn18.click();
   EXPECT_EQ(t.dialogs.messages(), std::vector<std::string>{"Nom de l'image modifié en photo-ete"});
-  EXPECT_EQ(t.dossier.read("photo-ete.JPG"), "neuve");
+  EXPECT_EQ(t.dossier.read("photo-ete.JPG"), neuve);
   EXPECT_EQ(main().listejpg.items(), std::vector<std::string>{"photo-ete.JPG"});
 
   // Same name again: No keeps the old file.
-  ailleurs.write("Photo Été.JPG", "autre");
+  const std::string autre = image("Photo Été.JPG", 20);
   t.dialogs.clear();
   t.dialogs.queueFile(ailleurs / "Photo Été.JPG");
   t.dialogs.queueAnswer(ui::Answer::No);
   main().BitBtn18.click();
   EXPECT_EQ(t.dialogs.messages().back(), "Une image existe déjà sous ce nom. Désirez-vous la remplacer ?");
-  EXPECT_EQ(t.dossier.read("photo-ete.JPG"), "neuve");
+  EXPECT_EQ(t.dossier.read("photo-ete.JPG"), neuve);
   t.dialogs.queueFile(ailleurs / "Photo Été.JPG");
   t.dialogs.queueAnswer(ui::Answer::Yes);
   main().BitBtn18.click();
-  EXPECT_EQ(t.dossier.read("photo-ete.JPG"), "autre");
+  EXPECT_EQ(t.dossier.read("photo-ete.JPG"), autre);
 
-  // A name already plain is copied without a word; a missing source is reported.
+  // A name already plain is copied without a word; a copy that fails is reported.
   t.dialogs.clear();
-  ailleurs.write("logoimg.gif", "gif");
+  image("logoimg.gif", 5);
   t.dialogs.queueFile(ailleurs / "logoimg.gif");
   main().BitBtn18.click();
   EXPECT_TRUE(t.dialogs.messages().empty());
-  t.dialogs.queueFile(ailleurs / "absente.jpg");
+  std::filesystem::remove(t.dossier / "logoimg.gif");
+  std::filesystem::create_directory(t.dossier / "logoimg.gif");  // in the way of the copy
+  t.dialogs.queueFile(ailleurs / "logoimg.gif");
   main().BitBtn18.click();
   ASSERT_EQ(t.dialogs.messages().size(), 1u);
   EXPECT_TRUE(t.dialogs.messages()[0].starts_with("L'image n'a pas pu être copiée"));
   EXPECT_TRUE(t.dialogs.allAnswersUsed());
+}
+
+// A file that is no picture, or none at all, is refused before anything is copied.
+TEST_F(MainWindow, ImageImportRefusesAFileThatIsNoPicture) {
+  testing_support::TempFolder ailleurs;
+  ailleurs.write("faux.jpg", "du texte\r\n");
+  ailleurs.write("vide.jpg", "");
+  ailleurs.write("coupeeimg.gif", "GIF89a");
+  for (const char* nom : {"faux.jpg", "vide.jpg", "coupeeimg.gif", "absente.jpg"}) {
+    t.dialogs.clear();
+    t.dialogs.queueFile(ailleurs / nom);
+    main().BitBtn18.click();
+    EXPECT_EQ(t.dialogs.messages(),
+              std::vector<std::string>{std::string("Le fichier ") + nom +
+                                       " n'est pas une image lisible (JPEG ou GIF)"});
+    EXPECT_FALSE(t.dossier.exists(nom)) << nom;
+  }
+  EXPECT_TRUE(main().listejpg.items().empty());
 }
 
 TEST_F(MainWindow, EveryActivationMakesTheWorkingFoldersAndDropsTheOldHelpFile) {
@@ -212,6 +241,17 @@ TEST_F(MainWindow, TheShowReadsTheOrderScriptAndTheSheetBoxes) {
   }
 }
 
+// The buttons and boxes speak French: none keeps the English caption of a toolkit's stock button.
+TEST(Programme, NoControlHasAnEnglishStockCaption) {
+  ProgrammeDeTest t;
+  auto& p = t.creer();
+  const std::set<std::string> anglais{"Cancel", "Close", "Yes", "No", "Help", "Browse", "Apply",
+                                      "Open", "Save", "Delete", "Abort", "Retry", "Ignore"};
+  for (ui::Form* f : p.application().forms())
+    for (ui::Control* c : f->controls())
+      EXPECT_FALSE(anglais.contains(c->caption())) << f->className() << "." << c->name();
+}
+
 TEST_F(MainWindow, ClosingEndsTheProcessWithCodeFour) {
   main().Quitter1.click();
   EXPECT_TRUE(t.sortie.exited);
@@ -225,6 +265,7 @@ TEST_F(MainWindow, HiddenTabsCannotBeChosenUntilASheetIsActive) {
 TEST_F(MainWindow, RefreshingTheListLoadsTheFirstSheetOnlyAfterADeletion) {
   t.dossier.write("b.ref", "reference=b\r\n");
   t.dossier.write("a.ref", "reference=a\r\n");
+  t.dossier.write("newprod.ref", "");  // the new-products marker is no sheet
   main().PageControl1.setActivePage(main().meta1);
   main().rafraichirListeFiches();
   EXPECT_EQ(main().liste_fiches.items(), (std::vector<std::string>{"a.ref", "b.ref"}));

@@ -18,3 +18,4 @@ require('./commande.js');
 require('./top.js');
 require('./menu_dynamique.js');
 require('./bon_commande.js');
+require('./promo.js');

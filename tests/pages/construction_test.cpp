@@ -566,6 +566,17 @@ TEST(Construction, NewProductsColumnsThatAreNoNumberStopTheBuild) {
   EXPECT_EQ(b.messages(), Lignes{"'trois' n'est pas une valeur entière correcte"});
 }
 
+// The single list's marker, empty as the shopkeeper makes it, is no sheet to build.
+TEST(Construction, AnEmptyNewProductsMarkerIsNoSheet) {
+  Boutique b;
+  b.catalogue();
+  b.ecrire("newprod.ini", {"max=10"});
+  b.ecrire("newprod.ref", {});
+  b.construire();
+  EXPECT_EQ(b.messages(), Lignes{});
+  EXPECT_TRUE(b.existe("ftp/livres-romans-0.htm"));
+}
+
 // What the second pass hands to the index pages: authors once each (as typed on their first
 // sheet, one .aut file for names alike but for case), titles without their weight group, the
 // theme index with the category's length (its theme key trimmed, or as read for the site plan),

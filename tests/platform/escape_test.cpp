@@ -34,3 +34,14 @@ TEST(Escape, SizesInsideTagsAreWholeNumbersOrNothing) {
              {"1 onload=alert(1)", ""}, {"12.5", ""}, {"\"><script>", ""}, {"+-3", ""}};
   for (const auto& c : cas) EXPECT_EQ(htmlWholeNumber(c.valeur), c.ecrit) << c.valeur;
 }
+
+// A size attribute is written only when the size is known: an empty one would swallow the next
+// attribute, a zero would hide the picture.
+TEST(Escape, PictureSizesLeaveOutWhatIsUnknown) {
+  struct Cas {
+    const char *largeur, *hauteur, *ecrit;
+  } cas[] = {{"96", "72", " WIDTH=96 HEIGHT=72"}, {"", "", ""},         {"0", "0", ""},
+             {" 96 ", "", " WIDTH=96"},           {"x", "72", " HEIGHT=72"}, {"1 x", "-3", ""}};
+  for (const auto& c : cas)
+    EXPECT_EQ(htmlSizeAttributes(c.largeur, c.hauteur), c.ecrit) << c.largeur << "x" << c.hauteur;
+}

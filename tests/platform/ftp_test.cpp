@@ -271,6 +271,52 @@ TEST_F(FtpSessionTest, FailuresLeaveLocalAndRemoteFilesAsTheyWere) {
   EXPECT_TRUE(session.connected());
 }
 
+// The failures a shopkeeper meets are told in French, the server's refusal after them.
+TEST(FtpFailureText, FrenchTextThenTheServersRefusal) {
+  struct Cas {
+    int code;
+    const char* reponse;
+    const char* texte;
+  } cas[] = {
+      {7, "", "Connexion refusée par le serveur FTP (ftp.exemple.fr, port 21)"},
+      {6, "", "Serveur FTP inconnu : ftp.exemple.fr"},
+      {28, "", "Le serveur FTP ne répond pas dans le délai (ftp.exemple.fr, port 21)"},
+      {67, "530 Login incorrect.",
+       "Identifiant ou mot de passe refusé par le serveur FTP (530 Login incorrect.)"},
+      {9, "550 No such file or directory.",
+       "Dossier refusé par le serveur FTP (550 No such file or directory.)"},
+      {25, "553 Could not create file.",
+       "Transfert refusé par le serveur FTP (553 Could not create file.)"},
+      {78, "550 No such file.", "Transfert refusé par le serveur FTP (550 No such file.)"},
+      {56, "226 Transfer complete.", "Connexion au serveur FTP perdue"},
+      {52, "", "Connexion au serveur FTP perdue"},
+      {3, "", "Erreur FTP n° 3"},
+  };
+  for (const auto& c : cas)
+    EXPECT_EQ(ftpFailureText(c.code, "ftp.exemple.fr", 21, c.reponse), c.texte) << c.code;
+}
+
+TEST_F(FtpSessionTest, FailuresOfTheServerAreToldInFrenchWithItsReply) {
+  FtpSession refusee;
+  EXPECT_FALSE(refusee.connect(server.host(), server.port(), server.user(), "faux"));
+  EXPECT_TRUE(refusee.lastError().starts_with(
+      "Identifiant ou mot de passe refusé par le serveur FTP (530 "))
+      << refusee.lastError();
+  connect();
+  EXPECT_FALSE(session.changeFolder("manquant"));
+  EXPECT_TRUE(session.lastError().starts_with("Dossier refusé par le serveur FTP (550 "))
+      << session.lastError();
+  EXPECT_FALSE(session.get("manquant.php", local / "x.php"));
+  EXPECT_TRUE(session.lastError().starts_with("Transfert refusé par le serveur FTP (550 "))
+      << session.lastError();
+  const int port = server.port();
+  server.stop();
+  FtpSession sansServeur;
+  EXPECT_FALSE(sansServeur.connect("127.0.0.1", port, "marchand", "secret"));
+  EXPECT_EQ(sansServeur.lastError(),
+            "Connexion refusée par le serveur FTP (127.0.0.1, port " + std::to_string(port) + ")");
+}
+
 TEST_F(FtpSessionTest, DisconnectEndsTheSession) {
   connect();
   session.disconnect();

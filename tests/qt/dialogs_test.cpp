@@ -83,8 +83,9 @@ TEST_F(DesktopDialogs, QuestionsHaveFrenchButtonsAndGiveTheClickedAnswer) {
       for (QAbstractButton* b : box->buttons())
         if (b->text() == row.click) b->click();
     });
-    ui::Answer a = dialogs.messageBox(cp("Désirez-vous la remplacer ?\rVraiment ?"), {},
-                                      ui::MessageKind::Confirmation, row.buttons);
+    // A title of the caller's ("Confirmation") gives way to the program's.
+    ui::Answer a = dialogs.messageBox(cp("Désirez-vous la remplacer ?\rVraiment ?"),
+                                      "Confirmation", ui::MessageKind::Confirmation, row.buttons);
     EXPECT_EQ(a, row.answer) << row.captions.join(",").toStdString();
     seen.buttons.sort();
     QStringList expected = row.captions;
@@ -95,6 +96,21 @@ TEST_F(DesktopDialogs, QuestionsHaveFrenchButtonsAndGiveTheClickedAnswer) {
     EXPECT_TRUE(seen.modalCounted);
     EXPECT_FALSE(modal.running());
   }
+}
+
+// A short message makes a box wide enough for its title bar to show the program's title whole.
+TEST(DesktopMessageBox, AShortMessageLeavesRoomForTheWholeTitle) {
+  qtui::ModalState modal;
+  qtui::QtDialogs dialogs{modal, "tarvio-boutique"};
+  int largeur = 0, titre = 0;
+  whenDialogOpens([&](QWidget* dialog) {
+    largeur = dialog->width();
+    titre = dialog->fontMetrics().horizontalAdvance(dialog->windowTitle());
+    EXPECT_EQ(dialog->windowTitle(), "tarvio-boutique");
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+  dialogs.messageBox("Ok", "Erreur", ui::MessageKind::Error, ui::Buttons::Ok);
+  EXPECT_GE(largeur, titre + 200);
 }
 
 TEST_F(DesktopDialogs, InputBoxCancelGivesBackTheTextItWasOpenedWith) {

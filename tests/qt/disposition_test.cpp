@@ -124,10 +124,13 @@ TEST_F(DesktopDisposition, NoControlSpillsOutOfItsContainer) {
       if (!w || !c->visible() || !parent || c->kind() == ui::Kind::TabSheet ||
           c->kind() == ui::Kind::StatusBar)
         continue;
-      // The room: a container's own width, the page control's for a page, the window's.
+      // The room: a container's own width; the page control's for a page and the window's for
+      // the window, as wide as their content needs.
       int room = parent->width();
       if (parent->kind() == ui::Kind::TabSheet)
-        room = static_cast<ui::TabSheet*>(parent)->pageControl().width();
+        room = renderer->widget(static_cast<ui::TabSheet*>(parent)->pageControl())->width();
+      else if (parent->kind() == ui::Kind::Form)
+        room = renderer->window(*f)->width();
       else if (parent->kind() != ui::Kind::Panel && parent->kind() != ui::Kind::GroupBox &&
                parent->kind() != ui::Kind::Form)
         continue;

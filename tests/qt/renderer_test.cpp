@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 
@@ -242,6 +243,42 @@ TEST_F(DesktopRenderer, UserActionsRunTheModelsHandlersOnce) {
   QTest::keyClick(w<QPlainTextEdit>(form.notes), Qt::Key_Return);
   QTest::keyClicks(w<QPlainTextEdit>(form.notes), "b");
   EXPECT_EQ(form.notes.lines(), (platform::LineList{"a", "b"}));
+}
+
+// In every kind of list, a click on an item reaches the click handler, a click on the item that
+// is already current too (Qt tells only a change of row).
+TEST(DesktopLists, EveryClickOnAnItemReachesTheHandler) {
+  struct Listes : ui::Form {
+    explicit Listes(ui::Application& a) : ui::Form(a, "Tlistes", "listes") {
+      for (ui::ItemsControl* l :
+           std::initializer_list<ui::ItemsControl*>{&liste, &fichiers, &coches})
+        l->setItems({"A.ref", "B.ref", "C.ref"});
+    }
+    ui::ListBox liste{*this, "liste"};
+    ui::FileListBox fichiers{*this, "fichiers", "*.ref"};
+    ui::CheckListBox coches{*this, "coches"};
+  };
+  ui::ScriptedDialogs dialogs;
+  ui::Application application{dialogs};
+  Listes form{application};
+  qtui::ModalState modal;
+  qtui::Renderer renderer{application, modal};
+  form.show();
+  for (ui::ItemsControl* l : std::initializer_list<ui::ItemsControl*>{&form.liste, &form.fichiers,
+                                                                     &form.coches}) {
+    int clics = 0;
+    l->onClick = [&] { ++clics; };
+    auto* liste = qobject_cast<QListWidget*>(renderer.widget(*l));
+    ASSERT_NE(liste, nullptr) << l->name();
+    settle();
+    const QPoint texte = liste->visualItemRect(liste->item(1)).center();
+    for (int fois = 1; fois <= 2; ++fois) {
+      QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, texte);
+      EXPECT_EQ(clics, fois) << l->name();
+      EXPECT_EQ(l->itemIndex(), 1) << l->name();
+    }
+  }
+  EXPECT_FALSE(form.coches.checked(1));  // a click on the text leaves the tick alone
 }
 
 TEST_F(DesktopRenderer, AHandlerThatRewritesTheTextIsShownWithoutLoopingBack) {

@@ -31,9 +31,9 @@ TEST(Runner, WhatAScriptLineMeans) {
     int code;
   } cas[] = {
       {"an answered file is named in Windows-1252 inside the data folder",
-       "write photos/Photo Été.jpg\nneuve\nend\nstart\n"
+       "write photos/Photo Été.jpg\nGIF89a!!!!\nend\nstart\n"
        "answer-file {data}/photos/Photo Été.jpg\nclick Tmain.BitBtn18\n"
-       "expect-message Nom de l'image modifié en photo-ete\nexpect-file photo-ete.jpg\nneuve\nend\n",
+       "expect-message Nom de l'image modifié en photo-ete\nexpect-file photo-ete.jpg\nGIF89a!!!!\nend\n",
        0},
       {"a written line keeps its trailing blank", "write a.txt\na \nend\nexpect-file a.txt\na \nend\n",
        0},
