@@ -22,7 +22,7 @@ class Ttri_thems : public ui::Form {
   ui::Button bas{*this, "bas", "Bas"};
   ui::Button supprimer{*this, "supprimer", "Supprimer"};
   ui::Button ok{*this, "ok", "OK"};
-  ui::Button annuler{*this, "annuler", "Cancel"};
+  ui::Button annuler{*this, "annuler", "Annuler"};
 
   void alphaClick();
   void hautClick();

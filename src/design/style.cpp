@@ -97,7 +97,7 @@ void TForm1::disposer() {
   ui::setSize(speed_trait, 60);
   ui::setSize(shape_trait, 20, 20);
   ui::setSize(type_boxe, 150);
-  ui::setSize(fondprix, 120, 40);
+  ui::setSize(fondprix, 120);  // as tall as the order button it shows
   ui::setSize(textejc, 150);
   for (ui::Label* l : {&type_fiche, &nom_style, &ref}) ui::setSize(*l, 255);
   ui::setSize(boutonsP, 520);

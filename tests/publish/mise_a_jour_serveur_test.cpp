@@ -72,7 +72,8 @@ TEST(MiseAJourServeur, UpdateWindowFetchesWhatIsMissingAndALostServerLeavesNoHal
     for (std::string f : {"index2.php", "moteur.php", "moteur_multi.php", "choix_liste.php"})
       a.ecrireDistant("www/" + f, std::string(8000, 'x'));
     if (updater) a.ecrireDistant("www/version.exe", "MZ");
-    for (int i = 1; i <= 12; ++i) a.ecrireDistant("www/fl" + std::to_string(i) + ".gif", "GIF");
+    // Arrows long enough to be still on their way when the server goes.
+    for (int i = 1; i <= 12; ++i) a.ecrireDistant("www/fl" + std::to_string(i) + ".gif", std::string(4000, 'G'));
     if (updater) a.ecrire("version.exe", "mien");
     a.ecrire("moteur_multi.php", "ancien");
     a.demarrer();
