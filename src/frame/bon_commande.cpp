@@ -218,6 +218,8 @@ LineList identification(const Page& p) {
 // The frameset's top window holds the cart (declared by the entry pages). Where the form cannot
 // reach it - the single-page layout, whose top window is the form itself, or a site opened from
 // disc, whose frames may not read each other - the tab's session keeps it from page to page.
+// A top window also keeps it in its own name, which the tab hands to the next page at once:
+// a page of a site on disc left just after its load may not have handed its session over yet.
 LineList scriptPanier(const TOptionsCatalogue& c) {
   return {"var panier=null,panier_session=false;",
           "try{if(typeof top.fin!=\"undefined\")panier=top;}catch(erreur){}",
@@ -225,12 +227,17 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "panier={fin:0,ma_ref:new Array(),ma_description:new Array(),ma_pu:new Array(),"
           "ma_commande:new Array(),ma_quantite:new Array(),mon_transport:" +
               texteScript(c.port ? c.portE : "0") + "};",
-          "try{var garde=JSON.parse(sessionStorage.getItem(\"tarvio_panier\"));",
-          "if(garde)for(var cle in panier)if(garde[cle]!=null)panier[cle]=garde[cle];}catch(erreur){}",
+          "var garde=null;",
+          "try{garde=JSON.parse(sessionStorage.getItem(\"tarvio_panier\"));}catch(erreur){}",
+          "try{if(window==top&&window.name.indexOf(\"tarvio_panier=\")==0){"
+          "garde=JSON.parse(window.name.substring(14));}}catch(erreur){}",
+          "if(garde)for(var cle in panier)if(garde[cle]!=null)panier[cle]=garde[cle];",
           "}",
           "function garder_panier(){",
           "if(!panier_session)return;",
-          "try{sessionStorage.setItem(\"tarvio_panier\",JSON.stringify(panier));}catch(erreur){}",
+          "var texte=JSON.stringify(panier);",
+          "try{sessionStorage.setItem(\"tarvio_panier\",texte);}catch(erreur){}",
+          "try{if(window==top)window.name=\"tarvio_panier=\"+texte;}catch(erreur){}",
           "}"};
 }
 
