@@ -75,6 +75,7 @@ void Tdata1::analyserFiches(Construction& c) {
     if (nom != "sitemap.xml") c.dossier.supprimer("ftp/" + nom);
   // Left by a write killed midway; the listing above does not show them.
   platform::removeOwnTemporaries(c.dossier.racine() / "ftp");
+  c.dossier.ecrireEnPlace("ftp");
   if (p_.main().catalC.checked())
     for (const std::string& nom : c.dossier.lister("catalogue", "*"))
       c.dossier.supprimer("catalogue/" + nom);

@@ -47,8 +47,6 @@ void ContexteCartes::ecrire(std::string_view nom, std::string_view octets) {
 
 void ContexteCartes::supprimer(std::string_view nom) { dossier_.supprimer(nom); }
 
-void ContexteCartes::relister(std::string_view dossier) { dossier_.oublierDossier(dossier); }
-
 void ContexteCartes::fixerIdentite(const app::TIdentite& identite) {
   identite_ = identite;
   identiteChargee_ = true;

@@ -56,8 +56,6 @@ class ContexteCartes {
   // platform::FileError.
   void ecrire(std::string_view nom, std::string_view octets);
   void supprimer(std::string_view nom);
-  // A folder that others wrote into during the run is listed again at its next use.
-  void relister(std::string_view dossier);
 
   // The shop identity, as the caller loaded it for the first card of the context.
   const app::TIdentite& identite() const { return identite_; }

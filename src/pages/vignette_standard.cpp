@@ -80,7 +80,6 @@ void EcrivainCartes::coinsCadre(std::vector<std::string>& coins) {
       } catch (const platform::FileError&) {
         // The card names the default corners then.
       }
-      contexte().relister("");
     }
     if (contexte().existe(candidat)) nom = candidat;
     copierVersFtp(nom);

@@ -17,6 +17,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "publish/atelier_publication.h"
+#include "support/folder_listings.h"
 #include "support/programme_test.h"
 
 namespace {
@@ -774,16 +775,18 @@ TEST(Cout, FoldersListedAndSheetsReadAFixedNumberOfTimes) {
     }
     pages::DossierConstruction::Comptes comptes;
     b.p();
+    testing_support::FolderListings listages(b.t.dossier.path());
     pages::DossierConstruction::comptes = &comptes;
     b.construire();
     pages::DossierConstruction::comptes = nullptr;
     EXPECT_EQ(b.messages(), Lignes{});
     EXPECT_EQ(b.lignes("listeHTM.tmp").size(), 4u * parTheme);
-    return comptes;
+    return std::pair(comptes, listages.stop());
   };
-  auto petit = construire(2);
-  auto grand = construire(12);
-  EXPECT_EQ(grand.listages, petit.listages);
+  auto [petit, listagesPetit] = construire(2);
+  auto [grand, listagesGrand] = construire(12);
+  EXPECT_EQ(listagesGrand, listagesPetit);
+  EXPECT_FALSE(listagesPetit.empty());
   // Each sheet once per pass and once for its card; a card's lines come back from its writer,
   // never read again from vignette.htm; the rest once.
   auto parFichier = [](pages::DossierConstruction::Comptes& c, int) {
