@@ -135,6 +135,7 @@ CatalogueEcrit genererCatalogue(const fs::path& dossier, int n) {
     ecrire(dossier / (categorie + ".cto"), themes);
     ecrire(dossier / (categorie + ".fam"), {"famille=1"});
   }
+  ecrire(dossier / "frames.inf", {"frames=oui"});
   ecrire(dossier / "categories", categories);
   ecrire(dossier / "ref.gen", refGen);
   app::ecrireListesPromo(platform::DataFolder(dossier));
