@@ -192,10 +192,19 @@ struct Programme {
   }
 };
 
+// Hugo reads UTF-8; this file's strings are Windows-1252.
+const std::string kEAigu = "\xC3\xA9", kEGrave = "\xC3\xA8";
+
 // The same shop in the other generator: 10 sections of 10 themes, `n` product pages, lists by two.
-void siteHugo(const fs::path& site, int n) {
+void siteHugo(const fs::path& site, const fs::path& catalogue, int n) {
   fs::remove_all(site);
   fs::create_directories(site / "layouts" / "_default");
+  // The same pictures, one a product.
+  fs::create_directories(site / "static" / "img");
+  int image = 0;
+  for (const auto& e : fs::directory_iterator(catalogue))
+    if (e.path().extension() == ".jpg" && image < n)
+      fs::copy_file(e.path(), site / "static" / "img" / ("r" + std::to_string(image++) + ".jpg"));
   std::ofstream(site / "config.toml") << "baseURL = \"http://boutique.example/\"\ntitle = \"Boutique\"\n"
                                           "paginate = 2\ndisableKinds = [\"taxonomy\", \"term\", \"RSS\", \"sitemap\"]\n";
   std::ofstream(site / "layouts" / "_default" / "baseof.html")
@@ -215,16 +224,17 @@ void siteHugo(const fs::path& site, int n) {
     for (int t = 0; t < 10; ++t) {
       const fs::path theme = site / "content" / ("cat" + std::to_string(c)) / ("theme" + std::to_string(t));
       fs::create_directories(theme);
-      std::ofstream(theme / "_index.md") << "---\ntitle: \"Thème " << t << "\"\n---\n";
+      std::ofstream(theme / "_index.md") << "---\ntitle: \"Th" << kEGrave << "me " << t << "\"\n---\n";
       for (int s = 0; s < n / 100; ++s, ++numero)
         std::ofstream(theme / ("p" + std::to_string(numero) + ".md"))
-            << "---\ntitle: \"Produit " << numero << " émaillé\"\nprix: \"" << 5 + numero % 90
-            << ".50\"\nref: \"R" << numero << "\"\nimage: \"/img/r" << numero % 12
-            << ".jpg\"\n---\nFabriqué en France, livré sous 48 h.\n\nRéférence R" << numero << ".\n";
+            << "---\ntitle: \"Produit " << numero << " " << kEAigu << "maill" << kEAigu << "\"\nprix: \"" << 5 + numero % 90
+            << ".50\"\nref: \"R" << numero << "\"\nimage: \"/img/r" << numero
+            << ".jpg\"\n---\nFabriqu" << kEAigu << " en France, livr" << kEAigu << " sous 48 h.\n\nR" << kEAigu
+            << "f" << kEAigu << "rence R" << numero << ".\n";
     }
   for (int c = 0; c < 10; ++c)
     std::ofstream(site / "content" / ("cat" + std::to_string(c)) / "_index.md")
-        << "---\ntitle: \"Catégorie " << c << "\"\n---\n";
+        << "---\ntitle: \"Cat" << kEAigu << "gorie " << c << "\"\n---\n";
 }
 
 void taille(const fs::path& base, int n, bool hugo, bool publication) {
@@ -302,7 +312,7 @@ void taille(const fs::path& base, int n, bool hugo, bool publication) {
 
   if (hugo) {
     const fs::path racine = base / "hugo";
-    siteHugo(racine, n);
+    siteHugo(racine, dossier, n);
     fs::remove_all(racine / "public");
     Pas h = commande("hugo, " + std::to_string(n) + " pages", {"hugo", "--quiet", "-s", racine.string(), "-d", (racine / "public").string()});
     const Sortie sortieHugo = compter(racine / "public");
@@ -318,6 +328,11 @@ void taille(const fs::path& base, int n, bool hugo, bool publication) {
 }  // namespace
 
 int catalogueEntier(int argc, char** argv) {
+  // bench --construire DIR: one build of an existing data folder, for a profiler.
+  if (argc == 3 && std::string(argv[1]) == "--construire") {
+    Programme(argv[2]).construire();
+    return 0;
+  }
   std::vector<int> tailles;
   for (int i = 1; i < argc; ++i) tailles.push_back(std::atoi(argv[i]));
   if (tailles.empty()) tailles = {1000, 10000, 30000};

@@ -1,5 +1,10 @@
 #include "pages/dossier_construction.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <unordered_map>
+
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -7,7 +12,62 @@ namespace pages {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Files set aside, by folder: shared by every view, since the cards write with their own.
+std::unordered_map<std::string, std::vector<fs::path>>& deCote() {
+  static std::unordered_map<std::string, std::vector<fs::path>> fichiers;
+  return fichiers;
+}
+
+}  // namespace
+
 DossierConstruction::DossierConstruction(fs::path racine) : racine_(std::move(racine)) {}
+
+DossierConstruction::~DossierConstruction() {
+  if (enPlace_) --vuesEnPlace_;
+  for (const auto& dossier : dossiersDeCote_) {
+    auto it = deCote().find(dossier);
+    if (it == deCote().end()) continue;
+    for (const auto& fichier : it->second) platform::removeFile(fichier);
+    deCote().erase(it);
+  }
+}
+
+void DossierConstruction::ecrireEnPlace() {
+  if (!enPlace_) ++vuesEnPlace_;
+  enPlace_ = true;
+}
+
+bool DossierConstruction::mettreDeCote(const fs::path& fichier) {
+  const std::string dossier = fichier.parent_path().string();
+  auto& fichiers = deCote()[dossier];
+  if (std::find(dossiersDeCote_.begin(), dossiersDeCote_.end(), dossier) == dossiersDeCote_.end())
+    dossiersDeCote_.push_back(dossier);
+  // Named as the platform names the build's temporaries, which listings skip; the pool holds
+  // _1 to _n, the last taken first, so a new name is always free.
+  const fs::path cache = fichier.parent_path() / (".decote.tmp" + std::to_string(::getpid()) + "_" +
+                                                  std::to_string(fichiers.size() + 1));
+  if (!platform::renameFileExact(fichier, cache)) return platform::removeFile(fichier);
+  fichiers.push_back(cache);
+  return true;
+}
+
+bool DossierConstruction::reprendre(const fs::path& cible) {
+  auto it = deCote().find(cible.parent_path().string());
+  if (it == deCote().end() || it->second.empty()) return false;
+  std::error_code ec;
+  if (fs::exists(cible, ec)) return true;
+  const fs::path fichier = it->second.back();
+  it->second.pop_back();
+  return platform::renameFileExact(fichier, cible);
+}
+
+bool DossierConstruction::ecritEnPlace(const fs::path& cible) {
+  if (vuesEnPlace_ == 0) return false;
+  reprendre(cible);
+  return true;
+}
 
 std::optional<fs::path> DossierConstruction::chemin(std::string_view nom) {
   auto relatif = platform::safeRelativePath(nom);
@@ -38,14 +98,10 @@ std::optional<platform::LineList> DossierConstruction::lire(std::string_view nom
   return platform::LineList::fromText(platform::readFile(*c));
 }
 
-bool DossierConstruction::enPlace(const fs::path& fichier) const {
-  return dossierEnPlace_ && fichier.parent_path() == *dossierEnPlace_;
-}
-
 void DossierConstruction::ecrire(std::string_view nom, const platform::LineList& lignes) {
   auto cible = chemin(nom);
   if (!cible) throw platform::FileError("Nom de fichier refusé : " + std::string(nom));
-  platform::writeGeneratedFile(*cible, lignes.text(), enPlace(*cible));
+  platform::writeGeneratedFile(*cible, lignes.text(), ecritEnPlace(*cible));
 }
 
 void DossierConstruction::ecrireOctets(std::string_view nom, std::string_view octets) {
@@ -54,14 +110,14 @@ void DossierConstruction::ecrireOctets(std::string_view nom, std::string_view oc
   const fs::path dossier = cible->parent_path();
   if (!platform::makeFolder(dossier))
     throw platform::FileError("Impossible de créer le dossier " + dossier.string());
-  platform::writeGeneratedFile(*cible, octets, enPlace(*cible));
+  platform::writeGeneratedFile(*cible, octets, ecritEnPlace(*cible));
 }
-
-void DossierConstruction::ecrireEnPlace(std::string_view dossier) { dossierEnPlace_ = chemin(dossier); }
 
 bool DossierConstruction::supprimer(std::string_view nom) {
   auto c = chemin(nom);
-  return c && platform::removeFile(*c);
+  std::error_code ec;
+  if (!c || !fs::is_regular_file(*c, ec)) return false;
+  return vuesEnPlace_ > 0 ? mettreDeCote(*c) : platform::removeFile(*c);
 }
 
 bool DossierConstruction::renommer(std::string_view ancien, std::string_view nouveau) {
@@ -77,7 +133,19 @@ bool DossierConstruction::copier(std::string_view source, std::string_view desti
   auto d = chemin(destination);
   if (!d) return false;
   if (fs::exists(*d, ec) && fs::equivalent(*s, *d, ec)) return true;
-  return platform::copyGeneratedFile(*s, *d, enPlace(*d));
+  return platform::copyGeneratedFile(*s, *d, ecritEnPlace(*d));
+}
+
+void DossierConstruction::copierOuEchouer(std::string_view source, std::string_view destination) {
+  auto s = chemin(source);
+  auto d = chemin(destination);
+  if (!s || !d) throw platform::FileError("Nom de fichier refusé : " + std::string(s ? destination : source));
+  if (!platform::makeFolder(d->parent_path()))
+    throw platform::FileError("Impossible de créer le dossier " + d->parent_path().string());
+  std::error_code ec;
+  if (fs::exists(*d, ec) && fs::equivalent(*s, *d, ec)) return;
+  if (!platform::copyGeneratedFile(*s, *d, ecritEnPlace(*d)))
+    throw platform::FileError("Impossible d'écrire le fichier " + d->string());
 }
 
 std::vector<std::string> DossierConstruction::lister(std::string_view dossier,

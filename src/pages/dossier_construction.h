@@ -18,6 +18,10 @@ namespace pages {
 class DossierConstruction {
  public:
   explicit DossierConstruction(std::filesystem::path racine);
+  // Deletes the files it set aside and nobody took.
+  ~DossierConstruction();
+  DossierConstruction(const DossierConstruction&) = delete;
+  DossierConstruction& operator=(const DossierConstruction&) = delete;
 
   const std::filesystem::path& racine() const { return racine_; }
 
@@ -33,14 +37,21 @@ class DossierConstruction {
   void ecrire(std::string_view nom, const platform::LineList& lignes);
   // Raw bytes, the file's folder created when missing. Throws platform::FileError.
   void ecrireOctets(std::string_view nom, std::string_view octets);
-  // From now on files of this folder are written in place, without a temporary file: for a
-  // folder the build has just emptied.
-  void ecrireEnPlace(std::string_view dossier);
+  // While this view lives, every view writes in place, without a temporary file, and sets aside
+  // what it deletes: for a build, whose unfinished mark covers a crash. A file system that delays
+  // the reuse of deleted files makes creating thousands of files right after deleting thousands
+  // grow with their square; a file set aside (renamed to a hidden temporary name no listing shows)
+  // becomes the next file written into its folder instead. What is left is deleted with the view
+  // that set it aside; a crash leaves temporaries, which the next build removes.
+  void ecrireEnPlace();
   bool supprimer(std::string_view nom);
   // Never replaces an existing file; false when refused or failed.
   bool renommer(std::string_view ancien, std::string_view nouveau);
   // Overwrites the destination; false when the source is missing or the copy failed.
   bool copier(std::string_view source, std::string_view destination);
+  // The same, the destination's folder created when missing; throws platform::FileError when
+  // the copy fails.
+  void copierOuEchouer(std::string_view source, std::string_view destination);
   // The files of a folder of the data folder matching the masks, ordered as the platform lists.
   std::vector<std::string> lister(std::string_view dossier, std::string_view masques);
   // Creates a folder of the data folder (with its parents) when it is missing.
@@ -55,10 +66,15 @@ class DossierConstruction {
   static inline Comptes* comptes = nullptr;
 
  private:
-  bool enPlace(const std::filesystem::path& fichier) const;
+  // A file set aside in the target's folder, renamed to the target; false when none.
+  bool reprendre(const std::filesystem::path& cible);
+  bool ecritEnPlace(const std::filesystem::path& cible);
+  bool mettreDeCote(const std::filesystem::path& fichier);
+  static inline int vuesEnPlace_ = 0;
 
   std::filesystem::path racine_;
-  std::optional<std::filesystem::path> dossierEnPlace_;
+  bool enPlace_ = false;
+  std::vector<std::string> dossiersDeCote_;  // the folders whose files this view set aside
 };
 
 }  // namespace pages

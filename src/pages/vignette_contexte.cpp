@@ -189,7 +189,7 @@ void ContexteCartes::copier(const std::string& nomSource, const std::string& nom
   copies_.insert(nomDestination);
   // An image kept in a sub-folder keeps it in ftp/. A copy that fails stops the card: a site
   // published without its pictures would be a silent loss.
-  ecrire(nomDestination, platform::readFile(*chemin(nomSource)));
+  dossier_.copierOuEchouer(nomSource, nomDestination);
 }
 
 }  // namespace pages

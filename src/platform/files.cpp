@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -57,16 +58,8 @@ bool writeBytes(int fd, std::string_view bytes) {
   return true;
 }
 
-// Writes the bytes into an open descriptor and closes it; false on any failure.
-bool writeAll(int fd, std::string_view bytes, bool sync) {
-  bool ok = writeBytes(fd, bytes);
-  if (ok && sync && ::fsync(fd) != 0) ok = false;
-  if (::close(fd) != 0) ok = false;
-  return ok;
-}
-
 // Copies an open file into another with the kernel's copy, falling back to read and write
-// where the file systems refuse it; closes both; false on any failure.
+// where the file systems refuse it; closes the source; false on any failure.
 bool copyAll(int in, int out) {
   bool ok = true;
   bool kernel = true;
@@ -89,7 +82,6 @@ bool copyAll(int in, int out) {
     }
   }
   ::close(in);
-  if (::close(out) != 0) ok = false;
   return ok;
 }
 
@@ -105,7 +97,9 @@ bool replaceThrough(const fs::path& target, const std::function<bool(int)>& fill
   name_index::Change change(folder);
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) return false;
-  if (!fill(fd) || ::rename(temp.c_str(), target.c_str()) != 0) {
+  bool ok = fill(fd);
+  if (::close(fd) != 0) ok = false;
+  if (!ok || ::rename(temp.c_str(), target.c_str()) != 0) {
     ::unlink(temp.c_str());
     return false;
   }
@@ -113,13 +107,19 @@ bool replaceThrough(const fs::path& target, const std::function<bool(int)>& fill
   return true;
 }
 
-// Truncates the target (created when missing) and fills it.
+// Fills the target (created when missing) over its old bytes, then cuts what is left of them.
+// Not emptied first: a file emptied then closed is written to disk at once by some file systems.
 bool replaceInPlace(const fs::path& target, const std::function<bool(int)>& fill) {
   name_index::Change change(folderOf(target));
-  int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   change.added(target.filename().string(), name_index::Kind::file);
-  return fill(fd);
+  struct stat before {};
+  bool ok = ::fstat(fd, &before) == 0 && fill(fd);
+  const off_t end = ok ? ::lseek(fd, 0, SEEK_CUR) : -1;
+  if (end < 0 || (end < before.st_size && ::ftruncate(fd, end) != 0)) ok = false;
+  if (::close(fd) != 0) ok = false;
+  return ok;
 }
 
 }  // namespace
@@ -171,12 +171,12 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes) {
 }
 
 void writeFileAtomicExact(const fs::path& path, std::string_view bytes) {
-  if (!replaceThrough(path, [&](int fd) { return writeAll(fd, bytes, true); }))
+  if (!replaceThrough(path, [&](int fd) { return writeBytes(fd, bytes) && ::fsync(fd) == 0; }))
     throw FileError("Impossible d'écrire le fichier " + shown(path));
 }
 
 void writeGeneratedFile(const fs::path& path, std::string_view bytes, bool inPlace) {
-  auto fill = [&](int fd) { return writeAll(fd, bytes, false); };
+  auto fill = [&](int fd) { return writeBytes(fd, bytes); };
   if (!(inPlace ? replaceInPlace(path, fill) : replaceThrough(path, fill)))
     throw FileError("Impossible d'écrire le fichier " + shown(path));
 }
