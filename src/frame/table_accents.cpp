@@ -55,21 +55,30 @@ const std::string* TTableAccents::entite(char c) const {
 }
 
 std::string convertirTexte(std::string_view source, const TTableAccents& table, bool horsLigne) {
+  if (horsLigne) return std::string(source);
   std::string sortie;
   sortie.reserve(source.size() + source.size() / 8);
   bool dansBalise = false;
-  // 0x1A is an ordinary byte here: stopping at it would cut a page short.
-  for (char c : source) {
-    if (c == '<')
+  size_t copie = 0;  // bytes before this are in sortie
+  // 0x1A is an ordinary byte here: stopping at it would cut a page short. Runs of bytes left as
+  // they are go in whole.
+  for (size_t i = 0; i < source.size(); ++i) {
+    const char c = source[i];
+    if (c == '<') {
       dansBalise = true;
-    else if (c == '>')
+      continue;
+    }
+    if (c == '>')
       dansBalise = false;
-    const std::string* e = (horsLigne || dansBalise) ? nullptr : table.entite(c);
-    if (e)
+    else if (dansBalise)
+      continue;
+    if (const std::string* e = table.entite(c)) {
+      sortie.append(source.data() + copie, i - copie);
       sortie += *e;
-    else
-      sortie += c;
+      copie = i + 1;
+    }
   }
+  sortie.append(source.data() + copie, source.size() - copie);
   return sortie;
 }
 

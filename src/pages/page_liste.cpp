@@ -15,6 +15,7 @@
 #include "app/web.h"
 #include "design/style_principal.h"
 #include "pages/data.h"
+#include "pages/empreintes_pages.h"
 #include "pages/pages_index.h"
 #include "pages/vignette1.h"
 #include "platform/escape.h"
@@ -721,6 +722,7 @@ void Tdata1::construirePages(Construction& c) {
       }
     }
   EcrivainPages ecrivain(p_, c);
+  EmpreintesPages empreintes(c.dossier);
   Tvignette1& vignette = p_.vignette1();
   const std::string dernierePage = std::to_string(c.listePages.size() - 1);
   DerniereFiche fiche;
@@ -772,18 +774,30 @@ void Tdata1::construirePages(Construction& c) {
           ecrivain.page(index, fiche, cartes, vignette.valeurs.styleFicheTheme == "tableau",
                         referenceCarte, nomSortie);
       const platform::LineList contenu(page);
-      c.dossier.ecrire("ftp/" + nomSortie + ".htm", contenu);
+      const std::string texte = contenu.text();
+      c.dossier.ecrireOctets("ftp/" + nomSortie + ".htm", texte);
       const std::string copie = "tmp/" + nomSortie + ".htm";
-      auto ancienne = c.dossier.lire(copie);
-      // An unchanged copy is left as it is: the same bytes as rewriting it.
-      if (!ancienne || !(*ancienne == contenu)) {
-        c.pagesModifiees.push_back(nomSortie);
-        c.dossier.ecrire(copie, contenu);
+      // Lines holding a line break compare as the lines read back would: only by reading.
+      const bool coupees = std::any_of(page.begin(), page.end(), [](const std::string& l) {
+        return l.find_first_of("\r\n") != std::string::npos;
+      });
+      auto etat = coupees ? EmpreintesPages::Copie::inconnue : empreintes.comparer(copie, texte);
+      if (etat == EmpreintesPages::Copie::inconnue) {
+        auto ancienne = c.dossier.lire(copie);
+        etat = ancienne && *ancienne == contenu ? EmpreintesPages::Copie::identique
+                                                : EmpreintesPages::Copie::differente;
       }
+      // An unchanged copy is left as it is: the same bytes as rewriting it.
+      if (etat == EmpreintesPages::Copie::differente) {
+        c.pagesModifiees.push_back(nomSortie);
+        c.dossier.ecrireOctets(copie, texte);
+      }
+      if (!coupees) empreintes.noter(copie, texte);
       progres(legende_, 2, "3.Construction de la page " + nomSortie + ".htm",
               index + 1 == c.listePages.size());
     }
   }
+  empreintes.enregistrer();
   pagesAuteurs(c);
   pagesObjets(c);
   c.dossier.ecrire("transfert.tri", platform::LineList(c.pagesModifiees));
