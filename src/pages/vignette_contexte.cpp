@@ -174,6 +174,17 @@ std::string ContexteCartes::nombreThemes(std::string_view categorie) {
   return index(ncto_, "ncto.inc").valeur(categorie);
 }
 
+const PagerCategorie* ContexteCartes::pagerCategorie(const std::string& categorie,
+                                                     const TOptionsArticles& o,
+                                                     const std::string& couleurEtat) {
+  const auto& pages = pagesCategorie(categorie);
+  if (!pages) return nullptr;
+  const std::string cle = categorie + '\0' + couleurEtat;
+  auto it = pagers_.find(cle);
+  if (it == pagers_.end()) it = pagers_.emplace(cle, PagerCategorie(*pages, o, couleurEtat)).first;
+  return &it->second;
+}
+
 const std::optional<std::vector<std::string>>& ContexteCartes::pagesCategorie(
     const std::string& categorie) {
   auto it = fic_.find(categorie);
