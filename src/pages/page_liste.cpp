@@ -779,7 +779,7 @@ void Tdata1::construirePages(Construction& c) {
       const std::string copie = "tmp/" + nomSortie + ".htm";
       // Lines holding a line break compare as the lines read back would: only by reading.
       const bool coupees = std::any_of(page.begin(), page.end(), [](const std::string& l) {
-        return l.find_first_of("\r\n") != std::string::npos;
+        return l.find('\n') != std::string::npos || l.find('\r') != std::string::npos;
       });
       auto etat = coupees ? EmpreintesPages::Copie::inconnue : empreintes.comparer(copie, texte);
       if (etat == EmpreintesPages::Copie::inconnue) {
