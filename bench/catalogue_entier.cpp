@@ -288,6 +288,7 @@ void taille(const fs::path& base, int n, bool hugo, bool publication) {
     testing_support::FtpServer serveur;
     commande("mirror", {"cp", "-rT", (dossier / "ftp").string(), (dossier / "transfert").string()});
     commande("server", {"cp", "-rT", (dossier / "ftp").string(), (serveur.home().path() / "www").string()});
+    const auto copieFaite = fs::file_time_type::clock::now();
     auto pas = dansUnFils([&](Releve& r) {
       Programme prog(dossier, [&](std::string& hote, int& port) {
         hote = serveur.host();
@@ -312,7 +313,11 @@ void taille(const fs::path& base, int n, bool hugo, bool publication) {
       if (messages.empty() || messages.back() != "Le transfert est terminé")
         for (const auto& d : prog.dialogs.shown()) std::cout << "publication: " << d.text << '\n';
     });
-    if (!pas.empty()) montrer(pas.at(0));
+    // What went up: the files the server holds newer than the copy of the previous site.
+    long long envoyes = 0;
+    for (const auto& e : fs::directory_iterator(serveur.home().path() / "www"))
+      if (e.is_regular_file() && e.last_write_time() > copieFaite) ++envoyes;
+    if (!pas.empty()) montrer(pas.at(0), "  " + std::to_string(envoyes) + " files sent");
   }
 
   if (hugo) {

@@ -57,14 +57,23 @@ bool DossierConstruction::reprendre(const fs::path& cible) {
   auto it = deCote().find(cible.parent_path().string());
   if (it == deCote().end() || it->second.empty()) return false;
   std::error_code ec;
-  if (fs::exists(cible, ec)) return true;
+  if (fs::exists(cible, ec)) return false;
   const fs::path fichier = it->second.back();
   it->second.pop_back();
   return platform::renameFileExact(fichier, cible);
 }
 
-bool DossierConstruction::ecritEnPlace(const fs::path& cible) {
+bool DossierConstruction::enPlaceAdmis(const fs::path& fichier) const {
   if (vuesEnPlace_ == 0) return false;
+  const fs::path relatif = fichier.lexically_relative(racine_);
+  if (relatif.empty() || relatif.begin() == relatif.end()) return false;
+  const std::string premier = relatif.begin()->string();
+  return platform::fileNamesEqual(premier, "ftp") || platform::fileNamesEqual(premier, "tmp") ||
+         (relatif == relatif.filename() && platform::fileNamesEqual(premier, "vignette.htm"));
+}
+
+bool DossierConstruction::ecritEnPlace(const fs::path& cible) {
+  if (!enPlaceAdmis(cible)) return false;
   reprendre(cible);
   return true;
 }
@@ -117,7 +126,7 @@ bool DossierConstruction::supprimer(std::string_view nom) {
   auto c = chemin(nom);
   std::error_code ec;
   if (!c || !fs::is_regular_file(*c, ec)) return false;
-  return vuesEnPlace_ > 0 ? mettreDeCote(*c) : platform::removeFile(*c);
+  return enPlaceAdmis(*c) ? mettreDeCote(*c) : platform::removeFile(*c);
 }
 
 bool DossierConstruction::renommer(std::string_view ancien, std::string_view nouveau) {

@@ -37,8 +37,9 @@ class DossierConstruction {
   void ecrire(std::string_view nom, const platform::LineList& lignes);
   // Raw bytes, the file's folder created when missing. Throws platform::FileError.
   void ecrireOctets(std::string_view nom, std::string_view octets);
-  // While this view lives, every view writes in place, without a temporary file, and sets aside
-  // what it deletes: for a build, whose unfinished mark covers a crash. A file system that delays
+  // While this view lives, every view writes the build's output in place (see enPlaceAdmis),
+  // without a temporary file, and sets aside what it deletes there: for a build, whose
+  // unfinished mark covers a crash. A file system that delays
   // the reuse of deleted files makes creating thousands of files right after deleting thousands
   // grow with their square; a file set aside (renamed to a hidden temporary name no listing shows)
   // becomes the next file written into its folder instead. What is left is deleted with the view
@@ -69,6 +70,9 @@ class DossierConstruction {
   // A file set aside in the target's folder, renamed to the target; false when none.
   bool reprendre(const std::filesystem::path& cible);
   bool ecritEnPlace(const std::filesystem::path& cible);
+  // What a build writes in place: the site (ftp/), the copies of its pages (tmp/) and the card
+  // writer's scratch page; the other files of the data folder are still replaced whole.
+  bool enPlaceAdmis(const std::filesystem::path& fichier) const;
   bool mettreDeCote(const std::filesystem::path& fichier);
   static inline int vuesEnPlace_ = 0;
 

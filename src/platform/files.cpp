@@ -262,7 +262,8 @@ bool makeFolder(const fs::path& path) {
   fs::path real = resolvePath(path);
   std::error_code ec;
   if (fs::is_directory(real, ec)) return true;
-  if (!real.has_relative_path() || real.filename().empty()) return false;
+  if (!real.has_relative_path()) return false;
+  if (real.filename().empty()) return makeFolder(real.parent_path());  // "a/b/"
   const fs::path parent = real.parent_path();
   if (!parent.empty() && parent != real && !makeFolder(parent)) return false;
   name_index::Change change(folderOf(real));

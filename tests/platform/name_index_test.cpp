@@ -88,3 +88,13 @@ TEST(NameIndex, TwoSpellingsOfOneNameResolveToTheFirstInByteOrder) {
   EXPECT_EQ(platform::resolvePath(dir / "PHOTO.jpg").filename(), "photo.JPG");
   EXPECT_EQ(platform::listFiles(dir.path()), Names{"photo.JPG"});
 }
+
+TEST(NameIndex, FoldersMadeWithTheirParentsAreKnownToTheirParents) {
+  TempFolder dir;
+  EXPECT_TRUE(platform::listFolders(dir.path()).empty());
+  EXPECT_TRUE(platform::makeFolder(dir / "Un/Deux/"));
+  EXPECT_TRUE(platform::makeFolder(dir / "un/TROIS"));  // an existing parent in another case
+  EXPECT_EQ(platform::listFolders(dir.path()), Names{"Un"});
+  EXPECT_EQ(platform::listFolders(dir / "UN"), (Names{"Deux", "TROIS"}));
+  EXPECT_TRUE(platform::folderExists(dir / "un/deux"));
+}
