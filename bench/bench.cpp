@@ -19,6 +19,7 @@
 #include "platform/lines.h"
 #include "support/ftp_server.h"
 #include "support/programme_test.h"
+#include "catalogue_entier.h"
 
 namespace {
 
@@ -187,8 +188,7 @@ double taxonomie(int n, bool reparer) {
   });
 }
 
-int main() {
-  setenv("TARVIO_SOURCE_DIR", TARVIO_SOURCE_DIR, 0);
+int croissance() {
   mesure("organiser and browsers, 2500 sheets", navigateurs(2500), navigateurs(10000), 4);
   mesure("site build, 1000 sheets", site(10), site(30), 3);
   mesure("run of cards, 500", cartes(500), cartes(2000), 4);
@@ -197,4 +197,11 @@ int main() {
   mesure("catalogue repaired, 2500 sheets", taxonomie(2500, true), taxonomie(10000, true), 4);
   mesure("index line replaced, 25000 lines", remplacement(25000), remplacement(200000), 8);
   std::cout << "FTP upload, longest idle gap: " << pauseFtp() << " s\n";
+  return 0;
+}
+
+int main(int argc, char** argv) {
+  setenv("TARVIO_SOURCE_DIR", TARVIO_SOURCE_DIR, 0);
+  if (argc > 1 && std::string(argv[1]) == "--croissance") return croissance();
+  return bench::catalogueEntier(argc, argv);
 }

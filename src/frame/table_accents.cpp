@@ -1,5 +1,7 @@
 #include "frame/table_accents.h"
 
+#include <cstring>
+
 namespace frame {
 
 namespace {
@@ -55,21 +57,29 @@ const std::string* TTableAccents::entite(char c) const {
 }
 
 std::string convertirTexte(std::string_view source, const TTableAccents& table, bool horsLigne) {
+  if (horsLigne) return std::string(source);
   std::string sortie;
   sortie.reserve(source.size() + source.size() / 8);
-  bool dansBalise = false;
-  // 0x1A is an ordinary byte here: stopping at it would cut a page short.
-  for (char c : source) {
-    if (c == '<')
-      dansBalise = true;
-    else if (c == '>')
-      dansBalise = false;
-    const std::string* e = (horsLigne || dansBalise) ? nullptr : table.entite(c);
-    if (e)
+  const char* const debut = source.data();
+  const size_t taille = source.size();
+  size_t copie = 0;  // bytes before this are in sortie
+  // 0x1A is an ordinary byte here: stopping at it would cut a page short. Runs of bytes left as
+  // they are go in whole; a tag is skipped to its '>' at once.
+  for (size_t i = 0; i < taille; ++i) {
+    char c = debut[i];
+    if (c == '<') {
+      const void* fin = std::memchr(debut + i + 1, '>', taille - i - 1);
+      if (!fin) break;
+      i = static_cast<size_t>(static_cast<const char*>(fin) - debut);
+      c = '>';
+    }
+    if (const std::string* e = table.entite(c)) {
+      sortie.append(debut + copie, i - copie);
       sortie += *e;
-    else
-      sortie += c;
+      copie = i + 1;
+    }
   }
+  sortie.append(debut + copie, taille - copie);
   return sortie;
 }
 

@@ -67,14 +67,15 @@ struct FichierTravail {
 void Tdata1::analyserFiches(Construction& c) {
   const bool articlesTrouves = c.options.articles_trouves == "oui";
   const bool vignettes = c.options.vig_visual == "oui";
+  c.dossier.ecrireEnPlace();
 
   for (const char* masque : {"*.tmp", "*.aut", "*.nth"})
     for (const std::string& nom : c.dossier.lister("", masque)) c.dossier.supprimer(nom);
   c.dossier.creerDossier("ftp");
+  // Left by a write killed midway; listings do not show them.
+  platform::removeOwnTemporaries(c.dossier.racine() / "ftp");
   for (const std::string& nom : c.dossier.lister("ftp", "*"))
     if (nom != "sitemap.xml") c.dossier.supprimer("ftp/" + nom);
-  // Left by a write killed midway; the listing above does not show them.
-  platform::removeOwnTemporaries(c.dossier.racine() / "ftp");
   if (p_.main().catalC.checked())
     for (const std::string& nom : c.dossier.lister("catalogue", "*"))
       c.dossier.supprimer("catalogue/" + nom);

@@ -1,9 +1,9 @@
 #include "pages/dossier_construction.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <algorithm>
+#include <unordered_map>
 
 #include "platform/files.h"
 #include "platform/text.h"
@@ -12,36 +12,70 @@ namespace pages {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Files set aside, by folder: shared by every view, since the cards write with their own.
+std::unordered_map<std::string, std::vector<fs::path>>& deCote() {
+  static std::unordered_map<std::string, std::vector<fs::path>> fichiers;
+  return fichiers;
+}
+
+}  // namespace
+
 DossierConstruction::DossierConstruction(fs::path racine) : racine_(std::move(racine)) {}
 
-void DossierConstruction::compter(std::map<std::string, int> Comptes::*quoi,
-                                  const fs::path& chemin) const {
-  if (comptes) ++(comptes->*quoi)[chemin.lexically_relative(racine_).generic_string()];
-}
-
-DossierConstruction::Repertoire& DossierConstruction::repertoire(const fs::path& dossier) {
-  Repertoire& r = repertoires_[dossier.generic_string()];
-  if (!r.lu) {
-    r.lu = true;
-    compter(&Comptes::listages, dossier);
-    std::error_code ec;
-    for (fs::directory_iterator it(dossier, ec), fin; !ec && it != fin; it.increment(ec)) {
-      std::string nom = it->path().filename().string();
-      auto [place, nouveau] = r.noms.emplace(platform::foldFileName(nom), nom);
-      // Two names differing only by case: the first in byte order, as the platform resolves.
-      if (!nouveau && nom < place->second) place->second = nom;
-    }
+DossierConstruction::~DossierConstruction() {
+  if (enPlace_) --vuesEnPlace_;
+  for (const auto& dossier : dossiersDeCote_) {
+    auto it = deCote().find(dossier);
+    if (it == deCote().end()) continue;
+    for (const auto& fichier : it->second) platform::removeFile(fichier);
+    deCote().erase(it);
   }
-  return r;
 }
 
-std::string DossierConstruction::trouver(const fs::path& dossier, const std::string& nom) {
+void DossierConstruction::ecrireEnPlace() {
+  if (!enPlace_) ++vuesEnPlace_;
+  enPlace_ = true;
+}
+
+bool DossierConstruction::mettreDeCote(const fs::path& fichier) {
+  const std::string dossier = fichier.parent_path().string();
+  auto& fichiers = deCote()[dossier];
+  if (std::find(dossiersDeCote_.begin(), dossiersDeCote_.end(), dossier) == dossiersDeCote_.end())
+    dossiersDeCote_.push_back(dossier);
+  // Named as the platform names the build's temporaries, which listings skip; the pool holds
+  // _1 to _n, the last taken first, so a new name is always free.
+  const fs::path cache = fichier.parent_path() / (".decote.tmp" + std::to_string(::getpid()) + "_" +
+                                                  std::to_string(fichiers.size() + 1));
+  if (!platform::renameFileExact(fichier, cache)) return platform::removeFile(fichier);
+  fichiers.push_back(cache);
+  return true;
+}
+
+bool DossierConstruction::reprendre(const fs::path& cible) {
+  auto it = deCote().find(cible.parent_path().string());
+  if (it == deCote().end() || it->second.empty()) return false;
   std::error_code ec;
-  if (fs::exists(dossier / nom, ec)) return nom;
-  Repertoire& r = repertoire(dossier);
-  auto it = r.noms.find(platform::foldFileName(nom));
-  if (it != r.noms.end() && fs::exists(dossier / it->second, ec)) return it->second;
-  return nom;
+  if (fs::exists(cible, ec)) return false;
+  const fs::path fichier = it->second.back();
+  it->second.pop_back();
+  return platform::renameFileExact(fichier, cible);
+}
+
+bool DossierConstruction::enPlaceAdmis(const fs::path& fichier) const {
+  if (vuesEnPlace_ == 0) return false;
+  const fs::path relatif = fichier.lexically_relative(racine_);
+  if (relatif.empty() || relatif.begin() == relatif.end()) return false;
+  const std::string premier = relatif.begin()->string();
+  return platform::fileNamesEqual(premier, "ftp") || platform::fileNamesEqual(premier, "tmp") ||
+         (relatif == relatif.filename() && platform::fileNamesEqual(premier, "vignette.htm"));
+}
+
+bool DossierConstruction::ecritEnPlace(const fs::path& cible) {
+  if (!enPlaceAdmis(cible)) return false;
+  reprendre(cible);
+  return true;
 }
 
 std::optional<fs::path> DossierConstruction::chemin(std::string_view nom) {
@@ -54,9 +88,9 @@ std::optional<fs::path> DossierConstruction::chemin(std::string_view nom) {
     std::string nom = partie.string();
     while (!nom.empty() && (nom.back() == ' ' || nom.back() == '.')) nom.pop_back();
     if (nom.empty() || nom == "." || nom == "..") return std::nullopt;
-    resultat /= trouver(resultat, nom);
+    resultat /= nom;
   }
-  return resultat;
+  return platform::resolvePath(resultat);
 }
 
 bool DossierConstruction::existe(std::string_view nom) {
@@ -69,93 +103,36 @@ std::optional<platform::LineList> DossierConstruction::lire(std::string_view nom
   auto c = chemin(nom);
   std::error_code ec;
   if (!c || !fs::is_regular_file(*c, ec)) return std::nullopt;
-  compter(&Comptes::lectures, *c);
+  if (comptes) ++comptes->lectures[c->lexically_relative(racine_).generic_string()];
   return platform::LineList::load(*c);
-}
-
-void DossierConstruction::noter(const fs::path& fichier) {
-  Repertoire& r = repertoires_[fichier.parent_path().generic_string()];
-  if (r.lu) {
-    std::string nom = fichier.filename().string();
-    r.noms.emplace(platform::foldFileName(nom), nom);
-  }
-}
-
-void DossierConstruction::oublier(const fs::path& fichier) {
-  auto it = repertoires_.find(fichier.parent_path().generic_string());
-  if (it == repertoires_.end() || !it->second.lu) return;
-  auto& noms = it->second.noms;
-  auto n = noms.find(platform::foldFileName(fichier.filename().string()));
-  if (n != noms.end() && n->second == fichier.filename().string()) noms.erase(n);
-}
-
-void DossierConstruction::ecrireChemin(const fs::path& cible, std::string_view octets) {
-  // Named as the platform names its temporaries, which folder listings skip.
-  const fs::path temporaire =
-      cible.parent_path() / ("." + cible.filename().string() + ".tmp" + std::to_string(::getpid()) +
-                             "_" + std::to_string(++compteur_));
-  int fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  bool ok = fd >= 0;
-  const char* donnees = octets.data();
-  size_t reste = octets.size();
-  while (ok && reste > 0) {
-    ssize_t n = ::write(fd, donnees, reste);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ok = false;
-      break;
-    }
-    donnees += n;
-    reste -= static_cast<size_t>(n);
-  }
-  if (fd >= 0 && ::close(fd) != 0) ok = false;
-  if (ok && ::rename(temporaire.c_str(), cible.c_str()) != 0) ok = false;
-  if (!ok) {
-    if (fd >= 0) ::unlink(temporaire.c_str());
-    throw platform::FileError("Impossible d'écrire le fichier " + cible.string());
-  }
-  noter(cible);
 }
 
 void DossierConstruction::ecrire(std::string_view nom, const platform::LineList& lignes) {
   auto cible = chemin(nom);
   if (!cible) throw platform::FileError("Nom de fichier refusé : " + std::string(nom));
-  ecrireChemin(*cible, lignes.text());
+  platform::writeGeneratedFile(*cible, lignes.text(), ecritEnPlace(*cible));
 }
 
 void DossierConstruction::ecrireOctets(std::string_view nom, std::string_view octets) {
   auto cible = chemin(nom);
   if (!cible) throw platform::FileError("Nom de fichier refusé : " + std::string(nom));
-  std::error_code ec;
   const fs::path dossier = cible->parent_path();
-  if (!fs::is_directory(dossier, ec)) {
-    if (!platform::makeFolder(dossier))
-      throw platform::FileError("Impossible de créer le dossier " + dossier.string());
-    noter(dossier);
-  }
-  ecrireChemin(*cible, octets);
-}
-
-void DossierConstruction::oublierDossier(std::string_view dossier) {
-  if (auto c = chemin(dossier)) repertoires_.erase(c->generic_string());
+  if (!platform::makeFolder(dossier))
+    throw platform::FileError("Impossible de créer le dossier " + dossier.string());
+  platform::writeGeneratedFile(*cible, octets, ecritEnPlace(*cible));
 }
 
 bool DossierConstruction::supprimer(std::string_view nom) {
   auto c = chemin(nom);
   std::error_code ec;
   if (!c || !fs::is_regular_file(*c, ec)) return false;
-  if (!fs::remove(*c, ec)) return false;
-  oublier(*c);
-  return true;
+  return enPlaceAdmis(*c) ? mettreDeCote(*c) : platform::removeFile(*c);
 }
 
 bool DossierConstruction::renommer(std::string_view ancien, std::string_view nouveau) {
   auto a = chemin(ancien);
   auto n = chemin(nouveau);
-  if (!a || !n || !platform::renameFile(*a, *n)) return false;
-  oublier(*a);
-  noter(*n);
-  return true;
+  return a && n && platform::renameFile(*a, *n);
 }
 
 bool DossierConstruction::copier(std::string_view source, std::string_view destination) {
@@ -165,19 +142,25 @@ bool DossierConstruction::copier(std::string_view source, std::string_view desti
   auto d = chemin(destination);
   if (!d) return false;
   if (fs::exists(*d, ec) && fs::equivalent(*s, *d, ec)) return true;
-  try {
-    ecrireChemin(*d, platform::readFile(*s));
-  } catch (const platform::FileError&) {
-    return false;
-  }
-  return true;
+  return platform::copyGeneratedFile(*s, *d, ecritEnPlace(*d));
+}
+
+void DossierConstruction::copierOuEchouer(std::string_view source, std::string_view destination) {
+  auto s = chemin(source);
+  auto d = chemin(destination);
+  if (!s || !d) throw platform::FileError("Nom de fichier refusé : " + std::string(s ? destination : source));
+  if (!platform::makeFolder(d->parent_path()))
+    throw platform::FileError("Impossible de créer le dossier " + d->parent_path().string());
+  std::error_code ec;
+  if (fs::exists(*d, ec) && fs::equivalent(*s, *d, ec)) return;
+  if (!platform::copyGeneratedFile(*s, *d, ecritEnPlace(*d)))
+    throw platform::FileError("Impossible d'écrire le fichier " + d->string());
 }
 
 std::vector<std::string> DossierConstruction::lister(std::string_view dossier,
                                                      std::string_view masques) {
   auto c = chemin(dossier);
   if (!c) return {};
-  compter(&Comptes::listages, *c);
   return platform::listFiles(*c, masques);
 }
 
@@ -186,7 +169,6 @@ void DossierConstruction::creerDossier(std::string_view dossier) {
   if (!c) throw platform::FileError("Nom de dossier refusé : " + std::string(dossier));
   if (!platform::makeFolder(*c))
     throw platform::FileError("Impossible de créer le dossier " + c->string());
-  noter(*c);
 }
 
 }  // namespace pages

@@ -1,17 +1,14 @@
 #pragma once
-// The data folder as a site build sees it. A build asks about thousands of names, most of them
-// missing (thumbnails, category texts, title files); the platform's resolver lists a folder for
-// each missing name, which makes a build quadratic. Here each folder is listed once, at its first
-// miss, and kept up to date with what the build writes and deletes. Generated files are written
-// whole through a temporary file and a rename, without waiting for the disk: a crash leaves the
-// old file or the new one, and the next build rewrites them all anyway.
+// The data folder as a site build sees it: names found without regard to case through the
+// platform's name index (a build asks about thousands of names, most of them missing), generated
+// files written whole without waiting for the disk. A crash leaves the build's unfinished mark;
+// the next build rewrites them all anyway.
 
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/lines.h"
@@ -21,6 +18,10 @@ namespace pages {
 class DossierConstruction {
  public:
   explicit DossierConstruction(std::filesystem::path racine);
+  // Deletes the files it set aside and nobody took.
+  ~DossierConstruction();
+  DossierConstruction(const DossierConstruction&) = delete;
+  DossierConstruction& operator=(const DossierConstruction&) = delete;
 
   const std::filesystem::path& racine() const { return racine_; }
 
@@ -36,42 +37,48 @@ class DossierConstruction {
   void ecrire(std::string_view nom, const platform::LineList& lignes);
   // Raw bytes, the file's folder created when missing. Throws platform::FileError.
   void ecrireOctets(std::string_view nom, std::string_view octets);
-  // A folder that others wrote into is listed again at its next miss.
-  void oublierDossier(std::string_view dossier);
+  // While this view lives, every view writes the build's output in place (see enPlaceAdmis),
+  // without a temporary file, and sets aside what it deletes there: for a build, whose
+  // unfinished mark covers a crash. A file system that delays
+  // the reuse of deleted files makes creating thousands of files right after deleting thousands
+  // grow with their square; a file set aside (renamed to a hidden temporary name no listing shows)
+  // becomes the next file written into its folder instead. What is left is deleted with the view
+  // that set it aside; a crash leaves temporaries, which the next build removes.
+  void ecrireEnPlace();
   bool supprimer(std::string_view nom);
   // Never replaces an existing file; false when refused or failed.
   bool renommer(std::string_view ancien, std::string_view nouveau);
   // Overwrites the destination; false when the source is missing or the copy failed.
   bool copier(std::string_view source, std::string_view destination);
+  // The same, the destination's folder created when missing; throws platform::FileError when
+  // the copy fails.
+  void copierOuEchouer(std::string_view source, std::string_view destination);
   // The files of a folder of the data folder matching the masks, ordered as the platform lists.
   std::vector<std::string> lister(std::string_view dossier, std::string_view masques);
   // Creates a folder of the data folder (with its parents) when it is missing.
   void creerDossier(std::string_view dossier);
 
-  // What every view asked of the disk, by path relative to its data folder; counted only while set.
-  // Tests use it to check that a build lists each folder and reads each file a fixed number of times.
+  // The files every view read, by path relative to its data folder; counted only while set.
+  // Tests use it to check that a build reads each file a fixed number of times (folder listings
+  // are counted by the platform).
   struct Comptes {
-    std::map<std::string, int> listages;
     std::map<std::string, int> lectures;
   };
   static inline Comptes* comptes = nullptr;
 
  private:
-  struct Repertoire {
-    bool lu = false;
-    std::unordered_map<std::string, std::string> noms;  // folded name -> name on disk
-  };
-  // The name on disk of `nom` inside the folder `dossier` (absolute), or `nom` itself.
-  std::string trouver(const std::filesystem::path& dossier, const std::string& nom);
-  Repertoire& repertoire(const std::filesystem::path& dossier);
-  void ecrireChemin(const std::filesystem::path& cible, std::string_view octets);
-  void noter(const std::filesystem::path& fichier);
-  void oublier(const std::filesystem::path& fichier);
-  void compter(std::map<std::string, int> Comptes::*quoi, const std::filesystem::path& chemin) const;
+  // A file set aside in the target's folder, renamed to the target; false when none.
+  bool reprendre(const std::filesystem::path& cible);
+  bool ecritEnPlace(const std::filesystem::path& cible);
+  // What a build writes in place: the site (ftp/), the copies of its pages (tmp/) and the card
+  // writer's scratch page; the other files of the data folder are still replaced whole.
+  bool enPlaceAdmis(const std::filesystem::path& fichier) const;
+  bool mettreDeCote(const std::filesystem::path& fichier);
+  static inline int vuesEnPlace_ = 0;
 
   std::filesystem::path racine_;
-  std::unordered_map<std::string, Repertoire> repertoires_;
-  unsigned long compteur_ = 0;
+  bool enPlace_ = false;
+  std::vector<std::string> dossiersDeCote_;  // the folders whose files this view set aside
 };
 
 }  // namespace pages

@@ -4,6 +4,7 @@
 // the page is saved into ftp/ and compared with the previous build's copy in tmp/.
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -15,6 +16,7 @@
 #include "app/web.h"
 #include "design/style_principal.h"
 #include "pages/data.h"
+#include "pages/empreintes_pages.h"
 #include "pages/pages_index.h"
 #include "pages/vignette1.h"
 #include "platform/charset.h"
@@ -102,7 +104,7 @@ class EcrivainPages {
   Lignes celluleTitre(const std::string& texte) const;
 
   // The page of listePages[index]; nomSortie: its name in ftp/ and tmp/, without ".htm".
-  Lignes page(size_t index, const DerniereFiche& f, const Lignes& cartes, bool styleCarteTableau,
+  Lignes page(size_t index, const DerniereFiche& f, Lignes cartes, bool styleCarteTableau,
               const std::string& referenceCarte, std::string& nomSortie);
 
  private:
@@ -451,7 +453,7 @@ void EcrivainPages::tete(Lignes& page, size_t index, const DerniereFiche& f) {
   }
 }
 
-Lignes EcrivainPages::page(size_t index, const DerniereFiche& f, const Lignes& cartes,
+Lignes EcrivainPages::page(size_t index, const DerniereFiche& f, Lignes cartes,
                            bool styleCarteTableau, const std::string& referenceCarte,
                            std::string& nomSortie) {
   // --- the navigation blocks beside the cards ---
@@ -573,7 +575,8 @@ Lignes EcrivainPages::page(size_t index, const DerniereFiche& f, const Lignes& c
     page.push_back("<td>&nbsp;</td>");
 
     page.push_back(tableau ? "<td colspan=2 align=\"center\">" : "<td align=\"center\">");
-    ajouter(page, cartes);
+    page.insert(page.end(), std::make_move_iterator(cartes.begin()),
+                std::make_move_iterator(cartes.end()));
     page.push_back("</td>");
 
     const auto& droite = fichierCache(slugCategorie + "d.txt");
@@ -723,6 +726,7 @@ void Tdata1::construirePages(Construction& c) {
       }
     }
   EcrivainPages ecrivain(p_, c);
+  EmpreintesPages empreintes(c.dossier);
   Tvignette1& vignette = p_.vignette1();
   const std::string dernierePage = std::to_string(c.listePages.size() - 1);
   DerniereFiche fiche;
@@ -764,28 +768,42 @@ void Tdata1::construirePages(Construction& c) {
                          "//DEBUT//-->");
         progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" + lue.reference +
                 "]");
-        if (auto carte = vignette.faireVignette()) ajouter(cartes, carte->lines());
+        if (auto carte = vignette.faireVignette())
+          cartes.insert(cartes.end(), std::make_move_iterator(carte->lines().begin()),
+                        std::make_move_iterator(carte->lines().end()));
         cartes.push_back("<!--//FIN//" + lue.reference + "*" + (derniere ? "Y" : "N") +
                          "//FIN//-->");
       }
 
       std::string nomSortie;
-      const Lignes page =
-          ecrivain.page(index, fiche, cartes, vignette.valeurs.styleFicheTheme == "tableau",
+      Lignes page =
+          ecrivain.page(index, fiche, std::move(cartes), vignette.valeurs.styleFicheTheme == "tableau",
                         referenceCarte, nomSortie);
-      const platform::LineList contenu(page);
-      c.dossier.ecrire("ftp/" + nomSortie + ".htm", contenu);
+      // Lines holding a line break compare as the lines read back would: only by reading.
+      const bool coupees = std::any_of(page.begin(), page.end(), [](const std::string& l) {
+        return l.find('\n') != std::string::npos || l.find('\r') != std::string::npos;
+      });
+      const platform::LineList contenu(std::move(page));
+      const std::string texte = contenu.text();
+      c.dossier.ecrireOctets("ftp/" + nomSortie + ".htm", texte);
       const std::string copie = "tmp/" + nomSortie + ".htm";
-      auto ancienne = c.dossier.lire(copie);
-      // An unchanged copy is left as it is: the same bytes as rewriting it.
-      if (!ancienne || !(*ancienne == contenu)) {
-        c.pagesModifiees.push_back(nomSortie);
-        c.dossier.ecrire(copie, contenu);
+      auto etat = coupees ? EmpreintesPages::Copie::inconnue : empreintes.comparer(copie, texte);
+      if (etat == EmpreintesPages::Copie::inconnue) {
+        auto ancienne = c.dossier.lire(copie);
+        etat = ancienne && *ancienne == contenu ? EmpreintesPages::Copie::identique
+                                                : EmpreintesPages::Copie::differente;
       }
+      // An unchanged copy is left as it is: the same bytes as rewriting it.
+      if (etat == EmpreintesPages::Copie::differente) {
+        c.pagesModifiees.push_back(nomSortie);
+        c.dossier.ecrireOctets(copie, texte);
+      }
+      if (!coupees) empreintes.noter(copie, texte);
       progres(legende_, 2, "3.Construction de la page " + nomSortie + ".htm",
               index + 1 == c.listePages.size());
     }
   }
+  empreintes.enregistrer();
   pagesAuteurs(c);
   pagesObjets(c);
   c.dossier.ecrire("transfert.tri", platform::LineList(c.pagesModifiees));

@@ -297,7 +297,6 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
     platform::makeFolder(donnees_.root() / "ftp");
     for (const auto& nom : platform::listFiles(donnees_.path("import")))
       app::copierFichier(donnees_.path("import/" + nom), donnees_.path("ftp/" + nom), false);
-    contexte().relister("ftp");
     e_.copierImport = false;
   }
 

@@ -47,8 +47,6 @@ void ContexteCartes::ecrire(std::string_view nom, std::string_view octets) {
 
 void ContexteCartes::supprimer(std::string_view nom) { dossier_.supprimer(nom); }
 
-void ContexteCartes::relister(std::string_view dossier) { dossier_.oublierDossier(dossier); }
-
 void ContexteCartes::fixerIdentite(const app::TIdentite& identite) {
   identite_ = identite;
   identiteChargee_ = true;
@@ -176,6 +174,17 @@ std::string ContexteCartes::nombreThemes(std::string_view categorie) {
   return index(ncto_, "ncto.inc").valeur(categorie);
 }
 
+const PagerCategorie* ContexteCartes::pagerCategorie(const std::string& categorie,
+                                                     const TOptionsArticles& o,
+                                                     const std::string& couleurEtat) {
+  const auto& pages = pagesCategorie(categorie);
+  if (!pages) return nullptr;
+  const std::string cle = categorie + '\0' + couleurEtat;
+  auto it = pagers_.find(cle);
+  if (it == pagers_.end()) it = pagers_.emplace(cle, PagerCategorie(*pages, o, couleurEtat)).first;
+  return &it->second;
+}
+
 const std::optional<std::vector<std::string>>& ContexteCartes::pagesCategorie(
     const std::string& categorie) {
   auto it = fic_.find(categorie);
@@ -191,7 +200,7 @@ void ContexteCartes::copier(const std::string& nomSource, const std::string& nom
   copies_.insert(nomDestination);
   // An image kept in a sub-folder keeps it in ftp/. A copy that fails stops the card: a site
   // published without its pictures would be a silent loss.
-  ecrire(nomDestination, platform::readFile(*chemin(nomSource)));
+  dossier_.copierOuEchouer(nomSource, nomDestination);
 }
 
 }  // namespace pages

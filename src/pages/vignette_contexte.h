@@ -56,8 +56,6 @@ class ContexteCartes {
   // platform::FileError.
   void ecrire(std::string_view nom, std::string_view octets);
   void supprimer(std::string_view nom);
-  // A folder that others wrote into during the run is listed again at its next use.
-  void relister(std::string_view dossier);
 
   // The shop identity, as the caller loaded it for the first card of the context.
   const app::TIdentite& identite() const { return identite_; }
@@ -85,6 +83,9 @@ class ContexteCartes {
   std::string nombreThemes(std::string_view categorie);
   // The lines of <categorie>.fic, nullopt without that file.
   const std::optional<std::vector<std::string>>& pagesCategorie(const std::string& categorie);
+  // The pager of those pages, built once per category and colour; nullptr without the file.
+  const PagerCategorie* pagerCategorie(const std::string& categorie, const TOptionsArticles& o,
+                                       const std::string& couleurEtat);
 
   // Copies a file of the data folder to ftp/ under the same relative name, overwriting, creating
   // its folder; a missing source is skipped, a failed copy throws platform::FileError. Each name
@@ -115,6 +116,7 @@ class ContexteCartes {
   std::optional<TOptionsArticles> articles_;
   std::optional<IndexNoms> nkat_, ncto_;
   std::map<std::string, std::optional<std::vector<std::string>>> fic_;
+  std::map<std::string, PagerCategorie> pagers_;  // by category, NUL, colour
   std::set<std::string> copies_;
 };
 

@@ -1,5 +1,7 @@
 #include "pages/vignette_entete.h"
 
+#include <algorithm>
+
 #include "platform/escape.h"
 #include "platform/text.h"
 
@@ -53,6 +55,34 @@ std::string entreeCourante(const O& o, const std::string& numero) {
 
 std::span<const CleArticles> clesOptionsArticles() { return kCles; }
 
+PagerCategorie::PagerCategorie(const std::vector<std::string>& pages, const TOptionsArticles& o,
+                               const std::string& couleurEtat)
+    : pages_(pages) {
+  size_t numero = 0;
+  for (const auto& page : pages_) {
+    const std::string n = platform::fromInteger(static_cast<long long>(++numero));
+    debuts_.push_back(liees_.size());
+    liees_ += entreeLiee(platform::htmlAttribute(page) + ".htm", o, couleurEtat, n) + " ";
+    courantes_.push_back(entreeCourante(o, n) + " ");
+  }
+  debuts_.push_back(liees_.size());
+}
+
+std::string PagerCategorie::pour(const std::string& page) const {
+  const auto premiere = std::find(pages_.begin(), pages_.end(), page);
+  if (premiere == pages_.end()) return liees_;
+  std::string pager;
+  size_t copie = 0;  // bytes of liees_ already in pager
+  for (auto it = premiere; it != pages_.end(); it = std::find(it + 1, pages_.end(), page)) {
+    const size_t i = static_cast<size_t>(it - pages_.begin());
+    pager.append(liees_, copie, debuts_[i] - copie);
+    pager += courantes_[i];
+    copie = debuts_[i + 1];
+  }
+  pager.append(liees_, copie, std::string::npos);
+  return pager;
+}
+
 TOptionsArticles defautsOptionsArticles(const platform::DataFolder& dossier,
                                         std::string_view police_defaut) {
   TOptionsArticles o;
@@ -98,7 +128,10 @@ std::optional<LignesListe> lignesListe(const DonneesListe& d, const TOptionsArti
   LignesListe l;
   std::string pager;
   size_t nombrePages = 0;
-  if (d.pages) {
+  if (d.pager) {
+    nombrePages = d.pager->nombre();
+    pager = d.pager->pour(d.page);
+  } else if (d.pages) {
     for (const auto& page : *d.pages) {
       std::string n = platform::fromInteger(static_cast<long long>(++nombrePages));
       pager += (page == d.page

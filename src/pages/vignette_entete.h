@@ -44,6 +44,22 @@ TOptionsArticles chargerOptionsArticles(const platform::DataFolder& dossier,
                                         std::string_view police_defaut);
 
 // What the header and the footer are built from.
+// The page numbers of one category, each built once for every page of the category: the pager
+// of a page is then the linked numbers with its own in the current style.
+class PagerCategorie {
+ public:
+  PagerCategorie(const std::vector<std::string>& pages, const TOptionsArticles& o,
+                 const std::string& couleurEtat);
+  size_t nombre() const { return pages_.size(); }
+  // The numbers followed by a blank each, `page` (if listed) as the current one.
+  std::string pour(const std::string& page) const;
+
+ private:
+  std::vector<std::string> pages_, courantes_;
+  std::string liees_;          // every number linked
+  std::vector<size_t> debuts_;  // where each number starts in liees_, and its end
+};
+
 struct DonneesListe {
   std::string nombreFiches;                       // nkat.inc value of the category, as read
   std::string nombreThemes;                       // ncto.inc value of the category, as read
@@ -51,6 +67,7 @@ struct DonneesListe {
   std::string page;         // the page being written (pageCourante before its first ".")
   std::string couleurEtat;  // colour of the linked page numbers
   bool apercu = false;      // the list-page options preview: sample counts and pager
+  const PagerCategorie* pager = nullptr;  // in place of pages, built once for the category
 };
 
 struct LignesListe {

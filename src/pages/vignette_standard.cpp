@@ -80,7 +80,6 @@ void EcrivainCartes::coinsCadre(std::vector<std::string>& coins) {
       } catch (const platform::FileError&) {
         // The card names the default corners then.
       }
-      contexte().relister("");
     }
     if (contexte().existe(candidat)) nom = candidat;
     copierVersFtp(nom);
@@ -96,10 +95,11 @@ void EcrivainCartes::entete() {
   v.categorieCarte = platform::trim(v.categorieCarte);
   DonneesListe d{contexte().nombreFiches(v.categorieCarte),
                  contexte().nombreThemes(v.categorieCarte),
-                 contexte().pagesCategorie(v.categorieCarte),
+                 std::nullopt,
                  e_.pageCourante.substr(0, e_.pageCourante.find('.')),
                  v.couleurEtat,
-                 e_.apercuArticles};
+                 e_.apercuArticles,
+                 contexte().pagerCategorie(v.categorieCarte, o, v.couleurEtat)};
   auto l = lignesListe(d, o, true);
   if (!l) return;
   e_.pageCourante = d.page;
@@ -118,10 +118,11 @@ void EcrivainCartes::pied(bool tableau) {
   v.categorieCarte = platform::trim(v.categorieCarte);
   DonneesListe d{contexte().nombreFiches(v.categorieCarte),
                  "",
-                 contexte().pagesCategorie(v.categorieCarte),
+                 std::nullopt,
                  e_.pageCourante.substr(0, e_.pageCourante.find('.')),
                  v.couleurEtat,
-                 e_.apercuArticles};
+                 e_.apercuArticles,
+                 contexte().pagerCategorie(v.categorieCarte, o, v.couleurEtat)};
   if (auto l = lignesListe(d, o, false)) {
     e_.pageCourante = d.page;
     (tableau ? v.lignesCarte : v.lignesFinCarte).push_back(lignePied(*l, o, tableau));

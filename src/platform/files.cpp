@@ -1,14 +1,17 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <random>
 
+#include "platform/name_index.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -16,19 +19,6 @@ namespace platform {
 namespace {
 
 std::string shown(const fs::path& p) { return p.string(); }
-
-// Finds name in folder without regard to case; the first match in listing order.
-std::optional<std::string> findNoCase(const fs::path& folder, const std::string& name) {
-  std::error_code ec;
-  fs::directory_iterator it(folder, ec);
-  if (ec) return std::nullopt;
-  std::optional<std::string> best;
-  for (const auto& entry : it) {
-    std::string candidate = entry.path().filename().string();
-    if (fileNamesEqual(candidate, name) && (!best || candidate < *best)) best = candidate;
-  }
-  return best;
-}
 
 bool wildcardMatch(std::string_view name, std::string_view mask) {
   size_t n = 0, m = 0, starM = std::string_view::npos, starN = 0;
@@ -50,10 +40,86 @@ bool wildcardMatch(std::string_view name, std::string_view mask) {
   return m == mask.size();
 }
 
-bool lessByUpper(const std::string& a, const std::string& b) {
-  std::string ua = foldFileName(a), ub = foldFileName(b);
-  if (ua != ub) return ua < ub;
-  return a < b;
+fs::path folderOf(const fs::path& file) {
+  fs::path folder = file.parent_path();
+  return folder.empty() ? fs::path(".") : folder;
+}
+
+bool writeBytes(int fd, std::string_view bytes) {
+  const char* data = bytes.data();
+  size_t left = bytes.size();
+  while (left > 0) {
+    ssize_t n = ::write(fd, data, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    data += n;
+    left -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Copies an open file into another with the kernel's copy, falling back to read and write
+// where the file systems refuse it; closes the source; false on any failure.
+bool copyAll(int in, int out) {
+  bool ok = true;
+  bool kernel = true;
+  char buffer[65536];
+  while (true) {
+    ssize_t n = kernel ? ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0) : ::read(in, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && kernel && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
+      kernel = false;
+      continue;
+    }
+    if (n < 0) {
+      ok = false;
+      break;
+    }
+    if (n == 0) break;
+    if (!kernel && !writeBytes(out, std::string_view(buffer, static_cast<size_t>(n)))) {
+      ok = false;
+      break;
+    }
+  }
+  ::close(in);
+  return ok;
+}
+
+std::string temporaryName(const fs::path& target) {
+  static thread_local std::mt19937 random{std::random_device{}()};
+  return "." + target.filename().string() + ".tmp" + std::to_string(random());
+}
+
+// Fills a temporary file beside the target with `fill`, then renames it over the target.
+bool replaceThrough(const fs::path& target, const std::function<bool(int)>& fill) {
+  const fs::path folder = folderOf(target);
+  const fs::path temp = folder / temporaryName(target);
+  name_index::Change change(folder);
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok = fill(fd);
+  if (::close(fd) != 0) ok = false;
+  if (!ok || ::rename(temp.c_str(), target.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  change.added(target.filename().string(), name_index::Kind::file);
+  return true;
+}
+
+// Fills the target (created when missing) over its old bytes, then cuts what is left of them.
+// Not emptied first: a file emptied then closed is written to disk at once by some file systems.
+bool replaceInPlace(const fs::path& target, const std::function<bool(int)>& fill) {
+  name_index::Change change(folderOf(target));
+  int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  change.added(target.filename().string(), name_index::Kind::file);
+  struct stat before {};
+  bool ok = ::fstat(fd, &before) == 0 && fill(fd);
+  const off_t end = ok ? ::lseek(fd, 0, SEEK_CUR) : -1;
+  if (end < 0 || (end < before.st_size && ::ftruncate(fd, end) != 0)) ok = false;
+  if (::close(fd) != 0) ok = false;
+  return ok;
 }
 
 }  // namespace
@@ -66,7 +132,7 @@ fs::path resolvePath(const fs::path& path) {
   if (name.empty() || parent == path) return path;
   fs::path resolvedParent = resolvePath(parent);
   if (name == "." || name == "..") return resolvedParent / name;
-  if (auto found = findNoCase(resolvedParent, name.string())) return resolvedParent / *found;
+  if (auto found = name_index::find(resolvedParent, name.string())) return resolvedParent / *found;
   return resolvedParent / name;
 }
 
@@ -105,40 +171,37 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes) {
 }
 
 void writeFileAtomicExact(const fs::path& path, std::string_view bytes) {
-  const fs::path& target = path;
-  fs::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  static thread_local std::mt19937 random{std::random_device{}()};
-  fs::path temp = folder / ("." + target.filename().string() + ".tmp" + std::to_string(random()));
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) throw FileError("Impossible d'écrire le fichier " + shown(path));
-  const char* data = bytes.data();
-  size_t left = bytes.size();
-  bool ok = true;
-  while (left > 0) {
-    ssize_t n = ::write(fd, data, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ok = false;
-      break;
-    }
-    data += n;
-    left -= static_cast<size_t>(n);
-  }
-  if (ok && ::fsync(fd) != 0) ok = false;
-  if (::close(fd) != 0) ok = false;
-  if (ok && ::rename(temp.c_str(), target.c_str()) != 0) ok = false;
-  if (!ok) {
-    ::unlink(temp.c_str());
+  if (!replaceThrough(path, [&](int fd) { return writeBytes(fd, bytes) && ::fsync(fd) == 0; }))
     throw FileError("Impossible d'écrire le fichier " + shown(path));
-  }
+}
+
+void writeGeneratedFile(const fs::path& path, std::string_view bytes, bool inPlace) {
+  auto fill = [&](int fd) { return writeBytes(fd, bytes); };
+  if (!(inPlace ? replaceInPlace(path, fill) : replaceThrough(path, fill)))
+    throw FileError("Impossible d'écrire le fichier " + shown(path));
+}
+
+bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool inPlace) {
+  int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return false;
+  bool opened = false;
+  auto fill = [&](int out) {
+    opened = true;
+    return copyAll(in, out);
+  };
+  bool ok = inPlace ? replaceInPlace(destination, fill) : replaceThrough(destination, fill);
+  if (!opened) ::close(in);
+  return ok;
 }
 
 bool removeFile(const fs::path& path) {
   std::error_code ec;
   fs::path real = resolvePath(path);
   if (!fs::is_regular_file(real, ec)) return false;
-  return fs::remove(real, ec);
+  name_index::Change change(folderOf(real));
+  if (!fs::remove(real, ec)) return false;
+  change.removed(real.filename().string());
+  return true;
 }
 
 bool renameFile(const fs::path& from, const fs::path& to) {
@@ -149,18 +212,33 @@ bool renameFile(const fs::path& from, const fs::path& to) {
   if (fs::exists(target, ec)) {
     // Only a change of letter case of the same file is allowed.
     if (!fs::equivalent(source, target, ec)) return false;
-    return ::rename(source.c_str(), (target.parent_path() / to.filename()).c_str()) == 0;
+    name_index::Change change(folderOf(source));
+    if (::rename(source.c_str(), (target.parent_path() / to.filename()).c_str()) != 0) return false;
+    change.removed(source.filename().string());
+    change.added(to.filename().string(), name_index::Kind::file);
+    return true;
   }
   return renameFileExact(source, target);
 }
 
 bool renameFileExact(const fs::path& from, const fs::path& to) {
+  name_index::Change leaving(folderOf(from));
+  name_index::Change arriving(folderOf(to));
+  auto moved = [&](bool done) {
+    if (done) {
+      leaving.removed(from.filename().string());
+      std::error_code ec;
+      arriving.added(to.filename().string(),
+                     fs::is_directory(to, ec) ? name_index::Kind::folder : name_index::Kind::file);
+    }
+    return done;
+  };
   // link + unlink refuses an existing target atomically, unlike rename.
-  if (::link(from.c_str(), to.c_str()) == 0) return ::unlink(from.c_str()) == 0;
+  if (::link(from.c_str(), to.c_str()) == 0) return moved(::unlink(from.c_str()) == 0);
   std::error_code ec;
   if (errno == EEXIST || !fs::exists(from, ec) || fs::exists(to, ec)) return false;
   fs::rename(from, to, ec);
-  return !ec;
+  return moved(!ec);
 }
 
 bool copyFile(const fs::path& source, const fs::path& destination, bool failIfExists) {
@@ -183,7 +261,13 @@ bool copyFile(const fs::path& source, const fs::path& destination, bool failIfEx
 bool makeFolder(const fs::path& path) {
   fs::path real = resolvePath(path);
   std::error_code ec;
-  fs::create_directories(real, ec);
+  if (fs::is_directory(real, ec)) return true;
+  if (!real.has_relative_path()) return false;
+  if (real.filename().empty()) return makeFolder(real.parent_path());  // "a/b/"
+  const fs::path parent = real.parent_path();
+  if (!parent.empty() && parent != real && !makeFolder(parent)) return false;
+  name_index::Change change(folderOf(real));
+  if (fs::create_directory(real, ec)) change.added(real.filename().string(), name_index::Kind::folder);
   return fs::is_directory(real, ec);
 }
 
@@ -211,16 +295,18 @@ bool matchesMask(std::string_view name, std::string_view masks) {
 
 std::vector<std::string> listFiles(const fs::path& folder, std::string_view masks) {
   std::vector<std::string> names;
-  std::error_code ec;
-  fs::directory_iterator it(resolvePath(folder), ec);
-  if (ec) return names;
-  for (const auto& entry : it) {
-    if (!entry.is_regular_file(ec)) continue;
-    std::string name = entry.path().filename().string();
-    if (name.size() > 5 && name[0] == '.' && contains(name, ".tmp")) continue;  // our own temporaries
-    if (matchesMask(name, masks)) names.push_back(std::move(name));
-  }
-  std::sort(names.begin(), names.end(), lessByUpper);
+  std::vector<std::string> maskList;
+  for (const auto& mask : split(masks, ';'))
+    if (std::string m = trim(mask); !m.empty()) maskList.push_back(m == "*.*" ? "*" : m);
+  name_index::forEach(resolvePath(folder), [&](const std::string& name, name_index::Kind kind) {
+    if (kind != name_index::Kind::file) return;
+    if (name.size() > 5 && name[0] == '.' && contains(name, ".tmp")) return;  // our own temporaries
+    for (const auto& mask : maskList)
+      if (wildcardMatch(name, mask)) {
+        names.push_back(name);
+        return;
+      }
+  });
   return names;
 }
 
@@ -238,27 +324,22 @@ bool isOwnTemporary(std::string_view name) {
 }
 
 int removeOwnTemporaries(const fs::path& folder) {
-  std::error_code ec;
-  fs::directory_iterator it(resolvePath(folder), ec);
-  if (ec) return 0;
-  std::vector<fs::path> found;
-  for (const auto& entry : it)
-    if (entry.is_regular_file(ec) && isOwnTemporary(entry.path().filename().string()))
-      found.push_back(entry.path());
+  const fs::path real = resolvePath(folder);
+  std::vector<std::string> found;
+  name_index::forEach(real, [&](const std::string& name, name_index::Kind kind) {
+    if (kind == name_index::Kind::file && isOwnTemporary(name)) found.push_back(name);
+  });
   int removed = 0;
-  for (const auto& path : found)
-    if (fs::remove(path, ec)) ++removed;
+  for (const auto& name : found)
+    if (removeFile(real / name)) ++removed;
   return removed;
 }
 
 std::vector<std::string> listFolders(const fs::path& folder) {
   std::vector<std::string> names;
-  std::error_code ec;
-  fs::directory_iterator it(resolvePath(folder), ec);
-  if (ec) return names;
-  for (const auto& entry : it)
-    if (entry.is_directory(ec)) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end(), lessByUpper);
+  name_index::forEach(resolvePath(folder), [&](const std::string& name, name_index::Kind kind) {
+    if (kind == name_index::Kind::folder) names.push_back(name);
+  });
   return names;
 }
 
@@ -291,6 +372,7 @@ bool canCreateFile(const fs::path& folder, std::string_view name) {
   static thread_local std::mt19937 random{std::random_device{}()};
   const std::string probeName = "." + target.filename().string() + ".tmp" + std::to_string(random());
   const fs::path probe = probeName.size() <= 255 ? target.parent_path() / probeName : target;
+  name_index::Change change(folderOf(probe));
   int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   ::close(fd);

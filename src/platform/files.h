@@ -4,6 +4,7 @@
 // by a case-insensitive match. Whole-file writes are atomic.
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -33,6 +34,13 @@ std::string readFile(const fs::path& path);
 void writeFileAtomic(const fs::path& path, std::string_view bytes);
 // The same under the name exactly as given (see renameFileExact).
 void writeFileAtomicExact(const fs::path& path, std::string_view bytes);
+// For generated files that a build rewrites whole and whose unfinished state a mark covers: no
+// wait for the disk. In place truncates the file and writes into it (for a folder the build has
+// just emptied); otherwise a temporary file is renamed over it. Names exactly as given.
+void writeGeneratedFile(const fs::path& path, std::string_view bytes, bool inPlace);
+// The same for a copy, made by the kernel without reading the file into memory; false when the
+// source is missing or the copy failed.
+bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool inPlace);
 bool removeFile(const fs::path& path);
 // Never replaces an existing file, whatever its letter case; false when refused or failed.
 bool renameFile(const fs::path& from, const fs::path& to);
@@ -44,6 +52,11 @@ bool copyFile(const fs::path& source, const fs::path& destination, bool failIfEx
 bool makeFolder(const fs::path& path);  // with its parents; true when it exists afterwards
 bool removeFolder(const fs::path& path);  // with all it holds; true when it is gone afterwards
 long long fileSize(const fs::path& path);  // -1 when missing
+
+// A folder's names are listed once and kept as the functions here write, rename and delete; a
+// folder changed by another program is listed again. Every listing is counted here, by folder,
+// while set: tests check that the count does not grow with the catalogue.
+inline std::map<std::string, int>* folderListings = nullptr;
 
 // "*.ref", "*.jpg;*.jpeg;*img.gif;": '*' and '?' wildcards, ';' between masks, case ignored.
 bool matchesMask(std::string_view name, std::string_view masks);

@@ -8,12 +8,15 @@
 #include <utility>
 
 #include "platform/files.h"
+#include "platform/name_index.h"
 
 namespace platform {
 
 std::optional<FolderLock> FolderLock::acquire(const std::filesystem::path& folder) {
   const std::filesystem::path file = folder / kFolderLockName;
+  name_index::Change change(folder);
   int descriptor = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (descriptor >= 0) change.added(kFolderLockName, name_index::Kind::file);
   if (descriptor < 0)
     throw FileError("Impossible d'ouvrir le fichier de verrou " + file.string());
   // The lock belongs to this open file: it ends when the descriptor is closed, by us or by the

@@ -1,6 +1,7 @@
 #include "platform/ftp.h"
 
 #include "platform/files.h"
+#include "platform/name_index.h"
 
 #include <curl/curl.h>
 #include <fcntl.h>
@@ -519,6 +520,7 @@ bool FtpSession::get(const std::string& remoteName, const std::filesystem::path&
   Transfer download;
   download.kind = Transfer::Kind::Get;
   download.url = folderUrl(folder_, absolute_) + escaped(remoteName);
+  name_index::Change change(folder);
   download.sink = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (download.sink < 0) {
     fail("Impossible d'écrire le fichier " + local.string());
@@ -528,6 +530,7 @@ bool FtpSession::get(const std::string& remoteName, const std::filesystem::path&
   bool written = !download.sinkFailed && ::fsync(download.sink) == 0;
   written = ::close(download.sink) == 0 && written;
   if (ok && written) written = ::rename(temp.c_str(), target.c_str()) == 0;
+  if (ok && written) change.added(target.filename().string(), name_index::Kind::file);
   if (ok && written) return true;
   ::unlink(temp.c_str());
   if (download.sinkFailed || (ok && !written)) fail("Impossible d'écrire le fichier " + local.string());

@@ -135,3 +135,19 @@ TEST(ListeEntete, ArrowAndSwitchesOfTheOptions) {
   EXPECT_EQ(pages::lignePied(lignes, o),
             "<table border=0 width=\"100%\"><tr><td align=\"right\">TP</td></tr></table>");
 }
+
+// The pager built once for a category gives each page the line the page list gives it: the
+// current page (every time it is listed, or none) in its own style, names escaped.
+TEST(ListeEntete, PagerBuiltOnceGivesEachPageItsOwnLine) {
+  const std::vector<std::string> pages{"a", "b&c", "a", "d"};
+  const pages::PagerCategorie pager(pages, options(), "navy");
+  for (const std::string page : {"a", "b&c", "d", "absente", ""}) {
+    DonneesListe parListe{"9", "2", pages, page, "navy", false};
+    DonneesListe parPager{"9", "2", std::nullopt, page, "navy", false, &pager};
+    auto attendu = pages::lignesListe(parListe, options(), true);
+    auto obtenu = pages::lignesListe(parPager, options(), true);
+    ASSERT_TRUE(attendu && obtenu) << page;
+    EXPECT_EQ(obtenu->pages, attendu->pages) << page;
+    EXPECT_EQ(obtenu->trouves, attendu->trouves) << page;
+  }
+}

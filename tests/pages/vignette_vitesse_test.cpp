@@ -7,12 +7,18 @@
 #include "design/style_principal.h"
 #include "pages/dossier_construction.h"
 #include "platform/text.h"
+#include "support/folder_listings.h"
 
 namespace pages::test {
 
 namespace {
 
-DossierConstruction::Comptes run(int n) {
+struct Comptes {
+  DossierConstruction::Comptes lectures;
+  std::map<std::string, int> listages;
+};
+
+Comptes run(int n) {
   AtelierCartes a("vig_visual=oui\r\n");
   for (int i = 0; i < n; ++i) {
     const std::string r = "R" + platform::fromInteger(i);
@@ -24,13 +30,15 @@ DossierConstruction::Comptes run(int n) {
   a.write("Cat_Th.stl", {"style_fiche=standard"});
   a.demarrer();
   a.p().styleP().imagespanier = "oui";
-  DossierConstruction::Comptes comptes;
-  DossierConstruction::comptes = &comptes;
+  Comptes comptes;
+  testing_support::FolderListings listages(a.t.dossier.path());
+  DossierConstruction::comptes = &comptes.lectures;
   {
     SerieCartes serie(a.v());
     for (int i = 0; i < n; ++i) a.carte("R" + platform::fromInteger(i));
   }
   DossierConstruction::comptes = nullptr;
+  comptes.listages = listages.stop();
   EXPECT_TRUE(a.t.dossier.exists("ftp/R" + platform::fromInteger(n - 1) + ".jpg"));
   return comptes;
 }
@@ -41,7 +49,7 @@ TEST(CarteVitesse, ARunListsEachFolderAFixedNumberOfTimesAndReadsEachSheetOnce) 
   auto petit = run(3);
   auto grand = run(30);
   EXPECT_EQ(grand.listages, petit.listages);
-  for (const auto& [nom, n] : grand.lectures) {
+  for (const auto& [nom, n] : grand.lectures.lectures) {
     if (platform::endsWith(nom, ".ref")) {
       EXPECT_EQ(n, 1) << nom;
     }

@@ -147,3 +147,26 @@ TEST(Files, OwnTemporariesLeftByAKillAreRecognisedAndRemoved) {
   EXPECT_EQ(platform::removeOwnTemporaries(t.path()), 4);
   for (const auto& c : cas) EXPECT_EQ(t.exists(c.nom), !c.temporaire) << c.nom;
 }
+
+// Generated files replace their old bytes whole, in place or through a temporary file, longer or
+// shorter, written or copied.
+TEST(GeneratedFiles, ReplaceTheOldBytesWhole) {
+  TempFolder dir;
+  dir.write("source", "court");
+  for (bool inPlace : {true, false}) {
+    SCOPED_TRACE(inPlace);
+    dir.write("cible", "un contenu bien plus long");
+    platform::writeGeneratedFile(dir / "cible", "abc", inPlace);
+    EXPECT_EQ(dir.read("cible"), "abc");
+    platform::writeGeneratedFile(dir / "cible", "abcdefgh", inPlace);
+    EXPECT_EQ(dir.read("cible"), "abcdefgh");
+    EXPECT_TRUE(platform::copyGeneratedFile(dir / "source", dir / "cible", inPlace));
+    EXPECT_EQ(dir.read("cible"), "court");
+    EXPECT_TRUE(platform::copyGeneratedFile(dir / "source", dir / "nouvelle", inPlace));
+    EXPECT_EQ(dir.read("nouvelle"), "court");
+    EXPECT_FALSE(platform::copyGeneratedFile(dir / "absente", dir / "autre", inPlace));
+    EXPECT_FALSE(dir.exists("autre"));
+    std::filesystem::remove(dir / "nouvelle");
+  }
+  EXPECT_EQ(platform::listFiles(dir.path()), (std::vector<std::string>{"cible", "source"}));
+}

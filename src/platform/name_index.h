@@ -1,0 +1,44 @@
+#pragma once
+// The names of every folder the program has looked into, listed once and kept true as the
+// platform's own functions write, rename and delete. A folder changed by anyone else is seen by
+// its time stamps (one stat per question) and listed again. Private to src/platform: callers go
+// through files.h.
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform::name_index {
+
+namespace fs = std::filesystem;
+
+enum class Kind { file, folder, other };
+
+// The name on disk matching `name` without regard to case (the first in byte order when two
+// differ only by case); nullopt when none or the folder is missing.
+std::optional<std::string> find(const fs::path& folder, std::string_view name);
+
+// Every entry of the folder, ordered by upper-cased bytes, then bytes.
+void forEach(const fs::path& folder, const std::function<void(const std::string&, Kind)>& visit);
+
+// One change of a folder made by the program. Built before touching the disk, so that a folder
+// changed by others in between is listed again rather than patched.
+class Change {
+ public:
+  explicit Change(const fs::path& folder);
+  void added(std::string_view name, Kind kind);
+  void removed(std::string_view name);
+  // Stores the folder's time stamps after the change; call once the disk is touched.
+  ~Change();
+
+ private:
+  std::string folder_;
+  bool tracked_ = false;
+  bool valid_ = false;
+};
+
+}  // namespace platform::name_index
