@@ -27,4 +27,17 @@ void deplacerLigneListe(ui::ListBox& liste, int pas) {
   liste.setItemIndex(j);
 }
 
+bool suppressionConfirmee(ui::Dialogs& dialogues, bool employe, std::string_view quoi,
+                          std::string_view utilise, const std::string& nom) {
+  const std::string chose = std::string(quoi) + " " + nom;
+  if (employe) {
+    dialogues.warning("Impossible de supprimer " + chose + "\n" + std::string(utilise) +
+                      " par une ou plusieurs fiches");
+    return false;
+  }
+  return dialogues.messageBox("Etes-vous sûr de vouloir supprimer " + chose, "",
+                              ui::MessageKind::Confirmation,
+                              ui::Buttons::YesNoCancel) == ui::Answer::Yes;
+}
+
 }  // namespace app

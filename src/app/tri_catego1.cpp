@@ -58,12 +58,8 @@ void Ttri_cat::supprimerClick() {
   if (i >= 0) {
     const platform::DataFolder& dossier = p_.donnees();
     const std::string nom = tri_catego.selected();
-    if (categorieUtilisee(chargerRefGen(dossier), nom)) {
-      dialogs().warning("Impossible de supprimer la catégorie " + nom + "\n" +
-                        "utilisée par une ou plusieurs fiches");
-    } else if (dialogs().messageBox("Etes-vous sûr de vouloir supprimer la catégorie " + nom, "",
-                                    ui::MessageKind::Confirmation,
-                                    ui::Buttons::YesNoCancel) == ui::Answer::Yes) {
+    if (suppressionConfirmee(dialogs(), categorieUtilisee(chargerRefGen(dossier), nom), "la catégorie",
+                             "utilisée", nom)) {
       // A category whose theme list was lost is deleted all the same: its line and its family go.
       tri_catego.deleteItem(static_cast<size_t>(i));
       supprimerCategorieFichiers(dossier, tri_catego.items(), nom);

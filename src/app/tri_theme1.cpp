@@ -58,12 +58,8 @@ void Ttri_thems::supprimerClick() {
   if (i >= 0) {
     const platform::DataFolder& dossier = p_.donnees();
     const std::string nom = tri_themes.selected();
-    if (themeUtilise(chargerRefGen(dossier), nom)) {
-      dialogs().warning("Impossible de supprimer le thème " + nom + "\n" +
-                        "utilisé par une ou plusieurs fiches");
-    } else if (dialogs().messageBox("Etes-vous sûr de vouloir supprimer le thème " + nom, "",
-                                    ui::MessageKind::Confirmation,
-                                    ui::Buttons::YesNoCancel) == ui::Answer::Yes) {
+    if (suppressionConfirmee(dialogs(), themeUtilise(chargerRefGen(dossier), nom), "le thème",
+                             "utilisé", nom)) {
       tri_themes.deleteItem(static_cast<size_t>(i));
       Tmain& main = p_.main();
       const std::string categorie = main.catego.text();
