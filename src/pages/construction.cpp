@@ -49,8 +49,6 @@ bool Tdata1::construireSite(const std::function<void()>& suite) {
     // unless an earlier build was cut short. Only a build cut short after that (killed, a failed
     // write) leaves the mark.
     const bool terminee = construire(c);
-    // A queued page that could not be written stops the build here, as when it was written.
-    platform::finishGeneratedWrites();
     if (terminee && suite) suite();
     if (terminee || !dejaInachevee) marquerFinConstruction(p_.donnees());
     return terminee;

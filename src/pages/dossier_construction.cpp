@@ -25,11 +25,7 @@ std::unordered_map<std::string, std::vector<fs::path>>& deCote() {
 DossierConstruction::DossierConstruction(fs::path racine) : racine_(std::move(racine)) {}
 
 DossierConstruction::~DossierConstruction() {
-  // The build's writes end with it; a failure left untold here followed another error.
-  if (enPlace_ && --vuesEnPlace_ == 0) try {
-      platform::finishGeneratedWrites();
-    } catch (const platform::FileError&) {
-    }
+  if (enPlace_) --vuesEnPlace_;
   for (const auto& dossier : dossiersDeCote_) {
     auto it = deCote().find(dossier);
     if (it == deCote().end()) continue;
@@ -114,7 +110,7 @@ std::optional<platform::LineList> DossierConstruction::lire(std::string_view nom
 void DossierConstruction::ecrire(std::string_view nom, const platform::LineList& lignes) {
   auto cible = chemin(nom);
   if (!cible) throw platform::FileError("Nom de fichier refusé : " + std::string(nom));
-  platform::writeGeneratedFileTaken(*cible, lignes.text(), ecritEnPlace(*cible));
+  platform::writeGeneratedFile(*cible, lignes.text(), ecritEnPlace(*cible));
 }
 
 void DossierConstruction::ecrireOctets(std::string_view nom, std::string_view octets) {

@@ -1,8 +1,8 @@
 #pragma once
 // The data folder as a site build sees it: names found without regard to case through the
 // platform's name index (a build asks about thousands of names, most of them missing), generated
-// files written whole without waiting for the disk (in place, by the platform's writer threads).
-// A crash leaves the build's unfinished mark; the next build rewrites them all anyway.
+// files written whole without waiting for the disk. A crash leaves the build's unfinished mark;
+// the next build rewrites them all anyway.
 
 #include <filesystem>
 #include <map>

@@ -14,7 +14,6 @@ void marquerDebutConstruction(const platform::DataFolder& dossier) {
 }
 
 void marquerFinConstruction(const platform::DataFolder& dossier) {
-  platform::finishGeneratedWrites();
   const auto marque = dossier.path(kMarque);
   if (platform::fileExists(marque) && !platform::removeFile(marque))
     throw platform::FileError("Impossible de supprimer le fichier " + marque.string());

@@ -11,16 +11,12 @@
 #include <functional>
 #include <random>
 
-#include "platform/generated_writes.h"
 #include "platform/name_index.h"
 #include "platform/text.h"
 
 namespace platform {
 
 namespace {
-
-using generated::copyAll;
-using generated::writeBytes;
 
 std::string shown(const fs::path& p) { return p.string(); }
 
@@ -49,6 +45,46 @@ fs::path folderOf(const fs::path& file) {
   return folder.empty() ? fs::path(".") : folder;
 }
 
+bool writeBytes(int fd, std::string_view bytes) {
+  const char* data = bytes.data();
+  size_t left = bytes.size();
+  while (left > 0) {
+    ssize_t n = ::write(fd, data, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    data += n;
+    left -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Copies an open file into another with the kernel's copy, falling back to read and write
+// where the file systems refuse it; closes the source; false on any failure.
+bool copyAll(int in, int out) {
+  bool ok = true;
+  bool kernel = true;
+  char buffer[65536];
+  while (true) {
+    ssize_t n = kernel ? ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0) : ::read(in, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && kernel && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
+      kernel = false;
+      continue;
+    }
+    if (n < 0) {
+      ok = false;
+      break;
+    }
+    if (n == 0) break;
+    if (!kernel && !writeBytes(out, std::string_view(buffer, static_cast<size_t>(n)))) {
+      ok = false;
+      break;
+    }
+  }
+  ::close(in);
+  return ok;
+}
+
 std::string temporaryName(const fs::path& target) {
   static thread_local std::mt19937 random{std::random_device{}()};
   return "." + target.filename().string() + ".tmp" + std::to_string(random());
@@ -56,7 +92,6 @@ std::string temporaryName(const fs::path& target) {
 
 // Fills a temporary file beside the target with `fill`, then renames it over the target.
 bool replaceThrough(const fs::path& target, const std::function<bool(int)>& fill) {
-  generated::settle(target);
   const fs::path folder = folderOf(target);
   const fs::path temp = folder / temporaryName(target);
   name_index::Change change(folder);
@@ -72,19 +107,24 @@ bool replaceThrough(const fs::path& target, const std::function<bool(int)>& fill
   return true;
 }
 
-// Opens the target (created when missing) for a fill over its old bytes; -1 when refused.
-int openInPlace(const fs::path& target) {
-  generated::settle(target);
+// Fills the target (created when missing) over its old bytes, then cuts what is left of them.
+// Not emptied first: a file emptied then closed is written to disk at once by some file systems.
+bool replaceInPlace(const fs::path& target, const std::function<bool(int)>& fill) {
   name_index::Change change(folderOf(target));
   int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-  if (fd >= 0) change.added(target.filename().string(), name_index::Kind::file);
-  return fd;
+  if (fd < 0) return false;
+  change.added(target.filename().string(), name_index::Kind::file);
+  struct stat before {};
+  bool ok = ::fstat(fd, &before) == 0 && fill(fd);
+  const off_t end = ok ? ::lseek(fd, 0, SEEK_CUR) : -1;
+  if (end < 0 || (end < before.st_size && ::ftruncate(fd, end) != 0)) ok = false;
+  if (::close(fd) != 0) ok = false;
+  return ok;
 }
 
 }  // namespace
 
 fs::path resolvePath(const fs::path& path) {
-  generated::settle(path);
   std::error_code ec;
   if (path.empty() || fs::exists(path, ec)) return path;
   fs::path parent = path.parent_path();
@@ -135,38 +175,21 @@ void writeFileAtomicExact(const fs::path& path, std::string_view bytes) {
     throw FileError("Impossible d'écrire le fichier " + shown(path));
 }
 
-void writeGeneratedFileTaken(const fs::path& path, std::string&& bytes, bool inPlace) {
-  if (!inPlace) return writeGeneratedFile(path, std::string_view(bytes), false);
-  int fd = openInPlace(path);
-  if (fd < 0) throw FileError("Impossible d'écrire le fichier " + shown(path));
-  generated::queue(fd, path, std::move(bytes));
-}
-
 void writeGeneratedFile(const fs::path& path, std::string_view bytes, bool inPlace) {
-  if (inPlace) return writeGeneratedFileTaken(path, std::string(bytes), true);
-  if (!replaceThrough(path, [&](int fd) { return writeBytes(fd, bytes); }))
+  auto fill = [&](int fd) { return writeBytes(fd, bytes); };
+  if (!(inPlace ? replaceInPlace(path, fill) : replaceThrough(path, fill)))
     throw FileError("Impossible d'écrire le fichier " + shown(path));
 }
 
 bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool inPlace) {
-  generated::settle(source);
   int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return false;
-  if (inPlace) {
-    int out = openInPlace(destination);
-    if (out < 0) {
-      ::close(in);
-      return false;
-    }
-    generated::queue(out, destination, {}, in);
-    return true;
-  }
   bool opened = false;
   auto fill = [&](int out) {
     opened = true;
     return copyAll(in, out);
   };
-  bool ok = replaceThrough(destination, fill);
+  bool ok = inPlace ? replaceInPlace(destination, fill) : replaceThrough(destination, fill);
   if (!opened) ::close(in);
   return ok;
 }
@@ -199,8 +222,6 @@ bool renameFile(const fs::path& from, const fs::path& to) {
 }
 
 bool renameFileExact(const fs::path& from, const fs::path& to) {
-  generated::settle(from);
-  generated::settle(to);
   name_index::Change leaving(folderOf(from));
   name_index::Change arriving(folderOf(to));
   auto moved = [&](bool done) {
@@ -251,7 +272,6 @@ bool makeFolder(const fs::path& path) {
 }
 
 bool removeFolder(const fs::path& path) {
-  generated::settleAll();
   fs::path real = resolvePath(path);
   std::error_code ec;
   fs::remove_all(real, ec);

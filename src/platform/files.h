@@ -37,13 +37,7 @@ void writeFileAtomicExact(const fs::path& path, std::string_view bytes);
 // For generated files that a build rewrites whole and whose unfinished state a mark covers: no
 // wait for the disk. In place truncates the file and writes into it (for a folder the build has
 // just emptied); otherwise a temporary file is renamed over it. Names exactly as given.
-// In place the bytes are handed to writer threads: every function here waits for the queued
-// writes of a path it touches, and a failure is thrown by a later call or finishGeneratedWrites.
 void writeGeneratedFile(const fs::path& path, std::string_view bytes, bool inPlace);
-// The same, taking the bytes rather than copying them.
-void writeGeneratedFileTaken(const fs::path& path, std::string&& bytes, bool inPlace);
-// Waits for every queued write; throws the FileError of the first that failed and was not told.
-void finishGeneratedWrites();
 // The same for a copy, made by the kernel without reading the file into memory; false when the
 // source is missing or the copy failed.
 bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool inPlace);

@@ -859,8 +859,8 @@ TEST(Arret, ABuildCutShortKeepsItsMarkUntilABuildEnds) {
   EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
 }
 
-// A page is opened at once and filled later by another thread: a page whose bytes cannot be
-// written (its disc full) still stops the build naming it, and the mark stays.
+// A page that opens but whose bytes cannot be written (its disc full) stops the build naming it,
+// and the mark stays; the next build writes it whole.
 TEST(Arret, APageWhoseBytesCannotBeWrittenStopsTheBuildNamingIt) {
   Boutique b;
   b.catalogue();

@@ -153,70 +153,20 @@ TEST(Files, OwnTemporariesLeftByAKillAreRecognisedAndRemoved) {
 TEST(GeneratedFiles, ReplaceTheOldBytesWhole) {
   TempFolder dir;
   dir.write("source", "court");
-  // Through the platform, which waits for the writes still queued.
-  auto lire = [&](const char* nom) { return platform::readFile(dir / nom); };
   for (bool inPlace : {true, false}) {
     SCOPED_TRACE(inPlace);
     dir.write("cible", "un contenu bien plus long");
     platform::writeGeneratedFile(dir / "cible", "abc", inPlace);
-    EXPECT_EQ(lire("cible"), "abc");
+    EXPECT_EQ(dir.read("cible"), "abc");
     platform::writeGeneratedFile(dir / "cible", "abcdefgh", inPlace);
-    EXPECT_EQ(lire("cible"), "abcdefgh");
+    EXPECT_EQ(dir.read("cible"), "abcdefgh");
     EXPECT_TRUE(platform::copyGeneratedFile(dir / "source", dir / "cible", inPlace));
-    EXPECT_EQ(lire("cible"), "court");
+    EXPECT_EQ(dir.read("cible"), "court");
     EXPECT_TRUE(platform::copyGeneratedFile(dir / "source", dir / "nouvelle", inPlace));
-    EXPECT_EQ(lire("nouvelle"), "court");
+    EXPECT_EQ(dir.read("nouvelle"), "court");
     EXPECT_FALSE(platform::copyGeneratedFile(dir / "absente", dir / "autre", inPlace));
     EXPECT_FALSE(dir.exists("autre"));
     std::filesystem::remove(dir / "nouvelle");
   }
   EXPECT_EQ(platform::listFiles(dir.path()), (std::vector<std::string>{"cible", "source"}));
-}
-
-// In place the bytes are written by other threads: whoever reads, copies, measures or rewrites a
-// file still queued gets its new bytes, whatever letter case it asks with, and a write that fails
-// is told once, by a later write or by the end of the writes, naming its file.
-TEST(GeneratedFiles, QueuedWritesAreSeenByEveryReaderAndAFailureIsToldOnce) {
-  TempFolder dir;
-  for (int i = 0; i < 40; ++i) {
-    const std::string nom = "p" + std::to_string(i) + ".htm";
-    const std::string octets(200000 + i, static_cast<char>('a' + i % 26));
-    dir.write(nom, "ancien contenu");
-    platform::writeGeneratedFile(dir / nom, octets, true);
-    switch (i % 4) {
-      case 0: EXPECT_EQ(platform::readFile(dir / ("P" + std::to_string(i) + ".HTM")), octets); break;
-      case 1: EXPECT_EQ(platform::fileSize(dir / nom), static_cast<long long>(octets.size())); break;
-      case 2:
-        ASSERT_TRUE(platform::copyGeneratedFile(dir / nom, dir / ("c" + nom), true));
-        EXPECT_EQ(platform::readFile(dir / ("c" + nom)), octets);
-        break;
-      case 3:
-        platform::writeGeneratedFile(dir / nom, "court", true);
-        EXPECT_EQ(platform::LineList::load(dir / nom).text(), "court\r\n");
-        break;
-    }
-  }
-
-  std::filesystem::create_symlink("/dev/full", dir / "plein.htm");
-  platform::writeGeneratedFile(dir / "plein.htm", std::string(100000, 'x'), true);
-  platform::fileSize(dir / "plein.htm");  // waits for that write
-  const std::string message = "Impossible d'écrire le fichier " + (dir / "plein.htm").string();
-  try {
-    platform::writeGeneratedFile(dir / "suivant.htm", "x", true);
-    ADD_FAILURE() << "the failed write was not told";
-  } catch (const platform::FileError& e) {
-    EXPECT_EQ(e.what(), message);
-  }
-  platform::writeGeneratedFile(dir / "suivant.htm", "y", true);
-  EXPECT_NO_THROW(platform::finishGeneratedWrites());
-  EXPECT_EQ(dir.read("suivant.htm"), "y");
-
-  platform::writeGeneratedFile(dir / "plein.htm", "z", true);
-  try {
-    platform::finishGeneratedWrites();
-    ADD_FAILURE() << "the failed write was not told";
-  } catch (const platform::FileError& e) {
-    EXPECT_EQ(e.what(), message);
-  }
-  EXPECT_NO_THROW(platform::finishGeneratedWrites());
 }
