@@ -859,6 +859,30 @@ TEST(Arret, ABuildCutShortKeepsItsMarkUntilABuildEnds) {
   EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
 }
 
+// A page that opens but whose bytes cannot be written (its disc full) stops the build naming it,
+// and the mark stays; the next build writes it whole.
+TEST(Arret, APageWhoseBytesCannotBeWrittenStopsTheBuildNamingIt) {
+  Boutique b;
+  b.catalogue();
+  b.p();
+  const fs::path page = b.t.dossier / "ftp" / "livres-romans-0.htm";
+  fs::create_directories(page.parent_path());
+  fs::create_symlink("/dev/full", page);  // no regular file: emptying ftp/ leaves it
+  try {
+    b.p().data1().construireSite();
+    ADD_FAILURE() << "the build went on";
+  } catch (const platform::FileError& e) {
+    EXPECT_EQ(std::string(e.what()), "Impossible d'écrire le fichier " + page.string());
+  }
+  EXPECT_TRUE(pages::constructionInachevee(b.p().donnees()));
+  fs::remove(page);
+  b.construire();
+  EXPECT_EQ(b.messages(), Lignes{});
+  EXPECT_FALSE(pages::constructionInachevee(b.p().donnees()));
+  EXPECT_NE(b.lire("ftp/livres-romans-0.htm").find("Nana"), std::string::npos);
+  EXPECT_EQ(b.lire("ftp/livres-romans-0.htm"), b.lire("tmp/livres-romans-0.htm"));
+}
+
 TEST(Arret, AHostileFileStopsTheBuildNamingThatFile) {
   struct Cas {
     const char* nom;
