@@ -1,5 +1,6 @@
 #include "app/renommage.h"
 
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -149,6 +150,33 @@ bool memeNomTaxonomie(std::string_view a, std::string_view b) {
   return platform::fileNamesEqual(platform::trim(a), platform::trim(b));
 }
 
+namespace {
+
+// The new name is taken already: it is the old one, or another line of the list.
+bool nomPris(const std::vector<std::string>& liste, int position, const std::string& nom) {
+  if (platform::trim(liste[static_cast<size_t>(position)]) == nom) return true;
+  for (int i = 0; i < static_cast<int>(liste.size()); ++i)
+    if (i != position && memeNomTaxonomie(liste[static_cast<size_t>(i)], nom)) return true;
+  return false;
+}
+
+// The writes of a checked plan: done, or stopped by a file error that the repair can mend.
+ResultatRenommage& executer(ResultatRenommage& r, const Plan& plan,
+                            const std::function<void()>& ecritures) {
+  try {
+    ecritures();
+  } catch (const FileError& erreur) {
+    r.issue = IssueRenommage::interrompu;
+    r.message = messageInterruption(erreur.what());
+    return r;
+  }
+  r.issue = IssueRenommage::fait;
+  r.fiches = nomsFiches(plan);
+  return r;
+}
+
+}  // namespace
+
 ResultatRenommage renommerCategorie(const DataFolder& dossier, const EntreesRenommageCategorie& e,
                                     const ProgressionFiches& progression) {
   ResultatRenommage r;
@@ -159,15 +187,10 @@ ResultatRenommage renommerCategorie(const DataFolder& dossier, const EntreesReno
     r.message = "Opération Impossible";
     return r;
   }
-  if (platform::trim(ancien) == r.nom) {
+  if (nomPris(e.categories, e.position, r.nom)) {
     r.message = messageCategorieExiste;
     return r;
   }
-  for (int i = 0; i < static_cast<int>(e.categories.size()); ++i)
-    if (i != e.position && memeNomTaxonomie(e.categories[i], r.nom)) {
-      r.message = messageCategorieExiste;
-      return r;
-    }
   if (!nomCategorieValide(dossier, r.nom)) {
     r.message = messageCategorieRefusee;
     return r;
@@ -221,7 +244,7 @@ ResultatRenommage renommerCategorie(const DataFolder& dossier, const EntreesReno
 
   for (const auto& c : e.categories)
     if (!c.empty()) r.liste.push_back(&c == &e.categories[e.position] ? r.nom : c);
-  try {
+  return executer(r, plan, [&] {
     renommer(vue, plan.avant);
     ecrire(dossier, plan.fiches);
     ecrire(dossier, plan.promos);
@@ -231,14 +254,7 @@ ResultatRenommage renommerCategorie(const DataFolder& dossier, const EntreesReno
         throw FileError("impossible de renommer " + a.ancien + " en " + a.nouveau);
     sauverListeCategories(dossier, r.liste);
     sauverRefGen(dossier, plan.index);
-  } catch (const FileError& erreur) {
-    r.issue = IssueRenommage::interrompu;
-    r.message = messageInterruption(erreur.what());
-    return r;
-  }
-  r.issue = IssueRenommage::fait;
-  r.fiches = nomsFiches(plan);
-  return r;
+  });
 }
 
 ResultatRenommage renommerTheme(const DataFolder& dossier, const EntreesRenommageTheme& e,
@@ -251,10 +267,7 @@ ResultatRenommage renommerTheme(const DataFolder& dossier, const EntreesRenommag
     r.message = messageThemeVide;
     return r;
   }
-  bool existe = platform::trim(ancien) == r.nom;
-  for (int i = 0; i < static_cast<int>(e.themes.size()); ++i)
-    existe = existe || (i != e.position && memeNomTaxonomie(e.themes[i], r.nom));
-  if (existe) {
+  if (nomPris(e.themes, e.position, r.nom)) {
     r.message = messageThemeExiste;
     return r;
   }
@@ -292,20 +305,13 @@ ResultatRenommage renommerTheme(const DataFolder& dossier, const EntreesRenommag
 
   r.liste = e.themes;
   r.liste[e.position] = r.nom;
-  try {
+  return executer(r, plan, [&] {
     ecrire(dossier, plan.fiches);
     ecrire(dossier, plan.promos);
     if (cto) LineList(r.liste).saveExact(dossier.root() / *cto);
     renommer(vue, plan.apres);
     sauverRefGen(dossier, plan.index);
-  } catch (const FileError& erreur) {
-    r.issue = IssueRenommage::interrompu;
-    r.message = messageInterruption(erreur.what());
-    return r;
-  }
-  r.issue = IssueRenommage::fait;
-  r.fiches = nomsFiches(plan);
-  return r;
+  });
 }
 
 }  // namespace app
