@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/fiches_catalogue.h"
 #include "platform/text.h"
 
 namespace app {
@@ -20,7 +21,7 @@ std::vector<std::string> DossierCatalogue::fiches() const {
   if (renomme_) std::sort(fiches.begin(), fiches.end());
   std::vector<std::string> noms;
   for (auto& f : fiches) noms.push_back(std::move(f.second));
-  return noms;
+  return sansMarqueurs(dossier_, std::move(noms));
 }
 
 std::optional<std::string> DossierCatalogue::trouver(std::string_view nom) const {
