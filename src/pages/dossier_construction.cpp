@@ -78,7 +78,7 @@ bool DossierConstruction::ecritEnPlace(const fs::path& cible) {
   return true;
 }
 
-std::optional<fs::path> DossierConstruction::chemin(std::string_view nom) {
+std::optional<platform::ResolvedPath> DossierConstruction::trouver(std::string_view nom) {
   auto relatif = platform::safeRelativePath(nom);
   if (!relatif) return std::nullopt;
   fs::path resultat = racine_;
@@ -90,21 +90,25 @@ std::optional<fs::path> DossierConstruction::chemin(std::string_view nom) {
     if (nom.empty() || nom == "." || nom == "..") return std::nullopt;
     resultat /= nom;
   }
-  return platform::resolvePath(resultat);
+  return platform::resolvePathKind(resultat);
+}
+
+std::optional<fs::path> DossierConstruction::chemin(std::string_view nom) {
+  auto trouve = trouver(nom);
+  if (!trouve) return std::nullopt;
+  return std::move(trouve->path);
 }
 
 bool DossierConstruction::existe(std::string_view nom) {
-  auto c = chemin(nom);
-  std::error_code ec;
-  return c && fs::is_regular_file(*c, ec);
+  auto c = trouver(nom);
+  return c && c->kind == platform::PathKind::file;
 }
 
 std::optional<platform::LineList> DossierConstruction::lire(std::string_view nom) {
-  auto c = chemin(nom);
-  std::error_code ec;
-  if (!c || !fs::is_regular_file(*c, ec)) return std::nullopt;
-  if (comptes) ++comptes->lectures[c->lexically_relative(racine_).generic_string()];
-  return platform::LineList::load(*c);
+  auto c = trouver(nom);
+  if (!c || c->kind != platform::PathKind::file) return std::nullopt;
+  if (comptes) ++comptes->lectures[c->path.lexically_relative(racine_).generic_string()];
+  return platform::LineList::load(c->path);
 }
 
 void DossierConstruction::ecrire(std::string_view nom, const platform::LineList& lignes) {
@@ -123,10 +127,9 @@ void DossierConstruction::ecrireOctets(std::string_view nom, std::string_view oc
 }
 
 bool DossierConstruction::supprimer(std::string_view nom) {
-  auto c = chemin(nom);
-  std::error_code ec;
-  if (!c || !fs::is_regular_file(*c, ec)) return false;
-  return enPlaceAdmis(*c) ? mettreDeCote(*c) : platform::removeFile(*c);
+  auto c = trouver(nom);
+  if (!c || c->kind != platform::PathKind::file) return false;
+  return enPlaceAdmis(c->path) ? mettreDeCote(c->path) : platform::removeFile(c->path);
 }
 
 bool DossierConstruction::renommer(std::string_view ancien, std::string_view nouveau) {
@@ -136,25 +139,25 @@ bool DossierConstruction::renommer(std::string_view ancien, std::string_view nou
 }
 
 bool DossierConstruction::copier(std::string_view source, std::string_view destination) {
-  auto s = chemin(source);
-  std::error_code ec;
-  if (!s || !fs::is_regular_file(*s, ec)) return false;
-  auto d = chemin(destination);
+  auto s = trouver(source);
+  if (!s || s->kind != platform::PathKind::file) return false;
+  auto d = trouver(destination);
   if (!d) return false;
-  if (fs::exists(*d, ec) && fs::equivalent(*s, *d, ec)) return true;
-  return platform::copyGeneratedFile(*s, *d, ecritEnPlace(*d));
+  std::error_code ec;
+  if (d->kind != platform::PathKind::missing && fs::equivalent(s->path, d->path, ec)) return true;
+  return platform::copyGeneratedFile(s->path, d->path, ecritEnPlace(d->path));
 }
 
 void DossierConstruction::copierOuEchouer(std::string_view source, std::string_view destination) {
-  auto s = chemin(source);
-  auto d = chemin(destination);
+  auto s = trouver(source);
+  auto d = trouver(destination);
   if (!s || !d) throw platform::FileError("Nom de fichier refusé : " + std::string(s ? destination : source));
-  if (!platform::makeFolder(d->parent_path()))
-    throw platform::FileError("Impossible de créer le dossier " + d->parent_path().string());
+  if (d->kind == platform::PathKind::missing && !platform::makeFolder(d->path.parent_path()))
+    throw platform::FileError("Impossible de créer le dossier " + d->path.parent_path().string());
   std::error_code ec;
-  if (fs::exists(*d, ec) && fs::equivalent(*s, *d, ec)) return;
-  if (!platform::copyGeneratedFile(*s, *d, ecritEnPlace(*d)))
-    throw platform::FileError("Impossible d'écrire le fichier " + d->string());
+  if (d->kind != platform::PathKind::missing && fs::equivalent(s->path, d->path, ec)) return;
+  if (!platform::copyGeneratedFile(s->path, d->path, ecritEnPlace(d->path)))
+    throw platform::FileError("Impossible d'écrire le fichier " + d->path.string());
 }
 
 std::vector<std::string> DossierConstruction::lister(std::string_view dossier,

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/lines.h"
 
 namespace pages {
@@ -29,6 +30,8 @@ class DossierConstruction {
   // without regard to case when the exact one is missing, blanks and dots ending a part dropped;
   // nullopt when the name would leave the data folder (an absolute path, "..").
   std::optional<std::filesystem::path> chemin(std::string_view nom);
+  // The same with what it names: one question to the disk for a name that exists.
+  std::optional<platform::ResolvedPath> trouver(std::string_view nom);
   bool existe(std::string_view nom);
   // The lines of a file; nullopt when it is missing or the name is refused. Throws
   // platform::FileError when it exists but cannot be read.

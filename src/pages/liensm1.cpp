@@ -220,6 +220,7 @@ void Tliensm::fairehtml() {
         etiq.etiquette.addLine(platform::fromInteger(compteur) + " Création de " + r + "_pc.html");
       }
     }
+    serie.terminer();
   }
 }
 

@@ -802,6 +802,7 @@ void Tdata1::construirePages(Construction& c) {
       progres(legende_, 2, "3.Construction de la page " + nomSortie + ".htm",
               index + 1 == c.listePages.size());
     }
+    serie.terminer();
   }
   empreintes.enregistrer();
   pagesAuteurs(c);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "app/fiche_produit.h"
 #include "app/texte_prix.h"
@@ -81,8 +82,17 @@ void EcrivainCartes::ouvrirSerie() {
   erreurQmultiSignalee_ = false;
 }
 
-void EcrivainCartes::fermerSerie() {
-  if (profondeurSerie_ > 0 && --profondeurSerie_ == 0) serie_.reset();
+void EcrivainCartes::fermerSerie(bool ecrire) {
+  if (profondeurSerie_ == 0 || --profondeurSerie_ > 0) return;
+  const bool enAttente = std::exchange(vignetteEnAttente_, false);
+  std::optional<std::string> texte = std::move(vignetteDifferee_);
+  vignetteDifferee_.reset();
+  std::unique_ptr<ContexteCartes> serie = std::move(serie_);
+  if (!ecrire || !enAttente) return;
+  if (texte)
+    serie->ecrire("vignette.htm", *texte);
+  else
+    serie->supprimer("vignette.htm");
 }
 
 ContexteCartes& EcrivainCartes::contexte() { return serie_ ? *serie_ : *carte_; }
@@ -285,7 +295,12 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
   v.carteFenetre = e_.carteFenetre;
   if (!e_.couleur_liens.empty()) v.couleurEtat = e_.couleur_liens;
   e_.referenceCarte = platform::trim(e_.referenceCarte);
-  contexte().supprimer("vignette.htm");
+  if (serie_) {
+    vignetteEnAttente_ = true;
+    vignetteDifferee_.reset();
+  } else {
+    contexte().supprimer("vignette.htm");
+  }
 
   // 2. Identity and sheet style.
   if (e_.identite) contexte().fixerIdentite(*e_.identite);
@@ -355,7 +370,10 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
   platform::LineList lignes(v.lignesCarte);
   for (const auto& l : v.lignesFinCarte) lignes.add(l);
   const std::string texte = frame::convertirTexte(lignes.text(), accents_, e_.horsLigne);
-  contexte().ecrire("vignette.htm", texte);
+  if (serie_)
+    vignetteDifferee_ = texte;
+  else
+    contexte().ecrire("vignette.htm", texte);
   return platform::LineList::fromText(texte);
 }
 

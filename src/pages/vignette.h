@@ -118,10 +118,12 @@ class EcrivainCartes {
   void champQuantiteEtat();  // into lignesCarte
   void champQuantite();      // into lignesTableau
 
-  // A run of cards: while open, read-once data is kept between cards. Runs nest: an inner run
-  // joins the outer one.
+  // A run of cards: while open, read-once data is kept between cards, and vignette.htm, a
+  // scratch page no card of the run reads back, is written once when the outermost run closes
+  // whole (ecrire), left as it was when the run is abandoned. Runs nest: an inner run joins the
+  // outer one.
   void ouvrirSerie();
-  void fermerSerie();
+  void fermerSerie(bool ecrire = true);
 
  private:
   ContexteCartes& contexte();
@@ -172,6 +174,9 @@ class EcrivainCartes {
   std::unique_ptr<ContexteCartes> serie_;  // the open run, if any
   std::unique_ptr<ContexteCartes> carte_;  // the context of a card written outside a run
   int profondeurSerie_ = 0;
+  // Within a run: the last card's vignette.htm, nullopt when it left none.
+  bool vignetteEnAttente_ = false;
+  std::optional<std::string> vignetteDifferee_;
   bool erreurQmultiSignalee_ = false;  // within the open run
 };
 

@@ -55,7 +55,7 @@ class Tvignette1 : public ui::Form {
                     const std::function<bool(const std::string&)>& existe);
 
   void ouvrirSerie() { ecrivain_.ouvrirSerie(); }
-  void fermerSerie() { ecrivain_.fermerSerie(); }
+  void fermerSerie(bool ecrire = true) { ecrivain_.fermerSerie(ecrire); }
 
  private:
   EntreesCarte entrees();
@@ -63,16 +63,24 @@ class Tvignette1 : public ui::Form {
   app::Programme& p_;
 };
 
-// Opens a run of cards for its lifetime.
+// Opens a run of cards for its lifetime. terminer() closes it whole (vignette.htm written);
+// a run left by an exception closes without writing it.
 class SerieCartes {
  public:
   explicit SerieCartes(Tvignette1& vignette) : vignette_(vignette) { vignette_.ouvrirSerie(); }
-  ~SerieCartes() { vignette_.fermerSerie(); }
+  ~SerieCartes() {
+    if (ouverte_) vignette_.fermerSerie(false);
+  }
+  void terminer() {
+    ouverte_ = false;
+    vignette_.fermerSerie();
+  }
   SerieCartes(const SerieCartes&) = delete;
   SerieCartes& operator=(const SerieCartes&) = delete;
 
  private:
   Tvignette1& vignette_;
+  bool ouverte_ = true;
 };
 
 }  // namespace pages

@@ -124,31 +124,55 @@ bool replaceInPlace(const fs::path& target, const std::function<bool(int)>& fill
 
 }  // namespace
 
-fs::path resolvePath(const fs::path& path) {
-  std::error_code ec;
-  if (path.empty() || fs::exists(path, ec)) return path;
+namespace {
+
+PathKind kindOfMode(mode_t mode) {
+  return S_ISREG(mode) ? PathKind::file : S_ISDIR(mode) ? PathKind::folder : PathKind::other;
+}
+
+PathKind kindOfEntry(name_index::Kind kind) {
+  switch (kind) {
+    case name_index::Kind::file: return PathKind::file;
+    case name_index::Kind::folder: return PathKind::folder;
+    case name_index::Kind::other: return PathKind::other;
+  }
+  return PathKind::other;
+}
+
+}  // namespace
+
+// One stat when the name exists as given; otherwise its folder's index answers (one stat of the
+// folder), and only a missing folder makes the parent be resolved in turn.
+ResolvedPath resolvePathKind(const fs::path& path) {
+  if (path.empty()) return {path};
+  struct stat s {};
+  if (::stat(path.c_str(), &s) == 0) return {path, kindOfMode(s.st_mode)};
   fs::path parent = path.parent_path();
   fs::path name = path.filename();
-  if (name.empty() || parent == path) return path;
+  if (name.empty() || parent == path) return {path};
+  if (name == "." || name == "..") return {resolvePath(parent) / name};
+  bool folderMissing = false;
+  const fs::path folder = parent.empty() ? fs::path(".") : parent;
+  if (auto found = name_index::lookup(folder, name.string(), folderMissing))
+    return {parent / found->name, kindOfEntry(found->kind)};
+  if (!folderMissing) return {path};
   fs::path resolvedParent = resolvePath(parent);
-  if (name == "." || name == "..") return resolvedParent / name;
-  if (auto found = name_index::find(resolvedParent, name.string())) return resolvedParent / *found;
-  return resolvedParent / name;
+  if (resolvedParent != parent)
+    if (auto found = name_index::lookup(resolvedParent, name.string(), folderMissing))
+      return {resolvedParent / found->name, kindOfEntry(found->kind)};
+  return {resolvedParent / name};
 }
 
-bool fileExists(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_regular_file(resolvePath(path), ec);
-}
+fs::path resolvePath(const fs::path& path) { return resolvePathKind(path).path; }
 
-bool folderExists(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_directory(resolvePath(path), ec);
-}
+bool fileExists(const fs::path& path) { return resolvePathKind(path).kind == PathKind::file; }
+
+bool folderExists(const fs::path& path) { return resolvePathKind(path).kind == PathKind::folder; }
 
 std::string readFile(const fs::path& path) {
-  fs::path real = resolvePath(path);
-  int fd = ::open(real.c_str(), O_RDONLY | O_CLOEXEC);
+  // The name as given is opened first: a look-up only when it is missing in that case.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) fd = ::open(resolvePath(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw FileError("Impossible de lire le fichier " + shown(path));
   std::string content;
   char buffer[65536];
@@ -196,8 +220,8 @@ bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool
 
 bool removeFile(const fs::path& path) {
   std::error_code ec;
-  fs::path real = resolvePath(path);
-  if (!fs::is_regular_file(real, ec)) return false;
+  auto [real, kind] = resolvePathKind(path);
+  if (kind != PathKind::file) return false;
   name_index::Change change(folderOf(real));
   if (!fs::remove(real, ec)) return false;
   change.removed(real.filename().string());
@@ -259,9 +283,9 @@ bool copyFile(const fs::path& source, const fs::path& destination, bool failIfEx
 }
 
 bool makeFolder(const fs::path& path) {
-  fs::path real = resolvePath(path);
+  auto [real, kind] = resolvePathKind(path);
+  if (kind == PathKind::folder) return true;
   std::error_code ec;
-  if (fs::is_directory(real, ec)) return true;
   if (!real.has_relative_path()) return false;
   if (real.filename().empty()) return makeFolder(real.parent_path());  // "a/b/"
   const fs::path parent = real.parent_path();

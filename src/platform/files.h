@@ -24,6 +24,13 @@ class FileError : public std::runtime_error {
 // The path itself when it exists; otherwise each missing component is matched without regard to
 // case against its folder. Components that match nothing are kept as given.
 fs::path resolvePath(const fs::path& path);
+// resolvePath, with what the resolved path names.
+enum class PathKind { missing, file, folder, other };
+struct ResolvedPath {
+  fs::path path;
+  PathKind kind = PathKind::missing;
+};
+ResolvedPath resolvePathKind(const fs::path& path);
 
 bool fileExists(const fs::path& path);
 bool folderExists(const fs::path& path);

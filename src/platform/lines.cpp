@@ -1,5 +1,7 @@
 #include "platform/lines.h"
 
+#include <cstring>
+
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -7,18 +9,24 @@ namespace platform {
 
 LineList LineList::fromText(std::string_view text) {
   LineList list;
-  size_t start = 0;
-  size_t i = 0;
-  while (i < text.size()) {
-    char c = text[i];
-    if (c == '\r' || c == '\n') {
-      list.lines_.emplace_back(text.substr(start, i - start));
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      start = i + 1;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  // Lines end at CR LF, CR or LF. memchr finds the next LF fast and a CR is looked for only
+  // before it: a page of long lines costs two quick scans rather than a test per byte. The LF
+  // found is kept while lines cut by lone CRs come before it.
+  const char* lf = nullptr;
+  while (p < end) {
+    if (!lf || lf < p) {
+      lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+      if (!lf) lf = end;
     }
-    ++i;
+    const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(lf - p)));
+    const char* stop = cr ? cr : lf;
+    list.lines_.emplace_back(p, static_cast<size_t>(stop - p));
+    if (stop == end) break;
+    p = stop + 1;
+    if (cr && p == lf && p < end) ++p;  // CR LF
   }
-  if (start < text.size()) list.lines_.emplace_back(text.substr(start));
   return list;
 }
 

@@ -90,15 +90,23 @@ std::string keyFolder(const fs::path& folder) {
 
 }  // namespace
 
-std::optional<std::string> find(const fs::path& folder, std::string_view name) {
+std::optional<Found> lookup(const fs::path& folder, std::string_view name, bool& folderMissing) {
   std::lock_guard guard(lock);
   Folder* f = current(keyFolder(folder));
+  folderMissing = f == nullptr;
   if (!f) return std::nullopt;
   std::string prefix = foldFileName(name);
   prefix += '\0';
   auto it = f->entries.lower_bound(prefix);
   if (it == f->entries.end() || it->first.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
-  return it->first.substr(prefix.size());
+  return Found{it->first.substr(prefix.size()), it->second};
+}
+
+std::optional<std::string> find(const fs::path& folder, std::string_view name) {
+  bool folderMissing = false;
+  auto found = lookup(folder, name, folderMissing);
+  if (!found) return std::nullopt;
+  return std::move(found->name);
 }
 
 void forEach(const fs::path& folder, const std::function<void(const std::string&, Kind)>& visit) {

@@ -21,6 +21,12 @@ enum class Kind { file, folder, other };
 // The name on disk matching `name` without regard to case (the first in byte order when two
 // differ only by case); nullopt when none or the folder is missing.
 std::optional<std::string> find(const fs::path& folder, std::string_view name);
+// The same with what the entry is; folderMissing tells a missing folder from a missing name.
+struct Found {
+  std::string name;
+  Kind kind;
+};
+std::optional<Found> lookup(const fs::path& folder, std::string_view name, bool& folderMissing);
 
 // Every entry of the folder, ordered by upper-cased bytes, then bytes.
 void forEach(const fs::path& folder, const std::function<void(const std::string&, Kind)>& visit);

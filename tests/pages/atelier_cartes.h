@@ -37,8 +37,8 @@ struct AtelierCartes {
   // The card of a reference: the text of vignette.htm, "" when no card was written.
   std::string carte(std::string_view reference) {
     v().referenceCarte = std::string(reference);
-    v().faireVignette();
-    return t.dossier.exists("vignette.htm") ? t.dossier.read("vignette.htm") : "";
+    const auto lignes = v().faireVignette();
+    return lignes ? lignes->text() : "";
   }
   std::vector<std::string> lignes(std::string_view reference) {
     return platform::LineList::fromText(carte(reference)).lines();

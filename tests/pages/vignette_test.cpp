@@ -4,6 +4,7 @@
 #include "pages/vignette.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 #include "app/fiche.h"
 #include "atelier_cartes.h"
@@ -271,6 +272,48 @@ TEST(CarteEcrivain, ARunReadsItsSettingsOnce) {
   a.carte("R2");
   EXPECT_EQ(a.v().valeurs.prix, "5");
   EXPECT_EQ(a.v().style.fond, "#123456");
+}
+
+// vignette.htm is a scratch page: outside a run each card writes it; a run writes the last
+// card's once when it ends whole, and leaves it as it was when abandoned.
+TEST(CarteEcrivain, TheScratchPageHoldsTheLastCardOfAWholeRun) {
+  AtelierCartes a;
+  a.fiche("S1", {"reference=S1", "prix=1"});
+  a.fiche("S2", {"reference=S2", "prix=2"});
+  a.demarrer();
+  const std::string seule = a.carte("S1");
+  EXPECT_EQ(a.t.dossier.read("vignette.htm"), seule);
+
+  std::string derniere;
+  {
+    SerieCartes serie(a.v());
+    a.carte("S1");
+    {
+      SerieCartes interieure(a.v());
+      derniere = a.carte("S2");
+      interieure.terminer();
+    }
+    EXPECT_EQ(a.t.dossier.read("vignette.htm"), seule);
+    serie.terminer();
+  }
+  EXPECT_NE(derniere, seule);
+  EXPECT_EQ(a.t.dossier.read("vignette.htm"), derniere);
+
+  {
+    SerieCartes serie(a.v());
+    EXPECT_EQ(a.carte("absente"), "");
+    serie.terminer();
+  }
+  EXPECT_FALSE(a.t.dossier.exists("vignette.htm"));
+
+  a.carte("S1");
+  try {
+    SerieCartes serie(a.v());
+    a.carte("S2");
+    throw std::runtime_error("arrêt");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(a.t.dossier.read("vignette.htm"), seule);
 }
 
 TEST(ProduitsLies, ReadingRuleOfTheLists) {

@@ -15,6 +15,34 @@ TEST(LineList, LoadAcceptsEveryLineEndAndLeavesNoStrayCr) {
   EXPECT_EQ(LineList::fromText("a\n\rb"), (LineList{"a", "", "b"}));
   EXPECT_EQ(LineList::fromText("").size(), 0u);
   EXPECT_EQ(LineList::fromText("\r\n"), (LineList{""}));
+  EXPECT_EQ(LineList::fromText("a\r"), (LineList{"a"}));
+  EXPECT_EQ(LineList::fromText("a\r\rb\r\n\nc"), (LineList{"a", "", "b", "", "c"}));
+}
+
+// Every text of a few bytes over {a, CR, LF}, against the byte-by-byte reading.
+TEST(LineList, FromTextCutsLinesAsAByteByByteReading) {
+  auto lent = [](std::string_view t) {
+    std::vector<std::string> l;
+    size_t debut = 0;
+    for (size_t i = 0; i < t.size(); ++i)
+      if (t[i] == '\r' || t[i] == '\n') {
+        l.emplace_back(t.substr(debut, i - debut));
+        if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ++i;
+        debut = i + 1;
+      }
+    if (debut < t.size()) l.emplace_back(t.substr(debut));
+    return l;
+  };
+  const char alphabet[] = {'a', '\r', '\n'};
+  for (int longueur = 0; longueur <= 7; ++longueur) {
+    int total = 1;
+    for (int i = 0; i < longueur; ++i) total *= 3;
+    for (int n = 0; n < total; ++n) {
+      std::string t;
+      for (int i = 0, k = n; i < longueur; ++i, k /= 3) t += alphabet[k % 3];
+      ASSERT_EQ(LineList::fromText(t).lines(), lent(t)) << testing::PrintToString(t);
+    }
+  }
 }
 
 TEST(LineList, SaveWritesCrLfAfterEveryLineAndWindows1252Bytes) {
