@@ -1,10 +1,12 @@
 #include "pages/dossier_construction.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <unordered_map>
 
+#include "pages/ecrivain_fond.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -40,6 +42,10 @@ void DossierConstruction::ecrireEnPlace() {
 }
 
 bool DossierConstruction::mettreDeCote(const fs::path& fichier) {
+  // A file that has another name (a page and its copy) is only unlinked: reused, it would be
+  // replaced anyway.
+  struct stat s {};
+  if (::stat(fichier.c_str(), &s) == 0 && s.st_nlink > 1) return platform::removeFile(fichier);
   const std::string dossier = fichier.parent_path().string();
   auto& fichiers = deCote()[dossier];
   if (std::find(dossiersDeCote_.begin(), dossiersDeCote_.end(), dossier) == dossiersDeCote_.end())
@@ -124,6 +130,33 @@ void DossierConstruction::ecrireOctets(std::string_view nom, std::string_view oc
   if (!platform::makeFolder(dossier))
     throw platform::FileError("Impossible de créer le dossier " + dossier.string());
   platform::writeGeneratedFile(*cible, octets, ecritEnPlace(*cible));
+}
+
+void DossierConstruction::ecrireOctets(std::string_view nom, std::string octets, EcrivainFond& fond) {
+  auto cible = chemin(nom);
+  if (!cible) throw platform::FileError("Nom de fichier refusé : " + std::string(nom));
+  if (!platform::makeFolder(cible->parent_path()))
+    throw platform::FileError("Impossible de créer le dossier " + cible->parent_path().string());
+  if (!ecritEnPlace(*cible)) {
+    platform::writeGeneratedFile(*cible, octets, false);
+    return;
+  }
+  const int fd = platform::openGeneratedFile(*cible);
+  if (fd < 0) throw platform::FileError("Impossible d'écrire le fichier " + cible->string());
+  fond.ecrire(fd, std::move(octets), *cible);
+}
+
+void DossierConstruction::doubler(std::string_view source, std::string_view destination,
+                                  EcrivainFond* fond) {
+  auto s = trouver(source);
+  auto d = chemin(destination);
+  if (!s || !d) throw platform::FileError("Nom de fichier refusé : " + std::string(s ? destination : source));
+  if (!platform::makeFolder(d->parent_path()))
+    throw platform::FileError("Impossible de créer le dossier " + d->parent_path().string());
+  if (s->kind != platform::PathKind::file || !platform::linkGeneratedFile(s->path, *d)) {
+    if (fond) fond->attendre();
+    throw platform::FileError("Impossible d'écrire le fichier " + d->string());
+  }
 }
 
 bool DossierConstruction::supprimer(std::string_view nom) {

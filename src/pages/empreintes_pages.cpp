@@ -40,32 +40,32 @@ std::optional<EmpreintesPages::Empreinte> EmpreintesPages::surDisque(const std::
                    static_cast<long long>(s.st_mtim.tv_sec) * 1000000000LL + s.st_mtim.tv_nsec, 0};
 }
 
-EmpreintesPages::Copie EmpreintesPages::comparer(const std::string& nom, std::string_view contenu) {
+EmpreintesPages::Octets EmpreintesPages::mesurer(std::string_view contenu) {
+  return {static_cast<long long>(contenu.size()), hashDe(contenu)};
+}
+
+EmpreintesPages::Copie EmpreintesPages::comparer(const std::string& nom, const Octets& page) {
   auto connue = connues_.find(nom);
   if (connue == connues_.end()) return Copie::inconnue;
   auto disque = surDisque(nom);
   if (!disque) return Copie::differente;
   if (disque->taille != connue->second.taille || disque->temps != connue->second.temps)
     return Copie::inconnue;
-  return static_cast<long long>(contenu.size()) == connue->second.taille &&
-                 hashDe(contenu) == connue->second.hash
+  return page.taille == connue->second.taille && page.hash == connue->second.hash
              ? Copie::identique
              : Copie::differente;
 }
 
-void EmpreintesPages::noter(const std::string& nom, std::string_view contenu) {
-  if (auto disque = surDisque(nom)) {
-    disque->hash = hashDe(contenu);
-    notees_[nom] = *disque;
-  }
-}
+void EmpreintesPages::noter(const std::string& nom, const Octets& page) { notees_[nom] = page.hash; }
 
 void EmpreintesPages::enregistrer() {
   platform::LineList lignes;
   char hash[17];
-  for (const auto& [nom, e] : notees_) {
-    std::snprintf(hash, sizeof hash, "%016llx", e.hash);
-    lignes.add(nom + "|" + std::to_string(e.taille) + "|" + std::to_string(e.temps) + "|" + hash);
+  for (const auto& [nom, h] : notees_) {
+    auto e = surDisque(nom);
+    if (!e) continue;
+    std::snprintf(hash, sizeof hash, "%016llx", h);
+    lignes.add(nom + "|" + std::to_string(e->taille) + "|" + std::to_string(e->temps) + "|" + hash);
   }
   dossier_.ecrire(kFichier, lignes);
 }

@@ -18,10 +18,17 @@ class EmpreintesPages {
   explicit EmpreintesPages(DossierConstruction& dossier);
 
   enum class Copie { identique, differente, inconnue };
+  // What is compared: the length and hash of a page's bytes.
+  struct Octets {
+    long long taille;
+    unsigned long long hash;
+  };
+  static Octets mesurer(std::string_view contenu);
   // The copy `nom` ("tmp/x.htm") against the bytes a page now has.
-  Copie comparer(const std::string& nom, std::string_view contenu);
-  // After the copy is written, or found identical: kept for the next build.
-  void noter(const std::string& nom, std::string_view contenu);
+  Copie comparer(const std::string& nom, const Octets& page);
+  // After the copy is written, or found identical: kept for the next build. Its size and time are
+  // read by enregistrer, once every copy is written.
+  void noter(const std::string& nom, const Octets& page);
   // Writes tmp/pages.emp with the copies noted by this build.
   void enregistrer();
 
@@ -35,7 +42,7 @@ class EmpreintesPages {
 
   DossierConstruction& dossier_;
   std::unordered_map<std::string, Empreinte> connues_;
-  std::map<std::string, Empreinte> notees_;
+  std::map<std::string, unsigned long long> notees_;  // hash by copy
 };
 
 }  // namespace pages

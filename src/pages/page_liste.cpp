@@ -16,6 +16,7 @@
 #include "app/web.h"
 #include "design/style_principal.h"
 #include "pages/data.h"
+#include "pages/ecrivain_fond.h"
 #include "pages/empreintes_pages.h"
 #include "pages/pages_index.h"
 #include "pages/vignette1.h"
@@ -727,6 +728,7 @@ void Tdata1::construirePages(Construction& c) {
     }
   EcrivainPages ecrivain(p_, c);
   EmpreintesPages empreintes(c.dossier);
+  EcrivainFond fond;
   Tvignette1& vignette = p_.vignette1();
   const std::string dernierePage = std::to_string(c.listePages.size() - 1);
   DerniereFiche fiche;
@@ -784,26 +786,29 @@ void Tdata1::construirePages(Construction& c) {
         return l.find('\n') != std::string::npos || l.find('\r') != std::string::npos;
       });
       const platform::LineList contenu(std::move(page));
-      const std::string texte = contenu.text();
-      c.dossier.ecrireOctets("ftp/" + nomSortie + ".htm", texte);
+      std::string texte = contenu.text();
+      const auto octets = EmpreintesPages::mesurer(texte);
       const std::string copie = "tmp/" + nomSortie + ".htm";
-      auto etat = coupees ? EmpreintesPages::Copie::inconnue : empreintes.comparer(copie, texte);
+      auto etat = coupees ? EmpreintesPages::Copie::inconnue : empreintes.comparer(copie, octets);
       if (etat == EmpreintesPages::Copie::inconnue) {
         auto ancienne = c.dossier.lire(copie);
         etat = ancienne && *ancienne == contenu ? EmpreintesPages::Copie::identique
                                                 : EmpreintesPages::Copie::differente;
       }
-      // An unchanged copy is left as it is: the same bytes as rewriting it.
+      c.dossier.ecrireOctets("ftp/" + nomSortie + ".htm", std::move(texte), fond);
+      // An unchanged copy is left as it is: the same bytes as rewriting it. A changed one is the
+      // page's own file under a second name, its bytes written with the page's.
       if (etat == EmpreintesPages::Copie::differente) {
         c.pagesModifiees.push_back(nomSortie);
-        c.dossier.ecrireOctets(copie, texte);
+        c.dossier.doubler("ftp/" + nomSortie + ".htm", copie, &fond);
       }
-      if (!coupees) empreintes.noter(copie, texte);
+      if (!coupees) empreintes.noter(copie, octets);
       progres(legende_, 2, "3.Construction de la page " + nomSortie + ".htm",
               index + 1 == c.listePages.size());
     }
     serie.terminer();
   }
+  fond.attendre();
   empreintes.enregistrer();
   pagesAuteurs(c);
   pagesObjets(c);

@@ -107,19 +107,24 @@ bool replaceThrough(const fs::path& target, const std::function<bool(int)>& fill
   return true;
 }
 
-// Fills the target (created when missing) over its old bytes, then cuts what is left of them.
-// Not emptied first: a file emptied then closed is written to disk at once by some file systems.
-bool replaceInPlace(const fs::path& target, const std::function<bool(int)>& fill) {
-  name_index::Change change(folderOf(target));
-  int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  change.added(target.filename().string(), name_index::Kind::file);
-  struct stat before {};
-  bool ok = ::fstat(fd, &before) == 0 && fill(fd);
-  const off_t end = ok ? ::lseek(fd, 0, SEEK_CUR) : -1;
-  if (end < 0 || (end < before.st_size && ::ftruncate(fd, end) != 0)) ok = false;
+// Cuts what is left of older bytes after `end` (-1: the write failed) and closes.
+// Not emptied before writing: a file emptied then closed is written to disk at once by some file
+// systems.
+bool closeGeneratedFile(int fd, off_t end) {
+  struct stat s {};
+  bool ok = end >= 0 && ::fstat(fd, &s) == 0;
+  if (ok && end < s.st_size && ::ftruncate(fd, end) != 0) ok = false;
   if (::close(fd) != 0) ok = false;
   return ok;
+}
+
+// Fills the target (created when missing) over its old bytes, then cuts what is left of them.
+bool replaceInPlace(const fs::path& target, const std::function<bool(int)>& fill) {
+  int fd = openGeneratedFile(target);
+  if (fd < 0) return false;
+  bool ok = fill(fd);
+  const off_t end = ok ? ::lseek(fd, 0, SEEK_CUR) : -1;
+  return closeGeneratedFile(fd, end);
 }
 
 }  // namespace
@@ -199,6 +204,30 @@ void writeFileAtomicExact(const fs::path& path, std::string_view bytes) {
     throw FileError("Impossible d'écrire le fichier " + shown(path));
 }
 
+int openGeneratedFile(const fs::path& path) {
+  name_index::Change change(folderOf(path));
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return -1;
+  struct stat s {};
+  if (::fstat(fd, &s) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  if (s.st_nlink > 1) {
+    // Another name shares these bytes: this name gets a file of its own.
+    ::close(fd);
+    if (::unlink(path.c_str()) != 0) return -1;
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return -1;
+  }
+  change.added(path.filename().string(), name_index::Kind::file);
+  return fd;
+}
+
+bool finishGeneratedFile(int fd, std::string_view bytes) {
+  return closeGeneratedFile(fd, writeBytes(fd, bytes) ? static_cast<off_t>(bytes.size()) : -1);
+}
+
 void writeGeneratedFile(const fs::path& path, std::string_view bytes, bool inPlace) {
   auto fill = [&](int fd) { return writeBytes(fd, bytes); };
   if (!(inPlace ? replaceInPlace(path, fill) : replaceThrough(path, fill)))
@@ -216,6 +245,24 @@ bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool
   bool ok = inPlace ? replaceInPlace(destination, fill) : replaceThrough(destination, fill);
   if (!opened) ::close(in);
   return ok;
+}
+
+bool linkGeneratedFile(const fs::path& source, const fs::path& destination) {
+  struct stat from {}, to {};
+  if (::stat(source.c_str(), &from) != 0 || !S_ISREG(from.st_mode)) return false;
+  if (::stat(destination.c_str(), &to) == 0 && to.st_dev == from.st_dev && to.st_ino == from.st_ino)
+    return true;
+  const fs::path folder = folderOf(destination);
+  const fs::path temp = folder / temporaryName(destination);
+  name_index::Change change(folder);
+  if (::link(source.c_str(), temp.c_str()) != 0)
+    return copyGeneratedFile(source, destination, false);
+  if (::rename(temp.c_str(), destination.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  change.added(destination.filename().string(), name_index::Kind::file);
+  return true;
 }
 
 bool removeFile(const fs::path& path) {

@@ -48,6 +48,16 @@ void writeGeneratedFile(const fs::path& path, std::string_view bytes, bool inPla
 // The same for a copy, made by the kernel without reading the file into memory; false when the
 // source is missing or the copy failed.
 bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool inPlace);
+// writeGeneratedFile in place in two steps, for a caller that writes the bytes on another
+// thread: the file opened (created when missing) on the caller's, -1 when it cannot be; then its
+// bytes from the start, what is left of older ones cut, and closed: false on failure.
+int openGeneratedFile(const fs::path& path);
+bool finishGeneratedFile(int fd, std::string_view bytes);
+// The same bytes under a second name: a link to the source's file, replacing the destination,
+// or a copy where the file system has no links; false when the source is missing or it failed.
+// Writing in place never writes into a file that has another name (it is replaced instead), so
+// the two names stay apart as soon as either is rewritten.
+bool linkGeneratedFile(const fs::path& source, const fs::path& destination);
 bool removeFile(const fs::path& path);
 // Never replaces an existing file, whatever its letter case; false when refused or failed.
 bool renameFile(const fs::path& from, const fs::path& to);

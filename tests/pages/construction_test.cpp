@@ -1010,3 +1010,27 @@ TEST(Reconstruction, ChangedPagesFoundWithoutReadingTheCopiesBack) {
   EXPECT_EQ(b.lire("tmp/disques-jazz-0.htm"), b.lire("ftp/disques-jazz-0.htm"));
   EXPECT_EQ(reconstruire(), std::pair(Lignes{}, 0));
 }
+
+// A page and its copy may be one file on disk: the rebuild's writes into the emptied ftp/ must
+// leave every copy of an unchanged page as the previous build left it.
+TEST(Reconstruction, TheCopiesOfUnchangedPagesKeepTheirBytes) {
+  Boutique b;
+  b.catalogue();
+  b.construire();
+  const auto avant = contenu(b.t.dossier / "tmp");
+  b.fiche("a3", "Livres", "Romans", "Germinal, tome 2", "Zola");
+  b.construire();
+  const auto apres = contenu(b.t.dossier / "tmp");
+  int changees = 0;
+  for (const auto& [nom, octets] : avant) {
+    if (!nom.ends_with(".htm")) continue;
+    if (nom.starts_with("livres-romans-")) {
+      ++changees;
+      EXPECT_EQ(apres.at(nom), b.lire("ftp/" + nom)) << nom;
+      EXPECT_NE(apres.at(nom), octets) << nom;
+    } else {
+      EXPECT_EQ(apres.at(nom), octets) << nom;
+    }
+  }
+  EXPECT_EQ(changees, 2);
+}

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
+#include <algorithm>
+#include <functional>
+
 #include "platform/lines.h"
 #include "support/temp_folder.h"
 
@@ -169,4 +174,50 @@ TEST(GeneratedFiles, ReplaceTheOldBytesWhole) {
     std::filesystem::remove(dir / "nouvelle");
   }
   EXPECT_EQ(platform::listFiles(dir.path()), (std::vector<std::string>{"cible", "source"}));
+}
+
+// A page and its copy may share their bytes on disk; whichever name is written again afterwards,
+// in place or not, written or copied, the other keeps what it had.
+TEST(GeneratedFiles, ASecondNameKeepsItsBytesWhenEitherIsRewritten) {
+  struct Cas {
+    const char* nom;
+    bool ecrireLaCopie;  // else the first name
+    std::function<void(const std::filesystem::path&)> reecrire;
+  };
+  TempFolder dir;
+  dir.write("autre", "d'ailleurs");
+  const Cas cas[] = {
+      {"written in place", false, [](const auto& p) { writeGeneratedFile(p, "neuf", true); }},
+      {"copy written in place", true, [](const auto& p) { writeGeneratedFile(p, "neuf", true); }},
+      {"replaced", false, [](const auto& p) { writeGeneratedFile(p, "neuf", false); }},
+      {"copied over in place", false,
+       [&dir](const auto& p) { copyGeneratedFile(dir / "autre", p, true); }},
+      {"removed", false, [](const auto& p) { removeFile(p); }},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    dir.write("page", "premier contenu");
+    dir.write("copie", "ancienne copie");
+    ASSERT_TRUE(linkGeneratedFile(dir / "page", dir / "copie"));
+    EXPECT_EQ(dir.read("copie"), "premier contenu");
+    EXPECT_TRUE(linkGeneratedFile(dir / "page", dir / "copie"));  // already the same file
+    c.reecrire(dir / (c.ecrireLaCopie ? "copie" : "page"));
+    EXPECT_EQ(dir.read(c.ecrireLaCopie ? "page" : "copie"), "premier contenu");
+  }
+  EXPECT_FALSE(linkGeneratedFile(dir / "absente", dir / "copie"));
+  // No temporary left behind (listings hide them); the last case removed the page.
+  std::vector<std::string> restants;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) restants.push_back(e.path().filename());
+  std::sort(restants.begin(), restants.end());
+  EXPECT_EQ(restants, (std::vector<std::string>{"autre", "copie"}));
+
+  // Another file system, when /dev/shm is one: a copy.
+  char modele[] = "/dev/shm/tarvio-lien-XXXXXX";
+  if (const char* ailleurs = ::mkdtemp(modele)) {
+    const std::filesystem::path copie = std::filesystem::path(ailleurs) / "copie";
+    EXPECT_TRUE(linkGeneratedFile(dir / "autre", copie));
+    writeGeneratedFile(dir / "autre", "changé", true);
+    EXPECT_EQ(readFile(copie), "d'ailleurs");
+    std::filesystem::remove_all(ailleurs);
+  }
 }
