@@ -1,8 +1,8 @@
-#include "app/editeur_prix.h"
+#include "fenetres/app/editeur_prix.h"
 
-#include "app/annexes_fiche.h"
-#include "app/fiche.h"
-#include "app/programme.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "modele/app/annexes_fiche.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 

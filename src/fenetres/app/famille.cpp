@@ -1,7 +1,7 @@
-#include "app/famille.h"
+#include "fenetres/app/famille.h"
 
-#include "app/programme.h"
-#include "app/reparation.h"
+#include "fenetres/app/programme.h"
+#include "modele/app/reparation.h"
 
 namespace app {
 

@@ -1,15 +1,15 @@
-#include "app/auteurs1.h"
+#include "fenetres/app/fenetre_auteurs.h"
 
 #include <algorithm>
 #include <map>
 #include <optional>
 #include <unordered_set>
 
-#include "app/categories_fichiers.h"
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "app/ref_gen.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
+#include "modele/app/categories_fichiers.h"
+#include "modele/app/ref_gen.h"
 #include "platform/text.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"

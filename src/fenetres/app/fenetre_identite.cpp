@@ -1,7 +1,7 @@
-#include "app/ident1.h"
+#include "fenetres/app/fenetre_identite.h"
 
-#include "app/programme.h"
-#include "app/web.h"
+#include "fenetres/app/programme.h"
+#include "modele/app/web.h"
 #include "platform/files.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/identite.h"
+#include "modele/app/identite.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

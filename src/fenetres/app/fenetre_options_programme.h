@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/options_programme.h"
+#include "modele/app/options_programme.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

@@ -1,4 +1,4 @@
-#include "app/prixdiff1.h"
+#include "fenetres/app/fenetre_prix_differents.h"
 
 namespace app {
 

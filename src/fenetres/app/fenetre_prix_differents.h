@@ -1,7 +1,7 @@
 #pragma once
 // The window `Tprixdiff`: different prices of a sheet, <reference>.dif.
 
-#include "app/editeur_prix.h"
+#include "fenetres/app/editeur_prix.h"
 
 namespace app {
 

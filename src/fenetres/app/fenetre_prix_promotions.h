@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/promotions.h"
+#include "modele/app/promotions.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"

@@ -1,4 +1,4 @@
-#include "app/supp1.h"
+#include "fenetres/app/fenetre_supplements.h"
 
 namespace app {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The window `Tsupp`: price supplements of a sheet, <reference>.sup.
 
-#include "app/editeur_prix.h"
+#include "fenetres/app/editeur_prix.h"
 
 namespace app {
 

@@ -1,10 +1,10 @@
-#include "app/tri_theme1.h"
+#include "fenetres/app/fenetre_tri_themes.h"
 
-#include "app/categories_fichiers.h"
-#include "app/fiche.h"
-#include "app/liste_tri.h"
-#include "app/programme.h"
-#include "app/ref_gen.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/liste_tri.h"
+#include "fenetres/app/programme.h"
+#include "modele/app/categories_fichiers.h"
+#include "modele/app/ref_gen.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 

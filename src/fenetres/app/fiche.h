@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/fiche_produit.h"
-#include "app/options_programme.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/options_programme.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
@@ -313,7 +313,7 @@ class Tmain : public ui::Form {
   // menu, and the link target of the quick-choice list.
   std::string styleTitreCategorie;
   std::string cibleCourante;
-  // Page frame (app/fiche_cadre_page.cpp): the frame of the last ecrireCadrePage is in skin. The next
+  // Page frame (fiche_cadre_page.cpp): the frame of the last ecrireCadrePage is in skin. The next
   // call stops after the layout table when cadreSansMenu is set, and puts cadreAttributsContenu
   // in the tag of the content cell; each request is consumed by the call.
   std::string cadreSansMenu;
@@ -519,7 +519,7 @@ class Tmain : public ui::Form {
   void BitBtn19Click();
   void BitBtn20Click();
   void mes_taillesCClick();
-  // The page frame (frame/cadre_page.h) from the menu options, the main settings and the
+  // The page frame (modele/frame/cadre_page.h) from the menu options, the main settings and the
   // requests below; kept in skin too, and ftp/body_top.txt written. Throws platform::FileError;
   // the requests are dropped then.
   platform::LineList ecrireCadrePage();

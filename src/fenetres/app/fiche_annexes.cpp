@@ -1,12 +1,12 @@
 // The side files of the sheet on the "Supplément" tab: the supplements and different-prices
 // dialogs, and the sizes at one price.
 
-#include "app/fiche.h"
+#include "fenetres/app/fiche.h"
 
-#include "app/annexes_fiche.h"
-#include "app/prixdiff1.h"
-#include "app/programme.h"
-#include "app/supp1.h"
+#include "fenetres/app/fenetre_prix_differents.h"
+#include "fenetres/app/fenetre_supplements.h"
+#include "fenetres/app/programme.h"
+#include "modele/app/annexes_fiche.h"
 #include "platform/text.h"
 
 namespace app {

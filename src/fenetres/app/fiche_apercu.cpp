@@ -1,13 +1,13 @@
 // The preview of the current sheet's card, from the sheet editor and the sheet-style editor.
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "app/texte_prix.h"
-#include "design/style.h"
-#include "design/style_principal.h"
-#include "pages/apercu_fiche.h"
-#include "pages/page1.h"
-#include "pages/vignette1.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/pages/faire_vignette.h"
+#include "fenetres/pages/rafraichir_carte.h"
+#include "modele/app/texte_prix.h"
+#include "modele/pages/apercu_fiche.h"
 #include "platform/files.h"
 #include "ui/services.h"
 

@@ -1,10 +1,10 @@
-// The main window's page frame: see frame/cadre_page.h.
+// The main window's page frame: see modele/frame/cadre_page.h.
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "design/style_principal.h"
-#include "frame/cadre_page.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
+#include "modele/frame/cadre_page.h"
 #include "platform/lines.h"
 
 #include <utility>

@@ -1,14 +1,14 @@
 // The main window's command "Construire le site": the checks and the save of the sheet, the
 // build with its progress window, the reference pages and the offline catalogue copy.
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "pages/data.h"
-#include "pages/dossier_construction.h"
-#include "pages/etiq.h"
-#include "pages/liensm1.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/pages/data.h"
+#include "fenetres/pages/etiq.h"
+#include "fenetres/pages/fenetre_liens_multiples.h"
+#include "fenetres/publish/transfert.h"
+#include "modele/pages/dossier_construction.h"
 #include "platform/files.h"
-#include "publish/transfert.h"
 
 namespace app {
 

@@ -1,6 +1,6 @@
-#include "app/fiche_disposition.h"
+#include "fenetres/app/fiche_disposition.h"
 
-#include "app/fiche.h"
+#include "fenetres/app/fiche.h"
 #include "ui/layout.h"
 
 #include <initializer_list>

@@ -2,13 +2,13 @@
 // variant rows, the main and detail images, the introduction and title texts, the products per
 // page and layout of the theme, the commands that need a reference, and the sheet's preview.
 
-#include "app/fiche.h"
+#include "fenetres/app/fiche.h"
 
-#include "app/fiche_images.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "app/texte_prix.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche_images.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
+#include "modele/app/texte_prix.h"
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/text.h"

@@ -1,4 +1,4 @@
-#include "app/fiche_images.h"
+#include "fenetres/app/fiche_images.h"
 
 #include "platform/image.h"
 

@@ -6,9 +6,9 @@
 #include <chrono>
 #include <ctime>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "infopages/moteur_mots.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "modele/infopages/moteur_mots.h"
 #include "ui/services.h"
 
 namespace app {

@@ -1,15 +1,15 @@
 // The sheet reader of the main window: a sheet file into the editor and the current-sheet
 // variables, the reference box's keys, the image buttons, and the category and theme lists.
 
-#include "app/categories_fichiers.h"
-#include "app/fiche.h"
+#include "fenetres/app/fiche.h"
+#include "modele/app/categories_fichiers.h"
 
-#include "app/fiche_images.h"
-#include "app/fiche_produit.h"
-#include "app/programme.h"
-#include "app/tri_catego1.h"
-#include "app/tri_theme1.h"
-#include "infopages/accueil.h"
+#include "fenetres/app/fenetre_tri_categories.h"
+#include "fenetres/app/fenetre_tri_themes.h"
+#include "fenetres/app/fiche_images.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/infopages/accueil.h"
+#include "modele/app/fiche_produit.h"
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/text.h"

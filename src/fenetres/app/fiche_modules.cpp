@@ -1,19 +1,19 @@
 // The main window's support-file check, its module list and the outside programs it starts.
 
-#include "app/fiche_modules.h"
+#include "fenetres/app/fiche_modules.h"
 
 #include <filesystem>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "app/texte_prix.h"
-#include "app/web.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/publish/fenetre_mise_a_jour.h"
+#include "fenetres/publish/mise_a_jour_serveur.h"
+#include "modele/app/texte_prix.h"
+#include "modele/app/web.h"
+#include "modele/publish/mise_a_jour.h"
 #include "platform/files.h"
 #include "platform/ftp.h"
 #include "platform/text.h"
-#include "publish/mise_a_jour.h"
-#include "publish/mise_a_jour_serveur.h"
-#include "publish/tarvioupdate4.h"
 #include "ui/dialogs.h"
 #include "ui/services.h"
 

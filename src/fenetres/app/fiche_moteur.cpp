@@ -1,9 +1,9 @@
 // The search-engine module of the sheet tab: the outside program that indexes the built site,
 // and the word editor of the page shown.
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "infopages/motsmoteur.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/infopages/motsmoteur.h"
 #include "platform/files.h"
 #include "ui/services.h"
 

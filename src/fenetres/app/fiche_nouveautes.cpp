@@ -1,10 +1,10 @@
 // The new-product lists on the sheet tab: the button that adds the sheet shown to a list or
 // takes it out, and the drop-down list of the named lists.
 
-#include "app/fiche.h"
+#include "fenetres/app/fiche.h"
 
-#include "app/nouveautes.h"
-#include "app/programme.h"
+#include "fenetres/app/programme.h"
+#include "modele/app/nouveautes.h"
 #include "platform/text.h"
 
 namespace app {

@@ -1,11 +1,11 @@
 // The main window's advertising tab: the webmaster credit block and the four HTML fragments the
 // home page, the top frame, the left menu and the catalogue pages carry.
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/import_image.h"
-#include "design/menu.h"
-#include "frame/apercu.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/import_image.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/frame/apercu.h"
 
 namespace app {
 

@@ -1,14 +1,14 @@
 // The main window's publishing command: the site must be publishable, the account is loaded, the
 // questions are asked, then the publication window opens with the changed files ticked.
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "app/texte_prix.h"
-#include "pages/marque_construction.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/pages/marque_construction.h"
+#include "fenetres/publish/transfert.h"
+#include "modele/app/texte_prix.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"
-#include "publish/transfert.h"
 #include "ui/dialogs.h"
 
 namespace app {

@@ -1,9 +1,9 @@
 // The main window's reference pages: the inputs gathered from its site title, its sheet list and
-// its gauge for the writer (pages/pages_references.h).
+// its gauge for the writer (modele/pages/pages_references.h).
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "pages/pages_references.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "modele/pages/pages_references.h"
 
 namespace app {
 

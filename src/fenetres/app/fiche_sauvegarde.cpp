@@ -2,17 +2,17 @@
 // line of the catalogue index, the category's family and theme files and the promotion file; the
 // deletion of a sheet and the rebuild of the index.
 
-#include "app/categories_fichiers.h"
-#include "app/fiche.h"
-#include "app/fiche_produit.h"
-#include "app/programme.h"
-#include "app/ref_gen.h"
-#include "app/texte_prix.h"
-#include "design/coins.h"
-#include "design/menu.h"
-#include "design/ouvre.h"
-#include "design/style.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/ouvre.h"
+#include "fenetres/design/style.h"
+#include "fenetres/design/style_principal.h"
+#include "modele/app/categories_fichiers.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/ref_gen.h"
+#include "modele/app/texte_prix.h"
+#include "modele/design/coins.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

@@ -1,12 +1,12 @@
 // The main window's catalogue repair, and what the category and theme dialogs ask of it.
 
-#include "app/fiche.h"
-#include "app/famille.h"
-#include "app/programme.h"
-#include "app/renommage.h"
-#include "app/reparation.h"
-#include "app/sablier.h"
-#include "design/menu.h"
+#include "fenetres/app/famille.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/app/sablier.h"
+#include "fenetres/design/menu.h"
+#include "modele/app/renommage.h"
+#include "modele/app/reparation.h"
 #include "platform/text.h"
 #include "ui/dialogs.h"
 

@@ -1,4 +1,4 @@
-#include "app/liste_tri.h"
+#include "fenetres/app/liste_tri.h"
 
 #include <utility>
 

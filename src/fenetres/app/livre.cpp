@@ -1,8 +1,8 @@
-#include "app/livre.h"
+#include "fenetres/app/livre.h"
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "app/ref_gen.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "modele/app/ref_gen.h"
 #include "platform/text.h"
 #include "ui/layout.h"
 

@@ -1,10 +1,10 @@
-#include "app/modifcat.h"
+#include "fenetres/app/modifcat.h"
 
-#include "app/categories_fichiers.h"
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "app/renommage_fenetre.h"
-#include "app/sablier.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/app/renommage_fenetre.h"
+#include "fenetres/app/sablier.h"
+#include "modele/app/categories_fichiers.h"
 #include "platform/text.h"
 #include "ui/dialogs.h"
 

@@ -1,9 +1,9 @@
-#include "app/modiftheme.h"
+#include "fenetres/app/modiftheme.h"
 
-#include "app/categories_fichiers.h"
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "app/renommage_fenetre.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/app/renommage_fenetre.h"
+#include "modele/app/categories_fichiers.h"
 #include "platform/files.h"
 
 namespace app {

@@ -1,12 +1,12 @@
-#include "app/organigramme.h"
+#include "fenetres/app/organigramme.h"
 
 #include <utility>
 
-#include "app/categories_fichiers.h"
-#include "app/fiche.h"
-#include "app/organigramme_fiches.h"
-#include "app/programme.h"
-#include "app/ref_gen.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "modele/app/categories_fichiers.h"
+#include "modele/app/organigramme_fiches.h"
+#include "modele/app/ref_gen.h"
 #include "platform/files.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"

@@ -1,6 +1,6 @@
-#include "app/renommage_fenetre.h"
+#include "fenetres/app/renommage_fenetre.h"
 
-#include "app/fiche.h"
+#include "fenetres/app/fiche.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the two rename dialogs share: their layout, their keys, and the telling of a result.
 
-#include "app/renommage.h"
+#include "modele/app/renommage.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

@@ -1,4 +1,4 @@
-#include "design/ajout_modele.h"
+#include "fenetres/design/ajout_modele.h"
 
 #include "platform/files.h"
 #include "ui/form.h"

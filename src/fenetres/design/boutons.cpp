@@ -1,9 +1,9 @@
-#include "design/boutons.h"
+#include "fenetres/design/boutons.h"
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/import_image.h"
-#include "design/style.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/import_image.h"
+#include "fenetres/design/style.h"
 
 namespace design {
 

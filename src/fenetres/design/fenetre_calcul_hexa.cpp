@@ -1,7 +1,7 @@
-#include "design/hexa1.h"
+#include "fenetres/design/fenetre_calcul_hexa.h"
 
-#include "app/programme.h"
-#include "design/hexa.h"
+#include "fenetres/app/programme.h"
+#include "modele/design/hexa.h"
 
 namespace design {
 

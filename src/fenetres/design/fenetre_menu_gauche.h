@@ -2,7 +2,7 @@
 // The window `TmenuG`: the style of the left menu's home entry, kept in menuG.inf. Its controls
 // are filled by the menu options loader (Tmenu1::chargerMenu), not when it is shown.
 
-#include "design/menu_options.h"
+#include "modele/design/menu_options.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"

@@ -1,11 +1,11 @@
-#include "design/metacat4.h"
+#include "fenetres/design/fenetre_meta_categories.h"
 
-#include "app/categories_fichiers.h"
-#include "app/programme.h"
-#include "design/fond.h"
-#include "design/fond_categorie.h"
-#include "design/saisie_couleur.h"
-#include "design/style_principal.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/fond.h"
+#include "fenetres/design/saisie_couleur.h"
+#include "fenetres/design/style_principal.h"
+#include "modele/app/categories_fichiers.h"
+#include "modele/design/fond_categorie.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

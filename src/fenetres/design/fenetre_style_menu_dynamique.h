@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "design/menu_dynamique.h"
+#include "modele/design/menu_dynamique.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"

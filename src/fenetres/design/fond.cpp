@@ -1,11 +1,11 @@
-#include "design/fond.h"
+#include "fenetres/design/fond.h"
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/import_image.h"
-#include "design/menu.h"
-#include "design/metacat4.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/fenetre_meta_categories.h"
+#include "fenetres/design/import_image.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
 
 namespace design {
 

@@ -1,9 +1,9 @@
-#include "design/gif_titre.h"
+#include "fenetres/design/gif_titre.h"
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/import_image.h"
-#include "design/menu.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/import_image.h"
+#include "fenetres/design/menu.h"
 #include "ui/layout.h"
 
 namespace design {

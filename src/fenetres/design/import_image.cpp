@@ -1,8 +1,8 @@
-#include "design/import_image.h"
+#include "fenetres/design/import_image.h"
 
 #include <string>
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/files.h"
 #include "ui/form.h"
 

@@ -1,11 +1,11 @@
-#include "design/menu.h"
+#include "fenetres/design/menu.h"
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/ajout_modele.h"
-#include "design/menuG1.h"
-#include "design/style_principal.h"
-#include "infopages/liste_recherche1.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/ajout_modele.h"
+#include "fenetres/design/fenetre_menu_gauche.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/infopages/fenetre_liste_recherche.h"
 #include "platform/files.h"
 #include "ui/layout.h"
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "design/menu_elements.h"
-#include "design/menu_options.h"
+#include "modele/design/menu_elements.h"
+#include "modele/design/menu_options.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"

@@ -2,13 +2,13 @@
 // into the shared style controls and the previews, and decides which controls the element
 // leaves usable.
 
-#include "design/menu.h"
+#include "fenetres/design/menu.h"
 
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "design/saisie_couleur.h"
-#include "design/style_principal.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/saisie_couleur.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/voir_menu.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

@@ -2,12 +2,12 @@
 // side dialogs of the menu editor. The display (afficherMenu) sets these controls from the
 // options: their handlers then do nothing, so showing never writes nor warns.
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/fond.h"
-#include "design/menu.h"
-#include "design/saisie_couleur.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/fond.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/saisie_couleur.h"
+#include "fenetres/design/style_principal.h"
 #include "platform/text.h"
 
 #include <algorithm>

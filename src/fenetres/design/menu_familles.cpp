@@ -2,10 +2,10 @@
 // number of each title (`famille_order`, written as fam0 to fam3) and the categories of the
 // selected title (`fitems`).
 
-#include "app/categories_fichiers.h"
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/menu.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
+#include "modele/app/categories_fichiers.h"
 #include "platform/text.h"
 
 #include <algorithm>

@@ -2,12 +2,12 @@
 // family title, a bottom item or a top element), its template drawn into the slot's GIF with the
 // entry's text, and the handlers of the image group.
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/gif_titre.h"
-#include "design/menu.h"
-#include "design/rendu_bouton.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/gif_titre.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
+#include "modele/design/rendu_bouton.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

@@ -2,14 +2,14 @@
 // keys of the current element (menu_elements.h holds which) and shows the element again; the
 // font lists, the separator count, the dynamic-menu style and the previews of the site.
 
-#include "design/menu.h"
+#include "fenetres/design/menu.h"
 
-#include "app/ident1.h"
-#include "app/identite.h"
-#include "app/programme.h"
-#include "design/saisie_couleur.h"
-#include "design/stylemdyn1.h"
-#include "frame/apercu.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/fenetre_style_menu_dynamique.h"
+#include "fenetres/design/saisie_couleur.h"
+#include "fenetres/frame/apercu.h"
+#include "modele/app/identite.h"
 #include "platform/fonts.h"
 #include "platform/text.h"
 

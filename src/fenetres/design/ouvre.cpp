@@ -1,8 +1,8 @@
-#include "design/ouvre.h"
+#include "fenetres/design/ouvre.h"
 
-#include "app/programme.h"
-#include "design/style.h"
-#include "design/style_fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style.h"
+#include "modele/design/style_fiche.h"
 
 namespace design {
 

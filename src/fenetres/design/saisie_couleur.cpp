@@ -1,8 +1,8 @@
-#include "design/saisie_couleur.h"
+#include "fenetres/design/saisie_couleur.h"
 
 #include <cstdio>
 
-#include "design/hexa.h"
+#include "modele/design/hexa.h"
 #include "platform/text.h"
 #include "ui/form.h"
 

@@ -1,13 +1,13 @@
-#include "design/style.h"
+#include "fenetres/design/style.h"
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "app/tarvioini1.h"
-#include "design/boutons.h"
-#include "design/menu_elements.h"
-#include "design/ouvre.h"
-#include "ui/layout.h"
+#include "fenetres/app/fenetre_options_programme.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/boutons.h"
+#include "fenetres/design/ouvre.h"
+#include "modele/design/menu_elements.h"
 #include "platform/files.h"
+#include "ui/layout.h"
 
 namespace design {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "design/coins.h"
-#include "design/style_fiche.h"
+#include "modele/design/coins.h"
+#include "modele/design/style_fiche.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"

@@ -1,11 +1,11 @@
 // TForm1: the element table, the display of the current element and the element handlers.
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/menu_elements.h"
-#include "design/saisie_couleur.h"
-#include "design/style.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/saisie_couleur.h"
+#include "fenetres/design/style.h"
+#include "fenetres/design/style_principal.h"
+#include "modele/design/menu_elements.h"
 #include "platform/fonts.h"
 #include "platform/text.h"
 

@@ -1,7 +1,7 @@
-#include "frame/accent.h"
+#include "fenetres/frame/accent.h"
 
-#include "app/fiche.h"
-#include "app/programme.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
 #include "platform/files.h"
 
 namespace frame {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "frame/table_accents.h"
+#include "modele/frame/table_accents.h"
 #include "ui/form.h"
 
 namespace app {

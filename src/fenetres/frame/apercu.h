@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "frame/cadre_page.h"  // kPageSecurite
+#include "modele/frame/cadre_page.h"  // kPageSecurite
 
 namespace app {
 class Programme;

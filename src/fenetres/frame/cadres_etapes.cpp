@@ -2,13 +2,13 @@
 // and writes ftp/boncommande.htm, ftp/go.bat and ftp/autorun.inf. The top frame's steps are in
 // page_top_cadres.cpp.
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "frame/bon_commande.h"
-#include "frame/catal_index.h"
-#include "frame/menu_gauche.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/frame/catal_index.h"
+#include "fenetres/frame/voir_menu.h"
+#include "modele/frame/bon_commande.h"
+#include "modele/frame/menu_gauche.h"
 
 namespace frame {
 

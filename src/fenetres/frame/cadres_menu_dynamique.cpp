@@ -1,14 +1,14 @@
 // The drop-down menu's style as the frame generator and the style dialog read it, and the
 // drop-down menu step, which gathers the families and categories for the model.
 
-#include "app/fiche.h"
-#include "app/categories_fichiers.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "design/menu_dynamique.h"
-#include "design/stylemdyn1.h"
-#include "frame/menu_dynamique_page.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/fenetre_style_menu_dynamique.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/frame/voir_menu.h"
+#include "modele/app/categories_fichiers.h"
+#include "modele/design/menu_dynamique.h"
+#include "modele/frame/menu_dynamique_page.h"
 
 namespace frame {
 

@@ -1,16 +1,16 @@
 // The left-menu stages of the site frame generator: each gathers what it reads of the windows
-// and runs its part of the model (frame/menu_gauche.h, menu_statique.h, menu_fichiers.h).
+// and runs its part of the model (modele/frame/menu_gauche.h, menu_statique.h, menu_fichiers.h).
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "design/menuG1.h"
-#include "design/style_principal.h"
-#include "frame/cadres_voisins.h"
-#include "frame/menu_fichiers.h"
-#include "frame/menu_gauche.h"
-#include "frame/menu_statique.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/fenetre_menu_gauche.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/cadres_voisins.h"
+#include "fenetres/frame/voir_menu.h"
+#include "modele/frame/menu_fichiers.h"
+#include "modele/frame/menu_gauche.h"
+#include "modele/frame/menu_statique.h"
 
 namespace frame {
 

@@ -1,10 +1,10 @@
-#include "frame/cadres_voisins.h"
+#include "fenetres/frame/cadres_voisins.h"
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "infopages/accueil.h"
-#include "infopages/cvente.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/infopages/accueil.h"
+#include "fenetres/infopages/cvente.h"
 #include "platform/text.h"
 
 namespace frame {

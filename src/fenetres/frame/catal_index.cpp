@@ -1,6 +1,6 @@
-#include "frame/catal_index.h"
+#include "fenetres/frame/catal_index.h"
 
-#include "app/programme.h"
+#include "fenetres/app/programme.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "frame/catal_options.h"
+#include "modele/frame/catal_options.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "ui/controls.h"

@@ -1,17 +1,17 @@
-#include "frame/index_cadres.h"
+#include "fenetres/frame/index_cadres.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "design/style_principal.h"
-#include "frame/cadre_page.h"
-#include "frame/catal_index.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/catal_index.h"
+#include "fenetres/frame/voir_menu.h"
+#include "modele/frame/cadre_page.h"
 #include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/files.h"

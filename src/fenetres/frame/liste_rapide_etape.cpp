@@ -1,11 +1,11 @@
 // The quick-choice list step of the site frame generator: gathers what it reads of the windows
-// and runs frame/liste_rapide.h.
+// and runs modele/frame/liste_rapide.h.
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/style_principal.h"
-#include "frame/liste_rapide.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/voir_menu.h"
+#include "modele/frame/liste_rapide.h"
 
 namespace frame {
 

@@ -1,14 +1,14 @@
 // The help page step of the site frame generator: gathers what it reads of the windows, writes
 // ftp/emploi.htm and leaves the home link for the left menu.
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "frame/apercu.h"
-#include "frame/menu_gauche.h"
-#include "frame/mode_emploi.h"
-#include "frame/voir_menu.h"
-#include "infopages/cvente.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/frame/apercu.h"
+#include "fenetres/frame/voir_menu.h"
+#include "fenetres/infopages/cvente.h"
+#include "modele/frame/menu_gauche.h"
+#include "modele/frame/mode_emploi.h"
 
 namespace frame {
 

@@ -1,16 +1,16 @@
 // The top frame stages of the site frame generator: the window side gathers
 // what the page reads of the settings and the main window, and runs the model
-// (frame/page_top.h, barre_top.h).
+// (modele/frame/page_top.h, barre_top.h).
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "design/style_principal.h"
-#include "frame/barre_top.h"
-#include "frame/page_top.h"
-#include "frame/voir_menu.h"
-#include "infopages/cvente.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/voir_menu.h"
+#include "fenetres/infopages/cvente.h"
+#include "modele/frame/barre_top.h"
+#include "modele/frame/page_top.h"
 #include "platform/image.h"
 
 namespace frame {

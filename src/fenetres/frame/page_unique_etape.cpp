@@ -1,15 +1,15 @@
 // The single-page entry step of the site frame generator: gathers what it reads of the windows
-// and writes the pages of frame/page_unique.h.
+// and writes the pages of modele/frame/page_unique.h.
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "app/web.h"
-#include "design/menu.h"
-#include "design/style.h"
-#include "design/style_principal.h"
-#include "frame/index_cadres.h"
-#include "frame/page_unique.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/index_cadres.h"
+#include "fenetres/frame/voir_menu.h"
+#include "modele/app/web.h"
+#include "modele/frame/page_unique.h"
 
 namespace frame {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/menu_gauche.h"
+#include "modele/frame/menu_gauche.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"

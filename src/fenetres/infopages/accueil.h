@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "infopages/accueil_options.h"
-#include "infopages/accueil_rubrique.h"
+#include "modele/infopages/accueil_options.h"
+#include "modele/infopages/accueil_rubrique.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"

@@ -1,14 +1,14 @@
 // The home-page editor's display: the loaded settings shown in the controls and the previews.
 
-#include "infopages/accueil.h"
+#include "fenetres/infopages/accueil.h"
 
 #include <algorithm>
 
-#include "app/fiche.h"
-#include "app/fiche_images.h"
-#include "app/programme.h"
-#include "design/menu_elements.h"
-#include "design/saisie_couleur.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/fiche_images.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/saisie_couleur.h"
+#include "modele/design/menu_elements.h"
 #include "platform/image.h"
 #include "platform/text.h"
 

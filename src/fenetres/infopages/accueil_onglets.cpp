@@ -1,17 +1,17 @@
 // The three tabs of the home-page editor: introduction, showcase ("Vitrine") and sections
 // ("Rubriques").
 
-#include "infopages/accueil.h"
+#include "fenetres/infopages/accueil.h"
 
 #include <utility>
 
-#include "app/fiche.h"
-#include "app/fiche_images.h"
-#include "app/fiche_produit.h"
-#include "app/programme.h"
-#include "app/texte_prix.h"
-#include "design/import_image.h"
-#include "infopages/accueil_vitrine.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/fiche_images.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/import_image.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/texte_prix.h"
+#include "modele/infopages/accueil_vitrine.h"
 #include "platform/image.h"
 #include "platform/text.h"
 

@@ -1,14 +1,14 @@
 // The families of setting controls of the home-page editor: each control is bound to its key by
 // a table, and every member of a family follows the family's rule.
 
-#include "infopages/accueil.h"
+#include "fenetres/infopages/accueil.h"
 
 #include <iterator>
 #include <tuple>
 
-#include "app/programme.h"
-#include "design/menu_elements.h"
-#include "design/saisie_couleur.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/saisie_couleur.h"
+#include "modele/design/menu_elements.h"
 #include "platform/fonts.h"
 
 namespace infopages {

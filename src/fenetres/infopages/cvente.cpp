@@ -1,13 +1,13 @@
-#include "infopages/cvente.h"
+#include "fenetres/infopages/cvente.h"
 
 #include <utility>
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "design/saisie_couleur.h"
-#include "frame/apercu.h"
-#include "infopages/fairecv.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/saisie_couleur.h"
+#include "fenetres/frame/apercu.h"
+#include "fenetres/infopages/fairecv.h"
 #include "platform/text.h"
 #include "ui/layout.h"
 #include "ui/services.h"

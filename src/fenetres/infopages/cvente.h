@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "infopages/cv_options.h"
-#include "infopages/cv_textes.h"
+#include "modele/infopages/cv_options.h"
+#include "modele/infopages/cv_textes.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"

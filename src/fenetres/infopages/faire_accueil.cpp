@@ -1,11 +1,11 @@
-#include "infopages/faire_accueil1.h"
+#include "fenetres/infopages/faire_accueil.h"
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "design/style.h"
-#include "design/style_principal.h"
-#include "infopages/accueil.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/infopages/accueil.h"
 
 namespace infopages {
 

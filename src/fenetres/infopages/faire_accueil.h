@@ -1,7 +1,7 @@
 #pragma once
 // The window `Tfaire_accueil`: routine holder of the home-page writer.
 
-#include "infopages/accueil_page.h"
+#include "modele/infopages/accueil_page.h"
 #include "ui/form.h"
 
 namespace app {

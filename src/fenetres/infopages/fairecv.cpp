@@ -1,10 +1,10 @@
-#include "infopages/fairecv.h"
+#include "fenetres/infopages/fairecv.h"
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/style_principal.h"
-#include "frame/accent.h"
-#include "infopages/cvente.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/accent.h"
+#include "fenetres/infopages/cvente.h"
 
 namespace infopages {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The window `Tfaire_cv1`: routine holder of the conditions writer.
 
-#include "infopages/cv_page.h"
+#include "modele/infopages/cv_page.h"
 #include "ui/form.h"
 
 namespace app {

@@ -1,14 +1,14 @@
-#include "infopages/liste_recherche1.h"
+#include "fenetres/infopages/fenetre_liste_recherche.h"
 
 #include <initializer_list>
 
-#include "app/fiche.h"
-#include "app/fiche_produit.h"
-#include "app/fiches_catalogue.h"
-#include "app/programme.h"
-#include "design/style_principal.h"
-#include "infopages/recherche_base.h"
-#include "infopages/recherche_options.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/fiches_catalogue.h"
+#include "modele/infopages/recherche_base.h"
+#include "modele/infopages/recherche_options.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "ui/dialogs.h"

@@ -1,8 +1,8 @@
 // `Tliste_recherche`: the key words and the products they lead to.
-#include "app/fiche_produit.h"
-#include "app/programme.h"
-#include "infopages/liste_recherche1.h"
-#include "infopages/recherche_base.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/infopages/fenetre_liste_recherche.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/infopages/recherche_base.h"
 #include "platform/text.h"
 #include "ui/dialogs.h"
 

@@ -1,10 +1,10 @@
-#include "infopages/motsmoteur.h"
+#include "fenetres/infopages/motsmoteur.h"
 
 #include <algorithm>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "infopages/moteur_mots.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "modele/infopages/moteur_mots.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "ui/dialogs.h"

@@ -3,13 +3,13 @@
 
 #include <unordered_map>
 
-#include "app/fiche.h"
-#include "app/fiche_produit.h"
-#include "app/programme.h"
-#include "app/texte_prix.h"
-#include "pages/data.h"
-#include "pages/pages_nouveautes.h"
-#include "pages/vignette.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/pages/data.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/texte_prix.h"
+#include "modele/pages/pages_nouveautes.h"
+#include "modele/pages/vignette.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

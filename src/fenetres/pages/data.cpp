@@ -1,12 +1,12 @@
 // The build's holder window and its progress reports; the stages live in construction.cpp,
 // analyse.cpp and page_liste.cpp.
 
-#include "pages/data.h"
+#include "fenetres/pages/data.h"
 
 #include <algorithm>
 
-#include "app/programme.h"
-#include "pages/etiq.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/pages/etiq.h"
 
 namespace pages {
 

@@ -13,8 +13,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "app/options_programme.h"
-#include "pages/dossier_construction.h"
+#include "modele/app/options_programme.h"
+#include "modele/pages/dossier_construction.h"
 #include "platform/lines.h"
 #include "ui/controls.h"
 #include "ui/form.h"

@@ -1,6 +1,6 @@
-#include "pages/etiq.h"
+#include "fenetres/pages/etiq.h"
 
-#include "app/programme.h"
+#include "fenetres/app/programme.h"
 
 namespace pages {
 

@@ -1,9 +1,9 @@
-#include "pages/vignette1.h"
+#include "fenetres/pages/faire_vignette.h"
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
 #include "ui/dialogs.h"
 
 namespace pages {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "pages/vignette.h"
+#include "modele/pages/vignette.h"
 #include "platform/lines.h"
 #include "ui/controls.h"
 #include "ui/form.h"

@@ -1,15 +1,15 @@
-#include "pages/liensm1.h"
+#include "fenetres/pages/fenetre_liens_multiples.h"
 
 #include <algorithm>
 #include <set>
 
-#include "app/fiche.h"
-#include "app/fiche_produit.h"
-#include "app/programme.h"
-#include "app/ref_gen.h"
-#include "design/style_principal.h"
-#include "pages/etiq.h"
-#include "pages/vignette1.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/pages/etiq.h"
+#include "fenetres/pages/faire_vignette.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/ref_gen.h"
 #include "platform/charset.h"
 #include "platform/files.h"
 #include "platform/lines.h"

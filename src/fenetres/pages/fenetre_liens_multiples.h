@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "pages/produit_lie.h"
+#include "modele/pages/produit_lie.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

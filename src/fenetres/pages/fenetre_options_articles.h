@@ -2,7 +2,7 @@
 // The window `TarticlesT` ("Options articles trouvés"): the list-page header options of
 // articles.ini, with a preview of one card written with them.
 
-#include "pages/vignette_entete.h"
+#include "modele/pages/vignette_entete.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

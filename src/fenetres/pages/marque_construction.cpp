@@ -1,4 +1,4 @@
-#include "pages/marque_construction.h"
+#include "fenetres/pages/marque_construction.h"
 
 namespace pages {
 

@@ -1,14 +1,14 @@
 // The build's index and new-products pages: what they read of the windows, gathered at the call
-// (pages/pages_index.h, pages/pages_nouveautes.h write them).
+// (modele/pages/pages_index.h, modele/pages/pages_nouveautes.h write them).
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "design/style_principal.h"
-#include "pages/data.h"
-#include "pages/pages_index.h"
-#include "pages/pages_nouveautes.h"
-#include "pages/vignette1.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/pages/data.h"
+#include "fenetres/pages/faire_vignette.h"
+#include "modele/pages/pages_index.h"
+#include "modele/pages/pages_nouveautes.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 

@@ -1,10 +1,10 @@
-#include "publish/autres_comp1.h"
+#include "fenetres/publish/fenetre_autres_comparateurs.h"
 
-#include "app/programme.h"
+#include "fenetres/app/programme.h"
+#include "modele/publish/flux_comparateurs.h"
+#include "modele/publish/parametres_ftp.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "publish/flux_comparateurs.h"
-#include "publish/parametres_ftp.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 

@@ -1,6 +1,6 @@
-#include "publish/Unit3.h"
+#include "fenetres/publish/fenetre_brouillage.h"
 
-#include "app/programme.h"
+#include "fenetres/app/programme.h"
 
 namespace publish {
 

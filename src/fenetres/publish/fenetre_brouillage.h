@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "publish/brouillage.h"
+#include "modele/publish/brouillage.h"
 #include "ui/form.h"
 
 namespace app {

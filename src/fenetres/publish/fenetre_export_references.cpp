@@ -1,9 +1,9 @@
-#include "publish/export_ref1.h"
+#include "fenetres/publish/fenetre_export_references.h"
 
-#include "app/fiches_catalogue.h"
-#include "app/programme.h"
+#include "fenetres/app/programme.h"
+#include "modele/app/fiches_catalogue.h"
+#include "modele/publish/export_references.h"
 #include "platform/files.h"
-#include "publish/export_references.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 

@@ -1,11 +1,11 @@
-#include "publish/tarvioupdate4.h"
+#include "fenetres/publish/fenetre_mise_a_jour.h"
 
-#include "app/fiche.h"
-#include "app/programme.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/publish/mise_a_jour_serveur.h"
+#include "modele/publish/mise_a_jour.h"
 #include "platform/files.h"
 #include "platform/ftp_listing.h"
-#include "publish/mise_a_jour.h"
-#include "publish/mise_a_jour_serveur.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 

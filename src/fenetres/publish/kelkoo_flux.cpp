@@ -1,14 +1,14 @@
 // `Tkelkoo2.goftpClick`: the comparator feeds built in tmp/, merged in multi-shop mode, and sent.
 
-#include "app/ident1.h"
-#include "app/programme.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/publish/fenetre_comparateurs.h"
+#include "fenetres/publish/mise_a_jour_serveur.h"
+#include "fenetres/publish/serveurs.h"
+#include "modele/publish/comparateurs.h"
+#include "modele/publish/flux_comparateurs.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "publish/comparateurs.h"
-#include "publish/flux_comparateurs.h"
-#include "publish/kelkoo3.h"
-#include "publish/mise_a_jour_serveur.h"
-#include "publish/serveurs.h"
 #include "ui/dialogs.h"
 
 namespace publish {

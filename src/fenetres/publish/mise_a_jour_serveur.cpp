@@ -1,7 +1,7 @@
-#include "publish/mise_a_jour_serveur.h"
+#include "fenetres/publish/mise_a_jour_serveur.h"
 
-#include "publish/brouillage.h"
-#include "publish/serveurs.h"
+#include "fenetres/publish/serveurs.h"
+#include "modele/publish/brouillage.h"
 
 namespace publish {
 

@@ -1,6 +1,6 @@
-#include "publish/serveurs.h"
+#include "fenetres/publish/serveurs.h"
 
-#include "app/programme.h"
+#include "fenetres/app/programme.h"
 #include "platform/text.h"
 
 namespace publish {

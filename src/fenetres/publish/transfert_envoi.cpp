@@ -1,20 +1,20 @@
 // The upload of the publication window: ticked files of ftp/ sent and mirrored into transfert/,
 // obsolete remote pages replaced by the redirect page, the site map list merged and sent.
 
-#include "publish/transfert.h"
+#include "fenetres/publish/transfert.h"
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "app/texte_prix.h"
-#include "pages/marque_construction.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/pages/marque_construction.h"
+#include "fenetres/publish/fenetre_comparateurs.h"
+#include "fenetres/publish/serveurs.h"
+#include "modele/app/texte_prix.h"
+#include "modele/publish/transfert_regles.h"
 #include "platform/files.h"
 #include "platform/ftp.h"
 #include "platform/ftp_listing.h"
 #include "platform/text.h"
-#include "publish/kelkoo3.h"
-#include "publish/serveurs.h"
-#include "publish/transfert_regles.h"
 #include "ui/dialogs.h"
 #include "ui/services.h"
 

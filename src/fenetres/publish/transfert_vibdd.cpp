@@ -2,17 +2,17 @@
 // since their copy in the mirror vibdd/, then the quantity-multiple options and the two lists,
 // to the fixed marketplace account in the folder of the shop login.
 
-#include "publish/transfert.h"
+#include "fenetres/publish/transfert.h"
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "app/fiches_catalogue.h"
-#include "app/texte_prix.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/publish/serveurs.h"
+#include "modele/app/fiches_catalogue.h"
+#include "modele/app/texte_prix.h"
+#include "modele/publish/transfert_regles.h"
+#include "modele/publish/vibdd.h"
 #include "platform/files.h"
-#include "publish/serveurs.h"
-#include "publish/transfert_regles.h"
-#include "publish/vibdd.h"
 #include "ui/dialogs.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "app/annexes_fiche.h"
+#include "modele/app/annexes_fiche.h"
 
-#include "app/fiche_produit.h"
+#include "modele/app/fiche_produit.h"
 #include "platform/text.h"
 
 namespace app {

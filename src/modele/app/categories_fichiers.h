@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ref_gen.h"
+#include "modele/app/ref_gen.h"
 #include "platform/files.h"
 
 namespace app {

@@ -1,8 +1,8 @@
-#include "app/dossier_catalogue.h"
+#include "modele/app/dossier_catalogue.h"
 
 #include <algorithm>
 
-#include "app/fiches_catalogue.h"
+#include "modele/app/fiches_catalogue.h"
 #include "platform/text.h"
 
 namespace app {

@@ -21,7 +21,7 @@ class DossierCatalogue {
   const platform::DataFolder& dossier() const { return dossier_; }
   // Every file of the folder itself, as listed (a renamed file keeps its place).
   const std::vector<std::string>& fichiers() const { return fichiers_; }
-  // The sheets of the catalogue (app/fiches_catalogue: no new-product marker), in listing order.
+  // The sheets of the catalogue (fiches_catalogue.h: no new-product marker), in listing order.
   std::vector<std::string> fiches() const;
   // The listed name that `nom` names, letter case ignored.
   std::optional<std::string> trouver(std::string_view nom) const;

@@ -1,10 +1,10 @@
-#include "app/fiches_catalogue.h"
+#include "modele/app/fiches_catalogue.h"
 
 #include <algorithm>
 #include <unordered_set>
 
-#include "app/fiche_produit.h"
-#include "app/nouveautes.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/nouveautes.h"
 #include "platform/lines.h"
 #include "platform/text.h"
 

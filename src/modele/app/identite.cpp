@@ -1,8 +1,8 @@
-#include "app/identite.h"
+#include "modele/app/identite.h"
 
 #include <cmath>
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/text.h"
 
 namespace app {

@@ -1,6 +1,6 @@
-#include "app/nouveautes.h"
+#include "modele/app/nouveautes.h"
 
-#include "app/fiche_produit.h"
+#include "modele/app/fiche_produit.h"
 #include "platform/text.h"
 
 namespace app {

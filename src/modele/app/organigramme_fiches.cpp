@@ -1,10 +1,10 @@
-#include "app/organigramme_fiches.h"
+#include "modele/app/organigramme_fiches.h"
 
 #include <algorithm>
 #include <numeric>
 #include <unordered_set>
 
-#include "app/categories_fichiers.h"
+#include "modele/app/categories_fichiers.h"
 #include "platform/text.h"
 
 namespace app {

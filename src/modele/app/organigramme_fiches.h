@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/fiche_produit.h"
-#include "app/ref_gen.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/ref_gen.h"
 #include "platform/files.h"
 
 namespace app {

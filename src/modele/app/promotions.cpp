@@ -1,12 +1,12 @@
-#include "app/promotions.h"
+#include "modele/app/promotions.h"
 
 #include <cmath>
 #include <unordered_map>
 #include <unordered_set>
 
-#include "app/fiche_produit.h"
-#include "app/fiches_catalogue.h"
-#include "app/texte_prix.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/fiches_catalogue.h"
+#include "modele/app/texte_prix.h"
 #include "platform/image.h"
 #include "platform/text.h"
 

@@ -1,9 +1,9 @@
-#include "app/ref_gen.h"
+#include "modele/app/ref_gen.h"
 
 #include <algorithm>
 
-#include "app/fiche_produit.h"
-#include "app/fiches_catalogue.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/fiches_catalogue.h"
 #include "platform/text.h"
 
 namespace app {

@@ -1,13 +1,13 @@
-#include "app/renommage.h"
+#include "modele/app/renommage.h"
 
 #include <functional>
 #include <set>
 #include <utility>
 
-#include "app/dossier_catalogue.h"
-#include "app/fiche_produit.h"
-#include "app/ref_gen.h"
-#include "app/texte_prix.h"
+#include "modele/app/dossier_catalogue.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/ref_gen.h"
+#include "modele/app/texte_prix.h"
 #include "platform/lines.h"
 #include "platform/text.h"
 

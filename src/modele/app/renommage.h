@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/categories_fichiers.h"
+#include "modele/app/categories_fichiers.h"
 #include "platform/files.h"
 
 namespace app {

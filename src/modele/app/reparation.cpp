@@ -1,13 +1,13 @@
-#include "app/reparation.h"
+#include "modele/app/reparation.h"
 
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "app/categories_fichiers.h"
-#include "app/dossier_catalogue.h"
-#include "app/ref_gen.h"
+#include "modele/app/categories_fichiers.h"
+#include "modele/app/dossier_catalogue.h"
+#include "modele/app/ref_gen.h"
 #include "platform/lines.h"
 #include "platform/text.h"
 

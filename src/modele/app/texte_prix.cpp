@@ -1,4 +1,4 @@
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 
 #include <array>
 #include <cmath>

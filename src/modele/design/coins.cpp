@@ -1,8 +1,8 @@
-#include "design/coins.h"
+#include "modele/design/coins.h"
 
 #include <string>
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/files.h"
 #include "platform/gif.h"
 

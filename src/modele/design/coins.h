@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "design/hexa.h"
+#include "modele/design/hexa.h"
 #include "platform/bitmap.h"
 
 namespace design {

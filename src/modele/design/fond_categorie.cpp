@@ -1,4 +1,4 @@
-#include "design/fond_categorie.h"
+#include "modele/design/fond_categorie.h"
 
 #include "platform/text.h"
 

@@ -1,4 +1,4 @@
-#include "design/menu_dynamique.h"
+#include "modele/design/menu_dynamique.h"
 
 #include "platform/files.h"
 #include "platform/text.h"

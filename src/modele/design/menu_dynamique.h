@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "design/menu_options.h"
+#include "modele/design/menu_options.h"
 #include "platform/lines.h"
 
 namespace design {

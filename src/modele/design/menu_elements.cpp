@@ -1,4 +1,4 @@
-#include "design/menu_elements.h"
+#include "modele/design/menu_elements.h"
 
 #include <algorithm>
 

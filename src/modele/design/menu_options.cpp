@@ -1,4 +1,4 @@
-#include "design/menu_options.h"
+#include "modele/design/menu_options.h"
 
 #include <charconv>
 #include <optional>

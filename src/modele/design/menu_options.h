@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "design/coins.h"
+#include "modele/design/coins.h"
 #include "platform/lines.h"
 
 namespace design {

@@ -1,4 +1,4 @@
-#include "design/style_fiche.h"
+#include "modele/design/style_fiche.h"
 
 #include <optional>
 #include <string_view>

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "design/coins.h"
+#include "modele/design/coins.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

@@ -1,8 +1,8 @@
-#include "frame/barre_top.h"
+#include "modele/frame/barre_top.h"
 
-#include "frame/boite_encadree.h"
-#include "frame/cadre_page.h"
-#include "frame/menu_gauche.h"
+#include "modele/frame/boite_encadree.h"
+#include "modele/frame/cadre_page.h"
+#include "modele/frame/menu_gauche.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 

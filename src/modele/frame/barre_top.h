@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "frame/page_top.h"
+#include "modele/frame/page_top.h"
 
 namespace frame {
 

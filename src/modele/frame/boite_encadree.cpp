@@ -1,6 +1,6 @@
-#include "frame/boite_encadree.h"
+#include "modele/frame/boite_encadree.h"
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/escape.h"
 
 namespace frame {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "design/menu_options.h"
+#include "modele/design/menu_options.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

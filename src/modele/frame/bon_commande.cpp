@@ -1,9 +1,9 @@
 // The offline order form: header, cart drawn from the frameset's top window, totals rows,
 // identification form and print link. Texts from the URL are escaped before they are written.
 
-#include "frame/bon_commande.h"
+#include "modele/frame/bon_commande.h"
 
-#include "frame/menu_gauche.h"
+#include "modele/frame/menu_gauche.h"
 #include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/text.h"

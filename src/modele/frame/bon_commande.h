@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "frame/catal_options.h"
+#include "modele/frame/catal_options.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

@@ -3,7 +3,7 @@
 // display, cut to the cent; a settings value that is not a number is written as 0, and a
 // tariff that has no table leaves the shipping as it was, so the form never stops on an error.
 
-#include "frame/bon_commande.h"
+#include "modele/frame/bon_commande.h"
 
 #include "platform/escape.h"
 #include "platform/text.h"

@@ -1,6 +1,6 @@
-#include "frame/cadre_page.h"
+#include "modele/frame/cadre_page.h"
 
-#include "frame/menu_dynamique_page.h"
+#include "modele/frame/menu_dynamique_page.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/lines.h"

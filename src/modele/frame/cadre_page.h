@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "design/menu_options.h"
+#include "modele/design/menu_options.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

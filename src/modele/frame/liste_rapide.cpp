@@ -1,12 +1,12 @@
-#include "frame/liste_rapide.h"
+#include "modele/frame/liste_rapide.h"
 
 #include <algorithm>
 #include <optional>
 #include <vector>
 
-#include "app/texte_prix.h"
-#include "infopages/recherche_base.h"
-#include "infopages/recherche_options.h"
+#include "modele/app/texte_prix.h"
+#include "modele/infopages/recherche_base.h"
+#include "modele/infopages/recherche_options.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 

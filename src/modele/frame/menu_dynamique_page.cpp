@@ -1,10 +1,10 @@
-#include "frame/menu_dynamique_page.h"
+#include "modele/frame/menu_dynamique_page.h"
 
 #include <algorithm>
 #include <string>
 
-#include "app/texte_prix.h"
-#include "frame/boite_encadree.h"
+#include "modele/app/texte_prix.h"
+#include "modele/frame/boite_encadree.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "design/menu_dynamique.h"
-#include "design/menu_options.h"
+#include "modele/design/menu_dynamique.h"
+#include "modele/design/menu_options.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

@@ -1,9 +1,9 @@
-#include "frame/menu_fichiers.h"
+#include "modele/frame/menu_fichiers.h"
 
 #include <string>
 
-#include "app/texte_prix.h"
-#include "frame/boite_encadree.h"
+#include "modele/app/texte_prix.h"
+#include "modele/frame/boite_encadree.h"
 #include "platform/charset.h"
 
 namespace frame {

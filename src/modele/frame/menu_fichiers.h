@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "frame/menu_gauche.h"
+#include "modele/frame/menu_gauche.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

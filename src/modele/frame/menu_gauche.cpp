@@ -1,8 +1,8 @@
-#include "frame/menu_gauche.h"
+#include "modele/frame/menu_gauche.h"
 
 #include <algorithm>
 
-#include "frame/boite_encadree.h"
+#include "modele/frame/boite_encadree.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "design/menu_options.h"
+#include "modele/design/menu_options.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

@@ -1,8 +1,8 @@
-#include "frame/menu_statique.h"
+#include "modele/frame/menu_statique.h"
 
 #include <string>
 
-#include "frame/boite_encadree.h"
+#include "modele/frame/boite_encadree.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 

@@ -3,7 +3,7 @@
 // bullet or button links with their roll-over images, or one drop-down list per family; the
 // frame around them and the new-products image at the bottom.
 
-#include "frame/menu_gauche.h"
+#include "modele/frame/menu_gauche.h"
 #include "platform/files.h"
 
 namespace frame {

@@ -1,8 +1,8 @@
-#include "frame/page_top.h"
+#include "modele/frame/page_top.h"
 
-#include "app/texte_prix.h"
-#include "frame/boite_encadree.h"
-#include "frame/menu_fichiers.h"
+#include "modele/app/texte_prix.h"
+#include "modele/frame/boite_encadree.h"
+#include "modele/frame/menu_fichiers.h"
 #include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/text.h"

@@ -2,14 +2,14 @@
 // The top frame page ftp/top2.htm: the banner strip above every page of the
 // shop, in the frameset's top frame and in the single-page layout's top IFRAME.
 // Its head carries the link styles, the drop-down handler and the tooltip the
-// navigation bar (frame/barre_top.h) calls. Values in, lines out: the generator
+// navigation bar (modele/frame/barre_top.h) calls. Values in, lines out: the generator
 // window gathers the inputs when its step starts.
 
 #include <array>
 #include <string>
 
-#include "app/identite.h"
-#include "design/menu_options.h"
+#include "modele/app/identite.h"
+#include "modele/design/menu_options.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

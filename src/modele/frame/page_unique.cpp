@@ -1,6 +1,6 @@
-#include "frame/page_unique.h"
+#include "modele/frame/page_unique.h"
 
-#include "frame/cadre_page.h"
+#include "modele/frame/cadre_page.h"
 #include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/files.h"

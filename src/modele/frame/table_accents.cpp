@@ -1,4 +1,4 @@
-#include "frame/table_accents.h"
+#include "modele/frame/table_accents.h"
 
 #include <cstring>
 

@@ -1,11 +1,11 @@
-#include "infopages/accueil_options.h"
+#include "modele/infopages/accueil_options.h"
 
 #include <algorithm>
 #include <optional>
 #include <unordered_map>
 
-#include "app/texte_prix.h"
-#include "design/coins.h"
+#include "modele/app/texte_prix.h"
+#include "modele/design/coins.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

@@ -1,8 +1,8 @@
-#include "infopages/accueil_page.h"
+#include "modele/infopages/accueil_page.h"
 
-#include "app/texte_prix.h"
-#include "frame/boite_encadree.h"
-#include "infopages/accueil_vitrine.h"
+#include "modele/app/texte_prix.h"
+#include "modele/frame/boite_encadree.h"
+#include "modele/infopages/accueil_vitrine.h"
 #include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/image.h"

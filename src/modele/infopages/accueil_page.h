@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "infopages/accueil_options.h"
-#include "infopages/accueil_rubrique.h"
+#include "modele/infopages/accueil_options.h"
+#include "modele/infopages/accueil_rubrique.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

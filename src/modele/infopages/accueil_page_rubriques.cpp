@@ -1,7 +1,7 @@
 // The sections column of the home page (see accueil_page.h).
 
-#include "frame/boite_encadree.h"
-#include "infopages/accueil_page.h"
+#include "modele/frame/boite_encadree.h"
+#include "modele/infopages/accueil_page.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 

@@ -1,4 +1,4 @@
-#include "infopages/accueil_rubrique.h"
+#include "modele/infopages/accueil_rubrique.h"
 
 #include "platform/escape.h"
 #include "platform/text.h"

@@ -1,4 +1,4 @@
-#include "infopages/accueil_vitrine.h"
+#include "modele/infopages/accueil_vitrine.h"
 
 #include "platform/text.h"
 

@@ -1,10 +1,10 @@
-#include "infopages/cv_options.h"
+#include "modele/infopages/cv_options.h"
 
 #include <algorithm>
 #include <map>
 #include <optional>
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/text.h"
 
 namespace infopages {

@@ -1,6 +1,6 @@
-#include "infopages/cv_page.h"
+#include "modele/infopages/cv_page.h"
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/charset.h"
 #include "platform/text.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "infopages/cv_options.h"
+#include "modele/infopages/cv_options.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

@@ -1,4 +1,4 @@
-#include "infopages/cv_textes.h"
+#include "modele/infopages/cv_textes.h"
 
 #include "platform/escape.h"
 #include "platform/text.h"

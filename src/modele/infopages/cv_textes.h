@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/identite.h"
+#include "modele/app/identite.h"
 #include "platform/lines.h"
 
 namespace infopages {

@@ -1,4 +1,4 @@
-#include "infopages/moteur_mots.h"
+#include "modele/infopages/moteur_mots.h"
 
 #include "platform/text.h"
 

@@ -1,4 +1,4 @@
-#include "infopages/recherche_base.h"
+#include "modele/infopages/recherche_base.h"
 
 #include <algorithm>
 #include <cstdio>

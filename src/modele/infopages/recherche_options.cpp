@@ -1,4 +1,4 @@
-#include "infopages/recherche_options.h"
+#include "modele/infopages/recherche_options.h"
 
 #include "platform/text.h"
 

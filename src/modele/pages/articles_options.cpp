@@ -1,4 +1,4 @@
-#include "pages/articles_options.h"
+#include "modele/pages/articles_options.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #pragma once
 // articles.ini as the list-page options window writes it: every key, in the file's order.
 
-#include "pages/vignette_entete.h"
+#include "modele/pages/vignette_entete.h"
 #include "platform/lines.h"
 
 namespace pages {

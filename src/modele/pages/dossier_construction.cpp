@@ -1,4 +1,4 @@
-#include "pages/dossier_construction.h"
+#include "modele/pages/dossier_construction.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "pages/empreintes_pages.h"
+#include "modele/pages/empreintes_pages.h"
 
 #include <sys/stat.h>
 

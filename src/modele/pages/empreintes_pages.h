@@ -9,7 +9,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "pages/dossier_construction.h"
+#include "modele/pages/dossier_construction.h"
 
 namespace pages {
 

@@ -8,11 +8,11 @@
 
 #include <algorithm>
 
-#include "app/annexes_fiche.h"
-#include "app/options_programme.h"
-#include "app/texte_prix.h"
-#include "pages/vignette.h"
-#include "pages/vignette_contexte.h"
+#include "modele/app/annexes_fiche.h"
+#include "modele/app/options_programme.h"
+#include "modele/app/texte_prix.h"
+#include "modele/pages/vignette.h"
+#include "modele/pages/vignette_contexte.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 

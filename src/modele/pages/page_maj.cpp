@@ -1,4 +1,4 @@
-#include "pages/page_maj.h"
+#include "modele/pages/page_maj.h"
 
 #include "platform/text.h"
 

@@ -1,4 +1,4 @@
-#include "pages/pages_index.h"
+#include "modele/pages/pages_index.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/text.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "pages/dossier_construction.h"
+#include "modele/pages/dossier_construction.h"
 
 namespace pages {
 

@@ -1,7 +1,7 @@
-#include "pages/pages_nouveautes.h"
+#include "modele/pages/pages_nouveautes.h"
 
-#include "app/fiche_produit.h"
-#include "app/nouveautes.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/nouveautes.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "pages/dossier_construction.h"
+#include "modele/pages/dossier_construction.h"
 #include "platform/lines.h"
 
 namespace pages {

@@ -1,8 +1,8 @@
-#include "pages/pages_references.h"
+#include "modele/pages/pages_references.h"
 
 #include <unordered_map>
 
-#include "pages/vignette.h"
+#include "modele/pages/vignette.h"
 #include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/text.h"

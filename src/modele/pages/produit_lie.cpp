@@ -1,4 +1,4 @@
-#include "pages/produit_lie.h"
+#include "modele/pages/produit_lie.h"
 
 #include "platform/text.h"
 

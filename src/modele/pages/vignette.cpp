@@ -1,11 +1,11 @@
-#include "pages/vignette.h"
+#include "modele/pages/vignette.h"
 
 #include <algorithm>
 #include <array>
 
-#include "app/fiche_produit.h"
-#include "app/texte_prix.h"
-#include "pages/vignette_contexte.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/texte_prix.h"
+#include "modele/pages/vignette_contexte.h"
 #include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/files.h"

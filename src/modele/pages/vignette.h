@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "app/identite.h"
-#include "app/options_programme.h"
-#include "design/style_fiche.h"
-#include "frame/table_accents.h"
-#include "pages/vignette_valeurs.h"
+#include "modele/app/identite.h"
+#include "modele/app/options_programme.h"
+#include "modele/design/style_fiche.h"
+#include "modele/frame/table_accents.h"
+#include "modele/pages/vignette_valeurs.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

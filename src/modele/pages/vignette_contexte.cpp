@@ -1,9 +1,9 @@
-#include "pages/vignette_contexte.h"
+#include "modele/pages/vignette_contexte.h"
 
 #include <fstream>
 #include <unordered_map>
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

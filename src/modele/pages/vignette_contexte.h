@@ -13,10 +13,10 @@
 
 #include <vector>
 
-#include "app/identite.h"
-#include "design/style_fiche.h"
-#include "pages/dossier_construction.h"
-#include "pages/vignette_entete.h"
+#include "modele/app/identite.h"
+#include "modele/design/style_fiche.h"
+#include "modele/pages/dossier_construction.h"
+#include "modele/pages/vignette_entete.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 

@@ -1,4 +1,4 @@
-#include "pages/vignette_entete.h"
+#include "modele/pages/vignette_entete.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 // The table of linked products under a card: one link per product of tmp/<reference>.pcl that
 // has a sheet and a pop-up page, and, when modcomp.inf exists, an order form per priced product.
 
-#include "app/fiche_produit.h"
-#include "app/texte_prix.h"
-#include "pages/produit_lie.h"
-#include "pages/vignette.h"
-#include "pages/vignette_contexte.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/texte_prix.h"
+#include "modele/pages/produit_lie.h"
+#include "modele/pages/vignette.h"
+#include "modele/pages/vignette_contexte.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 

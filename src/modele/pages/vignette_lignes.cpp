@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "app/texte_prix.h"
-#include "pages/vignette.h"
-#include "pages/vignette_contexte.h"
+#include "modele/app/texte_prix.h"
+#include "modele/pages/vignette.h"
+#include "modele/pages/vignette_contexte.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 

@@ -3,10 +3,10 @@
 // corners or not at all, with the list header above the first card of a page and the footer
 // below the last one.
 
-#include "app/texte_prix.h"
-#include "design/coins.h"
-#include "pages/vignette.h"
-#include "pages/vignette_contexte.h"
+#include "modele/app/texte_prix.h"
+#include "modele/design/coins.h"
+#include "modele/pages/vignette.h"
+#include "modele/pages/vignette_contexte.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"

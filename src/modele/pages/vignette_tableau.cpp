@@ -3,10 +3,10 @@
 // page opens the table below the list header, the last one closes it above the footer; the forms
 // start between the rows, which browsers accept.
 
-#include "app/annexes_fiche.h"
-#include "app/texte_prix.h"
-#include "pages/vignette.h"
-#include "pages/vignette_contexte.h"
+#include "modele/app/annexes_fiche.h"
+#include "modele/app/texte_prix.h"
+#include "modele/pages/vignette.h"
+#include "modele/pages/vignette_contexte.h"
 #include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"

@@ -1,4 +1,4 @@
-#include "publish/brouillage.h"
+#include "modele/publish/brouillage.h"
 
 namespace publish {
 

@@ -1,6 +1,6 @@
-#include "publish/comparateurs.h"
+#include "modele/publish/comparateurs.h"
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/text.h"
 
 namespace publish {

@@ -1,4 +1,4 @@
-#include "publish/export_references.h"
+#include "modele/publish/export_references.h"
 
 #include "platform/text.h"
 

@@ -1,14 +1,14 @@
-#include "publish/flux_comparateurs.h"
+#include "modele/publish/flux_comparateurs.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/fiche_produit.h"
-#include "app/texte_prix.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/texte_prix.h"
+#include "modele/publish/comparateurs.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "publish/comparateurs.h"
 
 namespace publish {
 

@@ -1,6 +1,6 @@
-#include "publish/mise_a_jour.h"
+#include "modele/publish/mise_a_jour.h"
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

@@ -1,6 +1,6 @@
-#include "publish/transfert_regles.h"
+#include "modele/publish/transfert_regles.h"
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/files.h"
 #include "platform/text.h"
 

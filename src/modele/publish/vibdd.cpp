@@ -1,6 +1,6 @@
-#include "publish/vibdd.h"
+#include "modele/publish/vibdd.h"
 
-#include "app/texte_prix.h"
+#include "modele/app/texte_prix.h"
 #include "platform/ftp.h"
 #include "platform/text.h"
 

@@ -1,12 +1,12 @@
-#include "app/categotxt1.h"
+#include "fenetres/app/fenetre_habillage_categorie.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/fiche.h"
-#include "app/programme.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
 #include "support/programme_test.h"
 
 using testing_support::ProgrammeDeTest;

@@ -1,12 +1,12 @@
-#include "app/ident1.h"
+#include "fenetres/app/fenetre_identite.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "publish/tarvioupdate4.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/publish/fenetre_mise_a_jour.h"
 #include "support/programme_test.h"
 
 using testing_support::ProgrammeDeTest;

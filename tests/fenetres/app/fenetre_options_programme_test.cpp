@@ -1,11 +1,11 @@
-#include "app/tarvioini1.h"
+#include "fenetres/app/fenetre_options_programme.h"
 
 #include <gtest/gtest.h>
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
 #include "support/programme_test.h"
 
 using testing_support::ProgrammeDeTest;

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/style.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style.h"
+#include "fenetres/design/style_principal.h"
 #include "platform/gif.h"
 #include "support/programme_test.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "app/tri_catego1.h"
-#include "app/tri_theme1.h"
+#include "fenetres/app/fenetre_tri_categories.h"
+#include "fenetres/app/fenetre_tri_themes.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
 #include "platform/gif.h"
 #include "support/programme_test.h"
 

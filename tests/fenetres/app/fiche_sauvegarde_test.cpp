@@ -5,13 +5,13 @@
 
 #include <functional>
 
-#include "app/fiche.h"
-#include "app/fiche_produit.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "app/ref_gen.h"
-#include "design/style.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style.h"
+#include "fenetres/design/style_principal.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/ref_gen.h"
 #include "support/programme_test.h"
 
 using testing_support::ProgrammeDeTest;

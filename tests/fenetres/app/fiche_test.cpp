@@ -1,11 +1,11 @@
-#include "app/fiche.h"
+#include "fenetres/app/fiche.h"
 
 #include <gtest/gtest.h>
 
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "design/style_principal.h"
-#include "infopages/accueil.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/infopages/accueil.h"
 #include "platform/gif.h"
 #include "support/programme_test.h"
 #include "ui/form.h"

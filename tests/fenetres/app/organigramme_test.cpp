@@ -1,11 +1,11 @@
-#include "app/organigramme.h"
+#include "fenetres/app/organigramme.h"
 
 #include <gtest/gtest.h>
 
-#include "app/categories_fichiers.h"
-#include "app/fiche.h"
-#include "app/organigramme_fiches.h"
-#include "app/programme.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "modele/app/categories_fichiers.h"
+#include "modele/app/organigramme_fiches.h"
 #include "support/programme_test.h"
 #include "support/temp_folder.h"
 #include "ui/types.h"

@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "app/famille.h"
-#include "app/fiche.h"
-#include "app/modifcat.h"
-#include "app/modiftheme.h"
-#include "app/programme.h"
-#include "app/tri_catego1.h"
-#include "app/tri_theme1.h"
-#include "design/menu.h"
+#include "fenetres/app/famille.h"
+#include "fenetres/app/fenetre_tri_categories.h"
+#include "fenetres/app/fenetre_tri_themes.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/modifcat.h"
+#include "fenetres/app/modiftheme.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
 #include "support/programme_test.h"
 
 using testing_support::ProgrammeDeTest;

@@ -1,14 +1,14 @@
-#include "design/menuG1.h"
+#include "fenetres/design/fenetre_menu_gauche.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
 #include "platform/lines.h"
 #include "support/programme_test.h"
 #include "support/temp_folder.h"

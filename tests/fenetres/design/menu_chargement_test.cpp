@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/frame/voir_menu.h"
 #include "support/programme_test.h"
 
 using testing_support::ProgrammeDeTest;

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "design/saisie_couleur.h"
-#include "design/style_principal.h"
-#include "design/stylemdyn1.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/fenetre_style_menu_dynamique.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/saisie_couleur.h"
+#include "fenetres/design/style_principal.h"
 #include "support/programme_test.h"
 
 using namespace design;

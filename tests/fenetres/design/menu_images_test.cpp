@@ -7,10 +7,10 @@
 #include <functional>
 #include <string>
 
-#include "app/programme.h"
-#include "design/gif_titre.h"
-#include "design/menu.h"
-#include "design/style_principal.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/gif_titre.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
 #include "platform/gif.h"
 #include "support/programme_test.h"
 

@@ -1,4 +1,4 @@
-#include "design/menu.h"
+#include "fenetres/design/menu.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/menu_options.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
+#include "modele/design/menu_options.h"
 #include "platform/files.h"
 #include "platform/gif.h"
 #include "platform/lines.h"

@@ -1,10 +1,10 @@
-#include "design/ouvre.h"
+#include "fenetres/design/ouvre.h"
 
 #include <gtest/gtest.h>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/style.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style.h"
 #include "platform/files.h"
 #include "support/programme_test.h"
 

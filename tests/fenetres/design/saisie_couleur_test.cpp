@@ -1,4 +1,4 @@
-#include "design/saisie_couleur.h"
+#include "fenetres/design/saisie_couleur.h"
 
 #include <gtest/gtest.h>
 

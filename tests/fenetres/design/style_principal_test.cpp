@@ -1,13 +1,13 @@
-#include "design/style_principal.h"
+#include "fenetres/design/style_principal.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/fond.h"
-#include "publish/tarvioupdate4.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/fond.h"
+#include "fenetres/publish/fenetre_mise_a_jour.h"
 #include "support/programme_test.h"
 #include "support/temp_folder.h"
 

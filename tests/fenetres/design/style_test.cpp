@@ -1,12 +1,12 @@
-#include "design/style.h"
+#include "fenetres/design/style.h"
 
 #include <gtest/gtest.h>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/ouvre.h"
-#include "design/saisie_couleur.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/ouvre.h"
+#include "fenetres/design/saisie_couleur.h"
+#include "fenetres/design/style_principal.h"
 #include "support/programme_test.h"
 
 using namespace design;

@@ -1,10 +1,10 @@
-#include "frame/accent.h"
+#include "fenetres/frame/accent.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/fiche.h"
+#include "fenetres/app/fiche.h"
 #include "platform/files.h"
 #include "support/programme_test.h"
 

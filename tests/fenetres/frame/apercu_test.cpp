@@ -1,4 +1,4 @@
-#include "frame/apercu.h"
+#include "fenetres/frame/apercu.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/style_principal.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/voir_menu.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "support/programme_test.h"

@@ -1,10 +1,10 @@
-#include "frame/catal_index.h"
+#include "fenetres/frame/catal_index.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/fiche.h"
+#include "fenetres/app/fiche.h"
 #include "support/programme_test.h"
 #include "support/temp_folder.h"
 

@@ -1,4 +1,4 @@
-#include "frame/index_cadres.h"
+#include "fenetres/frame/index_cadres.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/programme.h"
-#include "design/menu.h"
-#include "design/style_principal.h"
-#include "frame/catal_index.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/catal_index.h"
+#include "fenetres/frame/voir_menu.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "support/programme_test.h"

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/fiche.h"
-#include "design/style_principal.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/voir_menu.h"
 #include "support/programme_test.h"
 
 TEST(MenuGaucheCadres, GathersTheSettingsAndTheCategoriesOfTheShop) {

@@ -1,4 +1,4 @@
-#include "frame/voir_menu.h"
+#include "fenetres/frame/voir_menu.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "design/menu.h"
-#include "frame/cadres_voisins.h"
-#include "frame/catal_index.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/cadres_voisins.h"
+#include "fenetres/frame/catal_index.h"
 #include "support/programme_test.h"
 
 using frame::Tvoir_menu1;

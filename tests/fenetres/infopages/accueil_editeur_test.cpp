@@ -1,8 +1,8 @@
-#include "infopages/accueil.h"
+#include "fenetres/infopages/accueil.h"
 
 #include <gtest/gtest.h>
 
-#include "app/fiche.h"
+#include "fenetres/app/fiche.h"
 #include "platform/files.h"
 #include "support/programme_test.h"
 

@@ -1,15 +1,15 @@
-#include "infopages/accueil.h"
+#include "fenetres/infopages/accueil.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "app/fiche.h"
-#include "design/style_principal.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/publish/transfert.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "publish/transfert.h"
 #include "support/programme_test.h"
 
 using testing_support::ProgrammeDeTest;

@@ -1,9 +1,9 @@
-#include "infopages/cvente.h"
+#include "fenetres/infopages/cvente.h"
 
 #include <gtest/gtest.h>
 
-#include "app/fiche.h"
-#include "frame/voir_menu.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/frame/voir_menu.h"
 #include "support/programme_test.h"
 
 using infopages::Tcvente1;

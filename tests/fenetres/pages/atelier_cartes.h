@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "pages/vignette1.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/pages/faire_vignette.h"
 #include "platform/lines.h"
 #include "support/programme_test.h"
 

@@ -9,16 +9,16 @@
 #include <set>
 #include <filesystem>
 
-#include "app/fiche.h"
-#include "app/programme.h"
-#include "design/style_principal.h"
-#include "frame/voir_menu.h"
-#include "pages/data.h"
-#include "pages/etiq.h"
-#include "pages/marque_construction.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/voir_menu.h"
+#include "fenetres/pages/data.h"
+#include "fenetres/pages/etiq.h"
+#include "fenetres/pages/marque_construction.h"
+#include "fenetres/publish/atelier_publication.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "publish/atelier_publication.h"
 #include "support/folder_listings.h"
 #include "support/programme_test.h"
 

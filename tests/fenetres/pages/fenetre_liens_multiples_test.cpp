@@ -1,13 +1,13 @@
 // The linked-products window and the pop-up pages of the linked products.
 
-#include "pages/liensm1.h"
+#include "fenetres/pages/fenetre_liens_multiples.h"
 
 #include <gtest/gtest.h>
 
-#include "app/fiche.h"
 #include "atelier_cartes.h"
-#include "design/style_principal.h"
-#include "pages/etiq.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/pages/etiq.h"
 
 namespace pages::test {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/programme.h"
-#include "pages/articles1.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/pages/fenetre_options_articles.h"
 #include "support/programme_test.h"
 
 namespace pages::test {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/fiche.h"
-#include "app/programme.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
 #include "support/folder_listings.h"
 #include "support/programme_test.h"
 

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/fiche.h"
 #include "atelier_cartes.h"
-#include "pages/page1.h"
-#include "pages/page_maj.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/pages/rafraichir_carte.h"
+#include "modele/pages/page_maj.h"
 
 namespace pages::test {
 

@@ -1,13 +1,13 @@
 // The reference pages after a build; what php-cli prints when it runs a product page.
 
-#include "pages/pages_references.h"
+#include "modele/pages/pages_references.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <memory>
 
-#include "app/fiche.h"
+#include "fenetres/app/fiche.h"
 #include "platform/text.h"
 #include "support/programme_test.h"
 

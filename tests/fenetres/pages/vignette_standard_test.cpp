@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "app/fiche.h"
 #include "atelier_cartes.h"
+#include "fenetres/app/fiche.h"
 
 namespace pages::test {
 

@@ -1,15 +1,15 @@
 // The card writer: the sheet and its side files, the detail pop-up page, promotions, thumbnails,
 // the linked-products table, the run of cards and the sheet open in the editor.
 
-#include "pages/vignette.h"
+#include "modele/pages/vignette.h"
 
 #include <gtest/gtest.h>
 
-#include "app/fiche.h"
 #include "atelier_cartes.h"
-#include "design/style_principal.h"
-#include "frame/accent.h"
-#include "pages/liensm1.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/accent.h"
+#include "fenetres/pages/fenetre_liens_multiples.h"
 
 namespace pages::test {
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "atelier_cartes.h"
-#include "design/style_principal.h"
-#include "pages/dossier_construction.h"
+#include "fenetres/design/style_principal.h"
+#include "modele/pages/dossier_construction.h"
 #include "platform/text.h"
 #include "support/folder_listings.h"
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "app/fiche.h"
-#include "app/programme.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/publish/serveurs.h"
+#include "fenetres/publish/transfert.h"
 #include "platform/files.h"
-#include "publish/serveurs.h"
-#include "publish/transfert.h"
 #include "support/ftp_server.h"
 #include "support/temp_folder.h"
 #include "ui/scripted_dialogs.h"

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "atelier_publication.h"
-#include "publish/autres_comp1.h"
-#include "publish/kelkoo3.h"
+#include "fenetres/publish/fenetre_autres_comparateurs.h"
+#include "fenetres/publish/fenetre_comparateurs.h"
 
 namespace publish::test {
 namespace {

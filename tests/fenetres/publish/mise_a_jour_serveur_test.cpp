@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/web.h"
 #include "atelier_publication.h"
-#include "publish/mise_a_jour.h"
-#include "publish/tarvioupdate4.h"
+#include "fenetres/publish/fenetre_mise_a_jour.h"
+#include "modele/app/web.h"
+#include "modele/publish/mise_a_jour.h"
 
 namespace publish::test {
 namespace {

@@ -1,10 +1,10 @@
 // The upload against a real FTP server on 127.0.0.1: what the server receives, what the mirror
 // records, the redirect pages, the site map list, and what a failure leaves behind.
 
-#include "publish/transfert.h"
+#include "fenetres/publish/transfert.h"
 
 #include "atelier_publication.h"
-#include "publish/kelkoo3.h"
+#include "fenetres/publish/fenetre_comparateurs.h"
 
 #include <gtest/gtest.h>
 

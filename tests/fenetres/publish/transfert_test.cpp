@@ -1,6 +1,6 @@
 // The publishing command and the publication window up to the upload.
 
-#include "publish/transfert.h"
+#include "fenetres/publish/transfert.h"
 
 #include "atelier_publication.h"
 

@@ -1,9 +1,9 @@
 // The marketplace upload against a real FTP server on 127.0.0.1 as the marketplace account.
 
-#include "publish/transfert.h"
+#include "fenetres/publish/transfert.h"
 
-#include "app/ident1.h"
 #include "atelier_publication.h"
+#include "fenetres/app/fenetre_identite.h"
 
 #include <gtest/gtest.h>
 

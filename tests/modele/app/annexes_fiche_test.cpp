@@ -1,4 +1,4 @@
-#include "app/annexes_fiche.h"
+#include "modele/app/annexes_fiche.h"
 
 #include <gtest/gtest.h>
 

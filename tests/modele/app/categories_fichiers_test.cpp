@@ -1,4 +1,4 @@
-#include "app/categories_fichiers.h"
+#include "modele/app/categories_fichiers.h"
 
 #include <gtest/gtest.h>
 

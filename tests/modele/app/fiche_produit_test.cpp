@@ -1,4 +1,4 @@
-#include "app/fiche_produit.h"
+#include "modele/app/fiche_produit.h"
 
 #include <gtest/gtest.h>
 

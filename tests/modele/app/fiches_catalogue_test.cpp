@@ -1,4 +1,4 @@
-#include "app/fiches_catalogue.h"
+#include "modele/app/fiches_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ref_gen.h"
+#include "modele/app/ref_gen.h"
 #include "support/temp_folder.h"
 
 using app::Usage;

@@ -1,4 +1,4 @@
-#include "app/identite.h"
+#include "modele/app/identite.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/nouveautes.h"
+#include "modele/app/nouveautes.h"
 
 #include <gtest/gtest.h>
 

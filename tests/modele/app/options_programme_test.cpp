@@ -1,4 +1,4 @@
-#include "app/options_programme.h"
+#include "modele/app/options_programme.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/promotions.h"
+#include "modele/app/promotions.h"
 
 #include <gtest/gtest.h>
 

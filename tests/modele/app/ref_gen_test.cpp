@@ -1,10 +1,10 @@
-#include "app/ref_gen.h"
+#include "modele/app/ref_gen.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app/fiche_produit.h"
+#include "modele/app/fiche_produit.h"
 #include "support/temp_folder.h"
 
 using namespace app;

@@ -1,4 +1,4 @@
-#include "app/renommage.h"
+#include "modele/app/renommage.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "app/reparation.h"
+#include "modele/app/reparation.h"
 #include "support/ouvertures_dossier.h"
 #include "support/temp_folder.h"
 

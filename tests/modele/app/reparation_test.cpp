@@ -1,4 +1,4 @@
-#include "app/reparation.h"
+#include "modele/app/reparation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "design/coins.h"
+#include "modele/design/coins.h"
 
 #include <gtest/gtest.h>
 

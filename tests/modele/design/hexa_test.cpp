@@ -1,4 +1,4 @@
-#include "design/hexa.h"
+#include "modele/design/hexa.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "design/menu_elements.h"
+#include "modele/design/menu_elements.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "design/menu_options.h"
+#include "modele/design/menu_options.h"
 
 using namespace design;
 

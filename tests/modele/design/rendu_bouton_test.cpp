@@ -1,4 +1,4 @@
-#include "design/rendu_bouton.h"
+#include "modele/design/rendu_bouton.h"
 
 #include <gtest/gtest.h>
 

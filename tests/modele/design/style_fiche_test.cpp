@@ -1,4 +1,4 @@
-#include "design/style_fiche.h"
+#include "modele/design/style_fiche.h"
 
 #include <gtest/gtest.h>
 

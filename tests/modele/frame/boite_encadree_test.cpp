@@ -1,4 +1,4 @@
-#include "frame/boite_encadree.h"
+#include "modele/frame/boite_encadree.h"
 
 #include <gtest/gtest.h>
 

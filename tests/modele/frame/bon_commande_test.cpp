@@ -1,4 +1,4 @@
-#include "frame/bon_commande.h"
+#include "modele/frame/bon_commande.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "frame/liste_rapide.h"
+#include "modele/frame/liste_rapide.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "frame/menu_dynamique_page.h"
+#include "modele/frame/menu_dynamique_page.h"
 
 #include <gtest/gtest.h>
 

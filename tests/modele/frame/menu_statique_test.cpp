@@ -1,4 +1,4 @@
-#include "frame/menu_statique.h"
+#include "modele/frame/menu_statique.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "design/menu_options.h"
-#include "frame/menu_gauche.h"
+#include "modele/design/menu_options.h"
+#include "modele/frame/menu_gauche.h"
 #include "platform/files.h"
 #include "support/temp_folder.h"
 

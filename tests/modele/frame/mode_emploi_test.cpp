@@ -1,4 +1,4 @@
-#include "frame/mode_emploi.h"
+#include "modele/frame/mode_emploi.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "frame/page_top.h"
+#include "modele/frame/page_top.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "frame/barre_top.h"
+#include "modele/frame/barre_top.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "frame/page_unique.h"
+#include "modele/frame/page_unique.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "frame/pages_import.h"
+#include "modele/frame/pages_import.h"
 
 #include <gtest/gtest.h>
 

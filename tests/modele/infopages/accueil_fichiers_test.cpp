@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "infopages/accueil_rubrique.h"
-#include "infopages/accueil_vitrine.h"
+#include "modele/infopages/accueil_rubrique.h"
+#include "modele/infopages/accueil_vitrine.h"
 #include "platform/files.h"
 #include "support/temp_folder.h"
 

@@ -1,4 +1,4 @@
-#include "infopages/accueil_options.h"
+#include "modele/infopages/accueil_options.h"
 
 #include <gtest/gtest.h>
 

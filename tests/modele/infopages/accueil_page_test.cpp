@@ -1,4 +1,4 @@
-#include "infopages/accueil_page.h"
+#include "modele/infopages/accueil_page.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "infopages/cv_options.h"
+#include "modele/infopages/cv_options.h"
 
 #include <gtest/gtest.h>
 

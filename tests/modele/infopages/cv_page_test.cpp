@@ -1,8 +1,8 @@
-#include "infopages/cv_page.h"
+#include "modele/infopages/cv_page.h"
 
 #include <gtest/gtest.h>
 
-#include "frame/table_accents.h"
+#include "modele/frame/table_accents.h"
 #include "platform/text.h"
 #include "support/temp_folder.h"
 

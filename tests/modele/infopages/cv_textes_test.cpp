@@ -1,4 +1,4 @@
-#include "infopages/cv_textes.h"
+#include "modele/infopages/cv_textes.h"
 
 #include <gtest/gtest.h>
 

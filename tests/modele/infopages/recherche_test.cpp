@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "infopages/recherche_base.h"
-#include "infopages/recherche_options.h"
+#include "modele/infopages/recherche_base.h"
+#include "modele/infopages/recherche_options.h"
 
 using platform::LineList;
 namespace ir = infopages;

@@ -1,4 +1,4 @@
-#include "pages/apercu_fiche.h"
+#include "modele/pages/apercu_fiche.h"
 
 #include <gtest/gtest.h>
 

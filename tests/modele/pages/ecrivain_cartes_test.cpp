@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/cadre_page.h"
-#include "pages/vignette.h"
+#include "modele/frame/cadre_page.h"
+#include "modele/pages/vignette.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "support/temp_folder.h"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "pages/vignette.h"
+#include "modele/pages/vignette.h"
 #include "platform/files.h"
 #include "support/temp_folder.h"
 

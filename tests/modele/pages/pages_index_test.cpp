@@ -1,4 +1,4 @@
-#include "pages/pages_index.h"
+#include "modele/pages/pages_index.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "pages/pages_nouveautes.h"
+#include "modele/pages/pages_nouveautes.h"
 
 #include <gtest/gtest.h>
 

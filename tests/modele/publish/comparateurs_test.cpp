@@ -1,6 +1,6 @@
 // The comparator settings files' reading rules and the feed values computed from a sheet.
 
-#include "publish/comparateurs.h"
+#include "modele/publish/comparateurs.h"
 
 #include <gtest/gtest.h>
 

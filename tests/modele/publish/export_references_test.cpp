@@ -1,6 +1,6 @@
 // The reference export's rows, each reference once, in the four sorts, byte for byte.
 
-#include "publish/export_references.h"
+#include "modele/publish/export_references.h"
 
 #include "support/temp_folder.h"
 

@@ -1,6 +1,6 @@
 // The feed rows built from a sheet's values.
 
-#include "publish/flux_comparateurs.h"
+#include "modele/publish/flux_comparateurs.h"
 
 #include <gtest/gtest.h>
 

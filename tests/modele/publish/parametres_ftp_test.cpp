@@ -1,6 +1,6 @@
-#include "publish/parametres_ftp.h"
+#include "modele/publish/parametres_ftp.h"
 
-#include "publish/brouillage.h"
+#include "modele/publish/brouillage.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
