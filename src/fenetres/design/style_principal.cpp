@@ -368,7 +368,7 @@ void TstyleP::chargerStyleP() {
   try {
     appliquer(lu);
   } catch (const platform::IntegerError& e) {
-    dialogs().showMessage(e.what());
+    reportError(e);
   }
 }
 

@@ -54,7 +54,7 @@ bool Tdata1::construireSite(const std::function<void()>& suite) {
     return terminee;
   } catch (const frame::ErreurEntier& e) {
     // A setting of the frame generator that must be a whole number: the build stops there.
-    dialogs().showMessage(e.what());
+    reportError(e);
     return false;
   }
 }
