@@ -274,32 +274,32 @@ std::unique_ptr<Element> makeElement(FormView& view, ui::Control& control, Eleme
   std::unique_ptr<Element> e;
   switch (control.kind()) {
     case K::Form: e = std::make_unique<FormElement>(view, control); break;
-    case K::Button: e = makeButton(view, control, host); break;
-    case K::Label: e = makeLabel(view, control, host); break;
-    case K::Edit: e = makeEdit(view, control, host); break;
-    case K::Memo: e = makeMemo(view, control, host); break;
+    case K::Button:
+    case K::Label:
+    case K::Edit:
+    case K::Memo: e = makeTextElement(view, control, host); break;
     case K::ListBox:
-    case K::FileListBox: e = makeList(view, control, host); break;
-    case K::CheckListBox: e = makeCheckList(view, control, host); break;
-    case K::ComboBox: e = makeCombo(view, control, host); break;
-    case K::CheckBox: e = makeCheckBox(view, control, host); break;
-    case K::RadioButton: e = makeRadioButton(view, control, host); break;
-    case K::RadioGroup: e = makeRadioGroup(view, control, host); break;
-    case K::PageControl: e = makePageControl(view, control, host); break;
-    case K::TabSheet: e = makeTabSheet(view, control, parent, host); break;
-    case K::GroupBox: e = makeGroupBox(view, control, host); break;
-    case K::Panel: e = makePanel(view, control, host); break;
-    case K::Shape: e = makeShape(view, control, host); break;
-    case K::Image: e = makeImage(view, control, host); break;
-    case K::ScrollBar: e = makeScrollBar(view, control, host); break;
-    case K::UpDown: e = makeUpDown(view, control, host); break;
-    case K::Gauge: e = makeGauge(view, control, host); break;
-    case K::StatusBar: e = makeStatusBar(view, control); break;
-    case K::MainMenu: e = makeMainMenu(view, control); break;
-    case K::PopupMenu: e = makePopupMenu(view, control); break;
+    case K::FileListBox:
+    case K::CheckListBox:
+    case K::ComboBox: e = makeListElement(view, control, host); break;
+    case K::CheckBox:
+    case K::RadioButton:
+    case K::RadioGroup: e = makeChoiceElement(view, control, host); break;
+    case K::PageControl:
+    case K::TabSheet:
+    case K::GroupBox:
+    case K::Panel: e = makeContainerElement(view, control, parent, host); break;
+    case K::Shape:
+    case K::Image: e = makePictureElement(view, control, host); break;
+    case K::ScrollBar:
+    case K::UpDown:
+    case K::Gauge: e = makeRangeElement(view, control, host); break;
+    case K::StatusBar:
+    case K::MainMenu:
+    case K::PopupMenu: e = makeMenuElement(view, control, nullptr); break;
     case K::MenuItem:
       if (parent && parent->host())
-        e = makeMenuItem(view, control, parent->host());
+        e = makeMenuElement(view, control, parent->host());
       else
         e = std::make_unique<NothingElement>(view, control);
       break;

@@ -40,37 +40,16 @@ class ElidingLabel : public QLabel {
   void paintEvent(QPaintEvent* event) override;
 };
 
-// widgets_text.cpp
-std::unique_ptr<Element> makeButton(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makeLabel(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makeEdit(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makeMemo(FormView& view, ui::Control& control, QWidget* host);
-// widgets_lists.cpp
-std::unique_ptr<Element> makeList(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makeCheckList(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makeCombo(FormView& view, ui::Control& control, QWidget* host);
-// widgets_choices.cpp
-std::unique_ptr<Element> makeCheckBox(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makeRadioButton(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makeRadioGroup(FormView& view, ui::Control& control, QWidget* host);
-// widgets_containers.cpp
-std::unique_ptr<Element> makeGroupBox(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makePanel(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makePageControl(FormView& view, ui::Control& control, QWidget* host);
-// A tab of its page control; a sheet in anything else is shown as a panel.
-std::unique_ptr<Element> makeTabSheet(FormView& view, ui::Control& control, Element* parent,
-                                      QWidget* host);
-// widgets_pictures.cpp
-std::unique_ptr<Element> makeShape(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makeImage(FormView& view, ui::Control& control, QWidget* host);
-// widgets_ranges.cpp
-std::unique_ptr<Element> makeScrollBar(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makeUpDown(FormView& view, ui::Control& control, QWidget* host);
-std::unique_ptr<Element> makeGauge(FormView& view, ui::Control& control, QWidget* host);
-// widgets_menus.cpp
-std::unique_ptr<Element> makeStatusBar(FormView& view, ui::Control& control);
-std::unique_ptr<Element> makeMainMenu(FormView& view, ui::Control& control);
-std::unique_ptr<Element> makePopupMenu(FormView& view, ui::Control& control);
-std::unique_ptr<Element> makeMenuItem(FormView& view, ui::Control& control, QWidget* menu);
+// The element of a control of each family, one file each.
+std::unique_ptr<Element> makeTextElement(FormView& view, ui::Control& control, QWidget* host);
+std::unique_ptr<Element> makeListElement(FormView& view, ui::Control& control, QWidget* host);
+std::unique_ptr<Element> makeChoiceElement(FormView& view, ui::Control& control, QWidget* host);
+// A tab sheet is a tab of its page control; in anything else it is shown as a panel.
+std::unique_ptr<Element> makeContainerElement(FormView& view, ui::Control& control, Element* parent,
+                                              QWidget* host);
+std::unique_ptr<Element> makePictureElement(FormView& view, ui::Control& control, QWidget* host);
+std::unique_ptr<Element> makeRangeElement(FormView& view, ui::Control& control, QWidget* host);
+// menu: the menu a menu item goes in.
+std::unique_ptr<Element> makeMenuElement(FormView& view, ui::Control& control, QWidget* menu);
 
 }  // namespace qtui

@@ -120,16 +120,12 @@ class RadioGroupElement : public Element {
 
 }  // namespace
 
-std::unique_ptr<Element> makeCheckBox(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<CheckBoxElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makeRadioButton(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<RadioButtonElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makeRadioGroup(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<RadioGroupElement>(view, control, host);
+std::unique_ptr<Element> makeChoiceElement(FormView& view, ui::Control& control, QWidget* host) {
+  switch (control.kind()) {
+    case ui::Kind::CheckBox: return std::make_unique<CheckBoxElement>(view, control, host);
+    case ui::Kind::RadioButton: return std::make_unique<RadioButtonElement>(view, control, host);
+    default: return std::make_unique<RadioGroupElement>(view, control, host);  // RadioGroup
+  }
 }
 
 }  // namespace qtui

@@ -167,23 +167,17 @@ void PageControlElement::showTabs() {
 
 }  // namespace
 
-std::unique_ptr<Element> makeGroupBox(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<GroupBoxElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makePanel(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<PanelElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makePageControl(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<PageControlElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makeTabSheet(FormView& view, ui::Control& control, Element* parent,
-                                      QWidget* host) {
-  if (auto* pages = dynamic_cast<PageControlElement*>(parent))
-    return std::make_unique<TabSheetElement>(view, control, *pages);
-  return std::make_unique<PanelElement>(view, control, host);
+std::unique_ptr<Element> makeContainerElement(FormView& view, ui::Control& control, Element* parent,
+                                              QWidget* host) {
+  switch (control.kind()) {
+    case ui::Kind::GroupBox: return std::make_unique<GroupBoxElement>(view, control, host);
+    case ui::Kind::PageControl: return std::make_unique<PageControlElement>(view, control, host);
+    case ui::Kind::TabSheet:
+      if (auto* pages = dynamic_cast<PageControlElement*>(parent))
+        return std::make_unique<TabSheetElement>(view, control, *pages);
+      return std::make_unique<PanelElement>(view, control, host);
+    default: return std::make_unique<PanelElement>(view, control, host);  // Panel
+  }
 }
 
 }  // namespace qtui

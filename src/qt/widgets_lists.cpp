@@ -211,16 +211,13 @@ class ComboElement : public Element {
 
 }  // namespace
 
-std::unique_ptr<Element> makeList(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<ListElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makeCheckList(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<CheckListElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makeCombo(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<ComboElement>(view, control, host);
+std::unique_ptr<Element> makeListElement(FormView& view, ui::Control& control, QWidget* host) {
+  switch (control.kind()) {
+    case ui::Kind::ListBox:
+    case ui::Kind::FileListBox: return std::make_unique<ListElement>(view, control, host);
+    case ui::Kind::CheckListBox: return std::make_unique<CheckListElement>(view, control, host);
+    default: return std::make_unique<ComboElement>(view, control, host);  // ComboBox
+  }
 }
 
 }  // namespace qtui

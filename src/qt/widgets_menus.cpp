@@ -126,20 +126,14 @@ class MenuItemElement : public Element {
 
 }  // namespace
 
-std::unique_ptr<Element> makeStatusBar(FormView& view, ui::Control& control) {
-  return std::make_unique<StatusBarElement>(view, control);
-}
-
-std::unique_ptr<Element> makeMainMenu(FormView& view, ui::Control& control) {
-  return std::make_unique<MainMenuElement>(view, control);
-}
-
-std::unique_ptr<Element> makePopupMenu(FormView& view, ui::Control& control) {
-  return std::make_unique<PopupMenuElement>(view, control, view.window());
-}
-
-std::unique_ptr<Element> makeMenuItem(FormView& view, ui::Control& control, QWidget* menu) {
-  return std::make_unique<MenuItemElement>(view, control, menu);
+std::unique_ptr<Element> makeMenuElement(FormView& view, ui::Control& control, QWidget* menu) {
+  switch (control.kind()) {
+    case ui::Kind::StatusBar: return std::make_unique<StatusBarElement>(view, control);
+    case ui::Kind::MainMenu: return std::make_unique<MainMenuElement>(view, control);
+    case ui::Kind::PopupMenu:
+      return std::make_unique<PopupMenuElement>(view, control, view.window());
+    default: return std::make_unique<MenuItemElement>(view, control, menu);  // MenuItem
+  }
 }
 
 }  // namespace qtui

@@ -128,12 +128,11 @@ class ImageElement : public Element {
 
 }  // namespace
 
-std::unique_ptr<Element> makeShape(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<ShapeElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makeImage(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<ImageElement>(view, control, host);
+std::unique_ptr<Element> makePictureElement(FormView& view, ui::Control& control, QWidget* host) {
+  switch (control.kind()) {
+    case ui::Kind::Shape: return std::make_unique<ShapeElement>(view, control, host);
+    default: return std::make_unique<ImageElement>(view, control, host);  // Image
+  }
 }
 
 }  // namespace qtui

@@ -86,16 +86,12 @@ class GaugeElement : public Element {
 
 }  // namespace
 
-std::unique_ptr<Element> makeScrollBar(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<ScrollBarElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makeUpDown(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<UpDownElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makeGauge(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<GaugeElement>(view, control, host);
+std::unique_ptr<Element> makeRangeElement(FormView& view, ui::Control& control, QWidget* host) {
+  switch (control.kind()) {
+    case ui::Kind::ScrollBar: return std::make_unique<ScrollBarElement>(view, control, host);
+    case ui::Kind::UpDown: return std::make_unique<UpDownElement>(view, control, host);
+    default: return std::make_unique<GaugeElement>(view, control, host);  // Gauge
+  }
 }
 
 }  // namespace qtui

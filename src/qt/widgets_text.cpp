@@ -209,20 +209,13 @@ class MemoElement : public Element {
 
 }  // namespace
 
-std::unique_ptr<Element> makeButton(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<ButtonElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makeLabel(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<LabelElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makeEdit(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<EditElement>(view, control, host);
-}
-
-std::unique_ptr<Element> makeMemo(FormView& view, ui::Control& control, QWidget* host) {
-  return std::make_unique<MemoElement>(view, control, host);
+std::unique_ptr<Element> makeTextElement(FormView& view, ui::Control& control, QWidget* host) {
+  switch (control.kind()) {
+    case ui::Kind::Button: return std::make_unique<ButtonElement>(view, control, host);
+    case ui::Kind::Label: return std::make_unique<LabelElement>(view, control, host);
+    case ui::Kind::Edit: return std::make_unique<EditElement>(view, control, host);
+    default: return std::make_unique<MemoElement>(view, control, host);  // Memo
+  }
 }
 
 }  // namespace qtui
