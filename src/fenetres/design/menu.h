@@ -6,7 +6,8 @@
 // Its methods live in menu*.cpp by concern: menu.cpp (controls, load and save), menu_affichage
 // (the display of the current element), menu_styles (the element-style handlers and previews of
 // the site), menu_familles (the family lists), menu_barre (top bar, sizes and backgrounds),
-// menu_images (the button and bullet renderer and the image group's handlers).
+// menu_images (the button and bullet renderer), menu_images_commandes (the image group's
+// handlers).
 
 #include <array>
 #include <filesystem>
