@@ -1,6 +1,6 @@
 // Where the whole-site build stops: an unlisted theme, a sheet order list it cannot take, no
-// category, a missing or incomplete sheet, a build cut short (its mark), a page it cannot write,
-// a hostile file, a stop in the reference pages.
+// category, a missing or incomplete sheet, an upload under way, a build cut short (its mark), a
+// page it cannot write, a hostile file, a stop in the reference pages.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "fenetres/pages/data.h"
 #include "fenetres/pages/etiq.h"
 #include "fenetres/pages/marque_construction.h"
+#include "fenetres/publish/atelier_publication.h"
 
 namespace {
 
@@ -114,6 +115,35 @@ TEST(Arret, SheetWithoutThemeTakesNothingFromTheSheetBefore) {
   EXPECT_EQ(b.messages(),
             (Lignes{"Erreur sur a9.ref de Livres- : fiche à enregistrer de nouveau", "ERREUR 1"}));
   EXPECT_EQ(b.lignes("Livres-Romans"), (Lignes{"a1.ref", "a2.ref", "a3.ref"}));
+}
+
+TEST(Publication, NoBuildWhileAnUploadRuns) {
+  publish::test::Atelier a(true, 2 * 1024 * 1024);
+  a.ecrire("ftp/a.htm", std::string(300000, 'a'));
+  a.ecrire("categories", "Livres\r\n");
+  a.ecrire("Livres.cto", "Romans\r\n");
+  a.ecrire("a1.ref", "categorie=Livres\r\nreference=a1\r\nmot_cle=Romans\r\n");
+  a.demarrer();
+  a.sitePubliable();
+  a.compte();
+  a.lancer();
+  int attentes = 0;
+  a.pendantAttente = [&] {
+    if (attentes++ != 0) return;
+    a.main().html.setEnabled(true);
+    a.main().html.click();
+  };
+  a.dialogs.clear();
+  a.fenetre().goftp.click();
+  EXPECT_GT(attentes, 0);
+  EXPECT_EQ(
+      a.dialogs.messages(),
+      (Lignes{
+          "Une publication est en cours : attendez la fin du transfert avant de construire le site.",
+          "Le transfert est terminé"}));
+  EXPECT_TRUE(a.existe("ftp/a.htm"));
+  EXPECT_FALSE(a.existe("listeHTM.tmp"));
+  EXPECT_FALSE(a.existe("Livres-Romans"));
 }
 
 TEST(Arret, ABuildCutShortKeepsItsMarkUntilABuildEnds) {
