@@ -7,19 +7,19 @@
 #include <iostream>
 #include <string>
 
-#include "app/fiche.h"
-#include "app/fiche_produit.h"
-#include "app/organigramme.h"
-#include "app/ref_gen.h"
-#include "app/renommage.h"
-#include "app/reparation.h"
-#include "design/style_principal.h"
-#include "pages/vignette1.h"
+#include "catalogue_entier.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/organigramme.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/pages/faire_vignette.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/ref_gen.h"
+#include "modele/app/renommage.h"
+#include "modele/app/reparation.h"
 #include "platform/ftp.h"
 #include "platform/lines.h"
 #include "support/ftp_server.h"
 #include "support/programme_test.h"
-#include "catalogue_entier.h"
 
 namespace {
 

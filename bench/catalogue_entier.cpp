@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/fiche.h"
-#include "app/programme.h"
 #include "catalogue_synthetique.h"
-#include "publish/transfert.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/publish/transfert.h"
 #include "support/ftp_server.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/services.h"

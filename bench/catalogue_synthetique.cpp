@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/fiche_produit.h"
-#include "app/promotions.h"
-#include "app/ref_gen.h"
+#include "modele/app/fiche_produit.h"
+#include "modele/app/promotions.h"
+#include "modele/app/ref_gen.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"

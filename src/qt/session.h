@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/programme.h"
+#include "fenetres/app/programme.h"
 #include "platform/folder_lock.h"
 #include "qt/dialogs.h"
 #include "qt/renderer.h"

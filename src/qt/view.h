@@ -69,6 +69,9 @@ class Element {
 
 std::unique_ptr<Element> makeElement(FormView& view, ui::Control& control, Element* parent);
 
+// The form whose window (or panel) holds the widget: the innermost one.
+ui::Form* formOf(QWidget* widget);
+
 // Positions of items placed one after the other, each at the highest then leftmost place where
 // it fits in the width, gap pixels apart: a tall item makes a column beside it that later items
 // fill before going below it. An item wider than the width goes alone at the left.

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "app/fiche_produit.h"
 #include "fuzz_check.h"
+#include "modele/app/fiche_produit.h"
 #include "platform/lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

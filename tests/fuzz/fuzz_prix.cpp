@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/texte_prix.h"
 #include "fuzz_check.h"
+#include "modele/app/texte_prix.h"
 #include "platform/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

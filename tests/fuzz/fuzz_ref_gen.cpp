@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "app/ref_gen.h"
 #include "fuzz_check.h"
+#include "modele/app/ref_gen.h"
 #include "platform/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

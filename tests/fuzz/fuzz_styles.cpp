@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "design/menu_options.h"
-#include "design/style_fiche.h"
 #include "fuzz_check.h"
+#include "modele/design/menu_options.h"
+#include "modele/design/style_fiche.h"
 #include "platform/lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "app/tarvioini1.h"
-#include "design/menu.h"
-#include "design/menuG1.h"
-#include "design/style_principal.h"
-#include "frame/catal_index.h"
-#include "publish/transfert.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fenetre_options_programme.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/design/fenetre_menu_gauche.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/frame/catal_index.h"
+#include "fenetres/publish/transfert.h"
 #include "qt/renderer.h"
 #include "support/programme_test.h"
 

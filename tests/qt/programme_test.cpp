@@ -21,13 +21,13 @@
 #include <filesystem>
 #include <initializer_list>
 
-#include "app/fiche.h"
-#include "app/ident1.h"
-#include "design/menu.h"
-#include "design/style_principal.h"
-#include "infopages/cvente.h"
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/design/menu.h"
+#include "fenetres/design/style_principal.h"
+#include "fenetres/infopages/cvente.h"
+#include "fenetres/publish/fenetre_mise_a_jour.h"
 #include "platform/files.h"
-#include "publish/tarvioupdate4.h"
 #include "qt/session.h"
 #include "qt_test_support.h"
 #include "support/temp_folder.h"

@@ -10,12 +10,12 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/programme.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/publish/mise_a_jour_serveur.h"
+#include "fenetres/publish/serveurs.h"
 #include "platform/files.h"
 #include "platform/lines.h"
 #include "platform/text.h"
-#include "publish/mise_a_jour_serveur.h"
-#include "publish/serveurs.h"
 #include "support/ftp_server.h"
 #include "ui/controls.h"
 #include "ui/menu.h"

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <memory>
 
-#include "app/programme.h"
+#include "fenetres/app/programme.h"
 #include "support/temp_folder.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/services.h"

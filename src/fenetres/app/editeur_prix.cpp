@@ -1,0 +1,48 @@
+#include "fenetres/app/editeur_prix.h"
+
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "modele/app/annexes_fiche.h"
+#include "ui/dialogs.h"
+#include "ui/layout.h"
+
+namespace app {
+
+EditeurListePrix::EditeurListePrix(app::Programme& programme, const Textes& textes)
+    : ui::Form(programme.application(), textes.classe, textes.unite),
+      p_(programme),
+      extension_(textes.extension) {
+  setCaption(textes.titre);
+  setBounds(left(), top(), 320, height());
+  modeleL.setCaption(textes.modele);
+  noteL.setCaption(textes.note);
+  noteL.setVisible(*textes.note != '\0');
+  ui::setSize(refL, 300, ui::kLineHeight);
+  ui::setSize(modeleL, 300, ui::kLineHeight);
+  ui::setSize(memo, 300, 200);
+  ui::setSize(noteL, 300, ui::kLineHeight);
+  ui::setSize(enrB, 140);
+  ui::setSize(effacer, 140);
+  onShow = [this] { FormShow(); };
+  enrB.onClick = [this] { enrBClick(); };
+  effacer.onClick = [this] { effacerClick(); };
+}
+
+void EditeurListePrix::FormShow() {
+  // The reference is taken now: loading another sheet meanwhile must not redirect the save.
+  refL.setCaption(p_.main().referencer.text());
+  memo.setLines(chargerAnnexe(p_.donnees(), fichier()));
+}
+
+void EditeurListePrix::enrBClick() {
+  if (!memo.lines().empty()) sauverListePrix(p_.donnees(), fichier(), memo.lines());
+  close();
+}
+
+void EditeurListePrix::effacerClick() {
+  if (!supprimerAnnexe(p_.donnees(), fichier())) return;
+  dialogs().showMessage(fichier());
+  close();
+}
+
+}  // namespace app

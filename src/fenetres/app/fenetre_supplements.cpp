@@ -1,0 +1,13 @@
+#include "fenetres/app/fenetre_supplements.h"
+
+namespace app {
+
+Tsupp::Tsupp(app::Programme& programme)
+    : EditeurListePrix(programme, {.classe = "Tsupp",
+                                   .unite = "supp",
+                                   .titre = "Supplement Prix Supp.",
+                                   .extension = ".sup",
+                                   .modele = "Type de Cordage=prix supp.",
+                                   .note = ""}) {}
+
+}  // namespace app

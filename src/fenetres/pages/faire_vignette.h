@@ -1,0 +1,86 @@
+#pragma once
+// The window `Tvignette1`: routine holder of the product card writer. Never shown. A caller sets
+// the inputs below, then calls faireVignette(), which gathers them with what the card reads of
+// the other windows and runs the writer (pages/vignette.h). The inputs keep their values for the
+// next caller, except carteFenetre, which every call sets back to false.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "modele/pages/vignette.h"
+#include "platform/lines.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace app {
+class Programme;
+}
+
+namespace pages {
+
+class Tvignette1 : public ui::Form {
+  EcrivainCartes ecrivain_;
+
+ public:
+  explicit Tvignette1(app::Programme& programme);
+
+  // The promotion files of the data folder, in listing order.
+  ui::FileListBox proF{*this, "proF", "*.pro"};
+
+  // --- inputs, set by the caller (see EntreesCarte) ---
+  std::string referenceCarte;
+  bool carteFenetre = false;
+  std::string themeStyle;
+  std::string referenceStyle;
+  std::string nomCadre;
+  bool indicateurCarteA = false;
+  bool indicateurCarteB = false;
+  std::string pageCourante;
+  bool apercuArticles = false;
+  std::string motCleFiche;
+
+  // --- the card last written ---
+  TValeursCarte& valeurs;
+  design::TStyleFiche& style;
+
+  // The card's lines, also written to vignette.htm; nullopt without a card. Throws
+  // platform::FileError when the card cannot be saved.
+  std::optional<platform::LineList> faireVignette();
+
+  // The style of a product's own sheet: the cascade ends with <categorie>_<theme> and the
+  // reference, and the frame is named after the most particular .typ file there is.
+  void styleDeFiche(const std::string& categorie, const std::string& theme,
+                    const std::string& reference,
+                    const std::function<bool(const std::string&)>& existe);
+
+  void ouvrirSerie() { ecrivain_.ouvrirSerie(); }
+  void fermerSerie(bool ecrire = true) { ecrivain_.fermerSerie(ecrire); }
+
+ private:
+  EntreesCarte entrees();
+
+  app::Programme& p_;
+};
+
+// Opens a run of cards for its lifetime. terminer() closes it whole (vignette.htm written);
+// a run left by an exception closes without writing it.
+class SerieCartes {
+ public:
+  explicit SerieCartes(Tvignette1& vignette) : vignette_(vignette) { vignette_.ouvrirSerie(); }
+  ~SerieCartes() {
+    if (ouverte_) vignette_.fermerSerie(false);
+  }
+  void terminer() {
+    ouverte_ = false;
+    vignette_.fermerSerie();
+  }
+  SerieCartes(const SerieCartes&) = delete;
+  SerieCartes& operator=(const SerieCartes&) = delete;
+
+ private:
+  Tvignette1& vignette_;
+  bool ouverte_ = true;
+};
+
+}  // namespace pages

@@ -1,0 +1,268 @@
+// The upload of the publication window: ticked files of ftp/ sent and mirrored into transfert/,
+// obsolete remote pages replaced by the redirect page, the site map list merged and sent.
+
+#include "fenetres/publish/transfert.h"
+
+#include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fiche.h"
+#include "fenetres/app/programme.h"
+#include "fenetres/pages/marque_construction.h"
+#include "fenetres/publish/fenetre_comparateurs.h"
+#include "fenetres/publish/serveurs.h"
+#include "modele/app/texte_prix.h"
+#include "modele/publish/transfert_regles.h"
+#include "platform/files.h"
+#include "platform/ftp.h"
+#include "platform/ftp_listing.h"
+#include "platform/text.h"
+#include "ui/dialogs.h"
+#include "ui/services.h"
+
+#include <unordered_set>
+
+namespace publish {
+
+void Ttransfert1::verrouiller(bool pendantEnvoi) {
+  enCours_ = pendantEnvoi;
+  // While the network waits the user can still click: nothing may change the lists under the
+  // upload, start a second one or close the connection.
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&goftp, &BitBtn4, &modif, &BitBtn5,
+                                                            &bouton, &BitBtn1})
+    c->setEnabled(!pendantEnvoi);
+}
+
+void Ttransfert1::goftpClick() {
+  if (enCours_) return;
+  const auto& dossier = p_.donnees();
+  if (pages::constructionInachevee(dossier)) {
+    dialogs().showMessage(pages::kConstructionInacheveeTransfert);
+    return;
+  }
+  const std::string date = texteDate(p_.environment().clock.now());
+  const std::string repertoire = platform::trim(RepTxt.text());
+  if (!repertoire.empty() && repertoire.back() != '/')
+    dialogs().showMessage("Le répertoire doit toujour se terminer par /");
+
+  // The home page option as the program holds it, as the site frame and pages use it.
+  const std::string accueil =
+      framesOui() && p_.main().accueilHTM == "oui" ? "accueil.htm" : "index.htm";
+  pageRedirection(accueil, p_.main().options.options.police_defaut)
+      .save(dossier.path("ftp/redir.txt"));
+
+  memoG.clear();
+  // The ticks as they are now: the user may touch the list while the network waits.
+  std::vector<std::string> aEnvoyer;
+  for (size_t i = 0; i < static_cast<size_t>(memoFTP.count()); ++i)
+    if (memoFTP.checked(i)) aEnvoyer.push_back(memoFTP.items()[i]);
+  if (aEnvoyer.empty()) {
+    dialogs().showMessage("Aucun fichier à transférer");
+    return;
+  }
+  Gauge.setRange(0, static_cast<int>(aEnvoyer.size()));
+  Gauge.setProgress(0);
+  verrouiller(true);
+  planSiteEcrit_ = false;
+
+  std::vector<std::string> refuses;
+  try {
+    platform::makeFolder(p_.chemin("transfert"));
+    refuses = envoyer(aEnvoyer, date, repertoire);
+    redirigerPagesInutiles();
+    envoyerPlanSite();
+    if (FTP1.connected()) FTP1.disconnect();
+    if (dossier.exists("vibdd.ini")) transfertVibdd();
+  } catch (const std::exception& e) {
+    if (FTP1.connected()) FTP1.disconnect();
+    std::string message = e.what();
+    // Pages already sent keep their site map lines: the local list now differs from its
+    // mirror copy and goes with the next publication.
+    try {
+      sauverPlanSiteLocal();
+    } catch (const std::exception& ecriture) {
+      message += std::string("\r") + ecriture.what();
+    }
+    verrouiller(false);
+    dialogs().messageBox(message, "Erreur", ui::MessageKind::Error, ui::Buttons::Ok);
+    return;
+  }
+
+  verrouiller(false);
+  if (!refuses.empty()) {
+    std::string noms;
+    for (std::string nom : refuses) {
+      for (char& c : nom)
+        if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
+      noms += (noms.empty() ? "" : ", ") + nom;
+    }
+    dialogs().showMessage(
+        "Ces fichiers n'ont pas été transférés : leur nom contient un caractère que le serveur "
+        "ne peut pas recevoir. Renommez-les dans le répertoire import puis reconstruisez le site : " +
+        noms);
+  }
+  dialogs().showMessage(dossier.exists("stock.exe")
+                            ? "Le transfert est terminé. N'OUBLIEZ PAS DE METTRE VOTRE STOCK A JOUR ...."
+                            : "Le transfert est terminé");
+  if (dossier.exists("kelkoo.ini") &&
+      dialogs().messageBox("Mettre à jour la base des comparateurs ?", "Confirmation",
+                           ui::MessageKind::Confirmation, ui::Buttons::YesNoCancel) ==
+          ui::Answer::Yes) {
+    close();
+    p_.ident().chargerIdent();
+    p_.kelkoo2().show();
+  }
+}
+
+std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aEnvoyer,
+                                              const std::string& date,
+                                              const std::string& repertoire) {
+  const auto& dossier = p_.donnees();
+  const auto port = portFtp(PortTxt.text());
+  if (!port)
+    throw EchecTransfert("Le port \"" + PortTxt.text() + "\" n'est pas un nombre entier de 1 à 65535");
+  if (FTP1.connected()) FTP1.disconnect();
+  if (!connecterFtp(p_.environment(), FTP1, HostTxt.text(), *port, UserTxt.text(),
+                    PassTxt.text()))
+    throw EchecTransfert("Connexion impossible au serveur " + HostTxt.text() + " : " +
+                         FTP1.lastError());
+  if (!repertoire.empty() && !FTP1.changeFolder(repertoire))
+    throw EchecTransfert("Le répertoire " + repertoire + " n'a pas pu être ouvert sur le serveur : " +
+                         FTP1.lastError());
+  Label2.setCaption("");
+  blocM.setCaption("");
+
+  std::vector<std::string> refuses;
+  for (const auto& nom : aEnvoyer) {
+    const auto site = dossier.path("ftp/" + nom);
+    if (!platform::fileExists(site)) continue;
+    // One such name must not stop every publication at that file.
+    if (!platform::isFtpName(nom)) {
+      refuses.push_back(nom);
+      Gauge.setProgress(Gauge.progress() + 1);
+      continue;
+    }
+    Label2.setCaption("Transfert du fichier : ");
+    blocM.setCaption(nom);
+    if (!FTP1.put(site, nom))
+      throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + FTP1.lastError() +
+                           kSuiteEchec);
+    Gauge.setProgress(Gauge.progress() + 1);
+    // Only now: the mirror holds what the server received.
+    if (!app::copierFichier(site, dossier.path("transfert/" + nom), false))
+      throw EchecTransfert("Le fichier " + nom +
+                           " a été transféré mais n'a pas pu être copié dans " +
+                           dossier.path("transfert").string() + kSuiteEchec);
+    if (planSiteActif && entreDansPlanSite(nom, framesOui()))
+      memoG.addLine(urlBoutique + "/" + nom + " " + date);
+  }
+  return refuses;
+}
+
+void Ttransfert1::redirigerPagesInutiles() {
+  const auto& dossier = p_.donnees();
+  const auto journalFichier = dossier.path("redir.soc");
+  platform::LineList journal;
+  if (platform::fileExists(journalFichier)) journal = platform::LineList::load(journalFichier);
+
+  if (redirC.checked()) {
+    repL.clearItems();
+    std::optional<std::vector<platform::FtpEntry>> distants;
+    if (FTP1.connected()) {
+      // Read as it arrives: only the first line of each name of the mirror is kept, which is
+      // all the redirection looks at, so a huge remote folder is never held whole.
+      std::unordered_set<std::string> cherches;
+      for (const auto& nom : fichiersMiroir()) cherches.insert(platform::trim(nom));
+      std::unordered_set<std::string> trouves;
+      std::vector<std::string> lignes;
+      size_t compte = 0;
+      int illisibles = 0;  // lines that are no entry: skipped and counted for the user
+      const bool lue = FTP1.list([&](std::string_view ligne) {
+        if (++compte > maxLignesListe) return false;
+        const platform::ListLine l = platform::classifyListLine(ligne);
+        if (l.kind == platform::ListLineKind::Unparsed) ++illisibles;
+        if (l.kind == platform::ListLineKind::Entry && cherches.count(l.entry.name) &&
+            trouves.insert(l.entry.name).second)
+          lignes.emplace_back(ligne);
+        return true;
+      });
+      if (!lue && compte > maxLignesListe) {
+        dialogs().showMessage("La liste des fichiers du serveur dépasse " +
+                              std::to_string(maxLignesListe) +
+                              " lignes : aucune page inutile n'a été redirigée.");
+      } else if (!lue) {
+        dialogs().showMessage("La liste des fichiers du serveur n'a pas pu être lue (" +
+                              FTP1.lastError() + ") : aucune page inutile n'a été redirigée.");
+      } else {
+        repL.setItems(lignes);
+        distants = platform::parseListing(lignes).entries;
+        if (illisibles == 1)
+          dialogs().showMessage("Une ligne de la liste des fichiers du serveur n'a pas pu être "
+                                "lue : la page qu'elle nomme n'a pas été redirigée.");
+        else if (illisibles > 1)
+          dialogs().showMessage(std::to_string(illisibles) +
+                                " lignes de la liste des fichiers du serveur n'ont pas pu être "
+                                "lues : les pages qu'elles nomment n'ont pas été redirigées.");
+      }
+    }
+    if (distants) {
+      const std::vector<std::string> miroir = fichiersMiroir();
+      const std::unordered_set<std::string> site(listeFTP.items().begin(), listeFTP.items().end());
+      std::unordered_set<std::string> dejaRediriges(journal.begin(), journal.end());
+      const auto redirection = dossier.path("ftp/redir.txt");
+      Gauge.setRange(0, static_cast<int>(miroir.size()) - 1);
+      for (size_t i = 0; i < miroir.size(); ++i) {
+        Gauge.setProgress(static_cast<int>(i));
+        if (site.count(miroir[i]) || dejaRediriges.count(miroir[i])) continue;
+        const std::string nom = platform::trim(miroir[i]);
+        for (const auto& distant : *distants) {
+          if (distant.name != nom) continue;
+          // The first entry of that name decides; the redirect page itself is far below 500
+          // bytes, so a page already redirected is not sent again.
+          if (!distant.folder && platform::lowerAscii(extensionPremierPoint(distant.name)) == "htm" &&
+              distant.size > 500) {
+            Label2.setCaption("Redirection fichier : ");
+            blocM.setCaption(nom);
+            journal.add(distant.name);
+            dejaRediriges.insert(distant.name);
+            if (!FTP1.put(redirection, distant.name))
+              throw EchecTransfert("Echec de la redirection du fichier " + distant.name + " : " +
+                                   FTP1.lastError());
+            journal.save(journalFichier);
+            // The mirror now holds what the server has: a page that comes back is sent again.
+            if (!app::copierFichier(redirection, dossier.path("transfert/" + miroir[i]), false))
+              throw EchecTransfert("Le fichier " + distant.name +
+                                   " a été redirigé mais n'a pas pu être copié dans " +
+                                   dossier.path("transfert").string());
+          }
+          break;
+        }
+      }
+    }
+  }
+  platform::removeFile(journalFichier);
+}
+
+void Ttransfert1::envoyerPlanSite() {
+  if (!planSiteActif || memoG.lines().empty()) return;
+  sauverPlanSiteLocal();
+  const auto& dossier = p_.donnees();
+  const auto planSite = dossier.path("ftp/sitemap.xml");
+  if (!FTP1.put(planSite, "sitemap.xml"))
+    throw EchecTransfert("Echec du transfert du fichier sitemap.xml : " + FTP1.lastError() +
+                         kSuiteEchec);
+  if (!app::copierFichier(planSite, dossier.path("transfert/sitemap.xml"), false))
+    throw EchecTransfert("Le fichier sitemap.xml a été transféré mais n'a pas pu être copié dans " +
+                         dossier.path("transfert").string() + kSuiteEchec);
+  Label2.setCaption("Transfert du fichier : sitemap.xml" + std::string(44, ' '));
+}
+
+void Ttransfert1::sauverPlanSiteLocal() {
+  if (planSiteEcrit_ || !planSiteActif || memoG.lines().empty()) return;
+  const auto planSite = p_.donnees().path("ftp/sitemap.xml");
+  platform::LineList anciennes;
+  if (platform::fileExists(planSite)) anciennes = platform::LineList::load(planSite);
+  memoG.setLines(fusionnerPlanSite(memoG.lines(), anciennes, urlBoutique, framesOui()));
+  memoG.lines().save(planSite);
+  planSiteEcrit_ = true;
+}
+
+}  // namespace publish

@@ -1,0 +1,412 @@
+#include "modele/app/promotions.h"
+
+#include <cmath>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "modele/app/fiche_produit.h"
+#include "modele/app/fiches_catalogue.h"
+#include "modele/app/texte_prix.h"
+#include "platform/image.h"
+#include "platform/text.h"
+
+namespace app {
+
+using platform::LineList;
+using platform::trim;
+
+namespace {
+
+// Entry names are checked with nomValide before they become file names, so the data folder is
+// joined directly: the case-blind lookup of a missing name would list the folder each time.
+std::filesystem::path chemin(const platform::DataFolder& dossier, std::string_view nom) {
+  return dossier.root() / std::string(nom);
+}
+
+bool existeExact(const std::filesystem::path& fichier) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(fichier, ec);
+}
+
+std::optional<LineList> chargerSiPresent(const std::filesystem::path& fichier) {
+  if (!platform::fileExists(fichier)) return std::nullopt;
+  return LineList::load(fichier);
+}
+
+std::string cleDe(std::string_view ligne) {
+  size_t egal = ligne.find('=');
+  return egal == std::string_view::npos ? std::string() : std::string(ligne.substr(0, egal));
+}
+
+std::string valeurDe(std::string_view ligne) {
+  size_t egal = ligne.find('=');
+  return egal == std::string_view::npos ? std::string() : trim(ligne.substr(egal + 1));
+}
+
+// The sheet's values as the rebuild and "Définitif" compare them: trimmed, a later line wins.
+std::unordered_map<std::string, std::string> valeursFiche(const LineList& fiche) {
+  std::unordered_map<std::string, std::string> v;
+  for (const auto& ligne : fiche)
+    if (ligne.find('=') != std::string::npos) v[cleDe(ligne)] = valeurDe(ligne);
+  return v;
+}
+
+void remplacerValeur(LineList& fiche, std::string_view cle, std::string_view valeur) {
+  for (auto& ligne : fiche)
+    if (ligne.find('=') != std::string::npos && cleDe(ligne) == cle)
+      ligne = std::string(cle) + "=" + std::string(valeur);
+}
+
+// The price part of a comment row, after its second "#", takes the new price; the rest stays.
+void remplacerPrixCommentaire(std::string& ligne, std::string_view prix) {
+  size_t debut = ligne.find("<LIGNE>");
+  size_t diese = ligne.find('#', debut);
+  diese = ligne.find('#', diese + 1);
+  ligne = ligne.substr(0, diese + 1) + std::string(prix);
+}
+
+std::optional<LigneCommentaire> commentaireDe(const std::string& ligne) {
+  if (cleDe(ligne) != "commentaires") return std::nullopt;
+  return lireLigneCommentaire(valeurDe(ligne));
+}
+
+constexpr const char* kVariantes[3][3] = {
+    {"CD_ref", "CD_prix", "type1"}, {"K7_ref", "K7_prix", "type2"}, {"VIDEO_ref", "VIDEO_prix", "type3"}};
+
+}  // namespace
+
+TPromotion lirePromotion(const LineList& lignes) {
+  return {lignes.value("categorie"), lignes.value("reference"), lignes.value("referenceCOMM"),
+          lignes.value("titre"),     lignes.value("prix"),      lignes.value("mot_cle"),
+          lignes.value("taux"),      lignes.value("prixpromo")};
+}
+
+LineList ecrirePromotion(const TPromotion& p) {
+  LineList l{"categorie=" + p.categorie, "reference=" + p.reference};
+  if (!p.referenceCOMM.empty()) l.add("referenceCOMM=" + p.referenceCOMM);
+  for (const std::string& ligne : {"titre=" + p.titre, "prix=" + p.prix, "mot_cle=" + p.mot_cle,
+                                   "taux=" + p.taux, "prixpromo=" + p.prixpromo})
+    l.add(ligne);
+  return l;
+}
+
+std::optional<TPromotion> chargerPromotion(const platform::DataFolder& dossier,
+                                           std::string_view entree) {
+  if (!nomValide(entree)) return std::nullopt;
+  auto lignes = chargerSiPresent(chemin(dossier, std::string(entree) + ".pro"));
+  if (!lignes) return std::nullopt;
+  return lirePromotion(*lignes);
+}
+
+std::optional<LigneCommentaire> lireLigneCommentaire(std::string_view ligne) {
+  size_t debut = ligne.find("<LIGNE>");
+  if (debut == std::string_view::npos) return std::nullopt;
+  std::string_view reste = ligne.substr(debut + 7);
+  size_t d1 = reste.find('#');
+  if (d1 == std::string_view::npos) return std::nullopt;
+  size_t d2 = reste.find('#', d1 + 1);
+  if (d2 == std::string_view::npos) return std::nullopt;
+  return LigneCommentaire{trim(reste.substr(0, d1)), trim(reste.substr(d1 + 1, d2 - d1 - 1)),
+                          trim(reste.substr(d2 + 1))};
+}
+
+std::vector<EntreeFiche> entreesDeFiche(const LineList& fiche) {
+  std::unordered_map<std::string, std::string> v;
+  std::vector<std::string> ordre;  // the main entry's keys as the sheet holds them
+  std::vector<LigneCommentaire> lignesCommentaire;
+  for (const auto& ligne : fiche) {
+    if (ligne.find('=') == std::string::npos) continue;
+    std::string cle = cleDe(ligne);
+    if (cle == "commentaires") {
+      if (auto c = lireLigneCommentaire(valeurDe(ligne))) lignesCommentaire.push_back(*c);
+      continue;
+    }
+    if ((cle == "categorie" || cle == "reference" || cle == "description" || cle == "prix" ||
+         cle == "mot_cle") &&
+        !v.contains(cle))
+      ordre.push_back(cle);
+    v[cle] = valeurDe(ligne);
+  }
+  std::vector<EntreeFiche> entrees;
+  const std::string& ref = v["reference"];
+  if (!ref.empty()) {
+    EntreeFiche e{ref, {}};
+    for (const auto& cle : ordre) e.lignes.add((cle == "description" ? "titre" : cle) + "=" + v[cle]);
+    entrees.push_back(std::move(e));
+  }
+  for (const auto& [cleRef, clePrix, cleType] : kVariantes) {
+    if (v[cleRef].empty()) continue;
+    entrees.push_back({v[cleRef],
+                       {"categorie=" + v["categorie"], "reference=" + ref, "referenceCOMM=" + v[cleRef],
+                        "titre=" + v["description"] + " " + v[cleType], "prix=" + v[clePrix],
+                        "mot_cle=" + v["mot_cle"]}});
+  }
+  for (const auto& c : lignesCommentaire)
+    entrees.push_back({c.sousReference,
+                       {"reference=" + ref, "categorie=" + v["categorie"], "referenceCOMM=" + c.sousReference,
+                        "titre=" + c.texte, "prix=" + c.prix, "mot_cle=" + v["mot_cle"]}});
+  return entrees;
+}
+
+ResultatRepertoire repertoirePromotions(const platform::DataFolder& dossier,
+                                        const std::vector<std::string>& aParquer,
+                                        const std::function<void(const std::string&)>& refus) {
+  ResultatRepertoire r;
+  std::unordered_map<std::string, std::string> parquees;  // lower-cased name -> name on disk
+  for (const auto& nom : platform::listFiles(dossier.root(), "*._pr"))
+    parquees[platform::lowerAscii(nom)] = nom;
+  for (const auto& entree : aParquer) {
+    if (!nomValide(entree)) continue;
+    const std::string pr = entree + "._pr";
+    if (!existeExact(chemin(dossier, entree + ".pro"))) continue;
+    // A parked copy left from an earlier run is older than the current file.
+    if (auto it = parquees.find(platform::lowerAscii(pr)); it != parquees.end())
+      platform::removeFile(chemin(dossier, it->second));
+    if (platform::renameFileExact(chemin(dossier, entree + ".pro"), chemin(dossier, pr))) {
+      parquees[platform::lowerAscii(pr)] = pr;
+      r.parquees.push_back(entree);
+    }
+  }
+  std::unordered_set<std::string> vues;
+  for (const auto& nomFiche : fichesCatalogue(dossier)) {
+    for (auto& e : entreesDeFiche(LineList::load(chemin(dossier, nomFiche)))) {
+      if (vues.contains(e.reference)) continue;
+      if (!nomValide(e.reference)) {
+        refus(e.reference);
+        continue;
+      }
+      const std::filesystem::path pro = chemin(dossier, e.reference + ".pro");
+      auto it = parquees.find(platform::lowerAscii(e.reference + "._pr"));
+      if (it != parquees.end() && platform::renameFileExact(chemin(dossier, it->second), pro)) {
+        parquees.erase(it);
+        std::erase(r.parquees, e.reference);
+      } else {
+        e.lignes.saveExact(pro);
+      }
+      vues.insert(e.reference);
+      r.entrees.push_back(e.reference);
+    }
+  }
+  return r;
+}
+
+void supprimerParquees(const platform::DataFolder& dossier, const std::vector<std::string>& avant,
+                       const ResultatRepertoire& rebuild) {
+  std::unordered_set<std::string> gardees;
+  for (const auto& e : rebuild.parquees) gardees.insert(platform::lowerAscii(e + "._pr"));
+  for (const auto& nom : avant)
+    if (!gardees.contains(platform::lowerAscii(nom)) && existeExact(chemin(dossier, nom)))
+      platform::removeFile(chemin(dossier, nom));
+}
+
+std::vector<std::string> entreesPromotions(const platform::DataFolder& dossier) {
+  std::vector<std::string> entrees;
+  for (auto nom : platform::listFiles(dossier.root(), "*.pro")) {
+    nom.resize(nom.size() - 4);
+    entrees.push_back(std::move(nom));
+  }
+  return entrees;
+}
+
+void ecrireListesPromo(const platform::DataFolder& dossier) {
+  const auto fichiers = platform::listFiles(dossier.root(), "*.pro");
+  LineList chemins, titres;
+  for (const auto& nom : fichiers) {
+    const TPromotion p = lirePromotion(LineList::load(chemin(dossier, nom)));
+    if (p.prixpromo.empty()) continue;
+    chemins.add((dossier.root() / (p.reference + ".ref")).string());
+    titres.add(p.titre);
+  }
+  if (fichiers.empty() && !platform::fileExists(chemin(dossier, "promo.prx"))) return;
+  chemins.save(chemin(dossier, "promo.prx"));
+  titres.save(chemin(dossier, "promo_titres.prx"));
+}
+
+std::optional<double> nombrePrix(std::string_view texte) {
+  platform::Conversion c = platform::val(nettoyerPrix(texte));
+  if (!c.ok()) return std::nullopt;
+  return c.value;
+}
+
+std::string prixApresTaux(double prix, double taux, int decimales) {
+  const double echelle = std::pow(10.0, decimales);
+  const double valeur = std::round((prix + prix * taux / 100) * echelle) / echelle;
+  return platform::fromNumber(valeur, decimales);
+}
+
+ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
+                             const std::vector<std::string>& entrees, std::string_view taux,
+                             bool arrondi, const std::function<void(int n)>& progression) {
+  ResultatCalcul r;
+  const auto t = nombrePrix(taux);
+  if (!t) {
+    r.erreur = "Le taux " + std::string(taux) + " n'est pas un nombre : aucun prix n'a été modifié.";
+    return r;
+  }
+  std::vector<std::pair<std::string, TPromotion>> calculees;
+  for (const auto& entree : entrees) {
+    auto p = chargerPromotion(dossier, entree);
+    if (!p) continue;
+    const auto prix = nombrePrix(p->prix);
+    if (!prix) {
+      r.erreur = "Le prix de la référence " + entree + " (" + p->prix +
+                 ") n'est pas un nombre : aucun prix n'a été modifié.";
+      return r;
+    }
+    p->taux = std::string(taux);
+    p->prixpromo = nettoyerPrix(prixApresTaux(*prix, *t, arrondi ? 1 : 2));
+    calculees.emplace_back(entree, std::move(*p));
+  }
+  for (const auto& [entree, p] : calculees) {
+    ecrirePromotion(p).saveExact(chemin(dossier, entree + ".pro"));
+    ++r.traitees;
+    if (progression) progression(r.traitees);
+  }
+  return r;
+}
+
+std::vector<std::string> preparerDefinitif(const platform::DataFolder& dossier) {
+  std::vector<std::string> restantes;
+  for (const auto& entree : entreesPromotions(dossier)) {
+    auto p = chargerPromotion(dossier, entree);
+    if (p && p->prixpromo.empty())
+      platform::removeFile(chemin(dossier, entree + ".pro"));
+    else
+      restantes.push_back(entree);
+  }
+  return restantes;
+}
+
+ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
+                                  const std::vector<std::string>& entrees) {
+  // Entries grouped by sheet, so that each sheet is read and written once.
+  struct Groupe {
+    std::string reference;
+    std::vector<std::pair<std::string, TPromotion>> promos;
+  };
+  std::vector<Groupe> groupes;
+  std::unordered_map<std::string, size_t> parFiche;
+  for (const auto& entree : entrees) {
+    auto p = chargerPromotion(dossier, entree);
+    if (!p) continue;
+    const auto promo = nombrePrix(p->prixpromo);
+    if (!promo || *promo <= 0) continue;
+    auto [it, nouveau] = parFiche.try_emplace(p->reference, groupes.size());
+    if (nouveau) groupes.push_back({p->reference, {}});
+    groupes[it->second].promos.emplace_back(entree, std::move(*p));
+  }
+  ResultatDefinitif r;
+  for (auto& g : groupes) {
+    std::optional<LineList> fiche;
+    if (nomValide(g.reference)) fiche = chargerSiPresent(chemin(dossier, nomFichierFiche(g.reference)));
+    std::vector<std::string> appliquees;
+    for (const auto& [entree, p] : g.promos) {
+      bool fait = false;
+      if (fiche && p.referenceCOMM.empty()) {
+        auto v = valeursFiche(*fiche);
+        if (fiche->size() > 1 && v["prix"] == trim(p.prix)) {
+          remplacerValeur(*fiche, "prix", p.prixpromo);
+          if (v["CD_ref"] == p.reference) remplacerValeur(*fiche, "CD_prix", p.prixpromo);
+          fait = true;
+        }
+      } else if (fiche) {
+        std::string* derniere = nullptr;
+        for (auto& ligne : *fiche)
+          if (auto c = commentaireDe(ligne); c && c->sousReference == p.referenceCOMM) derniere = &ligne;
+        if (derniere) {
+          remplacerPrixCommentaire(*derniere, p.prixpromo);
+          fait = true;
+        } else {
+          auto v = valeursFiche(*fiche);
+          for (const auto& [cleRef, clePrix, cleType] : kVariantes)
+            if (!fait && v[cleRef] == p.referenceCOMM) {
+              remplacerValeur(*fiche, clePrix, p.prixpromo);
+              fait = true;
+            }
+        }
+      }
+      if (fait)
+        appliquees.push_back(entree);
+      else
+        r.ignorees.push_back(entree);
+    }
+    if (appliquees.empty()) continue;
+    sauverLignesFiche(dossier, g.reference, *fiche);
+    for (const auto& entree : appliquees) platform::removeFile(chemin(dossier, entree + ".pro"));
+    r.appliquees += static_cast<int>(appliquees.size());
+  }
+  // The index holds no price, but its date must stay after the sheets', or the next start-up
+  // takes it for one left behind by a stopped save and rebuilds it.
+  if (r.appliquees > 0) {
+    if (auto index = chargerSiPresent(chemin(dossier, "ref.gen"))) index->save(chemin(dossier, "ref.gen"));
+  }
+  return r;
+}
+
+bool changerPrixEntree(const platform::DataFolder& dossier, std::string_view entree,
+                       std::string_view nouveau) {
+  if (!nomValide(entree)) return false;
+  const auto fichierPro = chemin(dossier, std::string(entree) + ".pro");
+  auto pro = chargerSiPresent(fichierPro);
+  if (!pro) return false;
+  const std::string reference = pro->value("reference");
+  if (!nomValide(reference)) return false;
+  auto fiche = chargerSiPresent(chemin(dossier, nomFichierFiche(reference)));
+  if (!fiche) return false;
+  std::vector<std::string> clesPrix;
+  for (auto& ligne : *fiche) {
+    if (ligne.find('=') == std::string::npos) continue;
+    const std::string cle = cleDe(ligne);
+    if (auto c = commentaireDe(ligne)) {
+      if (c->sousReference == entree) remplacerPrixCommentaire(ligne, nouveau);
+    } else if (valeurDe(ligne) == entree) {
+      if (cle == "reference") clesPrix.push_back("prix");
+      for (const auto& [cleRef, clePrix, cleType] : kVariantes)
+        if (cle == cleRef) clesPrix.push_back(clePrix);
+    }
+  }
+  for (const auto& cle : clesPrix) remplacerValeur(*fiche, cle, nouveau);
+  sauverLignesFiche(dossier, reference, *fiche);
+  remplacerValeur(*pro, "prix", nouveau);
+  pro->save(fichierPro);
+  return true;
+}
+
+namespace {
+struct CleStyle {
+  const char* cle;
+  std::string TStylePromo::*champ;
+};
+constexpr CleStyle kClesStyle[] = {
+    {"ok_PROMO_PRIX", &TStylePromo::ok_PROMO_PRIX},
+    {"image_PROMO_PRIX", &TStylePromo::image_PROMO_PRIX},
+    {"largeur_image_PROMO_PRIX", &TStylePromo::largeur_image_PROMO_PRIX},
+    {"hauteur_image_PROMO_PRIX", &TStylePromo::hauteur_image_PROMO_PRIX},
+    {"couleur_texte_PROMO_PRIX", &TStylePromo::couleur_texte_PROMO_PRIX},
+    {"arrondi", &TStylePromo::arrondi},
+    {"ligne", &TStylePromo::ligne},
+    {"pourcent", &TStylePromo::pourcent},
+};
+}  // namespace
+
+TStylePromo chargerStylePromo(const platform::DataFolder& dossier) {
+  TStylePromo style;
+  auto lignes = chargerSiPresent(chemin(dossier, "promo_prix.opt"));
+  if (!lignes) {
+    if (auto taille = platform::imageSize(dossier.path("puces/" + style.image_PROMO_PRIX))) {
+      style.largeur_image_PROMO_PRIX = platform::fromInteger(taille->first);
+      style.hauteur_image_PROMO_PRIX = platform::fromInteger(taille->second);
+    }
+    return style;
+  }
+  for (const auto& [cle, champ] : kClesStyle) style.*champ = lignes->value(cle);
+  return style;
+}
+
+void sauverStylePromo(const platform::DataFolder& dossier, const TStylePromo& style) {
+  LineList lignes;
+  for (const auto& [cle, champ] : kClesStyle) lignes.add(std::string(cle) + "=" + style.*champ);
+  lignes.save(chemin(dossier, "promo_prix.opt"));
+}
+
+}  // namespace app

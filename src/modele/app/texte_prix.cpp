@@ -1,0 +1,124 @@
+#include "modele/app/texte_prix.h"
+
+#include <array>
+#include <cmath>
+#include <cstring>
+
+#include "platform/files.h"
+#include "platform/text.h"
+
+namespace app {
+
+namespace {
+
+// Accented letters that lose their accent in a name; the rest of the upper half becomes a separator.
+const std::array<char, 256>& plainLetters() {
+  static const std::array<char, 256> table = [] {
+    std::array<char, 256> t{};
+    struct Row {
+      const char* from;
+      char to;
+    };
+    const Row rows[] = {{"ÀÁÂÃÄÅ", 'A'}, {"ÈÉÊË", 'E'}, {"ÌÍÎÏ", 'I'}, {"ÒÓÔÕÖ", 'O'},
+                        {"ÙÚÛÜ", 'U'},   {"àáâãä", 'a'}, {"ç", 'c'},     {"èéêë", 'e'},
+                        {"ìíîï", 'i'},   {"òóôõö", 'o'}, {"ùúûü", 'u'},  {"ýÿ", 'y'}};
+    for (const auto& row : rows)
+      for (const char* p = row.from; *p; ++p) t[static_cast<unsigned char>(*p)] = row.to;
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
+std::string nomURL(std::string_view titre, char separateur) {
+  std::string texte(titre);
+  for (char& c : texte)
+    if (char plain = plainLetters()[static_cast<unsigned char>(c)]) c = plain;
+  texte = platform::trim(platform::lowerAscii(texte));
+  for (char& c : texte)
+    if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'))) c = separateur;
+  return texte;
+}
+
+std::string pageTheme(std::string_view categorieTheme, char separateur, int numero) {
+  std::string nom = nomURL(categorieTheme, separateur);
+  if (nom.empty()) return nom;
+  if (separateur != '_') nom += separateur;
+  return nom + std::to_string(numero);
+}
+
+std::string nettoyerPrix(std::string_view prix) {
+  std::string resultat;
+  for (char c : platform::trim(prix)) {
+    unsigned char b = static_cast<unsigned char>(c);
+    if (b < 44 || c == '/' || b > 57) continue;
+    resultat += (c == ',') ? '.' : c;
+  }
+  return resultat.empty() ? "0" : resultat;
+}
+
+bool prixLisible(std::string_view prix) {
+  if (platform::trim(prix).empty()) return true;
+  // The cleaning turns a text without digits into "0": that is no price the user typed.
+  return prix.find_first_of("0123456789") != std::string_view::npos &&
+         platform::val(nettoyerPrix(prix)).ok();
+}
+
+std::string formaterPrix(std::string_view montant) {
+  std::string texte(montant);
+  std::string entier = texte;
+  std::string decimales = "00";
+  size_t point = texte.find('.');
+  if (point != std::string::npos) {
+    entier = texte.substr(0, point);
+    std::string reste = texte.substr(point + 1);
+    // "12." has no decimals: it reads as "12,00" rather than keeping its point.
+    if (!reste.empty()) decimales = (reste + "00").substr(0, 2);
+  }
+  if (entier.size() >= 3) {
+    std::string groupe;
+    size_t premier = entier.size() % 3;
+    if (premier) groupe = entier.substr(0, premier);
+    for (size_t i = premier; i < entier.size(); i += 3) {
+      if (!groupe.empty()) groupe += ' ';
+      groupe += entier.substr(i, 3);
+    }
+    entier = groupe;
+  }
+  if (entier.empty()) entier = "0";
+  return entier + "," + decimales;
+}
+
+PrixDevise prixDevise(std::string_view prix, std::string_view dev1, std::string_view dev2,
+                      std::string_view taux) {
+  PrixDevise r;
+  std::string propre = nettoyerPrix(prix);
+  platform::Conversion montant = platform::val(propre);
+  double valeur = montant.ok() ? montant.value : 0;
+  r.prixPrincipalTexte = formaterPrix(propre) + " " + std::string(dev1);
+
+  // A rate that is not a positive number would divide by zero or flip the sign: it counts as 1.
+  platform::Conversion c = platform::val(nettoyerPrix(taux));
+  double rate = (c.ok() && c.value > 0) ? c.value : 1;
+  std::string converti = platform::fromNumber(std::round(valeur / rate * 100) / 100, 2);
+  if (converti.size() < 20) converti.insert(0, 20 - converti.size(), ' ');
+  r.texteCommun = formaterPrix(converti);
+  if (!dev2.empty()) r.prixDeviseTexte = r.texteCommun + " " + std::string(dev2);
+  return r;
+}
+
+bool nomValide(std::string_view nom) {
+  for (char c : nom) {
+    unsigned char b = static_cast<unsigned char>(c);
+    if (b < 42 || b > 122 || std::strchr(",./;<>?@[\\]^", c) != nullptr) return false;
+  }
+  return true;
+}
+
+bool copierFichier(const std::filesystem::path& source, const std::filesystem::path& destination,
+                   bool nePasRemplacer) {
+  return platform::copyFile(source, destination, nePasRemplacer);
+}
+
+}  // namespace app

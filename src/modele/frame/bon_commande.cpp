@@ -1,0 +1,310 @@
+// The offline order form: header, cart drawn from the frameset's top window, totals rows,
+// identification form and print link. Texts from the URL are escaped before they are written.
+
+#include "modele/frame/bon_commande.h"
+
+#include "modele/frame/menu_gauche.h"
+#include "platform/charset.h"
+#include "platform/escape.h"
+#include "platform/text.h"
+
+namespace frame {
+
+namespace {
+
+using platform::LineList;
+
+bool oui(const std::string& v) { return v == "oui"; }
+
+struct Page {
+  const EntreesBonCommande& e;
+  bool deux;  // second currency shown
+  std::string police() const { return "<font face=\"" + e.police_defaut + "\""; }
+  std::string fonte(const std::string& attributs, const std::string& contenu) const {
+    return police() + " " + attributs + ">" + contenu + "</font>";
+  }
+};
+
+LineList entete(const Page& p) {
+  const EntreesBonCommande& e = p.e;
+  const TOptionsCatalogue& c = e.catalogue;
+  std::string nom, capital, adresse, contact;
+  if (oui(e.boutiqueADR)) nom += e.nomB;
+  if (oui(e.entADR)) nom += " " + e.nomE;
+  if (oui(e.capADR)) capital = " cap: " + e.capital + "<br>";
+  if (oui(e.rueADR)) adresse += " " + e.rue;
+  if (oui(e.cpADR)) adresse += " " + e.codepostal;
+  if (oui(e.paysADR)) adresse += " " + e.pays;
+  adresse += "<br>";
+  auto ajoute = [&](const std::string& drapeau, const char* libelle, const std::string& valeur) {
+    if (oui(drapeau) && !valeur.empty()) contact += libelle + valeur;
+  };
+  ajoute(e.telADR, " Tel: ", e.tel);
+  ajoute(e.faxADR, " Fax: ", e.fax);
+  ajoute(e.eADR, " e-mail: ", e.email);
+  ajoute(e.siretADR, " SIRET ", e.siret);
+  ajoute(e.apeADR, " APE ", e.ape);
+  return {"<table border=0 width=\"100%\">", "<tr>",
+          c.logo ? "<td><IMG ALT=\"\" SRC=\"logo.gif\" WIDTH=111 HEIGHT=46 BORDER=0></td>"
+                 : "<td>&nbsp;</td>",
+          "<td align=\"center\">",
+          c.titre ? p.fonte("size=2 color=\"navy\"", "<b>" + c.titreE + "</b>") + "<br>" : "&nbsp;",
+          p.fonte("size=2", "<b>" + nom + "</b>") + "&nbsp;",
+          p.fonte("size=1", capital + adresse + contact), "</td>", "</tr>", "</table>"};
+}
+
+// The script lines writing a cart row, a separator row and the totals rows.
+LineList fonctionsTableau(const Page& p, const std::string& nbre_col) {
+  const std::string f = platform::jsString(p.e.police_defaut);
+  const std::string espace =
+      "<td bgcolor=\\\"gray\\\"><IMG ALT=\\\"\\\" SRC=\\\"pix1x1.gif\\\" WIDTH=1 HEIGHT=12 BORDER=0></td>";
+  LineList s{
+      "function html(t){return String(t).replace(/&/g,\"&amp;\").replace(/</g,\"&lt;\")"
+      ".replace(/>/g,\"&gt;\").replace(/\\\"/g,\"&quot;\");}",
+      "function separateur(){document.write(\"<tr><td colspan=" + nbre_col +
+          " bgcolor=\\\"gray\\\"><IMG ALT=\\\"\\\" SRC=\\\"pix1x1.gif\\\" WIDTH=1 HEIGHT=1 BORDER=0></td></tr>\");}",
+      "function police(attributs,contenu){return \"<font face=\\\"" + f +
+          "\\\" \"+attributs+\">\"+contenu+\"</font>\";}",
+      "function montant(x){return \"<td bgcolor=\\\"white\\\" align=\\\"right\\\" nowrap>\"+"
+      "police(\"size=2\",format(x)+\"&nbsp;\"+html(devise))+\"</td>\";}",
+      "function ligne_commande(libelle,quantite,pu,total_l,total_e){",
+      "document.write(\"<tr>" + espace + "<td bgcolor=\\\"white\\\" nowrap>\"+police(\"size=2\",libelle)+\"</td>" +
+          espace + "<td align=\\\"center\\\">\"+quantite+\"</td>" + espace +
+          "\"+montant(pu)+\"" + espace + "\"+montant(total_l)+\"" + espace + "\");"};
+  if (p.deux)
+    s.add("document.write(\"<td bgcolor=\\\"white\\\" align=\\\"right\\\" nowrap>\"+police(\"size=1 "
+          "color=\\\"blue\\\"\",format(total_e))+\"</td>" + espace + "\");");
+  s.add(LineList{"document.write(\"</tr>\");", "}",
+                 "function ligne_total(libelle,style,fond,valeur,gras,valeur_e){",
+                 "var v=valeur;if(gras)v=\"<b>\"+v+\"</b>\";",
+                 "document.write(\"<tr><td colspan=5 align=\\\"right\\\" bgcolor=\\\"\"+fond+\"\\\">\"+"
+                 "police(\"size=2 \"+style,libelle)+\"</td><td colspan=3 align=\\\"right\\\" nowrap "
+                 "bgcolor=\\\"\"+fond+\"\\\">\"+police(\"size=2 color=\\\"black\\\"\",v)+\"</td>\");"});
+  if (p.deux)
+    s.add("document.write(\"<td colspan=3 align=\\\"right\\\" nowrap bgcolor=\\\"\"+(fond==\"lightyellow\"?"
+          "fond:\"white\")+\"\\\">\"+police(\"size=1 color=\\\"blue\\\"\",\"<b>\"+format(valeur_e)+\"</b>\")+\"</td>\");");
+  s.add(LineList{"document.write(\"</tr>\");separateur();", "}"});
+  return s;
+}
+
+LineList tableau(const Page& p) {
+  const EntreesBonCommande& e = p.e;
+  const TOptionsCatalogue& c = e.catalogue;
+  const bool tva = oui(e.calcul.tva.appli_tva), tvaPort = oui(e.calcul.tva.appli_tva_port);
+  const std::string nbre_col = p.deux ? "11" : "9";
+  const std::string espace =
+      "<td bgcolor=\\\"gray\\\"><IMG ALT=\\\"\\\" SRC=\\\"pix1x1.gif\\\" WIDTH=1 HEIGHT=12 BORDER=0></td>";
+  LineList s{"<!--DEBUT TABLEAU-->", "<script language=\"JavaScript\">",
+             "titre_panier=" + texteScript(c.panierE) + ";",
+             "coul_titre=\"navy\";fond_titre=\"white\";fond_texte=\"white\";coul_texte=\"green\";",
+             "nbre_col=" + nbre_col + ";", "</script>", "<center>",
+             "<table border=0 cellpadding=0 cellspacing=0>", "<script language=\"JavaScript\">"};
+  s.add(fonctionsTableau(p, nbre_col));
+  auto entete = [&](const std::string& t) {
+    return "\"<td bgcolor=\\\"\"+fond_texte+\"\\\">\"+police(\"size=2 color=\\\"\"+coul_texte+\"\\\"\",\"<b>\"+" +
+           t + "+\"</b>\")+\"</td>" + espace + "\"";
+  };
+  s.add(LineList{
+      "separateur();",
+      "document.write(\"<tr>" + espace + "<td colspan=" + (p.deux ? "9" : "7") +
+          " bgcolor=\\\"\"+fond_titre+\"\\\">\"+police(\"size=2 color=\\\"\"+coul_titre+\"\\\"\",\"<b>\"+html(titre_panier)+\"</b>\")+"
+          "\"</td><td bgcolor=\\\"gray\\\" height=1></td></tr>\");",
+      "separateur();",
+      "document.write(\"<tr>" + espace + "\"+" + entete("html(type)") + "+" + entete("\"Q\"") + "+" +
+          entete(tva ? "\"P.U.H.T.\"" : "\"P.U.\"") + "+" + entete("html(texteT)") + ");"});
+  if (p.deux)
+    s.add("document.write(\"<td bgcolor=\\\"white\\\">\"+police(\"size=1 color=\\\"blue\\\"\",html(devise2))+\"</td>" +
+          espace + "\");");
+  s.add(LineList{"document.write(\"</tr>\");", "separateur();"});
+  s.add(declarationsCalculs(e));
+  s.add(LineList{"for(var i=0;i<panier.fin;i++){", "if(panier.ma_commande[i]!=\"oui\")continue;",
+                 "if(!panier.ma_quantite[i])panier.ma_quantite[i]=" + texteScript(c.quantiteE) + ";"});
+  s.add(calculLigne(e));
+  s.add(LineList{
+      "ligne_commande(html(panier.ma_ref[i])+\" \"+html(panier.ma_description[i]),\"<input type=\\\"text\\\" "
+      "size=5 maxlength=5 name=\\\"qte\"+i+\"\\\" value=\\\"\"+html(panier.ma_quantite[i])+\"\\\">\",prix,"
+      "total_ligne,total_ligne_euro);",
+      "}"});
+  s.add(totauxCalculs(e));
+  s.add("separateur();");
+  const std::string dt = "\"&nbsp;\"+html(devise)";
+  if (tva) {
+    s.add("ligne_total(\"<b>Total H.T.&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(totalHT)+" +
+          dt + ",true,totalHT_euro);");
+    s.add("ligne_total(\"<i>TVA \"+" + texteScript(e.calcul.tva.taux_tva) +
+          "+\"%&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",format(tva)+" + dt + ",false,tva_euro);");
+    s.add("ligne_total(\"<b>&nbsp;Total TTC&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(totalTTC)+" +
+          dt + ",true,totalTTC_euro);");
+  } else {
+    s.add("ligne_total(\"<b>Total&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(total)+" + dt +
+          ",true,total_euro);");
+  }
+  s.add("if(trsport>0){");
+  if (c.plC)
+    s.add("var port=\"<input type=\\\"text\\\" name=\\\"transport\\\" value=\\\"\"+html(panier.mon_transport)+\"\\\" size=5 maxlength=7>\"+html(devise);");
+  else
+    s.add("var port=format(trsport)+" + dt + ";");
+  s.add("ligne_total(\"<i>\"+html(phraseP)+\"&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",port,false,transport_euro);");
+  if (tvaPort)
+    s.add("ligne_total(\"<i>TVA transport \"+" + texteScript(e.calcul.tva.tva_port) +
+          "+\"%&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",format(tva_transport)+" + dt +
+          ",false,tva_transport_euro);");
+  s.add("ligne_total(\"<b>&nbsp;Total &agrave; payer&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\","
+        "format(total_a_payer)+" + dt + ",true,total_a_payer_euro);");
+  s.add(LineList{"}", "</script>", "</table>", "</center>", "<!--FIN TABLEAU-->"});
+  return s;
+}
+
+LineList identification(const Page& p) {
+  const TOptionsCatalogue& c = p.e.catalogue;
+  auto champ = [](const char* n) {
+    return std::string("<input type=\"text\" size=\"") + n + "\" maxlength=\"" + n + "\">";
+  };
+  auto f2 = [&](const std::string& t) { return p.fonte("size=2", t); };
+  LineList s{"<form name=\"identification\">", "<table border=0 width=\"100%\" bgcolor=\"#A2B6D8\">"};
+  auto rang = [&](const std::string& libelle, const std::string& champs, bool haut = false) {
+    s.add(std::string("<tr><td bgcolor=\"white\" nowrap") + (haut ? " valign=\"top\"" : "") + ">" +
+          p.fonte("size=2 color=\"navy\"", libelle) + "</td><td bgcolor=\"white\">" + champs +
+          "</td></tr>");
+  };
+  if (c.numC) rang("N&deg; client", champ("50"));
+  rang("Nom", "<SELECT><OPTION>Mme<OPTION>Mlle<OPTION>M.<OPTION>Société</SELECT>" + champ("39"));
+  rang("Prénom", champ("50"));
+  rang("Rue", champ("50"));
+  rang("Bat., esc., lieu-dit...", champ("50"));
+  rang("Ville", f2("Code postal") + champ("5") + "&nbsp;&nbsp;" + f2("Ville") + champ("27"));
+  if (c.pays) rang("Pays", "<input type=\"text\" size=\"50\" maxlength=\"50\" value=\"France\">");
+  rang("N&deg; Téléphone, e-mail", f2("Tél") + champ("19") + "&nbsp;" + f2("E-mail") + champ("19"));
+  if (c.fax) rang("Fax", champ("50"));
+  std::string reglements;
+  int compteur = 0;
+  auto moyen = [&](bool coche, const std::string& libelle) {
+    if (!coche) return;
+    reglements += "<input type=\"checkbox\" name=\"reglement\">" + f2(libelle) + "&nbsp;";
+    if (++compteur == 2) {
+      reglements += " <br>";
+      compteur = 0;
+    }
+  };
+  moyen(c.cheque, "Chèque bancaire");
+  moyen(c.cb, "Carte Bancaire");
+  moyen(c.cr, c.crE);
+  moyen(c.mandat, "Mandat postal");
+  moyen(c.autre1, c.autre1E);
+  moyen(c.autre2, c.autre2E);
+  moyen(c.autre3, c.autre3E);
+  rang("Règlement", reglements, true);
+  if (c.cb)
+    rang("Carte Bancaire",
+         f2("Numéro") + champ("19") + "&nbsp;" + f2("Expire Mois") + champ("2") + "&nbsp;" +
+             f2("An") + champ("2") + "<br>" +
+             (c.crypto ? f2("Cryptogramme (3 derniers chiffres au dos de la carte)") + champ("5")
+                       : ""),
+         true);
+  if (c.obs) rang("Observations", "<TEXTAREA cols=42></TEXTAREA>");
+  if (c.observations)
+    s.add("<tr><td colspan=2 align=\"center\" bgcolor=\"white\">" +
+          p.fonte("size=2 color=\"navy\"", c.observationsE) + "</td></tr>");
+  s.add("<tr><td colspan=2 align=\"right\" bgcolor=\"white\">");
+  if (c.date)
+    s.add(LineList{"<script language=\"JavaScript\">", "var jour=new Date();",
+                   "document.write(\"Le \"+jour.getDate()+\"/\"+(jour.getMonth()+1)+\"/\"+jour.getFullYear()+\"&nbsp;<br>\");",
+                   "</script>"});
+  s.add(c.mentionE + "&nbsp;<br><br><br>");
+  s.add(LineList{"</td></tr>", "</table>", "</form>"});
+  return s;
+}
+
+// The frameset's top window holds the cart (declared by the entry pages). Where the form cannot
+// reach it - the single-page layout, whose top window is the form itself, or a site opened from
+// disc, whose frames may not read each other - the tab's session keeps it from page to page.
+// A top window also keeps it in its own name, which the tab hands to the next page at once:
+// a page of a site on disc left just after its load may not have handed its session over yet.
+LineList scriptPanier(const TOptionsCatalogue& c) {
+  return {"var panier=null,panier_session=false;",
+          "try{if(typeof top.fin!=\"undefined\")panier=top;}catch(erreur){}",
+          "if(panier==null){panier_session=true;",
+          "panier={fin:0,ma_ref:new Array(),ma_description:new Array(),ma_pu:new Array(),"
+          "ma_commande:new Array(),ma_quantite:new Array(),mon_transport:" +
+              texteScript(c.port ? c.portE : "0") + "};",
+          "var garde=null;",
+          "try{garde=JSON.parse(sessionStorage.getItem(\"tarvio_panier\"));}catch(erreur){}",
+          "try{if(window==top&&window.name.indexOf(\"tarvio_panier=\")==0){"
+          "garde=JSON.parse(window.name.substring(14));}}catch(erreur){}",
+          "if(garde)for(var cle in panier)if(garde[cle]!=null)panier[cle]=garde[cle];",
+          "}",
+          "function garder_panier(){",
+          "if(!panier_session)return;",
+          "var texte=JSON.stringify(panier);",
+          "try{sessionStorage.setItem(\"tarvio_panier\",texte);}catch(erreur){}",
+          "try{if(window==top)window.name=\"tarvio_panier=\"+texte;}catch(erreur){}",
+          "}"};
+}
+
+}  // namespace
+
+LineList pageBonCommande(const EntreesBonCommande& e) {
+  const TOptionsCatalogue& c = e.catalogue;
+  // A rate that is no positive number would show no second-currency amount: none is shown.
+  const bool deux = e.secondeDevise && platform::val(nombreScript(e.taux)).value > 0;
+  const Page p{e, deux};
+  LineList s{"<HTML>", "<HEAD>", platform::kCharsetMeta,
+             "<TITLE>" + platform::upperText(c.titreE) + "</TITLE>",
+             "<script language=\"JavaScript\">"};
+  s.add(scriptPanier(c));
+  s.add(LineList{
+             "var toto=location.search.substring(1).split(\"&\");",
+             "function valeur_requete(cle){",
+             "for(var k=0;k<toto.length;k++){var egal=toto[k].indexOf(\"=\");if(egal<0)continue;",
+             "if(unescape(toto[k].substring(0,egal).replace(/\\+/g,\" \"))==cle)",
+             "return unescape(toto[k].substring(egal+1).replace(/\\+/g,\" \"));}",
+             "return \"\";", "}", "function calcul(){"});
+  if (c.plC) s.add("if(document.form.transport)panier.mon_transport=document.form.transport.value;");
+  s.add(LineList{"for(var i=0;i<panier.fin;i++){", "var champ=document.form[\"qte\"+i];",
+                 "if(panier.ma_commande[i]!=\"oui\"||!champ)continue;",
+                 "panier.ma_quantite[i]=String(verif(champ.value));",
+                 "if(panier.ma_quantite[i]==\"0\")panier.ma_commande[i]=\"\";"});
+  if (c.unique) s.add("panier.ma_quantite[i]=String(verif(" + texteScript(c.quantiteE) + "));");
+  s.add(LineList{"}", "garder_panier();", "}", "</script>"});
+  s.add(scriptCalculs(e));
+  if (!e.coul_scroll.empty())
+    s.add(LineList{"<STYLE TYPE=\"text/css\">", "<!--",
+                   "BODY {scrollbar-base-color: " + e.coul_scroll + ";}", "// -->", "</STYLE>"});
+  s.add(LineList{"</HEAD>", "<BODY>", "<center>", "<table border=1 bordercolor=\"gray\">", "<tr>",
+                 "<td bordercolor=\"white\" align=\"center\">", "<form name=\"form\">",
+                 "<script language=\"JavaScript\">",
+                 "devise=" + texteScript(e.dev1) + ";devise2=" + texteScript(e.dev2) + ";",
+                 std::string("devise2_confirmation=\"") + (deux ? "oui" : "non") + "\";",
+                 "type=" + texteScript(c.produitsE) + ";",
+                 "var ref=valeur_requete(\"ref\"),refsupp=valeur_requete(\"refsupp\");",
+                 "var description=valeur_requete(\"description\"),pu=valeur_requete(\"pu\");",
+                 "if(refsupp!=\"\")ref=ref+\" \"+refsupp;", "if(ref!=\"\"){", "var present=false;",
+                 "for(var i=0;i<panier.fin;i++)if(panier.ma_ref[i]==ref)present=true;",
+                 "var libre=panier.fin;",
+                 "for(var i=panier.fin-1;i>=0;i--)if(panier.ma_ref[i]==undefined||panier.ma_ref[i]==\"\")libre=i;",
+                 // A full cart grows: a line the shopper orders is never dropped.
+                 "if(!present){if(libre==panier.fin)panier.fin=libre+1;panier.ma_ref[libre]=ref;"
+                 "panier.ma_description[libre]=description;panier.ma_pu[libre]=pu;"
+                 "panier.ma_quantite[libre]=\"\";}",
+                 // An order taken back after a zero quantity starts again at the usual quantity.
+                 "for(var i=0;i<panier.fin;i++)if(panier.ma_ref[i]==ref){panier.ma_commande[i]=\"oui\";"
+                 "if(panier.ma_quantite[i]==\"0\")panier.ma_quantite[i]=\"\";}",
+                 "garder_panier();", "}", "</script>"});
+  s.add(entete(p));
+  s.add("<br>");
+  s.add(tableau(p));
+  const std::string retour = lienAccueil(e.frames, e.accueilHTM);
+  s.add(LineList{"<table border=0 width=\"100%\">", "<tr><td align=\"center\">",
+                 "<a href=\"" + retour + "\">" + p.fonte("size=2", "<b>Ajouter d'autres articles</b>") +
+                     "</a></td>",
+                 "<td align=\"center\"><input type=\"submit\" onCLick=\"JavaScript:calcul()\" "
+                 "value=\"Calculer\"></td>",
+                 "</tr></table>", "</form>"});
+  s.add(identification(p));
+  s.add(LineList{"<a href=\"JavaScript:window.print()\"><b>Impression " +
+                     platform::lowerText(c.titreE) + "</b></a>",
+                 "</td></tr></table>", "</center>", "</BODY>", "</HTML>"});
+  return s;
+}
+
+}  // namespace frame

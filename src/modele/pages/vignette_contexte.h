@@ -1,0 +1,123 @@
+#pragma once
+// What the card writer reads from the data folder besides the sheet itself. Within a run of
+// cards (a site build) each settings or side file is read once, at its first use, and kept: none
+// of them changes while the site is built. Outside a run a fresh context serves one card.
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include <vector>
+
+#include "modele/app/identite.h"
+#include "modele/design/style_fiche.h"
+#include "modele/pages/dossier_construction.h"
+#include "modele/pages/vignette_entete.h"
+#include "platform/files.h"
+#include "platform/lines.h"
+
+namespace pages {
+
+// A name=value list looked up the usual way: key case ignored, the first line bearing a key wins.
+class IndexNoms {
+ public:
+  IndexNoms() = default;
+  explicit IndexNoms(const platform::LineList& lignes);
+  // nullopt when no line bears the key.
+  std::optional<std::string> chercher(std::string_view cle) const;
+  std::string valeur(std::string_view cle) const { return chercher(cle).value_or(""); }
+
+ private:
+  std::unordered_map<std::string, std::string> valeurs_;
+};
+
+// modcomp.inf: the order forms of the linked-products table.
+struct ModeleLies {
+  bool present = false;
+  std::string quantite, texte_quantite, cadre, bouton, reference;
+};
+
+class ContexteCartes {
+ public:
+  explicit ContexteCartes(const platform::DataFolder& donnees);
+
+  // A name of the data folder, found without regard to case as the platform finds it, but
+  // through listings taken once per run: a name that is missing costs no scan of its folder.
+  // nullopt when the name would lead outside the data folder.
+  std::optional<std::filesystem::path> chemin(std::string_view nom);
+  bool existe(std::string_view nom);
+  // The lines of a file of the data folder, nullopt when it is missing.
+  std::optional<platform::LineList> charger(std::string_view nom);
+  // Writes a whole file (its folder created when missing), replacing it at once. Throws
+  // platform::FileError.
+  void ecrire(std::string_view nom, std::string_view octets);
+  void supprimer(std::string_view nom);
+
+  // The shop identity, as the caller loaded it for the first card of the context.
+  const app::TIdentite& identite() const { return identite_; }
+  bool identiteChargee() const { return identiteChargee_; }
+  void fixerIdentite(const app::TIdentite& identite);
+  // Built-in values, then defaut.typ, <themeStyle>.typ and <referenceStyle>.typ.
+  design::TStyleFiche styleFiche(const std::string& themeStyle, const std::string& referenceStyle);
+  // qmulti.ini: nullopt when it is missing, else its maxi trimmed and cleaned as a price.
+  const std::optional<std::string>& maxiQmulti();
+  // The shop's default quantity of a reference (<login>.qmn), nullopt when none.
+  std::optional<std::string> quantiteClient(std::string_view reference);
+  // The *.pro files, in the order of the folder listing.
+  const std::vector<std::string>& fichiersPromo();
+  // style_fiche of <nom>.stl, exact key, later line winning; "" without file.
+  const std::string& styleTheme(const std::string& nom);
+  // The thumbnail vig.conf gives a reference, nullopt when none (or no vig.conf).
+  std::optional<std::string> vignetteLiee(std::string_view reference);
+  const ModeleLies& modeleLies();
+  bool urlBoutique();  // kelkoo.ini exists
+  // The trimmed lines of bache.ini.
+  const std::set<std::string>& bache();
+  const TOptionsArticles& optionsArticles(const std::string& police_defaut);
+  // nkat.inc and ncto.inc values of a category, "" when missing.
+  std::string nombreFiches(std::string_view categorie);
+  std::string nombreThemes(std::string_view categorie);
+  // The lines of <categorie>.fic, nullopt without that file.
+  const std::optional<std::vector<std::string>>& pagesCategorie(const std::string& categorie);
+  // The pager of those pages, built once per category and colour; nullptr without the file.
+  const PagerCategorie* pagerCategorie(const std::string& categorie, const TOptionsArticles& o,
+                                       const std::string& couleurEtat);
+
+  // Copies a file of the data folder to ftp/ under the same relative name, overwriting, creating
+  // its folder; a missing source is skipped, a failed copy throws platform::FileError. Each name
+  // is copied once per run.
+  void copierVersFtp(const std::string& nom) { copier(nom, "ftp/" + nom); }
+  // The same between any two names of the data folder; each destination once per run.
+  void copier(const std::string& source, const std::string& destination);
+
+ private:
+  using Lignes = std::optional<std::vector<std::pair<std::string, std::string>>>;
+
+  const Lignes& lignesTyp(const std::string& nom);
+  const IndexNoms& index(std::optional<IndexNoms>& cache, std::string_view nom);
+
+  const platform::DataFolder& donnees_;
+  DossierConstruction dossier_;
+  bool identiteChargee_ = false;
+  app::TIdentite identite_;
+  std::map<std::string, Lignes> typ_;
+  std::optional<std::optional<std::string>> maxi_;
+  std::optional<IndexNoms> quantites_;
+  std::optional<std::vector<std::string>> promos_;
+  std::map<std::string, std::string> stl_;
+  std::optional<IndexNoms> vigConf_;
+  std::optional<ModeleLies> modcomp_;
+  std::optional<bool> kelkoo_;
+  std::optional<std::set<std::string>> bache_;
+  std::optional<TOptionsArticles> articles_;
+  std::optional<IndexNoms> nkat_, ncto_;
+  std::map<std::string, std::optional<std::vector<std::string>>> fic_;
+  std::map<std::string, PagerCategorie> pagers_;  // by category, NUL, colour
+  std::set<std::string> copies_;
+};
+
+}  // namespace pages

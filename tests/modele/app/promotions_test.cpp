@@ -1,0 +1,141 @@
+#include "modele/app/promotions.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+
+using namespace app;
+using platform::LineList;
+using testing_support::TempFolder;
+
+namespace {
+
+// A sheet with a variant, a comment row, a plain comment and a line no reader knows.
+constexpr const char* kFiche =
+    "categorie=Vaisselle\r\nreference=R1\r\ndescription=Bol\r\nprix=100\r\nmot_cle=Bols\r\n"
+    "commentaires=<LIGNE>A1#Tasse#4,50\r\ncommentaires=Lavable R1\r\nx-inconnu= garde  \r\n"
+    "CD_ref=R1V\r\nCD_prix=19,90\r\ntype1=Grand\r\n";
+
+ResultatRepertoire reconstruire(const platform::DataFolder& d, std::vector<std::string> aParquer = {}) {
+  return repertoirePromotions(d, aParquer, [](const std::string& r) { ADD_FAILURE() << r; });
+}
+
+}  // namespace
+
+TEST(Promotions, RebuildWritesOneFilePerEntryInItsOrder) {
+  TempFolder t;
+  platform::DataFolder d(t.path());
+  t.write("R1.ref", kFiche);
+  EXPECT_EQ(reconstruire(d).entrees, (std::vector<std::string>{"R1", "R1V", "A1"}));
+  EXPECT_EQ(t.read("R1.pro"), "categorie=Vaisselle\r\nreference=R1\r\ntitre=Bol\r\nprix=100\r\nmot_cle=Bols\r\n");
+  EXPECT_EQ(t.read("R1V.pro"),
+            "categorie=Vaisselle\r\nreference=R1\r\nreferenceCOMM=R1V\r\ntitre=Bol Grand\r\nprix=19,90\r\n"
+            "mot_cle=Bols\r\n");
+  EXPECT_EQ(t.read("A1.pro"),
+            "reference=R1\r\ncategorie=Vaisselle\r\nreferenceCOMM=A1\r\ntitre=Tasse\r\nprix=4,50\r\n"
+            "mot_cle=Bols\r\n");
+}
+
+TEST(Promotions, ApplyRoundsAndRefusesWhatIsNotANumber) {
+  struct Cas {
+    const char* entree;
+    const char* taux;
+    bool arrondi;
+    const char* attendu;  // prixpromo, or nullptr when refused
+  } cas[] = {{"R1", "-15", false, "85.00"}, {"R1", "-15", true, "85.0"}, {"R1V", "10", false, "21.89"},
+             {"A1", "10", true, "5.0"},     {"R1", "1.2.3", false, nullptr}};
+  for (const auto& c : cas) {
+    TempFolder t;
+    platform::DataFolder d(t.path());
+    t.write("R1.ref", kFiche);
+    reconstruire(d);
+    const std::string avant = t.read(std::string(c.entree) + ".pro");
+    ResultatCalcul r = appliquerTaux(d, {c.entree}, c.taux, c.arrondi);
+    auto p = chargerPromotion(d, c.entree);
+    if (!c.attendu) {
+      EXPECT_FALSE(r.erreur.empty());
+      EXPECT_EQ(t.read(std::string(c.entree) + ".pro"), avant);
+      continue;
+    }
+    EXPECT_EQ(p->prixpromo, c.attendu) << c.entree << " " << c.taux;
+    EXPECT_EQ(p->taux, c.taux);
+    EXPECT_EQ(p->referenceCOMM, std::string(c.entree) == "R1" ? "" : c.entree);
+  }
+}
+
+TEST(Promotions, FinalPricesRewriteOnlyTheirLines) {
+  TempFolder t;
+  platform::DataFolder d(t.path());
+  t.write("R1.ref", kFiche);
+  t.write("ref.gen", "R1#Vaisselle#Bols#Bol##\r\n");
+  reconstruire(d);
+  appliquerTaux(d, {"R1", "R1V", "A1"}, "-10", false);
+  ecrireListesPromo(d);
+  EXPECT_EQ(t.read("promo.prx"), (t / "R1.ref").string() + "\r\n" + (t / "R1.ref").string() + "\r\n" +
+                                     (t / "R1.ref").string() + "\r\n");
+  EXPECT_EQ(preparerDefinitif(d), (std::vector<std::string>{"A1", "R1", "R1V"}));
+  ResultatDefinitif r = rendreDefinitif(d, {"A1", "R1", "R1V"});
+  EXPECT_EQ(r.appliquees, 3);
+  EXPECT_EQ(t.read("R1.ref"),
+            "categorie=Vaisselle\r\nreference=R1\r\ndescription=Bol\r\nprix=90.00\r\nmot_cle=Bols\r\n"
+            "commentaires=<LIGNE>A1#Tasse#4.05\r\ncommentaires=Lavable R1\r\nx-inconnu= garde  \r\n"
+            "CD_ref=R1V\r\nCD_prix=17.91\r\ntype1=Grand\r\n");
+  EXPECT_FALSE(t.exists("R1.pro") || t.exists("R1V.pro") || t.exists("A1.pro"));
+  EXPECT_EQ(t.read("ref.gen"), "R1#Vaisselle#Bols#Bol##\r\n");
+}
+
+TEST(Promotions, PriceChangeMatchesWholeValuesAndFinalKeepsAStalePromotion) {
+  TempFolder t;
+  platform::DataFolder d(t.path());
+  t.write("R1.ref", kFiche);
+  reconstruire(d);
+  appliquerTaux(d, {"R1"}, "-10", false);
+  EXPECT_TRUE(changerPrixEntree(d, "R1", "120"));
+  // The main price only: the plain comment naming R1 and the variant R1V stay as they were.
+  std::string fiche = t.read("R1.ref");
+  EXPECT_NE(fiche.find("prix=120\r\nmot_cle=Bols\r\ncommentaires=<LIGNE>A1#Tasse#4,50\r\ncommentaires=Lavable R1"),
+            std::string::npos);
+  EXPECT_NE(fiche.find("CD_prix=19,90"), std::string::npos);
+  EXPECT_EQ(chargerPromotion(d, "R1")->prix, "120");
+  EXPECT_FALSE(changerPrixEntree(d, "Z9", "1"));
+  // The sheet's price changes behind the promotion: it is kept and named, the sheet untouched.
+  fiche.replace(fiche.find("prix=120"), 8, "prix=130");
+  t.write("R1.ref", fiche);
+  ResultatDefinitif r = rendreDefinitif(d, {"R1"});
+  EXPECT_EQ(r.appliquees, 0);
+  EXPECT_EQ(r.ignorees, std::vector<std::string>{"R1"});
+  EXPECT_EQ(t.read("R1.ref"), fiche);
+  EXPECT_TRUE(t.exists("R1.pro"));
+}
+
+TEST(Promotions, StyleRoundTripAndEmptyKeys) {
+  TempFolder t;
+  platform::DataFolder d(t.path());
+  EXPECT_EQ(chargerStylePromo(d), TStylePromo{});
+  TStylePromo s{"oui", "soldes.gif", "40", "20", "#00FF00", "oui", "non", "oui"};
+  sauverStylePromo(d, s);
+  EXPECT_EQ(t.read("promo_prix.opt"),
+            "ok_PROMO_PRIX=oui\r\nimage_PROMO_PRIX=soldes.gif\r\nlargeur_image_PROMO_PRIX=40\r\n"
+            "hauteur_image_PROMO_PRIX=20\r\ncouleur_texte_PROMO_PRIX=#00FF00\r\narrondi=oui\r\nligne=non\r\n"
+            "pourcent=oui\r\n");
+  EXPECT_EQ(chargerStylePromo(d), s);
+  t.write("promo_prix.opt", "arrondi=oui\r\n");
+  EXPECT_EQ(chargerStylePromo(d), (TStylePromo{"", "", "", "", "", "oui", "", ""}));
+}
+
+TEST(Promotions, RebuildTakesBackAParkedEntryAndSkipsABadReference) {
+  TempFolder t;
+  platform::DataFolder d(t.path());
+  // A rebuild stopped earlier left R1 parked with its promotion; a comment row names "B 2".
+  t.write("R1.ref", std::string(kFiche) + "commentaires=<LIGNE>B 2#Soucoupe#3\r\n");
+  t.write("R1._pr", "categorie=Vaisselle\r\nreference=R1\r\nprixpromo=80\r\n");
+  t.write("Z9._pr", "reference=Z9\r\nprixpromo=1\r\n");
+  const auto avant = platform::listFiles(t.path(), "*._pr");
+  std::vector<std::string> refusees;
+  auto r = repertoirePromotions(d, {}, [&](const std::string& ref) { refusees.push_back(ref); });
+  supprimerParquees(d, avant, r);
+  EXPECT_EQ(r.entrees, (std::vector<std::string>{"R1", "R1V", "A1"}));
+  EXPECT_EQ(refusees, std::vector<std::string>{"B 2"});
+  EXPECT_EQ(chargerPromotion(d, "R1")->prixpromo, "80");
+  EXPECT_FALSE(t.exists("R1._pr") || t.exists("Z9._pr"));
+}

@@ -1,0 +1,253 @@
+#include "modele/app/renommage.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "modele/app/reparation.h"
+#include "support/ouvertures_dossier.h"
+#include "support/temp_folder.h"
+
+using namespace app;
+using platform::DataFolder;
+using testing_support::OuverturesDossier;
+using testing_support::TempFolder;
+
+namespace {
+
+std::string fiche(const std::string& ref, const std::string& categorie, const std::string& theme) {
+  return "categorie=" + categorie + "\r\nreference=" + ref + "\r\ndescription=Titre " + ref +
+         "\r\nauteur=\r\nprix=1\r\nimage=\r\nmot_cle=" + theme + "\r\ncommentaires= garde \r\n";
+}
+
+// Every file of the folder (below it too) with its bytes.
+std::map<std::string, std::string> contenu(const TempFolder& dir) {
+  std::map<std::string, std::string> fichiers;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(dir.path()))
+    if (e.is_regular_file())
+      fichiers[std::filesystem::relative(e.path(), dir.path()).string()] =
+          dir.read(std::filesystem::relative(e.path(), dir.path()).string());
+  return fichiers;
+}
+
+// A shop with two categories: Vaisselle (themes Bols, Tasses) and Livres.
+void catalogue(const TempFolder& dir) {
+  dir.write("categories", "Vaisselle\r\nLivres\r\n");
+  dir.write("Vaisselle.cto", "Bols\r\nTasses\r\n");
+  dir.write("Vaisselle.fam", "famille=0\r\n");
+  dir.write("Livres.cto", "Romans\r\nBols\r\n");
+  dir.write("Vaisselle_Bols.stl", "style_fiche=tableau\r\nref_page=3\r\n");
+  dir.write("Vaisselle-Bols", "B1.ref\r\nB2.ref\r\n");
+  dir.write("Vaisselle_Tasses", "T1.ref\r\n");
+  dir.write("B1.ref", fiche("B1", "Vaisselle", "Bols"));
+  dir.write("B2.ref", fiche("B2", "vaisselle ", "bols "));  // typed in another case, with blanks
+  dir.write("T1.ref", fiche("T1", "Vaisselle", "Tasses"));
+  dir.write("L1.ref", fiche("L1", "Livres", "Bols"));
+  dir.write("B1.pro", "categorie=Vaisselle\r\nmot_cle=Bols\r\nprixpromo=5\r\n");
+  dir.write("vaisselle.txt", "<p>avant</p>\r\n");
+  dir.write("tmp/Vaisselle.fnd", "fond=bleu\r\n");
+}
+
+EntreesRenommageCategorie categorie(const std::string& nouveau) {
+  return {{"Vaisselle", "Livres"}, 0, nouveau, '-'};
+}
+
+EntreesRenommageTheme theme(const std::string& nouveau) {
+  return {"Vaisselle", {"Bols", "Tasses"}, 0, nouveau, '-'};
+}
+
+}  // namespace
+
+TEST(RenommerCategorie, MovesEveryFileSheetAndIndexLine) {
+  TempFolder dir;
+  catalogue(dir);
+  const std::string livre = dir.read("L1.ref");
+  auto r = renommerCategorie(DataFolder(dir.path()), categorie(" Céramique "));
+  ASSERT_EQ(r.issue, IssueRenommage::fait) << r.message;
+  EXPECT_EQ(r.nom, "Céramique");
+  EXPECT_EQ(r.fiches, (std::vector<std::string>{"B1.ref", "B2.ref", "T1.ref"}));
+  EXPECT_EQ(dir.read("categories"), "Céramique\r\nLivres\r\n");
+  EXPECT_EQ(dir.read("B1.ref"), fiche("B1", "Céramique", "Bols"));
+  EXPECT_EQ(dir.read("B2.ref"), fiche("B2", "Céramique", "bols "));
+  EXPECT_EQ(dir.read("L1.ref"), livre);
+  EXPECT_EQ(dir.read("B1.pro"), "categorie=Céramique\r\nmot_cle=Bols\r\nprixpromo=5\r\n");
+  const std::pair<const char*, const char*> deplaces[] = {
+      {"Vaisselle.cto", "Céramique.cto"},           {"Vaisselle.fam", "Céramique.fam"},
+      {"Vaisselle_Bols.stl", "Céramique_Bols.stl"}, {"Vaisselle-Bols", "Céramique-Bols"},
+      {"Vaisselle_Tasses", "Céramique_Tasses"},     {"vaisselle.txt", "ceramique.txt"},
+      {"tmp/Vaisselle.fnd", "tmp/Céramique.fnd"}};
+  for (auto [ancien, nouveau] : deplaces) {
+    EXPECT_FALSE(dir.exists(ancien)) << ancien;
+    EXPECT_TRUE(dir.exists(nouveau)) << nouveau;
+  }
+  EXPECT_EQ(dir.read("Céramique.cto"), "Bols\r\nTasses\r\n");
+  EXPECT_EQ(dir.read("ref.gen"),
+            "B1#Céramique#Bols#Titre B1##\r\nB2#Céramique#bols #Titre B2##\r\n"
+            "L1#Livres#Bols#Titre L1##\r\nT1#Céramique#Tasses#Titre T1##\r\n");
+}
+
+// Only the letter case changes: the category's own files follow.
+TEST(RenommerCategorie, ChangesTheLetterCaseOfItsOwnFiles) {
+  TempFolder dir;
+  catalogue(dir);
+  auto r = renommerCategorie(DataFolder(dir.path()), categorie("VAISSELLE"));
+  ASSERT_EQ(r.issue, IssueRenommage::fait) << r.message;
+  EXPECT_TRUE(dir.exists("VAISSELLE.cto"));
+  EXPECT_FALSE(dir.exists("Vaisselle.cto"));
+  EXPECT_TRUE(dir.exists("VAISSELLE_Bols.stl"));
+  EXPECT_EQ(dir.read("categories"), "VAISSELLE\r\nLivres\r\n");
+}
+
+TEST(RenommerCategorie, RefusalsLeaveEveryFileAsItWas) {
+  const std::string existe = "La catégorie existe déjà !";
+  const std::string refuse = "La catégorie comporte des caractères non acceptés";
+  struct Cas {
+    const char* nouveau;
+    const char* fichierEnTrop;  // written before the rename, "" for none
+    std::string message;
+  } cas[] = {
+      {"Livres", "", existe},
+      {" livres ", "", existe},
+      {"Vaisselle", "", existe},
+      {"Jouets", "jouets.cto", existe},  // a category whose line was lost
+      {"Jouets", "Jouets_Bols.stl", "Le fichier Jouets_Bols.stl existe déjà : le nom n'a pas été changé"},
+      {"", "", "Opération Impossible"},
+      {"   ", "", "Opération Impossible"},
+      {"CON", "", "Opération Impossible"},
+      {"a/b", "", refuse},
+      {"x#y", "", refuse},
+      {"Bols?", "", refuse},
+      {"LPT1", "", refuse},
+  };
+  for (const auto& c : cas) {
+    TempFolder dir;
+    catalogue(dir);
+    if (*c.fichierEnTrop) dir.write(c.fichierEnTrop, "x\r\n");
+    const auto avant = contenu(dir);
+    auto r = renommerCategorie(DataFolder(dir.path()), categorie(c.nouveau));
+    EXPECT_EQ(r.issue, IssueRenommage::refuse) << c.nouveau;
+    EXPECT_EQ(r.message, c.message) << c.nouveau;
+    EXPECT_EQ(contenu(dir), avant) << c.nouveau;
+  }
+}
+
+TEST(RenommerTheme, RewritesTheCategorysSheetsListsAndFilesOnly) {
+  TempFolder dir;
+  catalogue(dir);
+  dir.write("Vaisselle_Bols", "B2.ref\r\nB1.ref\r\n");  // the "_" form of an order list too
+  const std::string livre = dir.read("L1.ref");
+  auto r = renommerTheme(DataFolder(dir.path()), theme("Coupes"));
+  ASSERT_EQ(r.issue, IssueRenommage::fait) << r.message;
+  EXPECT_EQ(r.fiches, (std::vector<std::string>{"B1.ref", "B2.ref"}));
+  EXPECT_EQ(dir.read("Vaisselle.cto"), "Coupes\r\nTasses\r\n");
+  EXPECT_EQ(dir.read("Livres.cto"), "Romans\r\nBols\r\n");
+  EXPECT_EQ(dir.read("B1.ref"), fiche("B1", "Vaisselle", "Coupes"));
+  EXPECT_EQ(dir.read("B2.ref"), fiche("B2", "vaisselle ", "Coupes"));
+  EXPECT_EQ(dir.read("L1.ref"), livre);  // the same theme in another category
+  EXPECT_EQ(dir.read("B1.pro"), "categorie=Vaisselle\r\nmot_cle=Coupes\r\nprixpromo=5\r\n");
+  EXPECT_EQ(dir.read("Vaisselle_Coupes.stl"), "style_fiche=tableau\r\nref_page=3\r\n");
+  EXPECT_EQ(dir.read("Vaisselle-Coupes"), "B1.ref\r\nB2.ref\r\n");
+  EXPECT_EQ(dir.read("Vaisselle_Coupes"), "B2.ref\r\nB1.ref\r\n");
+  for (const char* ancien : {"Vaisselle_Bols.stl", "Vaisselle-Bols", "Vaisselle_Bols"})
+    EXPECT_FALSE(dir.exists(ancien)) << ancien;
+  EXPECT_EQ(dir.read("ref.gen"),
+            "B1#Vaisselle#Coupes#Titre B1##\r\nB2#vaisselle #Coupes#Titre B2##\r\n"
+            "L1#Livres#Bols#Titre L1##\r\nT1#Vaisselle#Tasses#Titre T1##\r\n");
+}
+
+TEST(RenommerTheme, RefusalsLeaveEveryFileAsItWas) {
+  const std::string existe = "Le thème existe déjà !";
+  struct Cas {
+    const char* nouveau;
+    const char* fichierEnTrop;
+    std::string message;
+  } cas[] = {
+      {"Tasses", "", existe},
+      {"TASSES ", "", existe},
+      {"Bols", "", existe},
+      {"", "", "Il faut utiliser la fonction supprimer le thème"},
+      {"a\\b", "", "Le thème comporte des caractères non acceptés"},
+      {"Coupes", "vaisselle_coupes.stl",
+       "Le fichier vaisselle_coupes.stl existe déjà : le nom n'a pas été changé"},
+  };
+  for (const auto& c : cas) {
+    TempFolder dir;
+    catalogue(dir);
+    if (*c.fichierEnTrop) dir.write(c.fichierEnTrop, "x\r\n");
+    const auto avant = contenu(dir);
+    auto r = renommerTheme(DataFolder(dir.path()), theme(c.nouveau));
+    EXPECT_EQ(r.issue, IssueRenommage::refuse) << c.nouveau;
+    EXPECT_EQ(r.message, c.message) << c.nouveau;
+    EXPECT_EQ(contenu(dir), avant) << c.nouveau;
+  }
+}
+
+// The name test of a theme never empties a file that already bears the name.
+TEST(RenommerTheme, ANameOfAnExistingFileKeepsThatFile) {
+  TempFolder dir;
+  catalogue(dir);
+  auto r = renommerTheme(DataFolder(dir.path()), theme("categories"));
+  ASSERT_EQ(r.issue, IssueRenommage::fait) << r.message;
+  EXPECT_EQ(dir.read("categories"), "Vaisselle\r\nLivres\r\n");
+}
+
+// Each sheet is opened once, and the folder is listed as often for 60 sheets as for 240.
+TEST(RenommerCategorie, OnePassOverTheSheets) {
+  std::map<std::string, int> listages;
+  for (int nombre : {60, 240}) {
+    TempFolder dir;
+    catalogue(dir);
+    for (int i = 0; i < nombre; ++i)
+      dir.write("N" + std::to_string(i) + ".ref",
+                fiche("N" + std::to_string(i), i % 2 ? "Vaisselle" : "Livres", "Bols"));
+    const DataFolder dossier(dir.path());
+    for (int sens = 0; sens < 2; ++sens) {
+      OuverturesDossier ouvertures(dir.path());
+      auto r = sens == 0 ? renommerCategorie(dossier, categorie("Céramique"))
+                         : renommerTheme(dossier, {"Céramique", {"Bols", "Tasses"}, 0, "Coupes", '-'});
+      ASSERT_EQ(r.issue, IssueRenommage::fait) << r.message;
+      auto releve = ouvertures.releve();
+      for (const auto& nom : std::filesystem::directory_iterator(dir.path())) {
+        if (nom.path().extension() != ".ref") continue;
+        EXPECT_EQ(releve[nom.path().filename().string()], 1) << nom.path() << " " << nombre;
+      }
+      const std::string cle = std::to_string(sens);
+      if (listages.count(cle)) {
+        EXPECT_EQ(releve[""], listages[cle]) << nombre;
+      } else {
+        listages[cle] = releve[""];
+      }
+    }
+  }
+}
+
+// A write that fails midway says so and leaves a catalogue that the repair puts back in order.
+TEST(RenommerCategorie, AnInterruptedRenameIsRepairable) {
+  TempFolder dir;
+  catalogue(dir);
+  std::string longue = fiche("Z1", "Vaisselle", "Bols");
+  for (int i = 0; i < 400; ++i) longue += "commentaires=une ligne de commentaire assez longue\r\n";
+  dir.write("Z1.ref", longue);
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit avant{};
+  ::getrlimit(RLIMIT_FSIZE, &avant);
+  rlimit limite = avant;
+  limite.rlim_cur = 4096;  // every file but Z1.ref can be written
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+  auto r = renommerCategorie(DataFolder(dir.path()), categorie("Céramique"));
+  ::setrlimit(RLIMIT_FSIZE, &avant);
+  ASSERT_EQ(r.issue, IssueRenommage::interrompu);
+  EXPECT_EQ(r.message.rfind("Le changement de nom s'est arrêté en cours de route : ", 0), 0u)
+      << r.message;
+  EXPECT_NE(r.message.find("Réparation"), std::string::npos);
+
+  reparerCatalogueFichiers(DataFolder(dir.path()));
+  EXPECT_EQ(dir.read("categories"), "Céramique\r\nLivres\r\nVaisselle\r\n");
+  EXPECT_EQ(dir.read("Céramique.cto"), "Bols\r\nTasses\r\n");
+  EXPECT_EQ(dir.read("Vaisselle.cto"), "Bols\r\n");
+  EXPECT_EQ(dir.read("Livres.cto"), "Bols\r\n");
+}

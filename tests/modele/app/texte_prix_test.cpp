@@ -1,0 +1,115 @@
+#include "modele/app/texte_prix.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/text.h"
+#include "support/temp_folder.h"
+
+using namespace app;
+
+TEST(NomURL, Examples) {
+  struct Case {
+    const char* titre;
+    char sep;
+    const char* attendu;
+  } cases[] = {
+      {"Été 2005: Nouveautés!", '-', "ete-2005--nouveautes-"},
+      {"  Ça coûte  ", '-', "-a-coute"},
+      {"Robe_rouge-XL", '-', "robe-rouge-xl"},
+      {"Robe_rouge-XL", '_', "robe_rouge_xl"},
+      {"L'été", '-', "l-ete"},
+      {"", '-', ""},
+      {" \t ", '-', ""},
+      {"(!)", '-', "---"},
+      {"(Nouveau)", '-', "-nouveau-"},
+      {"Ç Ñ å ß 12", '-', "--------12"},
+      {"ÀÅàÿý", '-', "aaayy"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(nomURL(c.titre, c.sep), c.attendu) << c.titre;
+}
+
+TEST(NomURL, EveryByteGivesADigitALetterOrTheSeparator) {
+  const std::string plain = "ÀÁÂÃÄÅÈÉÊËÌÍÎÏÒÓÔÕÖÙÚÛÜàáâãäçèéêëìíîïòóôõöùúûüýÿ";
+  for (int b = 0; b < 256; ++b) {
+    std::string in = "x" + std::string(1, static_cast<char>(b)) + "x";
+    std::string out = nomURL(in, '_');
+    ASSERT_EQ(out.size(), 3u) << b;
+    char c = out[1];
+    if ((b >= '0' && b <= '9') || (b >= 'a' && b <= 'z'))
+      EXPECT_EQ(c, b);
+    else if (b >= 'A' && b <= 'Z')
+      EXPECT_EQ(c, b + 32);
+    else if (plain.find(static_cast<char>(b)) != std::string::npos)
+      EXPECT_TRUE(c >= 'a' && c <= 'z') << b;
+    else
+      EXPECT_EQ(c, '_') << b;
+  }
+}
+
+TEST(NettoyerPrix, Examples) {
+  struct Case {
+    const char *prix, *attendu;
+  } cases[] = {{"1 234,50 €", "1234.50"}, {"12,5", "12.5"}, {"+5", "5"},    {"2/3", "23"},
+               {"abc", "0"},              {"", "0"},        {"1.234,56", "1.234.56"},
+               {"-", "-"},                {"12,50€", "12.50"}, {" \t7 ", "7"}};
+  for (const auto& c : cases) EXPECT_EQ(nettoyerPrix(c.prix), c.attendu) << c.prix;
+}
+
+TEST(FormaterPrix, Examples) {
+  struct Case {
+    const char *montant, *attendu;
+  } cases[] = {{"1234.5", "1 234,50"},      {"123", "123,00"},
+               {"123456", "123 456,00"},    {"1234567.891", "1 234 567,89"},
+               {".5", "0,50"},              {"", "0,00"},
+               {"1.234.56", "1,23"},        {"12.349", "12,34"},
+               {"0.5", "0,50"},             {"-1234.5", "-1 234,50"},
+               {"-123.45", "- 123,45"},     {"12,5", "1 2,5,00"},
+               {"999999.999", "999 999,99"}, {"1000", "1 000,00"},
+               {"12.", "12,00"}};
+  for (const auto& c : cases) EXPECT_EQ(formaterPrix(c.montant), c.attendu) << c.montant;
+}
+
+TEST(PrixDevise, TwoCurrenciesAndTheirEdges) {
+  auto r = prixDevise("100", "EUR", "FF", "0,152449");
+  EXPECT_EQ(r.prixPrincipalTexte, "100,00 EUR");
+  EXPECT_EQ(platform::trim(r.prixDeviseTexte), "655,96 FF");
+  EXPECT_EQ(platform::trim(r.texteCommun), "655,96");
+
+  r = prixDevise("1 234,567", "EUR", "", "0,152449");
+  EXPECT_EQ(r.prixPrincipalTexte, "1 234,56 EUR");  // cut, not rounded
+  EXPECT_EQ(r.prixDeviseTexte, "");
+
+  r = prixDevise("abc", "EUR", "$", "2");
+  EXPECT_EQ(r.prixPrincipalTexte, "0,00 EUR");
+  EXPECT_EQ(platform::trim(r.prixDeviseTexte), "0,00 $");
+
+  // A rate that is zero, negative or not a number counts as 1.
+  for (const char* taux : {"0", "0,00", "-2", "abc", ""}) {
+    r = prixDevise("10", "EUR", "X", taux);
+    EXPECT_EQ(platform::trim(r.prixDeviseTexte), "10,00 X") << taux;
+  }
+}
+
+TEST(NomValide, AcceptsExactlyTheListedCharacters) {
+  EXPECT_TRUE(nomValide("robe-rouge_XL"));
+  EXPECT_FALSE(nomValide("robe rouge"));
+  EXPECT_FALSE(nomValide("été"));
+  EXPECT_TRUE(nomValide(""));
+  const std::string accepted = "*+-:=_`0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  for (int b = 0; b < 256; ++b) {
+    std::string one(1, static_cast<char>(b));
+    EXPECT_EQ(nomValide(one), accepted.find(static_cast<char>(b)) != std::string::npos) << b;
+  }
+}
+
+TEST(CopierFichier, ReplacesOrKeepsAndReportsFailure) {
+  testing_support::TempFolder dir;
+  dir.write("a.jpg", "A");
+  dir.write("b.jpg", "B");
+  EXPECT_TRUE(copierFichier(dir / "a.jpg", dir / "b.jpg", false));
+  EXPECT_EQ(dir.read("b.jpg"), "A");
+  dir.write("c.jpg", "C");
+  EXPECT_FALSE(copierFichier(dir / "a.jpg", dir / "c.jpg", true));
+  EXPECT_EQ(dir.read("c.jpg"), "C");
+  EXPECT_FALSE(copierFichier(dir / "absent.jpg", dir / "d.jpg", false));
+}

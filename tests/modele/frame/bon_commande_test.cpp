@@ -1,0 +1,60 @@
+#include "modele/frame/bon_commande.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+TEST(BonCommande, SettingsNumbersAndTexts) {
+  const std::vector<std::pair<const char*, const char*>> nombres = {
+      {"1,5", "1.5"}, {" 10 ", "10"}, {"", "0"}, {"dix", "0"}, {"4 EUR", "0"}};
+  for (const auto& [valeur, attendu] : nombres) EXPECT_EQ(frame::nombreScript(valeur), attendu);
+  EXPECT_EQ(frame::texteScript("a\"b</script>"), "\"a\\\"b<\\/script>\"");
+}
+
+TEST(BonCommande, PageFollowsTheSettings) {
+  struct Cas {
+    bool frames, deuxDevises, tva, tousReglements;
+    const char* taux;
+    std::vector<std::string> present, absent;
+  } cas[] = {
+      {true, false, false, false, "6,55957",
+       {"nbre_col=9;", "href=\"accueil2.htm\"", "texteT=\"Total\";", "devise2_confirmation=\"non\";",
+        "name=\"reglement\"><font face=\"Verdana\" size=2>Carte Bancaire</font>&nbsp; <br></td>"},
+       {"TVA transport", "calcul_poids", "Total H.T."}},
+      {false, true, true, true, "6,55957",
+       {"nbre_col=11;", "href=\"index.htm\"", "euro=\"6.55957\";", "\"P.U.H.T.\"",
+        "TVA \"+\"20\"+\"%&nbsp;", "Mandat postal</font>&nbsp; <br>",
+        "A préciser</font>&nbsp; <br><input type=\"checkbox\" name=\"reglement\"><font face=\"Verdana\" "
+        "size=2>A préciser</font>&nbsp;</td>"},
+       {}},
+      // A rate that is no number shows no second currency rather than empty amounts.
+      {true, true, false, false, "", {"nbre_col=9;", "euro=\"0\";"}, {}},
+  };
+  for (const Cas& c : cas) {
+    frame::EntreesBonCommande e;
+    e.frames = c.frames;
+    e.accueilHTM = "non";
+    e.police_defaut = "Verdana";
+    e.secondeDevise = c.deuxDevises;
+    e.taux = c.taux;
+    if (c.tva) e.calcul.tva = {"20", "oui", "", "", ""};
+    if (c.tousReglements)
+      e.catalogue.cr = e.catalogue.mandat = e.catalogue.autre1 = e.catalogue.autre2 =
+          e.catalogue.autre3 = true;
+    const std::string page = frame::pageBonCommande(e).text();
+    for (const std::string& texte : c.present) EXPECT_NE(page.find(texte), std::string::npos) << texte;
+    for (const std::string& texte : c.absent) EXPECT_EQ(page.find(texte), std::string::npos) << texte;
+  }
+}
+
+TEST(BonCommande, TitleCaseTurnsAccentedLettersToo) {
+  frame::EntreesBonCommande e;
+  e.catalogue.titreE = "Commande Spéciale";
+  const std::string page = frame::pageBonCommande(e).text();
+  EXPECT_NE(page.find("<TITLE>COMMANDE SPÉCIALE</TITLE>"), std::string::npos);
+  EXPECT_NE(page.find("<b>Impression commande spéciale</b>"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+// The order forms of a card and its comment rows: what each sheet and side file puts in them.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "modele/pages/vignette.h"
+#include "platform/files.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+struct Cas {
+  const char* nom;
+  std::vector<std::pair<std::string, std::vector<std::string>>> fichiers;
+  std::vector<std::string> attendues;  // lines found in this order (their beginnings)
+  std::vector<std::string> absents;    // texts found nowhere
+  bool horsLigne = false;
+};
+
+const std::string kCache = "<input type=\"hidden\" name=\"";
+const std::string kPrix = "<font face=\"Verdana\" color=\"#008000\"><span style=\"FONT-SIZE:13";
+
+TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
+  const std::vector<std::string> fiche = {"reference=R-1", "description=Maxi 12\" & co", "prix=10"};
+  auto plus = [&](std::vector<std::string> l) {
+    l.insert(l.begin(), fiche.begin(), fiche.end());
+    return l;
+  };
+  const std::vector<Cas> cas = {
+      {"plain price, encoded stock link, ecotax, quantity",
+       {{"R1.ref", plus({"etat_visible=oui", "pecotaxe=0,50"})},
+        {"R1.typ", {"quantite_style=oui"}}},
+       {"<FORM NAME=\"frt1rt1\" ACTION=\"cart.php\" METHOD=\"POST\" TARGET=\"_top\">", "<tr>",
+        "<td>", kCache + "login\" value=\"shop\">", kCache + "ref\" value=\"R-1\">",
+        kCache + "description\" value=\"Maxi 12&quot; & co\">", kCache + "pu\" value=\"10\">",
+        kCache + "ecotaxe\" value=\"0,50\">",
+        kPrix + "px\"><b>10,00 EUR</b></span></font><br><font face=\"Verdana\" color=\"#008000\" "
+                "size=1>dont ecotaxe: 0,50 EUR",
+        "&nbsp;<a href=\"https://www.tarvio.example/cgi/etat.php?login=shop&ref=R-1&description="
+        "Maxi 12%22 %26 co\" target=\"_blank\"><font face=\"Verdana\" color=\"navy\" size=\"2\">"
+        "Dates disponibles</font></a>&nbsp;",
+        "&nbsp;" + kPrix + "px\">Quant.</span></font><input type=\"text\" name=\"quantite\" "
+                           "value=\"1\" size=3 maxlength=5>&nbsp;",
+        "<input type=\"image\" SRC=\"bt007.gif\" border=0 ALT=\"Je Commande\" ALIGN=\"top\"></td>",
+        "</tr></form>"},
+       {"refsupp", "refdiff"}},
+      {"promotion with its rate, supplements and price differences",
+       {{"R1.ref", fiche}, {"R-1.pro", {"taux=20", "prixpromo=8"}},
+        {"promo_prix.opt", {"ok_PROMO_PRIX=oui", "couleur_texte_PROMO_PRIX=#FF0000"}},
+        {"R-1.sup", {"Gravure=5", "Sans"}}, {"R-1.dif", {"Rouge=12"}}},
+       {kCache + "pu\" value=\"8\">",
+        kPrix + "px;TEXT-DECORATION:line-through;\"><b>10,00 EUR</b></span></font><font "
+                "face=\"Verdana\" color=\"#FF0000\"><span style=\"FONT-SIZE:13px;\"><SUP><b>20%</b>"
+                "</SUP></span></font><br><font face=\"Verdana\" color=\"#FF0000\"><span "
+                "style=\"FONT-SIZE:13px;\"><b>8,00 EUR</b></span></font>",
+        "<SELECT name=\"refsupp3\">", "<OPTION value=\"Gravure=5\">Gravure + 5 EUR</OPTION>",
+        "<OPTION value=\"Sans\">Sans</OPTION>", "</SELECT>", "<SELECT name=\"refdiff\">",
+        "<OPTION value=\"Rouge=12\">Rouge 12 EUR</OPTION>"},
+       {}},
+      {"sizes and multiples up to a maximum that is one of them, left arrangement",
+       {{"R1.ref", plus({"qmulti=6", "mes_tailles=oui"})}, {"R-1tailles.txt", {"S", "M"}},
+        {"qmulti.ini", {"maxi=18"}}, {"R1.typ", {"aligne_jc=left"}}},
+       {"<td nowrap>", kCache + "qmax_multi\" value=\"18\">", kCache + "qmulti\" value=\"6\">",
+        kCache + "refclient\" value=\"oui\">", "<SELECT name=\"ref\">",
+        "<OPTION value=\"R-1 S\">S</OPTION>", "<OPTION value=\"R-1 M\">M</OPTION>", "</SELECT>",
+        "<SELECT name=\"quantite\">", "<OPTION value=\"6\">6</OPTION>",
+        "<OPTION value=\"12\">12</OPTION>", "<OPTION value=\"18\">18</OPTION>", "</SELECT>",
+        "<input type=\"image\" SRC=\"bt007.gif\" border=0 ALT=\"Je Commande\"  ALIGN=\"top\">"},
+       {"name=\"ref\" value=", "<OPTION value=\"24\">"}},
+      {"offline", {{"R1.ref", plus({"etat_visible=oui"})}, {"R1.typ", {"quantite_style=oui"}}},
+       {"<FORM NAME=\"frt1rt1\" ACTION=\"boncommande.htm\">"}, {"etat.php", "quantite"}, true},
+      {"comment rows",
+       {{"R1.ref", plus({"commentaires=<AUTRE>", "commentaires=<INTRO>Nos formats",
+                         "commentaires=<LIGNE>A1#Petit#10",
+                         "commentaires=<LIGNE>A2#(w:5)Grand#15", "commentaires=<LIGNE>A3#",
+                         "commentaires=<LIGNE>A4#Offert#"})},
+        {"A1.pro", {"prixpromo=8"}}, {"A4.pro", {"prixpromo=7"}},
+        {"promo_prix.opt", {"ok_PROMO_PRIX=oui", "pourcent=oui"}}},
+       {"<TABLE BORDER=0 cellspacing=0 cellpadding=0>",
+        "<td colspan=5 align=center><font face=\"Verdana\" color=\"#000000\"><span "
+        "style=\"FONT-SIZE:13px\">&nbsp;Nos formats&nbsp;</span></font></td>",
+        "<FORM NAME=\"fa1rt1\" ACTION=\"cart.php\" METHOD=\"POST\" TARGET=\"_top\">",
+        "<td nowrap><font face=\"Verdana\" color=\"#000000\"><span style=\"FONT-SIZE:13px\">"
+        "&nbsp;<b>Petit</b>&nbsp;</span></font></td>",
+        kCache + "ref\" value=\"A1\">", kCache + "pu\" value=\"8\">",
+        kPrix + "px;TEXT-DECORATION:line-through;\"><b>10,00 EUR</b></span></font><br>",
+        "&nbsp;<input type=\"image\" SRC=\"bt007.gif\" border=0 ALT=\"Je Commande\">&nbsp;</td>",
+        "<FORM NAME=\"fa2rt1\" ACTION=\"cart.php\" METHOD=\"POST\" TARGET=\"_top\">",
+        "<td nowrap><font face=\"Verdana\" color=\"#000000\"><span style=\"FONT-SIZE:13px\">"
+        "&nbsp;<b>Grand</b>&nbsp;</span></font></td>",
+        kCache + "description\" value=\" (w:5)Grand\">", kCache + "pu\" value=\"15\">",
+        kCache + "ref\" value=\"A3\">", kCache + "pu\" value=\"\">",
+        // No price of its own, but a promotion: it posts the price it shows.
+        kCache + "ref\" value=\"A4\">", kCache + "pu\" value=\"7\">", "</TABLE>"},
+       {"<AUTRE>", "SUP"}},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.nom);
+    testing_support::TempFolder dossier;
+    for (const auto& [nom, lignes] : c.fichiers)
+      dossier.write(nom, platform::LineList(lignes).text());
+    platform::DataFolder donnees(dossier.path());
+    pages::EcrivainCartes ecrivain(donnees, [](const std::string&) {});
+    pages::EntreesCarte e{.referenceCarte = "R1", .referenceStyle = "R1", .horsLigne = c.horsLigne,
+                          .targetS = "_top", .url_cgi = "cart.php"};
+    e.identite = app::TIdentite{.dev1 = "EUR", .login = "shop"};
+    const auto carte = ecrivain.faireVignette(e);
+    ASSERT_TRUE(carte);
+    const auto& l = carte->lines();
+    auto suite = l.begin();
+    for (const auto& attendue : c.attendues) {
+      suite = std::find_if(suite, l.end(), [&](auto& x) { return x.starts_with(attendue); });
+      ASSERT_NE(suite, l.end()) << attendue;
+    }
+    for (const auto& absent : c.absents) EXPECT_EQ(carte->text().find(absent), std::string::npos);
+  }
+}
+
+}  // namespace
