@@ -1,7 +1,7 @@
 #pragma once
 // The window `Tvignette1`: routine holder of the product card writer. Never shown. A caller sets
 // the inputs below, then calls faireVignette(), which gathers them with what the card reads of
-// the other windows and runs the writer (pages/vignette.h). The inputs keep their values for the
+// the other windows and runs the writer (modele/pages/vignette.h). The inputs keep their values for the
 // next caller, except carteFenetre, which every call sets back to false.
 
 #include <functional>
