@@ -367,14 +367,20 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
   // 17. Turned into entities and saved. The raw text goes straight through the converter rather
   // than through a scratch file that is deleted at once.
   v.carteFenetre = false;
-  platform::LineList lignes(v.lignesCarte);
-  for (const auto& l : v.lignesFinCarte) lignes.add(l);
-  const std::string texte = frame::convertirTexte(lignes.text(), accents_, e_.horsLigne);
+  size_t taille = 0;
+  for (const auto* bloc : {&v.lignesCarte, &v.lignesFinCarte})
+    for (const auto& l : *bloc) taille += l.size() + 2;
+  std::string brut;
+  brut.reserve(taille);
+  for (const auto* bloc : {&v.lignesCarte, &v.lignesFinCarte})
+    for (const auto& l : *bloc) (brut += l) += "\r\n";
+  std::string texte = frame::convertirTexte(brut, accents_, e_.horsLigne);
+  auto lignes = platform::LineList::fromText(texte);
   if (serie_)
-    vignetteDifferee_ = texte;
+    vignetteDifferee_ = std::move(texte);
   else
     contexte().ecrire("vignette.htm", texte);
-  return platform::LineList::fromText(texte);
+  return lignes;
 }
 
 }  // namespace pages
