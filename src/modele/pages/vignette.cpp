@@ -305,7 +305,7 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
   // 2. Identity and sheet style.
   if (e_.identite) contexte().fixerIdentite(*e_.identite);
   style = contexte().styleFiche(e_.themeStyle, e_.referenceStyle);
-  stylePromo = lireStylePromo(contexte().charger("promo_prix.opt"));
+  stylePromo = lireStylePromo(contexte().promoPrix());
 
   // 3. Once per build: the user's own files of import/.
   if (e_.copierImport) {

@@ -166,6 +166,11 @@ const TOptionsArticles& ContexteCartes::optionsArticles(const std::string& polic
   return *articles_;
 }
 
+const std::optional<platform::LineList>& ContexteCartes::promoPrix() {
+  if (!promoPrix_) promoPrix_ = charger("promo_prix.opt");
+  return *promoPrix_;
+}
+
 std::string ContexteCartes::nombreFiches(std::string_view categorie) {
   return index(nkat_, "nkat.inc").valeur(categorie);
 }

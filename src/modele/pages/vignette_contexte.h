@@ -78,6 +78,8 @@ class ContexteCartes {
   // The trimmed lines of bache.ini.
   const std::set<std::string>& bache();
   const TOptionsArticles& optionsArticles(const std::string& police_defaut);
+  // promo_prix.opt, nullopt when missing.
+  const std::optional<platform::LineList>& promoPrix();
   // nkat.inc and ncto.inc values of a category, "" when missing.
   std::string nombreFiches(std::string_view categorie);
   std::string nombreThemes(std::string_view categorie);
@@ -114,6 +116,7 @@ class ContexteCartes {
   std::optional<bool> kelkoo_;
   std::optional<std::set<std::string>> bache_;
   std::optional<TOptionsArticles> articles_;
+  std::optional<std::optional<platform::LineList>> promoPrix_;
   std::optional<IndexNoms> nkat_, ncto_;
   std::map<std::string, std::optional<std::vector<std::string>>> fic_;
   std::map<std::string, PagerCategorie> pagers_;  // by category, NUL, colour

@@ -259,19 +259,24 @@ TEST(CarteEcrivain, ARunReadsItsSettingsOnce) {
   AtelierCartes a;
   a.fiche("R1", {"reference=R1", "prix=10"});
   a.fiche("R2", {"reference=R2", "prix=10"});
+  a.fiche("R3", {"reference=R3", "prix=10"});
+  a.write("R3.pro", {"prixpromo=7"});
   a.demarrer();
   {
     SerieCartes serie(a.v());
     a.carte("R1");
     a.write("R2.pro", {"prixpromo=5"});
     a.write("defaut.typ", {"fond=#123456"});
+    a.write("promo_prix.opt", {"ok_PROMO_PRIX=oui", "couleur_texte_PROMO_PRIX=#00FF00"});
     a.carte("R2");
     EXPECT_EQ(a.v().valeurs.prix, "10");
     EXPECT_EQ(a.v().style.fond, "#FFFFFF");
+    EXPECT_EQ(a.carte("R3").find("#00FF00"), std::string::npos);
   }
   a.carte("R2");
   EXPECT_EQ(a.v().valeurs.prix, "5");
   EXPECT_EQ(a.v().style.fond, "#123456");
+  EXPECT_NE(a.carte("R3").find("#00FF00"), std::string::npos);
 }
 
 // vignette.htm is a scratch page: outside a run each card writes it; a run writes the last
