@@ -16,11 +16,18 @@ EcrivainFond::EcrivainFond() : fil_([this] { boucle(); }) {}
 EcrivainFond::~EcrivainFond() {
   {
     std::unique_lock verrou(verrou_);
-    change_.wait(verrou, [this] { return file_.empty() && !enCours_; });
+    attendreQue(verrou, [this] { return file_.empty() && !enCours_; });
     fin_ = true;
   }
-  change_.notify_all();
+  travail_.notify_one();
   fil_.join();
+}
+
+template <typename Condition>
+void EcrivainFond::attendreQue(std::unique_lock<std::mutex>& verrou, Condition condition) {
+  appelantAttend_ = true;
+  place_.wait(verrou, condition);
+  appelantAttend_ = false;
 }
 
 void EcrivainFond::signalerEchec(std::unique_lock<std::mutex>& verrou) {
@@ -33,40 +40,42 @@ void EcrivainFond::signalerEchec(std::unique_lock<std::mutex>& verrou) {
 
 void EcrivainFond::ecrire(int fd, std::string octets, std::filesystem::path chemin) {
   std::unique_lock verrou(verrou_);
-  change_.wait(verrou, [this] { return file_.size() < kEnAttente || echec_; });
+  attendreQue(verrou, [this] { return file_.size() < kEnAttente || echec_; });
   if (echec_) {
     platform::finishGeneratedFile(fd, {});
     signalerEchec(verrou);
   }
   file_.push_back({fd, std::move(octets), std::move(chemin)});
-  change_.notify_all();
+  if (filAttend_) travail_.notify_one();
 }
 
 void EcrivainFond::attendre() {
   std::unique_lock verrou(verrou_);
-  change_.wait(verrou, [this] { return file_.empty() && !enCours_; });
+  attendreQue(verrou, [this] { return file_.empty() && !enCours_; });
   signalerEchec(verrou);
 }
 
 void EcrivainFond::boucle() {
   std::unique_lock verrou(verrou_);
   while (true) {
-    change_.wait(verrou, [this] { return !file_.empty() || fin_; });
+    filAttend_ = true;
+    travail_.wait(verrou, [this] { return !file_.empty() || fin_; });
+    filAttend_ = false;
     if (file_.empty()) return;
     Travail t = std::move(file_.front());
     file_.pop_front();
     enCours_ = true;
-    change_.notify_all();
     verrou.unlock();
     const bool ecrit = platform::finishGeneratedFile(t.fd, t.octets);
     verrou.lock();
     enCours_ = false;
     // After a failure the pages still waiting are closed unwritten: the build stops anyway.
     if (!ecrit && !echec_) echec_ = std::move(t.chemin);
-    if (echec_)
+    if (echec_) {
       for (Travail& reste : file_) platform::finishGeneratedFile(reste.fd, {});
-    if (echec_) file_.clear();
-    change_.notify_all();
+      file_.clear();
+    }
+    if (appelantAttend_) place_.notify_one();
   }
 }
 

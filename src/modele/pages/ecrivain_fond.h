@@ -35,9 +35,13 @@ class EcrivainFond {
   };
   void boucle();
   void signalerEchec(std::unique_lock<std::mutex>& verrou);
+  template <typename Condition>
+  void attendreQue(std::unique_lock<std::mutex>& verrou, Condition condition);
 
   std::mutex verrou_;
-  std::condition_variable change_;
+  // Each side is woken only while it waits: a wake-up costs the kernel more than a page's turn.
+  std::condition_variable travail_, place_;
+  bool filAttend_ = false, appelantAttend_ = false;
   std::deque<Travail> file_;
   bool enCours_ = false;  // a page is being written
   bool fin_ = false;
