@@ -345,7 +345,6 @@ void taille(const fs::path& base, int n, bool hugo, bool publication) {
   if (hugo) {
     Pas h = mediane(hugos);
     h.quoi = "hugo, " + std::to_string(n) + " pages (median)";
-    const fs::path copie = base / "copie";
     Pas cpHugo = commande("cp -r of hugo's public/", {"cp", "-r", (racineHugo / "public").string(), copie.string()});
     fs::remove_all(copie);
     std::ostringstream t;

@@ -127,10 +127,6 @@ bool replaceInPlace(const fs::path& target, const std::function<bool(int)>& fill
   return closeGeneratedFile(fd, end);
 }
 
-}  // namespace
-
-namespace {
-
 PathKind kindOfMode(mode_t mode) {
   return S_ISREG(mode) ? PathKind::file : S_ISDIR(mode) ? PathKind::folder : PathKind::other;
 }
@@ -156,16 +152,15 @@ ResolvedPath resolvePathKind(const fs::path& path) {
   fs::path name = path.filename();
   if (name.empty() || parent == path) return {path};
   if (name == "." || name == "..") return {resolvePath(parent) / name};
+  fs::path folder = parent;
   bool folderMissing = false;
-  const fs::path folder = parent.empty() ? fs::path(".") : parent;
-  if (auto found = name_index::lookup(folder, name.string(), folderMissing))
-    return {parent / found->name, kindOfEntry(found->kind)};
-  if (!folderMissing) return {path};
-  fs::path resolvedParent = resolvePath(parent);
-  if (resolvedParent != parent)
-    if (auto found = name_index::lookup(resolvedParent, name.string(), folderMissing))
-      return {resolvedParent / found->name, kindOfEntry(found->kind)};
-  return {resolvedParent / name};
+  auto found = name_index::lookup(folder.empty() ? fs::path(".") : folder, name.string(), folderMissing);
+  if (!found && folderMissing) {
+    folder = resolvePath(parent);
+    if (folder != parent) found = name_index::lookup(folder, name.string(), folderMissing);
+  }
+  if (found) return {folder / found->name, kindOfEntry(found->kind)};
+  return {folder / name};
 }
 
 fs::path resolvePath(const fs::path& path) { return resolvePathKind(path).path; }

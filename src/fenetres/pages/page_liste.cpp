@@ -145,19 +145,19 @@ void Tdata1::construirePages(Construction& c) {
       const platform::LineList contenu(std::move(page));
       std::string texte = contenu.text();
       const auto octets = EmpreintesPages::mesurer(texte);
-      const std::string copie = "tmp/" + nomSortie + ".htm";
+      const std::string pageFtp = "ftp/" + nomSortie + ".htm", copie = "tmp/" + nomSortie + ".htm";
       auto etat = coupees ? EmpreintesPages::Copie::inconnue : empreintes.comparer(copie, octets);
       if (etat == EmpreintesPages::Copie::inconnue) {
         auto ancienne = c.dossier.lire(copie);
         etat = ancienne && *ancienne == contenu ? EmpreintesPages::Copie::identique
                                                 : EmpreintesPages::Copie::differente;
       }
-      c.dossier.ecrireOctets("ftp/" + nomSortie + ".htm", std::move(texte), fond);
+      c.dossier.ecrireOctets(pageFtp, std::move(texte), fond);
       // An unchanged copy is left as it is: the same bytes as rewriting it. A changed one is the
       // page's own file under a second name, its bytes written with the page's.
       if (etat == EmpreintesPages::Copie::differente) {
         c.pagesModifiees.push_back(nomSortie);
-        c.dossier.doubler("ftp/" + nomSortie + ".htm", copie, &fond);
+        c.dossier.doubler(pageFtp, copie, &fond);
       }
       if (!coupees) empreintes.noter(copie, octets);
       progres(legende_, 2, "3.Construction de la page " + nomSortie + ".htm",

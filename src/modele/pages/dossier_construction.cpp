@@ -123,39 +123,38 @@ void DossierConstruction::ecrire(std::string_view nom, const platform::LineList&
   platform::writeGeneratedFile(*cible, lignes.text(), ecritEnPlace(*cible));
 }
 
-void DossierConstruction::ecrireOctets(std::string_view nom, std::string_view octets) {
-  auto cible = chemin(nom);
-  if (!cible) throw platform::FileError("Nom de fichier refusé : " + std::string(nom));
-  const fs::path dossier = cible->parent_path();
-  if (!platform::makeFolder(dossier))
-    throw platform::FileError("Impossible de créer le dossier " + dossier.string());
-  platform::writeGeneratedFile(*cible, octets, ecritEnPlace(*cible));
-}
-
-void DossierConstruction::ecrireOctets(std::string_view nom, std::string octets, EcrivainFond& fond) {
+fs::path DossierConstruction::cheminAvecDossier(std::string_view nom) {
   auto cible = chemin(nom);
   if (!cible) throw platform::FileError("Nom de fichier refusé : " + std::string(nom));
   if (!platform::makeFolder(cible->parent_path()))
     throw platform::FileError("Impossible de créer le dossier " + cible->parent_path().string());
-  if (!ecritEnPlace(*cible)) {
-    platform::writeGeneratedFile(*cible, octets, false);
+  return std::move(*cible);
+}
+
+void DossierConstruction::ecrireOctets(std::string_view nom, std::string_view octets) {
+  const fs::path cible = cheminAvecDossier(nom);
+  platform::writeGeneratedFile(cible, octets, ecritEnPlace(cible));
+}
+
+void DossierConstruction::ecrireOctets(std::string_view nom, std::string octets, EcrivainFond& fond) {
+  const fs::path cible = cheminAvecDossier(nom);
+  if (!ecritEnPlace(cible)) {
+    platform::writeGeneratedFile(cible, octets, false);
     return;
   }
-  const int fd = platform::openGeneratedFile(*cible);
-  if (fd < 0) throw platform::FileError("Impossible d'écrire le fichier " + cible->string());
-  fond.ecrire(fd, std::move(octets), *cible);
+  const int fd = platform::openGeneratedFile(cible);
+  if (fd < 0) throw platform::FileError("Impossible d'écrire le fichier " + cible.string());
+  fond.ecrire(fd, std::move(octets), cible);
 }
 
 void DossierConstruction::doubler(std::string_view source, std::string_view destination,
                                   EcrivainFond* fond) {
   auto s = trouver(source);
-  auto d = chemin(destination);
-  if (!s || !d) throw platform::FileError("Nom de fichier refusé : " + std::string(s ? destination : source));
-  if (!platform::makeFolder(d->parent_path()))
-    throw platform::FileError("Impossible de créer le dossier " + d->parent_path().string());
-  if (s->kind != platform::PathKind::file || !platform::linkGeneratedFile(s->path, *d)) {
+  if (!s) throw platform::FileError("Nom de fichier refusé : " + std::string(source));
+  const fs::path d = cheminAvecDossier(destination);
+  if (s->kind != platform::PathKind::file || !platform::linkGeneratedFile(s->path, d)) {
     if (fond) fond->attendre();
-    throw platform::FileError("Impossible d'écrire le fichier " + d->string());
+    throw platform::FileError("Impossible d'écrire le fichier " + d.string());
   }
 }
 

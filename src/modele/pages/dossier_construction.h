@@ -78,6 +78,8 @@ class DossierConstruction {
   static inline Comptes* comptes = nullptr;
 
  private:
+  // chemin, the file's folder created; throws platform::FileError for a refused name or folder.
+  std::filesystem::path cheminAvecDossier(std::string_view nom);
   // A file set aside in the target's folder, renamed to the target; false when none.
   bool reprendre(const std::filesystem::path& cible);
   bool ecritEnPlace(const std::filesystem::path& cible);

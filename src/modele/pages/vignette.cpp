@@ -84,13 +84,11 @@ void EcrivainCartes::ouvrirSerie() {
 
 void EcrivainCartes::fermerSerie(bool ecrire) {
   if (profondeurSerie_ == 0 || --profondeurSerie_ > 0) return;
-  const bool enAttente = std::exchange(vignetteEnAttente_, false);
-  std::optional<std::string> texte = std::move(vignetteDifferee_);
-  vignetteDifferee_.reset();
+  const auto differee = std::exchange(vignetteDifferee_, std::nullopt);
   std::unique_ptr<ContexteCartes> serie = std::move(serie_);
-  if (!ecrire || !enAttente) return;
-  if (texte)
-    serie->ecrire("vignette.htm", *texte);
+  if (!ecrire || !differee) return;
+  if (*differee)
+    serie->ecrire("vignette.htm", **differee);
   else
     serie->supprimer("vignette.htm");
 }
@@ -296,8 +294,7 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
   if (!e_.couleur_liens.empty()) v.couleurEtat = e_.couleur_liens;
   e_.referenceCarte = platform::trim(e_.referenceCarte);
   if (serie_) {
-    vignetteEnAttente_ = true;
-    vignetteDifferee_.reset();
+    vignetteDifferee_.emplace();
   } else {
     contexte().supprimer("vignette.htm");
   }
@@ -377,7 +374,7 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
   std::string texte = frame::convertirTexte(brut, accents_, e_.horsLigne);
   auto lignes = platform::LineList::fromText(texte);
   if (serie_)
-    vignetteDifferee_ = std::move(texte);
+    vignetteDifferee_.emplace(std::move(texte));
   else
     contexte().ecrire("vignette.htm", texte);
   return lignes;

@@ -174,9 +174,8 @@ class EcrivainCartes {
   std::unique_ptr<ContexteCartes> serie_;  // the open run, if any
   std::unique_ptr<ContexteCartes> carte_;  // the context of a card written outside a run
   int profondeurSerie_ = 0;
-  // Within a run: the last card's vignette.htm, nullopt when it left none.
-  bool vignetteEnAttente_ = false;
-  std::optional<std::string> vignetteDifferee_;
+  // Within a run, once a card was begun: the last card's vignette.htm, nullopt when it left none.
+  std::optional<std::optional<std::string>> vignetteDifferee_;
   bool erreurQmultiSignalee_ = false;  // within the open run
 };
 
