@@ -245,11 +245,17 @@ bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool
 bool linkGeneratedFile(const fs::path& source, const fs::path& destination) {
   struct stat from {}, to {};
   if (::stat(source.c_str(), &from) != 0 || !S_ISREG(from.st_mode)) return false;
-  if (::stat(destination.c_str(), &to) == 0 && to.st_dev == from.st_dev && to.st_ino == from.st_ino)
-    return true;
+  const bool present = ::stat(destination.c_str(), &to) == 0;
+  if (present && to.st_dev == from.st_dev && to.st_ino == from.st_ino) return true;
   const fs::path folder = folderOf(destination);
-  const fs::path temp = folder / temporaryName(destination);
   name_index::Change change(folder);
+  // A new name is linked at once; an existing one is replaced through a temporary name, so that
+  // it never goes missing.
+  if (!present && ::link(source.c_str(), destination.c_str()) == 0) {
+    change.added(destination.filename().string(), name_index::Kind::file);
+    return true;
+  }
+  const fs::path temp = folder / temporaryName(destination);
   if (::link(source.c_str(), temp.c_str()) != 0)
     return copyGeneratedFile(source, destination, false);
   if (::rename(temp.c_str(), destination.c_str()) != 0) {
@@ -288,7 +294,7 @@ bool renameFile(const fs::path& from, const fs::path& to) {
 }
 
 bool renameFileExact(const fs::path& from, const fs::path& to) {
-  name_index::Change leaving(folderOf(from));
+  name_index::Change leaving(folderOf(from), folderOf(to));
   name_index::Change arriving(folderOf(to));
   auto moved = [&](bool done) {
     if (done) {

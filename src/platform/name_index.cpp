@@ -2,8 +2,11 @@
 
 #include <dirent.h>
 
+#include <condition_variable>
+#include <initializer_list>
 #include <map>
 #include <mutex>
+#include <thread>
 #include <unordered_map>
 
 #include "platform/files.h"
@@ -50,6 +53,26 @@ struct Folder {
 std::mutex lock;
 std::unordered_map<std::string, Folder> folders;
 
+// A change is one step for the other threads: they neither look into its folder nor change it
+// before its stamp is stored, or they would take the folder for changed by others and list it
+// again. The owner may nest changes and questions of the folder.
+struct Gate {
+  std::thread::id owner;
+  int depth = 0;
+};
+std::unordered_map<std::string, Gate> gates;
+std::condition_variable gateOpened;
+
+bool openTo(const std::string& folder) {
+  auto it = gates.find(folder);
+  return it == gates.end() || it->second.owner == std::this_thread::get_id();
+}
+
+// With `held` locked: waits until no other thread changes the folder.
+void waitForGate(std::unique_lock<std::mutex>& held, const std::string& folder) {
+  if (!gates.empty()) gateOpened.wait(held, [&] { return openTo(folder); });
+}
+
 Kind kindOf(const std::string& folder, const dirent* entry) {
   if (entry->d_type == DT_REG) return Kind::file;
   if (entry->d_type == DT_DIR) return Kind::folder;
@@ -91,8 +114,10 @@ std::string keyFolder(const fs::path& folder) {
 }  // namespace
 
 std::optional<Found> lookup(const fs::path& folder, std::string_view name, bool& folderMissing) {
-  std::lock_guard guard(lock);
-  Folder* f = current(keyFolder(folder));
+  const std::string key = keyFolder(folder);
+  std::unique_lock guard(lock);
+  waitForGate(guard, key);
+  Folder* f = current(key);
   folderMissing = f == nullptr;
   if (!f) return std::nullopt;
   std::string prefix = foldFileName(name);
@@ -112,8 +137,10 @@ std::optional<std::string> find(const fs::path& folder, std::string_view name) {
 void forEach(const fs::path& folder, const std::function<void(const std::string&, Kind)>& visit) {
   std::vector<std::pair<std::string, Kind>> copy;
   {
-    std::lock_guard guard(lock);
-    Folder* f = current(keyFolder(folder));
+    const std::string key = keyFolder(folder);
+    std::unique_lock guard(lock);
+    waitForGate(guard, key);
+    Folder* f = current(key);
     if (!f) return;
     copy.reserve(f->entries.size());
     for (const auto& [key, kind] : f->entries) copy.emplace_back(key.substr(f->nameAt(key)), kind);
@@ -121,8 +148,17 @@ void forEach(const fs::path& folder, const std::function<void(const std::string&
   for (const auto& [name, kind] : copy) visit(name, kind);
 }
 
-Change::Change(const fs::path& folder) : folder_(keyFolder(folder)) {
-  std::lock_guard guard(lock);
+Change::Change(const fs::path& folder, const fs::path& alsoHeld)
+    : folder_(keyFolder(folder)), alsoHeld_(alsoHeld.empty() ? std::string() : keyFolder(alsoHeld)) {
+  std::unique_lock guard(lock);
+  // Both gates at once: a thread holding one while waiting for the other could wait forever.
+  gateOpened.wait(guard, [&] { return openTo(folder_) && (alsoHeld_.empty() || openTo(alsoHeld_)); });
+  for (const std::string* f : {&folder_, &alsoHeld_}) {
+    if (f->empty()) continue;
+    Gate& gate = gates[*f];
+    gate.owner = std::this_thread::get_id();
+    ++gate.depth;
+  }
   auto it = folders.find(folder_);
   if (it == folders.end()) return;
   tracked_ = true;
@@ -145,15 +181,27 @@ void Change::removed(std::string_view name) {
 }
 
 Change::~Change() {
-  if (!tracked_) return;
   std::lock_guard guard(lock);
-  auto it = folders.find(folder_);
-  if (it == folders.end()) return;
-  auto stamp = stampOf(folder_);
-  if (valid_ && stamp)
-    it->second.stamp = *stamp;
-  else
-    folders.erase(it);  // changed by others meanwhile: listed again at its next question
+  if (tracked_) {
+    auto it = folders.find(folder_);
+    if (it != folders.end()) {
+      auto stamp = stampOf(folder_);
+      if (valid_ && stamp)
+        it->second.stamp = *stamp;
+      else
+        folders.erase(it);  // changed by others meanwhile: listed again at its next question
+    }
+  }
+  bool opened = false;
+  for (const std::string* f : {&folder_, &alsoHeld_}) {
+    if (f->empty()) continue;
+    auto gate = gates.find(*f);
+    if (--gate->second.depth == 0) {
+      gates.erase(gate);
+      opened = true;
+    }
+  }
+  if (opened) gateOpened.notify_all();
 }
 
 }  // namespace platform::name_index

@@ -32,10 +32,14 @@ std::optional<Found> lookup(const fs::path& folder, std::string_view name, bool&
 void forEach(const fs::path& folder, const std::function<void(const std::string&, Kind)>& visit);
 
 // One change of a folder made by the program. Built before touching the disk, so that a folder
-// changed by others in between is listed again rather than patched.
+// changed by others in between is listed again rather than patched. While it lives, other threads
+// wait to look into the folder or change it; `alsoHeld` is a second folder held the same way (the
+// other end of a move, whose own Change is built next).
 class Change {
  public:
-  explicit Change(const fs::path& folder);
+  explicit Change(const fs::path& folder, const fs::path& alsoHeld = {});
+  Change(const Change&) = delete;
+  Change& operator=(const Change&) = delete;
   void added(std::string_view name, Kind kind);
   void removed(std::string_view name);
   // Stores the folder's time stamps after the change; call once the disk is touched.
@@ -43,6 +47,7 @@ class Change {
 
  private:
   std::string folder_;
+  std::string alsoHeld_;
   bool tracked_ = false;
   bool valid_ = false;
 };

@@ -20,9 +20,7 @@ Tvignette1::Tvignette1(app::Programme& programme)
   proF.setVisible(false);
 }
 
-EntreesCarte Tvignette1::entrees() {
-  app::Tmain& main = p_.main();
-  const design::TstyleP& sp = p_.styleP();
+EntreesCarte Tvignette1::entreesPropres() {
   EntreesCarte e;
   e.referenceCarte = referenceCarte;
   e.carteFenetre = carteFenetre;
@@ -34,25 +32,38 @@ EntreesCarte Tvignette1::entrees() {
   e.pageCourante = pageCourante;
   e.apercuArticles = apercuArticles;
   e.motCleFiche = motCleFiche;
-  e.copierImport = !main.cartesInitialisees;
-  e.options = main.options;
+  e.copierImport = !p_.main().cartesInitialisees;
+  return e;
+}
+
+FenetresCarte Tvignette1::fenetres() {
+  app::Tmain& main = p_.main();
+  const design::TstyleP& sp = p_.styleP();
+  FenetresCarte f;
+  f.options = main.options;
   if (ecrivain_.identiteAttendue()) {
     p_.ident().chargerIdent();
-    e.identite = p_.ident().identite;
+    f.identite = p_.ident().identite;
   }
-  e.horsLigne = main.catalC.checked();
-  e.imagespanier = sp.imagespanier;
-  e.couleur_liens = sp.couleur_liens;
-  e.couleur_theme = sp.couleur_theme;
-  e.targetS = sp.targetS;
-  e.url_cgi = sp.url_cgi.text();
-  e.detailsP = sp.detailsP.text();
-  e.detailhP = sp.detailhP.text();
-  e.url_retour = sp.Turl_retour.text();
-  e.themes_d = sp.themes_d;
-  e.themescat_d = sp.themescat_d;
-  e.titret_c = sp.titret_c;
-  e.tableau_c = sp.tableau_c;
+  f.horsLigne = main.catalC.checked();
+  f.imagespanier = sp.imagespanier;
+  f.couleur_liens = sp.couleur_liens;
+  f.couleur_theme = sp.couleur_theme;
+  f.targetS = sp.targetS;
+  f.url_cgi = sp.url_cgi.text();
+  f.detailsP = sp.detailsP.text();
+  f.detailhP = sp.detailhP.text();
+  f.url_retour = sp.Turl_retour.text();
+  f.themes_d = sp.themes_d;
+  f.themescat_d = sp.themescat_d;
+  f.titret_c = sp.titret_c;
+  f.tableau_c = sp.tableau_c;
+  return f;
+}
+
+EntreesCarte Tvignette1::entrees() {
+  EntreesCarte e = entreesPropres();
+  static_cast<FenetresCarte&>(e) = fenetres();
   return e;
 }
 
@@ -85,6 +96,43 @@ std::optional<platform::LineList> Tvignette1::faireVignette() {
   EntreesCarte e = entrees();
   retour.appele = true;
   return ecrivain_.faireVignette(std::move(e));
+}
+
+}  // namespace pages
+
+namespace pages {
+
+void Tvignette1::ouvrirAtelier(int ouvriers) {
+  atelier_ = std::make_unique<AtelierCartes>(ecrivain_, fenetres(), ouvriers);
+}
+
+void Tvignette1::demanderVignette() {
+  atelier_->demander(entreesPropres());
+  carteFenetre = false;
+}
+
+std::optional<platform::LineList> Tvignette1::prendreVignette() {
+  return atelier_->prendre([this](const std::string& message) { p_.dialogs().showMessage(message); });
+}
+
+const TValeursCarte& Tvignette1::derniereCarte() const {
+  const EcrivainCartes::Carte* carte = atelier_ ? atelier_->derniere() : nullptr;
+  return carte ? carte->valeurs : valeurs;
+}
+
+void Tvignette1::fermerAtelier() {
+  if (!atelier_) return;
+  const bool prise = atelier_->derniere() != nullptr;
+  atelier_.reset();
+  if (!prise) return;
+  const EntreesCarte& e = ecrivain_.entrees();
+  referenceCarte = e.referenceCarte;
+  pageCourante = e.pageCourante;
+}
+
+void Tvignette1::fermerSerie(bool ecrire) {
+  fermerAtelier();
+  ecrivain_.fermerSerie(ecrire);
 }
 
 }  // namespace pages

@@ -5,9 +5,11 @@
 // next caller, except carteFenetre, which every call sets back to false.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "modele/pages/atelier_cartes.h"
 #include "modele/pages/vignette.h"
 #include "platform/lines.h"
 #include "ui/controls.h"
@@ -54,13 +56,27 @@ class Tvignette1 : public ui::Form {
                     const std::string& reference,
                     const std::function<bool(const std::string&)>& existe);
 
+  // The same cards written ahead on other threads (AtelierCartes over this writer), once the
+  // open run's first card is written: asked with the inputs set above, taken in the order asked.
+  // Closed with the run, the window then stands as after the last card taken.
+  void ouvrirAtelier(int ouvriers);
+  bool atelierOuvert() const { return atelier_ != nullptr; }
+  void demanderVignette();
+  std::optional<platform::LineList> prendreVignette();
+  // The values of the last card written or taken.
+  const TValeursCarte& derniereCarte() const;
+
   void ouvrirSerie() { ecrivain_.ouvrirSerie(); }
-  void fermerSerie(bool ecrire = true) { ecrivain_.fermerSerie(ecrire); }
+  void fermerSerie(bool ecrire = true);
 
  private:
   EntreesCarte entrees();
+  EntreesCarte entreesPropres();  // the inputs set above
+  FenetresCarte fenetres();       // what the card reads of the windows
+  void fermerAtelier();
 
   app::Programme& p_;
+  std::unique_ptr<AtelierCartes> atelier_;
 };
 
 // Opens a run of cards for its lifetime. terminer() closes it whole (vignette.htm written);

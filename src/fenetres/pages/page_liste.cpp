@@ -3,6 +3,9 @@
 // compared with the previous build's copy in tmp/.
 
 #include <algorithm>
+#include <deque>
+#include <optional>
+#include <thread>
 #include <iterator>
 #include <unordered_map>
 
@@ -25,6 +28,30 @@ namespace pages {
 namespace {
 
 using Lignes = std::vector<std::string>;
+
+// A card asked for a list page, with what the page writes around it.
+struct CarteDemandee {
+  std::string reference;
+  size_t compteur;  // its sheet's line on the page, from 1
+  bool premiere, derniere;
+  std::optional<std::optional<platform::LineList>> faite;  // once written or taken
+};
+
+// A list page whose sheets were read and whose cards were asked.
+struct PagePreparee {
+  std::vector<CarteDemandee> cartes;
+  DerniereFiche fiche;  // the last sheet met so far, as the page takes it
+  std::string referenceCarte;
+};
+
+// Cards asked and not taken: enough for every writer to have some, few enough to keep little.
+constexpr size_t kCartesEnAvance = 64;
+
+// The card writers beside the build's own thread and its page writer.
+int ouvriersCartes() {
+  const int processeurs = static_cast<int>(std::thread::hardware_concurrency());
+  return std::clamp(processeurs - 2, 1, 6);
+}
 
 }  // namespace
 
@@ -88,11 +115,16 @@ void Tdata1::construirePages(Construction& c) {
   EcrivainFond fond;
   Tvignette1& vignette = p_.vignette1();
   const std::string dernierePage = std::to_string(c.listePages.size() - 1);
+  // The running values the pages take from the last sheet met, pages without sheets included.
   DerniereFiche fiche;
   std::string referenceCarte;
+  std::deque<PagePreparee> preparees;
+  size_t enAttente = 0;  // cards asked and not taken
   {
     SerieCartes serie(vignette);
-    for (size_t index = 0; index < c.listePages.size(); ++index) {
+
+    // Reads the sheets of a page and asks for their cards.
+    auto preparer = [&](size_t index) {
       const std::string& entree = c.listePages[index];
       const std::string nomPage = entree.substr(0, entree.find('.'));
       const std::vector<std::string>& travail = c.pagesTravail[entree];
@@ -101,7 +133,7 @@ void Tdata1::construirePages(Construction& c) {
       for (size_t k = 0; k < travail.size(); ++k)
         if ((existe[k] = c.dossier.existe(travail[k] + ".ref"))) ++existantes;
 
-      Lignes cartes;
+      PagePreparee& page = preparees.emplace_back();
       for (size_t k = 0; k < travail.size(); ++k) {
         if (!existe[k]) continue;
         const std::string& ligne = travail[k];
@@ -119,25 +151,57 @@ void Tdata1::construirePages(Construction& c) {
         vignette.motCleFiche = lue.mot_cle;
         // The flags follow the line numbers, missing sheets included, as the anchors do.
         const size_t compteur = k + 1;
-        const bool premiere = compteur == 1, derniere = existantes <= compteur;
-        vignette.indicateurCarteA = premiere;
-        vignette.indicateurCarteB = derniere;
-        cartes.push_back("<a name=\"" + std::to_string(compteur) + "\"></a>");
-        cartes.push_back("<!--//DEBUT//" + lue.reference + "*" + (premiere ? "Y" : "N") +
+        CarteDemandee& carte = page.cartes.emplace_back(
+            CarteDemandee{lue.reference, compteur, compteur == 1, existantes <= compteur, {}});
+        vignette.indicateurCarteA = carte.premiere;
+        vignette.indicateurCarteB = carte.derniere;
+        if (vignette.atelierOuvert()) {
+          vignette.demanderVignette();
+          ++enAttente;
+          continue;
+        }
+        // The first card loads the identity and copies the shop's import/ files for the run;
+        // the others are written ahead on other threads.
+        progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" +
+                lue.reference + "]");
+        carte.faite = vignette.faireVignette();
+        vignette.ouvrirAtelier(ouvriersCartes());
+      }
+      page.fiche = fiche;
+      page.referenceCarte = referenceCarte;
+    };
+
+    size_t aPreparer = 0;
+    for (size_t index = 0; index < c.listePages.size(); ++index) {
+      // Cards are asked some pages ahead, so that every writer has one to write.
+      while (aPreparer < c.listePages.size() &&
+             (aPreparer <= index || (vignette.atelierOuvert() && enAttente < kCartesEnAvance)))
+        preparer(aPreparer++);
+      PagePreparee prete = std::move(preparees.front());
+      preparees.pop_front();
+
+      Lignes cartes;
+      for (CarteDemandee& carte : prete.cartes) {
+        cartes.push_back("<a name=\"" + std::to_string(carte.compteur) + "\"></a>");
+        cartes.push_back("<!--//DEBUT//" + carte.reference + "*" + (carte.premiere ? "Y" : "N") +
                          "//DEBUT//-->");
-        progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" + lue.reference +
-                "]");
-        if (auto carte = vignette.faireVignette())
-          cartes.insert(cartes.end(), std::make_move_iterator(carte->lines().begin()),
-                        std::make_move_iterator(carte->lines().end()));
-        cartes.push_back("<!--//FIN//" + lue.reference + "*" + (derniere ? "Y" : "N") +
+        if (!carte.faite) {
+          progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" +
+                  carte.reference + "]");
+          carte.faite = vignette.prendreVignette();
+          --enAttente;
+        }
+        if (auto& lignes = *carte.faite)
+          cartes.insert(cartes.end(), std::make_move_iterator(lignes->lines().begin()),
+                        std::make_move_iterator(lignes->lines().end()));
+        cartes.push_back("<!--//FIN//" + carte.reference + "*" + (carte.derniere ? "Y" : "N") +
                          "//FIN//-->");
       }
 
       std::string nomSortie;
-      Lignes page =
-          ecrivain.page(index, fiche, std::move(cartes), vignette.valeurs.styleFicheTheme == "tableau",
-                        referenceCarte, nomSortie);
+      Lignes page = ecrivain.page(index, prete.fiche, std::move(cartes),
+                                  vignette.derniereCarte().styleFicheTheme == "tableau",
+                                  prete.referenceCarte, nomSortie);
       // Lines holding a line break compare as the lines read back would: only by reading.
       const bool coupees = std::any_of(page.begin(), page.end(), [](const std::string& l) {
         return l.find('\n') != std::string::npos || l.find('\r') != std::string::npos;

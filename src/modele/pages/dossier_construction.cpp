@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <mutex>
 #include <unordered_map>
 
 #include "modele/pages/ecrivain_fond.h"
@@ -16,17 +17,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Files set aside, by folder: shared by every view, since the cards write with their own.
+// Files set aside, by folder: shared by every view, since the cards write with their own, on
+// the card threads.
 std::unordered_map<std::string, std::vector<fs::path>>& deCote() {
   static std::unordered_map<std::string, std::vector<fs::path>> fichiers;
   return fichiers;
 }
+std::mutex verrouDeCote;
 
 }  // namespace
 
 DossierConstruction::DossierConstruction(fs::path racine) : racine_(std::move(racine)) {}
 
 DossierConstruction::~DossierConstruction() {
+  std::lock_guard garde(verrouDeCote);
   if (enPlace_) --vuesEnPlace_;
   for (const auto& dossier : dossiersDeCote_) {
     auto it = deCote().find(dossier);
@@ -37,6 +41,7 @@ DossierConstruction::~DossierConstruction() {
 }
 
 void DossierConstruction::ecrireEnPlace() {
+  std::lock_guard garde(verrouDeCote);
   if (!enPlace_) ++vuesEnPlace_;
   enPlace_ = true;
 }
@@ -47,6 +52,7 @@ bool DossierConstruction::mettreDeCote(const fs::path& fichier) {
   struct stat s {};
   if (::stat(fichier.c_str(), &s) == 0 && s.st_nlink > 1) return platform::removeFile(fichier);
   const std::string dossier = fichier.parent_path().string();
+  std::lock_guard garde(verrouDeCote);
   auto& fichiers = deCote()[dossier];
   if (std::find(dossiersDeCote_.begin(), dossiersDeCote_.end(), dossier) == dossiersDeCote_.end())
     dossiersDeCote_.push_back(dossier);
@@ -60,6 +66,7 @@ bool DossierConstruction::mettreDeCote(const fs::path& fichier) {
 }
 
 bool DossierConstruction::reprendre(const fs::path& cible) {
+  std::lock_guard garde(verrouDeCote);
   auto it = deCote().find(cible.parent_path().string());
   if (it == deCote().end() || it->second.empty()) return false;
   std::error_code ec;
@@ -113,7 +120,11 @@ bool DossierConstruction::existe(std::string_view nom) {
 std::optional<platform::LineList> DossierConstruction::lire(std::string_view nom) {
   auto c = trouver(nom);
   if (!c || c->kind != platform::PathKind::file) return std::nullopt;
-  if (comptes) ++comptes->lectures[c->path.lexically_relative(racine_).generic_string()];
+  if (comptes) {
+    static std::mutex verrouComptes;  // the card threads read too
+    std::lock_guard garde(verrouComptes);
+    ++comptes->lectures[c->path.lexically_relative(racine_).generic_string()];
+  }
   return platform::LineList::load(c->path);
 }
 

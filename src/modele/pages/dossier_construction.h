@@ -4,6 +4,7 @@
 // files written whole without waiting for the disk. A crash leaves the build's unfinished mark;
 // the next build rewrites them all anyway.
 
+#include <atomic>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -87,7 +88,7 @@ class DossierConstruction {
   // writer's scratch page; the other files of the data folder are still replaced whole.
   bool enPlaceAdmis(const std::filesystem::path& fichier) const;
   bool mettreDeCote(const std::filesystem::path& fichier);
-  static inline int vuesEnPlace_ = 0;
+  static inline std::atomic<int> vuesEnPlace_{0};
 
   std::filesystem::path racine_;
   bool enPlace_ = false;

@@ -74,12 +74,39 @@ EcrivainCartes::EcrivainCartes(const platform::DataFolder& donnees,
 
 EcrivainCartes::~EcrivainCartes() = default;
 
+EcrivainCartes::EcrivainCartes(EcrivainCartes& principal,
+                               std::function<void(const std::string&)> signaler)
+    : donnees_(principal.donnees_), signaler_(std::move(signaler)), partage_(&principal.contexte()) {
+  accents_.remplir();
+  valeurs.imageVignette = principal.valeurs.imageVignette;
+}
+
+EcrivainCartes::Carte EcrivainCartes::ecrireCarte(EntreesCarte entrees) {
+  Carte carte;
+  carte.lignes = faireVignette(std::move(entrees));
+  carte.page = std::move(*vignetteDifferee_);
+  carte.entrees = std::move(e_);
+  carte.valeurs = std::move(valeurs);
+  // The one value a card takes from the one before; the same all along a build.
+  valeurs.imageVignette = carte.valeurs.imageVignette;
+  carte.style = std::move(style);
+  carte.stylePromo = stylePromo;
+  return carte;
+}
+
+void EcrivainCartes::reprendre(Carte carte) {
+  vignetteDifferee_.emplace(std::move(carte.page));
+  e_ = std::move(carte.entrees);
+  valeurs = std::move(carte.valeurs);
+  style = std::move(carte.style);
+  stylePromo = std::move(carte.stylePromo);
+}
+
 bool EcrivainCartes::identiteAttendue() const { return !serie_ || !serie_->identiteChargee(); }
 
 void EcrivainCartes::ouvrirSerie() {
   if (profondeurSerie_++ > 0) return;
   serie_ = std::make_unique<ContexteCartes>(donnees_);
-  erreurQmultiSignalee_ = false;
 }
 
 void EcrivainCartes::fermerSerie(bool ecrire) {
@@ -93,7 +120,9 @@ void EcrivainCartes::fermerSerie(bool ecrire) {
     serie->supprimer("vignette.htm");
 }
 
-ContexteCartes& EcrivainCartes::contexte() { return serie_ ? *serie_ : *carte_; }
+ContexteCartes& EcrivainCartes::contexte() {
+  return partage_ ? *partage_ : serie_ ? *serie_ : *carte_;
+}
 
 namespace {
 
@@ -283,7 +312,8 @@ void EcrivainCartes::promotions() {
 
 std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte entrees) {
   e_ = std::move(entrees);
-  if (!serie_) carte_ = std::make_unique<ContexteCartes>(donnees_);
+  const bool enSerie = serie_ || partage_;
+  if (!enSerie) carte_ = std::make_unique<ContexteCartes>(donnees_);
 
   // 1. A fresh card.
   const std::string imageVignettePrecedente = valeurs.imageVignette;
@@ -293,7 +323,7 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
   v.carteFenetre = e_.carteFenetre;
   if (!e_.couleur_liens.empty()) v.couleurEtat = e_.couleur_liens;
   e_.referenceCarte = platform::trim(e_.referenceCarte);
-  if (serie_) {
+  if (enSerie) {
     vignetteDifferee_.emplace();
   } else {
     contexte().supprimer("vignette.htm");
@@ -317,9 +347,7 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
   bool multiples = false;
   if (const auto& maxi = contexte().maxiQmulti()) {
     if (maxi->find('.') != std::string::npos) {
-      if (!serie_ || !erreurQmultiSignalee_)
-        signaler_("Erreur dans le fichier qmulti.ini");
-      erreurQmultiSignalee_ = true;
+      if (contexte().premiereErreurQmulti()) signaler_("Erreur dans le fichier qmulti.ini");
     } else {
       multiples = true;
       v.qmaxiCarte = static_cast<int>(platform::toInteger(*maxi).value_or(0));
@@ -373,7 +401,7 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
     for (const auto& l : *bloc) (brut += l) += "\r\n";
   std::string texte = frame::convertirTexte(brut, accents_, e_.horsLigne);
   auto lignes = platform::LineList::fromText(texte);
-  if (serie_)
+  if (enSerie)
     vignetteDifferee_.emplace(std::move(texte));
   else
     contexte().ecrire("vignette.htm", texte);

@@ -40,9 +40,23 @@ std::string police(const std::string& face, const std::string& couleur, const st
 // The STYLE attribute of an order button's text, from the sheet style's "_jc" keys.
 std::string styleBouton(const design::TStyleFiche& s);
 
+// What a card reads of the windows: the same for every card of a run.
+struct FenetresCarte {
+  app::OptionsDemarrage options;  // the program options
+  std::optional<app::TIdentite> identite;  // the shop identity, when identiteAttendue()
+  bool horsLigne = false;                  // offline catalogue: no entities
+  // Main settings.
+  std::string imagespanier, couleur_liens, couleur_theme, targetS;
+  std::string url_cgi;   // the order-form address edit
+  std::string detailsP;  // the "Détails" label edit
+  std::string detailhP;  // the "En savoir plus" label edit
+  std::string url_retour;  // the multi-shop return address edit
+  std::string themes_d, themescat_d;
+  std::string titret_c = "oui", tableau_c = "non";  // title and price-list place of table cards
+};
+
 // What one card reads besides the data folder.
-struct EntreesCarte {
-  // --- set by the caller for this card ---
+struct EntreesCarte : FenetresCarte {
   std::string referenceCarte;     // base name of the sheet file; given back trimmed
   bool carteFenetre = false;      // the card goes into a window of its own (linked-product pop-up)
   std::string themeStyle;         // "<categorie>_<theme>": the middle file of the style cascade
@@ -55,19 +69,6 @@ struct EntreesCarte {
   std::string motCleFiche;        // the theme of the card, for the order form's description
   // The shop's import/ files still go to ftp/ (once per build); given back false once copied.
   bool copierImport = false;
-
-  // --- read from the windows ---
-  app::OptionsDemarrage options;  // the program options
-  std::optional<app::TIdentite> identite;  // the shop identity, when identiteAttendue()
-  bool horsLigne = false;                  // offline catalogue: no entities
-  // Main settings.
-  std::string imagespanier, couleur_liens, couleur_theme, targetS;
-  std::string url_cgi;   // the order-form address edit
-  std::string detailsP;  // the "Détails" label edit
-  std::string detailhP;  // the "En savoir plus" label edit
-  std::string url_retour;  // the multi-shop return address edit
-  std::string themes_d, themescat_d;
-  std::string titret_c = "oui", tableau_c = "non";  // title and price-list place of table cards
 };
 
 // The promotion display settings (promo_prix.opt), with the promotion window's two boxes.
@@ -117,6 +118,23 @@ class EcrivainCartes {
   std::string imagePromo();
   void champQuantiteEtat();  // into lignesCarte
   void champQuantite();      // into lignesTableau
+
+  // A card written on another thread by a writer sharing the open run (AtelierCartes), with what
+  // the run's own writer keeps of its last card.
+  struct Carte {
+    std::optional<platform::LineList> lignes;  // nullopt without a card
+    std::optional<std::string> page;           // its vignette.htm, nullopt when it left none
+    EntreesCarte entrees;
+    TValeursCarte valeurs;
+    design::TStyleFiche style;
+    TStylePromo stylePromo;
+  };
+  // A writer sharing the open run of `principal` (which must outlive it), starting from the last
+  // card principal wrote; the messages of its cards go to `signaler`.
+  EcrivainCartes(EcrivainCartes& principal, std::function<void(const std::string&)> signaler);
+  Carte ecrireCarte(EntreesCarte entrees);
+  // The run's writer takes a card written by a sharing writer as its last one.
+  void reprendre(Carte carte);
 
   // A run of cards: while open, read-once data is kept between cards, and vignette.htm, a
   // scratch page no card of the run reads back, is written once when the outermost run closes
@@ -172,11 +190,11 @@ class EcrivainCartes {
   frame::TTableAccents accents_;
   EntreesCarte e_;
   std::unique_ptr<ContexteCartes> serie_;  // the open run, if any
+  ContexteCartes* partage_ = nullptr;      // the run shared with another writer
   std::unique_ptr<ContexteCartes> carte_;  // the context of a card written outside a run
   int profondeurSerie_ = 0;
   // Within a run, once a card was begun: the last card's vignette.htm, nullopt when it left none.
   std::optional<std::optional<std::string>> vignetteDifferee_;
-  bool erreurQmultiSignalee_ = false;  // within the open run
 };
 
 }  // namespace pages

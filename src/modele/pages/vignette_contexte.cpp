@@ -1,6 +1,7 @@
 #include "modele/pages/vignette_contexte.h"
 
 #include <fstream>
+#include <utility>
 #include <unordered_map>
 
 #include "modele/app/texte_prix.h"
@@ -48,11 +49,13 @@ void ContexteCartes::ecrire(std::string_view nom, std::string_view octets) {
 void ContexteCartes::supprimer(std::string_view nom) { dossier_.supprimer(nom); }
 
 void ContexteCartes::fixerIdentite(const app::TIdentite& identite) {
+  std::lock_guard garde(verrou_);
   identite_ = identite;
   identiteChargee_ = true;
 }
 
 const ContexteCartes::Lignes& ContexteCartes::lignesTyp(const std::string& nom) {
+  std::lock_guard garde(verrou_);
   auto it = typ_.find(nom);
   if (it != typ_.end()) return it->second;
   Lignes lignes;
@@ -87,6 +90,7 @@ design::TStyleFiche ContexteCartes::styleFiche(const std::string& themeStyle,
 }
 
 const std::optional<std::string>& ContexteCartes::maxiQmulti() {
+  std::lock_guard garde(verrou_);
   if (!maxi_) {
     std::optional<std::string> maxi;
     if (auto fichier = charger("qmulti.ini"))
@@ -97,6 +101,7 @@ const std::optional<std::string>& ContexteCartes::maxiQmulti() {
 }
 
 const IndexNoms& ContexteCartes::index(std::optional<IndexNoms>& cache, std::string_view nom) {
+  std::lock_guard garde(verrou_);
   if (!cache) {
     auto fichier = charger(nom);
     cache = fichier ? IndexNoms(*fichier) : IndexNoms();
@@ -109,6 +114,7 @@ std::optional<std::string> ContexteCartes::quantiteClient(std::string_view refer
 }
 
 const std::vector<std::string>& ContexteCartes::fichiersPromo() {
+  std::lock_guard garde(verrou_);
   if (!promos_) {
     promos_ = platform::listFiles(donnees_.root(), "*.pro");
   }
@@ -116,6 +122,7 @@ const std::vector<std::string>& ContexteCartes::fichiersPromo() {
 }
 
 const std::string& ContexteCartes::styleTheme(const std::string& nom) {
+  std::lock_guard garde(verrou_);
   auto it = stl_.find(nom);
   if (it != stl_.end()) return it->second;
   std::string style;
@@ -131,6 +138,7 @@ std::optional<std::string> ContexteCartes::vignetteLiee(std::string_view referen
 }
 
 const ModeleLies& ContexteCartes::modeleLies() {
+  std::lock_guard garde(verrou_);
   if (!modcomp_) {
     ModeleLies m;
     if (auto fichier = charger("modcomp.inf")) {
@@ -147,11 +155,13 @@ const ModeleLies& ContexteCartes::modeleLies() {
 }
 
 bool ContexteCartes::urlBoutique() {
+  std::lock_guard garde(verrou_);
   if (!kelkoo_) kelkoo_ = existe("kelkoo.ini");
   return *kelkoo_;
 }
 
 const std::set<std::string>& ContexteCartes::bache() {
+  std::lock_guard garde(verrou_);
   if (!bache_) {
     std::set<std::string> lignes;
     if (auto fichier = charger("bache.ini"))
@@ -162,11 +172,13 @@ const std::set<std::string>& ContexteCartes::bache() {
 }
 
 const TOptionsArticles& ContexteCartes::optionsArticles(const std::string& police_defaut) {
+  std::lock_guard garde(verrou_);
   if (!articles_) articles_ = chargerOptionsArticles(donnees_, police_defaut);
   return *articles_;
 }
 
 const std::optional<platform::LineList>& ContexteCartes::promoPrix() {
+  std::lock_guard garde(verrou_);
   if (!promoPrix_) promoPrix_ = charger("promo_prix.opt");
   return *promoPrix_;
 }
@@ -182,6 +194,7 @@ std::string ContexteCartes::nombreThemes(std::string_view categorie) {
 const PagerCategorie* ContexteCartes::pagerCategorie(const std::string& categorie,
                                                      const TOptionsArticles& o,
                                                      const std::string& couleurEtat) {
+  std::lock_guard garde(verrou_);
   const auto& pages = pagesCategorie(categorie);
   if (!pages) return nullptr;
   const std::string cle = categorie + '\0' + couleurEtat;
@@ -192,6 +205,7 @@ const PagerCategorie* ContexteCartes::pagerCategorie(const std::string& categori
 
 const std::optional<std::vector<std::string>>& ContexteCartes::pagesCategorie(
     const std::string& categorie) {
+  std::lock_guard garde(verrou_);
   auto it = fic_.find(categorie);
   if (it != fic_.end()) return it->second;
   std::optional<std::vector<std::string>> pages;
@@ -199,10 +213,22 @@ const std::optional<std::vector<std::string>>& ContexteCartes::pagesCategorie(
   return fic_.emplace(categorie, std::move(pages)).first->second;
 }
 
+bool ContexteCartes::premiereErreurQmulti() {
+  std::lock_guard garde(verrou_);
+  return !std::exchange(erreurQmulti_, true);
+}
+
 void ContexteCartes::copier(const std::string& nomSource, const std::string& nomDestination) {
-  if (platform::trim(nomSource).empty() || copies_.contains(nomDestination)) return;
+  if (platform::trim(nomSource).empty()) return;
+  {
+    std::lock_guard garde(verrou_);
+    if (copies_.contains(nomDestination)) return;
+  }
   if (!existe(nomSource)) return;
-  copies_.insert(nomDestination);
+  {
+    std::lock_guard garde(verrou_);
+    if (!copies_.insert(nomDestination).second) return;
+  }
   // An image kept in a sub-folder keeps it in ftp/. A copy that fails stops the card: a site
   // published without its pictures would be a silent loss.
   dossier_.copierOuEchouer(nomSource, nomDestination);

@@ -1,10 +1,13 @@
 #pragma once
 // What the card writer reads from the data folder besides the sheet itself. Within a run of
 // cards (a site build) each settings or side file is read once, at its first use, and kept: none
-// of them changes while the site is built. Outside a run a fresh context serves one card.
+// of them changes while the site is built. Outside a run a fresh context serves one card. The
+// writers of one run share it from several threads: what it keeps is filled under its lock and
+// never changed after, so a reference it gives stays true; the identity is fixed before.
 
 #include <filesystem>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -89,6 +92,11 @@ class ContexteCartes {
   const PagerCategorie* pagerCategorie(const std::string& categorie, const TOptionsArticles& o,
                                        const std::string& couleurEtat);
 
+  // True the first time a run meets the wrong qmulti.ini: it is told once.
+  bool premiereErreurQmulti();
+  // Held by a writer whose check and write must not be split by another thread's.
+  std::unique_lock<std::recursive_mutex> verrouiller() { return std::unique_lock(verrou_); }
+
   // Copies a file of the data folder to ftp/ under the same relative name, overwriting, creating
   // its folder; a missing source is skipped, a failed copy throws platform::FileError. Each name
   // is copied once per run.
@@ -121,6 +129,8 @@ class ContexteCartes {
   std::map<std::string, std::optional<std::vector<std::string>>> fic_;
   std::map<std::string, PagerCategorie> pagers_;  // by category, NUL, colour
   std::set<std::string> copies_;
+  bool erreurQmulti_ = false;
+  std::recursive_mutex verrou_;
 };
 
 }  // namespace pages

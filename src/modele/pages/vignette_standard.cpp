@@ -68,6 +68,8 @@ std::string EcrivainCartes::nomLienDetail() const {
 void EcrivainCartes::coinsCadre(std::vector<std::string>& coins) {
   const char sep = e_.options.options.separateur();
   const std::string prefixe = app::nomURL(e_.nomCadre, sep);
+  // The corners are drawn by the first card of their frame, whichever thread writes it.
+  auto verrou = contexte().verrouiller();
   for (const char* c : {"hg", "hd", "bg", "bd"}) {
     std::string nom = std::string("defaut_") + c + ".gif";
     const std::string candidat = prefixe + "_" + c + ".gif";

@@ -102,8 +102,11 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
       dossier.write(nom, platform::LineList(lignes).text());
     platform::DataFolder donnees(dossier.path());
     pages::EcrivainCartes ecrivain(donnees, [](const std::string&) {});
-    pages::EntreesCarte e{.referenceCarte = "R1", .referenceStyle = "R1", .horsLigne = c.horsLigne,
-                          .targetS = "_top", .url_cgi = "cart.php"};
+    pages::EntreesCarte e;
+    e.referenceCarte = e.referenceStyle = "R1";
+    e.horsLigne = c.horsLigne;
+    e.targetS = "_top";
+    e.url_cgi = "cart.php";
     e.identite = app::TIdentite{.dev1 = "EUR", .login = "shop"};
     const auto carte = ecrivain.faireVignette(e);
     ASSERT_TRUE(carte);
