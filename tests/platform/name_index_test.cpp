@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 #include "platform/files.h"
+#include "platform/text.h"
 #include "support/temp_folder.h"
 
 using testing_support::TempFolder;
@@ -97,4 +101,30 @@ TEST(NameIndex, FoldersMadeWithTheirParentsAreKnownToTheirParents) {
   EXPECT_EQ(platform::listFolders(dir.path()), Names{"Un"});
   EXPECT_EQ(platform::listFolders(dir / "UN"), (Names{"Deux", "TROIS"}));
   EXPECT_TRUE(platform::folderExists(dir / "un/deux"));
+}
+
+TEST(NameIndex, ThreadsWritingIntoOneFolderLeaveItListedOnceAndKnown) {
+  // The build writes its site from several threads: none may take another's write for a change
+  // made by someone else (a listing of the whole folder each time), nor miss a name.
+  TempFolder dir;
+  Listings listings;
+  platform::writeFileAtomic(dir / "depart.htm", "0");
+  EXPECT_TRUE(platform::fileExists(dir / "DEPART.HTM"));
+  constexpr int kFils = 6, kFichiers = 150;
+  std::vector<std::thread> fils;
+  for (int f = 0; f < kFils; ++f)
+    fils.emplace_back([&dir, f] {
+      for (int i = 0; i < kFichiers; ++i) {
+        const std::string nom = "p" + std::to_string(f) + "-" + std::to_string(i) + ".htm";
+        if (i % 3 == 0)
+          EXPECT_TRUE(platform::linkGeneratedFile(dir / "depart.htm", dir / nom));
+        else
+          platform::writeGeneratedFile(dir / nom, nom, i % 3 == 1);
+        EXPECT_FALSE(platform::fileExists(dir / ("absent" + nom)));
+        EXPECT_TRUE(platform::fileExists(dir / platform::upperText(nom)));
+      }
+    });
+  for (std::thread& fil : fils) fil.join();
+  EXPECT_EQ(platform::listFiles(dir.path(), "p*.htm").size(), size_t{kFils * kFichiers});
+  EXPECT_EQ(listings.of(dir), 1);
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <thread>
 #include <iterator>
@@ -123,6 +124,14 @@ void Tdata1::construirePages(Construction& c) {
   {
     SerieCartes serie(vignette);
 
+    // The style files asked about: a theme's is asked for each of its sheets.
+    std::unordered_map<std::string, bool> typ;
+    const std::function<bool(const std::string&)> typExiste = [&](const std::string& nom) {
+      auto [place, nouveau] = typ.try_emplace(nom);
+      if (nouveau) place->second = c.dossier.existe(nom);
+      return place->second;
+    };
+
     // Reads the sheets of a page and asks for their cards.
     auto preparer = [&](size_t index) {
       const std::string& entree = c.listePages[index];
@@ -143,8 +152,7 @@ void Tdata1::construirePages(Construction& c) {
         fiche = {lue.categorie, lue.reference, lue.mot_cle};
         referenceCarte = platform::trim(lue.reference);
 
-        vignette.styleDeFiche(lue.categorie, lue.mot_cle, lue.reference,
-                              [&c](const std::string& nom) { return c.dossier.existe(nom); });
+        vignette.styleDeFiche(lue.categorie, lue.mot_cle, lue.reference, typExiste);
         vignette.referenceCarte = lue.reference;
         vignette.pageCourante = entree;
         vignette.apercuArticles = false;
@@ -202,28 +210,31 @@ void Tdata1::construirePages(Construction& c) {
       Lignes page = ecrivain.page(index, prete.fiche, std::move(cartes),
                                   vignette.derniereCarte().styleFicheTheme == "tableau",
                                   prete.referenceCarte, nomSortie);
-      // Lines holding a line break compare as the lines read back would: only by reading.
-      const bool coupees = std::any_of(page.begin(), page.end(), [](const std::string& l) {
-        return l.find('\n') != std::string::npos || l.find('\r') != std::string::npos;
+      // The rest of the page is done on the page writer's thread while the next one is made.
+      fond.confier([&c, &empreintes, page = std::move(page), nomSortie]() mutable {
+        // Lines holding a line break compare as the lines read back would: only by reading.
+        const bool coupees = std::any_of(page.begin(), page.end(), [](const std::string& l) {
+          return l.find('\n') != std::string::npos || l.find('\r') != std::string::npos;
+        });
+        const platform::LineList contenu(std::move(page));
+        const std::string texte = contenu.text();
+        const auto octets = EmpreintesPages::mesurer(texte);
+        const std::string pageFtp = "ftp/" + nomSortie + ".htm", copie = "tmp/" + nomSortie + ".htm";
+        auto etat = coupees ? EmpreintesPages::Copie::inconnue : empreintes.comparer(copie, octets);
+        if (etat == EmpreintesPages::Copie::inconnue) {
+          auto ancienne = c.dossier.lire(copie);
+          etat = ancienne && *ancienne == contenu ? EmpreintesPages::Copie::identique
+                                                  : EmpreintesPages::Copie::differente;
+        }
+        c.dossier.ecrireOctets(pageFtp, texte);
+        // An unchanged copy is left as it is: the same bytes as rewriting it. A changed one is
+        // the page's own file under a second name.
+        if (etat == EmpreintesPages::Copie::differente) {
+          c.pagesModifiees.push_back(nomSortie);
+          c.dossier.doubler(pageFtp, copie);
+        }
+        if (!coupees) empreintes.noter(copie, octets);
       });
-      const platform::LineList contenu(std::move(page));
-      std::string texte = contenu.text();
-      const auto octets = EmpreintesPages::mesurer(texte);
-      const std::string pageFtp = "ftp/" + nomSortie + ".htm", copie = "tmp/" + nomSortie + ".htm";
-      auto etat = coupees ? EmpreintesPages::Copie::inconnue : empreintes.comparer(copie, octets);
-      if (etat == EmpreintesPages::Copie::inconnue) {
-        auto ancienne = c.dossier.lire(copie);
-        etat = ancienne && *ancienne == contenu ? EmpreintesPages::Copie::identique
-                                                : EmpreintesPages::Copie::differente;
-      }
-      c.dossier.ecrireOctets(pageFtp, std::move(texte), fond);
-      // An unchanged copy is left as it is: the same bytes as rewriting it. A changed one is the
-      // page's own file under a second name, its bytes written with the page's.
-      if (etat == EmpreintesPages::Copie::differente) {
-        c.pagesModifiees.push_back(nomSortie);
-        c.dossier.doubler(pageFtp, copie, &fond);
-      }
-      if (!coupees) empreintes.noter(copie, octets);
       progres(legende_, 2, "3.Construction de la page " + nomSortie + ".htm",
               index + 1 == c.listePages.size());
     }

@@ -7,7 +7,6 @@
 #include <mutex>
 #include <unordered_map>
 
-#include "modele/pages/ecrivain_fond.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -147,26 +146,12 @@ void DossierConstruction::ecrireOctets(std::string_view nom, std::string_view oc
   platform::writeGeneratedFile(cible, octets, ecritEnPlace(cible));
 }
 
-void DossierConstruction::ecrireOctets(std::string_view nom, std::string octets, EcrivainFond& fond) {
-  const fs::path cible = cheminAvecDossier(nom);
-  if (!ecritEnPlace(cible)) {
-    platform::writeGeneratedFile(cible, octets, false);
-    return;
-  }
-  const int fd = platform::openGeneratedFile(cible);
-  if (fd < 0) throw platform::FileError("Impossible d'écrire le fichier " + cible.string());
-  fond.ecrire(fd, std::move(octets), cible);
-}
-
-void DossierConstruction::doubler(std::string_view source, std::string_view destination,
-                                  EcrivainFond* fond) {
+void DossierConstruction::doubler(std::string_view source, std::string_view destination) {
   auto s = trouver(source);
   if (!s) throw platform::FileError("Nom de fichier refusé : " + std::string(source));
   const fs::path d = cheminAvecDossier(destination);
-  if (s->kind != platform::PathKind::file || !platform::linkGeneratedFile(s->path, d)) {
-    if (fond) fond->attendre();
+  if (s->kind != platform::PathKind::file || !platform::linkGeneratedFile(s->path, d))
     throw platform::FileError("Impossible d'écrire le fichier " + d.string());
-  }
 }
 
 bool DossierConstruction::supprimer(std::string_view nom) {

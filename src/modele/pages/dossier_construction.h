@@ -17,8 +17,6 @@
 
 namespace pages {
 
-class EcrivainFond;
-
 class DossierConstruction {
  public:
   explicit DossierConstruction(std::filesystem::path racine);
@@ -43,12 +41,9 @@ class DossierConstruction {
   void ecrire(std::string_view nom, const platform::LineList& lignes);
   // Raw bytes, the file's folder created when missing. Throws platform::FileError.
   void ecrireOctets(std::string_view nom, std::string_view octets);
-  // The same, the bytes of a file written in place handed to `fond`.
-  void ecrireOctets(std::string_view nom, std::string octets, EcrivainFond& fond);
-  // The bytes of a file just written under a second name (platform::linkGeneratedFile), the
-  // destination's folder created when missing. Throws platform::FileError; the source's own
-  // failure first when its bytes were handed to `fond`.
-  void doubler(std::string_view source, std::string_view destination, EcrivainFond* fond = nullptr);
+  // A file just written under a second name (platform::linkGeneratedFile), the destination's
+  // folder created when missing. Throws platform::FileError.
+  void doubler(std::string_view source, std::string_view destination);
   // While this view lives, every view writes the build's output in place (see enPlaceAdmis),
   // without a temporary file, and sets aside what it deletes there: for a build, whose
   // unfinished mark covers a crash. A file system that delays

@@ -1,12 +1,12 @@
 #include "modele/pages/ecrivain_fond.h"
 
-#include "platform/files.h"
+#include <utility>
 
 namespace pages {
 
 namespace {
 
-// Pages waiting at most: enough to keep the writer busy, little memory.
+// Tasks waiting at most: enough to keep the thread busy, little memory.
 constexpr size_t kEnAttente = 4;
 
 }  // namespace
@@ -32,20 +32,16 @@ void EcrivainFond::attendreQue(std::unique_lock<std::mutex>& verrou, Condition c
 
 void EcrivainFond::signalerEchec(std::unique_lock<std::mutex>& verrou) {
   if (!echec_) return;
-  const std::string message = "Impossible d'écrire le fichier " + echec_->string();
-  echec_.reset();
+  std::exception_ptr echec = std::exchange(echec_, nullptr);
   verrou.unlock();
-  throw platform::FileError(message);
+  std::rethrow_exception(echec);
 }
 
-void EcrivainFond::ecrire(int fd, std::string octets, std::filesystem::path chemin) {
+void EcrivainFond::confier(std::function<void()> tache) {
   std::unique_lock verrou(verrou_);
   attendreQue(verrou, [this] { return file_.size() < kEnAttente || echec_; });
-  if (echec_) {
-    platform::finishGeneratedFile(fd, {});
-    signalerEchec(verrou);
-  }
-  file_.push_back({fd, std::move(octets), std::move(chemin)});
+  signalerEchec(verrou);
+  file_.push_back(std::move(tache));
   if (filAttend_) travail_.notify_one();
 }
 
@@ -62,19 +58,22 @@ void EcrivainFond::boucle() {
     travail_.wait(verrou, [this] { return !file_.empty() || fin_; });
     filAttend_ = false;
     if (file_.empty()) return;
-    Travail t = std::move(file_.front());
+    std::function<void()> tache = std::move(file_.front());
     file_.pop_front();
     enCours_ = true;
     verrou.unlock();
-    const bool ecrit = platform::finishGeneratedFile(t.fd, t.octets);
+    std::exception_ptr echec;
+    try {
+      tache();
+    } catch (...) {
+      echec = std::current_exception();
+    }
+    tache = nullptr;  // what it holds is freed here
     verrou.lock();
     enCours_ = false;
-    // After a failure the pages still waiting are closed unwritten: the build stops anyway.
-    if (!ecrit && !echec_) echec_ = std::move(t.chemin);
-    if (echec_) {
-      for (Travail& reste : file_) platform::finishGeneratedFile(reste.fd, {});
-      file_.clear();
-    }
+    // After a failure the tasks still waiting are dropped: the build stops anyway.
+    if (echec && !echec_) echec_ = echec;
+    if (echec_) file_.clear();
     if (appelantAttend_) place_.notify_one();
   }
 }

@@ -1,14 +1,14 @@
 #pragma once
-// The bytes of the pages a build opens, written on a thread of its own in the order given, so
-// that making the next page overlaps writing the last one. Only the bytes: the files are created,
-// named and linked by the build's own thread, so the platform's name index sees one writer.
+// The build's second thread for its pages: what it is handed runs there in the order given, so
+// that making the next page overlaps finishing the last one (joining its lines, comparing them
+// with the previous copy, creating and writing the page and its copy). The platform's name index
+// and the build's folder may be used from both threads.
 
 #include <condition_variable>
 #include <deque>
-#include <filesystem>
+#include <exception>
+#include <functional>
 #include <mutex>
-#include <optional>
-#include <string>
 #include <thread>
 
 namespace pages {
@@ -16,23 +16,19 @@ namespace pages {
 class EcrivainFond {
  public:
   EcrivainFond();
-  // Waits for every page; a failure not yet told is dropped (the build is already stopping).
+  // Waits for every task; a failure not yet told is dropped (the build is already stopping).
   ~EcrivainFond();
   EcrivainFond(const EcrivainFond&) = delete;
   EcrivainFond& operator=(const EcrivainFond&) = delete;
 
-  // Takes the open file (see platform::openGeneratedFile). Throws platform::FileError naming the
-  // first page that could not be written, when one failed since.
-  void ecrire(int fd, std::string octets, std::filesystem::path chemin);
-  // Returns once every page given is written; throws as ecrire does.
+  // Runs `tache` after those handed before. What a task throws (platform::FileError naming the
+  // file that could not be written) drops the tasks still waiting and is thrown by the next call
+  // of confier or attendre; the tasks handed after that run again.
+  void confier(std::function<void()> tache);
+  // Returns once every task handed is done; throws as confier does.
   void attendre();
 
  private:
-  struct Travail {
-    int fd;
-    std::string octets;
-    std::filesystem::path chemin;
-  };
   void boucle();
   void signalerEchec(std::unique_lock<std::mutex>& verrou);
   template <typename Condition>
@@ -42,10 +38,10 @@ class EcrivainFond {
   // Each side is woken only while it waits: a wake-up costs the kernel more than a page's turn.
   std::condition_variable travail_, place_;
   bool filAttend_ = false, appelantAttend_ = false;
-  std::deque<Travail> file_;
-  bool enCours_ = false;  // a page is being written
+  std::deque<std::function<void()>> file_;
+  bool enCours_ = false;  // a task is running
   bool fin_ = false;
-  std::optional<std::filesystem::path> echec_;
+  std::exception_ptr echec_;
   std::thread fil_;
 };
 

@@ -1,0 +1,158 @@
+// Cards written ahead on several threads are the cards written in turn: the same lines, the
+// same files beside them, the same last card left with the run's writer, and a card that fails
+// stops the one who takes it, at that card.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "modele/pages/atelier_cartes.h"
+#include "modele/pages/vignette.h"
+#include "platform/files.h"
+#include "platform/lines.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::TempFolder;
+
+constexpr int kFiches = 60;
+
+std::string reference(int i) { return "R" + std::to_string(i); }
+
+// Sheets unlike each other in what a card reads and writes beside it: pictures, detail pages,
+// promotions, a frame of their own, a theme laid out as a table.
+void remplir(TempFolder& dossier) {
+  dossier.write("qmulti.ini", "maxi=12\r\n");
+  dossier.write("Bols_Table.stl", "style_fiche=tableau\r\n");
+  for (int i = 0; i < kFiches; ++i) {
+    const std::string r = reference(i);
+    std::string fiche = "reference=" + r + "\r\ndescription=Bol été n°" + std::to_string(i) +
+                        "\r\nprix=" + std::to_string(10 + i) + ",50\r\ncategorie=Bols\r\nmot_cle=" +
+                        (i % 5 == 0 ? "Table" : "Été") + "\r\n";
+    if (i % 2 == 0) {
+      fiche += "image=photo" + std::to_string(i % 7) + ".jpg\r\n";
+      dossier.write("photo" + std::to_string(i % 7) + ".jpg", "JPEG" + std::to_string(i % 7));
+    }
+    if (i % 9 == 0) {
+      fiche += "image_detail=grand" + std::to_string(i) + ".jpg\r\n";
+      dossier.write("grand" + std::to_string(i) + ".jpg", "JPEG");
+    }
+    if (i % 4 == 1) dossier.write(r + ".pro", "prixpromo=" + std::to_string(5 + i) + "\r\ntaux=10\r\n");
+    if (i % 11 == 3) dossier.write(r + ".typ", "coul_prix=#FF0000\r\n");
+    dossier.write(r + ".ref", fiche);
+  }
+}
+
+pages::EntreesCarte entrees(const TempFolder& dossier, int i) {
+  pages::EntreesCarte e;
+  e.referenceCarte = reference(i);
+  e.referenceStyle = reference(i);
+  e.themeStyle = i % 5 == 0 ? "Bols_Table" : "Bols_Été";
+  e.nomCadre = dossier.exists(reference(i) + ".typ") ? reference(i) : "defaut";
+  e.indicateurCarteA = i % 2 == 0;
+  e.indicateurCarteB = i % 2 == 1;
+  e.pageCourante = "bols-" + std::to_string(i / 2) + ".tmp";
+  e.targetS = "_top";
+  e.url_cgi = "panier.php";
+  return e;
+}
+
+// What the workshop is asked: the card's own inputs, the window part being the workshop's.
+pages::EntreesCarte propres(const TempFolder& dossier, int i) {
+  pages::EntreesCarte e = entrees(dossier, i);
+  static_cast<pages::FenetresCarte&>(e) = {};
+  return e;
+}
+
+using Cartes = std::vector<std::optional<platform::LineList>>;
+
+Cartes enTour(const TempFolder& dossier, pages::EcrivainCartes& ecrivain) {
+  Cartes cartes;
+  for (int i = 0; i < kFiches; ++i) {
+    pages::EntreesCarte e = entrees(dossier, i);
+    if (i == 0) e.identite = app::TIdentite{.dev1 = "EUR", .login = "boutique"};
+    cartes.push_back(ecrivain.faireVignette(e));
+  }
+  return cartes;
+}
+
+std::map<std::string, std::string> fichiers(const TempFolder& dossier) {
+  std::map<std::string, std::string> tout;
+  for (const auto& f : fs::recursive_directory_iterator(dossier.path()))
+    if (f.is_regular_file())
+      tout[f.path().lexically_relative(dossier.path()).generic_string()] =
+          platform::readFile(f.path());
+  return tout;
+}
+
+TEST(AtelierCartes, CardsWrittenAheadAreTheCardsWrittenInTurn) {
+  TempFolder seul, atelier;
+  remplir(seul);
+  remplir(atelier);
+  platform::DataFolder donneesSeul(seul.path()), donneesAtelier(atelier.path());
+  pages::EcrivainCartes ecrivainSeul(donneesSeul, [](const std::string&) {});
+  pages::EcrivainCartes principal(donneesAtelier, [](const std::string&) {});
+
+  ecrivainSeul.ouvrirSerie();
+  const Cartes attendues = enTour(seul, ecrivainSeul);
+  ecrivainSeul.fermerSerie();
+
+  principal.ouvrirSerie();
+  Cartes cartes;
+  pages::EntreesCarte premiere = entrees(atelier, 0);
+  premiere.identite = app::TIdentite{.dev1 = "EUR", .login = "boutique"};
+  cartes.push_back(principal.faireVignette(premiere));
+  {
+    pages::AtelierCartes ouvriers(principal, entrees(atelier, 0), 4);
+    // Asked in two waves, the second while the first is being taken.
+    for (int i = 1; i < kFiches / 2; ++i) ouvriers.demander(propres(atelier, i));
+    for (int i = 1; i < kFiches; ++i) {
+      if (i == kFiches / 4)
+        for (int j = kFiches / 2; j < kFiches; ++j) ouvriers.demander(propres(atelier, j));
+      cartes.push_back(ouvriers.prendre([](const std::string& m) { ADD_FAILURE() << m; }));
+      ASSERT_NE(ouvriers.derniere(), nullptr);
+      EXPECT_EQ(ouvriers.derniere()->valeurs.referenceVignette, reference(i));
+    }
+  }
+  // The run's writer holds the last card, as if it had written it.
+  EXPECT_EQ(principal.valeurs.referenceVignette, ecrivainSeul.valeurs.referenceVignette);
+  EXPECT_EQ(principal.entrees().pageCourante, ecrivainSeul.entrees().pageCourante);
+  EXPECT_EQ(principal.style.coul_prix, ecrivainSeul.style.coul_prix);
+  principal.fermerSerie();
+
+  ASSERT_EQ(cartes.size(), attendues.size());
+  for (size_t i = 0; i < cartes.size(); ++i) {
+    SCOPED_TRACE(i);
+    ASSERT_TRUE(cartes[i] && attendues[i]);
+    EXPECT_EQ(cartes[i]->text(), attendues[i]->text());
+  }
+  // Pictures, detail pages, corners and the scratch page of the last card alike.
+  EXPECT_EQ(fichiers(atelier), fichiers(seul));
+}
+
+TEST(AtelierCartes, ACardThatFailsStopsWhoTakesItAtThatCard) {
+  TempFolder dossier;
+  remplir(dossier);
+  // R6's picture cannot be copied: a folder stands where it goes.
+  platform::makeFolder(dossier / "ftp" / "photo6.jpg");
+  platform::DataFolder donnees(dossier.path());
+  pages::EcrivainCartes principal(donnees, [](const std::string&) {});
+  principal.ouvrirSerie();
+  pages::EntreesCarte premiere = entrees(dossier, 0);
+  premiere.identite.emplace();
+  ASSERT_TRUE(principal.faireVignette(premiere));
+  {
+    pages::AtelierCartes ouvriers(principal, entrees(dossier, 0), 3);
+    for (int i = 1; i < 20; ++i) ouvriers.demander(propres(dossier, i));
+    for (int i = 1; i < 6; ++i) EXPECT_TRUE(ouvriers.prendre([](const std::string&) {}));
+    EXPECT_THROW(ouvriers.prendre([](const std::string&) {}), platform::FileError);
+    // The rest is dropped with the workshop.
+  }
+  principal.fermerSerie(false);
+}
+
+}  // namespace
