@@ -13,6 +13,7 @@
 #include <iomanip>
 #include <iostream>
 #include <sstream>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -245,17 +246,43 @@ std::pair<Pas, Sortie> tourHugo(const fs::path& racine, const fs::path& catalogu
   return {h, compter(racine / "public")};
 }
 
+// A file system without a journal (ext4 here) makes every file created within about 30 s of
+// a deletion scan past the inodes just freed: tens of thousands deleted before a timed run would
+// make its time that of the kernel's scan. The folders a size uses are deleted together once it
+// is measured, and the next timed run starts once that window has passed.
+void effacer(const std::vector<fs::path>& dossiers) {
+  bool efface = false;
+  for (const fs::path& d : dossiers)
+    if (fs::exists(d)) efface = fs::remove_all(d) > 0 || efface;
+  if (!efface) return;
+  ::sync();
+  std::cout << "(35 s for the file system to forget the files just deleted)" << std::endl;
+  std::this_thread::sleep_for(std::chrono::seconds(35));
+}
+
 void taille(const fs::path& base, int n, bool hugo, bool publication) {
-  const fs::path dossier = base / ("catalogue-" + std::to_string(n));
-  const fs::path racineHugo = base / "hugo";
-  std::cout << "== " << n << " sheets (" << dossier.string() << ")\n";
-  // Against Hugo, three rounds in turn (a fresh catalogue each time): the medians are compared,
-  // since either one's time varies with what the disk went through just before.
+  const std::string nom = "catalogue-" + std::to_string(n);
+  // Against Hugo, three rounds in turn (a fresh catalogue and a fresh Hugo site each time), on
+  // folders of their own: the medians are compared.
   const int tours = hugo ? 3 : 1;
+  std::vector<fs::path> dossiers, sitesHugo, copies;
+  for (int tour = 0; tour < tours; ++tour) {
+    dossiers.push_back(base / (tour + 1 == tours ? nom : nom + "." + std::to_string(tour + 1)));
+    sitesHugo.push_back(base / ("hugo." + std::to_string(tour + 1)));
+  }
+  for (int essai = 0; essai < 4; ++essai) copies.push_back(base / ("copie." + std::to_string(essai + 1)));
+  std::vector<fs::path> tout = dossiers;
+  tout.insert(tout.end(), sitesHugo.begin(), sitesHugo.end());
+  tout.insert(tout.end(), copies.begin(), copies.end());
+  for (const char* ancien : {"hugo", "copie"}) tout.push_back(base / ancien);  // earlier benches
+  effacer(tout);
+  const fs::path dossier = dossiers.back();
+  const fs::path racineHugo = sitesHugo.back();
+  std::cout << "== " << n << " sheets (" << dossier.string() << ")\n";
   std::vector<Pas> builds, hugos;
   Sortie sortieHugo;
   for (int tour = 0; tour < tours; ++tour) {
-    fs::remove_all(dossier);
+    const fs::path dossier = dossiers[static_cast<size_t>(tour)];
     dansUnFils([&](Releve& r) { r.mesurer("gen-catalogue", [&] { genererCatalogue(dossier, n); }); });
     auto construction = dansUnFils([&](Releve& r) {
       Programme prog(dossier);
@@ -263,7 +290,7 @@ void taille(const fs::path& base, int n, bool hugo, bool publication) {
     });
     builds.push_back(construction.at(0));
     if (!hugo) continue;
-    auto [h, sortie] = tourHugo(racineHugo, dossier, n);
+    auto [h, sortie] = tourHugo(sitesHugo[static_cast<size_t>(tour)], dossier, n);
     hugos.push_back(h);
     sortieHugo = sortie;
     std::cout << std::fixed << std::setprecision(3) << "round " << tour + 1 << ": build "
@@ -272,15 +299,12 @@ void taille(const fs::path& base, int n, bool hugo, bool publication) {
   const Sortie site = compter(dossier / "ftp");
   Pas build = mediane(builds);
   build.quoi = "full build, " + std::to_string(n) + (tours > 1 ? " (median)" : "");
-  const fs::path copie = base / "copie";
-  fs::remove_all(copie);
   // The floor is the median of three copies: a single one varies with the machine's load.
-  std::vector<Pas> copies;
-  for (int essai = 0; essai < 3; ++essai) {
-    copies.push_back(commande("cp -r of ftp/", {"cp", "-r", (dossier / "ftp").string(), copie.string()}));
-    fs::remove_all(copie);
-  }
-  const Pas cp = mediane(copies);
+  std::vector<Pas> copiesFaites;
+  for (int essai = 0; essai < 3; ++essai)
+    copiesFaites.push_back(commande("cp -r of ftp/", {"cp", "-r", (dossier / "ftp").string(),
+                                                      copies[static_cast<size_t>(essai)].string()}));
+  const Pas cp = mediane(copiesFaites);
   std::ostringstream ratio;
   ratio << std::fixed << std::setprecision(2) << "  cp -r " << cp.mur << " s  ratio " << build.mur / cp.mur
         << "  s/MB " << std::setprecision(4) << build.mur / (site.octets / 1048576.0);
@@ -345,13 +369,14 @@ void taille(const fs::path& base, int n, bool hugo, bool publication) {
   if (hugo) {
     Pas h = mediane(hugos);
     h.quoi = "hugo, " + std::to_string(n) + " pages (median)";
-    Pas cpHugo = commande("cp -r of hugo's public/", {"cp", "-r", (racineHugo / "public").string(), copie.string()});
-    fs::remove_all(copie);
+    Pas cpHugo = commande("cp -r of hugo's public/",
+                          {"cp", "-r", (racineHugo / "public").string(), copies.back().string()});
     std::ostringstream t;
     t << std::fixed << std::setprecision(2) << "  cp -r " << cpHugo.mur << " s  project/hugo "
       << build.mur / h.mur;
     montrer(h, sortieTexte(sortieHugo, 0) + t.str());
   }
+  effacer(tout);
 }
 
 }  // namespace
