@@ -102,28 +102,28 @@ std::optional<platform::LineList> Tvignette1::faireVignette() {
 
 namespace pages {
 
-void Tvignette1::ouvrirAtelier(int ouvriers) {
-  atelier_ = std::make_unique<AtelierCartes>(ecrivain_, fenetres(), ouvriers);
+void Tvignette1::ouvrirEquipe(int ouvriers) {
+  equipe_ = std::make_unique<EquipeCartes>(ecrivain_, fenetres(), ouvriers);
 }
 
 void Tvignette1::demanderVignette() {
-  atelier_->demander(entreesPropres());
+  equipe_->demander(entreesPropres());
   carteFenetre = false;
 }
 
 std::optional<platform::LineList> Tvignette1::prendreVignette() {
-  return atelier_->prendre([this](const std::string& message) { p_.dialogs().showMessage(message); });
+  return equipe_->prendre([this](const std::string& message) { p_.dialogs().showMessage(message); });
 }
 
 const TValeursCarte& Tvignette1::derniereCarte() const {
-  const EcrivainCartes::Carte* carte = atelier_ ? atelier_->derniere() : nullptr;
+  const EcrivainCartes::Carte* carte = equipe_ ? equipe_->derniere() : nullptr;
   return carte ? carte->valeurs : valeurs;
 }
 
-void Tvignette1::fermerAtelier() {
-  if (!atelier_) return;
-  const bool prise = atelier_->derniere() != nullptr;
-  atelier_.reset();
+void Tvignette1::fermerEquipe() {
+  if (!equipe_) return;
+  const bool prise = equipe_->derniere() != nullptr;
+  equipe_.reset();
   if (!prise) return;
   const EntreesCarte& e = ecrivain_.entrees();
   referenceCarte = e.referenceCarte;
@@ -131,7 +131,7 @@ void Tvignette1::fermerAtelier() {
 }
 
 void Tvignette1::fermerSerie(bool ecrire) {
-  fermerAtelier();
+  fermerEquipe();
   ecrivain_.fermerSerie(ecrire);
 }
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "modele/pages/atelier_cartes.h"
+#include "modele/pages/equipe_cartes.h"
 #include "modele/pages/vignette.h"
 #include "platform/lines.h"
 #include "ui/controls.h"
@@ -56,11 +56,11 @@ class Tvignette1 : public ui::Form {
                     const std::string& reference,
                     const std::function<bool(const std::string&)>& existe);
 
-  // The same cards written ahead on other threads (AtelierCartes over this writer), once the
+  // The same cards written ahead on other threads (EquipeCartes over this writer), once the
   // open run's first card is written: asked with the inputs set above, taken in the order asked.
   // Closed with the run, the window then stands as after the last card taken.
-  void ouvrirAtelier(int ouvriers);
-  bool atelierOuvert() const { return atelier_ != nullptr; }
+  void ouvrirEquipe(int ouvriers);
+  bool equipeOuverte() const { return equipe_ != nullptr; }
   void demanderVignette();
   std::optional<platform::LineList> prendreVignette();
   // The values of the last card written or taken.
@@ -73,10 +73,10 @@ class Tvignette1 : public ui::Form {
   EntreesCarte entrees();
   EntreesCarte entreesPropres();  // the inputs set above
   FenetresCarte fenetres();       // what the card reads of the windows
-  void fermerAtelier();
+  void fermerEquipe();
 
   app::Programme& p_;
-  std::unique_ptr<AtelierCartes> atelier_;
+  std::unique_ptr<EquipeCartes> equipe_;
 };
 
 // Opens a run of cards for its lifetime. terminer() closes it whole (vignette.htm written);

@@ -167,7 +167,7 @@ void Tdata1::construirePages(Construction& c) {
             CarteDemandee{lue.reference, compteur, compteur == 1, existantes <= compteur, {}});
         vignette.indicateurCarteA = carte.premiere;
         vignette.indicateurCarteB = carte.derniere;
-        if (vignette.atelierOuvert()) {
+        if (vignette.equipeOuverte()) {
           vignette.demanderVignette();
           ++enAttente;
           continue;
@@ -177,7 +177,7 @@ void Tdata1::construirePages(Construction& c) {
         progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" +
                 lue.reference + "]");
         carte.faite = vignette.faireVignette();
-        vignette.ouvrirAtelier(ouvriersCartes());
+        vignette.ouvrirEquipe(ouvriersCartes());
       }
       page.fiche = fiche;
       page.referenceCarte = referenceCarte;
@@ -187,7 +187,7 @@ void Tdata1::construirePages(Construction& c) {
     for (size_t index = 0; index < c.listePages.size(); ++index) {
       // Cards are asked some pages ahead, so that every writer has one to write.
       while (aPreparer < c.listePages.size() &&
-             (aPreparer <= index || (vignette.atelierOuvert() && enAttente < kCartesEnAvance)))
+             (aPreparer <= index || (vignette.equipeOuverte() && enAttente < kCartesEnAvance)))
         preparer(aPreparer++);
       PagePreparee prete = std::move(preparees.front());
       preparees.pop_front();

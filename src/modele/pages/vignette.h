@@ -119,7 +119,7 @@ class EcrivainCartes {
   void champQuantiteEtat();  // into lignesCarte
   void champQuantite();      // into lignesTableau
 
-  // A card written on another thread by a writer sharing the open run (AtelierCartes), with what
+  // A card written on another thread by a writer sharing the open run (EquipeCartes), with what
   // the run's own writer keeps of its last card.
   struct Carte {
     std::optional<platform::LineList> lignes;  // nullopt without a card

@@ -1,8 +1,8 @@
 #pragma once
 // The cards of a run written ahead on threads of their own and taken back in the order they were
 // asked: a card depends only on its sheet and on the run's settings, which the writers share, so
-// a site build makes its thousands of cards on every processor while its own thread assembles
-// and writes the pages. What the cards write (pictures and detail pages into ftp/) goes through
+// a site build makes its thousands of cards on every processor while its own thread makes the
+// pages around them. What the cards write (pictures and detail pages into ftp/) goes through
 // the thread-safe name index; what a card tells the user is told when it is taken.
 
 #include <condition_variable>
@@ -22,19 +22,19 @@
 
 namespace pages {
 
-class AtelierCartes {
+class EquipeCartes {
  public:
   // principal: the run's writer, its run open and its first card written (the identity and the
-  // shop's import/ files are that card's); it must outlive the workshop. fenetres: what every
+  // shop's import/ files are that card's); it must outlive the team. fenetres: what every
   // card of the run reads of the windows.
-  AtelierCartes(EcrivainCartes& principal, FenetresCarte fenetres, int ouvriers);
+  EquipeCartes(EcrivainCartes& principal, FenetresCarte fenetres, int ouvriers);
   // Stops the threads once their card is done, dropping the cards not taken; the principal then
   // holds the last card taken as its own last card.
-  ~AtelierCartes();
-  AtelierCartes(const AtelierCartes&) = delete;
-  AtelierCartes& operator=(const AtelierCartes&) = delete;
+  ~EquipeCartes();
+  EquipeCartes(const EquipeCartes&) = delete;
+  EquipeCartes& operator=(const EquipeCartes&) = delete;
 
-  // Asks for a card; the window part of `entrees` is the workshop's.
+  // Asks for a card; the window part of `entrees` is the team's.
   void demander(EntreesCarte entrees);
   // The first card asked and not taken, once written: its messages go to `signaler`, then its
   // lines are returned (nullopt without a card), or what stopped it is thrown.

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "modele/pages/atelier_cartes.h"
+#include "modele/pages/equipe_cartes.h"
 #include "modele/pages/vignette.h"
 #include "platform/files.h"
 #include "platform/lines.h"
@@ -61,7 +61,7 @@ pages::EntreesCarte entrees(const TempFolder& dossier, int i) {
   return e;
 }
 
-// What the workshop is asked: the card's own inputs, the window part being the workshop's.
+// What the team is asked: the card's own inputs, the window part being the team's.
 pages::EntreesCarte propres(const TempFolder& dossier, int i) {
   pages::EntreesCarte e = entrees(dossier, i);
   static_cast<pages::FenetresCarte&>(e) = {};
@@ -89,13 +89,13 @@ std::map<std::string, std::string> fichiers(const TempFolder& dossier) {
   return tout;
 }
 
-TEST(AtelierCartes, CardsWrittenAheadAreTheCardsWrittenInTurn) {
-  TempFolder seul, atelier;
+TEST(EquipeCartes, CardsWrittenAheadAreTheCardsWrittenInTurn) {
+  TempFolder seul, equipe;
   remplir(seul);
-  remplir(atelier);
-  platform::DataFolder donneesSeul(seul.path()), donneesAtelier(atelier.path());
+  remplir(equipe);
+  platform::DataFolder donneesSeul(seul.path()), donneesEquipe(equipe.path());
   pages::EcrivainCartes ecrivainSeul(donneesSeul, [](const std::string&) {});
-  pages::EcrivainCartes principal(donneesAtelier, [](const std::string&) {});
+  pages::EcrivainCartes principal(donneesEquipe, [](const std::string&) {});
 
   ecrivainSeul.ouvrirSerie();
   const Cartes attendues = enTour(seul, ecrivainSeul);
@@ -103,16 +103,16 @@ TEST(AtelierCartes, CardsWrittenAheadAreTheCardsWrittenInTurn) {
 
   principal.ouvrirSerie();
   Cartes cartes;
-  pages::EntreesCarte premiere = entrees(atelier, 0);
+  pages::EntreesCarte premiere = entrees(equipe, 0);
   premiere.identite = app::TIdentite{.dev1 = "EUR", .login = "boutique"};
   cartes.push_back(principal.faireVignette(premiere));
   {
-    pages::AtelierCartes ouvriers(principal, entrees(atelier, 0), 4);
+    pages::EquipeCartes ouvriers(principal, entrees(equipe, 0), 4);
     // Asked in two waves, the second while the first is being taken.
-    for (int i = 1; i < kFiches / 2; ++i) ouvriers.demander(propres(atelier, i));
+    for (int i = 1; i < kFiches / 2; ++i) ouvriers.demander(propres(equipe, i));
     for (int i = 1; i < kFiches; ++i) {
       if (i == kFiches / 4)
-        for (int j = kFiches / 2; j < kFiches; ++j) ouvriers.demander(propres(atelier, j));
+        for (int j = kFiches / 2; j < kFiches; ++j) ouvriers.demander(propres(equipe, j));
       cartes.push_back(ouvriers.prendre([](const std::string& m) { ADD_FAILURE() << m; }));
       ASSERT_NE(ouvriers.derniere(), nullptr);
       EXPECT_EQ(ouvriers.derniere()->valeurs.referenceVignette, reference(i));
@@ -131,10 +131,10 @@ TEST(AtelierCartes, CardsWrittenAheadAreTheCardsWrittenInTurn) {
     EXPECT_EQ(cartes[i]->text(), attendues[i]->text());
   }
   // Pictures, detail pages, corners and the scratch page of the last card alike.
-  EXPECT_EQ(fichiers(atelier), fichiers(seul));
+  EXPECT_EQ(fichiers(equipe), fichiers(seul));
 }
 
-TEST(AtelierCartes, ACardThatFailsStopsWhoTakesItAtThatCard) {
+TEST(EquipeCartes, ACardThatFailsStopsWhoTakesItAtThatCard) {
   TempFolder dossier;
   remplir(dossier);
   // R6's picture cannot be copied: a folder stands where it goes.
@@ -146,11 +146,11 @@ TEST(AtelierCartes, ACardThatFailsStopsWhoTakesItAtThatCard) {
   premiere.identite.emplace();
   ASSERT_TRUE(principal.faireVignette(premiere));
   {
-    pages::AtelierCartes ouvriers(principal, entrees(dossier, 0), 3);
+    pages::EquipeCartes ouvriers(principal, entrees(dossier, 0), 3);
     for (int i = 1; i < 20; ++i) ouvriers.demander(propres(dossier, i));
     for (int i = 1; i < 6; ++i) EXPECT_TRUE(ouvriers.prendre([](const std::string&) {}));
     EXPECT_THROW(ouvriers.prendre([](const std::string&) {}), platform::FileError);
-    // The rest is dropped with the workshop.
+    // The rest is dropped with the team.
   }
   principal.fermerSerie(false);
 }

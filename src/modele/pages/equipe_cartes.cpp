@@ -1,11 +1,11 @@
-#include "modele/pages/atelier_cartes.h"
+#include "modele/pages/equipe_cartes.h"
 
 #include <stdexcept>
 #include <utility>
 
 namespace pages {
 
-AtelierCartes::AtelierCartes(EcrivainCartes& principal, FenetresCarte fenetres, int ouvriers)
+EquipeCartes::EquipeCartes(EcrivainCartes& principal, FenetresCarte fenetres, int ouvriers)
     : principal_(principal), fenetres_(std::move(fenetres)) {
   const size_t n = ouvriers < 1 ? 1 : static_cast<size_t>(ouvriers);
   messages_.resize(n);
@@ -18,7 +18,7 @@ AtelierCartes::AtelierCartes(EcrivainCartes& principal, FenetresCarte fenetres, 
     fils_.emplace_back([this, i] { travailler(*ecrivains_[i], messages_[i]); });
 }
 
-AtelierCartes::~AtelierCartes() {
+EquipeCartes::~EquipeCartes() {
   {
     std::lock_guard garde(verrou_);
     arret_ = true;
@@ -28,7 +28,7 @@ AtelierCartes::~AtelierCartes() {
   if (derniere_) principal_.reprendre(std::move(*derniere_));
 }
 
-void AtelierCartes::demander(EntreesCarte entrees) {
+void EquipeCartes::demander(EntreesCarte entrees) {
   bool reveiller;
   {
     std::lock_guard garde(verrou_);
@@ -40,7 +40,7 @@ void AtelierCartes::demander(EntreesCarte entrees) {
   if (reveiller) travail_.notify_one();
 }
 
-void AtelierCartes::travailler(EcrivainCartes& ecrivain, std::vector<std::string>& messages) {
+void EquipeCartes::travailler(EcrivainCartes& ecrivain, std::vector<std::string>& messages) {
   std::unique_lock garde(verrou_);
   for (;;) {
     ++inactifs_;
@@ -76,14 +76,14 @@ void AtelierCartes::travailler(EcrivainCartes& ecrivain, std::vector<std::string
   }
 }
 
-std::optional<platform::LineList> AtelierCartes::prendre(
+std::optional<platform::LineList> EquipeCartes::prendre(
     const std::function<void(const std::string&)>& signaler) {
   std::unique_ptr<EcrivainCartes::Carte> carte;
   std::vector<std::string> messages;
   std::exception_ptr erreur;
   {
     std::unique_lock garde(verrou_);
-    if (taches_.empty()) throw std::logic_error("AtelierCartes::prendre sans carte demandée");
+    if (taches_.empty()) throw std::logic_error("EquipeCartes::prendre sans carte demandée");
     if (!taches_.front().faite) {
       if (suivante_ < premiere_ + taches_.size() && inactifs_ > 0) travail_.notify_all();
       attendue_ = premiere_;
