@@ -68,9 +68,12 @@ bool openTo(const std::string& folder) {
   return it == gates.end() || it->second.owner == std::this_thread::get_id();
 }
 
-// With `held` locked: waits until no other thread changes the folder.
-void waitForGate(std::unique_lock<std::mutex>& held, const std::string& folder) {
-  if (!gates.empty()) gateOpened.wait(held, [&] { return openTo(folder); });
+// With `held` locked: waits until no other thread changes the folder, nor `also` when given
+// (both at once: a thread holding one while waiting for the other could wait forever).
+void waitForGate(std::unique_lock<std::mutex>& held, const std::string& folder,
+                 const std::string& also = {}) {
+  if (gates.empty()) return;
+  gateOpened.wait(held, [&] { return openTo(folder) && (also.empty() || openTo(also)); });
 }
 
 Kind kindOf(const std::string& folder, const dirent* entry) {
@@ -151,8 +154,7 @@ void forEach(const fs::path& folder, const std::function<void(const std::string&
 Change::Change(const fs::path& folder, const fs::path& alsoHeld)
     : folder_(keyFolder(folder)), alsoHeld_(alsoHeld.empty() ? std::string() : keyFolder(alsoHeld)) {
   std::unique_lock guard(lock);
-  // Both gates at once: a thread holding one while waiting for the other could wait forever.
-  gateOpened.wait(guard, [&] { return openTo(folder_) && (alsoHeld_.empty() || openTo(alsoHeld_)); });
+  waitForGate(guard, folder_, alsoHeld_);
   for (const std::string* f : {&folder_, &alsoHeld_}) {
     if (f->empty()) continue;
     Gate& gate = gates[*f];

@@ -98,10 +98,6 @@ std::optional<platform::LineList> Tvignette1::faireVignette() {
   return ecrivain_.faireVignette(std::move(e));
 }
 
-}  // namespace pages
-
-namespace pages {
-
 void Tvignette1::ouvrirEquipe(int ouvriers) {
   equipe_ = std::make_unique<EquipeCartes>(ecrivain_, fenetres(), ouvriers);
 }

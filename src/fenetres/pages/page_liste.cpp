@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <thread>
-#include <iterator>
 #include <unordered_map>
 
 #include "fenetres/app/fiche.h"
@@ -136,6 +136,10 @@ void Tdata1::construirePages(Construction& c) {
       return place->second;
     };
 
+    auto annoncerCarte = [&](size_t index, const std::string& reference) {
+      progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" + reference + "]");
+    };
+
     // Reads the sheets of a page and asks for their cards.
     auto preparer = [&](size_t index) {
       const std::string& entree = c.listePages[index];
@@ -174,8 +178,7 @@ void Tdata1::construirePages(Construction& c) {
         }
         // The first card loads the identity and copies the shop's import/ files for the run;
         // the others are written ahead on other threads.
-        progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" +
-                lue.reference + "]");
+        annoncerCarte(index, lue.reference);
         carte.faite = vignette.faireVignette();
         vignette.ouvrirEquipe(ouvriersCartes());
       }
@@ -198,8 +201,7 @@ void Tdata1::construirePages(Construction& c) {
         cartes.push_back("<!--//DEBUT//" + carte.reference + "*" + (carte.premiere ? "Y" : "N") +
                          "//DEBUT//-->");
         if (!carte.faite) {
-          progres("Traitement " + std::to_string(index) + "/" + dernierePage + " [" +
-                  carte.reference + "]");
+          annoncerCarte(index, carte.reference);
           carte.faite = vignette.prendreVignette();
           --enAttente;
         }

@@ -76,8 +76,8 @@ EcrivainCartes::~EcrivainCartes() = default;
 
 EcrivainCartes::EcrivainCartes(EcrivainCartes& principal,
                                std::function<void(const std::string&)> signaler)
-    : donnees_(principal.donnees_), signaler_(std::move(signaler)), partage_(&principal.contexte()) {
-  accents_.remplir();
+    : EcrivainCartes(principal.donnees_, std::move(signaler)) {
+  partage_ = &principal.contexte();
   valeurs.imageVignette = principal.valeurs.imageVignette;
 }
 

@@ -90,23 +90,19 @@ design::TStyleFiche ContexteCartes::styleFiche(const std::string& themeStyle,
 }
 
 const std::optional<std::string>& ContexteCartes::maxiQmulti() {
-  std::lock_guard garde(verrou_);
-  if (!maxi_) {
+  return uneFois(maxi_, [this] {
     std::optional<std::string> maxi;
     if (auto fichier = charger("qmulti.ini"))
       maxi = app::nettoyerPrix(platform::trim(fichier->value("maxi")));
-    maxi_ = std::move(maxi);
-  }
-  return *maxi_;
+    return maxi;
+  });
 }
 
 const IndexNoms& ContexteCartes::index(std::optional<IndexNoms>& cache, std::string_view nom) {
-  std::lock_guard garde(verrou_);
-  if (!cache) {
+  return uneFois(cache, [&] {
     auto fichier = charger(nom);
-    cache = fichier ? IndexNoms(*fichier) : IndexNoms();
-  }
-  return *cache;
+    return fichier ? IndexNoms(*fichier) : IndexNoms();
+  });
 }
 
 std::optional<std::string> ContexteCartes::quantiteClient(std::string_view reference) {
@@ -114,11 +110,7 @@ std::optional<std::string> ContexteCartes::quantiteClient(std::string_view refer
 }
 
 const std::vector<std::string>& ContexteCartes::fichiersPromo() {
-  std::lock_guard garde(verrou_);
-  if (!promos_) {
-    promos_ = platform::listFiles(donnees_.root(), "*.pro");
-  }
-  return *promos_;
+  return uneFois(promos_, [this] { return platform::listFiles(donnees_.root(), "*.pro"); });
 }
 
 const std::string& ContexteCartes::styleTheme(const std::string& nom) {
@@ -138,8 +130,7 @@ std::optional<std::string> ContexteCartes::vignetteLiee(std::string_view referen
 }
 
 const ModeleLies& ContexteCartes::modeleLies() {
-  std::lock_guard garde(verrou_);
-  if (!modcomp_) {
+  return uneFois(modcomp_, [this] {
     ModeleLies m;
     if (auto fichier = charger("modcomp.inf")) {
       m.present = true;
@@ -149,38 +140,29 @@ const ModeleLies& ContexteCartes::modeleLies() {
       m.bouton = fichier->value("bouton");
       m.reference = fichier->value("reference");
     }
-    modcomp_ = std::move(m);
-  }
-  return *modcomp_;
+    return m;
+  });
 }
 
 bool ContexteCartes::urlBoutique() {
-  std::lock_guard garde(verrou_);
-  if (!kelkoo_) kelkoo_ = existe("kelkoo.ini");
-  return *kelkoo_;
+  return uneFois(kelkoo_, [this] { return existe("kelkoo.ini"); });
 }
 
 const std::set<std::string>& ContexteCartes::bache() {
-  std::lock_guard garde(verrou_);
-  if (!bache_) {
+  return uneFois(bache_, [this] {
     std::set<std::string> lignes;
     if (auto fichier = charger("bache.ini"))
       for (const auto& l : *fichier) lignes.insert(platform::trim(l));
-    bache_ = std::move(lignes);
-  }
-  return *bache_;
+    return lignes;
+  });
 }
 
 const TOptionsArticles& ContexteCartes::optionsArticles(const std::string& police_defaut) {
-  std::lock_guard garde(verrou_);
-  if (!articles_) articles_ = chargerOptionsArticles(donnees_, police_defaut);
-  return *articles_;
+  return uneFois(articles_, [&] { return chargerOptionsArticles(donnees_, police_defaut); });
 }
 
 const std::optional<platform::LineList>& ContexteCartes::promoPrix() {
-  std::lock_guard garde(verrou_);
-  if (!promoPrix_) promoPrix_ = charger("promo_prix.opt");
-  return *promoPrix_;
+  return uneFois(promoPrix_, [this] { return charger("promo_prix.opt"); });
 }
 
 std::string ContexteCartes::nombreFiches(std::string_view categorie) {

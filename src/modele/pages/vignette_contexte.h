@@ -108,6 +108,13 @@ class ContexteCartes {
   using Lignes = std::optional<std::vector<std::pair<std::string, std::string>>>;
 
   const Lignes& lignesTyp(const std::string& nom);
+  // The value kept in `cache`, made by `faire` at the first call, under the lock.
+  template <typename T, typename Faire>
+  const T& uneFois(std::optional<T>& cache, Faire faire) {
+    std::lock_guard garde(verrou_);
+    if (!cache) cache.emplace(faire());
+    return *cache;
+  }
   const IndexNoms& index(std::optional<IndexNoms>& cache, std::string_view nom);
 
   const platform::DataFolder& donnees_;
