@@ -3,6 +3,7 @@
 #include "modele/frame/boite_encadree.h"
 #include "modele/frame/cadre_page.h"
 #include "modele/frame/menu_gauche.h"
+#include "modele/frame/valeur_script.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 
@@ -142,7 +143,7 @@ std::string lienBarre(const EntreesTop& e, const std::string& nom) {
     auto js = [](const std::string& s) { return platform::jsString(s, '\''); };
     return "JavaScript:document.location.href='" + js(e.url_panier) +
            "?login=" + js(urlQueryValue(e.ident.login)) + "&ext=" + js(urlQueryValue(e.ident.ext)) +
-           "&session=oui&session_client='+top.session_client+''";
+           "&session=oui&session_client='+" + valeurSure("top.session_client") + "+''";
   }
   if (nom == "conditions") return e.frames ? "cv.htm" : "cvf.htm";
   if (nom == "ecrire") return "mailto:" + e.ident.email;

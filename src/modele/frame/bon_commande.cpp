@@ -3,6 +3,8 @@
 
 #include "modele/frame/bon_commande.h"
 
+#include <cstdio>
+
 #include "modele/frame/menu_gauche.h"
 #include "platform/charset.h"
 #include "platform/escape.h"
@@ -13,6 +15,21 @@ namespace frame {
 namespace {
 
 using platform::LineList;
+
+// Bytes 128 to 159 of Windows-1252 as a script string of escapes, byte 128 first.
+std::string octetsWindows1252() {
+  std::string t;
+  for (int b = 0x80; b < 0xA0; ++b) {
+    const std::string u = platform::toUtf8(std::string(1, static_cast<char>(b)));
+    auto o = [&](size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(u[i])); };
+    const unsigned cp = u.size() == 2 ? ((o(0) & 0x1F) << 6) | (o(1) & 0x3F)
+                                      : ((o(0) & 0x0F) << 12) | ((o(1) & 0x3F) << 6) | (o(2) & 0x3F);
+    char echappe[8];
+    std::snprintf(echappe, sizeof echappe, "\\u%04X", cp);
+    t += echappe;
+  }
+  return t;
+}
 
 bool oui(const std::string& v) { return v == "oui"; }
 
@@ -218,24 +235,39 @@ LineList identification(const Page& p) {
 // The frameset's top window holds the cart (declared by the entry pages). Where the form cannot
 // reach it - the single-page layout, whose top window is the form itself, or a site opened from
 // disc, whose frames may not read each other - the tab's session keeps it from page to page.
+// The session copy is kept in every case: a frameset reloaded, or replaced by the form alone
+// (the top bar's cart link), declares an empty cart, which takes the copy back.
 // A top window also keeps it in its own name, which the tab hands to the next page at once:
 // a page of a site on disc left just after its load may not have handed its session over yet.
+// Each copy is numbered, so that the newer of the two wins.
 LineList scriptPanier(const TOptionsCatalogue& c) {
-  return {"var panier=null,panier_session=false;",
-          "try{if(typeof top.fin!=\"undefined\")panier=top;}catch(erreur){}",
-          "if(panier==null){panier_session=true;",
-          "panier={fin:0,ma_ref:new Array(),ma_description:new Array(),ma_pu:new Array(),"
-          "ma_commande:new Array(),ma_quantite:new Array(),mon_transport:" +
-              texteScript(c.port ? c.portE : "0") + "};",
-          "var garde=null;",
-          "try{garde=JSON.parse(sessionStorage.getItem(\"tarvio_panier\"));}catch(erreur){}",
-          "try{if(window==top&&window.name.indexOf(\"tarvio_panier=\")==0){"
-          "garde=JSON.parse(window.name.substring(14));}}catch(erreur){}",
-          "if(garde)for(var cle in panier)if(garde[cle]!=null)panier[cle]=garde[cle];",
+  return {"var cles_panier=[\"fin\",\"ma_ref\",\"ma_description\",\"ma_pu\",\"ma_commande\","
+          "\"ma_quantite\",\"mon_transport\"];",
+          "function panier_neuf(){return {fin:0,ma_ref:new Array(),ma_description:new Array(),"
+          "ma_pu:new Array(),ma_commande:new Array(),ma_quantite:new Array(),mon_transport:" +
+              texteScript(c.port ? c.portE : "0") + "};}",
+          // Slot by slot, so that the top window's own arrays keep holding the cart.
+          "function copier_panier(de,vers){",
+          "for(var k=0;k<cles_panier.length;k++){var cle=cles_panier[k],v=de[cle];",
+          "if(v==null)continue;",
+          "if(cle==\"fin\")vers.fin=Math.max(Number(vers.fin)||0,Number(v)||0);",
+          "else if(typeof v==\"object\"){for(var i=0;i<v.length;i++)vers[cle][i]=v[i];}",
+          "else vers[cle]=v;}",
           "}",
+          "function panier_vide(p){for(var i=0;i<p.fin;i++)if(p.ma_ref[i])return false;return true;}",
+          "var panier=null,garde=null;",
+          "try{if(typeof top.fin!=\"undefined\")panier=top;}catch(erreur){}",
+          "function lire_garde(texte){try{var g=JSON.parse(texte);"
+          "if(g&&(garde==null||(g.garde_n||0)>(garde.garde_n||0)))garde=g;}catch(erreur){}}",
+          "try{lire_garde(sessionStorage.getItem(\"tarvio_panier\"));}catch(erreur){}",
+          "try{if(window==top&&window.name.indexOf(\"tarvio_panier=\")==0)"
+          "lire_garde(window.name.substring(14));}catch(erreur){}",
+          "if(panier==null)panier=panier_neuf();",
+          "if(garde&&panier_vide(panier))copier_panier(garde,panier);",
           "function garder_panier(){",
-          "if(!panier_session)return;",
-          "var texte=JSON.stringify(panier);",
+          "var copie=panier_neuf();copier_panier(panier,copie);",
+          "copie.garde_n=(garde&&garde.garde_n||0)+1;garde=copie;",
+          "var texte=JSON.stringify(copie);",
           "try{sessionStorage.setItem(\"tarvio_panier\",texte);}catch(erreur){}",
           "try{if(window==top)window.name=\"tarvio_panier=\"+texte;}catch(erreur){}",
           "}"};
@@ -254,11 +286,19 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
   s.add(scriptPanier(c));
   s.add(LineList{
              "var toto=location.search.substring(1).split(\"&\");",
-             "function valeur_requete(cle){",
+             // The card's form sends the shop's charset: bytes 128 to 159 are Windows-1252's.
+             "var cp1252=\"" + octetsWindows1252() + "\";",
+             "function decoder(t){return t.replace(/\\+/g,\" \").replace(/%([0-9A-Fa-f]{2})/g,"
+             "function(m,h){var n=parseInt(h,16);"
+             "return n>=128&&n<160?cp1252.charAt(n-128):String.fromCharCode(n);});}",
+             // The values of every key the test accepts, in the query's order.
+             "function valeurs_requete(test){var l=[];",
              "for(var k=0;k<toto.length;k++){var egal=toto[k].indexOf(\"=\");if(egal<0)continue;",
-             "if(unescape(toto[k].substring(0,egal).replace(/\\+/g,\" \"))==cle)",
-             "return unescape(toto[k].substring(egal+1).replace(/\\+/g,\" \"));}",
-             "return \"\";", "}", "function calcul(){"});
+             "if(test(decoder(toto[k].substring(0,egal))))l.push(decoder(toto[k].substring(egal+1)));}",
+             "return l;", "}",
+             "function valeur_requete(cle){var l=valeurs_requete(function(c){return c==cle;});"
+             "return l.length?l[0]:\"\";}",
+             "function calcul(){"});
   if (c.plC) s.add("if(document.form.transport)panier.mon_transport=document.form.transport.value;");
   s.add(LineList{"for(var i=0;i<panier.fin;i++){", "var champ=document.form[\"qte\"+i];",
                  "if(panier.ma_commande[i]!=\"oui\"||!champ)continue;",
@@ -276,9 +316,20 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  "devise=" + texteScript(e.dev1) + ";devise2=" + texteScript(e.dev2) + ";",
                  std::string("devise2_confirmation=\"") + (deux ? "oui" : "non") + "\";",
                  "type=" + texteScript(c.produitsE) + ";",
-                 "var ref=valeur_requete(\"ref\"),refsupp=valeur_requete(\"refsupp\");",
+                 "var ref=valeur_requete(\"ref\");",
                  "var description=valeur_requete(\"description\"),pu=valeur_requete(\"pu\");",
-                 "if(refsupp!=\"\")ref=ref+\" \"+refsupp;", "if(ref!=\"\"){", "var present=false;",
+                 // A card's lists: a model at its own price (refdiff), then supplements
+                 // (refsupp, refsupp3, ...) whose price adds to it. A line "label=price" names
+                 // the slot by its label; a line without a price only names it.
+                 "function choisir(valeur,remplace){var egal=valeur.lastIndexOf(\"=\"),libelle=valeur;",
+                 "if(egal>=0&&/[0-9]/.test(valeur.substring(egal+1))){libelle=valeur.substring(0,egal);",
+                 "pu=String(Math.round(((remplace?0:verif(pu))+verif(valeur.substring(egal+1)))*100)/100);}",
+                 "if(libelle!=\"\")ref=ref+\" \"+libelle;}",
+                 "if(ref!=\"\"){var difference=valeur_requete(\"refdiff\");",
+                 "if(difference!=\"\")choisir(difference,true);",
+                 "var supplements=valeurs_requete(function(c){return /^refsupp[0-9]*$/.test(c);});",
+                 "for(var k=0;k<supplements.length;k++)choisir(supplements[k],false);}",
+                 "if(ref!=\"\"){", "var present=false;",
                  "for(var i=0;i<panier.fin;i++)if(panier.ma_ref[i]==ref)present=true;",
                  "var libre=panier.fin;",
                  "for(var i=panier.fin-1;i>=0;i--)if(panier.ma_ref[i]==undefined||panier.ma_ref[i]==\"\")libre=i;",

@@ -11,6 +11,7 @@
 #include "modele/app/annexes_fiche.h"
 #include "modele/app/options_programme.h"
 #include "modele/app/texte_prix.h"
+#include "modele/frame/valeur_script.h"
 #include "modele/pages/vignette.h"
 #include "modele/pages/vignette_contexte.h"
 #include "platform/escape.h"
@@ -122,12 +123,11 @@ void EcrivainCartes::champsCaches(std::vector<std::string>& L, bool rangee,
   const TValeursCarte& v = valeurs;
   const bool frames = e_.options.frames == "oui";
   L.push_back("<script language=\"JavaScript\">");
-  L.push_back(
-      "document.write('<input type=\"hidden\" name=\"session_client\" "
-      "value=\"'+top.session_client+'\">');");
+  L.push_back("document.write('<input type=\"hidden\" name=\"session_client\" value=\"'+" +
+              frame::valeurSure("top.session_client") + "+'\">');");
   if (contexte().urlBoutique())
-    L.push_back(std::string("document.write('<input type=\"hidden\" name=\"track\" value=\"'+") +
-                (frames ? "top.track" : "track") + "+'\">');");
+    L.push_back("document.write('<input type=\"hidden\" name=\"track\" value=\"'+" +
+                frame::valeurSure(frames ? "top.track" : "track") + "+'\">');");
   L.push_back("</script>");
   const app::TIdentite& id = contexte().identite();
   L.push_back(cache("login", id.login));

@@ -3,6 +3,7 @@
 
 #include "modele/app/fiche_produit.h"
 #include "modele/app/texte_prix.h"
+#include "modele/frame/valeur_script.h"
 #include "modele/pages/produit_lie.h"
 #include "modele/pages/vignette.h"
 #include "modele/pages/vignette_contexte.h"
@@ -118,14 +119,11 @@ void EcrivainCartes::tableauProduitsLies() {
       }
       L.push_back("<td>");
       L.push_back("<script language=\"JavaScript\">");
-      L.push_back(
-          "document.write('<input type=\"hidden\" name=\"session_client\" "
-          "value=\"'+top.session_client+'\">');");
+      L.push_back("document.write('<input type=\"hidden\" name=\"session_client\" value=\"'+" +
+                  frame::valeurSure("top.session_client") + "+'\">');");
       if (c.urlBoutique())
-        L.push_back(cadres ? "document.write('<input type=\"hidden\" name=\"track\" "
-                             "value=\"'+top.track+'\">');"
-                           : "document.write('<input type=\"hidden\" name=\"track\" "
-                             "value=\"'+track+'\">');");
+        L.push_back("document.write('<input type=\"hidden\" name=\"track\" value=\"'+" +
+                    frame::valeurSure(cadres ? "top.track" : "track") + "+'\">');");
       L.push_back("</script>");
       L.push_back("<input type=\"hidden\" name=\"login\" value=\"" +
                   platform::htmlAttribute(id.login) + "\">");

@@ -419,9 +419,11 @@ TEST_F(TableLies, OrderFormsWhenTheModelAsksForThem) {
                     "<td>",
                     "<script language=\"JavaScript\">",
                     "document.write('<input type=\"hidden\" name=\"session_client\" "
-                    "value=\"'+top.session_client+'\">');",
+                    "value=\"'+(function(){try{var v=top.session_client;return v==null?'':v;}"
+                    "catch(e){return '';}})()+'\">');",
                     "document.write('<input type=\"hidden\" name=\"track\" "
-                    "value=\"'+track+'\">');",
+                    "value=\"'+(function(){try{var v=track;return v==null?'':v;}"
+                    "catch(e){return '';}})()+'\">');",
                     "</script>",
                     "<input type=\"hidden\" name=\"login\" value=\"shop\">",
                     "<input type=\"hidden\" name=\"ext\" value=\"7\">",

@@ -93,7 +93,8 @@ TEST_F(PageTop, LinkAddresses) {
                "https://www.tarvio.fr/cgi/securus.php?boutique=Dupont %26 Fils&frame=oui"},
            Cas{"panier", false, false, false,
                "JavaScript:document.location.href='https://h/panier.php?login=shop&ext=&session=oui"
-               "&session_client='+top.session_client+''"},
+               "&session_client='+(function(){try{var v=top.session_client;return v==null?'':v;}"
+               "catch(e){return '';}})()+''"},
            Cas{"panier", true, false, true, "boncommande.htm"},
        }) {
     e.frames = c.frames;
