@@ -56,6 +56,8 @@ TEST(ScriptsEditeur, Index2FramesOnlyAPageOfTheSiteAndNotesAComparatorVisit) {
       {"url_principal=th%E9.htm", cadresAvec("thé.htm") + "#200"},
       {"track=k&url_principal=bols-0.htm", cadresAvec("bols-0.htm") + "#200"},
       {"track=<w>&url_principal=bols-0.htm", cadresAvec("bols-0.htm") + "#200"},
+      {"track=" + std::string(32, 'a') + "&url_principal=bols-0.htm", cadresAvec("bols-0.htm") + "#200"},
+      {"track=" + std::string(33, 'b') + "&url_principal=bols-0.htm", cadresAvec("bols-0.htm") + "#200"},
       {"", kCadres + "#200"},
       {"url_principal[]=bols-0.htm", kCadres + "#200"},
       // The frameset itself stays the frameset with its home page.
@@ -74,6 +76,9 @@ TEST(ScriptsEditeur, Index2FramesOnlyAPageOfTheSiteAndNotesAComparatorVisit) {
   EXPECT_EQ(visites.substr(0, 16), "<?php exit; ?>\r\n");
   EXPECT_NE(visites.find("\tk\tbols-0.htm\r\n"), std::string::npos);
   EXPECT_EQ(visites.find("<w>"), std::string::npos);
+  // A code is at most 32 characters long: a longer one is no comparator's.
+  EXPECT_NE(visites.find("\t" + std::string(32, 'a') + "\t"), std::string::npos);
+  EXPECT_EQ(visites.find(std::string(32, 'b')), std::string::npos);
   EXPECT_EQ(php(d, "index2_visites.php", ""), "#200");
 }
 
@@ -81,9 +86,11 @@ TEST(ScriptsEditeur, KeywordSearchFindsTheListPagesOfEveryWordAsked) {
   testing_support::TempFolder d;
   installer(d);
   const std::string table = "bols=BOL01=vaisselle-bols-0.htm\r\nbols=BOL02=vaisselle-bols-0.htm\r\n"
-                            "the=INF01=infusions-0.htm\r\ngrand-bol=BOL03=g.htm\r\nx=A=a\"b.htm\r\n";
+                            "the=INF01=infusions-0.htm\r\ngrand-bol=BOL03=g.htm\r\nx=A=a\"b.htm\r\n"
+                            "bleu=BOL01=vaisselle-bols-0.htm\r\n";
   d.write("choix_liste.bdd", table);
   d.write("boutique2/choix_liste.bdd", "bols=B9=bols.htm\r\n");
+  d.write("a#b/choix_liste.bdd", "bols=C1=c.htm\r\n");
   struct Cas {
     const char *script, *requete;
     std::vector<std::string> presents, absents;
@@ -95,7 +102,10 @@ TEST(ScriptsEditeur, KeywordSearchFindsTheListPagesOfEveryWordAsked) {
       {"moteur.php", "mots=x", {"<a href=\"a&quot;b.htm\">"}, {"a\"b"}},
       {"moteur.php", "mots=\"><script>", {"value=\"&quot;&gt;&lt;script&gt;\""}, {"<script>", "<ul>"}},
       {"moteur.php", "iframe=oui", {"name=\"iframe\" value=\"oui\""}, {"Aucun produit", "<ul>"}},
-      {"moteur_multi.php", "mots=bols", {"<a href=\"boutique2/bols.htm\">", "B9"}, {"vaisselle"}},
+      // BOL01 is reached through both words, on the same page.
+      {"moteur.php", "mots=bols+bleu", {": BOL01, BOL02</li>"}, {"BOL02, BOL01"}},
+      {"moteur_multi.php", "mots=bols", {"<a href=\"boutique2/bols.htm\">", "B9", "<a href=\"a%23b/c.htm\">"},
+       {"vaisselle", "a#b"}},
   };
   for (const auto& c : cas) {
     const std::string page = php(d, c.script, c.requete);
