@@ -1,5 +1,6 @@
 #include "modele/frame/pages_import.h"
 
+#include "modele/frame/valeur_script.h"
 #include "platform/lines.h"
 #include "platform/text.h"
 
@@ -29,7 +30,7 @@ std::optional<std::string> adapterLienPanier(std::string_view ligne, std::string
     return std::nullopt;
   return std::string(ligne.substr(0, http)) + "JavaScript:document.location.href='" +
          std::string(url_panier) + std::string(ligne.substr(login, fin - login)) +
-         "&session_client='+top.session_client+''" + platform::trim(ligne.substr(fin));
+         "&session_client='+" + valeurSure("top.session_client") + "+''" + platform::trim(ligne.substr(fin));
 }
 
 void adapterPagesImport(const platform::DataFolder& dossier, std::string_view url_panier) {

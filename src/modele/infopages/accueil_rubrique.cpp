@@ -1,5 +1,6 @@
 #include "modele/infopages/accueil_rubrique.h"
 
+#include "modele/frame/valeur_script.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 
@@ -65,7 +66,7 @@ std::optional<LienFixe> lienRubriqueFixe(std::string_view nom, const EntreesLien
   if (nom == "Panier")
     return LienFixe{"JavaScript:document.location.href='" + e.url_panier + "?login=" +
                         encode(e.login) + "&ext=" + encode(e.ext) +
-                        "&session=oui&session_client='+top.session_client+''",
+                        "&session=oui&session_client='+" + frame::valeurSure("top.session_client") + "+''",
                     e.targetS};
   if (nom == "Paiement sécurisé")
     return lien(e.frames ? e.scriptPaiement + "?boutique=" + encode(e.nomE) + "&frame=oui"

@@ -13,11 +13,13 @@ TEST(PagesImport, WellFormedCartLinksRewrittenOnce) {
     const char *ligne, *attendue;  // "": the line stays
   } cas[] = {
       {kLien, "<a href=\"JavaScript:document.location.href='https://cart.example/cgi/commande.php"
-              "?login=s&ext=001&session_client='+top.session_client+''\">P</a>"},
+              "?login=s&ext=001&session_client='+(function(){try{var v=top.session_client;return v==null?'':v;}"
+              "catch(e){return '';}})()+''\">P</a>"},
       // The link's own address, not an earlier one of the line; a longer extension kept whole.
       {"<a href=\"http://a/\">A</a> <a href='http://x/cgi/commande.php?login=s&ext=0012'>P</a>",
        "<a href=\"http://a/\">A</a> <a href='JavaScript:document.location.href='https://cart."
-       "example/cgi/commande.php?login=s&ext=0012&session_client='+top.session_client+'''>P</a>"},
+       "example/cgi/commande.php?login=s&ext=0012&session_client='+(function(){try{var v=top.session_client;return v==null?'':v;}"
+              "catch(e){return '';}})()+'''>P</a>"},
       {"<a href=\"x\">cgi/commande.php</a>", ""},
       {"<a href=\"http://x/cgi/commande.php?ext=001\">P</a>", ""},
   };
