@@ -170,6 +170,15 @@ class NothingElement : public Element {
 
 QColor qtColour(ui::Colour c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 
+Qt::Alignment qtAlignment(ui::Alignment a) {
+  switch (a) {
+    case ui::Alignment::Left: return Qt::AlignLeft;
+    case ui::Alignment::Right: return Qt::AlignRight;
+    case ui::Alignment::Center: break;
+  }
+  return Qt::AlignHCenter;
+}
+
 // Captions break lines with CR (or CR LF), as the model's texts do.
 QString captionText(const std::string& caption) {
   QString s = toQt(caption);
@@ -227,7 +236,7 @@ void Element::syncAll() {
   using P = ui::Property;
   for (P p : {P::Caption, P::Items, P::ItemIndex, P::Text, P::Checked, P::Enabled, P::Visible,
               P::Font, P::Colour, P::Position, P::ActivePage, P::Picture, P::Panels, P::Progress,
-              P::ReadOnly, P::Hint, P::Cursor, P::Shape})
+              P::ReadOnly, P::Hint, P::Cursor, P::Shape, P::Alignment})
     sync(p);
 }
 
