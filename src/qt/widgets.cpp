@@ -114,7 +114,7 @@ class InputForwarder : public QObject {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (replacement != 0 && edit && static_cast<unsigned char>(replacement) >= 32) {
       edit->insert(toQt(std::string(1, replacement)));
-      QString text = edit->text();
+      QString text = typedText(*edit);
       view_.act(control_, [&] { static_cast<ui::Edit&>(control_).type(fromQt(text)); });
       return true;
     }
@@ -169,6 +169,10 @@ class NothingElement : public Element {
 }  // namespace
 
 QColor qtColour(ui::Colour c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+QString typedText(const QLineEdit& edit) {
+  return edit.inputMask().isEmpty() ? edit.text() : edit.displayText();
+}
 
 Qt::Alignment qtAlignment(ui::Alignment a) {
   switch (a) {

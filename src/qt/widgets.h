@@ -17,6 +17,7 @@
 #include "ui/control.h"
 
 class QEvent;
+class QLineEdit;
 class QObject;
 class QPaintEvent;
 class QWidget;
@@ -24,6 +25,9 @@ class QWidget;
 namespace qtui {
 
 QColor qtColour(ui::Colour c);
+// What the user typed in a line edit: a masked edit's text drops its empty places, its display
+// keeps them (as the mask's blank character).
+QString typedText(const QLineEdit& edit);
 // Horizontal only: the caller adds the vertical part.
 Qt::Alignment qtAlignment(ui::Alignment a);
 // Captions break lines with CR (or CR LF), as the model's texts do.

@@ -157,9 +157,8 @@ class EditElement : public Element {
       widget = edit_;
     }
     if (const auto& mask = model.editMask()) edit_->setInputMask(inputMask(*mask));
-    QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
-      // A masked edit's text drops its empty places: its places are in what it shows.
-      const QString typed = !edit_->inputMask().isEmpty() ? edit_->displayText() : text;
+    QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this] {
+      const QString typed = typedText(*edit_);
       view.act(control, [&] { static_cast<ui::Edit&>(control).type(fromQt(typed)); });
     });
     forwardInput(edit_);
