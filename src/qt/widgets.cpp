@@ -114,7 +114,7 @@ class InputForwarder : public QObject {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     if (replacement != 0 && edit && static_cast<unsigned char>(replacement) >= 32) {
       edit->insert(toQt(std::string(1, replacement)));
-      QString text = edit->text();
+      QString text = typedText(*edit);
       view_.act(control_, [&] { static_cast<ui::Edit&>(control_).type(fromQt(text)); });
       return true;
     }
@@ -169,6 +169,19 @@ class NothingElement : public Element {
 }  // namespace
 
 QColor qtColour(ui::Colour c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+QString typedText(const QLineEdit& edit) {
+  return edit.inputMask().isEmpty() ? edit.text() : edit.displayText();
+}
+
+Qt::Alignment qtAlignment(ui::Alignment a) {
+  switch (a) {
+    case ui::Alignment::Left: return Qt::AlignLeft;
+    case ui::Alignment::Right: return Qt::AlignRight;
+    case ui::Alignment::Center: break;
+  }
+  return Qt::AlignHCenter;
+}
 
 // Captions break lines with CR (or CR LF), as the model's texts do.
 QString captionText(const std::string& caption) {
@@ -227,7 +240,7 @@ void Element::syncAll() {
   using P = ui::Property;
   for (P p : {P::Caption, P::Items, P::ItemIndex, P::Text, P::Checked, P::Enabled, P::Visible,
               P::Font, P::Colour, P::Position, P::ActivePage, P::Picture, P::Panels, P::Progress,
-              P::ReadOnly, P::Hint, P::Cursor, P::Shape})
+              P::ReadOnly, P::Hint, P::Cursor, P::Shape, P::Alignment})
     sync(p);
 }
 

@@ -4,8 +4,10 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +17,7 @@
 #include "ui/control.h"
 
 class QEvent;
+class QLineEdit;
 class QObject;
 class QPaintEvent;
 class QWidget;
@@ -22,9 +25,16 @@ class QWidget;
 namespace qtui {
 
 QColor qtColour(ui::Colour c);
+// What the user typed in a line edit: a masked edit's text drops its empty places, its display
+// keeps them (as the mask's blank character).
+QString typedText(const QLineEdit& edit);
+// Horizontal only: the caller adds the vertical part.
+Qt::Alignment qtAlignment(ui::Alignment a);
 // Captions break lines with CR (or CR LF), as the model's texts do.
 QString captionText(const std::string& caption);
 QStringList qtItems(const std::vector<std::string>& items);
+// The picture of a file; a null picture when there is no file or it cannot be read.
+QPixmap loadPixmap(const std::filesystem::path& file);
 // Runs a function on the events of an object; true from it stops the event.
 void onEvent(QObject* watched, std::function<bool(QEvent*)> fn);
 

@@ -35,19 +35,23 @@ class GroupBoxElement : public Element {
   QGroupBox* box_;
 };
 
-// A panel shows its caption in its middle, under its children.
+// A panel shows its picture repeated from its top left corner, then its caption across its
+// middle where its alignment puts it, both under its children.
 class CaptionPanel : public QFrame {
  public:
   using QFrame::QFrame;
   QString caption;
+  Qt::Alignment alignment = Qt::AlignHCenter;
+  QPixmap picture;
 
  protected:
   void paintEvent(QPaintEvent* e) override {
     QFrame::paintEvent(e);
-    if (caption.isEmpty()) return;
+    if (picture.isNull() && caption.isEmpty()) return;
     QPainter painter(this);
+    if (!picture.isNull()) painter.drawTiledPixmap(contentsRect(), picture);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(contentsRect(), Qt::AlignCenter, caption);
+    painter.drawText(contentsRect(), alignment | Qt::AlignVCenter, caption);
   }
 };
 
@@ -63,6 +67,17 @@ class PanelElement : public Element {
   QSize naturalSize() const override {
     QSize text = panel_->fontMetrics().size(0, panel_->caption);
     return {std::max(40, text.width() + 16), std::max(24, text.height() + 10)};
+  }
+  void sync(ui::Property p) override {
+    auto* model = dynamic_cast<ui::Panel*>(&control);  // a tab sheet shown as a panel has neither
+    if (model && p == ui::Property::Alignment) {
+      panel_->alignment = qtAlignment(model->alignment());
+      panel_->update();
+    } else if (model && p == ui::Property::Picture) {
+      panel_->picture = loadPixmap(model->picture());
+      panel_->update();
+    }
+    Element::sync(p);
   }
 
  protected:

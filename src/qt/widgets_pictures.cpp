@@ -1,5 +1,6 @@
 // Shapes and images: the controls the model draws.
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -72,6 +73,17 @@ class ShapeElement : public Element {
   }
 };
 
+// A picture drawn in memory, pixel for pixel.
+QPixmap pixmapOf(const platform::Bitmap& bitmap) {
+  QImage image(bitmap.width(), bitmap.height(), QImage::Format_RGB32);
+  for (int y = 0; y < bitmap.height(); ++y)
+    for (int x = 0; x < bitmap.width(); ++x) {
+      platform::Rgb c = bitmap.pixel(x, y);
+      image.setPixel(x, y, qRgb(c.r, c.g, c.b));
+    }
+  return QPixmap::fromImage(image);
+}
+
 // A picture fitted in its box: stretched when asked, otherwise shrunk (never enlarged) with its
 // proportions kept.
 class PictureWidget : public QWidget {
@@ -84,7 +96,9 @@ class PictureWidget : public QWidget {
   void paintEvent(QPaintEvent*) override {
     if (picture.isNull()) return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // An enlarged picture (a tile of a few pixels) shows its pixels as they are.
+    bool enlarged = picture.width() < width() && picture.height() < height();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !(stretch && enlarged));
     if (stretch) {
       painter.drawPixmap(rect(), picture);
       return;
@@ -106,17 +120,9 @@ class ImageElement : public Element {
   void sync(ui::Property p) override {
     if (p == ui::Property::Picture) {
       auto& model = static_cast<ui::Image&>(control);
-      picture_->picture = QPixmap();
       picture_->stretch = model.stretch;
-      if (!model.picture().empty()) {
-        // Read as bytes: a stored name need not be valid in the locale's encoding.
-        try {
-          std::string bytes = platform::readFile(model.picture());
-          picture_->picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
-                                         static_cast<uint>(bytes.size()));
-        } catch (const platform::FileError&) {
-        }
-      }
+      picture_->picture =
+          model.bitmap().empty() ? loadPixmap(model.picture()) : pixmapOf(model.bitmap());
       picture_->update();
     }
     Element::sync(p);
@@ -127,6 +133,19 @@ class ImageElement : public Element {
 };
 
 }  // namespace
+
+QPixmap loadPixmap(const std::filesystem::path& file) {
+  QPixmap picture;
+  if (file.empty()) return picture;
+  // Read as bytes: a stored name need not be valid in the locale's encoding.
+  try {
+    std::string bytes = platform::readFile(file);
+    picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                         static_cast<uint>(bytes.size()));
+  } catch (const platform::FileError&) {
+  }
+  return picture;
+}
 
 std::unique_ptr<Element> makePictureElement(FormView& view, ui::Control& control, QWidget* host) {
   switch (control.kind()) {

@@ -54,6 +54,16 @@ class ButtonElement : public Element {
                      [this] { view.act(control, [this] { control.click(); }); });
     forwardInput(button_);
   }
+  void sync(ui::Property p) override {
+    if (p == ui::Property::Checked) {
+      // A speed button left down shows pressed: checked while down, and only then checkable,
+      // so that a click never toggles it on its own (the model's handler decides).
+      const bool down = static_cast<ui::Button&>(control).down();
+      button_->setCheckable(down);
+      button_->setChecked(down);
+    }
+    Element::sync(p);
+  }
   QSize naturalSize() const override {
     QSize s = button_->sizeHint();
     // A button of a few characters ("...", "Ok") is a small one; the others get the usual width.
@@ -112,6 +122,22 @@ class LabelElement : public Element {
   ClickableLabel* label_;
 };
 
+// The widget's input mask for the model's: the digit places keep their meaning (the letters that
+// say required and optional are the other way round), separators are escaped.
+QString inputMask(const ui::EditMask& mask) {
+  QString out;
+  for (const ui::EditMask::Place& place : mask.places) {
+    if (!place.separator) {
+      out += place.required ? QChar('9') : QChar('0');
+      continue;
+    }
+    QString separator = toQt(std::string(1, place.separator));
+    if (QStringLiteral("AaNnXx90Dd#HhBb><![]{}\\;").contains(separator)) out += QChar('\\');
+    out += separator;
+  }
+  return out + QChar(';') + toQt(std::string(1, mask.blank));
+}
+
 class EditElement : public Element {
  public:
   EditElement(FormView& v, ui::Control& c, QWidget* parent) : Element(v, c) {
@@ -130,8 +156,10 @@ class EditElement : public Element {
       edit_ = new QLineEdit(parent);
       widget = edit_;
     }
-    QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this](const QString& text) {
-      view.act(control, [&] { static_cast<ui::Edit&>(control).type(fromQt(text)); });
+    if (const auto& mask = model.editMask()) edit_->setInputMask(inputMask(*mask));
+    QObject::connect(edit_, &QLineEdit::textEdited, edit_, [this] {
+      const QString typed = typedText(*edit_);
+      view.act(control, [&] { static_cast<ui::Edit&>(control).type(fromQt(typed)); });
     });
     forwardInput(edit_);
   }
@@ -142,7 +170,16 @@ class EditElement : public Element {
   }
   void sync(ui::Property p) override {
     auto& model = static_cast<ui::Edit&>(control);
-    if (p == ui::Property::Text) {
+    if (p == ui::Property::Text && model.editMask()) {
+      // The model's empty places are blanks, the widget's the mask's blank character.
+      QString want = toQt(model.text());
+      want.replace(QChar(' '), QChar(model.editMask()->blank));
+      if (edit_->displayText() != want) {
+        int cursor = edit_->cursorPosition();
+        edit_->setText(want);
+        edit_->setCursorPosition(cursor);
+      }
+    } else if (p == ui::Property::Text) {
       QString want = toQt(model.text());
       // The limit binds typing only: a longer text set by the program is shown whole.
       int limit = model.maxLength > 0 ? model.maxLength : 32767;
@@ -196,6 +233,10 @@ class MemoElement : public Element {
       }
     } else if (p == ui::Property::ReadOnly) {
       memo_->setReadOnly(model.readOnly());
+    } else if (p == ui::Property::Alignment) {
+      QTextOption option = memo_->document()->defaultTextOption();
+      option.setAlignment(qtAlignment(model.alignment()));
+      memo_->document()->setDefaultTextOption(option);
     }
     Element::sync(p);
   }

@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/files.h"
 #include "platform/text.h"
@@ -26,12 +27,63 @@ void Button::setDown(bool down) {
 
 // --- Edit ---
 
+EditMask EditMask::parse(std::string_view mask) {
+  EditMask out;
+  size_t i = 0;
+  for (; i < mask.size() && mask[i] != ';'; ++i) {
+    const char c = mask[i];
+    if (c == '!') continue;  // where missing digits go: they are kept in their places here
+    if (c == '0' || c == '9') {
+      out.places.push_back({0, c == '0'});
+    } else if (c == '\\' && i + 1 < mask.size()) {
+      out.places.push_back({mask[++i], false});
+    } else if (std::string_view("LlAaCc#<>").find(c) != std::string_view::npos) {
+      throw std::invalid_argument("edit mask place not handled: " + std::string(mask));
+    } else {
+      out.places.push_back({c, false});
+    }
+  }
+  if (i + 1 < mask.size() && mask[i + 1] == '0')
+    throw std::invalid_argument("edit mask without its separators: " + std::string(mask));
+  if (i + 3 < mask.size() && mask[i + 2] == ';') out.blank = mask[i + 3];
+  return out;
+}
+
+std::string EditMask::form(std::string_view text) const {
+  std::string out;
+  size_t next = 0;
+  for (const Place& place : places) {
+    if (place.separator) {
+      out += place.separator;
+      if (next < text.size() && text[next] == place.separator) ++next;
+      continue;
+    }
+    char shown = ' ';
+    while (next < text.size()) {
+      const char c = text[next++];
+      if (c >= '0' && c <= '9') {
+        shown = c;
+        break;
+      }
+      if (c == ' ' || c == blank) break;
+    }
+    out += shown;
+  }
+  return out;
+}
+
 Edit::Edit(Control& parent, std::string name, std::string text)
     : Control(parent, std::move(name), Kind::Edit), text_(std::move(text)) {
   setColour(clWindow);
 }
 
+void Edit::setEditMask(std::string_view mask) {
+  mask_ = EditMask::parse(mask);
+  setText(text_);
+}
+
 void Edit::setText(std::string text) {
+  if (mask_) text = mask_->form(text);
   if (text == text_) return;
   text_ = std::move(text);
   notify(Property::Text);
@@ -49,7 +101,9 @@ void Edit::type(std::string text) {
   if (readOnly_) throw UnreachableControl("read-only edit: " + name());
   // The limits bind typing only: a value set by the program is kept whole.
   if (numbersOnly) std::erase_if(text, [](char c) { return c < '0' || c > '9'; });
-  if (maxLength > 0 && text.size() > static_cast<size_t>(maxLength)) text.resize(maxLength);
+  // A mask is the limit of its own: a refused character must not push a digit out.
+  if (!mask_ && maxLength > 0 && text.size() > static_cast<size_t>(maxLength))
+    text.resize(maxLength);
   setText(std::move(text));
 }
 
@@ -87,6 +141,12 @@ void Memo::setReadOnly(bool readOnly) {
   if (readOnly == readOnly_) return;
   readOnly_ = readOnly;
   notify(Property::ReadOnly);
+}
+
+void Memo::setAlignment(Alignment alignment) {
+  if (alignment == alignment_) return;
+  alignment_ = alignment;
+  notify(Property::Alignment);
 }
 
 void Memo::type(std::string_view text) {
@@ -399,6 +459,11 @@ void Panel::setAlignment(Alignment alignment) {
   notify(Property::Alignment);
 }
 
+void Panel::loadPicture(std::filesystem::path file) {
+  picture_ = std::move(file);
+  notify(Property::Picture);
+}
+
 Shape::Shape(Control& parent, std::string name) : Control(parent, std::move(name), Kind::Shape) {}
 
 void Shape::setShape(Figure shape) {
@@ -423,6 +488,13 @@ Image::Image(Control& parent, std::string name) : Control(parent, std::move(name
 
 void Image::loadPicture(std::filesystem::path file) {
   picture_ = std::move(file);
+  bitmap_ = {};
+  notify(Property::Picture);
+}
+
+void Image::showBitmap(platform::Bitmap bitmap) {
+  bitmap_ = std::move(bitmap);
+  picture_.clear();
   notify(Property::Picture);
 }
 

@@ -5,9 +5,12 @@
 // changes; setting a list's or combo's item index, or a page control's active page, fires nothing.
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "platform/bitmap.h"
 #include "platform/lines.h"
 #include "ui/control.h"
 
@@ -30,16 +33,39 @@ class Button : public Control {
   bool down_ = false;
 };
 
+// The places of a masked edit, read from the toolkit's mask text "mask;1;blank" (as
+// "!99/99/00;1;_"): a digit where 0 (required) or 9 (optional) stands, any other character a
+// separator kept in the text; the blank character is shown where no digit was given.
+struct EditMask {
+  struct Place {
+    char separator = 0;  // 0: a digit's place
+    bool required = false;
+  };
+  std::vector<Place> places;
+  char blank = '_';
+
+  // Throws std::invalid_argument on a mask that takes anything but digits, or that leaves the
+  // separators out of the text (";0").
+  static EditMask parse(std::string_view mask);
+  // The text in the mask's form: every separator in its place, a digit place takes the next
+  // digit given (a blank or the blank character leaves it empty), a character that fits no place
+  // is refused; an empty place is a space.
+  std::string form(std::string_view text) const;
+};
+
 class Edit : public Control {
  public:
   Edit(Control& parent, std::string name, std::string text = {});
   const std::string& text() const { return text_; }
-  void setText(std::string text);  // fires onChange when it changes
+  // Fires onChange when it changes; a masked edit keeps the mask's form.
+  void setText(std::string text);
   bool readOnly() const { return readOnly_; }
   void setReadOnly(bool readOnly);
+  const std::optional<EditMask>& editMask() const { return mask_; }
+  // The text takes the mask's form at once.
+  void setEditMask(std::string_view mask);
   int maxLength = 0;
   bool numbersOnly = false;  // typing keeps the digits only
-  std::string editMask;      // masked edits
   bool password = false;     // shown as dots
   std::string labelCaption;  // labelled edits
   std::function<void()> onChange;
@@ -50,6 +76,7 @@ class Edit : public Control {
  private:
   std::string text_;
   bool readOnly_ = false;
+  std::optional<EditMask> mask_;
 };
 
 class Memo : public Control {
@@ -65,6 +92,9 @@ class Memo : public Control {
   void setText(std::string_view text);
   bool readOnly() const { return readOnly_; }
   void setReadOnly(bool readOnly);
+  // Where the lines sit.
+  Alignment alignment() const { return alignment_; }
+  void setAlignment(Alignment alignment);
   int maxLength = 0;  // characters the user may type, line ends included; 0: no limit
   std::function<void()> onChange;
 
@@ -73,6 +103,7 @@ class Memo : public Control {
  private:
   platform::LineList lines_;
   bool readOnly_ = false;
+  Alignment alignment_ = Alignment::Left;
 };
 
 // Shared by the list kinds: items and the selected index (-1: none).
@@ -245,9 +276,13 @@ class Panel : public Control {
   // Where the caption sits.
   Alignment alignment() const { return alignment_; }
   void setAlignment(Alignment alignment);
+  // A picture repeated over the panel, under its children (a page background); empty: none.
+  const std::filesystem::path& picture() const { return picture_; }
+  void loadPicture(std::filesystem::path file);
 
  private:
   Alignment alignment_ = Alignment::Center;
+  std::filesystem::path picture_;
 };
 
 class Shape : public Control {
@@ -267,17 +302,20 @@ class Shape : public Control {
   Colour pen_ = clBlack;
 };
 
-// A picture shown from its file; empty path: no picture.
+// A picture shown from its file or drawn in memory; neither: no picture.
 class Image : public Control {
  public:
   Image(Control& parent, std::string name);
   const std::filesystem::path& picture() const { return picture_; }
-  void loadPicture(std::filesystem::path file);
+  void loadPicture(std::filesystem::path file);  // drops a drawn picture
   void clearPicture() { loadPicture({}); }
+  const platform::Bitmap& bitmap() const { return bitmap_; }
+  void showBitmap(platform::Bitmap bitmap);  // drops the file
   bool stretch = false;
 
  private:
   std::filesystem::path picture_;
+  platform::Bitmap bitmap_;
 };
 
 class ScrollBar : public Control {

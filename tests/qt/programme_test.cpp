@@ -7,7 +7,9 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -24,7 +26,9 @@
 #include "fenetres/app/fenetre_identite.h"
 #include "fenetres/app/fiche.h"
 #include "fenetres/design/menu.h"
+#include "fenetres/design/style.h"
 #include "fenetres/design/style_principal.h"
+#include "fenetres/infopages/accueil.h"
 #include "fenetres/infopages/cvente.h"
 #include "fenetres/publish/fenetre_mise_a_jour.h"
 #include "platform/files.h"
@@ -238,6 +242,158 @@ TEST_F(DesktopProgramme, EveryFieldOfTheIndexTabShowsItsCaption) {
     EXPECT_TRUE(box->isVisible());
     EXPECT_FALSE(box->title().isEmpty());
   }
+}
+
+// Clicks the tab of a page of the main window; for an editor's tab, a sheet is opened first (the
+// first of the list), which shows those tabs.
+void cliquerOnglet(qtui::Renderer& renderer, app::Tmain& main, const ui::TabSheet& page,
+                   bool ouvrirFiche = false) {
+  if (ouvrirFiche) {
+    auto* list = qobject_cast<QListWidget*>(renderer.widget(main.liste_fiches));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+  }
+  QTabBar* bar = qobject_cast<QTabWidget*>(renderer.widget(main.PageControl1))->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page.pageIndex()).center());
+}
+
+// The first and last columns of the area where the picture differs from the area's left middle
+// pixel (its background); -1, -1 when nothing is drawn there.
+std::pair<int, int> encre(const QImage& image, QRect area) {
+  const QRgb fond = image.pixel(area.left(), area.center().y());
+  int premiere = -1, derniere = -1;
+  for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      if (image.pixel(x, y) != fond) {
+        if (premiere < 0) premiere = x;
+        derniere = x;
+        break;
+      }
+  return {premiere, derniere};
+}
+
+TEST_F(DesktopProgramme, TheIndexDatesTakeDigitsInTheirPlacesOnlyAndAreSavedWithTheirSeparators) {
+  window()->activateWindow();
+  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window(); }));
+  cliquerOnglet(session->renderer(), main(), main().meta1);
+  settle();
+  auto* date = widget(main().dateCE)->findChild<QLineEdit*>();
+  ASSERT_NE(date, nullptr);
+  QTest::mouseClick(date, Qt::LeftButton);
+  QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(date, Qt::Key_Delete);
+  EXPECT_EQ(date->displayText(), "__/__/__");
+  EXPECT_EQ(main().dateCE.text(), "  /  /  ");
+  qt_testing::type(date, "01a0203");
+  EXPECT_EQ(date->displayText(), "01/02/03");
+  EXPECT_EQ(main().dateCE.text(), "01/02/03");
+  QTest::mouseClick(qobject_cast<QPushButton*>(widget(main().BitBtn16)), Qt::LeftButton);
+  EXPECT_EQ(platform::LineList::load(shop.path() / "index.opt").value("creation"), "01/02/03");
+}
+
+TEST_F(DesktopProgramme, TheStyleEditorShowsItsEmphasisPressedTheTilesItDrawsAndItsAlignment) {
+  cliquerOnglet(session->renderer(), main(), main().style_f, true);
+  design::TForm1& f = session->programme().Form1();
+  ASSERT_TRUE(f.visible());
+  ASSERT_EQ(f.elementCourant, "Titre");
+  auto montrer = [&](const char* fondHaut, const char* gras) {
+    session->renderer().run([&] {
+      f.style.fond_titre = fondHaut;
+      f.style.fond_bas = "#00FF00";
+      f.style.coul_trait = "#0000FF";
+      f.style.encadrement_style = "rond";
+      f.style.gras_titre = gras;
+      f.style.italique_titre = "non";
+      f.style.aligne_titre = "right";
+      f.elements();
+    });
+    settle();
+  };
+  montrer("#FF0000", "oui");
+  auto* gras = qobject_cast<QPushButton*>(widget(f.titre4));
+  auto* italique = qobject_cast<QPushButton*>(widget(f.titre5));
+  EXPECT_TRUE(gras->isChecked());
+  EXPECT_FALSE(italique->isChecked());
+  QTest::mouseClick(gras, Qt::LeftButton);
+  QTest::mouseClick(italique, Qt::LeftButton);
+  EXPECT_EQ(f.style.gras_titre, "non");
+  EXPECT_FALSE(gras->isChecked());
+  EXPECT_TRUE(italique->isChecked());
+
+  // Each tile drawn, every pixel of it, three times its size; drawn again, shown again.
+  auto coinsMontres = [&] {
+    QWidget* panneau = session->renderer().window(f);
+    const std::pair<const char*, const platform::Bitmap*> tuiles[] = {
+        {"hg", &f.coins.hg}, {"hd", &f.coins.hd}, {"bg", &f.coins.bg}, {"bd", &f.coins.bd}};
+    for (auto [nom, tuile] : tuiles) {
+      QWidget* image = panneau->findChild<QWidget*>(nom);
+      ASSERT_NE(image, nullptr) << nom;
+      ASSERT_EQ(image->size(), QSize(18, 18)) << nom;
+      QImage vue = image->grab().toImage();
+      for (int y = 0; y < tuile->height(); ++y)
+        for (int x = 0; x < tuile->width(); ++x) {
+          platform::Rgb c = tuile->pixel(x, y);
+          ASSERT_EQ(QColor(vue.pixel(3 * x + 1, 3 * y + 1)), QColor(c.r, c.g, c.b))
+              << nom << " " << x << "," << y;
+        }
+    }
+  };
+  coinsMontres();
+  montrer("#FFFF00", "oui");
+  ASSERT_EQ(f.coins.hg.pixel(5, 5), (platform::Rgb{255, 255, 0}));
+  coinsMontres();
+
+  // The preview's caption on the right, as its element is aligned.
+  session->renderer().run([&] { f.titre.setCaption("Titre"); });
+  settle();
+  auto* apercu = qobject_cast<QFrame*>(widget(f.titre));
+  ASSERT_NE(apercu, nullptr);
+  QRect texte = apercu->contentsRect().adjusted(2, 2, -2, -2);
+  auto [premiere, derniere] = encre(apercu->grab().toImage(), texte);
+  EXPECT_GT(premiere, texte.left() + texte.width() * 2 / 3);
+  EXPECT_GT(derniere, texte.right() - 10);
+}
+
+TEST_F(DesktopProgramme, TheHomePageEditorShowsThePageBackgroundPictureAndAlignsItsTexts) {
+  QImage herbe(8, 8, QImage::Format_RGB32);
+  herbe.fill(QColor(30, 140, 60));
+  std::filesystem::create_directories(shop.path() / "fonds");
+  ASSERT_TRUE(herbe.save(QString::fromStdString((shop.path() / "fonds/herbe.png").string())));
+  auto& styleP = session->programme().styleP();
+  session->renderer().run([&] {
+    styleP.fond_page.clear();
+    styleP.cadre.loadPicture(shop.path() / "fonds/herbe.png");
+  });
+  cliquerOnglet(session->renderer(), main(), main().p_accueil, true);
+  infopages::Taccueil1& a = session->programme().accueil1();
+  ASSERT_TRUE(a.visible());
+  session->renderer().run([&] { a.MemoTexte.setText("Bonjour"); });
+  settle();
+
+  // Beside the text and its button, the page's picture.
+  QWidget* fond = widget(a.fondpage);
+  EXPECT_EQ(QColor(fond->grab().toImage().pixel(fond->width() - 8, fond->height() - 8)),
+            QColor(30, 140, 60));
+  EXPECT_EQ(qobject_cast<QPushButton*>(widget(a.grasB))->isChecked(),
+            a.options.gras_intro == "oui");
+
+  // The introduction is centred in the demo; "Droit" puts its text on the right.
+  auto* memo = qobject_cast<QPlainTextEdit*>(widget(a.MemoTexte));
+  ASSERT_NE(memo, nullptr);
+  auto ligne = [&] {
+    QImage vue = memo->viewport()->grab().toImage();
+    return std::pair{encre(vue, QRect(0, 0, vue.width(), 20)), vue.width()};
+  };
+  auto [centre, largeur] = ligne();
+  EXPECT_LT(std::abs(centre.first - (largeur - 1 - centre.second)), 12)
+      << centre.first << " " << centre.second << " " << largeur;
+  auto radios = widget(a.aligne)->findChildren<QRadioButton*>();
+  ASSERT_EQ(radios.size(), 3);
+  QTest::mouseClick(radios[2], Qt::LeftButton);
+  ASSERT_EQ(a.options.alignement_intro, "right");
+  auto [droite, largeurDroite] = ligne();
+  EXPECT_GT(droite.first, largeurDroite / 2);
+  EXPECT_GT(droite.second, largeurDroite - 15);
 }
 
 TEST_F(DesktopProgramme, AnswerAnnulerKeepsTheEditedSheetAndItsPlaceInTheList) {

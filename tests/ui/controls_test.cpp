@@ -214,3 +214,22 @@ TEST_F(Controls, MaxLengthBindsTypingOnlyAndFocusIsTheProgramsToSet) {
   f.memo.setFocus();
   EXPECT_EQ(f.focused(), &f.memo);
 }
+
+TEST_F(Controls, AMaskedEditKeepsItsSeparatorsAndTakesDigitsInTheirPlacesOnly) {
+  f.saisie.maxLength = 8;
+  f.saisie.setEditMask("!99/99/00;1;_");
+  EXPECT_EQ(f.saisie.text(), "  /  /  ");
+  struct Cas {
+    const char *tape, *garde;
+  } cas[] = {{"01/02/03", "01/02/03"},   {"010203", "01/02/03"}, {"0a1/02/03", "01/02/03"},
+             {"01/0_/__", "01/0 /  "},   {"01/ 2/03", "01/ 2/03"}, {"01/02/0345", "01/02/03"},
+             {"", "  /  /  "}};
+  for (const Cas& c : cas) {
+    f.saisie.type(c.tape);
+    EXPECT_EQ(f.saisie.text(), c.garde) << c.tape;
+  }
+  f.saisie.setText("5x/12/26");
+  EXPECT_EQ(f.saisie.text(), "51/22/6 ");
+  EXPECT_THROW(f.saisie.setEditMask("LL/99;1;_"), std::invalid_argument);
+  EXPECT_THROW(f.saisie.setEditMask("99/99;0;_"), std::invalid_argument);
+}

@@ -39,7 +39,7 @@ std::string dateDuJour(std::chrono::system_clock::time_point t) {
 void Tmain::lierIndex() {
   titreE.maxLength = 90;
   descriptionM.maxLength = 190;
-  dateCE.maxLength = dateRE.maxLength = 8;
+  for (ui::Edit* date : {&dateCE, &dateRE}) date->setEditMask("!99/99/00;1;_");
   activerBoutonsMots(false);
   importC.onClick = [this] { importCClick(); };
   Bajout.onClick = [this] { ajouterMotIndex(); };

@@ -82,7 +82,7 @@ TForm1::TForm1(app::Programme& programme)
 void TForm1::disposer() {
   setBounds(left(), top(), 540, height());
   ui::setSize(style_, 250);
-  for (ui::Control* c : std::initializer_list<ui::Control*>{&elementsG, &titre, &cadreG,
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&elementsG, &apercuP, &cadreG,
                                                             &bouton_commande, &appli})
     ui::setSize(*c, 255);
   for (ui::Button* b : {&titre1, &titre2}) ui::setSize(*b, 80);
@@ -91,7 +91,12 @@ void TForm1::disposer() {
     ui::setSize(*c, 240);
   ui::setSize(police, 225);
   ui::setSize(taille_num, 40);
-  ui::setSize(titre, 255, 40);
+  // The tiles, three times their size, make two columns as tall as the preview between them.
+  ui::setSize(titre, 203, 40);
+  for (ui::Image* i : {&hg, &hd, &bg, &bd}) {
+    ui::setSize(*i, 3 * kLargeurCoin, 3 * kHauteurCoin);
+    i->stretch = true;
+  }
   for (ui::RadioGroup* r : {&encadrement, &texteBOX}) ui::setSize(*r, 118);
   ui::setSize(largeur_num, 50);
   ui::setSize(speed_trait, 60);

@@ -40,14 +40,20 @@ class TForm1 : public ui::Form {
   std::string fichierModele;  // a model read last by the next load
   std::string nomCadre;       // name of the saved style and prefix of its corner images
   bool sauverModele = false;  // the next save writes the file chosen in SaveModele
-  Coins coins;                // the frame-corner tiles hg, hd, bg, bd of the last drawing
+  Coins coins;                // the frame-corner tiles of the last drawing, shown in hg ... bd
   std::string elementCourant;  // internal name of the element being edited
   // Set by the order-button picker when it closes: the next activation keeps the edits.
   bool retourBoutons = false;
 
   // --- the element and its style ---
   ui::ComboBox style_{*this, "style"};
-  ui::Panel titre{*this, "titre"};  // the live preview of the element
+  // The live preview of the element, with the frame's corner tiles at its corners.
+  ui::Panel apercuP{*this, "apercuP"};
+  ui::Image hg{apercuP, "hg"};
+  ui::Panel titre{apercuP, "titre"};
+  ui::Image hd{apercuP, "hd"};
+  ui::Image bg{apercuP, "bg"};
+  ui::Image bd{apercuP, "bd"};
   ui::GroupBox elementsG{*this, "elementsG", "Eléments"};
   ui::Button titre1{elementsG, "titre1", "Couleur"};
   ui::Button titre2{elementsG, "titre2", "Fond"};

@@ -212,6 +212,10 @@ void TForm1::elements() {
 
   shape_trait.setPenColour(couleurUi(s.coul_trait));
   coins = coinsStyleFiche(s);
+  hg.showBitmap(coins.hg);
+  hd.showBitmap(coins.hd);
+  bg.showBitmap(coins.bg);
+  bd.showBitmap(coins.bd);
   if (!toutes.enabled() && !web.checked()) web.setChecked(true);
 }
 

@@ -162,6 +162,8 @@ void Taccueil1::FormActivate() {
     forme->setBounds(bouton->left() - 2, bouton->top() - 2, bouton->width() + 4,
                      bouton->height() + 4);
   const design::TstyleP& style = p_.styleP();
+  // The page's background: its picture, or the colour that covers it.
+  fondpage.loadPicture(style.fond_page.empty() ? style.cadre.picture() : std::filesystem::path());
   fondpage.setColour(style.fond_page.empty() ? ui::clWhite : design::couleurUi(style.fond_page));
   const app::Tmain& main = p_.main();
   setBounds(main.left() + main.PageControl1.left() + 14, main.top() + main.PageControl1.top() + 70,

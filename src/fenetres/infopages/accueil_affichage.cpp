@@ -57,6 +57,14 @@ void montrerStyles(ui::Button& g, ui::Button& i, ui::Button& s, const ui::Font& 
   s.setDown(f.underline);
 }
 
+// A memo takes a stored alignment; any other value leaves it as it is.
+void aligner(ui::Memo& memo, std::string_view alignement) {
+  const int i = rang({"left", "center", "right"}, alignement);
+  const ui::Alignment alignements[] = {ui::Alignment::Left, ui::Alignment::Center,
+                                       ui::Alignment::Right};
+  if (i >= 0) memo.setAlignment(alignements[i]);
+}
+
 std::string legendeAlignement(std::string_view alignement) {
   if (alignement == "left") return "Titre [Gauche]";
   if (alignement == "center") return "Titre [Centré]";
@@ -105,6 +113,7 @@ void Taccueil1::afficherIntroduction() {
   aligne.setItemIndex(rang({"left", "center", "right"}, o.alignement_intro));
   encadrement.setItemIndex(rang({"carre", "aucun", "transparent"}, o.paccueil_encadrement));
   TitreBox.setCaption(legendeAlignement(o.alignement_intro));
+  aligner(MemoTexte, o.alignement_intro);
   montrerTaille(taille_num, Taille, o.taille_intro);
   montrerTaille(taille_num_titre, Taille_titre, o.taille_titre_intro);
   imageINTRO.clearPicture();
@@ -137,6 +146,7 @@ void Taccueil1::afficherVitrine() {
     if (o.promo_titre_alignement == valeur) radio->setChecked(true);
   for (auto [radio, valeur] : {std::pair{&RtexteG, "left"}, {&RtexteC, "center"}, {&RtexteD, "right"}})
     if (o.promo_alignement == valeur) radio->setChecked(true);
+  aligner(Mtexte, o.promo_alignement);
   if (listepromo.itemIndex() < 0) activerProduit(false);
   const bool majuscules = o.titreMAJ == "oui";
   BMAJ.setChecked(majuscules);
@@ -167,6 +177,7 @@ void Taccueil1::afficherRubrique() {
   const TRubriqueAccueil& r = rubrique;
   montrerTaille(taille_numR, taille_R, r.tailleR);
   aligneTR.setItemIndex(rang({"left", "center", "right"}, r.alignementR));
+  aligner(memoR, r.alignementR);
   ImageESPACE.clearPicture();
   if (!r.puce_rubrique.empty())
     if (auto f = app::fichierPresent(p_.donnees(), "puces/" + r.puce_rubrique))
