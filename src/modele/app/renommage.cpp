@@ -146,10 +146,6 @@ void ajouterTheme(std::vector<std::string>& themes, std::set<std::string>& vus, 
 
 }  // namespace
 
-bool memeNomTaxonomie(std::string_view a, std::string_view b) {
-  return platform::fileNamesEqual(platform::trim(a), platform::trim(b));
-}
-
 namespace {
 
 // The new name is taken already: it is the old one, or another line of the list.

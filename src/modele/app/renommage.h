@@ -40,10 +40,6 @@ struct ResultatRenommage {
   std::vector<std::string> fiches;  // the sheet files rewritten
 };
 
-// Two category or theme names are one when they match trimmed, letter case ignored (the rule of
-// the deletions' in-use tests): a rename follows sheets typed in another case or with blanks.
-bool memeNomTaxonomie(std::string_view a, std::string_view b);
-
 // progression(n, total) runs before the n-th sheet is read.
 using ProgressionFiches = std::function<void(int n, int total)>;
 

@@ -50,6 +50,7 @@ void catalogue(const TempFolder& dir) {
   dir.write("B1.pro", "categorie=Vaisselle\r\nmot_cle=Bols\r\nprixpromo=5\r\n");
   dir.write("vaisselle.txt", "<p>avant</p>\r\n");
   dir.write("tmp/Vaisselle.fnd", "fond=bleu\r\n");
+  dir.write("tmp/Vaisselle.txt", "<p>habillage</p>\r\n");
 }
 
 EntreesRenommageCategorie categorie(const std::string& nouveau) {
@@ -79,12 +80,13 @@ TEST(RenommerCategorie, MovesEveryFileSheetAndIndexLine) {
       {"Vaisselle.cto", "Céramique.cto"},           {"Vaisselle.fam", "Céramique.fam"},
       {"Vaisselle_Bols.stl", "Céramique_Bols.stl"}, {"Vaisselle-Bols", "Céramique-Bols"},
       {"Vaisselle_Tasses", "Céramique_Tasses"},     {"vaisselle.txt", "ceramique.txt"},
-      {"tmp/Vaisselle.fnd", "tmp/Céramique.fnd"}};
+      {"tmp/Vaisselle.fnd", "tmp/Céramique.fnd"},   {"tmp/Vaisselle.txt", "tmp/Céramique.txt"}};
   for (auto [ancien, nouveau] : deplaces) {
     EXPECT_FALSE(dir.exists(ancien)) << ancien;
     EXPECT_TRUE(dir.exists(nouveau)) << nouveau;
   }
   EXPECT_EQ(dir.read("Céramique.cto"), "Bols\r\nTasses\r\n");
+  EXPECT_EQ(dir.read("tmp/Céramique.txt"), "<p>habillage</p>\r\n");
   EXPECT_EQ(dir.read("ref.gen"),
             "B1#Céramique#Bols#Titre B1##\r\nB2#Céramique#bols #Titre B2##\r\n"
             "L1#Livres#Bols#Titre L1##\r\nT1#Céramique#Tasses#Titre T1##\r\n");
