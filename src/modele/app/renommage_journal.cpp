@@ -173,6 +173,10 @@ ResultatEcritures ecrireRenommage(const DataFolder& dossier,
   auto ecriture = [&] {
     if (avantEcriture) avantEcriture();
   };
+  // A record already there is a rename still to complete: a second one would take its place.
+  if (dossier.exists(nomJournalRenommage))
+    return {IssueEcritures::annulees,
+            "un changement de nom interrompu reste à achever (Construction > Réparation)"};
   bool enregistre = false;
   size_t prises = 0;
   try {

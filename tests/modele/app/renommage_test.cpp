@@ -362,6 +362,22 @@ TEST(RenommerCategorie, AWriteErrorAtAnyStepLeavesEveryFileAsItWas) {
   }
 }
 
+// A rename still to complete is never overwritten by the record of another.
+TEST(RenommerCategorie, AnUnfinishedRenameBlocksTheNext) {
+  TempFolder dir;
+  catalogue(dir);
+  const DataFolder dossier(dir.path());
+  int compte = 0;
+  EXPECT_THROW(renommerCategorie(dossier, categorie("Céramique"), {},
+                                 [&] { if (++compte == 4) throw Coupure{}; }),
+               Coupure);
+  const auto coupe = contenu(dir);
+  auto r = renommerTheme(dossier, {"Livres", {"Romans", "Bols"}, 0, "Polars", '-'});
+  EXPECT_EQ(r.issue, IssueRenommage::refuse);
+  EXPECT_NE(r.message.find("Réparation"), std::string::npos) << r.message;
+  EXPECT_EQ(contenu(dir), coupe);
+}
+
 // A file that another category or theme still names is copied, never taken from it.
 TEST(RenommerCategorie, FilesThatAnotherNameStillNamesAreCopied) {
   struct Cas {
