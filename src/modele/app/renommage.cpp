@@ -55,6 +55,20 @@ EtapeRenommage deplacement(Sorte sorte, std::string de, std::string vers) {
   return e;
 }
 
+// A file's `cle` lines taking the new value, its new lines in hand.
+EtapeRenommage changementValeur(const std::string& fichier, std::string_view cle,
+                                const std::string& ancienne, const std::string& nouvelle,
+                                const LineList& lignes) {
+  EtapeRenommage e;
+  e.sorte = Sorte::valeur;
+  e.fichier = fichier;
+  e.cle = cle;
+  e.ancienne = ancienne;
+  e.nouvelle = nouvelle;
+  e.contenu = lignes;
+  return e;
+}
+
 bool prevu(const Plan& plan, const std::string& nom) {
   return std::any_of(plan.etapes.begin(), plan.etapes.end(), [&](const EtapeRenommage& e) {
     return e.sorte != Sorte::valeur && platform::fileNamesEqual(e.fichier, nom);
@@ -100,14 +114,7 @@ void passerFiches(const DossierCatalogue& vue, Plan& plan, const ProgressionFich
     if (progression) progression(++n, total);
     LineList lignes = vue.lire(nom);
     if (auto ancienne = changer(lignes)) {
-      EtapeRenommage e;
-      e.sorte = Sorte::valeur;
-      e.fichier = nom;
-      e.cle = cle;
-      e.ancienne = *ancienne;
-      e.nouvelle = valeur;
-      e.contenu = lignes;
-      plan.etapes.push_back(std::move(e));
+      plan.etapes.push_back(changementValeur(nom, cle, *ancienne, valeur, lignes));
       plan.fiches.push_back(nom);
     }
     plan.index.push_back(entreeRefGenDeFiche(lignes));
@@ -124,14 +131,7 @@ void prevoirPromos(const DossierCatalogue& vue, Plan& plan, const std::string& c
     LineList lignes = vue.lire(*nom);
     const auto ancienne = valeurFiche(lignes, cle);
     if (!ancienne || remplacerValeurFiche(lignes, cle, valeur) == 0) continue;
-    EtapeRenommage e;
-    e.sorte = Sorte::valeur;
-    e.fichier = *nom;
-    e.cle = cle;
-    e.ancienne = *ancienne;
-    e.nouvelle = valeur;
-    e.contenu = lignes;
-    plan.etapes.push_back(std::move(e));
+    plan.etapes.push_back(changementValeur(*nom, cle, *ancienne, valeur, lignes));
   }
 }
 
