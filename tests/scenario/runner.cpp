@@ -14,6 +14,7 @@
 #include "fenetres/publish/mise_a_jour_serveur.h"
 #include "fenetres/publish/serveurs.h"
 #include "platform/files.h"
+#include "platform/gif.h"
 #include "platform/lines.h"
 #include "platform/text.h"
 #include "support/ftp_server.h"
@@ -117,6 +118,13 @@ class Runner {
     if (command == "server") return startServer(arg);
     if (command == "expect-file") return expectFile(arg, block(lines));
     if (command == "expect-same") return expectSame(arg);
+    if (command == "copy") {
+      const auto [de, vers] = twoPaths(arg, "copy PATH PATH");
+      if (!platform::copyFile(dataPath(de), dataPath(vers), false)) fail("cannot copy " + de);
+      return;
+    }
+    if (command == "expect-same-picture" || command == "expect-other-picture")
+      return expectPicture(arg, command == "expect-same-picture");
     if (command == "expect-no-file") {
       if (platform::fileExists(dataPath(arg))) fail("file exists: " + arg);
       return;
@@ -277,6 +285,32 @@ class Runner {
     auto relative = platform::safeRelativePath(platform::fromUtf8(arg));
     if (!relative) fail("path leaves the data folder: " + arg);
     return platform::resolvePath(data_ / *relative);
+  }
+
+  std::pair<std::string, std::string> twoPaths(const std::string& arg, const std::string& usage) {
+    const size_t blank = arg.find(' ');
+    if (blank == std::string::npos) fail(usage);
+    return {arg.substr(0, blank), platform::trim(arg.substr(blank + 1))};
+  }
+
+  // Two GIFs decoded: the same colour at every pixel, or (other) the same size with some pixel
+  // of another colour, as a caption drawn with other text gives.
+  void expectPicture(const std::string& arg, bool same) {
+    const auto [a, b] = twoPaths(arg, "expect-same-picture PATH PATH");
+    const auto ia = platform::readGif(dataPath(a)), ib = platform::readGif(dataPath(b));
+    if (!ia || !ib) fail("not a readable GIF: " + (ia ? b : a));
+    if (ia->width != ib->width || ia->height != ib->height) fail(a + " and " + b + " differ in size");
+    bool egales = true;
+    for (int y = 0; y < ia->height && egales; ++y)
+      for (int x = 0; x < ia->width && egales; ++x) {
+        auto couleur = [&](const platform::GifImage& g) {
+          const int i = g.paletteIndexAt(x, y);
+          return i < 0 || i >= static_cast<int>(g.palette.size()) ? platform::Rgb{} : g.palette[static_cast<size_t>(i)];
+        };
+        const platform::Rgb ca = couleur(*ia), cb = couleur(*ib);
+        egales = ca.r == cb.r && ca.g == cb.g && ca.b == cb.b;
+      }
+    if (egales != same) fail(a + " and " + b + (same ? " show other pixels" : " show the same pixels"));
   }
 
   void expectSame(const std::string& arg) {

@@ -28,6 +28,7 @@
 #include "fenetres/publish/transfert.h"
 #include "modele/app/fiches_catalogue.h"
 #include "modele/app/ref_gen.h"
+#include "modele/app/renommage_journal.h"
 #include "modele/app/texte_prix.h"
 #include "modele/app/web.h"
 #include "modele/frame/pages_import.h"
@@ -167,6 +168,13 @@ void Tmain::FormShow() {
   platform::removeOwnTemporaries(racine);
   for (const std::string& dossier : platform::listFolders(racine))
     platform::removeOwnTemporaries(racine / dossier);
+  // A rename cut short is completed from its record before anything reads the lists.
+  try {
+    reprendreRenommage(p_.donnees());
+  } catch (const platform::FileError& erreur) {
+    dialogs().showMessage(std::string("Le changement de nom interrompu n'a pas pu être achevé : ") +
+                          erreur.what() + "\nLancez Construction > Réparation pour l'achever.");
+  }
   // A save stopped between a sheet and its index line leaves the index behind for good.
   if (refGenEnRetard(p_.donnees())) reconstruireRefGen();
   panierPro = app::panierPro(style.url_cgi.text());

@@ -4,6 +4,7 @@
 #include "fenetres/app/programme.h"
 #include "fenetres/app/renommage_fenetre.h"
 #include "fenetres/app/sablier.h"
+#include "fenetres/design/menu.h"
 #include "modele/app/categories_fichiers.h"
 #include "platform/text.h"
 #include "ui/dialogs.h"
@@ -55,6 +56,7 @@ void Tmodifcat1::okClick() {
   }
   close();
   main.montrerMenus();
+  p_.menu1().redessinerBoutonsCategorie(r.nom);
 }
 
 }  // namespace app

@@ -250,7 +250,15 @@ void Tmenu1::FormShow() { preparerMenu(); }
 void Tmenu1::FormActivate() {
   for (ui::FileDialogOptions* o : {&SaveModele.options, &OuvreModele.options})
     o->initialDir = p_.chemin("modeles");
-  if (p_.main().rechargerMenu) preparerMenu();
+  rechargerSiDemande();
+}
+
+void Tmenu1::rechargerSiDemande() {
+  if (p_.main().rechargerMenu) {
+    // The families hold other categories now: an image picker's return keeps nothing stale.
+    retourSelecteur = false;
+    preparerMenu();
+  }
   p_.main().rechargerMenu = false;
 }
 

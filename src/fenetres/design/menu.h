@@ -170,6 +170,8 @@ class Tmenu1 : public ui::Form {
   void sauverMenu();
   // The editor's set-up before it is shown.
   void preparerMenu();
+  // The set-up again when the category list changed since (the main window's rechargerMenu).
+  void rechargerSiDemande();
   // Shows the option values of elementCourant in the controls and the previews. A colour or a
   // size that is not a number stops it with platform::IntegerError.
   void afficherMenu();
@@ -197,6 +199,8 @@ class Tmenu1 : public ui::Form {
   void transparClick();
   void imtexteClick();
   void gearClick();
+  // After a category rename: its buttons that show a name are drawn again with the new one.
+  void redessinerBoutonsCategorie(const std::string& categorie);
 
   static constexpr const char* libelleRollOut = "  Roll Out";
   static constexpr const char* libelleRollOver = "   Roll Over";
@@ -302,8 +306,9 @@ class Tmenu1 : public ui::Form {
   void rendreSiModele();
   // Selects the item when there is one (a value the list does not know leaves it).
   static void selectionner(ui::ItemsControl& liste, int rang);
-  // The title moved by one line up or down.
+  // The title moved by one line up or down, with its image settings and the GIFs drawn from them.
   void deplacerTitre(int vers);
+  void echangerImagesFamilles(int a, int b);
   // The handlers of the top bar and the backgrounds; the keys of the checked background target.
   void lierBarre();
   struct FondCible {

@@ -6,6 +6,7 @@
 #include "fenetres/app/programme.h"
 #include "fenetres/design/menu.h"
 #include "modele/app/categories_fichiers.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -110,7 +111,32 @@ void Tmenu1::deplacerTitre(int vers) {
     std::swap(numerosTitres[static_cast<size_t>(i)], numerosTitres[static_cast<size_t>(j)]);
   familles.setItems(std::move(lignes));
   familles.setItemIndex(j);
+  echangerImagesFamilles(i, j);
   afficherFamilles();
+}
+
+// The image settings and their GIFs are filed by the family's place in the list, so they go where
+// the family goes; the files are swapped through a third name (renames never replace).
+void Tmenu1::echangerImagesFamilles(int a, int b) {
+  const size_t A = static_cast<size_t>(a), B = static_cast<size_t>(b);
+  for (const CleParFamille& c : clesParFamille()) std::swap((options.*c.champ)[A], (options.*c.champ)[B]);
+  for (const CleParCategorie& c : clesParCategorie()) std::swap((options.*c.champ)[A], (options.*c.champ)[B]);
+  std::vector<std::string> suffixes = {".gif"};
+  for (int i = 0; i < kCategoriesParFamille; ++i) suffixes.push_back("-" + std::to_string(i) + ".gif");
+  const auto& donnees = p_.donnees();
+  auto renommer = [&](const std::string& de, const std::string& vers) {
+    if (donnees.exists(de) && !platform::renameFile(donnees.path(de), donnees.root() / vers))
+      throw platform::FileError("Impossible de renommer " + de + " en " + vers);
+  };
+  for (const std::string& suffixe : suffixes)
+    for (const char* prefixe : {"btout", "btover", "pout", "pover", "bas"}) {
+      const std::string x = prefixe + std::to_string(a) + suffixe;
+      const std::string y = prefixe + std::to_string(b) + suffixe;
+      const std::string tiers = "echange-" + x;
+      renommer(x, tiers);
+      renommer(y, x);
+      renommer(tiers, y);
+    }
 }
 
 void Tmenu1::hautClick() { deplacerTitre(-1); }

@@ -4,6 +4,7 @@
 #include "fenetres/app/programme.h"
 #include "fenetres/design/gif_titre.h"
 #include "fenetres/design/menu.h"
+#include "modele/app/categories_fichiers.h"
 #include "modele/design/rendu_bouton.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -221,6 +222,31 @@ void Tmenu1::gearClick() {
     default:
       return;
   }
+}
+
+// The GIFs are filed by place, so a renamed category's buttons still show its old name until
+// drawn again; each is drawn as a click on it would, its over image too.
+void Tmenu1::redessinerBoutonsCategorie(const std::string& categorie) {
+  rechargerSiDemande();
+  const int f0 = familles.itemIndex();
+  for (int f = 0; f < familles.count() && f < kFamillesMenu; ++f) {
+    familles.setItemIndex(f);
+    remplirItems();
+    for (int i = 0; i < fitems.count() && i < kCategoriesParFamille; ++i) {
+      const size_t F = static_cast<size_t>(f), I = static_cast<size_t>(i);
+      if (!app::memeNomTaxonomie(fitems.items()[I], categorie) ||
+          options.image_menu_catego[F][I] != "bouton")
+        continue;
+      fitems.setItemIndex(i);
+      fitemsClick();
+      if (options.bouton2_menu_catego[F][I].empty()) continue;
+      overBClick();
+      overBClick();
+    }
+  }
+  if (f0 < 0 || f0 >= familles.count()) return;
+  familles.setItemIndex(f0);
+  famillesClick();
 }
 
 }  // namespace design

@@ -197,10 +197,6 @@ bool nomThemeValide(const DataFolder& dossier, std::string_view theme) {
 
 namespace {
 
-bool memeNomIndex(std::string_view champ, std::string_view nom) {
-  return platform::lowerAscii(platform::trim(champ)) == platform::lowerAscii(platform::trim(nom));
-}
-
 void supprimerSiPresent(const DataFolder& dossier, const std::string& nom) {
   if (dossier.exists(nom) && !platform::removeFile(dossier.path(nom)))
     throw platform::FileError("Impossible de supprimer le fichier " + nom);
@@ -208,14 +204,18 @@ void supprimerSiPresent(const DataFolder& dossier, const std::string& nom) {
 
 }  // namespace
 
+bool memeNomTaxonomie(std::string_view a, std::string_view b) {
+  return platform::fileNamesEqual(platform::trim(a), platform::trim(b));
+}
+
 bool categorieUtilisee(const std::vector<TEntreeRefGen>& index, std::string_view categorie) {
   return std::any_of(index.begin(), index.end(),
-                     [&](const TEntreeRefGen& e) { return memeNomIndex(e.categorie, categorie); });
+                     [&](const TEntreeRefGen& e) { return memeNomTaxonomie(e.categorie, categorie); });
 }
 
 bool themeUtilise(const std::vector<TEntreeRefGen>& index, std::string_view theme) {
   return std::any_of(index.begin(), index.end(),
-                     [&](const TEntreeRefGen& e) { return memeNomIndex(e.theme, theme); });
+                     [&](const TEntreeRefGen& e) { return memeNomTaxonomie(e.theme, theme); });
 }
 
 void supprimerCategorieFichiers(const DataFolder& dossier, const TListeCategories& restantes,

@@ -94,8 +94,11 @@ inline constexpr const char* messageCategorieRefusee =
     "La catégorie comporte des caractères non acceptés";
 inline constexpr const char* messageThemeRefuse = "Le thème comporte des caractères non acceptés";
 
+// Two category or theme names are one when they match trimmed, letter case ignored, accented
+// capitals too: the one comparison of the in-use tests, the renames and the repair.
+bool memeNomTaxonomie(std::string_view a, std::string_view b);
 // The in-use tests of the deletions trust the index: some line names the category (its second
-// field) or the theme (its third field, whatever its category), both trimmed, case ignored.
+// field) or the theme (its third field, whatever its category).
 bool categorieUtilisee(const std::vector<TEntreeRefGen>& index, std::string_view categorie);
 bool themeUtilise(const std::vector<TEntreeRefGen>& index, std::string_view theme);
 // A category's deletion: `categories` keeps the other non-empty lines (the file goes with the last

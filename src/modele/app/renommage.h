@@ -3,7 +3,8 @@
 // theme-style files, the sheet-order lists (both separator forms), the category's own side files,
 // every sheet and promotion entry that names it, and the index. Everything is checked before the
 // first write (names free in any letter case, files writable); the sheets are read once, and the
-// index is written from that same reading.
+// index is written from that same reading. A file that another category or theme still names is
+// copied, not taken.
 
 #include <functional>
 #include <string>
@@ -40,10 +41,6 @@ struct ResultatRenommage {
   std::vector<std::string> fiches;  // the sheet files rewritten
 };
 
-// Two category or theme names are one when they match trimmed, letter case ignored (the rule of
-// the deletions' in-use tests): a rename follows sheets typed in another case or with blanks.
-bool memeNomTaxonomie(std::string_view a, std::string_view b);
-
 // progression(n, total) runs before the n-th sheet is read.
 using ProgressionFiches = std::function<void(int n, int total)>;
 
@@ -51,11 +48,16 @@ inline constexpr const char* messageCategorieExiste = "La catégorie existe déj
 inline constexpr const char* messageThemeExiste = "Le thème existe déjà !";
 inline constexpr const char* messageThemeVide = "Il faut utiliser la fonction supprimer le thème";
 
+// The plan is recorded before the first write (renommage_journal.h); a file error undoes what was
+// written (refuse, with its message) or, when that fails too, leaves the record for the repair
+// (interrompu). `avantEcriture` runs before each file operation.
 ResultatRenommage renommerCategorie(const platform::DataFolder& dossier,
                                     const EntreesRenommageCategorie& entrees,
-                                    const ProgressionFiches& progression = {});
+                                    const ProgressionFiches& progression = {},
+                                    const std::function<void()>& avantEcriture = {});
 ResultatRenommage renommerTheme(const platform::DataFolder& dossier,
                                 const EntreesRenommageTheme& entrees,
-                                const ProgressionFiches& progression = {});
+                                const ProgressionFiches& progression = {},
+                                const std::function<void()>& avantEcriture = {});
 
 }  // namespace app

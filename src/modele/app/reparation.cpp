@@ -8,6 +8,7 @@
 #include "modele/app/categories_fichiers.h"
 #include "modele/app/dossier_catalogue.h"
 #include "modele/app/ref_gen.h"
+#include "modele/app/renommage_journal.h"
 #include "platform/lines.h"
 #include "platform/text.h"
 
@@ -92,6 +93,8 @@ void oublierOrdreFamilles(const DataFolder& dossier) {
 
 void reparerCatalogueFichiers(const DataFolder& dossier,
                               const std::function<void(int n, int total)>& progression) {
+  // A rename cut short is completed first: its sheets alone would split the category in two.
+  reprendreRenommage(dossier);
   DossierCatalogue vue(dossier);
   trimmerNomsFichiers(vue);
   const auto fiches = vue.fiches();

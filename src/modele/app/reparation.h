@@ -17,7 +17,7 @@ inline constexpr const char* messageReparationTerminee =
     "La réparation de la base de données interne est terminée. Fermer le programme et "
     "redémarrez-le.";
 
-// In order: file names trimmed (never onto an existing file), sheet values trimmed, `ref.gen`
+// In order: a rename found unfinished completed from its record, file names trimmed (never onto an existing file), sheet values trimmed, `ref.gen`
 // written, every `.cto` deleted, `categories` and the `.cto` files rebuilt from the index (first
 // appearance, letter case ignored), the family order lines of `menu.opt` blanked to "***".
 // progression(n, total) runs before the n-th sheet is read. A file error stops it where it is;

@@ -11,6 +11,8 @@
 #include "fenetres/app/modiftheme.h"
 #include "fenetres/app/programme.h"
 #include "fenetres/design/menu.h"
+#include "modele/app/renommage.h"
+#include "modele/app/renommage_journal.h"
 #include "support/programme_test.h"
 
 using testing_support::ProgrammeDeTest;
@@ -197,6 +199,25 @@ TEST(ModifierCategorie, RenamesFromTheDialogAndTheSheetOnScreenFollows) {
   main.BitBtn1.click();
   dlg.modif_catego.pressKey(ui::key::Escape);
   EXPECT_FALSE(dlg.visible());
+}
+
+// A rename killed halfway is completed from its record when the program starts again.
+TEST(ModifierCategorie, AKilledRenameIsCompletedAtStartUp) {
+  struct Coupure {};
+  ProgrammeDeTest t;
+  catalogue(t);
+  int operations = 0;
+  EXPECT_THROW(app::renommerCategorie(platform::DataFolder(t.dossier.path()),
+                                      {{"Vaisselle", "Livres"}, 0, "Céramique", '-'}, {},
+                                      [&] { if (++operations == 3) throw Coupure{}; }),
+               Coupure);
+  t.demarrer();
+  app::Tmain& main = t.p().main();
+  EXPECT_EQ(main.catego.items(), (std::vector<std::string>{"Céramique", "Livres"}));
+  EXPECT_EQ(t.dossier.read("ref.gen"), "B1#Céramique#Bols#Bol##\r\n");
+  EXPECT_EQ(t.dossier.read("Céramique.cto"), "Bols\r\nTasses\r\n");
+  EXPECT_FALSE(t.dossier.exists(app::nomJournalRenommage));
+  EXPECT_TRUE(t.dialogs.messages().empty());
 }
 
 // The dialog renames in the category it listed, even when the main window shows another since.

@@ -185,3 +185,22 @@ TEST(ListeCategories, ReadersTakeEveryLineAndMissingFileIsEmpty) {
   sauverListeCategories(df, {"Disques", "Livres"});
   EXPECT_EQ(dir.read("categories"), "Disques\r\nLivres\r\n");
 }
+
+// The deletions' in-use tests compare as the renames do: trimmed, accented capitals folded too.
+TEST(NomsTaxonomie, InUseTestsFoldBlanksAndAccentedCapitals) {
+  const std::vector<TEntreeRefGen> index = {{"T1", " THÉS ", "VERTS À L'EAU", "Thé", "", ""},
+                                            {"L1", "Livres", "Romans", "Roman", "", ""}};
+  struct Cas {
+    const char* nom;
+    bool categorie, theme;
+  } cas[] = {
+      {"Thés", true, false},          {"thés", true, false},
+      {"Verts à l'eau", false, true}, {" verts à l'eau ", false, true},
+      {"ROMANS", false, true},        {"Thes", false, false},
+      {"Verts a l'eau", false, false}, {"Livre", false, false},
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(categorieUtilisee(index, c.nom), c.categorie) << c.nom;
+    EXPECT_EQ(themeUtilise(index, c.nom), c.theme) << c.nom;
+  }
+}

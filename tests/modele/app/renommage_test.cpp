@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 
+#include "modele/app/renommage_journal.h"
 #include "modele/app/reparation.h"
 #include "support/ouvertures_dossier.h"
 #include "support/temp_folder.h"
@@ -50,6 +53,7 @@ void catalogue(const TempFolder& dir) {
   dir.write("B1.pro", "categorie=Vaisselle\r\nmot_cle=Bols\r\nprixpromo=5\r\n");
   dir.write("vaisselle.txt", "<p>avant</p>\r\n");
   dir.write("tmp/Vaisselle.fnd", "fond=bleu\r\n");
+  dir.write("tmp/Vaisselle.txt", "<p>habillage</p>\r\n");
 }
 
 EntreesRenommageCategorie categorie(const std::string& nouveau) {
@@ -79,12 +83,13 @@ TEST(RenommerCategorie, MovesEveryFileSheetAndIndexLine) {
       {"Vaisselle.cto", "Céramique.cto"},           {"Vaisselle.fam", "Céramique.fam"},
       {"Vaisselle_Bols.stl", "Céramique_Bols.stl"}, {"Vaisselle-Bols", "Céramique-Bols"},
       {"Vaisselle_Tasses", "Céramique_Tasses"},     {"vaisselle.txt", "ceramique.txt"},
-      {"tmp/Vaisselle.fnd", "tmp/Céramique.fnd"}};
+      {"tmp/Vaisselle.fnd", "tmp/Céramique.fnd"},   {"tmp/Vaisselle.txt", "tmp/Céramique.txt"}};
   for (auto [ancien, nouveau] : deplaces) {
     EXPECT_FALSE(dir.exists(ancien)) << ancien;
     EXPECT_TRUE(dir.exists(nouveau)) << nouveau;
   }
   EXPECT_EQ(dir.read("Céramique.cto"), "Bols\r\nTasses\r\n");
+  EXPECT_EQ(dir.read("tmp/Céramique.txt"), "<p>habillage</p>\r\n");
   EXPECT_EQ(dir.read("ref.gen"),
             "B1#Céramique#Bols#Titre B1##\r\nB2#Céramique#bols #Titre B2##\r\n"
             "L1#Livres#Bols#Titre L1##\r\nT1#Céramique#Tasses#Titre T1##\r\n");
@@ -225,29 +230,181 @@ TEST(RenommerCategorie, OnePassOverTheSheets) {
   }
 }
 
-// A write that fails midway says so and leaves a catalogue that the repair puts back in order.
-TEST(RenommerCategorie, AnInterruptedRenameIsRepairable) {
+// A write that fails midway says so and puts back every file it had written.
+TEST(RenommerCategorie, AWriteErrorUndoesWhatWasWritten) {
   TempFolder dir;
   catalogue(dir);
   std::string longue = fiche("Z1", "Vaisselle", "Bols");
   for (int i = 0; i < 400; ++i) longue += "commentaires=une ligne de commentaire assez longue\r\n";
   dir.write("Z1.ref", longue);
+  const auto avant = contenu(dir);
   std::signal(SIGXFSZ, SIG_IGN);
-  rlimit avant{};
-  ::getrlimit(RLIMIT_FSIZE, &avant);
-  rlimit limite = avant;
+  rlimit limiteAvant{};
+  ::getrlimit(RLIMIT_FSIZE, &limiteAvant);
+  rlimit limite = limiteAvant;
   limite.rlim_cur = 4096;  // every file but Z1.ref can be written
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
   auto r = renommerCategorie(DataFolder(dir.path()), categorie("Céramique"));
-  ::setrlimit(RLIMIT_FSIZE, &avant);
-  ASSERT_EQ(r.issue, IssueRenommage::interrompu);
-  EXPECT_EQ(r.message.rfind("Le changement de nom s'est arrêté en cours de route : ", 0), 0u)
-      << r.message;
-  EXPECT_NE(r.message.find("Réparation"), std::string::npos);
+  ::setrlimit(RLIMIT_FSIZE, &limiteAvant);
+  EXPECT_EQ(r.issue, IssueRenommage::refuse);
+  EXPECT_EQ(r.message.rfind("Le changement de nom n'a pas pu se faire : ", 0), 0u) << r.message;
+  EXPECT_EQ(contenu(dir), avant);
+}
 
-  reparerCatalogueFichiers(DataFolder(dir.path()));
-  EXPECT_EQ(dir.read("categories"), "Céramique\r\nLivres\r\nVaisselle\r\n");
-  EXPECT_EQ(dir.read("Céramique.cto"), "Bols\r\nTasses\r\n");
-  EXPECT_EQ(dir.read("Vaisselle.cto"), "Bols\r\n");
-  EXPECT_EQ(dir.read("Livres.cto"), "Bols\r\n");
+namespace {
+
+struct Coupure {};  // the program killed: nothing after it runs
+
+// A rename cut at every one of its file operations, by a kill or by a write error.
+struct RenommageCoupe {
+  const char* nom;
+  std::function<ResultatRenommage(const DataFolder&, const std::function<void()>&)> renommer;
+};
+
+const RenommageCoupe renommagesCoupes[] = {
+    {"catégorie",
+     [](const DataFolder& d, const std::function<void()>& avant) {
+       return renommerCategorie(d, categorie("Céramique"), {}, avant);
+     }},
+    {"thème",
+     [](const DataFolder& d, const std::function<void()>& avant) {
+       return renommerTheme(d, theme("Coupes"), {}, avant);
+     }},
+};
+
+// Every file operation of an uncut rename, and the folder it leaves.
+std::pair<int, std::map<std::string, std::string>> renommageEntier(const RenommageCoupe& c) {
+  TempFolder dir;
+  catalogue(dir);
+  int operations = 0;
+  auto r = c.renommer(DataFolder(dir.path()), [&] { ++operations; });
+  EXPECT_EQ(r.issue, IssueRenommage::fait) << r.message;
+  return {operations, contenu(dir)};
+}
+
+}  // namespace
+
+// Killed at any file operation, the rename is found at the next start and completed: the
+// catalogue is wholly renamed (styles, orders, family, wrap texts, promotions, index) or, killed
+// before its record was written, not at all.
+TEST(RenommerCategorie, AKillAtAnyWriteIsCompletedAtTheNextStart) {
+  for (const auto& c : renommagesCoupes) {
+    const auto [operations, apres] = renommageEntier(c);
+    ASSERT_GT(operations, 8) << c.nom;
+    for (int n = 1; n <= operations; ++n) {
+      TempFolder dir;
+      catalogue(dir);
+      const auto avant = contenu(dir);
+      const DataFolder dossier(dir.path());
+      int compte = 0;
+      EXPECT_THROW(c.renommer(dossier, [&] { if (++compte == n) throw Coupure{}; }), Coupure);
+      EXPECT_EQ(reprendreRenommage(dossier), n > 1) << c.nom << " " << n;
+      EXPECT_EQ(contenu(dir), n > 1 ? apres : avant) << c.nom << " " << n;
+      EXPECT_FALSE(reprendreRenommage(dossier));
+    }
+  }
+}
+
+// Killed between the link and the unlink of a rename, a file has both names.
+TEST(RenommerCategorie, AKillBetweenLinkAndUnlinkIsCompleted) {
+  const auto apres = renommageEntier(renommagesCoupes[0]).second;
+  TempFolder dir;
+  catalogue(dir);
+  int compte = 0;
+  EXPECT_THROW(renommerCategorie(DataFolder(dir.path()), categorie("Céramique"), {},
+                                 [&] { if (++compte == 2) throw Coupure{}; }),
+               Coupure);
+  ASSERT_EQ(::link((dir.path() / "Vaisselle.cto").c_str(), (dir.path() / "Céramique.cto").c_str()), 0);
+  EXPECT_TRUE(reprendreRenommage(DataFolder(dir.path())));
+  EXPECT_EQ(contenu(dir), apres);
+}
+
+// The repair completes an unfinished rename before it rebuilds the lists: one whole category.
+TEST(RenommerCategorie, TheRepairCompletesAKilledRename) {
+  const int operations = renommageEntier(renommagesCoupes[0]).first;
+  for (int n = 2; n <= operations; ++n) {
+    TempFolder dir;
+    catalogue(dir);
+    const DataFolder dossier(dir.path());
+    int compte = 0;
+    EXPECT_THROW(renommerCategorie(dossier, categorie("Céramique"), {},
+                                   [&] { if (++compte == n) throw Coupure{}; }),
+                 Coupure);
+    reparerCatalogueFichiers(dossier);
+    EXPECT_EQ(dir.read("categories"), "Céramique\r\nLivres\r\n") << n;
+    EXPECT_EQ(dir.read("Céramique.cto"), "Bols\r\nTasses\r\n") << n;
+    EXPECT_EQ(dir.read("Céramique.fam"), "famille=0\r\n") << n;
+    EXPECT_EQ(dir.read("Céramique_Bols.stl"), "style_fiche=tableau\r\nref_page=3\r\n") << n;
+    EXPECT_EQ(dir.read("Céramique-Bols"), "B1.ref\r\nB2.ref\r\n") << n;
+    for (const char* ancien : {"Vaisselle.cto", "Vaisselle.fam", "Vaisselle_Bols.stl",
+                               "Vaisselle-Bols", "Vaisselle_Tasses", nomJournalRenommage})
+      EXPECT_FALSE(dir.exists(ancien)) << ancien << " " << n;
+  }
+}
+
+// A write error at any file operation but the record's removal leaves the folder as it was.
+TEST(RenommerCategorie, AWriteErrorAtAnyStepLeavesEveryFileAsItWas) {
+  for (const auto& c : renommagesCoupes) {
+    const int operations = renommageEntier(c).first;
+    for (int n = 1; n < operations; ++n) {
+      TempFolder dir;
+      catalogue(dir);
+      const auto avant = contenu(dir);
+      int compte = 0;
+      auto r = c.renommer(DataFolder(dir.path()), [&] {
+        if (++compte == n) throw platform::FileError("disque plein");
+      });
+      EXPECT_EQ(r.issue, IssueRenommage::refuse) << c.nom << " " << n;
+      EXPECT_EQ(r.message, "Le changement de nom n'a pas pu se faire : disque plein\n"
+                           "Le nom n'a pas été changé.") << c.nom << " " << n;
+      EXPECT_EQ(contenu(dir), avant) << c.nom << " " << n;
+    }
+  }
+}
+
+// A rename still to complete is never overwritten by the record of another.
+TEST(RenommerCategorie, AnUnfinishedRenameBlocksTheNext) {
+  TempFolder dir;
+  catalogue(dir);
+  const DataFolder dossier(dir.path());
+  int compte = 0;
+  EXPECT_THROW(renommerCategorie(dossier, categorie("Céramique"), {},
+                                 [&] { if (++compte == 4) throw Coupure{}; }),
+               Coupure);
+  const auto coupe = contenu(dir);
+  auto r = renommerTheme(dossier, {"Livres", {"Romans", "Bols"}, 0, "Polars", '-'});
+  EXPECT_EQ(r.issue, IssueRenommage::refuse);
+  EXPECT_NE(r.message.find("Réparation"), std::string::npos) << r.message;
+  EXPECT_EQ(contenu(dir), coupe);
+}
+
+// A file that another category or theme still names is copied, never taken from it.
+TEST(RenommerCategorie, FilesThatAnotherNameStillNamesAreCopied) {
+  struct Cas {
+    const char* nom;
+    bool categorie;  // else a theme
+    std::vector<std::pair<std::string, std::string>> fichiers;
+    const char* partage;  // the file both names lead to
+    const char* copie;    // the renamed one's own file afterwards
+  } cas[] = {
+      {"catégories Thé Vert et Thé-Vert", true,
+       {{"categories", "Thé Vert\r\nThé-Vert\r\n"}, {"Thé Vert.cto", "Bols\r\n"},
+        {"Thé-Vert.cto", "Bols\r\n"}, {"the-vertd.txt", "<p>habillage</p>\r\n"}},
+       "the-vertd.txt", "cafed.txt"},
+      {"ordre A-B + C et A + B-C", false,
+       {{"categories", "A-B\r\nA\r\n"}, {"A-B.cto", "C\r\n"}, {"A.cto", "B-C\r\n"},
+        {"A-B-C", "X1.ref\r\n"}},
+       "A-B-C", "A-B-Café"},
+  };
+  for (const auto& c : cas) {
+    TempFolder dir;
+    for (const auto& [nom, texte] : c.fichiers) dir.write(nom, texte);
+    const std::string texte = dir.read(c.partage);
+    const DataFolder dossier(dir.path());
+    auto r = c.categorie ? renommerCategorie(dossier, {{"Thé Vert", "Thé-Vert"}, 0, "Café", '-'})
+                         : renommerTheme(dossier, {"A-B", {"C"}, 0, "Café", '-'});
+    ASSERT_EQ(r.issue, IssueRenommage::fait) << c.nom << ": " << r.message;
+    EXPECT_EQ(dir.read(c.partage), texte) << c.nom;
+    EXPECT_EQ(dir.read(c.copie), texte) << c.nom;
+  }
 }
