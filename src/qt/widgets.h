@@ -24,6 +24,9 @@ namespace qtui {
 QColor qtColour(ui::Colour c);
 // Captions break lines with CR (or CR LF), as the model's texts do.
 QString captionText(const std::string& caption);
+// The same for a button, box, tab or menu item, where Qt takes an "&" for a keyboard mnemonic:
+// the data they show (a category "Thé & infusions") is shown as typed.
+QString buttonText(const std::string& caption);
 QStringList qtItems(const std::vector<std::string>& items);
 // Runs a function on the events of an object; true from it stops the event.
 void onEvent(QObject* watched, std::function<bool(QEvent*)> fn);

@@ -249,7 +249,11 @@ void Tmain::FormPaint() {
 }
 
 void Tmain::FormClose() {
-  proposerSauvegardeFiche();
+  // Annuler, or a save refused (its message told why), keeps the program open with the edits.
+  if (!remplacementFicheAccorde()) {
+    keepOpen();
+    return;
+  }
   sauver_pub();
   sauverIndex();
   tuerFenetre("", p_.application().title());
