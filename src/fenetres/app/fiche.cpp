@@ -254,6 +254,9 @@ void Tmain::FormClose() {
     keepOpen();
     return;
   }
+  // The style and menu editors keep their edits while the program runs: last chance to save them.
+  p_.Form1().proposerEnregistrement();
+  p_.menu1().proposerEnregistrement();
   sauver_pub();
   sauverIndex();
   tuerFenetre("", p_.application().title());

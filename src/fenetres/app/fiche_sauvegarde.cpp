@@ -264,11 +264,13 @@ bool Tmain::SauverFiche() {
 
 void Tmain::rafraichirStyleEtMenu() {
   auto& styleFiche = p_.Form1();
+  styleFiche.proposerEnregistrement();
   styleFiche.themeStyle = categorieEnCours + "_" + themes.text();
   styleFiche.nomCadre = styleFiche.themeStyle;
   styleFiche.referenceStyle = referencer.text();
   p_.Form2().chargerStyleFiche();
   styleFiche.elements();
+  styleFiche.retenirStyle();
   design::sauverCoins(styleFiche.coins, styleFiche.style.encadrement_style, styleFiche.nomCadre,
                       options.options.separateur(), p_.donnees().root());
   p_.menu1().chargerMenu();
