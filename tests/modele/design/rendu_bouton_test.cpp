@@ -47,6 +47,18 @@ platform::Font police(const char* nom, int taille) {
   return f;
 }
 
+// A button of that template with that caption drawn.
+EntreesBouton avecTexte(const std::filesystem::path& modele, const std::filesystem::path& sortie,
+                        const char* libelle, const platform::Font& f) {
+  EntreesBouton e;
+  e.modele = modele;
+  e.sortie = sortie;
+  e.texte = true;
+  e.libelle = libelle;
+  e.police = f;
+  return e;
+}
+
 // The columns and rows where the drawing differs from the template.
 struct Encre {
   int gauche = 1 << 30, droite = -1, haut = 1 << 30, bas = -1;
@@ -149,12 +161,8 @@ TEST(RendreBouton, CentredWithAFixedFont) {
   TempFolder dossier;
   const platform::Bitmap modele = gabarit(120, 40);
   ecrireGif(dossier / "b.gif", modele, -1);
-  EntreesBouton e;
-  e.modele = dossier / "b.gif";
-  e.sortie = dossier / "sortie.gif";
-  e.texte = true;
-  e.libelle = "MENU";
-  e.police = police("DejaVu Sans Mono", 12);
+  EntreesBouton e = avecTexte(dossier / "b.gif", dossier / "sortie.gif", "MENU",
+                              police("DejaVu Sans Mono", 12));
   e.repositionnement = Repositionnement::Centre;
   std::optional<ImageRendue> r = rendreBouton(e);
   ASSERT_TRUE(r);
@@ -180,12 +188,8 @@ TEST(RendreBouton, AFullPaletteKeepsTheCaptionsColour) {
     ecrireGif(dossier / "plein.gif", modele, -1);
     const platform::GifImage plein = lire(dossier / "plein.gif");
     ASSERT_EQ(plein.palette.size(), 256u);
-    EntreesBouton e;
-    e.modele = dossier / "plein.gif";
-    e.sortie = dossier / "sortie.gif";
-    e.texte = true;
-    e.libelle = "Aa";
-    e.police = police("DejaVu Sans", 14);
+    const EntreesBouton e = avecTexte(dossier / "plein.gif", dossier / "sortie.gif", "Aa",
+                                      police("DejaVu Sans", 14));
     const std::optional<ImageRendue> r = rendreBouton(e);
     ASSERT_TRUE(r);
     platform::Bitmap attendu = plein.toBitmap();
