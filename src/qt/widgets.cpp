@@ -191,6 +191,12 @@ QString captionText(const std::string& caption) {
   return s;
 }
 
+QString buttonText(const std::string& caption) {
+  QString s = captionText(caption);
+  s.replace(QChar('&'), QStringLiteral("&&"));
+  return s;
+}
+
 QStringList qtItems(const std::vector<std::string>& items) {
   QStringList out;
   out.reserve(static_cast<qsizetype>(items.size()));

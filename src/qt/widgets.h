@@ -32,6 +32,9 @@ QString typedText(const QLineEdit& edit);
 Qt::Alignment qtAlignment(ui::Alignment a);
 // Captions break lines with CR (or CR LF), as the model's texts do.
 QString captionText(const std::string& caption);
+// The same for a button, box, tab or menu item, where Qt takes an "&" for a keyboard mnemonic:
+// the data they show (a category "Thé & infusions") is shown as typed.
+QString buttonText(const std::string& caption);
 QStringList qtItems(const std::vector<std::string>& items);
 // The picture of a file; a null picture when there is no file or it cannot be read.
 QPixmap loadPixmap(const std::filesystem::path& file);

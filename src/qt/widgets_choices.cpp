@@ -30,7 +30,7 @@ class CheckBoxElement : public Element {
   }
 
  protected:
-  void captionChanged() override { box_->setText(captionText(control.caption())); }
+  void captionChanged() override { box_->setText(buttonText(control.caption())); }
 
  private:
   QCheckBox* box_;
@@ -55,7 +55,7 @@ class RadioButtonElement : public Element {
   }
 
  protected:
-  void captionChanged() override { radio_->setText(captionText(control.caption())); }
+  void captionChanged() override { radio_->setText(buttonText(control.caption())); }
 
  private:
   QRadioButton* radio_;
@@ -84,7 +84,7 @@ class RadioGroupElement : public Element {
   }
 
  protected:
-  void captionChanged() override { group_->setTitle(captionText(control.caption())); }
+  void captionChanged() override { group_->setTitle(buttonText(control.caption())); }
 
  private:
   void rebuild(ui::RadioGroup& model) {
@@ -100,7 +100,7 @@ class RadioGroupElement : public Element {
     int columns = std::max(1, columns_);
     int perColumn = (static_cast<int>(shown_.size()) + columns - 1) / columns;
     for (size_t i = 0; i < shown_.size(); ++i) {
-      auto* r = new QRadioButton(toQt(shown_[i]), group_);
+      auto* r = new QRadioButton(buttonText(shown_[i]), group_);
       r->setAutoExclusive(false);
       int index = static_cast<int>(i);
       grid_->addWidget(r, index % std::max(1, perColumn), index / std::max(1, perColumn));

@@ -29,7 +29,7 @@ class GroupBoxElement : public Element {
   }
 
  protected:
-  void captionChanged() override { box_->setTitle(captionText(control.caption())); }
+  void captionChanged() override { box_->setTitle(buttonText(control.caption())); }
 
  private:
   QGroupBox* box_;
@@ -168,7 +168,7 @@ void PageControlElement::showTabs() {
   for (size_t i = 0; i < pages_.size(); ++i) {
     int index = static_cast<int>(i);
     const ui::TabSheet& page = *pages_[i];
-    tabs_->setTabText(index, captionText(page.caption()));
+    tabs_->setTabText(index, buttonText(page.caption()));
     tabs_->setTabEnabled(index, page.enabled());
     if (tabs_->isTabVisible(index) != page.tabVisible()) {
       tabs_->setTabVisible(index, page.tabVisible());

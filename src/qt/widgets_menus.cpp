@@ -106,7 +106,7 @@ class MenuItemElement : public Element {
     switch (p) {
       case ui::Property::Caption:
         action_->setSeparator(item.caption() == "-");
-        action_->setText(toQt(item.caption()));
+        action_->setText(buttonText(item.caption()));
         break;
       case ui::Property::Enabled: action_->setEnabled(item.enabled()); break;
       case ui::Property::Visible: action_->setVisible(item.visible()); break;

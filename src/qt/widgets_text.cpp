@@ -73,7 +73,7 @@ class ButtonElement : public Element {
   }
 
  protected:
-  void captionChanged() override { button_->setText(captionText(control.caption())); }
+  void captionChanged() override { button_->setText(buttonText(control.caption())); }
 
  private:
   QPushButton* button_;

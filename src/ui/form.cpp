@@ -36,7 +36,9 @@ void Form::setVisible(bool visible) {
 }
 
 void Form::close() {
+  keepOpen_ = false;
   fire(onClose);
+  if (keepOpen_) return;
   setVisible(false);
 }
 

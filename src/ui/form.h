@@ -45,8 +45,9 @@ class Form : public Control {
   // show() makes the window visible (onShow when it was hidden) and active; hide() hides it
   // (onHide when it was visible) and the window shown before it becomes active.
   void setVisible(bool visible) override;
-  // onClose, then hidden.
+  // onClose, then hidden, unless onClose called keepOpen().
   void close();
+  void keepOpen() { keepOpen_ = true; }
   // The window comes to the front: the active window deactivates, this one activates. Nothing
   // happens when it already is the active one.
   void activate();
@@ -76,6 +77,7 @@ class Form : public Control {
 
   Application& application_;
   std::string className_;
+  bool keepOpen_ = false;
   std::vector<Control*> controls_;
   std::map<std::string, Control*, std::less<>> byName_;
   std::vector<Observer*> observers_;

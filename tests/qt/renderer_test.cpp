@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -193,6 +194,44 @@ TEST_F(DesktopRenderer, ModelChangesReachTheWidgets) {
     row.change();
     EXPECT_TRUE(row.shown()) << row.what;
   }
+}
+
+// Data in a caption is shown as typed: an "&" marks no keyboard mnemonic on any kind of caption.
+TEST_F(DesktopRenderer, AnAmpersandInACaptionIsShownAsTyped) {
+  const std::string donnee = cp("Modifier Thé & infusions");
+  for (ui::Control* c : std::initializer_list<ui::Control*>{
+           &form, &form.ok, &form.dispo, &form.groupe, &form.standard, &form.trois, &form.quitter,
+           &form.famille, &form.etiquette})
+    c->setCaption(donnee);
+  form.famille.setItems({donnee});
+  settle();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the former items
+  const QString tape = QString::fromUtf8("Modifier Thé & infusions");
+  // What a button, box, tab or menu draws: "&&" is an "&", a lone "&" marks the next character.
+  auto dessine = [](const QString& s) {
+    QString r;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+      if (s[i] == '&' && ++i == s.size()) break;
+      r += s[i];
+    }
+    return r;
+  };
+  const QString boutons[] = {
+      w<QPushButton>(form.ok)->text(),
+      w<QCheckBox>(form.dispo)->text(),
+      w<QGroupBox>(form.groupe)->title(),
+      w<QRadioButton>(form.standard)->text(),
+      w<QTabWidget>(form.pages)->tabText(2),
+      renderer.action(form.quitter)->text(),
+      w<QGroupBox>(form.famille)->title(),
+      w<QGroupBox>(form.famille)->findChildren<QRadioButton*>().value(0)->text(),
+  };
+  for (const QString& texte : boutons) {
+    EXPECT_EQ(dessine(texte), tape) << texte.toStdString();
+    EXPECT_TRUE(QKeySequence::mnemonic(texte).isEmpty()) << texte.toStdString();
+  }
+  EXPECT_EQ(w<QLabel>(form.etiquette)->text(), tape);
+  EXPECT_EQ(renderer.window(form)->windowTitle(), tape);
 }
 
 TEST_F(DesktopRenderer, UserActionsRunTheModelsHandlersOnce) {

@@ -107,16 +107,17 @@ void Tident::FormActivate() {
                 {telt, identite.tel},       {faxt, identite.fax},
                 {emailt, identite.email},   {sirett, identite.siret},
                 {apet, identite.ape},       {dev1t, identite.dev1},
-                {dev2t, identite.dev2},     {tauxt, identite.taux},
+                {dev2t, identite.dev2},
                 {logint, identite.login},   {extt, identite.ext}};
   for (const Ligne& l : lignes) afficher(l.edit, l.valeur);
+  afficher(tauxt, tauxAffiche(identite.taux));
   dev.setCaption(dev1t.text());
   // A box shows exactly what will be saved and generated: ticked only for "oui".
   for (const CaseAdresse& c : casesAdresse()) c.box.setChecked(identite.*c.drapeau == "oui");
 }
 
 void Tident::BitBtn1Click() {
-  afficher(tauxt, tauxEnregistre(tauxt.text()));
+  afficher(tauxt, tauxAffiche(tauxEnregistre(tauxt.text())));
   TIdentite saisie = identite;  // the address flags come from the variables
   saisie.nomE = nomEt.text();
   saisie.capital = capitalt.text();

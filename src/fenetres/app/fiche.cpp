@@ -257,7 +257,14 @@ void Tmain::FormPaint() {
 }
 
 void Tmain::FormClose() {
-  proposerSauvegardeFiche();
+  // Annuler, or a save refused (its message told why), keeps the program open with the edits.
+  if (!remplacementFicheAccorde()) {
+    keepOpen();
+    return;
+  }
+  // The style and menu editors keep their edits while the program runs: last chance to save them.
+  p_.Form1().proposerEnregistrement();
+  p_.menu1().proposerEnregistrement();
   sauver_pub();
   sauverIndex();
   tuerFenetre("", p_.application().title());

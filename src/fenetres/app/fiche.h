@@ -337,6 +337,7 @@ class Tmain : public ui::Form {
   bool apercuArticles = false;   // a found-articles card preview is running (read by the card writer)
   bool chargementFiche = false;  // chargerFiche is filling the editor: not the user's edits
   bool ficheModifiee = false;    // the editor holds changes not saved yet
+  bool contenuModifie = false;   // the same, the reference box left aside
 
   // --- start-up, activation, paint, close ---
   void FormCreate();
@@ -395,8 +396,8 @@ class Tmain : public ui::Form {
   void categoChange();
   bool ajouterCategorie();  // true when the category exists afterwards
   std::string legendeImage() const;
-  // Before another sheet takes the editor: the edits of the one shown are saved, dropped, or the
-  // user stays on it (false).
+  // Before another sheet takes the editor or the window closes: the edits of the one shown are
+  // saved, dropped, or the user stays on it (false).
   bool remplacementFicheAccorde();
   // The one way a sheet file takes the editor (sheet list, organiser, browsers): after
   // remplacementFicheAccorde, the sheet tab shows it. False when the user stays on the sheet shown.
@@ -413,7 +414,6 @@ class Tmain : public ui::Form {
   void sauverClick();
   void effacerClick();
   bool reconstruireRefGen();      // false, once told, when a sheet could not be read
-  void proposerSauvegardeFiche();  // offers to save changes before the window closes
   // Sheet editor (fiche_editeur.cpp).
   void libellesFamille();
   void previsualiserFiche();

@@ -113,7 +113,7 @@ void Tmain::lierEditeur() {
 }
 
 void Tmain::marquerModifiee() {
-  if (!chargementFiche) ficheModifiee = true;
+  if (!chargementFiche) ficheModifiee = contenuModifie = true;
 }
 
 // --- showing the sheet ---
@@ -264,7 +264,8 @@ void Tmain::referencerChange() {
   // Typing a reference never brings the menu tab back; only a load or a save does.
   if (!actif) menus.setTabVisible(false);
   stats.setPanelText(0, actif ? "Fiche Active" : "Aucune Fiche Active");
-  marquerModifiee();
+  // A reference typed alone names the sheet to open (Enter) or the name to save under.
+  if (!chargementFiche) ficheModifiee = true;
 }
 
 void Tmain::descriptionTChange() {

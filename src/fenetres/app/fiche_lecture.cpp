@@ -10,6 +10,7 @@
 #include "fenetres/app/programme.h"
 #include "fenetres/infopages/accueil.h"
 #include "modele/app/fiche_produit.h"
+#include "modele/app/texte_prix.h"
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/text.h"
@@ -53,7 +54,7 @@ void Tmain::chargerFiche() {
     Tmain& m;
     ~FinChargement() {
       m.chargementFiche = false;
-      m.ficheModifiee = false;
+      m.ficheModifiee = m.contenuModifie = false;
     }
   } finChargement{*this};
 
@@ -275,7 +276,7 @@ void Tmain::chargerFiche() {
   }
   if (std::string promo = prixPromoFiche(dossier, cheminFiche.string(), fiche.reference);
       !promo.empty()) {
-    prixpromoL.setCaption(" [" + promo + "]");
+    prixpromoL.setCaption(" [" + formaterPrix(nettoyerPrix(promo)) + "]");
     prixpromoL.show();
     deviseT.hide();
   }
@@ -320,6 +321,15 @@ void Tmain::referencerKeyDown(int& key) {
   if (platform::contains(reference, "*") || platform::contains(reference, "/") ||
       platform::contains(reference, "\\") || platform::contains(reference, ".."))
     return;
+  // The edits belong to the sheet on screen, not to the typed reference: a "Oui" saves them under
+  // the sheet's own name.
+  if (contenuModifie && !cheminFiche.empty()) {
+    const std::string tapee = referencer.text();
+    referencer.setText(cheminFiche.stem().string());
+    const bool accorde = remplacementFicheAccorde();
+    referencer.setText(tapee);
+    if (!accorde) return;
+  }
   cheminFiche = p_.donnees().root() / nomFichierFiche(reference);
   chargerFiche();
 }

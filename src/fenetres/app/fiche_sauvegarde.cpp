@@ -167,9 +167,9 @@ bool Tmain::SauverFiche() {
                        ui::MessageKind::Confirmation, ui::Buttons::YesNoCancel) != ui::Answer::Yes)
         return false;
       nouvelleCategorie = categorieEnCours;
-      // A named category that could not be added stops here: the name test below would refuse
-      // it with the same message.
-      if (!ajouterCategorie() && !categorieEnCours.empty()) return false;
+      // A category that could not be added stops here, an empty one too: a sheet without
+      // category stops every build.
+      if (!ajouterCategorie()) return false;
     }
     const bool categorieValide =
         (categorieEnCours.empty() || nomCategorieValide(dossier, categorieEnCours)) &&
@@ -180,7 +180,9 @@ bool Tmain::SauverFiche() {
     }
 
     // Theme, before the family file: a refused theme leaves the category's family as it was.
-    const std::string theme = themes.text();
+    // Blanks around it are no part of its name, as for the category.
+    const std::string theme = trim(themes.text());
+    if (themes.text() != theme) themes.setText(theme);
     const std::optional<std::string> themeListe = themeExistant(themes.items(), theme);
     // A name from a hand-edited list is checked as a typed one: a "#" would break the index.
     if (!nomThemeValide(dossier, themeListe ? *themeListe : theme)) {
@@ -252,7 +254,7 @@ bool Tmain::SauverFiche() {
     cheminFiche = chemin;
     rafraichirListeFiches();
     menus.setTabVisible(true);
-    ficheModifiee = false;
+    ficheModifiee = contenuModifie = false;
     return true;
   } catch (const platform::FileError& e) {
     reportError(e);
@@ -262,11 +264,13 @@ bool Tmain::SauverFiche() {
 
 void Tmain::rafraichirStyleEtMenu() {
   auto& styleFiche = p_.Form1();
+  styleFiche.proposerEnregistrement();
   styleFiche.themeStyle = categorieEnCours + "_" + themes.text();
   styleFiche.nomCadre = styleFiche.themeStyle;
   styleFiche.referenceStyle = referencer.text();
   p_.Form2().chargerStyleFiche();
   styleFiche.elements();
+  styleFiche.retenirStyle();
   design::sauverCoins(styleFiche.coins, styleFiche.style.encadrement_style, styleFiche.nomCadre,
                       options.options.separateur(), p_.donnees().root());
   p_.menu1().chargerMenu();
@@ -285,12 +289,6 @@ void Tmain::sauverClick() {
   // A new sheet moves the others in the list: the list shows the sheet of the editor.
   if (!enregistree || !liste_fiches.selectFile(cheminFiche.filename().string()))
     position.restaurer();
-}
-
-// The close goes on whatever the answer: the question only offers to keep the changes.
-void Tmain::proposerSauvegardeFiche() {
-  if (ficheModifiee && sauver.enabled() && dialogs().askYesNo("Enregistrer la fiche en cours ?"))
-    SauverFiche();
 }
 
 // --- deletion ---

@@ -165,6 +165,7 @@ bool Tmenu1::chargerMenu() {
   auto& styleP = p_.styleP();
   auto& menuG = p_.menuG();
   const std::string& police = main.options.options.police_defaut;
+  proposerEnregistrement();
   std::filesystem::path fichier = fichierModele.empty() ? p_.chemin("menu.opt") : fichierModele;
   fichierModele.clear();
   try {
@@ -194,7 +195,18 @@ bool Tmenu1::chargerMenu() {
     recherche.setItemIndex(2);
   largeur_frameE.setText(options.largeur_frame);
   hauteur_frameE.setText(options.hauteur_frame);
+  retenirMenu();
   return true;
+}
+
+platform::LineList Tmenu1::lignesEditees() const {
+  return lignesMenu(options, {famille_order.items(), hauteur_frameE.text(), largeur_frameE.text(),
+                              accueilC.checked()});
+}
+
+void Tmenu1::proposerEnregistrement() {
+  if (menuModifie() && dialogs().askYesNo("Enregistrer les modifications du menu ?")) sauverMenu();
+  retenu_.reset();
 }
 
 void Tmenu1::sauverMenu() {
@@ -202,17 +214,17 @@ void Tmenu1::sauverMenu() {
   std::filesystem::path cible = p_.chemin("menu.opt");
   if (sauverModele && !SaveModele.fileName.empty()) cible = SaveModele.fileName;
   sauverModele = false;
-  SaisiesMenu saisies{famille_order.items(), hauteur_frameE.text(), largeur_frameE.text(),
-                      accueilC.checked()};
-  lignesMenu(options, saisies).save(cible);
+  lignesEditees().save(cible);
   sauverCoinsMenu(options, p_.main().options.options.separateur(), p_.donnees().root());
   options.largeur_frame = largeur_frameE.text();
   options.hauteur_frame = hauteur_frameE.text();
+  retenirMenu();
 }
 
 // Set-up before the editor shows. After an image picker the unsaved state is kept: only the
 // categories of the selected title are shown again.
 void Tmenu1::preparerMenu() {
+  Affichage affichage(*this);
   if (p_.donnees().exists("liste_recherche.ini")) listerB.show();
   decalageX = "0";
   decalageY = "0";

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,9 @@ class Tmenu1 : public ui::Form {
   // images of the menu, logo, banner and top texts. Throws platform::FileError; the corners are
   // not drawn and the frame sizes not taken then.
   void sauverMenu();
+  // Before the options are loaded again or the program ends: edits not saved are saved or
+  // dropped, as the user answers.
+  void proposerEnregistrement();
   // The editor's set-up before it is shown.
   void preparerMenu();
   // The set-up again when the category list changed since (the main window's rechargerMenu).
@@ -357,6 +361,27 @@ class Tmenu1 : public ui::Form {
     bool& drapeau_;
     bool avant_;
   };
+
+  // What sauverMenu would write; the same as last loaded or saved, when nothing was edited.
+  platform::LineList lignesEditees() const;
+  bool menuModifie() const { return retenu_ && !(*retenu_ == lignesEditees()); }
+  void retenirMenu() { retenu_ = lignesEditees(); }
+  // For the length of a display routine, which may fill in defaults: they are no edit of the
+  // user's.
+  class Affichage {
+   public:
+    explicit Affichage(Tmenu1& m) : m_(m), avant_(m.menuModifie()) {}
+    ~Affichage() {
+      if (!avant_) m_.retenirMenu();
+    }
+    Affichage(const Affichage&) = delete;
+    Affichage& operator=(const Affichage&) = delete;
+
+   private:
+    Tmenu1& m_;
+    bool avant_;
+  };
+  std::optional<platform::LineList> retenu_;
 
   app::Programme& p_;
   bool renduEnCours = false;  // a render's own changes do not render again

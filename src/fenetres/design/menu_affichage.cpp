@@ -55,6 +55,7 @@ void couleurPolice(ui::Control& apercu, const std::string& couleur) {
 }  // namespace
 
 void Tmenu1::afficherMenu() {
+  Affichage affichage(*this);
   Remplissage remplissage(affichageEnCours);
   const std::string& e = elementCourant;
   afficherInterrupteurs();

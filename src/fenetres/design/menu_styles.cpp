@@ -147,6 +147,7 @@ void Tmenu1::BitBtn2Click() {
 // Painting shows the selected category and fills the logo and banner texts left empty. Without a
 // selected category (an empty catalogue) the message is told once, not at every repaint.
 void Tmenu1::FormPaint() {
+  Affichage affichage(*this);
   afficherFamilles();
   if (fitems.itemIndex() < 0) {
     if (!operationImpossibleDite) {

@@ -115,6 +115,9 @@ void TForm1::disposer() {
 void TForm1::FormActivate() {
   shape_trait.setBounds(speed_trait.left() - 2, speed_trait.top() - 2, speed_trait.width() + 4,
                         speed_trait.height() + 4);
+  // The edits of the sheet shown stay while the program runs, another tab visited meanwhile.
+  const bool memeFiche = styleModifie() && retenu_->theme == themeStyle &&
+                         retenu_->reference == referenceStyle;
   if (!retourBoutons) {
     app::Tmain& main = p_.main();
     setBounds(main.left() + main.PageControl1.left() + 14,
@@ -122,6 +125,10 @@ void TForm1::FormActivate() {
     main.PageControl1.setActivePage(main.style_f);
     for (ui::FileDialogOptions* o : {&SaveModele.options, &OuvreModele.options})
       o->initialDir = p_.chemin("modeles");
+  }
+  if (!retourBoutons && !memeFiche) {
+    proposerEnregistrement();
+    app::Tmain& main = p_.main();
     std::vector<std::string> items = style_.items();
     items[1] = main.libelleListe.empty() ? "Auteur" : main.libelleListe;
     style_.setItems(std::move(items));
@@ -148,8 +155,28 @@ void TForm1::FormActivate() {
     textejc.setText(style.texte_jc);
     elements();
     quantiteDuStyle();
+    retenirStyle();
   }
   retourBoutons = false;
+}
+
+void TForm1::retenirStyle() { retenu_ = StyleRetenu{style, themeStyle, referenceStyle, nomCadre}; }
+
+void TForm1::proposerEnregistrement() {
+  if (!styleModifie()) return;
+  if (dialogs().askYesNo("Enregistrer les modifications du style de la fiche ?")) {
+    // The edits go to the sheet they were made for, in the scope chosen, as "OK" saves them;
+    // the editor then names what it named before.
+    const StyleRetenu maintenant{style, themeStyle, referenceStyle, nomCadre};
+    themeStyle = retenu_->theme;
+    referenceStyle = retenu_->reference;
+    nomCadre = retenu_->cadre;
+    ok_boutonClick();
+    themeStyle = maintenant.theme;
+    referenceStyle = maintenant.reference;
+    nomCadre = maintenant.cadre;
+  }
+  retenu_.reset();
 }
 
 void TForm1::FormDeactivate() { p_.main().PageControl1.setActivePage(0); }
@@ -299,6 +326,7 @@ bool TForm1::sauverStyleFiche() {
     reportError(e);
     return false;
   }
+  retenirStyle();
   return true;
 }
 

@@ -6,6 +6,7 @@
 // Its methods live in style.cpp (activation, order button, scopes, saves and models) and
 // style_elements.cpp (the element table, the display and the element handlers).
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -118,6 +119,12 @@ class TForm1 : public ui::Form {
   // model when sauverModele is set) with its corner images. False, once the user has been told
   // why, when nothing could be saved.
   bool sauverStyleFiche();
+  // The style shown is the one stored for the sheet it names: what the next edits are measured
+  // against.
+  void retenirStyle();
+  // Before the editor's style is loaded again or the program ends: edits not saved are saved
+  // under the sheet they were made for, or dropped, as the user answers.
+  void proposerEnregistrement();
 
   // --- handlers ---
   void FormActivate();
@@ -159,6 +166,14 @@ class TForm1 : public ui::Form {
   void chargerEtAfficher();
   void afficherBouton();
   void quantiteDuStyle();
+
+  // The style as last loaded or saved, and the names it was loaded for.
+  struct StyleRetenu {
+    TStyleFiche style;
+    std::string theme, reference, cadre;
+  };
+  std::optional<StyleRetenu> retenu_;
+  bool styleModifie() const { return retenu_ && !(retenu_->style == style); }
 
   app::Programme& p_;
   bool affichage_ = false;  // elements() is showing the fields: the radios it ticks store nothing

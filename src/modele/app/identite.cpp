@@ -1,5 +1,6 @@
 #include "modele/app/identite.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "modele/app/texte_prix.h"
@@ -103,6 +104,12 @@ std::string tauxEnregistre(std::string_view taux) {
   std::string propre = nettoyerPrix(taux);
   platform::Conversion c = platform::val(propre);
   return (c.ok() && c.value > 0) ? propre : "1";
+}
+
+std::string tauxAffiche(std::string_view taux) {
+  std::string texte(taux);
+  std::replace(texte.begin(), texte.end(), '.', ',');
+  return texte;
 }
 
 platform::LineList lignesIdent(const TIdentite& ident, std::string_view url_base) {

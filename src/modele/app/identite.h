@@ -58,6 +58,8 @@ LectureIdent chargerIdent(const platform::LineList& lignes, TIdentite& ident);
 // The rate as it is saved: cleaned by nettoyerPrix, and "1" when it is not a number above zero,
 // so that no conversion divides by zero.
 std::string tauxEnregistre(std::string_view taux);
+// The rate as the window shows it, with a decimal comma ("0,152449" whichever way it is stored).
+std::string tauxAffiche(std::string_view taux);
 
 // The 28 lines of ident.opt, the rate as tauxEnregistre gives it.
 platform::LineList lignesIdent(const TIdentite& ident, std::string_view url_base);

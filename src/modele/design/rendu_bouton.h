@@ -1,7 +1,8 @@
 #pragma once
 // The menu's button and bullet images: a template of menu_boutons/ with the entry's text drawn on
 // it, or a bullet of puces/, written as a GIF whose size the menu options record. The template's
-// own pixels are kept: only the pixels the text covers change.
+// own pixels are kept (on a full palette, its two closest colours may become one so that the
+// text keeps its own colour).
 
 #include <filesystem>
 #include <optional>

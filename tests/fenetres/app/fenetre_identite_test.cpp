@@ -42,7 +42,7 @@ TEST_F(IdentWindow, ActivationShowsTheFileAndTicksExactlyTheFlagsSetToOui) {
   EXPECT_FALSE(t.p().main().scriptB.visible());  // the shop has a login
   EXPECT_EQ((Lignes{ident().nomEt.text(), ident().tauxt.text(), ident().logint.text(),
                     ident().dev.caption(), ident().urlE.text()}),
-            (Lignes{"Dupont SARL", "0.152449", "dupont", "EUR", "http://www.boutique.fr"}));
+            (Lignes{"Dupont SARL", "0,152449", "dupont", "EUR", "http://www.boutique.fr"}));
   EXPECT_FALSE(ident().urlE.visible());
   EXPECT_TRUE(ident().dev2C.checked());
   struct Row {
@@ -61,7 +61,7 @@ TEST_F(IdentWindow, OkWritesEditsCleanedRateAndFlagsThenCloses) {
   ident().capBOX.click();
   ident().BitBtn1.click();
   EXPECT_FALSE(ident().visible());
-  EXPECT_EQ(ident().tauxt.text(), "6.55957");
+  EXPECT_EQ(ident().tauxt.text(), "6,55957");  // shown the French way, stored with a point
   platform::LineList l = fichier();  // the file's layout is in identite_test
   ASSERT_EQ(l.size(), 28u);
   EXPECT_EQ((Lignes{l[0], l[1], l[13], l[17], l[18], l[21], l[27]}),

@@ -363,3 +363,15 @@ TEST_F(SheetReader, ADamagedSheetStartsFromEmptyFieldsAndIsTold) {
     EXPECT_FALSE(m().sauver.enabled()) << c.quoi;
   }
 }
+
+// The promotional price beside the sheet's is shown the French way, whichever way it is stored.
+TEST_F(SheetReader, ThePromotionalPriceIsShownWithADecimalComma) {
+  t.dossier.write("promo.prx", (t.dossier / "P1.ref").string() + "\r\n");
+  for (auto [stocke, montre] : {std::pair{"7.92", " [7,92]"}, {"9,90", " [9,90]"},
+                                {"1234.5", " [1 234,50]"}}) {
+    t.dossier.write("P1.pro", std::string("prixpromo=") + stocke + "\r\n");
+    ouvrir("P2.ref");
+    ouvrir("P1.ref");
+    EXPECT_EQ(m().prixpromoL.caption(), montre) << stocke;
+  }
+}

@@ -204,34 +204,36 @@ TEST_F(SheetSave, StepsBeforeAStopStayDone) {
   EXPECT_TRUE(t.dialogs.allAnswersUsed());
 }
 
-TEST_F(SheetSave, ThemeAndCategoryNamesAsTheyAreTyped) {
-  // A theme in other case and with blanks is not new; the sheet keeps the typed spelling.
+TEST_F(SheetSave, ThemeAndCategoryNamesTrimmedAndAnEmptyCategoryRefused) {
+  // A theme in other case and with blanks is not new; the sheet keeps the typed case, without the
+  // blanks (a theme stored with them stops the build).
   nouvelleFiche("P1");
   m().catego.type(" Livres ");
   m().themes.type(" romans ");
   EXPECT_TRUE(m().SauverFiche());
   EXPECT_TRUE(messages().empty());
   EXPECT_EQ(t.dossier.read("Livres.cto"), "Romans\r\nContes\r\n");
-  EXPECT_EQ(t.dossier.read("ref.gen"), "P1#Livres# romans #Titre##\r\n");
+  EXPECT_EQ(t.dossier.read("ref.gen"), "P1#Livres#romans#Titre##\r\n");
   EXPECT_EQ(m().catego.text(), "Livres");  // the category's blanks are dropped
-  EXPECT_EQ(valeur(t, "P1.ref", "mot_cle"), " romans ");
+  EXPECT_EQ(m().themes.text(), "romans");
+  EXPECT_EQ(valeur(t, "P1.ref", "mot_cle"), "romans");
 
-  // An empty category: the question without a name, "Catégorie vide !", and the save goes on.
+  // An empty category: the question without a name, "Catégorie vide !", and nothing is written.
   t.dialogs.clear();
   nouvelleFiche("P2");
   m().catego.type("");
   m().themes.type("Divers");
   t.dialogs.queueAnswer(Answer::Yes);
-  t.dialogs.queueAnswer(Answer::Yes);
-  EXPECT_TRUE(m().SauverFiche());
-  EXPECT_EQ(messages(), (Lignes{"Voulez-vous ajouter la catégorie  ?", "Catégorie vide !",
-                                "Voulez-vous ajouter le thème Divers dans  ?"}));
-  EXPECT_EQ(t.dossier.read(".fam"), "famille=0\r\n");
-  EXPECT_EQ(valeur(t, "P2.ref", "categorie"), "");
+  EXPECT_FALSE(m().SauverFiche());
+  EXPECT_EQ(messages(), (Lignes{"Voulez-vous ajouter la catégorie  ?", "Catégorie vide !"}));
+  for (const char* fichier : {".fam", ".cto", "_Divers.stl", "P2.ref"})
+    EXPECT_FALSE(t.dossier.exists(fichier)) << fichier;
+  EXPECT_EQ(t.dossier.read("ref.gen"), "P1#Livres#romans#Titre##\r\n");
 
   // A new theme named as a file of the folder passes the name test, that file untouched.
-  t.dialogs.clear();
+  t.dialogs.queueAnswer(Answer::No);  // the refused sheet's edits are dropped
   nouvelleFiche("P1");
+  t.dialogs.clear();
   m().themes.type("categories");
   t.dialogs.queueAnswer(Answer::Yes);
   EXPECT_TRUE(m().SauverFiche());
@@ -260,7 +262,7 @@ TEST_F(SheetSave, IndexLineReplacedUnderTheExactKeyRuleAndPromotionFollows) {
   nouvelleFiche("P1");
   m().themes.type("Romans ");
   EXPECT_TRUE(m().SauverFiche());
-  EXPECT_EQ(t.dossier.read("ref.gen"), "Q#B#b#u#y#\r\np1#C#c#v#z#\r\nP1#Livres#Romans #Titre##\r\n");
+  EXPECT_EQ(t.dossier.read("ref.gen"), "Q#B#b#u#y#\r\np1#C#c#v#z#\r\nP1#Livres#Romans#Titre##\r\n");
   EXPECT_EQ(t.dossier.read("P1.pro"), "prixpromo=8\r\nCategorie=garde\r\ncategorie=Livres\r\n"
                                       "titre=Titre\r\nmot_cle=Romans\r\nsans egal\r\n");
   // The promotions of the variant references are not touched.
@@ -321,18 +323,21 @@ TEST_F(SheetSave, StockState) {
   EXPECT_EQ(t.dossier.read("P1.ref").find("etat_visible"), std::string::npos);
 }
 
-// Closing asks to save an edited sheet (Oui / Non only) and ends with code 4 whatever the answer.
-TEST(SheetClose, OffersToSaveChangesThenAlwaysEnds) {
+// Closing asks to save an edited sheet (Oui / Non / Annuler) and ends with code 4; Annuler, or
+// a save that is refused, keeps the program open with its edits.
+TEST(SheetClose, OffersToSaveChangesAndAnnulerKeepsTheProgramOpen) {
   struct Cas {
     bool modifier;
     std::vector<Answer> reponses;
     const char* reference;
     bool enregistree;
+    bool fermee;
   } cas[] = {
-      {false, {}, "P1", false},
-      {true, {Answer::No}, "P1", false},
-      {true, {Answer::Yes}, "P1", true},
-      {true, {Answer::Yes}, "P 1", false},  // the save is refused
+      {false, {}, "P1", false, true},
+      {true, {Answer::No}, "P1", false, true},
+      {true, {Answer::Yes}, "P1", true, true},
+      {true, {Answer::Yes}, "P 1", false, false},  // the save is refused
+      {true, {Answer::Cancel}, "P1", false, false},
   };
   for (const auto& c : cas) {
     ProgrammeDeTest u;
@@ -343,13 +348,15 @@ TEST(SheetClose, OffersToSaveChangesThenAlwaysEnds) {
     for (Answer a : c.reponses) u.dialogs.queueAnswer(a);
     m.Quitter1.click();
     const int n = static_cast<int>(&c - cas);
-    EXPECT_EQ(u.sortie.code, 4) << n;
-    EXPECT_FALSE(m.visible()) << n;
+    EXPECT_EQ(u.sortie.exited, c.fermee) << n;
+    if (c.fermee) EXPECT_EQ(u.sortie.code, 4) << n;
+    EXPECT_EQ(m.visible(), !c.fermee) << n;
+    if (!c.fermee) EXPECT_EQ(m.descriptionT.text(), "Après") << n;
     EXPECT_EQ(valeur(u, "P1.ref", "description"), c.enregistree ? "Après" : "Avant") << n;
     EXPECT_TRUE(u.dialogs.allAnswersUsed()) << n;
     if (!c.reponses.empty()) {
       EXPECT_EQ(u.dialogs.messages().front(), "Enregistrer la fiche en cours ?");
-      EXPECT_EQ(u.dialogs.shown().front().buttons, ui::Buttons::YesNo);
+      EXPECT_EQ(u.dialogs.shown().front().buttons, ui::Buttons::YesNoCancel);
     }
   }
 }

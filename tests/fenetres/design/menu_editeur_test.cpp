@@ -272,10 +272,12 @@ TEST_F(Editeur, DynamicMenuStyleReloadsTheFileFirst) {
   t.dossier.write("menu.opt", "famille_titre=0\r\nliste_dynamique=oui\r\ncoul_items=#111111\r\n");
   m->options.coul_items = "#222222";
   m->options.liste_dynamique = "non";
+  t.dialogs.queueAnswer(ui::Answer::No);
   m->styleD.click();
   EXPECT_EQ(m->options.coul_items, "#111111");
   EXPECT_TRUE(t.p().styleMDyn().visible());
-  EXPECT_TRUE(messages().empty());
+  EXPECT_EQ(messages(), std::vector<std::string>{"Enregistrer les modifications du menu ?"});
+  t.dialogs.clear();
 
   t.p().styleMDyn().hide();
   t.dossier.write("menu.opt", "famille_titre=0\r\nliste_dynamique=non\r\n");

@@ -478,6 +478,7 @@ TEST_F(MenuEditor, WithoutFramesTheMenuImportIsClearedAndDisabled) {
   t.dossier.write("import/menu.htm", "<p>menu</p>");
   menu().importHTM.setChecked(true);
   t.p().main().options.frames = "oui";
+  t.dialogs.queueAnswer(ui::Answer::No);  // the box ticked is an edit of the menu
   menu().chargerMenu();
   EXPECT_TRUE(menu().importHTM.enabled());
   EXPECT_TRUE(menu().importHTM.checked());

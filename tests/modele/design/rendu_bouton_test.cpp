@@ -47,6 +47,18 @@ platform::Font police(const char* nom, int taille) {
   return f;
 }
 
+// A button of that template with that caption drawn.
+EntreesBouton avecTexte(const std::filesystem::path& modele, const std::filesystem::path& sortie,
+                        const char* libelle, const platform::Font& f) {
+  EntreesBouton e;
+  e.modele = modele;
+  e.sortie = sortie;
+  e.texte = true;
+  e.libelle = libelle;
+  e.police = f;
+  return e;
+}
+
 // The columns and rows where the drawing differs from the template.
 struct Encre {
   int gauche = 1 << 30, droite = -1, haut = 1 << 30, bas = -1;
@@ -149,12 +161,8 @@ TEST(RendreBouton, CentredWithAFixedFont) {
   TempFolder dossier;
   const platform::Bitmap modele = gabarit(120, 40);
   ecrireGif(dossier / "b.gif", modele, -1);
-  EntreesBouton e;
-  e.modele = dossier / "b.gif";
-  e.sortie = dossier / "sortie.gif";
-  e.texte = true;
-  e.libelle = "MENU";
-  e.police = police("DejaVu Sans Mono", 12);
+  EntreesBouton e = avecTexte(dossier / "b.gif", dossier / "sortie.gif", "MENU",
+                              police("DejaVu Sans Mono", 12));
   e.repositionnement = Repositionnement::Centre;
   std::optional<ImageRendue> r = rendreBouton(e);
   ASSERT_TRUE(r);
@@ -166,31 +174,42 @@ TEST(RendreBouton, CentredWithAFixedFont) {
   EXPECT_LE(std::abs(ink.haut - (39 - ink.bas)), 6) << ink.haut << " " << ink.bas;
 }
 
-// A template of 256 colours has no free entry: the text takes the nearest ones, the template's
-// pixels keep theirs.
-TEST(RendreBouton, AFullPaletteKeepsTheTemplate) {
-  TempFolder dossier;
-  platform::Bitmap modele(64, 32, kFond);
-  for (int k = 0; k < 256; ++k)
-    modele.fillRect((k % 16) * 4, (k / 16) * 2, (k % 16) * 4 + 4, (k / 16) * 2 + 2,
-                    {static_cast<uint8_t>(k), static_cast<uint8_t>(255 - k), 40},
-                    {static_cast<uint8_t>(k), static_cast<uint8_t>(255 - k), 40});
-  ecrireGif(dossier / "plein.gif", modele, -1);
-  ASSERT_EQ(lire(dossier / "plein.gif").palette.size(), 256u);
-  EntreesBouton e;
-  e.modele = dossier / "plein.gif";
-  e.sortie = dossier / "sortie.gif";
-  e.texte = true;
-  e.libelle = "Aa";
-  e.police = police("DejaVu Sans", 12);
-  ASSERT_TRUE(rendreBouton(e));
-  platform::GifImage gif = lire(e.sortie);
-  EXPECT_EQ(gif.palette, lire(dossier / "plein.gif").palette);
-  const int w = platform::textWidth(e.libelle, e.police);
-  const int h = platform::textHeight(e.libelle, e.police);
-  const platform::Bitmap dessin = gif.toBitmap();
-  for (int y = h + 2; y < 32; ++y)
-    for (int x = w + 2; x < 64; ++x) EXPECT_EQ(dessin.pixel(x, y), modele.pixel(x, y));
+// Templates whose palette is full: 256 shades of the body, or 129 (a palette padded to 256). The
+// caption keeps the font's colour instead of the nearest shade of the body; the template's
+// pixels keep their colour, or one within a step of it.
+TEST(RendreBouton, AFullPaletteKeepsTheCaptionsColour) {
+  for (int teintes : {256, 129}) {
+    TempFolder dossier;
+    platform::Bitmap modele(64, 32, kFond);
+    for (int k = 0; k < teintes; ++k) {
+      const Rgb c{static_cast<uint8_t>(200 + k % 16), static_cast<uint8_t>(220 + k / 16), 240};
+      modele.fillRect((k % 16) * 4, (k / 16) * 2, (k % 16) * 4 + 4, (k / 16) * 2 + 2, c, c);
+    }
+    ecrireGif(dossier / "plein.gif", modele, -1);
+    const platform::GifImage plein = lire(dossier / "plein.gif");
+    ASSERT_EQ(plein.palette.size(), 256u);
+    const EntreesBouton e = avecTexte(dossier / "plein.gif", dossier / "sortie.gif", "Aa",
+                                      police("DejaVu Sans", 14));
+    const std::optional<ImageRendue> r = rendreBouton(e);
+    ASSERT_TRUE(r);
+    platform::Bitmap attendu = plein.toBitmap();
+    attendu.drawText(r->position.x, r->position.y, e.libelle, e.police);
+    const platform::Bitmap dessin = lire(e.sortie).toBitmap();
+    int encre = 0;
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 64; ++x) {
+        const Rgb vu = dessin.pixel(x, y), avant = modele.pixel(x, y);
+        if (attendu.pixel(x, y) == e.police.colour) {
+          ++encre;
+          EXPECT_EQ(vu, e.police.colour) << teintes << " : " << x << "," << y;
+        } else if (attendu.pixel(x, y) == avant) {
+          EXPECT_LE(std::abs(vu.r - avant.r) + std::abs(vu.g - avant.g) + std::abs(vu.b - avant.b),
+                    1)
+              << teintes << " : " << x << "," << y;
+        }
+      }
+    EXPECT_GT(encre, 4) << teintes;
+  }
 }
 
 TEST(RendreBouton, AMissingTemplateWritesNothing) {
