@@ -4,7 +4,9 @@
 #include "qt/view.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
@@ -352,11 +354,21 @@ void FormView::fitWindow() {
                                : std::min(content.width(), kMaxAutoWidth);
   int height = form.height() > 0 ? form.height() + growth_.height() + menu
                                  : std::min(content.height() + status, kMaxAutoHeight) + menu;
-  // A window of fixed size keeps it whatever its content asks for.
-  if (form.fixedSize && form.width() > 0 && form.height() > 0)
-    window_->setFixedSize(width, height);
-  else
-    window_->resize(width, height);
+  // The window fits the screen it is on: on a smaller screen it is smaller, and its content
+  // scrolls. A window of fixed size keeps it otherwise, whatever its content asks for.
+  const QSize wanted(width, height);
+  const QSize size = wanted.boundedTo(screenRoom(*window_));
+  if (form.fixedSize && form.width() > 0 && form.height() > 0) {
+    window_->setMinimumSize(size);
+    window_->setMaximumSize(wanted);
+  }
+  window_->resize(size);
+}
+
+QSize screenRoom(const QWidget& window) {
+  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+  if (!screen) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+  return screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
 }
 
 QSize FormView::panelRoom() const {

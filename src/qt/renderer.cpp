@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -130,7 +131,15 @@ void Renderer::windowShown(ui::Form& form) {
 
 void Renderer::place(ui::Form& form, QWidget& w) {
   if (form.left() != 0 || form.top() != 0) {
-    w.move(form.left(), form.top());
+    // Where the model puts it, as far as the screen keeps it whole.
+    const QScreen* screen = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+    QPoint at(form.left(), form.top());
+    if (screen) {
+      const QRect room(screen->availableGeometry().topLeft(), screenRoom(w));
+      at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - w.width())));
+      at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - w.height())));
+    }
+    w.move(at);
     return;
   }
   // The other windows open over the main window rather than in a corner of the screen.
@@ -191,7 +200,7 @@ void Renderer::showPanel(ui::Form& panel) {
 }
 
 void Renderer::userEntered(QWidget* widget) {
-  if (closing_ || modal_.running()) return;
+  if (closing_ || waiting()) return;
   ui::Form* form = formOf(widget);
   if (!form || !form->visible() || application_.activeForm() == form) return;
   // Other windows are activated by the window system.
@@ -237,7 +246,7 @@ void Renderer::cursorChanged(ui::Cursor cursor) {
 }
 
 void Renderer::userActivated(ui::Form& shown) {
-  if (closing_ || modal_.running()) return;
+  if (closing_ || waiting()) return;
   // Activating a window that shows a panel in front activates that panel.
   ui::Form* front = frontPanel(shown);
   ui::Form& form = front ? *front : shown;
@@ -251,7 +260,7 @@ void Renderer::userActivated(ui::Form& shown) {
   }
   if (application_.activeForm() == &form) return;
   QTimer::singleShot(0, window(form), [this, &form] {
-    if (closing_ || modal_.running() || expectedActive_ || !form.visible() ||
+    if (closing_ || waiting() || expectedActive_ || !form.visible() ||
         application_.activeForm() == &form)
       return;
     run([&] { form.activate(); });
@@ -264,7 +273,7 @@ void Renderer::exposed(ui::Form& form) {
   v.paintQueued = true;
   // Never from inside the window system's event: the paint handler may open windows.
   QTimer::singleShot(0, v.window(), [this, &form, &v] {
-    if (closing_ || modal_.running()) return;  // painted when the dialog closes
+    if (closing_ || waiting()) return;  // painted when the dialog or command ends
     v.paintQueued = false;
     if (form.visible()) run([&] { form.paint(); });
   });
@@ -280,16 +289,34 @@ void Renderer::paintPending() {
 }
 
 void Renderer::userClosed(ui::Form& form) {
-  if (closing_ || modal_.running()) return;
+  if (closing_ || waiting()) return;
   run([&] { form.close(); });
+}
+
+bool Renderer::waiting() {
+  if (modal_.running()) return true;
+  if (!ui::Control::commandRunning()) return false;
+  waited_ = true;
+  return true;
 }
 
 void Renderer::run(const std::function<void()>& action) {
   if (closing_) return;
+  struct Fin {
+    Renderer& r;
+    // What waited for the command, as for a dialog: the model's active window in front, the
+    // pending paints.
+    ~Fin() {
+      if (!r.waited_ || ui::Control::commandRunning() || r.closing_ || !r.modal_.onIdle) return;
+      r.waited_ = false;
+      r.modal_.onIdle();
+    }
+  } fin{*this};
   try {
     action();
   } catch (const ui::UnreachableControl&) {
-    // The widget was a step ahead of the model (disabled meanwhile): nothing to do.
+    // The widget was a step ahead of the model (disabled meanwhile), or a command is running:
+    // nothing to do.
   } catch (const std::exception& e) {
     modal_.enter();
     QMessageBox box(QMessageBox::Critical, toQt(application_.title()),

@@ -81,6 +81,9 @@ class Renderer : public ui::ApplicationObserver {
  private:
   FormView& view(ui::Form& form);
   FormView* existingView(const ui::Control& control) const;
+  // While a dialog or a command runs (a long command processes the events), window events do
+  // not enter the model: they wait for its end (paints and activations) or are dropped.
+  bool waiting();
   void paintPending();
   void raise(ui::Form& form);
   // Where a window first appears.
@@ -102,6 +105,7 @@ class Renderer : public ui::ApplicationObserver {
   std::set<const ui::Form*> placed_;
   bool cursorOverridden_ = false;
   bool closing_ = false;
+  bool waited_ = false;  // a window event waited for the running command
   // Watches the user's clicks and focus changes for userEntered.
   std::unique_ptr<QObject> entries_;
   // Context of the renderer's queued calls: they are dropped with it.

@@ -49,8 +49,15 @@ Session::Session(std::filesystem::path dataFolder, std::string executableName, u
     : dialogs_(modal_, executableName, dataFolder) {
   app::Environment environment{std::move(dataFolder), dialogs_, shell ? *shell : desktopShell_,
                                exit_, clock_, std::move(executableName)};
-  // Long commands (network waits, the site build) call this so that the windows keep repainting.
-  environment.patienter = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); };
+  environment.apporterFournitures = true;
+  // Long commands (network waits, the site build, renames) call this so that the windows keep
+  // repainting; the model refuses the user's actions meanwhile. Called as often as they like: the
+  // events are looked at every 30 ms at most.
+  environment.patienter = [this] {
+    if (patience_.isValid() && patience_.elapsed() < 30) return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    patience_.start();
+  };
   programme_ = std::make_unique<app::Programme>(std::move(environment));
   renderer_ = std::make_unique<Renderer>(programme_->application(), modal_);
 }

@@ -2,6 +2,7 @@
 // The running program on the desktop: the Qt services, the program object on its data folder
 // and the renderer that shows its windows. main() and the front end's tests start it alike.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <filesystem>
 #include <memory>
@@ -51,6 +52,7 @@ class Session {
   std::unique_ptr<app::Programme> programme_;
   std::unique_ptr<Renderer> renderer_;
   QObject queue_;  // context of the queued start-up
+  QElapsedTimer patience_;  // since the events were last processed inside a command
 };
 
 }  // namespace qtui

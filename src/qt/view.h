@@ -72,6 +72,9 @@ std::unique_ptr<Element> makeElement(FormView& view, ui::Control& control, Eleme
 // The form whose window (or panel) holds the widget: the innermost one.
 ui::Form* formOf(QWidget* widget);
 
+// The room a window has on the screen it is on, its title bar and borders left out.
+QSize screenRoom(const QWidget& window);
+
 // Positions of items placed one after the other, each at the highest then leftmost place where
 // it fits in the width, gap pixels apart: a tall item makes a column beside it that later items
 // fill before going below it. An item wider than the width goes alone at the left.

@@ -122,7 +122,10 @@ void Control::setFocus() {
   notify(Property::Focus);
 }
 
+bool Control::commandRunning() { return handlerDepth > 0; }
+
 bool Control::reachable() const {
+  if (commandRunning()) return false;
   for (const Control* c = this; c; c = c->parent_) {
     if (!c->enabled_) return false;
     // A form is reached whether shown or not: tests drive windows that are not on screen.
@@ -132,6 +135,8 @@ bool Control::reachable() const {
 }
 
 void Control::requireReachable() const {
+  if (commandRunning())
+    throw UnreachableControl("a command is running: " + form().name() + "." + name_);
   if (!reachable())
     throw UnreachableControl("control not reachable by the user: " + form().name() + "." + name_);
 }

@@ -101,9 +101,12 @@ class Control {
   // The program puts the keyboard focus in the control (a renderer moves it there).
   void setFocus();
 
-  // True when the user can reach the control: it and every container up to its form are
-  // visible and enabled.
+  // True when the user can reach the control: no command is running, and it and every container
+  // up to its form are visible and enabled.
   bool reachable() const;
+  // True while a handler runs. The front end lets the user's events in while a long command
+  // keeps its windows painted: the user's actions are refused then, so no command is re-entered.
+  static bool commandRunning();
 
   // Handlers, named as the toolkit names them.
   std::function<void()> onClick;

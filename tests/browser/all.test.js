@@ -19,3 +19,4 @@ require('./top.js');
 require('./menu_dynamique.js');
 require('./bon_commande.js');
 require('./promo.js');
+require('./boutique_neuve.js');

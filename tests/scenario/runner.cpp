@@ -180,8 +180,11 @@ class Runner {
       return;
     }
     if (command == "start") {
+      // "start fournitures": as the desktop program starts, with the files it ships.
+      if (!arg.empty() && arg != "fournitures") fail("start [fournitures]");
       programme_.reset();
       app::Environment env{data_, dialogs_, shell_, exit_, clock_, "tarvio"};
+      env.apporterFournitures = !arg.empty();
       env.redirigerFtp = [this](std::string& host, int& port) {
         if (auto it = servers_.find(host); it != servers_.end())
           host = it->second->host(), port = it->second->port();

@@ -3,6 +3,7 @@
 // exit, and a fixed clock: nothing leaves the test.
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 #include "fenetres/app/programme.h"
@@ -19,11 +20,16 @@ struct ProgrammeDeTest {
   ui::RecordingExit sortie;
   ui::FixedClock horloge{std::chrono::system_clock::time_point(std::chrono::seconds(1767225600))};
   std::unique_ptr<app::Programme> programme;
+  // What the front end does while long work moves on (set before the program is made).
+  std::function<void()> patienter;
 
   // Builds the program (every window created); start() runs the start-up.
   app::Programme& creer() {
-    programme = std::make_unique<app::Programme>(
-        app::Environment{dossier.path(), dialogs, shell, sortie, horloge, "tarvio"});
+    app::Environment env{dossier.path(), dialogs, shell, sortie, horloge, "tarvio"};
+    env.patienter = [this] {
+      if (patienter) patienter();
+    };
+    programme = std::make_unique<app::Programme>(std::move(env));
     return *programme;
   }
   app::Programme& demarrer() {

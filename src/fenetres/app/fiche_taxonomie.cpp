@@ -33,6 +33,7 @@ void Tmain::FamillesClick() { p_.famille1().show(); }
 void Tmain::afficherProgressionFiches(int n, int total) {
   stats.setPanelText(2, "Traitement de " + platform::fromInteger(n) + " sur " +
                             platform::fromInteger(total) + " fiches");
+  p_.patienter();
 }
 
 void Tmain::montrerMenus() {

@@ -47,6 +47,7 @@
 #include "fenetres/publish/fenetre_export_references.h"
 #include "fenetres/publish/fenetre_mise_a_jour.h"
 #include "fenetres/publish/transfert.h"
+#include "modele/publish/fournitures.h"
 #include "ui/dialogs.h"
 
 namespace app {
@@ -106,6 +107,14 @@ Programme::Programme(Environment environment)
 Programme::~Programme() = default;
 
 void Programme::demarrer() {
+  if (env_.apporterFournitures) {
+    try {
+      publish::apporterFournitures(donnees_);
+    } catch (const platform::FileError& e) {
+      // The update offers them again: the program starts all the same.
+      dialogs().showMessage(e.what());
+    }
+  }
   main_->show();
   main_->paint();
 }

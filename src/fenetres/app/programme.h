@@ -92,8 +92,12 @@ struct Environment {
   // Every FTP connection passes its host and port through this first: tests point the shop's
   // account and the fixed outside accounts at their loopback server. Empty in the program.
   std::function<void(std::string& host, int& port)> redirigerFtp = {};
-  // Run every 50 ms while a network call waits; the front end processes its events there.
+  // Run every 50 ms while a network call waits, and as long work (the site build, a rename)
+  // moves on: the front end processes its events there, so that its windows stay painted.
   std::function<void()> patienter = {};
+  // The desktop program brings the files it ships into a data folder that lacks them at start-up
+  // (modele/publish/fournitures.h); tests start on the folder they made.
+  bool apporterFournitures = false;
 };
 
 class Programme {
@@ -110,8 +114,13 @@ class Programme {
   ui::Application& application() { return application_; }
   ui::Dialogs& dialogs() const { return env_.dialogs; }
   ui::Shell& shell() const { return env_.shell; }
+  // Long work calls this as it moves on (the environment's patienter).
+  void patienter() const {
+    if (env_.patienter) env_.patienter();
+  }
 
-  // The start-up of the main program: the main window is shown (and so activated), then painted.
+  // The start-up of the main program: the shipped files the data folder lacks brought in (when
+  // the environment asks), the main window shown (and so activated), then painted.
   void demarrer();
 
   // A window by its class name (`Tmain`), for scripts; nullptr when none.

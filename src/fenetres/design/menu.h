@@ -343,6 +343,8 @@ class Tmenu1 : public ui::Form {
   };
   EmplacementImage emplacement();
   int etatImage(const EmplacementImage& e) const;  // 1 while overB shows the over image
+  // The template of the slot for the kind (1 button, 2 bullet) and the image shown; "" for none.
+  std::string modeleEmplacement(const EmplacementImage& e, int sorte) const;
   void stockerPosition(const EmplacementImage& e, int etat);
   void rendreBoutonModele(const EmplacementImage& e, int etat);
   void rendrePuceModele(const EmplacementImage& e, int etat);

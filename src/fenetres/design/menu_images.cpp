@@ -184,6 +184,12 @@ void Tmenu1::stockerPosition(const EmplacementImage& e, int etat) {
   if (e.y[k]) *e.y[k] = decalageY;
 }
 
+std::string Tmenu1::modeleEmplacement(const EmplacementImage& e, int sorte) const {
+  if (sorte == 1) return *e.bouton[static_cast<size_t>(etatImage(e))];
+  if (sorte == 2 && e.puce[0]) return *e.puce[e.puce[1] ? static_cast<size_t>(etatImage(e)) : 0];
+  return {};
+}
+
 void Tmenu1::genererBouton() {
   if (renduEnCours) return;
   Remplissage rendu(renduEnCours);
@@ -197,7 +203,7 @@ void Tmenu1::genererBouton() {
   if (sorte == 1) {
     if (categorieOuTop && e.survol() && !e.bouton[1]->empty()) rollover.setChecked(true);
     const size_t etat = static_cast<size_t>(etatImage(e));
-    imageModele = *e.bouton[etat];
+    imageModele = modeleEmplacement(e, sorte);
     if (e.x[etat] && !e.x[etat]->empty()) decalageX = *e.x[etat];
     if (e.y[etat] && !e.y[etat]->empty()) decalageY = *e.y[etat];
     if (!imageModele.empty()) rendreBoutonModele(e, static_cast<int>(etat));
@@ -205,7 +211,7 @@ void Tmenu1::genererBouton() {
     if (e.genre == EmplacementImage::Genre::Categorie && !e.puce[1]->empty())
       rollover.setChecked(true);
     const size_t etat = e.puce[1] ? static_cast<size_t>(etatImage(e)) : 0;
-    imageModele = *e.puce[etat];
+    imageModele = modeleEmplacement(e, sorte);
     if (!imageModele.empty()) rendrePuceModele(e, static_cast<int>(etat));
   }
   finRendu();

@@ -134,6 +134,23 @@ void Tmenu1::gearClick() {
   const int f0 = familles.itemIndex();
   const int i0 = fitems.itemIndex();
   const int sorte = imageT.itemIndex();
+  if (sorte == 1 || sorte == 2) {
+    // Without its template every slot would be drawn blank, in silence.
+    const std::string dossier = sorte == 1 ? "menu_boutons" : "puces";
+    const std::string nom = modeleEmplacement(emplacement(), sorte);
+    const std::string modele = dossier + "/" + nom;
+    if (nom.empty()) {
+      dialogs().showMessage("Aucun modèle d'image : choisissez d'abord un modèle (bouton \"" +
+                            im1.caption() + "\") ou importez-en un dans le dossier " + dossier +
+                            ".");
+      return;
+    }
+    if (!platform::safeRelativePath(modele) || !p_.donnees().exists(modele)) {
+      dialogs().showMessage("Le modèle d'image " + nom + " est introuvable dans le dossier " +
+                            dossier + " : choisissez-en un autre.");
+      return;
+    }
+  }
   const bool survol = overB.caption() == libelleRollOver;
   auto& o = options;
   switch (appli_menu.itemIndex()) {

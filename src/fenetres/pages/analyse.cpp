@@ -69,13 +69,19 @@ void Tdata1::analyserFiches(Construction& c) {
   const bool vignettes = c.options.vig_visual == "oui";
   c.dossier.ecrireEnPlace();
 
+  // Thousands of files at each step: the front end is let in between (it paints no more often).
   for (const char* masque : {"*.tmp", "*.aut", "*.nth"})
-    for (const std::string& nom : c.dossier.lister("", masque)) c.dossier.supprimer(nom);
+    for (const std::string& nom : c.dossier.lister("", masque)) {
+      c.dossier.supprimer(nom);
+      p_.patienter();
+    }
   c.dossier.creerDossier("ftp");
   // Left by a write killed midway; listings do not show them.
   platform::removeOwnTemporaries(c.dossier.racine() / "ftp");
-  for (const std::string& nom : c.dossier.lister("ftp", "*"))
+  for (const std::string& nom : c.dossier.lister("ftp", "*")) {
     if (nom != "sitemap.xml") c.dossier.supprimer("ftp/" + nom);
+    p_.patienter();
+  }
   if (p_.main().catalC.checked())
     for (const std::string& nom : c.dossier.lister("catalogue", "*"))
       c.dossier.supprimer("catalogue/" + nom);
@@ -109,6 +115,7 @@ void Tdata1::analyserFiches(Construction& c) {
 
     std::optional<platform::LineList> ordre = c.dossier.lire(theme);
     for (const std::string& ligne : ordre ? *ordre : platform::LineList{}) {
+      p_.patienter();
       auto lignesFiche = c.dossier.lire(platform::trim(ligne));
       if (!lignesFiche) continue;
       const app::TFicheProduit fiche = app::lireFicheProduit(*lignesFiche);
@@ -192,8 +199,10 @@ void Tdata1::analyserFiches(Construction& c) {
 
   // The previous build's work files were deleted above, so writing each one whole now leaves
   // what appending line by line would.
-  for (const std::string& nom : c.listePages)
+  for (const std::string& nom : c.listePages) {
     c.dossier.ecrire(nom, platform::LineList(c.pagesTravail[nom]));
+    p_.patienter();
+  }
   for (const std::string& nom : fichiersNth)
     c.dossier.ecrire(nom, platform::LineList(c.listesLaterales[platform::foldFileName(nom)]));
   for (const std::string& nom : fichiersAut) c.dossier.ecrire(nom, auteurs[nom].lignes);

@@ -39,6 +39,7 @@ void Tdata1::montrerProgres() {
   if (!legende_.empty()) etiq.setCaption(legende_);
   for (auto& [ligne, texte] : lignes_) etiq.ligne(ligne, std::move(texte));
   lignes_.clear();
+  p_.patienter();
 }
 
 }  // namespace pages

@@ -248,10 +248,14 @@ void Tdata1::construirePages(Construction& c) {
     }
     serie.terminer();
   }
+  p_.patienter();
   fond.attendre();
   empreintes.enregistrer();
+  p_.patienter();
   pagesAuteurs(c);
+  p_.patienter();
   pagesObjets(c);
+  p_.patienter();
   c.dossier.ecrire("transfert.tri", platform::LineList(c.pagesModifiees));
 }
 

@@ -220,6 +220,39 @@ TEST(ModifierCategorie, AKilledRenameIsCompletedAtStartUp) {
   EXPECT_TRUE(t.dialogs.messages().empty());
 }
 
+// A rename lets the front end paint as it goes, its count of sheets shown; the user's clicks
+// meanwhile are refused, the rename's own dialog's too.
+TEST(ModifierCategorie, KeepsTheWindowsPaintedAndRefusesTheUserMeanwhile) {
+  ProgrammeDeTest t;
+  catalogue(t);
+  std::vector<std::string> vus;
+  int refus = 0;
+  t.patienter = [&] {
+    app::Tmain& main = t.p().main();
+    vus.push_back(main.stats.panelText(2));
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&t.p().modifcat1().ok, &main.html}) {
+      try {
+        c->click();
+      } catch (const ui::UnreachableControl&) {
+        ++refus;
+      }
+    }
+  };
+  t.demarrer();
+  app::Tmodifcat1& dlg = t.p().modifcat1();
+  t.p().main().ouvrirFicheListee("B1.ref");
+  t.p().main().BitBtn1.click();
+  dlg.modif_catego.clickItem(0);
+  dlg.edit.setText("Céramique");
+  t.p().main().html.setEnabled(true);
+  ASSERT_TRUE(t.p().main().html.reachable());
+  dlg.ok.click();
+  EXPECT_EQ(t.dialogs.messages(), std::vector<std::string>{});
+  EXPECT_EQ(vus, std::vector<std::string>{"Traitement de 1 sur 1 fiches"});
+  EXPECT_EQ(refus, 2);
+  EXPECT_EQ(t.dossier.read("categories"), "Céramique\r\nLivres\r\n");
+}
+
 // The dialog renames in the category it listed, even when the main window shows another since.
 TEST(ModifierTheme, KeepsTheCategoryItListed) {
   ProgrammeDeTest t;

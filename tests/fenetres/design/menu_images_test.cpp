@@ -215,6 +215,28 @@ TEST_F(Images, GenerateAppliesTheSlotToItsWholeList) {
   EXPECT_TRUE(t.dossier.exists("bas1.gif"));
 }
 
+// "Générer" with no template to draw from says so and changes no slot.
+TEST_F(Images, GenerateWithoutItsTemplateSaysSo) {
+  struct Cas {
+    const char* modele;
+    const char* message;
+  } cas[] = {{"", "Aucun modèle d'image : choisissez d'abord un modèle (bouton \"Choisir\") ou "
+                  "importez-en un dans le dossier menu_boutons."},
+             {"disparu.gif", "Le modèle d'image disparu.gif est introuvable dans le dossier "
+                             "menu_boutons : choisissez-en un autre."}};
+  for (const Cas& c : cas) {
+    m->familles.clickItem(0);
+    m->fitems.clickItem(0);
+    m->options.bouton1_menu_catego[0][0] = c.modele;
+    m->imageT.clickItem(1);
+    t.dialogs.clear();
+    m->gear.click();
+    EXPECT_EQ(t.dialogs.messages(), std::vector<std::string>{c.message}) << c.modele;
+    EXPECT_EQ(m->options.image_menu_catego[0][1], "") << c.modele;
+    EXPECT_FALSE(t.dossier.exists("btout0-1.gif")) << c.modele;
+  }
+}
+
 // Showing an element sets up the image group for its kind.
 TEST_F(Images, EachElementShowsTheImageControlsOfItsKind) {
   m->options.delais_image = "";

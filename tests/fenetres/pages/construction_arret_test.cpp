@@ -131,7 +131,8 @@ TEST(Publication, NoBuildWhileAnUploadRuns) {
   a.pendantAttente = [&] {
     if (attentes++ != 0) return;
     a.main().html.setEnabled(true);
-    a.main().html.click();
+    EXPECT_THROW(a.main().html.click(), ui::UnreachableControl);  // the user's click refused
+    a.main().htmlClick();  // the command reached all the same refuses to build
   };
   a.dialogs.clear();
   a.fenetre().goftp.click();

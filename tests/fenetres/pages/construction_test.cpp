@@ -104,6 +104,30 @@ TEST(Construction, WorkFilesListsAndProgressOfASmallCatalogue) {
   EXPECT_EQ(b.p().main().html.cursor(), ui::Cursor::Default);
 }
 
+// The build lets the front end paint as it goes: the progress window shows the count of sheets
+// done out of all; a second click meanwhile is refused, so the site is built and opened once.
+TEST(Construction, KeepsTheWindowsPaintedAndRefusesASecondClick) {
+  Boutique b;
+  b.catalogue();
+  Lignes vus;
+  int appels = 0, refus = 0;
+  b.t.patienter = [&] {
+    ++appels;
+    auto& etiq = b.p().etiq1();
+    if (etiq.visible()) vus.push_back(etiq.caption());
+    try {
+      b.p().main().html.click();
+    } catch (const ui::UnreachableControl&) {
+      ++refus;
+    }
+  };
+  b.construire();
+  EXPECT_EQ(b.messages(), Lignes{});
+  EXPECT_NE(std::find(vus.begin(), vus.end(), "Traitement 1/4"), vus.end());
+  EXPECT_EQ(refus, appels);
+  EXPECT_LE(b.t.shell.opened.size(), 1u);
+}
+
 TEST(Construction, ListPageInTheFramesetLayout) {
   Boutique b;
   b.catalogue();

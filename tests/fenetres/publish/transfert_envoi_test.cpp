@@ -336,7 +336,7 @@ TEST(Envoi, UserActionsDuringTheNetworkWaitCannotDisturbTheUpload) {
     for (ui::Control* c : std::initializer_list<ui::Control*>{&f.goftp, &f.BitBtn4, &f.BitBtn5,
                                                               &f.modif, &f.bouton, &f.BitBtn1})
       if (c->reachable()) joignables.push_back(c->name());
-    f.memoFTP.toggle(1);        // changes nothing of this upload
+    EXPECT_THROW(f.memoFTP.toggle(1), ui::UnreachableControl);  // refused while it runs
     a.main().transfertClick();  // the publishing command again
     f.close();                  // the upload goes on to its end
   };
