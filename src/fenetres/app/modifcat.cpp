@@ -44,7 +44,7 @@ void Tmodifcat1::okClick() {
   const ResultatRenommage r = renommerCategorie(
       p_.donnees(),
       {modif_catego.items(), modif_catego.itemIndex(), edit.text(), main.options.options.separateur()},
-      progressionRenommage(main));
+      progressionRenommage(main), [this] { p_.patienter(); });
   direResultatRenommage(*this, r, fiches);
   if (r.issue == IssueRenommage::refuse) return;
   main.categorieRenommee(ancien, r.nom);

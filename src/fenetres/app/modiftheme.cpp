@@ -44,7 +44,7 @@ void Tmodiftheme1::okClick() {
   const ResultatRenommage r = renommerTheme(
       p_.donnees(),
       {categorie_, themes.items(), themes.itemIndex(), edit.text(), main.options.options.separateur()},
-      progressionRenommage(main));
+      progressionRenommage(main), [this] { p_.patienter(); });
   direResultatRenommage(*this, r, fiches);
   if (r.issue == IssueRenommage::refuse) return;
   main.chargerThemes();
