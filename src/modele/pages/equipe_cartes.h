@@ -42,6 +42,15 @@ class EquipeCartes {
   // The last card taken, nullptr before the first.
   const EcrivainCartes::Carte* derniere() const { return derniere_.get(); }
 
+  // The writers a site build gives its team: the processors left beside the build's own thread
+  // and its page writer, at most 6.
+  static int ouvriersConstruction();
+
+  // Tests only: called on a writer's thread just before it writes card `numero` (0 for the first
+  // card asked of a team) and once it is written (`ecrite`), so that a test can impose the order
+  // in which the cards are written. Set while no team runs.
+  static inline std::function<void(size_t numero, bool ecrite)>* ordreEssai = nullptr;
+
  private:
   struct Tache {
     EntreesCarte entrees;
