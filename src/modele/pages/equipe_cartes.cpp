@@ -108,6 +108,7 @@ std::optional<platform::LineList> EquipeCartes::prendre(
   }
   for (const std::string& message : messages) signaler(message);
   if (erreur) std::rethrow_exception(erreur);
+  principal_.ecrirePagesDetail(*carte);
   std::optional<platform::LineList> lignes = std::move(carte->lignes);
   derniere_ = std::move(carte);
   return lignes;
