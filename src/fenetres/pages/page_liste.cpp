@@ -7,7 +7,6 @@
 #include <functional>
 #include <iterator>
 #include <optional>
-#include <thread>
 #include <unordered_map>
 
 #include "fenetres/app/fiche.h"
@@ -51,12 +50,6 @@ constexpr size_t kCartesEnAvance = 16;
 // The memory the threads freed is given back every so many pages: at 30,000 sheets, where a page
 // weighs 400 KB, it keeps the build some 60 MB smaller.
 constexpr size_t kPagesEntreRestitutions = 512;
-
-// The card writers beside the build's own thread and its page writer.
-int ouvriersCartes() {
-  const int processeurs = static_cast<int>(std::thread::hardware_concurrency());
-  return std::clamp(processeurs - 2, 1, 6);
-}
 
 }  // namespace
 
@@ -180,7 +173,7 @@ void Tdata1::construirePages(Construction& c) {
         // the others are written ahead on other threads.
         annoncerCarte(index, lue.reference);
         carte.faite = vignette.faireVignette();
-        vignette.ouvrirEquipe(ouvriersCartes());
+        vignette.ouvrirEquipe(EquipeCartes::ouvriersConstruction());
       }
       page.fiche = fiche;
       page.referenceCarte = referenceCarte;

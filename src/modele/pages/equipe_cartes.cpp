@@ -1,5 +1,6 @@
 #include "modele/pages/equipe_cartes.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -16,6 +17,11 @@ EquipeCartes::EquipeCartes(EcrivainCartes& principal, FenetresCarte fenetres, in
   }
   for (size_t i = 0; i < n; ++i)
     fils_.emplace_back([this, i] { travailler(*ecrivains_[i], messages_[i]); });
+}
+
+int EquipeCartes::ouvriersConstruction() {
+  const int processeurs = static_cast<int>(std::thread::hardware_concurrency());
+  return std::clamp(processeurs - 2, 1, 6);
 }
 
 EquipeCartes::~EquipeCartes() {
@@ -62,11 +68,13 @@ void EquipeCartes::travailler(EcrivainCartes& ecrivain, std::vector<std::string>
     garde.unlock();
     static_cast<FenetresCarte&>(entrees) = fenetres_;
     std::exception_ptr erreur;
+    if (ordreEssai) (*ordreEssai)(numero, false);
     try {
       *carte = ecrivain.ecrireCarte(std::move(entrees));
     } catch (...) {
       erreur = std::current_exception();
     }
+    if (ordreEssai) (*ordreEssai)(numero, true);
     garde.lock();
     tache.carte = std::move(carte);
     tache.messages = std::exchange(messages, {});
@@ -100,6 +108,7 @@ std::optional<platform::LineList> EquipeCartes::prendre(
   }
   for (const std::string& message : messages) signaler(message);
   if (erreur) std::rethrow_exception(erreur);
+  principal_.ecrirePagesDetail(*carte);
   std::optional<platform::LineList> lignes = std::move(carte->lignes);
   derniere_ = std::move(carte);
   return lignes;

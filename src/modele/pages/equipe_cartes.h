@@ -2,8 +2,9 @@
 // The cards of a run written ahead on threads of their own and taken back in the order they were
 // asked: a card depends only on its sheet and on the run's settings, which the writers share, so
 // a site build makes its thousands of cards on every processor while its own thread makes the
-// pages around them. What the cards write (pictures and detail pages into ftp/) goes through
-// the thread-safe name index; what a card tells the user is told when it is taken.
+// pages around them. The pictures the cards copy into ftp/ go through the thread-safe name
+// index; a card's detail page is written, and what it tells the user told, when it is taken, so
+// that two cards naming one detail page leave it as cards written in turn do.
 
 #include <condition_variable>
 #include <cstddef>
@@ -41,6 +42,15 @@ class EquipeCartes {
   std::optional<platform::LineList> prendre(const std::function<void(const std::string&)>& signaler);
   // The last card taken, nullptr before the first.
   const EcrivainCartes::Carte* derniere() const { return derniere_.get(); }
+
+  // The writers a site build gives its team: the processors left beside the build's own thread
+  // and its page writer, at most 6.
+  static int ouvriersConstruction();
+
+  // Tests only: called on a writer's thread just before it writes card `numero` (0 for the first
+  // card asked of a team) and once it is written (`ecrite`), so that a test can impose the order
+  // in which the cards are written. Set while no team runs.
+  static inline std::function<void(size_t numero, bool ecrite)>* ordreEssai = nullptr;
 
  private:
   struct Tache {

@@ -91,7 +91,12 @@ EcrivainCartes::Carte EcrivainCartes::ecrireCarte(EntreesCarte entrees) {
   valeurs.imageVignette = carte.valeurs.imageVignette;
   carte.style = std::move(style);
   carte.stylePromo = stylePromo;
+  carte.pagesDetail = std::exchange(pagesDetail_, {});
   return carte;
+}
+
+void EcrivainCartes::ecrirePagesDetail(const Carte& carte) {
+  for (const auto& [nom, octets] : carte.pagesDetail) contexte().ecrire(nom, octets);
 }
 
 void EcrivainCartes::reprendre(Carte carte) {
@@ -251,7 +256,11 @@ void EcrivainCartes::pageDetail() {
              "\" size=2><b>" + fermer + "</b></font></a>");
     page.add("</CENTER></BODY>");
     page.add("</HTML>");
-    contexte().ecrire("ftp/" + slug + "_detail.htm", page.text());
+    const std::string nom = "ftp/" + slug + "_detail.htm";
+    if (partage_)
+      pagesDetail_.emplace_back(nom, page.text());
+    else
+      contexte().ecrire(nom, page.text());
     copierVersFtp(v.imageDetail);
 
     const auto h = entier(v.hauteurDetail);
@@ -316,6 +325,7 @@ std::optional<platform::LineList> EcrivainCartes::faireVignette(EntreesCarte ent
   if (!enSerie) carte_ = std::make_unique<ContexteCartes>(donnees_);
 
   // 1. A fresh card.
+  pagesDetail_.clear();
   const std::string imageVignettePrecedente = valeurs.imageVignette;
   valeurs = TValeursCarte{};
   TValeursCarte& v = valeurs;

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "modele/app/identite.h"
@@ -128,11 +129,16 @@ class EcrivainCartes {
     TValeursCarte valeurs;
     design::TStyleFiche style;
     TStylePromo stylePromo;
+    std::vector<std::pair<std::string, std::string>> pagesDetail;  // ftp name, bytes
   };
   // A writer sharing the open run of `principal` (which must outlive it), starting from the last
   // card principal wrote; the messages of its cards go to `signaler`.
   EcrivainCartes(EcrivainCartes& principal, std::function<void(const std::string&)> signaler);
   Carte ecrireCarte(EntreesCarte entrees);
+  // A sharing writer leaves the detail page of its card with the card: the run's writer writes
+  // it when the card is taken, so that cards whose references name one page leave it as cards
+  // written in turn do (the last one's), whatever the threads' timing.
+  void ecrirePagesDetail(const Carte& carte);
   // The run's writer takes a card written by a sharing writer as its last one.
   void reprendre(Carte carte);
 
@@ -195,6 +201,7 @@ class EcrivainCartes {
   int profondeurSerie_ = 0;
   // Within a run, once a card was begun: the last card's vignette.htm, nullopt when it left none.
   std::optional<std::optional<std::string>> vignetteDifferee_;
+  std::vector<std::pair<std::string, std::string>> pagesDetail_;  // a sharing writer's card's
 };
 
 }  // namespace pages

@@ -219,6 +219,39 @@ TEST_F(CarteStandard, BandsThatAreLeftOut) {
   EXPECT_EQ(a.p().main().chants.lines().lines(), (std::vector<std::string>{"mine"}));
 }
 
+// The titles band: one " - " between two titles, none after the last.
+TEST_F(CarteStandard, TitlesAreSeparatedByOneDash) {
+  const std::pair<std::vector<std::string>, std::string> cas[] = {
+      {{"titres=Face A"}, "Face A"},
+      {{"titres=Face A", "titres=Face B"}, "Face A - Face B"},
+      {{"titres=Face A", "titres=", "titres=Face B", "titres=Face C"}, "Face A - Face B - Face C"},
+  };
+  int n = 0;
+  for (const auto& [titres, attendu] : cas) {
+    const std::string reference = "T" + std::to_string(++n);
+    std::vector<std::string> lignes = {"reference=" + reference, "description=Disque", "prix=5"};
+    lignes.insert(lignes.end(), titres.begin(), titres.end());
+    a.fiche(reference, lignes);
+  }
+  a.demarrer();
+  n = 0;
+  for (const auto& [titres, attendu] : cas) {
+    const std::string carte = a.carte("T" + std::to_string(++n));
+    // The band's text without its tags, from the first title to the end of the last.
+    const size_t debut = carte.rfind("<noBR>", carte.find("Face A"));
+    const size_t fin = carte.find("</noBR>", carte.rfind("Face "));
+    ASSERT_NE(debut, std::string::npos);
+    ASSERT_NE(fin, std::string::npos);
+    std::string texte;
+    bool balise = false;
+    for (char c : carte.substr(debut, fin - debut)) {
+      if (c == '<' || c == '>') balise = c == '<';
+      else if (!balise && c != '\r' && c != '\n') texte += c;
+    }
+    EXPECT_EQ(texte, attendu);
+  }
+}
+
 TEST_F(CarteStandard, PondLinerFormOnlyForListedSheetsWithTitles) {
   a.fiche("P1", {"reference=P1", "description=Bâche", "titres=Noire", "prix=30"});
   a.fiche("P2", {"reference=P2", "description=Bâche", "prix=30"});

@@ -48,6 +48,14 @@ TEST_F(PageTop, HeadAndBodyByLayoutAndStyle) {
   EXPECT_FALSE(a("reframe"));
 }
 
+// A background picture naming a file outside fonds/ is not copied, and the page is written.
+TEST_F(PageTop, BackgroundPictureLeavingItsFolderIsSkipped) {
+  dossier.write("x.gif", "GIF89a");
+  e.menu.image_top = "../x.gif";
+  EXPECT_TRUE(a("BODY {background: url(../x.gif) ;}"));
+  EXPECT_FALSE(dossier.exists("ftp/x.gif"));
+}
+
 // Each flag with its value empty, then set: tel, e-mail, siret and ape need a value.
 TEST(AdresseTop, Flags) {
   using I = app::TIdentite;

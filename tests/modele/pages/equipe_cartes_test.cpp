@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "modele/pages/vignette.h"
 #include "platform/files.h"
 #include "platform/lines.h"
+#include "support/ordre_cartes.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -20,6 +22,7 @@ namespace fs = std::filesystem;
 using testing_support::TempFolder;
 
 constexpr int kFiches = 60;
+constexpr size_t kOuvriers = 4;
 
 std::string reference(int i) { return "R" + std::to_string(i); }
 
@@ -89,49 +92,59 @@ std::map<std::string, std::string> fichiers(const TempFolder& dossier) {
   return tout;
 }
 
-TEST(EquipeCartes, CardsWrittenAheadAreTheCardsWrittenInTurn) {
-  TempFolder seul, equipe;
-  remplir(seul);
-  remplir(equipe);
-  platform::DataFolder donneesSeul(seul.path()), donneesEquipe(equipe.path());
-  pages::EcrivainCartes ecrivainSeul(donneesSeul, [](const std::string&) {});
-  pages::EcrivainCartes principal(donneesEquipe, [](const std::string&) {});
-
-  ecrivainSeul.ouvrirSerie();
-  const Cartes attendues = enTour(seul, ecrivainSeul);
-  ecrivainSeul.fermerSerie();
-
-  principal.ouvrirSerie();
+// The team's cards, its writers let run as they come (groupe 0), or one at a time with each
+// group of `groupe` cards written last first.
+Cartes enEquipe(const TempFolder& equipe, pages::EcrivainCartes& principal, size_t groupe) {
+  std::optional<testing_support::OrdreCartes> ordre;
+  if (groupe > 0) ordre.emplace(kFiches - 1, groupe);
   Cartes cartes;
   pages::EntreesCarte premiere = entrees(equipe, 0);
   premiere.identite = app::TIdentite{.dev1 = "EUR", .login = "boutique"};
   cartes.push_back(principal.faireVignette(premiere));
-  {
-    pages::EquipeCartes ouvriers(principal, entrees(equipe, 0), 4);
-    // Asked in two waves, the second while the first is being taken.
-    for (int i = 1; i < kFiches / 2; ++i) ouvriers.demander(propres(equipe, i));
-    for (int i = 1; i < kFiches; ++i) {
-      if (i == kFiches / 4)
-        for (int j = kFiches / 2; j < kFiches; ++j) ouvriers.demander(propres(equipe, j));
-      cartes.push_back(ouvriers.prendre([](const std::string& m) { ADD_FAILURE() << m; }));
-      ASSERT_NE(ouvriers.derniere(), nullptr);
-      EXPECT_EQ(ouvriers.derniere()->valeurs.referenceVignette, reference(i));
-    }
+  pages::EquipeCartes ouvriers(principal, entrees(equipe, 0), kOuvriers);
+  // Asked in two waves, the second while the first is being taken.
+  for (int i = 1; i < kFiches / 2; ++i) ouvriers.demander(propres(equipe, i));
+  for (int i = 1; i < kFiches; ++i) {
+    if (i == kFiches / 4)
+      for (int j = kFiches / 2; j < kFiches; ++j) ouvriers.demander(propres(equipe, j));
+    cartes.push_back(ouvriers.prendre([](const std::string& m) { ADD_FAILURE() << m; }));
+    EXPECT_EQ(ouvriers.derniere()->valeurs.referenceVignette, reference(i));
   }
-  // The run's writer holds the last card, as if it had written it.
-  EXPECT_EQ(principal.valeurs.referenceVignette, ecrivainSeul.valeurs.referenceVignette);
-  EXPECT_EQ(principal.entrees().pageCourante, ecrivainSeul.entrees().pageCourante);
-  EXPECT_EQ(principal.style.coul_prix, ecrivainSeul.style.coul_prix);
-  principal.fermerSerie();
+  return cartes;
+}
 
-  ASSERT_EQ(cartes.size(), attendues.size());
-  for (size_t i = 0; i < cartes.size(); ++i) {
-    SCOPED_TRACE(i);
-    ASSERT_TRUE(cartes[i] && attendues[i]);
-    EXPECT_EQ(cartes[i]->text(), attendues[i]->text());
+TEST(EquipeCartes, CardsWrittenAheadInAnyOrderAreTheCardsWrittenInTurn) {
+  TempFolder seul;
+  remplir(seul);
+  platform::DataFolder donneesSeul(seul.path());
+  pages::EcrivainCartes ecrivainSeul(donneesSeul, [](const std::string&) {});
+  ecrivainSeul.ouvrirSerie();
+  const Cartes attendues = enTour(seul, ecrivainSeul);
+  ecrivainSeul.fermerSerie();
+
+  for (size_t groupe : {size_t(0), size_t(1), size_t(2), kOuvriers}) {
+    SCOPED_TRACE(groupe);
+    TempFolder equipe;
+    remplir(equipe);
+    platform::DataFolder donneesEquipe(equipe.path());
+    pages::EcrivainCartes principal(donneesEquipe, [](const std::string&) {});
+    principal.ouvrirSerie();
+    const Cartes cartes = enEquipe(equipe, principal, groupe);
+    // The run's writer holds the last card, as if it had written it.
+    EXPECT_EQ(principal.valeurs.referenceVignette, ecrivainSeul.valeurs.referenceVignette);
+    EXPECT_EQ(principal.entrees().pageCourante, ecrivainSeul.entrees().pageCourante);
+    EXPECT_EQ(principal.style.coul_prix, ecrivainSeul.style.coul_prix);
+    principal.fermerSerie();
+
+    ASSERT_EQ(cartes.size(), attendues.size());
+    for (size_t i = 0; i < cartes.size(); ++i) {
+      SCOPED_TRACE(i);
+      ASSERT_TRUE(cartes[i] && attendues[i]);
+      EXPECT_EQ(cartes[i]->text(), attendues[i]->text());
+    }
+    // Pictures, detail pages, corners and the scratch page of the last card alike.
+    EXPECT_EQ(fichiers(equipe), fichiers(seul));
   }
-  // Pictures, detail pages, corners and the scratch page of the last card alike.
-  EXPECT_EQ(fichiers(equipe), fichiers(seul));
 }
 
 TEST(EquipeCartes, ACardThatFailsStopsWhoTakesItAtThatCard) {

@@ -89,6 +89,24 @@ TEST(PagesIndex, AzTopNonSavesNoPageAndLinksNone) {
   EXPECT_NE(plan.find("color=\"navy\"><b><u>Thèmes</u></b>"), std::string::npos);
 }
 
+// The author pages link the articles' "A" page only when the articles have a letter page.
+TEST(PagesIndex, AuthorPagesLinkTheArticlesPageOnlyWhenOneIsSaved) {
+  const std::pair<std::vector<std::string>, bool> cas[] = {
+      {{}, false},
+      {{"?Rien#livres-0.htm", ":x#livres-0.htm"}, false},  // no entry with a letter
+      {{"Germinal Zola#livres-0.htm"}, true},
+  };
+  for (const auto& [objets, lien] : cas) {
+    SCOPED_TRACE(objets.size());
+    Dossier f;
+    EntreesIndex e = entrees();
+    e.listeObjets = objets;
+    pages::ecrirePagesAuteurs(e, f.d);
+    for (const char* page : {"ftp/AuteursA.html", "ftp/AuteursB.html", "ftp/Auteurs0-9.html"})
+      EXPECT_EQ(f.t.read(page).find("ArticlesA.html") != std::string::npos, lien) << page;
+  }
+}
+
 // Categories per column: round(count / columns), a further column for what is left.
 TEST(PagesIndex, SitePlanColumns) {
   const std::pair<int, int> cas[] = {{2, 2}, {5, 3}, {7, 4}, {4, 4}};

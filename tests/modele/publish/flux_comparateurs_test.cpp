@@ -13,7 +13,7 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
                          .page = "page2.htm"};
   using Cas = std::pair<ProduitFlux, std::string>;  // the product and its row, "" when none
   ProduitFlux promo = base, ecotaxeHaute = base, sansPrix = base, surcharge = base, balises = base,
-              long_ = base, separateurs = base;
+              long_ = base, separateurs = base, longueDescription = base;
   separateurs.description = "Pull\tcol\rV";
   separateurs.commentaires = {"doux\tet\nchaud"};
   separateurs.reference = "r\t1";
@@ -24,6 +24,7 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
   surcharge.surcharge = platform::LineList{"titre=Autre titre", "<b>Gras</b> x", "categorie=Neuf  "};
   balises.commentaires = {"<b>doux</b>", "1", "2", "3", "4", "5", "6"};
   long_.description = std::string(80, 'x');  // "Mode " and the title cut to 79 characters
+  longueDescription.commentaires = {std::string(200, 'y')};  // "Hiver " and the comment cut to 159
 
   const std::string u = "http://b.test/index2.php?track=k&url_principal=page2.htm\t";
   const Cas cas[] = {
@@ -34,6 +35,8 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
       {surcharge, u + "Autre titre\tGras x\t20.00\tr1\thttp://b.test/img/p.jpg\tNeuf  \t0"},
       {balises, u + "Mode Pull Lune\tHiver doux 1 2 3 4 5\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t0"},
       {long_, u + "Mode " + std::string(74, 'x') + "\tHiver\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t0"},
+      {longueDescription, u + "Mode Pull Lune\tHiver " + std::string(153, 'y') +
+                              "\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t0"},
       // A TAB or a line break inside a field would add columns or cut the row.
       {separateurs,
        u + "Mode Pull col V Lune\tHiver doux et chaud\t20.00\tr 1\thttp://b.test/img/p.jpg\tMode\t0"},
