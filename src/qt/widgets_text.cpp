@@ -234,9 +234,14 @@ class MemoElement : public Element {
     } else if (p == ui::Property::ReadOnly) {
       memo_->setReadOnly(model.readOnly());
     } else if (p == ui::Property::Alignment) {
+      const Qt::Alignment alignment = qtAlignment(model.alignment());
       QTextOption option = memo_->document()->defaultTextOption();
-      option.setAlignment(qtAlignment(model.alignment()));
+      option.setAlignment(alignment);
       memo_->document()->setDefaultTextOption(option);
+      // An unwrapped line is centred or right-aligned on the memo's width: a longer one would
+      // start left of the memo, where no scrolling reaches. Such text wraps instead.
+      memo_->setLineWrapMode(alignment & Qt::AlignLeft ? QPlainTextEdit::NoWrap
+                                                       : QPlainTextEdit::WidgetWidth);
     }
     Element::sync(p);
   }

@@ -6,7 +6,7 @@ const assert = require('node:assert/strict');
 const path = require('node:path');
 const { describe, it, before, after } = require('node:test');
 
-const { openDisc, openSite, visit } = require('./lib/harness.js');
+const { openDisc, openSite, settle, visit } = require('./lib/harness.js');
 const { buildShop } = require('./lib/shop.js');
 
 // The cart table's rows with at least two cells, as the shopper reads them.
@@ -195,6 +195,42 @@ describe('offline order form', () => {
         for (const ref of ['A1', 'A2']) await principal(v).goto(site.url(commande(ref, 'Article', '2')));
         const cadre = await quitter(v);
         assert.deepEqual((await references(cadre, 2)), ['A1 Article', 'A2 Article']);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+      }
+    });
+  }
+
+  // A shopper's round: a card with a supplement, another list page, the top bar's "Votre
+  // Panier", a reload, "Ajouter d'autres articles" back to the shop, a second card.
+  for (const [layout, ouvert, cadre] of [['frameset', () => site, principal],
+    ['single-page layout', () => seul, (v) => v.page.mainFrame()]]) {
+    it(`keeps the cart through the shopper's round in the ${layout}`, async () => {
+      const boutique = ouvert();
+      const v = await visit(boutique, 'index.htm');
+      const accueil = async () => {
+        await v.page.waitForFunction(() => location.pathname.endsWith('/index.htm'));
+        await settle(v.page);
+      };
+      try {
+        await accueil();
+        await cadre(v).goto(boutique.url('vaisselle-bols-0.htm'));
+        await commanderCarte(cadre(v), 'fbol01bol01', { refsupp3: 'Coffret cadeau=6' });
+        await cadre(v).goto(boutique.url('livres-cuisine-0.htm'));
+        const haut = v.page.frames().find((f) => f.url().endsWith('/top2.htm'));
+        await Promise.all([v.page.waitForNavigation(), haut.evaluate(() => {
+          document.querySelector('a[href="boncommande.htm"]').click();
+        })]);
+        await v.page.reload();
+        await Promise.all([v.page.waitForNavigation(), v.page.evaluate(() => {
+          [...document.links].find((a) => a.innerText.includes('autres articles')).click();
+        })]);
+        await accueil();
+        await cadre(v).goto(boutique.url('infusions-plantes-0.htm'));
+        await commanderCarte(cadre(v), 'finf01t50inf01', {});
+        assert.deepEqual(await references(cadre(v), 2), [
+          'BOL01 Coffret cadeau Bol en grès émaillé bleu', 'INF01-50 Plantes (w:50)Sachet de 50 g']);
         assert.deepEqual(await v.problems(), []);
       } finally {
         await v.close();

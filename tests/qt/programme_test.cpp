@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QWindow>
 #include <clocale>
 #include <cstdlib>
@@ -421,6 +423,22 @@ TEST_F(DesktopProgramme, TheHomePageEditorShowsThePageBackgroundPictureAndAligns
   auto [droite, largeurDroite] = ligne();
   EXPECT_GT(droite.first, largeurDroite / 2);
   EXPECT_GT(droite.second, largeurDroite - 15);
+
+  // Lines longer than the memo, centred or on the right, can be read from their first letter:
+  // each fits the width it is aligned in, none starts left of the memo.
+  for (int choix : {1, 2}) {
+    QTest::mouseClick(radios[0], Qt::LeftButton);
+    session->renderer().run([&] {
+      a.MemoTexte.setText("Notre atelier fait a la main bols et tasses en gres,<br>\r\n"
+                          "et cueille au jardin les plantes de nos infusions.<br>");
+    });
+    QTest::mouseClick(radios[choix], Qt::LeftButton);
+    settle();
+    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+      for (int i = 0; i < b.layout()->lineCount(); ++i)
+        EXPECT_LE(b.layout()->lineAt(i).naturalTextWidth(), b.layout()->lineAt(i).width())
+            << choix << " " << b.text().toStdString();
+  }
 }
 
 TEST_F(DesktopProgramme, AnswerAnnulerKeepsTheEditedSheetAndItsPlaceInTheList) {
