@@ -5,6 +5,7 @@
 #include "fenetres/app/programme.h"
 #include "fenetres/publish/serveurs.h"
 #include "modele/publish/comparateurs.h"
+#include "modele/publish/empreintes_miroir.h"
 #include "modele/publish/parametres_ftp.h"
 #include "modele/publish/transfert_regles.h"
 #include "platform/files.h"
@@ -130,17 +131,20 @@ void Ttransfert1::compare() {
     Gauge.setProgress(0);
     memoFTP.setItems(noms);
   }
+  // By the hashes the build and the last upload noted: a file is read only when no record
+  // describes it as it is now.
+  EmpreintesMiroir empreintes(dossier);
   for (size_t i = 0; i < noms.size(); ++i) {
     Gauge.setProgress(static_cast<int>(i));
-    const auto site = dossier.path("ftp/" + noms[i]);
-    const auto miroir = dossier.path("transfert/" + noms[i]);
-    if (platform::fileExists(miroir) && fichiersIdentiques(site, miroir)) continue;
+    if (empreintes.identiques(noms[i])) continue;
     if (remplissage)
       memoFTP.setChecked(i, true);
     else
       memoFTP.addItem(noms[i]);
   }
   if (!remplissage) toutCocher(memoFTP);
+  enregistrerEmpreintes(empreintes);
+  octetsLusComparaison = empreintes.octetsLus();
   if (premierPlanSite)
     dialogs().showMessage(
         "Initialisation pour sitemap.xml, transfert de tous les fichiers htm obligatoire la "

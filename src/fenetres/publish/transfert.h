@@ -17,6 +17,8 @@ class Programme;
 
 namespace publish {
 
+class EmpreintesMiroir;
+
 class Ttransfert1 : public ui::Form {
  public:
   explicit Ttransfert1(app::Programme& programme);
@@ -62,6 +64,8 @@ class Ttransfert1 : public ui::Form {
   std::string urlBoutique;       // the shop's base URL for its login, "" when none
   // A remote listing longer than this is not read to its end: nothing is redirected.
   size_t maxLignesListe = 1000000;
+  // Bytes the last comparison read (the files no record described), for the measures.
+  long long octetsLusComparaison = 0;
 
   // Step 4 of the publishing command: migrates ftp.opt, then loads var.opt into the edits.
   // False (message shown) when the migration failed: the command ends.
@@ -95,6 +99,7 @@ class Ttransfert1 : public ui::Form {
   // The names the server cannot be sent (a control byte): skipped, never mirrored.
   std::vector<std::string> envoyer(const std::vector<std::string>& aEnvoyer,
                                    const std::string& date, const std::string& repertoire);
+  void enregistrerEmpreintes(const EmpreintesMiroir& empreintes);
   void redirigerPagesInutiles();
   void envoyerPlanSite();
   void sauverPlanSiteLocal();
