@@ -77,10 +77,22 @@ FtpServer::FtpServer(int bytesPerSecond, std::string user, std::string password)
 
 FtpServer::~FtpServer() { stop(); }
 
+std::vector<FtpServer::TimedCommand> FtpServer::timedCommands() const {
+  std::vector<TimedCommand> commands;
+  std::ifstream log(log_.path() / "commandes.log", std::ios::binary);
+  for (std::string line; std::getline(log, line);) {
+    const size_t first = line.find(' ');
+    const size_t second = line.find(' ', first + 1);
+    if (first == std::string::npos || second == std::string::npos) continue;
+    commands.push_back({std::atof(line.substr(first + 1, second - first - 1).c_str()),
+                        line.substr(0, first) + line.substr(second)});
+  }
+  return commands;
+}
+
 std::vector<std::string> FtpServer::commands() const {
   std::vector<std::string> lines;
-  std::ifstream log(log_.path() / "commandes.log", std::ios::binary);
-  for (std::string line; std::getline(log, line);) lines.push_back(line);
+  for (auto& c : timedCommands()) lines.push_back(std::move(c.command));
   return lines;
 }
 

@@ -30,6 +30,12 @@ class FtpServer {
   // What the server received so far: "<connection> CONNECT" for each control connection, then
   // "<connection> <command line>" for each command (the password hidden).
   std::vector<std::string> commands() const;
+  // The same, each with the second it arrived at (monotonic clock of the server's machine).
+  struct TimedCommand {
+    double seconds = 0;
+    std::string command;  // "<connection> <command line>"
+  };
+  std::vector<TimedCommand> timedCommands() const;
 
  private:
   TempFolder home_;

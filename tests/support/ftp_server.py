@@ -11,12 +11,14 @@ File names travel as raw bytes (Windows-1252 names stay single bytes on the wire
 as most hosting servers do.
 
 With --log, every control connection and every command received is appended to FILE as
-"<connection number> <command line>" ("CONNECT" for a new connection; the password hidden).
+"<connection number> <seconds> <command line>" ("CONNECT" for a new connection; the password
+hidden; the seconds of the monotonic clock when it arrived).
 """
 
 import argparse
 import logging
 import sys
+import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
@@ -30,18 +32,19 @@ class RawNamesHandler(FTPHandler):
     command_log = None
     connections = 0
 
-    def _log_command(self, text):
+    def _log_command(self, number, text):
         if RawNamesHandler.command_log:
-            RawNamesHandler.command_log.write(text.encode("utf8", "surrogateescape") + b"\n")
+            line = "%d %.6f %s" % (number, time.monotonic(), text)
+            RawNamesHandler.command_log.write(line.encode("utf8", "surrogateescape") + b"\n")
             RawNamesHandler.command_log.flush()
 
     def on_connect(self):
         RawNamesHandler.connections += 1
         self.connection_number = RawNamesHandler.connections
-        self._log_command("%d CONNECT" % self.connection_number)
+        self._log_command(self.connection_number, "CONNECT")
 
     def pre_process_command(self, line, cmd, arg):
-        self._log_command("%d %s" % (self.connection_number, "PASS ****" if cmd == "PASS" else line))
+        self._log_command(self.connection_number, "PASS ****" if cmd == "PASS" else line)
         FTPHandler.pre_process_command(self, line, cmd, arg)
 
     def push(self, s):
