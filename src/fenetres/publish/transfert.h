@@ -72,7 +72,6 @@ class Ttransfert1 : public ui::Form {
   bool chargerCompte();
 
   void compare();
-  void selectionnerPagesSitemap();
   // True while the upload runs (its network waits let the user act on the windows).
   bool enCours() const { return enCours_; }
 
@@ -100,6 +99,8 @@ class Ttransfert1 : public ui::Form {
   std::vector<std::string> envoyer(const std::vector<std::string>& aEnvoyer,
                                    const std::string& date, const std::string& repertoire);
   void enregistrerEmpreintes(const EmpreintesMiroir& empreintes);
+  // Adds and ticks the pages the site map needs (sent again when it does not list them yet).
+  void selectionnerPagesSitemap(std::vector<std::string>& items, std::vector<bool>& coches);
   void redirigerPagesInutiles();
   void envoyerPlanSite();
   void sauverPlanSiteLocal();
