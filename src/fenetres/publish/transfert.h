@@ -3,6 +3,7 @@
 // ftp/ to send with those that differ from their mirror copy in transfert/ ticked, the size
 // totals, and the upload (transfert_envoi.cpp).
 
+#include <functional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -13,6 +14,10 @@
 
 namespace app {
 class Programme;
+}
+
+namespace pages {
+class EcrivainFond;
 }
 
 namespace publish {
@@ -99,6 +104,7 @@ class Ttransfert1 : public ui::Form {
   std::vector<std::string> envoyer(const std::vector<std::string>& aEnvoyer,
                                    const std::string& date, const std::string& repertoire);
   void enregistrerEmpreintes(const EmpreintesMiroir& empreintes);
+  void confierMiroir(pages::EcrivainFond& miroir, std::function<void()> copie);
   // Adds and ticks the pages the site map needs (sent again when it does not list them yet).
   void selectionnerPagesSitemap(std::vector<std::string>& items, std::vector<bool>& coches);
   void redirigerPagesInutiles();

@@ -10,6 +10,7 @@
 #include "fenetres/publish/fenetre_comparateurs.h"
 #include "fenetres/publish/serveurs.h"
 #include "modele/app/texte_prix.h"
+#include "modele/pages/ecrivain_fond.h"
 #include "modele/publish/empreintes_miroir.h"
 #include "modele/publish/transfert_ordre.h"
 #include "modele/publish/transfert_regles.h"
@@ -149,6 +150,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
       });
 
   EmpreintesMiroir empreintes(dossier);
+  pages::EcrivainFond miroir;
   std::vector<std::string> refuses;
   int faits = Gauge.progress();
   // The progress is shown, and the windows serviced, every 100 ms rather than for every file:
@@ -186,25 +188,50 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
         throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + FTP1.lastError() +
                              kSuiteEchec);
       ++faits;
-      // Only now: the mirror holds what the server received. Nothing waits for the disc: a copy
-      // lost in a crash only makes its file go again.
-      try {
-        platform::writeGeneratedFile(dossier.path("transfert/" + nom), octets, false);
-      } catch (const platform::FileError&) {
-        throw EchecTransfert("Le fichier " + nom + " a été transféré mais n'a pas pu être copié dans " +
-                             dossier.path("transfert").string() + kSuiteEchec);
-      }
-      empreintes.noter(nom, EmpreintesMiroir::mesurer(octets));
+      // Only now: the mirror holds what the server received. Written on a thread of its own
+      // while the next file goes, and nothing waits for the disc: a copy lost in a crash only
+      // makes its file go again.
+      const auto mesure = EmpreintesMiroir::mesurer(octets);
+      const auto copie = dossier.path("transfert/" + nom);
+      confierMiroir(miroir, [&empreintes, &dossier, copie, nom, mesure, octets = std::move(octets)] {
+        try {
+          platform::writeGeneratedFile(copie, octets, false);
+        } catch (const platform::FileError&) {
+          throw platform::FileError("Le fichier " + nom +
+                                    " a été transféré mais n'a pas pu être copié dans " +
+                                    dossier.path("transfert").string());
+        }
+        empreintes.noter(nom, mesure);
+      });
       if (planSiteActif && entreDansPlanSite(nom, framesOui()))
         memoG.addLine(urlBoutique + "/" + nom + " " + date);
     }
+    confierMiroir(miroir, {});
   } catch (...) {
+    // The copies of the files sent are written before anything is told.
+    try {
+      miroir.attendre();
+    } catch (const platform::FileError&) {
+    }
     enregistrerEmpreintes(empreintes);
     throw;
   }
   enregistrerEmpreintes(empreintes);
   if (!ordre.empty()) afficher(ordre.back(), true);
   return refuses;
+}
+
+// Hands a mirror copy to its thread (none: waits for those handed); a copy that failed stops the
+// upload.
+void Ttransfert1::confierMiroir(pages::EcrivainFond& miroir, std::function<void()> copie) {
+  try {
+    if (copie)
+      miroir.confier(std::move(copie));
+    else
+      miroir.attendre();
+  } catch (const platform::FileError& e) {
+    throw EchecTransfert(e.what() + std::string(kSuiteEchec));
+  }
 }
 
 void Ttransfert1::enregistrerEmpreintes(const EmpreintesMiroir& empreintes) {
