@@ -252,6 +252,44 @@ struct FtpSession::Impl {
     return size * count;
   }
   std::atomic<bool> abort{false};  // read by the library's progress callback on the worker
+
+  // The worker: one thread for the session's life, handed each piece of work in turn (a thread
+  // started for each file would cost two more turns of the scheduler a file).
+  std::mutex mutex;
+  std::condition_variable changed;
+  const std::function<void()>* work = nullptr;  // handed, not taken yet
+  bool done = false;
+  bool stopping = false;
+  std::thread worker;
+
+  void run(const std::function<void()>& job) {
+    std::lock_guard lock(mutex);
+    if (!worker.joinable()) worker = std::thread([this] { loop(); });
+    work = &job;
+    done = false;
+    changed.notify_all();
+  }
+  void loop() {
+    std::unique_lock lock(mutex);
+    while (true) {
+      changed.wait(lock, [this] { return work || stopping; });
+      if (!work) return;
+      const std::function<void()>* job = std::exchange(work, nullptr);
+      lock.unlock();
+      (*job)();
+      lock.lock();
+      done = true;
+      changed.notify_all();
+    }
+  }
+  ~Impl() {
+    {
+      std::lock_guard lock(mutex);
+      stopping = true;
+      changed.notify_all();
+    }
+    if (worker.joinable()) worker.join();
+  }
 };
 
 struct FtpSession::Transfer {
@@ -354,18 +392,10 @@ void FtpSession::closeHandles(bool keepWindowsAlive) {
 void FtpSession::waitFor(const std::function<void()>& work) {
   busy_ = true;
   impl_->abort = false;
-  std::mutex mutex;
-  std::condition_variable finished;
-  bool done = false;
-  std::thread worker([&] {
-    work();
-    std::lock_guard lock(mutex);
-    done = true;
-    finished.notify_one();
-  });
+  impl_->run(work);
+  std::unique_lock lock(impl_->mutex);
   try {
-    std::unique_lock lock(mutex);
-    while (!finished.wait_for(lock, kIdleEvery, [&] { return done; })) {
+    while (!impl_->changed.wait_for(lock, kIdleEvery, [&] { return impl_->done; })) {
       lock.unlock();
       if (idle_) idle_();
       if (abortRequested_) impl_->abort = true;
@@ -373,11 +403,11 @@ void FtpSession::waitFor(const std::function<void()>& work) {
     }
   } catch (...) {
     impl_->abort = true;
-    worker.join();
+    if (!lock.owns_lock()) lock.lock();
+    impl_->changed.wait(lock, [&] { return impl_->done; });
     busy_ = false;
     throw;
   }
-  worker.join();
   busy_ = false;
 }
 
