@@ -8,6 +8,7 @@
 #include <string>
 
 #include "catalogue_entier.h"
+#include "publication.h"
 #include "fenetres/app/fiche.h"
 #include "fenetres/app/organigramme.h"
 #include "fenetres/design/style_principal.h"
@@ -203,5 +204,13 @@ int croissance() {
 int main(int argc, char** argv) {
   setenv("TARVIO_SOURCE_DIR", TARVIO_SOURCE_DIR, 0);
   if (argc > 1 && std::string(argv[1]) == "--croissance") return croissance();
+  if (argc > 1 && std::string(argv[1]) == "--publication") {
+    std::vector<int> tailles;
+    for (int i = 2; i < argc; ++i) tailles.push_back(std::atoi(argv[i]));
+    if (tailles.empty()) tailles = {1000, 10000};
+    const char* dossier = std::getenv("BENCH_DIR");
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    return bench::publication(tailles, dossier ? dossier : "/var/tmp/tarvio-bench");
+  }
   return bench::catalogueEntier(argc, argv);
 }

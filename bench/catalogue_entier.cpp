@@ -1,4 +1,5 @@
 #include "catalogue_entier.h"
+#include "mesures.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -27,8 +28,6 @@
 
 namespace bench {
 
-namespace {
-
 namespace fs = std::filesystem;
 
 double maintenant() {
@@ -39,15 +38,17 @@ double cpu(const rusage& r) {
   return r.ru_utime.tv_sec + r.ru_stime.tv_sec + (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
 }
 
-// Bytes this process has written through write calls so far.
-long long octetsEcrits() {
+// Bytes this process has written (wchar) or read (rchar) through system calls so far.
+long long octetsES(const char* compteur) {
   std::ifstream io("/proc/self/io");
   std::string cle;
   long long valeur = 0;
   while (io >> cle >> valeur)
-    if (cle == "wchar:") return valeur;
+    if (cle == compteur) return valeur;
   return 0;
 }
+
+long long octetsEcrits() { return octetsES("wchar:"); }
 
 struct Sortie {
   long long fichiers = 0, octets = 0;
@@ -64,34 +65,26 @@ Sortie compter(const fs::path& dossier) {
   return s;
 }
 
-// One measured step: wall and CPU seconds, the process's peak memory so far, bytes written.
-struct Pas {
-  std::string quoi;
-  double mur = 0, cpu = 0, picMo = 0, ecritMo = 0;
-};
-
-// Inside a child process: times steps and sends them to the parent through a pipe.
-class Releve {
- public:
-  explicit Releve(int fd) : fd_(fd) {}
-  void mesurer(const std::string& quoi, const std::function<void()>& travail) {
+void Releve::mesurer(const std::string& quoi, const std::function<void()>& travail) {
     rusage r0{}, r1{};
     getrusage(RUSAGE_SELF, &r0);
-    const long long e0 = octetsEcrits();
+    const long long e0 = octetsEcrits(), l0 = octetsES("rchar:");
     const double t0 = maintenant();
     travail();
     const double t1 = maintenant();
     getrusage(RUSAGE_SELF, &r1);
     std::ostringstream ligne;
     ligne << quoi << '\t' << t1 - t0 << '\t' << cpu(r1) - cpu(r0) << '\t' << r1.ru_maxrss / 1024.0
-          << '\t' << (octetsEcrits() - e0) / 1048576.0 << '\n';
+          << '\t' << (octetsEcrits() - e0) / 1048576.0 << '\t' << (octetsES("rchar:") - l0) / 1048576.0
+          << '\n';
     const std::string texte = ligne.str();
     if (::write(fd_, texte.data(), texte.size()) < 0) std::perror("bench");
   }
 
- private:
-  int fd_;
-};
+void Releve::noter(const std::string& quoi, double valeur) {
+  const std::string texte = quoi + '\t' + std::to_string(valeur) + "\t0\t0\t0\t0\n";
+  if (::write(fd_, texte.data(), texte.size()) < 0) std::perror("bench");
+}
 
 // Runs the steps in a child process, so that each measure has its own peak memory.
 std::vector<Pas> dansUnFils(const std::function<void(Releve&)>& etapes) {
@@ -121,7 +114,7 @@ std::vector<Pas> dansUnFils(const std::function<void(Releve&)>& etapes) {
     Pas p;
     std::istringstream champs(ligne);
     std::getline(champs, p.quoi, '\t');
-    champs >> p.mur >> p.cpu >> p.picMo >> p.ecritMo;
+    champs >> p.mur >> p.cpu >> p.picMo >> p.ecritMo >> p.luMo;
     pas.push_back(p);
   }
   return pas;
@@ -147,12 +140,15 @@ Pas commande(const std::string& quoi, std::vector<std::string> args) {
   return p;
 }
 
-void montrer(const Pas& p, const std::string& plus = "") {
+void montrer(const Pas& p, const std::string& plus) {
   std::cout << std::fixed << std::setprecision(3) << std::left << std::setw(34) << p.quoi
             << " wall " << std::setw(8) << p.mur << " s  cpu " << std::setw(8) << p.cpu
             << " s  peak " << std::setprecision(1) << std::setw(7) << p.picMo << " MB" << plus
             << '\n';
 }
+
+namespace {
+
 
 std::string sortieTexte(const Sortie& s, double ecritMo) {
   std::ostringstream t;

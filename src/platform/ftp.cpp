@@ -14,6 +14,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
+#include <algorithm>
 #include <mutex>
 #include <random>
 #include <string_view>
@@ -168,20 +170,80 @@ int progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
 }
 
 size_t readSource(char* buffer, size_t size, size_t count, void* user) {
-  auto* source = static_cast<std::FILE*>(user);
-  size_t n = std::fread(buffer, 1, size * count, source);
-  if (n == 0 && std::ferror(source)) return CURL_READFUNC_ABORT;
+  auto* source = static_cast<std::string_view*>(user);
+  const size_t n = std::min(size * count, source->size());
+  std::memcpy(buffer, source->data(), n);
+  source->remove_prefix(n);
   return n;
 }
+
+// One transfer of the handle, driven through the multi handle. When the library has no socket to
+// watch (it has just read a reply and must now connect), it is called again at once instead of
+// being left to wait.
+CURLcode perform(CURLM* multi, CURL* easy) {
+  if (curl_multi_add_handle(multi, easy) != CURLM_OK) return CURLE_FAILED_INIT;
+  CURLcode result = CURLE_OK;
+  int running = 1;
+  int blind = 0;  // turns in a row with nothing to watch
+  while (true) {
+    if (curl_multi_perform(multi, &running) != CURLM_OK) {
+      result = CURLE_FAILED_INIT;
+      break;
+    }
+    if (!running) break;
+    fd_set read, write, error;
+    FD_ZERO(&read);
+    FD_ZERO(&write);
+    FD_ZERO(&error);
+    int maxFd = -1;
+    curl_multi_fdset(multi, &read, &write, &error, &maxFd);
+    long timeout = -1;
+    curl_multi_timeout(multi, &timeout);
+    if (maxFd < 0) {
+      // Again at once; a millisecond's wait only when that changed nothing.
+      timeout = blind++ == 0 ? 0 : 1;
+    } else {
+      blind = 0;
+      if (timeout < 0 || timeout > 1000) timeout = 1000;
+    }
+    if (timeout > 0) curl_multi_poll(multi, nullptr, 0, static_cast<int>(timeout), nullptr);
+  }
+  int left = 0;
+  while (CURLMsg* message = curl_multi_info_read(multi, &left))
+    if (message->msg == CURLMSG_DONE && message->easy_handle == easy) result = message->data.result;
+  curl_multi_remove_handle(multi, easy);
+  return result;
+}
+
+// FTP commands for the library, freed with the list.
+struct Commands {
+  curl_slist* list = nullptr;
+  Commands(std::initializer_list<std::string> commands) {
+    for (const auto& c : commands) list = curl_slist_append(list, c.c_str());
+  }
+  ~Commands() { curl_slist_free_all(list); }
+  Commands(const Commands&) = delete;
+  Commands& operator=(const Commands&) = delete;
+};
+
+// The name a file travels under before it is renamed into place: hidden, so the site never
+// serves it, and always the same, so a transfer cut short is overwritten by the next one.
+std::string temporaryName(const std::string& remoteName) { return "." + remoteName + ".part"; }
 
 }  // namespace
 
 struct FtpSession::Impl {
   CURL* easy = nullptr;
+  // Transfers are driven here rather than by curl_easy_perform: this library version, when the
+  // server's reply to EPSV arrives at once, waits a whole second before connecting the data
+  // connection (it has no socket to watch and polls for 1 s). The connection stays in its cache
+  // from one transfer to the next.
+  CURLM* multi = nullptr;
   char errorBuffer[CURL_ERROR_SIZE] = {};
   std::string host;
   int port = 0;
   std::string lastReply;  // the server's last reply line, written on the worker thread
+  CURLcode lastResult = CURLE_OK;
 
   static size_t reply(char* data, size_t size, size_t count, void* user) {
     std::string_view line(data, size * count);
@@ -190,6 +252,44 @@ struct FtpSession::Impl {
     return size * count;
   }
   std::atomic<bool> abort{false};  // read by the library's progress callback on the worker
+
+  // The worker: one thread for the session's life, handed each piece of work in turn (a thread
+  // started for each file would cost two more turns of the scheduler a file).
+  std::mutex mutex;
+  std::condition_variable changed;
+  const std::function<void()>* work = nullptr;  // handed, not taken yet
+  bool done = false;
+  bool stopping = false;
+  std::thread worker;
+
+  void run(const std::function<void()>& job) {
+    std::lock_guard lock(mutex);
+    if (!worker.joinable()) worker = std::thread([this] { loop(); });
+    work = &job;
+    done = false;
+    changed.notify_all();
+  }
+  void loop() {
+    std::unique_lock lock(mutex);
+    while (true) {
+      changed.wait(lock, [this] { return work || stopping; });
+      if (!work) return;
+      const std::function<void()>* job = std::exchange(work, nullptr);
+      lock.unlock();
+      (*job)();
+      lock.lock();
+      done = true;
+      changed.notify_all();
+    }
+  }
+  ~Impl() {
+    {
+      std::lock_guard lock(mutex);
+      stopping = true;
+      changed.notify_all();
+    }
+    if (worker.joinable()) worker.join();
+  }
 };
 
 struct FtpSession::Transfer {
@@ -197,8 +297,9 @@ struct FtpSession::Transfer {
   Kind kind = Kind::Probe;
   std::string url;
   LineSink* lines = nullptr;  // List
-  std::FILE* source = nullptr;  // Put
-  curl_off_t sourceSize = 0;
+  std::string_view source;  // Put
+  curl_slist* before = nullptr;  // commands sent before the transfer
+  curl_slist* after = nullptr;  // ... and after it succeeded
   int sink = -1;  // Get
   bool sinkFailed = false;
 
@@ -257,14 +358,32 @@ void FtpSession::fail(std::string message) { lastError_ = std::move(message); }
 
 void FtpSession::closeHandles(bool keepWindowsAlive) {
   CURL* easy = std::exchange(impl_->easy, nullptr);
+  CURLM* multi = std::exchange(impl_->multi, nullptr);
   if (!easy) return;
-  // The cleanup says QUIT and waits for the answer.
-  curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, kQuitSeconds);
+  auto close = [easy, multi, url = baseUrl_] {
+    // QUIT is said on the session's own handle, with its short wait for the answer: the
+    // connection cache would close it with a wait of two minutes.
+    curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, kQuitSeconds);
+    curl_easy_setopt(easy, CURLOPT_FORBID_REUSE, 1L);
+    curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(easy, CURLOPT_UPLOAD, 0L);
+    curl_easy_setopt(easy, CURLOPT_QUOTE, nullptr);
+    curl_easy_setopt(easy, CURLOPT_POSTQUOTE, nullptr);
+    if (multi && curl_multi_add_handle(multi, easy) == CURLM_OK) {
+      int running = 1;
+      while (running && curl_multi_perform(multi, &running) == CURLM_OK && running)
+        curl_multi_poll(multi, nullptr, 0, 100, nullptr);
+      curl_multi_remove_handle(multi, easy);
+    }
+    if (multi) curl_multi_cleanup(multi);
+    curl_easy_cleanup(easy);
+  };
   if (keepWindowsAlive) {
-    waitFor([easy] { curl_easy_cleanup(easy); });
+    waitFor(close);
     abortRequested_ = false;
   } else {
-    curl_easy_cleanup(easy);
+    close();
   }
 }
 
@@ -273,18 +392,10 @@ void FtpSession::closeHandles(bool keepWindowsAlive) {
 void FtpSession::waitFor(const std::function<void()>& work) {
   busy_ = true;
   impl_->abort = false;
-  std::mutex mutex;
-  std::condition_variable finished;
-  bool done = false;
-  std::thread worker([&] {
-    work();
-    std::lock_guard lock(mutex);
-    done = true;
-    finished.notify_one();
-  });
+  impl_->run(work);
+  std::unique_lock lock(impl_->mutex);
   try {
-    std::unique_lock lock(mutex);
-    while (!finished.wait_for(lock, kIdleEvery, [&] { return done; })) {
+    while (!impl_->changed.wait_for(lock, kIdleEvery, [&] { return impl_->done; })) {
       lock.unlock();
       if (idle_) idle_();
       if (abortRequested_) impl_->abort = true;
@@ -292,11 +403,11 @@ void FtpSession::waitFor(const std::function<void()>& work) {
     }
   } catch (...) {
     impl_->abort = true;
-    worker.join();
+    if (!lock.owns_lock()) lock.lock();
+    impl_->changed.wait(lock, [&] { return impl_->done; });
     busy_ = false;
     throw;
   }
-  worker.join();
   busy_ = false;
 }
 
@@ -348,7 +459,10 @@ bool FtpSession::connect(const std::string& host, int port, const std::string& u
   }
   initCurl();
   impl_->easy = curl_easy_init();
-  if (!impl_->easy) {
+  impl_->multi = curl_multi_init();
+  if (!impl_->easy || !impl_->multi) {
+    if (impl_->multi) curl_multi_cleanup(std::exchange(impl_->multi, nullptr));
+    if (impl_->easy) curl_easy_cleanup(std::exchange(impl_->easy, nullptr));
     fail("Impossible d'initialiser le client FTP");
     return false;
   }
@@ -480,28 +594,49 @@ bool FtpSession::list(const std::function<bool(std::string_view line)>& onLine,
 
 bool FtpSession::put(const std::filesystem::path& local, const std::string& remoteName) {
   if (!ready("envoi")) return false;
+  std::string bytes;
+  try {
+    bytes = readFile(local);
+  } catch (const FileError&) {
+    fail("Impossible de lire le fichier " + local.string());
+    return false;
+  }
+  return putBytes(bytes, remoteName);
+}
+
+bool FtpSession::putBytes(std::string_view bytes, const std::string& remoteName) {
+  if (!ready("envoi")) return false;
   if (!isFtpName(remoteName)) {
     fail("Nom de fichier distant invalide : \"" + remoteName + "\"");
     return false;
   }
-  std::filesystem::path source = resolvePath(local);
-  std::FILE* file = std::fopen(source.c_str(), "rb");
-  struct stat info {};
-  if (!file || ::fstat(::fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-    if (file) std::fclose(file);
-    fail("Impossible de lire le fichier " + local.string());
-    return false;
-  }
+  // Sent under a temporary name, then renamed into place: a transfer cut short never leaves
+  // the live file truncated.
+  const std::string temporary = temporaryName(remoteName);
+  const std::string folder = folderUrl(folder_, absolute_);
+  const Commands rename{"RNFR " + temporary, "RNTO " + remoteName};
   Transfer upload;
   upload.kind = Transfer::Kind::Put;
-  upload.url = folderUrl(folder_, absolute_) + escaped(remoteName);
-  upload.source = file;
-  upload.sourceSize = info.st_size;
-  bool ok = run(upload);
-  bool readFailed = std::ferror(file);
-  std::fclose(file);
-  if (!ok && readFailed) fail("Impossible de lire le fichier " + local.string());
-  return ok;
+  upload.url = folder + escaped(temporary);
+  upload.source = bytes;
+  upload.after = rename.list;
+  if (run(upload)) return true;
+  if (impl_->lastResult != CURLE_QUOTE_ERROR || !connected_) return false;
+  // Some servers rename only onto a free name.
+  const Commands replace{"*DELE " + remoteName, "RNFR " + temporary, "RNTO " + remoteName};
+  Transfer again;
+  again.url = folder;
+  again.before = replace.list;
+  if (run(again)) return true;
+  if (impl_->lastResult != CURLE_QUOTE_ERROR || !connected_) return false;
+  // A server that renames nothing gets the file under its own name, as before.
+  const Commands drop{"*DELE " + temporary};
+  Transfer direct;
+  direct.kind = Transfer::Kind::Put;
+  direct.url = folder + escaped(remoteName);
+  direct.source = bytes;
+  direct.after = drop.list;
+  return run(direct);
 }
 
 bool FtpSession::get(const std::string& remoteName, const std::filesystem::path& local) {
@@ -549,6 +684,8 @@ bool FtpSession::run(Transfer& transfer) {
   curl_easy_setopt(easy, CURLOPT_READFUNCTION, nullptr);
   curl_easy_setopt(easy, CURLOPT_READDATA, nullptr);
   curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, curl_off_t{-1});
+  curl_easy_setopt(easy, CURLOPT_QUOTE, transfer.before);
+  curl_easy_setopt(easy, CURLOPT_POSTQUOTE, transfer.after);
   if (transfer.kind == Transfer::Kind::List) {
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, LineSink::write);
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, transfer.lines);
@@ -557,13 +694,14 @@ bool FtpSession::run(Transfer& transfer) {
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
   } else if (transfer.kind == Transfer::Kind::Put) {
     curl_easy_setopt(easy, CURLOPT_READFUNCTION, readSource);
-    curl_easy_setopt(easy, CURLOPT_READDATA, transfer.source);
-    curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, transfer.sourceSize);
+    curl_easy_setopt(easy, CURLOPT_READDATA, &transfer.source);
+    curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(transfer.source.size()));
   }
 
   abortRequested_ = false;
   CURLcode result = CURLE_OK;
-  waitFor([&] { result = curl_easy_perform(easy); });
+  waitFor([&] { result = perform(impl_->multi, easy); });
+  impl_->lastResult = result;
 
   if (abortRequested_) {
     abortRequested_ = false;

@@ -55,8 +55,11 @@ class FtpSession {
   // on a line longer than maxLineBytes.
   bool list(const std::function<bool(std::string_view line)>& onLine,
             size_t maxLineBytes = 64 * 1024);
-  // Sends a local file under remoteName in the current folder, replacing a remote file.
+  // Sends a local file under remoteName in the current folder, replacing a remote file. The
+  // bytes travel under a temporary name (".<name>.part") renamed into place once whole, so a
+  // transfer cut short leaves the remote file as it was. Per file: EPSV, STOR, RNFR, RNTO.
   bool put(const std::filesystem::path& local, const std::string& remoteName);
+  bool putBytes(std::string_view bytes, const std::string& remoteName);
   // Fetches remoteName of the current folder into local, overwriting it; a failed download
   // leaves the local file as it was.
   bool get(const std::string& remoteName, const std::filesystem::path& local);

@@ -392,5 +392,59 @@ TEST_F(SlowFtpSessionTest, DisconnectFromIdleAbortsAndOtherCallsAreRefused) {
   EXPECT_TRUE(session.get("gros.bin", local / "gros.bin")) << session.lastError();
 }
 
+// The commands of one control connection after a point, without their connection number.
+std::vector<std::string> commandsSince(const FtpServer& server, size_t from) {
+  std::vector<std::string> commands;
+  const auto all = server.commands();
+  for (size_t i = from; i < all.size(); ++i) commands.push_back(all[i].substr(all[i].find(' ') + 1));
+  return commands;
+}
+
+// However many files go up, they share one connection, each costs the same four commands and
+// the folder is entered once.
+TEST_F(FtpSessionTest, EveryFileCostsTheSameCommandsOnOneConnection) {
+  server.home().write("www/.keep", "");
+  for (int i = 0; i < 12; ++i) local.write("f" + std::to_string(i) + ".htm", binaryBytes(100 + i));
+  connect();
+  ASSERT_TRUE(session.changeFolder("www"));
+  ASSERT_TRUE(session.put(local / "f0.htm", "f0.htm"));
+  const size_t first = server.commands().size();
+  for (int i = 1; i < 12; ++i) {
+    const std::string name = "f" + std::to_string(i) + ".htm";
+    ASSERT_TRUE(session.put(local / name, name)) << session.lastError();
+  }
+  std::vector<std::string> expected;
+  for (int i = 1; i < 12; ++i) {
+    const std::string name = "f" + std::to_string(i) + ".htm";
+    for (const std::string& c : std::vector<std::string>{"EPSV", "STOR ." + name + ".part", "RNFR ." + name + ".part", "RNTO " + name})
+      expected.push_back(c);
+  }
+  EXPECT_EQ(commandsSince(server, first), expected);
+  const auto all = server.commands();
+  EXPECT_EQ(std::count_if(all.begin(), all.end(), [](const std::string& c) { return c.ends_with(" CONNECT"); }), 1);
+  for (int i = 0; i < 12; ++i) {
+    const std::string name = "f" + std::to_string(i) + ".htm";
+    EXPECT_TRUE(sameBytes(server.home().read("www/" + name), local.read(name))) << name;
+  }
+  EXPECT_EQ(folderContent(server.home().path() / "www").size(), 13u);  // no temporary left
+}
+
+// Cut off mid-file, the server keeps the file it had: the new bytes were going to a temporary
+// name.
+TEST(FtpSessionLostServer, ATransferCutShortLeavesTheRemoteFileAsItWas) {
+  FtpServer server(4 * 1024 * 1024);
+  TempFolder local;
+  server.home().write("page.htm", "ancienne page");
+  local.write("page.htm", binaryBytes(2 * 1024 * 1024));
+  FtpSession session;
+  ASSERT_TRUE(session.connect(server.host(), server.port(), server.user(), server.password()));
+  int calls = 0;
+  session.setIdle([&] {
+    if (++calls == 3) server.stop();
+  });
+  EXPECT_FALSE(session.put(local / "page.htm", "page.htm"));
+  EXPECT_TRUE(sameBytes(server.home().read("page.htm"), "ancienne page"));
+}
+
 }  // namespace
 }  // namespace platform

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <utility>
 
@@ -49,6 +50,7 @@ FtpServer::FtpServer(int bytesPerSecond, std::string user, std::string password)
   std::string script = scriptPath().string();
   std::string home = home_.path().string();
   std::string throttle = std::to_string(bytesPerSecond);
+  std::string log = (log_.path() / "commandes.log").string();
   int pipeFds[2];
   if (::pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("ftp server: pipe failed");
   pid_ = ::fork();
@@ -59,7 +61,7 @@ FtpServer::FtpServer(int bytesPerSecond, std::string user, std::string password)
     // The full path as the program's name too: Python looks for its library beside the name it is
     // called by, and a bare "python3" is looked up in PATH, where another interpreter may come first.
     ::execl(kPython, kPython, script.c_str(), home.c_str(), "--throttle",
-            throttle.c_str(), "--user", user_.c_str(), "--password", password_.c_str(),
+            throttle.c_str(), "--user", user_.c_str(), "--password", password_.c_str(), "--log", log.c_str(),
             static_cast<char*>(nullptr));
     ::_exit(127);
   }
@@ -74,6 +76,25 @@ FtpServer::FtpServer(int bytesPerSecond, std::string user, std::string password)
 }
 
 FtpServer::~FtpServer() { stop(); }
+
+std::vector<FtpServer::TimedCommand> FtpServer::timedCommands() const {
+  std::vector<TimedCommand> commands;
+  std::ifstream log(log_.path() / "commandes.log", std::ios::binary);
+  for (std::string line; std::getline(log, line);) {
+    const size_t first = line.find(' ');
+    const size_t second = line.find(' ', first + 1);
+    if (first == std::string::npos || second == std::string::npos) continue;
+    commands.push_back({std::atof(line.substr(first + 1, second - first - 1).c_str()),
+                        line.substr(0, first) + line.substr(second)});
+  }
+  return commands;
+}
+
+std::vector<std::string> FtpServer::commands() const {
+  std::vector<std::string> lines;
+  for (auto& c : timedCommands()) lines.push_back(std::move(c.command));
+  return lines;
+}
 
 void FtpServer::stop() {
   if (pid_ <= 0) return;

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace testing_support {
 
@@ -26,9 +27,19 @@ class FtpServer {
   const std::string& password() const { return password_; }
   // Kills the server now, as a lost connection would look to a client.
   void stop();
+  // What the server received so far: "<connection> CONNECT" for each control connection, then
+  // "<connection> <command line>" for each command (the password hidden).
+  std::vector<std::string> commands() const;
+  // The same, each with the second it arrived at (monotonic clock of the server's machine).
+  struct TimedCommand {
+    double seconds = 0;
+    std::string command;  // "<connection> <command line>"
+  };
+  std::vector<TimedCommand> timedCommands() const;
 
  private:
   TempFolder home_;
+  TempFolder log_;
   std::string user_;
   std::string password_;
   pid_t pid_ = -1;

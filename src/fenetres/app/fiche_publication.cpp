@@ -102,7 +102,7 @@ void Tmain::transfertClick() {
     // Hidden files (".htaccess" and the like) are neither listed nor sent.
     std::vector<std::string> site = platform::listFiles(p_.chemin("ftp"), "*");
     std::erase_if(site, [](const std::string& nom) { return nom.starts_with('.'); });
-    for (const auto& nom : site) fenetre.listeFTP.addItem(nom);
+    // Given whole, once sorted: the window redraws a list at each item added.
     if (site.empty()) {
       fenetre.close();
       d.showMessage("Aucun éléments à transférer");

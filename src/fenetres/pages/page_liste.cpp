@@ -232,7 +232,11 @@ void Tdata1::construirePages(Construction& c) {
           c.pagesModifiees.push_back(nomSortie);
           c.dossier.doubler(pageFtp, copie);
         }
-        if (!coupees) empreintes.noter(copie, octets);
+        if (!coupees) {
+          empreintes.noter(copie, octets);
+          // The publication compares the page with its mirror copy by this hash.
+          empreintes.noter(pageFtp, octets);
+        }
       });
       if (index % kPagesEntreRestitutions == kPagesEntreRestitutions - 1)
         platform::releaseFreeMemory();

@@ -5,6 +5,7 @@
 #include "fenetres/app/programme.h"
 #include "fenetres/publish/serveurs.h"
 #include "modele/publish/comparateurs.h"
+#include "modele/publish/empreintes_miroir.h"
 #include "modele/publish/parametres_ftp.h"
 #include "modele/publish/transfert_regles.h"
 #include "platform/files.h"
@@ -124,32 +125,43 @@ void Ttransfert1::compare() {
   const std::vector<std::string> noms = listeFTP.items();
   // "Fichiers modifiés" after a first comparison lists every file and ticks the changed ones.
   const bool remplissage = !noms.empty() && memoFTP.count() > 0;
+  // The list is filled once at the end: the window redraws the whole list at each change.
+  std::vector<std::string> items;
+  std::vector<bool> coches;
   if (remplissage) {
-    viderListe(memoFTP);
-    Gauge.setRange(0, static_cast<int>(noms.size()) - 1);
-    Gauge.setProgress(0);
-    memoFTP.setItems(noms);
+    items = noms;
+    coches.assign(noms.size(), false);
   }
+  Gauge.setRange(0, static_cast<int>(noms.size()) - 1);
+  Gauge.setProgress(0);
+  // By the hashes the build and the last upload noted: a file is read only when no record
+  // describes it as it is now.
+  EmpreintesMiroir empreintes(dossier);
   for (size_t i = 0; i < noms.size(); ++i) {
-    Gauge.setProgress(static_cast<int>(i));
-    const auto site = dossier.path("ftp/" + noms[i]);
-    const auto miroir = dossier.path("transfert/" + noms[i]);
-    if (platform::fileExists(miroir) && fichiersIdentiques(site, miroir)) continue;
-    if (remplissage)
-      memoFTP.setChecked(i, true);
-    else
-      memoFTP.addItem(noms[i]);
+    if (i % 256 == 0) Gauge.setProgress(static_cast<int>(i));
+    if (empreintes.identiques(noms[i])) continue;
+    if (remplissage) {
+      coches[i] = true;
+    } else {
+      items.push_back(noms[i]);
+      coches.push_back(true);
+    }
   }
-  if (!remplissage) toutCocher(memoFTP);
+  enregistrerEmpreintes(empreintes);
+  octetsLusComparaison = empreintes.octetsLus();
   if (premierPlanSite)
     dialogs().showMessage(
         "Initialisation pour sitemap.xml, transfert de tous les fichiers htm obligatoire la "
         "première fois");
-  if (planSiteActif) selectionnerPagesSitemap();
+  if (planSiteActif) selectionnerPagesSitemap(items, coches);
+  viderListe(memoFTP);
+  memoFTP.setItems(items);
+  for (size_t i = 0; i < coches.size(); ++i)
+    if (coches[i]) memoFTP.setChecked(i, true);
   Gauge.setProgress(0);
 }
 
-void Ttransfert1::selectionnerPagesSitemap() {
+void Ttransfert1::selectionnerPagesSitemap(std::vector<std::string>& items, std::vector<bool>& coches) {
   // A page enters the site map when it is sent. One already in the mirror but not in the site
   // map (a publication killed before its site map was written) is sent again: every page the
   // first time, whatever its extension.
@@ -158,7 +170,7 @@ void Ttransfert1::selectionnerPagesSitemap() {
     for (const auto& ligne : platform::LineList::load(p_.donnees().path("ftp/sitemap.xml")))
       dansLePlan.insert(urlLignePlanSite(ligne));
   std::unordered_map<std::string, size_t> places;
-  for (size_t i = 0; i < memoFTP.items().size(); ++i) places.emplace(memoFTP.items()[i], i);
+  for (size_t i = 0; i < items.size(); ++i) places.emplace(items[i], i);
   for (const auto& nom : listeFTP.items()) {
     bool exclu = false;
     for (auto n : kHorsSelectionPlanSite) exclu = exclu || nom == n;
@@ -166,12 +178,13 @@ void Ttransfert1::selectionnerPagesSitemap() {
       continue;
     auto place = places.find(nom);
     if (place == places.end()) {
-      memoFTP.addItem(nom);
-      place = places.emplace(nom, memoFTP.items().size() - 1).first;
+      items.push_back(nom);
+      coches.push_back(false);
+      place = places.emplace(nom, items.size() - 1).first;
     }
-    memoFTP.setChecked(place->second, true);
+    coches[place->second] = true;
   }
-  if (premierPlanSite) toutCocher(memoFTP);
+  if (premierPlanSite) coches.assign(items.size(), true);
 }
 
 // --- buttons ---
@@ -182,9 +195,12 @@ void Ttransfert1::modifClick() {
 
 void Ttransfert1::BitBtn4Click() {
   // A name already listed is not added twice: it would be sent twice and enter the site map twice.
-  std::unordered_set<std::string> listes(memoFTP.items().begin(), memoFTP.items().end());
+  std::vector<std::string> items = memoFTP.items();
+  std::unordered_set<std::string> listes(items.begin(), items.end());
   for (const auto& nom : listeFTP.items())
-    if (listes.insert(nom).second) memoFTP.addItem(nom);
+    if (listes.insert(nom).second) items.push_back(nom);
+  viderListe(memoFTP);
+  memoFTP.setItems(std::move(items));
   toutCocher(memoFTP);
 }
 

@@ -3,6 +3,7 @@
 // ftp/ to send with those that differ from their mirror copy in transfert/ ticked, the size
 // totals, and the upload (transfert_envoi.cpp).
 
+#include <functional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -15,7 +16,13 @@ namespace app {
 class Programme;
 }
 
+namespace pages {
+class EcrivainFond;
+}
+
 namespace publish {
+
+class EmpreintesMiroir;
 
 class Ttransfert1 : public ui::Form {
  public:
@@ -62,13 +69,14 @@ class Ttransfert1 : public ui::Form {
   std::string urlBoutique;       // the shop's base URL for its login, "" when none
   // A remote listing longer than this is not read to its end: nothing is redirected.
   size_t maxLignesListe = 1000000;
+  // Bytes the last comparison read (the files no record described), for the measures.
+  long long octetsLusComparaison = 0;
 
   // Step 4 of the publishing command: migrates ftp.opt, then loads var.opt into the edits.
   // False (message shown) when the migration failed: the command ends.
   bool chargerCompte();
 
   void compare();
-  void selectionnerPagesSitemap();
   // True while the upload runs (its network waits let the user act on the windows).
   bool enCours() const { return enCours_; }
 
@@ -95,6 +103,10 @@ class Ttransfert1 : public ui::Form {
   // The names the server cannot be sent (a control byte): skipped, never mirrored.
   std::vector<std::string> envoyer(const std::vector<std::string>& aEnvoyer,
                                    const std::string& date, const std::string& repertoire);
+  void enregistrerEmpreintes(const EmpreintesMiroir& empreintes);
+  void confierMiroir(pages::EcrivainFond& miroir, std::function<void()> copie);
+  // Adds and ticks the pages the site map needs (sent again when it does not list them yet).
+  void selectionnerPagesSitemap(std::vector<std::string>& items, std::vector<bool>& coches);
   void redirigerPagesInutiles();
   void envoyerPlanSite();
   void sauverPlanSiteLocal();

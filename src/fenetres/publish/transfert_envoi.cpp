@@ -10,6 +10,9 @@
 #include "fenetres/publish/fenetre_comparateurs.h"
 #include "fenetres/publish/serveurs.h"
 #include "modele/app/texte_prix.h"
+#include "modele/pages/ecrivain_fond.h"
+#include "modele/publish/empreintes_miroir.h"
+#include "modele/publish/transfert_ordre.h"
 #include "modele/publish/transfert_regles.h"
 #include "platform/files.h"
 #include "platform/ftp.h"
@@ -18,6 +21,8 @@
 #include "ui/dialogs.h"
 #include "ui/services.h"
 
+#include <chrono>
+#include <optional>
 #include <unordered_set>
 
 namespace publish {
@@ -130,31 +135,111 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   Label2.setCaption("");
   blocM.setCaption("");
 
+  // New files first where a page names them, the entry pages last: cut short, the live site
+  // points at no file it does not have.
+  std::unordered_set<std::string> nouveaux;
+  for (const auto& nom : aEnvoyer)
+    if (!platform::fileExists(dossier.path("transfert/" + nom))) nouveaux.insert(nom);
+  const std::vector<std::string> ordre =
+      ordreEnvoi(aEnvoyer, nouveaux, [&](const std::string& nom) -> std::optional<std::string> {
+        try {
+          return platform::readFile(dossier.path("ftp/" + nom));
+        } catch (const platform::FileError&) {
+          return std::nullopt;
+        }
+      });
+
+  EmpreintesMiroir empreintes(dossier);
+  pages::EcrivainFond miroir;
   std::vector<std::string> refuses;
-  for (const auto& nom : aEnvoyer) {
-    const auto site = dossier.path("ftp/" + nom);
-    if (!platform::fileExists(site)) continue;
-    // One such name must not stop every publication at that file.
-    if (!platform::isFtpName(nom)) {
-      refuses.push_back(nom);
-      Gauge.setProgress(Gauge.progress() + 1);
-      continue;
-    }
+  int faits = Gauge.progress();
+  // The progress is shown, and the windows serviced, every 100 ms rather than for every file:
+  // thousands of small files would otherwise cost a repaint each.
+  using Horloge = std::chrono::steady_clock;
+  Horloge::time_point prochainAffichage{};
+  auto afficher = [&](const std::string& nom, bool toujours) {
+    const auto maintenant = Horloge::now();
+    if (!toujours && maintenant < prochainAffichage) return;
+    prochainAffichage = maintenant + std::chrono::milliseconds(100);
     Label2.setCaption("Transfert du fichier : ");
     blocM.setCaption(nom);
-    if (!FTP1.put(site, nom))
-      throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + FTP1.lastError() +
-                           kSuiteEchec);
-    Gauge.setProgress(Gauge.progress() + 1);
-    // Only now: the mirror holds what the server received.
-    if (!app::copierFichier(site, dossier.path("transfert/" + nom), false))
-      throw EchecTransfert("Le fichier " + nom +
-                           " a été transféré mais n'a pas pu être copié dans " +
-                           dossier.path("transfert").string() + kSuiteEchec);
-    if (planSiteActif && entreDansPlanSite(nom, framesOui()))
-      memoG.addLine(urlBoutique + "/" + nom + " " + date);
+    Gauge.setProgress(faits);
+    if (p_.environment().patienter) p_.environment().patienter();
+  };
+  try {
+    for (const auto& nom : ordre) {
+      const auto site = dossier.path("ftp/" + nom);
+      if (!platform::fileExists(site)) continue;
+      // One such name must not stop every publication at that file.
+      if (!platform::isFtpName(nom)) {
+        refuses.push_back(nom);
+        ++faits;
+        continue;
+      }
+      afficher(nom, false);
+      // Read once: sent, hashed and mirrored from the same bytes.
+      std::string octets;
+      try {
+        octets = platform::readFile(site);
+      } catch (const platform::FileError& e) {
+        throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + e.what() + kSuiteEchec);
+      }
+      if (!FTP1.putBytes(octets, nom))
+        throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + FTP1.lastError() +
+                             kSuiteEchec);
+      ++faits;
+      // Only now: the mirror holds what the server received. Written on a thread of its own
+      // while the next file goes, and nothing waits for the disc: a copy lost in a crash only
+      // makes its file go again.
+      const auto mesure = EmpreintesMiroir::mesurer(octets);
+      const auto copie = dossier.path("transfert/" + nom);
+      confierMiroir(miroir, [&empreintes, &dossier, copie, nom, mesure, octets = std::move(octets)] {
+        try {
+          platform::writeGeneratedFile(copie, octets, false);
+        } catch (const platform::FileError&) {
+          throw platform::FileError("Le fichier " + nom +
+                                    " a été transféré mais n'a pas pu être copié dans " +
+                                    dossier.path("transfert").string());
+        }
+        empreintes.noter(nom, mesure);
+      });
+      if (planSiteActif && entreDansPlanSite(nom, framesOui()))
+        memoG.addLine(urlBoutique + "/" + nom + " " + date);
+    }
+    confierMiroir(miroir, {});
+  } catch (...) {
+    // The copies of the files sent are written before anything is told.
+    try {
+      miroir.attendre();
+    } catch (const platform::FileError&) {
+    }
+    enregistrerEmpreintes(empreintes);
+    throw;
   }
+  enregistrerEmpreintes(empreintes);
+  if (!ordre.empty()) afficher(ordre.back(), true);
   return refuses;
+}
+
+// Hands a mirror copy to its thread (none: waits for those handed); a copy that failed stops the
+// upload.
+void Ttransfert1::confierMiroir(pages::EcrivainFond& miroir, std::function<void()> copie) {
+  try {
+    if (copie)
+      miroir.confier(std::move(copie));
+    else
+      miroir.attendre();
+  } catch (const platform::FileError& e) {
+    throw EchecTransfert(e.what() + std::string(kSuiteEchec));
+  }
+}
+
+void Ttransfert1::enregistrerEmpreintes(const EmpreintesMiroir& empreintes) {
+  try {
+    empreintes.enregistrer();
+  } catch (const platform::FileError&) {
+    // Only a record: without it the next comparison reads the files again.
+  }
 }
 
 void Ttransfert1::redirigerPagesInutiles() {

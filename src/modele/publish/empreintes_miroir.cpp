@@ -1,0 +1,123 @@
+#include "modele/publish/empreintes_miroir.h"
+
+#include "modele/pages/empreintes_pages.h"
+#include "platform/text.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace publish {
+
+namespace {
+
+constexpr const char* kFichier = "tmp/transfert.emp";
+
+struct Etat {
+  long long taille;
+  long long temps;
+};
+
+std::optional<Etat> etat(const std::filesystem::path& chemin) {
+  struct stat s {};
+  if (::stat(chemin.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
+  return Etat{static_cast<long long>(s.st_size),
+              static_cast<long long>(s.st_mtim.tv_sec) * 1000000000LL + s.st_mtim.tv_nsec};
+}
+
+}  // namespace
+
+EmpreintesMiroir::EmpreintesMiroir(const platform::DataFolder& dossier)
+    : dossier_(dossier),
+      miroir_(charger(dossier, kFichier, "")),
+      site_(charger(dossier, "tmp/pages.emp", "ftp/")) {}
+
+EmpreintesMiroir::Octets EmpreintesMiroir::mesurer(std::string_view contenu) {
+  const auto o = pages::EmpreintesPages::mesurer(contenu);
+  return {o.taille, o.hash};
+}
+
+// Lines "name|size|time|hash", the hash in hexadecimal; only the names under prefixe, without it.
+std::unordered_map<std::string, EmpreintesMiroir::Empreinte> EmpreintesMiroir::charger(
+    const platform::DataFolder& dossier, std::string_view fichier, std::string_view prefixe) {
+  std::unordered_map<std::string, Empreinte> connues;
+  try {
+    if (!dossier.exists(fichier)) return connues;
+    for (const std::string& ligne : platform::LineList::load(dossier.path(fichier))) {
+      if (!ligne.starts_with(prefixe)) continue;
+      const auto champs = platform::split(ligne, '|');
+      if (champs.size() != 4) continue;
+      const auto taille = platform::toInteger(champs[1]);
+      const auto temps = platform::toInteger(champs[2]);
+      if (!taille || !temps) continue;
+      connues[champs[0].substr(prefixe.size())] = {*taille, *temps,
+                                                   std::strtoull(champs[3].c_str(), nullptr, 16)};
+    }
+  } catch (const platform::FileError&) {
+    connues.clear();  // no record: the files are read
+  }
+  return connues;
+}
+
+std::optional<EmpreintesMiroir::Octets> EmpreintesMiroir::valable(
+    const std::unordered_map<std::string, Empreinte>& connues, const std::string& nom,
+    const std::filesystem::path& chemin) {
+  const auto connue = connues.find(nom);
+  if (connue == connues.end()) return std::nullopt;
+  const auto e = etat(chemin);
+  if (!e || e->taille != connue->second.taille || e->temps != connue->second.temps)
+    return std::nullopt;
+  return Octets{connue->second.taille, connue->second.hash};
+}
+
+std::optional<EmpreintesMiroir::Octets> EmpreintesMiroir::lire(const std::filesystem::path& chemin) {
+  try {
+    const std::string contenu = platform::readFile(chemin);
+    octetsLus_ += static_cast<long long>(contenu.size());
+    return mesurer(contenu);
+  } catch (const platform::FileError&) {
+    return std::nullopt;
+  }
+}
+
+bool EmpreintesMiroir::identiques(const std::string& nom) {
+  const auto site = dossier_.path("ftp/" + nom);
+  const auto copie = dossier_.path("transfert/" + nom);
+  const auto etatCopie = etat(copie);
+  const auto etatSite = etat(site);
+  if (!etatCopie || !etatSite || etatCopie->taille != etatSite->taille) return false;
+  std::optional<Octets> m = valable(miroir_, nom, copie);
+  if (!m) {
+    m = lire(copie);
+    if (!m) return false;
+    // Known from now on: the next comparison does not read it again.
+    miroir_[nom] = {m->taille, etatCopie->temps, m->hash};
+  }
+  std::optional<Octets> s = valable(site_, nom, site);
+  if (!s) s = lire(site);
+  return s && *s == *m;
+}
+
+void EmpreintesMiroir::noter(const std::string& nom, const Octets& octets) {
+  const auto e = etat(dossier_.path("transfert/" + nom));
+  if (!e || e->taille != octets.taille) {
+    miroir_.erase(nom);
+    return;
+  }
+  miroir_[nom] = {octets.taille, e->temps, octets.hash};
+}
+
+void EmpreintesMiroir::enregistrer() const {
+  platform::LineList lignes;
+  char hash[17];
+  for (const auto& [nom, e] : miroir_) {
+    if (nom.find_first_of("|\r\n") != std::string::npos) continue;  // no room in a line
+    std::snprintf(hash, sizeof hash, "%016llx", e.hash);
+    lignes.add(nom + "|" + std::to_string(e.taille) + "|" + std::to_string(e.temps) + "|" + hash);
+  }
+  platform::makeFolder(dossier_.path("tmp"));
+  platform::writeGeneratedFile(dossier_.path(kFichier), lignes.text(), false);
+}
+
+}  // namespace publish

@@ -1,0 +1,60 @@
+#pragma once
+// What a file of the site and its mirror copy hold, known without reading them. The mirror's
+// copies are described in tmp/transfert.emp (size, time as written, hash of the bytes), noted
+// as the upload writes them; the site's pages by the build's own record, tmp/pages.emp. An entry
+// counts only while its file still has the size and time noted: a file changed by anyone else
+// is read, as before.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "platform/files.h"
+
+namespace publish {
+
+class EmpreintesMiroir {
+ public:
+  explicit EmpreintesMiroir(const platform::DataFolder& dossier);
+
+  struct Octets {
+    long long taille = -1;
+    unsigned long long hash = 0;
+    bool operator==(const Octets&) const = default;
+  };
+  // The build's measure, so that its hashes and ours compare.
+  static Octets mesurer(std::string_view contenu);
+
+  // Whether ftp/<nom> holds the bytes of transfert/<nom>. Reads the site's file only when the
+  // build's record does not describe it, the mirror's copy only when ours does not.
+  bool identiques(const std::string& nom);
+  // After transfert/<nom> was written with these bytes.
+  void noter(const std::string& nom, const Octets& octets);
+  // Writes tmp/transfert.emp.
+  void enregistrer() const;
+
+  // Bytes read to compare, for the measures.
+  long long octetsLus() const { return octetsLus_; }
+
+ private:
+  struct Empreinte {
+    long long taille = -1;
+    long long temps = 0;  // modification time, nanoseconds
+    unsigned long long hash = 0;
+  };
+  static std::unordered_map<std::string, Empreinte> charger(const platform::DataFolder& dossier,
+                                                            std::string_view fichier,
+                                                            std::string_view prefixe);
+  // The record's hash when the file still has the size and time noted.
+  static std::optional<Octets> valable(const std::unordered_map<std::string, Empreinte>& connues,
+                                       const std::string& nom, const std::filesystem::path& chemin);
+  std::optional<Octets> lire(const std::filesystem::path& chemin);
+
+  const platform::DataFolder& dossier_;
+  std::unordered_map<std::string, Empreinte> miroir_;  // by name in transfert/
+  std::unordered_map<std::string, Empreinte> site_;    // by name in ftp/, from the build
+  long long octetsLus_ = 0;
+};
+
+}  // namespace publish

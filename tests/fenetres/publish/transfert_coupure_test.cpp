@@ -1,0 +1,93 @@
+// A publication cut off at each file in turn, against a real FTP server on 127.0.0.1: the live
+// site keeps whole files only, and no live page names a file the server does not have.
+
+#include "fenetres/publish/transfert.h"
+
+#include "atelier_publication.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <set>
+
+namespace publish {
+namespace {
+
+using test::Atelier;
+
+// A file of about 200 KB (a tenth of a second at the server's pace), naming the files given.
+std::string fichier(const std::vector<std::string>& liens, char remplissage) {
+  std::string texte = "<html>";
+  for (const auto& l : liens) texte += "<a href=\"" + l + "\">" + l + "</a>";
+  return texte + "<!--" + std::string(200000, remplissage) + "--></html>";
+}
+
+TEST(Coupure, NoLiveFileTruncatedAndNoLivePageNamingAFileNotYetSent) {
+  // The site online: an index, a category page, a product and its picture.
+  const std::map<std::string, std::string> avant = {
+      {"index.htm", fichier({"cat.htm"}, 'a')},
+      {"cat.htm", fichier({"p1.htm"}, 'a')},
+      {"p1.htm", fichier({"img1.jpg"}, 'a')},
+      {"img1.jpg", fichier({}, 'a')},
+  };
+  // The new site: two new products with their pictures, a page of new products, the category
+  // and the index naming them.
+  std::map<std::string, std::string> apres = avant;
+  apres["cat.htm"] = fichier({"index.htm", "p1.htm", "p2.htm", "p3.htm"}, 'b');
+  apres["p2.htm"] = fichier({"img2.jpg", "cat.htm", "index.htm"}, 'b');
+  apres["p3.htm"] = fichier({"img3.jpg"}, 'b');
+  apres["img2.jpg"] = fichier({}, 'b');
+  apres["img3.jpg"] = fichier({}, 'b');
+  apres["nouveautes.htm"] = fichier({"p2.htm", "p3.htm", "index.htm"}, 'b');
+  apres["index.htm"] = fichier({"cat.htm", "nouveautes.htm"}, 'b');
+  const size_t aEnvoyer = 7;
+
+  for (size_t coupure = 1; coupure <= aEnvoyer; ++coupure) {
+    SCOPED_TRACE("cut off during file " + std::to_string(coupure));
+    Atelier a(true, 2 * 1024 * 1024);
+    for (const auto& [nom, contenu] : avant) {
+      a.ecrire("transfert/" + nom, contenu);
+      a.ecrireDistant("www/" + nom, contenu);
+    }
+    for (const auto& [nom, contenu] : apres) a.ecrire("ftp/" + nom, contenu);
+    a.demarrer();
+    a.sitePubliable();
+    a.compte("www/");
+    a.lancer();
+    // The server dies while the file numbered `coupure` is on its way: a file on the server
+    // (under whatever name) that holds part of one of the new files.
+    std::set<std::string> vus;
+    a.pendantAttente = [&] {
+      if (!a.serveur) return;
+      for (const auto& e : std::filesystem::directory_iterator(a.distant("www"))) {
+        std::string nom = e.path().filename().string();
+        if (nom.starts_with(".") && nom.ends_with(".part")) nom = nom.substr(1, nom.size() - 6);
+        const auto taille = e.file_size();
+        if (apres.count(nom) && taille > 0 && taille < apres[nom].size()) vus.insert(nom);
+      }
+      if (vus.size() >= coupure) a.serveur->stop();
+    };
+    a.dialogs.clear();
+    a.fenetre().goftp.click();
+    ASSERT_FALSE(a.dialogs.messages().empty());
+    EXPECT_NE(a.dialogs.messages().back(), "Le transfert est terminé");
+
+    std::set<std::string> enLigne;
+    for (const auto& e : std::filesystem::directory_iterator(a.distant("www")))
+      if (!e.path().filename().string().starts_with(".")) enLigne.insert(e.path().filename().string());
+    for (const auto& nom : enLigne) {
+      const std::string contenu = a.lireDistant("www/" + nom);
+      const bool entier = contenu == apres[nom] || (avant.count(nom) && contenu == avant.at(nom)) ||
+                          nom == "redir.txt";
+      EXPECT_TRUE(entier) << nom << " is " << contenu.size() << " bytes";
+      static const std::regex lien("href=\"([^\"]+)\"");
+      for (std::sregex_iterator l(contenu.begin(), contenu.end(), lien), fin; l != fin; ++l)
+        EXPECT_TRUE(enLigne.count((*l)[1])) << nom << " names " << (*l)[1] << ", not on the server";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace publish

@@ -1,0 +1,98 @@
+// What a publication costs whatever the site's size: one control connection, the same commands
+// for every file, and no file read to compare when the records tell what it holds.
+
+#include "fenetres/publish/transfert.h"
+
+#include "atelier_publication.h"
+#include "modele/publish/empreintes_miroir.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+namespace publish {
+namespace {
+
+using Noms = std::vector<std::string>;
+using test::Atelier;
+
+TEST(CoutEnvoi, OneConnectionAndTheSameFourCommandsForEachFileWhateverTheSize) {
+  std::vector<size_t> autresCommandes;
+  for (int pages : {3, 40}) {
+    SCOPED_TRACE(std::to_string(pages) + " pages");
+    Atelier a;
+    for (int i = 0; i < pages; ++i) {
+      const std::string n = std::to_string(i);
+      a.ecrire("ftp/p" + n + ".htm", "<a href=\"p" + std::to_string((i + 1) % pages) + ".htm\">" + n);
+    }
+    a.ecrireDistant("www/.keep", "");
+    a.demarrer();
+    a.sitePubliable();
+    a.compte("www/");
+    a.lancer();
+    a.dialogs.clear();
+    a.fenetre().goftp.click();
+    ASSERT_EQ(a.dialogs.messages(), Noms{"Le transfert est terminé"});
+    const Noms commandes = a.serveur->commands();
+    EXPECT_EQ(std::count_if(commandes.begin(), commandes.end(),
+                            [](const std::string& c) { return c.ends_with(" CONNECT"); }),
+              1);
+    size_t parFichier = 0, autres = 0;
+    for (const auto& c : commandes) {
+      const std::string commande = c.substr(c.find(' ') + 1);
+      const bool fichier = commande == "EPSV" || commande.starts_with("STOR ") ||
+                           commande.starts_with("RNFR ") || commande.starts_with("RNTO ");
+      (fichier ? parFichier : autres) += 1;
+    }
+    EXPECT_EQ(parFichier, 4u * pages);
+    autresCommandes.push_back(autres);
+  }
+  EXPECT_EQ(autresCommandes[0], autresCommandes[1]);
+}
+
+// A copy changed behind the program's back, with its size and time put back: the comparison
+// trusts the hash noted when it was written, so reading it would be the only way to notice.
+TEST(CoutEnvoi, AMirrorCopyWhoseHashIsKnownIsNotRead) {
+  Atelier a;
+  a.ecrire("ftp/a.htm", "page a");
+  a.ecrire("ftp/b.htm", "page b");
+  a.demarrer();
+  a.sitePubliable();
+  a.compte();
+  a.lancer();
+  a.dialogs.clear();
+  a.fenetre().goftp.click();
+  ASSERT_EQ(a.dialogs.messages(), Noms{"Le transfert est terminé"});
+
+  auto remplacer = [&](const std::string& nom, const std::string& contenu, bool memeHeure) {
+    const auto chemin = a.chemin(nom);
+    const auto heure = std::filesystem::last_write_time(chemin);
+    std::filesystem::remove(chemin);  // a file of its own: a.htm's mirror copy may share bytes
+    a.ecrire(nom, contenu);
+    if (memeHeure) std::filesystem::last_write_time(chemin, heure);
+  };
+  remplacer("transfert/a.htm", "PAGE A", true);
+  remplacer("transfert/b.htm", "PAGE B", false);
+  // The build noted the page a.htm as it wrote it.
+  struct stat s {};
+  ASSERT_EQ(::stat(a.chemin("ftp/a.htm").c_str(), &s), 0);
+  char hash[17];
+  std::snprintf(hash, sizeof hash, "%016llx", EmpreintesMiroir::mesurer("page a").hash);
+  a.ecrire("tmp/pages.emp", "ftp/a.htm|6|" +
+                                std::to_string(s.st_mtim.tv_sec * 1000000000LL + s.st_mtim.tv_nsec) +
+                                "|" + hash + "\r\n");
+  a.fenetre().modif.click();
+  EXPECT_EQ(a.coches(), Noms{"b.htm"});
+  EXPECT_EQ(a.fenetre().octetsLusComparaison, 12);  // b.htm and its copy, once each
+
+  // The copy's hash is known from then on: only the site's file no build noted is read.
+  a.fenetre().modif.click();
+  EXPECT_EQ(a.fenetre().octetsLusComparaison, 6);
+}
+
+}  // namespace
+}  // namespace publish

@@ -1,0 +1,49 @@
+// The order of an upload: a file after the new files it names, the entry pages last.
+
+#include "modele/publish/transfert_ordre.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace publish {
+namespace {
+
+using Noms = std::vector<std::string>;
+
+TEST(OrdreEnvoi, NamedNewFilesFirstEntryPagesLastListOrderOtherwise) {
+  const std::map<std::string, std::string> textes = {
+      {"Index.htm", "<a href=\"cat.htm\">"},
+      {"accueil.htm", "<frame src=\"menu.htm\">"},
+      {"cat.htm", "<a href='p2.htm'>x</a> <img src=images/b.jpg> index2.php?url_principal=cat-1.htm"},
+      {"cat-1.htm", "<a href=\"cat.htm\">"},  // the two pages of a category name each other
+      {"menu.htm", "location.replace(\"cat.htm\")"},
+      {"p2.htm", "<img src=\"b.jpg\"> <a href=\"index.htm\">"},
+  };
+  auto texte = [&](const std::string& nom) -> std::optional<std::string> {
+    auto t = textes.find(nom);
+    return t == textes.end() ? std::nullopt : std::optional(t->second);
+  };
+  const Noms noms{"accueil.htm", "b.jpg", "cat-1.htm", "cat.htm", "Index.htm", "menu.htm", "p2.htm"};
+  struct Cas {
+    const char* nom;
+    std::unordered_set<std::string> nouveaux;
+    Noms ordre;
+  } cas[] = {
+      {"nothing new: the list's order, entry pages last", {},
+       {"b.jpg", "cat-1.htm", "cat.htm", "menu.htm", "p2.htm", "accueil.htm", "Index.htm"}},
+      {"a new product and its picture",
+       {"b.jpg", "p2.htm"},
+       {"b.jpg", "cat-1.htm", "p2.htm", "cat.htm", "menu.htm", "accueil.htm", "Index.htm"}},
+      {"a whole new site",
+       {"accueil.htm", "b.jpg", "cat-1.htm", "cat.htm", "Index.htm", "menu.htm", "p2.htm"},
+       {"b.jpg", "p2.htm", "cat.htm", "cat-1.htm", "menu.htm", "accueil.htm", "Index.htm"}},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    EXPECT_EQ(ordreEnvoi(noms, c.nouveaux, texte), c.ordre);
+  }
+}
+
+}  // namespace
+}  // namespace publish
