@@ -73,8 +73,8 @@ void EcrivainCartes::coinsCadre(std::vector<std::string>& coins) {
   // timing does not choose.
   auto verrou = contexte().verrouiller();
   auto dessines = contexte().coinsDessines().find(prefixe);
-  const bool redessiner =
-      dessines != contexte().coinsDessines().end() && e_.ordre < dessines->second;
+  const bool redessiner = e_.ordre > 0 && dessines != contexte().coinsDessines().end() &&
+                          e_.ordre < dessines->second;
   for (const char* c : {"hg", "hd", "bg", "bd"}) {
     std::string nom = std::string("defaut_") + c + ".gif";
     const std::string candidat = prefixe + "_" + c + ".gif";
