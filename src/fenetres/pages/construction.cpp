@@ -41,15 +41,18 @@ bool Tdata1::construireSite(const std::function<void()>& suite) {
       d.enCours_ = false;
     }
   } fin{*this};
-  Construction c(p_.donnees().root());
   try {
     const bool dejaInachevee = constructionInachevee(p_.donnees());
     marquerDebutConstruction(p_.donnees());
     // A stop told to the user comes before ftp/ is emptied: the previous site is as it was, whole
     // unless an earlier build was cut short. Only a build cut short after that (killed, a failed
     // write) leaves the mark.
-    const bool terminee = construire(c);
-    if (terminee && suite) suite();
+    bool terminee;
+    {
+      Construction c(p_.donnees().root());
+      terminee = construire(c);
+      if (terminee && suite) suite();
+    }  // the old files it set aside in ftp/ go with it, before the site is marked whole
     if (terminee || !dejaInachevee) marquerFinConstruction(p_.donnees());
     return terminee;
   } catch (const frame::ErreurEntier& e) {

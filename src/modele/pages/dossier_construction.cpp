@@ -24,6 +24,17 @@ std::unordered_map<std::string, std::vector<fs::path>>& deCote() {
 }
 std::mutex verrouDeCote;
 
+// Held while a file is copied to a name: the page writer and a card may copy to one ftp/ name
+// at once (a background and a sheet picture), and two copies into one file in place would
+// interleave. One of a few locks by the folded name, so that copies to other names go on.
+std::unique_lock<std::mutex> verrouCopie(std::string_view destination) {
+  static std::mutex verrous[16];
+  std::string cle = platform::foldFileName(destination);
+  std::replace(cle.begin(), cle.end(), '\\', '/');
+  const size_t n = std::hash<std::string>{}(cle) % std::size(verrous);
+  return std::unique_lock(verrous[n]);
+}
+
 }  // namespace
 
 DossierConstruction::DossierConstruction(fs::path racine) : racine_(std::move(racine)) {}
@@ -70,9 +81,12 @@ bool DossierConstruction::reprendre(const fs::path& cible) {
   if (it == deCote().end() || it->second.empty()) return false;
   std::error_code ec;
   if (fs::exists(cible, ec)) return false;
-  const fs::path fichier = it->second.back();
+  if (repriseEssai) (*repriseEssai)(cible);
+  // Another thread may have created the target meanwhile: the file then stays in the pool,
+  // else it would outlive the build hidden in the site.
+  if (!platform::renameFileExact(it->second.back(), cible)) return false;
   it->second.pop_back();
-  return platform::renameFileExact(fichier, cible);
+  return true;
 }
 
 bool DossierConstruction::enPlaceAdmis(const fs::path& fichier) const {
@@ -167,6 +181,7 @@ bool DossierConstruction::renommer(std::string_view ancien, std::string_view nou
 }
 
 bool DossierConstruction::copier(std::string_view source, std::string_view destination) {
+  auto verrou = verrouCopie(destination);
   auto s = trouver(source);
   if (!s || s->kind != platform::PathKind::file) return false;
   auto d = trouver(destination);
@@ -177,6 +192,7 @@ bool DossierConstruction::copier(std::string_view source, std::string_view desti
 }
 
 void DossierConstruction::copierOuEchouer(std::string_view source, std::string_view destination) {
+  auto verrou = verrouCopie(destination);
   auto s = trouver(source);
   auto d = trouver(destination);
   if (!s || !d) throw platform::FileError("Nom de fichier refusé : " + std::string(s ? destination : source));

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -55,7 +56,8 @@ class DossierConstruction {
   bool supprimer(std::string_view nom);
   // Never replaces an existing file; false when refused or failed.
   bool renommer(std::string_view ancien, std::string_view nouveau);
-  // Overwrites the destination; false when the source is missing or the copy failed.
+  // Overwrites the destination; false when the source is missing or the copy failed. Copies to
+  // one name, from any thread and any view, are made one after the other.
   bool copier(std::string_view source, std::string_view destination);
   // The same, the destination's folder created when missing; throws platform::FileError when
   // the copy fails.
@@ -72,6 +74,9 @@ class DossierConstruction {
     std::map<std::string, int> lectures;
   };
   static inline Comptes* comptes = nullptr;
+  // Tests only: called when a file set aside is about to take the name `cible`, so that a test
+  // can create that name first, as another thread may. Set while no build runs.
+  static inline std::function<void(const std::filesystem::path& cible)>* repriseEssai = nullptr;
 
  private:
   // chemin, the file's folder created; throws platform::FileError for a refused name or folder.

@@ -56,6 +56,7 @@ void EquipeCartes::travailler(EcrivainCartes& ecrivain, std::vector<std::string>
     const size_t numero = suivante_++;
     Tache& tache = taches_[numero - premiere_];
     EntreesCarte entrees = std::move(tache.entrees);
+    entrees.ordre = numero + 1;
     // A card taken back is filled again here, and the one it held freed here, not by the asking
     // thread.
     std::unique_ptr<EcrivainCartes::Carte> carte;

@@ -70,6 +70,9 @@ struct EntreesCarte : FenetresCarte {
   std::string motCleFiche;        // the theme of the card, for the order form's description
   // The shop's import/ files still go to ftp/ (once per build); given back false once copied.
   bool copierImport = false;
+  // The card's place among those asked of a team (from 1); 0 for a card its run writes itself,
+  // before the team opens or after it closes.
+  size_t ordre = 0;
 };
 
 // The promotion display settings (promo_prix.opt), with the promotion window's two boxes.

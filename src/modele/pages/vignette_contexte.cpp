@@ -200,6 +200,14 @@ bool ContexteCartes::premiereErreurQmulti() {
   return !std::exchange(erreurQmulti_, true);
 }
 
+void ContexteCartes::recopierVersFtp(const std::string& nom) {
+  {
+    std::lock_guard garde(verrou_);
+    copies_.insert("ftp/" + nom);
+  }
+  dossier_.copierOuEchouer(nom, "ftp/" + nom);
+}
+
 void ContexteCartes::copier(const std::string& nomSource, const std::string& nomDestination) {
   if (platform::trim(nomSource).empty()) return;
   {

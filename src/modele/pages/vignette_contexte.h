@@ -103,6 +103,11 @@ class ContexteCartes {
   void copierVersFtp(const std::string& nom) { copier(nom, "ftp/" + nom); }
   // The same between any two names of the data folder; each destination once per run.
   void copier(const std::string& source, const std::string& destination);
+  // Under verrouiller(): the corners drawn in this run, by prefix, with the place of the card
+  // that drew them (EntreesCarte::ordre).
+  std::map<std::string, size_t>& coinsDessines() { return coinsDessines_; }
+  // copierVersFtp again, for a file redrawn since its copy.
+  void recopierVersFtp(const std::string& nom);
 
  private:
   using Lignes = std::optional<std::vector<std::pair<std::string, std::string>>>;
@@ -136,6 +141,7 @@ class ContexteCartes {
   std::map<std::string, std::optional<std::vector<std::string>>> fic_;
   std::map<std::string, PagerCategorie> pagers_;  // by category, NUL, colour
   std::set<std::string> copies_;
+  std::map<std::string, size_t> coinsDessines_;
   bool erreurQmulti_ = false;
   std::recursive_mutex verrou_;
 };

@@ -68,23 +68,32 @@ std::string EcrivainCartes::nomLienDetail() const {
 void EcrivainCartes::coinsCadre(std::vector<std::string>& coins) {
   const char sep = e_.options.options.separateur();
   const std::string prefixe = app::nomURL(e_.nomCadre, sep);
-  // The corners are drawn by the first card of their frame, whichever thread writes it.
+  // The corners are drawn by the first card asked of their prefix (two frame names may give
+  // one): a card asked earlier than the one that drew them draws them again, so that the team's
+  // timing does not choose.
   auto verrou = contexte().verrouiller();
+  auto dessines = contexte().coinsDessines().find(prefixe);
+  const bool redessiner = e_.ordre > 0 && dessines != contexte().coinsDessines().end() &&
+                          e_.ordre < dessines->second;
   for (const char* c : {"hg", "hd", "bg", "bd"}) {
     std::string nom = std::string("defaut_") + c + ".gif";
     const std::string candidat = prefixe + "_" + c + ".gif";
-    if (std::string_view(c) == "hg" && !contexte().existe(candidat)) {
+    if (std::string_view(c) == "hg" && (redessiner || !contexte().existe(candidat))) {
       // Drawn from the card's own style, without the style editor (which may hold unsaved
       // edits) and without a display.
       try {
         design::sauverCoins(design::coinsStyleFiche(style), style.encadrement_style, e_.nomCadre,
                             sep, donnees_.root());
+        contexte().coinsDessines()[prefixe] = e_.ordre;
       } catch (const platform::FileError&) {
         // The card names the default corners then.
       }
     }
     if (contexte().existe(candidat)) nom = candidat;
-    copierVersFtp(nom);
+    if (redessiner && nom == candidat)
+      contexte().recopierVersFtp(nom);
+    else
+      copierVersFtp(nom);
     coins.push_back(nom);
   }
 }

@@ -40,6 +40,11 @@ void remplir(Boutique& b) {
   // Two references that name one detail page: the later card's is the page, as written in turn.
   for (const char* r : {"Bol.01", "bol-01", "BOL 01"})
     b.fiche(r, "Disques", "Jazz", std::string("Détail de ") + r, "Potier", {"image_detail=grand.jpg"});
+  // Two frames whose names give one prefix: the corners are the first card's, as drawn in turn.
+  for (const auto& [r, couleur] : {std::pair{"Cadre.01", "#00FF00"}, {"cadre-01", "#0000FF"}}) {
+    b.ecrire(std::string(r) + ".typ", {"encadrement_style=rond", std::string("coul_trait=") + couleur});
+    b.fiche(r, "Disques", "Jazz", std::string("Cadre ") + couleur, "Potier", {});
+  }
   for (int k = 0; k < 4; ++k)
     b.t.dossier.write("photo" + std::to_string(k) + ".jpg", "JPEG" + std::to_string(k));
   b.t.dossier.write("grand.jpg", "JPEG grand");
@@ -66,7 +71,7 @@ Lignes differences(const std::map<std::string, std::string>& a,
 }
 
 TEST(Construction, TheSiteDoesNotDependOnTheOrderItsCardsAreWrittenIn) {
-  const size_t cartes = kJazz + 3 + 4 - 1;  // the build writes the first card itself
+  const size_t cartes = kJazz + 3 + 2 + 4 - 1;  // the build writes the first card itself
   const size_t groupe = std::min<size_t>(4, pages::EquipeCartes::ouvriersConstruction());
   std::map<std::string, std::string> neufEnTour, refaitEnTour;
   // In turn first, then each group of cards last first, then as the threads run.
