@@ -142,9 +142,11 @@ class CheckListElement : public Element {
       p = ui::Property::Checked;
     }
     if (p == ui::Property::Checked) {
-      for (int r = 0; r < list_->count(); ++r) {
-        Qt::CheckState want = model.checked(static_cast<size_t>(r)) ? Qt::Checked : Qt::Unchecked;
-        if (list_->item(r)->checkState() != want) list_->item(r)->setCheckState(want);
+      const int changed = model.changedCheck();
+      if (changed >= 0 && changed < list_->count()) {
+        showCheck(changed);
+      } else {
+        for (int r = 0; r < list_->count(); ++r) showCheck(r);
       }
       if (list_->currentRow() != model.itemIndex()) list_->setCurrentRow(model.itemIndex());
     } else if (p == ui::Property::ItemIndex) {
@@ -157,6 +159,11 @@ class CheckListElement : public Element {
   ui::Colour defaultColour() const override { return ui::clWindow; }
 
  private:
+  void showCheck(int row) {
+    auto& model = static_cast<ui::CheckListBox&>(control);
+    Qt::CheckState want = model.checked(static_cast<size_t>(row)) ? Qt::Checked : Qt::Unchecked;
+    if (list_->item(row)->checkState() != want) list_->item(row)->setCheckState(want);
+  }
   QListWidget* list_;
   std::vector<std::string> shown_;
 };

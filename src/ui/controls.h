@@ -201,6 +201,10 @@ class CheckListBox : public ItemsControl {
   void deleteItem(size_t index) override;
   bool checked(size_t index) const;
   void setChecked(size_t index, bool checked);  // fires nothing
+  // Every tick at once, one notification (fires nothing); missing ones are unticked.
+  void setChecks(std::vector<bool> checks);
+  // The item whose tick the current Checked notification is about; -1: any of them.
+  int changedCheck() const { return changedCheck_; }
   // The user ticks or unticks an item: onClickCheck.
   void toggle(size_t index);
   std::function<void()> onClickCheck;
@@ -208,6 +212,7 @@ class CheckListBox : public ItemsControl {
  private:
   void syncChecks();
   std::vector<bool> checks_;
+  int changedCheck_ = -1;
 };
 
 // The names of the files of a folder matching a mask, re-read when the folder or the mask is set.

@@ -199,6 +199,32 @@ TEST_F(Controls, CheckListBoxTicksFollowTheirItems) {
   EXPECT_FALSE(liste.checked(2));
 }
 
+// A renderer is told which tick changed, or that many did, once; the program's ticks fire nothing.
+TEST_F(Controls, CheckListBoxTellsWhichTickChanged) {
+  struct Releve : Observer {
+    std::vector<int> coches;  // changedCheck() at each Checked notification
+    void changed(Control& c, Property p) override {
+      if (p == Property::Checked) coches.push_back(static_cast<CheckListBox&>(c).changedCheck());
+    }
+  } releve;
+  CheckListBox liste{f, "cases"};
+  int clics = 0;
+  liste.onClickCheck = [&] { ++clics; };
+  liste.setItems(std::vector<std::string>(1000, "x"));
+  f.addObserver(&releve);
+  liste.setChecked(500, true);
+  liste.setChecked(500, true);  // no change, no notification
+  EXPECT_EQ(releve.coches, (std::vector<int>{500}));
+  EXPECT_EQ(liste.changedCheck(), -1);
+  liste.setChecks({true, false, true});
+  liste.setChecks({true, false, true});
+  EXPECT_EQ(releve.coches, (std::vector<int>{500, -1}));
+  EXPECT_TRUE(liste.checked(2));
+  EXPECT_FALSE(liste.checked(500));  // missing ticks are unticked
+  EXPECT_EQ(clics, 0);
+  f.removeObserver(&releve);
+}
+
 TEST_F(Controls, MaxLengthBindsTypingOnlyAndFocusIsTheProgramsToSet) {
   f.saisie.maxLength = 3;
   f.saisie.setText("abcdef");

@@ -113,8 +113,7 @@ void Tmain::transfertClick() {
     fenetre.listeFTP.setItems(tries);
     fenetre.listeFTP.setItemIndex(0);
     // Unticked before emptying: the list's ticks would outlive its items.
-    for (size_t i = 0; i < static_cast<size_t>(fenetre.memoFTP.count()); ++i)
-      fenetre.memoFTP.setChecked(i, false);
+    fenetre.memoFTP.setChecks({});
     fenetre.memoFTP.clearItems();
     fenetre.compare();
   } catch (const platform::FileError& e) {

@@ -28,12 +28,12 @@ constexpr std::string_view kHorsSelectionPlanSite[] = {
 
 // The widget's ticks outlive its items: untick before emptying, or new items inherit them.
 void viderListe(ui::CheckListBox& liste) {
-  for (size_t i = 0; i < static_cast<size_t>(liste.count()); ++i) liste.setChecked(i, false);
+  liste.setChecks({});
   liste.clearItems();
 }
 
 void toutCocher(ui::CheckListBox& liste) {
-  for (size_t i = 0; i < static_cast<size_t>(liste.count()); ++i) liste.setChecked(i, true);
+  liste.setChecks(std::vector<bool>(static_cast<size_t>(liste.count()), true));
 }
 
 }  // namespace
@@ -156,8 +156,7 @@ void Ttransfert1::compare() {
   if (planSiteActif) selectionnerPagesSitemap(items, coches);
   viderListe(memoFTP);
   memoFTP.setItems(items);
-  for (size_t i = 0; i < coches.size(); ++i)
-    if (coches[i]) memoFTP.setChecked(i, true);
+  memoFTP.setChecks(std::move(coches));
   Gauge.setProgress(0);
 }
 
@@ -205,7 +204,7 @@ void Ttransfert1::BitBtn4Click() {
 }
 
 void Ttransfert1::BitBtn5Click() {
-  for (size_t i = 0; i < static_cast<size_t>(memoFTP.count()); ++i) memoFTP.setChecked(i, false);
+  memoFTP.setChecks({});
 }
 
 const std::vector<std::string>& Ttransfert1::fichiersMiroir() {
