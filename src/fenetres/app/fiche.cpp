@@ -165,8 +165,9 @@ void Tmain::FormShow() {
   // A write the program was killed in never renamed its temporary file.
   const auto& racine = p_.donnees().root();
   platform::removeOwnTemporaries(racine);
+  // A linked folder is cleaned under its own name, or is none of ours.
   for (const std::string& dossier : platform::listFolders(racine))
-    platform::removeOwnTemporaries(racine / dossier);
+    if (!std::filesystem::is_symlink(racine / dossier)) platform::removeOwnTemporaries(racine / dossier);
   // A save stopped between a sheet and its index line leaves the index behind for good.
   if (refGenEnRetard(p_.donnees())) reconstruireRefGen();
   panierPro = app::panierPro(style.url_cgi.text());
