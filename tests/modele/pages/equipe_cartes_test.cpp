@@ -184,7 +184,7 @@ TEST(EquipeCartes, CardsReadingDifferentStylesAtOnceEachShowTheirOwn) {
   ASSERT_TRUE(lignes);
   std::vector<std::string> textes{lignes->text()};
   {
-    pages::EquipeCartes ouvriers(principal, premiere, 6);
+    pages::EquipeCartes ouvriers(principal, entrees(dossier, 0), 6);
     for (int i = 1; i < kCartes; ++i) ouvriers.demander(carte(i));
     for (int i = 1; i < kCartes; ++i) {
       auto prise = ouvriers.prendre([](const std::string& m) { ADD_FAILURE() << m; });
