@@ -6,11 +6,14 @@
 
 namespace platform {
 
-std::string htmlAttribute(std::string_view value) {
+namespace {
+
+// "<" and ">", and the double quote when asked, as entities; the rest as it is.
+std::string markupEscaped(std::string_view value, bool quote) {
   std::string out;
   out.reserve(value.size());
   for (char c : value) {
-    if (c == '"')
+    if (quote && c == '"')
       out += "&quot;";
     else if (c == '<')
       out += "&lt;";
@@ -21,6 +24,12 @@ std::string htmlAttribute(std::string_view value) {
   }
   return out;
 }
+
+}  // namespace
+
+std::string htmlAttribute(std::string_view value) { return markupEscaped(value, true); }
+
+std::string htmlText(std::string_view value) { return markupEscaped(value, false); }
 
 std::string htmlWholeNumber(std::string_view value) {
   const auto n = toInteger(value);

@@ -12,6 +12,11 @@ namespace platform {
 // since shopkeepers type entities of their own.
 std::string htmlAttribute(std::string_view value);
 
+// A plain value written as page text (a telephone number, a currency, a name): "<" and ">"
+// become "&lt;" and "&gt;", so that it can open no tag. Ampersands stay, for the entities
+// shopkeepers type ("&euro;").
+std::string htmlText(std::string_view value);
+
 // A size written as an attribute value (WIDTH=..., width="..."): the whole number the text reads
 // as, or nothing when it is none, so that no other text ever lands inside the tag.
 std::string htmlWholeNumber(std::string_view value);

@@ -91,11 +91,13 @@ std::string temporaryName(const fs::path& target) {
 }
 
 // Fills a temporary file beside the target with `fill`, then renames it over the target.
-bool replaceThrough(const fs::path& target, const std::function<bool(int)>& fill) {
+bool replaceThrough(const fs::path& target, const std::function<bool(int)>& fill,
+                    Access access = Access::everyone) {
   const fs::path folder = folderOf(target);
   const fs::path temp = folder / temporaryName(target);
   name_index::Change change(folder);
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                  access == Access::owner ? 0600 : 0644);
   if (fd < 0) return false;
   bool ok = fill(fd);
   if (::close(fd) != 0) ok = false;
@@ -190,12 +192,13 @@ std::string readFile(const fs::path& path) {
   return content;
 }
 
-void writeFileAtomic(const fs::path& path, std::string_view bytes) {
-  writeFileAtomicExact(resolvePath(path), bytes);
+void writeFileAtomic(const fs::path& path, std::string_view bytes, Access access) {
+  writeFileAtomicExact(resolvePath(path), bytes, access);
 }
 
-void writeFileAtomicExact(const fs::path& path, std::string_view bytes) {
-  if (!replaceThrough(path, [&](int fd) { return writeBytes(fd, bytes) && ::fsync(fd) == 0; }))
+void writeFileAtomicExact(const fs::path& path, std::string_view bytes, Access access) {
+  if (!replaceThrough(path, [&](int fd) { return writeBytes(fd, bytes) && ::fsync(fd) == 0; },
+                      access))
     throw FileError("Impossible d'écrire le fichier " + shown(path));
 }
 
@@ -475,13 +478,59 @@ std::optional<fs::path> safeRelativePath(std::string_view name) {
   return result;
 }
 
+namespace {
+
+// Where a link ends, the links it leads to followed in turn (a dangling one as far as it goes);
+// nullopt when that cannot be told (a loop, an unreadable link).
+std::optional<fs::path> linkEnd(fs::path at) {
+  std::error_code ec;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat s {};
+    if (::lstat(at.c_str(), &s) != 0 || !S_ISLNK(s.st_mode)) return at;
+    const fs::path target = fs::read_symlink(at, ec);
+    if (ec) return std::nullopt;
+    at = fs::weakly_canonical(target.is_absolute() ? target : at.parent_path() / target, ec);
+    if (ec) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+bool within(const fs::path& real, const fs::path& realRoot) {
+  const fs::path relative = real.lexically_relative(realRoot);
+  return !relative.empty() && *relative.begin() != "..";
+}
+
+}  // namespace
+
+void refuseLinksOut(const fs::path& root, const fs::path& path) {
+  const fs::path relative = path.lexically_relative(root);
+  if (relative.empty() || *relative.begin() == "..") return;
+  std::optional<fs::path> realRoot;
+  fs::path at = root;
+  for (const auto& part : relative) {
+    if (part == ".") continue;
+    at /= part;
+    struct stat s {};
+    if (::lstat(at.c_str(), &s) != 0) return;
+    if (!S_ISLNK(s.st_mode)) continue;
+    std::error_code ec;
+    if (!realRoot) realRoot = fs::weakly_canonical(root, ec);
+    const auto end = linkEnd(at);
+    if (ec || !end || !within(*end, *realRoot))
+      throw FileError("Le lien symbolique " + shown(at) + " mène hors du dossier de données " +
+                      shown(root));
+  }
+}
+
 DataFolder::DataFolder(fs::path root) : root_(std::move(root)) {}
 
 fs::path DataFolder::path(std::string_view name) const {
   auto relative = safeRelativePath(name);
   if (!relative) throw FileError("Nom de fichier refusé : " + std::string(name));
   if (relative->empty()) return root_;
-  return resolvePath(root_ / *relative);
+  fs::path resolved = resolvePath(root_ / *relative);
+  refuseLinksOut(root_, resolved);
+  return resolved;
 }
 
 }  // namespace platform

@@ -36,11 +36,15 @@ bool fileExists(const fs::path& path);
 bool folderExists(const fs::path& path);
 // Whole content; throws FileError when the file cannot be read.
 std::string readFile(const fs::path& path);
+// Who may read a file the program writes: a file holding a password is its owner's alone from
+// its first byte (its temporary file too).
+enum class Access { everyone, owner };
 // Writes a temporary file in the same folder, then renames it over the target: a failed write
 // leaves the old file as it was. Throws FileError.
-void writeFileAtomic(const fs::path& path, std::string_view bytes);
+void writeFileAtomic(const fs::path& path, std::string_view bytes, Access access = Access::everyone);
 // The same under the name exactly as given (see renameFileExact).
-void writeFileAtomicExact(const fs::path& path, std::string_view bytes);
+void writeFileAtomicExact(const fs::path& path, std::string_view bytes,
+                          Access access = Access::everyone);
 // For generated files that a build rewrites whole and whose unfinished state a mark covers: no
 // wait for the disk. In place truncates the file and writes into it (for a folder the build has
 // just emptied); otherwise a temporary file is renamed over it. Names exactly as given.
@@ -102,12 +106,18 @@ bool canModify(const fs::path& path);
 // with "..".
 std::optional<fs::path> safeRelativePath(std::string_view name);
 
+// Throws FileError naming the link when a symbolic link met on the way from `root` down to `path`
+// (the path itself included) leads out of `root`, which a data folder received from elsewhere
+// may hold: nothing is then written, deleted, read or published through it. Links that stay
+// inside are followed; the walk ends at the first part that does not exist.
+void refuseLinksOut(const fs::path& root, const fs::path& path);
+
 class DataFolder {
  public:
   explicit DataFolder(fs::path root);
   const fs::path& root() const { return root_; }
   // root + name, resolved without regard to case; throws FileError when the name would leave the
-  // data folder.
+  // data folder, by its own parts or through a link (refuseLinksOut).
   fs::path path(std::string_view name) const;
   bool exists(std::string_view name) const { return fileExists(path(name)); }
 

@@ -39,7 +39,9 @@ LineList LineList::load(const std::filesystem::path& path) {
   return list;
 }
 
-void LineList::save(const std::filesystem::path& path) const { writeFileAtomic(path, text()); }
+void LineList::save(const std::filesystem::path& path, Access access) const {
+  writeFileAtomic(path, text(), access);
+}
 void LineList::saveExact(const std::filesystem::path& path) const { writeFileAtomicExact(path, text()); }
 
 std::string LineList::text() const {

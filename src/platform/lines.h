@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files.h"
+
 namespace platform {
 
 // The longest line a file may hold, its values included: far above any line the program or a
@@ -29,7 +31,7 @@ class LineList {
   // line is longer than kMaxLineBytes.
   static LineList load(const std::filesystem::path& path);
   // Writes every line followed by CR LF, atomically (see writeFileAtomic).
-  void save(const std::filesystem::path& path) const;
+  void save(const std::filesystem::path& path, Access access = Access::everyone) const;
   // Under the name exactly as given, without the case-blind lookup (writeFileAtomicExact).
   void saveExact(const std::filesystem::path& path) const;
   std::string text() const;

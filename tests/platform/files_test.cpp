@@ -134,6 +134,57 @@ TEST(Files, StoredNamesNeverLeaveTheDataFolder) {
   EXPECT_EQ(data.path("tmp/nouveau.txt"), dir / "tmp/nouveau.txt");
 }
 
+// A data folder received from elsewhere may hold links: those that lead out of it are refused,
+// whatever their place on the path, and named; those that stay inside are followed.
+TEST(Files, LinksLeadingOutOfTheDataFolderAreRefusedAndNamed) {
+  TempFolder dehors, dir;
+  dehors.write("secret.txt", "s");
+  dir.write("site/index.htm", "i");
+  dir.write("img/photo.jpg", "p");
+  namespace fs = std::filesystem;
+  fs::create_symlink(dehors.path(), dir / "ftp");
+  fs::create_symlink(dehors / "secret.txt", dir / "img" / "vole.jpg");
+  fs::create_symlink(dehors / "absent.txt", dir / "img" / "pendant.jpg");
+  fs::create_symlink("vole.jpg", dir / "img" / "relais.jpg");
+  fs::create_symlink("../..", dir / "img" / "haut");
+  fs::create_symlink("site", dir / "tmp");
+  fs::create_symlink("../img/photo.jpg", dir / "site" / "photo.jpg");
+  fs::create_symlink(".", dir / "ici");
+  const DataFolder data(dir.path());
+  const struct {
+    const char* nom;
+    const char* lien;  // the link named, nullptr when the name is taken
+  } cas[] = {
+      {"ftp/secret.txt", "ftp"},
+      {"FTP/nouveau.htm", "ftp"},
+      {"img/vole.jpg", "img/vole.jpg"},
+      {"img/pendant.jpg", "img/pendant.jpg"},
+      {"img/relais.jpg", "img/relais.jpg"},
+      {"img/haut/x", "img/haut"},
+      {"tmp/index.htm", nullptr},
+      {"tmp/nouveau.htm", nullptr},
+      {"site/photo.jpg", nullptr},
+      {"ici/img/photo.jpg", nullptr},
+      {"img/photo.jpg", nullptr},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    if (!c.lien) {
+      EXPECT_NO_THROW(data.path(c.nom));
+      continue;
+    }
+    try {
+      data.path(c.nom);
+      ADD_FAILURE() << "taken";
+    } catch (const FileError& e) {
+      EXPECT_EQ(std::string(e.what()), "Le lien symbolique " + (dir / c.lien).string() +
+                                           " mène hors du dossier de données " + dir.path().string());
+    }
+  }
+  EXPECT_EQ(readFile(data.path("tmp/index.htm")), "i");
+  EXPECT_EQ(readFile(data.path("site/photo.jpg")), "p");
+}
+
 TEST(Files, OwnTemporariesLeftByAKillAreRecognisedAndRemoved) {
   struct Cas {
     const char* nom;

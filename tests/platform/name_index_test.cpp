@@ -128,3 +128,15 @@ TEST(NameIndex, ThreadsWritingIntoOneFolderLeaveItListedOnceAndKnown) {
   EXPECT_EQ(platform::listFiles(dir.path(), "p*.htm").size(), size_t{kFils * kFichiers});
   EXPECT_EQ(listings.of(dir), 1);
 }
+
+TEST(NameIndex, ASheetThatIsALinkInsideTheFolderIsListedAndFoundByAnyCase) {
+  TempFolder dir;
+  dir.write("archives/livre.txt", "reference=Livre\r\n");
+  dir.write("Autre.ref", "reference=Autre\r\n");
+  std::filesystem::create_symlink("archives/livre.txt", dir / "Livre.ref");
+  EXPECT_EQ(platform::listFiles(dir.path(), "*.ref"), (Names{"Autre.ref", "Livre.ref"}));
+  EXPECT_EQ(platform::resolvePath(dir / "LIVRE.REF"), dir / "Livre.ref");
+  EXPECT_TRUE(platform::fileExists(dir / "livre.ref"));
+  const platform::DataFolder data(dir.path());
+  EXPECT_EQ(platform::readFile(data.path("livre.REF")), "reference=Livre\r\n");
+}

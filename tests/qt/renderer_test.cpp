@@ -86,6 +86,9 @@ class DesktopRenderer : public ::testing::Test {
   ui::ScriptedDialogs dialogs;
   ui::Application application{dialogs};
   Sample form{application};
+  // A second window for the tests that need one: like every form, it outlives the renderer that
+  // shows it.
+  Sample second{application, "Tsecond", "second"};
   qtui::ModalState modal;
   qtui::Renderer renderer{application, modal};
 };
@@ -499,7 +502,6 @@ TEST_F(DesktopRenderer, LayoutFollowsDeclarationOrderAndModelSizes) {
 }
 
 TEST_F(DesktopRenderer, WindowsFollowTheModelAndTheTitleBarCloseGoesThroughIt) {
-  Sample second{application, "Tsecond", "second"};
   int closes = 0;
   second.onClose = [&] { ++closes; };
   form.show();
@@ -518,7 +520,6 @@ TEST_F(DesktopRenderer, WindowsFollowTheModelAndTheTitleBarCloseGoesThroughIt) {
 }
 
 TEST_F(DesktopRenderer, TheWindowSystemsActivationBecomesTheModels) {
-  Sample second{application, "Tsecond", "second"};
   int activations = 0;
   form.onActivate = [&] { ++activations; };
   form.show();
@@ -537,7 +538,6 @@ TEST_F(DesktopRenderer, TheWindowSystemsActivationBecomesTheModels) {
 }
 
 TEST_F(DesktopRenderer, ExposureRunsThePaintHandlerFromTheEventLoopNotInsidePainting) {
-  Sample second{application, "Tsecond", "second"};
   int paints = 0;
   form.onPaint = [&] {
     ++paints;

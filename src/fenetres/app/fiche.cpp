@@ -166,8 +166,9 @@ void Tmain::FormShow() {
   // A write the program was killed in never renamed its temporary file.
   const auto& racine = p_.donnees().root();
   platform::removeOwnTemporaries(racine);
+  // A linked folder is cleaned under its own name, or is none of ours.
   for (const std::string& dossier : platform::listFolders(racine))
-    platform::removeOwnTemporaries(racine / dossier);
+    if (!std::filesystem::is_symlink(racine / dossier)) platform::removeOwnTemporaries(racine / dossier);
   // A rename cut short is completed from its record before anything reads the lists.
   try {
     reprendreRenommage(p_.donnees());

@@ -10,6 +10,7 @@
 #include "modele/app/texte_prix.h"
 #include "modele/pages/pages_nouveautes.h"
 #include "modele/pages/vignette.h"
+#include "platform/escape.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -150,12 +151,13 @@ void Tdata1::analyserFiches(Construction& c) {
         }
       }
 
+      // The title may hold the shopkeeper's markup; the author is plain text.
       const std::string titre = sansPoids(fiche.description);
-      c.listeObjets.push_back(titre + " " + fiche.auteur + "#" + cible);
+      const std::string titreAuteur = titre + " " + platform::htmlText(fiche.auteur);
+      c.listeObjets.push_back(titreAuteur + "#" + cible);
 
       const std::string ligneNth = (vignette.empty() ? "" : vignette + "]") + "|" +
-                                   fiche.reference + "||" + titre + " " + fiche.auteur + "#" +
-                                   cible;
+                                   fiche.reference + "||" + titreAuteur + "#" + cible;
       auto [laterale, nouveauTheme] = c.listesLaterales.try_emplace(cleNth);
       if (nouveauTheme) {
         fichiersNth.push_back(nomNth);

@@ -65,8 +65,7 @@ void Tautres_comp::BitBtn1Click() {
   platform::LineList compte;
   for (size_t i = 0; i < 7; ++i) compte.add(std::string(kCles[i]) + "=" + edits[i]->text());
   const auto fichier = p_.donnees().path(trackingE.text() + ".cox");
-  compte.save(fichier);
-  reserverAuProprietaire(fichier);
+  compte.save(fichier, platform::Access::owner);
   dialogs().showMessage(trackingE.text() + " enregistré ou modifié");
   FormShow();
 }

@@ -107,14 +107,24 @@ std::string surUneLigne(std::string_view valeur) {
   return v;
 }
 
-// Each line split at its first "="; lines without one are skipped.
+// Each line split at its first "="; lines without one are skipped. A NUL byte of a value is
+// dropped: it would end the value early in a browser or a script that reads the page.
 template <typename Fn>
 void pourChaqueLigne(const LineList& lignes, Fn&& fn) {
+  std::string sansNul;
   for (const auto& ligne : lignes) {
     size_t egal = ligne.find('=');
     if (egal == std::string::npos) continue;
     std::string_view l(ligne);
-    if (const Cle* cle = trouverCle(l.substr(0, egal))) fn(*cle, l.substr(egal + 1));
+    const Cle* cle = trouverCle(l.substr(0, egal));
+    if (!cle) continue;
+    std::string_view valeur = l.substr(egal + 1);
+    if (valeur.find('\0') != std::string_view::npos) {
+      sansNul.assign(valeur);
+      std::erase(sansNul, '\0');
+      valeur = sansNul;
+    }
+    fn(*cle, valeur);
   }
 }
 

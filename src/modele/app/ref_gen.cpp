@@ -1,6 +1,7 @@
 #include "modele/app/ref_gen.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "modele/app/fiche_produit.h"
 #include "modele/app/fiches_catalogue.h"
@@ -99,14 +100,43 @@ bool refGenEnRetard(const DataFolder& dossier) {
   } catch (const platform::FileError&) {
     return true;  // unreadable: rebuilt from the sheets like a missing one
   }
+  std::unordered_set<std::string> nomsFiches;
+  for (const auto& nom : fiches) nomsFiches.insert(platform::foldFileName(nom));
+  std::unordered_set<std::string> nommees;  // the sheets a line names
+  std::unordered_multiset<std::string> sansFiche;  // the keys of the lines that name none
   size_t lignes = 0;
   // Only a line with its six fields counts: a damaged line is a missing one. Every line a
   // rebuild writes has them, whatever its fields hold.
-  for (const auto& ligne : lues)
-    if (std::count(ligne.begin(), ligne.end(), '#') >= 5) ++lignes;
+  for (const auto& ligne : lues) {
+    if (std::count(ligne.begin(), ligne.end(), '#') < 5) continue;
+    ++lignes;
+    const std::string cle = *cleRefGen(ligne);
+    const std::string fiche = platform::foldFileName(cle + ".ref");
+    if (nomsFiches.count(fiche))
+      nommees.insert(fiche);
+    else
+      sansFiche.insert(cle);
+  }
   // Fewer lines than sheets: a new sheet's line is missing. A rebuild writes one line per sheet,
   // so this never asks for a rebuild twice.
   if (lignes < fiches.size()) return true;
+  // A line whose sheet is gone (a deletion stopped before the index was written). A sheet whose
+  // reference is not its file name gives such a line too, as a rebuild writes it: only the
+  // sheets no line names are read, and each accounts for the line of its reference.
+  for (const auto& nom : fiches) {
+    if (sansFiche.empty()) break;
+    if (nommees.count(platform::foldFileName(nom))) continue;
+    std::string reference;
+    try {
+      reference = platform::trim(entreeRefGenDeFiche(LineList::load(dossier.root() / nom)).reference);
+    } catch (const platform::FileError&) {
+      return true;  // the rebuild names it
+    }
+    auto ligne = sansFiche.find(reference);
+    if (ligne == sansFiche.end()) return true;  // its line is missing
+    sansFiche.erase(ligne);
+  }
+  if (!sansFiche.empty()) return true;
   std::error_code erreur;
   const auto dateIndex = std::filesystem::last_write_time(index, erreur);
   if (erreur) return true;

@@ -52,7 +52,8 @@ void sauverRefGen(const platform::DataFolder& dossier, const std::vector<TEntree
 // runs before the n-th sheet is read. A sheet that cannot be read throws platform::FileError
 // before anything is written: the old index stays.
 // True when the index may be behind the sheets: a sheet written after it (a save stopped between
-// the sheet and its index line), or fewer sound index lines (six fields) than sheets.
+// the sheet and its index line), fewer sound index lines (six fields) than sheets, or a line
+// whose sheet is gone (a deletion stopped before the index was written).
 bool refGenEnRetard(const platform::DataFolder& dossier);
 
 void reconstruireFichierRefGen(const platform::DataFolder& dossier,

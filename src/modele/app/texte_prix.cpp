@@ -1,5 +1,7 @@
 #include "modele/app/texte_prix.h"
 
+#include "platform/escape.h"
+
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -96,7 +98,7 @@ PrixDevise prixDevise(std::string_view prix, std::string_view dev1, std::string_
   std::string propre = nettoyerPrix(prix);
   platform::Conversion montant = platform::val(propre);
   double valeur = montant.ok() ? montant.value : 0;
-  r.prixPrincipalTexte = formaterPrix(propre) + " " + std::string(dev1);
+  r.prixPrincipalTexte = formaterPrix(propre) + " " + platform::htmlText(dev1);
 
   // A rate that is not a positive number would divide by zero or flip the sign: it counts as 1.
   platform::Conversion c = platform::val(nettoyerPrix(taux));
@@ -104,7 +106,7 @@ PrixDevise prixDevise(std::string_view prix, std::string_view dev1, std::string_
   std::string converti = platform::fromNumber(std::round(valeur / rate * 100) / 100, 2);
   if (converti.size() < 20) converti.insert(0, 20 - converti.size(), ' ');
   r.texteCommun = formaterPrix(converti);
-  if (!dev2.empty()) r.prixDeviseTexte = r.texteCommun + " " + std::string(dev2);
+  if (!dev2.empty()) r.prixDeviseTexte = r.texteCommun + " " + platform::htmlText(dev2);
   return r;
 }
 

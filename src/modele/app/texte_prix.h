@@ -26,6 +26,7 @@ bool prixLisible(std::string_view prix);
 // An amount written with a point as the French way: "1234.5" gives "1 234,50" (decimals cut).
 std::string formaterPrix(std::string_view montant);
 
+// Texts of a page: the currencies are escaped as page text.
 struct PrixDevise {
   std::string prixPrincipalTexte;  // amount and main currency; may begin with blanks
   std::string prixDeviseTexte;     // amount and second currency, empty without one

@@ -56,9 +56,9 @@ LineList entete(const Page& p) {
   auto ajoute = [&](const std::string& drapeau, const char* libelle, const std::string& valeur) {
     if (oui(drapeau) && !valeur.empty()) contact += libelle + valeur;
   };
-  ajoute(e.telADR, " Tel: ", e.tel);
+  ajoute(e.telADR, " Tel: ", platform::htmlText(e.tel));
   ajoute(e.faxADR, " Fax: ", e.fax);
-  ajoute(e.eADR, " e-mail: ", e.email);
+  ajoute(e.eADR, " e-mail: ", platform::htmlText(e.email));
   ajoute(e.siretADR, " SIRET ", e.siret);
   ajoute(e.apeADR, " APE ", e.ape);
   return {"<table border=0 width=\"100%\">", "<tr>",

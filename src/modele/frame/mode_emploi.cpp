@@ -60,7 +60,7 @@ platform::LineList pageModeEmploi(const EntreesModeEmploi& e) {
            "\" size=3 color=\"red\"><b>Mode d'Emploi</b></font></center>");
   page.add("<br>");
   page.add(f);
-  page.add("<b>" + e.nomB + "</b> vous permet de commander en lignes vos produits préférés " +
+  page.add("<b>" + platform::htmlText(e.nomB) + "</b> vous permet de commander en lignes vos produits préférés " +
            "sans risques : vous recevrez ensuite vos achats chez vous, " +
            "en quelques jours.</font><br><br>");
 

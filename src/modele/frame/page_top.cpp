@@ -129,9 +129,9 @@ std::string adresseTop(const app::TIdentite& i) {
   if (i.rueADR == "oui") a += " " + i.rue;
   if (i.cpADR == "oui") a += " " + i.codepostal;
   if (i.paysADR == "oui") a += " " + i.pays;
-  if (i.telADR == "oui" && !i.tel.empty()) a += " Tel: " + i.tel;
+  if (i.telADR == "oui" && !i.tel.empty()) a += " Tel: " + platform::htmlText(i.tel);
   if (i.faxADR == "oui" && !i.fax.empty()) a += " Fax: " + i.fax;
-  if (i.eADR == "oui" && !i.email.empty()) a += " e-mail: " + i.email;
+  if (i.eADR == "oui" && !i.email.empty()) a += " e-mail: " + platform::htmlText(i.email);
   if (i.siretADR == "oui" && !i.siret.empty()) a += " SIRET " + i.siret;
   if (i.apeADR == "oui" && !i.ape.empty()) a += " APE " + i.ape;
   return a;

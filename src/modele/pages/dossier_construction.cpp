@@ -58,9 +58,10 @@ void DossierConstruction::ecrireEnPlace() {
 
 bool DossierConstruction::mettreDeCote(const fs::path& fichier) {
   // A file that has another name (a page and its copy) is only unlinked: reused, it would be
-  // replaced anyway.
+  // replaced anyway. A symbolic link is only removed too: reused, it would be written through.
   struct stat s {};
-  if (::stat(fichier.c_str(), &s) == 0 && s.st_nlink > 1) return platform::removeFile(fichier);
+  if (::lstat(fichier.c_str(), &s) == 0 && (S_ISLNK(s.st_mode) || s.st_nlink > 1))
+    return platform::removeFile(fichier);
   const std::string dossier = fichier.parent_path().string();
   std::lock_guard garde(verrouDeCote);
   auto& fichiers = deCote()[dossier];
@@ -116,7 +117,9 @@ std::optional<platform::ResolvedPath> DossierConstruction::trouver(std::string_v
     if (nom.empty() || nom == "." || nom == "..") return std::nullopt;
     resultat /= nom;
   }
-  return platform::resolvePathKind(resultat);
+  platform::ResolvedPath trouve = platform::resolvePathKind(resultat);
+  platform::refuseLinksOut(racine_, trouve.path);
+  return trouve;
 }
 
 std::optional<fs::path> DossierConstruction::chemin(std::string_view nom) {

@@ -30,7 +30,8 @@ class DossierConstruction {
 
   // The path of a name of the data folder ("tmp/x.htm", "vignettes\\x-v.jpg"), each part found
   // without regard to case when the exact one is missing, blanks and dots ending a part dropped;
-  // nullopt when the name would leave the data folder (an absolute path, "..").
+  // nullopt when the name would leave the data folder (an absolute path, ".."); throws
+  // platform::FileError naming the link when it would leave through a symbolic link.
   std::optional<std::filesystem::path> chemin(std::string_view nom);
   // The same with what it names: one question to the disk for a name that exists.
   std::optional<platform::ResolvedPath> trouver(std::string_view nom);

@@ -22,6 +22,7 @@ namespace pages {
 namespace {
 
 using platform::htmlAttribute;
+using platform::htmlText;
 using platform::trim;
 using platform::urlQueryValue;
 
@@ -45,7 +46,7 @@ std::string EcrivainCartes::ecotaxeLigne() const {
 std::string EcrivainCartes::ligneEcotaxe(const std::string& ecotaxe) {
   if (ecotaxe.empty()) return "";
   return "<br><font face=\"" + style.police_prix + "\" color=\"" + style.coul_prix +
-         "\" size=1>dont ecotaxe: " + ecotaxe + " " + contexte().identite().dev1 + "</font><br>";
+         "\" size=1>dont ecotaxe: " + ecotaxe + " " + htmlText(contexte().identite().dev1) + "</font><br>";
 }
 
 // The second currency's size: the price's less 3, at least 10 (a size that is no whole number
@@ -106,7 +107,7 @@ std::vector<std::string> EcrivainCartes::listeChoix(const std::string& fichier,
   if (!platform::safeRelativePath(fichier)) return {};
   const platform::LineList lignes = app::chargerAnnexe(donnees_, fichier);
   if (lignes.empty()) return {};
-  const std::string& devise = contexte().identite().dev1;
+  const std::string devise = htmlText(contexte().identite().dev1);
   std::vector<std::string> L{"<SELECT name=\"" + nom + "\">"};
   for (const auto& l : lignes.lines()) {
     std::string montre = trim(l);
@@ -166,7 +167,7 @@ std::string EcrivainCartes::prixPromo(bool rangee) {
   const Balises& b = v.balisesTexte;
   const bool gauche = s.aligne_jc == "left";
   const std::string ancien =
-      trim(app::formaterPrix(v.ancienPrix)) + " " + contexte().identite().dev1;
+      trim(app::formaterPrix(v.ancienPrix)) + " " + htmlText(contexte().identite().dev1);
   std::string cellule;
   if (gauche) cellule = rangee ? "<td nowrap align=\"center\">" : "<td align=\"right\" nowrap>";
   std::string taux;
@@ -331,7 +332,7 @@ void EcrivainCartes::formulaireCommande() {
   std::vector<std::string> etiquette;
   if (!v.typeLigne.empty())
     etiquette.push_back(police(s.police_type, s.coul_type, s.taille_type) +
-                        v.balisesType.ouvre() + (gauche ? v.typeLigne : sansPoids(v.typeLigne)) +
+                        v.balisesType.ouvre() + htmlText(gauche ? v.typeLigne : sansPoids(v.typeLigne)) +
                         v.balisesType.ferme() + "</span></font>");
   auto ajouter = [&L](const std::vector<std::string>& lignes) {
     L.insert(L.end(), lignes.begin(), lignes.end());

@@ -255,7 +255,8 @@ void PagesIndex::auteurs() {
       ajouter(p, {"<td nowrap valign=\"top\">",
                   "<table border=1 bordercolor=\"silver\" cellpadding=2 cellspacing=0>",
                   "<tr><td align=\"center\" nowrap><font face=\"" + police +
-                      "\" size=2 color=\"\"><b>" + auteur + "</b></font></td></tr><tr><td nowrap>"});
+                      "\" size=2 color=\"\"><b>" + platform::htmlText(auteur) +
+                      "</b></font></td></tr><tr><td nowrap>"});
       for (const std::string& ligne : aut[auteur]) p.push_back(ligneFleche(ligne, ++k, false));
       p.push_back("</td></tr></table></td>");
     }
@@ -308,7 +309,7 @@ void PagesIndex::auteurs() {
       p.push_back("<tr>");
       ajouter(p, bord);
       ajouter(p, {"<td bgcolor=\"" + fond2 + "\" valign=\"top\">",
-                  "<font face=\"" + police + "\" size=2 color=\"\">&nbsp;<b>" + auteur +
+                  "<font face=\"" + police + "\" size=2 color=\"\">&nbsp;<b>" + platform::htmlText(auteur) +
                       "</b>&nbsp;</font><br>",
                   "</td>"});
       ajouter(p, bord);

@@ -191,7 +191,7 @@ platform::LineList pageProduitPhp(const FicheReference& fiche, std::string_view 
   l.add(std::string(kEntete));
   l.add("<HTML><HEAD>");
   l.add(sansCodePhp("<TITLE>" + sansPoids(fiche.description) +
-                    (fiche.auteur.empty() ? "" : " " + fiche.auteur) + " " + fiche.categorie +
+                    (fiche.auteur.empty() ? "" : " " + platform::htmlText(fiche.auteur)) + " " + fiche.categorie +
                     " " + fiche.mot_cle + "</TITLE>"));
   const std::string d =
       platform::trim(std::string_view(sansBalises(fiche.commentaires)).substr(0, 255));

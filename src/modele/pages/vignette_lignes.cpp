@@ -151,7 +151,7 @@ void EcrivainCartes::vignetteLignes() {
     T.push_back(cellule);
     T.push_back(devise);
     if (!v.typeLigne.empty())
-      T.push_back(police(s.police_type, s.coul_type, s.taille_type) + b.ouvre() + v.typeLigne +
+      T.push_back(police(s.police_type, s.coul_type, s.taille_type) + b.ouvre() + platform::htmlText(v.typeLigne) +
                   b.ferme() + "&nbsp;</span></font>");
   };
   auto commande = [&] {

@@ -418,7 +418,7 @@ void EcrivainCartes::vignetteStandard() {
   b.add("<td bgcolor=\"" + s.fond_titre + "\" align=\"" + s.aligne_auteur + "\">");
   b.add(police(s.police_auteur, s.coul_auteur, s.taille_auteur));
   const Balises au = balises(s.gras_auteur, s.souligne_auteur, s.italique_auteur);
-  b.add(au.ouvre() + v.auteurCarte + au.ferme() + "</span></font>");
+  b.add(au.ouvre() + platform::htmlText(v.auteurCarte) + au.ferme() + "</span></font>");
   b.add("</td></tr></table>");
   b.add("</td>");
   b.add(Bandes::espaceur(s.fond_titre, "5", "1"));

@@ -145,7 +145,7 @@ void EcrivainCartes::cellulePrixTableau(const std::string& ecotaxe) {
                   trim(v.prixTexte) + b.ferme() + "</span></font>";
   if (stylePromo.ok_PROMO_PRIX == "oui" && !v.ancienPrix.empty()) {
     const TStylePromo& p = stylePromo;
-    const std::string ancien = trim(app::formaterPrix(v.ancienPrix)) + " " + id.dev1;
+    const std::string ancien = trim(app::formaterPrix(v.ancienPrix)) + " " + platform::htmlText(id.dev1);
     std::string c = imagePromo();
     c += "<font face=\"" + s.police_prix + "\" color=\"" + s.coul_prix +
          "\"><span style=\"FONT-SIZE:" + s.taille_prix + "px;TEXT-DECORATION:line-through;\">" +

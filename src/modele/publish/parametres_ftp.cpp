@@ -20,13 +20,6 @@ std::string nomDuChamp(const std::string& ligne) {
 
 }  // namespace
 
-void reserverAuProprietaire(const std::filesystem::path& fichier) {
-  std::error_code ignore;
-  std::filesystem::permissions(
-      fichier, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
-      std::filesystem::perm_options::replace, ignore);
-}
-
 platform::LineList lignesParametresFTP(const TParametresFTP& p) {
   return {"host=" + p.host, "port=" + p.port, "user=" + p.user, "pass=" + p.pass, "rep=" + p.rep};
 }
@@ -48,8 +41,7 @@ platform::LineList crypterLignes(const platform::LineList& claires) {
 void sauverParametresFTP(const platform::DataFolder& dossier, const TParametresFTP& parametres) {
   platform::LineList lignes = crypterLignes(lignesParametresFTP(parametres));
   const auto fichier = dossier.path("var.opt");
-  lignes.save(fichier);
-  reserverAuProprietaire(fichier);
+  lignes.save(fichier, platform::Access::owner);
 }
 
 std::optional<std::string> migrerAncienFichierFTP(const platform::DataFolder& dossier) {
@@ -59,8 +51,7 @@ std::optional<std::string> migrerAncienFichierFTP(const platform::DataFolder& do
     platform::LineList lignes = platform::LineList::load(ancien);
     if (lignes.empty()) return std::nullopt;
     const auto fichier = dossier.path("var.opt");
-    crypterLignes(lignes).save(fichier);
-    reserverAuProprietaire(fichier);
+    crypterLignes(lignes).save(fichier, platform::Access::owner);
   } catch (const platform::FileError& e) {
     return std::string(e.what());
   }

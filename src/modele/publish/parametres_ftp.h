@@ -19,9 +19,6 @@ struct TParametresFTP {
   std::string rep;  // remote folder, expected to end with "/"
 };
 
-// Makes a file that holds a password readable and writable by its owner only.
-void reserverAuProprietaire(const std::filesystem::path& fichier);
-
 // The five plain lines, values as typed (no trimming).
 platform::LineList lignesParametresFTP(const TParametresFTP& parametres);
 

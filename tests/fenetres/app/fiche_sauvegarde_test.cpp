@@ -475,4 +475,11 @@ TEST(Demarrage, MendsAnIndexLeftBehindAndDropsStaleTemporaries) {
   t.programme.reset();
   t.demarrer();
   EXPECT_EQ(t.dossier.read("ref.gen"), "P2#Livres#Romans#Autre##\r\nP1#Livres#Romans#Nouveau##\r\n");
+
+  // A deletion stopped before the index was written: the line of the sheet gone goes.
+  t.dossier.write("ref.gen", "P2#Livres#Romans#Autre##\r\nP3#Livres#Romans#Efface##\r\nP1#Livres#Romans#Nouveau##\r\n");
+  std::filesystem::last_write_time(t.dossier / "ref.gen", date + std::chrono::hours(1));
+  t.programme.reset();
+  t.demarrer();
+  EXPECT_EQ(t.dossier.read("ref.gen"), "P1#Livres#Romans#Nouveau##\r\nP2#Livres#Romans#Autre##\r\n");
 }

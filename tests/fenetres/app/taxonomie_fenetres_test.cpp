@@ -86,6 +86,7 @@ TEST(TriCategories, DeletionRules) {
 TEST(TriThemes, DeletionRules) {
   ProgrammeDeTest t;
   catalogue(t);
+  t.dossier.write("L1.ref", "categorie=Livres\r\nreference=L1\r\ndescription=Roman\r\nmot_cle=TASSES \r\n");
   t.dossier.write("ref.gen", "B1#Vaisselle#Bols#Bol##\r\nL1#Livres#TASSES #Roman##\r\n");
   t.demarrer();
   app::Tmain& main = t.p().main();

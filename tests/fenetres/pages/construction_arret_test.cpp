@@ -181,8 +181,7 @@ TEST(Arret, APageWhoseBytesCannotBeWrittenStopsTheBuildNamingIt) {
   b.catalogue();
   b.p();
   const fs::path page = b.t.dossier / "ftp" / "livres-romans-0.htm";
-  fs::create_directories(page.parent_path());
-  fs::create_symlink("/dev/full", page);  // no regular file: emptying ftp/ leaves it
+  fs::create_directories(page);  // no regular file: emptying ftp/ leaves it
   try {
     b.p().data1().construireSite();
     ADD_FAILURE() << "the build went on";
@@ -245,3 +244,55 @@ TEST(Arret, ABuildStoppedInTheReferencePagesKeepsItsMark) {
 }
 
 }  // namespace
+
+// A data folder received from elsewhere: a link of it that leads out is neither emptied, written
+// through nor published from; the build stops naming it. A link that stays inside is followed.
+TEST(Arret, ALinkLeadingOutOfTheDataFolderStopsTheBuildNamingIt) {
+  struct Cas {
+    const char* nom;
+    const char* lien;  // relative to the data folder; nullptr: the build goes through
+    std::function<void(Boutique&, const fs::path& dehors)> preparer;
+  } cas[] = {
+      {"ftp/ linked out", "ftp",
+       [](Boutique& b, const fs::path& dehors) { fs::create_directory_symlink(dehors, b.t.dossier / "ftp"); }},
+      {"tmp/ linked out", "tmp",
+       [](Boutique& b, const fs::path& dehors) { fs::create_directory_symlink(dehors, b.t.dossier / "tmp"); }},
+      {"a sheet's image linked out", "photo.jpg",
+       [](Boutique& b, const fs::path& dehors) {
+         b.fiche("a1", "Livres", "Romans", "Le Rouge", "Stendhal", {"image=photo.jpg"});
+         fs::create_symlink(dehors / "1.txt", b.t.dossier / "photo.jpg");
+       }},
+      {"import/top.htm linked out", "import/top.htm",
+       [](Boutique& b, const fs::path& dehors) {
+         fs::create_directories(b.t.dossier / "import");
+         fs::create_symlink(dehors / "1.txt", b.t.dossier / "import" / "top.htm");
+       }},
+      {"ftp/ and an image linked inside", nullptr,
+       [](Boutique& b, const fs::path&) {
+         fs::create_directories(b.t.dossier / "site");
+         fs::create_directory_symlink("site", b.t.dossier / "ftp");
+         b.ecrire("images/rouge.jpg", {"jpeg"});
+         b.fiche("a1", "Livres", "Romans", "Le Rouge", "Stendhal", {"image=photo.jpg"});
+         fs::create_symlink("images/rouge.jpg", b.t.dossier / "photo.jpg");
+       }},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    testing_support::TempFolder dehors;
+    for (const char* f : {"1.txt", "2.txt", "3.txt"}) dehors.write(f, "a moi\r\n");
+    Boutique b;
+    b.catalogue();
+    c.preparer(b, dehors.path());
+    b.construire();
+    EXPECT_EQ(contenu(dehors.path()), (std::map<std::string, std::string>{
+                                          {"1.txt", "a moi\r\n"}, {"2.txt", "a moi\r\n"}, {"3.txt", "a moi\r\n"}}));
+    if (!c.lien) {
+      EXPECT_EQ(b.messages(), Lignes{});
+      EXPECT_NE(b.lire("site/livres-romans-0.htm").find("Nana"), std::string::npos);
+      EXPECT_EQ(b.lire("site/photo.jpg"), "jpeg\r\n");
+      continue;
+    }
+    EXPECT_EQ(b.messages(), Lignes{"Le lien symbolique " + (b.t.dossier / c.lien).string() +
+                                   " mène hors du dossier de données " + b.t.dossier.path().string()});
+  }
+}

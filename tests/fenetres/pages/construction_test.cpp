@@ -596,3 +596,23 @@ TEST(HorsLigne, CopiesTheSiteIntoCatalogue) {
 }
 
 }  // namespace
+
+// A sheet's author, a variant's label and the currencies are plain text wherever a page shows
+// them; the title and the comments hold the shopkeeper's markup and stay as written.
+TEST(Construction, PlainValuesCannotOpenATagButMarkupFieldsStay) {
+  Boutique b;
+  b.catalogue();
+  b.ecrire("ident.opt", {"nomE=Boutique", "dev1=<q1>", "dev2=<q2>", "taux=1"});
+  b.fiche("a2", "Livres", "Romans", "<b>Nana</b>", "<script>auteur()</script>",
+          {"commentaires=<i>note</i>", "bouton_CD=oui", "CD_prix=12", "type1=<script>type()</script>"});
+  b.construire();
+  ASSERT_EQ(b.messages(), Lignes{});
+  std::string site;
+  for (const auto& [nom, octets] : contenu(b.t.dossier / "ftp")) site += octets;
+  for (const char* balise : {"<script>auteur", "<script>type", "<q1>", "<q2>"})
+    EXPECT_EQ(site.find(balise), std::string::npos) << balise;
+  const std::string page = b.lire("ftp/livres-romans-0.htm");
+  for (const char* texte : {"&lt;script&gt;auteur()&lt;/script&gt;", "&lt;script&gt;type()&lt;/script&gt;",
+                            "12,00 &lt;q1&gt;", "&lt;q2&gt;", "<b>Nana</b>", "<i>note</i>"})
+    EXPECT_NE(page.find(texte), std::string::npos) << texte;
+}

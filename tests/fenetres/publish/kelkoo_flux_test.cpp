@@ -5,6 +5,7 @@
 #include "atelier_publication.h"
 #include "fenetres/publish/fenetre_autres_comparateurs.h"
 #include "fenetres/publish/fenetre_comparateurs.h"
+#include "support/renommages.h"
 
 namespace publish::test {
 namespace {
@@ -91,7 +92,11 @@ TEST(KelkooFlux, AccountEditorChecksThenWrites) {
   f.nomE.setText("Comparo ");
   f.utilisateurE.setText("u");
   f.passE.setText("p");
+  testing_support::Renommages renommages;
   f.BitBtn1Click();
+  ASSERT_EQ(renommages.liste().size(), 1u);
+  EXPECT_EQ(renommages.liste()[0].vers, "abc.cox");
+  EXPECT_EQ(renommages.liste()[0].permissions, 0600u);
   EXPECT_EQ(a.dialogs.messages(),
             (std::vector<std::string>{
                 "Pour le tracking seules les lettres en minuscule sans accent ni espace sont acceptés",

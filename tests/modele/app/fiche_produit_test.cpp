@@ -285,3 +285,17 @@ TEST(FicheSideFiles, SaveRewritesThreeLinesOfThePromotionAndKeepsTheRest) {
   mettreAJourPromotionFiche(df, "P3", "Livres", "T", "R");
   EXPECT_FALSE(dir.exists("P3.pro"));
 }
+
+TEST(FicheProduit, NulBytesOfValuesAreDroppedByBothReadings) {
+  using namespace std::string_literals;
+  const LineList lignes{"description=Le\0 Rouge\0"s, "auteur=\0"s, "commentaires=<b>\0gras</b>"s,
+                        "type1=Po\0che"s};
+  TFicheProduit editeur;
+  lireFicheEditeur(lignes, editeur);
+  for (const TFicheProduit& f : {lireFicheProduit(lignes), editeur}) {
+    EXPECT_EQ(f.description, "Le Rouge");
+    EXPECT_EQ(f.auteur, "");
+    EXPECT_EQ(f.commentaires, std::vector<std::string>{"<b>gras</b>"});
+    EXPECT_EQ(f.type1, "Poche");
+  }
+}

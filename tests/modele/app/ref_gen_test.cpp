@@ -100,12 +100,18 @@ TEST(RefGen, BehindTheSheetsByDateOrByCount) {
     const char* index;  // nullptr: no index file
     int ageFicheB;      // hours from the index's date
     bool enRetard;
+    std::string referenceB = "reference=B\r\n";
   } cas[] = {
       {"one line per sheet, sheets older", "A#c#t#x##\r\nB#c#t#y#a#i.jpg\r\n", -1, false},
       {"same date", "A#c#t#x##\r\nB#c#t#y##\r\n", 0, false},
       {"a sheet written after the index", "A#c#t#x##\r\nB#c#t#y##\r\n", 1, true},
       {"a sheet without its line", "A#c#t#x##\r\n", -1, true},
-      {"a line of a sheet deleted since", "A#c#t#x##\r\nB#c#t#y##\r\nC#c#t#z##\r\n", -1, false},
+      {"a line of a sheet deleted since", "A#c#t#x##\r\nB#c#t#y##\r\nC#c#t#z##\r\n", -1, true},
+      {"as many lines as sheets, one of them gone", "A#c#t#x##\r\nC#c#t#z##\r\n", -1, true},
+      {"lines naming their sheets in another case", " a #c#t#x##\r\nb#c#t#y##\r\n", -1, false},
+      // B.ref holds reference=X: a rebuild writes that line again, so it asks for no rebuild.
+      {"a sheet whose reference is not its name", "A#c#t#x##\r\nX#c#t#y##\r\n", -1, false,
+       "reference=X\r\n"},
       {"lines without # are no entries", "A#c#t#x##\r\nvide\r\n", -1, true},
       {"a # in a title is one more field", "A#c#t#x##\r\nB#c#t#n#1##\r\n", -1, false},
       // Damaged lines count as missing: the start-up rebuilds the index from the sheets.
@@ -116,7 +122,7 @@ TEST(RefGen, BehindTheSheetsByDateOrByCount) {
     SCOPED_TRACE(c.nom);
     TempFolder t;
     t.write("A.ref", "reference=A\r\n");
-    t.write("B.ref", "reference=B\r\n");
+    t.write("B.ref", c.referenceB);
     if (c.index) t.write("ref.gen", c.index);
     const auto date = std::filesystem::file_time_type::clock::now();
     if (c.index) std::filesystem::last_write_time(t / "ref.gen", date);

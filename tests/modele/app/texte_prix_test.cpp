@@ -83,6 +83,11 @@ TEST(PrixDevise, TwoCurrenciesAndTheirEdges) {
   EXPECT_EQ(r.prixPrincipalTexte, "0,00 EUR");
   EXPECT_EQ(platform::trim(r.prixDeviseTexte), "0,00 $");
 
+  // The currencies are page text: they can open no tag; an entity stays one.
+  r = prixDevise("2", "<script>", "&euro;", "1");
+  EXPECT_EQ(r.prixPrincipalTexte, "2,00 &lt;script&gt;");
+  EXPECT_EQ(platform::trim(r.prixDeviseTexte), "2,00 &euro;");
+
   // A rate that is zero, negative or not a number counts as 1.
   for (const char* taux : {"0", "0,00", "-2", "abc", ""}) {
     r = prixDevise("10", "EUR", "X", taux);

@@ -30,6 +30,12 @@ TEST(ModeEmploi, LayoutAndPaymentMeans) {
       EXPECT_NE(page.find(texte), std::string::npos) << texte;
     EXPECT_EQ(page.find("<HTML>") == 0, c.frames);
   }
+  // The shop's name is plain text.
+  const frame::EntreesModeEmploi e{false, "Verdana", "", "<script>x</script>", "D", "l@a.fr",
+                                   "index.htm", "non", "non", "non", "non", "non", "_top", ""};
+  const std::string page = frame::pageModeEmploi(e).text();
+  EXPECT_NE(page.find("<b>&lt;script&gt;x&lt;/script&gt;</b> vous permet"), std::string::npos);
+  EXPECT_EQ(page.find("<script>x"), std::string::npos);
 }
 
 }  // namespace

@@ -75,6 +75,16 @@ TEST(AdresseTop, Flags) {
   }
 }
 
+// Telephone and e-mail are plain text on every page's top frame: they can open no tag.
+TEST(AdresseTop, TelephoneAndEmailCannotOpenATag) {
+  app::TIdentite i;
+  i.telADR = i.eADR = "oui";
+  i.tel = "01 23 <script>alert(1)</script>";
+  i.email = "<img src=x onerror=alert(1)>@a.fr";
+  EXPECT_EQ(frame::adresseTop(i), " Tel: 01 23 &lt;script&gt;alert(1)&lt;/script&gt; e-mail: "
+                                  "&lt;img src=x onerror=alert(1)&gt;@a.fr");
+}
+
 TEST_F(PageTop, BannerFragmentAndWebmasterLogo) {
   e.menu.bandeau_top = "oui";
   e.menu.bandeau_texte = "PuB#2";

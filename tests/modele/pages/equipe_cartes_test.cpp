@@ -168,4 +168,51 @@ TEST(EquipeCartes, ACardThatFailsStopsWhoTakesItAtThatCard) {
   principal.fermerSerie(false);
 }
 
+// Every card reads its theme's style and its own at once on the writers' threads (ThreadSanitizer
+// runs this test): each card shows its own colours, never another card's.
+TEST(EquipeCartes, CardsReadingDifferentStylesAtOnceEachShowTheirOwn) {
+  TempFolder dossier;
+  constexpr int kCartes = 48, kThemes = 4;
+  auto couleur = [](int i) { return "#00" + std::to_string(1000 + i); };
+  for (int t = 0; t < kThemes; ++t)
+    dossier.write("Bols_T" + std::to_string(t) + ".typ", "coul_titre=#70" + std::to_string(1000 + t) + "\r\n");
+  for (int i = 0; i < kCartes; ++i) {
+    const std::string r = reference(i);
+    dossier.write(r + ".ref", "reference=" + r + "\r\ndescription=Bol\r\nprix=10\r\ncategorie=Bols\r\n"
+                  "mot_cle=T" + std::to_string(i % kThemes) + "\r\n");
+    dossier.write(r + ".typ", "coul_prix=" + couleur(i) + "\r\n");
+  }
+  auto carte = [&](int i) {
+    pages::EntreesCarte e = propres(dossier, i);
+    e.themeStyle = "Bols_T" + std::to_string(i % kThemes);
+    return e;
+  };
+  platform::DataFolder donnees(dossier.path());
+  pages::EcrivainCartes principal(donnees, [](const std::string&) {});
+  principal.ouvrirSerie();
+  pages::EntreesCarte premiere = entrees(dossier, 0);
+  premiere.themeStyle = "Bols_T0";
+  premiere.identite = app::TIdentite{.dev1 = "EUR"};
+  const auto lignes = principal.faireVignette(premiere);
+  ASSERT_TRUE(lignes);
+  std::vector<std::string> textes{lignes->text()};
+  {
+    pages::EquipeCartes ouvriers(principal, entrees(dossier, 0), 6);
+    for (int i = 1; i < kCartes; ++i) ouvriers.demander(carte(i));
+    for (int i = 1; i < kCartes; ++i) {
+      auto prise = ouvriers.prendre([](const std::string& m) { ADD_FAILURE() << m; });
+      ASSERT_TRUE(prise);
+      textes.push_back(prise->text());
+    }
+  }
+  principal.fermerSerie();
+  for (int i = 0; i < kCartes; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_NE(textes[i].find(couleur(i)), std::string::npos);
+    EXPECT_NE(textes[i].find("#70" + std::to_string(1000 + i % kThemes)), std::string::npos);
+    for (int j = 0; j < kCartes; ++j)
+      if (j != i) EXPECT_EQ(textes[i].find(couleur(j)), std::string::npos) << j;
+  }
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include "modele/publish/parametres_ftp.h"
 
 #include "modele/publish/brouillage.h"
+#include "support/renommages.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +43,14 @@ TEST(Brouilleur, KnownBytesAndOnlyTheLengthModulo256IsWalked) {
 TEST(ParametresFtp, SavedBytesLoadRulesAndUnstorableField) {
   TempFolder d;
   platform::DataFolder dossier(d.path());
-  sauverParametresFTP(dossier, {" ftp.exemple.fr", "2121", "moi", "s3cr et", "www/"});
+  {
+    // Owner-only from the temporary file on: a kill before the rename leaves no readable copy.
+    testing_support::Renommages renommages;
+    sauverParametresFTP(dossier, {" ftp.exemple.fr", "2121", "moi", "s3cr et", "www/"});
+    ASSERT_EQ(renommages.liste().size(), 1u);
+    EXPECT_EQ(renommages.liste()[0].vers, "var.opt");
+    EXPECT_EQ(renommages.liste()[0].permissions, 0600u);
+  }
   std::string attendu;
   for (const char* l : {"host= ftp.exemple.fr", "port=2121", "user=moi", "pass=s3cr et", "rep=www/"})
     attendu += crypter(l) + "\r\n";
@@ -92,7 +100,9 @@ TEST(ParametresFtp, MigrationOfTheOldPlainFile) {
     TempFolder d;
     platform::writeFileAtomic(d.path() / "ftp.opt", c.ancien);
     platform::writeFileAtomic(d.path() / "var.opt", varAvant);
+    testing_support::Renommages renommages;
     EXPECT_EQ(migrerAncienFichierFTP(platform::DataFolder(d.path())).has_value(), c.erreur);
+    for (const auto& r : renommages.liste()) EXPECT_EQ(r.permissions, 0600u) << r.vers;
     EXPECT_EQ(std::filesystem::exists(d.path() / "ftp.opt"), c.ftpOptGarde);
     EXPECT_EQ(platform::readFile(d.path() / "var.opt"), c.varOpt);
   }
