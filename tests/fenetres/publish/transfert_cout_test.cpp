@@ -89,9 +89,21 @@ TEST(CoutEnvoi, AMirrorCopyWhoseHashIsKnownIsNotRead) {
   EXPECT_EQ(a.coches(), Noms{"b.htm"});
   EXPECT_EQ(a.fenetre().octetsLusComparaison, 12);  // b.htm and its copy, once each
 
-  // The copy's hash is known from then on: only the site's file no build noted is read.
+  // The copy's hash is known from then on, and so is the site's file no build noted, read once.
+  a.fenetre().modif.click();
+  EXPECT_EQ(a.fenetre().octetsLusComparaison, 0);
+  EXPECT_EQ(a.coches(), Noms{"b.htm"});
+
+  // That file rewritten by someone else (a new time) is read again, and goes when it now
+  // matches nothing sent.
+  remplacer("ftp/b.htm", "page B", false);
   a.fenetre().modif.click();
   EXPECT_EQ(a.fenetre().octetsLusComparaison, 6);
+  EXPECT_EQ(a.coches(), Noms{"b.htm"});
+  remplacer("ftp/b.htm", "PAGE B", false);
+  a.fenetre().modif.click();
+  EXPECT_EQ(a.fenetre().octetsLusComparaison, 6);
+  EXPECT_EQ(a.coches(), Noms{});
 }
 
 }  // namespace
