@@ -101,9 +101,11 @@ bool EmpreintesMiroir::identiques(const std::string& nom) {
   }
   std::optional<Octets> s = valable(site_, nom, site);
   if (!s) s = valable(lusSite_, nom, site);
-  if (!s) s = lire(site);
-  if (!s) return false;
-  if (!site_.contains(nom)) sitesNotes_[nom] = {s->taille, etatSite->temps, s->hash};
+  if (!s) {
+    s = lire(site);
+    if (!s) return false;
+    if (!site_.contains(nom)) lusSite_[nom] = {s->taille, etatSite->temps, s->hash};
+  }
   return *s == *m;
 }
 
@@ -125,7 +127,7 @@ void EmpreintesMiroir::enregistrer() const {
     lignes.add(nom + "|" + std::to_string(e.taille) + "|" + std::to_string(e.temps) + "|" + hash);
   };
   for (const auto& [nom, e] : miroir_) ajouter(nom, e);
-  for (const auto& [nom, e] : sitesNotes_) ajouter("ftp/" + nom, e);
+  for (const auto& [nom, e] : lusSite_) ajouter("ftp/" + nom, e);
   platform::makeFolder(dossier_.path("tmp"));
   platform::writeGeneratedFile(dossier_.path(kFichier), lignes.text(), false);
 }

@@ -56,8 +56,8 @@ class EmpreintesMiroir {
   const platform::DataFolder& dossier_;
   std::unordered_map<std::string, Empreinte> miroir_;  // by name in transfert/
   std::unordered_map<std::string, Empreinte> site_;    // by name in ftp/, from the build
-  // By name in ftp/, files the build does not describe: as last recorded, as compared now.
-  std::unordered_map<std::string, Empreinte> lusSite_, sitesNotes_;
+  // By name in ftp/, files the build does not describe, as we read them; kept by the upload.
+  std::unordered_map<std::string, Empreinte> lusSite_;
   long long octetsLus_ = 0;
 };
 
