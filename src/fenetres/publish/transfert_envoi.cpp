@@ -166,55 +166,25 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
     Gauge.setProgress(faits);
     if (p_.environment().patienter) p_.environment().patienter();
   };
-  // The next file is read on a thread of its own while the current one is on the wire.
-  struct Lecture {
-    size_t indice = 0;
-    bool absent = false;
-    std::string octets, erreur;
-  };
-  auto prochain = [&](size_t depuis) {
-    while (depuis < ordre.size() && !platform::isFtpName(ordre[depuis])) ++depuis;
-    return depuis;
-  };
-  auto lire = [&dossier, &ordre](Lecture& l) {
-    const auto site = dossier.path("ftp/" + ordre[l.indice]);
-    if (!platform::fileExists(site)) {
-      l.absent = true;
-      return;
-    }
-    try {
-      l.octets = platform::readFile(site);
-    } catch (const platform::FileError& e) {
-      l.erreur = e.what();
-    }
-  };
-  Lecture lue;
-  pages::EcrivainFond lecteur;  // after what its task writes: it waits for the task when it goes
-  lue.indice = prochain(0);
-  if (lue.indice < ordre.size()) lire(lue);
   try {
-    for (size_t i = 0; i < ordre.size(); ++i) {
-      const auto& nom = ordre[i];
+    for (const auto& nom : ordre) {
+      const auto site = dossier.path("ftp/" + nom);
+      if (!platform::fileExists(site)) continue;
       // One such name must not stop every publication at that file.
       if (!platform::isFtpName(nom)) {
-        if (platform::fileExists(dossier.path("ftp/" + nom))) {
-          refuses.push_back(nom);
-          ++faits;
-        }
+        refuses.push_back(nom);
+        ++faits;
         continue;
       }
-      lecteur.attendre();
-      Lecture courante = std::move(lue);
-      lue = Lecture{};
-      lue.indice = prochain(i + 1);
-      if (lue.indice < ordre.size()) lecteur.confier([&lire, &lue] { lire(lue); });
-      if (courante.absent) continue;
       afficher(nom, false);
       // Read once: sent, hashed and mirrored from the same bytes.
-      if (!courante.erreur.empty())
-        throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + courante.erreur +
-                             kSuiteEchec);
-      if (!FTP1.putBytes(courante.octets, nom))
+      std::string octets;
+      try {
+        octets = platform::readFile(site);
+      } catch (const platform::FileError& e) {
+        throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + e.what() + kSuiteEchec);
+      }
+      if (!FTP1.putBytes(octets, nom))
         throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + FTP1.lastError() +
                              kSuiteEchec);
       ++faits;
@@ -222,7 +192,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
       // its own while the next file goes, and nothing waits for the disc: a copy lost in a crash
       // only makes its file go again.
       const auto copie = dossier.path("transfert/" + nom);
-      confierMiroir(miroir, [&empreintes, &dossier, copie, nom, octets = std::move(courante.octets)] {
+      confierMiroir(miroir, [&empreintes, &dossier, copie, nom, octets = std::move(octets)] {
         try {
           platform::writeGeneratedFile(copie, octets, false);
         } catch (const platform::FileError&) {
@@ -235,7 +205,6 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
       if (planSiteActif && entreDansPlanSite(nom, framesOui()))
         memoG.addLine(urlBoutique + "/" + nom + " " + date);
     }
-    lecteur.attendre();
     confierMiroir(miroir, {});
   } catch (...) {
     // The copies of the files sent are written before anything is told.
