@@ -227,6 +227,26 @@ TEST(GeneratedFiles, ReplaceTheOldBytesWhole) {
   EXPECT_EQ(platform::listFiles(dir.path()), (std::vector<std::string>{"cible", "source"}));
 }
 
+// A copy that already holds the source's bytes keeps its time (what the publication's records
+// rest on); one of the same size but other bytes is replaced.
+TEST(GeneratedFiles, ACopyOfTheSameBytesKeepsItsTime) {
+  TempFolder dir;
+  dir.write("source", "image 1");
+  const auto ancienne = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  for (bool inPlace : {true, false}) {
+    SCOPED_TRACE(inPlace);
+    dir.write("cible", "image 1");
+    std::filesystem::last_write_time(dir / "cible", ancienne);
+    EXPECT_TRUE(platform::copyGeneratedFile(dir / "source", dir / "cible", inPlace));
+    EXPECT_EQ(std::filesystem::last_write_time(dir / "cible"), ancienne);
+    dir.write("cible", "image 2");
+    std::filesystem::last_write_time(dir / "cible", ancienne);
+    EXPECT_TRUE(platform::copyGeneratedFile(dir / "source", dir / "cible", inPlace));
+    EXPECT_EQ(dir.read("cible"), "image 1");
+    EXPECT_NE(std::filesystem::last_write_time(dir / "cible"), ancienne);
+  }
+}
+
 // A page and its copy may share their bytes on disk; whichever name is written again afterwards,
 // in place or not, written or copied, the other keeps what it had.
 TEST(GeneratedFiles, ASecondNameKeepsItsBytesWhenEitherIsRewritten) {

@@ -188,12 +188,11 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
         throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + FTP1.lastError() +
                              kSuiteEchec);
       ++faits;
-      // Only now: the mirror holds what the server received. Written on a thread of its own
-      // while the next file goes, and nothing waits for the disc: a copy lost in a crash only
-      // makes its file go again.
-      const auto mesure = EmpreintesMiroir::mesurer(octets);
+      // Only now: the mirror holds what the server received. Hashed and written on a thread of
+      // its own while the next file goes, and nothing waits for the disc: a copy lost in a crash
+      // only makes its file go again.
       const auto copie = dossier.path("transfert/" + nom);
-      confierMiroir(miroir, [&empreintes, &dossier, copie, nom, mesure, octets = std::move(octets)] {
+      confierMiroir(miroir, [&empreintes, &dossier, copie, nom, octets = std::move(octets)] {
         try {
           platform::writeGeneratedFile(copie, octets, false);
         } catch (const platform::FileError&) {
@@ -201,7 +200,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
                                     " a été transféré mais n'a pas pu être copié dans " +
                                     dossier.path("transfert").string());
         }
-        empreintes.noter(nom, mesure);
+        empreintes.noter(nom, EmpreintesMiroir::mesurer(octets));
       });
       if (planSiteActif && entreDansPlanSite(nom, framesOui()))
         memoG.addLine(urlBoutique + "/" + nom + " " + date);

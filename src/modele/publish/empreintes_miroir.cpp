@@ -31,7 +31,12 @@ std::optional<Etat> etat(const std::filesystem::path& chemin) {
 EmpreintesMiroir::EmpreintesMiroir(const platform::DataFolder& dossier)
     : dossier_(dossier),
       miroir_(charger(dossier, kFichier, "")),
-      site_(charger(dossier, "tmp/pages.emp", "ftp/")) {}
+      site_(charger(dossier, "tmp/pages.emp", "ftp/")),
+      lusSite_(charger(dossier, kFichier, "ftp/")) {
+  // Lines of ours "ftp/<name>|...": files of the site no build record describes (the copied
+  // pictures, the index pages), read once and described as they were then.
+  std::erase_if(miroir_, [](const auto& e) { return e.first.starts_with("ftp/"); });
+}
 
 EmpreintesMiroir::Octets EmpreintesMiroir::mesurer(std::string_view contenu) {
   const auto o = pages::EmpreintesPages::mesurer(contenu);
@@ -95,8 +100,13 @@ bool EmpreintesMiroir::identiques(const std::string& nom) {
     miroir_[nom] = {m->taille, etatCopie->temps, m->hash};
   }
   std::optional<Octets> s = valable(site_, nom, site);
-  if (!s) s = lire(site);
-  return s && *s == *m;
+  if (!s) s = valable(lusSite_, nom, site);
+  if (!s) {
+    s = lire(site);
+    if (!s) return false;
+    if (!site_.contains(nom)) lusSite_[nom] = {s->taille, etatSite->temps, s->hash};
+  }
+  return *s == *m;
 }
 
 void EmpreintesMiroir::noter(const std::string& nom, const Octets& octets) {
@@ -111,11 +121,13 @@ void EmpreintesMiroir::noter(const std::string& nom, const Octets& octets) {
 void EmpreintesMiroir::enregistrer() const {
   platform::LineList lignes;
   char hash[17];
-  for (const auto& [nom, e] : miroir_) {
-    if (nom.find_first_of("|\r\n") != std::string::npos) continue;  // no room in a line
+  auto ajouter = [&](const std::string& nom, const Empreinte& e) {
+    if (nom.find_first_of("|\r\n") != std::string::npos) return;  // no room in a line
     std::snprintf(hash, sizeof hash, "%016llx", e.hash);
     lignes.add(nom + "|" + std::to_string(e.taille) + "|" + std::to_string(e.temps) + "|" + hash);
-  }
+  };
+  for (const auto& [nom, e] : miroir_) ajouter(nom, e);
+  for (const auto& [nom, e] : lusSite_) ajouter("ftp/" + nom, e);
   platform::makeFolder(dossier_.path("tmp"));
   platform::writeGeneratedFile(dossier_.path(kFichier), lignes.text(), false);
 }

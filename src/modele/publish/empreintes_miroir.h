@@ -1,7 +1,9 @@
 #pragma once
 // What a file of the site and its mirror copy hold, known without reading them. The mirror's
 // copies are described in tmp/transfert.emp (size, time as written, hash of the bytes), noted
-// as the upload writes them; the site's pages by the build's own record, tmp/pages.emp. An entry
+// as the upload writes them; the site's pages by the build's own record, tmp/pages.emp, or else
+// by ours of the site's files we had to read (the pictures copied by the build keep their time
+// while their bytes are the same). An entry
 // counts only while its file still has the size and time noted: a file changed by anyone else
 // is read, as before.
 
@@ -54,6 +56,8 @@ class EmpreintesMiroir {
   const platform::DataFolder& dossier_;
   std::unordered_map<std::string, Empreinte> miroir_;  // by name in transfert/
   std::unordered_map<std::string, Empreinte> site_;    // by name in ftp/, from the build
+  // By name in ftp/, files the build does not describe, as we read them; kept by the upload.
+  std::unordered_map<std::string, Empreinte> lusSite_;
   long long octetsLus_ = 0;
 };
 

@@ -89,9 +89,28 @@ TEST(CoutEnvoi, AMirrorCopyWhoseHashIsKnownIsNotRead) {
   EXPECT_EQ(a.coches(), Noms{"b.htm"});
   EXPECT_EQ(a.fenetre().octetsLusComparaison, 12);  // b.htm and its copy, once each
 
-  // The copy's hash is known from then on: only the site's file no build noted is read.
+  // The copy's hash is known from then on, and so is the site's file no build noted, read once;
+  // the upload keeps that record.
+  a.fenetre().modif.click();
+  EXPECT_EQ(a.fenetre().octetsLusComparaison, 0);
+  EXPECT_EQ(a.coches(), Noms{"b.htm"});
+  a.dialogs.clear();
+  a.fenetre().goftp.click();
+  ASSERT_EQ(a.dialogs.messages(), Noms{"Le transfert est terminé"});
+  a.fenetre().modif.click();
+  EXPECT_EQ(a.fenetre().octetsLusComparaison, 0);
+  EXPECT_EQ(a.coches(), Noms{});
+
+  // That file rewritten by someone else (a new time) is read again; it goes only when its bytes
+  // differ from those sent.
+  remplacer("ftp/b.htm", "page B", false);
   a.fenetre().modif.click();
   EXPECT_EQ(a.fenetre().octetsLusComparaison, 6);
+  EXPECT_EQ(a.coches(), Noms{"b.htm"});
+  remplacer("ftp/b.htm", "page b", false);
+  a.fenetre().modif.click();
+  EXPECT_EQ(a.fenetre().octetsLusComparaison, 6);
+  EXPECT_EQ(a.coches(), Noms{});
 }
 
 }  // namespace
