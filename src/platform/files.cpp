@@ -257,7 +257,8 @@ bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool
   // A copy already holding these bytes keeps its time: the publication's records of it stay
   // true and it is not read again to be compared.
   struct stat from {}, to {};
-  if (::fstat(in, &from) == 0 && ::stat(destination.c_str(), &to) == 0 && S_ISREG(to.st_mode) &&
+  if (::fstat(in, &from) != 0) from = {};
+  if (from.st_mtim.tv_sec != 0 && ::stat(destination.c_str(), &to) == 0 && S_ISREG(to.st_mode) &&
       to.st_size == from.st_size) {
     int old = ::open(destination.c_str(), O_RDONLY | O_CLOEXEC);
     const bool same = old >= 0 && sameBytes(in, old);
@@ -278,6 +279,12 @@ bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool
   };
   bool ok = inPlace ? replaceInPlace(destination, fill) : replaceThrough(destination, fill);
   if (!opened) ::close(in);
+  // The copy takes its source's time, as a copy that keeps it would: a build that copies an
+  // unchanged picture again into a new file leaves it as the publication's records describe it.
+  if (ok && from.st_mtim.tv_sec != 0) {
+    const struct timespec temps[2] = {from.st_atim, from.st_mtim};
+    ::utimensat(AT_FDCWD, destination.c_str(), temps, 0);
+  }
   return ok;
 }
 

@@ -247,6 +247,22 @@ TEST(GeneratedFiles, ACopyOfTheSameBytesKeepsItsTime) {
   }
 }
 
+// A build sets its old files aside and copies its pictures again into new files: a copy takes its
+// source's time, so an unchanged picture is described by the record the publication kept of it.
+TEST(GeneratedFiles, ACopyTakesItsSourcesTime) {
+  TempFolder dir;
+  dir.write("source", "image 1");
+  const auto heure = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
+  std::filesystem::last_write_time(dir / "source", heure);
+  for (bool inPlace : {true, false}) {
+    SCOPED_TRACE(inPlace);
+    platform::removeFile(dir / "cible");
+    EXPECT_TRUE(platform::copyGeneratedFile(dir / "source", dir / "cible", inPlace));
+    EXPECT_EQ(dir.read("cible"), "image 1");
+    EXPECT_EQ(std::filesystem::last_write_time(dir / "cible"), heure);
+  }
+}
+
 // A page and its copy may share their bytes on disk; whichever name is written again afterwards,
 // in place or not, written or copied, the other keeps what it had.
 TEST(GeneratedFiles, ASecondNameKeepsItsBytesWhenEitherIsRewritten) {
