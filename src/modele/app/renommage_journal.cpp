@@ -118,6 +118,11 @@ void renommer(const DataFolder& dossier, const std::string& de, const std::strin
     throw FileError("Impossible de renommer " + de + " en " + vers);
 }
 
+void supprimer(const DataFolder& dossier, const std::string& nom) {
+  if (dossier.exists(nom) && !platform::removeFile(dossier.path(nom)))
+    throw FileError("Impossible de supprimer le fichier " + nom);
+}
+
 void copier(const DataFolder& dossier, const std::string& de, const std::string& vers) {
   if (dossier.exists(vers) || !dossier.exists(de)) return;
   platform::writeFileAtomic(dossier.root() / vers, platform::readFile(dossier.path(de)));
@@ -149,9 +154,7 @@ void defaire(const DataFolder& dossier, const EtapeRenommage& e) {
     case Sorte::renommer:
       return renommer(dossier, e.cible, e.fichier);
     case Sorte::copier:
-      if (dossier.exists(e.cible) && !platform::removeFile(dossier.path(e.cible)))
-        throw FileError("Impossible de supprimer le fichier " + e.cible);
-      return;
+      return supprimer(dossier, e.cible);
     case Sorte::valeur:
       return changerValeur(dossier, e, e.ancienne);
     case Sorte::liste:
@@ -159,10 +162,7 @@ void defaire(const DataFolder& dossier, const EtapeRenommage& e) {
   }
 }
 
-void oublierJournal(const DataFolder& dossier) {
-  if (dossier.exists(nomJournalRenommage) && !platform::removeFile(dossier.path(nomJournalRenommage)))
-    throw FileError(std::string("Impossible de supprimer le fichier ") + nomJournalRenommage);
-}
+void oublierJournal(const DataFolder& dossier) { supprimer(dossier, nomJournalRenommage); }
 
 }  // namespace
 
