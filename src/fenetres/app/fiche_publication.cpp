@@ -102,15 +102,14 @@ void Tmain::transfertClick() {
     // Hidden files (".htaccess" and the like) are neither listed nor sent.
     std::vector<std::string> site = platform::listFiles(p_.chemin("ftp"), "*");
     std::erase_if(site, [](const std::string& nom) { return nom.starts_with('.'); });
-    // Given whole, once sorted: the window redraws a list at each item added.
     if (site.empty()) {
       fenetre.close();
       d.showMessage("Aucun éléments à transférer");
       return;
     }
-    std::vector<std::string> tries = site;
-    platform::sortFrench(tries);
-    fenetre.listeFTP.setItems(tries);
+    // Given whole, once sorted: the window redraws a list at each item added.
+    platform::sortFrench(site);
+    fenetre.listeFTP.setItems(std::move(site));
     fenetre.listeFTP.setItemIndex(0);
     // Unticked before emptying: the list's ticks would outlive its items.
     fenetre.memoFTP.setChecks({});

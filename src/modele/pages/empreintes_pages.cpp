@@ -21,23 +21,37 @@ unsigned long long hashDe(std::string_view octets) { return std::hash<std::strin
 EmpreintesPages::EmpreintesPages(DossierConstruction& dossier) : dossier_(dossier) {
   auto lignes = dossier_.lire(kFichier);
   if (!lignes) return;
-  // nom|taille|temps|hash
-  for (const std::string& ligne : *lignes) {
-    const auto champs = platform::split(ligne, '|');
-    if (champs.size() != 4) continue;
-    auto taille = platform::toInteger(champs[1]);
-    auto temps = platform::toInteger(champs[2]);
-    if (!taille || !temps) continue;
-    connues_[champs[0]] = {*taille, *temps, std::strtoull(champs[3].c_str(), nullptr, 16)};
-  }
+  for (const std::string& ligne : *lignes)
+    if (auto lue = lireLigne(ligne)) connues_.insert_or_assign(std::move(lue->first), lue->second);
+}
+
+std::optional<std::pair<std::string, EmpreintesPages::Empreinte>> EmpreintesPages::lireLigne(
+    const std::string& ligne) {
+  const auto champs = platform::split(ligne, '|');
+  if (champs.size() != 4) return std::nullopt;
+  const auto taille = platform::toInteger(champs[1]);
+  const auto temps = platform::toInteger(champs[2]);
+  if (!taille || !temps) return std::nullopt;
+  return std::pair{champs[0], Empreinte{*taille, *temps, std::strtoull(champs[3].c_str(), nullptr, 16)}};
+}
+
+std::string EmpreintesPages::ligne(const std::string& nom, const Empreinte& e) {
+  char hash[17];
+  std::snprintf(hash, sizeof hash, "%016llx", e.hash);
+  return nom + "|" + std::to_string(e.taille) + "|" + std::to_string(e.temps) + "|" + hash;
+}
+
+std::optional<EmpreintesPages::Empreinte> EmpreintesPages::etat(const std::filesystem::path& chemin) {
+  struct stat s {};
+  if (::stat(chemin.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
+  return Empreinte{static_cast<long long>(s.st_size),
+                   static_cast<long long>(s.st_mtim.tv_sec) * 1000000000LL + s.st_mtim.tv_nsec, 0};
 }
 
 std::optional<EmpreintesPages::Empreinte> EmpreintesPages::surDisque(const std::string& nom) {
   auto chemin = dossier_.chemin(nom);
-  struct stat s {};
-  if (!chemin || ::stat(chemin->c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
-  return Empreinte{static_cast<long long>(s.st_size),
-                   static_cast<long long>(s.st_mtim.tv_sec) * 1000000000LL + s.st_mtim.tv_nsec, 0};
+  if (!chemin) return std::nullopt;
+  return etat(*chemin);
 }
 
 EmpreintesPages::Octets EmpreintesPages::mesurer(std::string_view contenu) {
@@ -60,12 +74,11 @@ void EmpreintesPages::noter(const std::string& nom, const Octets& page) { notees
 
 void EmpreintesPages::enregistrer() {
   platform::LineList lignes;
-  char hash[17];
   for (const auto& [nom, h] : notees_) {
     auto e = surDisque(nom);
     if (!e) continue;
-    std::snprintf(hash, sizeof hash, "%016llx", h);
-    lignes.add(nom + "|" + std::to_string(e->taille) + "|" + std::to_string(e->temps) + "|" + hash);
+    e->hash = h;
+    lignes.add(ligne(nom, *e));
   }
   dossier_.ecrire(kFichier, lignes);
 }

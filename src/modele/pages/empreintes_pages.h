@@ -3,9 +3,11 @@
 // each copy's size and time as written, and a hash of its bytes, kept in tmp/pages.emp. A copy
 // changed since by anyone else no longer matches its size and time: it is read as before.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <map>
+#include <utility>
 #include <optional>
 #include <unordered_map>
 
@@ -32,12 +34,19 @@ class EmpreintesPages {
   // Writes tmp/pages.emp with the copies noted by this build.
   void enregistrer();
 
- private:
+  // A file as a record describes it; the publication keeps one of the same form.
   struct Empreinte {
     long long taille = -1;
     long long temps = 0;  // modification time, nanoseconds
     unsigned long long hash = 0;
   };
+  // A record's line "nom|taille|temps|hash", the hash in hexadecimal; nullopt when malformed.
+  static std::optional<std::pair<std::string, Empreinte>> lireLigne(const std::string& ligne);
+  static std::string ligne(const std::string& nom, const Empreinte& e);
+  // The size and time of a regular file (hash 0); nullopt when there is none.
+  static std::optional<Empreinte> etat(const std::filesystem::path& chemin);
+
+ private:
   std::optional<Empreinte> surDisque(const std::string& nom);
 
   DossierConstruction& dossier_;

@@ -1,12 +1,6 @@
 #include "modele/publish/empreintes_miroir.h"
 
 #include "modele/pages/empreintes_pages.h"
-#include "platform/text.h"
-
-#include <sys/stat.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace publish {
 
@@ -14,17 +8,7 @@ namespace {
 
 constexpr const char* kFichier = "tmp/transfert.emp";
 
-struct Etat {
-  long long taille;
-  long long temps;
-};
-
-std::optional<Etat> etat(const std::filesystem::path& chemin) {
-  struct stat s {};
-  if (::stat(chemin.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) return std::nullopt;
-  return Etat{static_cast<long long>(s.st_size),
-              static_cast<long long>(s.st_mtim.tv_sec) * 1000000000LL + s.st_mtim.tv_nsec};
-}
+auto etat(const std::filesystem::path& chemin) { return pages::EmpreintesPages::etat(chemin); }
 
 }  // namespace
 
@@ -43,7 +27,7 @@ EmpreintesMiroir::Octets EmpreintesMiroir::mesurer(std::string_view contenu) {
   return {o.taille, o.hash};
 }
 
-// Lines "name|size|time|hash", the hash in hexadecimal; only the names under prefixe, without it.
+// Only the names under prefixe, without it.
 std::unordered_map<std::string, EmpreintesMiroir::Empreinte> EmpreintesMiroir::charger(
     const platform::DataFolder& dossier, std::string_view fichier, std::string_view prefixe) {
   std::unordered_map<std::string, Empreinte> connues;
@@ -51,13 +35,8 @@ std::unordered_map<std::string, EmpreintesMiroir::Empreinte> EmpreintesMiroir::c
     if (!dossier.exists(fichier)) return connues;
     for (const std::string& ligne : platform::LineList::load(dossier.path(fichier))) {
       if (!ligne.starts_with(prefixe)) continue;
-      const auto champs = platform::split(ligne, '|');
-      if (champs.size() != 4) continue;
-      const auto taille = platform::toInteger(champs[1]);
-      const auto temps = platform::toInteger(champs[2]);
-      if (!taille || !temps) continue;
-      connues[champs[0].substr(prefixe.size())] = {*taille, *temps,
-                                                   std::strtoull(champs[3].c_str(), nullptr, 16)};
+      if (auto lue = pages::EmpreintesPages::lireLigne(ligne))
+        connues.insert_or_assign(lue->first.substr(prefixe.size()), lue->second);
     }
   } catch (const platform::FileError&) {
     connues.clear();  // no record: the files are read
@@ -120,11 +99,9 @@ void EmpreintesMiroir::noter(const std::string& nom, const Octets& octets) {
 
 void EmpreintesMiroir::enregistrer() const {
   platform::LineList lignes;
-  char hash[17];
   auto ajouter = [&](const std::string& nom, const Empreinte& e) {
     if (nom.find_first_of("|\r\n") != std::string::npos) return;  // no room in a line
-    std::snprintf(hash, sizeof hash, "%016llx", e.hash);
-    lignes.add(nom + "|" + std::to_string(e.taille) + "|" + std::to_string(e.temps) + "|" + hash);
+    lignes.add(pages::EmpreintesPages::ligne(nom, e));
   };
   for (const auto& [nom, e] : miroir_) ajouter(nom, e);
   for (const auto& [nom, e] : lusSite_) ajouter("ftp/" + nom, e);

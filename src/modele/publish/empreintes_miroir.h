@@ -12,6 +12,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "modele/pages/empreintes_pages.h"
 #include "platform/files.h"
 
 namespace publish {
@@ -40,11 +41,7 @@ class EmpreintesMiroir {
   long long octetsLus() const { return octetsLus_; }
 
  private:
-  struct Empreinte {
-    long long taille = -1;
-    long long temps = 0;  // modification time, nanoseconds
-    unsigned long long hash = 0;
-  };
+  using Empreinte = pages::EmpreintesPages::Empreinte;
   static std::unordered_map<std::string, Empreinte> charger(const platform::DataFolder& dossier,
                                                             std::string_view fichier,
                                                             std::string_view prefixe);

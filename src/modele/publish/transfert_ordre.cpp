@@ -36,12 +36,10 @@ bool peutNommerDesFichiers(std::string_view nom) {
 std::vector<std::string> ordreEnvoi(
     const std::vector<std::string>& noms, const std::unordered_set<std::string>& nouveaux,
     const std::function<std::optional<std::string>(const std::string&)>& texte) {
-  std::unordered_map<std::string, size_t> places;
-  for (size_t i = 0; i < noms.size(); ++i) places.emplace(noms[i], i);
   // The files a page must wait for: new ones of this upload, entry pages aside (they go last).
   std::unordered_map<std::string, size_t> attendus;
-  for (const auto& nom : noms)
-    if (nouveaux.count(nom) && !pageEntree(nom)) attendus.emplace(nom, places[nom]);
+  for (size_t i = 0; i < noms.size(); ++i)
+    if (nouveaux.count(noms[i]) && !pageEntree(noms[i])) attendus.emplace(noms[i], i);
 
   std::vector<std::vector<size_t>> liens(noms.size());
   if (!attendus.empty())
