@@ -365,8 +365,12 @@ void FormView::fitWindow() {
   window_->resize(size);
 }
 
+const QScreen* screenOf(const QWidget& window) {
+  return window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+}
+
 QSize screenRoom(const QWidget& window) {
-  const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+  const QScreen* screen = screenOf(window);
   if (!screen) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
   return screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
 }

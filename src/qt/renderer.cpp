@@ -132,7 +132,7 @@ void Renderer::windowShown(ui::Form& form) {
 void Renderer::place(ui::Form& form, QWidget& w) {
   if (form.left() != 0 || form.top() != 0) {
     // Where the model puts it, as far as the screen keeps it whole.
-    const QScreen* screen = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = screenOf(w);
     QPoint at(form.left(), form.top());
     if (screen) {
       const QRect room(screen->availableGeometry().topLeft(), screenRoom(w));

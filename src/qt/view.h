@@ -17,6 +17,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QScreen;
 class QScrollArea;
 class QStatusBar;
 
@@ -72,6 +73,8 @@ std::unique_ptr<Element> makeElement(FormView& view, ui::Control& control, Eleme
 // The form whose window (or panel) holds the widget: the innermost one.
 ui::Form* formOf(QWidget* widget);
 
+// The screen a window is on (the primary one when it has none yet); null without any screen.
+const QScreen* screenOf(const QWidget& window);
 // The room a window has on the screen it is on, its title bar and borders left out.
 QSize screenRoom(const QWidget& window);
 

@@ -119,9 +119,7 @@ std::vector<std::string> EcrivainCartes::listeChoix(const std::string& fichier,
   return L;
 }
 
-void EcrivainCartes::champsCaches(std::vector<std::string>& L, bool rangee,
-                                  const std::string& ecotaxe, bool supplements) {
-  const TValeursCarte& v = valeurs;
+void EcrivainCartes::scriptSession(std::vector<std::string>& L) {
   const bool frames = e_.options.frames == "oui";
   L.push_back("<script language=\"JavaScript\">");
   L.push_back("document.write('<input type=\"hidden\" name=\"session_client\" value=\"'+" +
@@ -130,6 +128,13 @@ void EcrivainCartes::champsCaches(std::vector<std::string>& L, bool rangee,
     L.push_back("document.write('<input type=\"hidden\" name=\"track\" value=\"'+" +
                 frame::valeurSure(frames ? "top.track" : "track") + "+'\">');");
   L.push_back("</script>");
+}
+
+void EcrivainCartes::champsCaches(std::vector<std::string>& L, bool rangee,
+                                  const std::string& ecotaxe, bool supplements) {
+  const TValeursCarte& v = valeurs;
+  const bool frames = e_.options.frames == "oui";
+  scriptSession(L);
   const app::TIdentite& id = contexte().identite();
   L.push_back(cache("login", id.login));
   L.push_back(cache("ext", id.ext));

@@ -178,6 +178,8 @@ class EcrivainCartes {
   std::string nomFormulaireLigne() const;
   std::string ligneFormulaire() const;
   std::string description(bool rangee) const;
+  // The script writing the shopper's session (and the tracking code) into the order form.
+  void scriptSession(std::vector<std::string>& L);
   // supplements: the line's .sup list goes in too (a comment row or a table card).
   void champsCaches(std::vector<std::string>& L, bool rangee, const std::string& ecotaxe,
                    bool supplements = false);

@@ -3,7 +3,6 @@
 
 #include "modele/app/fiche_produit.h"
 #include "modele/app/texte_prix.h"
-#include "modele/frame/valeur_script.h"
 #include "modele/pages/produit_lie.h"
 #include "modele/pages/vignette.h"
 #include "modele/pages/vignette_contexte.h"
@@ -118,13 +117,7 @@ void EcrivainCartes::tableauProduitsLies() {
                     platform::htmlAttribute(quantite) + "\" size=3 maxlength=5></td>");
       }
       L.push_back("<td>");
-      L.push_back("<script language=\"JavaScript\">");
-      L.push_back("document.write('<input type=\"hidden\" name=\"session_client\" value=\"'+" +
-                  frame::valeurSure("top.session_client") + "+'\">');");
-      if (c.urlBoutique())
-        L.push_back("document.write('<input type=\"hidden\" name=\"track\" value=\"'+" +
-                    frame::valeurSure(cadres ? "top.track" : "track") + "+'\">');");
-      L.push_back("</script>");
+      scriptSession(L);
       L.push_back("<input type=\"hidden\" name=\"login\" value=\"" +
                   platform::htmlAttribute(id.login) + "\">");
       L.push_back("<input type=\"hidden\" name=\"ext\" value=\"" + platform::htmlAttribute(id.ext) +
