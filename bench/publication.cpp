@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -132,6 +133,31 @@ Envoi lireEnvoi(const testing_support::FtpServer& serveur, size_t depuis) {
   return e;
 }
 
+// BENCH_GAPS: the server's time from each kind of command to the next, in commands [depuis,
+// jusque) of its log: where a file's time goes, on either side.
+void ecarts(const testing_support::FtpServer& serveur, size_t depuis, size_t jusque) {
+  const auto commandes = serveur.timedCommands();
+  jusque = std::min(jusque, commandes.size());
+  std::map<std::string, std::vector<double>> ecarts;
+  std::string precedente;
+  double depart = 0;
+  for (size_t i = depuis; i < jusque; ++i) {
+    std::string c = commandes[i].command.substr(commandes[i].command.find(' ') + 1);
+    c = c.substr(0, c.find(' '));
+    if (!precedente.empty()) ecarts[precedente + " -> " + c].push_back(commandes[i].seconds - depart);
+    precedente = c;
+    depart = commandes[i].seconds;
+  }
+  for (auto& [paire, duree] : ecarts) {
+    std::sort(duree.begin(), duree.end());
+    double somme = 0;
+    for (double d : duree) somme += d;
+    std::cout << std::setprecision(3) << "  " << paire << ": " << duree.size() << " times, median "
+              << duree[duree.size() / 2] * 1000 << " ms, mean " << somme / duree.size() * 1000
+              << " ms, " << somme << " s in all\n";
+  }
+}
+
 // The minimal client on the same files, into a folder of its own: its seconds.
 double plancher(const testing_support::FtpServer& serveur, const fs::path& dossier,
                 const std::vector<std::string>& noms, const std::string& sousDossier) {
@@ -179,7 +205,14 @@ void mesurerPublication(const std::string& titre, const fs::path& dossier,
   std::map<std::string, Pas> par;
   for (const auto& p : pas) par[p.quoi] = p;
   const Envoi envoi = lireEnvoi(serveur, depuis);
+  const size_t milieu = serveur.timedCommands().size();
   const double sol = plancher(serveur, dossier, envoi.noms, "plancher" + std::to_string(tour));
+  if (std::getenv("BENCH_GAPS")) {
+    std::cout << "  gaps, program:\n";
+    ecarts(serveur, depuis, milieu);
+    std::cout << "  gaps, ftplib:\n";
+    ecarts(serveur, milieu, serveur.timedCommands().size());
+  }
   const Pas& envoiPas = par["upload"];
   const Pas& comparaison = par["comparison"];
   const double total = envoiPas.mur + comparaison.mur;
@@ -190,7 +223,8 @@ void mesurerPublication(const std::string& titre, const fs::path& dossier,
             << std::setprecision(3) << "  program: comparison " << comparaison.mur << " s, upload "
             << envoiPas.mur << " s (cpu " << envoiPas.cpu << " s), " << std::setprecision(0)
             << n / envoiPas.mur << " files/s; read " << std::setprecision(1)
-            << comparaison.luMo + envoiPas.luMo << " MB ("
+            << comparaison.luMo + envoiPas.luMo << " MB (comparison " << comparaison.luMo
+            << ", upload " << envoiPas.luMo << "; "
             << (envoyes ? (comparaison.luMo + envoiPas.luMo) * 1048576.0 / envoyes : 0)
             << " x the bytes sent; comparison read " << par["compared, bytes read"].mur / 1048576.0
             << " MB of files)\n"

@@ -222,6 +222,15 @@ int openGeneratedFile(const fs::path& path) {
   return fd;
 }
 
+void appendGeneratedFile(const fs::path& path, std::string_view bytes) {
+  name_index::Change change(folderOf(path));
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  if (fd < 0) throw FileError("Impossible d'écrire le fichier " + shown(path));
+  change.added(path.filename().string(), name_index::Kind::file);
+  const bool ok = writeBytes(fd, bytes);
+  if (::close(fd) != 0 || !ok) throw FileError("Impossible d'écrire le fichier " + shown(path));
+}
+
 bool finishGeneratedFile(int fd, std::string_view bytes) {
   return closeGeneratedFile(fd, writeBytes(fd, bytes) ? static_cast<off_t>(bytes.size()) : -1);
 }
@@ -254,8 +263,10 @@ static bool sameBytes(int a, int b) {
 bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool inPlace) {
   int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return false;
-  // A copy already holding these bytes keeps its time: the publication's records of it stay
-  // true and it is not read again to be compared.
+  // A copy already holding these bytes is not written again. It still takes its source's time
+  // below: the file in place may be another one the build set aside and took back, holding the
+  // same bytes under another time, and the publication's records describe a copy by its
+  // source's time.
   struct stat from {}, to {};
   if (::fstat(in, &from) != 0) from = {};
   if (from.st_mtim.tv_sec != 0 && ::stat(destination.c_str(), &to) == 0 && S_ISREG(to.st_mode) &&
@@ -265,6 +276,10 @@ bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool
     if (old >= 0) ::close(old);
     if (same) {
       ::close(in);
+      if (to.st_mtim.tv_sec != from.st_mtim.tv_sec || to.st_mtim.tv_nsec != from.st_mtim.tv_nsec) {
+        const struct timespec temps[2] = {from.st_atim, from.st_mtim};
+        ::utimensat(AT_FDCWD, destination.c_str(), temps, 0);
+      }
       return true;
     }
     if (::lseek(in, 0, SEEK_SET) != 0) {
@@ -279,8 +294,8 @@ bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool
   };
   bool ok = inPlace ? replaceInPlace(destination, fill) : replaceThrough(destination, fill);
   if (!opened) ::close(in);
-  // The copy takes its source's time, as a copy that keeps it would: a build that copies an
-  // unchanged picture again into a new file leaves it as the publication's records describe it.
+  // The copy takes its source's time: a build that copies an unchanged picture again into a new
+  // file leaves it as the publication's records describe it.
   if (ok && from.st_mtim.tv_sec != 0) {
     const struct timespec temps[2] = {from.st_atim, from.st_mtim};
     ::utimensat(AT_FDCWD, destination.c_str(), temps, 0);

@@ -49,6 +49,9 @@ void writeFileAtomicExact(const fs::path& path, std::string_view bytes,
 // wait for the disk. In place truncates the file and writes into it (for a folder the build has
 // just emptied); otherwise a temporary file is renamed over it. Names exactly as given.
 void writeGeneratedFile(const fs::path& path, std::string_view bytes, bool inPlace);
+// Adds bytes at the end of a generated file (created when missing), without reading it; a crash
+// may leave the last ones cut short, so a reader must refuse an incomplete line.
+void appendGeneratedFile(const fs::path& path, std::string_view bytes);
 // The same for a copy, made by the kernel without reading the file into memory; false when the
 // source is missing or the copy failed.
 bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool inPlace);

@@ -147,7 +147,7 @@ void Ttransfert1::compare() {
       coches.push_back(true);
     }
   }
-  enregistrerEmpreintes(empreintes);
+  enregistrerEmpreintes([&] { empreintes.enregistrer(); });
   octetsLusComparaison = empreintes.octetsLus();
   if (premierPlanSite)
     dialogs().showMessage(

@@ -103,7 +103,8 @@ class Ttransfert1 : public ui::Form {
   // The names the server cannot be sent (a control byte): skipped, never mirrored.
   std::vector<std::string> envoyer(const std::vector<std::string>& aEnvoyer,
                                    const std::string& date, const std::string& repertoire);
-  void enregistrerEmpreintes(const EmpreintesMiroir& empreintes);
+  // Writes a record of hashes; a failure only costs reading the files again next time.
+  void enregistrerEmpreintes(const std::function<void()>& enregistrer);
   void confierMiroir(pages::EcrivainFond& miroir, std::function<void()> copie);
   // Adds and ticks the pages the site map needs (sent again when it does not list them yet).
   void selectionnerPagesSitemap(std::vector<std::string>& items, std::vector<bool>& coches);

@@ -149,7 +149,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
         }
       });
 
-  EmpreintesMiroir empreintes(dossier);
+  NotesMiroir empreintes(dossier);
   pages::EcrivainFond miroir;
   std::vector<std::string> refuses;
   int faits = Gauge.progress();
@@ -169,7 +169,9 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   try {
     for (const auto& nom : ordre) {
       const auto site = dossier.path("ftp/" + nom);
-      if (!platform::fileExists(site)) continue;
+      // Taken before the file is read: a change made meanwhile gives it another time.
+      const auto etatSite = pages::EmpreintesPages::etat(site);
+      if (!etatSite && !platform::fileExists(site)) continue;
       // One such name must not stop every publication at that file.
       if (!platform::isFtpName(nom)) {
         refuses.push_back(nom);
@@ -192,7 +194,9 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
       // its own while the next file goes, and nothing waits for the disc: a copy lost in a crash
       // only makes its file go again.
       const auto copie = dossier.path("transfert/" + nom);
-      confierMiroir(miroir, [&empreintes, &dossier, copie, nom, octets = std::move(octets)] {
+      const long long tempsSite = etatSite ? etatSite->temps : 0;
+      confierMiroir(miroir, [&empreintes, &dossier, copie, nom, tempsSite,
+                             octets = std::move(octets)] {
         try {
           platform::writeGeneratedFile(copie, octets, false);
         } catch (const platform::FileError&) {
@@ -200,7 +204,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
                                     " a été transféré mais n'a pas pu être copié dans " +
                                     dossier.path("transfert").string());
         }
-        empreintes.noter(nom, EmpreintesMiroir::mesurer(octets));
+        empreintes.noter(nom, EmpreintesMiroir::mesurer(octets), tempsSite);
       });
       if (planSiteActif && entreDansPlanSite(nom, framesOui()))
         memoG.addLine(urlBoutique + "/" + nom + " " + date);
@@ -212,10 +216,10 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
       miroir.attendre();
     } catch (const platform::FileError&) {
     }
-    enregistrerEmpreintes(empreintes);
+    enregistrerEmpreintes([&] { empreintes.enregistrer(); });
     throw;
   }
-  enregistrerEmpreintes(empreintes);
+  enregistrerEmpreintes([&] { empreintes.enregistrer(); });
   if (!ordre.empty()) afficher(ordre.back(), true);
   return refuses;
 }
@@ -233,9 +237,9 @@ void Ttransfert1::confierMiroir(pages::EcrivainFond& miroir, std::function<void(
   }
 }
 
-void Ttransfert1::enregistrerEmpreintes(const EmpreintesMiroir& empreintes) {
+void Ttransfert1::enregistrerEmpreintes(const std::function<void()>& enregistrer) {
   try {
-    empreintes.enregistrer();
+    enregistrer();
   } catch (const platform::FileError&) {
     // Only a record: without it the next comparison reads the files again.
   }

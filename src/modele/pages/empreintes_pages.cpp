@@ -31,8 +31,12 @@ std::optional<std::pair<std::string, EmpreintesPages::Empreinte>> EmpreintesPage
   if (champs.size() != 4) return std::nullopt;
   const auto taille = platform::toInteger(champs[1]);
   const auto temps = platform::toInteger(champs[2]);
-  if (!taille || !temps) return std::nullopt;
-  return std::pair{champs[0], Empreinte{*taille, *temps, std::strtoull(champs[3].c_str(), nullptr, 16)}};
+  // The hash always has its 16 digits: a line cut short by a crash is refused, not misread.
+  const std::string& hash = champs[3];
+  if (!taille || !temps || hash.size() != 16 ||
+      hash.find_first_not_of("0123456789abcdef") != std::string::npos)
+    return std::nullopt;
+  return std::pair{champs[0], Empreinte{*taille, *temps, std::strtoull(hash.c_str(), nullptr, 16)}};
 }
 
 std::string EmpreintesPages::ligne(const std::string& nom, const Empreinte& e) {

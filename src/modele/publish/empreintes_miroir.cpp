@@ -13,13 +13,19 @@ auto etat(const std::filesystem::path& chemin) { return pages::EmpreintesPages::
 }  // namespace
 
 EmpreintesMiroir::EmpreintesMiroir(const platform::DataFolder& dossier)
-    : dossier_(dossier),
-      miroir_(charger(dossier, kFichier, "")),
-      site_(charger(dossier, "tmp/pages.emp", "ftp/")),
-      lusSite_(charger(dossier, kFichier, "ftp/")) {
+    : dossier_(dossier), miroir_(charger(dossier, kFichier)) {
   // Lines of ours "ftp/<name>|...": files of the site no build record describes (the copied
   // pictures, the index pages), read once and described as they were then.
-  std::erase_if(miroir_, [](const auto& e) { return e.first.starts_with("ftp/"); });
+  for (auto it = miroir_.begin(); it != miroir_.end();) {
+    if (it->first.starts_with("ftp/")) {
+      lusSite_.insert_or_assign(it->first.substr(4), it->second);
+      it = miroir_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (auto& [nom, e] : charger(dossier, "tmp/pages.emp"))
+    if (nom.starts_with("ftp/")) site_.insert_or_assign(nom.substr(4), e);
 }
 
 EmpreintesMiroir::Octets EmpreintesMiroir::mesurer(std::string_view contenu) {
@@ -27,17 +33,14 @@ EmpreintesMiroir::Octets EmpreintesMiroir::mesurer(std::string_view contenu) {
   return {o.taille, o.hash};
 }
 
-// Only the names under prefixe, without it.
 std::unordered_map<std::string, EmpreintesMiroir::Empreinte> EmpreintesMiroir::charger(
-    const platform::DataFolder& dossier, std::string_view fichier, std::string_view prefixe) {
+    const platform::DataFolder& dossier, std::string_view fichier) {
   std::unordered_map<std::string, Empreinte> connues;
   try {
     if (!dossier.exists(fichier)) return connues;
-    for (const std::string& ligne : platform::LineList::load(dossier.path(fichier))) {
-      if (!ligne.starts_with(prefixe)) continue;
+    for (const std::string& ligne : platform::LineList::load(dossier.path(fichier)))
       if (auto lue = pages::EmpreintesPages::lireLigne(ligne))
-        connues.insert_or_assign(lue->first.substr(prefixe.size()), lue->second);
-    }
+        connues.insert_or_assign(std::move(lue->first), lue->second);
   } catch (const platform::FileError&) {
     connues.clear();  // no record: the files are read
   }
@@ -88,15 +91,6 @@ bool EmpreintesMiroir::identiques(const std::string& nom) {
   return *s == *m;
 }
 
-void EmpreintesMiroir::noter(const std::string& nom, const Octets& octets) {
-  const auto e = etat(dossier_.path("transfert/" + nom));
-  if (!e || e->taille != octets.taille) {
-    miroir_.erase(nom);
-    return;
-  }
-  miroir_[nom] = {octets.taille, e->temps, octets.hash};
-}
-
 void EmpreintesMiroir::enregistrer() const {
   platform::LineList lignes;
   auto ajouter = [&](const std::string& nom, const Empreinte& e) {
@@ -104,9 +98,30 @@ void EmpreintesMiroir::enregistrer() const {
     lignes.add(pages::EmpreintesPages::ligne(nom, e));
   };
   for (const auto& [nom, e] : miroir_) ajouter(nom, e);
-  for (const auto& [nom, e] : lusSite_) ajouter("ftp/" + nom, e);
+  for (const auto& [nom, e] : lusSite_)
+    if (!site_.contains(nom)) ajouter("ftp/" + nom, e);  // the build's record describes those
   platform::makeFolder(dossier_.path("tmp"));
   platform::writeGeneratedFile(dossier_.path(kFichier), lignes.text(), false);
+}
+
+void NotesMiroir::noter(const std::string& nom, const EmpreintesMiroir::Octets& octets,
+                        long long tempsSite) {
+  if (nom.find_first_of("|\r\n") != std::string::npos) return;  // no room in a line
+  using pages::EmpreintesPages;
+  // The site's file as it was read, so that the next comparison need not read it either.
+  if (tempsSite != 0)
+    lignes_ += EmpreintesPages::ligne("ftp/" + nom, {octets.taille, tempsSite, octets.hash}) + "\r\n";
+  // A copy not as written (a failed write) gets no line: its old one no longer matches it.
+  const auto e = etat(dossier_.path("transfert/" + nom));
+  if (!e || e->taille != octets.taille) return;
+  lignes_ += EmpreintesPages::ligne(nom, {octets.taille, e->temps, octets.hash}) + "\r\n";
+}
+
+void NotesMiroir::enregistrer() {
+  if (lignes_.empty()) return;
+  platform::makeFolder(dossier_.path("tmp"));
+  platform::appendGeneratedFile(dossier_.path(kFichier), lignes_);
+  lignes_.clear();
 }
 
 }  // namespace publish

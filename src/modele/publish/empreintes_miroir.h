@@ -32,9 +32,7 @@ class EmpreintesMiroir {
   // Whether ftp/<nom> holds the bytes of transfert/<nom>. Reads the site's file only when the
   // build's record does not describe it, the mirror's copy only when ours does not.
   bool identiques(const std::string& nom);
-  // After transfert/<nom> was written with these bytes.
-  void noter(const std::string& nom, const Octets& octets);
-  // Writes tmp/transfert.emp.
+  // Writes tmp/transfert.emp whole, with what this comparison read.
   void enregistrer() const;
 
   // Bytes read to compare, for the measures.
@@ -42,9 +40,9 @@ class EmpreintesMiroir {
 
  private:
   using Empreinte = pages::EmpreintesPages::Empreinte;
+  // The lines of a record, by name; a name's last line holds.
   static std::unordered_map<std::string, Empreinte> charger(const platform::DataFolder& dossier,
-                                                            std::string_view fichier,
-                                                            std::string_view prefixe);
+                                                            std::string_view fichier);
   // The record's hash when the file still has the size and time noted.
   static std::optional<Octets> valable(const std::unordered_map<std::string, Empreinte>& connues,
                                        const std::string& nom, const std::filesystem::path& chemin);
@@ -56,6 +54,23 @@ class EmpreintesMiroir {
   // By name in ftp/, files the build does not describe, as we read them; kept by the upload.
   std::unordered_map<std::string, Empreinte> lusSite_;
   long long octetsLus_ = 0;
+};
+
+// The upload's notes of the mirror copies it writes, added at the end of tmp/transfert.emp
+// without reading it: a publication of a few files reads no record of thousands. A name's last
+// line holds; the next comparison writes the record whole again.
+class NotesMiroir {
+ public:
+  explicit NotesMiroir(const platform::DataFolder& dossier) : dossier_(dossier) {}
+  // After transfert/<nom> was written with these bytes, read from ftp/<nom> when it had the time
+  // tempsSite: both are described (one thread at a time).
+  void noter(const std::string& nom, const EmpreintesMiroir::Octets& octets, long long tempsSite);
+  // Adds the lines noted since the last call. Throws platform::FileError.
+  void enregistrer();
+
+ private:
+  const platform::DataFolder& dossier_;
+  std::string lignes_;
 };
 
 }  // namespace publish

@@ -17,7 +17,8 @@ bool pageEntree(std::string_view nom);
 
 // noms: the files to send, in the list's order; nouveaux: those the server does not have yet
 // (no mirror copy); texte: the text of a file that may name others (pages and scripts), nullopt
-// for the others. Only pages are read, and only when some file is new. Among files that do not
+// for the others, called from several threads at once. Only pages are read, and only when some
+// file is new. Among files that do not
 // depend on each other the list's order is kept; a circle of new pages goes in list order.
 std::vector<std::string> ordreEnvoi(
     const std::vector<std::string>& noms, const std::unordered_set<std::string>& nouveaux,
