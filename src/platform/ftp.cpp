@@ -15,6 +15,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <algorithm>
 #include <mutex>
 #include <random>
@@ -243,7 +244,6 @@ struct FtpSession::Impl {
   std::string host;
   int port = 0;
   std::string lastReply;  // the server's last reply line, written on the worker thread
-  CURLcode lastResult = CURLE_OK;
 
   static size_t reply(char* data, size_t size, size_t count, void* user) {
     std::string_view line(data, size * count);
@@ -615,8 +615,48 @@ bool FtpSession::putBytes(std::string_view bytes, const std::string& remoteName)
     fail("Nom de fichier distant invalide : \"" + remoteName + "\"");
     return false;
   }
-  // Sent under a temporary name, then renamed into place: a transfer cut short never leaves
-  // the live file truncated.
+  abortRequested_ = false;
+  int result = CURLE_OK;
+  waitFor([&] { result = sendNow(bytes, remoteName); });
+  return finish(result);
+}
+
+bool FtpSession::putEach(const std::function<std::optional<File>()>& next,
+                         const std::function<void(File&&)>& sent) {
+  if (!ready("envoi")) return false;
+  abortRequested_ = false;
+  int result = CURLE_OK;
+  std::string refused;
+  std::exception_ptr thrown;
+  waitFor([&] {
+    try {
+      while (!impl_->abort) {
+        std::optional<File> file = next();
+        if (!file) break;
+        if (!isFtpName(file->remoteName)) {
+          refused = std::move(file->remoteName);
+          break;
+        }
+        result = sendNow(file->bytes, file->remoteName);
+        if (result != CURLE_OK) break;
+        sent(std::move(*file));
+      }
+    } catch (...) {
+      thrown = std::current_exception();
+    }
+  });
+  const bool ok = finish(result);
+  if (thrown) std::rethrow_exception(thrown);
+  if (ok && !refused.empty()) {
+    fail("Nom de fichier distant invalide : \"" + refused + "\"");
+    return false;
+  }
+  return ok;
+}
+
+// Sent under a temporary name, then renamed into place: a transfer cut short never leaves the
+// live file truncated.
+int FtpSession::sendNow(std::string_view bytes, const std::string& remoteName) {
   const std::string temporary = temporaryName(remoteName);
   const std::string folder = folderUrl(folder_, absolute_);
   const Commands rename{"RNFR " + temporary, "RNTO " + remoteName};
@@ -625,15 +665,15 @@ bool FtpSession::putBytes(std::string_view bytes, const std::string& remoteName)
   upload.url = folder + escaped(temporary);
   upload.source = bytes;
   upload.after = rename.list;
-  if (run(upload)) return true;
-  if (impl_->lastResult != CURLE_QUOTE_ERROR || !connected_) return false;
+  int result = transferNow(upload);
+  if (result != CURLE_QUOTE_ERROR) return result;
   // Some servers rename only onto a free name.
   const Commands replace{"*DELE " + remoteName, "RNFR " + temporary, "RNTO " + remoteName};
   Transfer again;
   again.url = folder;
   again.before = replace.list;
-  if (run(again)) return true;
-  if (impl_->lastResult != CURLE_QUOTE_ERROR || !connected_) return false;
+  result = transferNow(again);
+  if (result != CURLE_QUOTE_ERROR) return result;
   // A server that renames nothing gets the file under its own name, as before.
   const Commands drop{"*DELE " + temporary};
   Transfer direct;
@@ -641,7 +681,7 @@ bool FtpSession::putBytes(std::string_view bytes, const std::string& remoteName)
   direct.url = folder + escaped(remoteName);
   direct.source = bytes;
   direct.after = drop.list;
-  return run(direct);
+  return transferNow(direct);
 }
 
 bool FtpSession::get(const std::string& remoteName, const std::filesystem::path& local) {
@@ -678,6 +718,13 @@ bool FtpSession::get(const std::string& remoteName, const std::filesystem::path&
 }
 
 bool FtpSession::run(Transfer& transfer) {
+  abortRequested_ = false;
+  int result = CURLE_OK;
+  waitFor([&] { result = transferNow(transfer); });
+  return finish(result);
+}
+
+int FtpSession::transferNow(Transfer& transfer) {
   CURL* easy = impl_->easy;
   impl_->errorBuffer[0] = '\0';
   impl_->lastReply.clear();
@@ -702,12 +749,11 @@ bool FtpSession::run(Transfer& transfer) {
     curl_easy_setopt(easy, CURLOPT_READDATA, &transfer.source);
     curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(transfer.source.size()));
   }
+  return perform(impl_->multi, easy);
+}
 
-  abortRequested_ = false;
-  CURLcode result = CURLE_OK;
-  waitFor([&] { result = perform(impl_->multi, easy); });
-  impl_->lastResult = result;
-
+bool FtpSession::finish(int code) {
+  const auto result = static_cast<CURLcode>(code);
   if (abortRequested_) {
     abortRequested_ = false;
     closeHandles();

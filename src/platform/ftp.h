@@ -60,6 +60,17 @@ class FtpSession {
   // transfer cut short leaves the remote file as it was. Per file: EPSV, STOR, RNFR, RNTO.
   bool put(const std::filesystem::path& local, const std::string& remoteName);
   bool putBytes(std::string_view bytes, const std::string& remoteName);
+  // Sends files one after another, each as putBytes does, without coming back to the caller's
+  // thread between them (it runs the idle function meanwhile): thousands of small files would
+  // otherwise cost two thread wake-ups each. next() gives the next file, nullopt when none is
+  // left; sent() is told each file once it is in place. Both run on the network thread; what
+  // they throw stops the sending and is thrown here. False at the first failed file.
+  struct File {
+    std::string remoteName;
+    std::string bytes;
+  };
+  bool putEach(const std::function<std::optional<File>()>& next,
+               const std::function<void(File&&)>& sent);
   // Fetches remoteName of the current folder into local, overwriting it; a failed download
   // leaves the local file as it was.
   bool get(const std::string& remoteName, const std::filesystem::path& local);
@@ -73,6 +84,11 @@ class FtpSession {
 
   bool ready(const char* operation);
   bool run(Transfer& transfer);
+  // On the network thread: one transfer, and a file sent with its fallbacks.
+  int transferNow(Transfer& transfer);
+  int sendNow(std::string_view bytes, const std::string& remoteName);
+  // Back on the caller's thread: what a result means for the session.
+  bool finish(int result);
   void closeHandles(bool keepWindowsAlive = true);
   void waitFor(const std::function<void()>& work);
   std::string folderUrl(const std::vector<std::string>& segments, bool absolute) const;

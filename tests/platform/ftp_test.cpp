@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <tuple>
 
 namespace platform {
@@ -347,6 +348,54 @@ TEST_F(SlowFtpSessionTest, IdleRunsDuringATransferOfSomeMegabytes) {
   }
   EXPECT_TRUE(sameBytes(server.home().read("gros.bin"), local.read("gros.bin")));
   EXPECT_TRUE(sameBytes(local.read("autre.bin"), server.home().read("autre.bin")));
+}
+
+// Files sent one after the other on the network thread: in order, the window serviced meanwhile;
+// what the source throws, or a name the server cannot take, stops the sending there, the files
+// before it in place and the session still usable.
+TEST_F(SlowFtpSessionTest, PutEachSendsInTurnAndStopsWhereItsSourceFails) {
+  connect();
+  struct Cas {
+    const char* name;
+    std::vector<std::string> names;  // "!" throws instead of giving a file
+    size_t sent;
+    std::string error;
+  } cases[] = {
+      {"all", {"a.bin", "b.htm", "c.htm"}, 3, ""},
+      {"thrown", {"d.htm", "!", "e.htm"}, 1, "lecture impossible"},
+      {"bad name", {"f.htm", "g/h.htm", "i.htm"}, 1, "Nom de fichier distant invalide : \"g/h.htm\""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    int idle = 0;
+    session.setIdle([&] { ++idle; });
+    size_t next = 0;
+    std::vector<std::string> sent;
+    std::string error;
+    bool ok = false;
+    try {
+      ok = session.putEach(
+          [&]() -> std::optional<FtpSession::File> {
+            if (next == c.names.size()) return std::nullopt;
+            const std::string& name = c.names[next++];
+            if (name == "!") throw std::runtime_error("lecture impossible");
+            return FtpSession::File{name, binaryBytes(name == "a.bin" ? 1024 * 1024 : 100)};
+          },
+          [&](FtpSession::File&& f) { sent.push_back(f.remoteName); });
+      if (!ok) error = session.lastError();
+    } catch (const std::runtime_error& e) {
+      error = e.what();
+    }
+    EXPECT_EQ(ok, c.error.empty());
+    EXPECT_EQ(error, c.error);
+    EXPECT_EQ(sent, std::vector<std::string>(c.names.begin(), c.names.begin() + c.sent));
+    for (const auto& name : sent)
+      EXPECT_TRUE(sameBytes(server.home().read(name), binaryBytes(name == "a.bin" ? 1024 * 1024 : 100)));
+    if (c.sent == 3) EXPECT_GE(idle, 2);
+    EXPECT_TRUE(session.connected());
+  }
+  EXPECT_TRUE(session.putBytes("encore", "j.htm")) << session.lastError();
+  EXPECT_EQ(server.home().read("j.htm"), "encore");
 }
 
 TEST(FtpSessionLostServer, FailsTheTransferAndKeepsTheLocalFile) {

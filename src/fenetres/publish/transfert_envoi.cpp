@@ -21,7 +21,7 @@
 #include "ui/dialogs.h"
 #include "ui/services.h"
 
-#include <chrono>
+#include <atomic>
 #include <optional>
 #include <unordered_set>
 
@@ -152,22 +152,31 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   NotesMiroir empreintes(dossier);
   pages::EcrivainFond miroir;
   std::vector<std::string> refuses;
-  int faits = Gauge.progress();
-  // The progress is shown, and the windows serviced, every 100 ms rather than for every file:
-  // thousands of small files would otherwise cost a repaint each.
-  using Horloge = std::chrono::steady_clock;
-  Horloge::time_point prochainAffichage{};
-  auto afficher = [&](const std::string& nom, bool toujours) {
-    const auto maintenant = Horloge::now();
-    if (!toujours && maintenant < prochainAffichage) return;
-    prochainAffichage = maintenant + std::chrono::milliseconds(100);
+  // Written by the network thread as the files go, read by the window's.
+  std::atomic<int> faits = Gauge.progress();
+  std::atomic<size_t> courant = 0;  // in ordre, the file going
+  // The progress is shown, and the windows serviced, while the network waits (every 50 ms)
+  // rather than for every file: thousands of small files would otherwise cost a repaint each.
+  auto afficher = [&] {
     Label2.setCaption("Transfert du fichier : ");
-    blocM.setCaption(nom);
+    blocM.setCaption(ordre[courant]);
     Gauge.setProgress(faits);
     if (p_.environment().patienter) p_.environment().patienter();
   };
-  try {
-    for (const auto& nom : ordre) {
+  FTP1.setIdle(afficher);
+  struct Retour {
+    platform::FtpSession& ftp;
+    std::function<void()> idle;
+    ~Retour() { ftp.setIdle(idle); }
+  } retour{FTP1, p_.environment().patienter};
+
+  // On the network thread, one file after the other.
+  size_t suivant = 0;
+  long long tempsSite = 0;  // of the file given last
+  std::vector<std::string> envoyes;
+  auto prochain = [&]() -> std::optional<platform::FtpSession::File> {
+    while (suivant < ordre.size()) {
+      const std::string& nom = ordre[suivant++];
       const auto site = dossier.path("ftp/" + nom);
       // Taken before the file is read: a change made meanwhile gives it another time.
       const auto etatSite = pages::EmpreintesPages::etat(site);
@@ -178,39 +187,53 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
         ++faits;
         continue;
       }
-      afficher(nom, false);
+      courant = suivant - 1;
+      tempsSite = etatSite ? etatSite->temps : 0;
       // Read once: sent, hashed and mirrored from the same bytes.
-      std::string octets;
       try {
-        octets = platform::readFile(site);
+        return platform::FtpSession::File{nom, platform::readFile(site)};
       } catch (const platform::FileError& e) {
         throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + e.what() + kSuiteEchec);
       }
-      if (!FTP1.putBytes(octets, nom))
-        throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + FTP1.lastError() +
-                             kSuiteEchec);
-      ++faits;
-      // Only now: the mirror holds what the server received. Hashed and written on a thread of
-      // its own while the next file goes, and nothing waits for the disc: a copy lost in a crash
-      // only makes its file go again.
-      const auto copie = dossier.path("transfert/" + nom);
-      const long long tempsSite = etatSite ? etatSite->temps : 0;
-      confierMiroir(miroir, [&empreintes, &dossier, copie, nom, tempsSite,
-                             octets = std::move(octets)] {
-        try {
-          platform::writeGeneratedFile(copie, octets, false);
-        } catch (const platform::FileError&) {
-          throw platform::FileError("Le fichier " + nom +
-                                    " a été transféré mais n'a pas pu être copié dans " +
-                                    dossier.path("transfert").string());
-        }
-        empreintes.noter(nom, EmpreintesMiroir::mesurer(octets), tempsSite);
-      });
-      if (planSiteActif && entreDansPlanSite(nom, framesOui()))
-        memoG.addLine(urlBoutique + "/" + nom + " " + date);
     }
+    return std::nullopt;
+  };
+  auto envoye = [&](platform::FtpSession::File&& fichier) {
+    ++faits;
+    envoyes.push_back(fichier.remoteName);
+    // Only now: the mirror holds what the server received. Hashed and written on a thread of
+    // its own while the next file goes, and nothing waits for the disc: a copy lost in a crash
+    // only makes its file go again.
+    const auto copie = dossier.path("transfert/" + fichier.remoteName);
+    confierMiroir(miroir, [&empreintes, &dossier, copie, nom = std::move(fichier.remoteName),
+                           temps = tempsSite, octets = std::move(fichier.bytes)] {
+      try {
+        platform::writeGeneratedFile(copie, octets, false);
+      } catch (const platform::FileError&) {
+        throw platform::FileError("Le fichier " + nom +
+                                  " a été transféré mais n'a pas pu être copié dans " +
+                                  dossier.path("transfert").string());
+      }
+      empreintes.noter(nom, EmpreintesMiroir::mesurer(octets), temps);
+    });
+  };
+  // The pages sent enter the site map, those of an upload cut short too.
+  bool planFait = false;
+  auto planSite = [&] {
+    if (planFait || !planSiteActif) return;
+    planFait = true;
+    for (const auto& nom : envoyes)
+      if (entreDansPlanSite(nom, framesOui())) memoG.addLine(urlBoutique + "/" + nom + " " + date);
+  };
+  try {
+    const bool envoi = FTP1.putEach(prochain, envoye);
+    planSite();
+    if (!envoi)
+      throw EchecTransfert("Echec du transfert du fichier " + ordre[courant] + " : " +
+                           FTP1.lastError() + kSuiteEchec);
     confierMiroir(miroir, {});
   } catch (...) {
+    planSite();
     // The copies of the files sent are written before anything is told.
     try {
       miroir.attendre();
@@ -220,7 +243,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
     throw;
   }
   enregistrerEmpreintes([&] { empreintes.enregistrer(); });
-  if (!ordre.empty()) afficher(ordre.back(), true);
+  if (!ordre.empty()) afficher();
   return refuses;
 }
 
