@@ -159,7 +159,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   // rather than for every file: thousands of small files would otherwise cost a repaint each.
   auto afficher = [&] {
     Label2.setCaption("Transfert du fichier : ");
-    blocM.setCaption(ordre[courant]);
+    if (courant < ordre.size()) blocM.setCaption(ordre[courant]);
     Gauge.setProgress(faits);
     if (p_.environment().patienter) p_.environment().patienter();
   };
