@@ -615,20 +615,15 @@ bool FtpSession::putBytes(std::string_view bytes, const std::string& remoteName)
     fail("Nom de fichier distant invalide : \"" + remoteName + "\"");
     return false;
   }
-  abortRequested_ = false;
-  int result = CURLE_OK;
-  waitFor([&] { result = sendNow(bytes, remoteName); });
-  return finish(result);
+  return onWorker([&] { return sendNow(bytes, remoteName); });
 }
 
 bool FtpSession::putEach(const std::function<std::optional<File>()>& next,
                          const std::function<void(File&&)>& sent) {
   if (!ready("envoi")) return false;
-  abortRequested_ = false;
-  int result = CURLE_OK;
   std::string refused;
   std::exception_ptr thrown;
-  waitFor([&] {
+  const bool ok = onWorker([&]() -> int {
     try {
       while (!impl_->abort) {
         std::optional<File> file = next();
@@ -637,15 +632,15 @@ bool FtpSession::putEach(const std::function<std::optional<File>()>& next,
           refused = std::move(file->remoteName);
           break;
         }
-        result = sendNow(file->bytes, file->remoteName);
-        if (result != CURLE_OK) break;
+        const int result = sendNow(file->bytes, file->remoteName);
+        if (result != CURLE_OK) return result;
         sent(std::move(*file));
       }
     } catch (...) {
       thrown = std::current_exception();
     }
+    return CURLE_OK;
   });
-  const bool ok = finish(result);
   if (thrown) std::rethrow_exception(thrown);
   if (ok && !refused.empty()) {
     fail("Nom de fichier distant invalide : \"" + refused + "\"");
@@ -718,9 +713,13 @@ bool FtpSession::get(const std::string& remoteName, const std::filesystem::path&
 }
 
 bool FtpSession::run(Transfer& transfer) {
+  return onWorker([&] { return transferNow(transfer); });
+}
+
+bool FtpSession::onWorker(const std::function<int()>& work) {
   abortRequested_ = false;
   int result = CURLE_OK;
-  waitFor([&] { result = transferNow(transfer); });
+  waitFor([&] { result = work(); });
   return finish(result);
 }
 

@@ -89,6 +89,8 @@ class FtpSession {
   int sendNow(std::string_view bytes, const std::string& remoteName);
   // Back on the caller's thread: what a result means for the session.
   bool finish(int result);
+  // work (a libcurl result) on the network thread, then finish.
+  bool onWorker(const std::function<int()>& work);
   void closeHandles(bool keepWindowsAlive = true);
   void waitFor(const std::function<void()>& work);
   std::string folderUrl(const std::vector<std::string>& segments, bool absolute) const;

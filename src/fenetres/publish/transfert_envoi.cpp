@@ -22,6 +22,7 @@
 #include "ui/services.h"
 
 #include <atomic>
+#include <exception>
 #include <optional>
 #include <unordered_set>
 
@@ -217,30 +218,27 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
       empreintes.noter(nom, EmpreintesMiroir::mesurer(octets), temps);
     });
   };
-  // The pages sent enter the site map, those of an upload cut short too.
-  bool planFait = false;
-  auto planSite = [&] {
-    if (planFait || !planSiteActif) return;
-    planFait = true;
-    for (const auto& nom : envoyes)
-      if (entreDansPlanSite(nom, framesOui())) memoG.addLine(urlBoutique + "/" + nom + " " + date);
-  };
+  std::exception_ptr echec;
   try {
-    const bool envoi = FTP1.putEach(prochain, envoye);
-    planSite();
-    if (!envoi)
+    if (!FTP1.putEach(prochain, envoye))
       throw EchecTransfert("Echec du transfert du fichier " + ordre[courant] + " : " +
                            FTP1.lastError() + kSuiteEchec);
     confierMiroir(miroir, {});
   } catch (...) {
-    planSite();
+    echec = std::current_exception();
+  }
+  // The pages sent enter the site map, those of an upload cut short too.
+  if (planSiteActif)
+    for (const auto& nom : envoyes)
+      if (entreDansPlanSite(nom, framesOui())) memoG.addLine(urlBoutique + "/" + nom + " " + date);
+  if (echec) {
     // The copies of the files sent are written before anything is told.
     try {
       miroir.attendre();
     } catch (const platform::FileError&) {
     }
     enregistrerEmpreintes([&] { empreintes.enregistrer(); });
-    throw;
+    std::rethrow_exception(echec);
   }
   enregistrerEmpreintes([&] { empreintes.enregistrer(); });
   if (!ordre.empty()) afficher();
