@@ -7,6 +7,7 @@ const path = require('node:path');
 const { describe, it, before, after } = require('node:test');
 
 const { openDisc, openSite, settle, visit } = require('./lib/harness.js');
+const { commanderCarte } = require('./lib/carte.js');
 const { buildShop } = require('./lib/shop.js');
 
 // The cart table's rows with at least two cells, as the shopper reads them.
@@ -23,15 +24,6 @@ function commande(ref, description, pu) {
 }
 
 const principal = (v) => v.page.frames().find((f) => f.name() === 'principal');
-
-// Orders from the card form named nom of the page shown in cadre, after setting its lists.
-async function commanderCarte(cadre, nom, choix) {
-  await Promise.all([cadre.waitForNavigation(), cadre.evaluate((n, c) => {
-    const form = document.forms[n];
-    for (const [liste, valeur] of Object.entries(c)) form.elements[liste].value = valeur;
-    [...document.querySelectorAll('input[type=image]')].find((i) => i.form === form).click();
-  }, nom, choix)]);
-}
 
 // The first cells of the cart's lines, the headings row left out.
 async function references(cadre, nombre) {
@@ -62,13 +54,14 @@ describe('offline order form', () => {
       await principal().goto(site.url('vaisselle-bols-0.htm'));
       await Promise.all([principal().waitForNavigation(), principal().evaluate(() => {
         const form = [...document.forms].find((f) => f.getAttribute('action') === 'boncommande.htm');
+        form.elements.refsupp3.value = 'Gravure du pr\u00e9nom=4';
         [...document.querySelectorAll('input[type=image]')].find((i) => i.form === form).click();
       })]);
       await principal().goto(site.url('boncommande.htm?ref=THE1&description=Th%E9+vert+(w:300)&pu=10'));
       await principal().goto(site.url('boncommande.htm?ref=THE1&description=Th%E9+vert+(w:300)&pu=10'));
       assert.deepEqual(await lignes(principal()), [
         ['Produits', 'Q', 'P.U.H.T.', 'Total H.T.'],
-        // The card's first supplement is the one chosen.
+        // The card's supplement chosen.
         ['BOL01 Gravure du prénom Bol en grès émaillé bleu', '1', '22,50 EUR', '22,50 EUR'],
         ['THE1 Thé vert (w:300)', '1', '10,00 EUR', '10,00 EUR'],
         ['Emballage', '1', '1,50 EUR', '1,50 EUR'],
@@ -155,6 +148,7 @@ describe('offline order form', () => {
     try {
       await Promise.all([v.page.waitForNavigation(), v.page.evaluate(() => {
         const form = [...document.forms].find((f) => f.getAttribute('action') === 'boncommande.htm');
+        form.elements.refsupp3.value = 'Gravure du pr\u00e9nom=4';
         [...document.querySelectorAll('input[type=image]')].find((i) => i.form === form).click();
       })]);
       await v.page.evaluate(() => { document.form.qte0.value = '2'; });

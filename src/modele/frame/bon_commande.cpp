@@ -85,7 +85,8 @@ LineList fonctionsTableau(const Page& p, const std::string& nbre_col) {
       "function montant(x){return \"<td bgcolor=\\\"white\\\" align=\\\"right\\\" nowrap>\"+"
       "police(\"size=2\",format(x)+\"&nbsp;\"+html(devise))+\"</td>\";}",
       "function ligne_commande(libelle,quantite,pu,total_l,total_e){",
-      "document.write(\"<tr>" + espace + "<td bgcolor=\\\"white\\\" nowrap>\"+police(\"size=2\",libelle)+\"</td>" +
+      // The product's name wraps: a long one leaves its quantity and amounts in the window.
+      "document.write(\"<tr>" + espace + "<td bgcolor=\\\"white\\\">\"+police(\"size=2\",libelle)+\"</td>" +
           espace + "<td align=\\\"center\\\">\"+quantite+\"</td>" + espace +
           "\"+montant(pu)+\"" + espace + "\"+montant(total_l)+\"" + espace + "\");"};
   if (p.deux)

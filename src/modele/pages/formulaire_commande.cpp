@@ -107,9 +107,17 @@ std::vector<std::string> EcrivainCartes::listeChoix(const std::string& fichier,
   if (!platform::safeRelativePath(fichier)) return {};
   const platform::LineList lignes = app::chargerAnnexe(donnees_, fichier);
   if (lignes.empty()) return {};
+  return liste(nom, lignes.lines(), lien, prefixe);
+}
+
+// Each line is sent as it is read; a "label=price" line reads as its label and amount.
+std::vector<std::string> EcrivainCartes::liste(const std::string& nom,
+                                               std::span<const std::string> lignes,
+                                               const std::string& lien,
+                                               const std::string& prefixe) {
   const std::string devise = htmlText(contexte().identite().dev1);
   std::vector<std::string> L{"<SELECT name=\"" + nom + "\">"};
-  for (const auto& l : lignes.lines()) {
+  for (const auto& l : lignes) {
     std::string montre = trim(l);
     if (size_t egal = l.find('='); egal != std::string::npos)
       montre = trim(l.substr(0, egal) + lien + l.substr(egal + 1) + " " + devise);
@@ -117,6 +125,22 @@ std::vector<std::string> EcrivainCartes::listeChoix(const std::string& fichier,
   }
   L.push_back("</SELECT>");
   return L;
+}
+
+// A supplement is the shopper's to take: left alone, the list sends nothing and adds nothing.
+std::vector<std::string> EcrivainCartes::listeSupplements(const std::string& reference,
+                                                          const std::string& prefixe) {
+  auto L = listeChoix(reference + ".sup", "refsupp3", " + ", prefixe);
+  if (!L.empty())
+    L.insert(L.begin() + 1, "<OPTION value=\"\">" + prefixe + "Sans supplément</OPTION>");
+  return L;
+}
+
+// The sheet's "<CHOIX>" titles, after their marker line: a choice whose amounts add to the price.
+std::vector<std::string> EcrivainCartes::listeTitresChoix() {
+  const auto& c = valeurs.lignesChoix;
+  if (!valeurs.choixTitres || c.size() <= 1) return {};
+  return liste("refsupp", std::span(c).subspan(1), " + ", "");
 }
 
 void EcrivainCartes::scriptSession(std::vector<std::string>& L) {
@@ -144,7 +168,7 @@ void EcrivainCartes::champsCaches(std::vector<std::string>& L, bool rangee,
     L.push_back(cache("qmulti", std::to_string(v.qmultiCarte)));
   }
   if (rangee || supplements)
-    for (auto& l : listeChoix(v.referenceFiche + ".sup", "refsupp3", " + ", "")) L.push_back(l);
+    for (auto& l : listeSupplements(v.referenceFiche, "")) L.push_back(l);
   if (v.carteFenetre) {
     L.push_back(cache("fenetre", "oui"));
   } else if (frames) {
@@ -318,11 +342,10 @@ void EcrivainCartes::formulaireCommande() {
                              trim(v.prixDeviseTexte) + b.finItalique + "</span></font>";
 
   // The choice lists.
-  const auto supplements = listeChoix(v.referenceFiche + ".sup", "refsupp3", " + ", "");
+  const auto supplements = listeSupplements(v.referenceFiche, "");
   std::vector<std::string> supplementsCarte;
   if (!v.typeLigne.empty() && v.referenceVignette != v.referenceFiche)
-    supplementsCarte =
-        listeChoix(v.referenceVignette + ".sup", "refsupp3", " + ", gauche ? "Z " : "");
+    supplementsCarte = listeSupplements(v.referenceVignette, gauche ? "Z " : "");
   std::vector<std::string> listeTailles;
   if (v.mesTailles == "oui") {
     if (v.bacheCarte)
@@ -370,13 +393,7 @@ void EcrivainCartes::formulaireCommande() {
     ajouter(supplementsCarte);
     if (v.choixTitres) L.push_back("&nbsp;</td><td valign=\"top\">");
     ajouter(listeTailles);
-    if (v.choixTitres && v.lignesChoix.size() > 1) {
-      L.push_back("<SELECT name=\"refsupp\">");
-      for (size_t i = 1; i < v.lignesChoix.size(); ++i)
-        L.push_back("<OPTION value=\"" + htmlAttribute(v.lignesChoix[i]) + "\">" +
-                    v.lignesChoix[i] + "</OPTION>");
-      L.push_back("</SELECT>");
-    }
+    ajouter(listeTitresChoix());
     ajouter(listeChoix(v.referenceFiche + ".dif", "refdiff", " ", ""));
     L.push_back("</td><td align=\"right\" valign=\"top\" nowrap>");
     L.push_back(kPix2);

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -187,6 +188,12 @@ class EcrivainCartes {
   void quantite(std::vector<std::string>& L, bool rangee);
   std::vector<std::string> listeChoix(const std::string& fichier, const std::string& nom,
                                       const std::string& lien, const std::string& prefixe);
+  std::vector<std::string> liste(const std::string& nom, std::span<const std::string> lignes,
+                                 const std::string& lien, const std::string& prefixe);
+  // The supplements of a reference (its .sup file), led by the line that declines them.
+  std::vector<std::string> listeSupplements(const std::string& reference,
+                                            const std::string& prefixe);
+  std::vector<std::string> listeTitresChoix();  // the "<CHOIX>" titles list, when there is one
   std::string controleCommande(bool rangee, bool gauche) const;
   std::string cadrePrixPro(const std::string& ecotaxe);
   bool rupture(std::vector<std::string>& L);

@@ -84,12 +84,9 @@ void EcrivainCartes::celluleDescription(const Balises& titre) {
     v.lignesChoix = v.titresCarte;
     v.titresCarte.clear();
   }
-  if (v.choixTitres && v.lignesChoix.size() > 1) {
-    L.push_back("<br><SELECT name=\"refsupp\">");
-    for (size_t i = 1; i < v.lignesChoix.size(); ++i)
-      L.push_back("<OPTION value=\"" + htmlAttribute(v.lignesChoix[i]) + "\">" + v.lignesChoix[i] +
-                  "</OPTION>");
-    L.push_back("</SELECT>");
+  if (auto choix = listeTitresChoix(); !choix.empty()) {
+    choix.front() = "<br>" + choix.front();
+    L.insert(L.end(), choix.begin(), choix.end());
   }
   if (v.mesTailles == "oui") {
     platform::LineList tailles;

@@ -1,0 +1,105 @@
+'use strict';
+// A card's lists and what the offline order form makes of them, in both layouts: a supplement
+// the shopper leaves alone costs nothing, a choice list reads as the supplements do, and a long
+// product name leaves the quantity box and "Calculer" inside the window.
+
+const assert = require('node:assert/strict');
+const path = require('node:path');
+const { describe, it, before, after } = require('node:test');
+
+const { openSite, visit } = require('./lib/harness.js');
+const { commanderCarte } = require('./lib/carte.js');
+const { buildShop } = require('./lib/shop.js');
+
+// The cart's lines as the shopper reads them: the product cell and the unit price.
+function panier(cadre) {
+  return cadre.$$eval('table[cellspacing="0"] tr', (rows) => rows
+    .filter((r) => r.querySelector('input[name^=qte]'))
+    .map((r) => [...r.cells].map((c) => c.innerText.replace(/\s+/g, ' ').trim())
+      .filter((t) => t !== ''))
+    .map((cells) => [cells[0], cells[1]]));
+}
+
+for (const [layout, shop, cadre] of [
+  ['frameset', 'carte_listes', (v) => v.page.frames().find((f) => f.name() === 'principal')],
+  ['single-page layout', 'carte_listes_page', (v) => v.page.mainFrame()],
+]) {
+  describe(`card lists and the order form, ${layout}`, () => {
+    let site;
+    before(async () => {
+      site = await openSite(path.join(buildShop(shop), 'ftp'));
+    });
+    after(() => site.close());
+
+    it('charges what the shopper chose, and nothing for what was left alone', async () => {
+      const v = await visit(site, 'index.htm');
+      try {
+        for (const [page, form, choix] of [
+          ['vaisselle-bols-0.htm', 'fbol01bol01', {}],
+          ['vaisselle-bols-0.htm', 'fbol01bol01', { refsupp3: 'Coffret cadeau=6' }],
+          ['infusions-fruits-0.htm', 'finf03inf03', {}],
+          ['infusions-fruits-0.htm', 'finf03inf03', { refsupp: 'Boîte métal=4', refsupp3: 'Sachet cadeau=2' }],
+          ['livres-cuisine-0.htm', 'fliv02liv02', { refsupp: 'Relié cuir=15' }],
+        ]) {
+          await cadre(v).goto(site.url(page));
+          await commanderCarte(cadre(v), form, choix);
+        }
+        assert.deepEqual(await panier(cadre(v)), [
+          ['BOL01 Bol en grès émaillé bleu', '18,50 EUR'],
+          ['BOL01 Coffret cadeau Bol en grès émaillé bleu', '24,50 EUR'],
+          ['INF03 Vrac Tisane fraise-rhubarbe', '8,00 EUR'],
+          ['INF03 Boîte métal Sachet cadeau Tisane fraise-rhubarbe', '14,00 EUR'],
+          ['LIV02 Relié cuir Le pain au levain', '35,00 EUR'],
+        ]);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+      }
+    });
+
+    it('shows every list of a card as label and amount, the supplements first declined', async () => {
+      const v = await visit(site, 'index.htm');
+      try {
+        const listes = {};
+        for (const [page, form] of [['vaisselle-bols-0.htm', 'fbol01bol01'],
+          ['infusions-fruits-0.htm', 'finf03inf03'], ['livres-cuisine-0.htm', 'fliv02liv02']]) {
+          await cadre(v).goto(site.url(page));
+          // The form opens inside the table: its lists belong to it without lying inside it.
+          listes[form] = await cadre(v).evaluate((n) => Object.fromEntries(
+            [...document.forms[n].elements].filter((e) => e.tagName === 'SELECT')
+              .map((s) => [s.name, [s.value, ...[...s.options].map((o) => o.text)]])), form);
+        }
+        assert.deepEqual(listes, {
+          fbol01bol01: { refsupp3: ['', 'Sans supplément', 'Gravure du prénom + 4 EUR', 'Coffret cadeau + 6 EUR'] },
+          finf03inf03: { refsupp: ['Vrac=0', 'Vrac + 0 EUR', 'Boîte métal + 4 EUR'],
+            refsupp3: ['', 'Sans supplément', 'Sachet cadeau + 2 EUR'] },
+          fliv02liv02: { refsupp: ['Broché=0', 'Broché + 0 EUR', 'Relié cuir + 15 EUR'] },
+        });
+      } finally {
+        await v.close();
+      }
+    });
+
+    it('keeps the quantity box and "Calculer" in the window with a long product name', async () => {
+      const v = await visit(site, 'index.htm');
+      try {
+        await cadre(v).goto(site.url('vaisselle-tasses-0.htm'));
+        await commanderCarte(cadre(v), 'ftas02tas02', {});
+        const dehors = {};
+        for (const width of [1024, 1280]) {
+          await v.page.setViewport({ width, height: 768 });
+          dehors[width] = await cadre(v).evaluate(() => {
+            const largeur = document.documentElement.clientWidth;
+            return [document.form.qte0, document.querySelector('input[value=Calculer]')]
+              .filter((e) => { const r = e.getBoundingClientRect(); return r.left < 0 || r.right > largeur; })
+              .map((e) => e.name || e.value);
+          });
+        }
+        assert.deepEqual(dehors, { 1024: [], 1280: [] });
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+      }
+    });
+  });
+}
