@@ -18,5 +18,6 @@ require('./commande.js');
 require('./top.js');
 require('./menu_dynamique.js');
 require('./bon_commande.js');
+require('./panier_copies.js');
 require('./promo.js');
 require('./boutique_neuve.js');
