@@ -89,14 +89,6 @@ const CAS = [
     { adresse: avec(DISQUE, 'ref=B&description=b&pu=1'), cadre: cadreNeuf(0) },
     { adresse: DISQUE },
   ], [['A', '2', '1'], ['B', '1', '1']]],
-  ['another catalogue\'s copy is not taken', () => [
-    { adresse: avec('file:///media/autre/boncommande.htm', 'ref=A&description=a&pu=2') },
-    { adresse: avec(DISQUE, 'ref=B&description=b&pu=1') },
-  ], [['B', '1', '1']]],
-  ['another site\'s copy is not taken', () => [
-    { adresse: avec('http://autre.example/boncommande.htm', 'ref=A&description=a&pu=2') },
-    { adresse: avec(WEB, 'ref=B&description=b&pu=1') },
-  ], [['B', '1', '1']]],
   ['a supplement adds to the price', () => [
     { adresse: avec(WEB, 'ref=BOL01&refsupp3=Coffret+cadeau%3D6&description=Bol&pu=18%2C50') },
   ], [['BOL01 Coffret cadeau', '24.5', '1']]],
@@ -110,17 +102,6 @@ const CAS = [
   ['a query in the shop\'s charset', () => [
     { adresse: avec(WEB, 'ref=D%E9j%E0+%80&description=x&pu=1') },
   ], [['D\u00e9j\u00e0 \u20ac', '1', '1']]],
-  ['a quantity below 0 takes the line out', () => [
-    { adresse: avec(WEB, 'ref=A&description=a&pu=2') },
-    { adresse: avec(WEB, 'ref=B&description=b&pu=1') },
-    { adresse: WEB, qte: { qte0: '-2', qte1: '2' } },
-  ], [['B', '1', '2']]],
-  ['an order address brought back by the history adds nothing again', () => [
-    { adresse: avec(WEB, 'ref=A&description=a&pu=2') },
-    { adresse: avec(WEB, 'ref=B&description=b&pu=1') },
-    { adresse: WEB, qte: { qte1: '0' } },
-    { adresse: avec(WEB, 'ref=B&description=b&pu=1'), navigation: 'back_forward' },
-  ], [['A', '2', '1']]],
 ];
 
 // ---------------------------------------------------------------------------------------------
