@@ -19,5 +19,6 @@ require('./top.js');
 require('./menu_dynamique.js');
 require('./bon_commande.js');
 require('./carte_listes.js');
+require('./panier_copies.js');
 require('./promo.js');
 require('./boutique_neuve.js');

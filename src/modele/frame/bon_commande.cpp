@@ -237,13 +237,15 @@ LineList identification(const Page& p) {
 // reach it - the single-page layout, whose top window is the form itself, or a site opened from
 // disc, whose frames may not read each other - the tab's session keeps it from page to page.
 // The session copy is kept in every case: a frameset reloaded, or replaced by the form alone
-// (the top bar's cart link), declares an empty cart, which takes the copy back.
-// A top window also keeps it in its own name, which the tab hands to the next page at once:
-// a page of a site on disc left just after its load may not have handed its session over yet.
-// Each copy is numbered, so that the newer of the two wins.
+// (the top bar's cart link), or restored from the history with an older cart, takes it back.
+// From disc, a top window also keeps it in its own name, which the tab hands to the next page at
+// once: a page of a site on disc left just after its load may not have handed its session over
+// yet. Over http the name is not used: it goes with the tab to any other site, which may read it.
+// Each copy names its shop (the form's folder), so that one shop never takes another's, and is
+// numbered, as is the top window's cart, so that the newest wins.
 LineList scriptPanier(const TOptionsCatalogue& c) {
   return {"var cles_panier=[\"fin\",\"ma_ref\",\"ma_description\",\"ma_pu\",\"ma_commande\","
-          "\"ma_quantite\",\"mon_transport\"];",
+          "\"ma_quantite\",\"mon_transport\",\"garde_n\"];",
           "function panier_neuf(){return {fin:0,ma_ref:new Array(),ma_description:new Array(),"
           "ma_pu:new Array(),ma_commande:new Array(),ma_quantite:new Array(),mon_transport:" +
               texteScript(c.port ? c.portE : "0") + "};}",
@@ -255,23 +257,33 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "else if(typeof v==\"object\"){for(var i=0;i<v.length;i++)vers[cle][i]=v[i];}",
           "else vers[cle]=v;}",
           "}",
-          "function panier_vide(p){for(var i=0;i<p.fin;i++)if(p.ma_ref[i])return false;return true;}",
           "var panier=null,garde=null;",
+          "var boutique_panier=location.href.replace(/[?#].*$/,\"\").replace(/[^\\/]*$/,\"\");",
+          "var cle_garde=\"tarvio_panier \"+boutique_panier,sur_disque=location.protocol==\"file:\";",
           "try{if(typeof top.fin!=\"undefined\")panier=top;}catch(erreur){}",
           "function lire_garde(texte){try{var g=JSON.parse(texte);"
-          "if(g&&(garde==null||(g.garde_n||0)>(garde.garde_n||0)))garde=g;}catch(erreur){}}",
-          "try{lire_garde(sessionStorage.getItem(\"tarvio_panier\"));}catch(erreur){}",
-          "try{if(window==top&&window.name.indexOf(\"tarvio_panier=\")==0)"
+          "if(g&&g.boutique==boutique_panier&&(garde==null||(g.garde_n||0)>(garde.garde_n||0)))garde=g;}"
+          "catch(erreur){}}",
+          "try{lire_garde(sessionStorage.getItem(cle_garde));}catch(erreur){}",
+          "try{if(sur_disque&&window==top&&window.name.indexOf(\"tarvio_panier=\")==0)"
           "lire_garde(window.name.substring(14));}catch(erreur){}",
           "if(panier==null)panier=panier_neuf();",
-          "if(garde&&panier_vide(panier))copier_panier(garde,panier);",
+          "if(garde&&(garde.garde_n||0)>(panier.garde_n||0))copier_panier(garde,panier);",
           "function garder_panier(){",
+          "panier.garde_n=Math.max(garde&&garde.garde_n||0,panier.garde_n||0)+1;",
           "var copie=panier_neuf();copier_panier(panier,copie);",
-          "copie.garde_n=(garde&&garde.garde_n||0)+1;garde=copie;",
+          "copie.boutique=boutique_panier;garde=copie;",
           "var texte=JSON.stringify(copie);",
-          "try{sessionStorage.setItem(\"tarvio_panier\",texte);}catch(erreur){}",
-          "try{if(window==top)window.name=\"tarvio_panier=\"+texte;}catch(erreur){}",
-          "}"};
+          "try{sessionStorage.setItem(cle_garde,texte);}catch(erreur){}",
+          "try{if(sur_disque&&window==top)window.name=\"tarvio_panier=\"+texte;}catch(erreur){}",
+          "}",
+          // A form the history brings back (Back, Forward, a reload) adds nothing again, and
+          // one restored as it was left is drawn again from the newest copy.
+          "var revenu=false;",
+          "try{var navigation=performance.getEntriesByType(\"navigation\");"
+          "revenu=navigation.length>0&&(navigation[0].type==\"back_forward\"||navigation[0].type==\"reload\");}"
+          "catch(erreur){}",
+          "window.addEventListener(\"pageshow\",function(e){if(e.persisted)location.reload();});"};
 }
 
 }  // namespace
@@ -303,7 +315,7 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
   if (c.plC) s.add("if(document.form.transport)panier.mon_transport=document.form.transport.value;");
   s.add(LineList{"for(var i=0;i<panier.fin;i++){", "var champ=document.form[\"qte\"+i];",
                  "if(panier.ma_commande[i]!=\"oui\"||!champ)continue;",
-                 "panier.ma_quantite[i]=String(verif(champ.value));",
+                 "panier.ma_quantite[i]=String(Math.max(0,verif(champ.value)));",
                  "if(panier.ma_quantite[i]==\"0\")panier.ma_commande[i]=\"\";"});
   if (c.unique) s.add("panier.ma_quantite[i]=String(verif(" + texteScript(c.quantiteE) + "));");
   s.add(LineList{"}", "garder_panier();", "}", "</script>"});
@@ -324,13 +336,13 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  // the slot by its label; a line without a price only names it.
                  "function choisir(valeur,remplace){var egal=valeur.lastIndexOf(\"=\"),libelle=valeur;",
                  "if(egal>=0&&/[0-9]/.test(valeur.substring(egal+1))){libelle=valeur.substring(0,egal);",
-                 "pu=String(Math.round(((remplace?0:verif(pu))+verif(valeur.substring(egal+1)))*100)/100);}",
+                 "pu=String(Math.max(0,Math.round(((remplace?0:verif(pu))+verif(valeur.substring(egal+1)))*100)/100));}",
                  "if(libelle!=\"\")ref=ref+\" \"+libelle;}",
                  "if(ref!=\"\"){var difference=valeur_requete(\"refdiff\");",
                  "if(difference!=\"\")choisir(difference,true);",
                  "var supplements=valeurs_requete(function(c){return /^refsupp[0-9]*$/.test(c);});",
                  "for(var k=0;k<supplements.length;k++)choisir(supplements[k],false);}",
-                 "if(ref!=\"\"){", "var present=false;",
+                 "if(ref!=\"\"&&!revenu){", "var present=false;",
                  "for(var i=0;i<panier.fin;i++)if(panier.ma_ref[i]==ref)present=true;",
                  "var libre=panier.fin;",
                  "for(var i=panier.fin-1;i>=0;i--)if(panier.ma_ref[i]==undefined||panier.ma_ref[i]==\"\")libre=i;",

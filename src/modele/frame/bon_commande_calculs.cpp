@@ -118,8 +118,9 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
         "}"});
   }
   s.add(LineList{
+      // A number keeps its sign; where an amount may not fall below 0, its caller says so.
       "function verif(valeur){",
-      "var t=String(valeur==null?\"\":valeur).replace(/[^0-9.,]/g,\"\").replace(/,/g,\".\");",
+      "var t=String(valeur==null?\"\":valeur).replace(/[^0-9.,-]/g,\"\").replace(/,/g,\".\");",
       "var n=parseFloat(t);",
       "return isNaN(n)?0:n;",
       "}",
@@ -153,7 +154,7 @@ LineList declarationsCalculs(const EntreesBonCommande& e) {
 }
 
 LineList calculLigne(const EntreesBonCommande& e) {
-  LineList s{"prix=verif(panier.ma_pu[i]);quantite=verif(panier.ma_quantite[i]);",
+  LineList s{"prix=Math.max(0,verif(panier.ma_pu[i]));quantite=verif(panier.ma_quantite[i]);",
              "total_ligne=Math.round(prix*quantite*100)/100;total_ligne_euro=total_ligne/euro;",
              "total+=total_ligne;"};
   if (e.calcul.poids.calculpoids == "oui")
@@ -171,7 +172,7 @@ LineList calculLigne(const EntreesBonCommande& e) {
 
 LineList totauxCalculs(const EntreesBonCommande& e) {
   const TOptionsTVA& t = e.calcul.tva;
-  LineList s{"transport=verif(panier.mon_transport);"};
+  LineList s{"transport=Math.max(0,verif(panier.mon_transport));"};
   if (e.calcul.poids.calculpoids == "oui")
     s.add(LineList{
         "if(npoisson>0){Kquantite=Math.ceil(npoisson/(Kaisse>0?Kaisse:1));",

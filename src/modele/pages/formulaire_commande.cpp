@@ -119,8 +119,15 @@ std::vector<std::string> EcrivainCartes::liste(const std::string& nom,
   std::vector<std::string> L{"<SELECT name=\"" + nom + "\">"};
   for (const auto& l : lignes) {
     std::string montre = trim(l);
-    if (size_t egal = l.find('='); egal != std::string::npos)
-      montre = trim(l.substr(0, egal) + lien + l.substr(egal + 1) + " " + devise);
+    if (size_t egal = l.find('='); egal != std::string::npos) {
+      std::string liant = lien, prix = l.substr(egal + 1);
+      // A supplement that takes off reads "Sans coffret - 2 EUR", not "+ -2".
+      if (const std::string p = trim(prix); lien == " + " && p.size() > 1 && p[0] == '-') {
+        liant = " - ";
+        prix = trim(p.substr(1));
+      }
+      montre = trim(l.substr(0, egal) + liant + prix + " " + devise);
+    }
     L.push_back("<OPTION value=\"" + htmlAttribute(l) + "\">" + prefixe + montre + "</OPTION>");
   }
   L.push_back("</SELECT>");

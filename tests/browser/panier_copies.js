@@ -1,0 +1,286 @@
+'use strict';
+// The order form's cart and its copies: the form's own scripts run on a page stand-in over a
+// table of page loads, then the same paths in chromium: two shops in one tab, the frameset
+// restored by the back-forward cache, Back to an order address, a supplement that takes off.
+
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const vm = require('node:vm');
+const { describe, it, before, after } = require('node:test');
+
+const { openDisc, openSite, settle, visit } = require('./lib/harness.js');
+const { buildShop } = require('./lib/shop.js');
+
+// ---------------------------------------------------------------------------------------------
+// The form's scripts on a stand-in page. A tab keeps its session storage and its top window's
+// name from page to page; a frameset's top window is a plain object holding the cart.
+
+function scriptsDe(page) {
+  return [...fs.readFileSync(page, 'latin1').matchAll(/<script[^>]*>([\s\S]*?)<\/script>/gi)]
+    .map((m) => m[1]);
+}
+
+function cadreNeuf(fin) {
+  return { fin, ma_ref: [], ma_description: [], ma_pu: [], ma_commande: [], ma_quantite: [],
+    mon_transport: '0' };
+}
+
+// One load of the form at adresse in the tab; cadre: the frameset's top window it shows in;
+// navigation: how it came; qte: quantities typed before "Calculer". Gives the form's cart.
+function charger(scripts, onglet, { adresse, cadre = null, navigation = 'navigate', qte = null }) {
+  const url = new URL(adresse);
+  const page = {
+    location: { href: adresse, search: url.search, protocol: url.protocol, reload() {} },
+    sessionStorage: {
+      getItem: (cle) => (onglet.session.has(cle) ? onglet.session.get(cle) : null),
+      setItem: (cle, valeur) => onglet.session.set(cle, String(valeur)),
+    },
+    performance: { getEntriesByType: () => [{ type: navigation }] },
+    document: { write() {}, form: {} },
+    addEventListener() {},
+  };
+  page.window = page;
+  page.top = cadre || page;
+  if (!cadre) page.name = onglet.nom;
+  vm.createContext(page);
+  for (const s of scripts) vm.runInContext(s, page);
+  if (qte) {
+    for (const [champ, valeur] of Object.entries(qte)) page.document.form[champ] = { value: valeur };
+    vm.runInContext('calcul()', page);
+  }
+  if (!cadre) onglet.nom = page.name;
+  return page.panier;
+}
+
+// The lines ordered: reference, price, quantity.
+function commandees(panier) {
+  const l = [];
+  for (let i = 0; i < panier.fin; i++)
+    if (panier.ma_commande[i] === 'oui') l.push([panier.ma_ref[i], panier.ma_pu[i], panier.ma_quantite[i]]);
+  return l;
+}
+
+const DISQUE = 'file:///media/cd/ftp/boncommande.htm';
+const WEB = 'http://boutique.example/ftp/boncommande.htm';
+const avec = (base, requete) => `${base}?${requete}`;
+
+// Each case: its page loads in one tab (oublier: the session storage loses what the load wrote,
+// as a page left at once may), and the lines its last load shows.
+const CAS = [
+  ['a newer copy beats the older cart of a frameset restored from the history', (c) => [
+    { adresse: avec(WEB, 'ref=A&description=a&pu=2'), cadre: c },
+    { adresse: WEB, qte: { qte0: '3' } },
+    { adresse: avec(WEB, 'ref=B&description=b&pu=1'), cadre: c },
+  ], [['A', '2', '3'], ['B', '1', '1']]],
+  ['the frameset\'s own cart, newer than the copy, stays', (c) => [
+    { adresse: avec(WEB, 'ref=A&description=a&pu=2'), cadre: c },
+    { adresse: WEB, cadre: c, qte: { qte0: '4' }, oublier: true },
+    { adresse: avec(WEB, 'ref=B&description=b&pu=1'), cadre: c },
+  ], [['A', '2', '4'], ['B', '1', '1']]],
+  ['from disc the window\'s name, newer than the session\'s copy, wins', () => [
+    { adresse: avec(DISQUE, 'ref=A&description=a&pu=2') },
+    { adresse: avec(DISQUE, 'ref=B&description=b&pu=1'), oublier: true },
+    { adresse: DISQUE },
+  ], [['A', '2', '1'], ['B', '1', '1']]],
+  ['from disc the session\'s copy, newer than the window\'s name, wins', () => [
+    { adresse: avec(DISQUE, 'ref=A&description=a&pu=2') },
+    { adresse: avec(DISQUE, 'ref=B&description=b&pu=1'), cadre: cadreNeuf(0) },
+    { adresse: DISQUE },
+  ], [['A', '2', '1'], ['B', '1', '1']]],
+  ['a supplement adds to the price', () => [
+    { adresse: avec(WEB, 'ref=BOL01&refsupp3=Coffret+cadeau%3D6&description=Bol&pu=18%2C50') },
+  ], [['BOL01 Coffret cadeau', '24.5', '1']]],
+  ['a supplement that takes off', () => [
+    { adresse: avec(WEB, 'ref=BOL01&refsupp3=Sans+coffret%3D-2&description=Bol&pu=18%2C50') },
+  ], [['BOL01 Sans coffret', '16.5', '1']]],
+  ['a model at its own price, and one below nothing costs nothing', () => [
+    { adresse: avec(WEB, 'ref=TAS01&refdiff=Grand%3D25&description=Tasse&pu=9') },
+    { adresse: avec(WEB, 'ref=TAS01&refdiff=Mod%E8le+sold%E9%3D-5&description=Tasse&pu=9') },
+  ], [['TAS01 Grand', '25', '1'], ['TAS01 Mod\u00e8le sold\u00e9', '0', '1']]],
+  ['a query in the shop\'s charset', () => [
+    { adresse: avec(WEB, 'ref=D%E9j%E0+%80&description=x&pu=1') },
+  ], [['D\u00e9j\u00e0 \u20ac', '1', '1']]],
+];
+
+// ---------------------------------------------------------------------------------------------
+// In chromium.
+
+// The cart's lines of the document d as the shopper reads them, packaging left out:
+// [product, quantity, unit price]. Run in the page.
+function lireLignes(d) {
+  return [...d.querySelectorAll('table[cellspacing="0"] tr')]
+    .map((r) => [...r.cells].map((c) => (c.querySelector('input') ? c.querySelector('input').value
+      : c.innerText).replace(/\s+/g, ' ').trim()).filter((t) => t !== ''))
+    .filter((cells) => cells.length >= 4 && cells[1] !== 'Q' && cells[0] !== 'Emballage')
+    .map((cells) => cells.slice(0, 3));
+}
+const lignes = (cadre) => cadre.evaluate(`(${lireLignes})(document)`);
+
+const commande = (ref, pu) => `boncommande.htm?ref=${ref}&description=Article&pu=${pu}`;
+const principal = (v) => v.page.frames().find((f) => f.name() === 'principal');
+const cadreDe = (cadres) => (cadres ? principal : (v) => v.page.mainFrame());
+
+// Two sites seen as one by the checks: a visit may go from one to the other.
+function ensemble(a, b) {
+  return { ...a, isLocal: (u) => a.isLocal(u) || b.isLocal(u),
+    relativeOf: (u) => a.relativeOf(u) ?? b.relativeOf(u),
+    fileOf: (u) => a.fileOf(u) ?? b.fileOf(u), forgiven: () => false };
+}
+
+async function aller(cadre, adresse) {
+  await Promise.all([cadre.waitForNavigation(), cadre.evaluate((a) => { location.href = a; }, adresse)]);
+}
+
+async function calculer(cadre, quantites) {
+  await cadre.evaluate((q) => { for (const [n, val] of Object.entries(q)) document.form[n].value = val; }, quantites);
+  await Promise.all([cadre.waitForNavigation(), cadre.click('input[value=Calculer]')]);
+}
+
+describe('the cart and its copies', () => {
+  it('keeps the newest cart of its own shop through every page load', () => {
+    const scripts = scriptsDe(path.join(buildShop('hors_ligne'), 'ftp', 'boncommande.htm'));
+    for (const [nom, etapes, attendu] of CAS) {
+      const onglet = { session: new Map(), nom: '' };
+      let panier;
+      const liste = etapes(cadreNeuf(12));
+      for (const etape of liste) {
+        const avant = new Map(onglet.session);
+        panier = charger(scripts, onglet, etape);
+        if (etape.oublier) onglet.session = avant;
+      }
+      assert.deepEqual(commandees(panier), attendu, nom);
+      // Over http no other site may read the cart from the tab's name.
+      if (liste.every((e) => e.adresse.startsWith('http')))
+        assert.ok(!onglet.nom.includes('tarvio'), `${nom}: the tab's name holds the cart`);
+    }
+  });
+
+  let cadres;  // the frameset and single-page sites' folders
+  let page;
+  before(() => {
+    cadres = path.join(buildShop('hors_ligne'), 'ftp');
+    page = path.join(buildShop('hors_ligne_page'), 'ftp');
+  });
+
+  // Shop A's form, then shop B's: B's cart holds B's line only.
+  for (const [moyen, layout] of [['over http', 'page'], ['from disc', 'page'], ['from disc', 'cadres']]) {
+    it(`keeps two shops' carts apart in one tab, ${moyen}, ${layout}`, async () => {
+      const dossier = layout === 'cadres' ? cadres : page;
+      let a;
+      let b;
+      if (moyen === 'over http') {
+        a = await openSite(dossier);
+        b = await openSite(dossier);
+      } else {
+        const copie = fs.mkdtempSync(path.join(os.tmpdir(), 'tarvio-browser-autre-'));
+        fs.cpSync(dossier, copie, { recursive: true });
+        a = openDisc(dossier);
+        b = openDisc(copie);
+      }
+      const v = await visit(ensemble(a, b), 'index.htm');
+      try {
+        const cadre = cadreDe(layout === 'cadres');
+        await aller(cadre(v), a.url(commande('A1', '7')));
+        await v.page.goto(b.url('index.htm'));
+        await settle(v.page);
+        await aller(cadre(v), b.url(commande('B1', '3')));
+        assert.deepEqual(await lignes(cadre(v)), [['B1 Article', '1', '3,00 EUR']]);
+        if (moyen === 'over http') assert.ok(!(await v.page.evaluate(() => window.name)).includes('A1'));
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+        await a.close();
+        await b.close();
+        if (moyen !== 'over http') fs.rmSync(b.root, { recursive: true, force: true });
+      }
+    });
+  }
+  // The frameset left for the form alone, the quantity changed there, then Back twice: the
+  // frameset comes back from the back-forward cache with the cart it held before.
+  for (const quantite of ['3', '0']) {
+    it(`keeps a quantity set to ${quantite} when the frameset comes back from the history`, async () => {
+      const site = await openSite(cadres);
+      const v = await visit(site, 'index.htm');
+      try {
+        await aller(principal(v), site.url(commande('A1', '2')));
+        await v.page.evaluate(() => { window.laisse = true; });
+        const haut = v.page.frames().find((f) => f.name() === 'top');
+        await Promise.all([v.page.waitForNavigation(), haut.evaluate(() => {
+          document.querySelector('a[href="boncommande.htm"]').click();
+        })]);
+        await calculer(v.page.mainFrame(), { qte0: quantite });
+        // The frames of a page the cache restores are reached through the page itself.
+        await v.page.evaluate(() => history.go(-2));
+        await v.page.waitForFunction(() => location.pathname === '/index.htm' && document.readyState === 'complete');
+        assert.equal(await v.page.evaluate(() => window.laisse), true, 'restored from the cache');
+        const adresse = site.url(commande('A2', '3'));
+        await v.page.evaluate((a) => { frames.principal.location.href = a; }, adresse);
+        await v.page.waitForFunction((a) => frames.principal.location.href === a
+          && frames.principal.document.readyState === 'complete', {}, adresse);
+        assert.deepEqual(await v.page.evaluate(`(${lireLignes})(frames.principal.document)`), [
+          ...(quantite === '0' ? [] : [['A1 Article', quantite, '2,00 EUR']]),
+          ['A2 Article', '1', '3,00 EUR']]);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+        await site.close();
+      }
+    });
+  }
+
+  // Two lines, one set to 0, then Back to the address that ordered it.
+  for (const [moyen, layout] of [['over http', 'cadres'], ['over http', 'page'],
+    ['from disc', 'cadres'], ['from disc', 'page']]) {
+    it(`does not take a removed line back from the history, ${moyen}, ${layout}`, async () => {
+      const dossier = layout === 'cadres' ? cadres : page;
+      const site = moyen === 'over http' ? await openSite(dossier) : openDisc(dossier);
+      const v = await visit(site, 'index.htm');
+      const cadre = cadreDe(layout === 'cadres');
+      try {
+        await aller(cadre(v), site.url(commande('A1', '2')));
+        await aller(cadre(v), site.url(commande('A2', '3')));
+        await calculer(cadre(v), { qte1: '0' });
+        await Promise.all([cadre(v).waitForNavigation(), cadre(v).evaluate(() => history.back())]);
+        await settle(v.page);
+        assert.deepEqual(await lignes(cadre(v)), [['A1 Article', '1', '2,00 EUR']]);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+        await site.close();
+      }
+    });
+  }
+
+  // A card's supplement that takes off, shown as such and charged so; a model below nothing
+  // costs nothing; a quantity below 0 takes the line out.
+  for (const layout of ['cadres', 'page']) {
+    it(`charges a supplement that takes off at its sign, ${layout}`, async () => {
+      const site = await openSite(path.join(buildShop(layout === 'cadres' ? 'remises' : 'remises_page'), 'ftp'));
+      const v = await visit(site, 'index.htm');
+      const cadre = cadreDe(layout === 'cadres');
+      try {
+        await aller(cadre(v), site.url('vaisselle-bols-0.htm'));
+        const options = await cadre(v).evaluate(() =>
+          [...document.forms.fbol01bol01.elements.refsupp3.options].map((o) => o.textContent));
+        assert.deepEqual(options.slice(-2), ['Coffret cadeau + 6 EUR', 'Sans coffret - 2 EUR']);
+        await Promise.all([cadre(v).waitForNavigation(), cadre(v).evaluate(() => {
+          const form = document.forms.fbol01bol01;
+          form.elements.refsupp3.value = 'Sans coffret=-2';
+          [...document.querySelectorAll('input[type=image]')].find((i) => i.form === form).click();
+        })]);
+        await aller(cadre(v), site.url('boncommande.htm?ref=TAS01&refdiff=Mod%E8le+sold%E9%3D-5&description=Tasse&pu=9'));
+        assert.deepEqual(await lignes(cadre(v)), [
+          ['BOL01 Sans coffret Bol en grès émaillé bleu', '1', '16,50 EUR'],
+          ['TAS01 Modèle soldé Tasse', '1', '0,00 EUR']]);
+        await calculer(cadre(v), { qte1: '-2' });
+        assert.deepEqual(await lignes(cadre(v)), [['BOL01 Sans coffret Bol en grès émaillé bleu', '1', '16,50 EUR']]);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+        await site.close();
+      }
+    });
+  }
+});
