@@ -85,6 +85,13 @@ class DesktopRenderer : public ::testing::Test {
     EXPECT_NE(widget, nullptr) << c.name();
     return widget;
   }
+  // Shows the form in the active window, where focus moves are told.
+  bool showActive() {
+    form.show();
+    QWidget* window = renderer.window(form);
+    window->activateWindow();
+    return waitFor([&] { return QApplication::activeWindow() == window; });
+  }
   ui::ScriptedDialogs dialogs;
   ui::Application application{dialogs};
   Sample form{application};
@@ -451,10 +458,7 @@ TEST_F(DesktopRenderer, KeysScrollsAndFocusDuringACommandDoNotReachTheModel) {
   form.titre.onKeyPress = [&](char&) { ++keys; };
   form.maxi.onChange = [&] { ++scrolls; };
   form.titre.onEnter = [&] { ++enters; };
-  form.show();
-  QWidget* window = renderer.window(form);
-  window->activateWindow();
-  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window; }));
+  ASSERT_TRUE(showActive());
   auto* edit = w<QLineEdit>(form.titre);
   auto* bar = w<QScrollBar>(form.maxi);
   auto user = [&] {
@@ -490,10 +494,7 @@ TEST_F(DesktopRenderer, FocusLeavingAControlRunsItsExitHandlerButNotForAWindowCh
   int exits = 0, enters = 0;
   form.notes.onExit = [&] { ++exits; };
   form.titre.onEnter = [&] { ++enters; };
-  form.show();
-  QWidget* window = renderer.window(form);
-  window->activateWindow();
-  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window; }));
+  ASSERT_TRUE(showActive());
   w<QPlainTextEdit>(form.notes)->setFocus(Qt::MouseFocusReason);
   w<QLineEdit>(form.titre)->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(exits, 1);
