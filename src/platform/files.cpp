@@ -85,6 +85,12 @@ bool copyAll(int in, int out) {
   return ok;
 }
 
+bool syncToDisc(int fd) {
+  if (::fsync(fd) != 0) return false;
+  if (discSyncs) ++*discSyncs;
+  return true;
+}
+
 std::string temporaryName(const fs::path& target) {
   static thread_local std::mt19937 random{std::random_device{}()};
   return "." + target.filename().string() + ".tmp" + std::to_string(random());
@@ -197,7 +203,7 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes, Access access
 }
 
 void writeFileAtomicExact(const fs::path& path, std::string_view bytes, Access access) {
-  if (!replaceThrough(path, [&](int fd) { return writeBytes(fd, bytes) && ::fsync(fd) == 0; },
+  if (!replaceThrough(path, [&](int fd) { return writeBytes(fd, bytes) && syncToDisc(fd); },
                       access))
     throw FileError("Impossible d'écrire le fichier " + shown(path));
 }
@@ -290,7 +296,9 @@ bool copyGeneratedFile(const fs::path& source, const fs::path& destination, bool
   bool opened = false;
   auto fill = [&](int out) {
     opened = true;
-    return copyAll(in, out);
+    const bool copied = copyAll(in, out);
+    if (copyWritten) (*copyWritten)(destination);
+    return copied;
   };
   bool ok = inPlace ? replaceInPlace(destination, fill) : replaceThrough(destination, fill);
   if (!opened) ::close(in);

@@ -4,6 +4,7 @@
 // by a case-insensitive match. Whole-file writes are atomic.
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -81,6 +82,11 @@ long long fileSize(const fs::path& path);  // -1 when missing
 // folder changed by another program is listed again. Every listing is counted here, by folder,
 // while set: tests check that the count does not grow with the catalogue.
 inline std::map<std::string, int>* folderListings = nullptr;
+// Counted while set: the files an atomic write forced to the disc, before it renames them.
+inline int* discSyncs = nullptr;
+// Called while set by copyGeneratedFile once the copy's bytes are written, before it cuts what is
+// left of older ones: a test runs a second copy to the same name there.
+inline std::function<void(const fs::path& destination)>* copyWritten = nullptr;
 
 // "*.ref", "*.jpg;*.jpeg;*img.gif;": '*' and '?' wildcards, ';' between masks, case ignored.
 bool matchesMask(std::string_view name, std::string_view masks);

@@ -35,6 +35,24 @@ TEST(Files, AtomicSaveReplacesWholeAndAFailedWriteLeavesTheOldFile) {
   EXPECT_EQ(listFiles(dir.path(), "*"), std::vector<std::string>{"ref.gen"});
 }
 
+// The new bytes are on the disc before they take the file's name, so a crash leaves the old file
+// or the new one, never an empty one: the sync is counted even when the rename then fails.
+TEST(Files, AnAtomicWriteReachesTheDiscBeforeItsRename) {
+  struct Count {
+    int syncs = 0;
+    Count() { discSyncs = &syncs; }
+    ~Count() { discSyncs = nullptr; }
+  } count;
+  TempFolder dir;
+  writeFileAtomic(dir / "ref.gen", "nouveau\r\n");
+  EXPECT_EQ(count.syncs, 1);
+  EXPECT_TRUE(copyFile(dir / "ref.gen", dir / "copie.gen", false));
+  EXPECT_EQ(count.syncs, 2);
+  std::filesystem::create_directories(dir / "dossier" / "x");
+  EXPECT_THROW(writeFileAtomic(dir / "dossier", "perdu"), FileError);
+  EXPECT_EQ(count.syncs, 3);
+}
+
 TEST(Files, NamesAreFoundWithoutRegardToCaseAndWritesGoToTheExistingFile) {
   TempFolder dir;
   dir.write("Vignettes/P1.acc", "x");
@@ -217,6 +235,10 @@ TEST(GeneratedFiles, ReplaceTheOldBytesWhole) {
     EXPECT_EQ(dir.read("cible"), "abc");
     platform::writeGeneratedFile(dir / "cible", "abcdefgh", inPlace);
     EXPECT_EQ(dir.read("cible"), "abcdefgh");
+    EXPECT_TRUE(platform::copyGeneratedFile(dir / "source", dir / "cible", inPlace));
+    EXPECT_EQ(dir.read("cible"), "court");
+    // Old bytes that begin with the new ones are not the same bytes.
+    dir.write("cible", "courtes et longues");
     EXPECT_TRUE(platform::copyGeneratedFile(dir / "source", dir / "cible", inPlace));
     EXPECT_EQ(dir.read("cible"), "court");
     EXPECT_TRUE(platform::copyGeneratedFile(dir / "source", dir / "nouvelle", inPlace));

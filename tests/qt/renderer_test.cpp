@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -82,6 +84,13 @@ class DesktopRenderer : public ::testing::Test {
     auto* widget = qobject_cast<W*>(renderer.widget(c));
     EXPECT_NE(widget, nullptr) << c.name();
     return widget;
+  }
+  // Shows the form in the active window, where focus moves are told.
+  bool showActive() {
+    form.show();
+    QWidget* window = renderer.window(form);
+    window->activateWindow();
+    return waitFor([&] { return QApplication::activeWindow() == window; });
   }
   ui::ScriptedDialogs dialogs;
   ui::Application application{dialogs};
@@ -440,14 +449,52 @@ TEST_F(DesktopRenderer, KeyHandlersSeeKeysFirstAndMaySwallowOrChangeThem) {
   EXPECT_EQ(downs, (std::vector<int>{'B', 'Z', 'X', 'A', ui::key::Enter}));
 }
 
+// A long command lets the user's events in to keep its windows painted: a key, a scroll wheel or
+// the focus moved then reach no handler and the widgets show the model as it was; once it ends
+// they do again.
+TEST_F(DesktopRenderer, KeysScrollsAndFocusDuringACommandDoNotReachTheModel) {
+  int keys = 0, scrolls = 0, enters = 0;
+  form.titre.onKeyDown = [&](int&, ui::Shift) { ++keys; };
+  form.titre.onKeyPress = [&](char&) { ++keys; };
+  form.maxi.onChange = [&] { ++scrolls; };
+  form.titre.onEnter = [&] { ++enters; };
+  ASSERT_TRUE(showActive());
+  auto* edit = w<QLineEdit>(form.titre);
+  auto* bar = w<QScrollBar>(form.maxi);
+  auto user = [&] {
+    w<QPlainTextEdit>(form.notes)->setFocus(Qt::MouseFocusReason);
+    edit->setFocus(Qt::TabFocusReason);
+    QCoreApplication::postEvent(edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+    const QPointF centre = QRectF(bar->rect()).center();
+    QCoreApplication::postEvent(bar, new QWheelEvent(centre, bar->mapToGlobal(centre), {}, {0, -120},
+                                                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                                                     false));
+    QCoreApplication::processEvents();
+  };
+  form.ok.onClick = user;
+  QTest::mouseClick(w<QPushButton>(form.ok), Qt::LeftButton);
+  EXPECT_EQ(keys, 0);
+  EXPECT_EQ(scrolls, 0);
+  EXPECT_EQ(enters, 0);
+  EXPECT_EQ(form.titre.text(), "");
+  EXPECT_EQ(edit->text(), "");
+  EXPECT_EQ(form.maxi.position(), 1);
+  EXPECT_EQ(bar->value(), 1);
+
+  user();
+  EXPECT_EQ(keys, 2);
+  EXPECT_EQ(form.titre.text(), "a");
+  EXPECT_EQ(scrolls, 1);
+  EXPECT_EQ(enters, 1);
+  EXPECT_GT(form.maxi.position(), 1);
+  EXPECT_EQ(bar->value(), form.maxi.position());
+}
+
 TEST_F(DesktopRenderer, FocusLeavingAControlRunsItsExitHandlerButNotForAWindowChange) {
   int exits = 0, enters = 0;
   form.notes.onExit = [&] { ++exits; };
   form.titre.onEnter = [&] { ++enters; };
-  form.show();
-  QWidget* window = renderer.window(form);
-  window->activateWindow();
-  ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == window; }));
+  ASSERT_TRUE(showActive());
   w<QPlainTextEdit>(form.notes)->setFocus(Qt::MouseFocusReason);
   w<QLineEdit>(form.titre)->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(exits, 1);
