@@ -316,8 +316,6 @@ class Tmenu1 : public ui::Form {
   void echangerTitres(int a, int b);
   void echangerImagesFamilles(int a, int b);
   void abandonnerDeplacements();
-  // The title moves since the menu was last loaded or saved, in their order.
-  std::vector<std::pair<int, int>> deplacements_;
   // The handlers of the top bar and the backgrounds; the keys of the checked background target.
   void lierBarre();
   struct FondCible {
@@ -392,6 +390,8 @@ class Tmenu1 : public ui::Form {
     bool avant_;
   };
   std::optional<platform::LineList> retenu_;
+  // The title moves since the menu was last loaded or saved, in their order.
+  std::vector<std::pair<int, int>> deplacements_;
 
   app::Programme& p_;
   bool renduEnCours = false;  // a render's own changes do not render again

@@ -23,10 +23,6 @@ constexpr Tuile kTuiles[] = {{&Coins::hg, "_hg.gif", false, false},
                              {&Coins::bg, "_bg.gif", false, true},
                              {&Coins::bd, "_bd.gif", true, true}};
 
-platform::Rgb pixelExterieur(const platform::Bitmap& image, const Tuile& tuile) {
-  return image.pixel(tuile.droite ? image.width() - 1 : 0, tuile.bas ? image.height() - 1 : 0);
-}
-
 // One corner drawn at the tile's top left: the frame's line on the top and left edges, the fill
 // inside, the outside colour beyond a rounded corner.
 platform::Bitmap dessinerCoin(std::string_view typeCadre, platform::Rgb remplissage,
@@ -112,7 +108,8 @@ Coins coinsSurPage(Coins coins, std::string_view typeCadre, platform::Rgb page) 
   if (typeCadre == "carre") return coins;
   for (const Tuile& tuile : kTuiles) {
     platform::Bitmap& image = coins.*tuile.image;
-    const platform::Rgb exterieur = pixelExterieur(image, tuile);
+    const platform::Rgb exterieur =
+        image.pixel(tuile.droite ? image.width() - 1 : 0, tuile.bas ? image.height() - 1 : 0);
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x)
         if (image.pixel(x, y) == exterieur) image.setPixel(x, y, page);
