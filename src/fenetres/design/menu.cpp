@@ -205,7 +205,13 @@ platform::LineList Tmenu1::lignesEditees() const {
 }
 
 void Tmenu1::proposerEnregistrement() {
-  if (menuModifie() && dialogs().askYesNo("Enregistrer les modifications du menu ?")) sauverMenu();
+  if (menuModifie()) {
+    if (dialogs().askYesNo("Enregistrer les modifications du menu ?"))
+      sauverMenu();
+    else
+      abandonnerDeplacements();
+  }
+  deplacements_.clear();
   retenu_.reset();
 }
 

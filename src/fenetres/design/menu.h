@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "modele/design/menu_elements.h"
@@ -312,7 +313,9 @@ class Tmenu1 : public ui::Form {
   static void selectionner(ui::ItemsControl& liste, int rang);
   // The title moved by one line up or down, with its image settings and the GIFs drawn from them.
   void deplacerTitre(int vers);
+  void echangerTitres(int a, int b);
   void echangerImagesFamilles(int a, int b);
+  void abandonnerDeplacements();
   // The handlers of the top bar and the backgrounds; the keys of the checked background target.
   void lierBarre();
   struct FondCible {
@@ -367,7 +370,10 @@ class Tmenu1 : public ui::Form {
   // What sauverMenu would write; the same as last loaded or saved, when nothing was edited.
   platform::LineList lignesEditees() const;
   bool menuModifie() const { return retenu_ && !(*retenu_ == lignesEditees()); }
-  void retenirMenu() { retenu_ = lignesEditees(); }
+  void retenirMenu() {
+    retenu_ = lignesEditees();
+    deplacements_.clear();
+  }
   // For the length of a display routine, which may fill in defaults: they are no edit of the
   // user's.
   class Affichage {
@@ -384,6 +390,8 @@ class Tmenu1 : public ui::Form {
     bool avant_;
   };
   std::optional<platform::LineList> retenu_;
+  // The title moves since the menu was last loaded or saved, in their order.
+  std::vector<std::pair<int, int>> deplacements_;
 
   app::Programme& p_;
   bool renduEnCours = false;  // a render's own changes do not render again

@@ -65,6 +65,8 @@ void Tmenu1::afficherFamilles() {
 // that has none left, or names twice, is dropped, and a family it does not name follows in its
 // own order, so every category stays in the menu.
 void Tmenu1::chargerFamillesMenu() {
+  // Asked before the lists are filled again: a dropped move is undone on the lines it was made on.
+  proposerEnregistrement();
   remplirFamilles();
   if (!chargerMenu()) return;
   if (!options.fam[0].empty()) {
@@ -105,13 +107,29 @@ void Tmenu1::deplacerTitre(int vers) {
   const int i = familles.itemIndex();
   const int j = i + vers;
   if (i < 0 || j < 0 || j >= familles.count()) return;
+  echangerTitres(i, j);
+  deplacements_.emplace_back(i, j);
+  afficherFamilles();
+}
+
+// The selection stays on the family it was on.
+void Tmenu1::echangerTitres(int a, int b) {
   std::vector<std::string> lignes = familles.items();
-  std::swap(lignes[static_cast<size_t>(i)], lignes[static_cast<size_t>(j)]);
+  std::swap(lignes[static_cast<size_t>(a)], lignes[static_cast<size_t>(b)]);
   if (numerosTitres.size() == lignes.size())
-    std::swap(numerosTitres[static_cast<size_t>(i)], numerosTitres[static_cast<size_t>(j)]);
+    std::swap(numerosTitres[static_cast<size_t>(a)], numerosTitres[static_cast<size_t>(b)]);
+  const int choisie = familles.itemIndex();
   familles.setItems(std::move(lignes));
-  familles.setItemIndex(j);
-  echangerImagesFamilles(i, j);
+  familles.setItemIndex(choisie == a ? b : choisie == b ? a : choisie);
+  echangerImagesFamilles(a, b);
+}
+
+// The GIFs moved on disc at the click: a move the user does not keep puts them back.
+void Tmenu1::abandonnerDeplacements() {
+  if (deplacements_.empty()) return;
+  for (auto d = deplacements_.rbegin(); d != deplacements_.rend(); ++d)
+    echangerTitres(d->second, d->first);
+  deplacements_.clear();
   afficherFamilles();
 }
 

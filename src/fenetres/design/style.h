@@ -139,6 +139,8 @@ class TForm1 : public ui::Form {
   void TailleClick();
   void alignementClick(const char* valeur);
   void encadrementClick();
+  // The four tiles drawn again from the style, shown on the page's colour.
+  void dessinerCoinsApercu();
   void texteBOXClick();
   void largeur_numChange();
   void webClick();

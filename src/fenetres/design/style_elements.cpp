@@ -211,11 +211,7 @@ void TForm1::elements() {
   texteBOX.setItemIndex(rang(kPositions, s.position_texte));
 
   shape_trait.setPenColour(couleurUi(s.coul_trait));
-  coins = coinsStyleFiche(s);
-  hg.showBitmap(coins.hg);
-  hd.showBitmap(coins.hd);
-  bg.showBitmap(coins.bg);
-  bd.showBitmap(coins.bd);
+  dessinerCoinsApercu();
   if (!toutes.enabled() && !web.checked()) web.setChecked(true);
 }
 
@@ -304,6 +300,19 @@ void TForm1::encadrementClick() {
   if (affichage_) return;
   const int i = encadrement.itemIndex();
   if (i >= 0 && i < 3) style.encadrement_style = kCadres[i];
+  dessinerCoinsApercu();
+}
+
+void TForm1::dessinerCoinsApercu() {
+  coins = coinsStyleFiche(style);
+  // A page with a background image: its colour is not known, white stands for it.
+  const std::string& page = p_.styleP().fond_page;
+  const platform::Rgb fond = page.empty() ? platform::kWhite : couleurTexte(page);
+  const Coins vus = coinsSurPage(coins, style.encadrement_style, fond);
+  hg.showBitmap(vus.hg);
+  hd.showBitmap(vus.hd);
+  bg.showBitmap(vus.bg);
+  bd.showBitmap(vus.bd);
 }
 
 void TForm1::texteBOXClick() {

@@ -12,6 +12,17 @@ namespace {
 
 constexpr int kDiametreRond = 18;
 
+// Each tile with its file suffix and the corner pixel that lies outside the frame.
+struct Tuile {
+  platform::Bitmap Coins::*image;
+  const char* suffixe;
+  bool droite, bas;
+};
+constexpr Tuile kTuiles[] = {{&Coins::hg, "_hg.gif", false, false},
+                             {&Coins::hd, "_hd.gif", true, false},
+                             {&Coins::bg, "_bg.gif", false, true},
+                             {&Coins::bd, "_bd.gif", true, true}};
+
 // One corner drawn at the tile's top left: the frame's line on the top and left edges, the fill
 // inside, the outside colour beyond a rounded corner.
 platform::Bitmap dessinerCoin(std::string_view typeCadre, platform::Rgb remplissage,
@@ -80,19 +91,10 @@ Coins dessinerCoins(std::string_view typeCadre, platform::Rgb couleurFondHaut,
 
 void sauverCoins(const Coins& coins, std::string_view typeCadre, std::string_view nomCadre,
                  char sepurl, const std::filesystem::path& dossier) {
-  struct Tuile {
-    const platform::Bitmap& image;
-    const char* suffixe;
-    bool droite, bas;  // which corner pixel lies outside the frame
-  };
-  const Tuile tuiles[] = {{coins.hg, "_hg.gif", false, false},
-                          {coins.hd, "_hd.gif", true, false},
-                          {coins.bg, "_bg.gif", false, true},
-                          {coins.bd, "_bd.gif", true, true}};
   const bool transparent = typeCadre != "carre";
-  for (const auto& tuile : tuiles) {
+  for (const Tuile& tuile : kTuiles) {
     const auto chemin = dossier / (app::nomURL(nomCadre, sepurl) + tuile.suffixe);
-    platform::IndexedImage gif = platform::quantize(tuile.image);
+    platform::IndexedImage gif = platform::quantize(coins.*tuile.image);
     int indexTransparent = -1;
     if (transparent)
       indexTransparent =
@@ -100,6 +102,19 @@ void sauverCoins(const Coins& coins, std::string_view typeCadre, std::string_vie
     if (!platform::writeGif(chemin, gif, indexTransparent))
       throw platform::FileError("Impossible d'écrire le fichier " + chemin.string());
   }
+}
+
+Coins coinsSurPage(Coins coins, std::string_view typeCadre, platform::Rgb page) {
+  if (typeCadre == "carre") return coins;
+  for (const Tuile& tuile : kTuiles) {
+    platform::Bitmap& image = coins.*tuile.image;
+    const platform::Rgb exterieur =
+        image.pixel(tuile.droite ? image.width() - 1 : 0, tuile.bas ? image.height() - 1 : 0);
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) == exterieur) image.setPixel(x, y, page);
+  }
+  return coins;
 }
 
 }  // namespace design

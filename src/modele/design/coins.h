@@ -45,4 +45,8 @@ Coins dessinerCoins(std::string_view typeCadre, platform::Rgb couleurFondHaut,
 void sauverCoins(const Coins& coins, std::string_view typeCadre, std::string_view nomCadre,
                  char sepurl, const std::filesystem::path& dossier);
 
+// The tiles as a page of that colour shows their files: what sauverCoins makes transparent takes
+// the page's colour.
+Coins coinsSurPage(Coins coins, std::string_view typeCadre, platform::Rgb page);
+
 }  // namespace design

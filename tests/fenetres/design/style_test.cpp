@@ -9,6 +9,8 @@
 #include "fenetres/design/style_principal.h"
 #include "support/programme_test.h"
 
+#include <tuple>
+
 using namespace design;
 using testing_support::ProgrammeDeTest;
 
@@ -101,6 +103,35 @@ TEST_F(EditeurStyle, PreviewTakesTheElementsFontColourBackgroundAndAlignment) {
   t.p().styleP().fond_page = "#0A0B0C";
   montrer("Introduction");
   EXPECT_EQ(e().titre.colour(), 0x0A0B0C);
+}
+
+// The corner tiles follow the frame choice as it is made; outside the frame they show the
+// page's colour, as the saved GIFs (transparent there) do on the page.
+TEST_F(EditeurStyle, CornerTilesFollowTheFrameChoiceOnThePageColour) {
+  TStyleFiche& s = e().style;
+  s.encadrement_style = "rond";
+  s.fond_titre = "#CC0000";
+  s.fond_bas = "#FFFFFF";
+  s.coul_trait = "#000000";
+  t.p().styleP().fond_page = "#336699";
+  montrer("Titre");
+  const platform::Rgb page{0x33, 0x66, 0x99}, trait{0, 0, 0}, haut{0xCC, 0, 0};
+  // Per choice: each tile's outer corner pixel, and whether the next one inwards is filled.
+  const std::tuple<int, platform::Rgb, bool> cases[] = {
+      {1, trait, true}, {0, page, false}, {2, page, true}};
+  for (const auto& [choix, coin, rempli] : cases) {
+    e().encadrement.clickItem(choix);
+    for (const ui::Image* u : {&e().hg, &e().hd, &e().bg, &e().bd}) {
+      const platform::Bitmap& b = u->bitmap();
+      const bool droite = u == &e().hd || u == &e().bd, bas = u == &e().bg || u == &e().bd;
+      auto vu = [&](int d) {
+        return b.pixel(droite ? b.width() - 1 - d : d, bas ? b.height() - 1 - d : d);
+      };
+      const platform::Rgb fond = bas ? platform::kWhite : haut;
+      EXPECT_TRUE(vu(0) == coin && vu(1) == (rempli ? fond : page) && vu(4) == fond)
+          << e().encadrement.selected() << " " << u->name();
+    }
+  }
 }
 
 TEST_F(EditeurStyle, OrderButtonShowsItsOwnLookAndSide) {
