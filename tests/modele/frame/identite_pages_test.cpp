@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "modele/app/identite.h"
+#include "modele/frame/barre_top.h"
 #include "modele/frame/bon_commande.h"
 #include "modele/frame/mode_emploi.h"
 #include "modele/frame/page_top.h"
@@ -55,8 +56,10 @@ std::string top(const I& i, const platform::DataFolder& d) {
   frame::EntreesTop e;
   design::mettreDefautsMenu(e.menu, {});
   e.ident = i;
+  e.frames = true;
   platform::LineList page;
   frame::debutTop(e, d, page);
+  frame::barreTop(e, d, page);
   frame::finTop(e, d, page);
   return platform::readFile(d.path("ftp/top2.htm"));
 }
