@@ -16,6 +16,7 @@ require('./demo_site.js');
 require('./menu_gauche.js');
 require('./commande.js');
 require('./top.js');
+require('./identite.js');
 require('./menu_dynamique.js');
 require('./bon_commande.js');
 require('./carte_listes.js');

@@ -46,19 +46,20 @@ LineList entete(const Page& p) {
   const EntreesBonCommande& e = p.e;
   const TOptionsCatalogue& c = e.catalogue;
   std::string nom, capital, adresse, contact;
-  if (oui(e.boutiqueADR)) nom += e.nomB;
-  if (oui(e.entADR)) nom += " " + e.nomE;
-  if (oui(e.capADR)) capital = " cap: " + e.capital + "<br>";
-  if (oui(e.rueADR)) adresse += " " + e.rue;
-  if (oui(e.cpADR)) adresse += " " + e.codepostal;
-  if (oui(e.paysADR)) adresse += " " + e.pays;
+  using platform::htmlText;
+  if (oui(e.boutiqueADR)) nom += htmlText(e.nomB);
+  if (oui(e.entADR)) nom += " " + htmlText(e.nomE);
+  if (oui(e.capADR)) capital = " cap: " + htmlText(e.capital) + "<br>";
+  if (oui(e.rueADR)) adresse += " " + htmlText(e.rue);
+  if (oui(e.cpADR)) adresse += " " + htmlText(e.codepostal);
+  if (oui(e.paysADR)) adresse += " " + htmlText(e.pays);
   adresse += "<br>";
   auto ajoute = [&](const std::string& drapeau, const char* libelle, const std::string& valeur) {
-    if (oui(drapeau) && !valeur.empty()) contact += libelle + valeur;
+    if (oui(drapeau) && !valeur.empty()) contact += libelle + htmlText(valeur);
   };
-  ajoute(e.telADR, " Tel: ", platform::htmlText(e.tel));
+  ajoute(e.telADR, " Tel: ", e.tel);
   ajoute(e.faxADR, " Fax: ", e.fax);
-  ajoute(e.eADR, " e-mail: ", platform::htmlText(e.email));
+  ajoute(e.eADR, " e-mail: ", e.email);
   ajoute(e.siretADR, " SIRET ", e.siret);
   ajoute(e.apeADR, " APE ", e.ape);
   return {"<table border=0 width=\"100%\">", "<tr>",

@@ -122,18 +122,19 @@ const std::string kCelluleEspace = "<td>" + pixel("8", "1") + "</td>";
 }  // namespace
 
 std::string adresseTop(const app::TIdentite& i) {
+  using platform::htmlText;
   std::string a;
-  if (i.boutiqueADR == "oui") a = i.nomB;
-  if (i.entADR == "oui") a += " " + i.nomE;
-  if (i.capADR == "oui") a += " cap: " + i.capital;
-  if (i.rueADR == "oui") a += " " + i.rue;
-  if (i.cpADR == "oui") a += " " + i.codepostal;
-  if (i.paysADR == "oui") a += " " + i.pays;
-  if (i.telADR == "oui" && !i.tel.empty()) a += " Tel: " + platform::htmlText(i.tel);
-  if (i.faxADR == "oui" && !i.fax.empty()) a += " Fax: " + i.fax;
-  if (i.eADR == "oui" && !i.email.empty()) a += " e-mail: " + platform::htmlText(i.email);
-  if (i.siretADR == "oui" && !i.siret.empty()) a += " SIRET " + i.siret;
-  if (i.apeADR == "oui" && !i.ape.empty()) a += " APE " + i.ape;
+  if (i.boutiqueADR == "oui") a = htmlText(i.nomB);
+  if (i.entADR == "oui") a += " " + htmlText(i.nomE);
+  if (i.capADR == "oui") a += " cap: " + htmlText(i.capital);
+  if (i.rueADR == "oui") a += " " + htmlText(i.rue);
+  if (i.cpADR == "oui") a += " " + htmlText(i.codepostal);
+  if (i.paysADR == "oui") a += " " + htmlText(i.pays);
+  if (i.telADR == "oui" && !i.tel.empty()) a += " Tel: " + htmlText(i.tel);
+  if (i.faxADR == "oui" && !i.fax.empty()) a += " Fax: " + htmlText(i.fax);
+  if (i.eADR == "oui" && !i.email.empty()) a += " e-mail: " + htmlText(i.email);
+  if (i.siretADR == "oui" && !i.siret.empty()) a += " SIRET " + htmlText(i.siret);
+  if (i.apeADR == "oui" && !i.ape.empty()) a += " APE " + htmlText(i.ape);
   return a;
 }
 

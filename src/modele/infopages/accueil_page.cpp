@@ -14,6 +14,7 @@ namespace infopages {
 
 using frame::pixel;
 using platform::htmlAttribute;
+using platform::htmlText;
 using platform::LineList;
 
 namespace {
@@ -322,8 +323,10 @@ void vitrine(const EntreesPageAccueil& e, const platform::DataFolder& donnees, P
 void debutPageAccueil(const EntreesPageAccueil& e, const platform::DataFolder& donnees,
                       PageAccueil& r) {
   LineList tete{"<HTML>", "<HEAD>", platform::kCharsetMeta};
-  tete.add(e.accueil_titre.empty() ? "<TITLE>" + e.nomB + " page d'accueil</TITLE>"
-                                   : "<TITLE>" + e.accueil_titre + "</TITLE>");
+  // A title shows no markup: a tag typed in the shop's name (which the title proposed by the
+  // program settings holds too) could only end it early.
+  tete.add(e.accueil_titre.empty() ? "<TITLE>" + htmlText(e.nomB) + " page d'accueil</TITLE>"
+                                   : "<TITLE>" + htmlText(e.accueil_titre) + "</TITLE>");
   if (e.accueil_cache == "non") {
     tete.add("<meta http-equiv=\"cache-control\" content=\"no-cache\">");
     tete.add("<meta http-equiv=\"pragma\" content=\"no-cache\">");
