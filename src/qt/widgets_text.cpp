@@ -171,8 +171,9 @@ class EditElement : public Element {
   void sync(ui::Property p) override {
     auto& model = static_cast<ui::Edit&>(control);
     if (p == ui::Property::Text && model.editMask()) {
-      // The model's empty places are blanks, the widget's the mask's blank character.
-      QString want = toQt(model.text());
+      // The model's empty places are blanks, the widget's the mask's blank character; a text
+      // the program set out of the mask's form is shown in it as best it can.
+      QString want = toQt(model.editMask()->form(model.text()));
       want.replace(QChar(' '), QChar(model.editMask()->blank));
       if (edit_->displayText() != want) {
         int cursor = edit_->cursorPosition();

@@ -79,11 +79,10 @@ Edit::Edit(Control& parent, std::string name, std::string text)
 
 void Edit::setEditMask(std::string_view mask) {
   mask_ = EditMask::parse(mask);
-  setText(text_);
+  setText(mask_->form(text_));
 }
 
 void Edit::setText(std::string text) {
-  if (mask_) text = mask_->form(text);
   if (text == text_) return;
   text_ = std::move(text);
   notify(Property::Text);
@@ -104,6 +103,8 @@ void Edit::type(std::string text) {
   // A mask is the limit of its own: a refused character must not push a digit out.
   if (!mask_ && maxLength > 0 && text.size() > static_cast<size_t>(maxLength))
     text.resize(maxLength);
+  // Only what the user types takes the mask: a text read from a file is kept as it was.
+  if (mask_) text = mask_->form(text);
   setText(std::move(text));
 }
 

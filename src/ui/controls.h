@@ -57,7 +57,8 @@ class Edit : public Control {
  public:
   Edit(Control& parent, std::string name, std::string text = {});
   const std::string& text() const { return text_; }
-  // Fires onChange when it changes; a masked edit keeps the mask's form.
+  // Fires onChange when it changes; the program's text is kept as given, even in a masked edit
+  // (which shows it in the mask's form as best it can).
   void setText(std::string text);
   bool readOnly() const { return readOnly_; }
   void setReadOnly(bool readOnly);
@@ -70,7 +71,8 @@ class Edit : public Control {
   std::string labelCaption;  // labelled edits
   std::function<void()> onChange;
 
-  // The user types the whole text: as setText, refused when unreachable or read-only.
+  // The user types the whole text: as setText, in the mask's form, refused when unreachable or
+  // read-only.
   void type(std::string text);
 
  private:

@@ -254,7 +254,10 @@ TEST_F(Controls, AMaskedEditKeepsItsSeparatorsAndTakesDigitsInTheirPlacesOnly) {
     f.saisie.type(c.tape);
     EXPECT_EQ(f.saisie.text(), c.garde) << c.tape;
   }
-  f.saisie.setText("5x/12/26");
+  // A text the program sets (read from a file) is kept as it was; only typing takes the mask.
+  f.saisie.setText("mars 2003");
+  EXPECT_EQ(f.saisie.text(), "mars 2003");
+  f.saisie.type("5x/12/26");
   EXPECT_EQ(f.saisie.text(), "51/22/6 ");
   EXPECT_THROW(f.saisie.setEditMask("LL/99;1;_"), std::invalid_argument);
   EXPECT_THROW(f.saisie.setEditMask("99/99;0;_"), std::invalid_argument);

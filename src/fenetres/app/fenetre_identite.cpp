@@ -1,6 +1,7 @@
 #include "fenetres/app/fenetre_identite.h"
 
 #include "fenetres/app/programme.h"
+#include "modele/app/texte_prix.h"
 #include "modele/app/web.h"
 #include "platform/files.h"
 #include "ui/dialogs.h"
@@ -117,6 +118,11 @@ void Tident::FormActivate() {
 }
 
 void Tident::BitBtn1Click() {
+  // A rate in letters would be saved as 1: the real rate would be lost.
+  if (auto refus = refusNombre("Le taux", tauxt.text())) {
+    dialogs().showMessage(*refus);
+    return;
+  }
   afficher(tauxt, tauxAffiche(tauxEnregistre(tauxt.text())));
   TIdentite saisie = identite;  // the address flags come from the variables
   saisie.nomE = nomEt.text();

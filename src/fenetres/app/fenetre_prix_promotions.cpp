@@ -163,6 +163,10 @@ void TprixF::listeBMouseDown(int index) {
 }
 
 void TprixF::BitBtn1Click() {
+  if (auto refus = refusNombre("Le taux", tauxE.text())) {
+    dialogs().showMessage(*refus);
+    return;
+  }
   dialogs().showMessage(
       "Les prix recalculés seront appliqués lors de la construction de votre boutique. Utilisez le "
       "bouton \"Initialiser\" pour revenir au prix initial.");
@@ -277,8 +281,8 @@ void TprixF::prixiniKeyDown(int& key, ui::Shift) {
 void TprixF::changeprix() {
   const std::string nouveau = platform::trim(prixini.text());
   const std::string entree = entreeMontree();
-  if (!entree.empty() && !nombrePrix(nouveau)) {
-    dialogs().showMessage("Le prix " + nouveau + " n'est pas un nombre : rien n'a été modifié.");
+  if (auto refus = refusNombre("Le prix", nouveau); refus && !entree.empty()) {
+    dialogs().showMessage(*refus);
     return;
   }
   if (entree.empty() || !changerPrixEntree(p_.donnees(), entree, nouveau)) {

@@ -22,6 +22,7 @@
 #include "fenetres/frame/voir_menu.h"
 #include "fenetres/infopages/accueil.h"
 #include "fenetres/infopages/cvente.h"
+#include "fenetres/infopages/fenetre_liste_recherche.h"
 #include "fenetres/pages/fenetre_liens_multiples.h"
 #include "fenetres/publish/fenetre_comparateurs.h"
 #include "fenetres/publish/fenetre_export_references.h"
@@ -263,9 +264,12 @@ void Tmain::FormClose() {
     keepOpen();
     return;
   }
-  // The style and menu editors keep their edits while the program runs: last chance to save them.
+  // The style, menu, home-page and quick-choice editors keep their edits while the program runs:
+  // last chance to save them.
   p_.Form1().proposerEnregistrement();
   p_.menu1().proposerEnregistrement();
+  p_.accueil1().proposerEnregistrement();
+  p_.liste_recherche().proposerEnregistrement();
   sauver_pub();
   sauverIndex();
   tuerFenetre("", p_.application().title());

@@ -150,8 +150,8 @@ bool Tmain::SauverFiche() {
     }
     // A price in letters would be shown as zero and posted as typed by the order forms.
     for (const std::string& montant : {prix, prixCD, K7_prixT.text(), VIDEO_prixT.text()})
-      if (!prixLisible(montant)) {
-        d.showMessage("Le prix " + trim(montant) + " n'est pas un nombre");
+      if (auto refus = refusNombre("Le prix", montant)) {
+        d.showMessage(*refus);
         return false;
       }
     // Another product's sheet is replaced only when the user says so (the reference box was

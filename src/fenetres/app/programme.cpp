@@ -112,7 +112,7 @@ void Programme::demarrer() {
       publish::apporterFournitures(donnees_);
     } catch (const platform::FileError& e) {
       // The update offers them again: the program starts all the same.
-      dialogs().showMessage(e.what());
+      main_->reportError(e);
     }
   }
   main_->show();

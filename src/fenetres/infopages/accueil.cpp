@@ -197,6 +197,11 @@ void Taccueil1::FormPaint() {
 
 void Taccueil1::ok_boutonClick() { sauver(); }
 
+void Taccueil1::proposerEnregistrement() {
+  if (modifie_ && dialogs().askYesNo("Enregistrer les modifications de la page d'accueil ?"))
+    sauver();
+}
+
 void Taccueil1::voirBClick() {
   voirB.setCursor(ui::Cursor::HourGlass);
   struct Fin {
@@ -248,6 +253,8 @@ void Taccueil1::ouvre() {
     elements();
     return;
   }
+  // A model's load drops the edits: they are asked about first.
+  proposerEnregistrement();
   // What an absent list leaves in place is what the controls hold now.
   TOptionsAccueil o = valeurs();
   std::filesystem::path fichier = fichierModele.empty() ? p_.chemin("accueil.opt") : fichierModele;

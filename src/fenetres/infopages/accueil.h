@@ -262,6 +262,8 @@ class Taccueil1 : public ui::Form {
   TOptionsAccueil valeurs() const;
   // Edits of the settings not written yet.
   bool modifie() const { return modifie_; }
+  // Before the edits not written yet are dropped: asks, and "Oui" saves them.
+  void proposerEnregistrement();
 
  private:
   void lier();

@@ -186,6 +186,17 @@ void Tliste_recherche::prixCClick() {
 }
 
 void Tliste_recherche::enrOPBClick() {
+  sauverOptions();
+  dialogs().showMessage("Edition enregistrée");
+}
+
+void Tliste_recherche::proposerEnregistrement() {
+  if (optionsModifiees_ &&
+      dialogs().askYesNo("Enregistrer les modifications de la liste de recherche ?"))
+    sauverOptions();
+}
+
+void Tliste_recherche::sauverOptions() {
   titreE.setText(platform::trim(titreE.text()));
   colE.setText(platform::trim(colE.text()));
   TOptionsRecherche options;
@@ -200,7 +211,6 @@ void Tliste_recherche::enrOPBClick() {
   options.taille = tailleE.text();
   lignesOptionsRecherche(options).save(p_.donnees().path(kFichierOptionsRecherche));
   optionsModifiees_ = false;
-  dialogs().showMessage("Edition enregistrée");
 }
 
 void Tliste_recherche::BitBtn1Click() { close(); }

@@ -71,8 +71,11 @@ class Tliste_recherche : public ui::Form {
   void prixCClick();
   void enrOPBClick();
   void BitBtn1Click();
+  // Before the options typed and not saved are dropped: asks, and "Oui" saves them.
+  void proposerEnregistrement();
 
  private:
+  void sauverOptions();
   // The base as stored; a missing file counts as empty.
   platform::LineList base() const;
   void sauverBase(const platform::LineList& lignes);

@@ -238,11 +238,11 @@ ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
                              const std::vector<std::string>& entrees, std::string_view taux,
                              bool arrondi, const std::function<void(int n)>& progression) {
   ResultatCalcul r;
-  const auto t = nombrePrix(taux);
-  if (!t) {
-    r.erreur = "Le taux " + std::string(taux) + " n'est pas un nombre : aucun prix n'a été modifié.";
+  if (auto refus = refusNombre("Le taux", taux)) {
+    r.erreur = *refus;
     return r;
   }
+  const auto t = nombrePrix(taux);
   std::vector<std::pair<std::string, TPromotion>> calculees;
   for (const auto& entree : entrees) {
     auto p = chargerPromotion(dossier, entree);

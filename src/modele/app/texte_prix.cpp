@@ -67,6 +67,11 @@ bool prixLisible(std::string_view prix) {
          platform::val(nettoyerPrix(prix)).ok();
 }
 
+std::optional<std::string> refusNombre(std::string_view libelle, std::string_view texte) {
+  if (prixLisible(texte)) return std::nullopt;
+  return std::string(libelle) + " " + platform::trim(texte) + " n'est pas un nombre";
+}
+
 std::string formaterPrix(std::string_view montant) {
   std::string texte(montant);
   std::string entier = texte;

@@ -3,6 +3,7 @@
 // prices in the shop's two currencies, the accepted name characters, and the file copy.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ std::string nettoyerPrix(std::string_view prix);
 
 // True when the typed price is empty (blanks only) or holds a number once cleaned.
 bool prixLisible(std::string_view prix);
+
+// The refusal of a typed price, rate or amount that prixLisible refuses, as "Le taux abc n'est
+// pas un nombre" for the label "Le taux"; none when it is readable.
+std::optional<std::string> refusNombre(std::string_view libelle, std::string_view texte);
 
 // An amount written with a point as the French way: "1234.5" gives "1 234,50" (decimals cut).
 std::string formaterPrix(std::string_view montant);

@@ -78,7 +78,7 @@ TEST_F(IdentWindow, EmptiedValuesStayEmpty) {
   ident().dev2C.click();
   EXPECT_EQ(ident().dev2t.text(), "");
   ident().faxt.type("");
-  ident().tauxt.type("abc");
+  ident().tauxt.type("0");
   ident().BitBtn1.click();
   EXPECT_EQ(fichier()[12], "dev2=");
   EXPECT_EQ(fichier()[13], "taux=1");  // the cleaning rules are in identite_test

@@ -335,3 +335,17 @@ TEST_F(MainWindow, TheSearchEngineLauncherStartsTheNewestModuleInTheDataFolder) 
   ASSERT_EQ(t.shell.ran.size(), 1u);
   EXPECT_EQ(t.shell.ran[0].filename(), "moteur_v3.exe");
 }
+
+TEST(MainWindowStart, AShippedFileThatCannotBeWrittenIsToldInTheErrorBoxAndTheProgramStarts) {
+  ProgrammeDeTest t;
+  t.dossier.write("ident.opt", "nomE=Boutique\r\n");
+  t.dossier.write("puces", "un fichier à la place du dossier");
+  app::Environment env{t.dossier.path(), t.dialogs, t.shell, t.sortie, t.horloge, "tarvio"};
+  env.apporterFournitures = true;
+  app::Programme p(std::move(env));
+  p.demarrer();
+  EXPECT_TRUE(p.main().visible());
+  ASSERT_EQ(t.dialogs.shown().size(), 1u);
+  EXPECT_EQ(t.dialogs.shown()[0].kind, ui::MessageKind::Error);
+  EXPECT_EQ(t.dialogs.shown()[0].title, "tarvio");
+}

@@ -181,7 +181,7 @@ TEST_F(IndexComplet, HeadOfTheEntryPage) {
     const char *texte, *date;
   } cas[] = {{"  /  /  ", "20      "}, {"5/1", "20    51"}, {"", "20      "}};
   for (const Cas& c : cas) {
-    main().dateCE.setText(c.texte);
+    main().dateCE.type(c.texte);
     EXPECT_EQ(frame::enteteEntree(t.p())[7],
               std::string("<meta name=\"Date-Creation-yyyymmdd\" content=\"") + c.date + "\">");
   }

@@ -4,6 +4,7 @@
 
 #include "fenetres/app/fiche.h"
 #include "platform/files.h"
+#include "ui/scripted_dialogs.h"
 #include "support/programme_test.h"
 
 using testing_support::ProgrammeDeTest;
@@ -39,7 +40,11 @@ TEST(AccueilEditeur, UnsavedEditsSurviveReloadsUntilSaved) {
   e.dossier.write("m.amd", "titre_intro=Modèle\r\n");
   e.a().titreEDIT.type("Brouillon");
   e.dialogs.queueFile(e.dossier / "m.amd");
+  e.dialogs.queueAnswer(ui::Answer::No);
   e.a().ouvrirMClick();  // the model buttons are not offered
+  EXPECT_EQ(e.dialogs.messages(),
+            std::vector<std::string>{"Enregistrer les modifications de la page d'accueil ?"});
+  EXPECT_EQ(e.opt("titre_intro"), "Après");
   EXPECT_EQ(e.a().titreEDIT.text(), "Modèle");
   EXPECT_EQ(e.a().modeleN.caption(), "Modèle : m.amd");
 }
@@ -105,4 +110,41 @@ TEST(AccueilEditeur, WindowsFontsRefillOnlyTheirTab) {
   EXPECT_TRUE(e.a().policeP.sorted);
   EXPECT_EQ(e.a().police.count(), 4);
   EXPECT_EQ(e.a().policeR.count(), 4);
+}
+
+// Quitter asks before the editor's unsaved edits are dropped: "Oui" saves them, "Non" leaves
+// accueil.opt as it was; "Annuler" to the sheet's question keeps the program open with the edits.
+TEST(AccueilEditeur, QuittingAsksBeforeDroppingUnsavedEdits) {
+  const char* question = "Enregistrer les modifications de la page d'accueil ?";
+  struct Cas {
+    bool modifier, ficheModifiee;
+    std::vector<ui::Answer> reponses;
+    std::vector<std::string> messages;
+    const char* titre;
+    bool fermee;
+  } cas[] = {
+      {false, false, {}, {}, "Avant", true},
+      {true, false, {ui::Answer::Yes}, {question}, "Après", true},
+      {true, false, {ui::Answer::No}, {question}, "Avant", true},
+      {true, true, {ui::Answer::Cancel}, {"Enregistrer la fiche en cours ?"}, "Avant", false},
+  };
+  for (const Cas& c : cas) {
+    const int n = static_cast<int>(&c - cas);
+    Editeur e;
+    e.dossier.write("accueil.opt", "titre_intro=Avant\r\n");
+    e.dossier.write("P1.ref", "categorie=Livres\r\nreference=P1\r\nmot_cle=Romans\r\n");
+    app::Tmain& m = e.p().main();
+    m.liste_fiches.update();
+    m.liste_fiches.clickItem(0);
+    e.a().ouvre();
+    if (c.modifier) e.a().titreEDIT.type("Après");
+    if (c.ficheModifiee) m.descriptionT.type("Après");
+    for (ui::Answer a : c.reponses) e.dialogs.queueAnswer(a);
+    m.Quitter1.click();
+    EXPECT_EQ(e.dialogs.messages(), c.messages) << n;
+    EXPECT_TRUE(e.dialogs.allAnswersUsed()) << n;
+    EXPECT_EQ(e.sortie.exited, c.fermee) << n;
+    EXPECT_EQ(e.opt("titre_intro"), c.titre) << n;
+    if (!c.fermee) EXPECT_EQ(e.a().titreEDIT.text(), "Après") << n;
+  }
 }
