@@ -44,6 +44,9 @@ void catalogue(const TempFolder& dir) {
   dir.write("Vaisselle.fam", "famille=0\r\n");
   dir.write("Livres.cto", "Romans\r\nBols\r\n");
   dir.write("Vaisselle_Bols.stl", "style_fiche=tableau\r\nref_page=3\r\n");
+  dir.write("Vaisselle_Bols.typ", "fond_titre=#123456\r\n");  // a card style and its corners
+  for (const char* coin : {"hg", "hd", "bg", "bd"})
+    dir.write(std::string("vaisselle-bols_") + coin + ".gif", coin);
   dir.write("Vaisselle-Bols", "B1.ref\r\nB2.ref\r\n");
   dir.write("Vaisselle_Tasses", "T1.ref\r\n");
   dir.write("B1.ref", fiche("B1", "Vaisselle", "Bols"));
@@ -83,13 +86,16 @@ TEST(RenommerCategorie, MovesEveryFileSheetAndIndexLine) {
       {"Vaisselle.cto", "Céramique.cto"},           {"Vaisselle.fam", "Céramique.fam"},
       {"Vaisselle_Bols.stl", "Céramique_Bols.stl"}, {"Vaisselle-Bols", "Céramique-Bols"},
       {"Vaisselle_Tasses", "Céramique_Tasses"},     {"vaisselle.txt", "ceramique.txt"},
-      {"tmp/Vaisselle.fnd", "tmp/Céramique.fnd"},   {"tmp/Vaisselle.txt", "tmp/Céramique.txt"}};
+      {"tmp/Vaisselle.fnd", "tmp/Céramique.fnd"},   {"tmp/Vaisselle.txt", "tmp/Céramique.txt"},
+      {"Vaisselle_Bols.typ", "Céramique_Bols.typ"}, {"vaisselle-bols_hg.gif", "ceramique-bols_hg.gif"},
+      {"vaisselle-bols_bd.gif", "ceramique-bols_bd.gif"}};
   for (auto [ancien, nouveau] : deplaces) {
     EXPECT_FALSE(dir.exists(ancien)) << ancien;
     EXPECT_TRUE(dir.exists(nouveau)) << nouveau;
   }
   EXPECT_EQ(dir.read("Céramique.cto"), "Bols\r\nTasses\r\n");
   EXPECT_EQ(dir.read("tmp/Céramique.txt"), "<p>habillage</p>\r\n");
+  EXPECT_EQ(dir.read("Céramique_Bols.typ"), "fond_titre=#123456\r\n");
   EXPECT_EQ(dir.read("ref.gen"),
             "B1#Céramique#Bols#Titre B1##\r\nB2#Céramique#bols #Titre B2##\r\n"
             "L1#Livres#Bols#Titre L1##\r\nT1#Céramique#Tasses#Titre T1##\r\n");
@@ -157,7 +163,10 @@ TEST(RenommerTheme, RewritesTheCategorysSheetsListsAndFilesOnly) {
   EXPECT_EQ(dir.read("Vaisselle_Coupes.stl"), "style_fiche=tableau\r\nref_page=3\r\n");
   EXPECT_EQ(dir.read("Vaisselle-Coupes"), "B1.ref\r\nB2.ref\r\n");
   EXPECT_EQ(dir.read("Vaisselle_Coupes"), "B2.ref\r\nB1.ref\r\n");
-  for (const char* ancien : {"Vaisselle_Bols.stl", "Vaisselle-Bols", "Vaisselle_Bols"})
+  EXPECT_EQ(dir.read("Vaisselle_Coupes.typ"), "fond_titre=#123456\r\n");
+  EXPECT_EQ(dir.read("vaisselle-coupes_hd.gif"), "hd");
+  for (const char* ancien : {"Vaisselle_Bols.stl", "Vaisselle-Bols", "Vaisselle_Bols",
+                             "Vaisselle_Bols.typ", "vaisselle-bols_hd.gif"})
     EXPECT_FALSE(dir.exists(ancien)) << ancien;
   EXPECT_EQ(dir.read("ref.gen"),
             "B1#Vaisselle#Coupes#Titre B1##\r\nB2#vaisselle #Coupes#Titre B2##\r\n"
@@ -395,6 +404,10 @@ TEST(RenommerCategorie, FilesThatAnotherNameStillNamesAreCopied) {
        {{"categories", "A-B\r\nA\r\n"}, {"A-B.cto", "C\r\n"}, {"A.cto", "B-C\r\n"},
         {"A-B-C", "X1.ref\r\n"}},
        "A-B-C", "A-B-Café"},
+      {"coins de Thé Vert_Bols et Thé-Vert_Bols", true,
+       {{"categories", "Thé Vert\r\nThé-Vert\r\n"}, {"Thé Vert.cto", "Bols\r\n"},
+        {"Thé-Vert.cto", "Bols\r\n"}, {"the-vert-bols_hg.gif", "coin"}},
+       "the-vert-bols_hg.gif", "cafe-bols_hg.gif"},
   };
   for (const auto& c : cas) {
     TempFolder dir;
