@@ -51,7 +51,7 @@ inline constexpr const char* messageThemeVide = "Il faut utiliser la fonction su
 
 // The plan is recorded before the first write (renommage_journal.h); a file error undoes what was
 // written (refuse, with its message) or, when that fails too, leaves the record for the repair
-// (interrompu). `avantEcriture` runs before each file operation.
+// (interrompu). `avantEcriture` runs before each file operation (and inside a file's rename).
 ResultatRenommage renommerCategorie(const platform::DataFolder& dossier,
                                     const EntreesRenommageCategorie& entrees,
                                     const ProgressionFiches& progression = {},
