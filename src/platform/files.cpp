@@ -375,7 +375,10 @@ bool renameFileExact(const fs::path& from, const fs::path& to) {
     return done;
   };
   // link + unlink refuses an existing target atomically, unlike rename.
-  if (::link(from.c_str(), to.c_str()) == 0) return moved(::unlink(from.c_str()) == 0);
+  if (::link(from.c_str(), to.c_str()) == 0) {
+    if (betweenLinkAndUnlink) (*betweenLinkAndUnlink)();
+    return moved(::unlink(from.c_str()) == 0);
+  }
   std::error_code ec;
   if (errno == EEXIST || !fs::exists(from, ec) || fs::exists(to, ec)) return false;
   fs::rename(from, to, ec);

@@ -72,6 +72,9 @@ bool renameFile(const fs::path& from, const fs::path& to);
 // The same with both names exactly as given, for a caller that listed the folder once and knows
 // no other letter case stands there: no folder scan per call. Never replaces an existing target.
 bool renameFileExact(const fs::path& from, const fs::path& to);
+// For tests, while set: runs in this thread's renames between the new name's link and the old
+// name's unlink, where a kill or a failed unlink leaves the file under both names. May throw.
+inline thread_local const std::function<void()>* betweenLinkAndUnlink = nullptr;
 // With failIfExists an existing destination is kept and the copy fails.
 bool copyFile(const fs::path& source, const fs::path& destination, bool failIfExists);
 bool makeFolder(const fs::path& path);  // with its parents; true when it exists afterwards

@@ -91,6 +91,14 @@ std::optional<std::string> prevoir(const DossierCatalogue& vue, const std::strin
   return std::nullopt;
 }
 
+// prevoir over names taken pairwise; the first refusal is kept.
+void prevoirNoms(const DossierCatalogue& vue, const std::vector<std::string>& anciens,
+                 const std::vector<std::string>& nouveaux, const std::set<std::string>& autres,
+                 Plan& plan, std::optional<std::string>& refus) {
+  for (size_t i = 0; i < anciens.size(); ++i)
+    if (auto m = prevoir(vue, anciens[i], nouveaux[i], autres, plan); m && !refus) refus = std::move(m);
+}
+
 // The same for a file below the data folder (no listing of its own: a few names only).
 std::optional<std::string> prevoirAnnexe(const DataFolder& dossier, const std::string& ancien,
                                          const std::string& nouveau, Plan& plan) {
@@ -157,6 +165,18 @@ std::optional<std::string> fichierBloque(const DataFolder& dossier, const Plan& 
   return std::nullopt;
 }
 
+// The files named after a category and one of its themes: the order lists (both separator
+// forms), the theme's style, its card style and the frame corners the build names after that.
+std::vector<std::string> nomsTheme(const std::string& categorie, const std::string& theme,
+                                   char sepurl) {
+  const std::string style = nomListeTheme(categorie, theme, '_');
+  std::vector<std::string> noms{style, nomListeTheme(categorie, theme, '-'),
+                                nomStyleTheme(categorie, theme), style + ".typ"};
+  for (const char* coin : {"_hg.gif", "_hd.gif", "_bg.gif", "_bd.gif"})
+    noms.push_back(nomURL(style, sepurl) + coin);
+  return noms;
+}
+
 // The themes a category's files may be named after: those of its sheets and of its list.
 void ajouterTheme(std::vector<std::string>& themes, std::set<std::string>& vus, std::string theme) {
   theme = platform::trim(theme);
@@ -181,8 +201,7 @@ void ajouterNomsCategorie(std::set<std::string>& noms, const DossierCatalogue& v
   for (const auto& ligne : vue.lire(*cto)) {
     const std::string theme = platform::trim(ligne);
     if (theme.empty() || (!themeExclu.empty() && memeNomTaxonomie(theme, themeExclu))) continue;
-    for (char sep : {'_', '-'}) ajouter(nomListeTheme(categorie, theme, sep));
-    ajouter(nomStyleTheme(categorie, theme));
+    for (const auto& nom : nomsTheme(categorie, theme, sepurl)) ajouter(nom);
   }
 }
 
@@ -279,11 +298,9 @@ ResultatRenommage renommerCategorie(const DataFolder& dossier, const EntreesReno
   auto garder = [&](std::optional<std::string> m) {
     if (m && !refus) refus = std::move(m);
   };
-  for (const auto& t : themes) {
-    for (char sep : {'_', '-'})
-      garder(prevoir(vue, nomListeTheme(ancien, t, sep), nomListeTheme(r.nom, t, sep), autres, plan));
-    garder(prevoir(vue, nomStyleTheme(ancien, t), nomStyleTheme(r.nom, t), autres, plan));
-  }
+  for (const auto& t : themes)
+    prevoirNoms(vue, nomsTheme(ancien, t, e.sepurl), nomsTheme(r.nom, t, e.sepurl), autres, plan,
+                refus);
   const std::string urlAncien = nomURL(ancien, e.sepurl), urlNouveau = nomURL(r.nom, e.sepurl);
   if (!urlAncien.empty() && urlAncien != urlNouveau)
     for (const char* suffixe : {".txt", "d.txt"})
@@ -341,13 +358,8 @@ ResultatRenommage renommerTheme(const DataFolder& dossier, const EntreesRenommag
       ajouterNomsCategorie(autres, vue, nom, e.sepurl, false);
   ajouterNomsCategorie(autres, vue, e.categorie, e.sepurl, false, ancien);
   std::optional<std::string> refus;
-  for (char sep : {'_', '-'})
-    if (!refus)
-      refus = prevoir(vue, nomListeTheme(e.categorie, ancien, sep),
-                      nomListeTheme(e.categorie, r.nom, sep), autres, plan);
-  if (!refus)
-    refus = prevoir(vue, nomStyleTheme(e.categorie, ancien), nomStyleTheme(e.categorie, r.nom),
-                    autres, plan);
+  prevoirNoms(vue, nomsTheme(e.categorie, ancien, e.sepurl), nomsTheme(e.categorie, r.nom, e.sepurl),
+              autres, plan, refus);
   const auto cto = vue.trouver(e.categorie + ".cto");
   if (!refus) refus = fichierBloque(dossier, plan, {"ref.gen"});
   if (!refus && cto && !platform::canModify(dossier.root() / *cto)) refus = messageFichierBloque(*cto);

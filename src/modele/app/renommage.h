@@ -1,6 +1,7 @@
 #pragma once
 // Renaming a category or a theme over the whole catalogue: its lists, its `.cto` and `.fam`, the
-// theme-style files, the sheet-order lists (both separator forms), the category's own side files,
+// theme-style files, the card styles (`.typ`) and their frame corners, the sheet-order lists (both
+// separator forms), the category's own side files,
 // every sheet and promotion entry that names it, and the index. Everything is checked before the
 // first write (names free in any letter case, files writable); the sheets are read once, and the
 // index is written from that same reading. A file that another category or theme still names is
@@ -50,7 +51,7 @@ inline constexpr const char* messageThemeVide = "Il faut utiliser la fonction su
 
 // The plan is recorded before the first write (renommage_journal.h); a file error undoes what was
 // written (refuse, with its message) or, when that fails too, leaves the record for the repair
-// (interrompu). `avantEcriture` runs before each file operation.
+// (interrompu). `avantEcriture` runs before each file operation (and inside a file's rename).
 ResultatRenommage renommerCategorie(const platform::DataFolder& dossier,
                                     const EntreesRenommageCategorie& entrees,
                                     const ProgressionFiches& progression = {},

@@ -99,7 +99,9 @@ std::vector<EtapeRenommage> lire(const LineList& lignes) {
 
 // A rename in whatever state a kill left it: not begun, done, or both names on one file (killed
 // between the link and the unlink). Only the letter case may change on the file itself.
-void renommer(const DataFolder& dossier, const std::string& de, const std::string& vers) {
+// `entreDeux` runs between the link and the unlink.
+void renommer(const DataFolder& dossier, const std::string& de, const std::string& vers,
+              const std::function<void()>* entreDeux = nullptr) {
   const fs::path source = dossier.path(de);
   if (!platform::fileExists(source)) return;
   const fs::path voulu = dossier.root() / vers;
@@ -114,6 +116,10 @@ void renommer(const DataFolder& dossier, const std::string& de, const std::strin
       return;
     }
   }
+  struct Entre {
+    explicit Entre(const std::function<void()>* f) { platform::betweenLinkAndUnlink = f; }
+    ~Entre() { platform::betweenLinkAndUnlink = nullptr; }
+  } entre(entreDeux);
   if (!platform::renameFile(source, voulu))
     throw FileError("Impossible de renommer " + de + " en " + vers);
 }
@@ -135,10 +141,12 @@ void changerValeur(const DataFolder& dossier, const EtapeRenommage& e, const std
   if (remplacerValeurFiche(lignes, e.cle, valeur) > 0) lignes.saveExact(chemin);
 }
 
-void prendre(const DataFolder& dossier, const EtapeRenommage& e) {
+// `ecriture` runs inside the step too, where a kill leaves it half taken.
+void prendre(const DataFolder& dossier, const EtapeRenommage& e,
+             const std::function<void()>* ecriture = nullptr) {
   switch (e.sorte) {
     case Sorte::renommer:
-      return renommer(dossier, e.fichier, e.cible);
+      return renommer(dossier, e.fichier, e.cible, ecriture);
     case Sorte::copier:
       return copier(dossier, e.fichier, e.cible);
     case Sorte::valeur:
@@ -170,7 +178,7 @@ ResultatEcritures ecrireRenommage(const DataFolder& dossier,
                                   const std::vector<EtapeRenommage>& etapes,
                                   const std::vector<TEntreeRefGen>& index,
                                   const std::function<void()>& avantEcriture) {
-  auto ecriture = [&] {
+  const std::function<void()> ecriture = [&] {
     if (avantEcriture) avantEcriture();
   };
   // A record already there is a rename still to complete: a second one would take its place.
@@ -185,7 +193,7 @@ ResultatEcritures ecrireRenommage(const DataFolder& dossier,
     enregistre = true;
     for (; prises < etapes.size(); ++prises) {
       ecriture();
-      prendre(dossier, etapes[prises]);
+      prendre(dossier, etapes[prises], avantEcriture ? &ecriture : nullptr);
     }
     ecriture();
     sauverRefGen(dossier, index);

@@ -40,7 +40,8 @@ struct ResultatEcritures {
 
 // Records the steps, takes them in order, then writes the index and removes the record. A file
 // error undoes the steps taken, in reverse order (annulees); when the undoing fails too the record
-// stays for the next start (interrompues). `avantEcriture` runs before each file operation.
+// stays for the next start (interrompues). `avantEcriture` runs before each file operation, and
+// inside a file's rename between its new name's link and its old name's unlink.
 ResultatEcritures ecrireRenommage(const platform::DataFolder& dossier,
                                   const std::vector<EtapeRenommage>& etapes,
                                   const std::vector<TEntreeRefGen>& index,

@@ -44,6 +44,9 @@ void catalogue(const TempFolder& dir) {
   dir.write("Vaisselle.fam", "famille=0\r\n");
   dir.write("Livres.cto", "Romans\r\nBols\r\n");
   dir.write("Vaisselle_Bols.stl", "style_fiche=tableau\r\nref_page=3\r\n");
+  dir.write("Vaisselle_Bols.typ", "fond_titre=#123456\r\n");  // a card style and its corners
+  for (const char* coin : {"hg", "hd", "bg", "bd"})
+    dir.write(std::string("vaisselle-bols_") + coin + ".gif", coin);
   dir.write("Vaisselle-Bols", "B1.ref\r\nB2.ref\r\n");
   dir.write("Vaisselle_Tasses", "T1.ref\r\n");
   dir.write("B1.ref", fiche("B1", "Vaisselle", "Bols"));
@@ -83,13 +86,16 @@ TEST(RenommerCategorie, MovesEveryFileSheetAndIndexLine) {
       {"Vaisselle.cto", "Céramique.cto"},           {"Vaisselle.fam", "Céramique.fam"},
       {"Vaisselle_Bols.stl", "Céramique_Bols.stl"}, {"Vaisselle-Bols", "Céramique-Bols"},
       {"Vaisselle_Tasses", "Céramique_Tasses"},     {"vaisselle.txt", "ceramique.txt"},
-      {"tmp/Vaisselle.fnd", "tmp/Céramique.fnd"},   {"tmp/Vaisselle.txt", "tmp/Céramique.txt"}};
+      {"tmp/Vaisselle.fnd", "tmp/Céramique.fnd"},   {"tmp/Vaisselle.txt", "tmp/Céramique.txt"},
+      {"Vaisselle_Bols.typ", "Céramique_Bols.typ"}, {"vaisselle-bols_hg.gif", "ceramique-bols_hg.gif"},
+      {"vaisselle-bols_bd.gif", "ceramique-bols_bd.gif"}};
   for (auto [ancien, nouveau] : deplaces) {
     EXPECT_FALSE(dir.exists(ancien)) << ancien;
     EXPECT_TRUE(dir.exists(nouveau)) << nouveau;
   }
   EXPECT_EQ(dir.read("Céramique.cto"), "Bols\r\nTasses\r\n");
   EXPECT_EQ(dir.read("tmp/Céramique.txt"), "<p>habillage</p>\r\n");
+  EXPECT_EQ(dir.read("Céramique_Bols.typ"), "fond_titre=#123456\r\n");
   EXPECT_EQ(dir.read("ref.gen"),
             "B1#Céramique#Bols#Titre B1##\r\nB2#Céramique#bols #Titre B2##\r\n"
             "L1#Livres#Bols#Titre L1##\r\nT1#Céramique#Tasses#Titre T1##\r\n");
@@ -157,7 +163,10 @@ TEST(RenommerTheme, RewritesTheCategorysSheetsListsAndFilesOnly) {
   EXPECT_EQ(dir.read("Vaisselle_Coupes.stl"), "style_fiche=tableau\r\nref_page=3\r\n");
   EXPECT_EQ(dir.read("Vaisselle-Coupes"), "B1.ref\r\nB2.ref\r\n");
   EXPECT_EQ(dir.read("Vaisselle_Coupes"), "B2.ref\r\nB1.ref\r\n");
-  for (const char* ancien : {"Vaisselle_Bols.stl", "Vaisselle-Bols", "Vaisselle_Bols"})
+  EXPECT_EQ(dir.read("Vaisselle_Coupes.typ"), "fond_titre=#123456\r\n");
+  EXPECT_EQ(dir.read("vaisselle-coupes_hd.gif"), "hd");
+  for (const char* ancien : {"Vaisselle_Bols.stl", "Vaisselle-Bols", "Vaisselle_Bols",
+                             "Vaisselle_Bols.typ", "vaisselle-bols_hd.gif"})
     EXPECT_FALSE(dir.exists(ancien)) << ancien;
   EXPECT_EQ(dir.read("ref.gen"),
             "B1#Vaisselle#Coupes#Titre B1##\r\nB2#vaisselle #Coupes#Titre B2##\r\n"
@@ -253,29 +262,73 @@ TEST(RenommerCategorie, AWriteErrorUndoesWhatWasWritten) {
 
 namespace {
 
+// Folders where a file of the renamed name is also named by another category or theme.
+struct Partage {
+  const char* nom;
+  bool categorie;  // else a theme
+  std::vector<std::pair<std::string, std::string>> fichiers;
+  const char* partage;  // the file both names lead to
+  const char* copie;    // the renamed one's own file afterwards
+};
+
+const Partage partages[] = {
+    {"catégories Thé Vert et Thé-Vert", true,
+     {{"categories", "Thé Vert\r\nThé-Vert\r\n"}, {"Thé Vert.cto", "Bols\r\n"},
+      {"Thé-Vert.cto", "Bols\r\n"}, {"the-vertd.txt", "<p>habillage</p>\r\n"}},
+     "the-vertd.txt", "cafed.txt"},
+    {"ordre A-B + C et A + B-C", false,
+     {{"categories", "A-B\r\nA\r\n"}, {"A-B.cto", "C\r\n"}, {"A.cto", "B-C\r\n"},
+      {"A-B-C", "X1.ref\r\n"}},
+     "A-B-C", "A-B-Café"},
+    {"coins de Thé Vert_Bols et Thé-Vert_Bols", true,
+     {{"categories", "Thé Vert\r\nThé-Vert\r\n"}, {"Thé Vert.cto", "Bols\r\n"},
+      {"Thé-Vert.cto", "Bols\r\n"}, {"the-vert-bols_hg.gif", "coin"}},
+     "the-vert-bols_hg.gif", "cafe-bols_hg.gif"},
+};
+
+void ecrirePartage(const TempFolder& dir, const Partage& c) {
+  for (const auto& [nom, texte] : c.fichiers) dir.write(nom, texte);
+}
+
+ResultatRenommage renommerPartage(const Partage& c, const DataFolder& dossier,
+                                  const std::function<void()>& avant) {
+  return c.categorie ? renommerCategorie(dossier, {{"Thé Vert", "Thé-Vert"}, 0, "Café", '-'}, {}, avant)
+                     : renommerTheme(dossier, {"A-B", {"C"}, 0, "Café", '-'}, {}, avant);
+}
+
 struct Coupure {};  // the program killed: nothing after it runs
 
-// A rename cut at every one of its file operations, by a kill or by a write error.
+// A rename cut at every one of its file operations, by a kill or by a write error: those of the
+// catalogue, and those that copy a file another name still names.
 struct RenommageCoupe {
   const char* nom;
+  std::function<void(const TempFolder&)> preparer;
   std::function<ResultatRenommage(const DataFolder&, const std::function<void()>&)> renommer;
 };
 
 const RenommageCoupe renommagesCoupes[] = {
-    {"catégorie",
+    {"catégorie", catalogue,
      [](const DataFolder& d, const std::function<void()>& avant) {
        return renommerCategorie(d, categorie("Céramique"), {}, avant);
      }},
-    {"thème",
+    {"thème", catalogue,
      [](const DataFolder& d, const std::function<void()>& avant) {
        return renommerTheme(d, theme("Coupes"), {}, avant);
+     }},
+    {partages[0].nom, [](const TempFolder& d) { ecrirePartage(d, partages[0]); },
+     [](const DataFolder& d, const std::function<void()>& avant) {
+       return renommerPartage(partages[0], d, avant);
+     }},
+    {partages[1].nom, [](const TempFolder& d) { ecrirePartage(d, partages[1]); },
+     [](const DataFolder& d, const std::function<void()>& avant) {
+       return renommerPartage(partages[1], d, avant);
      }},
 };
 
 // Every file operation of an uncut rename, and the folder it leaves.
 std::pair<int, std::map<std::string, std::string>> renommageEntier(const RenommageCoupe& c) {
   TempFolder dir;
-  catalogue(dir);
+  c.preparer(dir);
   int operations = 0;
   auto r = c.renommer(DataFolder(dir.path()), [&] { ++operations; });
   EXPECT_EQ(r.issue, IssueRenommage::fait) << r.message;
@@ -290,10 +343,10 @@ std::pair<int, std::map<std::string, std::string>> renommageEntier(const Renomma
 TEST(RenommerCategorie, AKillAtAnyWriteIsCompletedAtTheNextStart) {
   for (const auto& c : renommagesCoupes) {
     const auto [operations, apres] = renommageEntier(c);
-    ASSERT_GT(operations, 8) << c.nom;
+    ASSERT_GT(operations, 4) << c.nom;
     for (int n = 1; n <= operations; ++n) {
       TempFolder dir;
-      catalogue(dir);
+      c.preparer(dir);
       const auto avant = contenu(dir);
       const DataFolder dossier(dir.path());
       int compte = 0;
@@ -348,7 +401,7 @@ TEST(RenommerCategorie, AWriteErrorAtAnyStepLeavesEveryFileAsItWas) {
     const int operations = renommageEntier(c).first;
     for (int n = 1; n < operations; ++n) {
       TempFolder dir;
-      catalogue(dir);
+      c.preparer(dir);
       const auto avant = contenu(dir);
       int compte = 0;
       auto r = c.renommer(DataFolder(dir.path()), [&] {
@@ -358,6 +411,26 @@ TEST(RenommerCategorie, AWriteErrorAtAnyStepLeavesEveryFileAsItWas) {
       EXPECT_EQ(r.message, "Le changement de nom n'a pas pu se faire : disque plein\n"
                            "Le nom n'a pas été changé.") << c.nom << " " << n;
       EXPECT_EQ(contenu(dir), avant) << c.nom << " " << n;
+    }
+  }
+}
+
+// A record cut short (its closing line missing) is refused whole: not one of its steps is taken.
+TEST(RenommerCategorie, ARecordWithoutItsEndIsRefusedAndNothingRenamed) {
+  for (const auto& c : renommagesCoupes) {
+    TempFolder dir;
+    c.preparer(dir);
+    const DataFolder dossier(dir.path());
+    int compte = 0;
+    EXPECT_THROW(c.renommer(dossier, [&] { if (++compte == 2) throw Coupure{}; }), Coupure);
+    const platform::LineList journal = platform::LineList::load(dir.path() / nomJournalRenommage);
+    ASSERT_EQ(journal.lines().back(), "fin") << c.nom;
+    for (size_t garde = 0; garde < journal.lines().size(); ++garde) {
+      std::vector<std::string> tronque(journal.lines().begin(), journal.lines().begin() + garde);
+      platform::LineList(tronque).save(dir.path() / nomJournalRenommage);
+      const auto avant = contenu(dir);
+      EXPECT_THROW(reprendreRenommage(dossier), platform::FileError) << c.nom << " " << garde;
+      EXPECT_EQ(contenu(dir), avant) << c.nom << " " << garde;
     }
   }
 }
@@ -380,29 +453,11 @@ TEST(RenommerCategorie, AnUnfinishedRenameBlocksTheNext) {
 
 // A file that another category or theme still names is copied, never taken from it.
 TEST(RenommerCategorie, FilesThatAnotherNameStillNamesAreCopied) {
-  struct Cas {
-    const char* nom;
-    bool categorie;  // else a theme
-    std::vector<std::pair<std::string, std::string>> fichiers;
-    const char* partage;  // the file both names lead to
-    const char* copie;    // the renamed one's own file afterwards
-  } cas[] = {
-      {"catégories Thé Vert et Thé-Vert", true,
-       {{"categories", "Thé Vert\r\nThé-Vert\r\n"}, {"Thé Vert.cto", "Bols\r\n"},
-        {"Thé-Vert.cto", "Bols\r\n"}, {"the-vertd.txt", "<p>habillage</p>\r\n"}},
-       "the-vertd.txt", "cafed.txt"},
-      {"ordre A-B + C et A + B-C", false,
-       {{"categories", "A-B\r\nA\r\n"}, {"A-B.cto", "C\r\n"}, {"A.cto", "B-C\r\n"},
-        {"A-B-C", "X1.ref\r\n"}},
-       "A-B-C", "A-B-Café"},
-  };
-  for (const auto& c : cas) {
+  for (const auto& c : partages) {
     TempFolder dir;
-    for (const auto& [nom, texte] : c.fichiers) dir.write(nom, texte);
+    ecrirePartage(dir, c);
     const std::string texte = dir.read(c.partage);
-    const DataFolder dossier(dir.path());
-    auto r = c.categorie ? renommerCategorie(dossier, {{"Thé Vert", "Thé-Vert"}, 0, "Café", '-'})
-                         : renommerTheme(dossier, {"A-B", {"C"}, 0, "Café", '-'});
+    auto r = renommerPartage(c, DataFolder(dir.path()), {});
     ASSERT_EQ(r.issue, IssueRenommage::fait) << c.nom << ": " << r.message;
     EXPECT_EQ(dir.read(c.partage), texte) << c.nom;
     EXPECT_EQ(dir.read(c.copie), texte) << c.nom;
