@@ -133,6 +133,9 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   if (!repertoire.empty() && !FTP1.changeFolder(repertoire))
     throw EchecTransfert("Le répertoire " + repertoire + " n'a pas pu être ouvert sur le serveur : " +
                          FTP1.lastError());
+  // What an upload cut short left there. Not a reason to stop: a server that cannot list or
+  // remove them keeps them until the next publication tries again.
+  FTP1.removeLeftovers();
   Label2.setCaption("");
   blocM.setCaption("");
 
