@@ -495,5 +495,38 @@ TEST(FtpSessionLostServer, ATransferCutShortLeavesTheRemoteFileAsItWas) {
   EXPECT_TRUE(sameBytes(server.home().read("page.htm"), "ancienne page"));
 }
 
+// A host that refuses names beginning with ".": the first file finds it out, the others of the
+// session go under their own names at once; a new session tries the temporary name again.
+TEST(FtpSessionNoDotNames, SendsUnderOwnNamesUntilTheNextConnect) {
+  testing_support::FtpServerRules rules;
+  rules.noDotNames = true;
+  FtpServer server(0, "marchand", "secret", rules);
+  FtpSession session;
+  std::vector<std::string> stored;
+  for (const std::string& name : {"", "a.htm", "b.htm", "", "c.htm"}) {
+    if (name.empty()) {
+      ASSERT_TRUE(session.connect(server.host(), server.port(), server.user(), server.password()));
+      continue;
+    }
+    ASSERT_TRUE(session.putBytes("page " + name, name)) << session.lastError();
+    EXPECT_EQ(server.home().read(name), "page " + name);
+  }
+  for (const auto& c : server.commands())
+    if (c.find(" STOR ") != std::string::npos) stored.push_back(c.substr(c.find("STOR ")));
+  EXPECT_EQ(stored, (std::vector<std::string>{"STOR .a.htm.part", "STOR a.htm", "STOR b.htm",
+                                              "STOR .c.htm.part", "STOR c.htm"}));
+}
+
+TEST_F(FtpSessionTest, RemoveLeftoversDeletesTheTemporaryFilesOnly) {
+  for (const char* name : {".a.htm.part", ".parti.jpg.part", ".keep", "page.part", ".part", "c.htm"})
+    server.home().write(std::string("www/") + name, "x");
+  std::filesystem::create_directories(server.home().path() / "www" / ".d.part");
+  connect();
+  ASSERT_TRUE(session.changeFolder("www"));
+  ASSERT_TRUE(session.removeLeftovers()) << session.lastError();
+  EXPECT_EQ(folderContent(server.home().path() / "www"),
+            (std::vector<std::string>{".d.part", ".keep", ".part", "c.htm", "page.part"}));
+}
+
 }  // namespace
 }  // namespace platform
