@@ -707,7 +707,7 @@ bool FtpSession::removeLeftovers() {
     const ListLine l = classifyListLine(line);
     const std::string& name = l.entry.name;
     if (l.kind == ListLineKind::Entry && !l.entry.folder && name.size() > 6 &&
-        name.starts_with('.') && name.ends_with(".part"))
+        name.starts_with('.') && name.ends_with(".part") && isFtpName(name))
       deletions.push_back("*DELE " + name);
     return true;
   };
