@@ -1,6 +1,7 @@
 #include "platform/ftp.h"
 
 #include "platform/files.h"
+#include "platform/ftp_listing.h"
 #include "platform/name_index.h"
 
 #include <curl/curl.h>
@@ -222,6 +223,9 @@ struct Commands {
   Commands(std::initializer_list<std::string> commands) {
     for (const auto& c : commands) list = curl_slist_append(list, c.c_str());
   }
+  explicit Commands(const std::vector<std::string>& commands) {
+    for (const auto& c : commands) list = curl_slist_append(list, c.c_str());
+  }
   ~Commands() { curl_slist_free_all(list); }
   Commands(const Commands&) = delete;
   Commands& operator=(const Commands&) = delete;
@@ -297,6 +301,7 @@ struct FtpSession::Transfer {
   Kind kind = Kind::Probe;
   std::string url;
   LineSink* lines = nullptr;  // List
+  std::string command;  // List: instead of a plain LIST
   std::string_view source;  // Put
   curl_slist* before = nullptr;  // commands sent before the transfer
   curl_slist* after = nullptr;  // ... and after it succeeded
@@ -449,6 +454,7 @@ bool FtpSession::connect(const std::string& host, int port, const std::string& u
     return false;
   }
   disconnect();
+  ownNames_ = false;
   if (!validHost(host)) {
     fail("Nom de serveur FTP invalide : \"" + host + "\"");
     return false;
@@ -571,6 +577,11 @@ std::optional<std::vector<std::string>> FtpSession::list() {
 
 bool FtpSession::list(const std::function<bool(std::string_view line)>& onLine,
                       size_t maxLineBytes) {
+  return list(onLine, maxLineBytes, "");
+}
+
+bool FtpSession::list(const std::function<bool(std::string_view line)>& onLine,
+                      size_t maxLineBytes, const std::string& command) {
   if (!ready("liste")) return false;
   LineSink sink;
   sink.onLine = &onLine;
@@ -579,6 +590,7 @@ bool FtpSession::list(const std::function<bool(std::string_view line)>& onLine,
   listing.kind = Transfer::Kind::List;
   listing.url = folderUrl(folder_, absolute_);
   listing.lines = &sink;
+  listing.command = command;
   const bool ok = run(listing);
   if (sink.tooLong) {
     fail("Ligne de la liste du serveur trop longue (plus de " + std::to_string(maxLineBytes) +
@@ -654,29 +666,59 @@ bool FtpSession::putEach(const std::function<std::optional<File>()>& next,
 int FtpSession::sendNow(std::string_view bytes, const std::string& remoteName) {
   const std::string temporary = temporaryName(remoteName);
   const std::string folder = folderUrl(folder_, absolute_);
-  const Commands rename{"RNFR " + temporary, "RNTO " + remoteName};
-  Transfer upload;
-  upload.kind = Transfer::Kind::Put;
-  upload.url = folder + escaped(temporary);
-  upload.source = bytes;
-  upload.after = rename.list;
-  int result = transferNow(upload);
-  if (result != CURLE_QUOTE_ERROR) return result;
-  // Some servers rename only onto a free name.
-  const Commands replace{"*DELE " + remoteName, "RNFR " + temporary, "RNTO " + remoteName};
-  Transfer again;
-  again.url = folder;
-  again.before = replace.list;
-  result = transferNow(again);
-  if (result != CURLE_QUOTE_ERROR) return result;
-  // A server that renames nothing gets the file under its own name, as before.
+  bool temporaryLeft = false;
+  if (!ownNames_) {
+    const Commands rename{"RNFR " + temporary, "RNTO " + remoteName};
+    Transfer upload;
+    upload.kind = Transfer::Kind::Put;
+    upload.url = folder + escaped(temporary);
+    upload.source = bytes;
+    upload.after = rename.list;
+    int result = transferNow(upload);
+    if (result == CURLE_QUOTE_ERROR) {
+      // Some servers rename only onto a free name.
+      const Commands replace{"*DELE " + remoteName, "RNFR " + temporary, "RNTO " + remoteName};
+      Transfer again;
+      again.url = folder;
+      again.before = replace.list;
+      result = transferNow(again);
+      if (result != CURLE_QUOTE_ERROR) return result;
+      temporaryLeft = true;
+    } else if (result != CURLE_UPLOAD_FAILED) {
+      return result;
+    }
+    // A server that refuses the temporary name (many forbid names beginning with ".") or renames
+    // nothing gets this file and the session's next ones under their own names, as before.
+    ownNames_ = true;
+  }
   const Commands drop{"*DELE " + temporary};
   Transfer direct;
   direct.kind = Transfer::Kind::Put;
   direct.url = folder + escaped(remoteName);
   direct.source = bytes;
-  direct.after = drop.list;
+  if (temporaryLeft) direct.after = drop.list;
   return transferNow(direct);
+}
+
+bool FtpSession::removeLeftovers() {
+  if (!ready("nettoyage")) return false;
+  std::vector<std::string> deletions;
+  const auto onLine = [&](std::string_view line) {
+    const ListLine l = classifyListLine(line);
+    const std::string& name = l.entry.name;
+    if (l.kind == ListLineKind::Entry && !l.entry.folder && name.size() > 6 &&
+        name.starts_with('.') && name.ends_with(".part") && isFtpName(name))
+      deletions.push_back("*DELE " + name);
+    return true;
+  };
+  // "-a": servers that hide names beginning with "." list them only when asked.
+  if (!list(onLine, 64 * 1024, "LIST -a")) return false;
+  if (deletions.empty()) return true;
+  const Commands commands(deletions);
+  Transfer removal;
+  removal.url = folderUrl(folder_, absolute_);
+  removal.before = commands.list;
+  return run(removal);
 }
 
 bool FtpSession::get(const std::string& remoteName, const std::filesystem::path& local) {
@@ -737,6 +779,8 @@ int FtpSession::transferNow(Transfer& transfer) {
   curl_easy_setopt(easy, CURLOPT_INFILESIZE_LARGE, curl_off_t{-1});
   curl_easy_setopt(easy, CURLOPT_QUOTE, transfer.before);
   curl_easy_setopt(easy, CURLOPT_POSTQUOTE, transfer.after);
+  curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST,
+                   transfer.command.empty() ? nullptr : transfer.command.c_str());
   if (transfer.kind == Transfer::Kind::List) {
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, LineSink::write);
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, transfer.lines);

@@ -57,7 +57,9 @@ class FtpSession {
             size_t maxLineBytes = 64 * 1024);
   // Sends a local file under remoteName in the current folder, replacing a remote file. The
   // bytes travel under a temporary name (".<name>.part") renamed into place once whole, so a
-  // transfer cut short leaves the remote file as it was. Per file: EPSV, STOR, RNFR, RNTO.
+  // transfer cut short leaves the remote file as it was. Per file: EPSV, STOR, RNFR, RNTO. On a
+  // server that refuses that name or renames nothing, the files of the session (up to the next
+  // connect) go under their own names.
   bool put(const std::filesystem::path& local, const std::string& remoteName);
   bool putBytes(std::string_view bytes, const std::string& remoteName);
   // Sends files one after another, each as putBytes does, without coming back to the caller's
@@ -71,6 +73,9 @@ class FtpSession {
   };
   bool putEach(const std::function<std::optional<File>()>& next,
                const std::function<void(File&&)>& sent);
+  // Removes the temporary files that sends cut short left in the current folder, whatever their
+  // name. False when the folder could not be listed; a file that cannot be removed stays.
+  bool removeLeftovers();
   // Fetches remoteName of the current folder into local, overwriting it; a failed download
   // leaves the local file as it was.
   bool get(const std::string& remoteName, const std::filesystem::path& local);
@@ -83,6 +88,9 @@ class FtpSession {
   struct Transfer;
 
   bool ready(const char* operation);
+  // command: what is sent instead of a plain LIST, when not empty.
+  bool list(const std::function<bool(std::string_view line)>& onLine, size_t maxLineBytes,
+            const std::string& command);
   bool run(Transfer& transfer);
   // On the network thread: one transfer, and a file sent with its fallbacks.
   int transferNow(Transfer& transfer);
@@ -102,6 +110,7 @@ class FtpSession {
   bool connected_ = false;
   bool busy_ = false;
   bool abortRequested_ = false;
+  bool ownNames_ = false;  // files sent without a temporary name
   // The current folder as segments ("..", when climbing above a login folder of unknown path).
   bool absolute_ = false;
   std::vector<std::string> folder_;

@@ -481,18 +481,49 @@ TEST_F(FtpSessionTest, EveryFileCostsTheSameCommandsOnOneConnection) {
 // Cut off mid-file, the server keeps the file it had: the new bytes were going to a temporary
 // name.
 TEST(FtpSessionLostServer, ATransferCutShortLeavesTheRemoteFileAsItWas) {
-  FtpServer server(4 * 1024 * 1024);
+  testing_support::FtpServerRules rules;
+  rules.dieAfterBytes = 1024 * 1024;
+  FtpServer server(0, "marchand", "secret", rules);
   TempFolder local;
   server.home().write("page.htm", "ancienne page");
   local.write("page.htm", binaryBytes(2 * 1024 * 1024));
   FtpSession session;
   ASSERT_TRUE(session.connect(server.host(), server.port(), server.user(), server.password()));
-  int calls = 0;
-  session.setIdle([&] {
-    if (++calls == 3) server.stop();
-  });
   EXPECT_FALSE(session.put(local / "page.htm", "page.htm"));
   EXPECT_TRUE(sameBytes(server.home().read("page.htm"), "ancienne page"));
+}
+
+// A host that refuses names beginning with ".": the first file finds it out, the others of the
+// session go under their own names at once; a new session tries the temporary name again.
+TEST(FtpSessionNoDotNames, SendsUnderOwnNamesUntilTheNextConnect) {
+  testing_support::FtpServerRules rules;
+  rules.noDotNames = true;
+  FtpServer server(0, "marchand", "secret", rules);
+  FtpSession session;
+  std::vector<std::string> stored;
+  for (const std::string& name : {"", "a.htm", "b.htm", "", "c.htm"}) {
+    if (name.empty()) {
+      ASSERT_TRUE(session.connect(server.host(), server.port(), server.user(), server.password()));
+      continue;
+    }
+    ASSERT_TRUE(session.putBytes("page " + name, name)) << session.lastError();
+    EXPECT_EQ(server.home().read(name), "page " + name);
+  }
+  for (const auto& c : server.commands())
+    if (c.find(" STOR ") != std::string::npos) stored.push_back(c.substr(c.find("STOR ")));
+  EXPECT_EQ(stored, (std::vector<std::string>{"STOR .a.htm.part", "STOR a.htm", "STOR b.htm",
+                                              "STOR .c.htm.part", "STOR c.htm"}));
+}
+
+TEST_F(FtpSessionTest, RemoveLeftoversDeletesTheTemporaryFilesOnly) {
+  for (const char* name : {".a.htm.part", ".parti.jpg.part", ".keep", "page.part", ".part", "c.htm"})
+    server.home().write(std::string("www/") + name, "x");
+  std::filesystem::create_directories(server.home().path() / "www" / ".d.part");
+  connect();
+  ASSERT_TRUE(session.changeFolder("www"));
+  ASSERT_TRUE(session.removeLeftovers()) << session.lastError();
+  EXPECT_EQ(folderContent(server.home().path() / "www"),
+            (std::vector<std::string>{".d.part", ".keep", ".part", "c.htm", "page.part"}));
 }
 
 }  // namespace

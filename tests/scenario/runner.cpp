@@ -337,7 +337,8 @@ class Runner {
   }
 
   // "HOST [FOLDER]" for a fixed host (the folder copied into the server's home), "HOST USER
-  // PASSWORD" for any other; the program's connections to HOST then reach the server.
+  // PASSWORD" for any other; the program's connections to HOST then reach the server. A last
+  // word "no-dot-names": the server refuses names beginning with ".".
   void startServer(const std::string& arg) {
     if (programme_) fail("\"server\" comes before \"start\"");
     std::vector<std::string> words;
@@ -347,9 +348,16 @@ class Runner {
       if (end > pos) words.push_back(arg.substr(pos, end - pos));
       pos = end + 1;
     }
-    if (words.empty() || words.size() > 3) fail("server HOST [FOLDER] | server HOST USER PASSWORD");
+    testing_support::FtpServerRules rules;
+    if (words.size() > 1 && words.back() == "no-dot-names") {
+      rules.noDotNames = true;
+      words.pop_back();
+    }
+    if (words.empty() || words.size() > 3)
+      fail("server HOST [FOLDER] [no-dot-names] | server HOST USER PASSWORD [no-dot-names]");
     auto [user, password] = words.size() == 3 ? std::pair{words[1], text(words[2])} : fixedAccount(words[0]);
-    auto& server = servers_[words[0]] = std::make_unique<testing_support::FtpServer>(0, user, password);
+    auto& server = servers_[words[0]] =
+        std::make_unique<testing_support::FtpServer>(0, user, password, rules);
     if (words.size() != 2) return;
     fs::path source = relativeToScript(unescape(words[1]));
     if (!fs::is_directory(source)) fail("no such folder: " + source.string());

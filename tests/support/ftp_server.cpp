@@ -45,12 +45,22 @@ int readPort(int fd) {
 
 }  // namespace
 
-FtpServer::FtpServer(int bytesPerSecond, std::string user, std::string password)
+FtpServer::FtpServer(int bytesPerSecond, std::string user, std::string password, Rules rules)
     : user_(std::move(user)), password_(std::move(password)) {
   std::string script = scriptPath().string();
   std::string home = home_.path().string();
   std::string throttle = std::to_string(bytesPerSecond);
   std::string log = (log_.path() / "commandes.log").string();
+  std::vector<std::string> args = {kPython, script, home, "--throttle", throttle, "--user", user_,
+                                   "--password", password_, "--log", log};
+  if (rules.noDotNames) args.push_back("--no-dot-names");
+  if (rules.dieAfterBytes > 0) {
+    args.push_back("--die-after");
+    args.push_back(std::to_string(rules.dieAfterBytes));
+  }
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
   int pipeFds[2];
   if (::pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("ftp server: pipe failed");
   pid_ = ::fork();
@@ -60,9 +70,7 @@ FtpServer::FtpServer(int bytesPerSecond, std::string user, std::string password)
     ::dup2(pipeFds[1], STDOUT_FILENO);
     // The full path as the program's name too: Python looks for its library beside the name it is
     // called by, and a bare "python3" is looked up in PATH, where another interpreter may come first.
-    ::execl(kPython, kPython, script.c_str(), home.c_str(), "--throttle",
-            throttle.c_str(), "--user", user_.c_str(), "--password", password_.c_str(), "--log", log.c_str(),
-            static_cast<char*>(nullptr));
+    ::execv(kPython, argv.data());
     ::_exit(127);
   }
   ::close(pipeFds[1]);

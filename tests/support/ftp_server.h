@@ -11,11 +11,18 @@
 
 namespace testing_support {
 
+// How a server departs from a plain one.
+struct FtpServerRules {
+  bool noDotNames = false;  // names beginning with "." refused (550), as many hosts do
+  long long dieAfterBytes = 0;  // > 0: the server dies once it has received that many bytes
+};
+
 class FtpServer {
  public:
+  using Rules = FtpServerRules;
   // bytesPerSecond > 0 slows every data transfer down to that rate.
   explicit FtpServer(int bytesPerSecond = 0, std::string user = "marchand",
-                     std::string password = "secret");
+                     std::string password = "secret", Rules rules = {});
   ~FtpServer();
   FtpServer(const FtpServer&) = delete;
   FtpServer& operator=(const FtpServer&) = delete;

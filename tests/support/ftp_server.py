@@ -2,7 +2,7 @@
 """Loopback FTP server for the tests.
 
 Usage: ftp_server.py HOME [--user NAME] [--password WORD] [--throttle BYTES_PER_SECOND]
-                     [--log FILE] [--verbose]
+                     [--log FILE] [--no-dot-names] [--die-after BYTES] [--verbose]
 
 Serves HOME on 127.0.0.1 on a free port for one user with every permission, no anonymous
 login. Prints the port on the first line of stdout, then serves until killed.
@@ -13,16 +13,22 @@ as most hosting servers do.
 With --log, every control connection and every command received is appended to FILE as
 "<connection number> <seconds> <command line>" ("CONNECT" for a new connection; the password
 hidden; the seconds of the monotonic clock when it arrived).
+
+With --no-dot-names, a file name beginning with "." is refused (550), as many hosting servers do.
+With --die-after, the server dies once it has received that many bytes of files in all: the
+file then on its way keeps exactly the bytes up to that count.
 """
 
 import argparse
 import logging
+import os
+import socket
 import sys
 import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
-from pyftpdlib.ioloop import AsyncChat
+from pyftpdlib.ioloop import AsyncChat, RetryError
 from pyftpdlib.servers import FTPServer
 
 
@@ -31,6 +37,7 @@ class RawNamesHandler(FTPHandler):
     unicode_errors = "surrogateescape"
     command_log = None
     connections = 0
+    no_dot_names = False
 
     def _log_command(self, number, text):
         if RawNamesHandler.command_log:
@@ -45,10 +52,46 @@ class RawNamesHandler(FTPHandler):
 
     def pre_process_command(self, line, cmd, arg):
         self._log_command(self.connection_number, "PASS ****" if cmd == "PASS" else line)
+        name = arg.rstrip("/").rsplit("/", 1)[-1]
+        if (RawNamesHandler.no_dot_names and cmd in NAMING_COMMANDS and name.startswith(".")
+                and name not in (".", "..")):
+            self.respond("550 Prohibited file name.")
+            return
         FTPHandler.pre_process_command(self, line, cmd, arg)
 
     def push(self, s):
         AsyncChat.push(self, s.encode("utf8", "surrogateescape"))
+
+
+NAMING_COMMANDS = ("STOR", "APPE", "RETR", "DELE", "RNFR", "RNTO", "MKD", "SIZE", "MDTM")
+
+
+class DyingDTPHandler(DTPHandler):
+    # Received bytes counted over every transfer; the process ends at the limit.
+    limit = 0
+    received = 0
+
+    def handle_read(self):
+        try:
+            chunk = self.recv(self.ac_in_buffer_size)
+        except RetryError:
+            return
+        except socket.error:
+            self.handle_error()
+            return
+        left = DyingDTPHandler.limit - DyingDTPHandler.received
+        DyingDTPHandler.received += len(chunk)
+        if chunk and len(chunk) >= left:
+            self.file_obj.write(chunk[:left])
+            self.file_obj.flush()
+            os._exit(0)
+        self.tot_bytes_received += len(chunk)
+        if not chunk:
+            self.transfer_finished = True
+            return
+        self.file_obj.write(chunk)
+
+    handle_read_event = handle_read
 
 
 class SteadyDTPHandler(ThrottledDTPHandler):
@@ -74,6 +117,8 @@ def main():
     parser.add_argument("--password", default="secret")
     parser.add_argument("--throttle", type=int, default=0)
     parser.add_argument("--log")
+    parser.add_argument("--no-dot-names", action="store_true")
+    parser.add_argument("--die-after", type=int, default=0)
     parser.add_argument("--verbose", action="store_true")
     args = parser.parse_args()
 
@@ -88,12 +133,16 @@ def main():
         RawNamesHandler.command_log = open(args.log, "ab")
     handler.authorizer = authorizer
     handler.banner = "test server ready"
+    handler.no_dot_names = args.no_dot_names
     handler.auth_failed_timeout = 0.1  # the default answers a wrong password after 3 s
     if args.throttle > 0:
         dtp = SteadyDTPHandler
         dtp.read_limit = args.throttle
         dtp.write_limit = args.throttle
         handler.dtp_handler = dtp
+    elif args.die_after > 0:
+        DyingDTPHandler.limit = args.die_after
+        handler.dtp_handler = DyingDTPHandler
     else:
         handler.dtp_handler = DTPHandler
 

@@ -134,12 +134,16 @@ void Ttransfert1::compare() {
   }
   Gauge.setRange(0, static_cast<int>(noms.size()) - 1);
   Gauge.setProgress(0);
+  // Sent elsewhere, the mirror tells nothing of what this server holds: every file is offered.
+  // A mirror with no place recorded is taken for this place's.
+  const auto lieu = lireLieuMiroir(dossier);
+  const bool ailleurs = lieu && !memeLieu(*lieu, lieuPublication());
   // By the hashes the build and the last upload noted: a file is read only when no record
   // describes it as it is now.
   EmpreintesMiroir empreintes(dossier);
   for (size_t i = 0; i < noms.size(); ++i) {
     if (i % 256 == 0) Gauge.setProgress(static_cast<int>(i));
-    if (empreintes.identiques(noms[i])) continue;
+    if (!ailleurs && empreintes.identiques(noms[i])) continue;
     if (remplissage) {
       coches[i] = true;
     } else {
@@ -205,6 +209,10 @@ void Ttransfert1::BitBtn4Click() {
 
 void Ttransfert1::BitBtn5Click() {
   memoFTP.setChecks({});
+}
+
+LieuMiroir Ttransfert1::lieuPublication() const {
+  return {platform::trim(HostTxt.text()), platform::trim(RepTxt.text())};
 }
 
 const std::vector<std::string>& Ttransfert1::fichiersMiroir() {

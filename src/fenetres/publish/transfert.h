@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "modele/publish/empreintes_miroir.h"
 #include "platform/ftp.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -21,8 +22,6 @@ class EcrivainFond;
 }
 
 namespace publish {
-
-class EmpreintesMiroir;
 
 class Ttransfert1 : public ui::Form {
  public:
@@ -97,6 +96,8 @@ class Ttransfert1 : public ui::Form {
   void transfertVibdd();
 
  private:
+  // The server and folder the edits name.
+  LieuMiroir lieuPublication() const;
   // The names of the mirror folder, listed again now.
   const std::vector<std::string>& fichiersMiroir();
   void verrouiller(bool pendantEnvoi);

@@ -133,6 +133,20 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   if (!repertoire.empty() && !FTP1.changeFolder(repertoire))
     throw EchecTransfert("Le répertoire " + repertoire + " n'a pas pu être ouvert sur le serveur : " +
                          FTP1.lastError());
+  // What an upload cut short left there. Not a reason to stop: a server that cannot list or
+  // remove them keeps them until the next publication tries again.
+  FTP1.removeLeftovers();
+  // The mirror must tell what this server holds: sent to another place until now, it starts
+  // again empty. One with no place recorded is taken for this place's.
+  const LieuMiroir lieu = lieuPublication();
+  if (const auto lieuMiroir = lireLieuMiroir(dossier); !lieuMiroir || !memeLieu(*lieuMiroir, lieu)) {
+    if (lieuMiroir)
+      for (const std::string nom : fichiersMiroir())
+        if (!platform::removeFile(dossier.path("transfert/" + nom)))
+          throw EchecTransfert("Le fichier " + nom + " n'a pas pu être effacé de " +
+                               dossier.path("transfert").string());
+    noterLieuMiroir(dossier, lieu);
+  }
   Label2.setCaption("");
   blocM.setCaption("");
 

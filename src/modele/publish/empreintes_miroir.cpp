@@ -1,12 +1,14 @@
 #include "modele/publish/empreintes_miroir.h"
 
 #include "modele/pages/empreintes_pages.h"
+#include "platform/text.h"
 
 namespace publish {
 
 namespace {
 
 constexpr const char* kFichier = "tmp/transfert.emp";
+constexpr const char* kLieu = "tmp/transfert.lieu";
 
 auto etat(const std::filesystem::path& chemin) { return pages::EmpreintesPages::etat(chemin); }
 
@@ -122,6 +124,27 @@ void NotesMiroir::enregistrer() {
   platform::makeFolder(dossier_.path("tmp"));
   platform::appendGeneratedFile(dossier_.path(kFichier), lignes_);
   lignes_.clear();
+}
+
+bool memeLieu(const LieuMiroir& a, const LieuMiroir& b) {
+  auto dossier = [](const std::string& rep) {
+    std::string d = platform::trim(rep);
+    while (!d.empty() && d.back() == '/') d.pop_back();
+    return d;
+  };
+  return platform::lowerAscii(platform::trim(a.host)) == platform::lowerAscii(platform::trim(b.host)) &&
+         dossier(a.rep) == dossier(b.rep);
+}
+
+std::optional<LieuMiroir> lireLieuMiroir(const platform::DataFolder& dossier) {
+  if (!dossier.exists(kLieu)) return std::nullopt;
+  const auto lignes = platform::LineList::load(dossier.path(kLieu));
+  return LieuMiroir{lignes.value("host"), lignes.value("rep")};
+}
+
+void noterLieuMiroir(const platform::DataFolder& dossier, const LieuMiroir& lieu) {
+  platform::makeFolder(dossier.path("tmp"));
+  platform::LineList{"host=" + lieu.host, "rep=" + lieu.rep}.save(dossier.path(kLieu));
 }
 
 }  // namespace publish

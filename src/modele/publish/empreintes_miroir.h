@@ -73,4 +73,19 @@ class NotesMiroir {
   std::string lignes_;
 };
 
+// The server and folder the copies of transfert/ were sent to (tmp/transfert.lieu): the copies
+// tell what a server holds only for that place.
+struct LieuMiroir {
+  std::string host;
+  std::string rep;
+};
+// The same place: the host without regard to case, the folder without its final "/", both
+// without their outer blanks.
+bool memeLieu(const LieuMiroir& a, const LieuMiroir& b);
+// nullopt when no place is recorded (a mirror written before places were). Throws
+// platform::FileError.
+std::optional<LieuMiroir> lireLieuMiroir(const platform::DataFolder& dossier);
+// Throws platform::FileError.
+void noterLieuMiroir(const platform::DataFolder& dossier, const LieuMiroir& lieu);
+
 }  // namespace publish

@@ -15,6 +15,7 @@ TEST(OrdreEnvoi, NamedNewFilesFirstEntryPagesLastListOrderOtherwise) {
   const std::map<std::string, std::string> textes = {
       {"Index.htm", "<a href=\"cat.htm\">"},
       {"accueil.htm", "<frame src=\"menu.htm\">"},
+      {"album.htm", "<img src=\"new-pic.jpg\">"},  // listed before the picture it names
       {"cat.htm", "<a href='p2.htm'>x</a> <img src=images/b.jpg> index2.php?url_principal=cat-1.htm"},
       {"cat-1.htm", "<a href=\"cat.htm\">"},  // the two pages of a category name each other
       {"menu.htm", "location.replace(\"cat.htm\")"},
@@ -24,20 +25,29 @@ TEST(OrdreEnvoi, NamedNewFilesFirstEntryPagesLastListOrderOtherwise) {
     auto t = textes.find(nom);
     return t == textes.end() ? std::nullopt : std::optional(t->second);
   };
-  const Noms noms{"accueil.htm", "b.jpg", "cat-1.htm", "cat.htm", "Index.htm", "menu.htm", "p2.htm"};
+  const Noms noms{"accueil.htm", "album.htm", "b.jpg",       "cat-1.htm", "cat.htm",
+                  "Index.htm",   "menu.htm",  "new-pic.jpg", "p2.htm"};
   struct Cas {
     const char* nom;
     std::unordered_set<std::string> nouveaux;
     Noms ordre;
   } cas[] = {
       {"nothing new: the list's order, entry pages last", {},
-       {"b.jpg", "cat-1.htm", "cat.htm", "menu.htm", "p2.htm", "accueil.htm", "Index.htm"}},
+       {"album.htm", "b.jpg", "cat-1.htm", "cat.htm", "menu.htm", "new-pic.jpg", "p2.htm",
+        "accueil.htm", "Index.htm"}},
       {"a new product and its picture",
        {"b.jpg", "p2.htm"},
-       {"b.jpg", "cat-1.htm", "p2.htm", "cat.htm", "menu.htm", "accueil.htm", "Index.htm"}},
+       {"album.htm", "b.jpg", "cat-1.htm", "p2.htm", "cat.htm", "menu.htm", "new-pic.jpg",
+        "accueil.htm", "Index.htm"}},
+      {"a new picture whose name holds a hyphen",
+       {"new-pic.jpg"},
+       {"new-pic.jpg", "album.htm", "b.jpg", "cat-1.htm", "cat.htm", "menu.htm", "p2.htm",
+        "accueil.htm", "Index.htm"}},
       {"a whole new site",
-       {"accueil.htm", "b.jpg", "cat-1.htm", "cat.htm", "Index.htm", "menu.htm", "p2.htm"},
-       {"b.jpg", "p2.htm", "cat.htm", "cat-1.htm", "menu.htm", "accueil.htm", "Index.htm"}},
+       {"accueil.htm", "album.htm", "b.jpg", "cat-1.htm", "cat.htm", "Index.htm", "menu.htm",
+        "new-pic.jpg", "p2.htm"},
+       {"new-pic.jpg", "album.htm", "b.jpg", "p2.htm", "cat.htm", "cat-1.htm", "menu.htm",
+        "accueil.htm", "Index.htm"}},
   };
   for (const auto& c : cas) {
     SCOPED_TRACE(c.nom);
