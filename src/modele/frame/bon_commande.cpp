@@ -313,20 +313,26 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
 }  // namespace
 
 // From disc the frames cannot reach the frameset's cart, and a frame may be given a session of
-// its own: the frameset, whose session is the tab's, keeps the newest copy a form of its folder
-// sends, in its session and in its name (which the form alone takes back), and hands it to a
-// form that asks.
+// its own (so may the form alone): the frameset keeps the newest copy of its folder, from its
+// session, its name and what a form sends, in both (the form alone takes the name back), and
+// hands it to a form that asks.
 LineList scriptGardeCadres() {
   return {"<script language=\"JavaScript\">",
           "if(location.protocol==\"file:\")window.addEventListener(\"message\",function(e){",
-          "try{if(!e.source||e.source.parent!==window||typeof e.data!=\"string\")return;",
+          "try{if(!e.source||e.source.parent!==window||typeof e.data!=\"string\"||"
+          "e.data.indexOf(\"tarvio_panier\")!=0)return;",
           "var dossier=location.href.replace(/[?#].*$/,\"\").replace(/[^\\/]*$/,\"\");",
-          "var cle=\"tarvio_panier \"+dossier,garde=sessionStorage.getItem(cle);",
-          "if(e.data==\"tarvio_panier?\"){if(garde)e.source.postMessage(\"tarvio_panier=\"+garde,\"*\");return;}",
-          "if(e.data.indexOf(\"tarvio_panier=\")!=0)return;",
-          "var texte=e.data.substring(14),g=JSON.parse(texte),a=garde?JSON.parse(garde):null;",
-          "if(g&&g.boutique==dossier&&(!a||(g.garde_n||0)>(a.garde_n||0))){",
-          "sessionStorage.setItem(cle,texte);window.name=e.data;}",
+          "var cle=\"tarvio_panier \"+dossier,garde=null,n=-1;",
+          // The newest copy of this folder; of two copies numbered alike, the one kept first.
+          "function lire(t){try{var g=JSON.parse(t);"
+          "if(g&&g.boutique==dossier&&(g.garde_n||0)>n){garde=t;n=g.garde_n||0;}}catch(erreur){}}",
+          "try{lire(sessionStorage.getItem(cle));}catch(erreur){}",
+          "if(window.name.indexOf(\"tarvio_panier=\")==0)lire(window.name.substring(14));",
+          "if(e.data.charAt(13)==\"=\")lire(e.data.substring(14));",
+          "if(garde==null)return;",
+          "try{sessionStorage.setItem(cle,garde);}catch(erreur){}",
+          "window.name=\"tarvio_panier=\"+garde;",
+          "if(e.data==\"tarvio_panier?\")e.source.postMessage(\"tarvio_panier=\"+garde,\"*\");",
           "}catch(erreur){}});",
           "</script>"};
 }
