@@ -230,6 +230,48 @@ describe('the cart and its copies', () => {
     });
   }
 
+  // From disc a form may be given a session of its own, which the frameset and the next pages
+  // do not see: here each form in a frame gets one, or each form alone. The shopper's round
+  // (an order, another list, "Votre Panier", reload, Back, another order) keeps the cart still.
+  for (const [qui, seul] of [['each form in a frame', false], ['each form alone', true]]) {
+    it(`keeps the cart through the round from disc when ${qui} has a session of its own`, async () => {
+      const site = openDisc(cadres);
+      const v = await visit(site, 'index.htm');
+      try {
+        await v.page.evaluateOnNewDocument((haut) => {
+          if ((window === top) !== haut || !location.pathname.endsWith('/boncommande.htm')) return;
+          const ile = new Map();
+          Object.defineProperty(window, 'sessionStorage', { get: () => ({ getItem: (c) => ile.get(c) ?? null,
+            setItem: (c, t) => ile.set(c, String(t)) }) });
+        }, seul);
+        await aller(principal(v), site.url(commande('A1', '2')));
+        await aller(principal(v), site.url('livres-cuisine-0.htm'));
+        const haut = v.page.frames().find((f) => f.name() === 'top');
+        await Promise.all([v.page.waitForNavigation(), haut.evaluate(() => {
+          document.querySelector('a[href="boncommande.htm"]').click();
+        })]);
+        const a1 = ['A1 Article', '1', '2,00 EUR'];
+        assert.deepEqual(await lignes(v.page.mainFrame()), [a1]);
+        await v.page.reload();
+        await Promise.all([v.page.waitForNavigation(), v.page.goBack()]);
+        await settle(v.page);
+        await aller(principal(v), site.url(commande('A2', '3')));
+        // A form drawn from its own session is drawn anew from the frameset's copy.
+        const attendu = [a1, ['A2 Article', '1', '3,00 EUR']];
+        let vu;
+        for (const fin = Date.now() + 20000; Date.now() < fin;) {
+          vu = await lignes(principal(v)).catch(() => null);
+          if (JSON.stringify(vu) === JSON.stringify(attendu)) break;
+          await new Promise((r) => { setTimeout(r, 100); });
+        }
+        assert.deepEqual(vu, attendu);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+      }
+    });
+  }
+
   // Two lines, one set to 0, then Back to the address that ordered it.
   for (const [moyen, layout] of [['over http', 'cadres'], ['over http', 'page'],
     ['from disc', 'cadres'], ['from disc', 'page']]) {

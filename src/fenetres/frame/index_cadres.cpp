@@ -11,6 +11,7 @@
 #include "fenetres/design/style_principal.h"
 #include "fenetres/frame/catal_index.h"
 #include "fenetres/frame/voir_menu.h"
+#include "modele/frame/bon_commande.h"
 #include "modele/frame/cadre_page.h"
 #include "platform/charset.h"
 #include "platform/escape.h"
@@ -174,7 +175,8 @@ platform::LineList scriptPanier(app::Programme& p) {
   if (!main.catalC.checked()) return {};
   const Tcatal_ini& catal = p.catal_ini();
   const std::string transport = catal.portC.checked() ? catal.portE.text() : "0";
-  return {"<script language=\"JavaScript\">",
+  platform::LineList s = frame::scriptGardeCadres();
+  s.add(platform::LineList{"<script language=\"JavaScript\">",
           "ma_ref=new Array()",
           "ma_description=new Array()",
           "ma_pu=new Array()",
@@ -182,7 +184,8 @@ platform::LineList scriptPanier(app::Programme& p) {
           "ma_quantite=new Array()",
           "mon_transport=\"" + platform::jsString(transport) + "\"",
           "fin=" + platform::fromInteger(main.liste_fiches.count()),
-          "</script>"};
+          "</script>"});
+  return s;
 }
 
 void Tvoir_menu1::faire_index_cadres(ValeursCadres& v) {

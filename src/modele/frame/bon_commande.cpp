@@ -262,12 +262,16 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "var boutique_panier=location.href.replace(/[?#].*$/,\"\").replace(/[^\\/]*$/,\"\");",
           "var cle_garde=\"tarvio_panier \"+boutique_panier,sur_disque=location.protocol==\"file:\";",
           "try{if(typeof top.fin!=\"undefined\")panier=top;}catch(erreur){}",
-          "function lire_garde(texte){try{var g=JSON.parse(texte);"
-          "if(g&&g.boutique==boutique_panier&&(garde==null||(g.garde_n||0)>(garde.garde_n||0)))garde=g;}"
-          "catch(erreur){}}",
+          "var par_cadre=sur_disque&&panier==null&&window!=top;",
+          "function garde_de(texte){try{var g=JSON.parse(texte);if(g&&g.boutique==boutique_panier)return g;}"
+          "catch(erreur){}return null;}",
+          "function lire_garde(texte){var g=garde_de(texte);"
+          "if(g&&(garde==null||(g.garde_n||0)>(garde.garde_n||0)))garde=g;}",
           "try{lire_garde(sessionStorage.getItem(cle_garde));}catch(erreur){}",
           "try{if(sur_disque&&window==top&&window.name.indexOf(\"tarvio_panier=\")==0)"
           "lire_garde(window.name.substring(14));}catch(erreur){}",
+          "try{if(par_cadre&&location.hash.indexOf(\"#tarvio_panier=\")==0)"
+          "lire_garde(decodeURIComponent(location.hash.substring(15)));}catch(erreur){}",
           "if(panier==null)panier=panier_neuf();",
           "if(garde&&(garde.garde_n||0)>(panier.garde_n||0))copier_panier(garde,panier);",
           "function garder_panier(){",
@@ -277,6 +281,26 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "var texte=JSON.stringify(copie);",
           "try{sessionStorage.setItem(cle_garde,texte);}catch(erreur){}",
           "try{if(sur_disque&&window==top)window.name=\"tarvio_panier=\"+texte;}catch(erreur){}",
+          "if(par_cadre)try{top.postMessage(\"tarvio_panier=\"+texte,\"*\");}catch(erreur){}",
+          "}",
+          // A frame from disc may be given a session of its own, which neither the frameset nor
+          // the next page sees: its copy goes to the frameset, which keeps the newest and hands
+          // it back once the form is drawn. A form drawn from another cart takes the frameset's,
+          // adds its own line to it again and is drawn anew from that copy (kept in its address,
+          // which its session may not hand over).
+          "if(par_cadre){",
+          "window.addEventListener(\"message\",function(e){",
+          "if(e.source!==top||typeof e.data!=\"string\"||e.data.indexOf(\"tarvio_panier=\")!=0)return;",
+          "var g=garde_de(e.data.substring(14));",
+          "if(!g||JSON.stringify(g)==JSON.stringify(garde))return;",
+          "panier=panier_neuf();copier_panier(g,panier);garde=g;",
+          "if(ref!=\"\"&&!revenu)ajouter_ligne();",
+          "garder_panier();",
+          "history.replaceState(null,\"\",location.href.replace(/#.*$/,\"\")+\"#tarvio_panier=\"+"
+          "encodeURIComponent(JSON.stringify(garde)));",
+          "location.reload();});",
+          "window.addEventListener(\"load\",function(){try{top.postMessage(\"tarvio_panier?\",\"*\");}"
+          "catch(erreur){}});",
           "}",
           // A form the history brings back (Back, Forward, a reload) adds nothing again, and
           // one restored as it was left is drawn again from the newest copy.
@@ -288,6 +312,31 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
 }
 
 }  // namespace
+
+// From disc the frames cannot reach the frameset's cart, and a frame may be given a session of
+// its own (so may the form alone): the frameset keeps the newest copy of its folder, from its
+// session, its name and what a form sends, in both (the form alone takes the name back), and
+// hands it to a form that asks.
+LineList scriptGardeCadres() {
+  return {"<script language=\"JavaScript\">",
+          "if(location.protocol==\"file:\")window.addEventListener(\"message\",function(e){",
+          "try{if(!e.source||e.source.parent!==window||typeof e.data!=\"string\"||"
+          "e.data.indexOf(\"tarvio_panier\")!=0)return;",
+          "var dossier=location.href.replace(/[?#].*$/,\"\").replace(/[^\\/]*$/,\"\");",
+          "var cle=\"tarvio_panier \"+dossier,garde=null,n=-1;",
+          // The newest copy of this folder; of two copies numbered alike, the one kept first.
+          "function lire(t){try{var g=JSON.parse(t);"
+          "if(g&&g.boutique==dossier&&(g.garde_n||0)>n){garde=t;n=g.garde_n||0;}}catch(erreur){}}",
+          "try{lire(sessionStorage.getItem(cle));}catch(erreur){}",
+          "if(window.name.indexOf(\"tarvio_panier=\")==0)lire(window.name.substring(14));",
+          "if(e.data.charAt(13)==\"=\")lire(e.data.substring(14));",
+          "if(garde==null)return;",
+          "try{sessionStorage.setItem(cle,garde);}catch(erreur){}",
+          "window.name=\"tarvio_panier=\"+garde;",
+          "if(e.data==\"tarvio_panier?\")e.source.postMessage(\"tarvio_panier=\"+garde,\"*\");",
+          "}catch(erreur){}});",
+          "</script>"};
+}
 
 LineList pageBonCommande(const EntreesBonCommande& e) {
   const TOptionsCatalogue& c = e.catalogue;
@@ -343,7 +392,7 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  "if(difference!=\"\")choisir(difference,true);",
                  "var supplements=valeurs_requete(function(c){return /^refsupp[0-9]*$/.test(c);});",
                  "for(var k=0;k<supplements.length;k++)choisir(supplements[k],false);}",
-                 "if(ref!=\"\"&&!revenu){", "var present=false;",
+                 "function ajouter_ligne(){", "var present=false;",
                  "for(var i=0;i<panier.fin;i++)if(panier.ma_ref[i]==ref)present=true;",
                  "var libre=panier.fin;",
                  "for(var i=panier.fin-1;i>=0;i--)if(panier.ma_ref[i]==undefined||panier.ma_ref[i]==\"\")libre=i;",
@@ -354,7 +403,7 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  // An order taken back after a zero quantity starts again at the usual quantity.
                  "for(var i=0;i<panier.fin;i++)if(panier.ma_ref[i]==ref){panier.ma_commande[i]=\"oui\";"
                  "if(panier.ma_quantite[i]==\"0\")panier.ma_quantite[i]=\"\";}",
-                 "garder_panier();", "}", "</script>"});
+                 "}", "if(ref!=\"\"&&!revenu){ajouter_ligne();garder_panier();}", "</script>"});
   s.add(entete(p));
   s.add("<br>");
   s.add(tableau(p));

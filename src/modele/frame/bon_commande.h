@@ -53,6 +53,8 @@ struct EntreesBonCommande {
 };
 
 platform::LineList pageBonCommande(const EntreesBonCommande& e);
+// The frameset's keeper of the cart's copies for its frames opened from disc (a script block).
+platform::LineList scriptGardeCadres();
 // The computing pieces of the form, each a list of script lines.
 platform::LineList scriptCalculs(const EntreesBonCommande& e);       // the head's functions
 platform::LineList declarationsCalculs(const EntreesBonCommande& e); // start of the rows script
