@@ -501,7 +501,7 @@ TEST(FtpSessionNoDotNames, SendsUnderOwnNamesUntilTheNextConnect) {
   FtpServer server(0, "marchand", "secret", rules);
   FtpSession session;
   std::vector<std::string> stored;
-  for (const std::string& name : {"", "a.htm", "b.htm", "", "c.htm"}) {
+  for (const std::string name : {"", "a.htm", "b.htm", "", "c.htm"}) {
     if (name.empty()) {
       ASSERT_TRUE(session.connect(server.host(), server.port(), server.user(), server.password()));
       continue;

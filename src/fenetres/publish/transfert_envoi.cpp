@@ -140,11 +140,13 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   // again empty. One with no place recorded is taken for this place's.
   const LieuMiroir lieu = lieuPublication();
   if (const auto lieuMiroir = lireLieuMiroir(dossier); !lieuMiroir || !memeLieu(*lieuMiroir, lieu)) {
-    if (lieuMiroir)
-      for (const std::string nom : fichiersMiroir())
+    if (lieuMiroir) {
+      const std::vector<std::string> noms = fichiersMiroir();
+      for (const std::string& nom : noms)
         if (!platform::removeFile(dossier.path("transfert/" + nom)))
           throw EchecTransfert("Le fichier " + nom + " n'a pas pu être effacé de " +
                                dossier.path("transfert").string());
+    }
     noterLieuMiroir(dossier, lieu);
   }
   Label2.setCaption("");
