@@ -33,6 +33,10 @@ std::string octetsWindows1252() {
 
 bool oui(const std::string& v) { return v == "oui"; }
 
+// In the scripts: the folder of the page, which names the shop its cart copies belong to.
+constexpr const char* kDossierPage =
+    "location.href.replace(/[?#].*$/,\"\").replace(/[^\\/]*$/,\"\")";
+
 struct Page {
   const EntreesBonCommande& e;
   bool deux;  // second currency shown
@@ -259,7 +263,7 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "else vers[cle]=v;}",
           "}",
           "var panier=null,garde=null;",
-          "var boutique_panier=location.href.replace(/[?#].*$/,\"\").replace(/[^\\/]*$/,\"\");",
+          "var boutique_panier=" + std::string(kDossierPage) + ";",
           "var cle_garde=\"tarvio_panier \"+boutique_panier,sur_disque=location.protocol==\"file:\";",
           "try{if(typeof top.fin!=\"undefined\")panier=top;}catch(erreur){}",
           "var par_cadre=sur_disque&&panier==null&&window!=top;",
@@ -322,7 +326,7 @@ LineList scriptGardeCadres() {
           "if(location.protocol==\"file:\")window.addEventListener(\"message\",function(e){",
           "try{if(!e.source||e.source.parent!==window||typeof e.data!=\"string\"||"
           "e.data.indexOf(\"tarvio_panier\")!=0)return;",
-          "var dossier=location.href.replace(/[?#].*$/,\"\").replace(/[^\\/]*$/,\"\");",
+          "var dossier=" + std::string(kDossierPage) + ";",
           "var cle=\"tarvio_panier \"+dossier,garde=null,n=-1;",
           // The newest copy of this folder; of two copies numbered alike, the one kept first.
           "function lire(t){try{var g=JSON.parse(t);"
