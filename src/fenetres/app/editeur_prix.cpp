@@ -38,7 +38,8 @@ void EditeurListePrix::FormShow() {
 
 void EditeurListePrix::enrBClick() {
   // An amount in letters would reach the order form as typed; a line without "=" has none.
-  if (auto refus = refusMontants(montantsListe(nettoyerListePrix(memo.lines()).lines(), extension_))) {
+  const platform::LineList lignes = nettoyerListePrix(memo.lines());
+  if (auto refus = refusMontants(montantsListe(lignes.lines(), extension_))) {
     dialogs().showMessage(*refus);
     return;
   }

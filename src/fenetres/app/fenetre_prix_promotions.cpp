@@ -286,7 +286,8 @@ void TprixF::prixiniKeyDown(int& key, ui::Shift) {
 void TprixF::changeprix() {
   const std::string nouveau = platform::trim(prixini.text());
   const std::string entree = entreeMontree();
-  if (auto refus = refusNombre("Le prix initial", nouveau, Signe::positif); refus && !entree.empty()) {
+  if (auto refus = refusNombre("Le prix initial", nouveau, Signe::positif);
+      refus && !entree.empty()) {
     dialogs().showMessage(*refus);
     return;
   }

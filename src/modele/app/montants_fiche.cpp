@@ -14,7 +14,8 @@ void ajouterLignes(std::vector<MontantFiche>& montants, std::span<const std::str
                    const std::string& nature, Signe signe) {
   for (const std::string& ligne : lignes)
     if (size_t egal = ligne.rfind('='); egal != std::string::npos)
-      montants.push_back({nature + " " + trim(ligne.substr(0, egal)), ligne.substr(egal + 1), signe});
+      montants.push_back(
+          {nature + " " + trim(ligne.substr(0, egal)), ligne.substr(egal + 1), signe});
 }
 
 }  // namespace
