@@ -3,6 +3,7 @@
 #include "fenetres/app/fiche.h"
 #include "fenetres/app/programme.h"
 #include "modele/app/annexes_fiche.h"
+#include "modele/app/montants_fiche.h"
 #include "modele/app/texte_prix.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
@@ -37,12 +38,11 @@ void EditeurListePrix::FormShow() {
 
 void EditeurListePrix::enrBClick() {
   // An amount in letters would reach the order form as typed; a line without "=" has none.
-  for (const std::string& ligne : nettoyerListePrix(memo.lines()))
-    if (size_t egal = ligne.find('='); egal != std::string::npos)
-      if (auto refus = refusNombre("Le prix", ligne.substr(egal + 1))) {
-        dialogs().showMessage(*refus);
-        return;
-      }
+  const platform::LineList lignes = nettoyerListePrix(memo.lines());
+  if (auto refus = refusMontants(montantsListe(lignes.lines(), extension_))) {
+    dialogs().showMessage(*refus);
+    return;
+  }
   if (!memo.lines().empty()) sauverListePrix(p_.donnees(), fichier(), memo.lines());
   close();
 }

@@ -119,7 +119,7 @@ void Tident::FormActivate() {
 
 void Tident::BitBtn1Click() {
   // A rate in letters would be saved as 1: the real rate would be lost.
-  if (auto refus = refusNombre("Le taux", tauxt.text())) {
+  if (auto refus = refusNombre("Le taux", tauxt.text(), Signe::libre)) {
     dialogs().showMessage(*refus);
     return;
   }

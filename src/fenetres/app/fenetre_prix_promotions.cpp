@@ -119,7 +119,9 @@ void TprixF::MYclick() {
   refcomm.setCaption(promo->referenceCOMM);
   titre.setCaption(promo->titre);
   themeL.setCaption(promo->mot_cle);
-  prixini.setText(formaterPrix(nettoyerPrix(promo->prix)));
+  // A stored price that is no number is shown as stored, to be mended here.
+  const auto prix = lireMontant(promo->prix);
+  prixini.setText(prix ? formaterPrix(*prix) : promo->prix);
   remise.setCaption(promo->taux.empty() ? "" : promo->taux + "%");
   prixpromoL.setCaption(promo->taux.empty() ? "" : formaterPrix(nettoyerPrix(promo->prixpromo)));
   selection.setEnabled(!promo->mot_cle.empty());
@@ -163,10 +165,13 @@ void TprixF::listeBMouseDown(int index) {
 }
 
 void TprixF::BitBtn1Click() {
-  if (auto refus = refusNombre("Le taux", tauxE.text())) {
-    dialogs().showMessage(*refus);
-    return;
-  }
+  // The target price is read too: unread, it left the rate of an earlier one in its box.
+  for (auto refus : {refusNombre("Le taux", tauxE.text(), Signe::libre),
+                     refusNombre("Le prix visé", calcT.text(), Signe::libre)})
+    if (refus) {
+      dialogs().showMessage(*refus);
+      return;
+    }
   dialogs().showMessage(
       "Les prix recalculés seront appliqués lors de la construction de votre boutique. Utilisez le "
       "bouton \"Initialiser\" pour revenir au prix initial.");
@@ -281,7 +286,8 @@ void TprixF::prixiniKeyDown(int& key, ui::Shift) {
 void TprixF::changeprix() {
   const std::string nouveau = platform::trim(prixini.text());
   const std::string entree = entreeMontree();
-  if (auto refus = refusNombre("Le prix", nouveau); refus && !entree.empty()) {
+  if (auto refus = refusNombre("Le prix initial", nouveau, Signe::positif);
+      refus && !entree.empty()) {
     dialogs().showMessage(*refus);
     return;
   }

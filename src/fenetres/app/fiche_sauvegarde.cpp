@@ -10,6 +10,7 @@
 #include "fenetres/design/style_principal.h"
 #include "modele/app/categories_fichiers.h"
 #include "modele/app/fiche_produit.h"
+#include "modele/app/montants_fiche.h"
 #include "modele/app/ref_gen.h"
 #include "modele/app/texte_prix.h"
 #include "modele/design/coins.h"
@@ -129,7 +130,24 @@ bool Tmain::SauverFiche() {
       }
     }
 
-    const std::string prixCD = trim(CD_prixT.text());
+    // An amount in letters would be shown as one number and posted as another; checked before
+    // the first variant's price replaces the typed one, so that the box keeps what was typed.
+    TFicheProduit saisie;
+    saisie.prix = prix;
+    saisie.CD_prix = trim(CD_prixT.text());
+    saisie.K7_prix = K7_prixT.text();
+    saisie.VIDEO_prix = VIDEO_prixT.text();
+    saisie.type1 = type1.text();
+    saisie.type2 = type2.text();
+    saisie.type3 = type3.text();
+    saisie.commentaires = commentaires.lines().lines();
+    saisie.titres = chants.lines().lines();
+    if (auto refus = refusMontants(montantsFiche(saisie))) {
+      d.showMessage(*refus);
+      return false;
+    }
+
+    const std::string& prixCD = saisie.CD_prix;
     if (CD_check.checked() && !prixCD.empty()) {
       prix = prixCD;
       prixT.setText(prix);
@@ -148,12 +166,6 @@ bool Tmain::SauverFiche() {
       d.showMessage(kCaracteresRefuses);
       return false;
     }
-    // A price in letters would be shown as zero and posted as typed by the order forms.
-    for (const std::string& montant : {prix, prixCD, K7_prixT.text(), VIDEO_prixT.text()})
-      if (auto refus = refusNombre("Le prix", montant)) {
-        d.showMessage(*refus);
-        return false;
-      }
     // Another product's sheet is replaced only when the user says so (the reference box was
     // changed without loading that sheet).
     if (ficheExiste &&

@@ -22,6 +22,7 @@
 #include "modele/app/categories_fichiers.h"
 #include "modele/app/fiche_produit.h"
 #include "modele/app/fiches_catalogue.h"
+#include "modele/app/montants_fiche.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -154,6 +155,27 @@ struct ListeOrdre {
 
 std::string cleFiche(std::string_view nom) { return platform::lowerAscii(platform::trim(nom)); }
 
+// Amounts stored before they were read strictly that are no number: the build goes on, their
+// cards carrying the number cleaned out of them, and the user hears of them all at once.
+struct PrixIllisibles {
+  std::vector<std::string> noms;
+  void add(const app::TFicheProduit& fiche, DossierConstruction& dossier) {
+    std::vector<app::MontantFiche> montants = app::montantsFiche(fiche);
+    if (!fiche.reference.empty())
+      for (const char* extension : {".sup", ".dif"})
+        if (auto lignes = dossier.lire(fiche.reference + extension))
+          for (auto& m : app::montantsListe(lignes->lines(), extension)) montants.push_back(m);
+    for (auto& nom : app::montantsIllisibles(fiche.reference, montants)) noms.push_back(nom);
+  }
+  void signaler(ui::Dialogs& dialogs) const {
+    if (noms.empty()) return;
+    std::string liste;
+    for (const auto& nom : noms) liste += (liste.empty() ? "" : ", ") + nom;
+    dialogs.showMessage("Ces prix ne sont pas des nombres, corrigez-les : " + liste +
+                        ". Leurs cartes montrent et envoient le nombre qui en est lu (0 sans nombre).");
+  }
+};
+
 }  // namespace
 
 void Tdata1::traiterFiches(Construction& c) {
@@ -163,6 +185,7 @@ void Tdata1::traiterFiches(Construction& c) {
   std::unordered_map<std::string, bool> themesConnus;
   for (const std::string& theme : c.listeThemes) themesConnus.emplace(cleFiche(theme), true);
 
+  PrixIllisibles illisibles;
   std::unordered_map<std::string, ListeOrdre> listes;  // by folded file name
   std::vector<ListeOrdre*> ordre;
   auto ecrireListes = [&] {
@@ -185,6 +208,7 @@ void Tdata1::traiterFiches(Construction& c) {
     }
     app::TFicheProduit fiche;  // each sheet starts afresh: no value leaks from the one before
     if (auto lignes = c.dossier.lire(fichier)) app::lireFicheProduit(*lignes, fiche);
+    illisibles.add(fiche, c.dossier);
     const std::string puce = platform::trim(fiche.puce_image);
     if (!puce.empty()) c.pucesFiches.emplace(platform::foldFileName(fichier), puce);
 
@@ -224,6 +248,7 @@ void Tdata1::traiterFiches(Construction& c) {
             "1.Traitement de " + suivant, i + 1 == total);
   }
   ecrireListes();
+  illisibles.signaler(dialogs());
   analyserFiches(c);
 }
 

@@ -223,9 +223,9 @@ void ecrireListesPromo(const platform::DataFolder& dossier) {
 }
 
 std::optional<double> nombrePrix(std::string_view texte) {
-  platform::Conversion c = platform::val(nettoyerPrix(texte));
-  if (!c.ok()) return std::nullopt;
-  return c.value;
+  const auto montant = lireMontant(texte);
+  if (!montant) return std::nullopt;
+  return platform::val(*montant).value;
 }
 
 std::string prixApresTaux(double prix, double taux, int decimales) {
@@ -238,7 +238,7 @@ ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
                              const std::vector<std::string>& entrees, std::string_view taux,
                              bool arrondi, const std::function<void(int n)>& progression) {
   ResultatCalcul r;
-  if (auto refus = refusNombre("Le taux", taux)) {
+  if (auto refus = refusNombre("Le taux", taux, Signe::libre)) {
     r.erreur = *refus;
     return r;
   }

@@ -69,8 +69,8 @@ std::vector<std::string> entreesPromotions(const platform::DataFolder& dossier);
 // a .pro exists or the lists already exist, so that removed promotions leave them too.
 void ecrireListesPromo(const platform::DataFolder& dossier);
 
-// A typed price or rate as a number: nettoyerPrix, then a whole-number check; nullopt when the text
-// holds no digit or is still not a number ("1.2.3").
+// A typed or stored price or rate as a number, read by lireMontant; nullopt when it refuses it
+// ("1.2.3", "1O,50"). A blank text is 0.
 std::optional<double> nombrePrix(std::string_view texte);
 // p + p * t / 100, rounded to `decimales`, with a point.
 std::string prixApresTaux(double prix, double taux, int decimales);

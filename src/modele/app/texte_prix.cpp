@@ -60,16 +60,89 @@ std::string nettoyerPrix(std::string_view prix) {
   return resultat.empty() ? "0" : resultat;
 }
 
-bool prixLisible(std::string_view prix) {
-  if (platform::trim(prix).empty()) return true;
-  // The cleaning turns a text without digits into "0": that is no price the user typed.
-  return prix.find_first_of("0123456789") != std::string_view::npos &&
-         platform::val(nettoyerPrix(prix)).ok();
+namespace {
+
+bool blanc(char c) {
+  const unsigned char b = static_cast<unsigned char>(c);
+  return b <= 32 || b == 0xA0;  // a non-breaking blank comes with a pasted amount
 }
 
-std::optional<std::string> refusNombre(std::string_view libelle, std::string_view texte) {
-  if (prixLisible(texte)) return std::nullopt;
-  return std::string(libelle) + " " + platform::trim(texte) + " n'est pas un nombre";
+std::string_view sansBlancs(std::string_view t) {
+  while (!t.empty() && blanc(t.front())) t.remove_prefix(1);
+  while (!t.empty() && blanc(t.back())) t.remove_suffix(1);
+  return t;
+}
+
+bool memeTexte(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && platform::lowerAscii(a) == platform::lowerAscii(b);
+}
+
+// The amount without one currency mark at its start or, failing that, at its end.
+std::string_view sansDevise(std::string_view t) {
+  for (std::string_view marque : {"EUR", "FF", "F", "€"})
+    if (t.size() >= marque.size() && memeTexte(t.substr(0, marque.size()), marque))
+      return sansBlancs(t.substr(marque.size()));
+  for (std::string_view marque : {"EUR", "FF", "F", "€"})
+    if (t.size() >= marque.size() && memeTexte(t.substr(t.size() - marque.size()), marque))
+      return sansBlancs(t.substr(0, t.size() - marque.size()));
+  return t;
+}
+
+bool chiffre(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::optional<std::string> lireMontant(std::string_view texte) {
+  std::string_view t = sansBlancs(texte);
+  if (t.empty()) return "0";
+  t = sansDevise(t);
+  std::string nombre;
+  if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
+    if (t.front() == '-') nombre = "-";
+    t = sansBlancs(t.substr(1));
+  }
+  // The whole part: a first group of digits, then groups of three after each run of blanks.
+  size_t i = 0, groupe = 0, groupes = 0;
+  while (i < t.size() && !(t[i] == ',' || t[i] == '.')) {
+    if (chiffre(t[i])) {
+      nombre += t[i++];
+      ++groupe;
+    } else if (blanc(t[i]) && groupe > 0) {
+      if (groupes > 0 && groupe != 3) return std::nullopt;
+      while (i < t.size() && blanc(t[i])) ++i;
+      ++groupes;
+      groupe = 0;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (groupes > 0 && groupe != 3) return std::nullopt;
+  bool chiffres = nombre.size() > (nombre.starts_with('-') ? 1u : 0u);
+  if (i < t.size()) {
+    nombre += '.';
+    for (++i; i < t.size(); ++i) {
+      if (!chiffre(t[i])) return std::nullopt;
+      nombre += t[i];
+      chiffres = true;
+    }
+  }
+  if (!chiffres) return std::nullopt;
+  return nombre;
+}
+
+std::optional<std::string> refusNombre(std::string_view libelle, std::string_view texte,
+                                       Signe signe, std::string_view lieu) {
+  const auto montant = lireMontant(texte);
+  if (montant && (signe == Signe::libre || platform::val(*montant).value >= 0)) return std::nullopt;
+  std::string refus = std::string(libelle) + " " + platform::trim(texte);
+  if (!lieu.empty()) refus += " " + std::string(lieu);
+  return refus + (montant ? " ne peut pas être négatif" : " n'est pas un nombre");
+}
+
+std::string prixCarte(std::string_view prix) {
+  if (lireMontant(prix)) return std::string(prix);
+  std::string propre = nettoyerPrix(prix);
+  return platform::val(propre).ok() ? propre : "0";
 }
 
 std::string formaterPrix(std::string_view montant) {

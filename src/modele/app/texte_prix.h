@@ -21,12 +21,26 @@ std::string pageTheme(std::string_view categorieTheme, char separateur, int nume
 // A typed price as digits, "-" and "." only; "0" when nothing is left.
 std::string nettoyerPrix(std::string_view prix);
 
-// True when the typed price is empty (blanks only) or holds a number once cleaned.
-bool prixLisible(std::string_view prix);
+// A typed amount read strictly: digits with at most one decimal comma or point, blanks between
+// groups of three digits ("1 234,50"), a sign before the digits, and one currency mark before or
+// after them ("€", "EUR", "F", "FF"). The number with a point ("1234.50", "-5"), "0" for a
+// blank text; none for a letter among the digits, two decimal marks or a second number.
+std::optional<std::string> lireMontant(std::string_view texte);
 
-// The refusal of a typed price, rate or amount that prixLisible refuses, as "Le taux abc n'est
-// pas un nombre" for the label "Le taux"; none when it is readable.
-std::optional<std::string> refusNombre(std::string_view libelle, std::string_view texte);
+// A product's price never goes below 0; a supplement or a choice may take off.
+enum class Signe { positif, libre };
+
+// The refusal of a typed price, rate or amount that lireMontant refuses, or that is below 0 when
+// `signe` is positif: "Le taux abc n'est pas un nombre" for the label "Le taux", "Le prix -5 de
+// la variante 2 ne peut pas être négatif" with the box's name in `lieu`; none when it is
+// accepted.
+std::optional<std::string> refusNombre(std::string_view libelle, std::string_view texte,
+                                       Signe signe, std::string_view lieu = {});
+
+// A stored price as a card shows and sends it: as stored when lireMontant reads it (or it is
+// empty), otherwise the number nettoyerPrix makes of it, "0" when none, so that the button
+// never sends a text the card shows as another amount.
+std::string prixCarte(std::string_view prix);
 
 // An amount written with a point as the French way: "1234.5" gives "1 234,50" (decimals cut).
 std::string formaterPrix(std::string_view montant);

@@ -174,8 +174,10 @@ void EcrivainCartes::lireFiche(const platform::LineList& lignes, bool multiples)
   v.referenceFiche = f.reference;
   v.titreCarte = f.description;
   v.auteurCarte = f.auteur;
-  v.prix = f.prix;
-  v.prixAffiche = f.prix;
+  // A price stored before amounts were read strictly may be no number: the card shows and sends
+  // one and the same.
+  v.prix = app::prixCarte(f.prix);
+  v.prixAffiche = v.prix;
   v.ecotaxe = f.pecotaxe;
   v.ecotaxeA = f.pecotaxeA;
   v.ecotaxeB = f.pecotaxeB;
@@ -204,9 +206,9 @@ void EcrivainCartes::lireFiche(const platform::LineList& lignes, bool multiples)
   v.referenceA = f.CD_ref;
   v.referenceB = f.K7_ref;
   v.referenceC = f.VIDEO_ref;
-  v.prixA = f.CD_prix;
-  v.prixB = f.K7_prix;
-  v.prixC = f.VIDEO_prix;
+  v.prixA = app::prixCarte(f.CD_prix);
+  v.prixB = app::prixCarte(f.K7_prix);
+  v.prixC = app::prixCarte(f.VIDEO_prix);
   v.type1Carte = f.type1;
   v.type2Carte = f.type2;
   v.type3Carte = f.type3;

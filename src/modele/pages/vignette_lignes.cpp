@@ -68,7 +68,7 @@ void EcrivainCartes::tableauLignes() {
     auto [texte, prix] = couper(reste);
     v.referenceFiche = reference;
     v.texteLigne = texte;
-    v.prix = prix;
+    v.prix = app::prixCarte(prix);
     if (!v.prix.empty()) v.prixAffiche = v.prix;
 
     v.tauxPromo.clear();

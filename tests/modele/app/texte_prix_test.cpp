@@ -55,6 +55,53 @@ TEST(NettoyerPrix, Examples) {
   for (const auto& c : cases) EXPECT_EQ(nettoyerPrix(c.prix), c.attendu) << c.prix;
 }
 
+// A typed amount: what it reads as (none when refused), then whether a price, which may not go
+// below 0, and a supplement, which may, take it.
+TEST(LireMontant, StrictReadingAndTheSignByPlace) {
+  struct Case {
+    const char* texte;
+    std::optional<std::string> lu;
+    bool prix, supplement;
+  } cases[] = {
+      {"12,50 €", "12.50", true, true},   {"EUR 12.50", "12.50", true, true},
+      {"1 234,50", "1234.50", true, true},   {"1\xA0" "234,50 EUR", "1234.50", true, true},
+      {"FF 10", "10", true, true},           {"10 F", "10", true, true},
+      {"eur3", "3", true, true},             {"€12", "12", true, true},
+      {"", "0", true, true},                 {" \t7 ", "7", true, true},
+      {"+5", "5", true, true},               {",5", ".5", true, true},
+      {"1 234 567,8", "1234567.8", true, true},
+      {"-5", "-5", false, true},             {"- 123,45", "-123.45", false, true},
+      {"-0", "-0", true, true},              {"-12,50 €", "-12.50", false, true},
+      {"1O,50", {}, false, false},           {"12,5O", {}, false, false},
+      {"1950-1960", {}, false, false},       {"12,50,3", {}, false, false},
+      {"1.2.3", {}, false, false},           {"1,234.50", {}, false, false},
+      {"12 34", {}, false, false},           {"12 ,50", {}, false, false},
+      {"abc", {}, false, false},             {"-", {}, false, false},
+      {".", {}, false, false},               {"1e5", {}, false, false},
+      {"€ 12 €", {}, false, false}, {"12,50 € TTC", {}, false, false},
+      {"douze euros", {}, false, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(lireMontant(c.texte), c.lu) << c.texte;
+    EXPECT_EQ(!refusNombre("Le prix", c.texte, Signe::positif), c.prix) << c.texte;
+    EXPECT_EQ(!refusNombre("Le prix", c.texte, Signe::libre), c.supplement) << c.texte;
+  }
+  EXPECT_EQ(refusNombre("Le taux", " abc ", Signe::libre), "Le taux abc n'est pas un nombre");
+  EXPECT_EQ(refusNombre("Le prix", "-5", Signe::positif, "de la variante 2 Poche"),
+            "Le prix -5 de la variante 2 Poche ne peut pas être négatif");
+  EXPECT_EQ(refusNombre("Le prix", "1O,50", Signe::positif, "de la ligne A1"),
+            "Le prix 1O,50 de la ligne A1 n'est pas un nombre");
+}
+
+// A stored price as its card shows and sends it: plain ones as stored, the others as one number.
+TEST(PrixCarte, PlainPricesAsStoredOthersAsTheirNumber) {
+  struct Case {
+    const char *prix, *carte;
+  } cases[] = {{"12,50 €", "12,50 €"}, {"18.50", "18.50"}, {"", ""}, {" ", " "},
+               {"1O,50", "1.50"}, {"12,5O", "12.5"}, {"abc", "0"}, {"1950-1960", "0"}};
+  for (const auto& c : cases) EXPECT_EQ(prixCarte(c.prix), c.carte) << c.prix;
+}
+
 TEST(FormaterPrix, Examples) {
   struct Case {
     const char *montant, *attendu;

@@ -1,0 +1,71 @@
+#include "modele/app/montants_fiche.h"
+
+#include "modele/app/promotions.h"
+#include "platform/text.h"
+
+namespace app {
+
+namespace {
+
+using platform::trim;
+
+// "label=amount" lines: a line without "=" is a label alone and carries no amount.
+void ajouterLignes(std::vector<MontantFiche>& montants, std::span<const std::string> lignes,
+                   const std::string& nature, Signe signe) {
+  for (const std::string& ligne : lignes)
+    if (size_t egal = ligne.rfind('='); egal != std::string::npos)
+      montants.push_back(
+          {nature + " " + trim(ligne.substr(0, egal)), ligne.substr(egal + 1), signe});
+}
+
+}  // namespace
+
+std::vector<MontantFiche> montantsFiche(const TFicheProduit& f) {
+  std::vector<MontantFiche> montants{{"", f.prix, Signe::positif}};
+  const std::pair<const std::string&, const std::string&> variantes[] = {
+      {f.CD_prix, f.type1}, {f.K7_prix, f.type2}, {f.VIDEO_prix, f.type3}};
+  int n = 0;
+  for (const auto& [prix, libelle] : variantes) {
+    std::string lieu = "de la variante " + std::to_string(++n);
+    if (!trim(libelle).empty()) lieu += " " + trim(libelle);
+    montants.push_back({lieu, prix, Signe::positif});
+  }
+  for (const std::string& ligne : f.commentaires)
+    if (auto c = lireLigneCommentaire(ligne))
+      montants.push_back({"de la ligne " + c->sousReference, c->prix, Signe::positif});
+  // The card reads choices only when the first titles line is the marker.
+  std::vector<std::string> titres;
+  for (const std::string& l : f.titres)
+    if (!l.empty()) titres.push_back(l);
+  if (!titres.empty() && titres.front() == "<CHOIX>")
+    ajouterLignes(montants, std::span(titres).subspan(1), "du choix", Signe::libre);
+  return montants;
+}
+
+std::vector<MontantFiche> montantsListe(std::span<const std::string> lignes,
+                                        std::string_view extension) {
+  std::vector<MontantFiche> montants;
+  if (extension == ".sup")
+    ajouterLignes(montants, lignes, "du supplément", Signe::libre);
+  else
+    ajouterLignes(montants, lignes, "du modèle", Signe::positif);
+  return montants;
+}
+
+std::vector<std::string> montantsIllisibles(std::string_view reference,
+                                            const std::vector<MontantFiche>& montants) {
+  std::vector<std::string> noms;
+  for (const MontantFiche& m : montants)
+    if (!lireMontant(m.texte))
+      noms.push_back(std::string(reference) + (m.lieu.empty() ? "" : " " + m.lieu) + " (" +
+                     trim(m.texte) + ")");
+  return noms;
+}
+
+std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants) {
+  for (const MontantFiche& m : montants)
+    if (auto refus = refusNombre("Le prix", m.texte, m.signe, m.lieu)) return refus;
+  return std::nullopt;
+}
+
+}  // namespace app

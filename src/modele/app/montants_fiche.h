@@ -1,0 +1,35 @@
+#pragma once
+// The amounts a sheet and its price lists hold, each with the words that name it in a message,
+// so that the sheet's save, the list editors and the build read them by one rule (lireMontant).
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "modele/app/fiche_produit.h"
+#include "modele/app/texte_prix.h"
+
+namespace app {
+
+struct MontantFiche {
+  std::string lieu;   // what it belongs to: "de la variante 2"; empty for the sheet's price
+  std::string texte;  // as typed or stored
+  Signe signe;
+};
+
+// The price, the three variant prices (ticked or not), the comment rows' prices and the
+// "<CHOIX>" amounts of the titles.
+std::vector<MontantFiche> montantsFiche(const TFicheProduit& fiche);
+// The amounts of a price list with the extension ".sup" (supplements, which may take off) or
+// ".dif" (models' prices); a line's amount is after its last "=", where the cart reads it.
+std::vector<MontantFiche> montantsListe(std::span<const std::string> lignes,
+                                        std::string_view extension);
+// Each amount that lireMontant refuses, named for a message: "BOL01 de la variante 1 (abc)".
+std::vector<std::string> montantsIllisibles(std::string_view reference,
+                                            const std::vector<MontantFiche>& montants);
+// The refusal of the first amount that is no number, or a price below 0; none when all pass.
+std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants);
+
+}  // namespace app
