@@ -2,8 +2,8 @@
 // A card's lists and what the offline order form makes of them, in both layouts: a supplement
 // the shopper leaves alone costs nothing, a choice list reads as the supplements do, the lines
 // chosen add to the price before it is floored at 0 (whatever the order of the card's lists), a
-// label is shown as typed and cut where it is charged, and a long product name leaves the
-// quantity box and "Calculer" inside the window.
+// label is shown as typed and cut where it is charged, the shopper's shipping field stays, and a
+// long product name leaves the quantity box and "Calculer" inside the window.
 
 const assert = require('node:assert/strict');
 const path = require('node:path');
@@ -91,6 +91,30 @@ for (const [layout, shop, cadre] of [
             refdiff: ['Standard=1', 'Standard 1 EUR', 'Taille=L 5 EUR'],
             refsupp3: ['', 'Sans supplément', 'Gravure + 4 EUR'] },
         });
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+      }
+    });
+
+    // The shop's shipping is 4; the shopper types another amount and presses "Calculer".
+    it('keeps the shopper\'s shipping field, an amount below 0 or unreadable taken as the shop\'s', async () => {
+      const v = await visit(site, 'index.htm');
+      try {
+        await cadre(v).goto(site.url('vaisselle-bols-0.htm'));
+        await commanderCarte(cadre(v), 'fbol01bol01', {});
+        const port = () => cadre(v).evaluate(() => {
+          const total = [...document.querySelectorAll('tr')].filter((r) => r.innerText.includes('Total à payer')).at(-1);
+          return [document.form.transport?.value, total?.cells[total.cells.length - 1].innerText.replace(/\s+/g, ' ').trim()];
+        });
+        const vus = [await port()];
+        for (const saisi of ['-5', '0', 'abc', '6,50']) {
+          await cadre(v).evaluate((t) => { document.form.transport.value = t; }, saisi);
+          await Promise.all([cadre(v).waitForNavigation(), cadre(v).click('input[value=Calculer]')]);
+          vus.push(await port());
+        }
+        assert.deepEqual(vus, [['4', '22,50 EUR'], ['4', '22,50 EUR'], ['0', '18,50 EUR'],
+          ['4', '22,50 EUR'], ['6,50', '25,00 EUR']]);
         assert.deepEqual(await v.problems(), []);
       } finally {
         await v.close();

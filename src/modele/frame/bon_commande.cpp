@@ -162,7 +162,8 @@ LineList tableau(const Page& p) {
     s.add("ligne_total(\"<b>Total&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(total)+" + dt +
           ",true,total_euro);");
   }
-  s.add("if(trsport>0){");
+  // The shopper's shipping field stays while shipping is owed, even at 0, to be corrected.
+  s.add(c.plC ? "if(trsport>0||port_du){" : "if(trsport>0){");
   if (c.plC)
     s.add("var port=\"<input type=\\\"text\\\" name=\\\"transport\\\" value=\\\"\"+html(panier.mon_transport)+\"\\\" size=5 maxlength=7>\"+html(devise);");
   else
@@ -366,7 +367,12 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
              "function valeur_requete(cle){var l=valeurs_requete(function(c){return c==cle;});"
              "return l.length?l[0]:\"\";}",
              "function calcul(){"});
-  if (c.plC) s.add("if(document.form.transport)panier.mon_transport=document.form.transport.value;");
+  // A shipping amount typed below 0 or unreadable gives way to the shop's own.
+  if (c.plC)
+    s.add(LineList{"if(document.form.transport){var saisi=document.form.transport.value;",
+                   "if(!/^(\\u20AC|EUR|FF?)?[0-9]+([.,][0-9]*)?(\\u20AC|EUR|FF?)?$/i.test("
+                   "saisi.replace(/\\s/g,\"\")))saisi=panier_neuf().mon_transport;",
+                   "panier.mon_transport=saisi;}"});
   s.add(LineList{"for(var i=0;i<panier.fin;i++){", "var champ=document.form[\"qte\"+i];",
                  "if(panier.ma_commande[i]!=\"oui\"||!champ)continue;",
                  "panier.ma_quantite[i]=String(Math.max(0,verif(champ.value)));",
