@@ -263,6 +263,27 @@ describe('offline order form', () => {
     });
   }
 
+  // A line priced below 0 in the form's address, alone or with a supplement: it costs nothing and
+  // takes no total below 0.
+  for (const [layout, ouvert, cadre] of [['frameset', () => site, principal],
+    ['single-page layout', () => seul, (v) => v.page]]) {
+    it(`charges nothing for a line priced below 0 in the ${layout}`, async () => {
+      const boutique = ouvert();
+      const v = await visit(boutique, 'index.htm');
+      try {
+        await cadre(v).goto(boutique.url(commande('NEG', 'Remise', '-50')));
+        await cadre(v).goto(boutique.url('boncommande.htm?ref=NEG2&refsupp3=Gravure%3D4&description=Remise&pu=-50'));
+        assert.deepEqual((await lignes(cadre(v))).slice(1), [
+          ['NEG Remise', '1', '0,00 EUR', '0,00 EUR'], ['NEG2 Gravure Remise', '1', '0,00 EUR', '0,00 EUR'],
+          ['Emballage', '1', '1,50 EUR', '1,50 EUR'],
+          ['Total H.T.', '1,50 EUR'], ['TVA 20%', '0,30 EUR'], ['Total TTC', '1,80 EUR']]);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+      }
+    });
+  }
+
   it('charges a cart weighing exactly the tariff\'s maximum at that tier', async () => {
     const v = await visit(site, 'index.htm');
     try {

@@ -1,7 +1,9 @@
 'use strict';
 // A card's lists and what the offline order form makes of them, in both layouts: a supplement
-// the shopper leaves alone costs nothing, a choice list reads as the supplements do, and a long
-// product name leaves the quantity box and "Calculer" inside the window.
+// the shopper leaves alone costs nothing, a choice list reads as the supplements do, the lines
+// chosen add to the price before it is floored at 0 (whatever the order of the card's lists), a
+// label is shown as typed and cut where it is charged, the shopper's shipping field stays, and a
+// long product name leaves the quantity box and "Calculer" inside the window.
 
 const assert = require('node:assert/strict');
 const path = require('node:path');
@@ -40,6 +42,10 @@ for (const [layout, shop, cadre] of [
           ['infusions-fruits-0.htm', 'finf03inf03', {}],
           ['infusions-fruits-0.htm', 'finf03inf03', { refsupp: 'Boîte métal=4', refsupp3: 'Sachet cadeau=2' }],
           ['livres-cuisine-0.htm', 'fliv02liv02', { refsupp: 'Relié cuir=15' }],
+          ['livres-cuisine-0.htm', 'fliv03liv03', {}],
+          ['livres-cuisine-0.htm', 'fliv03liv03', { refsupp3: 'Sans boîte=-3', refsupp: 'Gravure <b>or</b>=4' }],
+          ['infusions-fruits-0.htm', 'finf04inf04', { refsupp: 'Sans boîte=-3', refsupp3: 'Gravure=4' }],
+          ['infusions-fruits-0.htm', 'finf04inf04', { refdiff: 'Taille=L=5', refsupp: 'Sans boîte=-3' }],
         ]) {
           await cadre(v).goto(site.url(page));
           await commanderCarte(cadre(v), form, choix);
@@ -50,6 +56,10 @@ for (const [layout, shop, cadre] of [
           ['INF03 Vrac Tisane fraise-rhubarbe', '8,00 EUR'],
           ['INF03 Boîte métal Sachet cadeau Tisane fraise-rhubarbe', '14,00 EUR'],
           ['LIV02 Relié cuir Le pain au levain', '35,00 EUR'],
+          ['LIV03 Broché Carnet de recettes', '1,00 EUR'],
+          ['LIV03 Sans boîte Gravure <b>or</b> Carnet de recettes', '2,00 EUR'],
+          ['INF04 Standard Sans boîte Gravure Tisane pomme', '2,00 EUR'],
+          ['INF04 Taille=L Sans boîte Tisane pomme', '2,00 EUR'],
         ]);
         assert.deepEqual(await v.problems(), []);
       } finally {
@@ -62,7 +72,8 @@ for (const [layout, shop, cadre] of [
       try {
         const listes = {};
         for (const [page, form] of [['vaisselle-bols-0.htm', 'fbol01bol01'],
-          ['infusions-fruits-0.htm', 'finf03inf03'], ['livres-cuisine-0.htm', 'fliv02liv02']]) {
+          ['infusions-fruits-0.htm', 'finf03inf03'], ['livres-cuisine-0.htm', 'fliv02liv02'],
+          ['livres-cuisine-0.htm', 'fliv03liv03'], ['infusions-fruits-0.htm', 'finf04inf04']]) {
           await cadre(v).goto(site.url(page));
           // The form opens inside the table: its lists belong to it without lying inside it.
           listes[form] = await cadre(v).evaluate((n) => Object.fromEntries(
@@ -74,7 +85,37 @@ for (const [layout, shop, cadre] of [
           finf03inf03: { refsupp: ['Vrac=0', 'Vrac + 0 EUR', 'Boîte métal + 4 EUR'],
             refsupp3: ['', 'Sans supplément', 'Sachet cadeau + 2 EUR'] },
           fliv02liv02: { refsupp: ['Broché=0', 'Broché + 0 EUR', 'Relié cuir + 15 EUR'] },
+          fliv03liv03: { refsupp3: ['', 'Sans supplément', 'Sans boîte - 3 EUR', '<script>fuite()</script> + 2 EUR'],
+            refsupp: ['Broché=0', 'Broché + 0 EUR', 'Gravure <b>or</b> + 4 EUR'] },
+          finf04inf04: { refsupp: ['Avec boîte=0', 'Avec boîte + 0 EUR', 'Sans boîte - 3 EUR'],
+            refdiff: ['Standard=1', 'Standard 1 EUR', 'Taille=L 5 EUR'],
+            refsupp3: ['', 'Sans supplément', 'Gravure + 4 EUR'] },
         });
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+      }
+    });
+
+    // The shop's shipping is 4; the shopper types another amount and presses "Calculer".
+    it('keeps the shopper\'s shipping field, an amount below 0 or unreadable taken as the shop\'s', async () => {
+      const v = await visit(site, 'index.htm');
+      try {
+        await cadre(v).goto(site.url('vaisselle-bols-0.htm'));
+        await commanderCarte(cadre(v), 'fbol01bol01', {});
+        const port = () => cadre(v).evaluate(() => {
+          const total = [...document.querySelectorAll('tr')].filter((r) => r.innerText.includes('Total à payer')).at(-1);
+          return [document.form.transport?.value, total?.cells[total.cells.length - 1].innerText.replace(/\s+/g, ' ').trim()];
+        });
+        const vus = [await port()];
+        for (const saisi of ['-5', '0', 'abc', '6,50']) {
+          await cadre(v).evaluate((t) => { document.form.transport.value = t; }, saisi);
+          await Promise.all([cadre(v).waitForNavigation(), cadre(v).click('input[value=Calculer]')]);
+          vus.push(await port());
+        }
+        assert.deepEqual(vus, [['4', '22,50 EUR'], ['4', '22,50 EUR'], ['0', '18,50 EUR'],
+          ['4', '22,50 EUR'], ['6,50', '25,00 EUR']]);
+        assert.deepEqual(await v.problems(), []);
       } finally {
         await v.close();
       }

@@ -162,7 +162,8 @@ LineList tableau(const Page& p) {
     s.add("ligne_total(\"<b>Total&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(total)+" + dt +
           ",true,total_euro);");
   }
-  s.add("if(trsport>0){");
+  // The shopper's shipping field stays while shipping is owed, even at 0, to be corrected.
+  s.add(c.plC ? "if(trsport>0||port_du){" : "if(trsport>0){");
   if (c.plC)
     s.add("var port=\"<input type=\\\"text\\\" name=\\\"transport\\\" value=\\\"\"+html(panier.mon_transport)+\"\\\" size=5 maxlength=7>\"+html(devise);");
   else
@@ -366,7 +367,12 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
              "function valeur_requete(cle){var l=valeurs_requete(function(c){return c==cle;});"
              "return l.length?l[0]:\"\";}",
              "function calcul(){"});
-  if (c.plC) s.add("if(document.form.transport)panier.mon_transport=document.form.transport.value;");
+  // A shipping amount typed below 0 or unreadable gives way to the shop's own.
+  if (c.plC)
+    s.add(LineList{"if(document.form.transport){var saisi=document.form.transport.value;",
+                   "if(!/^(\\u20AC|EUR|FF?)?[0-9]+([.,][0-9]*)?(\\u20AC|EUR|FF?)?$/i.test("
+                   "saisi.replace(/\\s/g,\"\")))saisi=panier_neuf().mon_transport;",
+                   "panier.mon_transport=saisi;}"});
   s.add(LineList{"for(var i=0;i<panier.fin;i++){", "var champ=document.form[\"qte\"+i];",
                  "if(panier.ma_commande[i]!=\"oui\"||!champ)continue;",
                  "panier.ma_quantite[i]=String(Math.max(0,verif(champ.value)));",
@@ -387,15 +393,18 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  "var description=valeur_requete(\"description\"),pu=valeur_requete(\"pu\");",
                  // A card's lists: a model at its own price (refdiff), then supplements
                  // (refsupp, refsupp3, ...) whose price adds to it. A line "label=price" names
-                 // the slot by its label; a line without a price only names it.
+                 // the slot by its label; a line without a price only names it. The sum is
+                 // floored at 0 once: the order in which a card shows its lists changes nothing.
+                 "var somme=verif(pu),chiffre=false;",
                  "function choisir(valeur,remplace){var egal=valeur.lastIndexOf(\"=\"),libelle=valeur;",
                  "if(egal>=0&&/[0-9]/.test(valeur.substring(egal+1))){libelle=valeur.substring(0,egal);",
-                 "pu=String(Math.max(0,Math.round(((remplace?0:verif(pu))+verif(valeur.substring(egal+1)))*100)/100));}",
+                 "somme=(remplace?0:somme)+verif(valeur.substring(egal+1));chiffre=true;}",
                  "if(libelle!=\"\")ref=ref+\" \"+libelle;}",
                  "if(ref!=\"\"){var difference=valeur_requete(\"refdiff\");",
                  "if(difference!=\"\")choisir(difference,true);",
                  "var supplements=valeurs_requete(function(c){return /^refsupp[0-9]*$/.test(c);});",
-                 "for(var k=0;k<supplements.length;k++)choisir(supplements[k],false);}",
+                 "for(var k=0;k<supplements.length;k++)choisir(supplements[k],false);",
+                 "if(chiffre)pu=String(Math.max(0,Math.round(somme*100)/100));}",
                  "function ajouter_ligne(){", "var present=false;",
                  "for(var i=0;i<panier.fin;i++)if(panier.ma_ref[i]==ref)present=true;",
                  "var libre=panier.fin;",

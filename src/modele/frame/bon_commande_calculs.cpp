@@ -188,8 +188,9 @@ LineList totauxCalculs(const EntreesBonCommande& e) {
         "calcul_poids(poids,total,volume,pForfait,standardP,poidsaquaC,poidsaqua,libelle);",
         "transport=transportnormal+transport;}",
         "if(type_livraison!=\"\")phraseP=type_livraison;"});
-  s.add("if(total==0)transport=0;");
-  if (!t.maxi_port.empty()) s.add("if(total>verif(" + texteScript(t.maxi_port) + "))transport=0;");
+  s.add(LineList{"if(total==0)transport=0;", "var port_du=total>0;"});
+  if (!t.maxi_port.empty())
+    s.add("if(total>verif(" + texteScript(t.maxi_port) + ")){transport=0;port_du=false;}");
   if (t.appli_tva == "oui")
     s.add(LineList{"tva=Math.round(total*verif(" + texteScript(t.taux_tva) + "))/100;",
                    "totalHT=total;totalTTC=total+tva;total=totalTTC;",
@@ -199,7 +200,7 @@ LineList totauxCalculs(const EntreesBonCommande& e) {
                    "total_a_payer=total+transport+tva_transport;",
                    "tva_transport_euro=tva_transport/euro;"});
   else
-    s.add("if(transport>0)total_a_payer=total+transport;");
+    s.add("total_a_payer=total+transport;");
   s.add(LineList{"total_euro=total/euro;total_a_payer_euro=total_a_payer/euro;",
                  "trsport=transport;transport_euro=transport/euro;"});
   return s;

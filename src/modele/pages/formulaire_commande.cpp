@@ -110,16 +110,17 @@ std::vector<std::string> EcrivainCartes::listeChoix(const std::string& fichier,
   return liste(nom, lignes.lines(), lien, prefixe);
 }
 
-// Each line is sent as it is read; a "label=price" line reads as its label and amount.
+// Each line is sent as it is read; a "label=price" line reads as its label and amount, cut at
+// its last "=" as the order form cuts it. The label is the shopkeeper's text, never markup.
 std::vector<std::string> EcrivainCartes::liste(const std::string& nom,
                                                std::span<const std::string> lignes,
                                                const std::string& lien,
                                                const std::string& prefixe) {
-  const std::string devise = htmlText(contexte().identite().dev1);
+  const std::string devise = contexte().identite().dev1;
   std::vector<std::string> L{"<SELECT name=\"" + nom + "\">"};
   for (const auto& l : lignes) {
     std::string montre = trim(l);
-    if (size_t egal = l.find('='); egal != std::string::npos) {
+    if (size_t egal = l.rfind('='); egal != std::string::npos) {
       std::string liant = lien, prix = l.substr(egal + 1);
       // A supplement that takes off reads "Sans coffret - 2 EUR", not "+ -2".
       if (const std::string p = trim(prix); lien == " + " && p.size() > 1 && p[0] == '-') {
@@ -128,7 +129,8 @@ std::vector<std::string> EcrivainCartes::liste(const std::string& nom,
       }
       montre = trim(l.substr(0, egal) + liant + prix + " " + devise);
     }
-    L.push_back("<OPTION value=\"" + htmlAttribute(l) + "\">" + prefixe + montre + "</OPTION>");
+    L.push_back("<OPTION value=\"" + htmlAttribute(l) + "\">" + prefixe + htmlText(montre) +
+                "</OPTION>");
   }
   L.push_back("</SELECT>");
   return L;
