@@ -10,6 +10,7 @@
 #include "fenetres/design/style_principal.h"
 #include "modele/app/categories_fichiers.h"
 #include "modele/app/fiche_produit.h"
+#include "modele/app/promotions.h"
 #include "modele/app/ref_gen.h"
 #include "modele/app/texte_prix.h"
 #include "modele/design/coins.h"
@@ -243,6 +244,7 @@ bool Tmain::SauverFiche() {
 
     remplacerEntreeRefGen(dossier, {f.reference, f.categorie, theme, f.description, f.auteur, f.image});
     mettreAJourPromotionFiche(dossier, f.reference, f.categorie, f.description, theme);
+    recalculerPromotionsFiche(dossier, f.reference);
     recap.setLines(platform::LineList::load(chemin));
     style_fiche = style;
     sauverStyleTheme(dossier, categorieEnCours, theme, style_fiche, produitsParPage);
