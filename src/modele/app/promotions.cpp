@@ -375,11 +375,16 @@ bool changerPrixEntree(const platform::DataFolder& dossier, std::string_view ent
   return true;
 }
 
-int recalculerPromotionsFiche(const platform::DataFolder& dossier, std::string_view reference) {
+namespace {
+
+int decimalesPromo(const platform::DataFolder& dossier) {
+  return chargerStylePromo(dossier).arrondi == "oui" ? 1 : 2;
+}
+
+int recalculerFiche(const platform::DataFolder& dossier, std::string_view reference, int decimales) {
   if (!nomValide(reference)) return 0;
   auto fiche = chargerSiPresent(chemin(dossier, nomFichierFiche(reference)));
   if (!fiche) return 0;
-  const int decimales = chargerStylePromo(dossier).arrondi == "oui" ? 1 : 2;
   int recalculees = 0;
   std::unordered_set<std::string> vues;  // the first entry of a reference is the one kept
   for (const auto& e : entreesDeFiche(*fiche)) {
@@ -406,6 +411,12 @@ int recalculerPromotionsFiche(const platform::DataFolder& dossier, std::string_v
   return recalculees;
 }
 
+}  // namespace
+
+int recalculerPromotionsFiche(const platform::DataFolder& dossier, std::string_view reference) {
+  return recalculerFiche(dossier, reference, decimalesPromo(dossier));
+}
+
 int recalculerPromotions(const platform::DataFolder& dossier) {
   std::vector<std::string> fiches;
   std::unordered_set<std::string> vues;
@@ -414,8 +425,10 @@ int recalculerPromotions(const platform::DataFolder& dossier) {
       std::string reference = trim(p->reference);
       if (vues.insert(reference).second) fiches.push_back(std::move(reference));
     }
+  if (fiches.empty()) return 0;
+  const int decimales = decimalesPromo(dossier);
   int recalculees = 0;
-  for (const auto& reference : fiches) recalculees += recalculerPromotionsFiche(dossier, reference);
+  for (const auto& reference : fiches) recalculees += recalculerFiche(dossier, reference, decimales);
   return recalculees;
 }
 
