@@ -296,6 +296,8 @@ void TprixF::changeprix() {
     return;
   }
   dialogs().showMessage("Prix modifié");
+  // The promotional price was computed again: the rate and both prices shown go together.
+  ok();
 }
 
 void TprixF::tauxEChange() {

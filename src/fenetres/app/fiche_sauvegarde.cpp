@@ -11,6 +11,7 @@
 #include "modele/app/categories_fichiers.h"
 #include "modele/app/fiche_produit.h"
 #include "modele/app/montants_fiche.h"
+#include "modele/app/promotions.h"
 #include "modele/app/ref_gen.h"
 #include "modele/app/texte_prix.h"
 #include "modele/design/coins.h"
@@ -255,6 +256,7 @@ bool Tmain::SauverFiche() {
 
     remplacerEntreeRefGen(dossier, {f.reference, f.categorie, theme, f.description, f.auteur, f.image});
     mettreAJourPromotionFiche(dossier, f.reference, f.categorie, f.description, theme);
+    recalculerPromotionsFiche(dossier, f.reference);
     recap.setLines(platform::LineList::load(chemin));
     style_fiche = style;
     sauverStyleTheme(dossier, categorieEnCours, theme, style_fiche, produitsParPage);

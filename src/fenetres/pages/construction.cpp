@@ -23,6 +23,7 @@
 #include "modele/app/fiche_produit.h"
 #include "modele/app/fiches_catalogue.h"
 #include "modele/app/montants_fiche.h"
+#include "modele/app/promotions.h"
 #include "platform/files.h"
 #include "platform/text.h"
 
@@ -65,6 +66,9 @@ bool Tdata1::construireSite(const std::function<void()>& suite) {
 
 bool Tdata1::construire(Construction& c) {
   app::Tmain& main = p_.main();
+  // A sheet whose price changed outside the program, or in an older version, keeps a promotion
+  // computed on its old price: every page written below reads the promotion files.
+  app::recalculerPromotions(p_.donnees());
   main.cartesInitialisees = false;
   c.nouveautesActives = false;
   c.options = main.options.options;

@@ -367,9 +367,69 @@ bool changerPrixEntree(const platform::DataFolder& dossier, std::string_view ent
   }
   for (const auto& cle : clesPrix) remplacerValeur(*fiche, cle, nouveau);
   sauverLignesFiche(dossier, reference, *fiche);
+  recalculerPromotionsFiche(dossier, reference);
+  // An entry without a promotion takes the new price alone.
+  pro = LineList::load(fichierPro);
   remplacerValeur(*pro, "prix", nouveau);
   pro->save(fichierPro);
   return true;
+}
+
+namespace {
+
+int decimalesPromo(const platform::DataFolder& dossier) {
+  return chargerStylePromo(dossier).arrondi == "oui" ? 1 : 2;
+}
+
+int recalculerFiche(const platform::DataFolder& dossier, std::string_view reference, int decimales) {
+  if (!nomValide(reference)) return 0;
+  auto fiche = chargerSiPresent(chemin(dossier, nomFichierFiche(reference)));
+  if (!fiche) return 0;
+  int recalculees = 0;
+  std::unordered_set<std::string> vues;  // the first entry of a reference is the one kept
+  for (const auto& e : entreesDeFiche(*fiche)) {
+    if (!vues.insert(e.reference).second || !nomValide(e.reference)) continue;
+    const auto fichierPro = chemin(dossier, e.reference + ".pro");
+    auto pro = chargerSiPresent(fichierPro);
+    if (!pro) continue;
+    const TPromotion p = lirePromotion(*pro);
+    const std::string prix = e.lignes.value("prix");
+    if (p.prixpromo.empty() || trim(p.reference) != e.lignes.value("reference") ||
+        trim(p.prix) == prix)
+      continue;
+    // Without a rate, or with a price or rate that reads as no number, there is nothing to compute
+    // the promotion from: it stays as it was set.
+    if (prix.empty() || trim(p.taux).empty()) continue;
+    const auto nouveau = nombrePrix(prix);
+    const auto taux = nombrePrix(p.taux);
+    if (!nouveau || !taux) continue;
+    pro->setValue("prix", prix);
+    pro->setValue("prixpromo", nettoyerPrix(prixApresTaux(*nouveau, *taux, decimales)));
+    pro->save(fichierPro);
+    ++recalculees;
+  }
+  return recalculees;
+}
+
+}  // namespace
+
+int recalculerPromotionsFiche(const platform::DataFolder& dossier, std::string_view reference) {
+  return recalculerFiche(dossier, reference, decimalesPromo(dossier));
+}
+
+int recalculerPromotions(const platform::DataFolder& dossier) {
+  std::vector<std::string> fiches;
+  std::unordered_set<std::string> vues;
+  for (const auto& entree : entreesPromotions(dossier))
+    if (auto p = chargerPromotion(dossier, entree); p && !p->prixpromo.empty()) {
+      std::string reference = trim(p->reference);
+      if (vues.insert(reference).second) fiches.push_back(std::move(reference));
+    }
+  if (fiches.empty()) return 0;
+  const int decimales = decimalesPromo(dossier);
+  int recalculees = 0;
+  for (const auto& reference : fiches) recalculees += recalculerFiche(dossier, reference, decimales);
+  return recalculees;
 }
 
 namespace {

@@ -103,6 +103,15 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
 bool changerPrixEntree(const platform::DataFolder& dossier, std::string_view entree,
                        std::string_view nouveau);
 
+// The promotions of one sheet follow its prices: an entry with a promotion whose price is no longer
+// its sheet's takes that price, and its promotional price is computed again with its rate, rounded
+// as the stored style says ("Appliquer" with the window as it opens). Entries without a promotion,
+// of another sheet, or whose price or rate is no number are left as they are. Returns the number of
+// files rewritten.
+int recalculerPromotionsFiche(const platform::DataFolder& dossier, std::string_view reference);
+// The same for every sheet named by a promotion file (the site build: an older folder is mended).
+int recalculerPromotions(const platform::DataFolder& dossier);
+
 // promo_prix.opt.
 struct TStylePromo {
   std::string ok_PROMO_PRIX;

@@ -97,6 +97,7 @@ TEST(Promotions, PriceChangeMatchesWholeValuesAndFinalKeepsAStalePromotion) {
             std::string::npos);
   EXPECT_NE(fiche.find("CD_prix=19,90"), std::string::npos);
   EXPECT_EQ(chargerPromotion(d, "R1")->prix, "120");
+  EXPECT_EQ(chargerPromotion(d, "R1")->prixpromo, "108.00");
   EXPECT_FALSE(changerPrixEntree(d, "Z9", "1"));
   // The sheet's price changes behind the promotion: it is kept and named, the sheet untouched.
   fiche.replace(fiche.find("prix=120"), 8, "prix=130");
@@ -106,6 +107,19 @@ TEST(Promotions, PriceChangeMatchesWholeValuesAndFinalKeepsAStalePromotion) {
   EXPECT_EQ(r.ignorees, std::vector<std::string>{"R1"});
   EXPECT_EQ(t.read("R1.ref"), fiche);
   EXPECT_TRUE(t.exists("R1.pro"));
+}
+
+// A rate of -100 % or below gives a promotional price that is no price: no sheet takes it.
+TEST(Promotions, FinalLeavesTheSheetsWithAPromotionOfZeroOrLess) {
+  for (const char* taux : {"-100", "-120"}) {
+    TempFolder t;
+    platform::DataFolder d(t.path());
+    t.write("R1.ref", kFiche);
+    reconstruire(d);
+    appliquerTaux(d, {"R1", "R1V", "A1"}, taux, false);
+    EXPECT_EQ(rendreDefinitif(d, preparerDefinitif(d)).appliquees, 0) << taux;
+    EXPECT_EQ(t.read("R1.ref"), kFiche) << taux;
+  }
 }
 
 TEST(Promotions, StyleRoundTripAndEmptyKeys) {
