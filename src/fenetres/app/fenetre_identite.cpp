@@ -130,8 +130,9 @@ void Tident::FormClose() {
   if (!modifiee()) return;
   const char* question = "Enregistrer les modifications de l'identité ?";
   if (!mayDropEdits(question, [this] { return enregistrer(); })) return keepOpen();
-  // The address boxes set the identity at the click: a dropped tick must not reach the pages.
-  identite = lue_;
+  // Dropped: the address boxes set the identity at the click, a dropped tick must not reach the
+  // pages.
+  if (modifiee()) identite = lue_;
 }
 
 void Tident::BitBtn1Click() {
@@ -146,10 +147,9 @@ bool Tident::enregistrer() {
   }
   afficher(tauxt, tauxAffiche(tauxEnregistre(tauxt.text())));
   sauverIdent(p_.donnees(), saisie(), urlE.text());
-  // The pages are written with what was saved, and the window holds no edit any more.
-  identite = saisie();
-  identite.taux = tauxEnregistre(tauxt.text());
-  lue_ = identite;
+  // The window holds no edit any more; the identity itself is read back from the file.
+  lue_ = saisie();
+  lue_.taux = tauxEnregistre(tauxt.text());
   urlLue_ = urlE.text();
   return true;
 }
