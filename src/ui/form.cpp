@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/files.h"
 #include "ui/dialogs.h"
 
 namespace ui {
@@ -40,6 +41,22 @@ void Form::close() {
   fire(onClose);
   if (keepOpen_) return;
   setVisible(false);
+}
+
+bool Form::mayDropEdits(std::string_view question, const std::function<bool()>& save) {
+  switch (dialogs().messageBox(question, {}, MessageKind::Confirmation, Buttons::YesNoCancel)) {
+    case Answer::Yes:
+      try {
+        return save();
+      } catch (const platform::FileError& e) {
+        reportError(e);
+        return false;
+      }
+    case Answer::No:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void Form::activate() {

@@ -48,6 +48,9 @@ class Form : public Control {
   // onClose, then hidden, unless onClose called keepOpen().
   void close();
   void keepOpen() { keepOpen_ = true; }
+  // Before edits not saved go: Oui saves them, Non drops them, Annuler keeps them. True when they
+  // may go; false on Annuler or when the save refused or failed (the user was told why).
+  bool mayDropEdits(std::string_view question, const std::function<bool()>& save);
   // The window comes to the front: the active window deactivates, this one activates. Nothing
   // happens when it already is the active one.
   void activate();

@@ -13,7 +13,8 @@ namespace app {
 EditeurListePrix::EditeurListePrix(app::Programme& programme, const Textes& textes)
     : ui::Form(programme.application(), textes.classe, textes.unite),
       p_(programme),
-      extension_(textes.extension) {
+      extension_(textes.extension),
+      question_(textes.question) {
   setCaption(textes.titre);
   setBounds(left(), top(), 320, height());
   modeleL.setCaption(textes.modele);
@@ -26,6 +27,7 @@ EditeurListePrix::EditeurListePrix(app::Programme& programme, const Textes& text
   ui::setSize(enrB, 140);
   ui::setSize(effacer, 140);
   onShow = [this] { FormShow(); };
+  onClose = [this] { FormClose(); };
   enrB.onClick = [this] { enrBClick(); };
   effacer.onClick = [this] { effacerClick(); };
 }
@@ -34,22 +36,34 @@ void EditeurListePrix::FormShow() {
   // The reference is taken now: loading another sheet meanwhile must not redirect the save.
   refL.setCaption(p_.main().referencer.text());
   memo.setLines(chargerAnnexe(p_.donnees(), fichier()));
+  lues_ = memo.lines();
+}
+
+void EditeurListePrix::FormClose() {
+  if (memo.lines() != lues_ && !mayDropEdits(question_, [this] { return enregistrer(); }))
+    keepOpen();
 }
 
 void EditeurListePrix::enrBClick() {
+  if (enregistrer()) close();
+}
+
+bool EditeurListePrix::enregistrer() {
   // An amount in letters would reach the order form as typed; a line without "=" has none.
   const platform::LineList lignes = nettoyerListePrix(memo.lines());
   if (auto refus = refusMontants(montantsListe(lignes.lines(), extension_))) {
     dialogs().showMessage(*refus);
-    return;
+    return false;
   }
   if (!memo.lines().empty()) sauverListePrix(p_.donnees(), fichier(), memo.lines());
-  close();
+  lues_ = memo.lines();
+  return true;
 }
 
 void EditeurListePrix::effacerClick() {
   if (!supprimerAnnexe(p_.donnees(), fichier())) return;
   dialogs().showMessage(fichier());
+  lues_ = memo.lines();  // nothing left to save
   close();
 }
 

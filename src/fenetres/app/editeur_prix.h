@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/lines.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -23,6 +24,7 @@ class EditeurListePrix : public ui::Form {
     const char* extension;  // ".sup" or ".dif"
     const char* modele;     // the line pattern shown above the memo
     const char* note;       // "" when none
+    const char* question;   // asked at a close with typed lines
   };
   EditeurListePrix(app::Programme& programme, const Textes& textes);
 
@@ -34,6 +36,7 @@ class EditeurListePrix : public ui::Form {
   ui::Button effacer{*this, "effacer", "Effacer"};
 
   void FormShow();
+  void FormClose();
   void enrBClick();
   void effacerClick();
 
@@ -44,7 +47,12 @@ class EditeurListePrix : public ui::Form {
   app::Programme& p_;
 
  private:
+  // False when an amount is refused (its message said why).
+  bool enregistrer();
+
   std::string extension_;
+  std::string question_;
+  platform::LineList lues_;  // the lines shown at the start, to tell typed edits
 };
 
 }  // namespace app

@@ -37,6 +37,7 @@ Tident::Tident(app::Programme& programme)
   dev2C.setChecked(true);
 
   onActivate = [this] { FormActivate(); };
+  onClose = [this] { FormClose(); };
   BitBtn1.onClick = [this] { BitBtn1Click(); };
   BitBtn2.onClick = [this] { BitBtn2Click(); };
   Button1.onClick = [this] { Button1Click(); };
@@ -115,15 +116,45 @@ void Tident::FormActivate() {
   dev.setCaption(dev1t.text());
   // A box shows exactly what will be saved and generated: ticked only for "oui".
   for (const CaseAdresse& c : casesAdresse()) c.box.setChecked(identite.*c.drapeau == "oui");
+  lue_ = identite;
+  urlLue_ = urlE.text();
+}
+
+bool Tident::modifiee() const {
+  TIdentite affichee = lue_;
+  affichee.taux = tauxAffiche(lue_.taux);
+  return saisie() != affichee || urlE.text() != urlLue_;
+}
+
+void Tident::FormClose() {
+  if (!modifiee()) return;
+  const char* question = "Enregistrer les modifications de l'identité ?";
+  if (!mayDropEdits(question, [this] { return enregistrer(); })) return keepOpen();
+  // Dropped: the address boxes set the identity at the click, a dropped tick must not reach the
+  // pages.
+  if (modifiee()) identite = lue_;
 }
 
 void Tident::BitBtn1Click() {
+  if (enregistrer()) close();
+}
+
+bool Tident::enregistrer() {
   // A rate in letters would be saved as 1: the real rate would be lost.
   if (auto refus = refusNombre("Le taux", tauxt.text(), Signe::libre)) {
     dialogs().showMessage(*refus);
-    return;
+    return false;
   }
   afficher(tauxt, tauxAffiche(tauxEnregistre(tauxt.text())));
+  sauverIdent(p_.donnees(), saisie(), urlE.text());
+  // The window holds no edit any more; the identity itself is read back from the file.
+  lue_ = saisie();
+  lue_.taux = tauxEnregistre(tauxt.text());
+  urlLue_ = urlE.text();
+  return true;
+}
+
+TIdentite Tident::saisie() const {
   TIdentite saisie = identite;  // the address flags come from the variables
   saisie.nomE = nomEt.text();
   saisie.capital = capitalt.text();
@@ -141,8 +172,7 @@ void Tident::BitBtn1Click() {
   saisie.taux = tauxt.text();
   saisie.login = logint.text();
   saisie.ext = extt.text();
-  sauverIdent(p_.donnees(), saisie, urlE.text());
-  close();
+  return saisie;
 }
 
 void Tident::BitBtn2Click() { close(); }

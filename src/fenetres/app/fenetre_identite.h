@@ -87,6 +87,7 @@ class Tident : public ui::Form {
   void chargerIdent();
 
   void FormActivate();
+  void FormClose();
   void BitBtn1Click();
   void BitBtn2Click();
   void Button1Click();
@@ -102,8 +103,16 @@ class Tident : public ui::Form {
     std::string TIdentite::*drapeau;
   };
   std::vector<CaseAdresse> casesAdresse();
+  // The identity as the boxes hold it now.
+  TIdentite saisie() const;
+  bool modifiee() const;
+  // False when the rate is refused (its message said why).
+  bool enregistrer();
 
   app::Programme& p_;
+  // What the boxes were filled with, to tell typed edits and to drop them.
+  TIdentite lue_;
+  std::string urlLue_;
 };
 
 }  // namespace app

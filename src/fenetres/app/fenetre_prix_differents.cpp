@@ -8,6 +8,8 @@ Tprixdiff::Tprixdiff(app::Programme& programme)
                                    .titre = "Prix différents",
                                    .extension = ".dif",
                                    .modele = "Modele A=prix ",
-                                   .note = "Fonctionne avec bouton de commande à droite"}) {}
+                                   .note = "Fonctionne avec bouton de commande à droite",
+                                   .question =
+                                       "Enregistrer les modifications des prix différents ?"}) {}
 
 }  // namespace app

@@ -8,6 +8,8 @@ Tsupp::Tsupp(app::Programme& programme)
                                    .titre = "Supplement Prix Supp.",
                                    .extension = ".sup",
                                    .modele = "Type de Cordage=prix supp.",
-                                   .note = ""}) {}
+                                   .note = "",
+                                   .question =
+                                       "Enregistrer les modifications des suppléments ?"}) {}
 
 }  // namespace app

@@ -293,18 +293,12 @@ void Tmain::chargerFiche() {
 
 bool Tmain::remplacementFicheAccorde() {
   if (!ficheModifiee || !sauver.enabled()) return true;
-  switch (dialogs().messageBox("Enregistrer la fiche en cours ?", "", ui::MessageKind::Confirmation,
-                               ui::Buttons::YesNoCancel)) {
-    case ui::Answer::Yes:
-      // As the OK button: the style and the menu follow the saved sheet.
-      if (!SauverFiche()) return false;
-      rafraichirStyleEtMenu();
-      return true;
-    case ui::Answer::No:
-      return true;
-    default:
-      return false;
-  }
+  return mayDropEdits("Enregistrer la fiche en cours ?", [this] {
+    // As the OK button: the style and the menu follow the saved sheet.
+    if (!SauverFiche()) return false;
+    rafraichirStyleEtMenu();
+    return true;
+  });
 }
 
 void Tmain::selectionnerDansListe(const std::filesystem::path& fichier) {

@@ -40,6 +40,8 @@ struct TIdentite {
   std::string eADR;
   std::string siretADR;
   std::string apeADR;
+
+  bool operator==(const TIdentite&) const = default;
 };
 
 // What a load tells the identity window beside the record.
