@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace platform {
@@ -73,9 +74,10 @@ class FtpSession {
   };
   bool putEach(const std::function<std::optional<File>()>& next,
                const std::function<void(File&&)>& sent);
-  // Removes the temporary files that sends cut short left in the current folder, whatever their
-  // name. False when the folder could not be listed; a file that cannot be removed stays.
-  bool removeLeftovers();
+  // Removes the temporary files that sends cut short left in the current folder for the names
+  // given (".<name>.part"); other files so named are not the session's. False when the folder
+  // could not be listed; a file that cannot be removed stays.
+  bool removeLeftovers(const std::unordered_set<std::string>& names);
   // Fetches remoteName of the current folder into local, overwriting it; a failed download
   // leaves the local file as it was.
   bool get(const std::string& remoteName, const std::filesystem::path& local);

@@ -515,15 +515,19 @@ TEST(FtpSessionNoDotNames, SendsUnderOwnNamesUntilTheNextConnect) {
                                               "STOR .c.htm.part", "STOR c.htm"}));
 }
 
+// Only the temporary names of the files given: ".notes.part" is the owner's own file.
 TEST_F(FtpSessionTest, RemoveLeftoversDeletesTheTemporaryFilesOnly) {
-  for (const char* name : {".a.htm.part", ".parti.jpg.part", ".keep", "page.part", ".part", "c.htm"})
+  for (const char* name : {".a.htm.part", ".parti.jpg.part", ".keep", "page.part", ".part", "c.htm",
+                           ".notes.part", ".htaccess.part"})
     server.home().write(std::string("www/") + name, "x");
   std::filesystem::create_directories(server.home().path() / "www" / ".d.part");
   connect();
   ASSERT_TRUE(session.changeFolder("www"));
-  ASSERT_TRUE(session.removeLeftovers()) << session.lastError();
+  ASSERT_TRUE(session.removeLeftovers({"a.htm", "parti.jpg", "c.htm", "d", "page", ".htaccess"}))
+      << session.lastError();
   EXPECT_EQ(folderContent(server.home().path() / "www"),
-            (std::vector<std::string>{".d.part", ".keep", ".part", "c.htm", "page.part"}));
+            (std::vector<std::string>{".d.part", ".htaccess.part", ".keep", ".notes.part", ".part",
+                                      "c.htm", "page.part"}));
 }
 
 }  // namespace

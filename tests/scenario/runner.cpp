@@ -337,8 +337,9 @@ class Runner {
   }
 
   // "HOST [FOLDER]" for a fixed host (the folder copied into the server's home), "HOST USER
-  // PASSWORD" for any other; the program's connections to HOST then reach the server. A last
-  // word "no-dot-names": the server refuses names beginning with ".".
+  // PASSWORD [USER2 PASSWORD2]" for any other, USER2 a second account whose home is the folder
+  // HOST:USER2; the program's connections to HOST then reach the server. A last word
+  // "no-dot-names": the server refuses names beginning with ".".
   void startServer(const std::string& arg) {
     if (programme_) fail("\"server\" comes before \"start\"");
     std::vector<std::string> words;
@@ -353,8 +354,14 @@ class Runner {
       rules.noDotNames = true;
       words.pop_back();
     }
+    if (words.size() == 5) {
+      rules.otherUser = words[3];
+      rules.otherPassword = text(words[4]);
+      words.resize(3);
+    }
     if (words.empty() || words.size() > 3)
-      fail("server HOST [FOLDER] [no-dot-names] | server HOST USER PASSWORD [no-dot-names]");
+      fail("server HOST [FOLDER] [no-dot-names] | server HOST USER PASSWORD [USER2 PASSWORD2] "
+           "[no-dot-names]");
     auto [user, password] = words.size() == 3 ? std::pair{words[1], text(words[2])} : fixedAccount(words[0]);
     auto& server = servers_[words[0]] =
         std::make_unique<testing_support::FtpServer>(0, user, password, rules);

@@ -54,6 +54,8 @@ FtpServer::FtpServer(int bytesPerSecond, std::string user, std::string password,
   std::vector<std::string> args = {kPython, script, home, "--throttle", throttle, "--user", user_,
                                    "--password", password_, "--log", log};
   if (rules.noDotNames) args.push_back("--no-dot-names");
+  if (!rules.otherUser.empty())
+    args.insert(args.end(), {"--other-user", rules.otherUser, "--other-password", rules.otherPassword});
   if (rules.dieAfterBytes > 0) {
     args.push_back("--die-after");
     args.push_back(std::to_string(rules.dieAfterBytes));

@@ -2,10 +2,11 @@
 """Loopback FTP server for the tests.
 
 Usage: ftp_server.py HOME [--user NAME] [--password WORD] [--throttle BYTES_PER_SECOND]
-                     [--log FILE] [--no-dot-names] [--die-after BYTES] [--verbose]
+                     [--log FILE] [--no-dot-names] [--die-after BYTES]
+                     [--other-user NAME --other-password WORD] [--verbose]
 
 Serves HOME on 127.0.0.1 on a free port for one user with every permission, no anonymous
-login. Prints the port on the first line of stdout, then serves until killed.
+login. With --other-user, a second account of the same server, whose home is HOME/NAME. Prints the port on the first line of stdout, then serves until killed.
 
 File names travel as raw bytes (Windows-1252 names stay single bytes on the wire and on disk),
 as most hosting servers do.
@@ -119,6 +120,8 @@ def main():
     parser.add_argument("--log")
     parser.add_argument("--no-dot-names", action="store_true")
     parser.add_argument("--die-after", type=int, default=0)
+    parser.add_argument("--other-user")
+    parser.add_argument("--other-password", default="")
     parser.add_argument("--verbose", action="store_true")
     args = parser.parse_args()
 
@@ -127,6 +130,10 @@ def main():
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(args.user, args.password, args.home, perm="elradfmwMT")
+    if args.other_user:
+        other_home = os.path.join(args.home, args.other_user)
+        os.makedirs(other_home, exist_ok=True)
+        authorizer.add_user(args.other_user, args.other_password, other_home, perm="elradfmwMT")
 
     handler = RawNamesHandler
     if args.log:

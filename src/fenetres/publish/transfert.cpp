@@ -134,10 +134,10 @@ void Ttransfert1::compare() {
   }
   Gauge.setRange(0, static_cast<int>(noms.size()) - 1);
   Gauge.setProgress(0);
-  // Sent elsewhere, the mirror tells nothing of what this server holds: every file is offered.
-  // A mirror with no place recorded is taken for this place's.
-  const auto lieu = lireLieuMiroir(dossier);
-  const bool ailleurs = lieu && !memeLieu(*lieu, lieuPublication());
+  // Sent elsewhere, or to no place recorded, the mirror tells nothing of what this server holds:
+  // every file is offered.
+  lieuListe_ = lieuPublication();
+  const bool ailleurs = !miroirDe(*lieuListe_);
   // By the hashes the build and the last upload noted: a file is read only when no record
   // describes it as it is now.
   EmpreintesMiroir empreintes(dossier);
@@ -205,6 +205,7 @@ void Ttransfert1::BitBtn4Click() {
   viderListe(memoFTP);
   memoFTP.setItems(std::move(items));
   toutCocher(memoFTP);
+  lieuListe_ = lieuPublication();  // every file: the list of any place
 }
 
 void Ttransfert1::BitBtn5Click() {
@@ -212,7 +213,13 @@ void Ttransfert1::BitBtn5Click() {
 }
 
 LieuMiroir Ttransfert1::lieuPublication() const {
-  return {platform::trim(HostTxt.text()), platform::trim(RepTxt.text())};
+  return {platform::trim(HostTxt.text()), platform::trim(PortTxt.text()), UserTxt.text(),
+          platform::trim(RepTxt.text())};
+}
+
+bool Ttransfert1::miroirDe(const LieuMiroir& lieu) const {
+  const auto lieuMiroir = lireLieuMiroir(p_.donnees());
+  return lieuMiroir && memeLieu(*lieuMiroir, lieu);
 }
 
 const std::vector<std::string>& Ttransfert1::fichiersMiroir() {
@@ -249,6 +256,9 @@ void Ttransfert1::BitBtn1Click() { close(); }
 void Ttransfert1::BitBtn3Click() {
   TParametresFTP compte{HostTxt.text(), PortTxt.text(), UserTxt.text(), PassTxt.text(),
                         RepTxt.text()};
+  // A place recorded in the older form stands for the account saved until now: it keeps it.
+  if (const auto lieu = lireLieuMiroir(p_.donnees()); lieu && lieu->formeAncienne)
+    noterLieuMiroir(p_.donnees(), *lieu);
   sauverParametresFTP(p_.donnees(), compte);
   dialogs().showMessage("Informations validées\"");
 }

@@ -4,6 +4,7 @@
 // totals, and the upload (transfert_envoi.cpp).
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -96,8 +97,10 @@ class Ttransfert1 : public ui::Form {
   void transfertVibdd();
 
  private:
-  // The server and folder the edits name.
+  // The place the edits name.
   LieuMiroir lieuPublication() const;
+  // Whether the mirror was sent to that place (none recorded: to no place known).
+  bool miroirDe(const LieuMiroir& lieu) const;
   // The names of the mirror folder, listed again now.
   const std::vector<std::string>& fichiersMiroir();
   void verrouiller(bool pendantEnvoi);
@@ -122,6 +125,7 @@ class Ttransfert1 : public ui::Form {
   bool enCours_ = false;
   bool hoteSignale_ = false;
   bool planSiteEcrit_ = false;  // ftp/sitemap.xml already merged and saved by this upload
+  std::optional<LieuMiroir> lieuListe_;  // the place memoFTP was made for
   std::unordered_set<std::string> miroirVibdd_;  // names in vibdd/ when the marketplace upload began
 };
 

@@ -64,6 +64,17 @@ void Ttransfert1::goftpClick() {
     dialogs().showMessage("Aucun fichier à transférer");
     return;
   }
+  // The list made for another place than the mirror's would leave files missing at this one,
+  // whose mirror is emptied: this place's list is offered before anything is sent.
+  if (const LieuMiroir lieu = lieuPublication();
+      !(lieuListe_ && memeLieu(*lieuListe_, lieu)) && !miroirDe(lieu)) {
+    compare();
+    dialogs().showMessage(
+        "Le serveur, le compte ou le répertoire a changé : la liste des fichiers à transférer a "
+        "été refaite pour ce lieu. Cliquez à nouveau sur \"Commencer le transfert\" pour "
+        "l'envoyer.");
+    return;
+  }
   Gauge.setRange(0, static_cast<int>(aEnvoyer.size()));
   Gauge.setProgress(0);
   verrouiller(true);
@@ -133,22 +144,25 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   if (!repertoire.empty() && !FTP1.changeFolder(repertoire))
     throw EchecTransfert("Le répertoire " + repertoire + " n'a pas pu être ouvert sur le serveur : " +
                          FTP1.lastError());
-  // What an upload cut short left there. Not a reason to stop: a server that cannot list or
+  // What an upload cut short left there, of the files of the site or of the mirror: the other
+  // files of the folder are the shopkeeper's. Not a reason to stop: a server that cannot list or
   // remove them keeps them until the next publication tries again.
-  FTP1.removeLeftovers();
+  std::unordered_set<std::string> nosFichiers(listeFTP.items().begin(), listeFTP.items().end());
+  const std::vector<std::string>& nomsMiroir = fichiersMiroir();
+  nosFichiers.insert(nomsMiroir.begin(), nomsMiroir.end());
+  FTP1.removeLeftovers(nosFichiers);
   // The mirror must tell what this server holds: sent to another place until now, it starts
-  // again empty. One with no place recorded is taken for this place's.
+  // again empty. One with no place recorded was offered whole; one of the older form is written
+  // again whole.
   const LieuMiroir lieu = lieuPublication();
-  if (const auto lieuMiroir = lireLieuMiroir(dossier); !lieuMiroir || !memeLieu(*lieuMiroir, lieu)) {
-    if (lieuMiroir) {
-      const std::vector<std::string> noms = fichiersMiroir();
-      for (const std::string& nom : noms)
-        if (!platform::removeFile(dossier.path("transfert/" + nom)))
-          throw EchecTransfert("Le fichier " + nom + " n'a pas pu être effacé de " +
-                               dossier.path("transfert").string());
-    }
-    noterLieuMiroir(dossier, lieu);
-  }
+  const auto lieuMiroir = lireLieuMiroir(dossier);
+  const bool memePlace = lieuMiroir && memeLieu(*lieuMiroir, lieu);
+  if (lieuMiroir && !memePlace)
+    for (const std::string& nom : nomsMiroir)
+      if (!platform::removeFile(dossier.path("transfert/" + nom)))
+        throw EchecTransfert("Le fichier " + nom + " n'a pas pu être effacé de " +
+                             dossier.path("transfert").string());
+  if (!memePlace || lieuMiroir->formeAncienne) noterLieuMiroir(dossier, lieu);
   Label2.setCaption("");
   blocM.setCaption("");
 

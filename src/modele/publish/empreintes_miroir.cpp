@@ -1,6 +1,7 @@
 #include "modele/publish/empreintes_miroir.h"
 
 #include "modele/pages/empreintes_pages.h"
+#include "modele/publish/parametres_ftp.h"
 #include "platform/text.h"
 
 namespace publish {
@@ -132,19 +133,36 @@ bool memeLieu(const LieuMiroir& a, const LieuMiroir& b) {
     while (!d.empty() && d.back() == '/') d.pop_back();
     return d;
   };
+  // "21" and " 021" are one port; two texts that are no number compare as texts.
+  auto port = [](const std::string& texte) {
+    const std::string t = platform::trim(texte);
+    const auto n = platform::toInteger(t);
+    return n ? std::to_string(*n) : t;
+  };
   return platform::lowerAscii(platform::trim(a.host)) == platform::lowerAscii(platform::trim(b.host)) &&
-         dossier(a.rep) == dossier(b.rep);
+         port(a.port) == port(b.port) && a.user == b.user && dossier(a.rep) == dossier(b.rep);
 }
 
 std::optional<LieuMiroir> lireLieuMiroir(const platform::DataFolder& dossier) {
   if (!dossier.exists(kLieu)) return std::nullopt;
   const auto lignes = platform::LineList::load(dossier.path(kLieu));
-  return LieuMiroir{lignes.value("host"), lignes.value("rep")};
+  LieuMiroir lieu{lignes.value("host"), lignes.value("port"), lignes.value("user"),
+                  lignes.value("rep")};
+  if (!lignes.hasName("port") || !lignes.hasName("user")) {
+    TParametresFTP compte;
+    chargerParametresFTP(dossier, compte);
+    lieu.port = compte.port;
+    lieu.user = compte.user;
+    lieu.formeAncienne = true;
+  }
+  return lieu;
 }
 
 void noterLieuMiroir(const platform::DataFolder& dossier, const LieuMiroir& lieu) {
   platform::makeFolder(dossier.path("tmp"));
-  platform::LineList{"host=" + lieu.host, "rep=" + lieu.rep}.save(dossier.path(kLieu));
+  platform::LineList{"host=" + lieu.host, "port=" + lieu.port, "user=" + lieu.user,
+                     "rep=" + lieu.rep}
+      .save(dossier.path(kLieu));
 }
 
 }  // namespace publish

@@ -73,17 +73,22 @@ class NotesMiroir {
   std::string lignes_;
 };
 
-// The server and folder the copies of transfert/ were sent to (tmp/transfert.lieu): the copies
-// tell what a server holds only for that place.
+// The place the copies of transfert/ were sent to (tmp/transfert.lieu): server, port, login and
+// folder. The copies tell what a server holds only for that place.
 struct LieuMiroir {
   std::string host;
+  std::string port;
+  std::string user;
   std::string rep;
+  // Read from a record of the older form, which names the host and the folder only.
+  bool formeAncienne = false;
 };
-// The same place: the host without regard to case, the folder without its final "/", both
-// without their outer blanks.
+// The same place: the host without regard to case, the same port number, the same login, the
+// folder without its final "/"; host, port and folder without their outer blanks.
 bool memeLieu(const LieuMiroir& a, const LieuMiroir& b);
-// nullopt when no place is recorded (a mirror written before places were). Throws
-// platform::FileError.
+// nullopt when no place is recorded (a mirror written before places were). A record of the older
+// form stands for the port and login of the account saved in var.opt, the one it was sent with.
+// Throws platform::FileError.
 std::optional<LieuMiroir> lireLieuMiroir(const platform::DataFolder& dossier);
 // Throws platform::FileError.
 void noterLieuMiroir(const platform::DataFolder& dossier, const LieuMiroir& lieu);

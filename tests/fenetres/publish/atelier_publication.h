@@ -94,6 +94,13 @@ struct Atelier {
     fenetre().RepTxt.setText(rep);
   }
 
+  // The mirror's place recorded as the one compte(rep) names: the mirror copies a test writes
+  // stand for what that folder holds.
+  void lieuDuCompte(const std::string& rep = "") const {
+    ecrire("tmp/transfert.lieu",
+           "host=ftp.boutik.example\r\nport=21\r\nuser=marchand\r\nrep=" + rep + "\r\n");
+  }
+
   // The publishing command, "No" to the rebuild question.
   void lancer() {
     dialogs.queueAnswer(ui::Answer::No);

@@ -32,6 +32,7 @@ TEST(Envoi, SendsTickedFilesAndMirrorsThem) {
   a.ecrire("ftp/page avec blanc.htm", "p");
   a.ecrire("ftp/deja.htm", "deja");
   a.ecrire("transfert/deja.htm", "deja");
+  a.lieuDuCompte("www");
   a.ecrireDistant("www/.keep", "");
   a.demarrer();
   a.sitePubliable();
@@ -90,8 +91,8 @@ TEST(Envoi, FailuresStopWithAMessageAndRecordOnlyWhatWasSent) {
     a.demarrer();
     a.sitePubliable();
     a.compte();
-    a.lancer();
     c.preparer(a);
+    a.lancer();
     envoyer(a);
     ASSERT_EQ(a.dialogs.messages().size(), 1u);
     EXPECT_NE(a.dialogs.messages()[0].find(c.dansMessage), std::string::npos) << a.dialogs.messages()[0];
@@ -183,6 +184,7 @@ TEST(Envoi, APublicationCutShortThenPublishedAgainListsEveryPage) {
       a.ecrire(std::string("transfert/") + f, f);
     if (!c.planSite.empty()) a.ecrire("ftp/sitemap.xml", c.planSite);
     a.ecrire("kelkoo.ini", "boutik=" + kUrl + "\r\n");
+    a.lieuDuCompte();
     a.demarrer();
     a.sitePubliable();
     a.compte();

@@ -155,6 +155,7 @@ TEST(Comparaison, TicksExactlyWhatDiffersFromTheMirror) {
   a.ecrire("transfert/change.htm", "version 1");  // same size, one byte differs
   a.ecrire("ftp/.htaccess", "Options -Indexes");
   a.ecrire("transfert/retire.htm", std::string(1000, 'r'));
+  a.lieuDuCompte();
   a.demarrer();
   a.sitePubliable();
   a.compte();
@@ -202,6 +203,7 @@ TEST(Comparaison, SiteMapSwitchAndFirstSelection) {
       a.ecrire(std::string("transfert/") + f, f);
     }
     a.ecrire("ftp/b.htm", "b modifie");
+    a.lieuDuCompte();
     if (!c.kelkoo.empty()) a.ecrire("kelkoo.ini", c.kelkoo);
     if (!c.compIni.empty()) a.ecrire("tmp/comp.ini", c.compIni);
     a.demarrer();
