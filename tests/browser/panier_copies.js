@@ -27,8 +27,9 @@ function cadreNeuf(fin) {
     mon_transport: '0' };
 }
 
-// One load of the form at adresse in the tab; cadre: the frameset's top window it shows in;
-// navigation: how it came; qte: quantities typed before "Calculer". Gives the form's cart.
+// One load of a page (the form) at adresse in the tab; cadre: the frameset's top window it shows
+// in; navigation: how it came; qte: quantities typed before "Calculer". Gives the page, whose
+// listeners are kept by event in ecoutes.
 function charger(scripts, onglet, { adresse, cadre = null, navigation = 'navigate', qte = null }) {
   const url = new URL(adresse);
   const page = {
@@ -39,7 +40,9 @@ function charger(scripts, onglet, { adresse, cadre = null, navigation = 'navigat
     },
     performance: { getEntriesByType: () => [{ type: navigation }] },
     document: { write() {}, form: {} },
-    addEventListener() {},
+    origin: url.origin,  // "null" from disc, as in chromium
+    ecoutes: {},
+    addEventListener: (type, f) => (page.ecoutes[type] ??= []).push(f),
   };
   page.window = page;
   page.top = cadre || page;
@@ -51,7 +54,7 @@ function charger(scripts, onglet, { adresse, cadre = null, navigation = 'navigat
     vm.runInContext('calcul()', page);
   }
   if (!cadre) onglet.nom = page.name;
-  return page.panier;
+  return page;
 }
 
 // The lines ordered: reference, price, quantity.
@@ -153,7 +156,7 @@ describe('the cart and its copies', () => {
       const liste = etapes(cadreNeuf(12));
       for (const etape of liste) {
         const avant = new Map(onglet.session);
-        panier = charger(scripts, onglet, etape);
+        panier = charger(scripts, onglet, etape).panier;
         if (etape.oublier) onglet.session = avant;
       }
       assert.deepEqual(commandees(panier), attendu, nom);
@@ -180,14 +183,9 @@ describe('the cart and its copies', () => {
       { adresse: avec(DISQUE, 'ref=A&description=a&pu=2'), cadre: haut });
     const copie = envois[0].slice('tarvio_panier='.length);
     const question = `tarvio_panier?${JSON.parse(copie).boutique}`;
-    const gardien = { location: { href: DISQUE.replace('boncommande', 'index'), protocol: 'file:' },
-      origin: 'null', name: '', sessionStorage: new Map(), ecoutes: [] };
-    gardien.sessionStorage.getItem = (c) => gardien.sessionStorage.get(c) ?? null;
-    gardien.sessionStorage.setItem = (c, t) => gardien.sessionStorage.set(c, t);
-    gardien.addEventListener = (type, f) => gardien.ecoutes.push(f);
-    gardien.window = gardien;
-    vm.createContext(gardien);
-    scriptsDe(path.join(cadres, 'index.htm')).forEach((s) => vm.runInContext(s, gardien));
+    const onglet = { session: new Map(), nom: '' };
+    const gardien = charger(scriptsDe(path.join(cadres, 'index.htm')), onglet,
+      { adresse: DISQUE.replace('boncommande', 'index') });
     const cadre = { parent: vm.runInContext('window', gardien) };  // the window as its scripts see it
     for (const [nom, source, origine, entendu] of [
       ['a page from disc in its frame', cadre, 'null', true],
@@ -195,15 +193,15 @@ describe('the cart and its copies', () => {
       ['a page from disc in another window', { parent: {} }, 'null', false],
       ['a page from disc in a frame of its frame', { parent: cadre }, 'null', false],
     ]) {
-      gardien.sessionStorage.clear();
+      onglet.session.clear();
       gardien.name = '';
       const recus = [];
       source.postMessage = (m) => recus.push(`to its frame: ${m}`);  // which may show another page by then
       const port = { postMessage: (m) => recus.push(m) };
       for (const [data, ports] of [[envois[0], []], [question, [port]], ['tarvio_panier?', []]])
-        gardien.ecoutes.forEach((f) => f({ source, origin: origine, data, ports }));
+        gardien.ecoutes.message.forEach((f) => f({ source, origin: origine, data, ports }));
       assert.deepEqual(recus, entendu ? [envois[0]] : [], `${nom}: answered`);
-      assert.deepEqual([...gardien.sessionStorage.values()], entendu ? [copie] : [], `${nom}: kept`);
+      assert.deepEqual([...onglet.session.values()], entendu ? [copie] : [], `${nom}: kept`);
       assert.ok(!gardien.name.includes('/media/'), `${nom}: the tab's name holds the folder`);
     }
   });
