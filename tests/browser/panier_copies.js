@@ -336,17 +336,19 @@ describe('the cart and its copies', () => {
     try {
       await aller(principal(v), disque.url(commande('A1', '7')));
       const copie = JSON.parse(await principal(v).evaluate(() => JSON.stringify(garde)));
-      const fausse = { ...copie, ma_pu: copie.ma_pu.map(() => '0.01'), mon_transport: '0', garde_n: copie.garde_n + 100 };
+      const fausse = { ...copie, ma_pu: copie.ma_pu.map(() => '0.01'), mon_transport: '0',
+        garde_n: copie.garde_n + 100 };
       await v.page.evaluate(() => addEventListener('message', (e) => {
         if (e.data === 'fin') e.source.postMessage('fin', '*');
         for (const port of e.ports) port.postMessage('fin');
       }));
-      const ordre = JSON.stringify({ copie: `tarvio_panier=${JSON.stringify(fausse)}`, boutique: copie.boutique });
+      const ordre = JSON.stringify({ copie: `tarvio_panier=${JSON.stringify(fausse)}`,
+        boutique: copie.boutique });
       await v.page.evaluate((a) => { document.getElementsByName('top')[0].contentWindow.location.href = a; },
         dehors.url(`espion.htm#${encodeURIComponent(ordre)}`));
-      const page = await v.page.waitForFrame((f) => f.url().startsWith(dehors.origin));
-      await page.waitForFunction(() => typeof fins !== 'undefined' && fins === 2);
-      assert.deepEqual(await page.evaluate(() => recus), []);
+      const cadreEspion = await v.page.waitForFrame((f) => f.url().startsWith(dehors.origin));
+      await cadreEspion.waitForFunction(() => typeof fins !== 'undefined' && fins === 2);
+      assert.deepEqual(await cadreEspion.evaluate(() => recus), []);
       await aller(principal(v), disque.url('boncommande.htm'));
       assert.deepEqual(await lignes(principal(v)), [['A1 Article', '1', '7,00 EUR']]);
     } finally {
