@@ -27,8 +27,9 @@ function cadreNeuf(fin) {
     mon_transport: '0' };
 }
 
-// One load of the form at adresse in the tab; cadre: the frameset's top window it shows in;
-// navigation: how it came; qte: quantities typed before "Calculer". Gives the form's cart.
+// One load of a page (the form) at adresse in the tab; cadre: the frameset's top window it shows
+// in; navigation: how it came; qte: quantities typed before "Calculer". Gives the page, whose
+// listeners are kept by event in ecoutes.
 function charger(scripts, onglet, { adresse, cadre = null, navigation = 'navigate', qte = null }) {
   const url = new URL(adresse);
   const page = {
@@ -39,7 +40,9 @@ function charger(scripts, onglet, { adresse, cadre = null, navigation = 'navigat
     },
     performance: { getEntriesByType: () => [{ type: navigation }] },
     document: { write() {}, form: {} },
-    addEventListener() {},
+    origin: url.origin,  // "null" from disc, as in chromium
+    ecoutes: {},
+    addEventListener: (type, f) => (page.ecoutes[type] ??= []).push(f),
   };
   page.window = page;
   page.top = cadre || page;
@@ -51,7 +54,7 @@ function charger(scripts, onglet, { adresse, cadre = null, navigation = 'navigat
     vm.runInContext('calcul()', page);
   }
   if (!cadre) onglet.nom = page.name;
-  return page.panier;
+  return page;
 }
 
 // The lines ordered: reference, price, quantity.
@@ -63,11 +66,12 @@ function commandees(panier) {
 }
 
 const DISQUE = 'file:///media/cd/ftp/boncommande.htm';
+const CHARSET = '<meta http-equiv="Content-Type" content="text/html; charset=iso-8859-1">';
 const WEB = 'http://boutique.example/ftp/boncommande.htm';
 const avec = (base, requete) => `${base}?${requete}`;
 
 // Each case: its page loads in one tab (oublier: the session storage loses what the load wrote,
-// as a page left at once may), and the lines its last load shows.
+// as a page left at once may), the lines its last load shows, and what the session held first.
 const CAS = [
   ['a newer copy beats the older cart of a frameset restored from the history', (c) => [
     { adresse: avec(WEB, 'ref=A&description=a&pu=2'), cadre: c },
@@ -102,6 +106,11 @@ const CAS = [
   ['a query in the shop\'s charset', () => [
     { adresse: avec(WEB, 'ref=D%E9j%E0+%80&description=x&pu=1') },
   ], [['D\u00e9j\u00e0 \u20ac', '1', '1']]],
+  ['a copy an older version named by its folder is still read', () => [
+    { adresse: avec(WEB, 'ref=B&description=b&pu=1') },
+  ], [['A', '2', '1'], ['B', '1', '1']], { 'tarvio_panier http://boutique.example/ftp/': JSON.stringify({
+    fin: 1, ma_ref: ['A'], ma_description: ['a'], ma_pu: ['2'], ma_commande: ['oui'], ma_quantite: [''],
+    mon_transport: '0', garde_n: 1, boutique: 'http://boutique.example/ftp/' }) }],
 ];
 
 // ---------------------------------------------------------------------------------------------
@@ -141,19 +150,20 @@ async function calculer(cadre, quantites) {
 describe('the cart and its copies', () => {
   it('keeps the newest cart of its own shop through every page load', () => {
     const scripts = scriptsDe(path.join(buildShop('hors_ligne'), 'ftp', 'boncommande.htm'));
-    for (const [nom, etapes, attendu] of CAS) {
-      const onglet = { session: new Map(), nom: '' };
+    for (const [nom, etapes, attendu, session = {}] of CAS) {
+      const onglet = { session: new Map(Object.entries(session)), nom: '' };
       let panier;
       const liste = etapes(cadreNeuf(12));
       for (const etape of liste) {
         const avant = new Map(onglet.session);
-        panier = charger(scripts, onglet, etape);
+        panier = charger(scripts, onglet, etape).panier;
         if (etape.oublier) onglet.session = avant;
       }
       assert.deepEqual(commandees(panier), attendu, nom);
-      // Over http no other site may read the cart from the tab's name.
+      // Over http no other site may read the cart from the tab's name, nor a local path from disc.
       if (liste.every((e) => e.adresse.startsWith('http')))
         assert.ok(!onglet.nom.includes('tarvio'), `${nom}: the tab's name holds the cart`);
+      assert.ok(!onglet.nom.includes('/media/'), `${nom}: the tab's name holds the folder`);
     }
   });
 
@@ -162,6 +172,38 @@ describe('the cart and its copies', () => {
   before(() => {
     cadres = path.join(buildShop('hors_ligne'), 'ftp');
     page = path.join(buildShop('hors_ligne_page'), 'ftp');
+  });
+
+  // The frameset from disc (its own scripts on a stand-in window) is sent a form's real copy and
+  // question by the sender of each case: it keeps the copy and answers only its own frames' pages.
+  it('keeps and hands copies from disc to pages of its own frames only', () => {
+    const envois = [];
+    const haut = { postMessage: (message) => envois.push(message) };
+    charger(scriptsDe(path.join(cadres, 'boncommande.htm')), { session: new Map(), nom: '' },
+      { adresse: avec(DISQUE, 'ref=A&description=a&pu=2'), cadre: haut });
+    const copie = envois[0].slice('tarvio_panier='.length);
+    const question = `tarvio_panier?${JSON.parse(copie).boutique}`;
+    const onglet = { session: new Map(), nom: '' };
+    const gardien = charger(scriptsDe(path.join(cadres, 'index.htm')), onglet,
+      { adresse: DISQUE.replace('boncommande', 'index') });
+    const cadre = { parent: vm.runInContext('window', gardien) };  // the window as its scripts see it
+    for (const [nom, source, origine, entendu] of [
+      ['a page from disc in its frame', cadre, 'null', true],
+      ['a page of another origin in its frame', cadre, 'http://127.0.0.1:8080', false],
+      ['a page from disc in another window', { parent: {} }, 'null', false],
+      ['a page from disc in a frame of its frame', { parent: cadre }, 'null', false],
+    ]) {
+      onglet.session.clear();
+      gardien.name = '';
+      const recus = [];
+      source.postMessage = (m) => recus.push(`to its frame: ${m}`);  // which may show another page by then
+      const port = { postMessage: (m) => recus.push(m) };
+      for (const [data, ports] of [[envois[0], []], [question, [port]], ['tarvio_panier?', []]])
+        gardien.ecoutes.message.forEach((f) => f({ source, origin: origine, data, ports }));
+      assert.deepEqual(recus, entendu ? [envois[0]] : [], `${nom}: answered`);
+      assert.deepEqual([...onglet.session.values()], entendu ? [copie] : [], `${nom}: kept`);
+      assert.ok(!gardien.name.includes('/media/'), `${nom}: the tab's name holds the folder`);
+    }
   });
 
   // Shop A's form, then shop B's: B's cart holds B's line only.
@@ -271,6 +313,50 @@ describe('the cart and its copies', () => {
       }
     });
   }
+
+  // From disc, an outside page shown in the frameset's top frame sends a cart at 0,01 and asks
+  // for the cart, old and new ways. The frameset answers each of its messages with "fin" after
+  // the keeper's answer, on the same way, so that the page knows it has been given all.
+  it('hands the cart from disc to no page of another origin in its frames', async () => {
+    const espion = fs.mkdtempSync(path.join(os.tmpdir(), 'tarvio-browser-espion-'));
+    fs.writeFileSync(path.join(espion, 'espion.htm'), `<html><head>${CHARSET}</head><body><script>
+      var recus = [], fins = 0, ordre = JSON.parse(decodeURIComponent(location.hash.substring(1)));
+      function noter(e) { if (e.data === 'fin') fins++; else recus.push(String(e.data)); }
+      addEventListener('message', noter);
+      var canal = new MessageChannel();
+      canal.port1.onmessage = noter;
+      parent.postMessage(ordre.copie, '*');
+      parent.postMessage('tarvio_panier?', '*');
+      parent.postMessage('tarvio_panier?' + ordre.boutique, '*', [canal.port2]);
+      parent.postMessage('fin', '*');
+    </script></body></html>`);
+    const disque = openDisc(cadres);
+    const dehors = await openSite(espion);
+    const v = await visit(ensemble(disque, dehors), 'index.htm');
+    try {
+      await aller(principal(v), disque.url(commande('A1', '7')));
+      const copie = JSON.parse(await principal(v).evaluate(() => JSON.stringify(garde)));
+      const fausse = { ...copie, ma_pu: copie.ma_pu.map(() => '0.01'), mon_transport: '0',
+        garde_n: copie.garde_n + 100 };
+      await v.page.evaluate(() => addEventListener('message', (e) => {
+        if (e.data === 'fin') e.source.postMessage('fin', '*');
+        for (const port of e.ports) port.postMessage('fin');
+      }));
+      const ordre = JSON.stringify({ copie: `tarvio_panier=${JSON.stringify(fausse)}`,
+        boutique: copie.boutique });
+      await v.page.evaluate((a) => { document.getElementsByName('top')[0].contentWindow.location.href = a; },
+        dehors.url(`espion.htm#${encodeURIComponent(ordre)}`));
+      const cadreEspion = await v.page.waitForFrame((f) => f.url().startsWith(dehors.origin));
+      await cadreEspion.waitForFunction(() => typeof fins !== 'undefined' && fins === 2);
+      assert.deepEqual(await cadreEspion.evaluate(() => recus), []);
+      await aller(principal(v), disque.url('boncommande.htm'));
+      assert.deepEqual(await lignes(principal(v)), [['A1 Article', '1', '7,00 EUR']]);
+    } finally {
+      await v.close();
+      await dehors.close();
+      fs.rmSync(espion, { recursive: true, force: true });
+    }
+  });
 
   // Two lines, one set to 0, then Back to the address that ordered it.
   for (const [moyen, layout] of [['over http', 'cadres'], ['over http', 'page'],

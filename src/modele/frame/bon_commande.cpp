@@ -33,9 +33,16 @@ std::string octetsWindows1252() {
 
 bool oui(const std::string& v) { return v == "oui"; }
 
-// In the scripts: the folder of the page, which names the shop its cart copies belong to.
-constexpr const char* kDossierPage =
-    "location.href.replace(/[?#].*$/,\"\").replace(/[^\\/]*$/,\"\")";
+// In the scripts: the page's folder and the shop its cart copies belong to, named by a digest
+// of that folder (FNV-1a): a copy kept in the tab's name goes with the tab to any other site,
+// which must read no local path from it. A copy named by its folder, as written before, is
+// still its shop's. de_la_boutique(copie) tells whether a parsed copy is this shop's.
+std::string scriptBoutique() {
+  return "var dossier_page=location.href.replace(/[?#].*$/,\"\").replace(/[^\\/]*$/,\"\"),"
+         "boutique_page=(function(t){var h=2166136261;for(var i=0;i<t.length;i++){h^=t.charCodeAt(i);"
+         "h=(h+(h<<1)+(h<<4)+(h<<7)+(h<<8)+(h<<24))>>>0;}return \"d\"+h.toString(16);})(dossier_page);"
+         "function de_la_boutique(g){return !!g&&(g.boutique==boutique_page||g.boutique==dossier_page);}";
+}
 
 struct Page {
   const EntreesBonCommande& e;
@@ -247,8 +254,8 @@ LineList identification(const Page& p) {
 // From disc, a top window also keeps it in its own name, which the tab hands to the next page at
 // once: a page of a site on disc left just after its load may not have handed its session over
 // yet. Over http the name is not used: it goes with the tab to any other site, which may read it.
-// Each copy names its shop (the form's folder), so that one shop never takes another's, and is
-// numbered, as is the top window's cart, so that the newest wins.
+// Each copy names its shop (a digest of the form's folder), so that one shop never takes
+// another's, and is numbered, as is the top window's cart, so that the newest wins.
 LineList scriptPanier(const TOptionsCatalogue& c) {
   return {"var cles_panier=[\"fin\",\"ma_ref\",\"ma_description\",\"ma_pu\",\"ma_commande\","
           "\"ma_quantite\",\"mon_transport\",\"garde_n\"];",
@@ -264,11 +271,11 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "else vers[cle]=v;}",
           "}",
           "var panier=null,garde=null;",
-          "var boutique_panier=" + std::string(kDossierPage) + ";",
-          "var cle_garde=\"tarvio_panier \"+boutique_panier,sur_disque=location.protocol==\"file:\";",
+          scriptBoutique(),
+          "var cle_garde=\"tarvio_panier \"+dossier_page,sur_disque=location.protocol==\"file:\";",
           "try{if(typeof top.fin!=\"undefined\")panier=top;}catch(erreur){}",
           "var par_cadre=sur_disque&&panier==null&&window!=top;",
-          "function garde_de(texte){try{var g=JSON.parse(texte);if(g&&g.boutique==boutique_panier)return g;}"
+          "function garde_de(texte){try{var g=JSON.parse(texte);if(de_la_boutique(g))return g;}"
           "catch(erreur){}return null;}",
           "function lire_garde(texte){var g=garde_de(texte);"
           "if(g&&(garde==null||(g.garde_n||0)>(garde.garde_n||0)))garde=g;}",
@@ -282,7 +289,7 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "function garder_panier(){",
           "panier.garde_n=Math.max(garde&&garde.garde_n||0,panier.garde_n||0)+1;",
           "var copie=panier_neuf();copier_panier(panier,copie);",
-          "copie.boutique=boutique_panier;garde=copie;",
+          "copie.boutique=boutique_page;garde=copie;",
           "var texte=JSON.stringify(copie);",
           "try{sessionStorage.setItem(cle_garde,texte);}catch(erreur){}",
           "try{if(sur_disque&&window==top)window.name=\"tarvio_panier=\"+texte;}catch(erreur){}",
@@ -292,10 +299,13 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           // the next page sees: its copy goes to the frameset, which keeps the newest and hands
           // it back once the form is drawn. A form drawn from another cart takes the frameset's,
           // adds its own line to it again and is drawn anew from that copy (kept in its address,
-          // which its session may not hand over).
-          "if(par_cadre){",
-          "window.addEventListener(\"message\",function(e){",
-          "if(e.source!==top||typeof e.data!=\"string\"||e.data.indexOf(\"tarvio_panier=\")!=0)return;",
+          // which its session may not hand over). The answer comes by a port the form sends
+          // with its question, from the frameset alone. The copies go with the target origin
+          // "*": a page from disc cannot be named as a target, and no other site can hold this
+          // form's top window.
+          "if(par_cadre)window.addEventListener(\"load\",function(){try{var canal=new MessageChannel();",
+          "canal.port1.onmessage=function(e){",
+          "if(typeof e.data!=\"string\"||e.data.indexOf(\"tarvio_panier=\")!=0)return;",
           "var g=garde_de(e.data.substring(14));",
           "if(!g||JSON.stringify(g)==JSON.stringify(garde))return;",
           "panier=panier_neuf();copier_panier(g,panier);garde=g;",
@@ -303,10 +313,8 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "garder_panier();",
           "history.replaceState(null,\"\",location.href.replace(/#.*$/,\"\")+\"#tarvio_panier=\"+"
           "encodeURIComponent(JSON.stringify(garde)));",
-          "location.reload();});",
-          "window.addEventListener(\"load\",function(){try{top.postMessage(\"tarvio_panier?\",\"*\");}"
-          "catch(erreur){}});",
-          "}",
+          "location.reload();};",
+          "top.postMessage(\"tarvio_panier?\"+boutique_page,\"*\",[canal.port2]);}catch(erreur){}});",
           // A form the history brings back (Back, Forward, a reload) adds nothing again, and
           // one restored as it was left is drawn again from the newest copy.
           "var revenu=false;",
@@ -319,26 +327,32 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
 }  // namespace
 
 // From disc the frames cannot reach the frameset's cart, and a frame may be given a session of
-// its own (so may the form alone): the frameset keeps the newest copy of its folder, from its
+// its own (so may the form alone): the frameset keeps the newest copy of its shop, from its
 // session, its name and what a form sends, in both (the form alone takes the name back), and
-// hands it to a form that asks.
+// hands it to a form that asks. It hears only a page of its own origin in one of its own frames:
+// an outside page shown in a frame (a link of the top bar, a top frame kept elsewhere) is neither
+// answered nor heard. The answer goes by the port the asking page sent, to that page alone, not to
+// whatever its frame shows by then.
 LineList scriptGardeCadres() {
   return {"<script language=\"JavaScript\">",
           "if(location.protocol==\"file:\")window.addEventListener(\"message\",function(e){",
-          "try{if(!e.source||e.source.parent!==window||typeof e.data!=\"string\"||"
-          "e.data.indexOf(\"tarvio_panier\")!=0)return;",
-          "var dossier=" + std::string(kDossierPage) + ";",
-          "var cle=\"tarvio_panier \"+dossier,garde=null,n=-1;",
-          // The newest copy of this folder; of two copies numbered alike, the one kept first.
+          "try{if(!e.source||e.source.parent!==window||e.origin!==window.origin||"
+          "typeof e.data!=\"string\"||e.data.indexOf(\"tarvio_panier\")!=0)return;",
+          scriptBoutique(),
+          "var cle=\"tarvio_panier \"+dossier_page,garde=null,n=-1;",
+          // The newest copy of this shop; of two copies numbered alike, the one kept first. It
+          // is kept named by the digest, whatever named it.
           "function lire(t){try{var g=JSON.parse(t);"
-          "if(g&&g.boutique==dossier&&(g.garde_n||0)>n){garde=t;n=g.garde_n||0;}}catch(erreur){}}",
+          "if(de_la_boutique(g)&&(g.garde_n||0)>n){garde=g;n=g.garde_n||0;}}catch(erreur){}}",
           "try{lire(sessionStorage.getItem(cle));}catch(erreur){}",
           "if(window.name.indexOf(\"tarvio_panier=\")==0)lire(window.name.substring(14));",
           "if(e.data.charAt(13)==\"=\")lire(e.data.substring(14));",
           "if(garde==null)return;",
+          "garde.boutique=boutique_page;garde=JSON.stringify(garde);",
           "try{sessionStorage.setItem(cle,garde);}catch(erreur){}",
           "window.name=\"tarvio_panier=\"+garde;",
-          "if(e.data==\"tarvio_panier?\")e.source.postMessage(\"tarvio_panier=\"+garde,\"*\");",
+          "if(e.data==\"tarvio_panier?\"+boutique_page&&e.ports&&e.ports[0])"
+          "e.ports[0].postMessage(\"tarvio_panier=\"+garde);",
           "}catch(erreur){}});",
           "</script>"};
 }
