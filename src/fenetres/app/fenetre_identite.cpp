@@ -95,6 +95,8 @@ void Tident::chargerIdent() {
 }
 
 void Tident::FormActivate() {
+  // Coming back to the window from another one keeps what was typed in it.
+  if (ouverte_ && modifiee()) return;
   try {
     chargerIdent();
   } catch (const platform::FileError& e) {
@@ -118,6 +120,7 @@ void Tident::FormActivate() {
   for (const CaseAdresse& c : casesAdresse()) c.box.setChecked(identite.*c.drapeau == "oui");
   lue_ = identite;
   urlLue_ = urlE.text();
+  ouverte_ = true;
 }
 
 bool Tident::modifiee() const {
@@ -127,12 +130,14 @@ bool Tident::modifiee() const {
 }
 
 void Tident::FormClose() {
-  if (!modifiee()) return;
-  const char* question = "Enregistrer les modifications de l'identité ?";
-  if (!mayDropEdits(question, [this] { return enregistrer(); })) return keepOpen();
-  // Dropped: the address boxes set the identity at the click, a dropped tick must not reach the
-  // pages.
-  if (modifiee()) identite = lue_;
+  if (modifiee()) {
+    const char* question = "Enregistrer les modifications de l'identité ?";
+    if (!mayDropEdits(question, [this] { return enregistrer(); })) return keepOpen();
+    // Dropped: the address boxes set the identity at the click, a dropped tick must not reach
+    // the pages.
+    if (modifiee()) identite = lue_;
+  }
+  ouverte_ = false;
 }
 
 void Tident::BitBtn1Click() {

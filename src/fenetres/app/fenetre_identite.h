@@ -113,6 +113,7 @@ class Tident : public ui::Form {
   // What the boxes were filled with, to tell typed edits and to drop them.
   TIdentite lue_;
   std::string urlLue_;
+  bool ouverte_ = false;  // shown and filled since its last close
 };
 
 }  // namespace app

@@ -3,7 +3,9 @@
 #include "fenetres/app/fenetre_auteurs.h"
 #include "fenetres/app/fenetre_habillage_categorie.h"
 #include "fenetres/app/fenetre_identite.h"
+#include "fenetres/app/fenetre_prix_differents.h"
 #include "fenetres/app/fenetre_prix_promotions.h"
+#include "fenetres/app/fenetre_supplements.h"
 #include "fenetres/app/fiche_disposition.h"
 #include "fenetres/app/fiche_images.h"
 #include "fenetres/app/livre.h"
@@ -264,6 +266,12 @@ void Tmain::FormClose() {
     keepOpen();
     return;
   }
+  // An open identity or price list window asks about its typed edits; Annuler keeps both open.
+  for (ui::Form* f : std::initializer_list<ui::Form*>{&p_.ident(), &p_.supp(), &p_.prixdiff()})
+    if (f->visible() && (f->close(), f->visible())) {
+      keepOpen();
+      return;
+    }
   // The style, menu, home-page and quick-choice editors keep their edits while the program runs:
   // last chance to save them.
   p_.Form1().proposerEnregistrement();
