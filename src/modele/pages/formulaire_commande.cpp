@@ -112,6 +112,16 @@ std::vector<std::string> EcrivainCartes::listeChoix(const std::string& fichier,
 
 // Each line is sent as it is read; a "label=price" line reads as its label and amount, cut at
 // its last "=" as the order form cuts it. The label is the shopkeeper's text, never markup.
+std::vector<std::string> EcrivainCartes::selectTailles(const platform::LineList& tailles) const {
+  std::vector<std::string> L{cache("refclient", "oui"), "<SELECT name=\"ref\">"};
+  // A size is shown as text, as the other lists' labels are: it opens no tag.
+  for (const auto& t : tailles.lines())
+    L.push_back("<OPTION value=\"" + htmlAttribute(valeurs.referenceFiche + " " + t) + "\">" +
+                htmlText(t) + "</OPTION>");
+  L.push_back("</SELECT>");
+  return L;
+}
+
 std::vector<std::string> EcrivainCartes::liste(const std::string& nom,
                                                std::span<const std::string> lignes,
                                                const std::string& lien,
@@ -359,12 +369,7 @@ void EcrivainCartes::formulaireCommande() {
   if (v.mesTailles == "oui") {
     if (v.bacheCarte)
       listeTailles.push_back("<!-- marqueur bache deroulant ref " + v.referenceFiche + " -->");
-    listeTailles.push_back(cache("refclient", "oui"));
-    listeTailles.push_back("<SELECT name=\"ref\">");
-    for (const auto& t : tailles.lines())
-      listeTailles.push_back("<OPTION value=\"" + htmlAttribute(v.referenceFiche + " " + t) +
-                             "\">" + t + "</OPTION>");
-    listeTailles.push_back("</SELECT>");
+    for (auto& ligne : selectTailles(tailles)) listeTailles.push_back(std::move(ligne));
   }
   std::vector<std::string> etiquette;
   if (!v.typeLigne.empty())

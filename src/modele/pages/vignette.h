@@ -188,6 +188,8 @@ class EcrivainCartes {
   void quantite(std::vector<std::string>& L, bool rangee);
   std::vector<std::string> listeChoix(const std::string& fichier, const std::string& nom,
                                       const std::string& lien, const std::string& prefixe);
+  // The sizes list ("refclient" and the SELECT of "ref"), from <reference>tailles.txt.
+  std::vector<std::string> selectTailles(const platform::LineList& tailles) const;
   std::vector<std::string> liste(const std::string& nom, std::span<const std::string> lignes,
                                  const std::string& lien, const std::string& prefixe);
   // The supplements of a reference (its .sup file), led by the line that declines them.

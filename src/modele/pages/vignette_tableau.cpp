@@ -31,10 +31,6 @@ void rangeeBordure(std::vector<std::string>& L, const std::string& bordure) {
   L.push_back("</tr>");
 }
 
-std::string cache(const std::string& nom, const std::string& valeur) {
-  return "<input type=\"hidden\" name=\"" + nom + "\" value=\"" + htmlAttribute(valeur) + "\">";
-}
-
 }  // namespace
 
 void EcrivainCartes::celluleDescription(const Balises& titre) {
@@ -95,12 +91,8 @@ void EcrivainCartes::celluleDescription(const Balises& titre) {
     if (tailles.empty()) {
       v.mesTailles = "non";
     } else {
-      L.push_back(cache("refclient", "oui"));
-      L.push_back("<SELECT name=\"ref\">");
-      for (const auto& t : tailles.lines())
-        L.push_back("<OPTION value=\"" + htmlAttribute(v.referenceFiche + " " + t) + "\">" + t +
-                    "</OPTION>");
-      L.push_back("</SELECT>");
+      const auto select = selectTailles(tailles);
+      L.insert(L.end(), select.begin(), select.end());
     }
   }
   if (e_.tableau_c == "oui")
