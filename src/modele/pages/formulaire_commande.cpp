@@ -128,9 +128,14 @@ std::vector<std::string> EcrivainCartes::liste(const std::string& nom,
                                                const std::string& prefixe) {
   const std::string devise = contexte().identite().dev1;
   std::vector<std::string> L{"<SELECT name=\"" + nom + "\">"};
-  for (const auto& l : lignes) {
+  for (const auto& lue : lignes) {
+    std::string l = lue;
     std::string montre = trim(l);
     if (size_t egal = l.rfind('='); egal != std::string::npos) {
+      // An amount stored before amounts were read strictly (the build names it) is shown and
+      // charged as the one number read from it.
+      if (!app::lireMontant(l.substr(egal + 1)))
+        l = l.substr(0, egal + 1) + app::prixCarte(l.substr(egal + 1));
       std::string liant = lien, prix = l.substr(egal + 1);
       // A supplement that takes off reads "Sans coffret - 2 EUR", not "+ -2".
       if (const std::string p = trim(prix); lien == " + " && p.size() > 1 && p[0] == '-') {
