@@ -22,6 +22,7 @@
 #include "fenetres/app/fiche.h"
 #include "fenetres/app/programme.h"
 #include "fenetres/publish/transfert.h"
+#include "modele/publish/empreintes_miroir.h"
 #include "support/ftp_server.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/services.h"
@@ -345,6 +346,9 @@ void taille(const fs::path& base, int n, bool hugo, bool publication) {
       f.UserTxt.setText(serveur.user());
       f.PassTxt.setText(serveur.password());
       f.RepTxt.setText("www/");
+      // The last publication went to this place, and its mirror says so.
+      publish::noterLieuMiroir(prog.p->donnees(), {"ftp.boutique.example", f.PortTxt.text(),
+                                                   serveur.user(), "www/"});
       prog.dialogs.clear();
       r.mesurer("publication, one sheet changed", [&] {
         prog.dialogs.queueAnswer(ui::Answer::No);
