@@ -263,8 +263,8 @@ describe('offline order form', () => {
     });
   }
 
-  // A line priced below 0 in the form's address, alone or with a supplement: it costs nothing and
-  // takes no total below 0.
+  // A line priced below 0 in the form's address, alone or with a supplement, costs nothing; no
+  // line takes a total below 0.
   for (const [layout, ouvert, cadre] of [['frameset', () => site, principal],
     ['single-page layout', () => seul, (v) => v.page]]) {
     it(`charges nothing for a line priced below 0 in the ${layout}`, async () => {
@@ -273,10 +273,16 @@ describe('offline order form', () => {
       try {
         await cadre(v).goto(boutique.url(commande('NEG', 'Remise', '-50')));
         await cadre(v).goto(boutique.url('boncommande.htm?ref=NEG2&refsupp3=Gravure%3D4&description=Remise&pu=-50'));
-        assert.deepEqual((await lignes(cadre(v))).slice(1), [
+        const attendu = [
           ['NEG Remise', '1', '0,00 EUR', '0,00 EUR'], ['NEG2 Gravure Remise', '1', '0,00 EUR', '0,00 EUR'],
           ['Emballage', '1', '1,50 EUR', '1,50 EUR'],
-          ['Total H.T.', '1,50 EUR'], ['TVA 20%', '0,30 EUR'], ['Total TTC', '1,80 EUR']]);
+          ['Total H.T.', '1,50 EUR'], ['TVA 20%', '0,30 EUR'], ['Total TTC', '1,80 EUR']];
+        assert.deepEqual((await lignes(cadre(v))).slice(1), attendu);
+        // A quantity typed below 0 takes its line out rather than the totals below 0.
+        await cadre(v).goto(boutique.url(commande('POS', 'Article', '10')));
+        await cadre(v).evaluate(() => { document.form.qte2.value = '-2'; });
+        await Promise.all([cadre(v).waitForNavigation(), cadre(v).click('input[value=Calculer]')]);
+        assert.deepEqual((await lignes(cadre(v))).slice(1), attendu);
         assert.deepEqual(await v.problems(), []);
       } finally {
         await v.close();
