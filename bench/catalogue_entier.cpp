@@ -347,8 +347,8 @@ void taille(const fs::path& base, int n, bool hugo, bool publication) {
       f.PassTxt.setText(serveur.password());
       f.RepTxt.setText("www/");
       // The last publication went to this place, and its mirror says so.
-      publish::noterLieuMiroir(prog.p->donnees(), {"ftp.boutique.example", f.PortTxt.text(),
-                                                   serveur.user(), "www/"});
+      publish::noterLieuMiroir(prog.p->donnees(), {f.HostTxt.text(), f.PortTxt.text(),
+                                                   f.UserTxt.text(), f.RepTxt.text()});
       prog.dialogs.clear();
       r.mesurer("publication, one sheet changed", [&] {
         prog.dialogs.queueAnswer(ui::Answer::No);

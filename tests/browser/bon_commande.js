@@ -25,6 +25,12 @@ function commande(ref, description, pu) {
 
 const principal = (v) => v.page.frames().find((f) => f.name() === 'principal');
 
+// The quantities typed in the form shown in cadre, then "Calculer".
+async function calculer(cadre, quantites) {
+  await cadre.evaluate((q) => { for (const [n, val] of Object.entries(q)) document.form[n].value = val; }, quantites);
+  await Promise.all([cadre.waitForNavigation(), cadre.click('input[value=Calculer]')]);
+}
+
 // The first cells of the cart's lines, the headings row left out.
 async function references(cadre, nombre) {
   return (await lignes(cadre)).slice(1, nombre + 1).map((r) => r[0]);
@@ -69,14 +75,10 @@ describe('offline order form', () => {
         ['Colissimo 300g', '4,50 EUR'], ['Total à payer', '45,30 EUR'],
       ]);
 
-      const calculer = async (quantites) => {
-        await principal().evaluate((q) => { for (const [n, val] of Object.entries(q)) document.form[n].value = val; }, quantites);
-        await Promise.all([principal().waitForNavigation(), principal().click('input[value=Calculer]')]);
-      };
-      await calculer({ qte1: '3' });
+      await calculer(principal(), { qte1: '3' });
       assert.deepEqual((await lignes(principal())).slice(-5).map((r) => r.at(-1)),
         ['54,00 EUR', '10,80 EUR', '64,80 EUR', '6,00 EUR', '70,80 EUR']);
-      await calculer({ qte0: '0' });
+      await calculer(principal(), { qte0: '0' });
       assert.deepEqual((await lignes(principal())).map((r) => r[0]),
         ['Produits', 'THE1 Thé vert (w:300)', 'Total H.T.', 'TVA 20%', 'Total TTC', 'Colissimo 900g', 'Total à payer']);
       await ouvrir('boncommande.htm?ref=BIG&description=Caisse+(w:1200)&pu=2');
@@ -151,8 +153,7 @@ describe('offline order form', () => {
         form.elements.refsupp3.value = 'Gravure du pr\u00e9nom=4';
         [...document.querySelectorAll('input[type=image]')].find((i) => i.form === form).click();
       })]);
-      await v.page.evaluate(() => { document.form.qte0.value = '2'; });
-      await Promise.all([v.page.waitForNavigation(), v.page.click('input[value=Calculer]')]);
+      await calculer(v.page, { qte0: '2' });
       await v.page.goto(seul.url('index.htm'));
       await v.page.goto(seul.url(commande('THE1', 'Th%E9+vert+(w:300)', '10')));
       assert.deepEqual((await lignes(v.page)).slice(1, 3), [
@@ -280,8 +281,7 @@ describe('offline order form', () => {
         assert.deepEqual((await lignes(cadre(v))).slice(1), attendu);
         // A quantity typed below 0 takes its line out rather than the totals below 0.
         await cadre(v).goto(boutique.url(commande('POS', 'Article', '10')));
-        await cadre(v).evaluate(() => { document.form.qte2.value = '-2'; });
-        await Promise.all([cadre(v).waitForNavigation(), cadre(v).click('input[value=Calculer]')]);
+        await calculer(cadre(v), { qte2: '-2' });
         assert.deepEqual((await lignes(cadre(v))).slice(1), attendu);
         assert.deepEqual(await v.problems(), []);
       } finally {
