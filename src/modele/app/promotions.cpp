@@ -228,6 +228,12 @@ std::optional<double> nombrePrix(std::string_view texte) {
   return platform::val(*montant).value;
 }
 
+std::optional<double> nombreTaux(std::string_view texte) {
+  std::string t = platform::trim(texte);
+  if (t.ends_with('%')) t = platform::trim(std::string_view(t).substr(0, t.size() - 1));
+  return nombrePrix(t);
+}
+
 std::string prixApresTaux(double prix, double taux, int decimales) {
   const double echelle = std::pow(10.0, decimales);
   const double valeur = std::round((prix + prix * taux / 100) * echelle) / echelle;

@@ -72,6 +72,8 @@ void ecrireListesPromo(const platform::DataFolder& dossier);
 // A typed or stored price or rate as a number, read by lireMontant; nullopt when it refuses it
 // ("1.2.3", "1O,50"). A blank text is 0.
 std::optional<double> nombrePrix(std::string_view texte);
+// A typed or stored rate as a number: as nombrePrix, a final "%" allowed ("-15%", "-15 %").
+std::optional<double> nombreTaux(std::string_view texte);
 // p + p * t / 100, rounded to `decimales`, with a point.
 std::string prixApresTaux(double prix, double taux, int decimales);
 

@@ -118,6 +118,18 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
         "}"});
   }
   s.add(LineList{
+      // An amount read as strictly as the desktop reads a typed one: digits, blanks between
+      // groups of three, one decimal comma or point with at most two decimals, a sign, one
+      // currency mark before or after; a blank text is 0. NaN for anything else ("1e2", "12abc").
+      "function lire_montant(valeur){",
+      "var t=String(valeur==null?\"\":valeur).replace(/^[\\s\\u00A0]+|[\\s\\u00A0]+$/g,\"\");",
+      "if(t==\"\")return 0;",
+      "var m=/^(\\u20AC|EUR|FF?)?[\\s\\u00A0]*([-+]?)[\\s\\u00A0]*([0-9]+(?:[\\s\\u00A0]+[0-9]{3})*)?"
+      "(?:[.,]([0-9]{0,2}))?[\\s\\u00A0]*(\\u20AC|EUR|FF?)?$/i.exec(t);",
+      "if(!m||(m[1]&&m[5])||!(m[3]||m[4]))return NaN;",
+      "var n=Number((m[3]||\"0\").replace(/[\\s\\u00A0]/g,\"\")+\".\"+(m[4]||\"0\"));",
+      "return m[2]==\"-\"?-n:n;",
+      "}",
       // A number keeps its sign; where an amount may not fall below 0, its caller says so.
       "function verif(valeur){",
       "var t=String(valeur==null?\"\":valeur).replace(/[^0-9.,-]/g,\"\").replace(/,/g,\".\");",
