@@ -562,6 +562,10 @@ TEST_F(DesktopRenderer, WindowsFollowTheModelAndTheTitleBarCloseGoesThroughIt) {
   EXPECT_TRUE(form.active());
   second.show();
   EXPECT_TRUE(window->isVisible());
+  second.onClose = [&] { second.keepOpen(); };
+  window->close();
+  EXPECT_TRUE(second.visible());
+  EXPECT_TRUE(window->isVisible());
   second.hide();
   EXPECT_FALSE(window->isVisible());
 }

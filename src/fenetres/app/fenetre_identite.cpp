@@ -44,10 +44,6 @@ Tident::Tident(app::Programme& programme)
   dev1t.onChange = [this] { dev1tChange(); };
   dev2C.onClick = [this] { dev2CClick(); };
   scriptB.onClick = [this] { scriptBClick(); };
-  for (const CaseAdresse& c : casesAdresse())
-    c.box.onClick = [this, &box = c.box, drapeau = c.drapeau] {
-      identite.*drapeau = box.checked() ? "oui" : "non";
-    };
 }
 
 // Fixed widths make the rows: label, field and address box fill the group's width.
@@ -80,17 +76,17 @@ void Tident::disposer() {
 }
 
 std::vector<Tident::CaseAdresse> Tident::casesAdresse() {
-  return {{entBOX, &TIdentite::entADR},     {capBOX, &TIdentite::capADR},
-          {boutiqueBOX, &TIdentite::boutiqueADR}, {rueBOX, &TIdentite::rueADR},
-          {cpBOX, &TIdentite::cpADR},       {paysBOX, &TIdentite::paysADR},
-          {telBOX, &TIdentite::telADR},     {faxBOX, &TIdentite::faxADR},
-          {eBOX, &TIdentite::eADR},         {siretBOX, &TIdentite::siretADR},
-          {apeBOX, &TIdentite::apeADR}};
+  return {{&Tident::entBOX, &TIdentite::entADR},     {&Tident::capBOX, &TIdentite::capADR},
+          {&Tident::boutiqueBOX, &TIdentite::boutiqueADR}, {&Tident::rueBOX, &TIdentite::rueADR},
+          {&Tident::cpBOX, &TIdentite::cpADR},       {&Tident::paysBOX, &TIdentite::paysADR},
+          {&Tident::telBOX, &TIdentite::telADR},     {&Tident::faxBOX, &TIdentite::faxADR},
+          {&Tident::eBOX, &TIdentite::eADR},         {&Tident::siretBOX, &TIdentite::siretADR},
+          {&Tident::apeBOX, &TIdentite::apeADR}};
 }
 
 void Tident::chargerIdent() {
   LectureIdent lecture = app::chargerIdent(p_.donnees(), identite);
-  if (lecture.secondeDevise) dev2C.setChecked(*lecture.secondeDevise);
+  if (lecture.secondeDevise) secondeDevise = *lecture.secondeDevise;
   if (!lecture.url_base.empty()) urlE.setText(lecture.url_base);
 }
 
@@ -102,6 +98,8 @@ void Tident::FormActivate() {
   } catch (const platform::FileError& e) {
     reportError(e);
   }
+  // First the box: unticked, it empties the name, which the file's comes to fill.
+  dev2C.setChecked(secondeDevise);
   struct Ligne {
     ui::Edit& edit;
     const std::string& valeur;
@@ -117,7 +115,8 @@ void Tident::FormActivate() {
   afficher(tauxt, tauxAffiche(identite.taux));
   dev.setCaption(dev1t.text());
   // A box shows exactly what will be saved and generated: ticked only for "oui".
-  for (const CaseAdresse& c : casesAdresse()) c.box.setChecked(identite.*c.drapeau == "oui");
+  for (const CaseAdresse& c : casesAdresse())
+    (this->*c.box).setChecked(identite.*c.drapeau == "oui");
   lue_ = identite;
   urlLue_ = urlE.text();
   ouverte_ = true;
@@ -133,9 +132,6 @@ void Tident::FormClose() {
   if (modifiee()) {
     const char* question = "Enregistrer les modifications de l'identité ?";
     if (!mayDropEdits(question, [this] { return enregistrer(); })) return keepOpen();
-    // Dropped: the address boxes set the identity at the click, a dropped tick must not reach
-    // the pages.
-    if (modifiee()) identite = lue_;
   }
   ouverte_ = false;
 }
@@ -160,7 +156,12 @@ bool Tident::enregistrer() {
 }
 
 TIdentite Tident::saisie() const {
-  TIdentite saisie = identite;  // the address flags come from the variables
+  TIdentite saisie = lue_;
+  // A box left as it was shown keeps its flag as stored, an empty one included.
+  for (const CaseAdresse& c : casesAdresse()) {
+    const bool coche = (this->*c.box).checked();
+    if (coche != (lue_.*c.drapeau == "oui")) saisie.*c.drapeau = coche ? "oui" : "non";
+  }
   saisie.nomE = nomEt.text();
   saisie.capital = capitalt.text();
   saisie.nomB = nomBt.text();

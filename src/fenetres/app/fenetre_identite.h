@@ -83,7 +83,11 @@ class Tident : public ui::Form {
   ui::Button BitBtn2{colonneIdent, "BitBtn2", "Fermer"};
 
   TIdentite identite;  // the shop identity, read by every page writer
-  // Loads ident.opt into the identity, with the second-currency box and the site address.
+  // The saved second currency's tick, read by the order form; the box shows it when the window
+  // fills, and may then hold a tick not saved yet.
+  bool secondeDevise = true;
+  // Loads ident.opt into the identity, the second currency's tick and the site address; the
+  // boxes and edits are filled at the window's activation.
   void chargerIdent();
 
   void FormActivate();
@@ -99,10 +103,10 @@ class Tident : public ui::Form {
   void disposer();
   // Each address box and the flag it sets.
   struct CaseAdresse {
-    ui::CheckBox& box;
+    ui::CheckBox Tident::*box;
     std::string TIdentite::*drapeau;
   };
-  std::vector<CaseAdresse> casesAdresse();
+  static std::vector<CaseAdresse> casesAdresse();
   // The identity as the boxes hold it now.
   TIdentite saisie() const;
   bool modifiee() const;

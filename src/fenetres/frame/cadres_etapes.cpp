@@ -25,7 +25,7 @@ void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {
   e.accueilHTM = main.accueilHTM;
   e.police_defaut = o.police_defaut;
   e.coul_scroll = o.coul_scroll;
-  e.secondeDevise = p_.ident().dev2C.checked();
+  e.secondeDevise = p_.ident().secondeDevise;
   e.dev1 = i.dev1;
   e.dev2 = i.dev2;
   e.taux = i.taux;

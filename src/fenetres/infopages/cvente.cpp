@@ -291,6 +291,9 @@ void Tcvente1::panierRClick() {
 void Tcvente1::BitBtn1Click() { initexte(); }
 
 void Tcvente1::BitBtn3Click() {
+  // The shop's own texts go with the others: nothing is replaced without a yes.
+  if (!dialogs().askYesNo("Remplacer le texte de toutes les rubriques par les textes par défaut ?"))
+    return;
   for (int i = 0; i < rubriques.count(); ++i) {
     rubriques.setItemIndex(i);
     initexte();
