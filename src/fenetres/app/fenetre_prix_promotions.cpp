@@ -122,7 +122,9 @@ void TprixF::MYclick() {
   // A stored price that is no number is shown as stored, to be mended here.
   const auto prix = lireMontant(promo->prix);
   prixini.setText(prix ? formaterPrix(*prix) : promo->prix);
-  remise.setCaption(promo->taux.empty() ? "" : promo->taux + "%");
+  // The rate as typed, with or without its "%".
+  const std::string taux = platform::trim(promo->taux);
+  remise.setCaption(taux.empty() || taux.ends_with('%') ? taux : taux + "%");
   prixpromoL.setCaption(promo->taux.empty() ? "" : formaterPrix(nettoyerPrix(promo->prixpromo)));
   selection.setEnabled(!promo->mot_cle.empty());
 }
@@ -166,8 +168,8 @@ void TprixF::listeBMouseDown(int index) {
 
 void TprixF::BitBtn1Click() {
   // The target price is read too: unread, it left the rate of an earlier one in its box.
-  for (auto refus : {refusNombre("Le taux", tauxE.text(), Signe::libre),
-                     refusNombre("Le prix visé", calcT.text(), Signe::libre)})
+  for (auto refus : {refusTaux(tauxE.text()),
+                     refusNombre("Le prix visé", calcT.text(), Signe::positif)})
     if (refus) {
       dialogs().showMessage(*refus);
       return;
@@ -303,7 +305,7 @@ void TprixF::changeprix() {
 void TprixF::tauxEChange() {
   if (calculEnCours_) return;
   calculEnCours_ = true;
-  const auto t = nombrePrix(tauxE.text());
+  const auto t = nombreTaux(tauxE.text());
   calcT.setText(t ? formaterPrix(prixApresTaux(prixMontre(), *t, 2)) : "");
   calculEnCours_ = false;
 }

@@ -159,8 +159,8 @@ struct ListeOrdre {
 
 std::string cleFiche(std::string_view nom) { return platform::lowerAscii(platform::trim(nom)); }
 
-// Amounts stored before they were read strictly that are no number: the build goes on, their
-// cards carrying the number cleaned out of them, and the user hears of them all at once.
+// Amounts stored that would be refused if typed (an older version's, a hand edit's): the build
+// goes on and the user hears of them all at once.
 struct PrixIllisibles {
   std::vector<std::string> noms;
   void add(const app::TFicheProduit& fiche, DossierConstruction& dossier) {
@@ -169,14 +169,20 @@ struct PrixIllisibles {
       for (const char* extension : {".sup", ".dif"})
         if (auto lignes = dossier.lire(fiche.reference + extension))
           for (auto& m : app::montantsListe(lignes->lines(), extension)) montants.push_back(m);
+    for (auto& m : app::montantsPromotions(fiche, [&](const std::string& entree) {
+           auto pro = app::nomValide(entree) ? dossier.lire(entree + ".pro") : std::nullopt;
+           return pro ? pro->value("prixpromo") : std::string();
+         }))
+      montants.push_back(m);
     for (auto& nom : app::montantsIllisibles(fiche.reference, montants)) noms.push_back(nom);
   }
   void signaler(ui::Dialogs& dialogs) const {
     if (noms.empty()) return;
     std::string liste;
     for (const auto& nom : noms) liste += (liste.empty() ? "" : ", ") + nom;
-    dialogs.showMessage("Ces prix ne sont pas des nombres, corrigez-les : " + liste +
-                        ". Leurs cartes montrent et envoient le nombre qui en est lu (0 sans nombre).");
+    dialogs.showMessage(
+        "Ces prix ne sont pas des nombres, sont négatifs ou ont plus de deux décimales, "
+        "corrigez-les : " + liste + ".");
   }
 };
 

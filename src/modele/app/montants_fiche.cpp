@@ -11,11 +11,11 @@ using platform::trim;
 
 // "label=amount" lines: a line without "=" is a label alone and carries no amount.
 void ajouterLignes(std::vector<MontantFiche>& montants, std::span<const std::string> lignes,
-                   const std::string& nature, Signe signe) {
+                   const std::string& nature, Signe signe, bool etiquette = false) {
   for (const std::string& ligne : lignes)
     if (size_t egal = ligne.rfind('='); egal != std::string::npos)
       montants.push_back(
-          {nature + " " + trim(ligne.substr(0, egal)), ligne.substr(egal + 1), signe});
+          {nature + " " + trim(ligne.substr(0, egal)), ligne.substr(egal + 1), signe, etiquette});
 }
 
 }  // namespace
@@ -38,7 +38,7 @@ std::vector<MontantFiche> montantsFiche(const TFicheProduit& f) {
   for (const std::string& l : f.titres)
     if (!l.empty()) titres.push_back(l);
   if (!titres.empty() && titres.front() == "<CHOIX>")
-    ajouterLignes(montants, std::span(titres).subspan(1), "du choix", Signe::libre);
+    ajouterLignes(montants, std::span(titres).subspan(1), "du choix", Signe::libre, true);
   return montants;
 }
 
@@ -52,11 +52,28 @@ std::vector<MontantFiche> montantsListe(std::span<const std::string> lignes,
   return montants;
 }
 
+std::vector<MontantFiche> montantsPromotions(
+    const TFicheProduit& f, const std::function<std::string(const std::string&)>& prixPromo) {
+  std::vector<std::string> entrees{f.reference, f.CD_ref, f.K7_ref, f.VIDEO_ref};
+  for (const std::string& ligne : f.commentaires)
+    if (auto c = lireLigneCommentaire(ligne)) entrees.push_back(c->sousReference);
+  std::vector<MontantFiche> montants;
+  for (const std::string& entree : entrees) {
+    if (trim(entree).empty()) continue;
+    std::string prix = prixPromo(trim(entree));
+    if (trim(prix).empty()) continue;
+    std::string lieu = "en promotion";
+    if (trim(entree) != trim(f.reference)) lieu += " " + trim(entree);
+    montants.push_back({lieu, std::move(prix), Signe::positif});
+  }
+  return montants;
+}
+
 std::vector<std::string> montantsIllisibles(std::string_view reference,
                                             const std::vector<MontantFiche>& montants) {
   std::vector<std::string> noms;
   for (const MontantFiche& m : montants)
-    if (!lireMontant(m.texte))
+    if (refusNombre({}, m.texte, m.signe))
       noms.push_back(std::string(reference) + (m.lieu.empty() ? "" : " " + m.lieu) + " (" +
                      trim(m.texte) + ")");
   return noms;
@@ -64,7 +81,8 @@ std::vector<std::string> montantsIllisibles(std::string_view reference,
 
 std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants) {
   for (const MontantFiche& m : montants)
-    if (auto refus = refusNombre("Le prix", m.texte, m.signe, m.lieu)) return refus;
+    if (!(m.etiquette && !lireMontant(m.texte)))
+      if (auto refus = refusNombre("Le prix", m.texte, m.signe, m.lieu)) return refus;
   return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 // The amounts a sheet and its price lists hold, each with the words that name it in a message,
 // so that the sheet's save, the list editors and the build read them by one rule (lireMontant).
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,6 +18,7 @@ struct MontantFiche {
   std::string lieu;   // what it belongs to: "de la variante 2"; empty for the sheet's price
   std::string texte;  // as typed or stored
   Signe signe;
+  bool etiquette = false;  // a choice: without an amount, the line is a label charged nothing
 };
 
 // The price, the three variant prices (ticked or not), the comment rows' prices and the
@@ -26,10 +28,15 @@ std::vector<MontantFiche> montantsFiche(const TFicheProduit& fiche);
 // ".dif" (models' prices); a line's amount is after its last "=", where the cart reads it.
 std::vector<MontantFiche> montantsListe(std::span<const std::string> lignes,
                                         std::string_view extension);
-// Each amount that lireMontant refuses, named for a message: "BOL01 de la variante 1 (abc)".
+// The promotional price of each reference of the sheet (its own, the variants', the comment
+// rows') that `prixPromo` finds one for (empty when none): "en promotion BOL01V".
+std::vector<MontantFiche> montantsPromotions(
+    const TFicheProduit& fiche, const std::function<std::string(const std::string&)>& prixPromo);
+// Each amount that refusNombre refuses, labels included, named for a message: "BOL01 de la
+// variante 1 (abc)".
 std::vector<std::string> montantsIllisibles(std::string_view reference,
                                             const std::vector<MontantFiche>& montants);
-// The refusal of the first amount that is no number, or a price below 0; none when all pass.
+// The refusal of the first amount that refusNombre refuses, a label left aside; none when all pass.
 std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants);
 
 }  // namespace app

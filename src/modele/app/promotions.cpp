@@ -228,10 +228,22 @@ std::optional<double> nombrePrix(std::string_view texte) {
   return platform::val(*montant).value;
 }
 
-std::optional<double> nombreTaux(std::string_view texte) {
+namespace {
+std::string sansPourcent(std::string_view texte) {
   std::string t = platform::trim(texte);
   if (t.ends_with('%')) t = platform::trim(std::string_view(t).substr(0, t.size() - 1));
-  return nombrePrix(t);
+  return t;
+}
+}  // namespace
+
+std::optional<double> nombreTaux(std::string_view texte) { return nombrePrix(sansPourcent(texte)); }
+
+std::optional<std::string> refusTaux(std::string_view taux) {
+  const std::string nombre = sansPourcent(taux);
+  if (auto refus = refusNombre("Le taux", nombre, Signe::libre, {}, Decimales::libres)) return refus;
+  if (nombreTaux(nombre).value_or(0) < -100)
+    return "Le taux " + trim(taux) + " ne peut pas être inférieur à -100 %";
+  return std::nullopt;
 }
 
 std::string prixApresTaux(double prix, double taux, int decimales) {
@@ -244,11 +256,11 @@ ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
                              const std::vector<std::string>& entrees, std::string_view taux,
                              bool arrondi, const std::function<void(int n)>& progression) {
   ResultatCalcul r;
-  if (auto refus = refusNombre("Le taux", taux, Signe::libre)) {
+  if (auto refus = refusTaux(taux)) {
     r.erreur = *refus;
     return r;
   }
-  const auto t = nombrePrix(taux);
+  const auto t = nombreTaux(taux);
   std::vector<std::pair<std::string, TPromotion>> calculees;
   for (const auto& entree : entrees) {
     auto p = chargerPromotion(dossier, entree);
@@ -407,7 +419,7 @@ int recalculerFiche(const platform::DataFolder& dossier, std::string_view refere
     // the promotion from: it stays as it was set.
     if (prix.empty() || trim(p.taux).empty()) continue;
     const auto nouveau = nombrePrix(prix);
-    const auto taux = nombrePrix(p.taux);
+    const auto taux = nombreTaux(p.taux);
     if (!nouveau || !taux) continue;
     pro->setValue("prix", prix);
     pro->setValue("prixpromo", nettoyerPrix(prixApresTaux(*nouveau, *taux, decimales)));

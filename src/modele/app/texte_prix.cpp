@@ -131,12 +131,20 @@ std::optional<std::string> lireMontant(std::string_view texte) {
 }
 
 std::optional<std::string> refusNombre(std::string_view libelle, std::string_view texte,
-                                       Signe signe, std::string_view lieu) {
+                                       Signe signe, std::string_view lieu, Decimales decimales) {
   const auto montant = lireMontant(texte);
-  if (montant && (signe == Signe::libre || platform::val(*montant).value >= 0)) return std::nullopt;
+  const char* motif = nullptr;
+  if (!montant)
+    motif = " n'est pas un nombre";
+  else if (signe == Signe::positif && platform::val(*montant).value < 0)
+    motif = " ne peut pas être négatif";
+  else if (size_t point = montant->find('.');
+           decimales == Decimales::deux && point != std::string::npos && montant->size() - point > 3)
+    motif = " a plus de deux décimales";  // the card, the cart and the total count in cents
+  if (!motif) return std::nullopt;
   std::string refus = std::string(libelle) + " " + platform::trim(texte);
   if (!lieu.empty()) refus += " " + std::string(lieu);
-  return refus + (montant ? " ne peut pas être négatif" : " n'est pas un nombre");
+  return refus + motif;
 }
 
 std::string prixCarte(std::string_view prix) {

@@ -30,12 +30,17 @@ std::optional<std::string> lireMontant(std::string_view texte);
 // A product's price never goes below 0; a supplement or a choice may take off.
 enum class Signe { positif, libre };
 
-// The refusal of a typed price, rate or amount that lireMontant refuses, or that is below 0 when
-// `signe` is positif: "Le taux abc n'est pas un nombre" for the label "Le taux", "Le prix -5 de
-// la variante 2 ne peut pas être négatif" with the box's name in `lieu`; none when it is
-// accepted.
+// A price is in cents; a rate keeps every decimal it has.
+enum class Decimales { deux, libres };
+
+// The refusal of a typed price, rate or amount that lireMontant refuses, that is below 0 when
+// `signe` is positif, or that has more than two decimals unless they are libres: "Le taux abc
+// n'est pas un nombre" for the label "Le taux", "Le prix -5 de la variante 2 ne peut pas être
+// négatif" with the box's name in `lieu`, "Le prix 12,999 a plus de deux décimales"; none when it
+// is accepted.
 std::optional<std::string> refusNombre(std::string_view libelle, std::string_view texte,
-                                       Signe signe, std::string_view lieu = {});
+                                       Signe signe, std::string_view lieu = {},
+                                       Decimales decimales = Decimales::deux);
 
 // A stored price as a card shows and sends it: as stored when lireMontant reads it (or it is
 // empty), otherwise the number nettoyerPrix makes of it, "0" when none, so that the button

@@ -43,7 +43,10 @@ TEST(Promotions, ApplyRoundsAndRefusesWhatIsNotANumber) {
     bool arrondi;
     const char* attendu;  // prixpromo, or nullptr when refused
   } cas[] = {{"R1", "-15", false, "85.00"}, {"R1", "-15", true, "85.0"}, {"R1V", "10", false, "21.89"},
-             {"A1", "10", true, "5.0"},     {"R1", "1.2.3", false, nullptr}};
+             {"A1", "10", true, "5.0"},     {"R1", "1.2.3", false, nullptr},
+             {"R1", "-15%", false, "85.00"}, {"R1", "-15 %", true, "85.0"},
+             {"R1", "-12,1255", false, "87.87"}, {"R1", "-100", false, "0.00"},
+             {"R1", "-200", false, nullptr}, {"R1", "-100,5 %", false, nullptr}};
   for (const auto& c : cas) {
     TempFolder t;
     platform::DataFolder d(t.path());

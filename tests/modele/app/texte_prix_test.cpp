@@ -76,6 +76,7 @@ TEST(LireMontant, StrictReadingAndTheSignByPlace) {
       {"1950-1960", {}, false, false},       {"12,50,3", {}, false, false},
       {"1.2.3", {}, false, false},           {"1,234.50", {}, false, false},
       {"12 34", {}, false, false},           {"12 ,50", {}, false, false},
+      {"1 23 456", {}, false, false},        {"12,999", "12.999", false, false},
       {"abc", {}, false, false},             {"-", {}, false, false},
       {".", {}, false, false},               {"1e5", {}, false, false},
       {"€ 12 €", {}, false, false}, {"12,50 € TTC", {}, false, false},
@@ -91,6 +92,9 @@ TEST(LireMontant, StrictReadingAndTheSignByPlace) {
             "Le prix -5 de la variante 2 Poche ne peut pas être négatif");
   EXPECT_EQ(refusNombre("Le prix", "1O,50", Signe::positif, "de la ligne A1"),
             "Le prix 1O,50 de la ligne A1 n'est pas un nombre");
+  EXPECT_EQ(refusNombre("Le prix", "-0,125", Signe::libre, "du choix Tome 1"),
+            "Le prix -0,125 du choix Tome 1 a plus de deux décimales");
+  EXPECT_EQ(refusNombre("Le taux", "0,152449", Signe::libre, {}, Decimales::libres), std::nullopt);
 }
 
 // A stored price as its card shows and sends it: plain ones as stored, the others as one number.
