@@ -372,16 +372,17 @@ void Ttransfert1::redirigerPagesInutiles() {
             blocM.setCaption(nom);
             journal.add(distant.name);
             dejaRediriges.insert(distant.name);
-            oublierCopieMiroir(miroir[i]);
+            // The mirror no longer holds the page before the server is touched: a page that
+            // comes back is sent again, even after a redirection cut short; the name stays, so
+            // a redirection cut short is tried again.
+            if (!app::copierFichier(redirection, dossier.path("transfert/" + miroir[i]), false))
+              throw EchecTransfert("La page " + distant.name +
+                                   " n'a pas été redirigée : sa copie n'a pas pu être écrite dans " +
+                                   dossier.path("transfert").string());
             if (!FTP1.put(redirection, distant.name))
               throw EchecTransfert("Echec de la redirection du fichier " + distant.name + " : " +
                                    FTP1.lastError());
             journal.save(journalFichier);
-            // The mirror now holds what the server has: a page that comes back is sent again.
-            if (!app::copierFichier(redirection, dossier.path("transfert/" + miroir[i]), false))
-              throw EchecTransfert("Le fichier " + distant.name +
-                                   " a été redirigé mais n'a pas pu être copié dans " +
-                                   dossier.path("transfert").string());
           }
           break;
         }
