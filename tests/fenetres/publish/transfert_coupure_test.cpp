@@ -154,6 +154,32 @@ TEST(Coupure, AFileCutShortIsOfferedAgainUntilTheServerHoldsItWhole) {
   }
 }
 
+// A page changed, the site map sent again as it was and cut short on a server that refuses dot
+// names: the site map is offered again.
+TEST(Coupure, ASiteMapSentAgainAndCutShortIsOfferedAgain) {
+  const std::string plan = "http://www.boutik.example/p.htm lastmod=2026-03-15\r\n";
+  Atelier a(false);
+  a.serveur.emplace(0, "marchand", "secret",
+                    testing_support::FtpServer::Rules{.noDotNames = true, .dieAfterBytes = 24});
+  a.ecrire("kelkoo.ini", "boutik=http://www.boutik.example\r\n");
+  for (const char* dossier : {"ftp/", "transfert/"}) {
+    a.ecrire(std::string(dossier) + "p.htm", dossier);
+    a.ecrire(std::string(dossier) + "sitemap.xml", plan);
+  }
+  a.ecrireDistant("sitemap.xml", plan);
+  a.demarrer();
+  a.sitePubliable();
+  a.compte();
+  a.lieuDuCompte();
+  a.lancer();
+  a.fenetre().goftp.click();
+  EXPECT_EQ(a.lireDistant("p.htm"), "ftp/");
+  EXPECT_NE(a.lireDistant("sitemap.xml"), plan);
+  a.lancer();
+  const std::vector<std::string> offerts = a.coches();
+  EXPECT_NE(std::find(offerts.begin(), offerts.end(), "sitemap.xml"), offerts.end());
+}
+
 // An obsolete page whose redirection was cut short on a server that refuses dot names: the page
 // is offered when it comes back with its old bytes.
 TEST(Coupure, APageWhoseRedirectionWasCutShortIsOfferedWhenItComesBack) {
