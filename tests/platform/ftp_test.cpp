@@ -515,6 +515,25 @@ TEST(FtpSessionNoDotNames, SendsUnderOwnNamesUntilTheNextConnect) {
                                               "STOR .c.htm.part", "STOR c.htm"}));
 }
 
+// Servers that rename only onto a free name, or not at all: each file lands whole under its own
+// name, the one it replaces too, and no temporary file stays behind.
+TEST(FtpSessionRenames, TheFileLandsInPlaceAndNoTemporaryFileStays) {
+  for (const std::string renames : {"free", "none"}) {
+    SCOPED_TRACE(renames);
+    testing_support::FtpServerRules rules;
+    rules.renames = renames;
+    FtpServer server(0, "marchand", "secret", rules);
+    server.home().write("a.htm", "ancienne page");
+    FtpSession session;
+    ASSERT_TRUE(session.connect(server.host(), server.port(), server.user(), server.password()));
+    for (const std::string name : {"a.htm", "b.htm"}) {
+      ASSERT_TRUE(session.putBytes("page " + name, name)) << session.lastError();
+      EXPECT_EQ(server.home().read(name), "page " + name);
+    }
+    EXPECT_EQ(folderContent(server.home().path()), (std::vector<std::string>{"a.htm", "b.htm"}));
+  }
+}
+
 // Only the temporary names of the files given: ".notes.part" is the owner's own file.
 TEST_F(FtpSessionTest, RemoveLeftoversDeletesTheTemporaryFilesOnly) {
   for (const char* name : {".a.htm.part", ".parti.jpg.part", ".keep", "page.part", ".part", "c.htm",

@@ -15,6 +15,9 @@ namespace testing_support {
 struct FtpServerRules {
   bool noDotNames = false;  // names beginning with "." refused (550), as many hosts do
   long long dieAfterBytes = 0;  // > 0: the server dies once it has received that many bytes
+  // A file renamed only onto a free name ("free"), or never ("none"); "" renames as asked.
+  std::string renames;
+  std::string dieAt;  // not empty: the server dies just after carrying out that command (DELE)
   // Not empty: a second account, whose home is the folder of that name in the first one's.
   std::string otherUser;
   std::string otherPassword;

@@ -3,6 +3,7 @@
 
 Usage: ftp_server.py HOME [--user NAME] [--password WORD] [--throttle BYTES_PER_SECOND]
                      [--log FILE] [--no-dot-names] [--die-after BYTES]
+                     [--renames free|none] [--die-at COMMAND]
                      [--other-user NAME --other-password WORD] [--verbose]
 
 Serves HOME on 127.0.0.1 on a free port for one user with every permission, no anonymous
@@ -18,6 +19,9 @@ hidden; the seconds of the monotonic clock when it arrived).
 With --no-dot-names, a file name beginning with "." is refused (550), as many hosting servers do.
 With --die-after, the server dies once it has received that many bytes of files in all: the
 file then on its way keeps exactly the bytes up to that count.
+With --renames free, a file is renamed only onto a name no file holds (550 otherwise); with
+--renames none, nothing is renamed (550).
+With --die-at, the server dies just after it has carried out the first such command (DELE, ...).
 """
 
 import argparse
@@ -39,6 +43,8 @@ class RawNamesHandler(FTPHandler):
     command_log = None
     connections = 0
     no_dot_names = False
+    renames = "all"
+    die_at = None
 
     def _log_command(self, number, text):
         if RawNamesHandler.command_log:
@@ -59,6 +65,16 @@ class RawNamesHandler(FTPHandler):
             self.respond("550 Prohibited file name.")
             return
         FTPHandler.pre_process_command(self, line, cmd, arg)
+        if cmd == RawNamesHandler.die_at:
+            os._exit(0)
+
+    def ftp_RNTO(self, path):
+        if RawNamesHandler.renames == "none" or (RawNamesHandler.renames == "free"
+                                                 and self.fs.lexists(path)):
+            self._rnfr = None
+            self.respond("550 Rename refused.")
+            return None
+        return FTPHandler.ftp_RNTO(self, path)
 
     def push(self, s):
         AsyncChat.push(self, s.encode("utf8", "surrogateescape"))
@@ -120,6 +136,8 @@ def main():
     parser.add_argument("--log")
     parser.add_argument("--no-dot-names", action="store_true")
     parser.add_argument("--die-after", type=int, default=0)
+    parser.add_argument("--renames", choices=("all", "free", "none"), default="all")
+    parser.add_argument("--die-at")
     parser.add_argument("--other-user")
     parser.add_argument("--other-password", default="")
     parser.add_argument("--verbose", action="store_true")
@@ -141,6 +159,8 @@ def main():
     handler.authorizer = authorizer
     handler.banner = "test server ready"
     handler.no_dot_names = args.no_dot_names
+    handler.renames = args.renames
+    handler.die_at = args.die_at
     handler.auth_failed_timeout = 0.1  # the default answers a wrong password after 3 s
     if args.throttle > 0:
         dtp = SteadyDTPHandler

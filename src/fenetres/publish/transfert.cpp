@@ -257,8 +257,7 @@ void Ttransfert1::BitBtn3Click() {
   TParametresFTP compte{HostTxt.text(), PortTxt.text(), UserTxt.text(), PassTxt.text(),
                         RepTxt.text()};
   // A place recorded in the older form stands for the account saved until now: it keeps it.
-  if (const auto lieu = lireLieuMiroir(p_.donnees()); lieu && lieu->formeAncienne)
-    noterLieuMiroir(p_.donnees(), *lieu);
+  garderLieuAncien(p_.donnees());
   sauverParametresFTP(p_.donnees(), compte);
   dialogs().showMessage("Informations validées\"");
 }

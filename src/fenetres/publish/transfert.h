@@ -107,6 +107,8 @@ class Ttransfert1 : public ui::Form {
   // The names the server cannot be sent (a control byte): skipped, never mirrored.
   std::vector<std::string> envoyer(const std::vector<std::string>& aEnvoyer,
                                    const std::string& date, const std::string& repertoire);
+  // Removes transfert/<nom>; throws EchecTransfert when it stays.
+  void oublierCopieMiroir(const std::string& nom);
   // Writes a record of hashes; a failure only costs reading the files again next time.
   void enregistrerEmpreintes(const std::function<void()>& enregistrer);
   void confierMiroir(pages::EcrivainFond& miroir, std::function<void()> copie);

@@ -158,10 +158,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   const auto lieuMiroir = lireLieuMiroir(dossier);
   const bool memePlace = lieuMiroir && memeLieu(*lieuMiroir, lieu);
   if (lieuMiroir && !memePlace)
-    for (const std::string& nom : nomsMiroir)
-      if (!platform::removeFile(dossier.path("transfert/" + nom)))
-        throw EchecTransfert("Le fichier " + nom + " n'a pas pu être effacé de " +
-                             dossier.path("transfert").string());
+    for (const std::string& nom : nomsMiroir) oublierCopieMiroir(nom);
   if (!memePlace || lieuMiroir->formeAncienne) noterLieuMiroir(dossier, lieu);
   Label2.setCaption("");
   blocM.setCaption("");
@@ -221,11 +218,14 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
       courant = suivant - 1;
       tempsSite = etatSite ? etatSite->temps : 0;
       // Read once: sent, hashed and mirrored from the same bytes.
+      std::string octets;
       try {
-        return platform::FtpSession::File{nom, platform::readFile(site)};
+        octets = platform::readFile(site);
       } catch (const platform::FileError& e) {
         throw EchecTransfert("Echec du transfert du fichier " + nom + " : " + e.what() + kSuiteEchec);
       }
+      oublierCopieMiroir(nom);
+      return platform::FtpSession::File{nom, std::move(octets)};
     }
     return std::nullopt;
   };
@@ -286,6 +286,16 @@ void Ttransfert1::confierMiroir(pages::EcrivainFond& miroir, std::function<void(
   } catch (const platform::FileError& e) {
     throw EchecTransfert(e.what() + std::string(kSuiteEchec));
   }
+}
+
+// Before anything of the file on the server is touched: a send cut short, whatever it leaves
+// there, has no copy telling the file is in place, so the file goes again next time. The copy is
+// written again once the file is whole in its place.
+void Ttransfert1::oublierCopieMiroir(const std::string& nom) {
+  const auto copie = p_.donnees().path("transfert/" + nom);
+  if (!platform::removeFile(copie) && platform::fileExists(copie))
+    throw EchecTransfert("Le fichier " + nom + " n'a pas pu être effacé de " +
+                         p_.donnees().path("transfert").string());
 }
 
 void Ttransfert1::enregistrerEmpreintes(const std::function<void()>& enregistrer) {
@@ -362,15 +372,17 @@ void Ttransfert1::redirigerPagesInutiles() {
             blocM.setCaption(nom);
             journal.add(distant.name);
             dejaRediriges.insert(distant.name);
+            // The mirror no longer holds the page before the server is touched: a page that
+            // comes back is sent again, even after a redirection cut short; the name stays, so
+            // a redirection cut short is tried again.
+            if (!app::copierFichier(redirection, dossier.path("transfert/" + miroir[i]), false))
+              throw EchecTransfert("La page " + distant.name +
+                                   " n'a pas été redirigée : sa copie n'a pas pu être écrite dans " +
+                                   dossier.path("transfert").string());
             if (!FTP1.put(redirection, distant.name))
               throw EchecTransfert("Echec de la redirection du fichier " + distant.name + " : " +
                                    FTP1.lastError());
             journal.save(journalFichier);
-            // The mirror now holds what the server has: a page that comes back is sent again.
-            if (!app::copierFichier(redirection, dossier.path("transfert/" + miroir[i]), false))
-              throw EchecTransfert("Le fichier " + distant.name +
-                                   " a été redirigé mais n'a pas pu être copié dans " +
-                                   dossier.path("transfert").string());
           }
           break;
         }
@@ -385,6 +397,7 @@ void Ttransfert1::envoyerPlanSite() {
   sauverPlanSiteLocal();
   const auto& dossier = p_.donnees();
   const auto planSite = dossier.path("ftp/sitemap.xml");
+  oublierCopieMiroir("sitemap.xml");
   if (!FTP1.put(planSite, "sitemap.xml"))
     throw EchecTransfert("Echec du transfert du fichier sitemap.xml : " + FTP1.lastError() +
                          kSuiteEchec);

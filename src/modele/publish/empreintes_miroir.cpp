@@ -130,7 +130,8 @@ void NotesMiroir::enregistrer() {
 bool memeLieu(const LieuMiroir& a, const LieuMiroir& b) {
   auto dossier = [](const std::string& rep) {
     std::string d = platform::trim(rep);
-    while (!d.empty() && d.back() == '/') d.pop_back();
+    // After a name only: "/" is the server's root, "" the login folder.
+    while (d.size() > 1 && d.back() == '/') d.pop_back();
     return d;
   };
   // "21" and " 021" are one port; two texts that are no number compare as texts.
@@ -156,6 +157,11 @@ std::optional<LieuMiroir> lireLieuMiroir(const platform::DataFolder& dossier) {
     lieu.formeAncienne = true;
   }
   return lieu;
+}
+
+void garderLieuAncien(const platform::DataFolder& dossier) {
+  if (const auto lieu = lireLieuMiroir(dossier); lieu && lieu->formeAncienne)
+    noterLieuMiroir(dossier, *lieu);
 }
 
 void noterLieuMiroir(const platform::DataFolder& dossier, const LieuMiroir& lieu) {

@@ -84,12 +84,16 @@ struct LieuMiroir {
   bool formeAncienne = false;
 };
 // The same place: the host without regard to case, the same port number, the same login, the
-// folder without its final "/"; host, port and folder without their outer blanks.
+// folder without a final "/" after a name ("www/" is "www", "/" stays "/"); host, port and
+// folder without their outer blanks.
 bool memeLieu(const LieuMiroir& a, const LieuMiroir& b);
 // nullopt when no place is recorded (a mirror written before places were). A record of the older
 // form stands for the port and login of the account saved in var.opt, the one it was sent with.
 // Throws platform::FileError.
 std::optional<LieuMiroir> lireLieuMiroir(const platform::DataFolder& dossier);
+// A record of the older form written whole, with the account saved now: done before another
+// account replaces it in var.opt. Throws platform::FileError.
+void garderLieuAncien(const platform::DataFolder& dossier);
 // Throws platform::FileError.
 void noterLieuMiroir(const platform::DataFolder& dossier, const LieuMiroir& lieu);
 

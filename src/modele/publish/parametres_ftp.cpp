@@ -1,6 +1,7 @@
 #include "modele/publish/parametres_ftp.h"
 
 #include "modele/publish/brouillage.h"
+#include "modele/publish/empreintes_miroir.h"
 
 #include <filesystem>
 
@@ -50,8 +51,10 @@ std::optional<std::string> migrerAncienFichierFTP(const platform::DataFolder& do
   try {
     platform::LineList lignes = platform::LineList::load(ancien);
     if (lignes.empty()) return std::nullopt;
-    const auto fichier = dossier.path("var.opt");
-    crypterLignes(lignes).save(fichier, platform::Access::owner);
+    const platform::LineList cryptees = crypterLignes(lignes);
+    // The place of the account saved until now must not pass to the one the old file brings.
+    garderLieuAncien(dossier);
+    cryptees.save(dossier.path("var.opt"), platform::Access::owner);
   } catch (const platform::FileError& e) {
     return std::string(e.what());
   }
@@ -70,10 +73,9 @@ void chargerParametresFTP(const platform::DataFolder& dossier, TParametresFTP& p
       {"host", &TParametresFTP::host}, {"port", &TParametresFTP::port},
       {"user", &TParametresFTP::user}, {"pass", &TParametresFTP::pass},
       {"rep", &TParametresFTP::rep}};
-  for (const auto& [nom, champ] : champs) {
-    std::string valeur = lignes.value(nom);
-    if (!valeur.empty()) parametres.*champ = std::move(valeur);
-  }
+  // A value saved empty is the account's too: a folder typed over it must not outlive a close.
+  for (const auto& [nom, champ] : champs)
+    if (lignes.hasName(nom)) parametres.*champ = lignes.value(nom);
 }
 
 }  // namespace publish

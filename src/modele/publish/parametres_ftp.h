@@ -34,8 +34,9 @@ void sauverParametresFTP(const platform::DataFolder& dossier, const TParametresF
 // or nothing to do; otherwise the French message to show, and the publishing command ends.
 std::optional<std::string> migrerAncienFichierFTP(const platform::DataFolder& dossier);
 
-// Reads var.opt: each value found and not empty replaces the field, the others stay. Keys are
-// looked up ignoring case, first line wins. A missing file changes nothing.
+// Reads var.opt: each value found, an empty one included, replaces the field; the fields it has
+// no line for stay. Keys are looked up ignoring case, first line wins. A missing file changes
+// nothing.
 void chargerParametresFTP(const platform::DataFolder& dossier, TParametresFTP& parametres);
 
 }  // namespace publish

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -80,6 +81,127 @@ TEST(Coupure, NoLiveFileTruncatedAndNoLivePageNamingAFileNotYetSent) {
         EXPECT_TRUE(enLigne.count((*l)[1])) << nom << " names " << (*l)[1] << ", not on the server";
     }
   }
+}
+
+// Files already online sent again with "Tous" and cut short: whatever the server was left
+// holding, the next publication offers every file it does not hold whole, and once they are
+// sent, nothing.
+TEST(Coupure, AFileCutShortIsOfferedAgainUntilTheServerHoldsItWhole) {
+  const std::map<std::string, std::string> avant = {
+      {"a.htm", fichier({}, 'a')}, {"b.htm", fichier({}, 'b')}, {"c.htm", fichier({}, 'c')}};
+  const long long taille = static_cast<long long>(avant.at("a.htm").size());
+  struct Cas {
+    const char* nom;
+    testing_support::FtpServer::Rules regles;
+    const char* change;  // a file changed since, or none
+    bool nomsTemporaires;  // the live files stay whole
+  } cas[] = {
+      {"dot names refused, cut in the second file",
+       {.noDotNames = true, .dieAfterBytes = taille * 3 / 2}, nullptr, false},
+      {"renames onto a free name only, killed after the first delete",
+       {.renames = "free", .dieAt = "DELE"}, nullptr, false},
+      {"temporary names, a changed file cut", {.dieAfterBytes = taille / 2}, "b.htm", true},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    Atelier a(false);
+    a.serveur.emplace(0, "marchand", "secret", c.regles);
+    std::map<std::string, std::string> site = avant;
+    if (c.change) site[c.change] = fichier({}, 'x');
+    for (const auto& [nom, contenu] : avant) {
+      a.ecrire("transfert/" + nom, contenu);
+      a.ecrireDistant("www/" + nom, contenu);
+    }
+    for (const auto& [nom, contenu] : site) a.ecrire("ftp/" + nom, contenu);
+    a.demarrer();
+    a.sitePubliable();
+    a.compte("www/");
+    a.lieuDuCompte("www/");
+    a.lancer();
+    a.fenetre().BitBtn4.click();
+    a.dialogs.clear();
+    a.fenetre().goftp.click();
+    ASSERT_FALSE(a.dialogs.messages().empty());
+    EXPECT_NE(a.dialogs.messages().back(), "Le transfert est terminé");
+
+    std::map<std::string, std::string> enLigne;
+    std::set<std::string> abimes;  // not held whole
+    for (const auto& [nom, contenu] : site) {
+      if (std::filesystem::exists(a.distant("www/" + nom)))
+        enLigne[nom] = a.lireDistant("www/" + nom);
+      if (!enLigne.count(nom) || enLigne[nom] != contenu) abimes.insert(nom);
+      const bool entier =
+          enLigne.count(nom) && (enLigne[nom] == contenu || enLigne[nom] == avant.at(nom));
+      EXPECT_TRUE(entier || !c.nomsTemporaires) << nom;
+    }
+    EXPECT_FALSE(abimes.empty());
+    a.lancer();
+    const std::vector<std::string> offerts = a.coches();
+    for (const auto& nom : abimes)
+      EXPECT_NE(std::find(offerts.begin(), offerts.end(), nom), offerts.end()) << nom;
+
+    // The same folder on a server that stays up.
+    a.serveur.emplace();
+    for (const auto& [nom, contenu] : enLigne) a.ecrireDistant("www/" + nom, contenu);
+    a.dialogs.clear();
+    a.fenetre().goftp.click();
+    ASSERT_FALSE(a.dialogs.messages().empty());
+    EXPECT_EQ(a.dialogs.messages().back(), "Le transfert est terminé");
+    for (const auto& [nom, contenu] : site)
+      EXPECT_TRUE(a.lireDistant("www/" + nom) == contenu) << nom;
+    a.lancer();
+    EXPECT_TRUE(a.coches().empty());
+  }
+}
+
+// A page changed, the site map sent again as it was and cut short on a server that refuses dot
+// names: the site map is offered again.
+TEST(Coupure, ASiteMapSentAgainAndCutShortIsOfferedAgain) {
+  const std::string plan = "http://www.boutik.example/p.htm lastmod=2026-03-15\r\n";
+  Atelier a(false);
+  a.serveur.emplace(0, "marchand", "secret",
+                    testing_support::FtpServer::Rules{.noDotNames = true, .dieAfterBytes = 24});
+  a.ecrire("kelkoo.ini", "boutik=http://www.boutik.example\r\n");
+  for (const char* dossier : {"ftp/", "transfert/"}) {
+    a.ecrire(std::string(dossier) + "p.htm", dossier);
+    a.ecrire(std::string(dossier) + "sitemap.xml", plan);
+  }
+  a.ecrireDistant("sitemap.xml", plan);
+  a.demarrer();
+  a.sitePubliable();
+  a.compte();
+  a.lieuDuCompte();
+  a.lancer();
+  a.fenetre().goftp.click();
+  EXPECT_EQ(a.lireDistant("p.htm"), "ftp/");
+  EXPECT_NE(a.lireDistant("sitemap.xml"), plan);
+  a.lancer();
+  const std::vector<std::string> offerts = a.coches();
+  EXPECT_NE(std::find(offerts.begin(), offerts.end(), "sitemap.xml"), offerts.end());
+}
+
+// An obsolete page whose redirection was cut short on a server that refuses dot names: the page
+// is offered when it comes back with its old bytes.
+TEST(Coupure, APageWhoseRedirectionWasCutShortIsOfferedWhenItComesBack) {
+  const std::string ancienne(2400, 'x');
+  Atelier a(false);
+  a.serveur.emplace(0, "marchand", "secret",
+                    testing_support::FtpServer::Rules{.noDotNames = true, .dieAfterBytes = 100});
+  a.ecrire("ftp/a.htm", "a");
+  a.ecrire("transfert/ancien.htm", ancienne);
+  a.ecrireDistant("ancien.htm", ancienne);
+  a.demarrer();
+  a.sitePubliable();
+  a.compte();
+  a.lieuDuCompte();
+  a.lancer();
+  a.fenetre().redirC.setChecked(true);
+  a.fenetre().goftp.click();
+  EXPECT_NE(a.lireDistant("ancien.htm"), ancienne);
+  a.ecrire("ftp/ancien.htm", ancienne);
+  a.lancer();
+  const std::vector<std::string> offerts = a.coches();
+  EXPECT_NE(std::find(offerts.begin(), offerts.end(), "ancien.htm"), offerts.end());
 }
 
 }  // namespace

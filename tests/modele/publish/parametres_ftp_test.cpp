@@ -69,14 +69,15 @@ TEST(ParametresFtp, SavedBytesLoadRulesAndUnstorableField) {
   }
   EXPECT_EQ(platform::readFile(fichier), attendu);
 
-  // Names ignore case and the first line wins; empty or missing values keep the field.
+  // Names ignore case and the first line wins; an empty value is the one saved, a missing one
+  // keeps the field.
   platform::LineList lignes;
   for (const char* l : {"HOST=premier", "host=second", "User=", "rep=site/"}) lignes.add(crypter(l));
   lignes.save(fichier);
   TParametresFTP p{"ancien", "21", "garde", "mdp", "x/"};
   chargerParametresFTP(dossier, p);
   EXPECT_EQ(p.host, "premier");
-  EXPECT_EQ(p.user, "garde");
+  EXPECT_EQ(p.user, "");
   EXPECT_EQ(p.pass, "mdp");
   EXPECT_EQ(p.rep, "site/");
 }
