@@ -171,11 +171,13 @@ LineList tableau(const Page& p) {
   }
   // The shopper's shipping field stays while shipping is owed, even at 0, to be corrected.
   s.add(c.plC ? "if(trsport>0||port_du){" : "if(trsport>0){");
-  s.add("var port=format(trsport)+" + dt + ";");
-  // The box shows the amount charged; shipping priced by weight is charged whatever was typed,
-  // so it has no box then.
-  if (c.plC)
-    s.add("if(!port_poids)port=\"<input type=\\\"text\\\" name=\\\"transport\\\" value=\\\"\"+format(trsport)+\"\\\" size=5 maxlength=7>\"+html(devise);");
+  if (c.plC) {
+    s.add("var port=\"<input type=\\\"text\\\" name=\\\"transport\\\" value=\\\"\"+html(panier.mon_transport)+\"\\\" size=5 maxlength=7>\"+html(devise);");
+    // Shipping priced by weight is charged whatever was typed: shown as charged, with no box.
+    s.add("if(port_poids)port=format(trsport)+" + dt + ";");
+  } else {
+    s.add("var port=format(trsport)+" + dt + ";");
+  }
   s.add("ligne_total(\"<i>\"+html(phraseP)+\"&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",port,false,transport_euro);");
   if (tvaPort)
     s.add("ligne_total(\"<i>TVA transport \"+" + texteScript(e.calcul.tva.tva_port) +

@@ -200,8 +200,9 @@ LineList calculLigne(const EntreesBonCommande& e) {
 
 LineList totauxCalculs(const EntreesBonCommande& e) {
   const TOptionsTVA& t = e.calcul.tva;
-  // A stored shipping amount that cannot be charged is charged 0.
-  LineList s{"var port_poids=false;transport=lire_port(panier.mon_transport)||0;"};
+  // A stored shipping amount that cannot be charged is charged 0, and the shopper's box shows 0.
+  LineList s{"var port_poids=false;transport=lire_port(panier.mon_transport);",
+             "if(isNaN(transport)){transport=0;panier.mon_transport=\"0\";}"};
   if (e.calcul.poids.calculpoids == "oui")
     s.add(LineList{
         "if(npoisson>0){Kquantite=Math.ceil(npoisson/(Kaisse>0?Kaisse:1));",
