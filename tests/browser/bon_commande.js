@@ -31,6 +31,28 @@ async function calculer(cadre, quantites) {
   await Promise.all([cadre.waitForNavigation(), cadre.click('input[value=Calculer]')]);
 }
 
+// The form's address opened in cadre, as a card's order button opens it.
+async function aller(cadre, adresse) {
+  await Promise.all([cadre.waitForNavigation(), cadre.evaluate((a) => { location.href = a; }, adresse)]);
+}
+
+// Changes the cart as a kept copy may hold it (changer runs in the form shown in cadre), then
+// draws the form anew, until it shows the change (vu, run in the form). From disc the frameset
+// may answer the form's load after the change and draw the form again from its older copy.
+async function changerPanier(v, cadre, boutique, changer, vu) {
+  const limite = Date.now() + 20000;
+  do {
+    await cadre(v).evaluate(changer);
+    await aller(cadre(v), boutique.url('boncommande.htm'));
+  } while (!(await cadre(v).evaluate(vu)) && Date.now() < limite);
+}
+
+// Each way of opening the catalogue: its frameset or its single page, served or from disc.
+const MANIERES = [['frameset', true, 'over http'], ['frameset', true, 'from disc'],
+  ['single-page layout', false, 'over http'], ['single-page layout', false, 'from disc']];
+const cadreDe = (enCadres) => (enCadres ? principal : (v) => v.page.mainFrame());
+const ouvrir = (dossier, moyen) => (moyen === 'over http' ? openSite(dossier) : openDisc(dossier));
+
 // The first cells of the cart's lines, the headings row left out.
 async function references(cadre, nombre) {
   return (await lignes(cadre)).slice(1, nombre + 1).map((r) => r[0]);
@@ -289,6 +311,104 @@ describe('offline order form', () => {
       }
     });
   }
+
+  // VAT to the nearest cent; shipping free above the threshold, paid at it however the lines
+  // add up.
+  it('rounds the VAT to the cent and frees shipping above the threshold only', async () => {
+    const v = await visit(site, 'index.htm');
+    try {
+      await principal(v).goto(site.url(commande('V', 'Article+(w:100)', '10.03')));
+      assert.deepEqual((await lignes(principal(v))).slice(2), [['Total H.T.', '10,03 EUR'],
+        ['TVA 20%', '2,01 EUR'], ['Total TTC', '12,04 EUR'], ['Colissimo 100g', '4,50 EUR'], ['Total à payer', '16,54 EUR']]);
+      for (const [ref, pu] of [['T1', '999.86'], ['T2', '0.07'], ['T3', '0.07']])
+        await principal(v).goto(site.url(commande(ref, 'Article+(w:100)', pu)));
+      await calculer(principal(v), { qte0: '0' });
+      assert.deepEqual((await lignes(principal(v))).slice(-2),
+        [['Colissimo 300g Suiv.', '9,50 EUR'], ['Total à payer', '1 209,50 EUR']]);
+      await calculer(principal(v), { qte2: '2' });
+      assert.deepEqual((await lignes(principal(v))).slice(-1), [['Total TTC', '1 200,08 EUR']]);
+    } finally {
+      await v.close();
+    }
+  });
+
+  // A quantity is a whole number of items: anything else typed is refused with a word and its
+  // line keeps its quantity; 10 and 0 work as ever. A line of a copy whose price or quantity is
+  // none is not counted.
+  for (const [layout, enCadres, moyen] of MANIERES) {
+    it(`takes whole quantities only, ${layout}, ${moyen}`, async () => {
+      const boutique = await ouvrir(enCadres ? cadres : unique, moyen);
+      const v = await visit(boutique, 'index.htm');
+      const cadre = cadreDe(enCadres);
+      const alertes = [];
+      v.page.on('dialog', (d) => { alertes.push(d.message()); d.accept(); });
+      try {
+        await aller(cadre(v), boutique.url(commande('A', 'Article', '12.99')));
+        await changerPanier(v, cadre, boutique, () => {
+          for (const [r, p, q] of [...'BCDEFG'].map((r) => [r, '2', ''])
+            .concat([['X1', '12.999', ''], ['X2', '12abc00', ''], ['X3', '2', '0,5']])) {
+            ref = r; description = 'Article'; pu = p; ajouter_ligne();
+            panier.ma_quantite[panier.ma_ref.indexOf(r)] = q;
+          }
+          garder_panier();
+        }, () => !!document.form.qte6);
+        const refuses = ['0,5', '1e2', '2a5', 'abc', ''];
+        await calculer(cadre(v), Object.fromEntries([['qte0', '10'], ['qte1', '0'],
+          ...refuses.map((q, k) => [`qte${k + 2}`, q])]));
+        assert.deepEqual(alertes, refuses.map((q, k) =>
+          `La quantité « ${q} » de ${'CDEFG'[k]} n'est pas un nombre entier d'articles.`));
+        assert.deepEqual((await lignes(cadre(v))).slice(1), [['A Article', '10', '12,99 EUR', '129,90 EUR'],
+          ...[...'CDEFG'].map((r) => [`${r} Article`, '1', '2,00 EUR', '2,00 EUR']),
+          ['Emballage', '2', '1,50 EUR', '3,00 EUR'],
+          ['Total H.T.', '142,90 EUR'], ['TVA 20%', '28,58 EUR'], ['Total TTC', '171,48 EUR']]);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+        await boutique.close();
+      }
+    });
+  }
+
+  // The shopper types the shipping: an amount with more than two decimals or in another
+  // currency gives way to the shop's; the box shows the amount charged, whose VAT the amount to
+  // pay holds; a stored amount below 0 is charged and shown 0; shipping priced by weight is
+  // shown as it is charged, with no box.
+  describe('with the shipping typed by the shopper', () => {
+    const libres = {};
+    before(() => {
+      libres.cadres = path.join(buildShop('hors_ligne_libre'), 'ftp');
+      libres.page = path.join(buildShop('hors_ligne_libre_page'), 'ftp');
+    });
+    const frais = (montant, tva, total) => [['Participation frais d\'envoi', montant],
+      ['TVA transport 20%', `${tva} EUR`], ['Total à payer', `${total} EUR`]];
+    for (const [layout, enCadres, moyen] of MANIERES) {
+      it(`charges the shipping shown, ${layout}, ${moyen}`, async () => {
+        const boutique = await ouvrir(enCadres ? libres.cadres : libres.page, moyen);
+        const v = await visit(boutique, 'index.htm');
+        const cadre = cadreDe(enCadres);
+        const port = async () => (await lignes(cadre(v))).slice(-3);
+        try {
+          await aller(cadre(v), boutique.url(commande('U', 'Article', '10')));
+          assert.deepEqual(await port(), frais('6,50', '1,30', '21,60'));
+          for (const [saisi, attendu] of [['6,505', frais('6,50', '1,30', '21,60')],
+            ['FF6', frais('6,50', '1,30', '21,60')], ['7', frais('7', '1,40', '22,20')]]) {
+            await calculer(cadre(v), { transport: saisi });
+            assert.deepEqual(await port(), attendu, saisi);
+          }
+          await changerPanier(v, cadre, boutique, () => { panier.mon_transport = '-5'; garder_panier(); },
+            () => document.form.transport.value !== '7');
+          assert.deepEqual(await port(), frais('0', '0,00', '13,80'));
+          await aller(cadre(v), boutique.url(commande('W', 'Poids+(w:300)', '5')));
+          assert.deepEqual(await port(), [['Colissimo 300g', '4,50 EUR'], ['TVA transport 20%', '0,90 EUR'],
+            ['Total à payer', '25,20 EUR']]);
+          assert.deepEqual(await v.problems(), []);
+        } finally {
+          await v.close();
+          await boutique.close();
+        }
+      });
+    }
+  });
 
   it('charges a cart weighing exactly the tariff\'s maximum at that tier', async () => {
     const v = await visit(site, 'index.htm');

@@ -171,10 +171,13 @@ LineList tableau(const Page& p) {
   }
   // The shopper's shipping field stays while shipping is owed, even at 0, to be corrected.
   s.add(c.plC ? "if(trsport>0||port_du){" : "if(trsport>0){");
-  if (c.plC)
+  if (c.plC) {
     s.add("var port=\"<input type=\\\"text\\\" name=\\\"transport\\\" value=\\\"\"+html(panier.mon_transport)+\"\\\" size=5 maxlength=7>\"+html(devise);");
-  else
+    // Shipping priced by weight is charged whatever was typed: shown as charged, with no box.
+    s.add("if(port_poids)port=format(trsport)+" + dt + ";");
+  } else {
     s.add("var port=format(trsport)+" + dt + ";");
+  }
   s.add("ligne_total(\"<i>\"+html(phraseP)+\"&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",port,false,transport_euro);");
   if (tvaPort)
     s.add("ligne_total(\"<i>TVA transport \"+" + texteScript(e.calcul.tva.tva_port) +
@@ -381,15 +384,18 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
              "function valeur_requete(cle){var l=valeurs_requete(function(c){return c==cle;});"
              "return l.length?l[0]:\"\";}",
              "function calcul(){"});
-  // A shipping amount typed below 0 or unreadable gives way to the shop's own.
+  // A shipping amount typed below 0, unreadable or in another currency gives way to the shop's own.
   if (c.plC)
     s.add(LineList{"if(document.form.transport){var saisi=document.form.transport.value;",
-                   "if(!/^(\\u20AC|EUR|FF?)?[0-9]+([.,][0-9]*)?(\\u20AC|EUR|FF?)?$/i.test("
-                   "saisi.replace(/\\s/g,\"\")))saisi=panier_neuf().mon_transport;",
+                   "if(isNaN(lire_port(saisi)))saisi=panier_neuf().mon_transport;",
                    "panier.mon_transport=saisi;}"});
   s.add(LineList{"for(var i=0;i<panier.fin;i++){", "var champ=document.form[\"qte\"+i];",
                  "if(panier.ma_commande[i]!=\"oui\"||!champ)continue;",
-                 "panier.ma_quantite[i]=String(Math.max(0,verif(champ.value)));",
+                 // A quantity that is no whole number of items is refused: the line keeps its own.
+                 "var q=lire_quantite(champ.value);",
+                 "if(isNaN(q))alert(\"La quantité « \"+champ.value+\" » de \"+panier.ma_ref[i]+"
+                 "\" n'est pas un nombre entier d'articles.\");",
+                 "else panier.ma_quantite[i]=String(Math.max(0,q));",
                  "if(panier.ma_quantite[i]==\"0\")panier.ma_commande[i]=\"\";"});
   if (c.unique) s.add("panier.ma_quantite[i]=String(verif(" + texteScript(c.quantiteE) + "));");
   s.add(LineList{"}", "garder_panier();", "}", "</script>"});

@@ -109,8 +109,8 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
         "else if(tarifT==0&&parseFloat(cle)>=poids)tarifT=valeur;",
         "}",
         "if(maximum>0&&poids>maximum)tarifT=10001;",
-        "if(tarifT>0){transport=tarifT+tarifS;if(tarifS>0)type_livraison+=\"  Suiv.\";}",
-        "if(pForfait>0&&pForfait>transport){transport=pForfait;type_livraison=\"Transport\";}",
+        "if(tarifT>0){transport=tarifT+tarifS;port_poids=true;if(tarifS>0)type_livraison+=\"  Suiv.\";}",
+        "if(pForfait>0&&pForfait>transport){transport=pForfait;port_poids=true;type_livraison=\"Transport\";}",
         "if(standardP==\"s\"&&poidsaquaC>0)type_livraison=libelle+\" \"+" +
             texteScript(p.libellecongel) + "+\" \"+poids+\"g\";",
         "if(standardP==\"a\"&&poidsaqua>0)type_livraison=libelle+\" \"+" +
@@ -129,6 +129,19 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
       "if(!m||(m[1]&&m[5])||!(m[3]||m[4]))return NaN;",
       "var n=Number((m[3]||\"0\").replace(/[\\s\\u00A0]/g,\"\")+\".\"+(m[4]||\"0\"));",
       "return m[2]==\"-\"?-n:n;",
+      "}",
+      // A quantity: a whole number of items, with its sign; NaN for "0,5", "1e2", "2a5" or a blank.
+      "function lire_quantite(valeur){",
+      "var t=String(valeur==null?\"\":valeur).replace(/^[\\s\\u00A0]+|[\\s\\u00A0]+$/g,\"\");",
+      "return /^[-+]?[0-9]+$/.test(t)?Number(t):NaN;",
+      "}",
+      // A shipping amount: not below 0, with no currency mark but the shop's; NaN otherwise.
+      // "€" and "EUR" name one currency, "F" and "FF" another.
+      "function devise_de(marque){var d=String(marque).replace(/[\\s\\u00A0]/g,\"\").toUpperCase();",
+      "return d==\"\\u20AC\"||d==\"EUR\"?\"EUR\":d==\"F\"||d==\"FF\"?\"F\":d;}",
+      "function lire_port(valeur){var t=String(valeur==null?\"\":valeur),n=lire_montant(t),",
+      "m=/^[\\s\\u00A0]*(\\u20AC|EUR|FF?)|(\\u20AC|EUR|FF?)[\\s\\u00A0]*$/i.exec(t);",
+      "return n>=0&&(!m||devise_de(m[1]||m[2])==devise_de(devise))?n:NaN;",
       "}",
       // A number keeps its sign; where an amount may not fall below 0, its caller says so.
       "function verif(valeur){",
@@ -166,7 +179,10 @@ LineList declarationsCalculs(const EntreesBonCommande& e) {
 }
 
 LineList calculLigne(const EntreesBonCommande& e) {
-  LineList s{"prix=Math.max(0,verif(panier.ma_pu[i]));quantite=verif(panier.ma_quantite[i]);",
+  LineList s{"prix=Math.max(0,lire_montant(panier.ma_pu[i]));quantite=lire_quantite(panier.ma_quantite[i]);",
+             // A line whose price is no amount or whose quantity is no number of items
+             // (a copy kept by hand or by an older form) is not counted.
+             "if(isNaN(prix)||!(quantite>0))continue;",
              "total_ligne=Math.round(prix*quantite*100)/100;total_ligne_euro=total_ligne/euro;",
              "total+=total_ligne;"};
   if (e.calcul.poids.calculpoids == "oui")
@@ -184,7 +200,9 @@ LineList calculLigne(const EntreesBonCommande& e) {
 
 LineList totauxCalculs(const EntreesBonCommande& e) {
   const TOptionsTVA& t = e.calcul.tva;
-  LineList s{"transport=Math.max(0,verif(panier.mon_transport));"};
+  // A stored shipping amount that cannot be charged is charged 0, and the shopper's box shows 0.
+  LineList s{"var port_poids=false;transport=lire_port(panier.mon_transport);",
+             "if(isNaN(transport)){transport=0;panier.mon_transport=\"0\";}"};
   if (e.calcul.poids.calculpoids == "oui")
     s.add(LineList{
         "if(npoisson>0){Kquantite=Math.ceil(npoisson/(Kaisse>0?Kaisse:1));",
@@ -201,8 +219,10 @@ LineList totauxCalculs(const EntreesBonCommande& e) {
         "transport=transportnormal+transport;}",
         "if(type_livraison!=\"\")phraseP=type_livraison;"});
   s.add(LineList{"if(total==0)transport=0;", "var port_du=total>0;"});
+  // In cents: lines that add up to the threshold may sum a hair above it.
   if (!t.maxi_port.empty())
-    s.add("if(total>verif(" + texteScript(t.maxi_port) + ")){transport=0;port_du=false;}");
+    s.add("if(Math.round(total*100)>Math.round(verif(" + texteScript(t.maxi_port) +
+          ")*100)){transport=0;port_du=false;}");
   if (t.appli_tva == "oui")
     s.add(LineList{"tva=Math.round(total*verif(" + texteScript(t.taux_tva) + "))/100;",
                    "totalHT=total;totalTTC=total+tva;total=totalTTC;",
