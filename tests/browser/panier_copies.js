@@ -1,7 +1,8 @@
 'use strict';
 // The order form's cart and its copies: the form's own scripts run on a page stand-in over a
 // table of page loads, then the same paths in chromium: two shops in one tab, the frameset
-// restored by the back-forward cache, Back to an order address, a supplement that takes off.
+// brought back by the history, Back to an order address, a supplement that takes off; then
+// Back and reload in chromium and in Firefox.
 
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
@@ -117,15 +118,17 @@ const CAS = [
 // In chromium.
 
 // The cart's lines of the document d as the shopper reads them, packaging left out:
-// [product, quantity, unit price]. Run in the page.
-function lireLignes(d) {
+// [product, quantity, unit price]; with tout, every line and totals row whole, the boxes' values
+// included. Run in the page.
+function lireLignes(d, tout = false) {
   return [...d.querySelectorAll('table[cellspacing="0"] tr')]
     .map((r) => [...r.cells].map((c) => (c.querySelector('input') ? c.querySelector('input').value
       : c.innerText).replace(/\s+/g, ' ').trim()).filter((t) => t !== ''))
-    .filter((cells) => cells.length >= 4 && cells[1] !== 'Q' && cells[0] !== 'Emballage')
-    .map((cells) => cells.slice(0, 3));
+    .filter((cells) => cells.length >= (tout ? 2 : 4) && cells[1] !== 'Q' && (tout || cells[0] !== 'Emballage'))
+    .map((cells) => (tout ? cells : cells.slice(0, 3)));
 }
 const lignes = (cadre) => cadre.evaluate(`(${lireLignes})(document)`);
+const tout = (cadre) => cadre.evaluate(`(${lireLignes})(document, true)`);
 
 const commande = (ref, pu) => `boncommande.htm?ref=${ref}&description=Article&pu=${pu}`;
 const principal = (v) => v.page.frames().find((f) => f.name() === 'principal');
@@ -422,7 +425,7 @@ async function formeDe(v, cadres) {
   return cadres ? frameNamed(v.page, 'principal') : v.page.mainFrame();
 }
 
-// Waits, within the deadline, for the form of v to show the lines attendu (read by lire).
+// Waits, within the deadline, for the form of v (its frame) to show attendu, read by lire.
 async function attendre(v, cadres, attendu, lire = lignes) {
   let vu;
   for (const fin = Date.now() + 10000; Date.now() < fin;) {
@@ -440,15 +443,6 @@ async function revenir(v, cadres, n) {
   await new Promise((r) => { setTimeout(r, 500); });
   await settle(v.page);
 }
-
-// The cart's lines with their totals, and the totals rows (the shipping box's value included).
-function lireTout(d) {
-  return [...d.querySelectorAll('table[cellspacing="0"] tr')]
-    .map((r) => [...r.cells].map((c) => (c.querySelector('input') ? c.querySelector('input').value
-      : c.innerText).replace(/\s+/g, ' ').trim()).filter((t) => t !== ''))
-    .filter((cells) => cells.length >= 2 && cells[1] !== 'Q');
-}
-const tout = (cadre) => cadre.evaluate(`(${lireTout})(document)`);
 
 // Each path: its name, the shop (with the shopper's own shipping box), what the shopper does
 // in the form f, and what the form shows at the end; each run in the browsers, layouts and ways
@@ -470,7 +464,7 @@ const CHEMINS = [
     await revenir(v, cadres, 1);
   }, [['A1 Article', '1', '2,00 EUR', '2,00 EUR'], ['A3 Article', '7', '4,00 EUR', '28,00 EUR'],
     ['Total', '30,00 EUR'], ['Participation frais d\'envoi', '4'], ['Total à payer', '34,00 EUR']],
-  [['chromium', 'page', 'http'], ['firefox', 'cadres', 'http'], ['firefox', 'page', 'disc']]],
+  [['firefox', 'cadres', 'http'], ['firefox', 'page', 'disc']]],
   ['a quantity typed without "Calculer", then a reload', async (v, site, cadres) => {
     await aller(await formeDe(v, cadres), site.url(commande('A1', '2')));
     const f = await formeDe(v, cadres);
@@ -479,7 +473,7 @@ const CHEMINS = [
     await settle(v.page);
   }, [['A1 Article', '1', '2,00 EUR', '2,00 EUR'], ['Total', '2,00 EUR'],
     ['Participation frais d\'envoi', '4'], ['Total à payer', '6,00 EUR']],
-  [['chromium', 'cadres', 'disc'], ['firefox', 'page', 'http']]],
+  [['firefox', 'page', 'http']]],
   ['"Calculer" 3, then 5, Back twice', async (v, site, cadres) => {
     await aller(await formeDe(v, cadres), site.url(commande('A1', '2')));
     await calculer(await formeDe(v, cadres), { qte0: '3' });
@@ -523,13 +517,7 @@ describe('the order form after Back and reload', () => {
       const v = await visit(site, 'livres-cuisine-0.htm', navigateur);
       try {
         await v.page.waitForFunction(() => location.pathname.endsWith('/index.htm'));
-        let vu;
-        for (const fin = Date.now() + 10000; Date.now() < fin && vu !== 'livres-cuisine-0.htm';) {
-          const f = await frameNamed(v.page, 'principal');
-          vu = f && f.url().replace(/^.*\//, '');
-          await new Promise((r) => { setTimeout(r, 150); });
-        }
-        assert.equal(vu, 'livres-cuisine-0.htm');
+        await attendre(v, true, 'livres-cuisine-0.htm', async (f) => f.url().replace(/^.*\//, ''));
         assert.deepEqual(await v.problems(), []);
       } finally {
         await v.close();
