@@ -12,6 +12,7 @@ const vm = require('node:vm');
 const { describe, it, before, after } = require('node:test');
 
 const { frameNamed, openDisc, openSite, settle, visit } = require('./lib/harness.js');
+const { commanderCarte } = require('./lib/carte.js');
 const { buildShop } = require('./lib/shop.js');
 
 // ---------------------------------------------------------------------------------------------
@@ -508,6 +509,33 @@ describe('the order form after Back and reload', () => {
         }
       });
     }
+  }
+
+  // A card ordered in the frameset, the form alone ("Votre Panier") set to 3, Back twice to the
+  // frameset, another card: the form alone shows both, as last set.
+  for (const moyen of ['http', 'disc']) {
+    it(`keeps the form alone's quantity through Back to the frameset, firefox, ${moyen}`, async () => {
+      const site = await ouvrir('cadres', moyen);
+      const v = await visit(site, 'index.htm', 'firefox');
+      try {
+        await aller(await formeDe(v, true), site.url('vaisselle-bols-0.htm'));
+        await commanderCarte(await formeDe(v, true), 'fbol01bol01', {});
+        await Promise.all([v.page.waitForNavigation(), (await frameNamed(v.page, 'top')).evaluate(() => {
+          document.querySelector('a[href="boncommande.htm"]').click();
+        })]);
+        await calculer(v.page.mainFrame(), { qte0: '3' });
+        await revenir(v, false, 2);
+        await aller(await formeDe(v, true), site.url('infusions-plantes-0.htm'));
+        await commanderCarte(await formeDe(v, true), 'finf01t50inf01', {});
+        await aller(v.page.mainFrame(), site.url('boncommande.htm'));
+        await attendre(v, false, [['BOL01 Bol en grès émaillé bleu', '3', '18,50 EUR'],
+          ['INF01-50 Plantes (w:50)Sachet de 50 g', '1', '6,90 EUR']]);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+        await site.close();
+      }
+    });
   }
 
   // From disc a list page opened alone goes back into the frameset through the disc's entry page.
