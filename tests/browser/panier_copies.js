@@ -1,7 +1,8 @@
 'use strict';
 // The order form's cart and its copies: the form's own scripts run on a page stand-in over a
 // table of page loads, then the same paths in chromium: two shops in one tab, the frameset
-// restored by the back-forward cache, Back to an order address, a supplement that takes off.
+// brought back by the history, Back to an order address, a supplement that takes off; then
+// Back and reload in chromium and in Firefox.
 
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
@@ -10,7 +11,8 @@ const path = require('node:path');
 const vm = require('node:vm');
 const { describe, it, before, after } = require('node:test');
 
-const { openDisc, openSite, settle, visit } = require('./lib/harness.js');
+const { frameNamed, openDisc, openSite, settle, visit } = require('./lib/harness.js');
+const { commanderCarte } = require('./lib/carte.js');
 const { buildShop } = require('./lib/shop.js');
 
 // ---------------------------------------------------------------------------------------------
@@ -33,7 +35,7 @@ function cadreNeuf(fin) {
 function charger(scripts, onglet, { adresse, cadre = null, navigation = 'navigate', qte = null }) {
   const url = new URL(adresse);
   const page = {
-    location: { href: adresse, search: url.search, protocol: url.protocol, reload() {} },
+    location: { href: adresse, search: url.search, hash: url.hash, protocol: url.protocol, reload() {} },
     sessionStorage: {
       getItem: (cle) => (onglet.session.has(cle) ? onglet.session.get(cle) : null),
       setItem: (cle, valeur) => onglet.session.set(cle, String(valeur)),
@@ -117,15 +119,17 @@ const CAS = [
 // In chromium.
 
 // The cart's lines of the document d as the shopper reads them, packaging left out:
-// [product, quantity, unit price]. Run in the page.
-function lireLignes(d) {
+// [product, quantity, unit price]; with tout, every line and totals row whole, the boxes' values
+// included. Run in the page.
+function lireLignes(d, tout = false) {
   return [...d.querySelectorAll('table[cellspacing="0"] tr')]
     .map((r) => [...r.cells].map((c) => (c.querySelector('input') ? c.querySelector('input').value
       : c.innerText).replace(/\s+/g, ' ').trim()).filter((t) => t !== ''))
-    .filter((cells) => cells.length >= 4 && cells[1] !== 'Q' && cells[0] !== 'Emballage')
-    .map((cells) => cells.slice(0, 3));
+    .filter((cells) => cells.length >= (tout ? 2 : 4) && cells[1] !== 'Q' && (tout || cells[0] !== 'Emballage'))
+    .map((cells) => (tout ? cells : cells.slice(0, 3)));
 }
 const lignes = (cadre) => cadre.evaluate(`(${lireLignes})(document)`);
+const tout = (cadre) => cadre.evaluate(`(${lireLignes})(document, true)`);
 
 const commande = (ref, pu) => `boncommande.htm?ref=${ref}&description=Article&pu=${pu}`;
 const principal = (v) => v.page.frames().find((f) => f.name() === 'principal');
@@ -240,14 +244,14 @@ describe('the cart and its copies', () => {
     });
   }
   // The frameset left for the form alone, the quantity changed there, then Back twice: the
-  // frameset comes back from the back-forward cache with the cart it held before.
+  // frameset comes back from the history with the cart it held before (the form, which keeps
+  // itself out of the back-forward cache, keeps the frameset out of it too).
   for (const quantite of ['3', '0']) {
     it(`keeps a quantity set to ${quantite} when the frameset comes back from the history`, async () => {
       const site = await openSite(cadres);
       const v = await visit(site, 'index.htm');
       try {
         await aller(principal(v), site.url(commande('A1', '2')));
-        await v.page.evaluate(() => { window.laisse = true; });
         const haut = v.page.frames().find((f) => f.name() === 'top');
         await Promise.all([v.page.waitForNavigation(), haut.evaluate(() => {
           document.querySelector('a[href="boncommande.htm"]').click();
@@ -256,7 +260,6 @@ describe('the cart and its copies', () => {
         // The frames of a page the cache restores are reached through the page itself.
         await v.page.evaluate(() => history.go(-2));
         await v.page.waitForFunction(() => location.pathname === '/index.htm' && document.readyState === 'complete');
-        assert.equal(await v.page.evaluate(() => window.laisse), true, 'restored from the cache');
         const adresse = site.url(commande('A2', '3'));
         await v.page.evaluate((a) => { frames.principal.location.href = a; }, adresse);
         await v.page.waitForFunction((a) => frames.principal.location.href === a
@@ -408,6 +411,144 @@ describe('the cart and its copies', () => {
       } finally {
         await v.close();
         await site.close();
+      }
+    });
+  }
+});
+
+// ---------------------------------------------------------------------------------------------
+// Back and reload in chromium and in Firefox: whenever the form is shown its boxes show what it
+// counts, and it counts the newest cart. The sites are served as most hosts serve them, with no
+// word on caching: a browser may keep a page left in its back-forward cache.
+
+// The form shown in the frameset's main frame, or the whole page; found again at each call.
+async function formeDe(v, cadres) {
+  return cadres ? frameNamed(v.page, 'principal') : v.page.mainFrame();
+}
+
+// Waits, within the deadline, for the form of v (its frame) to show attendu, read by lire.
+async function attendre(v, cadres, attendu, lire = lignes) {
+  let vu;
+  for (const fin = Date.now() + 10000; Date.now() < fin;) {
+    vu = await formeDe(v, cadres).then((f) => f && lire(f)).catch(() => null);
+    if (JSON.stringify(vu) === JSON.stringify(attendu)) break;
+    await new Promise((r) => { setTimeout(r, 150); });
+  }
+  assert.deepEqual(vu, attendu);
+}
+
+// n pages back in the history of the form's frame (or page); its pages may come back from the
+// cache and reload themselves.
+async function revenir(v, cadres, n) {
+  await (await formeDe(v, cadres)).evaluate((k) => history.go(-k), n);
+  await new Promise((r) => { setTimeout(r, 500); });
+  await settle(v.page);
+}
+
+// Each path: its name, the shop (with the shopper's own shipping box), what the shopper does
+// in the form f, and what the form shows at the end; each run in the browsers, layouts and ways
+// of opening listed.
+const CHEMINS = [
+  ['"Calculer" 3 and 5, then 7 and 9, Back twice', async (v, site, cadres) => {
+    await aller(await formeDe(v, cadres), site.url(commande('A1', '2')));
+    await calculer(await formeDe(v, cadres), { qte0: '3', transport: '5' });
+    await calculer(await formeDe(v, cadres), { qte0: '7', transport: '9' });
+    await revenir(v, cadres, 2);
+  }, [['A1 Article', '7', '2,00 EUR', '14,00 EUR'], ['Total', '14,00 EUR'],
+    ['Participation frais d\'envoi', '9'], ['Total à payer', '23,00 EUR']],
+  [['chromium', 'cadres', 'http'], ['chromium', 'page', 'disc'], ['firefox', 'cadres', 'disc'],
+    ['firefox', 'page', 'disc']]],
+  ['three lines, the second set to 0 and the third to 7, Back', async (v, site, cadres) => {
+    for (const [ref, pu] of [['A1', '2'], ['A2', '3'], ['A3', '4']])
+      await aller(await formeDe(v, cadres), site.url(commande(ref, pu)));
+    await calculer(await formeDe(v, cadres), { qte1: '0', qte2: '7' });
+    await revenir(v, cadres, 1);
+  }, [['A1 Article', '1', '2,00 EUR', '2,00 EUR'], ['A3 Article', '7', '4,00 EUR', '28,00 EUR'],
+    ['Total', '30,00 EUR'], ['Participation frais d\'envoi', '4'], ['Total à payer', '34,00 EUR']],
+  [['firefox', 'cadres', 'http'], ['firefox', 'page', 'disc']]],
+  ['a quantity typed without "Calculer", then a reload', async (v, site, cadres) => {
+    await aller(await formeDe(v, cadres), site.url(commande('A1', '2')));
+    const f = await formeDe(v, cadres);
+    await f.evaluate(() => { document.form.qte0.value = '5'; });
+    await Promise.all([f.waitForNavigation(), f.evaluate(() => location.reload())]);
+    await settle(v.page);
+  }, [['A1 Article', '1', '2,00 EUR', '2,00 EUR'], ['Total', '2,00 EUR'],
+    ['Participation frais d\'envoi', '4'], ['Total à payer', '6,00 EUR']],
+  [['firefox', 'page', 'http']]],
+  ['"Calculer" 3, then 5, Back twice', async (v, site, cadres) => {
+    await aller(await formeDe(v, cadres), site.url(commande('A1', '2')));
+    await calculer(await formeDe(v, cadres), { qte0: '3' });
+    await calculer(await formeDe(v, cadres), { qte0: '5' });
+    await revenir(v, cadres, 2);
+  }, [['A1 Article', '5', '2,00 EUR', '10,00 EUR'], ['Total', '10,00 EUR'],
+    ['Participation frais d\'envoi', '4'], ['Total à payer', '14,00 EUR']],
+  [['chromium', 'page', 'disc'], ['firefox', 'page', 'http'], ['firefox', 'page', 'disc']]],
+];
+
+describe('the order form after Back and reload', () => {
+  const dossiers = {};
+  before(() => {
+    dossiers.cadres = path.join(buildShop('carte_listes'), 'ftp');
+    dossiers.page = path.join(buildShop('carte_listes_page'), 'ftp');
+  });
+  const ouvrir = (layout, moyen) => (moyen === 'http'
+    ? openSite(dossiers[layout], [], { cached: true }) : openDisc(dossiers[layout]));
+
+  for (const [nom, chemin, attendu, cas] of CHEMINS) {
+    for (const [navigateur, layout, moyen] of cas) {
+      it(`shows what it counts after ${nom}, ${navigateur}, ${layout}, ${moyen}`, async () => {
+        const site = await ouvrir(layout, moyen);
+        const v = await visit(site, 'index.htm', navigateur);
+        try {
+          await chemin(v, site, layout === 'cadres');
+          await attendre(v, layout === 'cadres', attendu, tout);
+          assert.deepEqual(await v.problems(), []);
+        } finally {
+          await v.close();
+          await site.close();
+        }
+      });
+    }
+  }
+
+  // A card ordered in the frameset, the form alone ("Votre Panier") set to 3, Back twice to the
+  // frameset, another card: the form alone shows both, as last set.
+  for (const moyen of ['http', 'disc']) {
+    it(`keeps the form alone's quantity through Back to the frameset, firefox, ${moyen}`, async () => {
+      const site = await ouvrir('cadres', moyen);
+      const v = await visit(site, 'index.htm', 'firefox');
+      try {
+        await aller(await formeDe(v, true), site.url('vaisselle-bols-0.htm'));
+        await commanderCarte(await formeDe(v, true), 'fbol01bol01', {});
+        await Promise.all([v.page.waitForNavigation(), (await frameNamed(v.page, 'top')).evaluate(() => {
+          document.querySelector('a[href="boncommande.htm"]').click();
+        })]);
+        await calculer(v.page.mainFrame(), { qte0: '3' });
+        await revenir(v, false, 2);
+        await aller(await formeDe(v, true), site.url('infusions-plantes-0.htm'));
+        await commanderCarte(await formeDe(v, true), 'finf01t50inf01', {});
+        await aller(v.page.mainFrame(), site.url('boncommande.htm'));
+        await attendre(v, false, [['BOL01 Bol en grès émaillé bleu', '3', '18,50 EUR'],
+          ['INF01-50 Plantes (w:50)Sachet de 50 g', '1', '6,90 EUR']]);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+        await site.close();
+      }
+    });
+  }
+
+  // From disc a list page opened alone goes back into the frameset through the disc's entry page.
+  for (const navigateur of ['chromium', 'firefox']) {
+    it(`puts a list page opened alone from disc back into the frameset, ${navigateur}`, async () => {
+      const site = openDisc(dossiers.cadres);
+      const v = await visit(site, 'livres-cuisine-0.htm', navigateur);
+      try {
+        await v.page.waitForFunction(() => location.pathname.endsWith('/index.htm'));
+        await attendre(v, true, 'livres-cuisine-0.htm', async (f) => f.url().replace(/^.*\//, ''));
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
       }
     });
   }

@@ -324,10 +324,7 @@ void EcrivainPages::tete(Lignes& page, size_t index, const DerniereFiche& f) {
 
   const std::string nom = c_.listePages[index].substr(0, c_.listePages[index].find('.'));
   if (cadres_) {
-    ajouter(page, {"<script language=\"JavaScript\">", "function reframe()", "{",
-                   "if(parent.frames.length <= 1)", "{",
-                   "parent.location.href = \"index2.php?url_principal=" + nom + ".htm\"", "}", "}",
-                   "</script>"});
+    ajouter(page, pages::scriptReframe(nom + ".htm"));
   } else {
     // Kept as the cart server has always received it.
     ajouter(page, {"<script language=\"JavaScript\">",

@@ -152,7 +152,7 @@ LineList tableau(const Page& p) {
   s.add(calculLigne(e));
   s.add(LineList{
       "ligne_commande(html(panier.ma_ref[i])+\" \"+html(panier.ma_description[i]),\"<input type=\\\"text\\\" "
-      "size=5 maxlength=5 name=\\\"qte\"+i+\"\\\" value=\\\"\"+html(panier.ma_quantite[i])+\"\\\">\",prix,"
+      "autocomplete=\\\"off\\\" size=5 maxlength=5 name=\\\"qte\"+i+\"\\\" value=\\\"\"+html(panier.ma_quantite[i])+\"\\\">\",prix,"
       "total_ligne,total_ligne_euro);",
       "}"});
   s.add(totauxCalculs(e));
@@ -172,7 +172,7 @@ LineList tableau(const Page& p) {
   // The shopper's shipping field stays while shipping is owed, even at 0, to be corrected.
   s.add(c.plC ? "if(trsport>0||port_du){" : "if(trsport>0){");
   if (c.plC) {
-    s.add("var port=\"<input type=\\\"text\\\" name=\\\"transport\\\" value=\\\"\"+html(panier.mon_transport)+\"\\\" size=5 maxlength=7>\"+html(devise);");
+    s.add("var port=\"<input type=\\\"text\\\" autocomplete=\\\"off\\\" name=\\\"transport\\\" value=\\\"\"+html(panier.mon_transport)+\"\\\" size=5 maxlength=7>\"+html(devise);");
     // Shipping priced by weight is charged whatever was typed: shown as charged, with no box.
     s.add("if(port_poids)port=format(trsport)+" + dt + ";");
   } else {
@@ -324,7 +324,11 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "try{var navigation=performance.getEntriesByType(\"navigation\");"
           "revenu=navigation.length>0&&(navigation[0].type==\"back_forward\"||navigation[0].type==\"reload\");}"
           "catch(erreur){}",
-          "window.addEventListener(\"pageshow\",function(e){if(e.persisted)location.reload();});"};
+          "window.addEventListener(\"pageshow\",function(e){if(e.persisted)location.reload();});",
+          // Firefox gives a page it restores from its back-forward cache the session as it was
+          // when the page was left, and keeps it so: a page with an unload listener is never
+          // kept in that cache.
+          "window.addEventListener(\"unload\",function(){});"};
 }
 
 }  // namespace
@@ -335,9 +339,18 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
 // hands it to a form that asks. It hears only a page of its own origin in one of its own frames:
 // an outside page shown in a frame (a link of the top bar, a top frame kept elsewhere) is neither
 // answered nor heard. The answer goes by the port the asking page sent, to that page alone, not to
-// whatever its frame shows by then.
+// whatever its frame shows by then. It stays out of the back-forward cache, as the form does.
+// A page of the frameset opened alone from disc comes back through this page, named in its
+// address after "#url_principal=" (index2.php runs on the shop's server only): a page of this
+// folder, other than an entry page, is shown in the main frame.
 LineList scriptGardeCadres() {
   return {"<script language=\"JavaScript\">",
+          "if(location.protocol==\"file:\"&&location.hash.indexOf(\"#url_principal=\")==0)"
+          "window.addEventListener(\"DOMContentLoaded\",function(){",
+          "try{var p=decodeURIComponent(location.hash.substring(15)),f=document.getElementsByName(\"principal\")[0];",
+          "if(f&&/^[A-Za-z0-9_][A-Za-z0-9_.\\-]*\\.html?$/.test(p)&&!/^index[23]?\\.html?$/i.test(p))f.src=p;}"
+          "catch(erreur){}});",
+          "if(location.protocol==\"file:\")window.addEventListener(\"unload\",function(){});",
           "if(location.protocol==\"file:\")window.addEventListener(\"message\",function(e){",
           "try{if(!e.source||e.source.parent!==window||e.origin!==window.origin||"
           "typeof e.data!=\"string\"||e.data.indexOf(\"tarvio_panier\")!=0)return;",

@@ -109,10 +109,7 @@ void PagesIndex::fondEtRecharge(Lignes& p) {
     ajouter(p, {"<STYLE TYPE=\"text/css\">", "<!--",
                 "BODY {scrollbar-base-color: " + e_.coul_scroll + ";}", "// -->", "</STYLE>"});
   if (e_.cadres) {
-    ajouter(p, {"<script language=\"JavaScript\">", "function reframe()", "{",
-                "if(parent.frames.length <= 1)", "{",
-                "parent.location.href = \"index2.php?url_principal=" + planDuSite() + "\"", "}",
-                "}", "</script>"});
+    ajouter(p, scriptReframe(planDuSite()));
     return;
   }
   std::string fond = e_.fond_page.empty() ? "" : e_.fond_page + " ";
@@ -417,6 +414,15 @@ void PagesIndex::planSite() {
 }
 
 }  // namespace
+
+std::vector<std::string> scriptReframe(const std::string& page) {
+  return {"<script language=\"JavaScript\">", "function reframe()", "{",
+          "if(parent.frames.length <= 1)", "{",
+          "if(location.protocol==\"file:\")parent.location.replace(\"index.htm#url_principal=" + page +
+              "\");else",
+          "parent.location.href = \"index2.php?url_principal=" + page + "\"", "}", "}",
+          "</script>"};
+}
 
 std::string lettreIndex(std::string_view texte) {
   if (texte.empty()) return {};

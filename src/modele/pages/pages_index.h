@@ -34,6 +34,12 @@ struct EntreesIndex {
   std::vector<std::string> indexThemesPages;  // "<n>_<categorie><sep><theme>#<page>"
 };
 
+// The script of a frameset layout's page (page: its file name) that puts it back into the
+// frameset when it is opened alone: index2.php frames it on the shop's server; from disc, where
+// no script runs, the disc's own entry page does (it reads the page from its address's
+// "#url_principal=").
+std::vector<std::string> scriptReframe(const std::string& page);
+
 // The letter page an entry belongs to: "0-9", "A" to "Z", or "" (none). The first character
 // loses its accent first, so that "Émile" is listed under "E".
 std::string lettreIndex(std::string_view texte);

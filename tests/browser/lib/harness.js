@@ -1,7 +1,8 @@
 'use strict';
-// Opens pages of a served site in one shared headless chromium and collects what a visitor
-// would hit: script errors, local files that do not load, links that name no file by its exact
-// case, and pages whose bytes the browser does not read as Windows-1252.
+// Opens pages of a served site in one shared headless chromium (or Firefox ESR, driven through
+// WebDriver BiDi) and collects what a visitor would hit: script errors, local files that do not
+// load, links that name no file by its exact case, and pages whose bytes the browser does not
+// read as Windows-1252.
 
 const fs = require('node:fs');
 const path = require('node:path');
@@ -11,33 +12,44 @@ const { brokenLinksOfPage, isPage } = require('./links.js');
 const { fileOf, serveFolder } = require('./server.js');
 
 const CHROMIUM = process.env.TARVIO_CHROMIUM || '/usr/bin/chromium';
+const FIREFOX = process.env.TARVIO_FIREFOX || '/usr/bin/firefox-esr';
 const DEADLINE_MS = 20000;
 // The line every generated page declares its encoding with (read as Windows-1252).
 const CHARSET_LINE = '<meta http-equiv="Content-Type" content="text/html; charset=iso-8859-1">';
 
-let browserPromise = null;
+const browsers = new Map();  // kind ('chromium' or 'firefox') -> promise of its one browser
 
-function browser() {
-  browserPromise ??= puppeteer.launch({
-    executablePath: CHROMIUM,
-    headless: true,
-    // A French visitor's browser: its default charset is the one pages without a declared one
-    // are read in.
-    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--lang=fr-FR'],
-  });
-  return browserPromise;
+function browser(kind = 'chromium') {
+  if (!browsers.has(kind)) {
+    browsers.set(kind, kind === 'firefox'
+      ? puppeteer.launch({
+        browser: 'firefox',
+        executablePath: FIREFOX,
+        headless: true,
+        // A French visitor's browser, as chromium's below.
+        extraPrefsFirefox: { 'intl.accept_languages': 'fr-FR', 'intl.locale.requested': 'fr-FR' },
+      })
+      : puppeteer.launch({
+        executablePath: CHROMIUM,
+        headless: true,
+        // A French visitor's browser: its default charset is the one pages without a declared
+        // one are read in.
+        args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--lang=fr-FR'],
+      }));
+  }
+  return browsers.get(kind);
 }
 
 async function closeBrowser() {
-  if (!browserPromise) return;
-  const b = await browserPromise;
-  browserPromise = null;
-  await b.close();
+  const all = [...browsers.values()];
+  browsers.clear();
+  for (const b of all) await (await b).close();
 }
 
-// A served site. knownMissing: entries of known_missing.js that apply to it (files forgiven).
-async function openSite(folder, knownMissing = []) {
-  const server = await serveFolder(folder);
+// A served site. knownMissing: entries of known_missing.js that apply to it (files forgiven);
+// options: those of serveFolder.
+async function openSite(folder, knownMissing = [], options = {}) {
+  const server = await serveFolder(folder, options);
   const forgiven = new Set(knownMissing.map((entry) => entry.file));
   return { ...server, forgiven: (file) => forgiven.has(file) };
 }
@@ -75,8 +87,9 @@ function hasHighBytes(bytes) {
 // A visit of one page (and of the pop-ups it opens). problems() runs the checks that need the
 // loaded documents and returns every problem found, as short texts.
 class Visit {
-  constructor(site) {
+  constructor(site, kind) {
     this.site = site;
+    this.kind = kind;
     this.found = [];
     this.pages = [];
     this.popups = [];  // promises of the pop-ups opened, each resolved once watched
@@ -118,14 +131,16 @@ class Visit {
   }
 
   async open(pageName) {
-    const page = await (await browser()).newPage();
+    const page = await (await browser(this.kind)).newPage();
     await this.watch(page);
     this.page = page;
     const response = await page.goto(this.site.url(pageName), {
       waitUntil: 'load',
       timeout: DEADLINE_MS,
     });
-    if (!response) this.found.push(`no response for ${pageName}`);
+    // Through BiDi, Firefox answers no response for a page from disc.
+    if (!response && !(this.kind === 'firefox' && this.site.url(pageName).startsWith('file:')))
+      this.found.push(`no response for ${pageName}`);
     await settle(page);
     return this;
   }
@@ -188,8 +203,16 @@ async function settle(page) {
   await page.waitForNetworkIdle({ idleTime: 150, timeout: DEADLINE_MS });
 }
 
-async function visit(site, pageName) {
-  return new Visit(site).open(pageName);
+// kind: the browser, 'chromium' or 'firefox'.
+// The frame of page named name; through BiDi a frame does not tell its name, its window does.
+async function frameNamed(page, name) {
+  for (const frame of page.frames())
+    if (await frame.evaluate(() => window.name).catch(() => null) === name) return frame;
+  return null;
 }
 
-module.exports = { openSite, openDisc, visit, settle, closeBrowser, browser };
+async function visit(site, pageName, kind = 'chromium') {
+  return new Visit(site, kind).open(pageName);
+}
+
+module.exports = { openSite, openDisc, visit, settle, closeBrowser, browser, frameNamed };

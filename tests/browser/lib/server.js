@@ -50,7 +50,9 @@ function fileOf(root, urlPath) {
 }
 
 // Starts the server on a free port; resolves to {url(page), fileOf(url), relativeOf(url), close()}.
-async function serveFolder(folder) {
+// The files are sent uncached unless cached is set: then they are sent, as most hosts send them,
+// with no word on caching, and a browser may keep a page left in its back-forward cache.
+async function serveFolder(folder, { cached = false } = {}) {
   const root = path.resolve(folder);
   const server = http.createServer((request, response) => {
     const file = request.method === 'GET' || request.method === 'HEAD'
@@ -66,7 +68,7 @@ async function serveFolder(folder) {
       return;
     }
     const type = TYPES[path.extname(file).toLowerCase()] || 'application/octet-stream';
-    response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
+    response.writeHead(200, { 'Content-Type': type, ...(cached ? {} : { 'Cache-Control': 'no-store' }) });
     if (request.method === 'HEAD') response.end();
     else fs.createReadStream(file).pipe(response);
   });
