@@ -39,12 +39,23 @@ async function aller(cadre, adresse) {
 // Changes the cart as a kept copy may hold it (changer runs in the form shown in cadre), then
 // draws the form anew, until it shows the change (vu, run in the form). From disc the frameset
 // may answer the form's load after the change and draw the form again from its older copy.
+// That answer may also draw the form again while a step runs in it: the step is tried again.
 async function changerPanier(v, cadre, boutique, changer, vu) {
   const limite = Date.now() + 20000;
+  const essayer = async (pas) => {
+    for (;;) {
+      try {
+        return await pas();
+      } catch (erreur) {
+        if (Date.now() > limite || !/context was destroyed|detached/i.test(erreur.message)) throw erreur;
+        await new Promise((r) => setTimeout(r, 200));
+      }
+    }
+  };
   do {
-    await cadre(v).evaluate(changer);
-    await aller(cadre(v), boutique.url('boncommande.htm'));
-  } while (!(await cadre(v).evaluate(vu)) && Date.now() < limite);
+    await essayer(() => cadre(v).evaluate(changer));
+    await essayer(() => aller(cadre(v), boutique.url('boncommande.htm')));
+  } while (!(await essayer(() => cadre(v).evaluate(vu))) && Date.now() < limite);
 }
 
 // Each way of opening the catalogue: its frameset or its single page, served or from disc.

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "modele/app/texte_prix.h"
 #include "modele/frame/menu_gauche.h"
 #include "platform/charset.h"
 #include "platform/escape.h"
@@ -264,7 +265,7 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "\"ma_quantite\",\"mon_transport\",\"garde_n\"];",
           "function panier_neuf(){return {fin:0,ma_ref:new Array(),ma_description:new Array(),"
           "ma_pu:new Array(),ma_commande:new Array(),ma_quantite:new Array(),mon_transport:" +
-              texteScript(c.port ? c.portE : "0") + "};}",
+              texteScript(c.port ? app::prixCarte(c.portE) : "0") + "};}",
           // Slot by slot, so that the top window's own arrays keep holding the cart.
           "function copier_panier(de,vers){",
           "for(var k=0;k<cles_panier.length;k++){var cle=cles_panier[k],v=de[cle];",

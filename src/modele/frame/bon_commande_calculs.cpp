@@ -136,9 +136,9 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
       "return /^[-+]?[0-9]+$/.test(t)?Number(t):NaN;",
       "}",
       // A shipping amount: not below 0, with no currency mark but the shop's; NaN otherwise.
-      // "€" and "EUR" name one currency, "F" and "FF" another.
-      "function devise_de(marque){var d=String(marque).replace(/[\\s\\u00A0]/g,\"\").toUpperCase();",
-      "return d==\"\\u20AC\"||d==\"EUR\"?\"EUR\":d==\"F\"||d==\"FF\"?\"F\":d;}",
+      // "€", "EUR" and "Euros" name one currency, "F", "FF" and "Francs" another.
+      "function devise_de(marque){var d=String(marque).replace(/[\\s\\u00A0.]/g,\"\").toUpperCase();",
+      "return d==\"\\u20AC\"||/^EURO?S?$/.test(d)?\"EUR\":/^(F|FF|FRF|FRANCS?)$/.test(d)?\"F\":d;}",
       "function lire_port(valeur){var t=String(valeur==null?\"\":valeur),n=lire_montant(t),",
       "m=/^[\\s\\u00A0]*(\\u20AC|EUR|FF?)|(\\u20AC|EUR|FF?)[\\s\\u00A0]*$/i.exec(t);",
       "return n>=0&&(!m||devise_de(m[1]||m[2])==devise_de(devise))?n:NaN;",

@@ -49,6 +49,19 @@ TEST(BonCommande, PageFollowsTheSettings) {
   }
 }
 
+// The form reads amounts strictly: the shop's own shipping, typed loosely in an older shop, is
+// written as the number it always charged.
+TEST(BonCommande, TheShopsShippingIsAnAmountTheFormReads) {
+  const std::vector<std::pair<const char*, const char*>> cas = {
+      {"4,50", "mon_transport:\"4,50\""}, {"4 euros", "mon_transport:\"4\""}};
+  for (const auto& [port, attendu] : cas) {
+    frame::EntreesBonCommande e;
+    e.catalogue.port = true;
+    e.catalogue.portE = port;
+    EXPECT_NE(frame::pageBonCommande(e).text().find(attendu), std::string::npos) << port;
+  }
+}
+
 TEST(BonCommande, TitleCaseTurnsAccentedLettersToo) {
   frame::EntreesBonCommande e;
   e.catalogue.titreE = "Commande Spéciale";
