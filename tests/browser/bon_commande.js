@@ -55,7 +55,11 @@ async function changerPanier(v, cadre, boutique, changer, vu) {
   do {
     await essayer(() => cadre(v).evaluate(changer));
     await essayer(() => aller(cadre(v), boutique.url('boncommande.htm')));
-  } while (!(await essayer(() => cadre(v).evaluate(vu))) && Date.now() < limite);
+  } while (!(await essayer(async () => {
+    // The frameset's answer to the form's load comes a moment later.
+    await new Promise((r) => setTimeout(r, 300));
+    return cadre(v).evaluate(vu);
+  })) && Date.now() < limite);
 }
 
 // Each way of opening the catalogue: its frameset or its single page, served or from disc.

@@ -2,14 +2,17 @@
 // A card's lists and what the offline order form makes of them, in both layouts: a supplement
 // the shopper leaves alone costs nothing, a choice list reads as the supplements do, the lines
 // chosen add to the price before it is floored at 0 (whatever the order of the card's lists), a
-// label is shown as typed and cut where it is charged, the shopper's shipping field stays, and a
-// long product name leaves the quantity box and "Calculer" inside the window.
+// label is shown as typed and cut where it is charged, a line whose amount is none is a label, a
+// price past the cent is charged as shown, a promoted product's models follow its rate, the
+// shopper's shipping field stays, and a long product name leaves the quantity box and "Calculer"
+// inside the window.
 
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
 const path = require('node:path');
 const { describe, it, before, after } = require('node:test');
 
-const { openSite, visit } = require('./lib/harness.js');
+const { openDisc, openSite, visit } = require('./lib/harness.js');
 const { commanderCarte } = require('./lib/carte.js');
 const { buildShop } = require('./lib/shop.js');
 
@@ -22,14 +25,21 @@ function panier(cadre) {
     .map((cells) => [cells[0], cells[1]]));
 }
 
+// The list page holding a card's form.
+function pageDe(dossier, form) {
+  return fs.readdirSync(dossier).filter((n) => /-\d+\.htm$/.test(n))
+    .find((n) => fs.readFileSync(path.join(dossier, n), 'latin1').includes(`NAME="${form}"`));
+}
+
 for (const [layout, shop, cadre] of [
   ['frameset', 'carte_listes', (v) => v.page.frames().find((f) => f.name() === 'principal')],
   ['single-page layout', 'carte_listes_page', (v) => v.page.mainFrame()],
 ]) {
   describe(`card lists and the order form, ${layout}`, () => {
-    let site;
+    let site, dossier;
     before(async () => {
-      site = await openSite(path.join(buildShop(shop), 'ftp'));
+      dossier = path.join(buildShop(shop), 'ftp');
+      site = await openSite(dossier);
     });
     after(() => site.close());
 
@@ -73,7 +83,8 @@ for (const [layout, shop, cadre] of [
         const listes = {};
         for (const [page, form] of [['vaisselle-bols-0.htm', 'fbol01bol01'],
           ['infusions-fruits-0.htm', 'finf03inf03'], ['livres-cuisine-0.htm', 'fliv02liv02'],
-          ['livres-cuisine-0.htm', 'fliv03liv03'], ['infusions-fruits-0.htm', 'finf04inf04']]) {
+          ['livres-cuisine-0.htm', 'fliv03liv03'], ['infusions-fruits-0.htm', 'finf04inf04'],
+          [pageDe(dossier, 'fliv04liv04'), 'fliv04liv04'], [pageDe(dossier, 'finf05inf05'), 'finf05inf05']]) {
           await cadre(v).goto(site.url(page));
           // The form opens inside the table: its lists belong to it without lying inside it.
           listes[form] = await cadre(v).evaluate((n) => Object.fromEntries(
@@ -90,12 +101,49 @@ for (const [layout, shop, cadre] of [
           finf04inf04: { refsupp: ['Avec boîte=0', 'Avec boîte + 0 EUR', 'Sans boîte - 3 EUR'],
             refdiff: ['Standard=1', 'Standard 1 EUR', 'Taille=L 5 EUR'],
             refsupp3: ['', 'Sans supplément', 'Gravure + 4 EUR'] },
+          fliv04liv04: { refsupp3: ['', 'Sans supplément', 'Couleur=rouge'],
+            refsupp: ['Tome 1=0', 'Tome 1 + 0 EUR', 'Tome 2 = 1950-1960'],
+            refdiff: ['Sur mesure=sur devis', 'Sur mesure=sur devis', 'Grand 15 EUR'] },
+          finf05inf05: { refdiff: ['250 g=7.88', '250 g 7,88 EUR', '1 kg 26,91 EUR'] },
         });
         assert.deepEqual(await v.problems(), []);
       } finally {
         await v.close();
       }
     });
+
+    // Each order on a page of its own: a frame on disc may not hand its cart on at once.
+    for (const moyen of ['over http', 'from disc']) {
+      it(`charges what the card shows, labels sent whole and charged nothing, ${moyen}`, async () => {
+        const lieu = moyen === 'over http' ? site : openDisc(dossier);
+        const vus = [];
+        for (const [form, choix] of [
+          ['fliv04liv04', {}],
+          ['fliv04liv04', { refdiff: 'Grand=15', refsupp3: 'Couleur=rouge', refsupp: 'Tome 2 = 1950-1960' }],
+          ['finf05inf05', {}],
+          ['finf05inf05', { refdiff: '1 kg=26.91' }],
+          ['finf06inf06', {}],
+        ]) {
+          const v = await visit(lieu, 'index.htm');
+          try {
+            await Promise.all([cadre(v).waitForNavigation(),
+              cadre(v).evaluate((a) => { location.href = a; }, lieu.url(pageDe(dossier, form)))]);
+            await commanderCarte(cadre(v), form, choix);
+            vus.push(...await panier(cadre(v)));
+            assert.deepEqual(await v.problems(), []);
+          } finally {
+            await v.close();
+          }
+        }
+        assert.deepEqual(vus, [
+          ['LIV04 Sur mesure=sur devis Tome 1 Chroniques', '13,00 EUR'],
+          ['LIV04 Grand Couleur=rouge Tome 2 = 1950-1960 Chroniques', '15,00 EUR'],
+          ['INF05 250 g Thé vert', '7,88 EUR'],
+          ['INF05 1 kg Thé vert', '26,91 EUR'],
+          ['INF06 Thé noir', '9,00 EUR'],
+        ]);
+      });
+    }
 
     // The shop's shipping is 4; the shopper types another amount and presses "Calculer".
     it('keeps the shopper\'s shipping field, an amount below 0 or unreadable taken as the shop\'s', async () => {

@@ -252,6 +252,10 @@ std::string prixApresTaux(double prix, double taux, int decimales) {
   return platform::fromNumber(valeur, decimales);
 }
 
+std::string prixPromotion(double prix, double taux, bool arrondi) {
+  return nettoyerPrix(prixApresTaux(prix, taux, arrondi ? 1 : 2));
+}
+
 ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
                              const std::vector<std::string>& entrees, std::string_view taux,
                              bool arrondi, const std::function<void(int n)>& progression) {
@@ -272,7 +276,7 @@ ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
       return r;
     }
     p->taux = std::string(taux);
-    p->prixpromo = nettoyerPrix(prixApresTaux(*prix, *t, arrondi ? 1 : 2));
+    p->prixpromo = prixPromotion(*prix, *t, arrondi);
     calculees.emplace_back(entree, std::move(*p));
   }
   for (const auto& [entree, p] : calculees) {
@@ -422,7 +426,7 @@ int recalculerFiche(const platform::DataFolder& dossier, std::string_view refere
     const auto taux = nombreTaux(p.taux);
     if (!nouveau || !taux) continue;
     pro->setValue("prix", prix);
-    pro->setValue("prixpromo", nettoyerPrix(prixApresTaux(*nouveau, *taux, decimales)));
+    pro->setValue("prixpromo", prixPromotion(*nouveau, *taux, decimales == 1));
     pro->save(fichierPro);
     ++recalculees;
   }

@@ -79,6 +79,9 @@ std::optional<double> nombreTaux(std::string_view texte);
 std::optional<std::string> refusTaux(std::string_view taux);
 // p + p * t / 100, rounded to `decimales`, with a point.
 std::string prixApresTaux(double prix, double taux, int decimales);
+// A promotional price as "Appliquer" writes it: p + p * t / 100 rounded to the tenth with
+// `arrondi` ("7.9"), to the cent otherwise ("7.88").
+std::string prixPromotion(double prix, double taux, bool arrondi);
 
 // "Appliquer" on the entries: every price and the rate are checked first; nothing is written when
 // one is not a number (the French message comes back in `erreur`).

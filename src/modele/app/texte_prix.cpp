@@ -147,10 +147,72 @@ std::optional<std::string> refusNombre(std::string_view libelle, std::string_vie
   return refus + motif;
 }
 
+namespace {
+
+// lireMontant, whatever the number of decimals: a stored amount may hold more than a typed one.
+std::optional<std::string> lireMontantStocke(std::string_view texte) {
+  if (auto m = lireMontant(texte)) return m;
+  // Read without the decimals past the cent, which are then put back.
+  const std::string t(texte);
+  const size_t marque = t.find_last_of(",.");
+  if (marque == std::string::npos) return std::nullopt;
+  size_t fin = marque + 1;
+  while (fin < t.size() && chiffre(t[fin])) ++fin;
+  if (fin - marque - 1 <= 2) return std::nullopt;
+  auto m = lireMontant(t.substr(0, marque + 3) + t.substr(fin));
+  if (!m) return std::nullopt;
+  return *m + t.substr(marque + 3, fin - marque - 3);
+}
+
+bool auDelaDuCentime(const std::string& nombre) {
+  const size_t point = nombre.find('.');
+  return point != std::string::npos && nombre.size() - point - 1 > 2;
+}
+
+// A number with a point rounded to the cent on its digits, half away from zero: "12.999" gives
+// "13.00", "-2.555" gives "-2.56", without the errors of a binary fraction.
+std::string auCentime(const std::string& nombre) {
+  const bool negatif = nombre.starts_with('-');
+  const std::string_view n = std::string_view(nombre).substr(negatif ? 1 : 0);
+  const size_t point = n.find('.');
+  std::string chiffres = std::string(n.substr(0, point)) + std::string(n.substr(point + 1, 2));
+  if (n[point + 3] >= '5') {
+    size_t i = chiffres.size();
+    while (i > 0 && chiffres[i - 1] == '9') chiffres[--i] = '0';
+    if (i == 0)
+      chiffres.insert(0, 1, '1');
+    else
+      ++chiffres[i - 1];
+  }
+  if (chiffres.size() < 3) chiffres.insert(0, 3 - chiffres.size(), '0');
+  while (chiffres.size() > 3 && chiffres.front() == '0') chiffres.erase(0, 1);
+  const bool nul = chiffres.find_first_not_of('0') == std::string::npos;
+  return (negatif && !nul ? "-" : "") + chiffres.substr(0, chiffres.size() - 2) + "." +
+         chiffres.substr(chiffres.size() - 2);
+}
+
+}  // namespace
+
+std::optional<std::string> montantCarte(std::string_view texte) {
+  const auto m = lireMontantStocke(texte);
+  if (!m) return std::nullopt;
+  return auDelaDuCentime(*m) ? auCentime(*m) : std::string(texte);
+}
+
 std::string prixCarte(std::string_view prix) {
-  if (lireMontant(prix)) return std::string(prix);
-  std::string propre = nettoyerPrix(prix);
-  return platform::val(propre).ok() ? propre : "0";
+  if (const auto m = lireMontantStocke(prix); m && platform::val(*m).value >= 0)
+    return auDelaDuCentime(*m) ? auCentime(*m) : std::string(prix);
+  // No amount, or one below 0: the number cleaned out of it, as long as it is one and not below 0.
+  const std::string propre = nettoyerPrix(prix);
+  const platform::Conversion c = platform::val(propre);
+  if (!c.ok() || c.value < 0) return "0";
+  return auDelaDuCentime(propre) ? auCentime(propre) : propre;
+}
+
+std::optional<std::string> promotionCarte(std::string_view prixpromo) {
+  const auto m = lireMontantStocke(prixpromo);
+  if (!m || platform::val(*m).value < 0) return std::nullopt;
+  return montantCarte(prixpromo);
 }
 
 std::string formaterPrix(std::string_view montant) {

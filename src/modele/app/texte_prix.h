@@ -42,10 +42,19 @@ std::optional<std::string> refusNombre(std::string_view libelle, std::string_vie
                                        Signe signe, std::string_view lieu = {},
                                        Decimales decimales = Decimales::deux);
 
-// A stored price as a card shows and sends it: as stored when lireMontant reads it (or it is
-// empty), otherwise the number nettoyerPrix makes of it, "0" when none, so that the button
-// never sends a text the card shows as another amount.
+// A stored amount as a card shows and sends it: as stored when lireMontant reads it (or it is
+// empty), rounded to the cent with a point when it has more decimals ("12,999" gives "13.00");
+// none when it is no amount ("rouge", "1950-1960").
+std::optional<std::string> montantCarte(std::string_view texte);
+
+// A stored price as a card shows and sends it: montantCarte's when it is not below 0, otherwise
+// the number nettoyerPrix makes of it (rounded to the cent), "0" when none or when it is below 0,
+// so that the button never sends a text the card shows as another amount.
 std::string prixCarte(std::string_view prix);
+
+// A stored promotional price as a card applies it: montantCarte's; none when it is no amount
+// ("NaN", "inf", "abc") or below 0, and then the sheet's price stands.
+std::optional<std::string> promotionCarte(std::string_view prixpromo);
 
 // An amount written with a point as the French way: "1234.5" gives "1 234,50" (decimals cut).
 std::string formaterPrix(std::string_view montant);

@@ -427,18 +427,20 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  "var description=valeur_requete(\"description\"),pu=valeur_requete(\"pu\");",
                  // A card's lists: a model at its own price (refdiff), then supplements
                  // (refsupp, refsupp3, ...) whose price adds to it. A line "label=price" names
-                 // the slot by its label; a line without a price only names it. The sum is
+                 // the slot by its label; a line whose text after its last "=" is no amount
+                 // ("Couleur=rouge", "Tome 2 = 1950-1960") only names it, whole. The sum is
                  // floored at 0 once: the order in which a card shows its lists changes nothing.
-                 "var somme=verif(pu),chiffre=false;",
-                 "function choisir(valeur,remplace){var egal=valeur.lastIndexOf(\"=\"),libelle=valeur;",
-                 "if(egal>=0&&/[0-9]/.test(valeur.substring(egal+1))){libelle=valeur.substring(0,egal);",
-                 "somme=(remplace?0:somme)+verif(valeur.substring(egal+1));chiffre=true;}",
+                 // A price that is no amount stays as it came, for the cart not to count it.
+                 "var somme=lire_montant(pu),chiffre=false;",
+                 "function choisir(valeur,remplace){var egal=valeur.lastIndexOf(\"=\"),libelle=valeur,",
+                 "montant=egal>=0&&/\\S/.test(valeur.substring(egal+1))?lire_montant(valeur.substring(egal+1)):NaN;",
+                 "if(!isNaN(montant)){libelle=valeur.substring(0,egal);somme=(remplace?0:somme)+montant;chiffre=true;}",
                  "if(libelle!=\"\")ref=ref+\" \"+libelle;}",
                  "if(ref!=\"\"){var difference=valeur_requete(\"refdiff\");",
                  "if(difference!=\"\")choisir(difference,true);",
                  "var supplements=valeurs_requete(function(c){return /^refsupp[0-9]*$/.test(c);});",
                  "for(var k=0;k<supplements.length;k++)choisir(supplements[k],false);",
-                 "if(chiffre)pu=String(Math.max(0,Math.round(somme*100)/100));}",
+                 "if(chiffre&&!isNaN(somme))pu=String(Math.max(0,Math.round(somme*100)/100));}",
                  "function ajouter_ligne(){", "var present=false;",
                  "for(var i=0;i<panier.fin;i++)if(panier.ma_ref[i]==ref)present=true;",
                  "var libre=panier.fin;",

@@ -10,6 +10,7 @@
 
 #include "modele/app/annexes_fiche.h"
 #include "modele/app/options_programme.h"
+#include "modele/app/promotions.h"
 #include "modele/app/texte_prix.h"
 #include "modele/frame/valeur_script.h"
 #include "modele/pages/vignette.h"
@@ -102,16 +103,19 @@ std::string EcrivainCartes::imagePromo() {
 std::vector<std::string> EcrivainCartes::listeChoix(const std::string& fichier,
                                                     const std::string& nom,
                                                     const std::string& lien,
-                                                    const std::string& prefixe) {
+                                                    const std::string& prefixe,
+                                                    std::optional<double> taux) {
   // A reference typed in a comment row names no file outside the data folder.
   if (!platform::safeRelativePath(fichier)) return {};
   const platform::LineList lignes = app::chargerAnnexe(donnees_, fichier);
   if (lignes.empty()) return {};
-  return liste(nom, lignes.lines(), lien, prefixe);
+  return liste(nom, lignes.lines(), lien, prefixe, taux);
 }
 
 // Each line is sent as it is read; a "label=price" line reads as its label and amount, cut at
-// its last "=" as the order form cuts it. The label is the shopkeeper's text, never markup.
+// its last "=" as the order form cuts it. The label is the shopkeeper's text, never markup. A
+// line whose text after its last "=" is no amount ("Couleur=rouge") is a label as a whole: it is
+// shown and sent whole, and the order form charges nothing for it.
 std::vector<std::string> EcrivainCartes::selectTailles(const platform::LineList& tailles) const {
   std::vector<std::string> L{cache("refclient", "oui"), "<SELECT name=\"ref\">"};
   // A size is shown as text, as the other lists' labels are: it opens no tag.
@@ -125,18 +129,26 @@ std::vector<std::string> EcrivainCartes::selectTailles(const platform::LineList&
 std::vector<std::string> EcrivainCartes::liste(const std::string& nom,
                                                std::span<const std::string> lignes,
                                                const std::string& lien,
-                                               const std::string& prefixe) {
+                                               const std::string& prefixe,
+                                               std::optional<double> taux) {
   const std::string devise = contexte().identite().dev1;
   std::vector<std::string> L{"<SELECT name=\"" + nom + "\">"};
   for (const auto& lue : lignes) {
     std::string l = lue;
     std::string montre = trim(l);
-    if (size_t egal = l.rfind('='); egal != std::string::npos) {
-      // An amount stored before amounts were read strictly (the build names it) is shown and
-      // charged as the one number read from it.
-      if (!app::lireMontant(l.substr(egal + 1)))
-        l = l.substr(0, egal + 1) + app::prixCarte(l.substr(egal + 1));
-      std::string liant = lien, prix = l.substr(egal + 1);
+    const size_t egal = l.rfind('=');
+    const auto montant =
+        egal == std::string::npos ? std::nullopt : app::montantCarte(l.substr(egal + 1));
+    if (montant) {
+      // Past the cent, or at the promotion's rate, the amount is shown and charged as computed;
+      // any other is written as stored.
+      std::string vendu = *montant;
+      if (taux && !trim(vendu).empty())
+        vendu = app::prixPromotion(platform::val(app::nettoyerPrix(vendu)).value, *taux,
+                                   stylePromo.arrondi);
+      const bool calcule = vendu != l.substr(egal + 1);
+      l = l.substr(0, egal + 1) + vendu;
+      std::string liant = lien, prix = calcule ? app::formaterPrix(vendu) : vendu;
       // A supplement that takes off reads "Sans coffret - 2 EUR", not "+ -2".
       if (const std::string p = trim(prix); lien == " + " && p.size() > 1 && p[0] == '-') {
         liant = " - ";
@@ -158,6 +170,22 @@ std::vector<std::string> EcrivainCartes::listeSupplements(const std::string& ref
   if (!L.empty())
     L.insert(L.begin() + 1, "<OPTION value=\"\">" + prefixe + "Sans supplément</OPTION>");
   return L;
+}
+
+// A model replaces the price: on a promoted reference it is sold at the promotion's rate, as
+// "Appliquer" would have priced it. Without a rate that reads as one, or with a promotion the
+// card does not apply, the models keep their own prices.
+std::vector<std::string> EcrivainCartes::listeModeles() {
+  const std::string& reference = valeurs.referenceFiche;
+  std::optional<double> taux;
+  const auto& promos = contexte().fichiersPromo();
+  if (!reference.empty() && std::find(promos.begin(), promos.end(), reference + ".pro") != promos.end())
+    if (auto pro = contexte().charger(reference + ".pro")) {
+      const std::string promo = pro->value("prixpromo"), t = trim(pro->value("taux"));
+      if (!promo.empty() && !t.empty() && app::promotionCarte(promo)) taux = app::nombreTaux(t);
+      if (taux && *taux < -100) taux.reset();
+    }
+  return listeChoix(reference + ".dif", "refdiff", " ", "", taux);
 }
 
 // The sheet's "<CHOIX>" titles, after their marker line: a choice whose amounts add to the price.
@@ -413,7 +441,7 @@ void EcrivainCartes::formulaireCommande() {
     if (v.choixTitres) L.push_back("&nbsp;</td><td valign=\"top\">");
     ajouter(listeTailles);
     ajouter(listeTitresChoix());
-    ajouter(listeChoix(v.referenceFiche + ".dif", "refdiff", " ", ""));
+    ajouter(listeModeles());
     L.push_back("</td><td align=\"right\" valign=\"top\" nowrap>");
     L.push_back(kPix2);
     commande();

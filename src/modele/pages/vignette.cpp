@@ -55,6 +55,7 @@ TStylePromo lireStylePromo(const std::optional<platform::LineList>& fichier) {
   p.couleur_texte_PROMO_PRIX = fichier->value("couleur_texte_PROMO_PRIX");
   p.ligneC = fichier->value("ligne") == "oui";
   p.pourcentC = fichier->value("pourcent") == "oui";
+  p.arrondi = fichier->value("arrondi") == "oui";
   return p;
 }
 
@@ -311,10 +312,12 @@ void EcrivainCartes::promotions() {
   }
   for (size_t i = 0; i < places.size(); ++i) {
     Emplacement& e = places[i];
-    if (e.promo.empty()) continue;
+    // A promotion that is no amount, or below 0, is not applied: the sheet's price stands.
+    const auto promo = e.promo.empty() ? std::nullopt : app::promotionCarte(e.promo);
+    if (!promo) continue;
     e.ancien = e.prix;
-    e.prix = e.promo;
-    if (i == 0) v.prixAffiche = e.promo;
+    e.prix = *promo;
+    if (i == 0) v.prixAffiche = *promo;
     e.ancien = app::nettoyerPrix(e.ancien);
     e.prix = app::nettoyerPrix(e.prix);
     if (nombreOuZero(e.ancien) < nombreOuZero(e.prix)) e.ancien.clear();

@@ -82,6 +82,7 @@ struct TStylePromo {
       hauteur_image_PROMO_PRIX, couleur_texte_PROMO_PRIX = "#FF0000";
   bool ligneC = false;     // old and new price on one line
   bool pourcentC = false;  // the rate is not shown
+  bool arrondi = false;    // promotional prices rounded to the tenth
 };
 TStylePromo lireStylePromo(const std::optional<platform::LineList>& fichier);
 
@@ -186,12 +187,17 @@ class EcrivainCartes {
                    bool supplements = false);
   std::string prixPromo(bool rangee);
   void quantite(std::vector<std::string>& L, bool rangee);
+  // taux: the promotion's rate, which every amount of the list then follows.
   std::vector<std::string> listeChoix(const std::string& fichier, const std::string& nom,
-                                      const std::string& lien, const std::string& prefixe);
+                                      const std::string& lien, const std::string& prefixe,
+                                      std::optional<double> taux = std::nullopt);
   // The sizes list ("refclient" and the SELECT of "ref"), from <reference>tailles.txt.
   std::vector<std::string> selectTailles(const platform::LineList& tailles) const;
   std::vector<std::string> liste(const std::string& nom, std::span<const std::string> lignes,
-                                 const std::string& lien, const std::string& prefixe);
+                                 const std::string& lien, const std::string& prefixe,
+                                 std::optional<double> taux = std::nullopt);
+  // The models of the line's reference (its .dif), at the rate of its promotion when it has one.
+  std::vector<std::string> listeModeles();
   // The supplements of a reference (its .sup file), led by the line that declines them.
   std::vector<std::string> listeSupplements(const std::string& reference,
                                             const std::string& prefixe);

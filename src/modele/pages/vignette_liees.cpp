@@ -64,10 +64,12 @@ void EcrivainCartes::tableauProduitsLies() {
     if (m.present) {
       if (auto fiche = c.charger(app::nomFichierFiche(sub))) {
         app::TFicheProduit f = app::lireFicheProduit(*fiche);
-        prix = f.prix;
+        // Shown and sent as the product's own card does.
+        prix = f.prix.empty() ? "" : app::prixCarte(f.prix);
         image = f.image;
       }
-      if (auto pro = c.charger(sub + ".pro")) promo = pro->value("prixpromo");
+      if (auto pro = c.charger(sub + ".pro"); pro && !pro->value("prixpromo").empty())
+        promo = app::promotionCarte(pro->value("prixpromo")).value_or("");
     }
     const auto vignette = vigConf ? c.vignetteLiee(sub) : std::nullopt;
 

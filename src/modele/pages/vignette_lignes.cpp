@@ -80,6 +80,7 @@ void EcrivainCartes::tableauLignes() {
       if (auto fichier = contexte().charger(reference + ".pro")) {
         v.tauxPromo = fichier->value("taux");
         promo = fichier->value("prixpromo");
+        if (!promo.empty()) promo = app::promotionCarte(promo).value_or("");
       }
     v.ancienPrix.clear();
     if (!promo.empty()) {

@@ -151,7 +151,7 @@ void EcrivainCartes::cellulePrixTableau(const std::string& ecotaxe) {
   }
   v.ancienPrix.clear();
   if (e_.tableau_c != "oui") {
-    auto dif = listeChoix(v.referenceFiche + ".dif", "refdiff", " ", "");
+    auto dif = listeModeles();
     if (!dif.empty()) v.cellulePrix.clear();
     for (auto& l : dif) L.push_back(l);
   }

@@ -391,6 +391,20 @@ TEST_F(TableLies, PlainLinksWithoutOrderForms) {
   EXPECT_FALSE(a.t.dossier.exists("ftp/L9_pc.html"));
 }
 
+// A linked product's price as its own card takes it: a promotion that is no amount is not
+// applied, a price below 0 is 0.
+TEST_F(TableLies, PricesAsTheirOwnCardsTakeThem) {
+  a.write("modcomp.inf", {"bouton=go.gif"});
+  a.write("L1.pro", {"prixpromo=NaN"});
+  a.fiche("L3", {"reference=L3", "prix=-5"});
+  a.demarrer();
+  std::string t;
+  for (const auto& l : table()) t += l + "\n";
+  EXPECT_NE(t.find("<input type=\"hidden\" name=\"pu\" value=\"4,5\">"), std::string::npos);
+  EXPECT_NE(t.find("<input type=\"hidden\" name=\"pu\" value=\"0\">"), std::string::npos);
+  EXPECT_EQ(t.find("NaN"), std::string::npos);
+}
+
 TEST_F(TableLies, OrderFormsWhenTheModelAsksForThem) {
   a.write("modcomp.inf", {"quantite=oui", "cadre=oui", "reference=oui", "bouton=go.gif"});
   a.write("shop.qmn", {"L1= 3 "});

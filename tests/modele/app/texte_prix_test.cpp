@@ -102,8 +102,26 @@ TEST(PrixCarte, PlainPricesAsStoredOthersAsTheirNumber) {
   struct Case {
     const char *prix, *carte;
   } cases[] = {{"12,50 €", "12,50 €"}, {"18.50", "18.50"}, {"", ""}, {" ", " "},
-               {"1O,50", "1.50"}, {"12,5O", "12.5"}, {"abc", "0"}, {"1950-1960", "0"}};
+               {"1O,50", "1.50"}, {"12,5O", "12.5"}, {"abc", "0"}, {"1950-1960", "0"},
+               // Below 0 as no number; past the cent, rounded on its digits.
+               {"-5", "0"}, {"-5abc", "0"}, {"12,999", "13.00"}, {"1,005 €", "1.01"},
+               {"99,995", "100.00"}, {"1 234,5678", "1234.57"}, {"1O,995", "2.00"}};
   for (const auto& c : cases) EXPECT_EQ(prixCarte(c.prix), c.carte) << c.prix;
+}
+
+// A list's amount and a promotional price as a card takes them: none when no amount.
+TEST(PrixCarte, ListAmountsAndPromotions) {
+  struct Case {
+    const char* texte;
+    std::optional<std::string> montant, promotion;
+  } cases[] = {{"8,75", "8,75", "8,75"},      {"-2,555", "-2.56", std::nullopt},
+               {"rouge", std::nullopt, std::nullopt}, {" 1950-1960", std::nullopt, std::nullopt},
+               {"NaN", std::nullopt, std::nullopt},   {"inf", std::nullopt, std::nullopt},
+               {"-18.50", "-18.50", std::nullopt},    {"0,004", "0.00", "0.00"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(montantCarte(c.texte), c.montant) << c.texte;
+    EXPECT_EQ(promotionCarte(c.texte), c.promotion) << c.texte;
+  }
 }
 
 TEST(FormaterPrix, Examples) {
