@@ -228,13 +228,11 @@ std::optional<double> nombrePrix(std::string_view texte) {
   return platform::val(*montant).value;
 }
 
-namespace {
 std::string sansPourcent(std::string_view texte) {
   std::string t = platform::trim(texte);
   if (t.ends_with('%')) t = platform::trim(std::string_view(t).substr(0, t.size() - 1));
   return t;
 }
-}  // namespace
 
 std::optional<double> nombreTaux(std::string_view texte) { return nombrePrix(sansPourcent(texte)); }
 

@@ -74,6 +74,8 @@ void ecrireListesPromo(const platform::DataFolder& dossier);
 std::optional<double> nombrePrix(std::string_view texte);
 // A typed or stored rate as a number: as nombrePrix, a final "%" allowed ("-15%", "-15 %").
 std::optional<double> nombreTaux(std::string_view texte);
+// A rate without its final "%" and blanks: "-15 %" gives "-15".
+std::string sansPourcent(std::string_view texte);
 // The refusal of a typed rate that nombreTaux refuses, or below -100 %, which would make a price
 // below 0; none when it is accepted. A rate keeps all its decimals.
 std::optional<std::string> refusTaux(std::string_view taux);

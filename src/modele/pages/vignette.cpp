@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "modele/app/fiche_produit.h"
+#include "modele/app/promotions.h"
 #include "modele/app/texte_prix.h"
 #include "modele/pages/vignette_contexte.h"
 #include "platform/charset.h"
@@ -307,7 +308,7 @@ void EcrivainCartes::promotions() {
   for (const auto& [position, i] : trouves) {
     auto fichier = contexte().charger(listes[position]);
     if (!fichier || fichier->empty()) continue;
-    if (std::string taux = fichier->value("taux"); !taux.empty()) v.tauxPromo = taux;
+    if (std::string taux = fichier->value("taux"); !taux.empty()) v.tauxPromo = app::sansPourcent(taux);
     places[i].promo = fichier->value("prixpromo");
   }
   for (size_t i = 0; i < places.size(); ++i) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "modele/app/promotions.h"
 #include "modele/app/texte_prix.h"
 #include "modele/pages/vignette.h"
 #include "modele/pages/vignette_contexte.h"
@@ -78,7 +79,7 @@ void EcrivainCartes::tableauLignes() {
     if (!reference.empty() &&
         std::find(promos.begin(), promos.end(), reference + ".pro") != promos.end())
       if (auto fichier = contexte().charger(reference + ".pro")) {
-        v.tauxPromo = fichier->value("taux");
+        v.tauxPromo = app::sansPourcent(fichier->value("taux"));
         promo = fichier->value("prixpromo");
         if (!promo.empty()) promo = app::promotionCarte(promo).value_or("");
       }

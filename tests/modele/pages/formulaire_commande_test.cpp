@@ -59,6 +59,11 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
         // A model follows the promotion's rate.
         "<OPTION value=\"Rouge=14.40\">Rouge 14,40 EUR</OPTION>"},
        {}},
+      {"a stored rate ending with %",
+       {{"R1.ref", fiche}, {"R-1.pro", {"taux=-15 %", "prixpromo=8.50"}},
+        {"promo_prix.opt", {"ok_PROMO_PRIX=oui"}}},
+       {kCache + "pu\" value=\"8.50\">"},
+       {"%%", "-15 %"}},
       {"labels in lists, a model without an amount, a price past the cent",
        {{"R1.ref", plus({"prix=12,999", "titres=<CHOIX>", "titres=Tome 1=0",
                          "titres=Tome 2 = 1950-1960"})},
