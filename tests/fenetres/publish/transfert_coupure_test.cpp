@@ -25,6 +25,20 @@ std::string fichier(const std::vector<std::string>& liens, char remplissage) {
   return texte + "<!--" + std::string(200000, remplissage) + "--></html>";
 }
 
+// A site published before (its mirror and the server hold `avant`), now built as `site`, ready to
+// be published again to the account's folder www/.
+void publieAvant(Atelier& a, const std::map<std::string, std::string>& avant,
+                 const std::map<std::string, std::string>& site) {
+  for (const auto& [nom, contenu] : avant) {
+    a.ecrire("transfert/" + nom, contenu);
+    a.ecrireDistant("www/" + nom, contenu);
+  }
+  for (const auto& [nom, contenu] : site) a.ecrire("ftp/" + nom, contenu);
+  a.demarrer();
+  a.sitePubliable();
+  a.compte("www/");
+}
+
 TEST(Coupure, NoLiveFileTruncatedAndNoLivePageNamingAFileNotYetSent) {
   // The site online: an index, a category page, a product and its picture.
   const std::map<std::string, std::string> avant = {
@@ -54,14 +68,7 @@ TEST(Coupure, NoLiveFileTruncatedAndNoLivePageNamingAFileNotYetSent) {
     testing_support::FtpServer::Rules coupe;
     coupe.dieAfterBytes = static_cast<long long>((coupure - 1) * taille + taille / 2);
     a.serveur.emplace(0, "marchand", "secret", coupe);
-    for (const auto& [nom, contenu] : avant) {
-      a.ecrire("transfert/" + nom, contenu);
-      a.ecrireDistant("www/" + nom, contenu);
-    }
-    for (const auto& [nom, contenu] : apres) a.ecrire("ftp/" + nom, contenu);
-    a.demarrer();
-    a.sitePubliable();
-    a.compte("www/");
+    publieAvant(a, avant, apres);
     a.lancer();
     a.dialogs.clear();
     a.fenetre().goftp.click();
@@ -108,14 +115,7 @@ TEST(Coupure, AFileCutShortIsOfferedAgainUntilTheServerHoldsItWhole) {
     a.serveur.emplace(0, "marchand", "secret", c.regles);
     std::map<std::string, std::string> site = avant;
     if (c.change) site[c.change] = fichier({}, 'x');
-    for (const auto& [nom, contenu] : avant) {
-      a.ecrire("transfert/" + nom, contenu);
-      a.ecrireDistant("www/" + nom, contenu);
-    }
-    for (const auto& [nom, contenu] : site) a.ecrire("ftp/" + nom, contenu);
-    a.demarrer();
-    a.sitePubliable();
-    a.compte("www/");
+    publieAvant(a, avant, site);
     a.lieuDuCompte("www/");
     a.lancer();
     a.fenetre().BitBtn4.click();
