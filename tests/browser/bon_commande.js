@@ -6,7 +6,7 @@ const assert = require('node:assert/strict');
 const path = require('node:path');
 const { describe, it, before, after } = require('node:test');
 
-const { openDisc, openSite, settle, visit } = require('./lib/harness.js');
+const { frameNamed, openDisc, openSite, settle, visit } = require('./lib/harness.js');
 const { commanderCarte } = require('./lib/carte.js');
 const { buildShop } = require('./lib/shop.js');
 
@@ -235,21 +235,25 @@ describe('offline order form', () => {
   }
 
   // A shopper's round: a card with a supplement, another list page, the top bar's "Votre
-  // Panier", a reload, "Ajouter d'autres articles" back to the shop, a second card.
-  for (const [layout, ouvert, cadre] of [['frameset', () => site, principal],
-    ['single-page layout', () => seul, (v) => v.page.mainFrame()]]) {
-    it(`keeps the cart through the shopper's round in the ${layout}`, async () => {
+  // Panier", a reload, "Ajouter d'autres articles" back to the shop, a second card; in both
+  // browsers (through WebDriver BiDi a frame is found by its window's name).
+  for (const [layout, ouvert, trouver, navigateur] of [
+    ['frameset', () => site, (v) => frameNamed(v.page, 'principal')],
+    ['single-page layout', () => seul, (v) => v.page.mainFrame()],
+  ].flatMap((c) => ['chromium', 'firefox'].map((n) => [...c, n]))) {
+    it(`keeps the cart through the shopper's round in the ${layout}, ${navigateur}`, async () => {
       const boutique = ouvert();
-      const v = await visit(boutique, 'index.htm');
+      const v = await visit(boutique, 'index.htm', navigateur);
+      const dans = async (faire) => faire(await trouver(v));
       const accueil = async () => {
         await v.page.waitForFunction(() => location.pathname.endsWith('/index.htm'));
         await settle(v.page);
       };
       try {
         await accueil();
-        await cadre(v).goto(boutique.url('vaisselle-bols-0.htm'));
-        await commanderCarte(cadre(v), 'fbol01bol01', { refsupp3: 'Coffret cadeau=6' });
-        await cadre(v).goto(boutique.url('livres-cuisine-0.htm'));
+        await dans((f) => f.goto(boutique.url('vaisselle-bols-0.htm')));
+        await dans((f) => commanderCarte(f, 'fbol01bol01', { refsupp3: 'Coffret cadeau=6' }));
+        await dans((f) => f.goto(boutique.url('livres-cuisine-0.htm')));
         const haut = v.page.frames().find((f) => f.url().endsWith('/top2.htm'));
         await Promise.all([v.page.waitForNavigation(), haut.evaluate(() => {
           document.querySelector('a[href="boncommande.htm"]').click();
@@ -259,9 +263,9 @@ describe('offline order form', () => {
           [...document.links].find((a) => a.innerText.includes('autres articles')).click();
         })]);
         await accueil();
-        await cadre(v).goto(boutique.url('infusions-plantes-0.htm'));
-        await commanderCarte(cadre(v), 'finf01t50inf01', {});
-        assert.deepEqual(await references(cadre(v), 2), [
+        await dans((f) => f.goto(boutique.url('infusions-plantes-0.htm')));
+        await dans((f) => commanderCarte(f, 'finf01t50inf01', {}));
+        assert.deepEqual(await dans((f) => references(f, 2)), [
           'BOL01 Coffret cadeau Bol en grès émaillé bleu', 'INF01-50 Plantes (w:50)Sachet de 50 g']);
         assert.deepEqual(await v.problems(), []);
       } finally {
