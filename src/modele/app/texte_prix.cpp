@@ -191,28 +191,38 @@ std::string auCentime(const std::string& nombre) {
          chiffres.substr(chiffres.size() - 2);
 }
 
+// The text as stored when its number (read from it) stops at the cent, else that number rounded.
+std::string auCentimeOuTelQuel(std::string_view texte, const std::string& nombre) {
+  return auDelaDuCentime(nombre) ? auCentime(nombre) : std::string(texte);
+}
+
+// montantCarte's, when not below 0.
+std::optional<std::string> montantPositif(std::string_view texte) {
+  const auto m = lireMontantStocke(texte);
+  if (!m || platform::val(*m).value < 0) return std::nullopt;
+  return auCentimeOuTelQuel(texte, *m);
+}
+
 }  // namespace
 
 std::optional<std::string> montantCarte(std::string_view texte) {
   const auto m = lireMontantStocke(texte);
   if (!m) return std::nullopt;
-  return auDelaDuCentime(*m) ? auCentime(*m) : std::string(texte);
+  return auCentimeOuTelQuel(texte, *m);
 }
 
 std::string prixCarte(std::string_view prix) {
-  if (const auto m = lireMontantStocke(prix); m && platform::val(*m).value >= 0)
-    return auDelaDuCentime(*m) ? auCentime(*m) : std::string(prix);
+  if (auto m = montantPositif(prix)) return *m;
   // No amount, or one below 0: the number cleaned out of it, as long as it is one and not below 0.
   const std::string propre = nettoyerPrix(prix);
   const platform::Conversion c = platform::val(propre);
   if (!c.ok() || c.value < 0) return "0";
-  return auDelaDuCentime(propre) ? auCentime(propre) : propre;
+  return auCentimeOuTelQuel(propre, propre);
 }
 
 std::optional<std::string> promotionCarte(std::string_view prixpromo) {
-  const auto m = lireMontantStocke(prixpromo);
-  if (!m || platform::val(*m).value < 0) return std::nullopt;
-  return montantCarte(prixpromo);
+  if (prixpromo.empty()) return std::nullopt;
+  return montantPositif(prixpromo);
 }
 
 std::string formaterPrix(std::string_view montant) {

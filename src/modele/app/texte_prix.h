@@ -52,8 +52,8 @@ std::optional<std::string> montantCarte(std::string_view texte);
 // so that the button never sends a text the card shows as another amount.
 std::string prixCarte(std::string_view prix);
 
-// A stored promotional price as a card applies it: montantCarte's; none when it is no amount
-// ("NaN", "inf", "abc") or below 0, and then the sheet's price stands.
+// A stored promotional price as a card applies it: montantCarte's; none when it is empty (no
+// promotion), no amount ("NaN", "inf", "abc") or below 0, and then the sheet's price stands.
 std::optional<std::string> promotionCarte(std::string_view prixpromo);
 
 // An amount written with a point as the French way: "1234.5" gives "1 234,50" (decimals cut).

@@ -178,13 +178,11 @@ std::vector<std::string> EcrivainCartes::listeSupplements(const std::string& ref
 std::vector<std::string> EcrivainCartes::listeModeles() {
   const std::string& reference = valeurs.referenceFiche;
   std::optional<double> taux;
-  const auto& promos = contexte().fichiersPromo();
-  if (!reference.empty() && std::find(promos.begin(), promos.end(), reference + ".pro") != promos.end())
-    if (auto pro = contexte().charger(reference + ".pro")) {
-      const std::string promo = pro->value("prixpromo"), t = trim(pro->value("taux"));
-      if (!promo.empty() && !t.empty() && app::promotionCarte(promo)) taux = app::nombreTaux(t);
-      if (taux && *taux < -100) taux.reset();
-    }
+  if (auto pro = fichierPromotion(reference)) {
+    const std::string t = trim(pro->value("taux"));
+    if (!t.empty() && app::promotionCarte(pro->value("prixpromo"))) taux = app::nombreTaux(t);
+    if (taux && *taux < -100) taux.reset();
+  }
   return listeChoix(reference + ".dif", "refdiff", " ", "", taux);
 }
 

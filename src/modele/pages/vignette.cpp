@@ -282,6 +282,13 @@ void EcrivainCartes::pageDetail() {
   if (v.detailHTML == "oui") v.imageDetail = "HTML";
 }
 
+std::optional<platform::LineList> EcrivainCartes::fichierPromotion(const std::string& reference) {
+  const auto& promos = contexte().fichiersPromo();
+  if (reference.empty() || std::find(promos.begin(), promos.end(), reference + ".pro") == promos.end())
+    return std::nullopt;
+  return contexte().charger(reference + ".pro");
+}
+
 void EcrivainCartes::promotions() {
   TValeursCarte& v = valeurs;
   struct Emplacement {
@@ -314,7 +321,7 @@ void EcrivainCartes::promotions() {
   for (size_t i = 0; i < places.size(); ++i) {
     Emplacement& e = places[i];
     // A promotion that is no amount, or below 0, is not applied: the sheet's price stands.
-    const auto promo = e.promo.empty() ? std::nullopt : app::promotionCarte(e.promo);
+    const auto promo = app::promotionCarte(e.promo);
     if (!promo) continue;
     e.ancien = e.prix;
     e.prix = *promo;

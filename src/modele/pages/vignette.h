@@ -196,6 +196,8 @@ class EcrivainCartes {
   std::vector<std::string> liste(const std::string& nom, std::span<const std::string> lignes,
                                  const std::string& lien, const std::string& prefixe,
                                  std::optional<double> taux = std::nullopt);
+  // The promotion file of a reference, named exactly, as the card's own promotions are.
+  std::optional<platform::LineList> fichierPromotion(const std::string& reference);
   // The models of the line's reference (its .dif), at the rate of its promotion when it has one.
   std::vector<std::string> listeModeles();
   // The supplements of a reference (its .sup file), led by the line that declines them.

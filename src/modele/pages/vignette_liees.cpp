@@ -68,7 +68,7 @@ void EcrivainCartes::tableauProduitsLies() {
         prix = f.prix.empty() ? "" : app::prixCarte(f.prix);
         image = f.image;
       }
-      if (auto pro = c.charger(sub + ".pro"); pro && !pro->value("prixpromo").empty())
+      if (auto pro = c.charger(sub + ".pro"))
         promo = app::promotionCarte(pro->value("prixpromo")).value_or("");
     }
     const auto vignette = vigConf ? c.vignetteLiee(sub) : std::nullopt;

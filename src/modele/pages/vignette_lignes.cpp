@@ -74,15 +74,10 @@ void EcrivainCartes::tableauLignes() {
 
     v.tauxPromo.clear();
     std::string promo;
-    // Named exactly, as the card's own promotions are.
-    const auto& promos = contexte().fichiersPromo();
-    if (!reference.empty() &&
-        std::find(promos.begin(), promos.end(), reference + ".pro") != promos.end())
-      if (auto fichier = contexte().charger(reference + ".pro")) {
-        v.tauxPromo = app::sansPourcent(fichier->value("taux"));
-        promo = fichier->value("prixpromo");
-        if (!promo.empty()) promo = app::promotionCarte(promo).value_or("");
-      }
+    if (auto fichier = fichierPromotion(reference)) {
+      v.tauxPromo = app::sansPourcent(fichier->value("taux"));
+      promo = app::promotionCarte(fichier->value("prixpromo")).value_or("");
+    }
     v.ancienPrix.clear();
     if (!promo.empty()) {
       v.ancienPrix = app::nettoyerPrix(v.prix);
