@@ -25,8 +25,10 @@ void forwardRightClickOf(FormView& view, ui::Control& control, QListWidget* list
 }
 
 // Every click on an item of a list reaches the model: Qt tells a new current row as a change,
-// and a click on the row that is already current only as a click.
-void forwardItemClicks(FormView& view, QListWidget* list, std::function<void(int row)> click) {
+// and a click on the row that is already current only as a click. Returns the row that was
+// current at the press under way: a list forgets it (-1) when the press was no click on a text.
+std::shared_ptr<int> forwardItemClicks(FormView& view, QListWidget* list,
+                                       std::function<void(int row)> click) {
   auto rowBeforePress = std::make_shared<int>(-1);
   QObject::connect(list, &QListWidget::currentRowChanged, list, [&view, click](int row) {
     if (!view.updating() && row >= 0) click(row);
@@ -41,6 +43,7 @@ void forwardItemClicks(FormView& view, QListWidget* list, std::function<void(int
                      if (!view.updating() && row >= 0 && row == *rowBeforePress) click(row);
                      *rowBeforePress = -1;
                    });
+  return rowBeforePress;
 }
 
 // ListBox and FileListBox: a click selects and runs the control's click handler.
@@ -111,20 +114,21 @@ class CheckListElement : public Element {
   CheckListElement(FormView& v, ui::Control& c, QWidget* parent) : Element(v, c) {
     list_ = new QListWidget(parent);
     widget = list_;
-    QObject::connect(list_, &QListWidget::itemChanged, list_, [this](QListWidgetItem* item) {
-      if (view.updating()) return;
-      auto& model = static_cast<ui::CheckListBox&>(control);
-      int row = list_->row(item);
-      bool ticked = item->checkState() == Qt::Checked;
-      if (row >= 0 && ticked != model.checked(static_cast<size_t>(row)))
-        view.act(control, [&] { model.toggle(static_cast<size_t>(row)); });
+    // A click on a box ticks it when the button is released, before Qt tells the click: that
+    // click is not one on the item's text, even on the current item.
+    auto pressedRow = forwardItemClicks(view, list_, [this](int row) {
+      view.act(control, [&] { static_cast<ui::CheckListBox&>(control).clickItem(row); });
     });
-    forwardItemClicks(view, list_, [this](int row) {
-      view.act(control, [&] {
-        static_cast<ui::CheckListBox&>(control).setItemIndex(row);
-        control.click();
-      });
-    });
+    QObject::connect(list_, &QListWidget::itemChanged, list_,
+                     [this, pressedRow](QListWidgetItem* item) {
+                       if (view.updating()) return;
+                       *pressedRow = -1;
+                       auto& model = static_cast<ui::CheckListBox&>(control);
+                       int row = list_->row(item);
+                       bool ticked = item->checkState() == Qt::Checked;
+                       if (row >= 0 && ticked != model.checked(static_cast<size_t>(row)))
+                         view.act(control, [&] { model.toggle(static_cast<size_t>(row)); });
+                     });
     forwardInput(list_);
     forwardRightClickOf(view, control, list_);
   }

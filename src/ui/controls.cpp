@@ -361,11 +361,16 @@ void CheckListBox::setChecks(std::vector<bool> checks) {
   notify(Property::Checked);
 }
 
+void CheckListBox::clickItem(int index) {
+  requireReachable();
+  setItemIndex(index);
+  fire(onClick);
+}
+
 void CheckListBox::toggle(size_t index) {
   requireReachable();
   syncChecks();
   if (index >= checks_.size()) return;
-  setItemIndex(static_cast<int>(index));
   setChecked(index, !checks_[index]);
   fire(onClickCheck);
 }

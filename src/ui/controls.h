@@ -207,7 +207,10 @@ class CheckListBox : public ItemsControl {
   void setChecks(std::vector<bool> checks);
   // The item whose tick the current Checked notification is about; -1: any of them.
   int changedCheck() const { return changedCheck_; }
-  // The user ticks or unticks an item: onClickCheck.
+  // The user clicks an item's text: selects it, then onClick; its tick stays.
+  void clickItem(int index);
+  // The user clicks an item's box: its tick alone changes, the selected item stays the one the
+  // window shows and acts on; then onClickCheck.
   void toggle(size_t index);
   std::function<void()> onClickCheck;
 

@@ -431,8 +431,7 @@ class Runner {
   void select(ui::Control& c, const std::string& item) {
     auto* checks = as<ui::CheckListBox>(c);
     if (!checks || item.empty()) return click(c, item);
-    checks->setItemIndex(index(*checks, item));
-    checks->click();
+    checks->clickItem(index(*checks, item));
   }
 
   int index(const ui::ItemsControl& list, const std::string& item) {
