@@ -68,6 +68,16 @@ const MANIERES = [['frameset', true, 'over http'], ['frameset', true, 'from disc
 const cadreDe = (enCadres) => (enCadres ? principal : (v) => v.page.mainFrame());
 const ouvrir = (dossier, moyen) => (moyen === 'over http' ? openSite(dossier) : openDisc(dossier));
 
+// The built folders of a shop in both layouts (shops/<nom>.txt and <nom>_page.txt), in a suite.
+function deuxBoutiques(nom) {
+  const dossiers = {};
+  before(() => {
+    dossiers.cadres = path.join(buildShop(nom), 'ftp');
+    dossiers.page = path.join(buildShop(`${nom}_page`), 'ftp');
+  });
+  return dossiers;
+}
+
 // The first cells of the cart's lines, the headings row left out.
 async function references(cadre, nombre) {
   return (await lignes(cadre)).slice(1, nombre + 1).map((r) => r[0]);
@@ -393,11 +403,7 @@ describe('offline order form', () => {
   // pay holds; a stored amount below 0 is charged and shown 0; shipping priced by weight is
   // shown as it is charged, with no box.
   describe('with the shipping typed by the shopper', () => {
-    const libres = {};
-    before(() => {
-      libres.cadres = path.join(buildShop('hors_ligne_libre'), 'ftp');
-      libres.page = path.join(buildShop('hors_ligne_libre_page'), 'ftp');
-    });
+    const libres = deuxBoutiques('hors_ligne_libre');
     const frais = (montant, tva, total) => [['Participation frais d\'envoi', montant],
       ['TVA transport 20%', `${tva} EUR`], ['Total à payer', `${total} EUR`]];
     for (const [layout, enCadres, moyen] of MANIERES) {
@@ -434,11 +440,7 @@ describe('offline order form', () => {
   // each rounded once as the card rounds, and no packaging line in a shop without packaging
   // settings. Each basket's rows after its products' lines.
   describe('counting in cents', () => {
-    const dossiers = {};
-    before(() => {
-      dossiers.cadres = path.join(buildShop('centimes'), 'ftp');
-      dossiers.page = path.join(buildShop('centimes_page'), 'ftp');
-    });
+    const dossiers = deuxBoutiques('centimes');
     const seuil = [['Total H.T.', '100,00 EUR', '655,96'], ['TVA 10%', '10,00 EUR', '65,60'],
       ['Total TTC', '110,00 EUR', '721,55'], ['Colissimo 300g', '4,50 EUR', '29,52'],
       ['Total à payer', '114,50 EUR', '751,07']];
