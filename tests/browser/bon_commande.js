@@ -68,6 +68,16 @@ const MANIERES = [['frameset', true, 'over http'], ['frameset', true, 'from disc
 const cadreDe = (enCadres) => (enCadres ? principal : (v) => v.page.mainFrame());
 const ouvrir = (dossier, moyen) => (moyen === 'over http' ? openSite(dossier) : openDisc(dossier));
 
+// The built folders of a shop in both layouts (shops/<nom>.txt and <nom>_page.txt), in a suite.
+function deuxBoutiques(nom) {
+  const dossiers = {};
+  before(() => {
+    dossiers.cadres = path.join(buildShop(nom), 'ftp');
+    dossiers.page = path.join(buildShop(`${nom}_page`), 'ftp');
+  });
+  return dossiers;
+}
+
 // The first cells of the cart's lines, the headings row left out.
 async function references(cadre, nombre) {
   return (await lignes(cadre)).slice(1, nombre + 1).map((r) => r[0]);
@@ -147,7 +157,7 @@ describe('offline order form', () => {
     const v = await visit(site, 'index.htm');
     try {
       await principal(v).goto(site.url(commande('P5', 'Poids+(w:500)', '2')));
-      assert.deepEqual(await principal(v).evaluate(() => [supplement(100), supplement(100.01)]), [0, 5]);
+      assert.deepEqual(await principal(v).evaluate(() => [supplement(10000), supplement(10001)]), [0, 500]);
       assert.deepEqual((await lignes(principal(v))).slice(-2),
         [['Colissimo 500g', '4,50 EUR'], ['Total à payer', '6,90 EUR']]);
       await principal(v).goto(site.url(commande('P6', 'Poids+(w:1)', '3')));
@@ -393,11 +403,7 @@ describe('offline order form', () => {
   // pay holds; a stored amount below 0 is charged and shown 0; shipping priced by weight is
   // shown as it is charged, with no box.
   describe('with the shipping typed by the shopper', () => {
-    const libres = {};
-    before(() => {
-      libres.cadres = path.join(buildShop('hors_ligne_libre'), 'ftp');
-      libres.page = path.join(buildShop('hors_ligne_libre_page'), 'ftp');
-    });
+    const libres = deuxBoutiques('hors_ligne_libre');
     const frais = (montant, tva, total) => [['Participation frais d\'envoi', montant],
       ['TVA transport 20%', `${tva} EUR`], ['Total à payer', `${total} EUR`]];
     for (const [layout, enCadres, moyen] of MANIERES) {
@@ -420,6 +426,60 @@ describe('offline order form', () => {
           await aller(cadre(v), boutique.url(commande('W', 'Poids+(w:300)', '5')));
           assert.deepEqual(await port(), [['Colissimo 300g', '4,50 EUR'], ['TVA transport 20%', '0,90 EUR'],
             ['Total à payer', '25,20 EUR']]);
+          assert.deepEqual(await v.problems(), []);
+        } finally {
+          await v.close();
+          await boutique.close();
+        }
+      });
+    }
+  });
+
+  // Baskets counted in cents: a tariff written with decimal commas and a tier at 0, a supplement
+  // above 100 and not at it whatever the order of the lines, VAT at 10 % and the second currency
+  // each rounded once as the card rounds, and no packaging line in a shop without packaging
+  // settings. Each basket's rows after its products' lines.
+  describe('counting in cents', () => {
+    const dossiers = deuxBoutiques('centimes');
+    const seuil = [['Total H.T.', '100,00 EUR', '655,96'], ['TVA 10%', '10,00 EUR', '65,60'],
+      ['Total TTC', '110,00 EUR', '721,55'], ['Colissimo 300g', '4,50 EUR', '29,52'],
+      ['Total à payer', '114,50 EUR', '751,07']];
+    const PANIERS = [
+      ['a tier priced with a decimal comma', [['P4', 'Colis (w:400)', '10', 1]],
+        [['Total H.T.', '10,00 EUR', '65,60'], ['TVA 10%', '1,00 EUR', '6,56'], ['Total TTC', '11,00 EUR', '72,16'],
+          ['Colissimo 400g', '4,50 EUR', '29,52'], ['Total à payer', '15,50 EUR', '101,67']]],
+      ['a tier priced 0', [['L1', 'Lettre (w:120)', '3', 1]],
+        [['Total H.T.', '3,00 EUR', '19,68'], ['TVA 10%', '0,30 EUR', '1,97'], ['Total TTC', '3,30 EUR', '21,65']]],
+      ['lines adding up to the threshold', [['T1', 'Article (w:100)', '47.28', 1],
+        ['T2', 'Article (w:100)', '42.52', 1], ['T3', 'Article (w:100)', '10.20', 1]], seuil],
+      ['the same lines in another order', [['S3', 'Article (w:100)', '10.20', 1],
+        ['S2', 'Article (w:100)', '42.52', 1], ['S1', 'Article (w:100)', '47.28', 1]], seuil],
+      ['unweighed lines adding up to 0,65', [['INF07', 'Sachet', '0.29', 2], ['INF08', 'Sachet', '0.07', 1]],
+        [['Total H.T.', '0,65 EUR', '4,26'], ['TVA 10%', '0,07 EUR', '0,46'], ['Total TTC', '0,72 EUR', '4,72']]],
+      ['an amount whose second currency ends in a half cent or more', [['D7', 'Sachet', '7.50', 1]],
+        [['Total H.T.', '7,50 EUR', '49,20'], ['TVA 10%', '0,75 EUR', '4,92'], ['Total TTC', '8,25 EUR', '54,12']]],
+    ];
+    // In the form: the earlier lines taken out, these ordered with their quantities.
+    const remplir = (commandes) => `(${(l) => {
+      for (let i = 0; i < panier.fin; i++) panier.ma_commande[i] = '';
+      for (const [r, d, p, q] of l) {
+        ref = r; description = d; pu = p; ajouter_ligne();
+        panier.ma_quantite[panier.ma_ref.indexOf(r)] = String(q);
+      }
+      garder_panier();
+    }})(${JSON.stringify(commandes)})`;
+    const montre = (commandes) => `document.body.innerText.includes(${JSON.stringify(`${commandes.at(-1)[0]} `)})`;
+    for (const [layout, enCadres, moyen] of MANIERES) {
+      it(`charges each basket the same, ${layout}, ${moyen}`, async () => {
+        const boutique = await ouvrir(enCadres ? dossiers.cadres : dossiers.page, moyen);
+        const v = await visit(boutique, 'index.htm');
+        const cadre = cadreDe(enCadres);
+        try {
+          await aller(cadre(v), boutique.url('boncommande.htm'));
+          for (const [cas, commandes, attendu] of PANIERS) {
+            await changerPanier(v, cadre, boutique, remplir(commandes), montre(commandes));
+            assert.deepEqual((await lignes(cadre(v))).slice(1 + commandes.length), attendu, cas);
+          }
           assert.deepEqual(await v.problems(), []);
         } finally {
           await v.close();

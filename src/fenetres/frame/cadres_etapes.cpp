@@ -7,6 +7,7 @@
 #include "fenetres/app/programme.h"
 #include "fenetres/frame/catal_index.h"
 #include "fenetres/frame/voir_menu.h"
+#include "modele/app/montants_fiche.h"
 #include "modele/frame/bon_commande.h"
 #include "modele/frame/menu_gauche.h"
 
@@ -21,6 +22,9 @@ void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {
   EntreesBonCommande e;
   e.catalogue = p_.catal_ini().valeurs();
   e.calcul = lireReglagesCalcul(p_.donnees());
+  // The form leaves such a line out; the shop hears of it as of any stored price it cannot read.
+  if (const auto illisibles = tarifsIllisibles(e.calcul); !illisibles.empty())
+    p_.dialogs().showMessage(app::messagePrixIllisibles(illisibles));
   e.frames = frames();
   e.accueilHTM = main.accueilHTM;
   e.police_defaut = o.police_defaut;

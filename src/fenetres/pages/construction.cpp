@@ -177,12 +177,7 @@ struct PrixIllisibles {
     for (auto& nom : app::montantsIllisibles(fiche.reference, montants)) noms.push_back(nom);
   }
   void signaler(ui::Dialogs& dialogs) const {
-    if (noms.empty()) return;
-    std::string liste;
-    for (const auto& nom : noms) liste += (liste.empty() ? "" : ", ") + nom;
-    dialogs.showMessage(
-        "Ces prix ne sont pas des nombres, sont négatifs ou ont plus de deux décimales, "
-        "corrigez-les : " + liste + ".");
+    if (!noms.empty()) dialogs.showMessage(app::messagePrixIllisibles(noms));
   }
 };
 

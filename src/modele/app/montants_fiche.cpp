@@ -79,6 +79,13 @@ std::vector<std::string> montantsIllisibles(std::string_view reference,
   return noms;
 }
 
+std::string messagePrixIllisibles(const std::vector<std::string>& noms) {
+  std::string liste;
+  for (const auto& nom : noms) liste += (liste.empty() ? "" : ", ") + nom;
+  return "Ces prix ne sont pas des nombres, sont négatifs ou ont plus de deux décimales, "
+         "corrigez-les : " + liste + ".";
+}
+
 std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants) {
   for (const MontantFiche& m : montants)
     if (!(m.etiquette && !lireMontant(m.texte)))

@@ -36,6 +36,8 @@ std::vector<MontantFiche> montantsPromotions(
 // variante 1 (abc)".
 std::vector<std::string> montantsIllisibles(std::string_view reference,
                                             const std::vector<MontantFiche>& montants);
+// The build's word on the stored amounts it names (montantsIllisibles, a tariff's lines).
+std::string messagePrixIllisibles(const std::vector<std::string>& noms);
 // The refusal of the first amount that refusNombre refuses, a label left aside; none when all pass.
 std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants);
 

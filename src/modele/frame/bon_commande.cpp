@@ -83,7 +83,7 @@ LineList entete(const Page& p) {
           p.fonte("size=1", capital + adresse + contact), "</td>", "</tr>", "</table>"};
 }
 
-// The script lines writing a cart row, a separator row and the totals rows.
+// The script lines writing a cart row, a separator row and the totals rows; amounts come in cents.
 LineList fonctionsTableau(const Page& p, const std::string& nbre_col) {
   const std::string f = platform::jsString(p.e.police_defaut);
   const std::string espace =
@@ -96,7 +96,7 @@ LineList fonctionsTableau(const Page& p, const std::string& nbre_col) {
       "function police(attributs,contenu){return \"<font face=\\\"" + f +
           "\\\" \"+attributs+\">\"+contenu+\"</font>\";}",
       "function montant(x){return \"<td bgcolor=\\\"white\\\" align=\\\"right\\\" nowrap>\"+"
-      "police(\"size=2\",format(x)+\"&nbsp;\"+html(devise))+\"</td>\";}",
+      "police(\"size=2\",format(x/100)+\"&nbsp;\"+html(devise))+\"</td>\";}",
       "function ligne_commande(libelle,quantite,pu,total_l,total_e){",
       // The product's name wraps: a long one leaves its quantity and amounts in the window.
       "document.write(\"<tr>" + espace + "<td bgcolor=\\\"white\\\">\"+police(\"size=2\",libelle)+\"</td>" +
@@ -104,7 +104,7 @@ LineList fonctionsTableau(const Page& p, const std::string& nbre_col) {
           "\"+montant(pu)+\"" + espace + "\"+montant(total_l)+\"" + espace + "\");"};
   if (p.deux)
     s.add("document.write(\"<td bgcolor=\\\"white\\\" align=\\\"right\\\" nowrap>\"+police(\"size=1 "
-          "color=\\\"blue\\\"\",format(total_e))+\"</td>" + espace + "\");");
+          "color=\\\"blue\\\"\",format(total_e/100))+\"</td>" + espace + "\");");
   s.add(LineList{"document.write(\"</tr>\");", "}",
                  "function ligne_total(libelle,style,fond,valeur,gras,valeur_e){",
                  "var v=valeur;if(gras)v=\"<b>\"+v+\"</b>\";",
@@ -113,7 +113,7 @@ LineList fonctionsTableau(const Page& p, const std::string& nbre_col) {
                  "bgcolor=\\\"\"+fond+\"\\\">\"+police(\"size=2 color=\\\"black\\\"\",v)+\"</td>\");"});
   if (p.deux)
     s.add("document.write(\"<td colspan=3 align=\\\"right\\\" nowrap bgcolor=\\\"\"+(fond==\"lightyellow\"?"
-          "fond:\"white\")+\"\\\">\"+police(\"size=1 color=\\\"blue\\\"\",\"<b>\"+format(valeur_e)+\"</b>\")+\"</td>\");");
+          "fond:\"white\")+\"\\\">\"+police(\"size=1 color=\\\"blue\\\"\",\"<b>\"+format(valeur_e/100)+\"</b>\")+\"</td>\");");
   s.add(LineList{"document.write(\"</tr>\");separateur();", "}"});
   return s;
 }
@@ -160,14 +160,14 @@ LineList tableau(const Page& p) {
   s.add("separateur();");
   const std::string dt = "\"&nbsp;\"+html(devise)";
   if (tva) {
-    s.add("ligne_total(\"<b>Total H.T.&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(totalHT)+" +
+    s.add("ligne_total(\"<b>Total H.T.&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(totalHT/100)+" +
           dt + ",true,totalHT_euro);");
     s.add("ligne_total(\"<i>TVA \"+" + texteScript(e.calcul.tva.taux_tva) +
-          "+\"%&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",format(tva)+" + dt + ",false,tva_euro);");
-    s.add("ligne_total(\"<b>&nbsp;Total TTC&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(totalTTC)+" +
+          "+\"%&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",format(tva/100)+" + dt + ",false,tva_euro);");
+    s.add("ligne_total(\"<b>&nbsp;Total TTC&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(totalTTC/100)+" +
           dt + ",true,totalTTC_euro);");
   } else {
-    s.add("ligne_total(\"<b>Total&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(total)+" + dt +
+    s.add("ligne_total(\"<b>Total&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\",format(total/100)+" + dt +
           ",true,total_euro);");
   }
   // The shopper's shipping field stays while shipping is owed, even at 0, to be corrected.
@@ -175,17 +175,17 @@ LineList tableau(const Page& p) {
   if (c.plC) {
     s.add("var port=\"<input type=\\\"text\\\" autocomplete=\\\"off\\\" name=\\\"transport\\\" value=\\\"\"+html(panier.mon_transport)+\"\\\" size=5 maxlength=7>\"+html(devise);");
     // Shipping priced by weight is charged whatever was typed: shown as charged, with no box.
-    s.add("if(port_poids)port=format(trsport)+" + dt + ";");
+    s.add("if(port_poids)port=format(trsport/100)+" + dt + ";");
   } else {
-    s.add("var port=format(trsport)+" + dt + ";");
+    s.add("var port=format(trsport/100)+" + dt + ";");
   }
   s.add("ligne_total(\"<i>\"+html(phraseP)+\"&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",port,false,transport_euro);");
   if (tvaPort)
     s.add("ligne_total(\"<i>TVA transport \"+" + texteScript(e.calcul.tva.tva_port) +
-          "+\"%&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",format(tva_transport)+" + dt +
+          "+\"%&nbsp;</i>\",\"color=\\\"black\\\"\",\"white\",format(tva_transport/100)+" + dt +
           ",false,tva_transport_euro);");
   s.add("ligne_total(\"<b>&nbsp;Total &agrave; payer&nbsp;</b>\",\"color=\\\"darkred\\\"\",\"lightyellow\","
-        "format(total_a_payer)+" + dt + ",true,total_a_payer_euro);");
+        "format(total_a_payer/100)+" + dt + ",true,total_a_payer_euro);");
   s.add(LineList{"}", "</script>", "</table>", "</center>", "<!--FIN TABLEAU-->"});
   return s;
 }

@@ -3,7 +3,10 @@
 // the disc's autorun.inf. The form's price, shipping and VAT scripts come from the shop's own
 // settings import/calculs.ini, import/poids.ini and the tariff files they name.
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "modele/frame/catal_options.h"
 #include "platform/files.h"
@@ -39,6 +42,13 @@ struct ReglagesCalcul {
 // Reads the settings files of import/ (missing ones leave every value empty). Throws FileError.
 ReglagesCalcul lireReglagesCalcul(const platform::DataFolder& dossier);
 
+// A tariff line as the form reads it: its key (a weight, or "max") and its price read as every
+// amount is, "500=4,50" giving "500=4.50"; none for a line that is no such pair, a blank one too.
+std::optional<std::string> palierTarif(std::string_view ligne);
+// The lines of the tariff files that palierTarif refuses, blank lines left aside, each named
+// with its file for the build's message: "tarif.txt (500=4,5x)".
+std::vector<std::string> tarifsIllisibles(const ReglagesCalcul& reglages);
+
 struct EntreesBonCommande {
   TOptionsCatalogue catalogue;  // the controls of Tcatal_ini
   ReglagesCalcul calcul;
@@ -66,6 +76,9 @@ platform::LineList lignesAutorun();
 
 // A settings value as a script number: "," read as ".", anything not a number gives 0.
 std::string nombreScript(std::string_view valeur);
+// A settings amount (a threshold, a supplement, a package's price) in whole cents, as the form
+// counts: "1,5" gives "150".
+std::string centimesScript(std::string_view valeur);
 // A quoted script text that cannot end its script block.
 std::string texteScript(std::string_view valeur);
 

@@ -1,10 +1,15 @@
 // The order form's computing scripts: the settings of import/, the functions of the head and the
-// pieces of the cart table. Amounts stay numbers in the browser and are only formatted for
-// display, cut to the cent; a settings value that is not a number is written as 0, and a
-// tariff that has no table leaves the shipping as it was, so the form never stops on an error.
+// pieces of the cart table. Every amount is counted in whole cents in the browser, so that a
+// basket costs the same whatever the order of its lines, and is rounded once, half up, where a
+// rate makes a part of it (VAT, the second currency); it is formatted for display only. A
+// settings value that is not a number is written as 0, and a tariff that has no table leaves
+// the shipping as it was, so the form never stops on an error.
 
 #include "modele/frame/bon_commande.h"
 
+#include <cmath>
+
+#include "modele/app/texte_prix.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 
@@ -37,6 +42,28 @@ std::string nombreScript(std::string_view valeur) {
   return n.ok() && !s.empty() ? s : "0";
 }
 
+std::string centimesScript(std::string_view valeur) {
+  return platform::fromInteger(std::llround(platform::val(nombreScript(valeur)).value * 100));
+}
+
+std::optional<std::string> palierTarif(std::string_view ligne) {
+  const size_t egal = ligne.find('=');
+  if (egal == std::string_view::npos) return std::nullopt;
+  const std::string prix = platform::trim(ligne.substr(egal + 1));
+  // A blank price would read as 0, which is free shipping: it is no price here.
+  if (prix.empty() || app::refusNombre({}, prix, app::Signe::positif)) return std::nullopt;
+  return std::string(ligne.substr(0, egal)) + "=" + *app::lireMontant(prix);
+}
+
+std::vector<std::string> tarifsIllisibles(const ReglagesCalcul& reglages) {
+  std::vector<std::string> noms;
+  for (const TGrilleTarif& g : reglages.grilles)
+    for (const std::string& ligne : g.lignes)
+      if (!platform::trim(ligne).empty() && !palierTarif(ligne))
+        noms.push_back(g.nom + " (" + platform::trim(ligne) + ")");
+  return noms;
+}
+
 ReglagesCalcul lireReglagesCalcul(const platform::DataFolder& dossier) {
   ReglagesCalcul r;
   const LineList tva = platform::loadIfPresent(dossier, "import/calculs.ini");
@@ -64,20 +91,22 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
              "euro=\"" + nombreScript(e.taux) + "\";"};
   if (p.calculpoids == "oui") {
     // An empty threshold is no threshold: written as 0 it would replace every supplement.
+    // The goods total and the thresholds are in cents.
     s.add(LineList{"function supplement(total){", "var s=0;"});
     if (!p.pallier.empty()) {
-      s.add("if(total>" + nombreScript(p.pallier) + "){s=" + nombreScript(p.tarifS) + ";");
+      s.add("if(total>" + centimesScript(p.pallier) + "){s=" + centimesScript(p.tarifS) + ";");
       if (!p.pallier1S.empty())
-        s.add("if(total>=" + nombreScript(p.pallier1S) + ")s=" + nombreScript(p.tarif1S) + ";");
+        s.add("if(total>=" + centimesScript(p.pallier1S) + ")s=" + centimesScript(p.tarif1S) + ";");
       if (!p.pallier2S.empty())
-        s.add("if(total>=" + nombreScript(p.pallier2S) + ")s=" + nombreScript(p.tarif2S) + ";");
+        s.add("if(total>=" + centimesScript(p.pallier2S) + ")s=" + centimesScript(p.tarif2S) + ";");
       s.add("}");
     }
     s.add(LineList{
         "return s;",
         "}",
         "function calcul_poids(poids,total,volume,pForfait,standardP,poidsaquaC,poidsaqua,libelle){",
-        "tarifT=0;maximum=0;",
+        // No tier found yet: a tier priced 0 is free shipping.
+        "tarifT=-1;maximum=0;",
         "codeT=" + texteScript(p.codeT) + ";ma_livraison=" + texteScript(p.ma_livraison) + ";",
         "if(volume==\"oui\"){codeT=" + texteScript(p.codeTV) + ";ma_livraison=" +
             texteScript(p.ma_livraisonV) + ";}",
@@ -89,27 +118,30 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
         "if(standardP==\"s\"&&poidsaquaC>0)codeT=" + texteScript(p.codeTSurgele) + ";",
         "if(codeT==" + texteScript(p.codeTSurgele) + "){tarifS=0;tarif=" + texteScript(p.tarifsurgele) + ";}",
         "ligneTARIF=new Array();"});
+    // The tiers as the build read them, prices with a decimal point: nothing of the shop's file
+    // is run as script, and a line that is no tier (named by the build) is left out.
     for (const TGrilleTarif& g : e.calcul.grilles) {
-      if (g.lignes.empty()) continue;
+      LineList paliers;
+      for (const std::string& ligne : g.lignes)
+        if (auto palier = palierTarif(ligne)) paliers.add(*palier);
+      if (paliers.empty()) continue;
       s.add("if(tarif==" + texteScript(g.nom) + "){");
-      s.add("ligneTARIF=new Array(" + platform::fromInteger(static_cast<long long>(g.lignes.size())) +
+      s.add("ligneTARIF=new Array(" + platform::fromInteger(static_cast<long long>(paliers.size())) +
             ");");
-      for (size_t i = 0; i < g.lignes.size(); ++i)
+      for (size_t i = 0; i < paliers.size(); ++i)
         s.add("ligneTARIF[" + platform::fromInteger(static_cast<long long>(i)) + "]=" +
-              texteScript(g.lignes[i]) + ";");
+              texteScript(paliers[i]) + ";");
       s.add("}");
     }
     s.add(LineList{
         "for(var n=0;n<ligneTARIF.length;n++){",
         "var morceaux=String(ligneTARIF[n]).split(\"=\");",
-        "var cle=morceaux[0].replace(/\\s/g,\"\");var valeur=0;",
-        "try{valeur=Number(eval(morceaux[1]));}catch(erreur){valeur=0;}",
-        "if(isNaN(valeur))valeur=0;",
+        "var cle=morceaux[0].replace(/\\s/g,\"\"),valeur=Number(morceaux[1]);",
         "if(cle.toLowerCase()==\"max\")maximum=valeur;",
-        "else if(tarifT==0&&parseFloat(cle)>=poids)tarifT=valeur;",
+        "else if(tarifT<0&&parseFloat(cle)>=poids)tarifT=Math.round(valeur*100);",
         "}",
-        "if(maximum>0&&poids>maximum)tarifT=10001;",
-        "if(tarifT>0){transport=tarifT+tarifS;port_poids=true;if(tarifS>0)type_livraison+=\"  Suiv.\";}",
+        "if(maximum>0&&poids>maximum)tarifT=1000100;",
+        "if(tarifT>=0){transport=tarifT+tarifS;port_poids=true;if(tarifS>0)type_livraison+=\"  Suiv.\";}",
         "if(pForfait>0&&pForfait>transport){transport=pForfait;port_poids=true;type_livraison=\"Transport\";}",
         "if(standardP==\"s\"&&poidsaquaC>0)type_livraison=libelle+\" \"+" +
             texteScript(p.libellecongel) + "+\" \"+poids+\"g\";",
@@ -160,6 +192,12 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
       "entier=entier.substring(0,entier.length-3);}",
       "return entier+groupes+\",\"+decimales;",
       "}",
+      // An amount in cents in the second currency: the card's computation on the same numbers
+      // (amount, divided by the rate, times 100, rounded half up), so both show the same cent.
+      "function seconde(c){return Math.round(c/100/euro*100);}",
+      // The part at a rate in percent of an amount in cents, rounded once, half up; the rate
+      // is taken to four decimals so that the product stays a whole number.
+      "function part_taux(c,taux){return Math.floor((c*Math.round(taux*10000)+500000)/1000000);}",
       "</script>"});
   return s;
 }
@@ -171,7 +209,7 @@ LineList declarationsCalculs(const EntreesBonCommande& e) {
                    "Kquantite=0;Ktotal=0;Ktotal_euro=0;transportnormal=0;",
                    "volume=\"\";type_livraison=\"\";libelle=\"\";standardP=\"\";",
                    "Kdescription=" + texteScript(e.calcul.poids.Kdescription) + ";Kpu=" +
-                       nombreScript(e.calcul.poids.Kpu) + ";Kaisse=" +
+                       centimesScript(e.calcul.poids.Kpu) + ";Kaisse=" +
                        nombreScript(e.calcul.poids.Kaisse) + ";"});
   s.add("total=0;totalHT=0;tva=0;totalTTC=0;transport=0;tva_transport=0;total_a_payer=0;");
   s.add("trsport=0;trsportTTC=0;total_ligne=0;total_ligne_euro=0;prix=\"\";");
@@ -183,7 +221,8 @@ LineList calculLigne(const EntreesBonCommande& e) {
              // A line whose price is no amount or whose quantity is no number of items
              // (a copy kept by hand or by an older form) is not counted.
              "if(isNaN(prix)||!(quantite>0))continue;",
-             "total_ligne=Math.round(prix*quantite*100)/100;total_ligne_euro=total_ligne/euro;",
+             // In cents: an amount read has two decimals at most.
+             "prix=Math.round(prix*100);total_ligne=prix*quantite;total_ligne_euro=seconde(total_ligne);",
              "total+=total_ligne;"};
   if (e.calcul.poids.calculpoids == "oui")
     s.add(LineList{
@@ -193,7 +232,7 @@ LineList calculLigne(const EntreesBonCommande& e) {
         "if(m.indexOf(\"k\")>=0){special=verif(marque)*quantite;poidsaqua+=special;}",
         "if(m.indexOf(\"c\")>=0){special=verif(marque)*quantite;poidsaquaC+=special;}",
         "if(special==0)poids+=verif(marque)*quantite;",
-        "if(m.indexOf(\"f\")>=0)pForfait=verif(marque);",
+        "if(m.indexOf(\"f\")>=0)pForfait=Math.round(verif(marque)*100);",
         "if(marque==\"\")npoisson+=quantite;"});
   return s;
 }
@@ -202,12 +241,17 @@ LineList totauxCalculs(const EntreesBonCommande& e) {
   const TOptionsTVA& t = e.calcul.tva;
   // A stored shipping amount that cannot be charged is charged 0, and the shopper's box shows 0.
   LineList s{"var port_poids=false;transport=lire_port(panier.mon_transport);",
-             "if(isNaN(transport)){transport=0;panier.mon_transport=\"0\";}"};
-  if (e.calcul.poids.calculpoids == "oui")
+             "if(isNaN(transport)){transport=0;panier.mon_transport=\"0\";}",
+             "transport=Math.round(transport*100);"};
+  const TOptionsPoids& p = e.calcul.poids;
+  // A packaging line that would cost nothing and say nothing is no line.
+  if (p.calculpoids == "oui" && (!p.Kdescription.empty() || centimesScript(p.Kpu) != "0"))
     s.add(LineList{
         "if(npoisson>0){Kquantite=Math.ceil(npoisson/(Kaisse>0?Kaisse:1));",
-        "Ktotal=Math.round(Kpu*Kquantite*100)/100;Ktotal_euro=Ktotal/euro;total+=Ktotal;",
-        "ligne_commande(Kdescription,\"<center>\"+Kquantite+\"</center>\",Kpu,Ktotal,Ktotal_euro);}",
+        "Ktotal=Kpu*Kquantite;Ktotal_euro=seconde(Ktotal);total+=Ktotal;",
+        "ligne_commande(Kdescription,\"<center>\"+Kquantite+\"</center>\",Kpu,Ktotal,Ktotal_euro);}"});
+  if (p.calculpoids == "oui")
+    s.add(LineList{
         "if(poids>0){calcul_poids(poids,total,volume,pForfait,\"\",poidsaquaC,poidsaqua,libelle);",
         "transportnormal=transport;if(type_livraison!=\"\")libelle=type_livraison+\" + \";}",
         "if(poidsaqua>0){standardP=\"a\";poids=poidsaqua;",
@@ -219,22 +263,21 @@ LineList totauxCalculs(const EntreesBonCommande& e) {
         "transport=transportnormal+transport;}",
         "if(type_livraison!=\"\")phraseP=type_livraison;"});
   s.add(LineList{"if(total==0)transport=0;", "var port_du=total>0;"});
-  // In cents: lines that add up to the threshold may sum a hair above it.
   if (!t.maxi_port.empty())
-    s.add("if(Math.round(total*100)>Math.round(verif(" + texteScript(t.maxi_port) +
+    s.add("if(total>Math.round(verif(" + texteScript(t.maxi_port) +
           ")*100)){transport=0;port_du=false;}");
   if (t.appli_tva == "oui")
-    s.add(LineList{"tva=Math.round(total*verif(" + texteScript(t.taux_tva) + "))/100;",
+    s.add(LineList{"tva=part_taux(total,verif(" + texteScript(t.taux_tva) + "));",
                    "totalHT=total;totalTTC=total+tva;total=totalTTC;",
-                   "totalHT_euro=totalHT/euro;totalTTC_euro=totalTTC/euro;tva_euro=tva/euro;"});
+                   "totalHT_euro=seconde(totalHT);totalTTC_euro=seconde(totalTTC);tva_euro=seconde(tva);"});
   if (t.appli_tva_port == "oui")
-    s.add(LineList{"tva_transport=Math.round(transport*verif(" + texteScript(t.tva_port) + "))/100;",
+    s.add(LineList{"tva_transport=part_taux(transport,verif(" + texteScript(t.tva_port) + "));",
                    "total_a_payer=total+transport+tva_transport;",
-                   "tva_transport_euro=tva_transport/euro;"});
+                   "tva_transport_euro=seconde(tva_transport);"});
   else
     s.add("total_a_payer=total+transport;");
-  s.add(LineList{"total_euro=total/euro;total_a_payer_euro=total_a_payer/euro;",
-                 "trsport=transport;transport_euro=transport/euro;"});
+  s.add(LineList{"total_euro=seconde(total);total_a_payer_euro=seconde(total_a_payer);",
+                 "trsport=transport;transport_euro=seconde(transport);"});
   return s;
 }
 

@@ -13,6 +13,16 @@ TEST(BonCommande, SettingsNumbersAndTexts) {
   EXPECT_EQ(frame::texteScript("a\"b</script>"), "\"a\\\"b<\\/script>\"");
 }
 
+// A tariff's prices are amounts as the shopkeeper types them; what is none is named, never run.
+TEST(BonCommande, TariffLinesAreAmounts) {
+  frame::ReglagesCalcul r;
+  r.grilles[1] = {"tarif.txt", {"1000 = 5,90 €", " ", "500=", "500=-2", "500=4,505", "500=alert(1)"}};
+  EXPECT_EQ(frame::palierTarif(r.grilles[1].lignes[0]), "1000 =5.90");
+  EXPECT_EQ(frame::tarifsIllisibles(r),
+            (std::vector<std::string>{"tarif.txt (500=)", "tarif.txt (500=-2)", "tarif.txt (500=4,505)",
+                                      "tarif.txt (500=alert(1))"}));
+}
+
 TEST(BonCommande, PageFollowsTheSettings) {
   struct Cas {
     bool frames, deuxDevises, tva, tousReglements;
