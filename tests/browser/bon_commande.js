@@ -484,7 +484,8 @@ describe('the offline order form at its edges', () => {
       assert.deepEqual(await lignes(principal(v)), [['Produits', 'Q', 'P.U.H.T.', 'Total H.T.'],
         ['Total H.T.', '0,00 EUR'], ['TVA 20%', '0,00 EUR'], ['Total TTC', '0,00 EUR']]);
       await aller(principal(v), site.url(commande('POS', 'Article', '10')));
-      assert.deepEqual((await lignes(principal(v))).slice(1, 2), [['POS Article', '1', '10,00 EUR', '10,00 EUR']]);
+      assert.deepEqual((await lignes(principal(v))).slice(1, 2),
+        [['POS Article', '1', '10,00 EUR', '10,00 EUR']]);
       assert.deepEqual(await v.problems(), []);
     } finally {
       await v.close();
@@ -499,7 +500,7 @@ describe('the offline order form at its edges', () => {
     ['..%2Fftp%2Flivres-cuisine-0.htm', 'accueil2.htm'],
     ['https%3A%2F%2Fexemple.test%2Fpage.htm', 'accueil2.htm'],
     ['javascript%3Aparent.location%3D%22x.htm%22', 'accueil2.htm']]) {
-    it(`shows ${montre} in the main frame of the disc's entry page named #url_principal=${nomme}`, async () => {
+    it(`shows ${montre} in the disc's entry page opened at #url_principal=${nomme}`, async () => {
       const disque = openDisc(cadres);
       const v = await visit(disque, `index.htm#url_principal=${nomme}`);
       try {

@@ -317,7 +317,8 @@ void EcrivainCartes::promotions() {
     if (!fichier || fichier->empty()) continue;
     places[i].promo = fichier->value("prixpromo");
     // The rate of a promotion the card does not apply is shown beside no price.
-    if (std::string taux = fichier->value("taux"); !taux.empty() && app::promotionCarte(places[i].promo))
+    const std::string taux = fichier->value("taux");
+    if (!taux.empty() && app::promotionCarte(places[i].promo))
       v.tauxPromo = app::sansPourcent(taux);
   }
   for (size_t i = 0; i < places.size(); ++i) {

@@ -400,9 +400,12 @@ TEST_F(TableLies, EachLinkOpensAPopUpPageTheSiteHas) {
     if (*modele) a.write("modcomp.inf", {modele});
     a.demarrer();
     std::vector<std::string> ouvertes;
+    const std::string ouvre = "window.open ('";
     for (const auto& l : table())
-      for (size_t i = l.find("window.open ('"); i != std::string::npos; i = l.find("window.open ('", i + 1))
-        ouvertes.push_back(l.substr(i + 14, l.find('\'', i + 14) - i - 14));
+      for (size_t i = l.find(ouvre); i != std::string::npos; i = l.find(ouvre, i + 1)) {
+        const size_t debut = i + ouvre.size();
+        ouvertes.push_back(l.substr(debut, l.find('\'', debut) - debut));
+      }
     EXPECT_EQ(ouvertes.size(), 2u) << modele;
     for (const std::string& page : ouvertes)
       EXPECT_TRUE(std::filesystem::exists(a.t.dossier / ("ftp/" + page))) << page << " " << modele;

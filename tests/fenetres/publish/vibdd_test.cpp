@@ -77,8 +77,9 @@ TEST(Vibdd, ListsAreNamedWithTheShopsSeparator) {
   preparer(a);
   publier(a, "1");
   const std::string x = "http___www_boutik_test";
-  EXPECT_EQ(recus(a), (Noms{"a.pcl", "a.pro", "a.ref", "atailles.txt", "b.ref", "images_" + x + ".txt",
-                            "qmulti_" + x + ".ini", "vibdd_" + x + ".txt"}));
+  EXPECT_EQ(recus(a), (Noms{"a.pcl", "a.pro", "a.ref", "atailles.txt", "b.ref",
+                            "images_" + x + ".txt", "qmulti_" + x + ".ini",
+                            "vibdd_" + x + ".txt"}));
 }
 
 // The marketplace lost while a sheet goes, or a login leaving its folder: the mirror holds only

@@ -68,8 +68,8 @@ TEST(ListeRapide, StepFilesAndServerScript) {
   // A refused request gets its refusal and nothing after it.
   for (auto [refusee, parametre] : {std::pair{"motf=bols&f=../x", "f"}, {"f=_top&col=0", "col"},
                                     {"f=_top&col=2x", "col"}})
-    EXPECT_EQ(php(d, refusee),
-              std::string("<html><body>Param\xE8tre refus\xE9 : ") + parametre + "</body></html>\r\n")
+    EXPECT_EQ(php(d, refusee), std::string("<html><body>Param\xE8tre refus\xE9 : ") + parametre +
+                                   "</body></html>\r\n")
         << refusee;
 
 }
