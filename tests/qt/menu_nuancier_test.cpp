@@ -5,13 +5,11 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "qt/dialogs.h"
 #include "qt/renderer.h"
 #include "qt/widgets.h"
 #include "qt_test_support.h"
 #include "ui/controls.h"
 #include "ui/menu.h"
-#include "ui/scripted_dialogs.h"
 
 using qt_testing::waitFor;
 
@@ -28,16 +26,13 @@ struct Essai : ui::Form {
 
 struct DesktopEditions : ::testing::Test {
   DesktopEditions() {
-    form.show();
     QWidget* fenetre = renderer.window(form);
     fenetre->activateWindow();
     EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == fenetre; }));
   }
-  ui::ScriptedDialogs dialogs;
-  ui::Application application{dialogs};
-  Essai form{application};
-  qtui::ModalState modal;
-  qtui::Renderer renderer{application, modal};
+  qt_testing::Dessin<Essai> dessin;
+  Essai& form = dessin.form;
+  qtui::Renderer& renderer = dessin.renderer;
 };
 
 }  // namespace
