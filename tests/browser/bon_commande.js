@@ -528,3 +528,54 @@ describe('offline order form', () => {
     });
   }
 });
+
+describe('the offline order form at its edges', () => {
+  let cadres;
+  before(() => { cadres = path.join(buildShop('hors_ligne'), 'ftp'); });
+
+  // A line taken out by a quantity typed below 0 comes back at the usual quantity when the same
+  // product is ordered again in the session.
+  it('orders a product again after its quantity was typed below 0', async () => {
+    const site = await openSite(cadres);
+    const v = await visit(site, 'index.htm');
+    try {
+      await aller(principal(v), site.url(commande('POS', 'Article', '10')));
+      await calculer(principal(v), { qte0: '-2' });
+      assert.deepEqual(await lignes(principal(v)), [['Produits', 'Q', 'P.U.H.T.', 'Total H.T.'],
+        ['Total H.T.', '0,00 EUR'], ['TVA 20%', '0,00 EUR'], ['Total TTC', '0,00 EUR']]);
+      await aller(principal(v), site.url(commande('POS', 'Article', '10')));
+      assert.deepEqual((await lignes(principal(v))).slice(1, 2),
+        [['POS Article', '1', '10,00 EUR', '10,00 EUR']]);
+      assert.deepEqual(await v.problems(), []);
+    } finally {
+      await v.close();
+      await site.close();
+    }
+  });
+
+  // The disc's entry page shows in its main frame only a page of its own folder, other than an
+  // entry page, that its address names; anything else leaves the home page there.
+  for (const [nomme, montre] of [['livres-cuisine-0.htm', 'livres-cuisine-0.htm'],
+    ['Index.htm', 'accueil2.htm'], ['index3.htm', 'accueil2.htm'],
+    ['..%2Fftp%2Flivres-cuisine-0.htm', 'accueil2.htm'],
+    ['https%3A%2F%2Fexemple.test%2Fpage.htm', 'accueil2.htm'],
+    ['javascript%3Aparent.location%3D%22x.htm%22', 'accueil2.htm']]) {
+    it(`shows ${montre} in the disc's entry page opened at #url_principal=${nomme}`, async () => {
+      const disque = openDisc(cadres);
+      const v = await visit(disque, `index.htm#url_principal=${nomme}`);
+      try {
+        let vu;
+        for (const fin = Date.now() + 10000; Date.now() < fin;) {
+          vu = principal(v)?.url().replace(/^.*\//, '');
+          if (vu === montre) break;
+          await new Promise((r) => { setTimeout(r, 150); });
+        }
+        assert.equal(vu, montre);
+        assert.equal(v.page.url().replace(/#.*$/, ''), disque.url('index.htm'));
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+      }
+    });
+  }
+});

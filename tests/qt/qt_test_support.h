@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the front end's tests: Windows-1252 literals, waiting on the event loop, and
-// answering the modal dialog that a model handler opens.
+// Helpers of the front end's tests: Windows-1252 literals, waiting on the event loop, a form
+// shown by a renderer of its own, and answering the modal dialog that a model handler opens.
 
 #include <QApplication>
 #include <QDialog>
@@ -11,6 +11,8 @@
 #include <string>
 
 #include "platform/text.h"
+#include "qt/renderer.h"
+#include "ui/scripted_dialogs.h"
 
 namespace qt_testing {
 
@@ -31,6 +33,17 @@ inline void type(QWidget* widget, const QString& text) {
       QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
   }
 }
+
+// A form of a test's own, shown by a renderer of its own.
+template <class F>
+struct Dessin {
+  Dessin() { form.show(); }
+  ui::ScriptedDialogs dialogs;
+  ui::Application application{dialogs};
+  F form{application};
+  qtui::ModalState modal;
+  qtui::Renderer renderer{application, modal};
+};
 
 // Runs the calls already queued (layouts, paints, activations) and those they queue in turn.
 inline void settle() {

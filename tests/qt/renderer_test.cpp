@@ -298,20 +298,7 @@ TEST_F(DesktopRenderer, UserActionsRunTheModelsHandlersOnce) {
   EXPECT_EQ(form.notes.lines(), (platform::LineList{"a", "b"}));
 }
 
-namespace {
-
-// A form of a test's own, shown by a renderer of its own.
-template <class F>
-struct Dessin {
-  Dessin() { form.show(); }
-  ui::ScriptedDialogs dialogs;
-  ui::Application application{dialogs};
-  F form{application};
-  qtui::ModalState modal;
-  qtui::Renderer renderer{application, modal};
-};
-
-}  // namespace
+using qt_testing::Dessin;
 
 // In every kind of list, a click on an item reaches the click handler, a click on the item that
 // is already current too (Qt tells only a change of row).

@@ -315,8 +315,11 @@ void EcrivainCartes::promotions() {
   for (const auto& [position, i] : trouves) {
     auto fichier = contexte().charger(listes[position]);
     if (!fichier || fichier->empty()) continue;
-    if (std::string taux = fichier->value("taux"); !taux.empty()) v.tauxPromo = app::sansPourcent(taux);
     places[i].promo = fichier->value("prixpromo");
+    // The rate of a promotion the card does not apply is shown beside no price.
+    const std::string taux = fichier->value("taux");
+    if (!taux.empty() && app::promotionCarte(places[i].promo))
+      v.tauxPromo = app::sansPourcent(taux);
   }
   for (size_t i = 0; i < places.size(); ++i) {
     Emplacement& e = places[i];

@@ -91,6 +91,25 @@ TEST_F(SheetSave, EachBoxIsSavedUnderItsKeyAndAReloadSavesTheSameBytes) {
   EXPECT_EQ(t.dossier.read("P1.ref"), fichier);
 }
 
+// The second and third variants side by side, each price under its own key; a variant whose
+// price box was emptied leaves the sheet's price as typed.
+TEST_F(SheetSave, VariantPricesKeepTheirKeysAndAnEmptiedOneLeavesTheSheetsPrice) {
+  nouvelleFiche("P1");
+  m().CD_check.click();
+  m().CD_prixT.type("");
+  m().K7_check.click();
+  m().K7_prixT.type("12");
+  m().VIDEO_check.click();
+  m().VIDEO_refT.type("P1V");
+  m().VIDEO_prixT.type("15");
+  m().sauver.click();
+  EXPECT_TRUE(messages().empty());
+  const auto f = app::lireFicheProduit(platform::LineList::load(t.dossier / "P1.ref"));
+  EXPECT_EQ((Lignes{f.prix, f.CD_prix, f.K7_ref, f.K7_prix, f.VIDEO_ref, f.VIDEO_prix}),
+            (Lignes{"10", "", "P1", "12", "P1V", "15"}));
+  EXPECT_EQ(m().prixT.text(), "10");
+}
+
 // Each refusal: its message (or question), in the order of the checks, and what is left.
 TEST(SheetSaveRefusals, ShowTheirMessageInOrderAndWriteNoSheet) {
   using F = std::function<void(app::Tmain&)>;
@@ -118,6 +137,10 @@ TEST(SheetSaveRefusals, ShowTheirMessageInOrderAndWriteNoSheet) {
        {"Le prix - de la variante 2 n'est pas un nombre"}},
       {[](auto& m) { m.CD_check.click(), m.CD_prixT.type("gratuit"); }, {},
        {"Le prix gratuit de la variante 1 n'est pas un nombre"}},
+      {[](auto& m) { m.VIDEO_check.click(), m.VIDEO_prixT.type("abc"); }, {},
+       {"Le prix abc de la variante 3 n'est pas un nombre"}},
+      {[](auto& m) { m.VIDEO_check.click(), m.VIDEO_prixT.type("-5"); }, {},
+       {"Le prix -5 de la variante 3 ne peut pas être négatif"}},
       {[](auto& m) { m.prixT.type("12,50 EUR"), m.referencer.type("OK2"); }, {}, {}},
       {[](auto& m) { m.prixT.type(" "), m.referencer.type("OK3"); }, {}, {}},
       {[](auto& m) { m.catego.type("Jeux"); }, {Answer::No},

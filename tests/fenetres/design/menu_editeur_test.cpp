@@ -218,6 +218,48 @@ TEST_F(Editeur, StoredFontIsPreviewedByItsDesktopName) {
   EXPECT_EQ(m->options.police_menu_titres, "Times");
 }
 
+// An element shows what its own keys hold, each element given other values: the preview's text
+// and background colours, the font box and the frame line.
+TEST_F(Editeur, EachElementShowsItsStoredColoursFontAndLine) {
+  using O = TOptionsMenu;
+  struct Cas {
+    const char* ligne;
+    std::string O::*couleur, O::*fond, O::*police, O::*trait;
+    ui::Panel Tmenu1::*apercu;
+    const char* nomPolice;
+  } cas[] = {
+      {"Menu - Catégories", &O::coul_items, &O::fond_items, &O::police_items, &O::coul_menu_trait,
+       &Tmenu1::fam, "Arial"},
+      {"Menu - Titres", &O::coul_menu_titres, &O::fond_menu_titres, &O::police_menu_titres,
+       &O::coul_menu_trait, &Tmenu1::nfam, "Times"},
+      {"Logo", &O::coul_logo, &O::fond_logo, &O::police_logo, &O::coul_logo_trait,
+       &Tmenu1::top_panel, "Verdana"},
+      {"Bandeau", &O::coul_bandeau, &O::fond_bandeau, &O::police_bandeau, &O::coul_bandeau_trait,
+       &Tmenu1::top_panel, "Sans Sérif"},
+  };
+  auto couleur = [](int n, int decalage) {
+    char texte[8];
+    std::snprintf(texte, sizeof texte, "#%06X", n << decalage);
+    return std::string(texte);
+  };
+  for (int n = 1; const Cas& c : cas) {
+    m->options.*c.couleur = couleur(n, 0);
+    m->options.*c.fond = couleur(n, 8);
+    m->options.*c.police = c.nomPolice;
+    m->options.*c.trait = couleur(n++, 16);
+  }
+  for (int n = 1; const Cas& c : cas) {
+    choisir(c.ligne);
+    const ui::Panel& apercu = m->*c.apercu;
+    EXPECT_EQ(apercu.font().colour, static_cast<ui::Colour>(n)) << c.ligne;
+    EXPECT_EQ(apercu.colour(), static_cast<ui::Colour>(n << 8)) << c.ligne;
+    EXPECT_EQ(m->police.text(), c.nomPolice) << c.ligne;
+    EXPECT_EQ(m->shape_trait.penColour(), std::stoul((m->options.*c.trait).substr(1), nullptr, 16))
+        << c.ligne;
+    ++n;
+  }
+}
+
 TEST_F(Editeur, WindowsFontsFollowTheMainSettings) {
   t.p().styleP().web.setItemIndex(1);
   t.dialogs.clear();

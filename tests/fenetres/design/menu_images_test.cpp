@@ -187,6 +187,7 @@ TEST_F(Images, GenerateAppliesTheSlotToItsWholeList) {
   m->familles.clickItem(0);
   m->fitems.clickItem(0);
   choisir(1, "bleu.gif");
+  m->horizontal.type("4");
   m->vertical.type("3");
   m->gear.click();
   for (int j = 1; j < 3; ++j) {
@@ -194,18 +195,29 @@ TEST_F(Images, GenerateAppliesTheSlotToItsWholeList) {
     EXPECT_TRUE(t.dossier.exists(n)) << n;
     EXPECT_EQ(m->options.image_menu_catego[0][j], "bouton") << j;
     EXPECT_EQ(m->options.bouton1_menu_catego[0][j], "bleu.gif") << j;
+    EXPECT_EQ(m->options.x1_menu_catego[0][j], "4") << j;
     EXPECT_EQ(m->options.y1_menu_catego[0][j], "3") << j;
     EXPECT_EQ(m->options.longueur_menu_catego[0][j], "80") << j;
   }
   EXPECT_EQ(m->fitems.itemIndex(), 0);
+  // A slot shows the position stored for it.
+  m->options.x1_menu_catego[0][2] = "9";
+  m->fitems.clickItem(2);
+  EXPECT_EQ(m->horizontal.text(), "9");
+  EXPECT_EQ(m->vertical.text(), "3");
+  m->fitems.clickItem(0);
 
   m->familles.clickItem(0);
   choisir(1, "bleu.gif");
+  m->horizontal.type("6");
+  m->vertical.type("2");
   t.dossier.write("btout0.gif", "avant");
   m->gear.click();
   EXPECT_EQ(t.dossier.read("btout0.gif"), "avant");
   EXPECT_TRUE(t.dossier.exists("btout1.gif"));
   EXPECT_EQ(m->options.image_menu_titre[1], "bouton");
+  EXPECT_EQ(m->options.x1_menu_titre[1], "6");
+  EXPECT_EQ(m->options.y1_menu_titre[1], "2");
 
   m->appli_menu.clickItem(2);
   choisir(1, "bleu.gif");

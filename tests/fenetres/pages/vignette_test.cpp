@@ -391,6 +391,27 @@ TEST_F(TableLies, PlainLinksWithoutOrderForms) {
   EXPECT_FALSE(a.t.dossier.exists("ftp/L9_pc.html"));
 }
 
+// Each link opens a pop-up page of the site, named in its exact case: a product with a sheet but
+// no pop-up page, or named in another case than its page, gets no broken link.
+TEST_F(TableLies, EachLinkOpensAPopUpPageTheSiteHas) {
+  a.fiche("L4", {"reference=L4", "prix=1"});
+  a.write("tmp/M1.pcl", {"ref=L1 nom=Lampe", "ref=L4 nom=Sans page", "ref=l3 nom=Ampoule"});
+  for (const char* modele : {"", "bouton=go.gif"}) {
+    if (*modele) a.write("modcomp.inf", {modele});
+    a.demarrer();
+    std::vector<std::string> ouvertes;
+    const std::string ouvre = "window.open ('";
+    for (const auto& l : table())
+      for (size_t i = l.find(ouvre); i != std::string::npos; i = l.find(ouvre, i + 1)) {
+        const size_t debut = i + ouvre.size();
+        ouvertes.push_back(l.substr(debut, l.find('\'', debut) - debut));
+      }
+    EXPECT_EQ(ouvertes.size(), 2u) << modele;
+    for (const std::string& page : ouvertes)
+      EXPECT_TRUE(std::filesystem::exists(a.t.dossier / ("ftp/" + page))) << page << " " << modele;
+  }
+}
+
 // A linked product's price as its own card takes it: a promotion that is no amount is not
 // applied, a price below 0 is 0.
 TEST_F(TableLies, PricesAsTheirOwnCardsTakeThem) {

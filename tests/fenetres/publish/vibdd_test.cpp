@@ -70,6 +70,18 @@ TEST(Vibdd, SendsWhatChangedThenTheListsAndMirrorsThem) {
   EXPECT_EQ(recus(a), kTout);
 }
 
+// The lists take their names from the shop's address with the shop's own separator.
+TEST(Vibdd, ListsAreNamedWithTheShopsSeparator) {
+  Atelier a;
+  a.ecrire("tarvio.ini", "sepurl=_\r\n");
+  preparer(a);
+  publier(a, "1");
+  const std::string x = "http___www_boutik_test";
+  EXPECT_EQ(recus(a), (Noms{"a.pcl", "a.pro", "a.ref", "atailles.txt", "b.ref",
+                            "images_" + x + ".txt", "qmulti_" + x + ".ini",
+                            "vibdd_" + x + ".txt"}));
+}
+
 // The marketplace lost while a sheet goes, or a login leaving its folder: the mirror holds only
 // what was sent, and the next publication sends the rest.
 TEST(Vibdd, AFailureStopsAndTheNextPublicationSendsTheRest) {

@@ -121,6 +121,24 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
         kPrix + "px\"><b>12,00 EUR</b></span></font><br><font face=\"Verdana\" color=\"#008000\" "
                 "size=1>dont ecotaxe: 0,70 EUR"},
        {"0,10"}},
+      {"variants' promotions left no amount or below 0 by a hand edit: their prices stand, "
+       "their rates unshown",
+       {{"R1.ref", plus({"bouton_CD=oui", "bouton_K7=oui", "bouton_VIDEO=oui", "CD_ref=VA",
+                         "K7_ref=VB", "VIDEO_ref=VC", "CD_prix=10", "K7_prix=12",
+                         "VIDEO_prix=14"})},
+        {"VA.pro", {"taux=20", "prixpromo=8"}}, {"VB.pro", {"taux=-10", "prixpromo=NaN"}},
+        {"VC.pro", {"taux=-150", "prixpromo=-7.00"}},
+        {"promo_prix.opt", {"ok_PROMO_PRIX=oui", "couleur_texte_PROMO_PRIX=#FF0000"}}},
+       {kCache + "pu\" value=\"8\">",
+        kPrix + "px;TEXT-DECORATION:line-through;\"><b>10,00 EUR</b></span></font><font "
+                "face=\"Verdana\" color=\"#FF0000\"><span style=\"FONT-SIZE:13px;\"><SUP><b>20%",
+        kCache + "ref\" value=\"VB\">", kCache + "pu\" value=\"12\">",
+        kCache + "ref\" value=\"VC\">", kCache + "pu\" value=\"14\">"},
+       {"NaN", "-150", "-7"}},
+      {"a promotion at a rate below -100 %: models at their own prices",
+       {{"R1.ref", fiche}, {"R-1.pro", {"taux=-150", "prixpromo=5"}}, {"R-1.dif", {"Petit=8"}}},
+       {kCache + "pu\" value=\"5\">", "<OPTION value=\"Petit=8\">Petit 8 EUR</OPTION>"},
+       {"-4"}},
       {"offline", {{"R1.ref", plus({"etat_visible=oui"})}, {"R1.typ", {"quantite_style=oui"}}},
        {"<FORM NAME=\"frt1rt1\" ACTION=\"boncommande.htm\">"}, {"etat.php", "quantite"}, true},
       {"comment rows",
@@ -147,6 +165,14 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
         // No price of its own, but a promotion: it posts the price it shows.
         kCache + "ref\" value=\"A4\">", kCache + "pu\" value=\"7\">", "</TABLE>"},
        {"<AUTRE>", "SUP"}},
+      {"comment rows' promotions left no amount or below 0: the rows' prices stand",
+       {{"R1.ref", plus({"commentaires=<AUTRE>", "commentaires=<LIGNE>A1#Petit#10",
+                         "commentaires=<LIGNE>A2#Grand#15"})},
+        {"A1.pro", {"taux=-10", "prixpromo=NaN"}}, {"A2.pro", {"taux=-150", "prixpromo=-7.50"}},
+        {"promo_prix.opt", {"ok_PROMO_PRIX=oui"}}},
+       {kCache + "ref\" value=\"A1\">", kCache + "pu\" value=\"10\">",
+        kCache + "ref\" value=\"A2\">", kCache + "pu\" value=\"15\">"},
+       {"NaN", "-7", "line-through"}},
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.nom);
