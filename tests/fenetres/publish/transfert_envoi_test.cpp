@@ -37,6 +37,7 @@ TEST(Envoi, SendsTickedFilesAndMirrorsThem) {
   a.demarrer();
   a.sitePubliable();
   a.compte("www");
+  a.fenetre().PortTxt.setText("");  // the usual 21, the place recorded
   a.lancer();
   envoyer(a);
   // Without its final "/" the folder is still used.
@@ -73,6 +74,9 @@ TEST(Envoi, FailuresStopWithAMessageAndRecordOnlyWhatWasSent) {
        "b.htm", {"a.htm"}},
       {"wrong password", [](Atelier& a) { a.fenetre().PassTxt.setText("faux"); },
        "Connexion impossible au serveur ftp.boutik.example", {}},
+      {"login refused for now",
+       [](Atelier& a) { a.serveur.emplace(0, "marchand", "secret", testing_support::FtpServerRules{.refuse = "PASS"}); },
+       "Connexion refusée pour le moment par le serveur FTP, réessayez plus tard (451", {}},
       {"missing remote folder", [](Atelier& a) { a.fenetre().RepTxt.setText("absent/"); }, "absent/", {}},
       {"port not a number", [](Atelier& a) { a.fenetre().PortTxt.setText("2l"); }, "2l", {}},
       // Taken modulo 2^32 these would reach port 43945 and "1215752191".
@@ -88,6 +92,7 @@ TEST(Envoi, FailuresStopWithAMessageAndRecordOnlyWhatWasSent) {
     Atelier a;
     for (std::string f : {"a.htm", "b.htm", "c.htm"}) a.ecrire("ftp/" + f, f);
     a.ecrire("transfert/c.htm", "ancienne copie");
+    a.lieuDuCompte();  // the copy stands for what this server holds
     a.demarrer();
     a.sitePubliable();
     a.compte();
