@@ -329,6 +329,25 @@ TEST(Redirection, TheListingIsReadAsAStreamAndBounded) {
   }
 }
 
+// A listing the server refuses: the redirection did not happen, and the publication says so.
+TEST(Redirection, AListingRefusedStopsThePublication) {
+  Atelier a(false);
+  a.serveur.emplace(0, "marchand", "secret", testing_support::FtpServer::Rules{.refuse = "LIST"});
+  a.ecrire("ftp/a.htm", "a");
+  a.ecrire("transfert/ancien.htm", page(2400, 'x'));
+  a.ecrireDistant("ancien.htm", page(2400, 'x'));
+  a.lieuDuCompte();
+  a.demarrer();
+  a.sitePubliable();
+  a.compte();
+  a.lancer();
+  a.fenetre().redirC.setChecked(true);
+  envoyer(a);
+  ASSERT_EQ(a.dialogs.messages().size(), 1u);
+  EXPECT_NE(a.dialogs.messages()[0].find("La liste des fichiers du serveur n'a pas pu être lue"),
+            std::string::npos);
+}
+
 TEST(Envoi, UserActionsDuringTheNetworkWaitCannotDisturbTheUpload) {
   Atelier a(true, 2 * 1024 * 1024);
   for (const char* f : {"a.htm", "b.htm"}) a.ecrire(std::string("ftp/") + f, page(200000, f[0]));
