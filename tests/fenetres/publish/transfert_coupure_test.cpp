@@ -249,27 +249,29 @@ TEST(Coupure, APageWhoseSendFailedIsRedirectedOnceItLeavesTheSite) {
   EXPECT_EQ(a.lireDistant("tasses.htm"), a.lire("ftp/redir.txt"));
 }
 
-// A redirection cut at several byte counts: the next publication sends it again, though it has
-// nothing else to send, and the server ends with the whole redirect page.
+// A redirection cut at several byte counts: the next publication, with nothing else to send,
+// sends it again, and the server ends with the whole redirect page.
 TEST(Coupure, ARedirectionCutShortGoesAgainAtTheNextPublication) {
   const std::string ancienne(2400, 'x');
   struct Serveur {
     const char* nom;
     testing_support::FtpServer::Rules regles;
-    long long avant;  // bytes received before the redirection: a.htm, twice where renames fail
+    int avant;  // files received before the redirection: a.htm, redir.txt, the first twice where renames fail
   } serveurs[] = {
-      {"ordinary", {}, 1},
-      {"dot names refused", {.noDotNames = true}, 1},
-      {"renames nothing", {.renames = "none"}, 2},
+      {"ordinary", {}, 2},
+      {"dot names refused", {.noDotNames = true}, 2},
+      {"renames nothing", {.renames = "none"}, 3},
   };
+  const std::string page(408, 'a');  // the size of the redirect page
   for (const auto& s : serveurs)
     for (long long coupure : {1, 136, 272, 407}) {  // of the 408 bytes of the redirect page
       SCOPED_TRACE(std::string(s.nom) + ", cut after " + std::to_string(coupure));
       Atelier a(false);
       auto regles = s.regles;
-      regles.dieAfterBytes = s.avant + coupure;
+      regles.dieAfterBytes = s.avant * 408 + coupure;
       a.serveur.emplace(0, "marchand", "secret", regles);
-      a.ecrire("ftp/a.htm", "a");
+      a.ecrire("ftp/a.htm", page);
+      a.ecrire("ftp/redir.txt", "");  // offered now, rewritten before it goes
       a.ecrire("transfert/ancien.htm", ancienne);
       a.ecrireDistant("ancien.htm", ancienne);
       a.demarrer();
