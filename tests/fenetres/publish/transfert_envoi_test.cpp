@@ -276,23 +276,38 @@ TEST(Redirection, ObsoleteLargeHtmPagesGetTheRedirectPage) {
   EXPECT_EQ(a.lireDistant("ancien.htm"), page(2400, 'x'));
 }
 
+// Lines of the listing that cannot be read are told and the others redirected; a listing the
+// server refuses stops the publication, which does not say it ended.
 TEST(Redirection, UnreadableListingLinesAreCountedAndTheOthersRedirected) {
-  Atelier a;
-  a.ecrire("ftp/a.htm", "a");
-  a.ecrire("transfert/ancien.htm", page(2400, 'x'));
-  a.ecrireDistant("ancien.htm", page(2400, 'x'));
-  a.ecrireDistant("bizarre\nnom.htm", "z");  // splits its listing line in two
-  a.demarrer();
-  a.sitePubliable();
-  a.compte();
-  a.lancer();
-  a.fenetre().redirC.setChecked(true);
-  envoyer(a);
-  EXPECT_EQ(a.dialogs.messages(),
-            (Noms{"Une ligne de la liste des fichiers du serveur n'a pas pu être lue : la page "
-                  "qu'elle nomme n'a pas été redirigée.",
-                  "Le transfert est terminé"}));
-  EXPECT_EQ(a.lireDistant("ancien.htm"), a.lire("ftp/redir.txt"));
+  for (const bool refusee : {false, true}) {
+    SCOPED_TRACE(refusee ? "listing refused" : "a line split in two");
+    Atelier a(false);
+    a.serveur.emplace(0, "marchand", "secret",
+                      testing_support::FtpServerRules{.refuse = refusee ? "LIST" : ""});
+    a.ecrire("ftp/a.htm", "a");
+    a.ecrire("transfert/ancien.htm", page(2400, 'x'));
+    a.ecrireDistant("ancien.htm", page(2400, 'x'));
+    a.ecrireDistant("bizarre\nnom.htm", "z");  // splits its listing line in two
+    a.lieuDuCompte();
+    a.demarrer();
+    a.sitePubliable();
+    a.compte();
+    a.lancer();
+    a.fenetre().redirC.setChecked(true);
+    envoyer(a);
+    if (refusee) {
+      ASSERT_EQ(a.dialogs.messages().size(), 1u);
+      EXPECT_TRUE(a.dialogs.messages()[0].starts_with(
+          "La liste des fichiers du serveur n'a pas pu être lue"));
+      EXPECT_EQ(a.lireDistant("ancien.htm"), page(2400, 'x'));
+      continue;
+    }
+    EXPECT_EQ(a.dialogs.messages(),
+              (Noms{"Une ligne de la liste des fichiers du serveur n'a pas pu être lue : la page "
+                    "qu'elle nomme n'a pas été redirigée.",
+                    "Le transfert est terminé"}));
+    EXPECT_EQ(a.lireDistant("ancien.htm"), a.lire("ftp/redir.txt"));
+  }
 }
 
 // Only the lines the redirection looks at are kept; a listing past the bound is not read to its
@@ -327,25 +342,6 @@ TEST(Redirection, TheListingIsReadAsAStreamAndBounded) {
     }
     EXPECT_EQ(a.lireDistant("a.htm"), "a");
   }
-}
-
-// A listing the server refuses: the redirection did not happen, and the publication says so.
-TEST(Redirection, AListingRefusedStopsThePublication) {
-  Atelier a(false);
-  a.serveur.emplace(0, "marchand", "secret", testing_support::FtpServer::Rules{.refuse = "LIST"});
-  a.ecrire("ftp/a.htm", "a");
-  a.ecrire("transfert/ancien.htm", page(2400, 'x'));
-  a.ecrireDistant("ancien.htm", page(2400, 'x'));
-  a.lieuDuCompte();
-  a.demarrer();
-  a.sitePubliable();
-  a.compte();
-  a.lancer();
-  a.fenetre().redirC.setChecked(true);
-  envoyer(a);
-  ASSERT_EQ(a.dialogs.messages().size(), 1u);
-  EXPECT_NE(a.dialogs.messages()[0].find("La liste des fichiers du serveur n'a pas pu être lue"),
-            std::string::npos);
 }
 
 TEST(Envoi, UserActionsDuringTheNetworkWaitCannotDisturbTheUpload) {
