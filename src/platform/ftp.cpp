@@ -146,6 +146,9 @@ std::string ftpFailureText(int code, const std::string& host, int port,
   auto digit = [&](size_t i) { return std::isdigit(static_cast<unsigned char>(serverReply[i])); };
   const bool refusal = serverReply.size() >= 3 &&
                        (serverReply[0] == '4' || serverReply[0] == '5') && digit(1) && digit(2);
+  // A 4xx is a passing trouble of the server, not a wrong login or password.
+  if (result == CURLE_LOGIN_DENIED && refusal && serverReply[0] == '4')
+    message = "Connexion refusée pour le moment par le serveur FTP, réessayez plus tard";
   if (refusal) message += " (" + std::string(serverReply) + ")";
   return message;
 }

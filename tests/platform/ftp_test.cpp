@@ -284,6 +284,8 @@ TEST(FtpFailureText, FrenchTextThenTheServersRefusal) {
       {28, "", "Le serveur FTP ne répond pas dans le délai (ftp.exemple.fr, port 21)"},
       {67, "530 Login incorrect.",
        "Identifiant ou mot de passe refusé par le serveur FTP (530 Login incorrect.)"},
+      {67, "451 Try again later.",
+       "Connexion refusée pour le moment par le serveur FTP, réessayez plus tard (451 Try again later.)"},
       {9, "550 No such file or directory.",
        "Dossier refusé par le serveur FTP (550 No such file or directory.)"},
       {25, "553 Could not create file.",

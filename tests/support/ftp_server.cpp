@@ -58,6 +58,7 @@ FtpServer::FtpServer(int bytesPerSecond, std::string user, std::string password,
     args.insert(args.end(), {"--other-user", rules.otherUser, "--other-password", rules.otherPassword});
   if (!rules.renames.empty()) args.insert(args.end(), {"--renames", rules.renames});
   if (!rules.dieAt.empty()) args.insert(args.end(), {"--die-at", rules.dieAt});
+  if (!rules.refuse.empty()) args.insert(args.end(), {"--refuse", rules.refuse});
   if (rules.dieAfterBytes > 0) {
     args.push_back("--die-after");
     args.push_back(std::to_string(rules.dieAfterBytes));

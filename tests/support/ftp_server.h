@@ -18,6 +18,8 @@ struct FtpServerRules {
   // A file renamed only onto a free name ("free"), or never ("none"); "" renames as asked.
   std::string renames;
   std::string dieAt;  // not empty: the server dies just after carrying out that command (DELE)
+  // Not empty: that command answered 451, for one file when a name follows ("STOR a.htm", "PASS").
+  std::string refuse;
   // Not empty: a second account, whose home is the folder of that name in the first one's.
   std::string otherUser;
   std::string otherPassword;

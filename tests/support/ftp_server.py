@@ -3,7 +3,7 @@
 
 Usage: ftp_server.py HOME [--user NAME] [--password WORD] [--throttle BYTES_PER_SECOND]
                      [--log FILE] [--no-dot-names] [--die-after BYTES]
-                     [--renames free|none] [--die-at COMMAND]
+                     [--renames free|none] [--die-at COMMAND] [--refuse 'COMMAND [NAME]']
                      [--other-user NAME --other-password WORD] [--verbose]
 
 Serves HOME on 127.0.0.1 on a free port for one user with every permission, no anonymous
@@ -22,6 +22,8 @@ file then on its way keeps exactly the bytes up to that count.
 With --renames free, a file is renamed only onto a name no file holds (550 otherwise); with
 --renames none, nothing is renamed (550).
 With --die-at, the server dies just after it has carried out the first such command (DELE, ...).
+With --refuse, that command (for that file only, or its temporary name ".NAME.part", when a name
+is given) is answered "451", as a server in passing trouble does.
 """
 
 import argparse
@@ -45,6 +47,7 @@ class RawNamesHandler(FTPHandler):
     no_dot_names = False
     renames = "all"
     die_at = None
+    refuse = None  # (command, name or "")
 
     def _log_command(self, number, text):
         if RawNamesHandler.command_log:
@@ -63,6 +66,11 @@ class RawNamesHandler(FTPHandler):
         if (RawNamesHandler.no_dot_names and cmd in NAMING_COMMANDS and name.startswith(".")
                 and name not in (".", "..")):
             self.respond("550 Prohibited file name.")
+            return
+        refused = RawNamesHandler.refuse
+        if refused and cmd == refused[0] and (not refused[1] or name in (refused[1],
+                                                                        "." + refused[1] + ".part")):
+            self.respond("451 Requested action aborted: local error in processing.")
             return
         FTPHandler.pre_process_command(self, line, cmd, arg)
         if cmd == RawNamesHandler.die_at:
@@ -138,6 +146,7 @@ def main():
     parser.add_argument("--die-after", type=int, default=0)
     parser.add_argument("--renames", choices=("all", "free", "none"), default="all")
     parser.add_argument("--die-at")
+    parser.add_argument("--refuse")
     parser.add_argument("--other-user")
     parser.add_argument("--other-password", default="")
     parser.add_argument("--verbose", action="store_true")
@@ -161,6 +170,9 @@ def main():
     handler.no_dot_names = args.no_dot_names
     handler.renames = args.renames
     handler.die_at = args.die_at
+    if args.refuse:
+        command, _, name = args.refuse.partition(" ")
+        handler.refuse = (command.upper(), name)
     handler.auth_failed_timeout = 0.1  # the default answers a wrong password after 3 s
     if args.throttle > 0:
         dtp = SteadyDTPHandler

@@ -179,6 +179,13 @@ void Tmain::FormShow() {
     dialogs().showMessage(std::string("Le changement de nom interrompu n'a pas pu être achevé : ") +
                           erreur.what() + "\nLancez Construction > Réparation pour l'achever.");
   }
+  // Promotions a kill left half made final, or parked.
+  try {
+    reprendrePromotions(p_.donnees());
+  } catch (const platform::FileError& erreur) {
+    dialogs().showMessage(std::string("Les promotions interrompues n'ont pas pu être reprises : ") +
+                          erreur.what());
+  }
   // A save stopped between a sheet and its index line leaves the index behind for good.
   if (refGenEnRetard(p_.donnees())) reconstruireRefGen();
   panierPro = app::panierPro(style.url_cgi.text());

@@ -6,7 +6,9 @@
 namespace publish {
 
 std::optional<int> portFtp(std::string_view texte) {
-  const auto port = platform::toInteger(platform::trim(texte));
+  const std::string t = platform::trim(texte);
+  if (t.empty()) return 21;
+  const auto port = platform::toInteger(t);
   if (!port || *port < 1 || *port > 65535) return std::nullopt;
   return static_cast<int>(*port);
 }

@@ -35,8 +35,8 @@ inline constexpr const char* kMotDePasseMarche = "816m09e";
 inline constexpr const char* kPageHebergement = "https://www.tarvio.example/hebergement.htm";
 inline constexpr const char* kScriptSuivi = "https://www.tarvio.example/cgi/track.php";
 
-// A port as the user typed it: a whole number from 1 to 65535, blanks around allowed; nullopt
-// otherwise (a larger number must not wrap round to some other port).
+// A port as the user typed it: a whole number from 1 to 65535, blanks around allowed, none at all
+// the usual 21; nullopt otherwise (a larger number must not wrap round to some other port).
 std::optional<int> portFtp(std::string_view texte);
 
 // Connects the session to host:port after the environment's redirection, with the environment's

@@ -115,6 +115,8 @@ class Ttransfert1 : public ui::Form {
   // Adds and ticks the pages the site map needs (sent again when it does not list them yet).
   void selectionnerPagesSitemap(std::vector<std::string>& items, std::vector<bool>& coches);
   void redirigerPagesInutiles();
+  // Pages begun at the mirror's place and no longer built, to redirect (the option ticked).
+  bool redirectionsEnAttente() const;
   void envoyerPlanSite();
   void sauverPlanSiteLocal();
   bool framesOui() const;

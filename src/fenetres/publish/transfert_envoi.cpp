@@ -12,6 +12,7 @@
 #include "modele/app/texte_prix.h"
 #include "modele/pages/ecrivain_fond.h"
 #include "modele/publish/empreintes_miroir.h"
+#include "modele/publish/noms_entames.h"
 #include "modele/publish/transfert_ordre.h"
 #include "modele/publish/transfert_regles.h"
 #include "platform/files.h"
@@ -21,6 +22,7 @@
 #include "ui/dialogs.h"
 #include "ui/services.h"
 
+#include <algorithm>
 #include <atomic>
 #include <exception>
 #include <optional>
@@ -60,7 +62,8 @@ void Ttransfert1::goftpClick() {
   std::vector<std::string> aEnvoyer;
   for (size_t i = 0; i < static_cast<size_t>(memoFTP.count()); ++i)
     if (memoFTP.checked(i)) aEnvoyer.push_back(memoFTP.items()[i]);
-  if (aEnvoyer.empty()) {
+  // A redirection begun and not known to have ended goes with every publication.
+  if (aEnvoyer.empty() && !redirectionsEnAttente()) {
     dialogs().showMessage("Aucun fichier à transférer");
     return;
   }
@@ -147,18 +150,31 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   // What an upload cut short left there, of the files of the site or of the mirror: the other
   // files of the folder are the shopkeeper's. Not a reason to stop: a server that cannot list or
   // remove them keeps them until the next publication tries again.
-  std::unordered_set<std::string> nosFichiers(listeFTP.items().begin(), listeFTP.items().end());
+  const std::unordered_set<std::string> site(listeFTP.items().begin(), listeFTP.items().end());
+  std::unordered_set<std::string> nosFichiers = site;
   const std::vector<std::string>& nomsMiroir = fichiersMiroir();
   nosFichiers.insert(nomsMiroir.begin(), nomsMiroir.end());
   FTP1.removeLeftovers(nosFichiers);
   // The mirror must tell what this server holds: sent to another place until now, it starts
-  // again empty. One with no place recorded was offered whole; one of the older form is written
+  // again empty. One with no place recorded was offered whole: its copies of the site's files
+  // count once sent here, or a send cut short would leave them counted as here; the others stay
+  // for the redirection, which looks for them on this server. One of the older form is written
   // again whole.
   const LieuMiroir lieu = lieuPublication();
   const auto lieuMiroir = lireLieuMiroir(dossier);
   const bool memePlace = lieuMiroir && memeLieu(*lieuMiroir, lieu);
-  if (lieuMiroir && !memePlace)
+  if (lieuMiroir && !memePlace) {
     for (const std::string& nom : nomsMiroir) oublierCopieMiroir(nom);
+    sauverNomsEntames(dossier, {});
+  } else if (!lieuMiroir) {
+    NomsEntames entames = lireNomsEntames(dossier);
+    std::vector<std::string> retires;
+    for (const std::string& nom : nomsMiroir)
+      if (site.count(nom)) retires.push_back(nom);
+    entames.insert(retires.begin(), retires.end());
+    sauverNomsEntames(dossier, entames);
+    for (const std::string& nom : retires) oublierCopieMiroir(nom);
+  }
   if (!memePlace || lieuMiroir->formeAncienne) noterLieuMiroir(dossier, lieu);
   Label2.setCaption("");
   blocM.setCaption("");
@@ -176,6 +192,12 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
           return std::nullopt;
         }
       });
+
+  // Known before the first of them is touched there: one whose send fails and that then leaves
+  // the site is still redirected.
+  NomsEntames entames = lireNomsEntames(dossier);
+  entames.insert(ordre.begin(), ordre.end());
+  sauverNomsEntames(dossier, entames);
 
   NotesMiroir empreintes(dossier);
   pages::EcrivainFond miroir;
@@ -261,6 +283,12 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   if (planSiteActif)
     for (const auto& nom : envoyes)
       if (entreDansPlanSite(nom, framesOui())) memoG.addLine(urlBoutique + "/" + nom + " " + date);
+  // A name whose copy was written is known by the mirror from now on.
+  auto oublierEnvoyes = [&] {
+    for (const auto& nom : envoyes)
+      if (platform::fileExists(dossier.path("transfert/" + nom))) entames.erase(nom);
+    sauverNomsEntames(dossier, entames);
+  };
   if (echec) {
     // The copies of the files sent are written before anything is told.
     try {
@@ -268,9 +296,15 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
     } catch (const platform::FileError&) {
     }
     enregistrerEmpreintes([&] { empreintes.enregistrer(); });
+    try {
+      oublierEnvoyes();
+    } catch (const platform::FileError&) {
+      // The record keeps more names than it must: the next redirection looks them up.
+    }
     std::rethrow_exception(echec);
   }
   enregistrerEmpreintes([&] { empreintes.enregistrer(); });
+  oublierEnvoyes();
   if (!ordre.empty()) afficher();
   return refuses;
 }
@@ -314,12 +348,23 @@ void Ttransfert1::redirigerPagesInutiles() {
 
   if (redirC.checked()) {
     repL.clearItems();
+    // The pages the server may hold: those of the mirror, and those begun there since.
+    NomsEntames entames = lireNomsEntames(dossier);
+    std::vector<std::string> candidats = fichiersMiroir();
+    {
+      const std::unordered_set<std::string> dansMiroir(candidats.begin(), candidats.end());
+      std::vector<std::string> autres;
+      for (const auto& nom : entames)
+        if (!dansMiroir.count(nom)) autres.push_back(nom);
+      std::sort(autres.begin(), autres.end());
+      candidats.insert(candidats.end(), autres.begin(), autres.end());
+    }
     std::optional<std::vector<platform::FtpEntry>> distants;
     if (FTP1.connected()) {
-      // Read as it arrives: only the first line of each name of the mirror is kept, which is
-      // all the redirection looks at, so a huge remote folder is never held whole.
+      // Read as it arrives: only the first line of each name sought is kept, which is all the
+      // redirection looks at, so a huge remote folder is never held whole.
       std::unordered_set<std::string> cherches;
-      for (const auto& nom : fichiersMiroir()) cherches.insert(platform::trim(nom));
+      for (const auto& nom : candidats) cherches.insert(platform::trim(nom));
       std::unordered_set<std::string> trouves;
       std::vector<std::string> lignes;
       size_t compte = 0;
@@ -338,8 +383,8 @@ void Ttransfert1::redirigerPagesInutiles() {
                               std::to_string(maxLignesListe) +
                               " lignes : aucune page inutile n'a été redirigée.");
       } else if (!lue) {
-        dialogs().showMessage("La liste des fichiers du serveur n'a pas pu être lue (" +
-                              FTP1.lastError() + ") : aucune page inutile n'a été redirigée.");
+        throw EchecTransfert("La liste des fichiers du serveur n'a pas pu être lue (" +
+                             FTP1.lastError() + ") : aucune page inutile n'a été redirigée.");
       } else {
         repL.setItems(lignes);
         distants = platform::parseListing(lignes).entries;
@@ -353,43 +398,62 @@ void Ttransfert1::redirigerPagesInutiles() {
       }
     }
     if (distants) {
-      const std::vector<std::string> miroir = fichiersMiroir();
       const std::unordered_set<std::string> site(listeFTP.items().begin(), listeFTP.items().end());
       std::unordered_set<std::string> dejaRediriges(journal.begin(), journal.end());
-      const auto redirection = dossier.path("ftp/redir.txt");
-      Gauge.setRange(0, static_cast<int>(miroir.size()) - 1);
-      for (size_t i = 0; i < miroir.size(); ++i) {
-        Gauge.setProgress(static_cast<int>(i));
-        if (site.count(miroir[i]) || dejaRediriges.count(miroir[i])) continue;
-        const std::string nom = platform::trim(miroir[i]);
+      std::vector<std::pair<std::string, std::string>> aRediriger;  // name here, name there
+      for (const auto& candidat : candidats) {
+        if (site.count(candidat) || dejaRediriges.count(candidat)) continue;
+        const std::string nom = platform::trim(candidat);
+        const bool entame = entames.count(candidat) > 0;
+        bool page = false;
         for (const auto& distant : *distants) {
           if (distant.name != nom) continue;
           // The first entry of that name decides; the redirect page itself is far below 500
-          // bytes, so a page already redirected is not sent again.
-          if (!distant.folder && platform::lowerAscii(extensionPremierPoint(distant.name)) == "htm" &&
-              distant.size > 500) {
-            Label2.setCaption("Redirection fichier : ");
-            blocM.setCaption(nom);
-            journal.add(distant.name);
-            dejaRediriges.insert(distant.name);
-            // The mirror no longer holds the page before the server is touched: a page that
-            // comes back is sent again, even after a redirection cut short; the name stays, so
-            // a redirection cut short is tried again.
-            if (!app::copierFichier(redirection, dossier.path("transfert/" + miroir[i]), false))
-              throw EchecTransfert("La page " + distant.name +
-                                   " n'a pas été redirigée : sa copie n'a pas pu être écrite dans " +
-                                   dossier.path("transfert").string());
-            if (!FTP1.put(redirection, distant.name))
-              throw EchecTransfert("Echec de la redirection du fichier " + distant.name + " : " +
-                                   FTP1.lastError());
-            journal.save(journalFichier);
-          }
+          // bytes, so a page already redirected is not sent again, unless its sending was begun
+          // and not known to have ended: whatever it holds there, it goes again.
+          page = !distant.folder && platform::lowerAscii(extensionPremierPoint(distant.name)) == "htm";
+          if (page && (entame || distant.size > 500)) aRediriger.emplace_back(candidat, distant.name);
           break;
         }
+        // Not there, or no page: nothing of it is left to redirect.
+        if (entame && !page) entames.erase(candidat);
       }
+      // Known as begun before the server is touched: a redirection cut short goes again, at the
+      // next publication, whatever else it has to send.
+      for (const auto& r : aRediriger) entames.insert(r.first);
+      sauverNomsEntames(dossier, entames);
+      const auto redirection = dossier.path("ftp/redir.txt");
+      Gauge.setRange(0, static_cast<int>(aRediriger.size()) - 1);
+      for (size_t i = 0; i < aRediriger.size(); ++i) {
+        const auto& [ici, distant] = aRediriger[i];
+        Gauge.setProgress(static_cast<int>(i));
+        Label2.setCaption("Redirection fichier : ");
+        blocM.setCaption(distant);
+        journal.add(distant);
+        // The mirror no longer holds the page before the server is touched: a page that comes
+        // back is sent again.
+        if (!app::copierFichier(redirection, dossier.path("transfert/" + ici), false))
+          throw EchecTransfert("La page " + distant +
+                               " n'a pas été redirigée : sa copie n'a pas pu être écrite dans " +
+                               dossier.path("transfert").string());
+        if (!FTP1.put(redirection, distant))
+          throw EchecTransfert("Echec de la redirection du fichier " + distant + " : " +
+                               FTP1.lastError());
+        journal.save(journalFichier);
+        entames.erase(ici);
+      }
+      sauverNomsEntames(dossier, entames);
     }
   }
   platform::removeFile(journalFichier);
+}
+
+bool Ttransfert1::redirectionsEnAttente() const {
+  if (!redirC.checked()) return false;
+  const std::unordered_set<std::string> site(listeFTP.items().begin(), listeFTP.items().end());
+  for (const auto& nom : lireNomsEntames(p_.donnees()))
+    if (!site.count(nom) && platform::lowerAscii(extensionPremierPoint(nom)) == "htm") return true;
+  return false;
 }
 
 void Ttransfert1::envoyerPlanSite() {

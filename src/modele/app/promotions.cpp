@@ -33,6 +33,13 @@ std::optional<LineList> chargerSiPresent(const std::filesystem::path& fichier) {
   return LineList::load(fichier);
 }
 
+// The entries "Définitif" is writing into their sheets, named before the first sheet is written.
+constexpr const char* kDefinitifEnCours = "definitif.en_cours";
+
+void avant(const std::function<void()>& avantEcriture) {
+  if (avantEcriture) avantEcriture();
+}
+
 std::string cleDe(std::string_view ligne) {
   size_t egal = ligne.find('=');
   return egal == std::string_view::npos ? std::string() : std::string(ligne.substr(0, egal));
@@ -150,7 +157,8 @@ std::vector<EntreeFiche> entreesDeFiche(const LineList& fiche) {
 
 ResultatRepertoire repertoirePromotions(const platform::DataFolder& dossier,
                                         const std::vector<std::string>& aParquer,
-                                        const std::function<void(const std::string&)>& refus) {
+                                        const std::function<void(const std::string&)>& refus,
+                                        const std::function<void()>& avantEcriture) {
   ResultatRepertoire r;
   std::unordered_map<std::string, std::string> parquees;  // lower-cased name -> name on disk
   for (const auto& nom : platform::listFiles(dossier.root(), "*._pr"))
@@ -160,8 +168,11 @@ ResultatRepertoire repertoirePromotions(const platform::DataFolder& dossier,
     const std::string pr = entree + "._pr";
     if (!existeExact(chemin(dossier, entree + ".pro"))) continue;
     // A parked copy left from an earlier run is older than the current file.
-    if (auto it = parquees.find(platform::lowerAscii(pr)); it != parquees.end())
+    if (auto it = parquees.find(platform::lowerAscii(pr)); it != parquees.end()) {
+      avant(avantEcriture);
       platform::removeFile(chemin(dossier, it->second));
+    }
+    avant(avantEcriture);
     if (platform::renameFileExact(chemin(dossier, entree + ".pro"), chemin(dossier, pr))) {
       parquees[platform::lowerAscii(pr)] = pr;
       r.parquees.push_back(entree);
@@ -177,6 +188,7 @@ ResultatRepertoire repertoirePromotions(const platform::DataFolder& dossier,
       }
       const std::filesystem::path pro = chemin(dossier, e.reference + ".pro");
       auto it = parquees.find(platform::lowerAscii(e.reference + "._pr"));
+      avant(avantEcriture);
       if (it != parquees.end() && platform::renameFileExact(chemin(dossier, it->second), pro)) {
         parquees.erase(it);
         std::erase(r.parquees, e.reference);
@@ -256,7 +268,8 @@ std::string prixPromotion(double prix, double taux, bool arrondi) {
 
 ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
                              const std::vector<std::string>& entrees, std::string_view taux,
-                             bool arrondi, const std::function<void(int n)>& progression) {
+                             bool arrondi, const std::function<void(int n)>& progression,
+                             const std::function<void()>& avantEcriture) {
   ResultatCalcul r;
   if (auto refus = refusTaux(taux)) {
     r.erreur = *refus;
@@ -278,6 +291,7 @@ ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
     calculees.emplace_back(entree, std::move(*p));
   }
   for (const auto& [entree, p] : calculees) {
+    avant(avantEcriture);
     ecrirePromotion(p).saveExact(chemin(dossier, entree + ".pro"));
     ++r.traitees;
     if (progression) progression(r.traitees);
@@ -298,7 +312,8 @@ std::vector<std::string> preparerDefinitif(const platform::DataFolder& dossier) 
 }
 
 ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
-                                  const std::vector<std::string>& entrees) {
+                                  const std::vector<std::string>& entrees,
+                                  const std::function<void()>& avantEcriture) {
   // Entries grouped by sheet, so that each sheet is read and written once.
   struct Groupe {
     std::string reference;
@@ -316,6 +331,12 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
     groupes[it->second].promos.emplace_back(entree, std::move(*p));
   }
   ResultatDefinitif r;
+  struct Ecriture {
+    std::string reference;
+    LineList fiche;
+    std::vector<std::string> appliquees;
+  };
+  std::vector<Ecriture> ecritures;
   for (auto& g : groupes) {
     std::optional<LineList> fiche;
     if (nomValide(g.reference)) fiche = chargerSiPresent(chemin(dossier, nomFichierFiche(g.reference)));
@@ -351,16 +372,76 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
         r.ignorees.push_back(entree);
     }
     if (appliquees.empty()) continue;
-    sauverLignesFiche(dossier, g.reference, *fiche);
-    for (const auto& entree : appliquees) platform::removeFile(chemin(dossier, entree + ".pro"));
     r.appliquees += static_cast<int>(appliquees.size());
+    ecritures.push_back({g.reference, std::move(*fiche), std::move(appliquees)});
+  }
+  if (ecritures.empty()) return r;
+  // Named before the first sheet is written: a kill between a sheet and the removal of its
+  // promotions is completed at the next start, so that no build applies a rate twice.
+  LineList enCours;
+  for (const auto& e : ecritures)
+    for (const auto& entree : e.appliquees) enCours.add(entree);
+  avant(avantEcriture);
+  enCours.save(chemin(dossier, kDefinitifEnCours));
+  for (const auto& e : ecritures) {
+    avant(avantEcriture);
+    sauverLignesFiche(dossier, e.reference, e.fiche);
+    for (const auto& entree : e.appliquees) {
+      avant(avantEcriture);
+      platform::removeFile(chemin(dossier, entree + ".pro"));
+    }
   }
   // The index holds no price, but its date must stay after the sheets', or the next start-up
   // takes it for one left behind by a stopped save and rebuilds it.
-  if (r.appliquees > 0) {
-    if (auto index = chargerSiPresent(chemin(dossier, "ref.gen"))) index->save(chemin(dossier, "ref.gen"));
+  if (auto index = chargerSiPresent(chemin(dossier, "ref.gen"))) {
+    avant(avantEcriture);
+    index->save(chemin(dossier, "ref.gen"));
   }
+  avant(avantEcriture);
+  platform::removeFile(chemin(dossier, kDefinitifEnCours));
   return r;
+}
+
+bool reprendrePromotions(const platform::DataFolder& dossier) {
+  // The entries of a sheet, read once for all its promotion files.
+  std::unordered_map<std::string, std::vector<EntreeFiche>> fiches;
+  auto entreesFiche = [&](const std::string& reference) -> const std::vector<EntreeFiche>& {
+    auto [it, nouvelle] = fiches.try_emplace(reference);
+    if (nouvelle && nomValide(reference))
+      if (auto fiche = chargerSiPresent(chemin(dossier, nomFichierFiche(reference))))
+        it->second = entreesDeFiche(*fiche);
+    return it->second;
+  };
+  bool repris = false;
+  // "Définitif" cut short: a promotion whose sheet already holds its price is done.
+  if (auto enCours = chargerSiPresent(chemin(dossier, kDefinitifEnCours))) {
+    for (const auto& entree : *enCours) {
+      if (!nomValide(entree)) continue;
+      const auto p = chargerPromotion(dossier, entree);
+      if (!p) continue;
+      for (const auto& e : entreesFiche(trim(p->reference)))
+        if (e.reference == entree && e.lignes.value("prix") == trim(p->prixpromo)) {
+          platform::removeFile(chemin(dossier, entree + ".pro"));
+          break;
+        }
+    }
+    platform::removeFile(chemin(dossier, kDefinitifEnCours));
+    repris = true;
+  }
+  // A rebuild of the list cut short: an entry parked while its sheet still names it is put back,
+  // or its card would sell at the full price; the others are the orphans the window deletes.
+  for (const auto& nom : platform::listFiles(dossier.root(), "*._pr")) {
+    const std::string entree = nom.substr(0, nom.size() - 4);
+    if (!nomValide(entree) || existeExact(chemin(dossier, entree + ".pro"))) continue;
+    const TPromotion p = lirePromotion(LineList::load(chemin(dossier, nom)));
+    for (const auto& e : entreesFiche(trim(p.reference)))
+      if (e.reference == entree) {
+        repris = platform::renameFileExact(chemin(dossier, nom), chemin(dossier, entree + ".pro")) || repris;
+        break;
+      }
+  }
+  if (repris) ecrireListesPromo(dossier);
+  return repris;
 }
 
 bool changerPrixEntree(const platform::DataFolder& dossier, std::string_view entree,

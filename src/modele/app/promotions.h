@@ -47,6 +47,7 @@ struct EntreeFiche {
 };
 std::vector<EntreeFiche> entreesDeFiche(const platform::LineList& fiche);
 
+// `avantEcriture` (tests) runs before each file operation of the calls that take it.
 // Rebuilds the entry list from every sheet, each read once. The entries of `aParquer` are parked
 // first; an entry already listed is skipped; a parked entry is unparked (it keeps its promotion),
 // any other gets a fresh .pro. A reference that cannot be a file name is told through `refus` and
@@ -57,7 +58,8 @@ struct ResultatRepertoire {
 };
 ResultatRepertoire repertoirePromotions(const platform::DataFolder& dossier,
                                         const std::vector<std::string>& aParquer,
-                                        const std::function<void(const std::string&)>& refus);
+                                        const std::function<void(const std::string&)>& refus,
+                                        const std::function<void()>& avantEcriture = {});
 // Deletes the parked files listed in `avant` (those left before a rebuild) unless the rebuild
 // parked them again or took them back.
 void supprimerParquees(const platform::DataFolder& dossier, const std::vector<std::string>& avant,
@@ -93,19 +95,26 @@ struct ResultatCalcul {
 };
 ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
                              const std::vector<std::string>& entrees, std::string_view taux,
-                             bool arrondi, const std::function<void(int n)>& progression = {});
+                             bool arrondi, const std::function<void(int n)>& progression = {},
+                             const std::function<void()>& avantEcriture = {});
 
 // Deletes every .pro without prixpromo; the remaining entries in listing order.
 std::vector<std::string> preparerDefinitif(const platform::DataFolder& dossier);
 // "Définitif": the promotional prices go into the sheets (each sheet read and written once); the
 // .pro of an applied entry is deleted. An entry whose sheet is missing or whose price changed
-// since is left with its promotion and named in `ignorees`.
+// since is left with its promotion and named in `ignorees`. The entries applied are recorded in
+// `definitif.en_cours` until every sheet and .pro is written, for `reprendrePromotions`.
 struct ResultatDefinitif {
   int appliquees = 0;
   std::vector<std::string> ignorees;
 };
 ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
-                                  const std::vector<std::string>& entrees);
+                                  const std::vector<std::string>& entrees,
+                                  const std::function<void()>& avantEcriture = {});
+// At start-up, what a kill left: the .pro of an entry "Définitif" had already written into its
+// sheet is deleted; an entry parked while its sheet still names it gets its .pro back. True when
+// something was done (the lists of promoted sheets are then written again).
+bool reprendrePromotions(const platform::DataFolder& dossier);
 
 // The initial price of one entry, in its sheet and its .pro; false when the .pro or the sheet is
 // missing. Lines are matched on whole values: the sheet's reference, a variant reference, or a

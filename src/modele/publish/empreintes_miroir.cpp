@@ -134,9 +134,10 @@ bool memeLieu(const LieuMiroir& a, const LieuMiroir& b) {
     while (d.size() > 1 && d.back() == '/') d.pop_back();
     return d;
   };
-  // "21" and " 021" are one port; two texts that are no number compare as texts.
+  // "21", " 021" and "" are one port; two texts that are no number compare as texts.
   auto port = [](const std::string& texte) {
     const std::string t = platform::trim(texte);
+    if (t.empty()) return std::string("21");
     const auto n = platform::toInteger(t);
     return n ? std::to_string(*n) : t;
   };

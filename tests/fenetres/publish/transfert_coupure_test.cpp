@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <regex>
 #include <set>
@@ -37,6 +38,43 @@ void publieAvant(Atelier& a, const std::map<std::string, std::string>& avant,
   a.demarrer();
   a.sitePubliable();
   a.compte("www/");
+}
+
+// The server comes back up with the files it held, under these rules.
+void relancer(Atelier& a, const testing_support::FtpServer::Rules& regles = {}) {
+  std::map<std::string, std::string> fichiers;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(a.distant("")))
+    if (e.is_regular_file())
+      fichiers[std::filesystem::relative(e.path(), a.distant("")).string()] = a.lireDistant(
+          std::filesystem::relative(e.path(), a.distant("")).string());
+  a.serveur.emplace(0, "marchand", "secret", regles);
+  for (const auto& [nom, contenu] : fichiers) a.ecrireDistant(nom, contenu);
+}
+
+// The publishing command with the redirection ticked, then "Commencer le transfert".
+void publier(Atelier& a) {
+  a.lancer();
+  a.fenetre().redirC.setChecked(true);
+  a.dialogs.clear();
+  a.fenetre().goftp.click();
+}
+
+// The program started on the folder written, the account's place `lieu` recorded or none; a
+// publication that fails; the server back up with its files under `regles`; the next publication,
+// which ends.
+void echecPuisReprise(Atelier& a, bool lieu, const testing_support::FtpServer::Rules& regles = {},
+                      const std::function<void()>& entreDeux = {}) {
+  a.demarrer();
+  a.sitePubliable();
+  a.compte();
+  if (lieu) a.lieuDuCompte();
+  publier(a);
+  ASSERT_FALSE(a.dialogs.messages().empty());
+  EXPECT_NE(a.dialogs.messages().back(), "Le transfert est terminé");
+  if (entreDeux) entreDeux();
+  relancer(a, regles);
+  publier(a);
+  EXPECT_EQ(a.dialogs.messages().back(), "Le transfert est terminé");
 }
 
 TEST(Coupure, NoLiveFileTruncatedAndNoLivePageNamingAFileNotYetSent) {
@@ -202,6 +240,73 @@ TEST(Coupure, APageWhoseRedirectionWasCutShortIsOfferedWhenItComesBack) {
   a.lancer();
   const std::vector<std::string> offerts = a.coches();
   EXPECT_NE(std::find(offerts.begin(), offerts.end(), "ancien.htm"), offerts.end());
+}
+
+// A page whose send the server refused, then no longer built, is redirected all the same.
+TEST(Coupure, APageWhoseSendFailedIsRedirectedOnceItLeavesTheSite) {
+  const std::string ancienne(2400, 'x');
+  Atelier a(false);
+  a.serveur.emplace(0, "marchand", "secret",
+                    testing_support::FtpServer::Rules{.refuse = "STOR tasses.htm"});
+  a.ecrire("ftp/a.htm", "a");
+  a.ecrire("ftp/tasses.htm", "nouveau prix");
+  a.ecrire("transfert/tasses.htm", ancienne);
+  a.ecrireDistant("tasses.htm", ancienne);
+  echecPuisReprise(a, true, {}, [&] {
+    EXPECT_NE(a.dialogs.messages().back().find("Echec du transfert du fichier tasses.htm"),
+              std::string::npos);
+    std::filesystem::remove(a.chemin("ftp/tasses.htm"));
+  });
+  EXPECT_EQ(a.lireDistant("tasses.htm"), a.lire("ftp/redir.txt"));
+}
+
+// A redirection cut at several byte counts: the next publication, with nothing else to send,
+// sends it again, and the server ends with the whole redirect page.
+TEST(Coupure, ARedirectionCutShortGoesAgainAtTheNextPublication) {
+  const std::string ancienne(2400, 'x');
+  struct Serveur {
+    const char* nom;
+    testing_support::FtpServer::Rules regles;
+    int avant;  // files received before the redirection: a.htm, redir.txt, the first twice where renames fail
+  } serveurs[] = {
+      {"ordinary", {}, 2},
+      {"dot names refused", {.noDotNames = true}, 2},
+      {"renames nothing", {.renames = "none"}, 3},
+  };
+  const std::string page(408, 'a');  // the size of the redirect page
+  for (const auto& s : serveurs)
+    for (long long coupure : {1, 136, 272, 407}) {  // of the 408 bytes of the redirect page
+      SCOPED_TRACE(std::string(s.nom) + ", cut after " + std::to_string(coupure));
+      Atelier a(false);
+      auto regles = s.regles;
+      regles.dieAfterBytes = s.avant * 408 + coupure;
+      a.serveur.emplace(0, "marchand", "secret", regles);
+      a.ecrire("ftp/a.htm", page);
+      a.ecrire("ftp/redir.txt", "");  // offered now, rewritten before it goes
+      a.ecrire("transfert/ancien.htm", ancienne);
+      a.ecrireDistant("ancien.htm", ancienne);
+      echecPuisReprise(a, true, s.regles);
+      EXPECT_EQ(a.lireDistant("ancien.htm"), a.lire("ftp/redir.txt"));
+    }
+}
+
+// A mirror of an older version, with no place recorded, and a first publication to another
+// server cut short: the next publication sends every file that server does not have.
+TEST(Coupure, AnOlderMirrorCountsNoFileAsOnAServerItWasNotSentTo) {
+  std::map<std::string, std::string> site;
+  for (char c : std::string("abcdef")) site[std::string(1, c) + ".htm"] = fichier({}, c);
+  site["index.htm"] = fichier({"a.htm"}, 'i');
+  const long long taille = static_cast<long long>(site.at("a.htm").size());
+  Atelier a(false);
+  a.serveur.emplace(0, "marchand", "secret",
+                    testing_support::FtpServer::Rules{.dieAfterBytes = taille * 5 / 2});
+  for (const auto& [nom, contenu] : site) {
+    a.ecrire("ftp/" + nom, contenu);
+    a.ecrire("transfert/" + nom, contenu);
+  }
+  echecPuisReprise(a, false);
+  for (const auto& [nom, contenu] : site)
+    EXPECT_TRUE(std::filesystem::exists(a.distant(nom)) && a.lireDistant(nom) == contenu) << nom;
 }
 
 }  // namespace

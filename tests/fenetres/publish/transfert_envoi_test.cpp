@@ -37,6 +37,7 @@ TEST(Envoi, SendsTickedFilesAndMirrorsThem) {
   a.demarrer();
   a.sitePubliable();
   a.compte("www");
+  a.fenetre().PortTxt.setText("");  // the usual 21, the place recorded
   a.lancer();
   envoyer(a);
   // Without its final "/" the folder is still used.
@@ -73,6 +74,9 @@ TEST(Envoi, FailuresStopWithAMessageAndRecordOnlyWhatWasSent) {
        "b.htm", {"a.htm"}},
       {"wrong password", [](Atelier& a) { a.fenetre().PassTxt.setText("faux"); },
        "Connexion impossible au serveur ftp.boutik.example", {}},
+      {"login refused for now",
+       [](Atelier& a) { a.serveur.emplace(0, "marchand", "secret", testing_support::FtpServerRules{.refuse = "PASS"}); },
+       "Connexion refusée pour le moment par le serveur FTP, réessayez plus tard (451", {}},
       {"missing remote folder", [](Atelier& a) { a.fenetre().RepTxt.setText("absent/"); }, "absent/", {}},
       {"port not a number", [](Atelier& a) { a.fenetre().PortTxt.setText("2l"); }, "2l", {}},
       // Taken modulo 2^32 these would reach port 43945 and "1215752191".
@@ -88,6 +92,7 @@ TEST(Envoi, FailuresStopWithAMessageAndRecordOnlyWhatWasSent) {
     Atelier a;
     for (std::string f : {"a.htm", "b.htm", "c.htm"}) a.ecrire("ftp/" + f, f);
     a.ecrire("transfert/c.htm", "ancienne copie");
+    a.lieuDuCompte();  // the copy stands for what this server holds
     a.demarrer();
     a.sitePubliable();
     a.compte();
@@ -271,23 +276,38 @@ TEST(Redirection, ObsoleteLargeHtmPagesGetTheRedirectPage) {
   EXPECT_EQ(a.lireDistant("ancien.htm"), page(2400, 'x'));
 }
 
+// Lines of the listing that cannot be read are told and the others redirected; a listing the
+// server refuses stops the publication, which does not say it ended.
 TEST(Redirection, UnreadableListingLinesAreCountedAndTheOthersRedirected) {
-  Atelier a;
-  a.ecrire("ftp/a.htm", "a");
-  a.ecrire("transfert/ancien.htm", page(2400, 'x'));
-  a.ecrireDistant("ancien.htm", page(2400, 'x'));
-  a.ecrireDistant("bizarre\nnom.htm", "z");  // splits its listing line in two
-  a.demarrer();
-  a.sitePubliable();
-  a.compte();
-  a.lancer();
-  a.fenetre().redirC.setChecked(true);
-  envoyer(a);
-  EXPECT_EQ(a.dialogs.messages(),
-            (Noms{"Une ligne de la liste des fichiers du serveur n'a pas pu être lue : la page "
-                  "qu'elle nomme n'a pas été redirigée.",
-                  "Le transfert est terminé"}));
-  EXPECT_EQ(a.lireDistant("ancien.htm"), a.lire("ftp/redir.txt"));
+  for (const bool refusee : {false, true}) {
+    SCOPED_TRACE(refusee ? "listing refused" : "a line split in two");
+    Atelier a(false);
+    a.serveur.emplace(0, "marchand", "secret",
+                      testing_support::FtpServerRules{.refuse = refusee ? "LIST" : ""});
+    a.ecrire("ftp/a.htm", "a");
+    a.ecrire("transfert/ancien.htm", page(2400, 'x'));
+    a.ecrireDistant("ancien.htm", page(2400, 'x'));
+    a.ecrireDistant("bizarre\nnom.htm", "z");  // splits its listing line in two
+    a.lieuDuCompte();
+    a.demarrer();
+    a.sitePubliable();
+    a.compte();
+    a.lancer();
+    a.fenetre().redirC.setChecked(true);
+    envoyer(a);
+    if (refusee) {
+      ASSERT_EQ(a.dialogs.messages().size(), 1u);
+      EXPECT_TRUE(a.dialogs.messages()[0].starts_with(
+          "La liste des fichiers du serveur n'a pas pu être lue"));
+      EXPECT_EQ(a.lireDistant("ancien.htm"), page(2400, 'x'));
+      continue;
+    }
+    EXPECT_EQ(a.dialogs.messages(),
+              (Noms{"Une ligne de la liste des fichiers du serveur n'a pas pu être lue : la page "
+                    "qu'elle nomme n'a pas été redirigée.",
+                    "Le transfert est terminé"}));
+    EXPECT_EQ(a.lireDistant("ancien.htm"), a.lire("ftp/redir.txt"));
+  }
 }
 
 // Only the lines the redirection looks at are kept; a listing past the bound is not read to its

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+
 #include "support/temp_folder.h"
 
 using namespace app;
@@ -155,4 +158,69 @@ TEST(Promotions, RebuildTakesBackAParkedEntryAndSkipsABadReference) {
   EXPECT_EQ(refusees, std::vector<std::string>{"B 2"});
   EXPECT_EQ(chargerPromotion(d, "R1")->prixpromo, "80");
   EXPECT_FALSE(t.exists("R1._pr") || t.exists("Z9._pr"));
+}
+
+namespace {
+
+struct Coupure {};  // the program killed: nothing after it runs
+
+// The price each entry of R1 sells at after the next start and the next build: its promotional
+// price when it has one, its sheet's price otherwise.
+std::map<std::string, std::string> prixVendus(const platform::DataFolder& d) {
+  reprendrePromotions(d);
+  recalculerPromotions(d);
+  std::map<std::string, std::string> prix;
+  for (const auto& e : entreesDeFiche(LineList::load(d.root() / "R1.ref"))) {
+    auto p = chargerPromotion(d, e.reference);
+    prix[e.reference] = p && !p->prixpromo.empty() ? p->prixpromo : e.lignes.value("prix");
+  }
+  return prix;
+}
+
+}  // namespace
+
+// Killed at any file operation of "Appliquer", of "Définitif" or of the window's rebuild of the
+// list as it opens, every entry sells at its price before or after, never with the rate twice.
+TEST(Promotions, AKillAtAnyWriteLeavesEachPromotionAppliedOnceOrNotYet) {
+  using Avant = std::function<void()>;
+  const std::vector<std::string> entrees = {"A1", "R1", "R1V"};
+  struct Cas {
+    const char* nom;
+    bool appliquer;  // "Appliquer" done before
+    std::function<void(const platform::DataFolder&, const Avant&)> faire;
+  } cas[] = {
+      {"Appliquer", false,
+       [&](const platform::DataFolder& d, const Avant& a) { appliquerTaux(d, entrees, "-20", false, {}, a); }},
+      {"Définitif", true,
+       [&](const platform::DataFolder& d, const Avant& a) { rendreDefinitif(d, entrees, a); }},
+      {"opening", true,
+       [&](const platform::DataFolder& d, const Avant& a) {
+         repertoirePromotions(d, entrees, [](const std::string&) {}, a);
+       }},
+  };
+  for (const auto& c : cas) {
+    auto preparer = [&](TempFolder& t) {
+      t.write("R1.ref", kFiche);
+      reconstruire(platform::DataFolder(t.path()));
+      if (c.appliquer) appliquerTaux(platform::DataFolder(t.path()), entrees, "-20", false);
+    };
+    TempFolder entier;
+    preparer(entier);
+    const platform::DataFolder d(entier.path());
+    const auto avant = prixVendus(d);
+    int operations = 0;
+    c.faire(d, [&] { ++operations; });
+    const auto apres = prixVendus(d);
+    ASSERT_GT(operations, 2) << c.nom;
+    for (int n = 1; n <= operations; ++n) {
+      TempFolder t;
+      preparer(t);
+      const platform::DataFolder coupe(t.path());
+      int compte = 0;
+      EXPECT_THROW(c.faire(coupe, [&] { if (++compte == n) throw Coupure{}; }), Coupure);
+      for (const auto& [entree, prix] : prixVendus(coupe))
+        EXPECT_TRUE(prix == avant.at(entree) || prix == apres.at(entree))
+            << c.nom << ", cut at " << n << ": " << entree << " sells at " << prix;
+    }
+  }
 }

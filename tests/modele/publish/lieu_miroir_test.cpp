@@ -19,6 +19,7 @@ TEST(LieuMiroir, ServerPortLoginAndFolderMakeThePlace) {
   } cas[] = {
       {"written otherwise", {" FTP.Boutik.example ", " 021", "marchand", " www "}, true},
       {"another port", {"ftp.boutik.example", "2121", "marchand", "www/"}, false},
+      {"no port, the usual one", {"ftp.boutik.example", "", "marchand", "www/"}, true},
       {"another login", {"ftp.boutik.example", "21", "autre", "www/"}, false},
       {"the login's case", {"ftp.boutik.example", "21", "Marchand", "www/"}, false},
       {"another folder", {"ftp.boutik.example", "21", "marchand", "www/demo/"}, false},
