@@ -8,7 +8,7 @@ const crypto = require('node:crypto');
 const fs = require('node:fs');
 const path = require('node:path');
 
-const { construire, lireBoutique, lireCorpus } = require('./corpus.js');
+const { construire, lireBoutique, lireCorpus, parLots } = require('./corpus.js');
 
 // The files of a folder, relative path -> digest of their bytes.
 function empreintes(dossier, sous = '', out = new Map()) {
@@ -59,19 +59,6 @@ function differences(a, b) {
     .filter((f) => a.fichiers.get(f) !== b.fichiers.get(f)).sort();
   if (autres.length) out.push(`  fichiers de ftp/ qui diffèrent: ${autres.join(', ')}`);
   return out;
-}
-
-// Runs at most n tasks at a time.
-async function parLots(taches, n) {
-  const resultats = new Array(taches.length);
-  let suivante = 0;
-  await Promise.all(Array.from({ length: Math.min(n, taches.length) }, async () => {
-    while (suivante < taches.length) {
-      const i = suivante++;
-      resultats[i] = await taches[i]();
-    }
-  }));
-  return resultats;
 }
 
 // Compares the shops of avant.corpus built by avant.runner with those of apres.corpus (the same

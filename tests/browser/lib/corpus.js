@@ -65,14 +65,15 @@ const ATTENDU = /^\s*(expect-message|expect-no-message|expect-opened)\b/;
 // says what the version it was written for shows; when this one shows other messages or opens
 // other pages, they are learnt from the runner's failure (it names the first one it did not
 // expect) on a copy of the script that expects them at its end, where every message is still
-// waiting. Gives the messages and pages opened, and the failure of a script that stops otherwise.
-async function construire(runner, script, data) {
+// waiting. Gives the messages and pages opened, and the failure of a script that stops otherwise
+// (or at once, when apprendre is false).
+async function construire(runner, script, data, { apprendre = true } = {}) {
   const lignes = fs.readFileSync(script, 'utf8').split(/\r?\n/);
   const dits = lignes.filter((l) => ATTENDU.test(l) && !/expect-no-message/.test(l)).map((l) => l.trim());
   const recommencer = () => fs.rmSync(data, { recursive: true, force: true });
   recommencer();
   let r = await lancer(runner, script, data);
-  if (r.ok) return { dits, erreur: null };
+  if (r.ok || !apprendre) return { dits, erreur: r.ok ? null : r.sortie };
   const dossier = path.dirname(path.resolve(script));
   // The copy lives elsewhere: the folders it names are made absolute.
   const corps = lignes.filter((l) => !ATTENDU.test(l)).map((l) => l.replace(/^(\s*data\s+)(\S.*)$/,
@@ -189,10 +190,26 @@ function lignesBon(cadre) {
     .filter((cells) => cells.length >= 2).map((cells) => cells.join(' | ')));
 }
 
+// Resolves once condition() holds, or after 20 s.
+async function attendre(condition) {
+  for (const limite = Date.now() + 20000; !condition() && Date.now() < limite;) {
+    await new Promise((r) => setTimeout(r, 50));
+  }
+}
+
+// The list page holding a card's form: the page named, or another page of its list (a card
+// moves to the next page when cards are added before it).
+function pageDe(ftp, page, form) {
+  const tient = (n) => new RegExp(`name="${form}"`, 'i').test(fs.readFileSync(path.join(ftp, n), 'latin1'));
+  if (fs.existsSync(path.join(ftp, page)) && tient(page)) return page;
+  const liste = page.replace(/-\d+\.htm$/, '');
+  return fs.readdirSync(ftp).filter((n) => n.startsWith(`${liste}-`) && /-\d+\.htm$/.test(n)).sort().find(tient) || null;
+}
+
 // Plays one order on lieu (a served site or the folder from disc) in a browser context of its
 // own: its lines and total as the offline form shows them, or the fields an online card posts
 // and what they charge.
-async function passerCommande(lieu, commande) {
+async function passerCommande(lieu, ftp, commande) {
   const contexte = await (await browser()).createBrowserContext();
   try {
     const page = await contexte.newPage();
@@ -209,8 +226,13 @@ async function passerCommande(lieu, commande) {
     const cadre = () => cadreDe(page);
     const enLigne = [];
     for (const carte of commande.cartes) {
-      await allerA(cadre(), lieu.url(carte.page));
-      if (carte.form === '-') continue;  // the page is the form's address a card opens
+      if (carte.form === '-') {  // the page is the address a card's order button opens
+        await allerA(cadre(), lieu.url(carte.page));
+        continue;
+      }
+      const ou = pageDe(ftp, carte.page, carte.form);
+      if (!ou) return { lignes: [`${carte.form}: pas de carte`], total: 'pas de carte' };
+      await allerA(cadre(), lieu.url(ou));
       const avant = postes.length;
       const bouton = await cadre().evaluateHandle((n, c) => {
         const form = document.forms[n];
@@ -225,7 +247,10 @@ async function passerCommande(lieu, commande) {
         return [...document.querySelectorAll('input[type=image]')].find((i) => i.form === form) || null;
       }, carte.form, carte.choix);
       if (!(await bouton.evaluate((b) => b !== null))) return { lignes: [`${carte.form}: pas de bouton de commande`], total: 'aucune' };
-      await Promise.all([cadre().waitForNavigation(), bouton.evaluate((b) => b.click())]);
+      // An online card's form may post to another window: the post or the frame's new page.
+      const navigation = cadre().waitForNavigation().catch(() => null);
+      await bouton.evaluate((b) => b.click());
+      await Promise.race([navigation, attendre(() => postes.length > avant)]);
       if (postes.length > avant) enLigne.push({ carte, champs: champsPostes(postes.at(-1)) });
     }
     if (enLigne.length) {
@@ -243,7 +268,8 @@ async function passerCommande(lieu, commande) {
       await Promise.all([cadre().waitForNavigation(), cadre().click('input[value=Calculer]')]);
     }
     const lignes = await lignesBon(cadre());
-    const dernier = lignes.at(-1)?.split(' | ').at(-1) ?? '';
+    // The total in the shop's currency: the last row's first amount (a second currency follows).
+    const dernier = lignes.at(-1)?.split(' | ')[1] ?? '';
     const c = centimes(dernier);
     return { lignes, total: c === null ? dernier : euros(c) };
   } catch (erreur) {
@@ -251,6 +277,19 @@ async function passerCommande(lieu, commande) {
   } finally {
     await contexte.close();
   }
+}
+
+// Runs the tasks, at most n at a time; gives their results in order.
+async function parLots(taches, n) {
+  const resultats = new Array(taches.length);
+  let suivante = 0;
+  await Promise.all(Array.from({ length: Math.min(n, taches.length) }, async () => {
+    while (suivante < taches.length) {
+      const i = suivante++;
+      resultats[i] = await taches[i]();
+    }
+  }));
+  return resultats;
 }
 
 // The folder from disc, as the offline catalogue's start script opens it.
@@ -261,23 +300,20 @@ function surDisque(ftp) {
 
 const MOYENS = ['over http', 'from disc'];
 
-// What a built shop shows and charges: its cards (read over http) and each order played in
-// chromium over http and from disc.
-async function lireBoutique(ftp, commandes) {
+// What a built shop shows and charges: its cards (read over http; left out when cartes is false)
+// and each order played in chromium over http and from disc.
+async function lireBoutique(ftp, commandes, { cartes: avecCartes = true } = {}) {
   const site = await serveFolder(ftp);
   try {
-    const cartes = await lireCartes(site, ftp);
-    const resultats = [];
-    for (const commande of commandes) {
-      for (const moyen of MOYENS) {
-        const lieu = moyen === 'over http' ? site : surDisque(ftp);
-        resultats.push({ numero: commande.numero, moyen, ...(await passerCommande(lieu, commande)) });
-      }
-    }
+    const cartes = avecCartes ? await lireCartes(site, ftp) : [];
+    const resultats = await parLots(commandes.flatMap((commande) => MOYENS.map((moyen) => async () => {
+      const lieu = moyen === 'over http' ? site : surDisque(ftp);
+      return { numero: commande.numero, moyen, ...(await passerCommande(lieu, ftp, commande)) };
+    })), 4);
     return { cartes, commandes: resultats };
   } finally {
     await site.close();
   }
 }
 
-module.exports = { lireCorpus, lireCommandes, construire, lireBoutique, centimes, euros, MOYENS };
+module.exports = { lireCorpus, lireCommandes, construire, lireBoutique, centimes, euros, parLots, MOYENS };
