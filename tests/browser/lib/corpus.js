@@ -105,6 +105,18 @@ const texte = (t) => t.replace(/\s+/g, ' ').trim();
 // The frame that shows the shop's pages: the frameset's main frame, or the page itself.
 const cadreDe = (page) => page.frames().find((f) => f.name() === 'principal') || page.mainFrame();
 
+// The form's rows once two readings a moment apart agree (a frame on disc may draw it again).
+async function lignesStables(cadre) {
+  let avant = await lignesBon(cadre());
+  for (const limite = Date.now() + 10000; Date.now() < limite;) {
+    await new Promise((r) => setTimeout(r, 200));
+    const apres = await lignesBon(cadre());
+    if (apres.join('\n') === avant.join('\n')) break;
+    avant = apres;
+  }
+  return avant;
+}
+
 async function allerA(cadre, adresse) {
   await Promise.all([cadre.waitForNavigation(), cadre.evaluate((a) => { location.href = a; }, adresse)]);
 }
@@ -210,6 +222,15 @@ function pageDe(ftp, page, form) {
 // own: its lines and total as the offline form shows them, or the fields an online card posts
 // and what they charge.
 async function passerCommande(lieu, ftp, commande) {
+  // From disc the frameset may answer the form's load and draw the form again while a step runs
+  // in it: the order is played again from the start.
+  for (let essai = 1; ; ++essai) {
+    const r = await essayerCommande(lieu, ftp, commande);
+    if (essai === 3 || !/context was destroyed|detached|Cannot find context/i.test(r.total)) return r;
+  }
+}
+
+async function essayerCommande(lieu, ftp, commande) {
   const contexte = await (await browser()).createBrowserContext();
   try {
     const page = await contexte.newPage();
@@ -267,7 +288,7 @@ async function passerCommande(lieu, ftp, commande) {
       await cadre().evaluate((q) => { for (const [n, v] of Object.entries(q)) document.form[n].value = v; }, saisies);
       await Promise.all([cadre().waitForNavigation(), cadre().click('input[value=Calculer]')]);
     }
-    const lignes = await lignesBon(cadre());
+    const lignes = await lignesStables(cadre);
     // The total in the shop's currency: the last row's first amount (a second currency follows).
     const dernier = lignes.at(-1)?.split(' | ')[1] ?? '';
     const c = centimes(dernier);
