@@ -34,26 +34,30 @@ async function relever(runner, boutique, data) {
 function differences(a, b) {
   const out = [];
   const cote = (quoi, x, y) => { if (x !== y) out.push(`  ${quoi}: ${x ?? '(rien)'}  |  ${y ?? '(rien)'}`); };
+  const suites = (quoi, lx = [], ly = []) => {
+    for (let i = 0; i < Math.max(lx.length, ly.length); ++i) cote(`${quoi} ${i + 1}`, lx[i], ly[i]);
+  };
   cote('la construction échoue', a.erreur, b.erreur);
-  for (let i = 0; i < Math.max(a.dits.length, b.dits.length); ++i) cote(`dit ${i + 1}`, a.dits[i], b.dits[i]);
-  const cle = (c) => `${c.page} ${c.nom || '(sans nom)'}`;
-  const cartesB = new Map(b.cartes.map((c) => [cle(c), c]));
-  const cartesA = new Map(a.cartes.map((c) => [cle(c), c]));
+  suites('dit', a.dits, b.dits);
+  const parCle = (cartes) => new Map(cartes.map((c) => [`${c.page} ${c.nom || '(sans nom)'}`, c]));
+  const cartesA = parCle(a.cartes), cartesB = parCle(b.cartes);
   for (const k of new Set([...cartesA.keys(), ...cartesB.keys()])) {
-    const x = cartesA.get(k) || {}, y = cartesB.get(k) || {};
-    if (!cartesA.has(k) || !cartesB.has(k)) { cote(`carte ${k}`, cartesA.has(k) ? 'présente' : undefined, cartesB.has(k) ? 'présente' : undefined); continue; }
+    const x = cartesA.get(k), y = cartesB.get(k);
+    if (!x || !y) {
+      cote(`carte ${k}`, x && 'présente', y && 'présente');
+      continue;
+    }
     cote(`carte ${k}, prix affichés`, x.prix, y.prix);
     if (x.prix === y.prix) cote(`carte ${k}, texte`, x.vu, y.vu);
     cote(`carte ${k}, action`, x.action, y.action);
-    for (const [quoi, lx, ly] of [['champ', x.champs, y.champs], ['liste', x.listes, y.listes]]) {
-      for (let i = 0; i < Math.max(lx.length, ly.length); ++i) cote(`carte ${k}, ${quoi} ${i + 1}`, lx[i], ly[i]);
-    }
+    suites(`carte ${k}, champ`, x.champs, y.champs);
+    suites(`carte ${k}, liste`, x.listes, y.listes);
   }
   for (let i = 0; i < Math.max(a.commandes.length, b.commandes.length); ++i) {
-    const x = a.commandes[i] || { lignes: [] }, y = b.commandes[i] || { lignes: [] };
-    const nom = `commande ${(x.numero ?? y.numero)} (chromium, ${x.moyen ?? y.moyen})`;
+    const x = a.commandes[i] || {}, y = b.commandes[i] || {};
+    const nom = `commande ${x.numero ?? y.numero} (chromium, ${x.moyen ?? y.moyen})`;
     cote(`${nom}, total`, x.total, y.total);
-    for (let j = 0; j < Math.max(x.lignes.length, y.lignes.length); ++j) cote(`${nom}, ligne ${j + 1}`, x.lignes[j], y.lignes[j]);
+    suites(`${nom}, ligne`, x.lignes, y.lignes);
   }
   const autres = [...new Set([...a.fichiers.keys(), ...b.fichiers.keys()])]
     .filter((f) => a.fichiers.get(f) !== b.fichiers.get(f)).sort();
@@ -75,8 +79,9 @@ async function comparer({ avant, apres, travail, paralleles = 3 }) {
     const d = differences(x, y);
     return d.length ? [`== ${b.nom}`, ...d] : [];
   }), paralleles);
-  const seules = [...boutiques.map((b) => b.nom).filter((n) => !autres.has(n)).map((n) => `== ${n}: seulement avant`),
-    ...[...autres.keys()].filter((n) => !boutiques.some((b) => b.nom === n)).map((n) => `== ${n}: seulement après`)];
+  const noms = new Set(boutiques.map((b) => b.nom));
+  const seules = [...[...noms].filter((n) => !autres.has(n)).map((n) => `== ${n}: seulement avant`),
+    ...[...autres.keys()].filter((n) => !noms.has(n)).map((n) => `== ${n}: seulement après`)];
   const lignes = [...blocs.flat(), ...seules];
   return lignes.length ? lignes : ['no difference'];
 }

@@ -100,8 +100,6 @@ async function construire(runner, script, data, { apprendre = true } = {}) {
 
 // --- reading a built shop ---
 
-const texte = (t) => t.replace(/\s+/g, ' ').trim();
-
 // The frame that shows the shop's pages: the frameset's main frame, or the page itself.
 const cadreDe = (page) => page.frames().find((f) => f.name() === 'principal') || page.mainFrame();
 
@@ -146,7 +144,7 @@ async function lireCartes(site, ftp) {
           const listes = [...form.elements].filter((e) => e.tagName === 'SELECT')
             .map((s) => `${s.name}: ${[...s.options].map((o) => `${o.value} (${o.text})`).join(' | ')}`);
           return { nom: form.getAttribute('name') || '', action: form.getAttribute('action') || '', vu,
-            prix: (vu.match(/-?\d[\d\u00a0 .]*[.,]\d\d(?!\d)(\s*(EUR|€|euros?|F|FRF|FF)\b)?/g) || []).join(' / '),
+            prix: (vu.match(/-?\d[\d\u00a0 .]*[.,]\d\d(?!\d)/g) || []).join(' / '),
             champs, listes };
         });
       })).map((c) => ({ page: nom, ...c })));
@@ -267,25 +265,34 @@ async function essayerCommande(lieu, ftp, commande) {
         }
         return [...document.querySelectorAll('input[type=image]')].find((i) => i.form === form) || null;
       }, carte.form, carte.choix);
-      if (!(await bouton.evaluate((b) => b !== null))) return { lignes: [`${carte.form}: pas de bouton de commande`], total: 'aucune' };
+      const aucune = { lignes: [`${carte.form}: ne prend pas de commande`], total: 'aucune' };
+      if (!(await bouton.evaluate((b) => b !== null))) return aucune;
       // An online card's form may post to another window: the post or the frame's new page.
-      const navigation = cadre().waitForNavigation().catch(() => null);
+      let parti = false;
+      const navigation = cadre().waitForNavigation({ timeout: 20000 }).then(() => { parti = true; }, () => {});
       await bouton.evaluate((b) => b.click());
       await Promise.race([navigation, attendre(() => postes.length > avant)]);
       if (postes.length > avant) enLigne.push({ carte, champs: champsPostes(postes.at(-1)) });
+      else if (!parti) return aucune;
     }
     if (enLigne.length) {
-      const lignes = enLigne.map(({ carte, champs }) => `${carte.form}: ${champs.map(([n, v]) => `${n}=${v}`).join(' & ')}`);
-      const total = enLigne.reduce((s, { carte, champs }) => s + totalChamps(champs, carte.quantite), 0);
-      return { lignes, total: euros(total) };
+      return {
+        lignes: enLigne.map(({ carte, champs }) => `${carte.form}: ${champs.map((c) => c.join('=')).join(' & ')}`),
+        total: euros(enLigne.reduce((s, { carte, champs }) => s + totalChamps(champs, carte.quantite), 0)),
+      };
     }
     const saisies = Object.fromEntries(commande.cartes.map((c, i) => [`qte${i}`, c.quantite])
       .filter(([, q]) => q !== null));
     if (commande.port !== null) saisies.transport = commande.port;
     if (Object.keys(saisies).length) {
-      const absentes = await cadre().evaluate((q) => Object.keys(q).filter((n) => !document.form?.[n]), saisies);
-      if (absentes.length) return { lignes: await lignesBon(cadre()), total: `pas de case ${absentes.join(', ')}` };
-      await cadre().evaluate((q) => { for (const [n, v] of Object.entries(q)) document.form[n].value = v; }, saisies);
+      const absentes = await cadre().evaluate((q) => Object.keys(q).filter((n) => !document.form?.[n]),
+        saisies);
+      if (absentes.length) {
+        return { lignes: await lignesBon(cadre()), total: `pas de case ${absentes.join(', ')}` };
+      }
+      await cadre().evaluate((q) => {
+        for (const [n, v] of Object.entries(q)) document.form[n].value = v;
+      }, saisies);
       await Promise.all([cadre().waitForNavigation(), cadre().click('input[value=Calculer]')]);
     }
     const lignes = await lignesStables(cadre);
