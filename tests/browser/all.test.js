@@ -23,3 +23,5 @@ require('./carte_listes.js');
 require('./panier_copies.js');
 require('./promo.js');
 require('./boutique_neuve.js');
+require('./corpus.js');
+require('./compare_versions.js');
