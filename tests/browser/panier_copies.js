@@ -586,6 +586,26 @@ describe('the order form after Back and reload', () => {
     }
   }
 
+  // From disc no server runs choix_liste.php: the quick choice shows the list of the word chosen,
+  // in the main frame or the whole window, each product linked to its list page.
+  for (const [navigateur, layout] of ['chromium', 'firefox'].flatMap((n) => ['cadres', 'page'].map((l) => [n, l]))) {
+    it(`opens the quick choice's list from disc, ${navigateur}, ${layout}`, async () => {
+      const site = openDisc(dossiers[layout]);
+      const v = await visit(site, 'index.htm', navigateur);
+      try {
+        const haut = v.page.frames().find((f) => f.url().endsWith('/top2.htm'));
+        await haut.select('form[name=choix_liste] select', await haut.$eval('form[name=choix_liste] option:nth-child(2)', (o) => o.value));
+        await attendre(v, layout === 'cadres', [['vaisselle-bols-0.htm', 'BOL02'], ['vaisselle-bols-0.htm', 'BOL01']],
+          (f) => f.evaluate(() => (location.pathname.endsWith('/choix_liste.htm') && document.readyState === 'complete'
+            ? [...document.links].filter((a) => a.offsetParent !== null).map((a) => [a.getAttribute('href'), a.innerText])
+            : null)));
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+      }
+    });
+  }
+
   // From disc a list page opened alone goes back into the frameset through the disc's entry page.
   for (const navigateur of ['chromium', 'firefox']) {
     it(`puts a list page opened alone from disc back into the frameset, ${navigateur}`, async () => {
