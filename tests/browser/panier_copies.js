@@ -48,6 +48,8 @@ function charger(scripts, onglet, { adresse, cadre = null, navigation = 'navigat
       removeItem: (cle) => onglet.local.delete(cle),
     },
     performance: { getEntriesByType: () => [{ type: navigation }] },
+    history: { replaceState() {} },
+    MessageChannel: class { constructor() { this.port1 = {}; page.canal = this; } },
     document: { write() {}, form: {} },
     origin: url.origin,  // "null" from disc, as in chromium
     ecoutes: {},
@@ -219,6 +221,21 @@ describe('the cart and its copies', () => {
       assert.deepEqual(recus, entendu ? [envois[0]] : [], `${nom}: answered`);
       assert.deepEqual([...onglet.session.values()], entendu ? [copie] : [], `${nom}: kept`);
       assert.ok(!gardien.name.includes('/media/'), `${nom}: the tab's name holds the folder`);
+    }
+  });
+
+  // From disc a form in a frame asks the frameset for its copy: one older than the form's own
+  // (a frameset brought back by the history) is not taken.
+  it('takes from the frameset a copy no older than its own', () => {
+    const copie = (n, q) => JSON.stringify({ fin: 1, ma_ref: ['A'], ma_description: ['a'], ma_pu: ['2'],
+      ma_commande: ['oui'], ma_quantite: [q], mon_transport: '0', garde_n: n, boutique: 'file:///media/cd/ftp/' });
+    for (const [n, attendu] of [[4, '3'], [5, '1'], [6, '1']]) {
+      const onglet = { session: new Map([['tarvio_panier file:///media/cd/ftp/', copie(5, '3')]]), nom: '' };
+      const form = charger(scriptsDe(path.join(cadres, 'boncommande.htm')), onglet,
+        { adresse: DISQUE, cadre: { postMessage() {} } });
+      form.ecoutes.load.forEach((f) => f());
+      form.canal.port1.onmessage({ data: `tarvio_panier=${copie(n, '1')}` });
+      assert.equal(form.panier.ma_quantite[0], attendu, `the frameset's copy numbered ${n}`);
     }
   });
 

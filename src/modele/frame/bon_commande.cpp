@@ -327,7 +327,8 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "canal.port1.onmessage=function(e){",
           "if(typeof e.data!=\"string\"||e.data.indexOf(\"tarvio_panier=\")!=0)return;",
           "var g=garde_de(e.data.substring(14));",
-          "if(!g||JSON.stringify(g)==JSON.stringify(garde))return;",
+          // A frameset brought back by the history may hold an older copy than the form's own.
+          "if(!g||(g.garde_n||0)<(garde&&garde.garde_n||0)||JSON.stringify(g)==JSON.stringify(garde))return;",
           "panier=panier_neuf();copier_panier(g,panier);garde=g;",
           "if(ref!=\"\"&&!revenu)ajouter_ligne();",
           "garder_panier();",
@@ -352,7 +353,7 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
 // hands it to a form that asks. It hears only a page of its own origin in one of its own frames:
 // an outside page shown in a frame (a link of the top bar, a top frame kept elsewhere) is neither
 // answered nor heard. The answer goes by the port the asking page sent, to that page alone, not to
-// whatever its frame shows by then. It stays out of the back-forward cache, as the form does.
+// whatever its frame shows by then.
 // A page of the frameset opened alone from disc comes back through this page, named in its
 // address after "#url_principal=" (index2.php runs on the shop's server only): a page of this
 // folder, other than an entry page, is shown in the main frame.
