@@ -6,7 +6,7 @@ const assert = require('node:assert/strict');
 const path = require('node:path');
 const { describe, it, before, after } = require('node:test');
 
-const { openSite, visit } = require('./lib/harness.js');
+const { frameNamed, openSite, visit } = require('./lib/harness.js');
 const { localLinks } = require('./lib/links.js');
 
 describe('local links of a page', () => {
@@ -53,6 +53,27 @@ describe('harness checks', () => {
         expected.forEach((pattern, i) => assert.match(problems[i], pattern));
       } finally {
         await v.close();
+      }
+    });
+  }
+
+  // A frameset left and brought back by Back (kept in the back-forward cache): its frames are
+  // found and checked as the browser shows them; a frame that is not there is an error.
+  for (const kind of ['chromium', 'firefox']) {
+    it(`reads the frames shown after a Back, ${kind}`, async () => {
+      const cached = await openSite(path.join(__dirname, 'pages'), [], { cached: true });
+      const v = await visit(cached, 'cadres.htm', kind);
+      try {
+        await v.page.evaluate((a) => { location.href = a; }, cached.url('propre.htm'));
+        await v.page.waitForFunction(() => location.pathname === '/propre.htm' && document.readyState === 'complete');
+        await v.page.evaluate(() => history.back());
+        const cadre = await frameNamed(v.page, 'principal');
+        assert.equal(await cadre.evaluate(() => location.pathname), '/sans_jeu.htm');
+        await assert.rejects(frameNamed(v.page, 'absent', 500), /no loaded frame named absent/);
+        assert.deepEqual(await v.problems(), ['sans_jeu.htm does not declare its charset']);
+      } finally {
+        await v.close();
+        await cached.close();
       }
     });
   }

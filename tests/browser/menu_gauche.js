@@ -7,14 +7,10 @@ const path = require('node:path');
 const { describe, it, before, after } = require('node:test');
 
 const knownMissing = require('./known_missing.js');
-const { openSite, visit } = require('./lib/harness.js');
+const { frameNamed, openSite, visit } = require('./lib/harness.js');
 const { buildShop } = require('./lib/shop.js');
 
 const forgiven = knownMissing.filter((entry) => !entry.layout || entry.layout === 'cadres');
-
-function frameNamed(v, name) {
-  return v.page.frames().find((f) => f.name() === name);
-}
 
 // Waits until the content frame shows the page.
 async function waitForPrincipal(v, page) {
@@ -41,7 +37,7 @@ describe('left menu in the frameset', () => {
   it('text links open their category in the content frame', async () => {
     const v = await visit(demo, 'index.htm');
     try {
-      const menu = frameNamed(v, 'menu');
+      const menu = await frameNamed(v.page, 'menu');
       assert.match(menu.url(), /\/menu2\.htm$/);
       const links = await menu.$$eval('a#X_style', (as) => as.map((a) => a.getAttribute('href')));
       assert.deepEqual(links, ['vaisselle-bols-0.htm', 'infusions-plantes-0.htm',
@@ -57,7 +53,7 @@ describe('left menu in the frameset', () => {
   it('logo box, home entry, drop-down lists and selection form', async () => {
     const v = await visit(complet, 'index.htm');
     try {
-      const menu = frameNamed(v, 'menu');
+      const menu = await frameNamed(v.page, 'menu');
       const corners = await menu.$$eval('img[src^="logo_"], img[src^="menu_"]',
         (imgs) => imgs.map((img) => [img.getAttribute('src'), img.naturalWidth]));
       assert.deepEqual(corners.map(([src]) => src).sort(), ['logo_bd.gif', 'logo_bg.gif',

@@ -40,7 +40,16 @@ function charger(scripts, onglet, { adresse, cadre = null, navigation = 'navigat
       getItem: (cle) => (onglet.session.has(cle) ? onglet.session.get(cle) : null),
       setItem: (cle, valeur) => onglet.session.set(cle, String(valeur)),
     },
+    localStorage: onglet.local && {
+      get length() { return onglet.local.size; },
+      key: (i) => [...onglet.local.keys()][i] ?? null,
+      getItem: (cle) => onglet.local.get(cle) ?? null,
+      setItem: (cle, valeur) => onglet.local.set(cle, String(valeur)),
+      removeItem: (cle) => onglet.local.delete(cle),
+    },
     performance: { getEntriesByType: () => [{ type: navigation }] },
+    history: { replaceState() {} },
+    MessageChannel: class { constructor() { this.port1 = {}; page.canal = this; } },
     document: { write() {}, form: {} },
     origin: url.origin,  // "null" from disc, as in chromium
     ecoutes: {},
@@ -95,6 +104,11 @@ const CAS = [
     { adresse: avec(DISQUE, 'ref=B&description=b&pu=1'), cadre: cadreNeuf(0) },
     { adresse: DISQUE },
   ], [['A', '2', '1'], ['B', '1', '1']]],
+  ['the session that forgot the last change is outdone by the local copy', () => [
+    { adresse: avec(WEB, 'ref=A&description=a&pu=2') },
+    { adresse: WEB, qte: { qte0: '3' }, oublier: true },
+    { adresse: avec(WEB, 'ref=B&description=b&pu=1') },
+  ], [['A', '2', '3'], ['B', '1', '1']]],
   ['a supplement adds to the price', () => [
     { adresse: avec(WEB, 'ref=BOL01&refsupp3=Coffret+cadeau%3D6&description=Bol&pu=18%2C50') },
   ], [['BOL01 Coffret cadeau', '24.5', '1']]],
@@ -155,7 +169,7 @@ describe('the cart and its copies', () => {
   it('keeps the newest cart of its own shop through every page load', () => {
     const scripts = scriptsDe(path.join(buildShop('hors_ligne'), 'ftp', 'boncommande.htm'));
     for (const [nom, etapes, attendu, session = {}] of CAS) {
-      const onglet = { session: new Map(Object.entries(session)), nom: '' };
+      const onglet = { session: new Map(Object.entries(session)), nom: '', local: new Map() };
       let panier;
       const liste = etapes(cadreNeuf(12));
       for (const etape of liste) {
@@ -207,6 +221,21 @@ describe('the cart and its copies', () => {
       assert.deepEqual(recus, entendu ? [envois[0]] : [], `${nom}: answered`);
       assert.deepEqual([...onglet.session.values()], entendu ? [copie] : [], `${nom}: kept`);
       assert.ok(!gardien.name.includes('/media/'), `${nom}: the tab's name holds the folder`);
+    }
+  });
+
+  // From disc a form in a frame asks the frameset for its copy: one older than the form's own
+  // (a frameset brought back by the history) is not taken.
+  it('takes from the frameset a copy no older than its own', () => {
+    const copie = (n, q) => JSON.stringify({ fin: 1, ma_ref: ['A'], ma_description: ['a'], ma_pu: ['2'],
+      ma_commande: ['oui'], ma_quantite: [q], mon_transport: '0', garde_n: n, boutique: 'file:///media/cd/ftp/' });
+    for (const [n, attendu] of [[4, '3'], [5, '1'], [6, '1']]) {
+      const onglet = { session: new Map([['tarvio_panier file:///media/cd/ftp/', copie(5, '3')]]), nom: '' };
+      const form = charger(scriptsDe(path.join(cadres, 'boncommande.htm')), onglet,
+        { adresse: DISQUE, cadre: { postMessage() {} } });
+      form.ecoutes.load.forEach((f) => f());
+      form.canal.port1.onmessage({ data: `tarvio_panier=${copie(n, '1')}` });
+      assert.equal(form.panier.ma_quantite[0], attendu, `the frameset's copy numbered ${n}`);
     }
   });
 
@@ -531,6 +560,65 @@ describe('the order form after Back and reload', () => {
       } finally {
         await v.close();
         await site.close();
+      }
+    });
+  }
+
+  // Two cards ordered in the frameset, the form alone ("Votre Panier") changed, then left by
+  // "Ajouter d'autres articles" for the frameset and another card ordered: the change holds.
+  const bol = (q, t) => ['BOL01 Coffret cadeau Bol en grès émaillé bleu', q, '24,50 EUR', t];
+  const inf03 = ['INF03 Boîte métal Sachet cadeau Tisane fraise-rhubarbe', '1', '14,00 EUR', '14,00 EUR'];
+  const inf04 = ['INF04 Standard Avec boîte Tisane pomme', '1', '1,00 EUR', '1,00 EUR'];
+  const totaux = (total, port, somme) => [['Total', total], ['Participation frais d\'envoi', port], ['Total à payer', somme]];
+  for (const [changement, saisie, attendu] of [
+    ['a quantity set to 3', { qte0: '3' }, [bol('3', '73,50 EUR'), inf03, inf04, ...totaux('88,50 EUR', '4', '92,50 EUR')]],
+    ['a line set to 0', { qte1: '0' }, [bol('1', '24,50 EUR'), inf04, ...totaux('25,50 EUR', '4', '29,50 EUR')]],
+    ['a shipping of 9', { transport: '9' }, [bol('1', '24,50 EUR'), inf03, inf04, ...totaux('39,50 EUR', '9', '48,50 EUR')]],
+  ]) {
+    for (const [navigateur, moyen] of ['chromium', 'firefox'].flatMap((n) => ['http', 'disc'].map((m) => [n, m]))) {
+      it(`keeps ${changement} in the form alone through another order, ${navigateur}, ${moyen}`, async () => {
+        const site = await ouvrir('cadres', moyen);
+        const v = await visit(site, 'index.htm', navigateur);
+        try {
+          for (const [liste, carte, choix] of [['vaisselle-bols-0.htm', 'fbol01bol01', { refsupp3: 'Coffret cadeau=6' }],
+            ['infusions-fruits-0.htm', 'finf03inf03', { refsupp: 'Boîte métal=4', refsupp3: 'Sachet cadeau=2' }]]) {
+            await aller(await formeDe(v, true), site.url(liste));
+            await commanderCarte(await formeDe(v, true), carte, choix);
+          }
+          await Promise.all([v.page.waitForNavigation(), (await frameNamed(v.page, 'top')).evaluate(() => {
+            document.querySelector('a[href="boncommande.htm"]').click();
+          })]);
+          await calculer(v.page.mainFrame(), saisie);
+          await v.page.evaluate(() => [...document.links].find((a) => a.textContent === 'Ajouter d\'autres articles').click());
+          await v.page.waitForFunction(() => location.pathname.endsWith('/index.htm') && document.readyState === 'complete');
+          await aller(await formeDe(v, true), site.url('infusions-fruits-0.htm'));
+          await commanderCarte(await formeDe(v, true), 'finf04inf04', {});
+          await attendre(v, true, attendu, tout);
+          assert.deepEqual(await v.problems(), []);
+        } finally {
+          await v.close();
+          await site.close();
+        }
+      });
+    }
+  }
+
+  // From disc no server runs choix_liste.php: the quick choice shows the list of the word chosen,
+  // in the main frame or the whole window, each product linked to its list page.
+  for (const [navigateur, layout] of ['chromium', 'firefox'].flatMap((n) => ['cadres', 'page'].map((l) => [n, l]))) {
+    it(`opens the quick choice's list from disc, ${navigateur}, ${layout}`, async () => {
+      const site = openDisc(dossiers[layout]);
+      const v = await visit(site, 'index.htm', navigateur);
+      try {
+        const haut = v.page.frames().find((f) => f.url().endsWith('/top2.htm'));
+        await haut.select('form[name=choix_liste] select', await haut.$eval('form[name=choix_liste] option:nth-child(2)', (o) => o.value));
+        await attendre(v, layout === 'cadres', [['vaisselle-bols-0.htm', 'BOL02'], ['vaisselle-bols-0.htm', 'BOL01']],
+          (f) => f.evaluate(() => (location.pathname.endsWith('/choix_liste.htm') && document.readyState === 'complete'
+            ? [...document.links].filter((a) => a.offsetParent !== null).map((a) => [a.getAttribute('href'), a.innerText])
+            : null)));
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
       }
     });
   }

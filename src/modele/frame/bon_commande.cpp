@@ -284,6 +284,21 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "function lire_garde(texte){var g=garde_de(texte);"
           "if(g&&(garde==null||(g.garde_n||0)>(garde.garde_n||0)))garde=g;}",
           "try{lire_garde(sessionStorage.getItem(cle_garde));}catch(erreur){}",
+          // Firefox may show a page of the tab, restored from its back-forward cache or not, with
+          // the session as it was some pages earlier: the tab's copy is also kept in the local
+          // storage, under the tab's number (kept in its session, where it never changes).
+          "var cle_locale=null;",
+          "try{var onglet=sessionStorage.getItem(\"tarvio_onglet\");",
+          "if(!onglet){onglet=Date.now().toString(36)+Math.random().toString(36).substring(2);"
+          "sessionStorage.setItem(\"tarvio_onglet\",onglet);}",
+          "cle_locale=cle_garde+\" \"+onglet;lire_garde(localStorage.getItem(cle_locale));}catch(erreur){}",
+          // A closed tab's copy is dropped after a week by the next copy kept.
+          "function ranger_copies(){var vieux=Date.now()-7*86400000;",
+          "for(var k=localStorage.length-1;k>=0;k--){var c=localStorage.key(k),g=null;",
+          "if(c==null||c==cle_locale||c.indexOf(\"tarvio_panier \")!=0)continue;",
+          "try{g=JSON.parse(localStorage.getItem(c));}catch(erreur){}",
+          "if(!g||!(g.quand>vieux))localStorage.removeItem(c);}",
+          "}",
           "try{if(sur_disque&&window==top&&window.name.indexOf(\"tarvio_panier=\")==0)"
           "lire_garde(window.name.substring(14));}catch(erreur){}",
           "try{if(par_cadre&&location.hash.indexOf(\"#tarvio_panier=\")==0)"
@@ -293,9 +308,10 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "function garder_panier(){",
           "panier.garde_n=Math.max(garde&&garde.garde_n||0,panier.garde_n||0)+1;",
           "var copie=panier_neuf();copier_panier(panier,copie);",
-          "copie.boutique=boutique_page;garde=copie;",
+          "copie.boutique=boutique_page;copie.quand=Date.now();garde=copie;",
           "var texte=JSON.stringify(copie);",
           "try{sessionStorage.setItem(cle_garde,texte);}catch(erreur){}",
+          "if(cle_locale)try{localStorage.setItem(cle_locale,texte);ranger_copies();}catch(erreur){}",
           "try{if(sur_disque&&window==top)window.name=\"tarvio_panier=\"+texte;}catch(erreur){}",
           "if(par_cadre)try{top.postMessage(\"tarvio_panier=\"+texte,\"*\");}catch(erreur){}",
           "}",
@@ -311,7 +327,8 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "canal.port1.onmessage=function(e){",
           "if(typeof e.data!=\"string\"||e.data.indexOf(\"tarvio_panier=\")!=0)return;",
           "var g=garde_de(e.data.substring(14));",
-          "if(!g||JSON.stringify(g)==JSON.stringify(garde))return;",
+          // A frameset brought back by the history may hold an older copy than the form's own.
+          "if(!g||(g.garde_n||0)<(garde&&garde.garde_n||0)||JSON.stringify(g)==JSON.stringify(garde))return;",
           "panier=panier_neuf();copier_panier(g,panier);garde=g;",
           "if(ref!=\"\"&&!revenu)ajouter_ligne();",
           "garder_panier();",
@@ -325,11 +342,7 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
           "try{var navigation=performance.getEntriesByType(\"navigation\");"
           "revenu=navigation.length>0&&(navigation[0].type==\"back_forward\"||navigation[0].type==\"reload\");}"
           "catch(erreur){}",
-          "window.addEventListener(\"pageshow\",function(e){if(e.persisted)location.reload();});",
-          // Firefox gives a page it restores from its back-forward cache the session as it was
-          // when the page was left, and keeps it so: a page with an unload listener is never
-          // kept in that cache.
-          "window.addEventListener(\"unload\",function(){});"};
+          "window.addEventListener(\"pageshow\",function(e){if(e.persisted)location.reload();});"};
 }
 
 }  // namespace
@@ -340,7 +353,7 @@ LineList scriptPanier(const TOptionsCatalogue& c) {
 // hands it to a form that asks. It hears only a page of its own origin in one of its own frames:
 // an outside page shown in a frame (a link of the top bar, a top frame kept elsewhere) is neither
 // answered nor heard. The answer goes by the port the asking page sent, to that page alone, not to
-// whatever its frame shows by then. It stays out of the back-forward cache, as the form does.
+// whatever its frame shows by then.
 // A page of the frameset opened alone from disc comes back through this page, named in its
 // address after "#url_principal=" (index2.php runs on the shop's server only): a page of this
 // folder, other than an entry page, is shown in the main frame.
@@ -351,7 +364,6 @@ LineList scriptGardeCadres() {
           "try{var p=decodeURIComponent(location.hash.substring(15)),f=document.getElementsByName(\"principal\")[0];",
           "if(f&&/^[A-Za-z0-9_][A-Za-z0-9_.\\-]*\\.html?$/.test(p)&&!/^index[23]?\\.html?$/i.test(p))f.src=p;}"
           "catch(erreur){}});",
-          "if(location.protocol==\"file:\")window.addEventListener(\"unload\",function(){});",
           "if(location.protocol==\"file:\")window.addEventListener(\"message\",function(e){",
           "try{if(!e.source||e.source.parent!==window||e.origin!==window.origin||"
           "typeof e.data!=\"string\"||e.data.indexOf(\"tarvio_panier\")!=0)return;",

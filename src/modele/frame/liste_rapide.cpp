@@ -1,12 +1,16 @@
 #include "modele/frame/liste_rapide.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "modele/app/texte_prix.h"
 #include "modele/infopages/recherche_base.h"
 #include "modele/infopages/recherche_options.h"
+#include "platform/charset.h"
 #include "platform/escape.h"
 #include "platform/text.h"
 
@@ -15,6 +19,7 @@ namespace frame {
 namespace {
 
 using platform::jsString;
+using platform::LineList;
 using platform::trim;
 using platform::urlQueryValue;
 
@@ -46,6 +51,61 @@ std::string requete(const std::string& slug, const std::string& mot, const Optio
          urlQueryValue(o.couleur);
 }
 
+// One word of the list as the server script shows it: its references, each once at its first
+// place with its last page, as the script reads the table.
+struct Bloc {
+  std::string slug, mot;
+  std::vector<std::pair<std::string, std::string>> liens;  // reference, page
+  std::unordered_map<std::string, size_t> places;
+  void ajoute(const std::string& reference, const std::string& page) {
+    const auto [place, neuve] = places.try_emplace(reference, liens.size());
+    if (neuve) liens.push_back({reference, page});
+    else liens[place->second].second = page;
+  }
+};
+
+// From disc no server runs choix_liste.php: the page it would give for each word, as a block
+// that the script shows when its query names that word.
+LineList pageListes(const std::vector<Bloc>& blocs, const OptionsListeRapide& o,
+                    const std::string& cible) {
+  int colonnes = 1;
+  if (o.col.size() <= 2 && o.col.find_first_not_of("0123456789") == std::string::npos)
+    colonnes = std::clamp(std::atoi(o.col.c_str()), 1, 10);
+  std::string couleur = o.couleur;
+  if (couleur.size() == 6 && couleur.find_first_not_of("0123456789ABCDEFabcdef") == std::string::npos)
+    couleur = "#" + couleur;
+  const bool gras = o.gras == "oui", centrer = o.centrer == "oui";
+  const std::string ouverture = "<font face=\"" + texteHtml(o.police) + "\" size=\"" +
+                                texteHtml(o.taille) + "\" color=\"" + texteHtml(couleur) + "\">" +
+                                (gras ? "<b>" : "");
+  const std::string fermeture = std::string(gras ? "</b>" : "") + "</font>";
+  LineList s{"<HTML>", "<HEAD>", platform::kCharsetMeta, "<TITLE>" + texteHtml(o.titre) + "</TITLE>",
+             "</HEAD>", "<BODY>"};
+  for (const Bloc& b : blocs) {
+    s.add("<div id=\"l_" + texteHtml(b.slug) + "\" style=\"display:none\">");
+    if (centrer) s.add("<center>");
+    s.add(ouverture + texteHtml(b.mot) + fermeture + "<br><br>");
+    if (b.liens.empty()) {
+      s.add(ouverture + "Aucun produit" + fermeture);
+    } else {
+      s.add(LineList{"<table border=0 cellpadding=4>", "<tr>"});
+      for (size_t n = 0; n < b.liens.size(); ++n) {
+        if (n > 0 && n % colonnes == 0) s.add(LineList{"</tr>", "<tr>"});
+        s.add("<td><a href=\"" + texteHtml(b.liens[n].second) + "\" target=\"" + cible + "\">" +
+              ouverture + texteHtml(b.liens[n].first) + fermeture + "</a></td>");
+      }
+      s.add(LineList{"</tr>", "</table>"});
+    }
+    if (centrer) s.add("</center>");
+    s.add("</div>");
+  }
+  s.add(LineList{"<script language=\"JavaScript\">",
+                 "var motf=/[?&]motf=([^&#]*)/.exec(location.search),bloc=null;",
+                 "try{if(motf)bloc=document.getElementById(\"l_\"+decodeURIComponent(motf[1]));}catch(erreur){}",
+                 "if(bloc)bloc.style.display=\"\";", "</script>", "</BODY>", "</HTML>"});
+  return s;
+}
+
 }  // namespace
 
 OptionsListeRapide optionsListeRapide(const platform::LineList* ini, const EntreesListeRapide& e) {
@@ -74,15 +134,23 @@ ListeRapide listeRapide(const platform::LineList& base, const platform::LineList
                         const OptionsListeRapide& o, const std::string& cible, char sepurl) {
   ListeRapide l;
   std::vector<std::string> mots;
+  std::vector<Bloc> blocs;
+  std::unordered_map<std::string, size_t> parSlug;
   for (const std::string& ligne : base) {
     infopages::LienRecherche lien = infopages::lireLien(ligne);
     if (lien.mot.empty() || lien.reference == "NULL") continue;
     const std::string slug = app::nomURL(lien.mot, sepurl);
     const std::string page = trim(pages.value(lien.reference));
-    if (!page.empty()) l.table.add(slug + "=" + lien.reference + "=" + page);
+    const auto [place, neuf] = parSlug.try_emplace(slug, blocs.size());
+    if (neuf) blocs.push_back({slug, lien.mot, {}, {}});
+    if (!page.empty()) {
+      l.table.add(slug + "=" + lien.reference + "=" + page);
+      blocs[place->second].ajoute(lien.reference, page);
+    }
     if (std::find(mots.begin(), mots.end(), lien.mot) == mots.end()) mots.push_back(lien.mot);
   }
   if (mots.empty()) return l;
+  l.page = pageListes(blocs, o, cible);
 
   const std::string titre = texteHtml(o.titre);
   l.fragment.add("<form name=\"choix_liste\"><SELECT name=\"choix\" class=\"rech\" "
@@ -125,6 +193,7 @@ std::string faireListeRapide(const EntreesListeRapide& e, const platform::DataFo
   platform::copyFile(donnees.path("choix_liste.php"), donnees.path("ftp/choix_liste.php"), false);
   if (l.table.empty()) return cible;
   l.table.save(donnees.path("ftp/choix_liste.bdd"));
+  l.page.save(donnees.path("ftp/choix_liste.htm"));
   l.fragment.save(donnees.path(fragment));
   if (donnees.exists(kFragmentListeGauche))
     l.script.save(donnees.path("ftp/recherche_base_gauche.js"));

@@ -3,7 +3,8 @@
 // and the product page index, the table ftp/choix_liste.bdd that the server script
 // choix_liste.php reads (slug=reference=page), the drop-down list as an HTML fragment for the top
 // frame (recherche_base_top.tmp) or the left menu (recherche_base_gauche.tmp), and the same list
-// as a script for the drop-down menu (ftp/recherche_base_gauche.js).
+// as a script for the drop-down menu (ftp/recherche_base_gauche.js); for a site opened from disc,
+// where no server runs the script, ftp/choix_liste.htm shows the same lists.
 
 #include <string>
 
@@ -38,6 +39,7 @@ struct ListeRapide {
   platform::LineList table;     // ftp/choix_liste.bdd
   platform::LineList fragment;  // the drop-down list, empty without a word
   platform::LineList script;    // the same as document.write lines
+  platform::LineList page;      // ftp/choix_liste.htm: what the script shows, for a site on disc
 };
 // Query values are percent-encoded, visible words HTML-escaped and script strings escaped, so
 // that a quote or an ampersand in a word breaks neither the list nor its link; plain words come

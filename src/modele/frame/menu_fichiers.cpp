@@ -102,6 +102,8 @@ const platform::LineList& scriptListes() {
       "var form  = CSFindElement(formName);",
       "var popup = form.elements[popupName];",
       "var url=popup.options[popup.selectedIndex].value;",
+      // No server runs the quick choice's script on a disc: its page there shows the same lists.
+      "if (location.protocol==\"file:\") url=url.replace(/^choix_liste\\.php\\?/,\"choix_liste.htm?\");",
       "if (url!=\"x\") {window.open(url, target);}",
       "popup.selectedIndex = 0;",
       "}",

@@ -172,13 +172,13 @@ class Visit {
     const seen = new Set();
     for (const page of this.pages) {
       if (page.isClosed()) continue;
-      for (const frame of page.frames()) {
-        const url = frame.url();
+      for (const frame of await shownFrames(page)) {
+        const url = frame.url;
         const file = site.fileOf(url);
         const name = site.relativeOf(url);
         if (!file || !isPage(file) || seen.has(name)) continue;
         seen.add(name);
-        const charset = await frame.evaluate(() => document.characterSet);
+        const charset = await frame.evaluate(() => document.characterSet).catch((e) => e.message);
         if (charset.toLowerCase() !== 'windows-1252' && hasHighBytes(fs.readFileSync(file)))
           this.found.push(`${name} is read as ${charset}, not as Windows-1252`);
         if (!fs.readFileSync(file, 'latin1').includes(CHARSET_LINE))
@@ -203,16 +203,77 @@ async function settle(page) {
   await page.waitForNetworkIdle({ idleTime: 150, timeout: DEADLINE_MS });
 }
 
+// The frames the browser shows now, read from its own frame tree, with puppeteer's frame of the
+// same id where it has one: puppeteer's list goes stale when a page comes back from the
+// back-forward cache (chromium's restored frames are missing from it, Firefox's keep their old
+// addresses). Each: { id, url, frame, evaluate(fn, ...args) }, evaluate running fn in that
+// frame's document (values go through JSON).
+async function shownFrames(page) {
+  const expression = (fn, args) => `Promise.resolve(${typeof fn === 'string' ? fn : `(${fn})(...${JSON.stringify(args)})`})`
+    + '.then((v) => JSON.stringify(v ?? null))';
+  const known = new Map(page.frames().map((f) => [f._id, f]));
+  const shown = [];
+  const main = page.mainFrame();
+  if (main.browsingContext) {  // Firefox, through WebDriver BiDi
+    const session = main.browsingContext.userContext.browser.session;
+    const { result } = await session.send('browsingContext.getTree', { root: main._id });
+    const walk = (contexts) => contexts.forEach((c) => { shown.push({ id: c.context, url: c.url }); walk(c.children || []); });
+    walk(result.contexts);
+    for (const f of shown) {
+      f.evaluate = async (fn, ...args) => {
+        const { result: r } = await session.send('script.evaluate', { target: { context: f.id },
+          expression: expression(fn, args),
+          awaitPromise: true, resultOwnership: 'none' });
+        if (r.type === 'exception') throw new Error(`in ${f.url}: ${r.exceptionDetails.text}`);
+        return JSON.parse(r.result.value);
+      };
+    }
+  } else {  // chromium, through its protocol
+    const client = page._client();
+    const { frameTree } = await client.send('Page.getFrameTree');
+    const walk = (t) => { shown.push({ id: t.frame.id, url: t.frame.url + (t.frame.urlFragment || '') }); (t.childFrames || []).forEach(walk); };
+    walk(frameTree);
+    for (const f of shown) {
+      f.evaluate = async (fn, ...args) => {
+        const { executionContextId } = await client.send('Page.createIsolatedWorld', { frameId: f.id, worldName: 'lecteur' });
+        const { result, exceptionDetails } = await client.send('Runtime.evaluate', { contextId: executionContextId,
+          expression: expression(fn, args), awaitPromise: true, returnByValue: true });
+        if (exceptionDetails) throw new Error(`in ${f.url}: ${exceptionDetails.text}`);
+        return JSON.parse(result.value);
+      };
+    }
+  }
+  for (const f of shown) f.frame = known.get(f.id) || null;
+  return shown;
+}
+
 // kind: the browser, 'chromium' or 'firefox'.
-// The frame of page named name; through BiDi a frame does not tell its name, its window does.
-async function frameNamed(page, name) {
-  for (const frame of page.frames())
-    if (await frame.evaluate(() => window.name).catch(() => null) === name) return frame;
-  return null;
+// The frame of page whose window is named name (through BiDi a frame does not tell its name), as
+// the browser shows it, once its document is loaded: puppeteer's frame of that id (whose url() may
+// be the one it had before a Back), or where puppeteer lost it, one that can only evaluate (in a
+// world of its own: the page's variables are not seen). Waits within the deadline; an error when
+// no such frame comes.
+async function frameNamed(page, name, timeout = DEADLINE_MS) {
+  let seen = [];
+  for (const end = Date.now() + timeout; Date.now() < end; await delay(100)) {
+    seen = [];
+    const frames = await shownFrames(page).catch(() => []);
+    for (const f of frames) {
+      const state = await f.evaluate(() => [window.name, document.readyState, location.href]).catch(() => null);
+      if (!state) continue;
+      seen.push(`${state[0]} (${state[2]})`);
+      if (state[0] === name && state[1] === 'complete') return f.frame || { url: () => state[2], evaluate: f.evaluate };
+    }
+  }
+  throw new Error(`no loaded frame named ${name} in ${page.url()}; shown: ${seen.join(', ')}`);
+}
+
+function delay(ms) {
+  return new Promise((resolve) => { setTimeout(resolve, ms); });
 }
 
 async function visit(site, pageName, kind = 'chromium') {
   return new Visit(site, kind).open(pageName);
 }
 
-module.exports = { openSite, openDisc, visit, settle, closeBrowser, browser, frameNamed };
+module.exports = { openSite, openDisc, visit, settle, closeBrowser, browser, frameNamed, shownFrames };

@@ -72,6 +72,18 @@ TEST(ListeRapide, StepFilesAndServerScript) {
                                    "</body></html>\r\n")
         << refusee;
 
+  // From disc, choix_liste.htm shows for a word the links the server script gives for it.
+  const std::string script = d.read("ftp/recherche_base_gauche.js"), page = d.read("ftp/choix_liste.htm");
+  for (const std::string mot : {"bols", "the"}) {
+    const size_t debut = script.find("choix_liste.php?motf=" + mot + "&") + 16;
+    const std::string serveur = php(d, script.substr(debut, script.find("\\\"", debut) - debut));
+    auto liste = [](const std::string& t, size_t de) {
+      const size_t a = t.find("<table", de);
+      return t.substr(a, t.find("</table>", a) - a);
+    };
+    EXPECT_EQ(liste(page, page.find("id=\"l_" + mot + "\"")), liste(serveur, 0)) << mot;
+  }
+
 }
 
 }  // namespace
