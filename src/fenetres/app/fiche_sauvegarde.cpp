@@ -143,7 +143,7 @@ bool Tmain::SauverFiche() {
     saisie.type3 = type3.text();
     saisie.commentaires = commentaires.lines().lines();
     saisie.titres = chants.lines().lines();
-    if (auto refus = refusMontants(montantsFiche(saisie))) {
+    if (auto refus = refusMontants(montantsFiche(saisie), montantsFiche(enregistree))) {
       d.showMessage(*refus);
       return false;
     }

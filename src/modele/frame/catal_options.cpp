@@ -1,0 +1,42 @@
+#include "modele/frame/catal_options.h"
+
+#include "modele/app/texte_prix.h"
+#include "platform/text.h"
+
+namespace frame {
+
+std::string montantPort(const TOptionsCatalogue& c, std::string_view devise) {
+  if (!c.port) return "0";
+  const auto montant = app::prixCarte(c.portE, devise);
+  if (!montant) return "0";
+  // A currency mark could be other than the shop's as the form reads it ("€" for "€ TTC").
+  const bool nombre = montant->find_first_not_of("0123456789,.- ") == std::string::npos;
+  return nombre && !platform::trim(*montant).empty() ? *montant : app::nettoyerPrix(*montant);
+}
+
+namespace {
+
+// The whole number a text begins with, from 1; none otherwise.
+std::optional<long long> entierDebut(std::string_view texte, bool seul) {
+  const std::string t = platform::trim(texte);
+  size_t fin = 0;
+  while (fin < t.size() && fin < 9 && t[fin] >= '0' && t[fin] <= '9') ++fin;
+  if (fin == 0 || (seul && fin != t.size())) return std::nullopt;
+  const long long n = std::stoll(t.substr(0, fin));
+  if (n < 1) return std::nullopt;
+  return n;
+}
+
+}  // namespace
+
+std::string quantiteDefaut(const TOptionsCatalogue& c) {
+  return std::to_string(entierDebut(c.quantiteE, false).value_or(1));
+}
+
+std::optional<std::string> refusCatalogue(const TOptionsCatalogue& c) {
+  if (!entierDebut(c.quantiteE, true))
+    return "La quantité " + platform::trim(c.quantiteE) + " n'est pas un nombre entier d'articles";
+  return app::refusNombre("Le montant des frais de port", c.portE, app::Signe::positif);
+}
+
+}  // namespace frame
