@@ -67,7 +67,7 @@ bool Tmain::SauverFiche() {
   auto& styleP = p_.styleP();
   try {
     // Quantity multiple: a whole number or nothing.
-    if (contains(nettoyerPrix(multiE.text()), ".")) {
+    if (!lireMultiple(multiE.text())) {
       d.showMessage("Erreur dans multi");
       return false;
     }

@@ -33,6 +33,15 @@ bool etiquette(const MontantFiche& m) {
 
 }  // namespace
 
+std::optional<int> lireMultiple(std::string_view texte) {
+  const std::string t = trim(texte);
+  if (t.empty()) return 0;
+  if (t.size() > 6 || t.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  const int n = std::stoi(t);
+  if (n < 1) return std::nullopt;
+  return n;
+}
+
 std::vector<MontantFiche> montantsFiche(const TFicheProduit& f) {
   std::vector<MontantFiche> montants{{"", f.prix, Signe::positif}};
   const std::pair<const std::string&, const std::string&> variantes[] = {

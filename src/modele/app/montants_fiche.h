@@ -21,6 +21,10 @@ struct MontantFiche {
   bool etiquette = false;  // a list line: without an amount or a digit, a label charged nothing
 };
 
+// A sheet's quantity multiple: 0 when empty (sold by units), a whole number from 1; none for
+// anything else ("abc", "-2", "1e2", "0,5").
+std::optional<int> lireMultiple(std::string_view texte);
+
 // The price, the three variant prices (ticked or not), the comment rows' prices and the
 // "<CHOIX>" amounts of the titles.
 std::vector<MontantFiche> montantsFiche(const TFicheProduit& fiche);

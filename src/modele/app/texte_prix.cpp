@@ -286,9 +286,10 @@ PrixDevise prixDevise(std::string_view prix, std::string_view dev1, std::string_
   double valeur = montant.ok() ? montant.value : 0;
   r.prixPrincipalTexte = formaterPrix(propre) + " " + platform::htmlText(dev1);
 
-  // A rate that is not a positive number would divide by zero or flip the sign: it counts as 1.
-  platform::Conversion c = platform::val(nettoyerPrix(taux));
-  double rate = (c.ok() && c.value > 0) ? c.value : 1;
+  // A rate that is no number above zero converts nothing (the build names it).
+  const auto t = lireMontant(taux);
+  const double rate = t ? platform::val(*t).value : 0;
+  if (!(rate > 0)) return r;
   std::string converti = platform::fromNumber(std::round(valeur / rate * 100) / 100, 2);
   if (converti.size() < 20) converti.insert(0, 20 - converti.size(), ' ');
   r.texteCommun = formaterPrix(converti);

@@ -68,7 +68,8 @@ struct PrixDevise {
   std::string texteCommun;         // the second-currency amount alone
 };
 // dev1, dev2 and taux are the identity's currencies and rate (one unit of the second currency in
-// the main currency, as typed: "0,152449").
+// the main currency, as typed: "0,152449"); a rate that is no number above zero gives no second
+// amount.
 PrixDevise prixDevise(std::string_view prix, std::string_view dev1, std::string_view dev2,
                       std::string_view taux);
 

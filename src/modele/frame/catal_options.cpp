@@ -39,4 +39,13 @@ std::optional<std::string> refusCatalogue(const TOptionsCatalogue& c) {
   return app::refusNombre("Le montant des frais de port", c.portE, app::Signe::positif);
 }
 
+std::vector<std::string> catalogueIllisible(const TOptionsCatalogue& c) {
+  std::vector<std::string> noms;
+  if (!entierDebut(c.quantiteE, true))
+    noms.push_back("la quantité du catalogue hors ligne (" + platform::trim(c.quantiteE) + ")");
+  if (c.port && app::refusNombre({}, c.portE, app::Signe::positif))
+    noms.push_back("les frais de port du catalogue hors ligne (" + platform::trim(c.portE) + ")");
+  return noms;
+}
+
 }  // namespace frame

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace frame {
 
@@ -58,5 +59,8 @@ std::string quantiteDefaut(const TOptionsCatalogue& c);
 // The refusal of a typed quantity or shipping amount: "La quantité 1 ex. n'est pas un nombre
 // entier d'articles"; none when both are accepted (an empty shipping box is 0).
 std::optional<std::string> refusCatalogue(const TOptionsCatalogue& c);
+// The stored values refusCatalogue would refuse, named for the build's message: "la quantité
+// du catalogue hors ligne (1 ex.)"; shipping only when it is ticked.
+std::vector<std::string> catalogueIllisible(const TOptionsCatalogue& c);
 
 }  // namespace frame

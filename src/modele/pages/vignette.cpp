@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "modele/app/fiche_produit.h"
+#include "modele/app/montants_fiche.h"
 #include "modele/app/promotions.h"
 #include "modele/app/texte_prix.h"
 #include "modele/pages/vignette_contexte.h"
@@ -188,9 +189,8 @@ void EcrivainCartes::lireFiche(const platform::LineList& lignes, bool multiples)
   v.ecotaxeB = f.pecotaxeB;
   v.ecotaxeC = f.pecotaxeC;
   if (multiples && !f.qmulti.empty()) {
-    // A multiple that is not a whole number after cleaning ("2.5") orders by units.
-    auto multiple = platform::toInteger(app::nettoyerPrix(f.qmulti));
-    v.qmultiCarte = multiple && *multiple > 0 ? static_cast<int>(*multiple) : 0;
+    // A multiple that is not a whole number ("2.5", "1e2") orders by units.
+    v.qmultiCarte = app::lireMultiple(f.qmulti).value_or(0);
     if (v.qmultiCarte > 0) style.quantite_style = "oui";
   }
   v.imageCarte = f.image;

@@ -171,10 +171,11 @@ TEST(PrixDevise, TwoCurrenciesAndTheirEdges) {
   EXPECT_EQ(r.prixPrincipalTexte, "2,00 &lt;script&gt;");
   EXPECT_EQ(platform::trim(r.prixDeviseTexte), "2,00 &euro;");
 
-  // A rate that is zero, negative or not a number counts as 1.
-  for (const char* taux : {"0", "0,00", "-2", "abc", ""}) {
+  // A rate that is zero, negative or not a number converts nothing, never at rate 1.
+  for (const char* taux : {"0", "0,00", "-2", "abc", "", "0,15abc"}) {
     r = prixDevise("10", "EUR", "X", taux);
-    EXPECT_EQ(platform::trim(r.prixDeviseTexte), "10,00 X") << taux;
+    EXPECT_EQ(r.prixDeviseTexte, "") << taux;
+    EXPECT_EQ(r.prixPrincipalTexte, "10,00 EUR") << taux;
   }
 }
 
