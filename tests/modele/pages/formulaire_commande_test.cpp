@@ -16,6 +16,7 @@ struct Cas {
   std::vector<std::string> attendues;  // lines found in this order (their beginnings)
   std::vector<std::string> absents;    // texts found nowhere
   bool horsLigne = false;
+  bool modelesEnLigne = false;  // a table card's price lists beside its title (tableau_c)
 };
 
 const std::string kCache = "<input type=\"hidden\" name=\"";
@@ -86,6 +87,12 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
         "<OPTION value=\"Petit=\">Petit</OPTION>",
         "<OPTION value=\"Grand=30\">Grand 30,00 EUR</OPTION>"},
        {"euros", "Petit  EUR"}},
+      {"a table card's models at the promotion's rate, as a standard card's",
+       {{"R1.ref", plus({"categorie=C", "mot_cle=T"})}, {"C_T.stl", {"style_fiche=tableau"}},
+        {"R-1.pro", {"taux=-10", "prixpromo=9.00"}}, {"R-1.dif", {"Petit=20", "Grand=30"}}},
+       {"<OPTION value=\"Petit=18.00\">Petit 18,00 EUR</OPTION>",
+        "<OPTION value=\"Grand=27.00\">Grand 27,00 EUR</OPTION>"},
+       {"=20\"", "=30\""}, false, true},
       {"promoted models at the promotion's rate",
        {{"R1.ref", plus({"prix=8,75"})}, {"R-1.pro", {"taux=-10", "prixpromo=7.88"}},
         {"R-1.dif", {"250 g=8,75", "1 kg=29,90"}}},
@@ -170,6 +177,7 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
     pages::EntreesCarte e;
     e.referenceCarte = e.referenceStyle = "R1";
     e.horsLigne = c.horsLigne;
+    e.tableau_c = c.modelesEnLigne ? "oui" : "non";
     e.targetS = "_top";
     e.url_cgi = "cart.php";
     e.identite = app::TIdentite{.dev1 = "EUR", .login = "shop"};
