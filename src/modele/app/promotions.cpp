@@ -1,5 +1,6 @@
 #include "modele/app/promotions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 #include <unordered_set>
@@ -297,6 +298,31 @@ std::vector<std::string> preparerDefinitif(const platform::DataFolder& dossier) 
   return restantes;
 }
 
+namespace {
+
+// The models of a promoted sheet are sold at the promotion's rate; once its price is final they
+// keep the prices the card sold them at. Written after the promotion is gone, so that a stop in
+// between never applies the rate twice.
+void modelesDefinitifs(const platform::DataFolder& dossier, const TPromotion& p) {
+  const auto taux = nombreTaux(p.taux);
+  const std::string nom = p.reference + ".dif";
+  if (trim(p.taux).empty() || !taux || *taux < -100 || !nomValide(p.reference)) return;
+  auto lignes = chargerSiPresent(chemin(dossier, nom));
+  if (!lignes) return;
+  const bool arrondi = chargerStylePromo(dossier).arrondi == "oui";
+  for (std::string& ligne : *lignes) {
+    const size_t egal = ligne.rfind('=');
+    const auto montant =
+        egal == std::string::npos ? std::nullopt : montantCarte(ligne.substr(egal + 1));
+    if (montant && !trim(*montant).empty())
+      ligne = ligne.substr(0, egal + 1) +
+              prixPromotion(platform::val(nettoyerPrix(*montant)).value, *taux, arrondi);
+  }
+  lignes->save(chemin(dossier, nom));
+}
+
+}  // namespace
+
 ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
                                   const std::vector<std::string>& entrees) {
   // Entries grouped by sheet, so that each sheet is read and written once.
@@ -353,6 +379,9 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
     if (appliquees.empty()) continue;
     sauverLignesFiche(dossier, g.reference, *fiche);
     for (const auto& entree : appliquees) platform::removeFile(chemin(dossier, entree + ".pro"));
+    for (const auto& [entree, p] : g.promos)
+      if (p.referenceCOMM.empty() && std::count(appliquees.begin(), appliquees.end(), entree))
+        modelesDefinitifs(dossier, p);
     r.appliquees += static_cast<int>(appliquees.size());
   }
   // The index holds no price, but its date must stay after the sheets', or the next start-up
