@@ -3,15 +3,19 @@
 #include "modele/app/texte_prix.h"
 #include "platform/text.h"
 
+#include <algorithm>
+
 namespace frame {
 
 std::string montantPort(const TOptionsCatalogue& c, std::string_view devise) {
   if (!c.port) return "0";
   const auto montant = app::prixCarte(c.portE, devise);
   if (!montant) return "0";
-  // A currency mark could be other than the shop's as the form reads it ("€" for "€ TTC").
-  const bool nombre = montant->find_first_not_of("0123456789,.- ") == std::string::npos;
-  return nombre && !platform::trim(*montant).empty() ? *montant : app::nettoyerPrix(*montant);
+  // The number alone: a currency mark could be other than the shop's as the form reads it ("€"
+  // for "€ TTC"). With the French comma that the shopper's box shows.
+  std::string propre = app::nettoyerPrix(*montant);
+  std::replace(propre.begin(), propre.end(), '.', ',');
+  return propre;
 }
 
 namespace {

@@ -50,7 +50,7 @@ struct TOptionsCatalogue {
 namespace frame {
 
 // The shipping amount the frameset and the order form both charge, as a plain number: the stored
-// amount ("4 €" in a shop whose currency reads "€ TTC" gives "4", "12,999" gives "13.00"); "0"
+// amount ("4 €" in a shop whose currency reads "€ TTC" gives "4", "12,999" gives "13,00"); "0"
 // when shipping is not ticked, the box is empty or holds no amount.
 std::string montantPort(const TOptionsCatalogue& c, std::string_view devise);
 // The quantity of a line that has none, as the form counts it: the stored text's leading whole

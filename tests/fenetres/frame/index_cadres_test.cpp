@@ -218,7 +218,7 @@ TEST_F(IndexCadres, OfflineCatalogueDeclaresTheCartInEveryPage) {
   } cas[] = {{true, "4", "mon_transport=\"4\""},
              {false, "4", "mon_transport=\"0\""},
              // The order form's own value: rounded to the cent, an emptied box or no amount 0.
-             {true, "12,999", "mon_transport=\"13.00\""},
+             {true, "12,999", "mon_transport=\"13,00\""},
              {true, "", "mon_transport=\"0\""},
              {true, "4\"5\\", "mon_transport=\"0\""}};
   for (const Cas& c : cas) {

@@ -57,7 +57,7 @@ TEST(BonCommande, TheShopsShippingIsAnAmountTheFormReads) {
   } cas[] = {{"4,50", "1", "mon_transport:\"4,50\"", "panier.ma_quantite[i]=\"1\""},
              {"4 euros", "2 pièces", "mon_transport:\"4\"", "panier.ma_quantite[i]=\"2\""},
              {"4 €", "1e2", "mon_transport:\"4\"", "panier.ma_quantite[i]=\"1\""},
-             {"12,999", "ex.", "mon_transport:\"13.00\"", "panier.ma_quantite[i]=\"1\""},
+             {"12,999", "ex.", "mon_transport:\"13,00\"", "panier.ma_quantite[i]=\"1\""},
              {"", "0", "mon_transport:\"0\"", "panier.ma_quantite[i]=\"1\""},
              {"-5", " 3 ", "mon_transport:\"0\"", "panier.ma_quantite[i]=\"3\""}};
   for (const auto& c : cas) {
