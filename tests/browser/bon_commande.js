@@ -285,7 +285,8 @@ describe('offline order form', () => {
   }
 
   // What a card sends reaches the cart with its price: a supplement of the card's list, a
-  // size, a model at its own price, a description in the shop's charset and one holding markup.
+  // size, a model at its own price, one without an amount at the product's, a description in
+  // the shop's charset and one holding markup.
   for (const [layout, ouvert, cadre] of [['frameset', () => site, principal],
     ['single-page layout', () => seul, (v) => v.page]]) {
     it(`takes a card's choices and texts into the cart in the ${layout}`, async () => {
@@ -296,13 +297,15 @@ describe('offline order form', () => {
         await commanderCarte(cadre(v), 'fbol01bol01', { refsupp3: 'Coffret cadeau=6' });
         const envoye = new URL(cadre(v).url()).searchParams;
         for (const requete of ['ref=TAS01+L&refdiff=Grand%3D25&description=Tasse&pu=9',
+          'ref=TAS02&refdiff=Petit%3D&description=Tasse&pu=9',
           'ref=D1&description=Bol+d%92%E9t%E9+%96+%9Cuvre+%E0+9+%80%85&pu=1',
           'ref=LT&description=%3Cb%3Egras%3C%2Fb%3E+%26amp%3B&pu=1']) {
           await cadre(v).goto(boutique.url(`boncommande.htm?${requete}`));
         }
-        assert.deepEqual((await lignes(cadre(v))).slice(1, 5), [
+        assert.deepEqual((await lignes(cadre(v))).slice(1, 6), [
           ['BOL01 Coffret cadeau Bol en grès émaillé bleu', '1', '24,50 EUR', '24,50 EUR'],
           ['TAS01 L Grand Tasse', '1', '25,00 EUR', '25,00 EUR'],
+          ['TAS02 Petit= Tasse', '1', '9,00 EUR', '9,00 EUR'],
           ['D1 Bol d\u2019été \u2013 \u0153uvre à 9 \u20ac\u2026', '1', '1,00 EUR', '1,00 EUR'],
           ['LT <b>gras</b> &amp;', '1', '1,00 EUR', '1,00 EUR'],
         ]);
@@ -363,7 +366,7 @@ describe('offline order form', () => {
 
   // A quantity is a whole number of items: anything else typed is refused with a word and its
   // line keeps its quantity; 10 and 0 work as ever. A line of a copy whose price or quantity is
-  // none is not counted.
+  // none is not counted, but stays shown with its quantity box.
   for (const [layout, enCadres, moyen] of MANIERES) {
     it(`takes whole quantities only, ${layout}, ${moyen}`, async () => {
       const boutique = await ouvrir(enCadres ? cadres : unique, moyen);
@@ -384,10 +387,11 @@ describe('offline order form', () => {
         const refuses = ['0,5', '1e2', '2a5', 'abc', ''];
         await calculer(cadre(v), Object.fromEntries([['qte0', '10'], ['qte1', '0'],
           ...refuses.map((q, k) => [`qte${k + 2}`, q])]));
-        assert.deepEqual(alertes, refuses.map((q, k) =>
-          `La quantité « ${q} » de ${'CDEFG'[k]} n'est pas un nombre entier d'articles.`));
+        assert.deepEqual(alertes, refuses.concat(['0,5']).map((q, k) =>
+          `La quantité « ${q} » de ${['C', 'D', 'E', 'F', 'G', 'X3'][k]} n'est pas un nombre entier d'articles.`));
         assert.deepEqual((await lignes(cadre(v))).slice(1), [['A Article', '10', '12,99 EUR', '129,90 EUR'],
           ...[...'CDEFG'].map((r) => [`${r} Article`, '1', '2,00 EUR', '2,00 EUR']),
+          ...[['X1', '1'], ['X2', '1'], ['X3', '0,5']].map(([r, q]) => [`${r} Article`, q, '0,00 EUR', '0,00 EUR']),
           ['Emballage', '2', '1,50 EUR', '3,00 EUR'],
           ['Total H.T.', '142,90 EUR'], ['TVA 20%', '28,58 EUR'], ['Total TTC', '171,48 EUR']]);
         assert.deepEqual(await v.problems(), []);
@@ -399,7 +403,8 @@ describe('offline order form', () => {
   }
 
   // The shopper types the shipping: an amount with more than two decimals or in another
-  // currency gives way to the shop's; the box shows the amount charged, whose VAT the amount to
+  // currency is refused with a word and the amount counted before stays, an emptied box is 0;
+  // the box shows the amount charged, whose VAT the amount to
   // pay holds; a stored amount below 0 is charged and shown 0; shipping priced by weight is
   // shown as it is charged, with no box.
   describe('with the shipping typed by the shopper', () => {
@@ -412,14 +417,22 @@ describe('offline order form', () => {
         const v = await visit(boutique, 'index.htm');
         const cadre = cadreDe(enCadres);
         const port = async () => (await lignes(cadre(v))).slice(-3);
+        const alertes = [];
+        v.page.on('dialog', (d) => { alertes.push(d.message()); d.accept(); });
+        // An emptied box: no amount to read among the rows, nothing charged.
+        const vide = [['Total TTC', '13,80 EUR'], ...frais('0', '0,00', '13,80').slice(1)];
         try {
           await aller(cadre(v), boutique.url(commande('U', 'Article', '10')));
           assert.deepEqual(await port(), frais('6,50', '1,30', '21,60'));
-          for (const [saisi, attendu] of [['6,505', frais('6,50', '1,30', '21,60')],
-            ['FF6', frais('6,50', '1,30', '21,60')], ['7', frais('7', '1,40', '22,20')]]) {
+          for (const [saisi, attendu] of [['7', frais('7', '1,40', '22,20')],
+            ['6,505', frais('7', '1,40', '22,20')], ['FF6', frais('7', '1,40', '22,20')],
+            ['', vide], ['abc', vide],
+            ['7', frais('7', '1,40', '22,20')]]) {
             await calculer(cadre(v), { transport: saisi });
             assert.deepEqual(await port(), attendu, saisi);
           }
+          assert.deepEqual(alertes, ['6,505', 'FF6', 'abc'].map((s) =>
+            `Les frais de port « ${s} » ne sont pas un montant.`));
           await changerPanier(v, cadre, boutique, () => { panier.mon_transport = '-5'; garder_panier(); },
             () => document.form.transport.value !== '7');
           assert.deepEqual(await port(), frais('0', '0,00', '13,80'));

@@ -146,8 +146,10 @@ for (const [layout, shop, cadre] of [
     }
 
     // The shop's shipping is 4; the shopper types another amount and presses "Calculer".
-    it('keeps the shopper\'s shipping field, an amount below 0 or unreadable taken as the shop\'s', async () => {
+    it('keeps the shopper\'s shipping field, an amount below 0 or unreadable refused with a word', async () => {
       const v = await visit(site, 'index.htm');
+      const alertes = [];
+      v.page.on('dialog', (d) => { alertes.push(d.message()); d.accept(); });
       try {
         await cadre(v).goto(site.url('vaisselle-bols-0.htm'));
         await commanderCarte(cadre(v), 'fbol01bol01', {});
@@ -162,7 +164,8 @@ for (const [layout, shop, cadre] of [
           vus.push(await port());
         }
         assert.deepEqual(vus, [['4', '22,50 EUR'], ['4', '22,50 EUR'], ['0', '18,50 EUR'],
-          ['4', '22,50 EUR'], ['6,50', '25,00 EUR']]);
+          ['0', '18,50 EUR'], ['6,50', '25,00 EUR']]);
+        assert.deepEqual(alertes, ['-5', 'abc'].map((s) => `Les frais de port « ${s} » ne sont pas un montant.`));
         assert.deepEqual(await v.problems(), []);
       } finally {
         await v.close();

@@ -51,7 +51,9 @@ void EditeurListePrix::enrBClick() {
 bool EditeurListePrix::enregistrer() {
   // An amount in letters would reach the order form as typed; a line without "=" has none.
   const platform::LineList lignes = nettoyerListePrix(memo.lines());
-  if (auto refus = refusMontants(montantsListe(lignes.lines(), extension_))) {
+  const platform::LineList avant = nettoyerListePrix(lues_);
+  if (auto refus = refusMontants(montantsListe(lignes.lines(), extension_),
+                                 montantsListe(avant.lines(), extension_))) {
     dialogs().showMessage(*refus);
     return false;
   }

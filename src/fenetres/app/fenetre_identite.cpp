@@ -142,7 +142,7 @@ void Tident::BitBtn1Click() {
 
 bool Tident::enregistrer() {
   // A rate in letters would be saved as 1: the real rate would be lost.
-  if (auto refus = refusNombre("Le taux", tauxt.text(), Signe::libre, {}, Decimales::libres)) {
+  if (auto refus = refusTauxDevise(tauxt.text())) {
     dialogs().showMessage(*refus);
     return false;
   }

@@ -8,6 +8,7 @@
 #include "fenetres/app/fiche_images.h"
 #include "fenetres/app/programme.h"
 #include "fenetres/design/style_principal.h"
+#include "modele/app/montants_fiche.h"
 #include "modele/app/texte_prix.h"
 #include "platform/files.h"
 #include "platform/image.h"
@@ -417,7 +418,7 @@ void Tmain::tableauClick() {
 // --- preview and style ---
 
 void Tmain::voir_vignetteClick() {
-  if (platform::contains(nettoyerPrix(multiE.text()), ".")) {
+  if (!lireMultiple(multiE.text())) {
     dialogs().showMessage("Erreur dans multi");
     return;
   }

@@ -67,7 +67,7 @@ bool Tmain::SauverFiche() {
   auto& styleP = p_.styleP();
   try {
     // Quantity multiple: a whole number or nothing.
-    if (contains(nettoyerPrix(multiE.text()), ".")) {
+    if (!lireMultiple(multiE.text())) {
       d.showMessage("Erreur dans multi");
       return false;
     }
@@ -143,7 +143,7 @@ bool Tmain::SauverFiche() {
     saisie.type3 = type3.text();
     saisie.commentaires = commentaires.lines().lines();
     saisie.titres = chants.lines().lines();
-    if (auto refus = refusMontants(montantsFiche(saisie))) {
+    if (auto refus = refusMontants(montantsFiche(saisie), montantsFiche(enregistree))) {
       d.showMessage(*refus);
       return false;
     }

@@ -67,9 +67,10 @@ platform::LineList lignesCatalogue(const TOptionsCatalogue& options) {
 
 void lireCatalogue(const platform::LineList& lignes, TOptionsCatalogue& options) {
   for (const CleCatalogue& c : clesCatalogue()) {
-    // Missing and empty keys leave their control as it is.
+    // Missing and empty keys leave their control as it is; but an emptied shipping box was
+    // saved on purpose: it charges 0 and stays empty.
     std::string valeur = lignes.value(c.cle);
-    if (valeur.empty()) continue;
+    if (valeur.empty() && !(std::string_view(c.cle) == "portE" && lignes.hasName(c.cle))) continue;
     if (auto* b = std::get_if<bool O::*>(&c.champ)) {
       // Values are compared exactly: "OUI" leaves the box as it was.
       if (valeur == "oui")
@@ -155,6 +156,11 @@ void Tcatal_ini::ouvre() {
 }
 
 bool Tcatal_ini::sauverEnSignalant() {
+  // The box keeps what was typed; the file keeps what was accepted.
+  if (auto refus = refusCatalogue(valeurs())) {
+    p_.dialogs().showMessage(*refus);
+    return false;
+  }
   try {
     sauver();
     return true;

@@ -11,6 +11,7 @@
 #include "fenetres/design/menu.h"
 #include "fenetres/design/style_principal.h"
 #include "fenetres/frame/apercu.h"
+#include "fenetres/frame/catal_index.h"
 #include "fenetres/frame/voir_menu.h"
 #include "fenetres/infopages/accueil.h"
 #include "fenetres/infopages/faire_accueil.h"
@@ -176,6 +177,16 @@ struct PrixIllisibles {
       montants.push_back(m);
     for (auto& nom : app::montantsIllisibles(fiche.reference, montants)) noms.push_back(nom);
   }
+  // The shop's own amounts that the pages and the order form read.
+  void reglages(app::Programme& p) {
+    const app::TIdentite& id = p.ident().identite;
+    if (p.ident().secondeDevise && !app::tauxLisible(id.taux))
+      noms.push_back("le taux de la seconde devise (" + platform::trim(id.taux) + ")");
+    if (!p.main().catalC.checked()) return;
+    frame::TOptionsCatalogue catalogue;
+    frame::chargerCatalogue(p.donnees(), catalogue);
+    for (auto& nom : frame::catalogueIllisible(catalogue)) noms.push_back(nom);
+  }
   void signaler(ui::Dialogs& dialogs) const {
     if (!noms.empty()) dialogs.showMessage(app::messagePrixIllisibles(noms));
   }
@@ -253,6 +264,7 @@ void Tdata1::traiterFiches(Construction& c) {
             "1.Traitement de " + suivant, i + 1 == total);
   }
   ecrireListes();
+  illisibles.reglages(p_);
   illisibles.signaler(dialogs());
   analyserFiches(c);
 }

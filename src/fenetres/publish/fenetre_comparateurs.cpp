@@ -131,13 +131,12 @@ void Tkelkoo2::voir() {
   const std::string page = app::pageDuProduit(dossier, reference);
   if (!page.empty()) Lhtm.setCaption(page);
 
-  std::string promo;
-  if (dossier.exists(reference + ".pro")) {
-    const std::string valeur = platform::LineList::load(dossier.path(reference + ".pro")).value("prixpromo");
-    if (!valeur.empty()) promo = prixFlux(valeur);
-  }
-  std::string prix = prixFlux(fiche.value("prix"));
-  std::string legende = promo.empty() ? "Prix: " + prix : "Prix promo: " + promo + " [" + prix + "]";
+  std::string prix = prixFlux(fiche.value("prix")), promo = prix;
+  if (dossier.exists(reference + ".pro"))
+    promo = prixPromoFlux(
+        fiche.value("prix"),
+        platform::LineList::load(dossier.path(reference + ".pro")).value("prixpromo"));
+  std::string legende = promo == prix ? "Prix: " + prix : "Prix promo: " + promo + " [" + prix + "]";
   if (prix == "0.00") {
     prix = prixFlux(fiche.value("CD_prix"));
     legende = "Prix: " + prix;

@@ -106,6 +106,18 @@ std::string tauxEnregistre(std::string_view taux) {
   return (c.ok() && c.value > 0) ? propre : "1";
 }
 
+std::optional<std::string> refusTauxDevise(std::string_view taux) {
+  if (auto refus = refusNombre("Le taux", taux, Signe::positif, {}, Decimales::libres)) return refus;
+  if (tauxLisible(taux)) return std::nullopt;
+  const std::string t = platform::trim(taux);
+  return "Le taux " + (t.empty() ? "" : t + " ") + "doit être supérieur à zéro";
+}
+
+bool tauxLisible(std::string_view taux) {
+  const auto t = lireMontant(taux);
+  return t && platform::val(*t).value > 0;
+}
+
 std::string tauxAffiche(std::string_view taux) {
   std::string texte(taux);
   std::replace(texte.begin(), texte.end(), '.', ',');

@@ -60,6 +60,11 @@ LectureIdent chargerIdent(const platform::LineList& lignes, TIdentite& ident);
 // The rate as it is saved: cleaned by nettoyerPrix, and "1" when it is not a number above zero,
 // so that no conversion divides by zero.
 std::string tauxEnregistre(std::string_view taux);
+// The refusal of a typed rate: no number, below 0, 0 or empty ("Le taux -5 ne peut pas être
+// négatif", "Le taux 0 doit être supérieur à zéro"); none when it is accepted.
+std::optional<std::string> refusTauxDevise(std::string_view taux);
+// True when a stored rate is a number above zero; otherwise no amount is converted with it.
+bool tauxLisible(std::string_view taux);
 // The rate as the window shows it, with a decimal comma ("0,152449" whichever way it is stored).
 std::string tauxAffiche(std::string_view taux);
 

@@ -3,6 +3,9 @@
 #include "modele/app/promotions.h"
 #include "platform/text.h"
 
+#include <algorithm>
+#include <set>
+
 namespace app {
 
 namespace {
@@ -11,14 +14,33 @@ using platform::trim;
 
 // "label=amount" lines: a line without "=" is a label alone and carries no amount.
 void ajouterLignes(std::vector<MontantFiche>& montants, std::span<const std::string> lignes,
-                   const std::string& nature, Signe signe, bool etiquette = false) {
+                   const std::string& nature, Signe signe) {
   for (const std::string& ligne : lignes)
     if (size_t egal = ligne.rfind('='); egal != std::string::npos)
       montants.push_back(
-          {nature + " " + trim(ligne.substr(0, egal)), ligne.substr(egal + 1), signe, etiquette});
+          {nature + " " + trim(ligne.substr(0, egal)), ligne.substr(egal + 1), signe, true});
+}
+
+bool avecChiffre(std::string_view texte) {
+  return texte.find_first_of("0123456789") != std::string_view::npos;
+}
+
+// A list line's text without an amount and without a digit ("rouge", "sur devis") is a label;
+// with a digit ("1O", "1950-1960") it may be a mistyped amount.
+bool etiquette(const MontantFiche& m) {
+  return m.etiquette && !lireMontant(m.texte) && !avecChiffre(m.texte);
 }
 
 }  // namespace
+
+std::optional<int> lireMultiple(std::string_view texte) {
+  const std::string t = trim(texte);
+  if (t.empty()) return 0;
+  if (t.size() > 6 || t.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  const int n = std::stoi(t);
+  if (n < 1) return std::nullopt;
+  return n;
+}
 
 std::vector<MontantFiche> montantsFiche(const TFicheProduit& f) {
   std::vector<MontantFiche> montants{{"", f.prix, Signe::positif}};
@@ -38,7 +60,7 @@ std::vector<MontantFiche> montantsFiche(const TFicheProduit& f) {
   for (const std::string& l : f.titres)
     if (!l.empty()) titres.push_back(l);
   if (!titres.empty() && titres.front() == "<CHOIX>")
-    ajouterLignes(montants, std::span(titres).subspan(1), "du choix", Signe::libre, true);
+    ajouterLignes(montants, std::span(titres).subspan(1), "du choix", Signe::libre);
   return montants;
 }
 
@@ -72,10 +94,13 @@ std::vector<MontantFiche> montantsPromotions(
 std::vector<std::string> montantsIllisibles(std::string_view reference,
                                             const std::vector<MontantFiche>& montants) {
   std::vector<std::string> noms;
+  std::set<std::string> vus;
   for (const MontantFiche& m : montants)
-    if (refusNombre({}, m.texte, m.signe))
-      noms.push_back(std::string(reference) + (m.lieu.empty() ? "" : " " + m.lieu) + " (" +
-                     trim(m.texte) + ")");
+    if (!etiquette(m) && refusNombre({}, m.texte, m.signe))
+      if (std::string nom = std::string(reference) + (m.lieu.empty() ? "" : " " + m.lieu) + " (" +
+                            trim(m.texte) + ")";
+          vus.insert(nom).second)
+        noms.push_back(std::move(nom));
   return noms;
 }
 
@@ -86,10 +111,17 @@ std::string messagePrixIllisibles(const std::vector<std::string>& noms) {
          "corrigez-les : " + liste + ".";
 }
 
-std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants) {
-  for (const MontantFiche& m : montants)
-    if (!(m.etiquette && !lireMontant(m.texte)))
-      if (auto refus = refusNombre("Le prix", m.texte, m.signe, m.lieu)) return refus;
+std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants,
+                                         const std::vector<MontantFiche>& deja) {
+  for (const MontantFiche& m : montants) {
+    if (etiquette(m)) continue;
+    const bool tenue = m.etiquette && !lireMontant(m.texte) &&
+                       std::any_of(deja.begin(), deja.end(), [&](const MontantFiche& d) {
+                         return d.lieu == m.lieu && d.texte == m.texte;
+                       });
+    if (tenue) continue;
+    if (auto refus = refusNombre("Le prix", m.texte, m.signe, m.lieu)) return refus;
+  }
   return std::nullopt;
 }
 

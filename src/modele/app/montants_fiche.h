@@ -18,8 +18,12 @@ struct MontantFiche {
   std::string lieu;   // what it belongs to: "de la variante 2"; empty for the sheet's price
   std::string texte;  // as typed or stored
   Signe signe;
-  bool etiquette = false;  // a choice: without an amount, the line is a label charged nothing
+  bool etiquette = false;  // a list line: without an amount or a digit, a label charged nothing
 };
+
+// A sheet's quantity multiple: 0 when empty (sold by units), a whole number from 1; none for
+// anything else ("abc", "-2", "1e2", "0,5").
+std::optional<int> lireMultiple(std::string_view texte);
 
 // The price, the three variant prices (ticked or not), the comment rows' prices and the
 // "<CHOIX>" amounts of the titles.
@@ -32,13 +36,15 @@ std::vector<MontantFiche> montantsListe(std::span<const std::string> lignes,
 // rows') that `prixPromo` finds one for (empty when none): "en promotion BOL01V".
 std::vector<MontantFiche> montantsPromotions(
     const TFicheProduit& fiche, const std::function<std::string(const std::string&)>& prixPromo);
-// Each amount that refusNombre refuses, labels included, named for a message: "BOL01 de la
-// variante 1 (abc)".
+// Each amount that refusNombre refuses, labels left aside, named once for a message: "BOL01 de
+// la variante 1 (abc)", "BOL01 du choix Relié (1O)".
 std::vector<std::string> montantsIllisibles(std::string_view reference,
                                             const std::vector<MontantFiche>& montants);
 // The build's word on the stored amounts it names (montantsIllisibles, a tariff's lines).
 std::string messagePrixIllisibles(const std::vector<std::string>& noms);
-// The refusal of the first amount that refusNombre refuses, a label left aside; none when all pass.
-std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants);
+// The refusal of the first amount that refusNombre refuses, a label left aside, and a list line
+// without an amount that `deja` (what was stored before) holds as it is; none when all pass.
+std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants,
+                                         const std::vector<MontantFiche>& deja = {});
 
 }  // namespace app

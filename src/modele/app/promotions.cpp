@@ -1,5 +1,6 @@
 #include "modele/app/promotions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 #include <unordered_set>
@@ -311,6 +312,31 @@ std::vector<std::string> preparerDefinitif(const platform::DataFolder& dossier) 
   return restantes;
 }
 
+namespace {
+
+// The models of a promoted sheet are sold at the promotion's rate; once its price is final they
+// keep the prices the card sold them at. Written after the promotion is gone, so that a stop in
+// between never applies the rate twice.
+void modelesDefinitifs(const platform::DataFolder& dossier, const TPromotion& p) {
+  const auto taux = nombreTaux(p.taux);
+  const std::string nom = p.reference + ".dif";
+  if (trim(p.taux).empty() || !taux || *taux < -100 || !nomValide(p.reference)) return;
+  auto lignes = chargerSiPresent(chemin(dossier, nom));
+  if (!lignes) return;
+  const bool arrondi = chargerStylePromo(dossier).arrondi == "oui";
+  for (std::string& ligne : *lignes) {
+    const size_t egal = ligne.rfind('=');
+    const auto montant =
+        egal == std::string::npos ? std::nullopt : montantCarte(ligne.substr(egal + 1));
+    if (montant && !trim(*montant).empty())
+      ligne = ligne.substr(0, egal + 1) +
+              prixPromotion(platform::val(nettoyerPrix(*montant)).value, *taux, arrondi);
+  }
+  lignes->save(chemin(dossier, nom));
+}
+
+}  // namespace
+
 ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
                                   const std::vector<std::string>& entrees,
                                   const std::function<void()>& avantEcriture) {
@@ -335,6 +361,7 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
     std::string reference;
     LineList fiche;
     std::vector<std::string> appliquees;
+    std::vector<TPromotion> produit;  // the sheet's own promotion applied, for its models
   };
   std::vector<Ecriture> ecritures;
   for (auto& g : groupes) {
@@ -373,7 +400,11 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
     }
     if (appliquees.empty()) continue;
     r.appliquees += static_cast<int>(appliquees.size());
-    ecritures.push_back({g.reference, std::move(*fiche), std::move(appliquees)});
+    std::vector<TPromotion> produit;
+    for (const auto& [entree, p] : g.promos)
+      if (p.referenceCOMM.empty() && std::count(appliquees.begin(), appliquees.end(), entree))
+        produit.push_back(p);
+    ecritures.push_back({g.reference, std::move(*fiche), std::move(appliquees), std::move(produit)});
   }
   if (ecritures.empty()) return r;
   // Named before the first sheet is written: a kill between a sheet and the removal of its
@@ -389,6 +420,10 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
     for (const auto& entree : e.appliquees) {
       avant(avantEcriture);
       platform::removeFile(chemin(dossier, entree + ".pro"));
+    }
+    for (const auto& p : e.produit) {
+      avant(avantEcriture);
+      modelesDefinitifs(dossier, p);
     }
   }
   // The index holds no price, but its date must stay after the sheets', or the next start-up

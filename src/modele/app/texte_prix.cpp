@@ -77,29 +77,74 @@ bool memeTexte(std::string_view a, std::string_view b) {
   return a.size() == b.size() && platform::lowerAscii(a) == platform::lowerAscii(b);
 }
 
-// The amount without one currency mark at its start or, failing that, at its end.
-std::string_view sansDevise(std::string_view t) {
-  for (std::string_view marque : {"EUR", "FF", "F", "€"})
-    if (t.size() >= marque.size() && memeTexte(t.substr(0, marque.size()), marque))
-      return sansBlancs(t.substr(marque.size()));
-  for (std::string_view marque : {"EUR", "FF", "F", "€"})
-    if (t.size() >= marque.size() && memeTexte(t.substr(t.size() - marque.size()), marque))
-      return sansBlancs(t.substr(0, t.size() - marque.size()));
-  return t;
+const std::string_view kMarques[] = {"EUR", "FF", "F", "€"};
+
+bool marqueCourante(std::string_view m) {
+  for (std::string_view k : kMarques)
+    if (memeTexte(m, k)) return true;
+  return false;
+}
+
+bool finitPar(std::string_view t, std::string_view fin) {
+  return !fin.empty() && t.size() > fin.size() && memeTexte(t.substr(t.size() - fin.size()), fin);
 }
 
 bool chiffre(char c) { return c >= '0' && c <= '9'; }
 
-}  // namespace
-
-std::optional<std::string> lireMontant(std::string_view texte) {
-  std::string_view t = sansBlancs(texte);
-  if (t.empty()) return "0";
-  t = sansDevise(t);
+struct Lecture {
   std::string nombre;
+  bool horsFormulaire = false;  // read with a word, the shop's currency or points between groups
+};
+
+// The one reading of an amount, typed or stored: see lireMontant.
+std::optional<Lecture> lire(std::string_view texte, std::string_view devise) {
+  std::string_view t = sansBlancs(texte);
+  if (t.empty()) return Lecture{"0"};
+  Lecture l;
+  // The shop's own currency after the amount ("4 € TTC"), a currency word, or one mark.
+  bool marque = false;
+  for (std::string_view fin : {sansBlancs(devise), std::string_view("euros"),
+                               std::string_view("euro"), std::string_view("francs"),
+                               std::string_view("franc")})
+    if (finitPar(t, fin)) {
+      t = sansBlancs(t.substr(0, t.size() - fin.size()));
+      l.horsFormulaire = !marqueCourante(fin);
+      marque = true;
+      break;
+    }
+  for (std::string_view m : kMarques) {
+    if (marque) break;
+    if (t.size() >= m.size() && memeTexte(t.substr(0, m.size()), m)) {
+      t = sansBlancs(t.substr(m.size()));
+      marque = true;
+    }
+  }
+  for (std::string_view m : kMarques) {
+    if (marque) break;
+    if (t.size() >= m.size() && memeTexte(t.substr(t.size() - m.size()), m)) {
+      t = sansBlancs(t.substr(0, t.size() - m.size()));
+      marque = true;
+    }
+  }
+  std::string& nombre = l.nombre;
   if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
     if (t.front() == '-') nombre = "-";
     t = sansBlancs(t.substr(1));
+  }
+  // Points between groups of three before a decimal comma: "1.234,50".
+  std::string sansPoints;
+  if (const size_t virgule = t.find(',');
+      virgule != std::string_view::npos && t.substr(0, virgule).find('.') != std::string_view::npos) {
+    const std::string_view entier = t.substr(0, virgule);
+    size_t debut = 0;
+    for (size_t point; (point = entier.find('.', debut)) != std::string_view::npos; debut = point + 1)
+      if (debut == 0 ? point == 0 || point > 3 : point - debut != 3) return std::nullopt;
+    if (entier.size() - debut != 3) return std::nullopt;
+    for (char c : entier)
+      if (c != '.') sansPoints += c;
+    sansPoints += t.substr(virgule);
+    t = sansPoints;
+    l.horsFormulaire = true;
   }
   // The whole part: a first group of digits, then groups of three after each run of blanks.
   size_t i = 0, groupe = 0, groupes = 0;
@@ -127,7 +172,14 @@ std::optional<std::string> lireMontant(std::string_view texte) {
     }
   }
   if (!chiffres) return std::nullopt;
-  return nombre;
+  return l;
+}
+
+}  // namespace
+
+std::optional<std::string> lireMontant(std::string_view texte, std::string_view devise) {
+  if (auto l = lire(texte, devise)) return std::move(l->nombre);
+  return std::nullopt;
 }
 
 std::optional<std::string> refusNombre(std::string_view libelle, std::string_view texte,
@@ -148,21 +200,6 @@ std::optional<std::string> refusNombre(std::string_view libelle, std::string_vie
 }
 
 namespace {
-
-// lireMontant, whatever the number of decimals: a stored amount may hold more than a typed one.
-std::optional<std::string> lireMontantStocke(std::string_view texte) {
-  if (auto m = lireMontant(texte)) return m;
-  // Read without the decimals past the cent, which are then put back.
-  const std::string t(texte);
-  const size_t marque = t.find_last_of(",.");
-  if (marque == std::string::npos) return std::nullopt;
-  size_t fin = marque + 1;
-  while (fin < t.size() && chiffre(t[fin])) ++fin;
-  if (fin - marque - 1 <= 2) return std::nullopt;
-  auto m = lireMontant(t.substr(0, marque + 3) + t.substr(fin));
-  if (!m) return std::nullopt;
-  return *m + t.substr(marque + 3, fin - marque - 3);
-}
 
 bool auDelaDuCentime(const std::string& nombre) {
   const size_t point = nombre.find('.');
@@ -191,38 +228,29 @@ std::string auCentime(const std::string& nombre) {
          chiffres.substr(chiffres.size() - 2);
 }
 
-// The text as stored when its number (read from it) stops at the cent, else that number rounded.
-std::string auCentimeOuTelQuel(std::string_view texte, const std::string& nombre) {
-  return auDelaDuCentime(nombre) ? auCentime(nombre) : std::string(texte);
-}
-
-// montantCarte's, when not below 0.
-std::optional<std::string> montantPositif(std::string_view texte) {
-  const auto m = lireMontantStocke(texte);
-  if (!m || platform::val(*m).value < 0) return std::nullopt;
-  return auCentimeOuTelQuel(texte, *m);
+// A stored amount as a card writes it for the order form: as stored when the form reads it as
+// the same number, stopping at the cent; otherwise that number, rounded to the cent.
+std::optional<std::string> montantLu(std::string_view texte, std::string_view devise,
+                                     bool positif) {
+  auto l = lire(texte, devise);
+  if (!l || (positif && platform::val(l->nombre).value < 0)) return std::nullopt;
+  if (auDelaDuCentime(l->nombre)) return auCentime(l->nombre);
+  return l->horsFormulaire ? l->nombre : std::string(texte);
 }
 
 }  // namespace
 
-std::optional<std::string> montantCarte(std::string_view texte) {
-  const auto m = lireMontantStocke(texte);
-  if (!m) return std::nullopt;
-  return auCentimeOuTelQuel(texte, *m);
+std::optional<std::string> montantCarte(std::string_view texte, std::string_view devise) {
+  return montantLu(texte, devise, false);
 }
 
-std::string prixCarte(std::string_view prix) {
-  if (auto m = montantPositif(prix)) return *m;
-  // No amount, or one below 0: the number cleaned out of it, as long as it is one and not below 0.
-  const std::string propre = nettoyerPrix(prix);
-  const platform::Conversion c = platform::val(propre);
-  if (!c.ok() || c.value < 0) return "0";
-  return auCentimeOuTelQuel(propre, propre);
+std::optional<std::string> prixCarte(std::string_view prix, std::string_view devise) {
+  return montantLu(prix, devise, true);
 }
 
-std::optional<std::string> promotionCarte(std::string_view prixpromo) {
-  if (prixpromo.empty()) return std::nullopt;
-  return montantPositif(prixpromo);
+std::optional<std::string> promotionCarte(std::string_view prixpromo, std::string_view devise) {
+  if (platform::trim(prixpromo).empty()) return std::nullopt;
+  return montantLu(prixpromo, devise, true);
 }
 
 std::string formaterPrix(std::string_view montant) {
@@ -258,9 +286,10 @@ PrixDevise prixDevise(std::string_view prix, std::string_view dev1, std::string_
   double valeur = montant.ok() ? montant.value : 0;
   r.prixPrincipalTexte = formaterPrix(propre) + " " + platform::htmlText(dev1);
 
-  // A rate that is not a positive number would divide by zero or flip the sign: it counts as 1.
-  platform::Conversion c = platform::val(nettoyerPrix(taux));
-  double rate = (c.ok() && c.value > 0) ? c.value : 1;
+  // A rate that is no number above zero converts nothing (the build names it).
+  const auto t = lireMontant(taux);
+  const double rate = t ? platform::val(*t).value : 0;
+  if (!(rate > 0)) return r;
   std::string converti = platform::fromNumber(std::round(valeur / rate * 100) / 100, 2);
   if (converti.size() < 20) converti.insert(0, 20 - converti.size(), ' ');
   r.texteCommun = formaterPrix(converti);

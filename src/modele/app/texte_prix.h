@@ -21,11 +21,13 @@ std::string pageTheme(std::string_view categorieTheme, char separateur, int nume
 // A typed price as digits, "-" and "." only; "0" when nothing is left.
 std::string nettoyerPrix(std::string_view prix);
 
-// A typed amount read strictly: digits with at most one decimal comma or point, blanks between
-// groups of three digits ("1 234,50"), a sign before the digits, and one currency mark before or
-// after them ("€", "EUR", "F", "FF"). The number with a point ("1234.50", "-5"), "0" for a
-// blank text; none for a letter among the digits, two decimal marks or a second number.
-std::optional<std::string> lireMontant(std::string_view texte);
+// The one reading of an amount, typed or stored: digits with at most one decimal comma or point,
+// blanks between groups of three digits ("1 234,50") or points before a decimal comma
+// ("1.234,50"), a sign before the digits, one currency mark before or after them ("€", "EUR",
+// "F", "FF"), or after them a currency word ("euros", "francs") or the shop's currency `devise`
+// ("€ TTC"). The number with a point ("1234.50", "-5"), every decimal kept; "0" for a blank
+// text; none for a letter among the digits, two decimal marks or a second number.
+std::optional<std::string> lireMontant(std::string_view texte, std::string_view devise = {});
 
 // A product's price never goes below 0; a supplement or a choice may take off.
 enum class Signe { positif, libre };
@@ -42,19 +44,19 @@ std::optional<std::string> refusNombre(std::string_view libelle, std::string_vie
                                        Signe signe, std::string_view lieu = {},
                                        Decimales decimales = Decimales::deux);
 
-// A stored amount as a card shows and sends it: as stored when lireMontant reads it (or it is
-// empty), rounded to the cent with a point when it has more decimals ("12,999" gives "13.00");
-// none when it is no amount ("rouge", "1950-1960").
-std::optional<std::string> montantCarte(std::string_view texte);
+// A stored amount as a card shows and sends it: as stored when the order form reads it as
+// lireMontant does, rounded to the cent with a point when it has more decimals ("12,999" gives
+// "13.00"), the number alone when only lireMontant reads it ("30 euros" gives "30"); none when it
+// is no amount ("rouge", "1950-1960").
+std::optional<std::string> montantCarte(std::string_view texte, std::string_view devise = {});
 
-// A stored price as a card shows and sends it: montantCarte's when it is not below 0, otherwise
-// the number nettoyerPrix makes of it (rounded to the cent), "0" when none or when it is below 0,
-// so that the button never sends a text the card shows as another amount.
-std::string prixCarte(std::string_view prix);
+// A stored price as a card shows and sends it: montantCarte's; none when it is no amount or below
+// 0, and then the card shows no price and takes no order. An empty price stays empty.
+std::optional<std::string> prixCarte(std::string_view prix, std::string_view devise = {});
 
-// A stored promotional price as a card applies it: montantCarte's; none when it is empty (no
-// promotion), no amount ("NaN", "inf", "abc") or below 0, and then the sheet's price stands.
-std::optional<std::string> promotionCarte(std::string_view prixpromo);
+// A stored promotional price as a card applies it: prixCarte's; none when it is empty (no
+// promotion), and then the sheet's price stands.
+std::optional<std::string> promotionCarte(std::string_view prixpromo, std::string_view devise = {});
 
 // An amount written with a point as the French way: "1234.5" gives "1 234,50" (decimals cut).
 std::string formaterPrix(std::string_view montant);
@@ -66,7 +68,8 @@ struct PrixDevise {
   std::string texteCommun;         // the second-currency amount alone
 };
 // dev1, dev2 and taux are the identity's currencies and rate (one unit of the second currency in
-// the main currency, as typed: "0,152449").
+// the main currency, as typed: "0,152449"); a rate that is no number above zero gives no second
+// amount.
 PrixDevise prixDevise(std::string_view prix, std::string_view dev1, std::string_view dev2,
                       std::string_view taux);
 

@@ -149,7 +149,7 @@ LineList tableau(const Page& p) {
   s.add(LineList{"document.write(\"</tr>\");", "separateur();"});
   s.add(declarationsCalculs(e));
   s.add(LineList{"for(var i=0;i<panier.fin;i++){", "if(panier.ma_commande[i]!=\"oui\")continue;",
-                 "if(!panier.ma_quantite[i])panier.ma_quantite[i]=" + texteScript(c.quantiteE) + ";"});
+                 "if(!panier.ma_quantite[i])panier.ma_quantite[i]=" + texteScript(quantiteDefaut(c)) + ";"});
   s.add(calculLigne(e));
   s.add(LineList{
       "ligne_commande(html(panier.ma_ref[i])+\" \"+html(panier.ma_description[i]),\"<input type=\\\"text\\\" "
@@ -260,12 +260,12 @@ LineList identification(const Page& p) {
 // yet. Over http the name is not used: it goes with the tab to any other site, which may read it.
 // Each copy names its shop (a digest of the form's folder), so that one shop never takes
 // another's, and is numbered, as is the top window's cart, so that the newest wins.
-LineList scriptPanier(const TOptionsCatalogue& c) {
+LineList scriptPanier(const TOptionsCatalogue& c, std::string_view devise) {
   return {"var cles_panier=[\"fin\",\"ma_ref\",\"ma_description\",\"ma_pu\",\"ma_commande\","
           "\"ma_quantite\",\"mon_transport\",\"garde_n\"];",
           "function panier_neuf(){return {fin:0,ma_ref:new Array(),ma_description:new Array(),"
           "ma_pu:new Array(),ma_commande:new Array(),ma_quantite:new Array(),mon_transport:" +
-              texteScript(c.port ? app::prixCarte(c.portE) : "0") + "};}",
+              texteScript(montantPort(c, devise)) + "};}",
           // Slot by slot, so that the top window's own arrays keep holding the cart.
           "function copier_panier(de,vers){",
           "for(var k=0;k<cles_panier.length;k++){var cle=cles_panier[k],v=de[cle];",
@@ -394,7 +394,7 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
   LineList s{"<HTML>", "<HEAD>", platform::kCharsetMeta,
              "<TITLE>" + platform::upperText(c.titreE) + "</TITLE>",
              "<script language=\"JavaScript\">"};
-  s.add(scriptPanier(c));
+  s.add(scriptPanier(c, e.dev1));
   s.add(LineList{
              "var toto=location.search.substring(1).split(\"&\");",
              // The card's form sends the shop's charset: bytes 128 to 159 are Windows-1252's.
@@ -410,11 +410,12 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
              "function valeur_requete(cle){var l=valeurs_requete(function(c){return c==cle;});"
              "return l.length?l[0]:\"\";}",
              "function calcul(){"});
-  // A shipping amount typed below 0, unreadable or in another currency gives way to the shop's own.
+  // A shipping amount typed below 0, unreadable or in another currency is refused with a word,
+  // as a quantity is: the amount counted before stays. An emptied box is 0.
   if (c.plC)
     s.add(LineList{"if(document.form.transport){var saisi=document.form.transport.value;",
-                   "if(isNaN(lire_port(saisi)))saisi=panier_neuf().mon_transport;",
-                   "panier.mon_transport=saisi;}"});
+                   "if(isNaN(lire_port(saisi)))alert(\"Les frais de port « \"+saisi+\" » ne sont pas un montant.\");",
+                   "else panier.mon_transport=saisi;}"});
   s.add(LineList{"for(var i=0;i<panier.fin;i++){", "var champ=document.form[\"qte\"+i];",
                  "if(panier.ma_commande[i]!=\"oui\"||!champ)continue;",
                  // A quantity that is no whole number of items is refused: the line keeps its own.
@@ -423,7 +424,7 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  "\" n'est pas un nombre entier d'articles.\");",
                  "else panier.ma_quantite[i]=String(Math.max(0,q));",
                  "if(panier.ma_quantite[i]==\"0\")panier.ma_commande[i]=\"\";"});
-  if (c.unique) s.add("panier.ma_quantite[i]=String(verif(" + texteScript(c.quantiteE) + "));");
+  if (c.unique) s.add("panier.ma_quantite[i]=" + texteScript(quantiteDefaut(c)) + ";");
   s.add(LineList{"}", "garder_panier();", "}", "</script>"});
   s.add(scriptCalculs(e));
   if (!e.coul_scroll.empty())

@@ -219,13 +219,14 @@ LineList declarationsCalculs(const EntreesBonCommande& e) {
 LineList calculLigne(const EntreesBonCommande& e) {
   LineList s{"prix=Math.max(0,lire_montant(panier.ma_pu[i]));quantite=lire_quantite(panier.ma_quantite[i]);",
              // A line whose price is no amount or whose quantity is no number of items
-             // (a copy kept by hand or by an older form) is not counted.
-             "if(isNaN(prix)||!(quantite>0))continue;",
+             // (a copy kept by hand or by an older form) is not counted, but stays shown with
+             // its quantity box to be corrected.
+             "var compte=!isNaN(prix)&&quantite>0;if(!compte)prix=0;",
              // In cents: an amount read has two decimals at most.
-             "prix=Math.round(prix*100);total_ligne=prix*quantite;total_ligne_euro=seconde(total_ligne);",
+             "prix=Math.round(prix*100);total_ligne=compte?prix*quantite:0;total_ligne_euro=seconde(total_ligne);",
              "total+=total_ligne;"};
   if (e.calcul.poids.calculpoids == "oui")
-    s.add(LineList{
+    s.add(LineList{"if(compte){",
         "var d=String(panier.ma_description[i]),marque=\"\",debut=d.indexOf(\"(w:\");",
         "if(debut>=0){var bout=d.indexOf(\")\",debut+3);if(bout>=0)marque=d.substring(debut+3,bout);}",
         "var m=marque.toLowerCase(),special=0;",
@@ -233,7 +234,7 @@ LineList calculLigne(const EntreesBonCommande& e) {
         "if(m.indexOf(\"c\")>=0){special=verif(marque)*quantite;poidsaquaC+=special;}",
         "if(special==0)poids+=verif(marque)*quantite;",
         "if(m.indexOf(\"f\")>=0)pForfait=Math.round(verif(marque)*100);",
-        "if(marque==\"\")npoisson+=quantite;"});
+        "if(marque==\"\")npoisson+=quantite;}"});
   return s;
 }
 

@@ -138,8 +138,11 @@ std::vector<std::string> EcrivainCartes::liste(const std::string& nom,
     std::string montre = trim(l);
     const size_t egal = l.rfind('=');
     const auto montant =
-        egal == std::string::npos ? std::nullopt : app::montantCarte(l.substr(egal + 1));
-    if (montant) {
+        egal == std::string::npos ? std::nullopt : app::montantCarte(l.substr(egal + 1), devise);
+    // "Petit=": the label alone, the product at its own price.
+    if (montant && trim(l.substr(egal + 1)).empty()) {
+      montre = trim(l.substr(0, egal));
+    } else if (montant) {
       // Past the cent, or at the promotion's rate, the amount is shown and charged as computed;
       // any other is written as stored.
       std::string vendu = *montant;
@@ -180,7 +183,8 @@ std::vector<std::string> EcrivainCartes::listeModeles() {
   std::optional<double> taux;
   if (auto pro = fichierPromotion(reference)) {
     const std::string t = trim(pro->value("taux"));
-    if (!t.empty() && app::promotionCarte(pro->value("prixpromo"))) taux = app::nombreTaux(t);
+    if (!t.empty() && app::promotionCarte(pro->value("prixpromo"), contexte().identite().dev1))
+      taux = app::nombreTaux(t);
     if (taux && *taux < -100) taux.reset();
   }
   return listeChoix(reference + ".dif", "refdiff", " ", "", taux);

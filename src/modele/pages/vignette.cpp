@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "modele/app/fiche_produit.h"
+#include "modele/app/montants_fiche.h"
 #include "modele/app/promotions.h"
 #include "modele/app/texte_prix.h"
 #include "modele/pages/vignette_contexte.h"
@@ -176,18 +177,20 @@ void EcrivainCartes::lireFiche(const platform::LineList& lignes, bool multiples)
   v.referenceFiche = f.reference;
   v.titreCarte = f.description;
   v.auteurCarte = f.auteur;
-  // A price stored before amounts were read strictly may be no number: the card shows and sends
-  // one and the same.
-  v.prix = app::prixCarte(f.prix);
+  // A price that is no amount is never sold as another number: the card shows none and takes
+  // no order until it is corrected (the build names it).
+  const std::string& devise = contexte().identite().dev1;
+  const auto prix = app::prixCarte(f.prix, devise);
+  v.prix = prix.value_or("");
+  v.prixIllisible = !prix;
   v.prixAffiche = v.prix;
   v.ecotaxe = f.pecotaxe;
   v.ecotaxeA = f.pecotaxeA;
   v.ecotaxeB = f.pecotaxeB;
   v.ecotaxeC = f.pecotaxeC;
   if (multiples && !f.qmulti.empty()) {
-    // A multiple that is not a whole number after cleaning ("2.5") orders by units.
-    auto multiple = platform::toInteger(app::nettoyerPrix(f.qmulti));
-    v.qmultiCarte = multiple && *multiple > 0 ? static_cast<int>(*multiple) : 0;
+    // A multiple that is not a whole number ("2.5", "1e2") orders by units.
+    v.qmultiCarte = app::lireMultiple(f.qmulti).value_or(0);
     if (v.qmultiCarte > 0) style.quantite_style = "oui";
   }
   v.imageCarte = f.image;
@@ -208,9 +211,9 @@ void EcrivainCartes::lireFiche(const platform::LineList& lignes, bool multiples)
   v.referenceA = f.CD_ref;
   v.referenceB = f.K7_ref;
   v.referenceC = f.VIDEO_ref;
-  v.prixA = app::prixCarte(f.CD_prix);
-  v.prixB = app::prixCarte(f.K7_prix);
-  v.prixC = app::prixCarte(f.VIDEO_prix);
+  v.prixA = app::prixCarte(f.CD_prix, devise).value_or("");
+  v.prixB = app::prixCarte(f.K7_prix, devise).value_or("");
+  v.prixC = app::prixCarte(f.VIDEO_prix, devise).value_or("");
   v.type1Carte = f.type1;
   v.type2Carte = f.type2;
   v.type3Carte = f.type3;
@@ -323,9 +326,10 @@ void EcrivainCartes::promotions() {
   }
   for (size_t i = 0; i < places.size(); ++i) {
     Emplacement& e = places[i];
-    // A promotion that is no amount, or below 0, is not applied: the sheet's price stands.
-    const auto promo = app::promotionCarte(e.promo);
-    if (!promo) continue;
+    // A promotion that is no amount, or below 0, is not applied: the sheet's price stands. A
+    // product without a price has no promotion.
+    const auto promo = app::promotionCarte(e.promo, contexte().identite().dev1);
+    if (!promo || platform::trim(e.prix).empty()) continue;
     e.ancien = e.prix;
     e.prix = *promo;
     if (i == 0) v.prixAffiche = *promo;

@@ -65,11 +65,11 @@ void EcrivainCartes::tableauProduitsLies() {
       if (auto fiche = c.charger(app::nomFichierFiche(sub))) {
         app::TFicheProduit f = app::lireFicheProduit(*fiche);
         // Shown and sent as the product's own card does.
-        prix = f.prix.empty() ? "" : app::prixCarte(f.prix);
+        prix = app::prixCarte(f.prix, id.dev1).value_or("");
         image = f.image;
       }
-      if (auto pro = c.charger(sub + ".pro"))
-        promo = app::promotionCarte(pro->value("prixpromo")).value_or("");
+      if (auto pro = c.charger(sub + ".pro"); pro && !prix.empty())
+        promo = app::promotionCarte(pro->value("prixpromo"), id.dev1).value_or("");
     }
     const auto vignette = vigConf ? c.vignetteLiee(sub) : std::nullopt;
 

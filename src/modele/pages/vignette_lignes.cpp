@@ -69,14 +69,16 @@ void EcrivainCartes::tableauLignes() {
     auto [texte, prix] = couper(reste);
     v.referenceFiche = reference;
     v.texteLigne = texte;
-    v.prix = app::prixCarte(prix);
+    // A row whose price is no amount has none, and neither a promotion.
+    v.prix = app::prixCarte(prix, id.dev1).value_or("");
     if (!v.prix.empty()) v.prixAffiche = v.prix;
 
     v.tauxPromo.clear();
     std::string promo;
     if (auto fichier = fichierPromotion(reference)) {
       v.tauxPromo = app::sansPourcent(fichier->value("taux"));
-      promo = app::promotionCarte(fichier->value("prixpromo")).value_or("");
+      if (v.prix.empty() == platform::trim(prix).empty())
+        promo = app::promotionCarte(fichier->value("prixpromo"), id.dev1).value_or("");
     }
     v.ancienPrix.clear();
     if (!promo.empty()) {

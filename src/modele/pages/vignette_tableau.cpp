@@ -96,7 +96,7 @@ void EcrivainCartes::celluleDescription(const Balises& titre) {
     }
   }
   if (e_.tableau_c == "oui")
-    for (auto& l : listeChoix(v.referenceFiche + ".dif", "refdiff", " ", "")) L.push_back(l);
+    for (auto& l : listeModeles()) L.push_back(l);
   if (!v.imageDetail.empty()) {
     const std::string nom = htmlAttribute(nomLienDetail());
     std::string lien;
@@ -123,7 +123,7 @@ void EcrivainCartes::cellulePrixTableau(const std::string& ecotaxe) {
   auto& L = v.lignesCarte;
   const app::TIdentite& id = contexte().identite();
   L.push_back("<td bgcolor=\"" + s.fond_bas + "\" nowrap align=\"right\" valign=\"middle\">");
-  if (v.lignesAutre == "oui") return;
+  if (v.lignesAutre == "oui" || v.prixIllisible) return;
   const app::PrixDevise pd = app::prixDevise(v.prix, id.dev1, id.dev2, id.taux);
   v.prixTexte = pd.prixPrincipalTexte;
   v.prixDeviseTexte = pd.prixDeviseTexte;
@@ -171,7 +171,7 @@ void EcrivainCartes::celluleCommande(const std::string& ecotaxe) {
   const design::TStyleFiche& s = style;
   auto& L = v.lignesCarte;
   L.push_back("<td bgcolor=\"" + s.fond_bas + "\" valign=\"middle\" nowrap>");
-  if (v.lignesAutre == "oui") return;
+  if (v.lignesAutre == "oui" || v.prixIllisible) return;
   // A table card sends no variant label: the last standard card's would name another product.
   v.typeLigne.clear();
   v.prixLigne = v.prixAffiche;

@@ -29,6 +29,7 @@ struct TValeursCarte {
   std::string auteurCarte;
   std::string prix;         // cleaned when a promotion applies
   std::string prixAffiche;  // the price as read, or the promotional price as stored
+  bool prixIllisible = false;  // the sheet's price is no amount: no price shown, no order taken
   std::string ancienPrix, ancienPrixA, ancienPrixB, ancienPrixC;  // struck prices, cleaned
   std::string tauxPromo;
   std::string prixA, prixB, prixC;

@@ -90,7 +90,14 @@ std::string sansBalises(std::string_view texte) {
 }
 
 std::string prixFlux(std::string_view prix) {
-  return app::nettoyerPrix(app::formaterPrix(app::nettoyerPrix(prix)));
+  const auto carte = app::prixCarte(prix);
+  return carte ? app::nettoyerPrix(app::formaterPrix(app::nettoyerPrix(*carte))) : "0.00";
+}
+
+std::string prixPromoFlux(std::string_view prix, std::string_view prixpromo) {
+  const std::string p = prixFlux(prix);
+  const auto promo = app::promotionCarte(prixpromo);
+  return promo && p != "0.00" ? prixFlux(*promo) : p;
 }
 
 std::string titreFlux(std::string_view categorie, std::string_view theme, std::string_view texte,

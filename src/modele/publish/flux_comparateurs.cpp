@@ -74,8 +74,7 @@ Flux construireFlux(const EntreeFlux& e) {
     titre = premiers(platform::trim(titre), 79);
     categorie = premiers(platform::trim(categorie), 79);
 
-    std::string prix = prixFlux(p.prix);
-    if (!p.prixPromo.empty()) prix = prixFlux(p.prixPromo);
+    std::string prix = prixPromoFlux(p.prix, p.prixPromo);
     if (prix == "0.00") prix = prixFlux(p.cdPrix);
     const std::string ecotaxe = app::nettoyerPrix(p.pecotaxe + " ");
     if (nombre(prix) > nombre(ecotaxe)) {

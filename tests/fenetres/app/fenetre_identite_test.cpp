@@ -78,10 +78,20 @@ TEST_F(IdentWindow, EmptiedValuesStayEmpty) {
   ident().dev2C.click();
   EXPECT_EQ(ident().dev2t.text(), "");
   ident().faxt.type("");
-  ident().tauxt.type("0");
+  // A rate that converts nothing is refused, the box keeps it; a sound one is saved.
+  for (const char* taux : {"0", "-5", ""}) {
+    ident().tauxt.type(taux);
+    ident().BitBtn1.click();
+    EXPECT_TRUE(ident().visible()) << taux;
+    EXPECT_EQ(ident().tauxt.text(), taux);
+  }
+  EXPECT_EQ(t.dialogs.messages(),
+            (Lignes{"Le taux 0 doit être supérieur à zéro", "Le taux -5 ne peut pas être négatif",
+                    "Le taux doit être supérieur à zéro"}));
+  ident().tauxt.type("2");
   ident().BitBtn1.click();
   EXPECT_EQ(fichier()[12], "dev2=");
-  EXPECT_EQ(fichier()[13], "taux=1");  // the cleaning rules are in identite_test
+  EXPECT_EQ(fichier()[13], "taux=2");
   t.p().main().activate();
   ident().show();
   EXPECT_FALSE(ident().dev2C.checked());

@@ -122,7 +122,17 @@ TEST(SheetSaveRefusals, ShowTheirMessageInOrderAndWriteNoSheet) {
     Lignes attendus;
   } cas[] = {
       {[](auto& m) { m.multiE.type("1,5"); }, {}, {"Erreur dans multi"}},
-      {[](auto& m) { m.multiE.type("abc"), m.referencer.type("OK1"); }, {}, {}},
+      {[](auto& m) { m.multiE.type("abc"); }, {}, {"Erreur dans multi"}},
+      {[](auto& m) { m.multiE.type("-2"); }, {}, {"Erreur dans multi"}},
+      {[](auto& m) { m.multiE.type("1e2"); }, {}, {"Erreur dans multi"}},
+      {[](auto& m) { m.multiE.type(" 3 "), m.referencer.type("OK1"); }, {}, {}},
+      {[](auto& m) { m.chants.setLines(platform::LineList{"<CHOIX>", "Relié=1O"}); }, {},
+       {"Le prix 1O du choix Relié n'est pas un nombre"}},
+      {[](auto& m) {
+         m.chants.setLines(platform::LineList{"<CHOIX>", "Couleur=rouge", "Relié=15 euros"});
+         m.referencer.type("OK4");
+       },
+       {}, {}},
       {[](auto& m) { m.catego.type(" Con"); }, {}, {"Mot réservé interdit dans la catégorie"}},
       {[](auto& m) { m.CD_check.click(), m.CD_refT.type("A B"); }, {}, {"A B" + illegal}},
       {[](auto& m) { m.referencer.type("A.B"); }, {}, {"A.B" + illegal}},

@@ -66,6 +66,8 @@ TEST(OptionsCatalogue, LoaderRules) {
   mention.mentionE = "Bon pour accord";
   TOptionsCatalogue premier;
   premier.titreE = "PREMIER";
+  TOptionsCatalogue sansPort;
+  sansPort.portE = "";
   Cas cas[] = {
       {"only the lines present change", {"port=oui", "portE=7"}, seulementPort},
       {"key case ignored", {"PORT=oui", "PortE=7"}, seulementPort},
@@ -73,6 +75,8 @@ TEST(OptionsCatalogue, LoaderRules) {
       {"text restored", {"mentionE=Bon pour accord"}, mention},
       // An emptied edit is saved empty, which changes nothing at the next load.
       {"empty text keeps the design default", {"mentionE=", "titreE="}, {}},
+      // but an emptied shipping amount is one: 0, shown empty.
+      {"emptied shipping stays empty", {"portE="}, sansPort},
       {"first line wins", {"titreE=PREMIER", "titreE=SECOND"}, premier},
       {"other names ignored", {"inconnu=oui", "logoC=oui", "clientC=oui"}, {}},
   };

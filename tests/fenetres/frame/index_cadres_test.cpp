@@ -217,7 +217,10 @@ TEST_F(IndexCadres, OfflineCatalogueDeclaresTheCartInEveryPage) {
     const char *montant, *ligne;
   } cas[] = {{true, "4", "mon_transport=\"4\""},
              {false, "4", "mon_transport=\"0\""},
-             {true, "4\"5\\", "mon_transport=\"4\\\"5\\\\\""}};
+             // The order form's own value: rounded to the cent, an emptied box or no amount 0.
+             {true, "12,999", "mon_transport=\"13,00\""},
+             {true, "", "mon_transport=\"0\""},
+             {true, "4\"5\\", "mon_transport=\"0\""}};
   for (const Cas& c : cas) {
     catal.portC.setChecked(c.port);
     catal.portE.setText(c.montant);

@@ -413,7 +413,7 @@ TEST_F(TableLies, EachLinkOpensAPopUpPageTheSiteHas) {
 }
 
 // A linked product's price as its own card takes it: a promotion that is no amount is not
-// applied, a price below 0 is 0.
+// applied, a price below 0 is none (the name alone, no order).
 TEST_F(TableLies, PricesAsTheirOwnCardsTakeThem) {
   a.write("modcomp.inf", {"bouton=go.gif"});
   a.write("L1.pro", {"prixpromo=NaN"});
@@ -422,7 +422,7 @@ TEST_F(TableLies, PricesAsTheirOwnCardsTakeThem) {
   std::string t;
   for (const auto& l : table()) t += l + "\n";
   EXPECT_NE(t.find("<input type=\"hidden\" name=\"pu\" value=\"4,5\">"), std::string::npos);
-  EXPECT_NE(t.find("<input type=\"hidden\" name=\"pu\" value=\"0\">"), std::string::npos);
+  EXPECT_EQ(t.find("<input type=\"hidden\" name=\"pu\" value=\"0\">"), std::string::npos);
   EXPECT_EQ(t.find("NaN"), std::string::npos);
 }
 

@@ -74,6 +74,8 @@ TEST(Promotions, FinalPricesRewriteOnlyTheirLines) {
   platform::DataFolder d(t.path());
   t.write("R1.ref", kFiche);
   t.write("ref.gen", "R1#Vaisselle#Bols#Bol##\r\n");
+  // The models keep the prices the card sold them at, at the rate of the sheet's own price.
+  t.write("R1.dif", "Petit=20\r\nGrand=30 euros\r\nCouleur=rouge\r\n");
   reconstruire(d);
   appliquerTaux(d, {"R1", "R1V", "A1"}, "-10", false);
   ecrireListesPromo(d);
@@ -88,6 +90,7 @@ TEST(Promotions, FinalPricesRewriteOnlyTheirLines) {
             "CD_ref=R1V\r\nCD_prix=17.91\r\ntype1=Grand\r\n");
   EXPECT_FALSE(t.exists("R1.pro") || t.exists("R1V.pro") || t.exists("A1.pro"));
   EXPECT_EQ(t.read("ref.gen"), "R1#Vaisselle#Bols#Bol##\r\n");
+  EXPECT_EQ(t.read("R1.dif"), "Petit=18.00\r\nGrand=27.00\r\nCouleur=rouge\r\n");
 }
 
 TEST(Promotions, PriceChangeMatchesWholeValuesAndFinalKeepsAStalePromotion) {

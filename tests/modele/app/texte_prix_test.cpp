@@ -81,6 +81,11 @@ TEST(LireMontant, StrictReadingAndTheSignByPlace) {
       {".", {}, false, false},               {"1e5", {}, false, false},
       {"€ 12 €", {}, false, false}, {"12,50 € TTC", {}, false, false},
       {"douze euros", {}, false, false},
+      // Written in full, as older versions and hand edits left them.
+      {"30 euros", "30", true, true},        {"4,90 F", "4.90", true, true},
+      {"1.234,50", "1234.50", true, true},   {"1.234.567,8 Euro", "1234567.8", true, true},
+      {"1.23,50", {}, false, false},         {"12 50", {}, false, false},
+      {"1e3", {}, false, false},             {"NaN", {}, false, false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(lireMontant(c.texte), c.lu) << c.texte;
@@ -95,18 +100,27 @@ TEST(LireMontant, StrictReadingAndTheSignByPlace) {
   EXPECT_EQ(refusNombre("Le prix", "-0,125", Signe::libre, "du choix Tome 1"),
             "Le prix -0,125 du choix Tome 1 a plus de deux décimales");
   EXPECT_EQ(refusNombre("Le taux", "0,152449", Signe::libre, {}, Decimales::libres), std::nullopt);
+  // The shop's own currency after the amount.
+  EXPECT_EQ(lireMontant("4 € TTC", "€ TTC"), "4");
+  EXPECT_EQ(lireMontant("12,50 eur ht", " EUR HT"), "12.50");
+  EXPECT_EQ(lireMontant("TTC", "TTC"), std::nullopt);
 }
 
-// A stored price as its card shows and sends it: plain ones as stored, the others as one number.
+// A stored price as its card shows and sends it: as stored when the order form reads it, the
+// number alone otherwise; none when it is no amount or below 0, never another number.
 TEST(PrixCarte, PlainPricesAsStoredOthersAsTheirNumber) {
   struct Case {
-    const char *prix, *carte;
+    const char* prix;
+    std::optional<std::string> carte;
   } cases[] = {{"12,50 €", "12,50 €"}, {"18.50", "18.50"}, {"", ""}, {" ", " "},
-               {"1O,50", "1.50"}, {"12,5O", "12.5"}, {"abc", "0"}, {"1950-1960", "0"},
-               // Below 0 as no number; past the cent, rounded on its digits.
-               {"-5", "0"}, {"-5abc", "0"}, {"12,999", "13.00"}, {"1,005 €", "1.01"},
-               {"99,995", "100.00"}, {"1 234,5678", "1234.57"}, {"1O,995", "2.00"}};
+               {"30 euros", "30"}, {"1.234,50", "1234.50"}, {"1 234,50", "1 234,50"},
+               {"1O,50", {}}, {"12,5O", {}}, {"abc", {}}, {"1950-1960", {}}, {"12 50", {}},
+               {"1e3", {}}, {"NaN", {}}, {"-5", {}}, {"-5abc", {}}, {"1O,995", {}},
+               // Past the cent, rounded on its digits.
+               {"12,999", "13.00"}, {"1,005 €", "1.01"}, {"99,995", "100.00"},
+               {"1 234,5678", "1234.57"}};
   for (const auto& c : cases) EXPECT_EQ(prixCarte(c.prix), c.carte) << c.prix;
+  EXPECT_EQ(prixCarte("4 € TTC", "€ TTC"), "4");
 }
 
 // A list's amount and a promotional price as a card takes them: none when no amount.
@@ -157,10 +171,11 @@ TEST(PrixDevise, TwoCurrenciesAndTheirEdges) {
   EXPECT_EQ(r.prixPrincipalTexte, "2,00 &lt;script&gt;");
   EXPECT_EQ(platform::trim(r.prixDeviseTexte), "2,00 &euro;");
 
-  // A rate that is zero, negative or not a number counts as 1.
-  for (const char* taux : {"0", "0,00", "-2", "abc", ""}) {
+  // A rate that is zero, negative or not a number converts nothing, never at rate 1.
+  for (const char* taux : {"0", "0,00", "-2", "abc", "", "0,15abc"}) {
     r = prixDevise("10", "EUR", "X", taux);
-    EXPECT_EQ(platform::trim(r.prixDeviseTexte), "10,00 X") << taux;
+    EXPECT_EQ(r.prixDeviseTexte, "") << taux;
+    EXPECT_EQ(r.prixPrincipalTexte, "10,00 EUR") << taux;
   }
 }
 

@@ -59,16 +59,26 @@ TEST(BonCommande, PageFollowsTheSettings) {
   }
 }
 
-// The form reads amounts strictly: the shop's own shipping, typed loosely in an older shop, is
-// written as the number it always charged.
+// The form reads amounts strictly: the shop's own shipping and default quantity, typed loosely
+// in an older shop, are written as the numbers they always were.
 TEST(BonCommande, TheShopsShippingIsAnAmountTheFormReads) {
-  const std::vector<std::pair<const char*, const char*>> cas = {
-      {"4,50", "mon_transport:\"4,50\""}, {"4 euros", "mon_transport:\"4\""}};
-  for (const auto& [port, attendu] : cas) {
+  const struct {
+    const char *port, *quantite, *transport, *ligne;
+  } cas[] = {{"4,50", "1", "mon_transport:\"4,50\"", "panier.ma_quantite[i]=\"1\""},
+             {"4 euros", "2 pièces", "mon_transport:\"4\"", "panier.ma_quantite[i]=\"2\""},
+             {"4 €", "1e2", "mon_transport:\"4\"", "panier.ma_quantite[i]=\"1\""},
+             {"12,999", "ex.", "mon_transport:\"13,00\"", "panier.ma_quantite[i]=\"1\""},
+             {"", "0", "mon_transport:\"0\"", "panier.ma_quantite[i]=\"1\""},
+             {"-5", " 3 ", "mon_transport:\"0\"", "panier.ma_quantite[i]=\"3\""}};
+  for (const auto& c : cas) {
     frame::EntreesBonCommande e;
+    e.dev1 = "€ TTC";
     e.catalogue.port = true;
-    e.catalogue.portE = port;
-    EXPECT_NE(frame::pageBonCommande(e).text().find(attendu), std::string::npos) << port;
+    e.catalogue.portE = c.port;
+    e.catalogue.quantiteE = c.quantite;
+    const std::string page = frame::pageBonCommande(e).text();
+    EXPECT_NE(page.find(c.transport), std::string::npos) << c.port;
+    EXPECT_NE(page.find(c.ligne), std::string::npos) << c.quantite;
   }
 }
 

@@ -16,6 +16,7 @@ struct Cas {
   std::vector<std::string> attendues;  // lines found in this order (their beginnings)
   std::vector<std::string> absents;    // texts found nowhere
   bool horsLigne = false;
+  bool modelesEnLigne = false;  // a table card's price lists beside its title (tableau_c)
 };
 
 const std::string kCache = "<input type=\"hidden\" name=\"";
@@ -78,18 +79,41 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
         "<OPTION value=\"Grand=15.51\">Grand 15,51 EUR</OPTION>",
         "<OPTION value=\"Petit=9,50\">Petit 9,50 EUR</OPTION>"},
        {"=0\">Couleur", "12,99"}},
+      {"amounts stored with a currency word; a model without an amount is its label alone",
+       {{"R1.ref", plus({"titres=<CHOIX>", "titres=Relié=15 euros"})},
+        {"R-1.sup", {"Gravure=5 euros"}}, {"R-1.dif", {"Petit=", "Grand=30 euros"}}},
+       {"<OPTION value=\"Gravure=5\">Gravure + 5,00 EUR</OPTION>",
+        "<OPTION value=\"Relié=15\">Reli&eacute; + 15,00 EUR</OPTION>",
+        "<OPTION value=\"Petit=\">Petit</OPTION>",
+        "<OPTION value=\"Grand=30\">Grand 30,00 EUR</OPTION>"},
+       {"euros", "Petit  EUR"}},
+      {"a table card's models at the promotion's rate, as a standard card's",
+       {{"R1.ref", plus({"categorie=C", "mot_cle=T"})}, {"C_T.stl", {"style_fiche=tableau"}},
+        {"R-1.pro", {"taux=-10", "prixpromo=9.00"}}, {"R-1.dif", {"Petit=20", "Grand=30"}}},
+       {"<OPTION value=\"Petit=18.00\">Petit 18,00 EUR</OPTION>",
+        "<OPTION value=\"Grand=27.00\">Grand 27,00 EUR</OPTION>"},
+       {"=20\"", "=30\""}, false, true},
       {"promoted models at the promotion's rate",
        {{"R1.ref", plus({"prix=8,75"})}, {"R-1.pro", {"taux=-10", "prixpromo=7.88"}},
         {"R-1.dif", {"250 g=8,75", "1 kg=29,90"}}},
        {kCache + "pu\" value=\"7.88\">", "<OPTION value=\"250 g=7.88\">250 g 7,88 EUR</OPTION>",
         "<OPTION value=\"1 kg=26.91\">1 kg 26,91 EUR</OPTION>"},
        {}},
-      {"a price below 0, a promotion that is no amount: models at their own prices",
-       {{"R1.ref", plus({"prix=-5"})}, {"R-1.pro", {"taux=-10", "prixpromo=NaN"}},
+      {"a promotion that is no amount: models at their own prices",
+       {{"R1.ref", fiche}, {"R-1.pro", {"taux=-10", "prixpromo=NaN"}},
         {"promo_prix.opt", {"ok_PROMO_PRIX=oui"}}, {"R-1.dif", {"Petit=8"}}},
-       {kCache + "pu\" value=\"0\">", kPrix + "px\"><b>0,00 EUR</b>",
-        "<OPTION value=\"Petit=8\">Petit 8 EUR</OPTION>"},
+       {kCache + "pu\" value=\"10\">", "<OPTION value=\"Petit=8\">Petit 8 EUR</OPTION>"},
        {"NaN", "line-through"}},
+      {"an emptied price, promoted: no promotion sold",
+       {{"R1.ref", {"reference=R-1", "description=Bol", "prix="}},
+        {"R-1.pro", {"taux=-10", "prixpromo=5.19"}}, {"promo_prix.opt", {"ok_PROMO_PRIX=oui"}}},
+       {},
+       {"name=\"pu\"", "5,19", "5.19"}},
+      {"a price that is no amount, promoted: no price shown, no order taken",
+       {{"R1.ref", plus({"prix=1O,50"})}, {"R-1.pro", {"taux=-10", "prixpromo=9"}},
+        {"promo_prix.opt", {"ok_PROMO_PRIX=oui"}}, {"R-1.dif", {"Petit=8"}}},
+       {},
+       {"name=\"pu\"", "1,50", "9,00", "EUR", "Petit"}},
       {"a promotion below 0: the sheet's price stands",
        {{"R1.ref", fiche}, {"R-1.pro", {"taux=-200", "prixpromo=-10.00"}},
         {"promo_prix.opt", {"ok_PROMO_PRIX=oui"}}},
@@ -184,6 +208,7 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
     pages::EntreesCarte e;
     e.referenceCarte = e.referenceStyle = "R1";
     e.horsLigne = c.horsLigne;
+    e.tableau_c = c.modelesEnLigne ? "oui" : "non";
     e.targetS = "_top";
     e.url_cgi = "cart.php";
     e.identite = app::TIdentite{.dev1 = "EUR", .login = "shop"};
