@@ -209,11 +209,18 @@ async function attendre(condition) {
 
 // The list page holding a card's form: the page named, or another page of its list (a card
 // moves to the next page when cards are added before it).
-function pageDe(ftp, page, form) {
-  const tient = (n) => new RegExp(`name="${form}"`, 'i').test(fs.readFileSync(path.join(ftp, n), 'latin1'));
-  if (fs.existsSync(path.join(ftp, page)) && tient(page)) return page;
+function pageDe(ftp, page, form, tient = (texte) => new RegExp(`name="${form}"`, 'i').test(texte)) {
+  const lit = (n) => tient(fs.readFileSync(path.join(ftp, n), 'latin1'));
+  if (fs.existsSync(path.join(ftp, page)) && lit(page)) return page;
   const liste = page.replace(/-\d+\.htm$/, '');
-  return fs.readdirSync(ftp).filter((n) => n.startsWith(`${liste}-`) && /-\d+\.htm$/.test(n)).sort().find(tient) || null;
+  return fs.readdirSync(ftp).filter((n) => n.startsWith(`${liste}-`) && /-\d+\.htm$/.test(n)).sort().find(lit) || null;
+}
+
+// The card of a form the pages do not hold is still shown (between its markers, the form's name
+// ending with its reference) when it takes no order.
+function carteSansForm(ftp, page, form) {
+  return pageDe(ftp, page, form, (texte) => [...texte.matchAll(/<!--\/\/DEBUT\/\/([^*/]+)\*/g)]
+    .some(([, ref]) => form.toLowerCase().endsWith(ref.toLowerCase()))) !== null;
 }
 
 // Plays one order on lieu (a served site or the folder from disc) in a browser context of its
@@ -250,6 +257,8 @@ async function essayerCommande(lieu, ftp, commande) {
         continue;
       }
       const ou = pageDe(ftp, carte.page, carte.form);
+      if (!ou && carteSansForm(ftp, carte.page, carte.form))
+        return { lignes: [`${carte.form}: ne prend pas de commande`], total: 'aucune' };
       if (!ou) return { lignes: [`${carte.form}: pas de carte`], total: 'pas de carte' };
       await allerA(cadre(), lieu.url(ou));
       const avant = postes.length;
