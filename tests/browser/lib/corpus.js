@@ -133,12 +133,18 @@ async function lireCartes(site, ftp) {
       await allerA(cadreDe(page), site.url(nom));
       cartes.push(...(await cadreDe(page).evaluate(() => {
         const boutons = [...document.querySelectorAll('input[type=image]')].filter((b) => b.form);
+        const marques = [];
+        const parcours = document.createTreeWalker(document.body, NodeFilter.SHOW_COMMENT);
+        while (parcours.nextNode()) if (parcours.currentNode.data.startsWith('//DEBUT//')) marques.push(parcours.currentNode);
         return boutons.map((bouton) => {
           const form = bouton.form;
-          // The card: the largest block around its button holding no other card's button.
+          // The card: the largest block around its button holding no other card's button nor
+          // two cards' markers (a card that takes no order has no button).
           let bloc = bouton;
-          while (bloc.parentElement && bloc.parentElement !== document.body &&
-            !boutons.some((b) => b !== bouton && bloc.parentElement.contains(b))) bloc = bloc.parentElement;
+          const seul = (e) => !boutons.some((b) => b !== bouton && e.contains(b)) &&
+            marques.filter((m) => e.contains(m)).length < 2;
+          while (bloc.parentElement && bloc.parentElement !== document.body && seul(bloc.parentElement))
+            bloc = bloc.parentElement;
           const vu = bloc.innerText.replace(/\s+/g, ' ').trim();
           const champs = [...new FormData(form).entries()].map(([n, v]) => `${n}=${v}`);
           const listes = [...form.elements].filter((e) => e.tagName === 'SELECT')
