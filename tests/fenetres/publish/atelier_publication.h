@@ -107,6 +107,15 @@ struct Atelier {
     main().transfertClick();
   }
 
+  // A publishable site with its account, the publishing command and the redirection ticked.
+  void ouvrirAvecRedirection() {
+    demarrer();
+    sitePubliable();
+    compte();
+    lancer();
+    fenetre().redirC.setChecked(true);
+  }
+
   std::vector<std::string> coches() {
     std::vector<std::string> r;
     auto& liste = fenetre().memoFTP;

@@ -255,11 +255,7 @@ TEST(Redirection, ObsoleteLargeHtmPagesGetTheRedirectPage) {
     a.ecrire(std::string("transfert/") + d.miroir, page(d.taille, 'x'));
   }
   a.ecrire("redir.soc", "journal.htm\r\n");  // left by an upload stopped in this phase
-  a.demarrer();
-  a.sitePubliable();
-  a.compte();
-  a.lancer();
-  a.fenetre().redirC.setChecked(true);
+  a.ouvrirAvecRedirection();
   envoyer(a);
   EXPECT_EQ(a.dialogs.messages(), Noms{"Le transfert est terminé"});
   const std::string redir = a.lire("ftp/redir.txt");
@@ -289,11 +285,7 @@ TEST(Redirection, UnreadableListingLinesAreCountedAndTheOthersRedirected) {
     a.ecrireDistant("ancien.htm", page(2400, 'x'));
     a.ecrireDistant("bizarre\nnom.htm", "z");  // splits its listing line in two
     a.lieuDuCompte();
-    a.demarrer();
-    a.sitePubliable();
-    a.compte();
-    a.lancer();
-    a.fenetre().redirC.setChecked(true);
+    a.ouvrirAvecRedirection();
     envoyer(a);
     if (refusee) {
       ASSERT_EQ(a.dialogs.messages().size(), 1u);
@@ -319,11 +311,7 @@ TEST(Redirection, TheListingIsReadAsAStreamAndBounded) {
     a.ecrire("transfert/ancien.htm", page(2400, 'x'));
     a.ecrireDistant("ancien.htm", page(2400, 'x'));
     for (int i = 0; i < 20; ++i) a.ecrireDistant("autre" + std::to_string(i) + ".htm", "z");
-    a.demarrer();
-    a.sitePubliable();
-    a.compte();
-    a.lancer();
-    a.fenetre().redirC.setChecked(true);
+    a.ouvrirAvecRedirection();
     a.fenetre().maxLignesListe = borne;
     envoyer(a);
     if (borne == 5) {
