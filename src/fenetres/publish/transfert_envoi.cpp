@@ -26,6 +26,7 @@
 #include <atomic>
 #include <exception>
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace publish {
@@ -400,20 +401,21 @@ void Ttransfert1::redirigerPagesInutiles() {
     if (distants) {
       const std::unordered_set<std::string> site(listeFTP.items().begin(), listeFTP.items().end());
       std::unordered_set<std::string> dejaRediriges(journal.begin(), journal.end());
+      // The first entry of each name decides.
+      std::unordered_map<std::string, const platform::FtpEntry*> premiers;
+      for (const auto& distant : *distants) premiers.emplace(distant.name, &distant);
       std::vector<std::pair<std::string, std::string>> aRediriger;  // name here, name there
       for (const auto& candidat : candidats) {
         if (site.count(candidat) || dejaRediriges.count(candidat)) continue;
-        const std::string nom = platform::trim(candidat);
         const bool entame = entames.count(candidat) > 0;
         bool page = false;
-        for (const auto& distant : *distants) {
-          if (distant.name != nom) continue;
-          // The first entry of that name decides; the redirect page itself is far below 500
-          // bytes, so a page already redirected is not sent again, unless its sending was begun
-          // and not known to have ended: whatever it holds there, it goes again.
+        if (auto it = premiers.find(platform::trim(candidat)); it != premiers.end()) {
+          const platform::FtpEntry& distant = *it->second;
+          // The redirect page itself is far below 500 bytes, so a page already redirected is not
+          // sent again, unless its sending was begun and not known to have ended: whatever it
+          // holds there, it goes again.
           page = !distant.folder && platform::lowerAscii(extensionPremierPoint(distant.name)) == "htm";
           if (page && (entame || distant.size > 500)) aRediriger.emplace_back(candidat, distant.name);
-          break;
         }
         // Not there, or no page: nothing of it is left to redirect.
         if (entame && !page) entames.erase(candidat);
