@@ -1,15 +1,5 @@
 'use strict';
-// Every browser test runs in this one process with one chromium.
-
-const { after } = require('node:test');
-
-const { closeBrowser } = require('./lib/harness.js');
-const { removeShops } = require('./lib/shop.js');
-
-after(async () => {
-  await closeBrowser();
-  removeShops();
-});
+// Every browser test in this one process, by hand (CTest runs each file as a test of its own).
 
 require('./harness_checks.js');
 require('./demo_site.js');

@@ -15,8 +15,13 @@ const SOURCE = process.env.TARVIO_SOURCE_DIR || path.resolve(__dirname, '../..')
 const SCENARIO = process.env.TARVIO_SCENARIO || path.join(SOURCE, 'build/tests/scenario/scenario');
 const montant = (t) => (centimes(t) === null ? t : euros(centimes(t)));
 
+// TARVIO_CORPUS_PART "k/n": the k-th of n parts of the shops (CTest runs the parts side by side).
+const [PART, PARTS] = (process.env.TARVIO_CORPUS_PART || '1/1').split('/').map(Number);
+
 describe('corpus of older shops', { concurrency: 4 }, () => {
-  for (const boutique of lireCorpus(path.join(SOURCE, 'tests/corpus'))) {
+  const boutiques = lireCorpus(path.join(SOURCE, 'tests/corpus'));
+  it('has shops in this part', () => assert.ok(boutiques.length >= PARTS, `${boutiques.length} shops`));
+  for (const boutique of boutiques.filter((b, i) => i % PARTS === PART - 1)) {
     it(`${boutique.nom}: each order costs the total written beside it`, async () => {
       assert.ok(boutique.commandes.length > 0, 'no order');
       const data = fs.mkdtempSync(path.join(os.tmpdir(), `tarvio-corpus-${boutique.nom}-`));

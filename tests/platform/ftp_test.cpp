@@ -339,10 +339,11 @@ TEST_F(SlowFtpSessionTest, IdleRunsDuringATransferOfSomeMegabytes) {
   local.write("gros.bin", binaryBytes(2 * 1024 * 1024));
   server.home().write("autre.bin", binaryBytes(2 * 1024 * 1024));
   connect();
+  int calls = 0;  // outside the loop, as the session keeps the idle function
+  session.setIdle([&] { ++calls; });
   for (bool upload : {true, false}) {
     SCOPED_TRACE(upload ? "put" : "get");
-    int calls = 0;
-    session.setIdle([&] { ++calls; });
+    calls = 0;
     bool ok = upload ? session.put(local / "gros.bin", "gros.bin")
                      : session.get("autre.bin", local / "autre.bin");
     ASSERT_TRUE(ok) << session.lastError();
@@ -367,10 +368,12 @@ TEST_F(SlowFtpSessionTest, PutEachSendsInTurnAndStopsWhereItsSourceFails) {
       {"thrown", {"d.htm", "!", "e.htm"}, 1, "lecture impossible"},
       {"bad name", {"f.htm", "g/h.htm", "i.htm"}, 1, "Nom de fichier distant invalide : \"g/h.htm\""},
   };
+  // Outside the loop: the session keeps the idle function for the sends after it.
+  int idle = 0;
+  session.setIdle([&] { ++idle; });
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    int idle = 0;
-    session.setIdle([&] { ++idle; });
+    idle = 0;
     size_t next = 0;
     std::vector<std::string> sent;
     std::string error;

@@ -6,10 +6,12 @@
 
 const fs = require('node:fs');
 const path = require('node:path');
+const { after } = require('node:test');
 const puppeteer = require('puppeteer-core');
 
 const { brokenLinksOfPage, isPage } = require('./links.js');
 const { fileOf, serveFolder } = require('./server.js');
+const { removeShops } = require('./shop.js');
 
 const CHROMIUM = process.env.TARVIO_CHROMIUM || '/usr/bin/chromium';
 const FIREFOX = process.env.TARVIO_FIREFOX || '/usr/bin/firefox-esr';
@@ -44,6 +46,15 @@ async function closeBrowser() {
   const all = [...browsers.values()];
   browsers.clear();
   for (const b of all) await (await b).close();
+}
+
+// Under node --test, whatever files of tests run in this process, the browsers close and the
+// shops go at its end (a tool using the harness, such as tools/compare-versions, closes its own).
+if (process.env.NODE_TEST_CONTEXT) {
+  after(async () => {
+    await closeBrowser();
+    removeShops();
+  });
 }
 
 // A served site. knownMissing: entries of known_missing.js that apply to it (files forgiven);
