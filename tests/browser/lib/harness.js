@@ -142,13 +142,18 @@ class Visit {
   }
 
   async open(pageName) {
-    const page = await (await browser(this.kind)).newPage();
-    await this.watch(page);
-    this.page = page;
-    const response = await page.goto(this.site.url(pageName), {
-      waitUntil: 'load',
-      timeout: DEADLINE_MS,
+    const response = await retrying(async () => {
+      if (this.page) {  // a try the browser failed: its page and what it saw go
+        this.pages = this.pages.filter((p) => p !== this.page);
+        this.found = [];
+        await this.page.close().catch(() => {});
+      }
+      const page = await (await browser(this.kind)).newPage();
+      await this.watch(page);
+      this.page = page;
+      return page.goto(this.site.url(pageName), { waitUntil: 'load', timeout: DEADLINE_MS });
     });
+    const { page } = this;
     // Through BiDi, Firefox answers no response for a page from disc.
     if (!response && !(this.kind === 'firefox' && this.site.url(pageName).startsWith('file:')))
       this.found.push(`no response for ${pageName}`);
@@ -189,7 +194,7 @@ class Visit {
         const name = site.relativeOf(url);
         if (!file || !isPage(file) || seen.has(name)) continue;
         seen.add(name);
-        const charset = await frame.evaluate(() => document.characterSet).catch((e) => e.message);
+        const charset = await retrying(() => frame.evaluate(() => document.characterSet)).catch((e) => e.message);
         if (charset.toLowerCase() !== 'windows-1252' && hasHighBytes(fs.readFileSync(file)))
           this.found.push(`${name} is read as ${charset}, not as Windows-1252`);
         if (!fs.readFileSync(file, 'latin1').includes(CHARSET_LINE))
@@ -279,6 +284,22 @@ async function frameNamed(page, name, timeout = DEADLINE_MS) {
   throw new Error(`no loaded frame named ${name} in ${page.url()}; shown: ${seen.join(', ')}`);
 }
 
+// The browser's own protocol errors that a busy machine brings (a frame or context replaced
+// while a command was on its way, a command answered late): step is tried again, within the
+// deadline. Any other error is the test's.
+const TRANSIENT = /Protocol error|context was destroyed|detached|No frame for given id|Cannot find context|Target closed|timed out/i;
+
+async function retrying(step) {
+  for (const end = Date.now() + DEADLINE_MS; ;) {
+    try {
+      return await step();
+    } catch (error) {
+      if (Date.now() > end || !TRANSIENT.test(error.message)) throw error;
+      await delay(200);
+    }
+  }
+}
+
 function delay(ms) {
   return new Promise((resolve) => { setTimeout(resolve, ms); });
 }
@@ -287,4 +308,4 @@ async function visit(site, pageName, kind = 'chromium') {
   return new Visit(site, kind).open(pageName);
 }
 
-module.exports = { openSite, openDisc, visit, settle, closeBrowser, browser, frameNamed, shownFrames };
+module.exports = { openSite, openDisc, visit, settle, closeBrowser, browser, frameNamed, shownFrames, retrying };
