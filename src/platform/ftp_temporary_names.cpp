@@ -93,11 +93,22 @@ bool FtpSession::removeLeftovers(const std::unordered_set<std::string>& names) {
   // "-a": servers that hide names beginning with "." list them only when asked.
   if (!list(onLine, 64 * 1024, "LIST -a")) return false;
   if (deletions.empty()) return true;
-  const Commands commands(deletions);
-  Transfer removal;
-  removal.url = folderUrl(folder_, absolute_);
-  removal.before = commands.list;
-  return run(removal);
+  return runCommands(deletions);
+}
+
+bool FtpSession::remove(const std::vector<std::string>& names) {
+  if (!ready("suppression")) return false;
+  std::vector<std::string> deletions;
+  for (const auto& name : names) deletions.push_back("DELE " + name);
+  return deletions.empty() || runCommands(deletions);
+}
+
+bool FtpSession::runCommands(const std::vector<std::string>& commands) {
+  const Commands liste(commands);
+  Transfer transfer;
+  transfer.url = folderUrl(folder_, absolute_);
+  transfer.before = liste.list;
+  return run(transfer);
 }
 
 }  // namespace platform
