@@ -76,8 +76,10 @@ class FtpSession {
                const std::function<void(File&&)>& sent);
   // Removes the temporary files that sends cut short left in the current folder for the names
   // given (".<name>.part"); other files so named are not the session's. False when the folder
-  // could not be listed; a file that cannot be removed stays.
-  bool removeLeftovers(const std::unordered_set<std::string>& names);
+  // could not be listed; a file that cannot be removed stays. present, when given, receives the
+  // names of the files the folder holds.
+  bool removeLeftovers(const std::unordered_set<std::string>& names,
+                       std::unordered_set<std::string>* present = nullptr);
   // Deletes these files of the current folder; false when one could not be deleted.
   bool remove(const std::vector<std::string>& names);
   // Fetches remoteName of the current folder into local, overwriting it; a failed download

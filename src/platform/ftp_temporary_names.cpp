@@ -77,12 +77,14 @@ int FtpSession::sendNow(std::string_view bytes, const std::string& remoteName) {
   return transferNow(direct);
 }
 
-bool FtpSession::removeLeftovers(const std::unordered_set<std::string>& names) {
+bool FtpSession::removeLeftovers(const std::unordered_set<std::string>& names,
+                                 std::unordered_set<std::string>* present) {
   if (!ready("nettoyage")) return false;
   std::vector<std::string> deletions;
   const auto onLine = [&](std::string_view line) {
     const ListLine l = classifyListLine(line);
     const std::string& name = l.entry.name;
+    if (present && l.kind == ListLineKind::Entry && !l.entry.folder) present->insert(name);
     // Only the temporary name of a file given: ".notes.part" may be the owner's own file.
     if (l.kind == ListLineKind::Entry && !l.entry.folder && name.size() > 6 &&
         name.starts_with('.') && name.ends_with(".part") && isFtpName(name) &&

@@ -107,9 +107,10 @@ class Ttransfert1 : public ui::Form {
   // The names the server cannot be sent (a control byte): skipped, never mirrored.
   std::vector<std::string> envoyer(const std::vector<std::string>& aEnvoyer,
                                    const std::string& date, const std::string& repertoire);
-  // After a failed upload: the circles of new pages not all sent are taken off the server, and
-  // out of `envoyes`.
+  // After a failed upload: the pages of circles not all sent that were not in the folder before
+  // (presents) are taken off the server, and out of `envoyes`.
   void reprendreCercles(const std::vector<std::vector<std::string>>& cercles,
+                        const std::unordered_set<std::string>& presents,
                         std::vector<std::string>& envoyes);
   // Removes transfert/<nom>; throws EchecTransfert when it stays.
   void oublierCopieMiroir(const std::string& nom);

@@ -165,7 +165,9 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   prendreMiroirDe(dossier, lieu);
   const std::vector<std::string>& nomsMiroir = fichiersMiroir();
   nosFichiers.insert(nomsMiroir.begin(), nomsMiroir.end());
-  FTP1.removeLeftovers(nosFichiers);
+  // What the folder held before: a page found there is never taken back.
+  std::unordered_set<std::string> presents;
+  if (!FTP1.removeLeftovers(nosFichiers, &presents)) presents = site;
   const auto lieuMiroir = lireLieuMiroir(dossier);
   if (!lieuMiroir) {
     NomsEntames entames = lireNomsEntames(dossier);
@@ -287,7 +289,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
       miroir.attendre();
     } catch (const platform::FileError&) {
     }
-    reprendreCercles(cercles, envoyes);
+    reprendreCercles(cercles, presents, envoyes);
   }
   // The pages sent enter the site map, those of an upload cut short too.
   if (planSiteActif)
@@ -314,10 +316,12 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   return refuses;
 }
 
-// Pages that link to each other in a circle and did not all get through: those sent are taken
-// off the server again (they were new there), so that none is left live linking to one the server
-// lacks. Their copies go first: one left there by a failed deletion is sent again next time.
+// Pages that link to each other in a circle and did not all get through: those sent that the
+// folder did not hold before are taken off the server again, so that none is left live linking to
+// one the server lacks. Their copies go first: one left there by a failed deletion is sent again
+// next time.
 void Ttransfert1::reprendreCercles(const std::vector<std::vector<std::string>>& cercles,
+                                   const std::unordered_set<std::string>& presents,
                                    std::vector<std::string>& envoyes) {
   if (!FTP1.connected()) return;
   const std::unordered_set<std::string> faits(envoyes.begin(), envoyes.end());
@@ -325,7 +329,7 @@ void Ttransfert1::reprendreCercles(const std::vector<std::vector<std::string>>& 
   for (const auto& cercle : cercles)
     if (!std::all_of(cercle.begin(), cercle.end(), [&](const auto& nom) { return faits.count(nom); }))
       for (const auto& nom : cercle)
-        if (faits.count(nom)) repris.push_back(nom);
+        if (faits.count(nom) && !presents.count(nom)) repris.push_back(nom);
   if (repris.empty()) return;
   try {
     for (const auto& nom : repris) oublierCopieMiroir(nom);

@@ -132,39 +132,46 @@ TEST(Coupure, NoLiveFileTruncatedAndNoLivePageNamingAFileNotYetSent) {
 
 // A first publication of the demo shop whose server refuses a list page (a folder stands in its
 // way): no page the server then holds links to a page of the site it lacks, the entry pages
-// aside (they go last).
+// aside (they go last). A page the folder already held, sent before the refusal, stays there.
 TEST(Coupure, AListPageRefusedAtAFirstPublicationIsLinkedByNoPageSent) {
   const char* source = std::getenv("TARVIO_SOURCE_DIR");
   ASSERT_NE(source, nullptr);
-  Atelier a;
-  std::filesystem::copy(std::filesystem::path(source) / "demo", a.chemin(""),
-                        std::filesystem::copy_options::recursive);
-  std::filesystem::create_directories(a.distant("vaisselle-bols-0.htm"));
-  a.demarrer();
-  a.main().liste_fiches.clickItem(a.main().liste_fiches.indexOf("BOL01.ref"));
-  a.main().html.click();
-  a.main().titreE.setText("Terre et Feuilles");
-  a.main().descriptionM.setLines({"Vaisselle et infusions"});
-  a.compte();
-  a.lancer();
-  a.dialogs.clear();
-  a.fenetre().goftp.click();
-  ASSERT_EQ(a.dialogs.messages().size(), 1u);
-  EXPECT_NE(a.dialogs.messages()[0].find("vaisselle-bols-0.htm"), std::string::npos)
-      << a.dialogs.messages()[0];
-
-  std::set<std::string> enLigne;
-  for (const auto& e : std::filesystem::directory_iterator(a.distant("")))
-    if (e.is_regular_file() && !e.path().filename().string().starts_with("."))
-      enLigne.insert(e.path().filename().string());  // a name begun with "." is not live
-  EXPECT_FALSE(enLigne.empty());
-  static const std::regex lien("(?:href|url_principal)=[\"']?([^\"' >#?&]+)", std::regex::icase);
-  for (const auto& nom : enLigne) {
-    const std::string contenu = a.lireDistant(nom);
-    for (std::sregex_iterator l(contenu.begin(), contenu.end(), lien), fin; l != fin; ++l) {
-      const std::string cible = (*l)[1];
-      if (a.existe("ftp/" + cible) && !pageEntree(cible)) {
-        EXPECT_TRUE(enLigne.count(cible)) << nom << " links to " << cible << ", not on the server";
+  for (const bool dejaLa : {false, true}) {
+    SCOPED_TRACE(dejaLa ? "a list page already there" : "an empty folder");
+    Atelier a;
+    std::filesystem::copy(std::filesystem::path(source) / "demo", a.chemin(""),
+                          std::filesystem::copy_options::recursive);
+    std::filesystem::create_directories(a.distant("vaisselle-bols-0.htm"));
+    if (dejaLa) a.ecrireDistant("infusions-fruits-0.htm", "ancienne");
+    a.demarrer();
+    a.main().liste_fiches.clickItem(a.main().liste_fiches.indexOf("BOL01.ref"));
+    a.main().html.click();
+    a.main().titreE.setText("Terre et Feuilles");
+    a.main().descriptionM.setLines({"Vaisselle et infusions"});
+    a.compte();
+    a.lancer();
+    a.dialogs.clear();
+    a.fenetre().goftp.click();
+    ASSERT_EQ(a.dialogs.messages().size(), 1u);
+    EXPECT_NE(a.dialogs.messages()[0].find("vaisselle-bols-0.htm"), std::string::npos)
+        << a.dialogs.messages()[0];
+    if (dejaLa) {
+      EXPECT_TRUE(std::filesystem::exists(a.distant("infusions-fruits-0.htm")));
+      continue;
+    }
+    std::set<std::string> enLigne;
+    for (const auto& e : std::filesystem::directory_iterator(a.distant("")))
+      if (e.is_regular_file() && !e.path().filename().string().starts_with("."))
+        enLigne.insert(e.path().filename().string());  // a name begun with "." is not live
+    EXPECT_FALSE(enLigne.empty());
+    static const std::regex lien("(?:href|url_principal)=[\"']?([^\"' >#?&]+)", std::regex::icase);
+    for (const auto& nom : enLigne) {
+      const std::string contenu = a.lireDistant(nom);
+      for (std::sregex_iterator l(contenu.begin(), contenu.end(), lien), fin; l != fin; ++l) {
+        const std::string cible = (*l)[1];
+        if (a.existe("ftp/" + cible) && !pageEntree(cible)) {
+          EXPECT_TRUE(enLigne.count(cible)) << nom << " links to " << cible << ", not on the server";
+        }
       }
     }
   }
