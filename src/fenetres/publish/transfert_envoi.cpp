@@ -446,7 +446,8 @@ void Ttransfert1::redirigerPagesInutiles() {
           // sent again, unless its sending was begun and not known to have ended: whatever it
           // holds there, it goes again.
           page = !distant.folder && platform::lowerAscii(extensionPremierPoint(distant.name)) == "htm";
-          if (page && (entame || distant.size > kTailleMaxRedirection)) aRediriger.emplace_back(candidat, distant.name);
+          if (page && (entame || distant.size > kTailleMaxRedirection))
+            aRediriger.emplace_back(candidat, distant.name);
         }
         // Not there, or no page: nothing of it is left to redirect.
         if (entame && !page) entames.erase(candidat);
