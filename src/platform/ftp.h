@@ -76,8 +76,12 @@ class FtpSession {
                const std::function<void(File&&)>& sent);
   // Removes the temporary files that sends cut short left in the current folder for the names
   // given (".<name>.part"); other files so named are not the session's. False when the folder
-  // could not be listed; a file that cannot be removed stays.
-  bool removeLeftovers(const std::unordered_set<std::string>& names);
+  // could not be listed; a file that cannot be removed stays. present, when given, receives the
+  // names of the files the folder holds.
+  bool removeLeftovers(const std::unordered_set<std::string>& names,
+                       std::unordered_set<std::string>* present = nullptr);
+  // Deletes these files of the current folder; false when one could not be deleted.
+  bool remove(const std::vector<std::string>& names);
   // Fetches remoteName of the current folder into local, overwriting it; a failed download
   // leaves the local file as it was.
   bool get(const std::string& remoteName, const std::filesystem::path& local);
@@ -94,6 +98,8 @@ class FtpSession {
   bool list(const std::function<bool(std::string_view line)>& onLine, size_t maxLineBytes,
             const std::string& command);
   bool run(Transfer& transfer);
+  // Runs these commands on the control connection ("*" before one lets it fail).
+  bool runCommands(const std::vector<std::string>& commands);
   // On the network thread: one transfer, and a file sent with its fallbacks.
   int transferNow(Transfer& transfer);
   int sendNow(std::string_view bytes, const std::string& remoteName);

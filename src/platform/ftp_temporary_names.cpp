@@ -77,12 +77,14 @@ int FtpSession::sendNow(std::string_view bytes, const std::string& remoteName) {
   return transferNow(direct);
 }
 
-bool FtpSession::removeLeftovers(const std::unordered_set<std::string>& names) {
+bool FtpSession::removeLeftovers(const std::unordered_set<std::string>& names,
+                                 std::unordered_set<std::string>* present) {
   if (!ready("nettoyage")) return false;
   std::vector<std::string> deletions;
   const auto onLine = [&](std::string_view line) {
     const ListLine l = classifyListLine(line);
     const std::string& name = l.entry.name;
+    if (present && l.kind == ListLineKind::Entry && !l.entry.folder) present->insert(name);
     // Only the temporary name of a file given: ".notes.part" may be the owner's own file.
     if (l.kind == ListLineKind::Entry && !l.entry.folder && name.size() > 6 &&
         name.starts_with('.') && name.ends_with(".part") && isFtpName(name) &&
@@ -93,11 +95,22 @@ bool FtpSession::removeLeftovers(const std::unordered_set<std::string>& names) {
   // "-a": servers that hide names beginning with "." list them only when asked.
   if (!list(onLine, 64 * 1024, "LIST -a")) return false;
   if (deletions.empty()) return true;
-  const Commands commands(deletions);
-  Transfer removal;
-  removal.url = folderUrl(folder_, absolute_);
-  removal.before = commands.list;
-  return run(removal);
+  return runCommands(deletions);
+}
+
+bool FtpSession::remove(const std::vector<std::string>& names) {
+  if (!ready("suppression")) return false;
+  std::vector<std::string> deletions;
+  for (const auto& name : names) deletions.push_back("DELE " + name);
+  return deletions.empty() || runCommands(deletions);
+}
+
+bool FtpSession::runCommands(const std::vector<std::string>& commands) {
+  const Commands liste(commands);
+  Transfer transfer;
+  transfer.url = folderUrl(folder_, absolute_);
+  transfer.before = liste.list;
+  return run(transfer);
 }
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include "fenetres/publish/serveurs.h"
 #include "modele/publish/comparateurs.h"
 #include "modele/publish/empreintes_miroir.h"
+#include "modele/publish/lieux_miroir.h"
 #include "modele/publish/parametres_ftp.h"
 #include "modele/publish/transfert_regles.h"
 #include "platform/files.h"
@@ -134,9 +135,10 @@ void Ttransfert1::compare() {
   }
   Gauge.setRange(0, static_cast<int>(noms.size()) - 1);
   Gauge.setProgress(0);
-  // Sent elsewhere, or to no place recorded, the mirror tells nothing of what this server holds:
-  // every file is offered.
+  // The mirror of the place named, kept while the shop was published elsewhere, or an empty one.
+  // One with no place recorded tells nothing of what this server holds: every file is offered.
   lieuListe_ = lieuPublication();
+  prendreMiroirDe(dossier, *lieuListe_);
   const bool ailleurs = !miroirDe(*lieuListe_);
   // By the hashes the build and the last upload noted: a file is read only when no record
   // describes it as it is now.

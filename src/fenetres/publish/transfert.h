@@ -107,6 +107,11 @@ class Ttransfert1 : public ui::Form {
   // The names the server cannot be sent (a control byte): skipped, never mirrored.
   std::vector<std::string> envoyer(const std::vector<std::string>& aEnvoyer,
                                    const std::string& date, const std::string& repertoire);
+  // After a failed upload: the pages of circles not all sent that were not in the folder before
+  // (presents) are taken off the server, and out of `envoyes`.
+  void reprendreCercles(const std::vector<std::vector<std::string>>& cercles,
+                        const std::unordered_set<std::string>& presents,
+                        std::vector<std::string>& envoyes);
   // Removes transfert/<nom>; throws EchecTransfert when it stays.
   void oublierCopieMiroir(const std::string& nom);
   // Writes a record of hashes; a failure only costs reading the files again next time.
@@ -115,8 +120,9 @@ class Ttransfert1 : public ui::Form {
   // Adds and ticks the pages the site map needs (sent again when it does not list them yet).
   void selectionnerPagesSitemap(std::vector<std::string>& items, std::vector<bool>& coches);
   void redirigerPagesInutiles();
-  // Pages begun at the mirror's place and no longer built, to redirect (the option ticked).
-  bool redirectionsEnAttente() const;
+  // Pages the mirror's place holds and the site no longer builds, to redirect (the option
+  // ticked): begun there, or sent whole and not yet redirected.
+  bool redirectionsEnAttente();
   void envoyerPlanSite();
   void sauverPlanSiteLocal();
   bool framesOui() const;

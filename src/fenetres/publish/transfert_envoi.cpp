@@ -12,6 +12,7 @@
 #include "modele/app/texte_prix.h"
 #include "modele/pages/ecrivain_fond.h"
 #include "modele/publish/empreintes_miroir.h"
+#include "modele/publish/lieux_miroir.h"
 #include "modele/publish/noms_entames.h"
 #include "modele/publish/transfert_ordre.h"
 #include "modele/publish/transfert_regles.h"
@@ -148,26 +149,27 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   if (!repertoire.empty() && !FTP1.changeFolder(repertoire))
     throw EchecTransfert("Le répertoire " + repertoire + " n'a pas pu être ouvert sur le serveur : " +
                          FTP1.lastError());
-  // What an upload cut short left there, of the files of the site or of the mirror: the other
-  // files of the folder are the shopkeeper's. Not a reason to stop: a server that cannot list or
-  // remove them keeps them until the next publication tries again.
+  // The mirror must tell what this server holds: that of this place, kept while the shop was
+  // published elsewhere, or an empty one. One with no place recorded was offered whole: its
+  // copies of the site's files count once sent here, or a send cut short would leave them counted
+  // as here; the others stay for the redirection, which looks for them on this server. One of the
+  // older form is written again whole.
+  // What an upload cut short left there, of the files of the site or of a mirror (the one in
+  // place and this place's): the other files of the folder are the shopkeeper's. Not a reason to
+  // stop: a server that cannot list or remove them keeps them until the next publication tries
+  // again.
   const std::unordered_set<std::string> site(listeFTP.items().begin(), listeFTP.items().end());
   std::unordered_set<std::string> nosFichiers = site;
+  for (const auto& nom : fichiersMiroir()) nosFichiers.insert(nom);
+  const LieuMiroir lieu = lieuPublication();
+  prendreMiroirDe(dossier, lieu);
   const std::vector<std::string>& nomsMiroir = fichiersMiroir();
   nosFichiers.insert(nomsMiroir.begin(), nomsMiroir.end());
-  FTP1.removeLeftovers(nosFichiers);
-  // The mirror must tell what this server holds: sent to another place until now, it starts
-  // again empty. One with no place recorded was offered whole: its copies of the site's files
-  // count once sent here, or a send cut short would leave them counted as here; the others stay
-  // for the redirection, which looks for them on this server. One of the older form is written
-  // again whole.
-  const LieuMiroir lieu = lieuPublication();
+  // What the folder held before: a page found there is never taken back.
+  std::unordered_set<std::string> presents;
+  if (!FTP1.removeLeftovers(nosFichiers, &presents)) presents = site;
   const auto lieuMiroir = lireLieuMiroir(dossier);
-  const bool memePlace = lieuMiroir && memeLieu(*lieuMiroir, lieu);
-  if (lieuMiroir && !memePlace) {
-    for (const std::string& nom : nomsMiroir) oublierCopieMiroir(nom);
-    sauverNomsEntames(dossier, {});
-  } else if (!lieuMiroir) {
+  if (!lieuMiroir) {
     NomsEntames entames = lireNomsEntames(dossier);
     std::vector<std::string> retires;
     for (const std::string& nom : nomsMiroir)
@@ -176,7 +178,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
     sauverNomsEntames(dossier, entames);
     for (const std::string& nom : retires) oublierCopieMiroir(nom);
   }
-  if (!memePlace || lieuMiroir->formeAncienne) noterLieuMiroir(dossier, lieu);
+  if (!lieuMiroir || lieuMiroir->formeAncienne) noterLieuMiroir(dossier, lieu);
   Label2.setCaption("");
   blocM.setCaption("");
 
@@ -185,6 +187,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   std::unordered_set<std::string> nouveaux;
   for (const auto& nom : aEnvoyer)
     if (!platform::fileExists(dossier.path("transfert/" + nom))) nouveaux.insert(nom);
+  std::vector<std::vector<std::string>> cercles;
   const std::vector<std::string> ordre =
       ordreEnvoi(aEnvoyer, nouveaux, [&](const std::string& nom) -> std::optional<std::string> {
         try {
@@ -192,7 +195,7 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
         } catch (const platform::FileError&) {
           return std::nullopt;
         }
-      });
+      }, &cercles);
 
   // Known before the first of them is touched there: one whose send fails and that then leaves
   // the site is still redirected.
@@ -280,6 +283,14 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   } catch (...) {
     echec = std::current_exception();
   }
+  if (echec) {
+    // The copies of the files sent are written before anything is told.
+    try {
+      miroir.attendre();
+    } catch (const platform::FileError&) {
+    }
+    reprendreCercles(cercles, presents, envoyes);
+  }
   // The pages sent enter the site map, those of an upload cut short too.
   if (planSiteActif)
     for (const auto& nom : envoyes)
@@ -291,11 +302,6 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
     sauverNomsEntames(dossier, entames);
   };
   if (echec) {
-    // The copies of the files sent are written before anything is told.
-    try {
-      miroir.attendre();
-    } catch (const platform::FileError&) {
-    }
     enregistrerEmpreintes([&] { empreintes.enregistrer(); });
     try {
       oublierEnvoyes();
@@ -308,6 +314,31 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   oublierEnvoyes();
   if (!ordre.empty()) afficher();
   return refuses;
+}
+
+// Pages that link to each other in a circle and did not all get through: those sent that the
+// folder did not hold before are taken off the server again, so that none is left live linking to
+// one the server lacks. Their copies go first: one left there by a failed deletion is sent again
+// next time.
+void Ttransfert1::reprendreCercles(const std::vector<std::vector<std::string>>& cercles,
+                                   const std::unordered_set<std::string>& presents,
+                                   std::vector<std::string>& envoyes) {
+  if (!FTP1.connected()) return;
+  const std::unordered_set<std::string> faits(envoyes.begin(), envoyes.end());
+  std::vector<std::string> repris;
+  for (const auto& cercle : cercles)
+    if (!std::all_of(cercle.begin(), cercle.end(), [&](const auto& nom) { return faits.count(nom); }))
+      for (const auto& nom : cercle)
+        if (faits.count(nom) && !presents.count(nom)) repris.push_back(nom);
+  if (repris.empty()) return;
+  try {
+    for (const auto& nom : repris) oublierCopieMiroir(nom);
+  } catch (const EchecTransfert&) {
+    return;  // a copy that stays tells the page is there: it stays there too
+  }
+  FTP1.remove(repris);
+  const std::unordered_set<std::string> retires(repris.begin(), repris.end());
+  std::erase_if(envoyes, [&](const std::string& nom) { return retires.count(nom) > 0; });
 }
 
 // Hands a mirror copy to its thread (none: waits for those handed); a copy that failed stops the
@@ -415,7 +446,8 @@ void Ttransfert1::redirigerPagesInutiles() {
           // sent again, unless its sending was begun and not known to have ended: whatever it
           // holds there, it goes again.
           page = !distant.folder && platform::lowerAscii(extensionPremierPoint(distant.name)) == "htm";
-          if (page && (entame || distant.size > 500)) aRediriger.emplace_back(candidat, distant.name);
+          if (page && (entame || distant.size > kTailleMaxRedirection))
+            aRediriger.emplace_back(candidat, distant.name);
         }
         // Not there, or no page: nothing of it is left to redirect.
         if (entame && !page) entames.erase(candidat);
@@ -450,11 +482,19 @@ void Ttransfert1::redirigerPagesInutiles() {
   platform::removeFile(journalFichier);
 }
 
-bool Ttransfert1::redirectionsEnAttente() const {
+bool Ttransfert1::redirectionsEnAttente() {
   if (!redirC.checked()) return false;
+  const auto& dossier = p_.donnees();
   const std::unordered_set<std::string> site(listeFTP.items().begin(), listeFTP.items().end());
-  for (const auto& nom : lireNomsEntames(p_.donnees()))
-    if (!site.count(nom) && platform::lowerAscii(extensionPremierPoint(nom)) == "htm") return true;
+  auto pageQuittee = [&](const std::string& nom) {
+    return !site.count(nom) && platform::lowerAscii(extensionPremierPoint(nom)) == "htm";
+  };
+  for (const auto& nom : lireNomsEntames(dossier))
+    if (pageQuittee(nom)) return true;
+  // A copy larger than the redirect page: the server holds the page as it was sent.
+  for (const auto& nom : fichiersMiroir())
+    if (pageQuittee(nom) && platform::fileSize(dossier.path("transfert/" + nom)) > kTailleMaxRedirection)
+      return true;
   return false;
 }
 

@@ -145,17 +145,28 @@ bool memeLieu(const LieuMiroir& a, const LieuMiroir& b) {
          port(a.port) == port(b.port) && a.user == b.user && dossier(a.rep) == dossier(b.rep);
 }
 
-std::optional<LieuMiroir> lireLieuMiroir(const platform::DataFolder& dossier) {
-  if (!dossier.exists(kLieu)) return std::nullopt;
-  const auto lignes = platform::LineList::load(dossier.path(kLieu));
+LieuMiroir lireLieu(const std::filesystem::path& fichier) {
+  const auto lignes = platform::LineList::load(fichier);
   LieuMiroir lieu{lignes.value("host"), lignes.value("port"), lignes.value("user"),
                   lignes.value("rep")};
-  if (!lignes.hasName("port") || !lignes.hasName("user")) {
+  lieu.formeAncienne = !lignes.hasName("port") || !lignes.hasName("user");
+  return lieu;
+}
+
+void ecrireLieu(const std::filesystem::path& fichier, const LieuMiroir& lieu) {
+  platform::LineList{"host=" + lieu.host, "port=" + lieu.port, "user=" + lieu.user,
+                     "rep=" + lieu.rep}
+      .save(fichier);
+}
+
+std::optional<LieuMiroir> lireLieuMiroir(const platform::DataFolder& dossier) {
+  if (!dossier.exists(kLieu)) return std::nullopt;
+  LieuMiroir lieu = lireLieu(dossier.path(kLieu));
+  if (lieu.formeAncienne) {
     TParametresFTP compte;
     chargerParametresFTP(dossier, compte);
     lieu.port = compte.port;
     lieu.user = compte.user;
-    lieu.formeAncienne = true;
   }
   return lieu;
 }
@@ -167,9 +178,7 @@ void garderLieuAncien(const platform::DataFolder& dossier) {
 
 void noterLieuMiroir(const platform::DataFolder& dossier, const LieuMiroir& lieu) {
   platform::makeFolder(dossier.path("tmp"));
-  platform::LineList{"host=" + lieu.host, "port=" + lieu.port, "user=" + lieu.user,
-                     "rep=" + lieu.rep}
-      .save(dossier.path(kLieu));
+  ecrireLieu(dossier.path(kLieu), lieu);
 }
 
 }  // namespace publish

@@ -87,6 +87,10 @@ struct LieuMiroir {
 // folder without a final "/" after a name ("www/" is "www", "/" stays "/"); host, port and
 // folder without their outer blanks.
 bool memeLieu(const LieuMiroir& a, const LieuMiroir& b);
+// A record of a place in a file of its own, as written (the older form without the account's
+// port and login). Throws platform::FileError.
+LieuMiroir lireLieu(const std::filesystem::path& fichier);
+void ecrireLieu(const std::filesystem::path& fichier, const LieuMiroir& lieu);
 // nullopt when no place is recorded (a mirror written before places were). A record of the older
 // form stands for the port and login of the account saved in var.opt, the one it was sent with.
 // Throws platform::FileError.

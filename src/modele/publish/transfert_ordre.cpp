@@ -25,6 +25,23 @@ bool octetDeNom(unsigned char c) {
          c == '_' || c == '-' || c == '~' || c >= 0x80;
 }
 
+// A name a file names, and whether it is the value of a src attribute: a frame, a script or a
+// picture the page shows inside itself, rather than a page it links to.
+struct Lien {
+  size_t cible;
+  bool montre;
+};
+
+bool valeurDeSrc(std::string_view t, size_t debut) {
+  size_t k = debut;
+  auto blanc = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (k > 0 && (t[k - 1] == '"' || t[k - 1] == '\'' || blanc(t[k - 1]))) --k;
+  if (k == 0 || t[k - 1] != '=') return false;
+  --k;
+  while (k > 0 && blanc(t[k - 1])) --k;
+  return k >= 3 && platform::lowerAscii(t.substr(k - 3, 3)) == "src";
+}
+
 }  // namespace
 
 bool pageEntree(std::string_view nom) {
@@ -40,7 +57,8 @@ bool peutNommerDesFichiers(std::string_view nom) {
 
 std::vector<std::string> ordreEnvoi(
     const std::vector<std::string>& noms, const std::unordered_set<std::string>& nouveaux,
-    const std::function<std::optional<std::string>(const std::string&)>& texte) {
+    const std::function<std::optional<std::string>(const std::string&)>& texte,
+    std::vector<std::vector<std::string>>* cercles) {
   // The files a page must wait for: new ones of this upload, entry pages aside (they go last).
   std::unordered_map<std::string_view, size_t> attendus;
   size_t plusCourt = std::string::npos, plusLong = 0;
@@ -51,12 +69,12 @@ std::vector<std::string> ordreEnvoi(
       plusLong = std::max(plusLong, noms[i].size());
     }
 
-  std::vector<std::vector<size_t>> liens(noms.size());
+  std::vector<std::vector<Lien>> liens(noms.size());
   auto lire = [&](size_t i) {
     if (!peutNommerDesFichiers(noms[i])) return;
     const std::optional<std::string> contenu = texte(noms[i]);
     if (!contenu) return;
-    std::unordered_set<size_t> vus;
+    std::unordered_map<size_t, size_t> vus;  // a name's place in liens[i]
     const std::string_view t = *contenu;
     for (size_t debut = 0; debut < t.size();) {
       size_t fin = debut;
@@ -68,8 +86,14 @@ std::vector<std::string> ordreEnvoi(
       const size_t longueur = fin - debut;
       if (longueur >= plusCourt && longueur <= plusLong) {
         auto cible = attendus.find(t.substr(debut, longueur));
-        if (cible != attendus.end() && cible->second != i && vus.insert(cible->second).second)
-          liens[i].push_back(cible->second);
+        if (cible != attendus.end() && cible->second != i) {
+          const bool montre = valeurDeSrc(t, debut);
+          // Linked to as well as shown: a link.
+          if (auto [vu, premier] = vus.emplace(cible->second, liens[i].size()); premier)
+            liens[i].push_back({cible->second, montre});
+          else if (!montre)
+            liens[i][vu->second].montre = false;
+        }
       }
       debut = fin;
     }
@@ -97,31 +121,79 @@ std::vector<std::string> ordreEnvoi(
     if (erreur) std::rethrow_exception(erreur);
   }
 
-  // Depth first, each file after what it names; the entry pages after every other file.
+  // Each file after the groups it names (Tarjan's strongly connected components, depth first);
+  // the entry pages after every other file.
+  constexpr size_t kAucun = std::string::npos;
   std::vector<std::string> ordre;
   ordre.reserve(noms.size());
-  std::vector<char> etat(noms.size(), 0);  // 0 not met, 1 on the way, 2 placed
+  std::vector<size_t> rang(noms.size(), kAucun), bas(noms.size(), 0);
+  std::vector<char> surPile(noms.size(), 0);
+  std::vector<size_t> pile;
+  size_t compteur = 0;
+  std::vector<char> dansGroupe(noms.size(), 0), place(noms.size(), 0);
+  // Files that name each other in a circle: a page after the pages it links to, the frames,
+  // scripts and pictures it shows giving way. The list's order among the rest.
+  auto placerGroupe = [&](std::vector<size_t> groupe) {
+    std::sort(groupe.begin(), groupe.end());
+    const size_t debut = ordre.size();
+    for (size_t m : groupe) dansGroupe[m] = 1;
+    for (size_t racine : groupe) {
+      if (place[racine]) continue;
+      std::vector<std::pair<size_t, size_t>> chemin{{racine, 0}};
+      place[racine] = 1;
+      while (!chemin.empty()) {
+        auto& [i, suivant] = chemin.back();
+        if (suivant < liens[i].size()) {
+          const Lien l = liens[i][suivant++];
+          if (!l.montre && dansGroupe[l.cible] && !place[l.cible]) {
+            place[l.cible] = 1;
+            chemin.emplace_back(l.cible, 0);
+          }
+          continue;
+        }
+        ordre.push_back(noms[i]);
+        chemin.pop_back();
+      }
+    }
+    for (size_t m : groupe) dansGroupe[m] = 0;
+    if (cercles && groupe.size() > 1) cercles->emplace_back(ordre.begin() + debut, ordre.end());
+  };
   auto placer = [&](size_t depart) {
-    std::vector<std::pair<size_t, size_t>> pile{{depart, 0}};
-    etat[depart] = 1;
-    while (!pile.empty()) {
-      auto& [i, suivant] = pile.back();
+    std::vector<std::pair<size_t, size_t>> appels{{depart, 0}};
+    rang[depart] = bas[depart] = compteur++;
+    pile.push_back(depart);
+    surPile[depart] = 1;
+    while (!appels.empty()) {
+      auto& [i, suivant] = appels.back();
       if (suivant < liens[i].size()) {
-        const size_t cible = liens[i][suivant++];
-        if (etat[cible] == 0) {
-          etat[cible] = 1;
-          pile.emplace_back(cible, 0);
+        const size_t cible = liens[i][suivant++].cible;
+        if (rang[cible] == kAucun) {
+          rang[cible] = bas[cible] = compteur++;
+          pile.push_back(cible);
+          surPile[cible] = 1;
+          appels.emplace_back(cible, 0);
+        } else if (surPile[cible]) {
+          bas[i] = std::min(bas[i], rang[cible]);
         }
         continue;
       }
-      etat[i] = 2;
-      ordre.push_back(noms[i]);
-      pile.pop_back();
+      const size_t fini = i;
+      appels.pop_back();
+      if (!appels.empty()) bas[appels.back().first] = std::min(bas[appels.back().first], bas[fini]);
+      if (bas[fini] != rang[fini]) continue;
+      std::vector<size_t> groupe;
+      for (size_t m = kAucun; m != fini;) {
+        m = pile.back();
+        pile.pop_back();
+        surPile[m] = 0;
+        groupe.push_back(m);
+      }
+      placerGroupe(std::move(groupe));
     }
   };
   for (bool entrees : {false, true})
     for (size_t i = 0; i < noms.size(); ++i)
-      if (etat[i] == 0 && pageEntree(noms[i]) == entrees) placer(i);
+      if (rang[i] == kAucun && pageEntree(noms[i]) == entrees) placer(i);
   return ordre;
 }
 

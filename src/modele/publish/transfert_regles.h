@@ -28,6 +28,10 @@ bool fichiersIdentiques(const std::filesystem::path& a, const std::filesystem::p
 // "lastmod=YYYY-MM-DD" of the local day of t.
 std::string texteDate(std::chrono::system_clock::time_point t);
 
+// A remote page of at most this size is taken for the redirect page (far smaller), not redirected
+// again.
+inline constexpr long long kTailleMaxRedirection = 500;
+
 // The 20 lines of ftp/redir.txt; accueil is "accueil.htm" or "index.htm".
 platform::LineList pageRedirection(std::string_view accueil, std::string_view police);
 

@@ -4,10 +4,12 @@
 #include "fenetres/publish/transfert.h"
 
 #include "atelier_publication.h"
+#include "modele/publish/transfert_ordre.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -128,6 +130,53 @@ TEST(Coupure, NoLiveFileTruncatedAndNoLivePageNamingAFileNotYetSent) {
   }
 }
 
+// A first publication of the demo shop whose server refuses a list page (a folder stands in its
+// way): no page the server then holds links to a page of the site it lacks, the entry pages
+// aside (they go last). A page the folder already held, sent before the refusal, stays there.
+TEST(Coupure, AListPageRefusedAtAFirstPublicationIsLinkedByNoPageSent) {
+  const char* source = std::getenv("TARVIO_SOURCE_DIR");
+  ASSERT_NE(source, nullptr);
+  for (const bool dejaLa : {false, true}) {
+    SCOPED_TRACE(dejaLa ? "a list page already there" : "an empty folder");
+    Atelier a;
+    std::filesystem::copy(std::filesystem::path(source) / "demo", a.chemin(""),
+                          std::filesystem::copy_options::recursive);
+    std::filesystem::create_directories(a.distant("vaisselle-bols-0.htm"));
+    if (dejaLa) a.ecrireDistant("infusions-fruits-0.htm", "ancienne");
+    a.demarrer();
+    a.main().liste_fiches.clickItem(a.main().liste_fiches.indexOf("BOL01.ref"));
+    a.main().html.click();
+    a.main().titreE.setText("Terre et Feuilles");
+    a.main().descriptionM.setLines({"Vaisselle et infusions"});
+    a.compte();
+    a.lancer();
+    a.dialogs.clear();
+    a.fenetre().goftp.click();
+    ASSERT_EQ(a.dialogs.messages().size(), 1u);
+    EXPECT_NE(a.dialogs.messages()[0].find("vaisselle-bols-0.htm"), std::string::npos)
+        << a.dialogs.messages()[0];
+    if (dejaLa) {
+      EXPECT_TRUE(std::filesystem::exists(a.distant("infusions-fruits-0.htm")));
+      continue;
+    }
+    std::set<std::string> enLigne;
+    for (const auto& e : std::filesystem::directory_iterator(a.distant("")))
+      if (e.is_regular_file() && !e.path().filename().string().starts_with("."))
+        enLigne.insert(e.path().filename().string());  // a name begun with "." is not live
+    EXPECT_FALSE(enLigne.empty());
+    static const std::regex lien("(?:href|url_principal)=[\"']?([^\"' >#?&]+)", std::regex::icase);
+    for (const auto& nom : enLigne) {
+      const std::string contenu = a.lireDistant(nom);
+      for (std::sregex_iterator l(contenu.begin(), contenu.end(), lien), fin; l != fin; ++l) {
+        const std::string cible = (*l)[1];
+        if (a.existe("ftp/" + cible) && !pageEntree(cible)) {
+          EXPECT_TRUE(enLigne.count(cible)) << nom << " links to " << cible << ", not on the server";
+        }
+      }
+    }
+  }
+}
+
 // Files already online sent again with "Tous" and cut short: whatever the server was left
 // holding, the next publication offers every file it does not hold whole, and once they are
 // sent, nothing.
@@ -242,22 +291,31 @@ TEST(Coupure, APageWhoseRedirectionWasCutShortIsOfferedWhenItComesBack) {
   EXPECT_NE(std::find(offerts.begin(), offerts.end(), "ancien.htm"), offerts.end());
 }
 
-// A page whose send the server refused, then no longer built, is redirected all the same.
+// A page whose send failed, then no longer built, is redirected all the same: the server refused
+// it, or took it while its mirror copy could not be written.
 TEST(Coupure, APageWhoseSendFailedIsRedirectedOnceItLeavesTheSite) {
   const std::string ancienne(2400, 'x');
-  Atelier a(false);
-  a.serveur.emplace(0, "marchand", "secret",
-                    testing_support::FtpServer::Rules{.refuse = "STOR tasses.htm"});
-  a.ecrire("ftp/a.htm", "a");
-  a.ecrire("ftp/tasses.htm", "nouveau prix");
-  a.ecrire("transfert/tasses.htm", ancienne);
-  a.ecrireDistant("tasses.htm", ancienne);
-  echecPuisReprise(a, true, {}, [&] {
-    EXPECT_NE(a.dialogs.messages().back().find("Echec du transfert du fichier tasses.htm"),
-              std::string::npos);
-    std::filesystem::remove(a.chemin("ftp/tasses.htm"));
-  });
-  EXPECT_EQ(a.lireDistant("tasses.htm"), a.lire("ftp/redir.txt"));
+  for (const bool copieImpossible : {false, true}) {
+    SCOPED_TRACE(copieImpossible ? "mirror copy not written" : "send refused");
+    Atelier a(false);
+    a.serveur.emplace(0, "marchand", "secret",
+                      testing_support::FtpServer::Rules{.refuse = copieImpossible ? "" : "STOR tasses.htm"});
+    a.ecrire("ftp/a.htm", "a");
+    a.ecrire("ftp/tasses.htm", "nouveau prix");
+    // A folder in the way of the copy.
+    a.ecrire(copieImpossible ? "transfert/tasses.htm/x" : "transfert/tasses.htm", ancienne);
+    a.ecrireDistant("tasses.htm", ancienne);
+    echecPuisReprise(a, true, {}, [&] {
+      EXPECT_NE(a.dialogs.messages().back().find(copieImpossible
+                                                     ? "tasses.htm a été transféré mais n'a pas pu être copié"
+                                                     : "Echec du transfert du fichier tasses.htm"),
+                std::string::npos)
+          << a.dialogs.messages().back();
+      std::filesystem::remove(a.chemin("ftp/tasses.htm"));
+      std::filesystem::remove_all(a.chemin("transfert/tasses.htm"));
+    });
+    EXPECT_EQ(a.lireDistant("tasses.htm"), a.lire("ftp/redir.txt"));
+  }
 }
 
 // A redirection cut at several byte counts: the next publication, with nothing else to send,

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace publish {
 namespace {
@@ -101,10 +102,12 @@ TEST(Envoi, FailuresStopWithAMessageAndRecordOnlyWhatWasSent) {
     envoyer(a);
     ASSERT_EQ(a.dialogs.messages().size(), 1u);
     EXPECT_NE(a.dialogs.messages()[0].find(c.dansMessage), std::string::npos) << a.dialogs.messages()[0];
-    EXPECT_EQ(a.lire("transfert/c.htm"), "ancienne copie");
     EXPECT_TRUE(a.fenetre().bouton.enabled());
-    // The next comparison proposes exactly what did not get through.
+    // The next comparison for the account's place proposes exactly what did not get through.
+    a.compte();
+    a.fenetre().PortTxt.setText("21");
     a.fenetre().modif.click();
+    EXPECT_EQ(a.lire("transfert/c.htm"), "ancienne copie");
     Noms restants;
     for (std::string f : {"a.htm", "b.htm", "c.htm"})
       if (std::find(c.envoyes.begin(), c.envoyes.end(), f) == c.envoyes.end()) restants.push_back(f);
@@ -146,11 +149,15 @@ TEST(Envoi, ServerLostMidwayKeepsTheSiteMapLinesAndTheNextPublicationSendsTheRes
   a.sitePubliable();
   a.compte();
   a.lancer();
-  // Once a.htm is in place on the server (its mirror copy may still be on its way).
-  a.pendantAttente = [&a] {
+  // Once a.htm is in place on the server (its mirror copy may still be on its way). A kill while
+  // the files go would leave the record of the names begun on the disc.
+  std::string entames;
+  a.pendantAttente = [&] {
+    if (entames.empty() && a.existe("tmp/transfert.entames")) entames = a.lire("tmp/transfert.entames");
     if (a.serveur && std::filesystem::exists(a.distant("a.htm"))) a.serveur->stop();
   };
   envoyer(a);
+  EXPECT_EQ(entames, "a.htm\r\nb.htm\r\nc.htm\r\nsitemap.xml\r\n");
   ASSERT_EQ(a.dialogs.messages().size(), 1u);
   EXPECT_NE(a.dialogs.messages()[0].find("b.htm"), std::string::npos) << a.dialogs.messages()[0];
   EXPECT_FALSE(a.existe("transfert/b.htm"));
@@ -330,6 +337,89 @@ TEST(Redirection, TheListingIsReadAsAStreamAndBounded) {
     }
     EXPECT_EQ(a.lireDistant("a.htm"), "a");
   }
+}
+
+// "Commencer" with nothing ticked: the redirection runs when the server holds a departed page it
+// has to replace, and nothing connects otherwise.
+TEST(Redirection, NothingTickedRedirectsWhatTheServerStillHolds) {
+  struct Cas {
+    const char* nom;
+    std::string copie;       // the mirror's copy of the departed page ancien.htm, "" for none
+    const char* entame;      // a name begun at this place, or none
+    bool redirection;        // "Redirectionner les URL inutiles" ticked
+    bool redirige;
+  } cas[] = {
+      {"a departed page sent whole", page(2400, 'x'), nullptr, true, true},
+      {"the option unticked", page(2400, 'x'), nullptr, false, false},
+      {"a departed page already redirected", page(408, 'r'), nullptr, true, false},
+      {"a departed page whose send was begun", "", "ancien.htm", true, true},
+      {"a picture whose send was begun", "", "photo.jpg", true, false},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    Atelier a;
+    a.ecrire("ftp/a.htm", "a");
+    a.ecrire("transfert/a.htm", "a");
+    if (!c.copie.empty()) a.ecrire("transfert/ancien.htm", c.copie);
+    if (c.entame) a.ecrire("tmp/transfert.entames", std::string(c.entame) + "\r\n");
+    a.ecrireDistant("ancien.htm", page(2400, 'x'));
+    a.ecrireDistant("photo.jpg", page(2400, 'j'));
+    a.lieuDuCompte();
+    a.ouvrirAvecRedirection();
+    a.fenetre().redirC.setChecked(c.redirection);
+    a.fenetre().BitBtn5.click();
+    envoyer(a);
+    EXPECT_EQ(a.dialogs.messages(),
+              Noms{c.redirige ? "Le transfert est terminé" : "Aucun fichier à transférer"});
+    EXPECT_EQ(a.hotesDemandes.size(), c.redirige ? 1u : 0u);
+    EXPECT_EQ(a.lireDistant("ancien.htm") == a.lire("ftp/redir.txt"), c.redirige);
+    EXPECT_EQ(a.lireDistant("photo.jpg"), page(2400, 'j'));
+  }
+}
+
+// Two accounts of one server published in turn, a product deleted between: each account is sent
+// only what changed for it and gets its own departed page redirected; a name begun at one account
+// is sought at that one only.
+TEST(Redirection, EachPlacePublishedInTurnKeepsWhatItHolds) {
+  Atelier a(false);
+  a.serveur.emplace(0, "marchand", "secret",
+                    testing_support::FtpServerRules{.otherUser = "autre", .otherPassword = "motdepasse"});
+  a.ecrire("ftp/liste.htm", "<a href=\"produit.htm\">");
+  a.ecrire("ftp/produit.htm", page(2400, 'p'));
+  a.ecrire("ftp/redir.txt", "");  // offered now, rewritten before it goes
+  a.demarrer();
+  a.sitePubliable();
+  auto publier = [&](const std::string& user, const std::string& pass) {
+    a.compte();
+    a.fenetre().UserTxt.setText(user);
+    a.fenetre().PassTxt.setText(pass);
+    a.lancer();
+    a.fenetre().redirC.setChecked(true);
+    const Noms offerts = a.coches();
+    envoyer(a);
+    EXPECT_EQ(a.dialogs.messages(), Noms{"Le transfert est terminé"});
+    return offerts;
+  };
+  EXPECT_EQ(publier("marchand", "secret"), (Noms{"liste.htm", "produit.htm", "redir.txt"}));
+  // A send to the first account was cut short; the second holds a page of that name of its own.
+  a.ecrire("tmp/transfert.entames", "perso.htm\r\n");
+  a.ecrireDistant("perso.htm", "coup");
+  a.ecrireDistant("autre/perso.htm", page(2400, 'q'));
+  EXPECT_EQ(publier("autre", "motdepasse"), (Noms{"liste.htm", "produit.htm", "redir.txt"}));
+  EXPECT_EQ(a.lireDistant("autre/perso.htm"), page(2400, 'q'));
+
+  std::filesystem::remove(a.chemin("ftp/produit.htm"));
+  a.ecrire("ftp/liste.htm", "<p>");
+  const std::string redir = a.lire("ftp/redir.txt");
+  for (const auto& [user, pass, rep] : {std::tuple{"marchand", "secret", ""},
+                                        std::tuple{"autre", "motdepasse", "autre/"}}) {
+    SCOPED_TRACE(user);
+    EXPECT_EQ(publier(user, pass), Noms{"liste.htm"});
+    EXPECT_EQ(a.lireDistant(std::string(rep) + "liste.htm"), "<p>");
+    EXPECT_EQ(a.lireDistant(std::string(rep) + "produit.htm"), redir);
+  }
+  EXPECT_EQ(a.lireDistant("perso.htm"), redir);
+  EXPECT_EQ(a.lireDistant("autre/perso.htm"), page(2400, 'q'));
 }
 
 TEST(Envoi, UserActionsDuringTheNetworkWaitCannotDisturbTheUpload) {

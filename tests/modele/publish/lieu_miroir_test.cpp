@@ -2,6 +2,7 @@
 
 #include "modele/publish/empreintes_miroir.h"
 
+#include "modele/publish/lieux_miroir.h"
 #include "modele/publish/parametres_ftp.h"
 #include "support/temp_folder.h"
 
@@ -45,6 +46,56 @@ TEST(LieuMiroir, ARecordOfTheOlderFormTakesTheSavedAccount) {
   EXPECT_EQ(d.read("tmp/transfert.lieu"),
             "host=ftp.boutik.example\r\nport=2121\r\nuser=marchand\r\nrep=www/\r\n");
   EXPECT_FALSE(lireLieuMiroir(dossier)->formeAncienne);
+}
+
+struct Coupure {};  // the program killed: nothing after it runs
+
+// A change from the mirror of one account to that of another, set aside before, cut at each of
+// its file operations, then made again: a place recorded always has its own copy and records in
+// the mirror, and the change ends with the other account's, or with a mirror of no place.
+TEST(LieuMiroir, AChangeOfPlaceCutAnywhereNeverCountsACopyAtAnotherPlace) {
+  const LieuMiroir a{"ftp.boutik.example", "21", "marchand", ""};
+  const LieuMiroir b{"ftp.boutik.example", "21", "autre", ""};
+  auto preparer = [](const testing_support::TempFolder& d) {
+    d.write("tmp/transfert.lieu", "host=ftp.boutik.example\r\nport=21\r\nuser=marchand\r\nrep=\r\n");
+    d.write("transfert/page.htm", "A");
+    d.write("tmp/transfert.entames", "a.htm\r\n");
+    d.write("tmp/lieux/1/lieu", "host=ftp.boutik.example\r\nport=21\r\nuser=autre\r\nrep=\r\n");
+    d.write("tmp/lieux/1/transfert/page.htm", "B");
+  };
+  auto verifier = [&](const testing_support::TempFolder& d, const platform::DataFolder& dossier) {
+    const auto lieu = lireLieuMiroir(dossier);
+    if (!lieu) return;  // a mirror of no place counts nothing as on any server
+    const bool deA = memeLieu(*lieu, a);
+    EXPECT_TRUE(deA || memeLieu(*lieu, b));
+    EXPECT_EQ(d.read("transfert/page.htm"), deA ? "A" : "B");
+    EXPECT_EQ(d.exists("tmp/transfert.entames"), deA);
+  };
+  int operations = 0;
+  {
+    testing_support::TempFolder d;
+    const platform::DataFolder dossier(d.path());
+    preparer(d);
+    prendreMiroirDe(dossier, b, [&] { ++operations; });
+    verifier(d, dossier);
+    EXPECT_TRUE(memeLieu(*lireLieuMiroir(dossier), b));
+    prendreMiroirDe(dossier, a);
+    EXPECT_EQ(d.read("transfert/page.htm"), "A");
+    EXPECT_EQ(d.read("tmp/transfert.entames"), "a.htm\r\n");
+  }
+  ASSERT_GT(operations, 5);
+  for (int n = 1; n <= operations; ++n) {
+    SCOPED_TRACE("cut after operation " + std::to_string(n));
+    testing_support::TempFolder d;
+    const platform::DataFolder dossier(d.path());
+    preparer(d);
+    int compte = 0;
+    EXPECT_THROW(prendreMiroirDe(dossier, b, [&] { if (++compte == n) throw Coupure{}; }), Coupure);
+    platform::makeFolder(dossier.path("transfert"));  // as the program's start does
+    verifier(d, dossier);
+    prendreMiroirDe(dossier, b);
+    verifier(d, dossier);
+  }
 }
 
 }  // namespace

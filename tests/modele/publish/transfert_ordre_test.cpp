@@ -55,5 +55,28 @@ TEST(OrdreEnvoi, NamedNewFilesFirstEntryPagesLastListOrderOtherwise) {
   }
 }
 
+// A first publication where every list page shows the menu and the top bar in frames, and they,
+// the quick choice and the themes page link to it: the page goes before all that links to it.
+TEST(OrdreEnvoi, APageGoesBeforeTheMenusThatLinkToItWhateverItShowsOfThem) {
+  const std::map<std::string, std::string> textes = {
+      {"choix.htm", "<a href=\"liste.htm\">"},
+      {"liste.htm", "<IFRAME src=\"top2.htm\"> <IFRAME  SRC = 'menu2.htm'> <a href=\"fiche.htm\"> "
+                    "<img src=\"photo.jpg\">"},
+      {"menu2.htm", "<a href=\"liste.htm\"> <script SRC=\"menujs.js\"></script>"},
+      {"menujs.js", "url=url.replace(/^choix\\.php\\?/,\"choix.htm?\");"},
+      {"themes.html", "<iframe src=menu2.htm> <a href=\"liste.htm\">"},
+      {"top2.htm", "<a href=\"themes.html\"> <OPTION value=\"choix.htm?motf=bols\">"},
+  };
+  auto texte = [&](const std::string& nom) -> std::optional<std::string> {
+    auto t = textes.find(nom);
+    return t == textes.end() ? std::nullopt : std::optional(t->second);
+  };
+  const Noms noms{"choix.htm", "fiche.htm", "liste.htm", "menu2.htm",
+                  "menujs.js", "photo.jpg", "themes.html", "top2.htm"};
+  EXPECT_EQ(ordreEnvoi(noms, {noms.begin(), noms.end()}, texte),
+            (Noms{"fiche.htm", "photo.jpg", "liste.htm", "choix.htm", "menu2.htm", "menujs.js",
+                  "themes.html", "top2.htm"}));
+}
+
 }  // namespace
 }  // namespace publish

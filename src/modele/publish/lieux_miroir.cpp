@@ -1,0 +1,108 @@
+#include "modele/publish/lieux_miroir.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace publish {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kLieux = "tmp/lieux";
+constexpr const char* kLieu = "tmp/transfert.lieu";
+
+// The pieces of a mirror: where the mirror holds them, and their names in a place set aside.
+struct Piece {
+  const char* miroir;
+  const char* aCote;
+};
+constexpr Piece kPieces[] = {{"tmp/transfert.emp", "transfert.emp"},
+                             {"tmp/transfert.entames", "transfert.entames"},
+                             {"redir.soc", "redir.soc"},
+                             {"transfert", "transfert"}};
+
+bool present(const fs::path& chemin) {
+  std::error_code ec;
+  return fs::exists(platform::resolvePath(chemin), ec);
+}
+
+// Each file operation is followed by `etape` (tests cut a change there).
+using Etape = std::function<void()>;
+
+void deplacer(const fs::path& de, const fs::path& vers, const Etape& etape) {
+  if (!platform::renameFile(de, vers))
+    throw platform::FileError("Le fichier " + de.string() + " n'a pas pu être déplacé vers " +
+                              vers.string());
+  if (etape) etape();
+}
+
+void effacer(const fs::path& chemin, const Etape& etape) {
+  if (!platform::removeFolder(chemin))
+    throw platform::FileError("Le dossier " + chemin.string() + " n'a pas pu être effacé");
+  if (etape) etape();
+}
+
+// Into tmp/lieux/<n>/, complete before it bears its name: the record first leaves the mirror,
+// which then counts nothing as on any server until its pieces are all aside.
+void mettreDeCote(const platform::DataFolder& dossier, const LieuMiroir& lieu, const Etape& etape) {
+  const fs::path lieux = dossier.path(kLieux);
+  int n = 1;
+  while (present(lieux / std::to_string(n)) || present(lieux / (std::to_string(n) + "~"))) ++n;
+  const fs::path enCours = lieux / (std::to_string(n) + "~");
+  platform::makeFolder(enCours);
+  ecrireLieu(enCours / "lieu", lieu);
+  if (etape) etape();
+  const fs::path record = dossier.path(kLieu);
+  if (!platform::removeFile(record) && platform::fileExists(record))
+    throw platform::FileError("Le fichier " + record.string() + " n'a pas pu être effacé");
+  if (etape) etape();
+  for (const Piece& piece : kPieces)
+    if (present(dossier.path(piece.miroir)))
+      deplacer(dossier.path(piece.miroir), enCours / piece.aCote, etape);
+  deplacer(enCours, lieux / std::to_string(n), etape);
+}
+
+// Its record comes back last: until then the mirror counts nothing as on any server.
+void ramener(const platform::DataFolder& dossier, const fs::path& place, const Etape& etape) {
+  for (const Piece& piece : kPieces)
+    if (present(place / piece.aCote)) deplacer(place / piece.aCote, dossier.path(piece.miroir), etape);
+  platform::makeFolder(dossier.path("transfert"));
+  deplacer(place / "lieu", dossier.path(kLieu), etape);
+  effacer(place, etape);
+}
+
+}  // namespace
+
+void prendreMiroirDe(const platform::DataFolder& dossier, const LieuMiroir& lieu,
+                     const std::function<void()>& etape) {
+  const fs::path lieux = dossier.path(kLieux);
+  std::optional<fs::path> aCote;  // the mirror of `lieu`, set aside
+  for (const std::string& nom : platform::listFolders(lieux)) {
+    const fs::path place = lieux / nom;
+    // Left by a change cut short: a place not yet wholly aside, or one whose record came back.
+    if (nom.ends_with('~') || !present(place / "lieu")) {
+      effacer(place, etape);
+      continue;
+    }
+    if (!aCote && memeLieu(lireLieu(place / "lieu"), lieu)) aCote = place;
+  }
+  const std::optional<LieuMiroir> actuel = lireLieuMiroir(dossier);
+  if (actuel && memeLieu(*actuel, lieu)) return;
+  if (!actuel) {
+    // A mirror with no place recorded may hold anything of a change cut short: the upload takes
+    // it as it takes an older version's, and the copy aside, now older than it, goes.
+    if (aCote) effacer(*aCote, etape);
+    return;
+  }
+  mettreDeCote(dossier, *actuel, etape);
+  if (aCote) {
+    ramener(dossier, *aCote, etape);
+  } else {
+    platform::makeFolder(dossier.path("transfert"));
+    noterLieuMiroir(dossier, lieu);
+  }
+}
+
+}  // namespace publish
