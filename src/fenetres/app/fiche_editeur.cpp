@@ -75,7 +75,10 @@ void Tmain::lierEditeur() {
     e->onChange = modif;
   for (ui::Memo* m : {&commentaires, &texteD, &presentations, &chants}) m->onChange = modif;
   for (ui::CheckBox* c : {&indispo, &etatB}) c->onClick = modif;
-  themes.onChange = modif;
+  themes.onChange = [this] {
+    if (!chargementFiche) montrerDispositionTheme();
+    marquerModifiee();
+  };
   // The reader bound these first; the editor only takes note of the change.
   catego.onChange = [this, lecture = catego.onChange] {
     if (lecture) lecture();
