@@ -394,10 +394,10 @@ class Tmain : public ui::Form {
   void SpeedButton2Click();
   void listejpgClick();
   void categoChange();
-  // The layout and products per page that the theme of the boxes has stored; false when it has
-  // none. A sheet moved to another theme, or a new one, shows that theme's own layout, so that
-  // its save never rewrites it from the sheet shown before.
-  bool montrerDispositionTheme();
+  // The layout and products per page that the theme of the boxes has stored, the standard
+  // layout and 2 when it has none. A sheet moved to a theme the category lists, or a new one,
+  // shows that theme's own layout, so that its save never rewrites it from the sheet before.
+  void montrerDispositionTheme();
   bool ajouterCategorie();  // true when the category exists afterwards
   std::string legendeImage() const;
   // Before another sheet takes the editor or the window closes: the edits of the one shown are

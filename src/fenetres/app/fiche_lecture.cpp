@@ -238,11 +238,7 @@ void Tmain::chargerFiche() {
     liensB.setEnabled(!Lhtm.caption().empty());
 
     // The theme's layout and products per page, from the theme named last.
-    if (!montrerDispositionTheme()) {
-      standard.setChecked(true);
-      maxi.setPosition(2);
-      produitsParPage = 2;
-    }
+    montrerDispositionTheme();
 
     const std::pair<ui::Edit*, ui::Edit*> poidsVariantes[] = {
         {&type1, &poidsAE}, {&type2, &poidsBE}, {&type3, &poidsCE}};
@@ -322,7 +318,7 @@ void Tmain::prixFicheReecrits() {
   afficherNotesPrix();
 }
 
-bool Tmain::montrerDispositionTheme() {
+void Tmain::montrerDispositionTheme() {
   TStyleTheme styleTheme;
   if (!themes.text().empty())
     styleTheme = chargerStyleTheme(p_.donnees(), catego.text(), themes.text());
@@ -335,7 +331,11 @@ bool Tmain::montrerDispositionTheme() {
     maxi.setPosition(*styleTheme.ref_page);
     produitsParPage = *styleTheme.ref_page;
   }
-  return styleTheme.style_fiche || styleTheme.ref_page;
+  if (!styleTheme.style_fiche && !styleTheme.ref_page) {
+    standard.setChecked(true);
+    maxi.setPosition(2);
+    produitsParPage = 2;
+  }
 }
 
 bool Tmain::remplacementFicheAccorde() {
@@ -447,6 +447,8 @@ void Tmain::theme_triClick() {
 void Tmain::categoChange() {
   chargerThemes();
   themes.setText(themes.count() > 0 ? themes.items().front() : std::string());
+  // A theme of the same name in the other category has a layout of its own.
+  if (!chargementFiche && themes.count() > 0) montrerDispositionTheme();
 }
 
 bool Tmain::ajouterCategorie() {
