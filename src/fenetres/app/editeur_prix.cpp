@@ -39,6 +39,12 @@ void EditeurListePrix::FormShow() {
   lues_ = memo.lines();
 }
 
+void EditeurListePrix::relire() {
+  if (!visible() || memo.lines() != lues_) return;
+  memo.setLines(chargerAnnexe(p_.donnees(), fichier()));
+  lues_ = memo.lines();
+}
+
 void EditeurListePrix::FormClose() {
   if (memo.lines() != lues_ && !mayDropEdits(question_, [this] { return enregistrer(); }))
     keepOpen();

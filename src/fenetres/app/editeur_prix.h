@@ -37,6 +37,9 @@ class EditeurListePrix : public ui::Form {
 
   void FormShow();
   void FormClose();
+  // Another window rewrote the file ("Définitif" the models' prices): shown again, unless the
+  // user typed in it.
+  void relire();
   void enrBClick();
   void effacerClick();
 

@@ -4,6 +4,7 @@
 #include "modele/app/texte_prix.h"
 #include "modele/app/web.h"
 #include "platform/files.h"
+#include "platform/text.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
 #include "ui/services.h"
@@ -141,8 +142,9 @@ void Tident::BitBtn1Click() {
 }
 
 bool Tident::enregistrer() {
-  // A rate in letters would be saved as 1: the real rate would be lost.
-  if (auto refus = refusTauxDevise(tauxt.text())) {
+  // A rate in letters would be saved as 1: the real rate would be lost. Without a second
+  // currency no page converts with it, and an older file's rate never stops the save.
+  if (auto refus = refusTauxDevise(tauxt.text()); refus && !platform::trim(dev2t.text()).empty()) {
     dialogs().showMessage(*refus);
     return false;
   }

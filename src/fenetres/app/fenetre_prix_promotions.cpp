@@ -1,5 +1,7 @@
 #include "fenetres/app/fenetre_prix_promotions.h"
 
+#include "fenetres/app/fenetre_prix_differents.h"
+#include "fenetres/app/fiche.h"
 #include "fenetres/app/programme.h"
 #include "fenetres/design/saisie_couleur.h"
 #include "modele/app/texte_prix.h"
@@ -193,6 +195,7 @@ void TprixF::BitBtn1Click() {
   dialogs().showMessage("Calcul terminé pour " + fromInteger(nombreCochees()) + " article(s)");
   ok();
   fairefichier();
+  p_.main().prixFicheReecrits();
 }
 
 void TprixF::BitBtn2Click() {
@@ -258,6 +261,8 @@ void TprixF::BitBtn7Click() {
                           noms);
   }
   fairefichier();
+  p_.main().prixFicheReecrits();
+  p_.prixdiff().relire();
 }
 
 void TprixF::BitBtn9Click() {
@@ -288,8 +293,7 @@ void TprixF::prixiniKeyDown(int& key, ui::Shift) {
 void TprixF::changeprix() {
   const std::string nouveau = platform::trim(prixini.text());
   const std::string entree = entreeMontree();
-  if (auto refus = refusNombre("Le prix initial", nouveau, Signe::positif);
-      refus && !entree.empty()) {
+  if (auto refus = refusPrixInitial(nouveau); refus && !entree.empty()) {
     dialogs().showMessage(*refus);
     return;
   }
@@ -297,6 +301,7 @@ void TprixF::changeprix() {
     dialogs().showMessage("ERREUR");
     return;
   }
+  p_.main().prixFicheReecrits();
   dialogs().showMessage("Prix modifié");
   // The promotional price was computed again: the rate and both prices shown go together.
   ok();

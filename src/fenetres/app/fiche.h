@@ -394,6 +394,10 @@ class Tmain : public ui::Form {
   void SpeedButton2Click();
   void listejpgClick();
   void categoChange();
+  // The layout and products per page that the theme of the boxes has stored, the standard
+  // layout and 2 when it has none. A sheet moved to a theme the category lists, or a new one,
+  // shows that theme's own layout, so that its save never rewrites it from the sheet before.
+  void montrerDispositionTheme();
   bool ajouterCategorie();  // true when the category exists afterwards
   std::string legendeImage() const;
   // Before another sheet takes the editor or the window closes: the edits of the one shown are
@@ -407,6 +411,10 @@ class Tmain : public ui::Form {
   bool ouvrirFicheListee(std::string_view fichier);
   // The list shows the file as the selected one (none when it is not in the list).
   void selectionnerDansListe(const std::filesystem::path& fichier);
+  // Another window rewrote prices in the file of the sheet shown (the promotions window): the
+  // editor takes the prices that changed there, its other edits kept, so that its next save
+  // does not bring the old prices back.
+  void prixFicheReecrits();
   // Sheet editor routines the reader calls.
   void afficherFiche();
   void appliquerImage();
@@ -537,6 +545,8 @@ class Tmain : public ui::Form {
   void lierEditeur();
   void lierAnnexes();
   void marquerModifiee();
+  // The notes beside the price: the promotional price and the supplements or models.
+  void afficherNotesPrix();
   // After a save or before a preview: the sheet's style, its frame corners and the menu again.
   void rafraichirStyleEtMenu();
   bool supprimerFiche(const std::string& reference);

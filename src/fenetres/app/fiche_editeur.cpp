@@ -8,6 +8,7 @@
 #include "fenetres/app/fiche_images.h"
 #include "fenetres/app/programme.h"
 #include "fenetres/design/style_principal.h"
+#include "modele/app/categories_fichiers.h"
 #include "modele/app/montants_fiche.h"
 #include "modele/app/texte_prix.h"
 #include "platform/files.h"
@@ -75,7 +76,11 @@ void Tmain::lierEditeur() {
     e->onChange = modif;
   for (ui::Memo* m : {&commentaires, &texteD, &presentations, &chants}) m->onChange = modif;
   for (ui::CheckBox* c : {&indispo, &etatB}) c->onClick = modif;
-  themes.onChange = modif;
+  themes.onChange = [this] {
+    // A new theme being typed keeps the layout chosen for it.
+    if (!chargementFiche && themeExistant(themes.items(), themes.text())) montrerDispositionTheme();
+    marquerModifiee();
+  };
   // The reader bound these first; the editor only takes note of the change.
   catego.onChange = [this, lecture = catego.onChange] {
     if (lecture) lecture();

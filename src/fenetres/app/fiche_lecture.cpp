@@ -238,22 +238,7 @@ void Tmain::chargerFiche() {
     liensB.setEnabled(!Lhtm.caption().empty());
 
     // The theme's layout and products per page, from the theme named last.
-    TStyleTheme styleTheme;
-    if (!themes.text().empty()) styleTheme = chargerStyleTheme(dossier, catego.text(), themes.text());
-    if (styleTheme.style_fiche) {
-      style_fiche = *styleTheme.style_fiche;
-      if (style_fiche == "standard") standard.setChecked(true);
-      if (style_fiche == "tableau") tableau.setChecked(true);
-    }
-    if (styleTheme.ref_page) {
-      maxi.setPosition(*styleTheme.ref_page);
-      produitsParPage = *styleTheme.ref_page;
-    }
-    if (!styleTheme.style_fiche && !styleTheme.ref_page) {
-      standard.setChecked(true);
-      maxi.setPosition(2);
-      produitsParPage = 2;
-    }
+    montrerDispositionTheme();
 
     const std::pair<ui::Edit*, ui::Edit*> poidsVariantes[] = {
         {&type1, &poidsAE}, {&type2, &poidsBE}, {&type3, &poidsCE}};
@@ -265,6 +250,20 @@ void Tmain::chargerFiche() {
 
   if (fiche.image.empty()) image_non.setChecked(true);
   menus.setTabVisible(true);
+  afficherNotesPrix();
+  preparerNouveautes();
+  infopages::Taccueil1& accueil = p_.accueil1();
+  accueil.refVitrine = fiche.reference;
+  accueil.descriptionVitrine = fiche.description;
+  accueil.imageVitrine = fiche.image;
+  accueil.fiches();
+  if (ficheSurDisque && lignesLues == 0)
+    dialogs().warning("La fiche " + cheminFiche.stem().string() +
+                      " est illisible : aucune ligne n'a pu être lue.");
+}
+
+void Tmain::afficherNotesPrix() {
+  const auto& dossier = p_.donnees();
   prixpromoL.setCaption("");
   prixpromoL.hide();
   prixdiffL.setCaption("");
@@ -280,15 +279,63 @@ void Tmain::chargerFiche() {
     prixpromoL.show();
     deviseT.hide();
   }
-  preparerNouveautes();
-  infopages::Taccueil1& accueil = p_.accueil1();
-  accueil.refVitrine = fiche.reference;
-  accueil.descriptionVitrine = fiche.description;
-  accueil.imageVitrine = fiche.image;
-  accueil.fiches();
-  if (ficheSurDisque && lignesLues == 0)
-    dialogs().warning("La fiche " + cheminFiche.stem().string() +
-                      " est illisible : aucune ligne n'a pu être lue.");
+}
+
+void Tmain::prixFicheReecrits() {
+  if (cheminFiche.empty() || !platform::fileExists(cheminFiche)) return;
+  // recap holds the file as the editor last loaded or saved it: what differs now was written
+  // by the other window.
+  const platform::LineList fichier = platform::LineList::load(cheminFiche);
+  TFicheProduit avant, apres;
+  lireFicheEditeur(recap.lines(), avant);
+  lireFicheEditeur(fichier, apres);
+  const bool garde = std::exchange(chargementFiche, true);
+  const std::pair<ui::Edit*, std::string TFicheProduit::*> prix[] = {
+      {&prixT, &TFicheProduit::prix},
+      {&CD_prixT, &TFicheProduit::CD_prix},
+      {&K7_prixT, &TFicheProduit::K7_prix},
+      {&VIDEO_prixT, &TFicheProduit::VIDEO_prix}};
+  for (auto [boite, champ] : prix)
+    if (avant.*champ != apres.*champ) {
+      boite->setText(apres.*champ);
+      fiche.*champ = apres.*champ;
+    }
+  // A comment row's price: the row the editor still shows as it was takes its new text.
+  if (avant.commentaires.size() == apres.commentaires.size()) {
+    std::vector<std::string> lignes = commentaires.lines().lines();
+    bool changees = false;
+    for (size_t i = 0; i < avant.commentaires.size(); ++i) {
+      if (avant.commentaires[i] == apres.commentaires[i]) continue;
+      auto it = std::find(lignes.begin(), lignes.end(), avant.commentaires[i]);
+      if (it == lignes.end()) continue;
+      *it = apres.commentaires[i];
+      changees = true;
+    }
+    if (changees) commentaires.setLines(platform::LineList(std::move(lignes)));
+  }
+  chargementFiche = garde;
+  recap.setLines(fichier);
+  afficherNotesPrix();
+}
+
+void Tmain::montrerDispositionTheme() {
+  TStyleTheme styleTheme;
+  if (!themes.text().empty())
+    styleTheme = chargerStyleTheme(p_.donnees(), catego.text(), themes.text());
+  if (styleTheme.style_fiche) {
+    style_fiche = *styleTheme.style_fiche;
+    if (style_fiche == "standard") standard.setChecked(true);
+    if (style_fiche == "tableau") tableau.setChecked(true);
+  }
+  if (styleTheme.ref_page) {
+    maxi.setPosition(*styleTheme.ref_page);
+    produitsParPage = *styleTheme.ref_page;
+  }
+  if (!styleTheme.style_fiche && !styleTheme.ref_page) {
+    standard.setChecked(true);
+    maxi.setPosition(2);
+    produitsParPage = 2;
+  }
 }
 
 bool Tmain::remplacementFicheAccorde() {
@@ -400,6 +447,8 @@ void Tmain::theme_triClick() {
 void Tmain::categoChange() {
   chargerThemes();
   themes.setText(themes.count() > 0 ? themes.items().front() : std::string());
+  // A theme of the same name in the other category has a layout of its own.
+  if (!chargementFiche && themes.count() > 0) montrerDispositionTheme();
 }
 
 bool Tmain::ajouterCategorie() {

@@ -125,6 +125,7 @@ Tcatal_ini::Tcatal_ini(app::Programme& programme)
   afficher(TOptionsCatalogue{});
   onActivate = [this] { FormActivate(); };
   onDeactivate = [this] { FormDeactivate(); };
+  onClose = [this] { FormClose(); };
   BitBtn1.onClick = [this] { BitBtn1Click(); };
 }
 
@@ -151,6 +152,8 @@ void Tcatal_ini::afficher(const TOptionsCatalogue& options) {
 void Tcatal_ini::sauver() { sauverCatalogue(p_.donnees(), valeurs()); }
 
 void Tcatal_ini::ouvre() {
+  // A save refused: the controls keep what was typed until it is corrected or cancelled.
+  if (saisieRefusee_) return;
   TOptionsCatalogue options = valeurs();
   if (chargerCatalogue(p_.donnees(), options)) afficher(options);
 }
@@ -158,11 +161,13 @@ void Tcatal_ini::ouvre() {
 bool Tcatal_ini::sauverEnSignalant() {
   // The box keeps what was typed; the file keeps what was accepted.
   if (auto refus = refusCatalogue(valeurs())) {
+    saisieRefusee_ = true;
     p_.dialogs().showMessage(*refus);
     return false;
   }
   try {
     sauver();
+    saisieRefusee_ = false;
     return true;
   } catch (const platform::FileError& e) {
     reportError(e);
@@ -179,6 +184,15 @@ void Tcatal_ini::FormActivate() {
 }
 
 void Tcatal_ini::FormDeactivate() { sauverEnSignalant(); }
+
+void Tcatal_ini::FormClose() {
+  // Closed with a value it refuses: the edits are cancelled, the window shows the file again.
+  if (!refusCatalogue(valeurs())) return;
+  saisieRefusee_ = false;
+  TOptionsCatalogue options;
+  chargerCatalogue(p_.donnees(), options);
+  afficher(options);
+}
 
 void Tcatal_ini::BitBtn1Click() {
   if (sauverEnSignalant()) close();

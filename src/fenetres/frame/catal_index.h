@@ -94,11 +94,13 @@ class Tcatal_ini : public ui::Form {
 
   // Writes catalogue.opt from the controls. Throws platform::FileError.
   void sauver();
-  // Reads catalogue.opt into the controls; a missing file leaves them as they are.
+  // Reads catalogue.opt into the controls; a missing file leaves them as they are, and so does
+  // a save refused since the last one accepted (the build then takes what is typed).
   void ouvre();
 
   void FormActivate();
   void FormDeactivate();
+  void FormClose();
   void BitBtn1Click();
 
  private:
@@ -106,6 +108,7 @@ class Tcatal_ini : public ui::Form {
   bool sauverEnSignalant();
 
   app::Programme& p_;
+  bool saisieRefusee_ = false;
 };
 
 }  // namespace frame

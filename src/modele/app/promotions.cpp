@@ -251,10 +251,18 @@ std::optional<double> nombreTaux(std::string_view texte) { return nombrePrix(san
 
 std::optional<std::string> refusTaux(std::string_view taux) {
   const std::string nombre = sansPourcent(taux);
+  // An emptied box would read as 0: a "promotion" at the same price.
+  if (nombre.empty()) return "Le taux est obligatoire";
   if (auto refus = refusNombre("Le taux", nombre, Signe::libre, {}, Decimales::libres)) return refus;
   if (nombreTaux(nombre).value_or(0) < -100)
     return "Le taux " + trim(taux) + " ne peut pas être inférieur à -100 %";
   return std::nullopt;
+}
+
+std::optional<std::string> refusPrixInitial(std::string_view prix) {
+  // An emptied box would leave the product without a price, taking no order.
+  if (trim(prix).empty()) return "Le prix initial est obligatoire";
+  return refusNombre("Le prix initial", prix, Signe::positif);
 }
 
 std::string prixApresTaux(double prix, double taux, int decimales) {
@@ -315,14 +323,14 @@ std::vector<std::string> preparerDefinitif(const platform::DataFolder& dossier) 
 namespace {
 
 // The models of a promoted sheet are sold at the promotion's rate; once its price is final they
-// keep the prices the card sold them at. Written after the promotion is gone, so that a stop in
-// between never applies the rate twice.
-void modelesDefinitifs(const platform::DataFolder& dossier, const TPromotion& p) {
+// keep the prices the card sold them at: its .dif with each amount at the rate, none when it has
+// no models or no rate. Written after the promotion is gone, so that a stop in between never
+// applies the rate twice.
+std::optional<LineList> modelesDefinitifs(const platform::DataFolder& dossier, const TPromotion& p) {
   const auto taux = nombreTaux(p.taux);
-  const std::string nom = p.reference + ".dif";
-  if (trim(p.taux).empty() || !taux || *taux < -100 || !nomValide(p.reference)) return;
-  auto lignes = chargerSiPresent(chemin(dossier, nom));
-  if (!lignes) return;
+  if (trim(p.taux).empty() || !taux || *taux < -100 || !nomValide(p.reference)) return std::nullopt;
+  auto lignes = chargerSiPresent(chemin(dossier, p.reference + ".dif"));
+  if (!lignes) return std::nullopt;
   const bool arrondi = chargerStylePromo(dossier).arrondi == "oui";
   for (std::string& ligne : *lignes) {
     const size_t egal = ligne.rfind('=');
@@ -332,7 +340,20 @@ void modelesDefinitifs(const platform::DataFolder& dossier, const TPromotion& p)
       ligne = ligne.substr(0, egal + 1) +
               prixPromotion(platform::val(nettoyerPrix(*montant)).value, *taux, arrondi);
   }
-  lignes->save(chemin(dossier, nom));
+  return lignes;
+}
+
+// In definitif.en_cours, after the entries: each line of a sheet's models as "Définitif" writes
+// them, behind "<reference.dif>" (no entry name holds "<"), so that a start after a kill writes
+// them once the sheet's promotion is gone.
+std::string ligneModele(const std::string& reference, const std::string& ligne) {
+  return "<" + reference + ".dif>" + ligne;
+}
+
+std::optional<std::pair<std::string, std::string>> lireLigneModele(std::string_view ligne) {
+  const size_t fin = ligne.find(".dif>");
+  if (!ligne.starts_with('<') || fin == std::string_view::npos) return std::nullopt;
+  return std::pair{std::string(ligne.substr(1, fin - 1)), std::string(ligne.substr(fin + 5))};
 }
 
 }  // namespace
@@ -361,7 +382,7 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
     std::string reference;
     LineList fiche;
     std::vector<std::string> appliquees;
-    std::vector<TPromotion> produit;  // the sheet's own promotion applied, for its models
+    std::optional<LineList> modeles;  // at the rate of the sheet's own promotion applied
   };
   std::vector<Ecriture> ecritures;
   for (auto& g : groupes) {
@@ -400,11 +421,11 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
     }
     if (appliquees.empty()) continue;
     r.appliquees += static_cast<int>(appliquees.size());
-    std::vector<TPromotion> produit;
+    std::optional<LineList> modeles;
     for (const auto& [entree, p] : g.promos)
       if (p.referenceCOMM.empty() && std::count(appliquees.begin(), appliquees.end(), entree))
-        produit.push_back(p);
-    ecritures.push_back({g.reference, std::move(*fiche), std::move(appliquees), std::move(produit)});
+        modeles = modelesDefinitifs(dossier, p);
+    ecritures.push_back({g.reference, std::move(*fiche), std::move(appliquees), std::move(modeles)});
   }
   if (ecritures.empty()) return r;
   // Named before the first sheet is written: a kill between a sheet and the removal of its
@@ -412,6 +433,9 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
   LineList enCours;
   for (const auto& e : ecritures)
     for (const auto& entree : e.appliquees) enCours.add(entree);
+  for (const auto& e : ecritures)
+    if (e.modeles)
+      for (const auto& ligne : *e.modeles) enCours.add(ligneModele(e.reference, ligne));
   avant(avantEcriture);
   enCours.save(chemin(dossier, kDefinitifEnCours));
   for (const auto& e : ecritures) {
@@ -421,9 +445,9 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
       avant(avantEcriture);
       platform::removeFile(chemin(dossier, entree + ".pro"));
     }
-    for (const auto& p : e.produit) {
+    if (e.modeles) {
       avant(avantEcriture);
-      modelesDefinitifs(dossier, p);
+      e.modeles->save(chemin(dossier, e.reference + ".dif"));
     }
   }
   // The index holds no price, but its date must stay after the sheets', or the next start-up
@@ -450,7 +474,13 @@ bool reprendrePromotions(const platform::DataFolder& dossier) {
   bool repris = false;
   // "Définitif" cut short: a promotion whose sheet already holds its price is done.
   if (auto enCours = chargerSiPresent(chemin(dossier, kDefinitifEnCours))) {
+    std::vector<std::pair<std::string, LineList>> modeles;
     for (const auto& entree : *enCours) {
+      if (auto m = lireLigneModele(entree); m && nomValide(m->first)) {
+        if (modeles.empty() || modeles.back().first != m->first) modeles.emplace_back(m->first, LineList{});
+        modeles.back().second.add(m->second);
+        continue;
+      }
       if (!nomValide(entree)) continue;
       const auto p = chargerPromotion(dossier, entree);
       if (!p) continue;
@@ -460,6 +490,10 @@ bool reprendrePromotions(const platform::DataFolder& dossier) {
           break;
         }
     }
+    // A sheet whose promotion is gone sells its models as the card did: written again, whether
+    // the kill came before or after them.
+    for (const auto& [reference, lignes] : modeles)
+      if (!existeExact(chemin(dossier, reference + ".pro"))) lignes.save(chemin(dossier, reference + ".dif"));
     platform::removeFile(chemin(dossier, kDefinitifEnCours));
     repris = true;
   }

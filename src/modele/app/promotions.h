@@ -78,9 +78,11 @@ std::optional<double> nombrePrix(std::string_view texte);
 std::optional<double> nombreTaux(std::string_view texte);
 // A rate without its final "%" and blanks: "-15 %" gives "-15".
 std::string sansPourcent(std::string_view texte);
-// The refusal of a typed rate that nombreTaux refuses, or below -100 %, which would make a price
-// below 0; none when it is accepted. A rate keeps all its decimals.
+// The refusal of a typed rate that is empty, that nombreTaux refuses, or below -100 %, which
+// would make a price below 0; none when it is accepted. A rate keeps all its decimals.
 std::optional<std::string> refusTaux(std::string_view taux);
+// The refusal of a typed initial price: empty, no amount, below 0 or past the cent.
+std::optional<std::string> refusPrixInitial(std::string_view prix);
 // p + p * t / 100, rounded to `decimales`, with a point.
 std::string prixApresTaux(double prix, double taux, int decimales);
 // A promotional price as "Appliquer" writes it: p + p * t / 100 rounded to the tenth with
@@ -101,9 +103,10 @@ ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
 // Deletes every .pro without prixpromo; the remaining entries in listing order.
 std::vector<std::string> preparerDefinitif(const platform::DataFolder& dossier);
 // "Définitif": the promotional prices go into the sheets (each sheet read and written once); the
-// .pro of an applied entry is deleted. An entry whose sheet is missing or whose price changed
-// since is left with its promotion and named in `ignorees`. The entries applied are recorded in
-// `definitif.en_cours` until every sheet and .pro is written, for `reprendrePromotions`.
+// .pro of an applied entry is deleted, then a promoted sheet's models (.dif) are written at the
+// rate the card sold them at. An entry whose sheet is missing or whose price changed since is
+// left with its promotion and named in `ignorees`. The entries applied and the models to write
+// are recorded in `definitif.en_cours` until every file is written, for `reprendrePromotions`.
 struct ResultatDefinitif {
   int appliquees = 0;
   std::vector<std::string> ignorees;
@@ -112,7 +115,8 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
                                   const std::vector<std::string>& entrees,
                                   const std::function<void()>& avantEcriture = {});
 // At start-up, what a kill left: the .pro of an entry "Définitif" had already written into its
-// sheet is deleted; an entry parked while its sheet still names it gets its .pro back. True when
+// sheet is deleted, and the models of a sheet whose promotion is then gone are written as
+// recorded; an entry parked while its sheet still names it gets its .pro back. True when
 // something was done (the lists of promoted sheets are then written again).
 bool reprendrePromotions(const platform::DataFolder& dossier);
 

@@ -168,7 +168,8 @@ namespace {
 struct Coupure {};  // the program killed: nothing after it runs
 
 // The price each entry of R1 sells at after the next start and the next build: its promotional
-// price when it has one, its sheet's price otherwise.
+// price when it has one, its sheet's price otherwise; R1's models at the rate of its promotion
+// while it has one, at their own prices after.
 std::map<std::string, std::string> prixVendus(const platform::DataFolder& d) {
   reprendrePromotions(d);
   recalculerPromotions(d);
@@ -177,13 +178,22 @@ std::map<std::string, std::string> prixVendus(const platform::DataFolder& d) {
     auto p = chargerPromotion(d, e.reference);
     prix[e.reference] = p && !p->prixpromo.empty() ? p->prixpromo : e.lignes.value("prix");
   }
+  const auto promo = chargerPromotion(d, "R1");
+  const auto taux = promo && !promo->prixpromo.empty() ? nombreTaux(promo->taux) : std::nullopt;
+  for (const auto& ligne : LineList::load(d.root() / "R1.dif")) {
+    const size_t egal = ligne.rfind('=');
+    const double montant = nombrePrix(ligne.substr(egal + 1)).value();
+    prix[ligne.substr(0, egal)] =
+        taux ? prixPromotion(montant, *taux, false) : prixApresTaux(montant, 0, 2);
+  }
   return prix;
 }
 
 }  // namespace
 
 // Killed at any file operation of "Appliquer", of "Définitif" or of the window's rebuild of the
-// list as it opens, every entry sells at its price before or after, never with the rate twice.
+// list as it opens, every entry and model sells at its price before or after, never with the
+// rate twice.
 TEST(Promotions, AKillAtAnyWriteLeavesEachPromotionAppliedOnceOrNotYet) {
   using Avant = std::function<void()>;
   const std::vector<std::string> entrees = {"A1", "R1", "R1V"};
@@ -204,6 +214,7 @@ TEST(Promotions, AKillAtAnyWriteLeavesEachPromotionAppliedOnceOrNotYet) {
   for (const auto& c : cas) {
     auto preparer = [&](TempFolder& t) {
       t.write("R1.ref", kFiche);
+      t.write("R1.dif", "Petit=20\r\nGrand=30\r\n");
       reconstruire(platform::DataFolder(t.path()));
       if (c.appliquer) appliquerTaux(platform::DataFolder(t.path()), entrees, "-20", false);
     };
