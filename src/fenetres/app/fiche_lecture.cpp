@@ -10,6 +10,7 @@
 #include "fenetres/app/programme.h"
 #include "fenetres/infopages/accueil.h"
 #include "modele/app/fiche_produit.h"
+#include "modele/app/promotions.h"
 #include "modele/app/texte_prix.h"
 #include "platform/files.h"
 #include "platform/image.h"
@@ -300,16 +301,29 @@ void Tmain::prixFicheReecrits() {
       boite->setText(apres.*champ);
       fiche.*champ = apres.*champ;
     }
-  // A comment row's price: the row the editor still shows as it was takes its new text.
+  // A comment row's price: the row the editor still shows as it was takes its new text; one
+  // whose text the user edited, still at the old price, takes the new price alone.
   if (avant.commentaires.size() == apres.commentaires.size()) {
     std::vector<std::string> lignes = commentaires.lines().lines();
     bool changees = false;
     for (size_t i = 0; i < avant.commentaires.size(); ++i) {
       if (avant.commentaires[i] == apres.commentaires[i]) continue;
       auto it = std::find(lignes.begin(), lignes.end(), avant.commentaires[i]);
-      if (it == lignes.end()) continue;
-      *it = apres.commentaires[i];
-      changees = true;
+      if (it != lignes.end()) {
+        *it = apres.commentaires[i];
+        changees = true;
+        continue;
+      }
+      const auto ancienne = lireLigneCommentaire(avant.commentaires[i]);
+      const auto nouvelle = lireLigneCommentaire(apres.commentaires[i]);
+      if (!ancienne || !nouvelle || ancienne->sousReference != nouvelle->sousReference) continue;
+      for (std::string& ligne : lignes)
+        if (auto c = lireLigneCommentaire(ligne);
+            c && c->sousReference == ancienne->sousReference && c->prix == ancienne->prix) {
+          remplacerPrixCommentaire(ligne, nouvelle->prix);
+          changees = true;
+          break;
+        }
     }
     if (changees) commentaires.setLines(platform::LineList(std::move(lignes)));
   }

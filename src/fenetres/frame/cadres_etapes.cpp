@@ -20,7 +20,7 @@ void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {
   const auto& i = p_.ident().identite;
 
   EntreesBonCommande e;
-  e.catalogue = p_.catal_ini().valeurs();
+  e.catalogue = p_.catal_ini().publiees();
   e.calcul = lireReglagesCalcul(p_.donnees());
   // The form leaves such a line out; the shop hears of it as of any stored price it cannot read.
   if (const auto illisibles = tarifsIllisibles(e.calcul); !illisibles.empty())

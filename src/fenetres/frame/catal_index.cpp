@@ -158,6 +158,17 @@ void Tcatal_ini::ouvre() {
   if (chargerCatalogue(p_.donnees(), options)) afficher(options);
 }
 
+TOptionsCatalogue Tcatal_ini::enregistrees() const {
+  TOptionsCatalogue options;
+  chargerCatalogue(p_.donnees(), options);
+  return options;
+}
+
+TOptionsCatalogue Tcatal_ini::publiees() const {
+  // A refused entry was never saved: the site keeps what was accepted.
+  return saisieRefusee_ ? enregistrees() : valeurs();
+}
+
 bool Tcatal_ini::sauverEnSignalant() {
   // The box keeps what was typed; the file keeps what was accepted.
   if (auto refus = refusCatalogue(valeurs())) {
@@ -189,9 +200,7 @@ void Tcatal_ini::FormClose() {
   // Closed with a value it refuses: the edits are cancelled, the window shows the file again.
   if (!refusCatalogue(valeurs())) return;
   saisieRefusee_ = false;
-  TOptionsCatalogue options;
-  chargerCatalogue(p_.donnees(), options);
-  afficher(options);
+  afficher(enregistrees());
 }
 
 void Tcatal_ini::BitBtn1Click() {

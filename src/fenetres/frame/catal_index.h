@@ -95,8 +95,10 @@ class Tcatal_ini : public ui::Form {
   // Writes catalogue.opt from the controls. Throws platform::FileError.
   void sauver();
   // Reads catalogue.opt into the controls; a missing file leaves them as they are, and so does
-  // a save refused since the last one accepted (the build then takes what is typed).
+  // a save refused since the last one accepted.
   void ouvre();
+  // What the build publishes: the controls, or the file while they hold a refused entry.
+  TOptionsCatalogue publiees() const;
 
   void FormActivate();
   void FormDeactivate();
@@ -106,6 +108,8 @@ class Tcatal_ini : public ui::Form {
  private:
   // sauver() for the window's own handlers: a failure is told, the controls keep their values.
   bool sauverEnSignalant();
+  // catalogue.opt over the defaults. Throws platform::FileError.
+  TOptionsCatalogue enregistrees() const;
 
   app::Programme& p_;
   bool saisieRefusee_ = false;

@@ -174,7 +174,7 @@ platform::LineList scriptPanier(app::Programme& p) {
   const app::Tmain& main = p.main();
   if (!main.catalC.checked()) return {};
   const Tcatal_ini& catal = p.catal_ini();
-  const std::string transport = frame::montantPort(catal.valeurs(), p.ident().identite.dev1);
+  const std::string transport = frame::montantPort(catal.publiees(), p.ident().identite.dev1);
   platform::LineList s = frame::scriptGardeCadres();
   s.add(platform::LineList{"<script language=\"JavaScript\">",
           "ma_ref=new Array()",

@@ -65,14 +65,6 @@ void remplacerValeur(LineList& fiche, std::string_view cle, std::string_view val
       ligne = std::string(cle) + "=" + std::string(valeur);
 }
 
-// The price part of a comment row, after its second "#", takes the new price; the rest stays.
-void remplacerPrixCommentaire(std::string& ligne, std::string_view prix) {
-  size_t debut = ligne.find("<LIGNE>");
-  size_t diese = ligne.find('#', debut);
-  diese = ligne.find('#', diese + 1);
-  ligne = ligne.substr(0, diese + 1) + std::string(prix);
-}
-
 std::optional<LigneCommentaire> commentaireDe(const std::string& ligne) {
   if (cleDe(ligne) != "commentaires") return std::nullopt;
   return lireLigneCommentaire(valeurDe(ligne));
@@ -116,6 +108,13 @@ std::optional<LigneCommentaire> lireLigneCommentaire(std::string_view ligne) {
   if (d2 == std::string_view::npos) return std::nullopt;
   return LigneCommentaire{trim(reste.substr(0, d1)), trim(reste.substr(d1 + 1, d2 - d1 - 1)),
                           trim(reste.substr(d2 + 1))};
+}
+
+void remplacerPrixCommentaire(std::string& ligne, std::string_view prix) {
+  size_t debut = ligne.find("<LIGNE>");
+  size_t diese = ligne.find('#', debut);
+  diese = ligne.find('#', diese + 1);
+  ligne = ligne.substr(0, diese + 1) + std::string(prix);
 }
 
 std::vector<EntreeFiche> entreesDeFiche(const LineList& fiche) {

@@ -38,6 +38,8 @@ struct LigneCommentaire {
   std::string sousReference, texte, prix;
 };
 std::optional<LigneCommentaire> lireLigneCommentaire(std::string_view ligne);
+// The price part of a comment row, after its second "#", takes the new price; the rest stays.
+void remplacerPrixCommentaire(std::string& ligne, std::string_view prix);
 
 // The entries of one sheet, in order (main, variants 1 to 3, comment rows), each with the lines of
 // its new .pro file.
