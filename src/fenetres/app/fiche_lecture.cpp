@@ -333,9 +333,10 @@ void Tmain::prixFicheReecrits() {
 }
 
 void Tmain::montrerDispositionTheme() {
+  // Blanks around the name are no part of it, as the save takes it.
+  const std::string theme = platform::trim(themes.text());
   TStyleTheme styleTheme;
-  if (!themes.text().empty())
-    styleTheme = chargerStyleTheme(p_.donnees(), catego.text(), themes.text());
+  if (!theme.empty()) styleTheme = chargerStyleTheme(p_.donnees(), catego.text(), theme);
   if (styleTheme.style_fiche) {
     style_fiche = *styleTheme.style_fiche;
     if (style_fiche == "standard") standard.setChecked(true);
