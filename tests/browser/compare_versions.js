@@ -28,7 +28,7 @@ describe('version comparison', () => {
     const texte = fs.readFileSync(path.join(SOURCE, 'tests/corpus', `${SHOP}.txt`), 'utf8')
       .replace(/^data \.\.\/\.\.\/demo$/m, `data ${path.join(SOURCE, 'demo')}`);
     fs.writeFileSync(path.join(d, `${SHOP}.txt`), change(`${texte}# commande: infusions-plantes-0.htm fnulle\n# total: 1,00\n`));
-    fs.writeFileSync(path.join(d, 'casse.txt'), `data ${path.join(SOURCE, 'demo')}\nstart\nclick Tmain.nulle_part\n`);
+    fs.writeFileSync(path.join(d, 'casse.txt'), `data ${path.join(SOURCE, 'demo')}\nstart\nclick Tmain.nulle_part\n# commande: a-0.htm fa\n# total: 1,00\n`);
     return d;
   };
   before(() => { dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'tarvio-comparaison-')); });
@@ -41,10 +41,11 @@ describe('version comparison', () => {
       travail: path.join(dossier, `travail-${path.basename(b)}`) });
     const meme = await lancer(avant, avant);
     assert.deepEqual(meme.differences, []);
-    assert.deepEqual([meme.boutiques, meme.commandes], [2, 3]);
-    assert.equal(meme.echecs.length, 5, meme.echecs.join('\n'));
+    assert.deepEqual([meme.boutiques, meme.commandes], [2, 4]);
+    assert.equal(meme.echecs.length, 7, meme.echecs.join('\n'));
     assert.match(meme.echecs[1], /^ {2}le script échoue avec les deux versions: .*nulle_part/);
     for (const moyen of ['over http', 'from disc']) {
+      assert.ok(meme.echecs.includes(`  commande 1 (chromium, ${moyen}): pas de site avec les deux versions`), meme.echecs.join('\n'));
       assert.ok(meme.echecs.includes(`  commande 3 (chromium, ${moyen}): pas de carte avec les deux versions`), meme.echecs.join('\n'));
     }
     const vu = (await lancer(avant, apres)).differences;

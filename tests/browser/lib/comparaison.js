@@ -8,7 +8,7 @@ const crypto = require('node:crypto');
 const fs = require('node:fs');
 const path = require('node:path');
 
-const { construire, lireBoutique, lireCorpus, parLots } = require('./corpus.js');
+const { construire, lireBoutique, lireCorpus, MOYENS, parLots } = require('./corpus.js');
 
 // The files of a folder, relative path -> digest of their bytes.
 function empreintes(dossier, sous = '', out = new Map()) {
@@ -21,12 +21,15 @@ function empreintes(dossier, sous = '', out = new Map()) {
   return out;
 }
 
-// One shop built by one runner into data, then read.
+// One shop built by one runner into data, then read (its orders cost "pas de site" when no site
+// was built).
 async function relever(runner, boutique, data) {
   const { dits, erreur } = await construire(runner, boutique.script, data);
   const ftp = path.join(data, 'ftp');
-  const lu = fs.existsSync(path.join(ftp, 'index.htm'))
-    ? await lireBoutique(ftp, boutique.commandes) : { cartes: [], commandes: [] };
+  const lu = fs.existsSync(path.join(ftp, 'index.htm')) ? await lireBoutique(ftp, boutique.commandes) : {
+    cartes: [],
+    commandes: boutique.commandes.flatMap((c) => MOYENS.map((moyen) => ({ numero: c.numero, moyen, lignes: [], total: 'pas de site' }))),
+  };
   return { dits, erreur, ...lu, fichiers: empreintes(ftp) };
 }
 
@@ -94,14 +97,14 @@ function differences(a, b) {
 }
 
 // What kept a shop from being compared: its script breaks with both versions, an order names a
-// card or a box neither version has, an order could not be played.
+// card, a box or a site neither version has, an order could not be played.
 function echecs(a, b) {
   const out = [];
   if (a.erreur && b.erreur) out.push(`  le script échoue avec les deux versions: ${b.erreur}`);
   for (const [nom, x, y] of commandes(a, b)) {
     if (x.echec) out.push(`  ${nom} n'a pas pu être jouée avec OLD: ${x.echec}`);
     if (y.echec) out.push(`  ${nom} n'a pas pu être jouée avec NEW: ${y.echec}`);
-    if (x.total === y.total && /^pas de (carte|case)/.test(x.total)) out.push(`  ${nom}: ${x.total} avec les deux versions`);
+    if (x.total === y.total && /^pas de (carte|case|site)/.test(x.total)) out.push(`  ${nom}: ${x.total} avec les deux versions`);
   }
   return out;
 }
