@@ -161,12 +161,13 @@ async function lireCartes(site, ftp) {
   return cartes;
 }
 
-// An amount as a card posts it or the form shows it, in cents; null when it is none.
+// An amount as a card posts it or the form shows it, in cents; null when it is none. A sign
+// and a euro sign may come first ("+1,50", "€12").
 function centimes(t) {
-  const m = /^\s*(-?)(\d[\d\u00a0 .]*?)(?:[.,](\d{1,2}))?(?:\s+[^\d\s].*)?\s*$/.exec(t ?? '');
+  const m = /^\s*([-+]?)(?:€\s*)?(\d[\d\u00a0 .]*?)(?:[.,](\d{1,2}))?(?:\s+[^\d\s].*)?\s*$/.exec(t ?? '');
   if (!m || (m[3] === undefined && /[.]/.test(m[2]))) return null;
   const entier = Number(m[2].replace(/[\u00a0 .]/g, ''));
-  return (m[1] ? -1 : 1) * (entier * 100 + Number((m[3] || '0').padEnd(2, '0')));
+  return (m[1] === '-' ? -1 : 1) * (entier * 100 + Number((m[3] || '0').padEnd(2, '0')));
 }
 
 const euros = (c) => {
@@ -231,13 +232,14 @@ function carteSansForm(ftp, page, form) {
 
 // Plays one order on lieu (a served site or the folder from disc) in a browser context of its
 // own: its lines and total as the offline form shows them, or the fields an online card posts
-// and what they charge.
+// and what they charge. A play that fails (from disc the frameset may draw the form again while
+// a step runs in it; a loaded machine may not answer in time) is played again from the start;
+// after three failures its total is "échec: why", never a total a version could show.
 async function passerCommande(lieu, ftp, commande) {
-  // From disc the frameset may answer the form's load and draw the form again while a step runs
-  // in it: the order is played again from the start.
   for (let essai = 1; ; ++essai) {
     const r = await essayerCommande(lieu, ftp, commande);
-    if (essai === 3 || !/context was destroyed|detached|Cannot find context/i.test(r.total)) return r;
+    if (!r.echec) return r;
+    if (essai === 3) return { lignes: [], total: `échec: ${r.echec}`, echec: r.echec };
   }
 }
 
@@ -270,7 +272,7 @@ async function essayerCommande(lieu, ftp, commande) {
       const avant = postes.length;
       const bouton = await cadre().evaluateHandle((n, c) => {
         const form = document.forms[n];
-        if (!form) return null;
+        if (!form) return 'absent';
         // A list's line is named by its value or by its label (what the shopper reads).
         for (const [liste, valeur] of Object.entries(c)) {
           const e = form.elements[liste];
@@ -278,17 +280,27 @@ async function essayerCommande(lieu, ftp, commande) {
             [...e.options].find((x) => x.value.split('=')[0].trim() === valeur || x.text.startsWith(valeur)));
           e.value = o ? o.value : valeur;
         }
+        // Whether the form was sent: a button or a script of the card may keep it back.
+        form.addEventListener('submit', (e) => { window.envoiCorpus = !e.defaultPrevented; });
         return [...document.querySelectorAll('input[type=image]')].find((i) => i.form === form) || null;
       }, carte.form, carte.choix);
       const aucune = { lignes: [`${carte.form}: ne prend pas de commande`], total: 'aucune' };
-      if (!(await bouton.evaluate((b) => b !== null))) return aucune;
+      const etat = await bouton.evaluate((b) => (b === 'absent' ? b : b !== null));
+      if (etat === 'absent') return { echec: `${carte.form} absent de ${ou} une fois la page chargée` };
+      if (!etat) return aucune;
       // An online card's form may post to another window: the post or the frame's new page.
       let parti = false;
       const navigation = cadre().waitForNavigation({ timeout: 20000 }).then(() => { parti = true; }, () => {});
-      await bouton.evaluate((b) => b.click());
+      const envoye = await bouton.evaluate((b) => {
+        window.envoiCorpus = false;
+        b.click();
+        return window.envoiCorpus;
+      });
       await Promise.race([navigation, attendre(() => postes.length > avant)]);
       if (postes.length > avant) enLigne.push({ carte, champs: champsPostes(postes.at(-1)) });
-      else if (!parti) return aucune;
+      else if (parti) continue;
+      else if (envoye) return { echec: `${carte.form} envoyé sans que rien n'arrive en 20 s` };
+      else return aucune;
     }
     if (enLigne.length) {
       return {
@@ -316,7 +328,7 @@ async function essayerCommande(lieu, ftp, commande) {
     const c = centimes(dernier);
     return { lignes, total: c === null ? dernier : euros(c) };
   } catch (erreur) {
-    return { lignes: [], total: `erreur: ${erreur.message.split('\n')[0]}` };
+    return { echec: erreur.message.split('\n')[0] };
   } finally {
     await contexte.close();
   }
@@ -359,4 +371,4 @@ async function lireBoutique(ftp, commandes, { cartes: avecCartes = true } = {}) 
   }
 }
 
-module.exports = { lireCorpus, lireCommandes, construire, lireBoutique, centimes, euros, parLots, MOYENS };
+module.exports = { lireCorpus, lireCommandes, construire, lireBoutique, centimes, euros, totalChamps, parLots, MOYENS };
