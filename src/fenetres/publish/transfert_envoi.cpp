@@ -64,15 +64,16 @@ void Ttransfert1::goftpClick() {
   std::vector<std::string> aEnvoyer;
   for (size_t i = 0; i < static_cast<size_t>(memoFTP.count()); ++i)
     if (memoFTP.checked(i)) aEnvoyer.push_back(memoFTP.items()[i]);
+  // A list made for another place than the mirror's would leave files missing at this one, and an
+  // empty one tells nothing of it: this place's list is offered before anything is sent.
+  const LieuMiroir lieu = lieuPublication();
+  const bool listeAilleurs = !(lieuListe_ && memeLieu(*lieuListe_, lieu)) && !miroirDe(lieu);
   // A redirection begun and not known to have ended goes with every publication.
-  if (aEnvoyer.empty() && !redirectionsEnAttente()) {
+  if (aEnvoyer.empty() && !(listeAilleurs && lieuListe_) && !redirectionsEnAttente()) {
     dialogs().showMessage("Aucun fichier à transférer");
     return;
   }
-  // The list made for another place than the mirror's would leave files missing at this one,
-  // whose mirror is emptied: this place's list is offered before anything is sent.
-  if (const LieuMiroir lieu = lieuPublication();
-      !(lieuListe_ && memeLieu(*lieuListe_, lieu)) && !miroirDe(lieu)) {
+  if (listeAilleurs) {
     compare();
     dialogs().showMessage(
         "Le serveur, le compte ou le répertoire a changé : la liste des fichiers à transférer a "

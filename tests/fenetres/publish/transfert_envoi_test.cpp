@@ -425,6 +425,14 @@ TEST(Envoi, AListWhoseMirrorCouldNotBeTakenIsNotSentToAnotherPlace) {
   EXPECT_NE(a.dialogs.messages()[0].find("a été refaite pour ce lieu"), std::string::npos);
   EXPECT_EQ(a.coches(), (Noms{"a.htm", "b.htm"}));
   EXPECT_FALSE(std::filesystem::exists(a.distant("autre/b.htm")));
+  // Nothing ticked for the first place: the other folder is not told it has nothing to receive.
+  a.fenetre().RepTxt.setText("");
+  a.fenetre().modif.click();
+  a.fenetre().BitBtn5.click();
+  a.fenetre().RepTxt.setText("autre/");
+  envoyer(a);
+  ASSERT_EQ(a.dialogs.messages().size(), 1u);
+  EXPECT_NE(a.dialogs.messages()[0].find("a été refaite pour ce lieu"), std::string::npos);
 }
 
 // Two accounts of one server published in turn, a product deleted between: each account is sent
