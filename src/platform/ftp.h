@@ -80,7 +80,8 @@ class FtpSession {
   // names of the files the folder holds.
   bool removeLeftovers(const std::unordered_set<std::string>& names,
                        std::unordered_set<std::string>* present = nullptr);
-  // Deletes these files of the current folder; false when one could not be deleted.
+  // Deletes these files of the current folder, each whatever became of the others; false when
+  // the commands could not be run (a file the server refuses to delete stays, unreported).
   bool remove(const std::vector<std::string>& names);
   // Fetches remoteName of the current folder into local, overwriting it; a failed download
   // leaves the local file as it was.

@@ -101,7 +101,8 @@ bool FtpSession::removeLeftovers(const std::unordered_set<std::string>& names,
 bool FtpSession::remove(const std::vector<std::string>& names) {
   if (!ready("suppression")) return false;
   std::vector<std::string> deletions;
-  for (const auto& name : names) deletions.push_back("DELE " + name);
+  // "*": one refused does not keep the others there.
+  for (const auto& name : names) deletions.push_back("*DELE " + name);
   return deletions.empty() || runCommands(deletions);
 }
 

@@ -137,9 +137,11 @@ void Ttransfert1::compare() {
   Gauge.setProgress(0);
   // The mirror of the place named, kept while the shop was published elsewhere, or an empty one.
   // One with no place recorded tells nothing of what this server holds: every file is offered.
-  lieuListe_ = lieuPublication();
-  prendreMiroirDe(dossier, *lieuListe_);
-  const bool ailleurs = !miroirDe(*lieuListe_);
+  // The list is this place's only once its mirror is in place: a failed change keeps it another's.
+  const LieuMiroir lieu = lieuPublication();
+  prendreMiroirDe(dossier, lieu);
+  lieuListe_ = lieu;
+  const bool ailleurs = !miroirDe(lieu);
   // By the hashes the build and the last upload noted: a file is read only when no record
   // describes it as it is now.
   EmpreintesMiroir empreintes(dossier);

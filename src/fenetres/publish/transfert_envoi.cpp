@@ -64,15 +64,16 @@ void Ttransfert1::goftpClick() {
   std::vector<std::string> aEnvoyer;
   for (size_t i = 0; i < static_cast<size_t>(memoFTP.count()); ++i)
     if (memoFTP.checked(i)) aEnvoyer.push_back(memoFTP.items()[i]);
+  // A list made for another place than the mirror's would leave files missing at this one, and an
+  // empty one tells nothing of it: this place's list is offered before anything is sent.
+  const LieuMiroir lieu = lieuPublication();
+  const bool listeAilleurs = !(lieuListe_ && memeLieu(*lieuListe_, lieu)) && !miroirDe(lieu);
   // A redirection begun and not known to have ended goes with every publication.
-  if (aEnvoyer.empty() && !redirectionsEnAttente()) {
+  if (aEnvoyer.empty() && !(listeAilleurs && lieuListe_) && !redirectionsEnAttente()) {
     dialogs().showMessage("Aucun fichier à transférer");
     return;
   }
-  // The list made for another place than the mirror's would leave files missing at this one,
-  // whose mirror is emptied: this place's list is offered before anything is sent.
-  if (const LieuMiroir lieu = lieuPublication();
-      !(lieuListe_ && memeLieu(*lieuListe_, lieu)) && !miroirDe(lieu)) {
+  if (listeAilleurs) {
     compare();
     dialogs().showMessage(
         "Le serveur, le compte ou le répertoire a changé : la liste des fichiers à transférer a "
@@ -392,6 +393,7 @@ void Ttransfert1::redirigerPagesInutiles() {
       candidats.insert(candidats.end(), autres.begin(), autres.end());
     }
     std::optional<std::vector<platform::FtpEntry>> distants;
+    int illisibles = 0;  // lines that are no entry: skipped and counted for the user
     if (FTP1.connected()) {
       // Read as it arrives: only the first line of each name sought is kept, which is all the
       // redirection looks at, so a huge remote folder is never held whole.
@@ -400,7 +402,6 @@ void Ttransfert1::redirigerPagesInutiles() {
       std::unordered_set<std::string> trouves;
       std::vector<std::string> lignes;
       size_t compte = 0;
-      int illisibles = 0;  // lines that are no entry: skipped and counted for the user
       const bool lue = FTP1.list([&](std::string_view ligne) {
         if (++compte > maxLignesListe) return false;
         const platform::ListLine l = platform::classifyListLine(ligne);
@@ -439,18 +440,24 @@ void Ttransfert1::redirigerPagesInutiles() {
       for (const auto& candidat : candidats) {
         if (site.count(candidat) || dejaRediriges.count(candidat)) continue;
         const bool entame = entames.count(candidat) > 0;
-        bool page = false;
+        bool page = false, vise = false;
         if (auto it = premiers.find(platform::trim(candidat)); it != premiers.end()) {
           const platform::FtpEntry& distant = *it->second;
           // The redirect page itself is far below 500 bytes, so a page already redirected is not
           // sent again, unless its sending was begun and not known to have ended: whatever it
           // holds there, it goes again.
           page = !distant.folder && platform::lowerAscii(extensionPremierPoint(distant.name)) == "htm";
-          if (page && (entame || distant.size > kTailleMaxRedirection))
-            aRediriger.emplace_back(candidat, distant.name);
+          vise = page && (entame || distant.size > kTailleMaxRedirection);
+          if (vise) aRediriger.emplace_back(candidat, distant.name);
         }
         // Not there, or no page: nothing of it is left to redirect.
         if (entame && !page) entames.erase(candidat);
+        // A copy telling of a page the server no longer holds as sent (removed or replaced there,
+        // a line read whole): it would make "Commencer" connect again for nothing at each click.
+        if (!vise && illisibles == 0 &&
+            platform::fileSize(dossier.path("transfert/" + candidat)) > kTailleMaxRedirection &&
+            platform::lowerAscii(extensionPremierPoint(candidat)) == "htm")
+          oublierCopieMiroir(candidat);
       }
       // Known as begun before the server is touched: a redirection cut short goes again, at the
       // next publication, whatever else it has to send.

@@ -44,6 +44,25 @@ void effacer(const fs::path& chemin, const Etape& etape) {
   if (etape) etape();
 }
 
+// The pieces of the mirror not yet in `place` go there (one found there already stays).
+void rangerPieces(const platform::DataFolder& dossier, const fs::path& place, const Etape& etape) {
+  for (const Piece& piece : kPieces)
+    if (present(dossier.path(piece.miroir)) && !present(place / piece.aCote))
+      deplacer(dossier.path(piece.miroir), place / piece.aCote, etape);
+}
+
+// No piece, or only an empty transfert/: what a change cut short once its setting aside is done
+// leaves, and the program's start.
+bool miroirVide(const platform::DataFolder& dossier) {
+  for (const Piece& piece : kPieces)
+    if (present(dossier.path(piece.miroir)) &&
+        (std::string_view(piece.miroir) != "transfert" ||
+         !platform::listFiles(dossier.path("transfert"), "*").empty() ||
+         !platform::listFolders(dossier.path("transfert")).empty()))
+      return false;
+  return true;
+}
+
 // Into tmp/lieux/<n>/, complete before it bears its name: the record first leaves the mirror,
 // which then counts nothing as on any server until its pieces are all aside.
 void mettreDeCote(const platform::DataFolder& dossier, const LieuMiroir& lieu, const Etape& etape) {
@@ -58,9 +77,7 @@ void mettreDeCote(const platform::DataFolder& dossier, const LieuMiroir& lieu, c
   if (!platform::removeFile(record) && platform::fileExists(record))
     throw platform::FileError("Le fichier " + record.string() + " n'a pas pu être effacé");
   if (etape) etape();
-  for (const Piece& piece : kPieces)
-    if (present(dossier.path(piece.miroir)))
-      deplacer(dossier.path(piece.miroir), enCours / piece.aCote, etape);
+  rangerPieces(dossier, enCours, etape);
   deplacer(enCours, lieux / std::to_string(n), etape);
 }
 
@@ -80,9 +97,15 @@ void prendreMiroirDe(const platform::DataFolder& dossier, const LieuMiroir& lieu
   const fs::path lieux = dossier.path(kLieux);
   std::optional<fs::path> aCote;  // the mirror of `lieu`, set aside
   for (const std::string& nom : platform::listFolders(lieux)) {
-    const fs::path place = lieux / nom;
+    fs::path place = lieux / nom;
     // Left by a change cut short: a place not yet wholly aside, or one whose record came back.
-    if (nom.ends_with('~') || !present(place / "lieu")) {
+    // One whose record has left the mirror is finished: the mirror is that of no place.
+    if (nom.ends_with('~') && present(place / "lieu") && !present(dossier.path(kLieu))) {
+      rangerPieces(dossier, place, etape);
+      const fs::path rangee = lieux / nom.substr(0, nom.size() - 1);
+      deplacer(place, rangee, etape);
+      place = rangee;
+    } else if (nom.ends_with('~') || !present(place / "lieu")) {
       effacer(place, etape);
       continue;
     }
@@ -90,6 +113,17 @@ void prendreMiroirDe(const platform::DataFolder& dossier, const LieuMiroir& lieu
   }
   const std::optional<LieuMiroir> actuel = lireLieuMiroir(dossier);
   if (actuel && memeLieu(*actuel, lieu)) return;
+  if (!actuel && miroirVide(dossier)) {
+    // Nothing to take for this place: its own mirror comes back, or an empty one begins.
+    if (aCote) {
+      if (present(dossier.path("transfert"))) effacer(dossier.path("transfert"), etape);
+      ramener(dossier, *aCote, etape);
+    } else {
+      platform::makeFolder(dossier.path("transfert"));
+      noterLieuMiroir(dossier, lieu);
+    }
+    return;
+  }
   if (!actuel) {
     // A mirror with no place recorded may hold anything of a change cut short: the upload takes
     // it as it takes an older version's, and the copy aside, now older than it, goes.

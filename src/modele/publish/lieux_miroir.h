@@ -15,7 +15,9 @@ namespace publish {
 // Makes the mirror that of `lieu`: the mirror of another place is set aside, then that of `lieu`
 // comes back, or an empty one is begun for it. A mirror with no place recorded (an older version's)
 // stays for the upload, which takes it for its place. Each step leaves the mirror either of its
-// place or of none, so a kill never makes a copy count at a place it was not sent to.
+// place or of none, so a kill never makes a copy count at a place it was not sent to; a setting
+// aside cut after the record left is finished at the next change, which then brings back the
+// mirror of `lieu` whole.
 // `etape`, when given, runs after each file operation. Throws platform::FileError.
 void prendreMiroirDe(const platform::DataFolder& dossier, const LieuMiroir& lieu,
                      const std::function<void()>& etape = {});

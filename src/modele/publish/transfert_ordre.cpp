@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -26,9 +27,10 @@ bool octetDeNom(unsigned char c) {
 }
 
 // A name a file names, and whether it is the value of a src attribute: a frame, a script or a
-// picture the page shows inside itself, rather than a page it links to.
+// picture the page shows inside itself, rather than a page it links to. Eight bytes: a first
+// publication holds millions of them.
 struct Lien {
-  size_t cible;
+  uint32_t cible;
   bool montre;
 };
 
@@ -90,7 +92,7 @@ std::vector<std::string> ordreEnvoi(
           const bool montre = valeurDeSrc(t, debut);
           // Linked to as well as shown: a link.
           if (auto [vu, premier] = vus.emplace(cible->second, liens[i].size()); premier)
-            liens[i].push_back({cible->second, montre});
+            liens[i].push_back({static_cast<uint32_t>(cible->second), montre});
           else if (!montre)
             liens[i][vu->second].montre = false;
         }

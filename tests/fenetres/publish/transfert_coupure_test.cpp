@@ -177,6 +177,23 @@ TEST(Coupure, AListPageRefusedAtAFirstPublicationIsLinkedByNoPageSent) {
   }
 }
 
+// Pages naming each other, the last refused: those sent are taken back, each of them, though the
+// server refuses to delete one.
+TEST(Coupure, EveryPageOfACircleCutShortIsTakenBackThoughOneDeletionIsRefused) {
+  Atelier a(false);
+  a.serveur.emplace(0, "marchand", "secret", testing_support::FtpServer::Rules{.refuse = "DELE b.htm"});
+  a.ecrire("ftp/a.htm", "<a href=\"b.htm\"><a href=\"c.htm\"><a href=\"d.htm\">");
+  for (const char* nom : {"b.htm", "c.htm", "d.htm"}) a.ecrire(std::string("ftp/") + nom, "<a href=\"a.htm\">");
+  std::filesystem::create_directories(a.distant("d.htm"));
+  a.ouvrirAvecRedirection();
+  a.dialogs.clear();
+  a.fenetre().goftp.click();
+  ASSERT_EQ(a.dialogs.messages().size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(a.distant("b.htm")));
+  EXPECT_FALSE(std::filesystem::exists(a.distant("c.htm")));
+  for (const char* nom : {"b.htm", "c.htm"}) EXPECT_FALSE(a.existe(std::string("transfert/") + nom)) << nom;
+}
+
 // Files already online sent again with "Tous" and cut short: whatever the server was left
 // holding, the next publication offers every file it does not hold whole, and once they are
 // sent, nothing.

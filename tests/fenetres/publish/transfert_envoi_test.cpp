@@ -377,6 +377,64 @@ TEST(Redirection, NothingTickedRedirectsWhatTheServerStillHolds) {
   }
 }
 
+// A departed page sent whole that the server no longer holds, or holds no larger than the
+// redirect page (removed or replaced there by hand): sought once, then "Commencer" with nothing
+// ticked connects no more.
+TEST(Redirection, ADepartedPageTheServerNoLongerHoldsIsSoughtOnce) {
+  for (const std::string distant : {"", "<p>"}) {
+    SCOPED_TRACE(distant.empty() ? "not there" : "a small page there");
+    Atelier a;
+    a.ecrire("ftp/a.htm", "a");
+    a.ecrire("transfert/a.htm", "a");
+    a.ecrire("transfert/ancien.htm", page(2400, 'x'));
+    if (!distant.empty()) a.ecrireDistant("ancien.htm", distant);
+    a.lieuDuCompte();
+    a.ouvrirAvecRedirection();
+    a.fenetre().BitBtn5.click();
+    envoyer(a);
+    EXPECT_EQ(a.dialogs.messages(), Noms{"Le transfert est terminé"});
+    a.hotesDemandes.clear();
+    envoyer(a);
+    EXPECT_EQ(a.dialogs.messages(), Noms{"Aucun fichier à transférer"});
+    EXPECT_TRUE(a.hotesDemandes.empty());
+    if (!distant.empty()) {
+      EXPECT_EQ(a.lireDistant("ancien.htm"), distant);
+    }
+  }
+}
+
+// The mirror of another place that could not be taken (a file in the way): the list made for the
+// place before is not sent to the new one as if it were its own.
+TEST(Envoi, AListWhoseMirrorCouldNotBeTakenIsNotSentToAnotherPlace) {
+  Atelier a;
+  a.ecrire("ftp/a.htm", "a");
+  a.ecrire("ftp/b.htm", "b");
+  a.ecrire("transfert/a.htm", "a");
+  a.ecrireDistant("autre/lisez-moi.txt", "");
+  a.lieuDuCompte();
+  a.ouvrirAvecRedirection();
+  EXPECT_EQ(a.coches(), Noms{"b.htm"});
+  a.ecrire("tmp/lieux", "");  // in the way
+  a.fenetre().RepTxt.setText("autre/");
+  a.dialogs.clear();
+  a.fenetre().modif.click();
+  EXPECT_EQ(a.dialogs.messages().size(), 1u);
+  std::filesystem::remove(a.chemin("tmp/lieux"));
+  envoyer(a);
+  ASSERT_EQ(a.dialogs.messages().size(), 1u);
+  EXPECT_NE(a.dialogs.messages()[0].find("a été refaite pour ce lieu"), std::string::npos);
+  EXPECT_EQ(a.coches(), (Noms{"a.htm", "b.htm"}));
+  EXPECT_FALSE(std::filesystem::exists(a.distant("autre/b.htm")));
+  // Nothing ticked for the first place: the other folder is not told it has nothing to receive.
+  a.fenetre().RepTxt.setText("");
+  a.fenetre().modif.click();
+  a.fenetre().BitBtn5.click();
+  a.fenetre().RepTxt.setText("autre/");
+  envoyer(a);
+  ASSERT_EQ(a.dialogs.messages().size(), 1u);
+  EXPECT_NE(a.dialogs.messages()[0].find("a été refaite pour ce lieu"), std::string::npos);
+}
+
 // Two accounts of one server published in turn, a product deleted between: each account is sent
 // only what changed for it and gets its own departed page redirected; a name begun at one account
 // is sought at that one only.

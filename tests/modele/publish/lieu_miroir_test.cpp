@@ -98,5 +98,38 @@ TEST(LieuMiroir, AChangeOfPlaceCutAnywhereNeverCountsACopyAtAnotherPlace) {
   }
 }
 
+
+// A change between two places cut anywhere loses, at most, the mirror it was moving: the mirror of
+// a third place, set aside whole before, comes back whole when the shop is published there.
+TEST(LieuMiroir, AChangeCutShortLeavesTheMirrorOfAThirdPlaceWhole) {
+  const LieuMiroir b{"ftp.boutik.example", "21", "autre", ""};
+  const LieuMiroir c{"ftp.boutik.example", "21", "troisieme", ""};
+  int operations = 0;
+  for (int n = 0; n == 0 || n <= operations; ++n) {
+    SCOPED_TRACE("cut after operation " + std::to_string(n));
+    testing_support::TempFolder d;
+    const platform::DataFolder dossier(d.path());
+    d.write("tmp/transfert.lieu", "host=ftp.boutik.example\r\nport=21\r\nuser=marchand\r\nrep=\r\n");
+    d.write("transfert/page.htm", "A");
+    d.write("tmp/lieux/1/lieu", "host=ftp.boutik.example\r\nport=21\r\nuser=autre\r\nrep=\r\n");
+    d.write("tmp/lieux/1/transfert/page.htm", "B");
+    d.write("tmp/lieux/1/transfert.entames", "b.htm\r\n");
+    int compte = 0;
+    try {
+      prendreMiroirDe(dossier, c, [&] {
+        ++compte;
+        if (n == 0) ++operations;
+        if (compte == n) throw Coupure{};
+      });
+    } catch (const Coupure&) {
+    }
+    platform::makeFolder(dossier.path("transfert"));  // as the program's start does
+    prendreMiroirDe(dossier, b);
+    EXPECT_TRUE(memeLieu(*lireLieuMiroir(dossier), b));
+    EXPECT_EQ(d.exists("transfert/page.htm") ? d.read("transfert/page.htm") : "", "B");
+    EXPECT_EQ(d.exists("tmp/transfert.entames") ? d.read("tmp/transfert.entames") : "", "b.htm\r\n");
+  }
+}
+
 }  // namespace
 }  // namespace publish
