@@ -2,6 +2,7 @@
 
 #include "modele/publish/empreintes_miroir.h"
 
+#include "modele/publish/noms_entames.h"
 #include "modele/publish/parametres_ftp.h"
 #include "support/temp_folder.h"
 
@@ -45,6 +46,19 @@ TEST(LieuMiroir, ARecordOfTheOlderFormTakesTheSavedAccount) {
   EXPECT_EQ(d.read("tmp/transfert.lieu"),
             "host=ftp.boutik.example\r\nport=2121\r\nuser=marchand\r\nrep=www/\r\n");
   EXPECT_FALSE(lireLieuMiroir(dossier)->formeAncienne);
+}
+
+// The names begun are synced to the disc when they change, never written again as they stand.
+TEST(NomsEntames, SyncedOnlyWhenTheyChange) {
+  testing_support::TempFolder d;
+  const platform::DataFolder dossier(d.path());
+  int syncs = 0;
+  platform::discSyncs = &syncs;
+  for (const NomsEntames& noms : {NomsEntames{"a.htm", "b.htm"}, {"b.htm", "a.htm"}, {"a.htm"}})
+    sauverNomsEntames(dossier, noms);
+  platform::discSyncs = nullptr;
+  EXPECT_EQ(syncs, 2);
+  EXPECT_EQ(lireNomsEntames(dossier), NomsEntames{"a.htm"});
 }
 
 }  // namespace
