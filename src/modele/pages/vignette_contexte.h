@@ -12,7 +12,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-
 #include <vector>
 
 #include "modele/app/identite.h"
