@@ -74,7 +74,9 @@ CatalogueEcrit genererCatalogue(const fs::path& dossier, int n) {
   for (int i = 0; i < 12; ++i) images.push_back(image(i));
 
   CatalogueEcrit ecrit;
-  platform::LineList categories, refGen;
+  // The search words: each sheet under its theme and under its kind of object, so that the quick
+  // choice lists every sheet twice.
+  platform::LineList categories, refGen, motsRecherche;
   int numero = 0;
   for (int c = 0; c < 10; ++c) {
     const std::string categorie = kCategories[c];
@@ -126,6 +128,8 @@ CatalogueEcrit genererCatalogue(const fs::path& dossier, int n) {
           ++ecrit.promotions;
         }
         listeTheme.add(f.reference + ".ref");
+        for (const std::string mot : {theme, std::string(kNoms[numero % 8])})
+          motsRecherche.add(mot + "=[00]" + f.reference);
         refGen.add(app::formaterEntreeRefGen(
             {f.reference, categorie, theme, f.description, f.auteur, f.image}));
       }
@@ -138,6 +142,8 @@ CatalogueEcrit genererCatalogue(const fs::path& dossier, int n) {
   ecrire(dossier / "frames.inf", {"frames=oui"});
   ecrire(dossier / "categories", categories);
   ecrire(dossier / "ref.gen", refGen);
+  motsRecherche.sort();
+  ecrire(dossier / "recherche_base.bdd", motsRecherche);
   app::ecrireListesPromo(platform::DataFolder(dossier));
   return ecrit;
 }

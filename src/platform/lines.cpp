@@ -98,6 +98,20 @@ void LineList::setValue(std::string_view name, std::string_view value) {
 
 void LineList::sort() { sortFrench(lines_); }
 
+ValueIndex::ValueIndex(const LineList& lines) {
+  for (const auto& l : lines) {
+    size_t eq = l.find('=');
+    if (eq != std::string::npos)
+      values_.try_emplace(upperAscii(std::string_view(l).substr(0, eq)), l.substr(eq + 1));
+  }
+}
+
+std::optional<std::string> ValueIndex::find(std::string_view name) const {
+  auto it = values_.find(upperAscii(name));
+  if (it == values_.end()) return std::nullopt;
+  return it->second;
+}
+
 void forEachKeyValue(const LineList& lines,
                      const std::function<void(std::string_view, std::string_view)>& fn) {
   for (const auto& l : lines) {

@@ -6,8 +6,10 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/files.h"
@@ -69,6 +71,20 @@ class LineList {
 
  private:
   std::vector<std::string> lines_;
+};
+
+// A name=value list looked up as LineList::value does (key case ignored, the first line bearing a
+// key wins), each look-up at a constant cost.
+class ValueIndex {
+ public:
+  ValueIndex() = default;
+  explicit ValueIndex(const LineList& lines);
+  // nullopt when no line bears the key.
+  std::optional<std::string> find(std::string_view name) const;
+  std::string value(std::string_view name) const { return find(name).value_or(""); }
+
+ private:
+  std::unordered_map<std::string, std::string> values_;
 };
 
 // Line-by-line reader: each line split at its first "=", keys compared exactly, a later line wins.

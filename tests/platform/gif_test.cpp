@@ -128,6 +128,8 @@ TEST(GifWrite, ExtensionOnlyWhenTransparentAndColourMapRoundedToAPowerOfTwo) {
     Decoded d = slurp(dir / "p.gif");
     ASSERT_TRUE(d.ok) << c.colours;
     EXPECT_EQ(dir.read("p.gif").substr(0, 6), "GIF89a");
+    // A picture as wide as its colours and one pixel high: no side taken for the other.
+    EXPECT_EQ(std::tie(d.width, d.height), std::tuple(c.colours, 1)) << c.colours;
     EXPECT_EQ(d.mapSize, c.mapSize) << c.colours;
     EXPECT_EQ(d.extensions, c.extensions) << c.colours;
     EXPECT_EQ(d.transparent, c.transparent) << c.colours;

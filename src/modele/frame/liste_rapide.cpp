@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -133,21 +134,24 @@ OptionsListeRapide optionsListeRapide(const platform::LineList* ini, const Entre
 ListeRapide listeRapide(const platform::LineList& base, const platform::LineList& pages,
                         const OptionsListeRapide& o, const std::string& cible, char sepurl) {
   ListeRapide l;
+  // Each word line looks its page up at a constant cost: the step stays linear in the catalogue.
+  const platform::ValueIndex pagesParReference(pages);
   std::vector<std::string> mots;
+  std::unordered_set<std::string> motsVus;
   std::vector<Bloc> blocs;
   std::unordered_map<std::string, size_t> parSlug;
   for (const std::string& ligne : base) {
     infopages::LienRecherche lien = infopages::lireLien(ligne);
     if (lien.mot.empty() || lien.reference == "NULL") continue;
     const std::string slug = app::nomURL(lien.mot, sepurl);
-    const std::string page = trim(pages.value(lien.reference));
+    const std::string page = trim(pagesParReference.value(lien.reference));
     const auto [place, neuf] = parSlug.try_emplace(slug, blocs.size());
     if (neuf) blocs.push_back({slug, lien.mot, {}, {}});
     if (!page.empty()) {
       l.table.add(slug + "=" + lien.reference + "=" + page);
       blocs[place->second].ajoute(lien.reference, page);
     }
-    if (std::find(mots.begin(), mots.end(), lien.mot) == mots.end()) mots.push_back(lien.mot);
+    if (motsVus.insert(lien.mot).second) mots.push_back(lien.mot);
   }
   if (mots.empty()) return l;
   l.page = pageListes(blocs, o, cible);

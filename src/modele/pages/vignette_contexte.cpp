@@ -16,21 +16,6 @@ namespace {
 const std::string kDefaut = "defaut";
 }  // namespace
 
-IndexNoms::IndexNoms(const platform::LineList& lignes) {
-  for (const auto& l : lignes) {
-    size_t egal = l.find('=');
-    if (egal == std::string::npos) continue;
-    valeurs_.try_emplace(platform::upperAscii(std::string_view(l).substr(0, egal)),
-                         l.substr(egal + 1));
-  }
-}
-
-std::optional<std::string> IndexNoms::chercher(std::string_view cle) const {
-  auto it = valeurs_.find(platform::upperAscii(cle));
-  if (it == valeurs_.end()) return std::nullopt;
-  return it->second;
-}
-
 ContexteCartes::ContexteCartes(const platform::DataFolder& donnees)
     : donnees_(donnees), dossier_(donnees.root()) {}
 
@@ -98,15 +83,16 @@ const std::optional<std::string>& ContexteCartes::maxiQmulti() {
   });
 }
 
-const IndexNoms& ContexteCartes::index(std::optional<IndexNoms>& cache, std::string_view nom) {
+const platform::ValueIndex& ContexteCartes::index(std::optional<platform::ValueIndex>& cache,
+                                                  std::string_view nom) {
   return uneFois(cache, [&] {
     auto fichier = charger(nom);
-    return fichier ? IndexNoms(*fichier) : IndexNoms();
+    return fichier ? platform::ValueIndex(*fichier) : platform::ValueIndex();
   });
 }
 
 std::optional<std::string> ContexteCartes::quantiteClient(std::string_view reference) {
-  return index(quantites_, identite().login + ".qmn").chercher(reference);
+  return index(quantites_, identite().login + ".qmn").find(reference);
 }
 
 const std::vector<std::string>& ContexteCartes::fichiersPromo() {
@@ -126,7 +112,7 @@ const std::string& ContexteCartes::styleTheme(const std::string& nom) {
 }
 
 std::optional<std::string> ContexteCartes::vignetteLiee(std::string_view reference) {
-  return index(vigConf_, "vig.conf").chercher(reference);
+  return index(vigConf_, "vig.conf").find(reference);
 }
 
 const ModeleLies& ContexteCartes::modeleLies() {
@@ -166,11 +152,11 @@ const std::optional<platform::LineList>& ContexteCartes::promoPrix() {
 }
 
 std::string ContexteCartes::nombreFiches(std::string_view categorie) {
-  return index(nkat_, "nkat.inc").valeur(categorie);
+  return index(nkat_, "nkat.inc").value(categorie);
 }
 
 std::string ContexteCartes::nombreThemes(std::string_view categorie) {
-  return index(ncto_, "ncto.inc").valeur(categorie);
+  return index(ncto_, "ncto.inc").value(categorie);
 }
 
 const PagerCategorie* ContexteCartes::pagerCategorie(const std::string& categorie,

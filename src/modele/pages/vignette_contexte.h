@@ -12,8 +12,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-
 #include <vector>
 
 #include "modele/app/identite.h"
@@ -24,19 +22,6 @@
 #include "platform/lines.h"
 
 namespace pages {
-
-// A name=value list looked up the usual way: key case ignored, the first line bearing a key wins.
-class IndexNoms {
- public:
-  IndexNoms() = default;
-  explicit IndexNoms(const platform::LineList& lignes);
-  // nullopt when no line bears the key.
-  std::optional<std::string> chercher(std::string_view cle) const;
-  std::string valeur(std::string_view cle) const { return chercher(cle).value_or(""); }
-
- private:
-  std::unordered_map<std::string, std::string> valeurs_;
-};
 
 // modcomp.inf: the order forms of the linked-products table.
 struct ModeleLies {
@@ -120,7 +105,7 @@ class ContexteCartes {
     if (!cache) cache.emplace(faire());
     return *cache;
   }
-  const IndexNoms& index(std::optional<IndexNoms>& cache, std::string_view nom);
+  const platform::ValueIndex& index(std::optional<platform::ValueIndex>& cache, std::string_view nom);
 
   const platform::DataFolder& donnees_;
   DossierConstruction dossier_;
@@ -128,16 +113,16 @@ class ContexteCartes {
   app::TIdentite identite_;
   std::map<std::string, Lignes> typ_;
   std::optional<std::optional<std::string>> maxi_;
-  std::optional<IndexNoms> quantites_;
+  std::optional<platform::ValueIndex> quantites_;
   std::optional<std::vector<std::string>> promos_;
   std::map<std::string, std::string> stl_;
-  std::optional<IndexNoms> vigConf_;
+  std::optional<platform::ValueIndex> vigConf_;
   std::optional<ModeleLies> modcomp_;
   std::optional<bool> kelkoo_;
   std::optional<std::set<std::string>> bache_;
   std::optional<TOptionsArticles> articles_;
   std::optional<std::optional<platform::LineList>> promoPrix_;
-  std::optional<IndexNoms> nkat_, ncto_;
+  std::optional<platform::ValueIndex> nkat_, ncto_;
   std::map<std::string, std::optional<std::vector<std::string>>> fic_;
   std::map<std::string, PagerCategorie> pagers_;  // by category, NUL, colour
   std::set<std::string> copies_;

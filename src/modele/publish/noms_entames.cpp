@@ -30,6 +30,11 @@ void sauverNomsEntames(const platform::DataFolder& dossier, const NomsEntames& n
   platform::LineList lignes;
   for (auto& nom : tries)
     if (nom.find_first_of("\r\n") == std::string::npos) lignes.add(std::move(nom));  // no room in a line
+  // Synced when it changes only: a sync waits for everything the build left unwritten.
+  try {
+    if (platform::fileExists(fichier) && platform::readFile(fichier) == lignes.text()) return;
+  } catch (const platform::FileError&) {
+  }
   platform::makeFolder(dossier.path("tmp"));
   lignes.save(fichier);
 }

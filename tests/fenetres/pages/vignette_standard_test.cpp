@@ -7,6 +7,7 @@
 
 #include "atelier_cartes.h"
 #include "fenetres/app/fiche.h"
+#include "platform/text.h"
 
 namespace pages::test {
 
@@ -57,6 +58,19 @@ const std::vector<std::string> kTexte{
     "<font face=\"Verdana\" color=\"#1781B3\"><span style=\"FONT-SIZE:10px\"><noBR>[A12]</noBR>"
     "</span></font>",
     "&nbsp;" + kDetail + "<u><b>D&eacute;tails</b></u></a>"};
+// Every cell the card opens, it closes.
+::testing::AssertionResult cellulesFermees(const std::vector<std::string>& carte) {
+  long ouvertes = 0, fermees = 0;
+  for (const std::string& ligne : carte) {
+    const std::string l = platform::lowerAscii(ligne);
+    for (size_t i = l.find("<td"); i != std::string::npos; i = l.find("<td", i + 1))
+      if (i + 3 < l.size() && (l[i + 3] == '>' || l[i + 3] == ' ')) ++ouvertes;
+    for (size_t i = l.find("</td>"); i != std::string::npos; i = l.find("</td>", i + 1)) ++fermees;
+  }
+  if (ouvertes == fermees) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << ouvertes << " cells opened, " << fermees << " closed";
+}
+
 std::string coin(const char* c) {
   return std::string("<td width=6><IMG ALT=\"\" SRC=\"livres-ceramique_") + c +
          ".gif\" WIDTH=6 HEIGHT=6 BORDER=0></td>";
@@ -71,6 +85,7 @@ TEST_F(CarteStandard, SquareFrameWithHeaderFooterDetailAndTitlesLinks) {
   a.v().indicateurCarteB = true;
   a.v().pageCourante = "livres-ceramique-1.tmp";
   const auto l = a.lignes("A12");
+  EXPECT_TRUE(cellulesFermees(l));
   EXPECT_EQ(a.v().pageCourante, "livres-ceramique-1");
   const std::string pages =
       "<table border=0 width=\"100%\"><tr><td align=\"center\"><font face=\"Verdana\" size=\"1\" "
@@ -117,6 +132,7 @@ TEST_F(CarteStandard, RoundFrameDrawsItsCornersOnceAndCopiesThem) {
   a.demarrer();
   a.v().nomCadre = "Livres_Ceramique";
   const auto l = a.lignes("A12");
+  EXPECT_TRUE(cellulesFermees(l));
   EXPECT_TRUE(contient(l, {coin("hg")}));
   EXPECT_TRUE(contient(l, {coin("hd")}));
   EXPECT_TRUE(contient(l, {coin("bg")}));
@@ -154,6 +170,7 @@ TEST_F(CarteStandard, NoFrameVariantsAndWeightPrefix) {
   // One sheet in its category: no header although this is the first card.
   a.v().indicateurCarteA = true;
   const auto l = a.lignes("B7");
+  EXPECT_TRUE(cellulesFermees(l));
   EXPECT_EQ(l.front(), "<!-- marqueur liste rapide vignette haut standard -->");
   // No frame: the frame cells stay, without colour.
   EXPECT_TRUE(contient(l, {"<tr>", "<td width=1><IMG ALT=\"\" SRC=\"pix1x1.gif\" WIDTH=1 HEIGHT=1 "
@@ -196,6 +213,7 @@ TEST_F(CarteStandard, BandsThatAreLeftOut) {
 
   // No comments, image nor titles: no body band; no price: no price band and no frame bottom.
   auto n = a.lignes("N1");
+  EXPECT_TRUE(cellulesFermees(n));
   EXPECT_EQ(compter(n, "bgcolor=\"#FFFFFF\""), 0);
   EXPECT_EQ(compter(n, "#ffffff"), 0);
   EXPECT_EQ(n[n.size() - 3], "</table>");
@@ -204,6 +222,7 @@ TEST_F(CarteStandard, BandsThatAreLeftOut) {
   // An unknown text position keeps the image cell alone.
   a.v().referenceStyle = "I1";
   auto i = a.lignes("I1");
+  EXPECT_TRUE(cellulesFermees(i));
   EXPECT_EQ(compter(i, "SRC=\"i.jpg\""), 1);
   // Title, author and the order form's second currency only: no text cell.
   EXPECT_EQ(compter(i, "FONT-SIZE:13px\">"), 3);
@@ -213,6 +232,7 @@ TEST_F(CarteStandard, BandsThatAreLeftOut) {
   // A choice list: no titles band, the choices kept with the card, the editor left alone.
   a.p().main().chants.setLines({"mine"});
   auto c = a.lignes("C1");
+  EXPECT_TRUE(cellulesFermees(c));
   EXPECT_EQ(compter(c, "#F9F8FF"), 0);
   EXPECT_TRUE(a.v().valeurs.choixTitres);
   EXPECT_EQ(a.v().valeurs.lignesChoix, (std::vector<std::string>{"<CHOIX>", "Rouge", "Vert"}));
@@ -259,6 +279,7 @@ TEST_F(CarteStandard, PondLinerFormOnlyForListedSheetsWithTitles) {
   a.demarrer();
   std::string p1 = a.carte("P1");
   EXPECT_TRUE(a.v().valeurs.bacheCarte);
+  EXPECT_TRUE(cellulesFermees(platform::LineList::fromText(p1).lines()));
   EXPECT_NE(p1.find("<!-- marqueur bache formulaire ref P1 -->\r\n<center><table border=0>\r\n"
                     "<form action=\"calcul_bache.php\" method=\"POST\">\r\n"
                     "<input type=\"hidden\" name=\"reference\" value=\"P1\">\r\n"

@@ -28,6 +28,12 @@ TEST(ListeRapide, TableListAndOptions) {
                            "Thé &amp; &quot;chai&quot;</OPTION>");
   EXPECT_EQ(l.script[2], "document.write(\"<OPTION value=\\\"choix_liste.php?motf=bols&col=1"
                          "&f=_top&t=Bols&p=Verdana&s=&c=&g=&k=\\\">Bols</OPTION>\");");
+  // "0" columns, as a stored file may hold them, show one link a row.
+  o.col = "0";
+  EXPECT_NE(frame::listeRapide(base, {"ab12=v.htm", "BOL02=b.htm"}, o, "_top", '-')
+                .page.text()
+                .find("BOL02</font></a></td>\r\n</tr>\r\n<tr>\r\n"),
+            std::string::npos);
   const LineList ini{"TITRE=Le \"bon\" choix", "couleur= #8B4513 ", "desac= oui "};
   const frame::OptionsListeRapide lu = frame::optionsListeRapide(&ini, {true, '-', "Arial", ""});
   EXPECT_EQ(lu.titre + lu.couleur + lu.police + lu.taille + lu.centrer + (lu.desactive ? "!" : ""),

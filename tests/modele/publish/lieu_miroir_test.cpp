@@ -3,6 +3,7 @@
 #include "modele/publish/empreintes_miroir.h"
 
 #include "modele/publish/lieux_miroir.h"
+#include "modele/publish/noms_entames.h"
 #include "modele/publish/parametres_ftp.h"
 #include "support/temp_folder.h"
 
@@ -129,6 +130,19 @@ TEST(LieuMiroir, AChangeCutShortLeavesTheMirrorOfAThirdPlaceWhole) {
     EXPECT_EQ(d.exists("transfert/page.htm") ? d.read("transfert/page.htm") : "", "B");
     EXPECT_EQ(d.exists("tmp/transfert.entames") ? d.read("tmp/transfert.entames") : "", "b.htm\r\n");
   }
+}
+
+// The names begun are synced to the disc when they change, never written again as they stand.
+TEST(NomsEntames, SyncedOnlyWhenTheyChange) {
+  testing_support::TempFolder d;
+  const platform::DataFolder dossier(d.path());
+  int syncs = 0;
+  platform::discSyncs = &syncs;
+  for (const NomsEntames& noms : {NomsEntames{"a.htm", "b.htm"}, {"b.htm", "a.htm"}, {"a.htm"}})
+    sauverNomsEntames(dossier, noms);
+  platform::discSyncs = nullptr;
+  EXPECT_EQ(syncs, 2);
+  EXPECT_EQ(lireNomsEntames(dossier), NomsEntames{"a.htm"});
 }
 
 }  // namespace
