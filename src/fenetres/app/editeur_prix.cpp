@@ -53,7 +53,8 @@ bool EditeurListePrix::enregistrer() {
   const platform::LineList lignes = nettoyerListePrix(memo.lines());
   const platform::LineList avant = nettoyerListePrix(lues_);
   if (auto refus = refusMontants(montantsListe(lignes.lines(), extension_),
-                                 montantsListe(avant.lines(), extension_))) {
+                                 montantsListe(avant.lines(), extension_),
+                                 p_.ident().identite.dev1)) {
     dialogs().showMessage(*refus);
     return false;
   }

@@ -120,7 +120,7 @@ void TprixF::MYclick() {
   titre.setCaption(promo->titre);
   themeL.setCaption(promo->mot_cle);
   // A stored price that is no number is shown as stored, to be mended here.
-  const auto prix = lireMontant(promo->prix);
+  const auto prix = lireMontant(promo->prix, p_.ident().identite.dev1);
   prixini.setText(prix ? formaterPrix(*prix) : promo->prix);
   // The rate as typed, with or without its "%".
   const std::string taux = platform::trim(promo->taux);

@@ -143,7 +143,8 @@ bool Tmain::SauverFiche() {
     saisie.type3 = type3.text();
     saisie.commentaires = commentaires.lines().lines();
     saisie.titres = chants.lines().lines();
-    if (auto refus = refusMontants(montantsFiche(saisie), montantsFiche(enregistree))) {
+    if (auto refus = refusMontants(montantsFiche(saisie), montantsFiche(enregistree),
+                                   p_.ident().identite.dev1)) {
       d.showMessage(*refus);
       return false;
     }

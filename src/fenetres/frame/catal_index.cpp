@@ -157,7 +157,7 @@ void Tcatal_ini::ouvre() {
 
 bool Tcatal_ini::sauverEnSignalant() {
   // The box keeps what was typed; the file keeps what was accepted.
-  if (auto refus = refusCatalogue(valeurs())) {
+  if (auto refus = refusCatalogue(valeurs(), p_.ident().identite.dev1)) {
     p_.dialogs().showMessage(*refus);
     return false;
   }
