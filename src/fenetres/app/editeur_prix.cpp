@@ -1,5 +1,6 @@
 #include "fenetres/app/editeur_prix.h"
 
+#include "fenetres/app/fenetre_identite.h"
 #include "fenetres/app/fiche.h"
 #include "fenetres/app/programme.h"
 #include "modele/app/annexes_fiche.h"

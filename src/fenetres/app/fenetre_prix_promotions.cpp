@@ -1,5 +1,6 @@
 #include "fenetres/app/fenetre_prix_promotions.h"
 
+#include "fenetres/app/fenetre_identite.h"
 #include "fenetres/app/programme.h"
 #include "fenetres/design/saisie_couleur.h"
 #include "modele/app/texte_prix.h"

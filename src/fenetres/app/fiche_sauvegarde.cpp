@@ -3,6 +3,7 @@
 // deletion of a sheet and the rebuild of the index.
 
 #include "fenetres/app/fiche.h"
+#include "fenetres/app/fenetre_identite.h"
 #include "fenetres/app/programme.h"
 #include "fenetres/design/menu.h"
 #include "fenetres/design/ouvre.h"

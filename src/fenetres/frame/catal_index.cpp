@@ -1,5 +1,6 @@
 #include "fenetres/frame/catal_index.h"
 
+#include "fenetres/app/fenetre_identite.h"
 #include "fenetres/app/programme.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"

@@ -1,5 +1,6 @@
 #include "fenetres/publish/fenetre_comparateurs.h"
 
+#include "fenetres/app/fenetre_identite.h"
 #include "fenetres/app/fiche.h"
 #include "fenetres/app/programme.h"
 #include "fenetres/publish/fenetre_autres_comparateurs.h"

@@ -174,8 +174,9 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
        {{"R1.ref", plus({"prix=32 € TTC"})}, {"R-1.pro", {"taux=-25", "prixpromo=24 € TTC"}},
         {"promo_prix.opt", {"ok_PROMO_PRIX=oui"}}, {"R-1.dif", {"Grand=40 € TTC"}}},
        {kCache + "pu\" value=\"24\">",
-        "<SUP><b>-25%</b></SUP>",
-        "<OPTION value=\"Grand=30.00\">Grand 30,00 € TTC</OPTION>"},
+        kPrix + "px;TEXT-DECORATION:line-through;\"><b>32,00 &#8364; TTC</b></span></font><font "
+                "face=\"Verdana\" color=\"\"><span style=\"FONT-SIZE:13px;\"><SUP><b>-25%</b>",
+        "<OPTION value=\"Grand=30.00\">Grand 30,00 &#8364; TTC</OPTION>"},
        {},
        false, false, "€ TTC"},
       {"amounts in another currency than the shop's: no price, no order, a model a label",
