@@ -395,7 +395,7 @@ describe('offline order form', () => {
           ['Emballage', '2', '1,50 EUR', '3,00 EUR'],
           ['Total H.T.', '142,90 EUR'], ['TVA 20%', '28,58 EUR'], ['Total TTC', '171,48 EUR']]);
         await calculer(cadre(v), { qte0: '-3' });
-        assert.equal(alertes.at(-1), 'La quantité « -3 » de A ne peut pas être négative.');
+        assert.ok(alertes.includes('La quantité « -3 » de A ne peut pas être négative.'), alertes.join());
         assert.deepEqual((await lignes(cadre(v)))[1], ['A Article', '10', '12,99 EUR', '129,90 EUR']);
         assert.deepEqual(await v.problems(), []);
       } finally {
