@@ -364,8 +364,8 @@ describe('offline order form', () => {
     }
   });
 
-  // A quantity is a whole number of items: anything else typed is refused with a word and its
-  // line keeps its quantity; 10 and 0 work as ever. A line of a copy whose price or quantity is
+  // A quantity is a whole number of items from 0: anything else typed is refused with a word and
+  // its line keeps its quantity; 10 and 0 work as ever. A line of a copy whose price or quantity is
   // none is not counted, but stays shown with its quantity box.
   for (const [layout, enCadres, moyen] of MANIERES) {
     it(`takes whole quantities only, ${layout}, ${moyen}`, async () => {
@@ -394,6 +394,9 @@ describe('offline order form', () => {
           ...[['X1', '1'], ['X2', '1'], ['X3', '0,5']].map(([r, q]) => [`${r} Article`, q, '0,00 EUR', '0,00 EUR']),
           ['Emballage', '2', '1,50 EUR', '3,00 EUR'],
           ['Total H.T.', '142,90 EUR'], ['TVA 20%', '28,58 EUR'], ['Total TTC', '171,48 EUR']]);
+        await calculer(cadre(v), { qte0: '-3' });
+        assert.ok(alertes.includes('La quantité « -3 » de A ne peut pas être négative.'), alertes.join());
+        assert.deepEqual((await lignes(cadre(v)))[1], ['A Article', '10', '12,99 EUR', '129,90 EUR']);
         assert.deepEqual(await v.problems(), []);
       } finally {
         await v.close();

@@ -1,5 +1,6 @@
 #include "fenetres/app/editeur_prix.h"
 
+#include "fenetres/app/fenetre_identite.h"
 #include "fenetres/app/fiche.h"
 #include "fenetres/app/programme.h"
 #include "modele/app/annexes_fiche.h"
@@ -59,7 +60,8 @@ bool EditeurListePrix::enregistrer() {
   const platform::LineList lignes = nettoyerListePrix(memo.lines());
   const platform::LineList avant = nettoyerListePrix(lues_);
   if (auto refus = refusMontants(montantsListe(lignes.lines(), extension_),
-                                 montantsListe(avant.lines(), extension_))) {
+                                 montantsListe(avant.lines(), extension_),
+                                 p_.ident().identite.dev1)) {
     dialogs().showMessage(*refus);
     return false;
   }

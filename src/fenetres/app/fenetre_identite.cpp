@@ -186,6 +186,10 @@ TIdentite Tident::saisie() const {
 void Tident::BitBtn2Click() { close(); }
 
 void Tident::Button1Click() {
+  if (auto refus = refusConversion(prix.text(), tauxt.text())) {
+    dialogs().showMessage(*refus);
+    return;
+  }
   resultat.setCaption(convertirExemple(prix.text(), tauxt.text(), dev2t.text()));
 }
 

@@ -1,5 +1,6 @@
 #include "fenetres/app/fenetre_prix_promotions.h"
 
+#include "fenetres/app/fenetre_identite.h"
 #include "fenetres/app/fenetre_prix_differents.h"
 #include "fenetres/app/fiche.h"
 #include "fenetres/app/programme.h"
@@ -122,7 +123,7 @@ void TprixF::MYclick() {
   titre.setCaption(promo->titre);
   themeL.setCaption(promo->mot_cle);
   // A stored price that is no number is shown as stored, to be mended here.
-  const auto prix = lireMontant(promo->prix);
+  const auto prix = lireMontant(promo->prix, p_.ident().identite.dev1);
   prixini.setText(prix ? formaterPrix(*prix) : promo->prix);
   // The rate as typed, with or without its "%".
   const std::string taux = platform::trim(promo->taux);

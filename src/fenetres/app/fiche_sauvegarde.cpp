@@ -3,6 +3,7 @@
 // deletion of a sheet and the rebuild of the index.
 
 #include "fenetres/app/fiche.h"
+#include "fenetres/app/fenetre_identite.h"
 #include "fenetres/app/programme.h"
 #include "fenetres/design/menu.h"
 #include "fenetres/design/ouvre.h"
@@ -143,7 +144,8 @@ bool Tmain::SauverFiche() {
     saisie.type3 = type3.text();
     saisie.commentaires = commentaires.lines().lines();
     saisie.titres = chants.lines().lines();
-    if (auto refus = refusMontants(montantsFiche(saisie), montantsFiche(enregistree))) {
+    if (auto refus = refusMontants(montantsFiche(saisie), montantsFiche(enregistree),
+                                   p_.ident().identite.dev1)) {
       d.showMessage(*refus);
       return false;
     }

@@ -1,5 +1,6 @@
 #include "fenetres/frame/catal_index.h"
 
+#include "fenetres/app/fenetre_identite.h"
 #include "fenetres/app/programme.h"
 #include "ui/dialogs.h"
 #include "ui/layout.h"
@@ -171,7 +172,7 @@ TOptionsCatalogue Tcatal_ini::publiees() const {
 
 bool Tcatal_ini::sauverEnSignalant() {
   // The box keeps what was typed; the file keeps what was accepted.
-  if (auto refus = refusCatalogue(valeurs())) {
+  if (auto refus = refusCatalogue(valeurs(), p_.ident().identite.dev1)) {
     saisieRefusee_ = true;
     p_.dialogs().showMessage(*refus);
     return false;

@@ -164,7 +164,7 @@ std::string cleFiche(std::string_view nom) { return platform::lowerAscii(platfor
 // goes on and the user hears of them all at once.
 struct PrixIllisibles {
   std::vector<std::string> noms;
-  void add(const app::TFicheProduit& fiche, DossierConstruction& dossier) {
+  void add(const app::TFicheProduit& fiche, DossierConstruction& dossier, std::string_view devise) {
     std::vector<app::MontantFiche> montants = app::montantsFiche(fiche);
     if (!fiche.reference.empty())
       for (const char* extension : {".sup", ".dif"})
@@ -175,7 +175,8 @@ struct PrixIllisibles {
            return pro ? pro->value("prixpromo") : std::string();
          }))
       montants.push_back(m);
-    for (auto& nom : app::montantsIllisibles(fiche.reference, montants)) noms.push_back(nom);
+    for (auto& nom : app::montantsIllisibles(fiche.reference, montants, devise))
+      noms.push_back(nom);
   }
   // The shop's own amounts that the pages and the order form read.
   void reglages(app::Programme& p) {
@@ -185,7 +186,7 @@ struct PrixIllisibles {
     if (!p.main().catalC.checked()) return;
     frame::TOptionsCatalogue catalogue;
     frame::chargerCatalogue(p.donnees(), catalogue);
-    for (auto& nom : frame::catalogueIllisible(catalogue)) noms.push_back(nom);
+    for (auto& nom : frame::catalogueIllisible(catalogue, id.dev1)) noms.push_back(nom);
   }
   void signaler(ui::Dialogs& dialogs) const {
     if (!noms.empty()) dialogs.showMessage(app::messagePrixIllisibles(noms));
@@ -224,7 +225,7 @@ void Tdata1::traiterFiches(Construction& c) {
     }
     app::TFicheProduit fiche;  // each sheet starts afresh: no value leaks from the one before
     if (auto lignes = c.dossier.lire(fichier)) app::lireFicheProduit(*lignes, fiche);
-    illisibles.add(fiche, c.dossier);
+    illisibles.add(fiche, c.dossier, p_.ident().identite.dev1);
     const std::string puce = platform::trim(fiche.puce_image);
     if (!puce.empty()) c.pucesFiches.emplace(platform::foldFileName(fichier), puce);
 

@@ -1,5 +1,6 @@
 #include "fenetres/publish/fenetre_comparateurs.h"
 
+#include "fenetres/app/fenetre_identite.h"
 #include "fenetres/app/fiche.h"
 #include "fenetres/app/programme.h"
 #include "fenetres/publish/fenetre_autres_comparateurs.h"
@@ -131,14 +132,15 @@ void Tkelkoo2::voir() {
   const std::string page = app::pageDuProduit(dossier, reference);
   if (!page.empty()) Lhtm.setCaption(page);
 
-  std::string prix = prixFlux(fiche.value("prix")), promo = prix;
+  const std::string& devise = p_.ident().identite.dev1;
+  std::string prix = prixFlux(fiche.value("prix"), devise), promo = prix;
   if (dossier.exists(reference + ".pro"))
     promo = prixPromoFlux(
         fiche.value("prix"),
-        platform::LineList::load(dossier.path(reference + ".pro")).value("prixpromo"));
+        platform::LineList::load(dossier.path(reference + ".pro")).value("prixpromo"), devise);
   std::string legende = promo == prix ? "Prix: " + prix : "Prix promo: " + promo + " [" + prix + "]";
   if (prix == "0.00") {
-    prix = prixFlux(fiche.value("CD_prix"));
+    prix = prixFlux(fiche.value("CD_prix"), devise);
     legende = "Prix: " + prix;
   }
   if (!ecotaxe.empty()) legende += " ecotaxe: " + ecotaxe;

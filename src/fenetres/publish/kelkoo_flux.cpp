@@ -67,6 +67,7 @@ bool Tkelkoo2::construireFlux() {
   entree.catC = catC.checked();
   entree.themeTC = themeTC.checked();
   entree.themeC = themeC.checked();
+  entree.devise = p_.ident().identite.dev1;
   if (multiC.visible() && multiC.checked()) entree.scriptSuivi = kScriptSuivi;
   for (int i = 0; i < refL.count(); ++i) {
     Gauge.setProgress(i);

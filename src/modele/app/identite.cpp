@@ -61,8 +61,9 @@ const char* const cleUrlBase = "url_base";
 
 // The rate as a number to divide by: one that is not above zero counts as 1.
 double tauxUtilisable(std::string_view taux) {
-  platform::Conversion c = platform::val(nettoyerPrix(taux));
-  return (c.ok() && c.value > 0) ? c.value : 1;
+  const auto t = lireMontant(taux);
+  const double valeur = t ? platform::val(*t).value : 0;
+  return valeur > 0 ? valeur : 1;
 }
 
 }  // namespace
@@ -141,10 +142,15 @@ void sauverIdent(const platform::DataFolder& dossier, const TIdentite& ident,
 }
 
 std::string convertirExemple(std::string_view prix, std::string_view taux, std::string_view dev2) {
-  platform::Conversion montant = platform::val(nettoyerPrix(prix));
-  double valeur = montant.ok() ? montant.value : 0;
+  const auto montant = lireMontant(prix);
+  const double valeur = montant ? platform::val(*montant).value : 0;
   std::string converti = platform::fromNumber(valeur / tauxUtilisable(taux), 2);
   return platform::trim(formaterPrix(converti) + " " + platform::trim(dev2));
+}
+
+std::optional<std::string> refusConversion(std::string_view prix, std::string_view taux) {
+  if (auto refus = refusNombre("Le prix", prix, Signe::positif)) return refus;
+  return refusTauxDevise(taux);
 }
 
 }  // namespace app

@@ -77,5 +77,8 @@ void sauverIdent(const platform::DataFolder& dossier, const TIdentite& ident,
 // The conversion example of the identity window: an amount of the main currency in the second
 // one, "655,96 FF" for "100" at "0,152449".
 std::string convertirExemple(std::string_view prix, std::string_view taux, std::string_view dev2);
+// The refusal of the example's price or rate, read as every amount and as OK reads the rate
+// ("Le prix 1e3 n'est pas un nombre"); none when both are accepted.
+std::optional<std::string> refusConversion(std::string_view prix, std::string_view taux);
 
 }  // namespace app

@@ -27,8 +27,8 @@ bool avecChiffre(std::string_view texte) {
 
 // A list line's text without an amount and without a digit ("rouge", "sur devis") is a label;
 // with a digit ("1O", "1950-1960") it may be a mistyped amount.
-bool etiquette(const MontantFiche& m) {
-  return m.etiquette && !lireMontant(m.texte) && !avecChiffre(m.texte);
+bool etiquette(const MontantFiche& m, std::string_view devise) {
+  return m.etiquette && !lireMontant(m.texte, devise) && !avecChiffre(m.texte);
 }
 
 }  // namespace
@@ -92,11 +92,12 @@ std::vector<MontantFiche> montantsPromotions(
 }
 
 std::vector<std::string> montantsIllisibles(std::string_view reference,
-                                            const std::vector<MontantFiche>& montants) {
+                                            const std::vector<MontantFiche>& montants,
+                                            std::string_view devise) {
   std::vector<std::string> noms;
   std::set<std::string> vus;
   for (const MontantFiche& m : montants)
-    if (!etiquette(m) && refusNombre({}, m.texte, m.signe))
+    if (!etiquette(m, devise) && refusNombre({}, m.texte, m.signe, {}, Decimales::deux, devise))
       if (std::string nom = std::string(reference) + (m.lieu.empty() ? "" : " " + m.lieu) + " (" +
                             trim(m.texte) + ")";
           vus.insert(nom).second)
@@ -112,15 +113,17 @@ std::string messagePrixIllisibles(const std::vector<std::string>& noms) {
 }
 
 std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants,
-                                         const std::vector<MontantFiche>& deja) {
+                                         const std::vector<MontantFiche>& deja,
+                                         std::string_view devise) {
   for (const MontantFiche& m : montants) {
-    if (etiquette(m)) continue;
-    const bool tenue = m.etiquette && !lireMontant(m.texte) &&
+    if (etiquette(m, devise)) continue;
+    const bool tenue = m.etiquette && !lireMontant(m.texte, devise) &&
                        std::any_of(deja.begin(), deja.end(), [&](const MontantFiche& d) {
                          return d.lieu == m.lieu && d.texte == m.texte;
                        });
     if (tenue) continue;
-    if (auto refus = refusNombre("Le prix", m.texte, m.signe, m.lieu)) return refus;
+    if (auto refus = refusNombre("Le prix", m.texte, m.signe, m.lieu, Decimales::deux, devise))
+      return refus;
   }
   return std::nullopt;
 }

@@ -36,15 +36,17 @@ std::vector<MontantFiche> montantsListe(std::span<const std::string> lignes,
 // rows') that `prixPromo` finds one for (empty when none): "en promotion BOL01V".
 std::vector<MontantFiche> montantsPromotions(
     const TFicheProduit& fiche, const std::function<std::string(const std::string&)>& prixPromo);
-// Each amount that refusNombre refuses, labels left aside, named once for a message: "BOL01 de
-// la variante 1 (abc)", "BOL01 du choix Relié (1O)".
+// Each amount that refusNombre refuses in the shop's currency `devise`, labels left aside, named
+// once for a message: "BOL01 de la variante 1 (abc)", "BOL01 du choix Relié (1O)".
 std::vector<std::string> montantsIllisibles(std::string_view reference,
-                                            const std::vector<MontantFiche>& montants);
+                                            const std::vector<MontantFiche>& montants,
+                                            std::string_view devise = {});
 // The build's word on the stored amounts it names (montantsIllisibles, a tariff's lines).
 std::string messagePrixIllisibles(const std::vector<std::string>& noms);
 // The refusal of the first amount that refusNombre refuses, a label left aside, and a list line
 // without an amount that `deja` (what was stored before) holds as it is; none when all pass.
 std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants,
-                                         const std::vector<MontantFiche>& deja = {});
+                                         const std::vector<MontantFiche>& deja = {},
+                                         std::string_view devise = {});
 
 }  // namespace app

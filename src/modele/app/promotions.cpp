@@ -7,6 +7,7 @@
 
 #include "modele/app/fiche_produit.h"
 #include "modele/app/fiches_catalogue.h"
+#include "modele/app/identite.h"
 #include "modele/app/texte_prix.h"
 #include "platform/image.h"
 #include "platform/text.h"
@@ -36,6 +37,13 @@ std::optional<LineList> chargerSiPresent(const std::filesystem::path& fichier) {
 
 // The entries "Définitif" is writing into their sheets, named before the first sheet is written.
 constexpr const char* kDefinitifEnCours = "definitif.en_cours";
+
+// The shop's currency, with which its stored prices are read ("24 € TTC").
+std::string deviseBoutique(const platform::DataFolder& dossier) {
+  TIdentite identite;
+  chargerIdent(dossier, identite);
+  return identite.dev1;
+}
 
 void avant(const std::function<void()>& avantEcriture) {
   if (avantEcriture) avantEcriture();
@@ -234,8 +242,8 @@ void ecrireListesPromo(const platform::DataFolder& dossier) {
   titres.save(chemin(dossier, "promo_titres.prx"));
 }
 
-std::optional<double> nombrePrix(std::string_view texte) {
-  const auto montant = lireMontant(texte);
+std::optional<double> nombrePrix(std::string_view texte, std::string_view devise) {
+  const auto montant = lireMontant(texte, devise);
   if (!montant) return std::nullopt;
   return platform::val(*montant).value;
 }
@@ -284,11 +292,12 @@ ResultatCalcul appliquerTaux(const platform::DataFolder& dossier,
     return r;
   }
   const auto t = nombreTaux(taux);
+  const std::string devise = deviseBoutique(dossier);
   std::vector<std::pair<std::string, TPromotion>> calculees;
   for (const auto& entree : entrees) {
     auto p = chargerPromotion(dossier, entree);
     if (!p) continue;
-    const auto prix = nombrePrix(p->prix);
+    const auto prix = nombrePrix(p->prix, devise);
     if (!prix) {
       r.erreur = "Le prix de la référence " + entree + " (" + p->prix +
                  ") n'est pas un nombre : aucun prix n'a été modifié.";
@@ -325,7 +334,8 @@ namespace {
 // keep the prices the card sold them at: its .dif with each amount at the rate, none when it has
 // no models or no rate. Written after the promotion is gone, so that a stop in between never
 // applies the rate twice.
-std::optional<LineList> modelesDefinitifs(const platform::DataFolder& dossier, const TPromotion& p) {
+std::optional<LineList> modelesDefinitifs(const platform::DataFolder& dossier, const TPromotion& p,
+                                          std::string_view devise) {
   const auto taux = nombreTaux(p.taux);
   if (trim(p.taux).empty() || !taux || *taux < -100 || !nomValide(p.reference)) return std::nullopt;
   auto lignes = chargerSiPresent(chemin(dossier, p.reference + ".dif"));
@@ -334,10 +344,13 @@ std::optional<LineList> modelesDefinitifs(const platform::DataFolder& dossier, c
   for (std::string& ligne : *lignes) {
     const size_t egal = ligne.rfind('=');
     const auto montant =
-        egal == std::string::npos ? std::nullopt : montantCarte(ligne.substr(egal + 1));
-    if (montant && !trim(*montant).empty())
-      ligne = ligne.substr(0, egal + 1) +
-              prixPromotion(platform::val(nettoyerPrix(*montant)).value, *taux, arrondi);
+        egal == std::string::npos ? std::nullopt : lireMontant(ligne.substr(egal + 1), devise);
+    if (!montant || trim(ligne.substr(egal + 1)).empty()) continue;
+    // With the decimal comma the shopkeeper types.
+    std::string prix = platform::fromNumber(
+        platform::val(prixPromotion(platform::val(*montant).value, *taux, arrondi)).value, 2);
+    std::replace(prix.begin(), prix.end(), '.', ',');
+    ligne = ligne.substr(0, egal + 1) + prix;
   }
   return lignes;
 }
@@ -367,10 +380,11 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
   };
   std::vector<Groupe> groupes;
   std::unordered_map<std::string, size_t> parFiche;
+  const std::string devise = deviseBoutique(dossier);
   for (const auto& entree : entrees) {
     auto p = chargerPromotion(dossier, entree);
     if (!p) continue;
-    const auto promo = nombrePrix(p->prixpromo);
+    const auto promo = nombrePrix(p->prixpromo, devise);
     if (!promo || *promo <= 0) continue;
     auto [it, nouveau] = parFiche.try_emplace(p->reference, groupes.size());
     if (nouveau) groupes.push_back({p->reference, {}});
@@ -423,7 +437,7 @@ ResultatDefinitif rendreDefinitif(const platform::DataFolder& dossier,
     std::optional<LineList> modeles;
     for (const auto& [entree, p] : g.promos)
       if (p.referenceCOMM.empty() && std::count(appliquees.begin(), appliquees.end(), entree))
-        modeles = modelesDefinitifs(dossier, p);
+        modeles = modelesDefinitifs(dossier, p, devise);
     ecritures.push_back({g.reference, std::move(*fiche), std::move(appliquees), std::move(modeles)});
   }
   if (ecritures.empty()) return r;
@@ -569,7 +583,7 @@ int recalculerFiche(const platform::DataFolder& dossier, std::string_view refere
     // Without a rate, or with a price or rate that reads as no number, there is nothing to compute
     // the promotion from: it stays as it was set.
     if (prix.empty() || trim(p.taux).empty()) continue;
-    const auto nouveau = nombrePrix(prix);
+    const auto nouveau = nombrePrix(prix, deviseBoutique(dossier));
     const auto taux = nombreTaux(p.taux);
     if (!nouveau || !taux) continue;
     pro->setValue("prix", prix);

@@ -74,8 +74,8 @@ std::vector<std::string> entreesPromotions(const platform::DataFolder& dossier);
 void ecrireListesPromo(const platform::DataFolder& dossier);
 
 // A typed or stored price or rate as a number, read by lireMontant; nullopt when it refuses it
-// ("1.2.3", "1O,50"). A blank text is 0.
-std::optional<double> nombrePrix(std::string_view texte);
+// ("1.2.3", "1O,50"), or in another currency than the shop's `devise`. A blank text is 0.
+std::optional<double> nombrePrix(std::string_view texte, std::string_view devise = {});
 // A typed or stored rate as a number: as nombrePrix, a final "%" allowed ("-15%", "-15 %").
 std::optional<double> nombreTaux(std::string_view texte);
 // A rate without its final "%" and blanks: "-15 %" gives "-15".

@@ -2,6 +2,7 @@
 
 #include "platform/escape.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -78,6 +79,7 @@ bool memeTexte(std::string_view a, std::string_view b) {
 }
 
 const std::string_view kMarques[] = {"EUR", "FF", "F", "€"};
+const std::string_view kMots[] = {"euros", "euro", "francs", "franc"};
 
 bool marqueCourante(std::string_view m) {
   for (std::string_view k : kMarques)
@@ -89,7 +91,27 @@ bool finitPar(std::string_view t, std::string_view fin) {
   return !fin.empty() && t.size() > fin.size() && memeTexte(t.substr(t.size() - fin.size()), fin);
 }
 
+bool commencePar(std::string_view t, std::string_view debut) {
+  return t.size() > debut.size() && memeTexte(t.substr(0, debut.size()), debut);
+}
+
 bool chiffre(char c) { return c >= '0' && c <= '9'; }
+
+enum class Monnaie { euro, franc, autre };
+
+// The currency a mark, a word or the shop's currency text names by its first word: "€ TTC" and
+// "EUR HT" are euros, "FRF" francs.
+Monnaie monnaie(std::string_view texte) {
+  std::string_view t = sansBlancs(texte);
+  t = t.substr(0, std::min(t.size(), t.find(' ')));
+  while (t.ends_with('.')) t.remove_suffix(1);
+  if (t.starts_with("€")) return Monnaie::euro;
+  for (std::string_view mot : {"eur", "euro", "euros"})
+    if (memeTexte(t, mot)) return Monnaie::euro;
+  for (std::string_view mot : {"f", "ff", "frf", "franc", "francs"})
+    if (memeTexte(t, mot)) return Monnaie::franc;
+  return Monnaie::autre;
+}
 
 struct Lecture {
   std::string nombre;
@@ -101,31 +123,30 @@ std::optional<Lecture> lire(std::string_view texte, std::string_view devise) {
   std::string_view t = sansBlancs(texte);
   if (t.empty()) return Lecture{"0"};
   Lecture l;
-  // The shop's own currency after the amount ("4 € TTC"), a currency word, or one mark.
-  bool marque = false;
-  for (std::string_view fin : {sansBlancs(devise), std::string_view("euros"),
-                               std::string_view("euro"), std::string_view("francs"),
-                               std::string_view("franc")})
-    if (finitPar(t, fin)) {
-      t = sansBlancs(t.substr(0, t.size() - fin.size()));
-      l.horsFormulaire = !marqueCourante(fin);
-      marque = true;
-      break;
-    }
-  for (std::string_view m : kMarques) {
-    if (marque) break;
-    if (t.size() >= m.size() && memeTexte(t.substr(0, m.size()), m)) {
-      t = sansBlancs(t.substr(m.size()));
-      marque = true;
-    }
+  devise = sansBlancs(devise);
+  // The longest currency text after the amount, so that "120 FF" in a shop in "F" is not read
+  // as "120 F"; else one mark before it.
+  std::string_view fin;
+  for (std::string_view f : kMots)
+    if (finitPar(t, f) && f.size() > fin.size()) fin = f;
+  for (std::string_view f : kMarques)
+    if (finitPar(t, f) && f.size() > fin.size()) fin = f;
+  if (finitPar(t, devise) && devise.size() >= fin.size()) fin = devise;
+  if (!fin.empty()) {
+    t = sansBlancs(t.substr(0, t.size() - fin.size()));
+    l.horsFormulaire = !marqueCourante(fin);
+  } else {
+    for (std::string_view m : kMarques)
+      if (commencePar(t, m)) {
+        fin = m;
+        t = sansBlancs(t.substr(m.size()));
+        break;
+      }
   }
-  for (std::string_view m : kMarques) {
-    if (marque) break;
-    if (t.size() >= m.size() && memeTexte(t.substr(t.size() - m.size()), m)) {
-      t = sansBlancs(t.substr(0, t.size() - m.size()));
-      marque = true;
-    }
-  }
+  // Another currency than the shop's is no amount of this shop.
+  if (!fin.empty() && !devise.empty() && !memeTexte(fin, devise) &&
+      monnaie(fin) != monnaie(devise))
+    return std::nullopt;
   std::string& nombre = l.nombre;
   if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
     if (t.front() == '-') nombre = "-";
@@ -183,8 +204,9 @@ std::optional<std::string> lireMontant(std::string_view texte, std::string_view 
 }
 
 std::optional<std::string> refusNombre(std::string_view libelle, std::string_view texte,
-                                       Signe signe, std::string_view lieu, Decimales decimales) {
-  const auto montant = lireMontant(texte);
+                                       Signe signe, std::string_view lieu, Decimales decimales,
+                                       std::string_view devise) {
+  const auto montant = lireMontant(texte, devise);
   const char* motif = nullptr;
   if (!montant)
     motif = " n'est pas un nombre";

@@ -26,7 +26,8 @@ std::string nettoyerPrix(std::string_view prix);
 // ("1.234,50"), a sign before the digits, one currency mark before or after them ("€", "EUR",
 // "F", "FF"), or after them a currency word ("euros", "francs") or the shop's currency `devise`
 // ("€ TTC"). The number with a point ("1234.50", "-5"), every decimal kept; "0" for a blank
-// text; none for a letter among the digits, two decimal marks or a second number.
+// text; none for a letter among the digits, two decimal marks or a second number, and for a mark
+// or word of another currency than `devise` ("45 francs" in a shop in "€"; any when it is empty).
 std::optional<std::string> lireMontant(std::string_view texte, std::string_view devise = {});
 
 // A product's price never goes below 0; a supplement or a choice may take off.
@@ -42,7 +43,8 @@ enum class Decimales { deux, libres };
 // is accepted.
 std::optional<std::string> refusNombre(std::string_view libelle, std::string_view texte,
                                        Signe signe, std::string_view lieu = {},
-                                       Decimales decimales = Decimales::deux);
+                                       Decimales decimales = Decimales::deux,
+                                       std::string_view devise = {});
 
 // A stored amount as a card shows and sends it: as stored when the order form reads it as
 // lireMontant does, rounded to the cent with a point when it has more decimals ("12,999" gives

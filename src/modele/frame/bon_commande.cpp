@@ -418,11 +418,14 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                    "else panier.mon_transport=saisi;}"});
   s.add(LineList{"for(var i=0;i<panier.fin;i++){", "var champ=document.form[\"qte\"+i];",
                  "if(panier.ma_commande[i]!=\"oui\"||!champ)continue;",
-                 // A quantity that is no whole number of items is refused: the line keeps its own.
+                 // A quantity that is no whole number of items, or below 0, is refused: the line
+                 // keeps its own. 0 removes it.
                  "var q=lire_quantite(champ.value);",
                  "if(isNaN(q))alert(\"La quantité « \"+champ.value+\" » de \"+panier.ma_ref[i]+"
                  "\" n'est pas un nombre entier d'articles.\");",
-                 "else panier.ma_quantite[i]=String(Math.max(0,q));",
+                 "else if(q<0)alert(\"La quantité « \"+champ.value+\" » de \"+panier.ma_ref[i]+"
+                 "\" ne peut pas être négative.\");",
+                 "else panier.ma_quantite[i]=String(q);",
                  "if(panier.ma_quantite[i]==\"0\")panier.ma_commande[i]=\"\";"});
   if (c.unique) s.add("panier.ma_quantite[i]=" + texteScript(quantiteDefaut(c)) + ";");
   s.add(LineList{"}", "garder_panier();", "}", "</script>"});

@@ -37,17 +37,18 @@ std::string quantiteDefaut(const TOptionsCatalogue& c) {
   return std::to_string(entierDebut(c.quantiteE, false).value_or(1));
 }
 
-std::optional<std::string> refusCatalogue(const TOptionsCatalogue& c) {
+std::optional<std::string> refusCatalogue(const TOptionsCatalogue& c, std::string_view devise) {
   if (!entierDebut(c.quantiteE, true))
     return "La quantité " + platform::trim(c.quantiteE) + " n'est pas un nombre entier d'articles";
-  return app::refusNombre("Le montant des frais de port", c.portE, app::Signe::positif);
+  return app::refusNombre("Le montant des frais de port", c.portE, app::Signe::positif, {},
+                          app::Decimales::deux, devise);
 }
 
-std::vector<std::string> catalogueIllisible(const TOptionsCatalogue& c) {
+std::vector<std::string> catalogueIllisible(const TOptionsCatalogue& c, std::string_view devise) {
   std::vector<std::string> noms;
   if (!entierDebut(c.quantiteE, true))
     noms.push_back("la quantité du catalogue hors ligne (" + platform::trim(c.quantiteE) + ")");
-  if (c.port && app::refusNombre({}, c.portE, app::Signe::positif))
+  if (c.port && app::refusNombre({}, c.portE, app::Signe::positif, {}, app::Decimales::deux, devise))
     noms.push_back("les frais de port du catalogue hors ligne (" + platform::trim(c.portE) + ")");
   return noms;
 }

@@ -57,10 +57,11 @@ std::string montantPort(const TOptionsCatalogue& c, std::string_view devise);
 // number ("2 pièces" gives "2"), "1" when it has none from 1.
 std::string quantiteDefaut(const TOptionsCatalogue& c);
 // The refusal of a typed quantity or shipping amount: "La quantité 1 ex. n'est pas un nombre
-// entier d'articles"; none when both are accepted (an empty shipping box is 0).
-std::optional<std::string> refusCatalogue(const TOptionsCatalogue& c);
+// entier d'articles"; none when both are accepted (an empty shipping box is 0). The shipping is
+// read in the shop's currency `devise`.
+std::optional<std::string> refusCatalogue(const TOptionsCatalogue& c, std::string_view devise);
 // The stored values refusCatalogue would refuse, named for the build's message: "la quantité
 // du catalogue hors ligne (1 ex.)"; shipping only when it is ticked.
-std::vector<std::string> catalogueIllisible(const TOptionsCatalogue& c);
+std::vector<std::string> catalogueIllisible(const TOptionsCatalogue& c, std::string_view devise);
 
 }  // namespace frame

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <utility>
 
 #include "modele/app/fiche_produit.h"
@@ -211,9 +212,14 @@ void EcrivainCartes::lireFiche(const platform::LineList& lignes, bool multiples)
   v.referenceA = f.CD_ref;
   v.referenceB = f.K7_ref;
   v.referenceC = f.VIDEO_ref;
-  v.prixA = app::prixCarte(f.CD_prix, devise).value_or("");
-  v.prixB = app::prixCarte(f.K7_prix, devise).value_or("");
-  v.prixC = app::prixCarte(f.VIDEO_prix, devise).value_or("");
+  for (auto [stocke, carte, illisible] :
+       {std::tuple{&f.CD_prix, &v.prixA, &v.prixIllisibleA},
+        std::tuple{&f.K7_prix, &v.prixB, &v.prixIllisibleB},
+        std::tuple{&f.VIDEO_prix, &v.prixC, &v.prixIllisibleC}}) {
+    const auto lu = app::prixCarte(*stocke, devise);
+    *carte = lu.value_or("");
+    *illisible = !lu;
+  }
   v.type1Carte = f.type1;
   v.type2Carte = f.type2;
   v.type3Carte = f.type3;
@@ -321,7 +327,7 @@ void EcrivainCartes::promotions() {
     places[i].promo = fichier->value("prixpromo");
     // The rate of a promotion the card does not apply is shown beside no price.
     const std::string taux = fichier->value("taux");
-    if (!taux.empty() && app::promotionCarte(places[i].promo))
+    if (!taux.empty() && app::promotionCarte(places[i].promo, contexte().identite().dev1))
       v.tauxPromo = app::sansPourcent(taux);
   }
   for (size_t i = 0; i < places.size(); ++i) {

@@ -69,7 +69,7 @@ void EcrivainCartes::tableauLignes() {
     auto [texte, prix] = couper(reste);
     v.referenceFiche = reference;
     v.texteLigne = texte;
-    // A row whose price is no amount has none, and neither a promotion.
+    // A row whose price is no amount, or was emptied, has none, and neither a promotion.
     v.prix = app::prixCarte(prix, id.dev1).value_or("");
     if (!v.prix.empty()) v.prixAffiche = v.prix;
 
@@ -77,7 +77,7 @@ void EcrivainCartes::tableauLignes() {
     std::string promo;
     if (auto fichier = fichierPromotion(reference)) {
       v.tauxPromo = app::sansPourcent(fichier->value("taux"));
-      if (v.prix.empty() == platform::trim(prix).empty())
+      if (!platform::trim(v.prix).empty())
         promo = app::promotionCarte(fichier->value("prixpromo"), id.dev1).value_or("");
     }
     v.ancienPrix.clear();

@@ -311,9 +311,12 @@ void EcrivainCartes::bandePrix() {
   const std::string ancA = v.ancienPrixA, ancB = v.ancienPrixB, ancC = v.ancienPrixC;
   const std::string affiche = v.prixAffiche;
   const Emplacement places[] = {
-      {v.boutonA == "oui", prixA, prixA, &refA, v.type1Carte, &ancA, s.bouton_type1, s.texte_type1},
-      {v.boutonB == "oui", prixB, prixB, &refB, v.type2Carte, &ancB, s.bouton_type2, s.texte_type2},
-      {v.boutonC == "oui", prixC, prixC, &refC, v.type3Carte, &ancC, s.bouton_type3, s.texte_type3},
+      {v.boutonA == "oui" && !v.prixIllisibleA, prixA, prixA, &refA, v.type1Carte, &ancA,
+       s.bouton_type1, s.texte_type1},
+      {v.boutonB == "oui" && !v.prixIllisibleB, prixB, prixB, &refB, v.type2Carte, &ancB,
+       s.bouton_type2, s.texte_type2},
+      {v.boutonC == "oui" && !v.prixIllisibleC, prixC, prixC, &refC, v.type3Carte, &ancC,
+       s.bouton_type3, s.texte_type3},
       {!variantes, prix, affiche, nullptr, vide, nullptr, s.bouton_jc, s.texte_jc},
   };
   for (const Emplacement& e : places) {

@@ -33,6 +33,8 @@ struct TValeursCarte {
   std::string ancienPrix, ancienPrixA, ancienPrixB, ancienPrixC;  // struck prices, cleaned
   std::string tauxPromo;
   std::string prixA, prixB, prixC;
+  // A variant sells by its own price: one that is no amount takes no order.
+  bool prixIllisibleA = false, prixIllisibleB = false, prixIllisibleC = false;
   std::string referenceA, referenceB, referenceC;
   std::string boutonA = "non", boutonB = "non", boutonC = "non";
   std::string ecotaxe, ecotaxeA, ecotaxeB, ecotaxeC;

@@ -89,15 +89,16 @@ std::string sansBalises(std::string_view texte) {
   return resultat;
 }
 
-std::string prixFlux(std::string_view prix) {
-  const auto carte = app::prixCarte(prix);
+std::string prixFlux(std::string_view prix, std::string_view devise) {
+  const auto carte = app::prixCarte(prix, devise);
   return carte ? app::nettoyerPrix(app::formaterPrix(app::nettoyerPrix(*carte))) : "0.00";
 }
 
-std::string prixPromoFlux(std::string_view prix, std::string_view prixpromo) {
-  const std::string p = prixFlux(prix);
-  const auto promo = app::promotionCarte(prixpromo);
-  return promo && p != "0.00" ? prixFlux(*promo) : p;
+std::string prixPromoFlux(std::string_view prix, std::string_view prixpromo,
+                          std::string_view devise) {
+  const std::string p = prixFlux(prix, devise);
+  const auto promo = app::promotionCarte(prixpromo, devise);
+  return promo && p != "0.00" ? prixFlux(*promo, devise) : p;
 }
 
 std::string titreFlux(std::string_view categorie, std::string_view theme, std::string_view texte,

@@ -54,11 +54,13 @@ std::string sansPoids(std::string_view texte);
 // drops the rest.
 std::string sansBalises(std::string_view texte);
 // A price as the feeds write it, the amount its card sells: "10" gives "10.00", "12,999" gives
-// "13.00"; "0.00" (not fed) for a price the card does not sell ("-5", "abc").
-std::string prixFlux(std::string_view prix);
+// "13.00"; "0.00" (not fed) for a price the card does not sell ("-5", "abc", "45 francs" in a
+// shop whose currency `devise` is "€").
+std::string prixFlux(std::string_view prix, std::string_view devise);
 // The price with its promotion, as the card applies it: a promotion that is no amount, below 0,
 // or on a product without a price is none.
-std::string prixPromoFlux(std::string_view prix, std::string_view prixpromo);
+std::string prixPromoFlux(std::string_view prix, std::string_view prixpromo,
+                          std::string_view devise);
 // The computed title: [category] [theme] text author, trimmed.
 std::string titreFlux(std::string_view categorie, std::string_view theme, std::string_view texte,
                       std::string_view auteur, bool sansCategorie, bool avecTheme);

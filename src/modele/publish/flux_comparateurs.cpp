@@ -74,13 +74,13 @@ Flux construireFlux(const EntreeFlux& e) {
     titre = premiers(platform::trim(titre), 79);
     categorie = premiers(platform::trim(categorie), 79);
 
-    std::string prix = prixPromoFlux(p.prix, p.prixPromo);
-    if (prix == "0.00") prix = prixFlux(p.cdPrix);
+    std::string prix = prixPromoFlux(p.prix, p.prixPromo, e.devise);
+    if (prix == "0.00") prix = prixFlux(p.cdPrix, e.devise);
     const std::string ecotaxe = app::nettoyerPrix(p.pecotaxe + " ");
     if (nombre(prix) > nombre(ecotaxe)) {
       char tampon[64];
       std::snprintf(tampon, sizeof tampon, "%.2f", nombre(prix) - nombre(ecotaxe));
-      prix = prixFlux(tampon);
+      prix = prixFlux(tampon, e.devise);
     }
 
     std::string description = descriptionFlux(p.theme, p.commentaires, e.themeC, false);

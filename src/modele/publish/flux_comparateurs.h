@@ -26,6 +26,7 @@ struct EntreeFlux {
   std::string urlBase;  // with the "Rep." folder already added
   bool catC = false, themeTC = false, themeC = false;
   std::string scriptSuivi;  // merged multi-shop feeds: rows point at this tracking script
+  std::string devise;       // the shop's currency, as the cards read prices with it
   std::vector<ProduitFlux> produits;
 };
 

@@ -108,10 +108,20 @@ TEST_F(IdentWindow, ConversionExampleAndLabelFollowTheEdits) {
   ident().dev1t.type("USD");
   EXPECT_EQ(ident().dev.caption(), "USD");
   ident().prix.type("1234567");
-  ident().tauxt.type("0");
+  ident().tauxt.type("0,5");
   ident().dev2t.type("CAD");
   ident().Button1.click();
-  EXPECT_EQ(ident().resultat.caption(), "1 234 567,00 CAD");
+  EXPECT_EQ(ident().resultat.caption(), "2 469 134,00 CAD");
+  // Read as OK reads them: refused by name, the example kept.
+  for (auto [prix, taux] : {std::pair{"1e3", "2"}, {"10", "abc"}, {"10", "0"}}) {
+    ident().prix.type(prix);
+    ident().tauxt.type(taux);
+    ident().Button1.click();
+    EXPECT_EQ(ident().resultat.caption(), "2 469 134,00 CAD") << prix << " " << taux;
+  }
+  EXPECT_EQ(t.dialogs.messages(),
+            (Lignes{"Le prix 1e3 n'est pas un nombre", "Le taux abc n'est pas un nombre",
+                    "Le taux 0 doit être supérieur à zéro"}));
 }
 
 TEST_F(IdentWindow, TypingIsLimitedButStoredValuesAreNeverCut) {

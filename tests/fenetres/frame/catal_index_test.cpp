@@ -87,6 +87,24 @@ TEST(OptionsCatalogue, LoaderRules) {
   }
 }
 
+// The shipping charged and named by the build: in the shop's currency, and only when ticked.
+TEST(OptionsCatalogue, ShippingReadInTheShopsCurrency) {
+  struct Cas {
+    bool port;
+    const char *portE, *devise, *montant;
+    bool nomme;
+  } cas[] = {{false, "abc", "EUR", "0", false}, {true, "abc", "EUR", "0", true},
+             {true, "4,90 FF", "F", "4,90", false}, {true, "4 F", "EUR", "0", true},
+             {true, "4 € TTC", "€ TTC", "4", false}};
+  for (const Cas& c : cas) {
+    TOptionsCatalogue o;
+    o.port = c.port;
+    o.portE = c.portE;
+    EXPECT_EQ(frame::montantPort(o, c.devise), c.montant) << c.portE;
+    EXPECT_EQ(frame::catalogueIllisible(o, c.devise).size(), c.nomme ? 1u : 0u) << c.portE;
+  }
+}
+
 class FenetreCatalogue : public ::testing::Test {
  protected:
   FenetreCatalogue() {

@@ -20,6 +20,16 @@ TEST(MontantsFiche, LabelsMistypedAmountsAndLinesAlreadyHeld) {
   EXPECT_EQ(refusMontants(montants, montantsListe(avant, ".dif")), std::nullopt);
   EXPECT_EQ(refusMontants(montantsListe(std::vector<std::string>{"Gravure=-5"}, ".dif")),
             "Le prix -5 du modèle Gravure ne peut pas être négatif");
+  // A line held before is held as it was stored, not with another mistyped amount.
+  EXPECT_EQ(refusMontants(montantsListe(std::vector<std::string>{"Relié=2O"}, ".dif"),
+                          montantsListe(avant, ".dif")),
+            "Le prix 2O du modèle Relié n'est pas un nombre");
+  // Read in the shop's currency, as the card reads them.
+  const std::vector<std::string> devises = {"Grand=40 € TTC", "Gravure=5 FF"};
+  EXPECT_EQ(montantsIllisibles("R1", montantsListe(devises, ".sup"), "€ TTC"),
+            (std::vector<std::string>{"R1 du supplément Gravure (5 FF)"}));
+  EXPECT_EQ(refusMontants(montantsListe(std::vector<std::string>{"Gravure=5 FF"}, ".sup"), {}, "F"),
+            std::nullopt);
 }
 
 TEST(MontantsFiche, QuantityMultiple) {

@@ -90,7 +90,22 @@ TEST(Promotions, FinalPricesRewriteOnlyTheirLines) {
             "CD_ref=R1V\r\nCD_prix=17.91\r\ntype1=Grand\r\n");
   EXPECT_FALSE(t.exists("R1.pro") || t.exists("R1V.pro") || t.exists("A1.pro"));
   EXPECT_EQ(t.read("ref.gen"), "R1#Vaisselle#Bols#Bol##\r\n");
-  EXPECT_EQ(t.read("R1.dif"), "Petit=18.00\r\nGrand=27.00\r\nCouleur=rouge\r\n");
+  EXPECT_EQ(t.read("R1.dif"), "Petit=18,00\r\nGrand=27,00\r\nCouleur=rouge\r\n");
+}
+
+// Amounts stored with the shop's currency text are read as the card reads them.
+TEST(Promotions, FinalReadsTheShopsCurrencyText) {
+  TempFolder t;
+  platform::DataFolder d(t.path());
+  t.write("ident.opt", "nomE=Boutique\r\ndev1=\x80 TTC\r\n");
+  t.write("R1.ref", "categorie=Vaisselle\r\nreference=R1\r\ndescription=Bol\r\nprix=32 \x80 TTC\r\n"
+                    "mot_cle=Bols\r\n");
+  t.write("R1.dif", "Petit=32 \x80 TTC\r\nGrand=40 \x80 TTC\r\n");
+  reconstruire(d);
+  t.write("R1.pro", "categorie=Vaisselle\r\nreference=R1\r\ntitre=Bol\r\nprix=32 \x80 TTC\r\n"
+                    "mot_cle=Bols\r\ntaux=-25\r\nprixpromo=24 \x80 TTC\r\n");
+  EXPECT_EQ(rendreDefinitif(d, preparerDefinitif(d)).appliquees, 1);
+  EXPECT_EQ(t.read("R1.dif"), "Petit=24,00\r\nGrand=30,00\r\n");
 }
 
 TEST(Promotions, PriceChangeMatchesWholeValuesAndFinalKeepsAStalePromotion) {

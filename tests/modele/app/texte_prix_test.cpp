@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/text.h"
 #include "support/temp_folder.h"
 
@@ -86,6 +88,7 @@ TEST(LireMontant, StrictReadingAndTheSignByPlace) {
       {"1.234,50", "1234.50", true, true},   {"1.234.567,8 Euro", "1234567.8", true, true},
       {"1.23,50", {}, false, false},         {"12 50", {}, false, false},
       {"1e3", {}, false, false},             {"NaN", {}, false, false},
+      {"1234.567,50", {}, false, false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(lireMontant(c.texte), c.lu) << c.texte;
@@ -104,6 +107,18 @@ TEST(LireMontant, StrictReadingAndTheSignByPlace) {
   EXPECT_EQ(lireMontant("4 € TTC", "€ TTC"), "4");
   EXPECT_EQ(lireMontant("12,50 eur ht", " EUR HT"), "12.50");
   EXPECT_EQ(lireMontant("TTC", "TTC"), std::nullopt);
+  // The shop's currency and no other: "FF" in a shop in "F", no franc in a shop in euros.
+  const std::tuple<const char*, const char*, std::optional<std::string>> devises[] = {
+      {"120 FF", "F", "120"},       {"4,90 FF", "F", "4.90"},      {"FF 10", " F ", "10"},
+      {"45 francs", "FRF", "45"},   {"6,55957", "F", "6.55957"},   {"12 €", "F", {}},
+      {"12 euros", "FF", {}},       {"45 francs", "€", {}},        {"30 F", "EUR", {}},
+      {"12 FF", "€ TTC", {}},       {"F 12", "Euros", {}},         {"30 euros", "€ TTC", "30"},
+      {"4 €", "€ TTC", "4"},        {"12 EUR", "€", "12"},         {"12 €", "USD", {}},
+      {"12 USD", "USD", "12"}};
+  for (const auto& [texte, devise, lu] : devises)
+    EXPECT_EQ(lireMontant(texte, devise), lu) << texte << " / " << devise;
+  EXPECT_EQ(refusNombre("Le prix", "30 F", Signe::positif, {}, Decimales::deux, "EUR"),
+            "Le prix 30 F n'est pas un nombre");
 }
 
 // A stored price as its card shows and sends it: as stored when the order form reads it, the
@@ -121,6 +136,8 @@ TEST(PrixCarte, PlainPricesAsStoredOthersAsTheirNumber) {
                {"1 234,5678", "1234.57"}};
   for (const auto& c : cases) EXPECT_EQ(prixCarte(c.prix), c.carte) << c.prix;
   EXPECT_EQ(prixCarte("4 € TTC", "€ TTC"), "4");
+  EXPECT_EQ(prixCarte("120 FF", "F"), "120 FF");
+  EXPECT_EQ(prixCarte("45 francs", "EUR"), std::nullopt);
 }
 
 // A list's amount and a promotional price as a card takes them: none when no amount.
@@ -131,7 +148,8 @@ TEST(PrixCarte, ListAmountsAndPromotions) {
   } cases[] = {{"8,75", "8,75", "8,75"},      {"-2,555", "-2.56", std::nullopt},
                {"rouge", std::nullopt, std::nullopt}, {" 1950-1960", std::nullopt, std::nullopt},
                {"NaN", std::nullopt, std::nullopt},   {"inf", std::nullopt, std::nullopt},
-               {"-18.50", "-18.50", std::nullopt},    {"0,004", "0.00", "0.00"}};
+               {"-18.50", "-18.50", std::nullopt},    {"0,004", "0.00", "0.00"},
+               {" ", " ", std::nullopt}};
   for (const auto& c : cases) {
     EXPECT_EQ(montantCarte(c.texte), c.montant) << c.texte;
     EXPECT_EQ(promotionCarte(c.texte), c.promotion) << c.texte;

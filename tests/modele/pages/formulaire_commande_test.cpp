@@ -17,6 +17,7 @@ struct Cas {
   std::vector<std::string> absents;    // texts found nowhere
   bool horsLigne = false;
   bool modelesEnLigne = false;  // a table card's price lists beside its title (tableau_c)
+  std::string devise = "EUR";   // the shop's currency
 };
 
 const std::string kCache = "<input type=\"hidden\" name=\"";
@@ -159,6 +160,29 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
         kCache + "ref\" value=\"VB\">", kCache + "pu\" value=\"12\">",
         kCache + "ref\" value=\"VC\">", kCache + "pu\" value=\"14\">"},
        {"NaN", "-150", "-7"}},
+      {"a variant whose price is no amount takes no order; the others sell by their own",
+       {{"R1.ref", plus({"bouton_CD=oui", "bouton_K7=oui", "CD_ref=VA", "K7_ref=VB",
+                         "CD_prix=12,9O", "K7_prix=12"})}},
+       {kCache + "ref\" value=\"VB\">", kCache + "pu\" value=\"12\">"},
+       {"value=\"VA\"", "0,00", "12,9O"}},
+      {"a table card whose price is no amount: no price shown, no order taken",
+       {{"R1.ref", plus({"prix=1O,50", "categorie=C", "mot_cle=T"})},
+        {"C_T.stl", {"style_fiche=tableau"}}},
+       {},
+       {"name=\"pu\"", "0,00", "1,50"}},
+      {"amounts in the shop's own currency text: the promotion's rate shown, the models at it",
+       {{"R1.ref", plus({"prix=32 € TTC"})}, {"R-1.pro", {"taux=-25", "prixpromo=24 € TTC"}},
+        {"promo_prix.opt", {"ok_PROMO_PRIX=oui"}}, {"R-1.dif", {"Grand=40 € TTC"}}},
+       {kCache + "pu\" value=\"24\">",
+        kPrix + "px;TEXT-DECORATION:line-through;\"><b>32,00 &#8364; TTC</b></span></font><font "
+                "face=\"Verdana\" color=\"\"><span style=\"FONT-SIZE:13px;\"><SUP><b>-25%</b>",
+        "<OPTION value=\"Grand=30.00\">Grand 30,00 &#8364; TTC</OPTION>"},
+       {},
+       false, false, "€ TTC"},
+      {"amounts in another currency than the shop's: no price, no order, a model a label",
+       {{"R1.ref", plus({"prix=45 francs"})}, {"R-1.dif", {"Grand=30 F"}}},
+       {},
+       {"name=\"pu\"", "45,00"}},
       {"a promotion at a rate below -100 %: models at their own prices",
        {{"R1.ref", fiche}, {"R-1.pro", {"taux=-150", "prixpromo=5"}}, {"R-1.dif", {"Petit=8"}}},
        {kCache + "pu\" value=\"5\">", "<OPTION value=\"Petit=8\">Petit 8 EUR</OPTION>"},
@@ -186,9 +210,9 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
         "&nbsp;<b>Grand</b>&nbsp;</span></font></td>",
         kCache + "description\" value=\" (w:5)Grand\">", kCache + "pu\" value=\"15\">",
         kCache + "ref\" value=\"A3\">", kCache + "pu\" value=\"\">",
-        // No price of its own, but a promotion: it posts the price it shows.
-        kCache + "ref\" value=\"A4\">", kCache + "pu\" value=\"7\">", "</TABLE>"},
-       {"<AUTRE>", "SUP"}},
+        // An emptied price sells no promotion.
+        kCache + "ref\" value=\"A4\">", kCache + "pu\" value=\"\">", "</TABLE>"},
+       {"<AUTRE>", "SUP", "7,00"}},
       {"comment rows' promotions left no amount or below 0: the rows' prices stand",
        {{"R1.ref", plus({"commentaires=<AUTRE>", "commentaires=<LIGNE>A1#Petit#10",
                          "commentaires=<LIGNE>A2#Grand#15"})},
@@ -211,7 +235,7 @@ TEST(FormulaireCommande, WhatEachSheetPutsInItsForm) {
     e.tableau_c = c.modelesEnLigne ? "oui" : "non";
     e.targetS = "_top";
     e.url_cgi = "cart.php";
-    e.identite = app::TIdentite{.dev1 = "EUR", .login = "shop"};
+    e.identite = app::TIdentite{.dev1 = c.devise, .login = "shop"};
     const auto carte = ecrivain.faireVignette(e);
     ASSERT_TRUE(carte);
     const auto& l = carte->lines();

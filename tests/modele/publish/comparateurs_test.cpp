@@ -31,7 +31,7 @@ TEST(Comparateurs, FeedValues) {
       {sansPoids("Chanson (wallonne) de Liège"), "Chanson (wallonne) de Liège"},
       {sansBalises("<b>Pull</b> > chaud"), "Pull  chaud"},
       {sansBalises("Pull <i chaud"), "Pull "},
-      {prixFlux("1 234,5 €"), "1234.50"},
+      {prixFlux("1 234,5 €", "EUR"), "1234.50"},
       {titreFlux("Mode", "Hiver", "Pull", "Zoé", true, true), "Hiver Pull Zoé"},
       {descriptionFlux("Hiver", commentaires, false, false), "Hiver a b c d e f"},
       {descriptionFlux("Hiver", commentaires, false, true), "Hiver a b c d e f g"},

@@ -13,7 +13,8 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
                          .page = "page2.htm"};
   using Cas = std::pair<ProduitFlux, std::string>;  // the product and its row, "" when none
   ProduitFlux promo = base, ecotaxeHaute = base, sansPrix = base, surcharge = base, balises = base,
-              long_ = base, separateurs = base, longueDescription = base;
+              long_ = base, separateurs = base, longueDescription = base, negatif = base,
+              promoBlanche = base;
   separateurs.description = "Pull\tcol\rV";
   separateurs.commentaires = {"doux\tet\nchaud"};
   separateurs.reference = "r\t1";
@@ -21,6 +22,8 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
   promo.pecotaxe = "0,5";
   ecotaxeHaute.pecotaxe = "25";
   sansPrix.prix = "0";
+  negatif.prix = "-5";  // the card sells it not: neither is it fed
+  promoBlanche.prixPromo = " ";
   surcharge.surcharge = platform::LineList{"titre=Autre titre", "<b>Gras</b> x", "categorie=Neuf  "};
   balises.commentaires = {"<b>doux</b>", "1", "2", "3", "4", "5", "6"};
   long_.description = std::string(80, 'x');  // "Mode " and the title cut to 79 characters
@@ -32,6 +35,8 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
       {promo, u + "Mode Pull Lune\tHiver\t15.00\tr1\thttp://b.test/img/p.jpg\tMode\t0.5"},
       {ecotaxeHaute, u + "Mode Pull Lune\tHiver\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t25"},
       {sansPrix, ""},
+      {negatif, ""},
+      {promoBlanche, u + "Mode Pull Lune\tHiver\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t0"},
       {surcharge, u + "Autre titre\tGras x\t20.00\tr1\thttp://b.test/img/p.jpg\tNeuf  \t0"},
       {balises, u + "Mode Pull Lune\tHiver doux 1 2 3 4 5\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t0"},
       {long_, u + "Mode " + std::string(74, 'x') + "\tHiver\t20.00\tr1\thttp://b.test/img/p.jpg\tMode\t0"},
@@ -49,6 +54,15 @@ TEST(FluxComparateurs, OneRowPerPricedProduct) {
     EXPECT_EQ(flux.kelkoo[4], ligne);
     EXPECT_NE(flux.webmarchand[4].find("track=w&"), std::string::npos);
   }
+  // Prices read in the shop's currency, as its cards read them.
+  ProduitFlux ttc = base, francs = base;
+  ttc.prix = "40 € TTC";
+  ttc.prixPromo = "32 € TTC";
+  francs.prix = "45 francs";
+  const Flux flux = construireFlux({.urlBase = "http://b.test", .devise = "€ TTC",
+                                    .produits = {ttc, francs}});
+  ASSERT_EQ(flux.kelkoo.size(), 5u);
+  EXPECT_EQ(flux.kelkoo[4], u + "Mode Pull Lune\tHiver\t32.00\tr1\thttp://b.test/img/p.jpg\tMode\t0");
 }
 
 TEST(FluxComparateurs, TrackingCodes) {
