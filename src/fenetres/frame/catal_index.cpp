@@ -199,7 +199,7 @@ void Tcatal_ini::FormDeactivate() { sauverEnSignalant(); }
 
 void Tcatal_ini::FormClose() {
   // Closed with a value it refuses: the edits are cancelled, the window shows the file again.
-  if (!refusCatalogue(valeurs())) return;
+  if (!refusCatalogue(valeurs(), p_.ident().identite.dev1)) return;
   saisieRefusee_ = false;
   afficher(enregistrees());
 }
