@@ -22,8 +22,9 @@ void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {
   EntreesBonCommande e;
   e.catalogue = p_.catal_ini().publiees();
   e.calcul = lireReglagesCalcul(p_.donnees());
-  // The form leaves such a line out; the shop hears of it as of any stored price it cannot read.
-  if (const auto illisibles = tarifsIllisibles(e.calcul); !illisibles.empty())
+  // The form counts such a value as absent and leaves such a line out; the shop hears of them
+  // as of any stored price it cannot read.
+  if (const auto illisibles = reglagesIllisibles(e.calcul); !illisibles.empty())
     p_.dialogs().showMessage(app::messagePrixIllisibles(illisibles));
   e.frames = frames();
   e.accueilHTM = main.accueilHTM;

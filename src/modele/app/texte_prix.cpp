@@ -228,6 +228,16 @@ bool auDelaDuCentime(const std::string& nombre) {
   return point != std::string::npos && nombre.size() - point - 1 > 2;
 }
 
+// Adds one to a whole number written in digits: "199" gives "200".
+void plusUn(std::string& chiffres) {
+  size_t i = chiffres.size();
+  while (i > 0 && chiffres[i - 1] == '9') chiffres[--i] = '0';
+  if (i == 0)
+    chiffres.insert(0, 1, '1');
+  else
+    ++chiffres[i - 1];
+}
+
 // A number with a point rounded to the cent on its digits, half away from zero: "12.999" gives
 // "13.00", "-2.555" gives "-2.56", without the errors of a binary fraction.
 std::string auCentime(const std::string& nombre) {
@@ -235,14 +245,7 @@ std::string auCentime(const std::string& nombre) {
   const std::string_view n = std::string_view(nombre).substr(negatif ? 1 : 0);
   const size_t point = n.find('.');
   std::string chiffres = std::string(n.substr(0, point)) + std::string(n.substr(point + 1, 2));
-  if (n[point + 3] >= '5') {
-    size_t i = chiffres.size();
-    while (i > 0 && chiffres[i - 1] == '9') chiffres[--i] = '0';
-    if (i == 0)
-      chiffres.insert(0, 1, '1');
-    else
-      ++chiffres[i - 1];
-  }
+  if (n[point + 3] >= '5') plusUn(chiffres);
   if (chiffres.size() < 3) chiffres.insert(0, 3 - chiffres.size(), '0');
   while (chiffres.size() > 3 && chiffres.front() == '0') chiffres.erase(0, 1);
   const bool nul = chiffres.find_first_not_of('0') == std::string::npos;
@@ -300,19 +303,67 @@ std::string formaterPrix(std::string_view montant) {
   return entier + "," + decimales;
 }
 
+std::optional<TauxDevise> tauxDevise(std::string_view taux) {
+  const auto lu = lireMontant(taux);
+  if (!lu || lu->starts_with('-')) return std::nullopt;
+  const size_t point = lu->find('.');
+  std::string decimales = point == std::string::npos ? "" : lu->substr(point + 1);
+  while (!decimales.empty() && decimales.back() == '0') decimales.pop_back();
+  std::string chiffres = lu->substr(0, point) + decimales;
+  chiffres.erase(0, std::min(chiffres.find_first_not_of('0'), chiffres.size()));
+  if (chiffres.empty()) return std::nullopt;
+  TauxDevise t{0, static_cast<int>(decimales.size())};
+  // Past 15 digits, decimals are dropped, half up: the form's script then divides exactly.
+  const size_t garde = std::min<size_t>(chiffres.size(), 15);
+  if (chiffres.size() - garde > decimales.size()) return std::nullopt;
+  t.decimales -= static_cast<int>(chiffres.size() - garde);
+  t.chiffres = *platform::toInteger(chiffres.substr(0, garde));
+  if (garde < chiffres.size() && chiffres[garde] >= '5') ++t.chiffres;
+  while (t.decimales > 0 && t.chiffres % 10 == 0) {
+    t.chiffres /= 10;
+    --t.decimales;
+  }
+  return t;
+}
+
+std::string centimesDevise(std::string_view centimes, const TauxDevise& taux) {
+  const bool negatif = centimes.starts_with('-');
+  const std::string chiffres =
+      std::string(centimes.substr(negatif ? 1 : 0)) + std::string(taux.decimales, '0');
+  const auto diviseur = static_cast<unsigned long long>(taux.chiffres);
+  unsigned long long reste = 0;
+  std::string quotient;
+  for (char c : chiffres) {
+    reste = reste * 10 + static_cast<unsigned long long>(c - '0');
+    quotient += static_cast<char>('0' + reste / diviseur);
+    reste %= diviseur;
+  }
+  if (2 * reste >= diviseur) plusUn(quotient);
+  quotient.erase(0, std::min(quotient.find_first_not_of('0'), quotient.size()));
+  if (quotient.empty()) return "0";
+  return (negatif ? "-" : "") + quotient;
+}
+
 PrixDevise prixDevise(std::string_view prix, std::string_view dev1, std::string_view dev2,
                       std::string_view taux) {
   PrixDevise r;
   std::string propre = nettoyerPrix(prix);
-  platform::Conversion montant = platform::val(propre);
-  double valeur = montant.ok() ? montant.value : 0;
   r.prixPrincipalTexte = formaterPrix(propre) + " " + platform::htmlText(dev1);
 
   // A rate that is no number above zero converts nothing (the build names it).
-  const auto t = lireMontant(taux);
-  const double rate = t ? platform::val(*t).value : 0;
-  if (!(rate > 0)) return r;
-  std::string converti = platform::fromNumber(std::round(valeur / rate * 100) / 100, 2);
+  const auto t = tauxDevise(taux);
+  if (!t) return r;
+  // The price in cents, as the order form counts it, then converted on its digits.
+  std::string nombre = platform::val(propre).ok() ? propre : "0";
+  if (nombre.find('.') == std::string::npos) nombre += '.';
+  std::string centimes = auCentime(nombre + "000");
+  centimes.erase(centimes.size() - 3, 1);
+  std::string converti = centimesDevise(centimes, *t);
+  const bool negatif = converti.starts_with('-');
+  if (negatif) converti.erase(0, 1);
+  if (converti.size() < 3) converti.insert(0, 3 - converti.size(), '0');
+  converti = (negatif ? "-" : "") + converti.substr(0, converti.size() - 2) + "." +
+             converti.substr(converti.size() - 2);
   if (converti.size() < 20) converti.insert(0, 20 - converti.size(), ' ');
   r.texteCommun = formaterPrix(converti);
   if (!dev2.empty()) r.prixDeviseTexte = r.texteCommun + " " + platform::htmlText(dev2);

@@ -63,6 +63,19 @@ std::optional<std::string> promotionCarte(std::string_view prixpromo, std::strin
 // An amount written with a point as the French way: "1234.5" gives "1 234,50" (decimals cut).
 std::string formaterPrix(std::string_view montant);
 
+// The second currency's rate as a fraction: its digits as a whole number over a power of ten
+// ("0,8" gives {8, 1}); none when it is no number above zero. It keeps at most 15 digits, rounded
+// half up beyond, so that the order form's script divides by it exactly as the card does.
+struct TauxDevise {
+  long long chiffres;
+  int decimales;
+};
+std::optional<TauxDevise> tauxDevise(std::string_view taux);
+
+// An amount in whole cents ("-1250") in the second currency, in whole cents: divided by the
+// rate on its digits, an exact half of a cent rounded away from zero.
+std::string centimesDevise(std::string_view centimes, const TauxDevise& taux);
+
 // Texts of a page: the currencies are escaped as page text.
 struct PrixDevise {
   std::string prixPrincipalTexte;  // amount and main currency; may begin with blanks

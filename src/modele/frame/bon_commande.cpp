@@ -389,7 +389,7 @@ LineList scriptGardeCadres() {
 LineList pageBonCommande(const EntreesBonCommande& e) {
   const TOptionsCatalogue& c = e.catalogue;
   // A rate that is no positive number would show no second-currency amount: none is shown.
-  const bool deux = e.secondeDevise && platform::val(nombreScript(e.taux)).value > 0;
+  const bool deux = e.secondeDevise && app::tauxDevise(e.taux);
   const Page p{e, deux};
   LineList s{"<HTML>", "<HEAD>", platform::kCharsetMeta,
              "<TITLE>" + platform::upperText(c.titreE) + "</TITLE>",

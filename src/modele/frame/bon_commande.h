@@ -42,12 +42,28 @@ struct ReglagesCalcul {
 // Reads the settings files of import/ (missing ones leave every value empty). Throws FileError.
 ReglagesCalcul lireReglagesCalcul(const platform::DataFolder& dossier);
 
-// A tariff line as the form reads it: its key (a weight, or "max") and its price read as every
-// amount is, "500=4,50" giving "500=4.50"; none for a line that is no such pair, a blank one too.
+// The form counts in whole numbers, exact up to 2^53: amounts in cents, rates in ten-thousandths
+// of a percent, weights in thousandths. Each is read as every amount is (lireMontant), never
+// below 0; none for an empty value, one that is no such number or one too large to count.
+// A settings amount (a threshold, a supplement, a package's price): "4,35" gives 435; none too
+// for more than two decimals.
+std::optional<long long> centimesReglage(std::string_view valeur);
+// A rate in percent: "5,5" gives 55000, rounded half up past four decimals.
+std::optional<long long> tauxReglage(std::string_view valeur);
+// A weight, of a tariff's tier or of a product's mark, its letters and signs left aside:
+// "1,5" and "1.5kg" give 1500, "250k" 250000, rounded half up past three decimals. The form's
+// `lire_poids` reads a mark by the same rule.
+std::optional<long long> poidsLu(std::string_view valeur);
+
+// A tariff line as the form reads it: its key ("max" or a weight, poidsLu) and its price
+// (centimesReglage), "1,5=4,50" giving "1500=450"; none for a line that is no such pair, a blank
+// one too.
 std::optional<std::string> palierTarif(std::string_view ligne);
-// The lines of the tariff files that palierTarif refuses, blank lines left aside, each named
-// with its file for the build's message: "tarif.txt (500=4,5x)".
-std::vector<std::string> tarifsIllisibles(const ReglagesCalcul& reglages);
+// What the form cannot read of the settings, each named with its file for the build's message:
+// the values of calculs.ini and poids.ini that are not read as above, "poids.ini (pallier1S=NaN)",
+// and the lines of the tariff files that palierTarif refuses, blank lines left aside,
+// "tarif.txt (500=4,5x)". The form counts such a value as absent and leaves such a line out.
+std::vector<std::string> reglagesIllisibles(const ReglagesCalcul& reglages);
 
 struct EntreesBonCommande {
   TOptionsCatalogue catalogue;  // the controls of Tcatal_ini
@@ -76,9 +92,6 @@ platform::LineList lignesAutorun();
 
 // A settings value as a script number: "," read as ".", anything not a number gives 0.
 std::string nombreScript(std::string_view valeur);
-// A settings amount (a threshold, a supplement, a package's price) in whole cents, as the form
-// counts: "1,5" gives "150".
-std::string centimesScript(std::string_view valeur);
 // A quoted script text that cannot end its script block.
 std::string texteScript(std::string_view valeur);
 

@@ -1,13 +1,12 @@
 // The order form's computing scripts: the settings of import/, the functions of the head and the
 // pieces of the cart table. Every amount is counted in whole cents in the browser, so that a
 // basket costs the same whatever the order of its lines, and is rounded once, half up, where a
-// rate makes a part of it (VAT, the second currency); it is formatted for display only. A
-// settings value that is not a number is written as 0, and a tariff that has no table leaves
-// the shipping as it was, so the form never stops on an error.
+// rate makes a part of it (VAT, the second currency); it is formatted for display only. The
+// settings are written as whole numbers the build read; a value it cannot read counts as absent
+// and is named, and a tariff that has no table leaves the shipping as it was, so the form never
+// stops on an error.
 
 #include "modele/frame/bon_commande.h"
-
-#include <cmath>
 
 #include "modele/app/texte_prix.h"
 #include "platform/escape.h"
@@ -18,6 +17,30 @@ namespace frame {
 namespace {
 
 using platform::LineList;
+
+// A number as lireMontant writes it ("4.35"), not below 0, as a whole count of its
+// 10^-decimales units rounded half up on its digits; none beyond what the form counts exactly.
+std::optional<long long> unites(const std::optional<std::string>& nombre, int decimales) {
+  if (!nombre || nombre->starts_with('-')) return std::nullopt;
+  const size_t point = nombre->find('.');
+  const std::string fraction = point == std::string::npos ? "" : nombre->substr(point + 1);
+  std::string chiffres = nombre->substr(0, point) + (fraction + std::string(decimales, '0')).substr(0, decimales);
+  chiffres.erase(0, std::min(chiffres.find_first_not_of('0'), chiffres.size()));
+  if (chiffres.size() > 16) return std::nullopt;
+  long long n = chiffres.empty() ? 0 : *platform::toInteger(chiffres);
+  if (fraction.size() > static_cast<size_t>(decimales) && fraction[decimales] >= '5') ++n;
+  if (n > (1LL << 53) - 1) return std::nullopt;
+  return n;
+}
+
+bool vide(std::string_view valeur) { return platform::trim(valeur).empty(); }
+
+// The number of unweighed items a package holds, as a script number; none as for an amount.
+std::optional<std::string> caisseLue(std::string_view valeur) {
+  const auto lu = app::lireMontant(valeur);
+  if (vide(valeur) || !unites(lu, 0)) return std::nullopt;
+  return lu;
+}
 
 TGrilleTarif lireGrille(const platform::DataFolder& dossier, const std::string& nom) {
   TGrilleTarif grille{nom, {}};
@@ -42,21 +65,83 @@ std::string nombreScript(std::string_view valeur) {
   return n.ok() && !s.empty() ? s : "0";
 }
 
-std::string centimesScript(std::string_view valeur) {
-  return platform::fromInteger(std::llround(platform::val(nombreScript(valeur)).value * 100));
+std::optional<long long> centimesReglage(std::string_view valeur) {
+  if (vide(valeur) || app::refusNombre({}, valeur, app::Signe::positif)) return std::nullopt;
+  return unites(app::lireMontant(valeur), 2);
+}
+
+std::optional<long long> tauxReglage(std::string_view valeur) {
+  if (vide(valeur)) return std::nullopt;
+  return unites(app::lireMontant(valeur), 4);
+}
+
+std::optional<long long> poidsLu(std::string_view valeur) {
+  std::string nombre;
+  for (char c : valeur)
+    if ((c >= '0' && c <= '9') || c == ',' || c == '.' || c == '-' || c == ' ') nombre += c;
+  if (vide(nombre)) return std::nullopt;
+  return unites(app::lireMontant(nombre), 3);
 }
 
 std::optional<std::string> palierTarif(std::string_view ligne) {
   const size_t egal = ligne.find('=');
   if (egal == std::string_view::npos) return std::nullopt;
-  const std::string prix = platform::trim(ligne.substr(egal + 1));
-  // A blank price would read as 0, which is free shipping: it is no price here.
-  if (prix.empty() || app::refusNombre({}, prix, app::Signe::positif)) return std::nullopt;
-  return std::string(ligne.substr(0, egal)) + "=" + *app::lireMontant(prix);
+  std::string cle;
+  for (char c : ligne.substr(0, egal))
+    if (static_cast<unsigned char>(c) > ' ') cle += c;
+  const std::string_view valeur = ligne.substr(egal + 1);
+  // "max" gives the heaviest weight shipped. A blank price would read as 0, which is free
+  // shipping: it is no price here.
+  const bool maximum = platform::lowerAscii(cle) == "max";
+  const auto nombre = maximum ? poidsLu(valeur) : centimesReglage(valeur);
+  const auto poids = maximum ? nombre : poidsLu(cle);
+  if (!nombre || !poids) return std::nullopt;
+  return (maximum ? "max" : platform::fromInteger(*poids)) + "=" + platform::fromInteger(*nombre);
 }
 
-std::vector<std::string> tarifsIllisibles(const ReglagesCalcul& reglages) {
+namespace {
+
+// Each value of the settings files that the form uses, and whether the build reads it: an
+// empty one is absent, not unreadable.
+struct ValeurReglage {
+  const char* fichier;
+  const char* cle;
+  const std::string& valeur;
+  bool lu;
+};
+
+std::vector<ValeurReglage> valeursReglages(const ReglagesCalcul& r) {
+  const TOptionsTVA& t = r.tva;
+  const TOptionsPoids& p = r.poids;
+  auto montant = [](const std::string& v) { return vide(v) || centimesReglage(v); };
+  auto taux = [](const std::string& v) { return vide(v) || tauxReglage(v); };
+  std::vector<ValeurReglage> valeurs;
+  if (t.appli_tva == "oui") valeurs.push_back({"calculs.ini", "taux_tva", t.taux_tva, taux(t.taux_tva)});
+  if (t.appli_tva_port == "oui")
+    valeurs.push_back({"calculs.ini", "tva_port", t.tva_port, taux(t.tva_port)});
+  valeurs.push_back({"calculs.ini", "maxi_port", t.maxi_port, montant(t.maxi_port)});
+  if (p.calculpoids != "oui") return valeurs;
+  for (const auto& [cle, valeur] :
+       {std::pair<const char*, const std::string*>{"pallier", &p.pallier}, {"tarifS", &p.tarifS},
+        {"pallier1S", &p.pallier1S}, {"tarif1S", &p.tarif1S}, {"pallier2S", &p.pallier2S},
+        {"tarif2S", &p.tarif2S}, {"Kpu", &p.Kpu}})
+    valeurs.push_back({"poids.ini", cle, *valeur, montant(*valeur)});
+  valeurs.push_back({"poids.ini", "Kaisse", p.Kaisse, vide(p.Kaisse) || caisseLue(p.Kaisse)});
+  return valeurs;
+}
+
+// A settings amount in cents as a script number; an absent one is 0.
+std::string centimesScript(std::string_view valeur) {
+  return platform::fromInteger(centimesReglage(valeur).value_or(0));
+}
+
+}  // namespace
+
+std::vector<std::string> reglagesIllisibles(const ReglagesCalcul& reglages) {
   std::vector<std::string> noms;
+  for (const ValeurReglage& v : valeursReglages(reglages))
+    if (!v.lu)
+      noms.push_back(std::string(v.fichier) + " (" + v.cle + "=" + platform::trim(v.valeur) + ")");
   for (const TGrilleTarif& g : reglages.grilles)
     for (const std::string& ligne : g.lignes)
       if (!platform::trim(ligne).empty() && !palierTarif(ligne))
@@ -89,16 +174,20 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
              std::string("texteT=\"") +
                  (e.calcul.tva.appli_tva == "oui" ? "Total H.T." : "Total") + "\";",
              "euro=\"" + nombreScript(e.taux) + "\";"};
+  // The rate as a whole number over a power of ten, the card's own (none: no second amount).
+  const auto taux = app::tauxDevise(e.taux);
+  s.add("euro_chiffres=" + platform::fromInteger(taux ? taux->chiffres : 0) + ";euro_decimales=" +
+        platform::fromInteger(taux ? taux->decimales : 0) + ";");
   if (p.calculpoids == "oui") {
-    // An empty threshold is no threshold: written as 0 it would replace every supplement.
+    // An absent threshold is no threshold: written as 0 it would replace every supplement.
     // The goods total and the thresholds are in cents.
     s.add(LineList{"function supplement(total){", "var s=0;"});
-    if (!p.pallier.empty()) {
-      s.add("if(total>" + centimesScript(p.pallier) + "){s=" + centimesScript(p.tarifS) + ";");
-      if (!p.pallier1S.empty())
-        s.add("if(total>=" + centimesScript(p.pallier1S) + ")s=" + centimesScript(p.tarif1S) + ";");
-      if (!p.pallier2S.empty())
-        s.add("if(total>=" + centimesScript(p.pallier2S) + ")s=" + centimesScript(p.tarif2S) + ";");
+    if (const auto pallier = centimesReglage(p.pallier)) {
+      s.add("if(total>" + platform::fromInteger(*pallier) + "){s=" + centimesScript(p.tarifS) + ";");
+      if (const auto pallier1S = centimesReglage(p.pallier1S))
+        s.add("if(total>=" + platform::fromInteger(*pallier1S) + ")s=" + centimesScript(p.tarif1S) + ";");
+      if (const auto pallier2S = centimesReglage(p.pallier2S))
+        s.add("if(total>=" + platform::fromInteger(*pallier2S) + ")s=" + centimesScript(p.tarif2S) + ";");
       s.add("}");
     }
     s.add(LineList{
@@ -110,7 +199,8 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
         "codeT=" + texteScript(p.codeT) + ";ma_livraison=" + texteScript(p.ma_livraison) + ";",
         "if(volume==\"oui\"){codeT=" + texteScript(p.codeTV) + ";ma_livraison=" +
             texteScript(p.ma_livraisonV) + ";}",
-        "if(ma_livraison!=\"\")type_livraison=ma_livraison+\" \"+poids+\"g\";",
+        // Weights are counted in thousandths, shown as read.
+        "if(ma_livraison!=\"\")type_livraison=ma_livraison+\" \"+poids/1000+\"g\";",
         "tarifS=0;",
         "if(codeT==" + texteScript(p.codeT) + "){tarif=" + texteScript(p.tarif002) + ";tarifS=supplement(total);}",
         "if(codeT==" + texteScript(p.codeTV) + "){tarif=" + texteScript(p.tarif004) +
@@ -118,8 +208,9 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
         "if(standardP==\"s\"&&poidsaquaC>0)codeT=" + texteScript(p.codeTSurgele) + ";",
         "if(codeT==" + texteScript(p.codeTSurgele) + "){tarifS=0;tarif=" + texteScript(p.tarifsurgele) + ";}",
         "ligneTARIF=new Array();"});
-    // The tiers as the build read them, prices with a decimal point: nothing of the shop's file
-    // is run as script, and a line that is no tier (named by the build) is left out.
+    // The tiers as the build read them, weights in thousandths and prices in cents: nothing of
+    // the shop's file is run as script, and a line that is no tier (named by the build) is left
+    // out.
     for (const TGrilleTarif& g : e.calcul.grilles) {
       LineList paliers;
       for (const std::string& ligne : g.lignes)
@@ -136,17 +227,17 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
     s.add(LineList{
         "for(var n=0;n<ligneTARIF.length;n++){",
         "var morceaux=String(ligneTARIF[n]).split(\"=\");",
-        "var cle=morceaux[0].replace(/\\s/g,\"\"),valeur=Number(morceaux[1]);",
-        "if(cle.toLowerCase()==\"max\")maximum=valeur;",
-        "else if(tarifT<0&&parseFloat(cle)>=poids)tarifT=Math.round(valeur*100);",
+        "var cle=morceaux[0],valeur=Number(morceaux[1]);",
+        "if(cle==\"max\")maximum=valeur;",
+        "else if(tarifT<0&&Number(cle)>=poids)tarifT=valeur;",
         "}",
         "if(maximum>0&&poids>maximum)tarifT=1000100;",
         "if(tarifT>=0){transport=tarifT+tarifS;port_poids=true;if(tarifS>0)type_livraison+=\"  Suiv.\";}",
         "if(pForfait>0&&pForfait>transport){transport=pForfait;port_poids=true;type_livraison=\"Transport\";}",
         "if(standardP==\"s\"&&poidsaquaC>0)type_livraison=libelle+\" \"+" +
-            texteScript(p.libellecongel) + "+\" \"+poids+\"g\";",
+            texteScript(p.libellecongel) + "+\" \"+poids/1000+\"g\";",
         "if(standardP==\"a\"&&poidsaqua>0)type_livraison=libelle+\" \"+" +
-            texteScript(p.libelleaqua) + "+\" \"+poids+\"g\";",
+            texteScript(p.libelleaqua) + "+\" \"+poids/1000+\"g\";",
         "}"});
   }
   s.add(LineList{
@@ -181,6 +272,16 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
       "var n=parseFloat(t);",
       "return isNaN(n)?0:n;",
       "}",
+      // A product's weight mark read as the build reads a tier's weight (poidsLu): letters and
+      // signs left aside, blanks between groups of three, one decimal comma or point; in
+      // thousandths, rounded half up; 0 when it is none or below 0.
+      "function lire_poids(valeur){",
+      "var t=String(valeur).replace(/[^0-9., -]/g,\"\").replace(/^ +| +$/g,\"\");",
+      "if(/^-? *[0-9]{1,3}(\\.[0-9]{3})+,/.test(t))t=t.replace(/\\./g,\"\");",
+      "var m=/^(-?) *([0-9]+(?: +[0-9]{3})*)?(?:[.,]([0-9]*))?$/.exec(t);",
+      "if(!m||m[1]||!(m[2]||m[3]))return 0;",
+      "return Number((m[2]||\"0\").replace(/ /g,\"\"))*1000+Math.floor((Number(((m[3]||\"\")+\"0000\").substring(0,4))+5)/10);",
+      "}",
       "function format(valeur){",
       // Cents are cut off, after a binary float error is taken off (0.29*3 shows 0,87).
       "var n=Math.floor(Number(valeur)*100+0.000001)/100;",
@@ -192,12 +293,16 @@ LineList scriptCalculs(const EntreesBonCommande& e) {
       "entier=entier.substring(0,entier.length-3);}",
       "return entier+groupes+\",\"+decimales;",
       "}",
-      // An amount in cents in the second currency: the card's computation on the same numbers
-      // (amount, divided by the rate, times 100, rounded half up), so both show the same cent.
-      "function seconde(c){return Math.round(c/100/euro*100);}",
-      // The part at a rate in percent of an amount in cents, rounded once, half up; the rate
-      // is taken to four decimals so that the product stays a whole number.
-      "function part_taux(c,taux){return Math.floor((c*Math.round(taux*10000)+500000)/1000000);}",
+      // An amount in cents in the second currency, as the card computes it (centimesDevise):
+      // divided by the rate on its digits, an exact half of a cent rounded up.
+      "function seconde(c){if(!(euro_chiffres>0))return 0;",
+      "var t=String(Math.abs(c))+new Array(euro_decimales+1).join(\"0\"),q=0,r=0;",
+      "for(var k=0;k<t.length;k++){r=r*10+Number(t.charAt(k));q=q*10+Math.floor(r/euro_chiffres);r=r%euro_chiffres;}",
+      "if(2*r>=euro_chiffres)q++;",
+      "return c<0?-q:q;}",
+      // The part at a rate of an amount in cents, rounded once, half up; the rate is in
+      // ten-thousandths of a percent (tauxReglage), so that the product stays a whole number.
+      "function part_taux(c,taux){return Math.floor((c*taux+500000)/1000000);}",
       "</script>"});
   return s;
 }
@@ -210,7 +315,7 @@ LineList declarationsCalculs(const EntreesBonCommande& e) {
                    "volume=\"\";type_livraison=\"\";libelle=\"\";standardP=\"\";",
                    "Kdescription=" + texteScript(e.calcul.poids.Kdescription) + ";Kpu=" +
                        centimesScript(e.calcul.poids.Kpu) + ";Kaisse=" +
-                       nombreScript(e.calcul.poids.Kaisse) + ";"});
+                       caisseLue(e.calcul.poids.Kaisse).value_or("0") + ";"});
   s.add("total=0;totalHT=0;tva=0;totalTTC=0;transport=0;tva_transport=0;total_a_payer=0;");
   s.add("trsport=0;trsportTTC=0;total_ligne=0;total_ligne_euro=0;prix=\"\";");
   return s;
@@ -230,10 +335,11 @@ LineList calculLigne(const EntreesBonCommande& e) {
         "var d=String(panier.ma_description[i]),marque=\"\",debut=d.indexOf(\"(w:\");",
         "if(debut>=0){var bout=d.indexOf(\")\",debut+3);if(bout>=0)marque=d.substring(debut+3,bout);}",
         "var m=marque.toLowerCase(),special=0;",
-        "if(m.indexOf(\"k\")>=0){special=verif(marque)*quantite;poidsaqua+=special;}",
-        "if(m.indexOf(\"c\")>=0){special=verif(marque)*quantite;poidsaquaC+=special;}",
-        "if(special==0)poids+=verif(marque)*quantite;",
-        "if(m.indexOf(\"f\")>=0)pForfait=Math.round(verif(marque)*100);",
+        "if(m.indexOf(\"k\")>=0){special=lire_poids(marque)*quantite;poidsaqua+=special;}",
+        "if(m.indexOf(\"c\")>=0){special=lire_poids(marque)*quantite;poidsaquaC+=special;}",
+        "if(special==0)poids+=lire_poids(marque)*quantite;",
+        // A flat rate is the mark's number in the shop's currency: thousandths to cents.
+        "if(m.indexOf(\"f\")>=0)pForfait=Math.floor((lire_poids(marque)+5)/10);",
         "if(marque==\"\")npoisson+=quantite;}"});
   return s;
 }
@@ -264,15 +370,16 @@ LineList totauxCalculs(const EntreesBonCommande& e) {
         "transport=transportnormal+transport;}",
         "if(type_livraison!=\"\")phraseP=type_livraison;"});
   s.add(LineList{"if(total==0)transport=0;", "var port_du=total>0;"});
-  if (!t.maxi_port.empty())
-    s.add("if(total>Math.round(verif(" + texteScript(t.maxi_port) +
-          ")*100)){transport=0;port_du=false;}");
+  if (const auto franco = centimesReglage(t.maxi_port))
+    s.add("if(total>" + platform::fromInteger(*franco) + "){transport=0;port_du=false;}");
+  // An absent rate is 0 %.
+  auto taux = [](const std::string& v) { return platform::fromInteger(tauxReglage(v).value_or(0)); };
   if (t.appli_tva == "oui")
-    s.add(LineList{"tva=part_taux(total,verif(" + texteScript(t.taux_tva) + "));",
+    s.add(LineList{"tva=part_taux(total," + taux(t.taux_tva) + ");",
                    "totalHT=total;totalTTC=total+tva;total=totalTTC;",
                    "totalHT_euro=seconde(totalHT);totalTTC_euro=seconde(totalTTC);tva_euro=seconde(tva);"});
   if (t.appli_tva_port == "oui")
-    s.add(LineList{"tva_transport=part_taux(transport,verif(" + texteScript(t.tva_port) + "));",
+    s.add(LineList{"tva_transport=part_taux(transport," + taux(t.tva_port) + ");",
                    "total_a_payer=total+transport+tva_transport;",
                    "tva_transport_euro=seconde(tva_transport);"});
   else

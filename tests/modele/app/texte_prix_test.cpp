@@ -197,6 +197,21 @@ TEST(PrixDevise, TwoCurrenciesAndTheirEdges) {
   }
 }
 
+// The second currency is computed on digits, an exact half of a cent rounded up, as the order
+// form's script does with the same rate.
+TEST(PrixDevise, ExactHalvesRoundUp) {
+  for (const auto& [prix, taux, attendu] :
+       {std::tuple{"0,18", "0,8", "0,23"}, {"0,29", "2", "0,15"}, {"-0,29", "2", "-0,15"},
+        {"0,185", "1", "0,19"}, {"1 999,99", "0,8", "2 499,99"}, {"2", "0,30000000000000001", "6,67"}})
+    EXPECT_EQ(platform::trim(prixDevise(prix, "EUR", "USD", taux).texteCommun), attendu) << prix;
+  // Every cent up to 2 000 at 0,8, against the whole-number computation.
+  for (long long c = 0; c <= 200000; ++c)
+    ASSERT_EQ(centimesDevise(std::to_string(c), {8, 1}), std::to_string((c * 20 + 8) / 16)) << c;
+  EXPECT_EQ(tauxDevise("6,55957")->chiffres, 655957);
+  EXPECT_EQ(tauxDevise("0,1500")->decimales, 2);
+  EXPECT_EQ(tauxDevise("1e3"), std::nullopt);
+}
+
 TEST(NomValide, AcceptsExactlyTheListedCharacters) {
   EXPECT_TRUE(nomValide("robe-rouge_XL"));
   EXPECT_FALSE(nomValide("robe rouge"));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -13,14 +15,55 @@ TEST(BonCommande, SettingsNumbersAndTexts) {
   EXPECT_EQ(frame::texteScript("a\"b</script>"), "\"a\\\"b<\\/script>\"");
 }
 
-// A tariff's prices are amounts as the shopkeeper types them; what is none is named, never run.
+// A tariff's prices are amounts as the shopkeeper types them, its weights read by one rule with
+// the form's; what is none is named, never run.
 TEST(BonCommande, TariffLinesAreAmounts) {
   frame::ReglagesCalcul r;
-  r.grilles[1] = {"tarif.txt", {"1000 = 5,90 €", " ", "500=", "500=-2", "500=4,505", "500=alert(1)"}};
-  EXPECT_EQ(frame::palierTarif(r.grilles[1].lignes[0]), "1000 =5.90");
-  EXPECT_EQ(frame::tarifsIllisibles(r),
+  r.grilles[1] = {"tarif.txt", {"1000 = 5,90 €", " ", "500=", "500=-2", "500=4,505", "500=alert(1)",
+                                "1,5=4,50", "2 kg=6,90", " MAX =2,5", "abc=4", "500=1e308",
+                                "500=99999999999999999"}};
+  for (const auto& [ligne, lue] : {std::pair<std::string, std::string>{"1000 = 5,90 €", "1000000=590"},
+                                   {"1,5=4,50", "1500=450"}, {"2 kg=6,90", "2000=690"},
+                                   {" MAX =2,5", "max=2500"}})
+    EXPECT_EQ(frame::palierTarif(ligne), lue);
+  EXPECT_EQ(frame::reglagesIllisibles(r),
             (std::vector<std::string>{"tarif.txt (500=)", "tarif.txt (500=-2)", "tarif.txt (500=4,505)",
-                                      "tarif.txt (500=alert(1))"}));
+                                      "tarif.txt (500=alert(1))", "tarif.txt (abc=4)",
+                                      "tarif.txt (500=1e308)", "tarif.txt (500=99999999999999999)"}));
+}
+
+// The settings' numbers as the form counts them; what is none is absent, and named.
+TEST(BonCommande, SettingsValuesAreReadAsAmounts) {
+  for (const auto& [valeur, centimes] : {std::pair<const char*, std::optional<long long>>{"4,35", 435},
+                                         {"1,15", 115}, {" 100 € ", 10000}, {"", {}}, {"NaN", {}},
+                                         {"inf", {}}, {"1e308", {}}, {"-1", {}}, {"4,355", {}},
+                                         {"90071992547409,91", 9007199254740991},
+                                         {"90071992547409,92", {}}})
+    EXPECT_EQ(frame::centimesReglage(valeur), centimes) << valeur;
+  EXPECT_EQ(frame::tauxReglage("5,5"), 55000);
+  EXPECT_EQ(frame::tauxReglage("19,99995"), 200000);
+  for (const auto& [valeur, poids] : {std::pair<const char*, std::optional<long long>>{"1,5", 1500},
+                                      {"250k", 250000}, {"1 000", 1000000}, {"1.000,5", 1000500},
+                                      {"0,0005", 1}, {"0,0004", 0}, {"-5", {}}, {"f", {}}})
+    EXPECT_EQ(frame::poidsLu(valeur), poids) << valeur;
+
+  frame::EntreesBonCommande e;
+  e.calcul.tva = {"abc", "oui", "10", "", "1e308"};
+  e.calcul.poids.calculpoids = "oui";
+  e.calcul.poids.pallier = "100";
+  e.calcul.poids.tarifS = "5";
+  e.calcul.poids.pallier1S = "NaN";
+  e.calcul.poids.tarif1S = "8";
+  e.calcul.poids.Kaisse = "inf";
+  EXPECT_EQ(frame::reglagesIllisibles(e.calcul),
+            (std::vector<std::string>{"calculs.ini (taux_tva=abc)", "calculs.ini (maxi_port=1e308)",
+                                      "poids.ini (pallier1S=NaN)", "poids.ini (Kaisse=inf)"}));
+  const std::string script = frame::scriptCalculs(e).text() + frame::declarationsCalculs(e).text() +
+                             frame::totauxCalculs(e).text();
+  EXPECT_NE(script.find("if(total>10000){s=500;\r\n}"), std::string::npos);
+  for (const char* absent : {"s=800", "if(total>-", "Kaisse=inf", "part_taux(total,-"})
+    EXPECT_EQ(script.find(absent), std::string::npos) << absent;
+  EXPECT_NE(script.find("tva=part_taux(total,0);"), std::string::npos);
 }
 
 TEST(BonCommande, PageFollowsTheSettings) {
