@@ -11,7 +11,7 @@ const path = require('node:path');
 const vm = require('node:vm');
 const { describe, it, before, after } = require('node:test');
 
-const { frameNamed, openDisc, openSite, settle, visit } = require('./lib/harness.js');
+const { browser, frameNamed, openDisc, openSite, settle, visit } = require('./lib/harness.js');
 const { commanderCarte } = require('./lib/carte.js');
 const { buildShop } = require('./lib/shop.js');
 
@@ -50,7 +50,7 @@ function charger(scripts, onglet, { adresse, cadre = null, navigation = 'navigat
     performance: { getEntriesByType: () => [{ type: navigation }] },
     history: { replaceState() {} },
     MessageChannel: class { constructor() { this.port1 = {}; page.canal = this; } },
-    document: { write() {}, form: {} },
+    document: { write() {}, form: {}, addEventListener() {} },
     origin: url.origin,  // "null" from disc, as in chromium
     ecoutes: {},
     addEventListener: (type, f) => (page.ecoutes[type] ??= []).push(f),
@@ -160,9 +160,12 @@ async function aller(cadre, adresse) {
   await Promise.all([cadre.waitForNavigation(), cadre.evaluate((a) => { location.href = a; }, adresse)]);
 }
 
+// Clicked in the page: a tab behind another gets no mouse.
 async function calculer(cadre, quantites) {
-  await cadre.evaluate((q) => { for (const [n, val] of Object.entries(q)) document.form[n].value = val; }, quantites);
-  await Promise.all([cadre.waitForNavigation(), cadre.click('input[value=Calculer]')]);
+  await Promise.all([cadre.waitForNavigation(), cadre.evaluate((q) => {
+    for (const [n, val] of Object.entries(q)) document.form[n].value = val;
+    document.querySelector('input[value=Calculer]').click();
+  }, quantites)]);
 }
 
 describe('the cart and its copies', () => {
@@ -263,6 +266,14 @@ describe('the cart and its copies', () => {
         await aller(cadre(v), b.url(commande('B1', '3')));
         assert.deepEqual(await lignes(cadre(v)), [['B1 Article', '1', '3,00 EUR']]);
         if (moyen === 'over http') assert.ok(!(await v.page.evaluate(() => window.name)).includes('A1'));
+        // Shop A's cart is still its own, seen from a window of its own.
+        const seule = await (await browser()).newPage();
+        try {
+          await seule.goto(a.url('boncommande.htm'));
+          assert.deepEqual(await lignes(seule.mainFrame()), [['A1 Article', '1', '7,00 EUR']]);
+        } finally {
+          await seule.close();
+        }
         assert.deepEqual(await v.problems(), []);
       } finally {
         await v.close();
@@ -458,7 +469,7 @@ async function formeDe(v, cadres) {
 // Waits, within the deadline, for the form of v (its frame) to show attendu, read by lire.
 async function attendre(v, cadres, attendu, lire = lignes) {
   let vu;
-  for (const fin = Date.now() + 10000; Date.now() < fin;) {
+  for (const fin = Date.now() + 20000; Date.now() < fin;) {
     vu = await formeDe(v, cadres).then((f) => f && lire(f)).catch(() => null);
     if (JSON.stringify(vu) === JSON.stringify(attendu)) break;
     await new Promise((r) => { setTimeout(r, 150); });
@@ -509,17 +520,16 @@ const CHEMINS = [
     ['Participation frais d\'envoi', '4'], ['Total à payer', '14,00 EUR']]],
 ];
 
-describe('the order form after Back and reload', () => {
-  const dossiers = {};
-  before(() => {
-    dossiers.cadres = path.join(buildShop('carte_listes'), 'ftp');
-    dossiers.page = path.join(buildShop('carte_listes_page'), 'ftp');
-  });
-  const ouvrir = (layout, moyen) => (moyen === 'http'
-    ? openSite(dossiers[layout], [], { cached: true }) : openDisc(dossiers[layout]));
+// The sites of the shops with the shopper's shipping box, each built once.
+const dossiers = {};
+const construit = (boutique) => (dossiers[boutique] ??= path.join(buildShop(boutique), 'ftp'));
+const dossierDe = (layout) => construit(layout === 'cadres' ? 'carte_listes' : 'carte_listes_page');
+const ouvrir = (layout, moyen) => (moyen === 'http'
+  ? openSite(dossierDe(layout), [], { cached: true }) : openDisc(dossierDe(layout)));
+const TOUS = ['chromium', 'firefox'].flatMap((n) => ['cadres', 'page'].flatMap((l) =>
+  ['http', 'disc'].map((m) => [n, l, m])));
 
-  const TOUS = ['chromium', 'firefox'].flatMap((n) => ['cadres', 'page'].flatMap((l) =>
-    ['http', 'disc'].map((m) => [n, l, m])));
+describe('the order form after Back and reload', () => {
   for (const [nom, chemin, attendu] of CHEMINS) {
     for (const [navigateur, layout, moyen] of TOUS) {
       it(`shows what it counts after ${nom}, ${navigateur}, ${layout}, ${moyen}`, async () => {
@@ -589,6 +599,9 @@ describe('the order form after Back and reload', () => {
             document.querySelector('a[href="boncommande.htm"]').click();
           })]);
           await calculer(v.page.mainFrame(), saisie);
+          // Left once it shows what was typed (a line set to 0 has no box).
+          await attendre(v, false, true, (f) => f.evaluate((q) => document.readyState === 'complete'
+            && Object.entries(q).every(([n, val]) => (document.form[n] ? document.form[n].value === val : val === '0')), saisie));
           await v.page.evaluate(() => [...document.links].find((a) => a.textContent === 'Ajouter d\'autres articles').click());
           await v.page.waitForFunction(() => location.pathname.endsWith('/index.htm') && document.readyState === 'complete');
           await aller(await formeDe(v, true), site.url('infusions-fruits-0.htm'));
@@ -607,7 +620,7 @@ describe('the order form after Back and reload', () => {
   // in the main frame or the whole window, each product linked to its list page.
   for (const [navigateur, layout] of ['chromium', 'firefox'].flatMap((n) => ['cadres', 'page'].map((l) => [n, l]))) {
     it(`opens the quick choice's list from disc, ${navigateur}, ${layout}`, async () => {
-      const site = openDisc(dossiers[layout]);
+      const site = openDisc(dossierDe(layout));
       const v = await visit(site, 'index.htm', navigateur);
       try {
         const haut = v.page.frames().find((f) => f.url().endsWith('/top2.htm'));
@@ -626,7 +639,7 @@ describe('the order form after Back and reload', () => {
   // From disc a list page opened alone goes back into the frameset through the disc's entry page.
   for (const navigateur of ['chromium', 'firefox']) {
     it(`puts a list page opened alone from disc back into the frameset, ${navigateur}`, async () => {
-      const site = openDisc(dossiers.cadres);
+      const site = openDisc(dossierDe('cadres'));
       const v = await visit(site, 'livres-cuisine-0.htm', navigateur);
       try {
         await v.page.waitForFunction(() => location.pathname.endsWith('/index.htm'));
@@ -634,6 +647,119 @@ describe('the order form after Back and reload', () => {
         assert.deepEqual(await v.problems(), []);
       } finally {
         await v.close();
+      }
+    });
+  }
+});
+
+// ---------------------------------------------------------------------------------------------
+// One cart per shop, shared by every tab and window of the browser, as a cookie would be.
+
+describe('one cart per shop in every tab and window', () => {
+  const lignesDe = (v, cadres) => formeDe(v, cadres).then(lignes);
+
+  // The tab duplicated (window.open of the page copies its session, as "Duplicate" does): A2
+  // taken out in the copy, then A1 set to 2 and a shipping of 5 in the first tab, which still
+  // shows A2, then A3 ordered in the copy. Both show the one cart, the first at its next "Calculer".
+  for (const [navigateur, layout, moyen] of TOUS) {
+    it(`applies each tab's change to the shop's one cart, ${navigateur}, ${layout}, ${moyen}`, async () => {
+      const cadres = layout === 'cadres';
+      const site = await ouvrir(layout, moyen);
+      const v = await visit(site, 'index.htm', navigateur);
+      try {
+        for (const [ref, pu] of [['A1', '2'], ['A2', '3']]) await aller(await formeDe(v, cadres), site.url(commande(ref, pu)));
+        const double = { page: await v.popup(() => v.page.evaluate((a) => { window.open(a); },
+          site.url(cadres ? 'index.htm' : 'boncommande.htm'))) };
+        if (cadres) await aller(await formeDe(double, true), site.url('boncommande.htm'));
+        await calculer(await formeDe(double, cadres), { qte1: '0' });
+        await calculer(await formeDe(v, cadres), { qte0: '2', transport: '5' });
+        await aller(await formeDe(double, cadres), site.url(commande('A3', '4')));
+        const attendu = [['A1 Article', '2', '2,00 EUR', '4,00 EUR'], ['A3 Article', '1', '4,00 EUR', '4,00 EUR'],
+          ['Total', '8,00 EUR'], ['Participation frais d\'envoi', '5'], ['Total à payer', '13,00 EUR']];
+        await attendre(double, cadres, attendu, tout);
+        await calculer(await formeDe(v, cadres), {});
+        await attendre(v, cadres, attendu, tout);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+        await site.close();
+      }
+    });
+  }
+
+  // "Votre Panier" opens the form in a window of its own (the shop's target "_blank"), with no
+  // tie to the shop's tab: it shows the cart, each product once ("Unique", a quantity "ex."),
+  // kept six days untouched and dropped at eight.
+  for (const [navigateur, moyen] of ['chromium', 'firefox'].flatMap((n) => ['http', 'disc'].map((m) => [n, m]))) {
+    it(`shows the cart in the window "Votre Panier" opens, ${navigateur}, ${moyen}`, async () => {
+      const fenetre = construit('panier_fenetre');
+      const site = moyen === 'http' ? await openSite(fenetre) : openDisc(fenetre);
+      const v = await visit(site, 'index.htm', navigateur);
+      try {
+        await aller(await formeDe(v, true), site.url(commande('A1', '2')));
+        await calculer(await formeDe(v, true), { qte0: '3' });
+        // The window opened has no tie to the shop's tab: found among the browser's pages.
+        const votrePanier = async () => {
+          const b = v.page.browser();
+          const avant = new Set(await b.pages());
+          await (await frameNamed(v.page, 'top')).evaluate(() => document.querySelector('a[href="boncommande.htm"]').click());
+          for (const fin = Date.now() + 20000; Date.now() < fin; await new Promise((r) => { setTimeout(r, 100); })) {
+            for (const p of await b.pages()) {
+              if (avant.has(p) || !p.url().includes('boncommande.htm')) continue;
+              if (await p.evaluate(() => document.readyState === 'complete').catch(() => false)) {
+                v.pages.push(p);
+                return { page: p };
+              }
+            }
+          }
+          throw new Error('no window opened');
+        };
+        const a1 = [['A1 Article', '1', '2,00 EUR']];
+        assert.deepEqual(await lignesDe(await votrePanier(), false), a1);
+        for (const [jours, attendu] of [[6, a1], [8, []]]) {
+          await (await formeDe(v, true)).evaluate((j) => {
+            for (const cle of Object.keys(localStorage)) {
+              const copie = JSON.parse(localStorage.getItem(cle));
+              copie.quand = Date.now() - j * 86400000;
+              localStorage.setItem(cle, JSON.stringify(copie));
+            }
+          }, jours);
+          assert.deepEqual(await lignesDe(await votrePanier(), false), attendu, `kept ${jours} days`);
+        }
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+        await site.close();
+      }
+    });
+  }
+
+  // A browser refusing storage: Firefox keeps the cart in a cookie (two orders of the single
+  // page, "Votre Panier" leaving the frameset); chromium, refusing all site data, keeps nothing
+  // beyond the page and says so on the form.
+  for (const [navigateur, layout, garde] of [['firefox', 'page', true], ['firefox', 'cadres', true],
+    ['chromium', 'page', false], ['chromium', 'cadres', false]]) {
+    it(`keeps the cart or says it cannot where storage is refused, ${navigateur}, ${layout}`, async () => {
+      const cadres = layout === 'cadres';
+      const site = await ouvrir(layout, 'http');
+      const v = await visit(site, 'index.htm', `${navigateur} refusing storage`);
+      try {
+        for (const [ref, pu] of [['A1', '2'], ['A2', '3']]) await aller(await formeDe(v, cadres), site.url(commande(ref, pu)));
+        const mot = () => v.page.evaluate(() => [window, ...Array.from({ length: frames.length }, (_, i) => frames[i])]
+          .some((w) => w.document.body && w.document.body.innerText.includes('Votre navigateur refuse les cookies de ce site')));
+        assert.equal(await mot(), !garde);
+        if (cadres) {
+          await Promise.all([v.page.waitForNavigation(), (await frameNamed(v.page, 'top')).evaluate(() => {
+            document.querySelector('a[href="boncommande.htm"]').click();
+          })]);
+        }
+        const a1a2 = [['A1 Article', '1', '2,00 EUR'], ['A2 Article', '1', '3,00 EUR']];
+        assert.deepEqual(await lignes(v.page.mainFrame()), garde ? a1a2 : a1a2.slice(cadres ? 2 : 1));
+        assert.equal(await mot(), !garde);
+        assert.deepEqual(await v.problems(), []);
+      } finally {
+        await v.close();
+        await site.close();
       }
     });
   }

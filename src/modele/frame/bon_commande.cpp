@@ -250,7 +250,8 @@ LineList identification(const Page& p) {
   return s;
 }
 
-// The frameset's top window holds the cart (declared by the entry pages). Where the form cannot
+// The shop has one cart in the browser, kept in the local storage (or a cookie) for every tab and
+// window. The frameset's top window holds the cart it shows (declared by the entry pages). Where the form cannot
 // reach it - the single-page layout, whose top window is the form itself, or a site opened from
 // disc, whose frames may not read each other - the tab's session keeps it from page to page.
 // The session copy is kept in every case: a frameset reloaded, or replaced by the form alone
@@ -279,39 +280,54 @@ LineList scriptPanier(const TOptionsCatalogue& c, std::string_view devise) {
           "var cle_garde=\"tarvio_panier \"+dossier_page,sur_disque=location.protocol==\"file:\";",
           "try{if(typeof top.fin!=\"undefined\")panier=top;}catch(erreur){}",
           "var par_cadre=sur_disque&&panier==null&&window!=top;",
-          "function garde_de(texte){try{var g=JSON.parse(texte);if(de_la_boutique(g))return g;}"
-          "catch(erreur){}return null;}",
+          // A copy left a week untouched is dropped, as a cookie would be.
+          "var semaine=7*86400000;",
+          "function garde_de(texte){try{var g=JSON.parse(texte);"
+          "if(de_la_boutique(g)&&!(g.quand<Date.now()-semaine))return g;}catch(erreur){}return null;}",
           "function lire_garde(texte){var g=garde_de(texte);"
           "if(g&&(garde==null||(g.garde_n||0)>(garde.garde_n||0)))garde=g;}",
+          // The shop's cart is one for every tab and window of the browser: kept in the local
+          // storage, or in a cookie where the browser refuses that storage. The tab's session
+          // (and from disc its name) keeps a copy too: Firefox may give a page of the tab a
+          // local storage or session as it was some pages earlier; the newest copy wins.
+          "var nom_cookie=\"tarvio_\"+boutique_page;",
+          "function cookie_garde(){var l=String(document.cookie).split(\"; \");",
+          "for(var k=0;k<l.length;k++)if(l[k].indexOf(nom_cookie+\"=\")==0)"
+          "return decodeURIComponent(l[k].substring(nom_cookie.length+1));return null;}",
+          "function lire_copies(){garde=null;",
+          "try{lire_garde(localStorage.getItem(cle_garde));}catch(erreur){}",
+          "try{lire_garde(cookie_garde());}catch(erreur){}",
           "try{lire_garde(sessionStorage.getItem(cle_garde));}catch(erreur){}",
-          // Firefox may show a page of the tab, restored from its back-forward cache or not, with
-          // the session as it was some pages earlier: the tab's copy is also kept in the local
-          // storage, under the tab's number (kept in its session, where it never changes).
-          "var cle_locale=null;",
-          "try{var onglet=sessionStorage.getItem(\"tarvio_onglet\");",
-          "if(!onglet){onglet=Date.now().toString(36)+Math.random().toString(36).substring(2);"
-          "sessionStorage.setItem(\"tarvio_onglet\",onglet);}",
-          "cle_locale=cle_garde+\" \"+onglet;lire_garde(localStorage.getItem(cle_locale));}catch(erreur){}",
-          // A closed tab's copy is dropped after a week by the next copy kept.
-          "function ranger_copies(){var vieux=Date.now()-7*86400000;",
+          "try{if(sur_disque&&window==top&&window.name.indexOf(\"tarvio_panier=\")==0)"
+          "lire_garde(window.name.substring(14));}catch(erreur){}",
+          "}",
+          "lire_copies();",
+          // Copies of older versions kept by tab, and the carts of other shops, go after a week.
+          "function ranger_copies(){var vieux=Date.now()-semaine;",
           "for(var k=localStorage.length-1;k>=0;k--){var c=localStorage.key(k),g=null;",
-          "if(c==null||c==cle_locale||c.indexOf(\"tarvio_panier \")!=0)continue;",
+          "if(c==null||c==cle_garde||c.indexOf(\"tarvio_panier \")!=0)continue;",
           "try{g=JSON.parse(localStorage.getItem(c));}catch(erreur){}",
           "if(!g||!(g.quand>vieux))localStorage.removeItem(c);}",
           "}",
-          "try{if(sur_disque&&window==top&&window.name.indexOf(\"tarvio_panier=\")==0)"
-          "lire_garde(window.name.substring(14));}catch(erreur){}",
+          // False where neither the local storage nor a cookie keeps the text.
+          "function garder_ailleurs(texte){",
+          "try{localStorage.setItem(cle_garde,texte);ranger_copies();return true;}catch(erreur){}",
+          "try{document.cookie=nom_cookie+\"=\"+encodeURIComponent(texte)+\";max-age=604800;SameSite=Lax\";"
+          "return cookie_garde()==texte;}catch(erreur){}return false;}",
           "try{if(par_cadre&&location.hash.indexOf(\"#tarvio_panier=\")==0)"
           "lire_garde(decodeURIComponent(location.hash.substring(15)));}catch(erreur){}",
           "if(panier==null)panier=panier_neuf();",
-          "if(garde&&(garde.garde_n||0)>(panier.garde_n||0))copier_panier(garde,panier);",
+          "function prendre_garde(){if(garde&&(garde.garde_n||0)>(panier.garde_n||0)){"
+          "if(panier!==top)panier=panier_neuf();copier_panier(garde,panier);}}",
+          "prendre_garde();",
+          "var garde_refusee=false;",
           "function garder_panier(){",
           "panier.garde_n=Math.max(garde&&garde.garde_n||0,panier.garde_n||0)+1;",
           "var copie=panier_neuf();copier_panier(panier,copie);",
           "copie.boutique=boutique_page;copie.quand=Date.now();garde=copie;",
           "var texte=JSON.stringify(copie);",
           "try{sessionStorage.setItem(cle_garde,texte);}catch(erreur){}",
-          "if(cle_locale)try{localStorage.setItem(cle_locale,texte);ranger_copies();}catch(erreur){}",
+          "garde_refusee=!garder_ailleurs(texte);",
           "try{if(sur_disque&&window==top)window.name=\"tarvio_panier=\"+texte;}catch(erreur){}",
           "if(par_cadre)try{top.postMessage(\"tarvio_panier=\"+texte,\"*\");}catch(erreur){}",
           "}",
@@ -342,7 +358,16 @@ LineList scriptPanier(const TOptionsCatalogue& c, std::string_view devise) {
           "try{var navigation=performance.getEntriesByType(\"navigation\");"
           "revenu=navigation.length>0&&(navigation[0].type==\"back_forward\"||navigation[0].type==\"reload\");}"
           "catch(erreur){}",
-          "window.addEventListener(\"pageshow\",function(e){if(e.persisted)location.reload();});"};
+          "window.addEventListener(\"pageshow\",function(e){if(e.persisted)location.reload();});",
+          // A form shown again (its tab brought to the front) after another tab or window
+          // changed the cart is drawn again from the newest.
+          "function revoir(){var vu=panier.garde_n||0;lire_copies();if(garde&&(garde.garde_n||0)>vu)location.reload();}",
+          "document.addEventListener(\"visibilitychange\",function(){if(document.visibilityState==\"visible\")revoir();});",
+          "window.addEventListener(\"focus\",revoir);",
+          "function garde_possible(){try{localStorage.setItem(\"tarvio_essai\",\"1\");"
+          "localStorage.removeItem(\"tarvio_essai\");return true;}catch(erreur){}",
+          "try{document.cookie=\"tarvio_essai=1;max-age=60;SameSite=Lax\";"
+          "return String(document.cookie).indexOf(\"tarvio_essai=1\")>=0;}catch(erreur){}return false;}"};
 }
 
 }  // namespace
@@ -410,14 +435,21 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
              "function valeur_requete(cle){var l=valeurs_requete(function(c){return c==cle;});"
              "return l.length?l[0]:\"\";}",
              "function calcul(){"});
+  // Another tab or window may have changed the cart since the form was drawn: what the shopper
+  // changed here (a box whose value is no longer the one drawn) applies to the newest cart,
+  // on the line of the same reference if it is still ordered there.
+  s.add("var vue=panier_neuf();copier_panier(panier,vue);lire_copies();prendre_garde();");
   // A shipping amount typed below 0, unreadable or in another currency is refused with a word,
   // as a quantity is: the amount counted before stays. An emptied box is 0.
   if (c.plC)
-    s.add(LineList{"if(document.form.transport){var saisi=document.form.transport.value;",
+    s.add(LineList{"var boite=document.form.transport;",
+                   "if(boite){var saisi=boite.value;",
                    "if(isNaN(lire_port(saisi)))alert(\"Les frais de port « \"+saisi+\" » ne sont pas un montant.\");",
-                   "else panier.mon_transport=saisi;}"});
-  s.add(LineList{"for(var i=0;i<panier.fin;i++){", "var champ=document.form[\"qte\"+i];",
-                 "if(panier.ma_commande[i]!=\"oui\"||!champ)continue;",
+                   "else if(saisi!=boite.defaultValue)panier.mon_transport=saisi;}"});
+  s.add(LineList{"for(var k=0;k<vue.fin;k++){", "var champ=document.form[\"qte\"+k],i=-1;",
+                 "if(vue.ma_commande[k]!=\"oui\"||!champ)continue;",
+                 "for(var j=0;j<panier.fin;j++)if(panier.ma_ref[j]==vue.ma_ref[k]&&panier.ma_commande[j]==\"oui\")i=j;",
+                 "if(i<0)continue;",
                  // A quantity that is no whole number of items, or below 0, is refused: the line
                  // keeps its own. 0 removes it.
                  "var q=lire_quantite(champ.value);",
@@ -425,7 +457,7 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  "\" n'est pas un nombre entier d'articles.\");",
                  "else if(q<0)alert(\"La quantité « \"+champ.value+\" » de \"+panier.ma_ref[i]+"
                  "\" ne peut pas être négative.\");",
-                 "else panier.ma_quantite[i]=String(q);",
+                 "else if(champ.value!=champ.defaultValue)panier.ma_quantite[i]=String(q);",
                  "if(panier.ma_quantite[i]==\"0\")panier.ma_commande[i]=\"\";"});
   if (c.unique) s.add("panier.ma_quantite[i]=" + texteScript(quantiteDefaut(c)) + ";");
   s.add(LineList{"}", "garder_panier();", "}", "</script>"});
@@ -470,6 +502,13 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  "if(panier.ma_quantite[i]==\"0\")panier.ma_quantite[i]=\"\";}",
                  "}", "if(ref!=\"\"&&!revenu){ajouter_ligne();garder_panier();}", "</script>"});
   s.add(entete(p));
+  // A browser that keeps neither the local storage nor cookies loses the cart with the page.
+  s.add(LineList{"<script language=\"JavaScript\">",
+                 "if(garde_refusee||!garde_possible())document.write(\"<p align=\\\"center\\\"><font color=\\\"red\\\"><b>"
+                 "Votre navigateur refuse les cookies de ce site : votre panier ne peut pas être gardé, "
+                 "il sera perdu si vous quittez ou rechargez cette page. "
+                 "Autorisez les cookies de ce site pour garder votre panier.</b></font></p>\");",
+                 "</script>"});
   s.add("<br>");
   s.add(tableau(p));
   const std::string retour = lienAccueil(e.frames, e.accueilHTM);

@@ -5,6 +5,7 @@
 // read as Windows-1252.
 
 const fs = require('node:fs');
+const os = require('node:os');
 const path = require('node:path');
 const { after } = require('node:test');
 const puppeteer = require('puppeteer-core');
@@ -19,17 +20,32 @@ const DEADLINE_MS = 20000;
 // The line every generated page declares its encoding with (read as Windows-1252).
 const CHARSET_LINE = '<meta http-equiv="Content-Type" content="text/html; charset=iso-8859-1">';
 
-const browsers = new Map();  // kind ('chromium' or 'firefox') -> promise of its one browser
+const browsers = new Map();  // kind -> promise of its one browser
+const profils = [];  // chromium profiles made here, removed with the browsers
 
+// A chromium profile that blocks every site's data (cookies and storage), as its settings do.
+function profilSansDonnees() {
+  const dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'tarvio-chromium-'));
+  profils.push(dossier);
+  fs.mkdirSync(path.join(dossier, 'Default'));
+  fs.writeFileSync(path.join(dossier, 'Default', 'Preferences'),
+    JSON.stringify({ profile: { default_content_setting_values: { cookies: 2 } } }));
+  return dossier;
+}
+
+// kind: 'chromium' or 'firefox', or either followed by ' refusing storage': Firefox with its
+// storage disabled (dom.storage.enabled false, cookies kept), chromium blocking all site data.
 function browser(kind = 'chromium') {
   if (!browsers.has(kind)) {
-    browsers.set(kind, kind === 'firefox'
+    const refus = kind.endsWith(' refusing storage');
+    browsers.set(kind, kind.startsWith('firefox')
       ? puppeteer.launch({
         browser: 'firefox',
         executablePath: FIREFOX,
         headless: true,
         // A French visitor's browser, as chromium's below.
-        extraPrefsFirefox: { 'intl.accept_languages': 'fr-FR', 'intl.locale.requested': 'fr-FR' },
+        extraPrefsFirefox: { 'intl.accept_languages': 'fr-FR', 'intl.locale.requested': 'fr-FR',
+          ...(refus ? { 'dom.storage.enabled': false } : {}) },
       })
       : puppeteer.launch({
         executablePath: CHROMIUM,
@@ -37,6 +53,7 @@ function browser(kind = 'chromium') {
         // A French visitor's browser: its default charset is the one pages without a declared
         // one are read in.
         args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--lang=fr-FR'],
+        ...(refus ? { userDataDir: profilSansDonnees() } : {}),
       }));
   }
   return browsers.get(kind);
@@ -46,6 +63,7 @@ async function closeBrowser() {
   const all = [...browsers.values()];
   browsers.clear();
   for (const b of all) await (await b).close();
+  for (const dossier of profils.splice(0)) fs.rmSync(dossier, { recursive: true, force: true });
 }
 
 // Under node --test, whatever files of tests run in this process, the browsers close and the
