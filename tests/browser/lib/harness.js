@@ -166,7 +166,7 @@ class Visit {
         this.found = [];
         await this.page.close().catch(() => {});
       }
-      const page = await (await browser(this.kind)).newPage();
+      const page = await (await this.context()).newPage();
       await this.watch(page);
       this.page = page;
       return page.goto(this.site.url(pageName), { waitUntil: 'load', timeout: DEADLINE_MS });
@@ -226,8 +226,21 @@ class Visit {
     return [...new Set(this.found)];
   }
 
+  // Each visit is a shopper of its own: a context of the browser whose storage and cookies no
+  // other visit sees (the shop's one cart would otherwise go from test to test). A browser made
+  // to refuse storage keeps its own settings in its default context.
+  async context() {
+    if (!this.contexte) {
+      const b = await browser(this.kind);
+      this.contexte = this.kind.endsWith(' refusing storage') ? b.defaultBrowserContext() : await b.createBrowserContext();
+    }
+    return this.contexte;
+  }
+
   async close() {
     for (const page of this.pages) if (!page.isClosed()) await page.close();
+    if (this.contexte && !this.kind.endsWith(' refusing storage'))
+      await this.contexte.close().catch(() => {});
   }
 }
 

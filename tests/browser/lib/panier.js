@@ -1,0 +1,42 @@
+'use strict';
+// What the cart's browser tests share: the form's lines as the shopper reads them, the order
+// addresses, the frame the form shows in, and the steps that move the form.
+
+// The cart's lines of the document d as the shopper reads them, packaging left out:
+// [product, quantity, unit price]; with tout, every line and totals row whole, the boxes' values
+// included. Run in the page.
+function lireLignes(d, tout = false) {
+  return [...d.querySelectorAll('table[cellspacing="0"] tr')]
+    .map((r) => [...r.cells].map((c) => (c.querySelector('input') ? c.querySelector('input').value
+      : c.innerText).replace(/\s+/g, ' ').trim()).filter((t) => t !== ''))
+    .filter((cells) => cells.length >= (tout ? 2 : 4) && cells[1] !== 'Q' && (tout || cells[0] !== 'Emballage'))
+    .map((cells) => (tout ? cells : cells.slice(0, 3)));
+}
+const lignes = (cadre) => cadre.evaluate(`(${lireLignes})(document)`);
+const tout = (cadre) => cadre.evaluate(`(${lireLignes})(document, true)`);
+
+const commande = (ref, pu) => `boncommande.htm?ref=${ref}&description=Article&pu=${pu}`;
+const principal = (v) => v.page.frames().find((f) => f.name() === 'principal');
+const cadreDe = (cadres) => (cadres ? principal : (v) => v.page.mainFrame());
+
+// Two sites seen as one by the checks: a visit may go from one to the other.
+function ensemble(a, b) {
+  return { ...a, isLocal: (u) => a.isLocal(u) || b.isLocal(u),
+    relativeOf: (u) => a.relativeOf(u) ?? b.relativeOf(u),
+    fileOf: (u) => a.fileOf(u) ?? b.fileOf(u), forgiven: () => false };
+}
+
+async function aller(cadre, adresse) {
+  await Promise.all([cadre.waitForNavigation(), cadre.evaluate((a) => { location.href = a; }, adresse)]);
+}
+
+// Clicked in the page: a tab behind another gets no mouse.
+async function calculer(cadre, quantites) {
+  await Promise.all([cadre.waitForNavigation(), cadre.evaluate((q) => {
+    for (const [n, val] of Object.entries(q)) document.form[n].value = val;
+    document.querySelector('input[value=Calculer]').click();
+  }, quantites)]);
+}
+
+
+module.exports = { lireLignes, lignes, tout, commande, principal, cadreDe, ensemble, aller, calculer };
