@@ -59,13 +59,6 @@ const Cle cles[] = {
 
 const char* const cleUrlBase = "url_base";
 
-// The rate as a number to divide by: one that is not above zero counts as 1.
-double tauxUtilisable(std::string_view taux) {
-  const auto t = lireMontant(taux);
-  const double valeur = t ? platform::val(*t).value : 0;
-  return valeur > 0 ? valeur : 1;
-}
-
 }  // namespace
 
 LectureIdent chargerIdent(const platform::LineList& lignes, TIdentite& ident) {
@@ -142,10 +135,12 @@ void sauverIdent(const platform::DataFolder& dossier, const TIdentite& ident,
 }
 
 std::string convertirExemple(std::string_view prix, std::string_view taux, std::string_view dev2) {
+  // Computed as the cards and the order form compute it, so that it shows their cent; a rate
+  // that is not above zero counts as 1.
   const auto montant = lireMontant(prix);
-  const double valeur = montant ? platform::val(*montant).value : 0;
-  std::string converti = platform::fromNumber(valeur / tauxUtilisable(taux), 2);
-  return platform::trim(formaterPrix(converti) + " " + platform::trim(dev2));
+  const PrixDevise converti =
+      prixDevise(montant.value_or("0"), {}, {}, tauxDevise(taux) ? taux : "1");
+  return platform::trim(platform::trim(converti.texteCommun) + " " + platform::trim(dev2));
 }
 
 std::optional<std::string> refusConversion(std::string_view prix, std::string_view taux) {

@@ -79,7 +79,7 @@ bool memeTexte(std::string_view a, std::string_view b) {
 }
 
 const std::string_view kMarques[] = {"EUR", "FF", "F", "€"};
-const std::string_view kMots[] = {"euros", "euro", "francs", "franc"};
+const std::string_view kMots[] = {"euros", "euro", "francs", "franc", "FRF"};
 
 bool marqueCourante(std::string_view m) {
   for (std::string_view k : kMarques)

@@ -59,6 +59,8 @@ TEST(ConvertirExemple, AmountInTheSecondCurrency) {
       {"100", "0", "FF", "100,00 FF"},        {"100", "0.000", "FF", "100,00 FF"},
       {"100", "-4", "FF", "100,00 FF"},       {"100", "zz", "FF", "100,00 FF"},
       {"1", "3", "FF", "0,33 FF"},            {"2", "3", "FF", "0,67 FF"},
+      // The cent the cards show: an exact half rounded up on the digits.
+      {"0,29", "2", "FF", "0,15 FF"},         {"0,18", "0,8", "FF", "0,23 FF"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(convertirExemple(c.prix, c.taux, c.dev2), c.resultat) << c.prix << " / " << c.taux;

@@ -114,7 +114,7 @@ TEST(LireMontant, StrictReadingAndTheSignByPlace) {
       {"12 euros", "FF", {}},       {"45 francs", "€", {}},        {"30 F", "EUR", {}},
       {"12 FF", "€ TTC", {}},       {"F 12", "Euros", {}},         {"30 euros", "€ TTC", "30"},
       {"4 €", "€ TTC", "4"},        {"12 EUR", "€", "12"},         {"12 €", "USD", {}},
-      {"12 USD", "USD", "12"}};
+      {"12 USD", "USD", "12"},      {"12 FRF", "F", "12"},         {"12 FRF", "€", {}}};
   for (const auto& [texte, devise, lu] : devises)
     EXPECT_EQ(lireMontant(texte, devise), lu) << texte << " / " << devise;
   EXPECT_EQ(refusNombre("Le prix", "30 F", Signe::positif, {}, Decimales::deux, "EUR"),
