@@ -318,4 +318,20 @@ describe('one cart per shop in every tab and window', () => {
       }
     });
   }
+
+  // A cart larger than a cookie holds is told on the page that grew it.
+  it('says when the cart outgrows the cookie, firefox, page', async () => {
+    const site = await ouvrir('page', 'http');
+    const v = await visit(site, 'index.htm', 'firefox refusing storage');
+    try {
+      const mot = () => v.page.evaluate(() => document.body.innerText.includes('Votre panier est trop grand pour le cookie'));
+      await aller(v.page.mainFrame(), site.url(commande('R0', '2')));
+      assert.equal(await mot(), false);
+      for (let k = 1; k < 60; ++k) await aller(v.page.mainFrame(), site.url(`boncommande.htm?ref=R${k}&description=Bol+en+gr%E8s+%E9maill%E9+bleu&pu=2`));
+      assert.equal(await mot(), true);
+    } finally {
+      await v.close();
+      await site.close();
+    }
+  });
 });

@@ -367,7 +367,12 @@ LineList scriptPanier(const TOptionsCatalogue& c, std::string_view devise) {
           "function garde_possible(){try{localStorage.setItem(\"tarvio_essai\",\"1\");"
           "localStorage.removeItem(\"tarvio_essai\");return true;}catch(erreur){}",
           "try{document.cookie=\"tarvio_essai=1;max-age=60;SameSite=Lax\";"
-          "return String(document.cookie).indexOf(\"tarvio_essai=1\")>=0;}catch(erreur){}return false;}"};
+          "return String(document.cookie).indexOf(\"tarvio_essai=1\")>=0;}catch(erreur){}return false;}",
+          // Kept in a cookie only: a cart the cookie could not take is older there than here.
+          "function garde_en_retard(){try{localStorage.setItem(\"tarvio_essai\",\"1\");"
+          "localStorage.removeItem(\"tarvio_essai\");return false;}catch(erreur){}",
+          "var c=null;try{c=JSON.parse(cookie_garde());}catch(erreur){}",
+          "return (panier.garde_n||0)>(c&&c.garde_n||0);}"};
 }
 
 }  // namespace
@@ -502,12 +507,17 @@ LineList pageBonCommande(const EntreesBonCommande& e) {
                  "if(panier.ma_quantite[i]==\"0\")panier.ma_quantite[i]=\"\";}",
                  "}", "if(ref!=\"\"&&!revenu){ajouter_ligne();garder_panier();}", "</script>"});
   s.add(entete(p));
-  // A browser that keeps neither the local storage nor cookies loses the cart with the page.
+  // A browser that keeps neither the local storage nor cookies loses the cart with the page; one
+  // that keeps cookies only cannot keep a cart larger than a cookie holds.
   s.add(LineList{"<script language=\"JavaScript\">",
-                 "if(garde_refusee||!garde_possible())document.write(\"<p align=\\\"center\\\"><font color=\\\"red\\\"><b>"
+                 "if(!garde_possible())document.write(\"<p align=\\\"center\\\"><font color=\\\"red\\\"><b>"
                  "Votre navigateur refuse les cookies de ce site : votre panier ne peut pas être gardé, "
                  "il sera perdu si vous quittez ou rechargez cette page. "
                  "Autorisez les cookies de ce site pour garder votre panier.</b></font></p>\");",
+                 "else if(garde_refusee||garde_en_retard())document.write(\"<p align=\\\"center\\\"><font color=\\\"red\\\"><b>"
+                 "Votre panier est trop grand pour le cookie de ce site : ses derniers changements ne peuvent "
+                 "pas être gardés et seront perdus à la page suivante. "
+                 "Autorisez le stockage local de ce site pour garder tout votre panier.</b></font></p>\");",
                  "</script>"});
   s.add("<br>");
   s.add(tableau(p));
