@@ -228,6 +228,9 @@ describe('one cart per shop in every tab and window', () => {
         if (cadres) await aller(await formeDe(double, true), site.url('boncommande.htm'));
         await calculer(await formeDe(double, cadres), { qte1: '0' });
         await calculer(await formeDe(v, cadres), { qte0: '2', transport: '5' });
+        // The browser hands the shared storage to the copy's process a moment later.
+        await attendre(double, cadres, true, (f) => f.evaluate(() => Object.keys(localStorage)
+          .some((k) => (localStorage.getItem(k) || '').includes('"mon_transport":"5"'))));
         await aller(await formeDe(double, cadres), site.url(commande('A3', '4')));
         const attendu = [['A1 Article', '2', '2,00 EUR', '4,00 EUR'], ['A3 Article', '1', '4,00 EUR', '4,00 EUR'],
           ['Total', '8,00 EUR'], ['Participation frais d\'envoi', '5'], ['Total à payer', '13,00 EUR']];
