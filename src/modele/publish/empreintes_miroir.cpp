@@ -52,11 +52,10 @@ std::unordered_map<std::string, EmpreintesMiroir::Empreinte> EmpreintesMiroir::c
 
 std::optional<EmpreintesMiroir::Octets> EmpreintesMiroir::valable(
     const std::unordered_map<std::string, Empreinte>& connues, const std::string& nom,
-    const std::filesystem::path& chemin) {
+    const Empreinte& e) {
   const auto connue = connues.find(nom);
-  if (connue == connues.end()) return std::nullopt;
-  const auto e = etat(chemin);
-  if (!e || e->taille != connue->second.taille || e->temps != connue->second.temps)
+  if (connue == connues.end() || e.taille != connue->second.taille ||
+      e.temps != connue->second.temps)
     return std::nullopt;
   return Octets{connue->second.taille, connue->second.hash};
 }
@@ -72,20 +71,22 @@ std::optional<EmpreintesMiroir::Octets> EmpreintesMiroir::lire(const std::filesy
 }
 
 bool EmpreintesMiroir::identiques(const std::string& nom) {
-  const auto site = dossier_.path("ftp/" + nom);
+  // Each file asked once: a first publication's missing copies cost one question each.
   const auto copie = dossier_.path("transfert/" + nom);
   const auto etatCopie = etat(copie);
+  if (!etatCopie) return false;
+  const auto site = dossier_.path("ftp/" + nom);
   const auto etatSite = etat(site);
-  if (!etatCopie || !etatSite || etatCopie->taille != etatSite->taille) return false;
-  std::optional<Octets> m = valable(miroir_, nom, copie);
+  if (!etatSite || etatCopie->taille != etatSite->taille) return false;
+  std::optional<Octets> m = valable(miroir_, nom, *etatCopie);
   if (!m) {
     m = lire(copie);
     if (!m) return false;
     // Known from now on: the next comparison does not read it again.
     miroir_[nom] = {m->taille, etatCopie->temps, m->hash};
   }
-  std::optional<Octets> s = valable(site_, nom, site);
-  if (!s) s = valable(lusSite_, nom, site);
+  std::optional<Octets> s = valable(site_, nom, *etatSite);
+  if (!s) s = valable(lusSite_, nom, *etatSite);
   if (!s) {
     s = lire(site);
     if (!s) return false;

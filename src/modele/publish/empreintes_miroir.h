@@ -43,9 +43,9 @@ class EmpreintesMiroir {
   // The lines of a record, by name; a name's last line holds.
   static std::unordered_map<std::string, Empreinte> charger(const platform::DataFolder& dossier,
                                                             std::string_view fichier);
-  // The record's hash when the file still has the size and time noted.
+  // The record's hash when the file still has the size and time noted (`e`, as it is now).
   static std::optional<Octets> valable(const std::unordered_map<std::string, Empreinte>& connues,
-                                       const std::string& nom, const std::filesystem::path& chemin);
+                                       const std::string& nom, const Empreinte& e);
   std::optional<Octets> lire(const std::filesystem::path& chemin);
 
   const platform::DataFolder& dossier_;
