@@ -6,7 +6,7 @@ const assert = require('node:assert/strict');
 const path = require('node:path');
 const { describe, it, before, after } = require('node:test');
 
-const { frameNamed, openDisc, openSite, settle, visit } = require('./lib/harness.js');
+const { frameNamed, openDisc, openSite, settle, visit, visiting } = require('./lib/harness.js');
 const { commanderCarte } = require('./lib/carte.js');
 const { buildShop } = require('./lib/shop.js');
 const { lignes, commande, principal, calculer, aller, changerPanier, MANIERES, cadreDe, ouvrir,
@@ -123,8 +123,7 @@ describe('offline order form', () => {
 
   it('keeps every line from page to page in the single-page layout', async () => {
     const seul = await openSite(unique);
-    const v = await visit(seul, 'vaisselle-bols-0.htm');
-    try {
+    await visiting(seul, 'vaisselle-bols-0.htm', 'chromium', async (v) => {
       await Promise.all([v.page.waitForNavigation(), v.page.evaluate(() => {
         const form = [...document.forms].find((f) => f.getAttribute('action') === 'boncommande.htm');
         form.elements.refsupp3.value = 'Gravure du pr\u00e9nom=4';
@@ -138,10 +137,7 @@ describe('offline order form', () => {
         ['THE1 Thé vert (w:300)', '1', '10,00 EUR', '10,00 EUR'],
       ]);
       assert.deepEqual(await v.problems(), []);
-    } finally {
-      await v.close();
-      await seul.close();
-    }
+    });
   });
 
   // The entry page replaced by the form alone (the top bar's link opens it in the whole window),
@@ -303,11 +299,10 @@ describe('offline order form', () => {
   for (const [layout, enCadres, moyen] of MANIERES) {
     it(`takes whole quantities only, ${layout}, ${moyen}`, async () => {
       const boutique = await ouvrir(enCadres ? cadres : unique, moyen);
-      const v = await visit(boutique, 'index.htm');
-      const cadre = cadreDe(enCadres);
-      const alertes = [];
-      v.page.on('dialog', (d) => { alertes.push(d.message()); d.accept(); });
-      try {
+      await visiting(boutique, 'index.htm', 'chromium', async (v) => {
+        const cadre = cadreDe(enCadres);
+        const alertes = [];
+        v.page.on('dialog', (d) => { alertes.push(d.message()); d.accept(); });
         await aller(cadre(v), boutique.url(commande('A', 'Article', '12.99')));
         await changerPanier(v, cadre, boutique, () => {
           for (const [r, p, q] of [...'BCDEFG'].map((r) => [r, '2', ''])
@@ -331,10 +326,7 @@ describe('offline order form', () => {
         assert.ok(alertes.includes('La quantité « -3 » de A ne peut pas être négative.'), alertes.join());
         assert.deepEqual((await lignes(cadre(v)))[1], ['A Article', '10', '12,99 EUR', '129,90 EUR']);
         assert.deepEqual(await v.problems(), []);
-      } finally {
-        await v.close();
-        await boutique.close();
-      }
+      });
     });
   }
 
@@ -350,14 +342,13 @@ describe('offline order form', () => {
     for (const [layout, enCadres, moyen] of MANIERES) {
       it(`charges the shipping shown, ${layout}, ${moyen}`, async () => {
         const boutique = await ouvrir(enCadres ? libres.cadres : libres.page, moyen);
-        const v = await visit(boutique, 'index.htm');
-        const cadre = cadreDe(enCadres);
-        const port = async () => (await lignes(cadre(v))).slice(-3);
-        const alertes = [];
-        v.page.on('dialog', (d) => { alertes.push(d.message()); d.accept(); });
-        // An emptied box: no amount to read among the rows, nothing charged.
-        const vide = [['Total TTC', '13,80 EUR'], ...frais('0', '0,00', '13,80').slice(1)];
-        try {
+        await visiting(boutique, 'index.htm', 'chromium', async (v) => {
+          const cadre = cadreDe(enCadres);
+          const port = async () => (await lignes(cadre(v))).slice(-3);
+          const alertes = [];
+          v.page.on('dialog', (d) => { alertes.push(d.message()); d.accept(); });
+          // An emptied box: no amount to read among the rows, nothing charged.
+          const vide = [['Total TTC', '13,80 EUR'], ...frais('0', '0,00', '13,80').slice(1)];
           await aller(cadre(v), boutique.url(commande('U', 'Article', '10')));
           assert.deepEqual(await port(), frais('6,50', '1,30', '21,60'));
           for (const [saisi, attendu] of [['7', frais('7', '1,40', '22,20')],
@@ -376,10 +367,7 @@ describe('offline order form', () => {
           assert.deepEqual(await port(), [['Colissimo 300g', '4,50 EUR'], ['TVA transport 20%', '0,90 EUR'],
             ['Total à payer', '25,20 EUR']]);
           assert.deepEqual(await v.problems(), []);
-        } finally {
-          await v.close();
-          await boutique.close();
-        }
+        });
       });
     }
   });
@@ -432,8 +420,7 @@ describe('the offline order form at its edges', () => {
   // is ordered again in the session.
   it('orders a product again after its quantity was set to 0', async () => {
     const site = await openSite(cadres);
-    const v = await visit(site, 'index.htm');
-    try {
+    await visiting(site, 'index.htm', 'chromium', async (v) => {
       await aller(principal(v), site.url(commande('POS', 'Article', '10')));
       await calculer(principal(v), { qte0: '0' });
       assert.deepEqual(await lignes(principal(v)), [['Produits', 'Q', 'P.U.H.T.', 'Total H.T.'],
@@ -442,10 +429,7 @@ describe('the offline order form at its edges', () => {
       assert.deepEqual((await lignes(principal(v))).slice(1, 2),
         [['POS Article', '1', '10,00 EUR', '10,00 EUR']]);
       assert.deepEqual(await v.problems(), []);
-    } finally {
-      await v.close();
-      await site.close();
-    }
+    });
   });
 
   // The disc's entry page shows in its main frame only a page of its own folder, other than an

@@ -5,7 +5,7 @@ const assert = require('node:assert/strict');
 const path = require('node:path');
 const { describe, it, before } = require('node:test');
 
-const { visit } = require('./lib/harness.js');
+const { visiting } = require('./lib/harness.js');
 const { lignes, principal, aller, changerPanier, MANIERES, cadreDe, ouvrir, deuxBoutiques } = require('./lib/formulaire.js');
 const { buildShop } = require('./lib/shop.js');
 
@@ -55,13 +55,9 @@ describe('counting in cents', () => {
   for (const [layout, enCadres, moyen] of MANIERES) {
     it(`charges each basket the same, ${layout}, ${moyen}`, async () => {
       const boutique = await ouvrir(enCadres ? dossiers.cadres : dossiers.page, moyen);
-      const v = await visit(boutique, 'index.htm');
-      try {
+      await visiting(boutique, 'index.htm', 'chromium', async (v) => {
         await verifier(v, cadreDe(enCadres), boutique, PANIERS, (commandes) => 1 + commandes.length);
-      } finally {
-        await v.close();
-        await boutique.close();
-      }
+      });
     });
   }
 
@@ -74,28 +70,25 @@ describe('counting in cents', () => {
   before(() => { reglages = path.join(buildShop('centimes_reglages'), 'ftp'); });
   const port = (libelle, montant, usd, tva, tvaUsd, total, totalUsd) => [[libelle, `${montant} EUR`, usd],
     ['TVA transport 10%', `${tva} EUR`, tvaUsd], ['Total à payer', `${total} EUR`, totalUsd]];
-  const colis = (r, poids, prix, usd) => [`${r} Colis (w:${poids})`, '1', `${prix} EUR`, `${prix} EUR`, usd];
+  // One parcel of poids at prix (typed as saisi on the card, usd in the second currency), the
+  // goods' total, then the shipping's rows (port's values, none where nothing is charged).
+  const colis = (cas, r, poids, saisi, prix, usd, ...frais) => [cas, [[r, `Colis (w:${poids})`, saisi, 1]],
+    [[`${r} Colis (w:${poids})`, '1', `${prix} EUR`, `${prix} EUR`, usd], ['Total', `${prix} EUR`, usd],
+      ...(frais.length ? port(...frais) : [])]];
   const REGLAGES = [
-    ['a tier priced 0 under the shop\'s own shipping', [['R1', 'Colis (w:250)', '10', 1]],
-      [colis('R1', 250, '10,00', '12,50'), ['Total', '10,00 EUR', '12,50']]],
-    ['a tier of 1,15 and its VAT', [['R2', 'Colis (w:251)', '10', 1]],
-      [colis('R2', 251, '10,00', '12,50'), ['Total', '10,00 EUR', '12,50'],
-        ...port('Colissimo 251g', '1,15', '1,44', '0,12', '0,15', '11,27', '14,09')]],
-    ['goods at the first threshold', [['R3', 'Colis (w:1000)', '100', 1]],
-      [colis('R3', 1000, '100,00', '125,00'), ['Total', '100,00 EUR', '125,00'],
-        ...port('Colissimo 1000g', '1,15', '1,44', '0,12', '0,15', '101,27', '126,59')]],
-    ['a cent above it', [['R4', 'Colis (w:1000)', '100.01', 1]],
-      [colis('R4', 1000, '100,01', '125,01'), ['Total', '100,01 EUR', '125,01'],
-        ...port('Colissimo 1000g Suiv.', '5,50', '6,88', '0,55', '0,69', '106,06', '132,58')]],
-    ['a cent under the third threshold, a gram above a tier', [['R5', 'Colis (w:1001)', '299.99', 1]],
-      [colis('R5', 1001, '299,99', '374,99'), ['Total', '299,99 EUR', '374,99'],
-        ...port('Colissimo 1001g Suiv.', '12,40', '15,50', '1,24', '1,55', '313,63', '392,04')]],
-    ['goods at the third threshold', [['R6', 'Colis (w:400)', '300', 1]],
-      [colis('R6', 400, '300,00', '375,00'), ['Total', '300,00 EUR', '375,00'],
-        ...port('Colissimo 400g Suiv.', '2,30', '2,88', '0,23', '0,29', '302,53', '378,16')]],
-    ['a flat rate above its tier at 0', [['R7', 'Colis (w:5f)', '10', 1]],
-      [colis('R7', '5f', '10,00', '12,50'), ['Total', '10,00 EUR', '12,50'],
-        ...port('Transport', '5,00', '6,25', '0,50', '0,63', '15,50', '19,38')]],
+    colis('a tier priced 0 under the shop\'s own shipping', 'R1', 250, '10', '10,00', '12,50'),
+    colis('a tier of 1,15 and its VAT', 'R2', 251, '10', '10,00', '12,50',
+      'Colissimo 251g', '1,15', '1,44', '0,12', '0,15', '11,27', '14,09'),
+    colis('goods at the first threshold', 'R3', 1000, '100', '100,00', '125,00',
+      'Colissimo 1000g', '1,15', '1,44', '0,12', '0,15', '101,27', '126,59'),
+    colis('a cent above it', 'R4', 1000, '100.01', '100,01', '125,01',
+      'Colissimo 1000g Suiv.', '5,50', '6,88', '0,55', '0,69', '106,06', '132,58'),
+    colis('a cent under the third threshold, a gram above a tier', 'R5', 1001, '299.99', '299,99', '374,99',
+      'Colissimo 1001g Suiv.', '12,40', '15,50', '1,24', '1,55', '313,63', '392,04'),
+    colis('goods at the third threshold', 'R6', 400, '300', '300,00', '375,00',
+      'Colissimo 400g Suiv.', '2,30', '2,88', '0,23', '0,29', '302,53', '378,16'),
+    colis('a flat rate above its tier at 0', 'R7', '5f', '10', '10,00', '12,50',
+      'Transport', '5,00', '6,25', '0,50', '0,63', '15,50', '19,38'),
     ['unweighed goods packed with no label', [['R8', 'Sachet', '0.18', 1], ['R9', 'Sachet', '0.18', 2]],
       [['R8 Sachet', '1', '0,18 EUR', '0,18 EUR', '0,23'], ['R9 Sachet', '2', '0,18 EUR', '0,36 EUR', '0,45'],
         ['2', '0,35 EUR', '0,70 EUR', '0,88'],
@@ -105,13 +98,9 @@ describe('counting in cents', () => {
   for (const moyen of ['over http', 'from disc']) {
     it(`charges the settings' amounts to the cent, frameset, ${moyen}`, async () => {
       const boutique = await ouvrir(reglages, moyen);
-      const v = await visit(boutique, 'index.htm');
-      try {
+      await visiting(boutique, 'index.htm', 'chromium', async (v) => {
         await verifier(v, principal, boutique, REGLAGES, () => 1);
-      } finally {
-        await v.close();
-        await boutique.close();
-      }
+      });
     });
   }
 });

@@ -11,7 +11,7 @@ const path = require('node:path');
 const vm = require('node:vm');
 const { describe, it, before, after } = require('node:test');
 
-const { browser, frameNamed, openDisc, openSite, settle, visit } = require('./lib/harness.js');
+const { browser, frameNamed, openDisc, openSite, settle, visit, visiting } = require('./lib/harness.js');
 const { lireLignes, lignes, tout, commande, principal, cadreDe, ensemble, aller, calculer } = require('./lib/panier.js');
 const { commanderCarte } = require('./lib/carte.js');
 const { buildShop } = require('./lib/shop.js');
@@ -254,8 +254,7 @@ describe('the cart and its copies', () => {
   for (const quantite of ['3', '0']) {
     it(`keeps a quantity set to ${quantite} when the frameset comes back from the history`, async () => {
       const site = await openSite(cadres);
-      const v = await visit(site, 'index.htm');
-      try {
+      await visiting(site, 'index.htm', 'chromium', async (v) => {
         await aller(principal(v), site.url(commande('A1', '2')));
         const haut = v.page.frames().find((f) => f.name() === 'top');
         await Promise.all([v.page.waitForNavigation(), haut.evaluate(() => {
@@ -273,10 +272,7 @@ describe('the cart and its copies', () => {
           ...(quantite === '0' ? [] : [['A1 Article', quantite, '2,00 EUR']]),
           ['A2 Article', '1', '3,00 EUR']]);
         assert.deepEqual(await v.problems(), []);
-      } finally {
-        await v.close();
-        await site.close();
-      }
+      });
     });
   }
 
@@ -372,9 +368,8 @@ describe('the cart and its copies', () => {
     it(`does not take a removed line back from the history, ${moyen}, ${layout}`, async () => {
       const dossier = layout === 'cadres' ? cadres : page;
       const site = moyen === 'over http' ? await openSite(dossier) : openDisc(dossier);
-      const v = await visit(site, 'index.htm');
-      const cadre = cadreDe(layout === 'cadres');
-      try {
+      await visiting(site, 'index.htm', 'chromium', async (v) => {
+        const cadre = cadreDe(layout === 'cadres');
         await aller(cadre(v), site.url(commande('A1', '2')));
         await aller(cadre(v), site.url(commande('A2', '3')));
         await calculer(cadre(v), { qte1: '0' });
@@ -382,10 +377,7 @@ describe('the cart and its copies', () => {
         await settle(v.page);
         assert.deepEqual(await lignes(cadre(v)), [['A1 Article', '1', '2,00 EUR']]);
         assert.deepEqual(await v.problems(), []);
-      } finally {
-        await v.close();
-        await site.close();
-      }
+      });
     });
   }
 
@@ -394,9 +386,8 @@ describe('the cart and its copies', () => {
   for (const layout of ['cadres', 'page']) {
     it(`charges a supplement that takes off at its sign, ${layout}`, async () => {
       const site = await openSite(path.join(buildShop(layout === 'cadres' ? 'remises' : 'remises_page'), 'ftp'));
-      const v = await visit(site, 'index.htm');
-      const cadre = cadreDe(layout === 'cadres');
-      try {
+      await visiting(site, 'index.htm', 'chromium', async (v) => {
+        const cadre = cadreDe(layout === 'cadres');
         await aller(cadre(v), site.url('vaisselle-bols-0.htm'));
         const options = await cadre(v).evaluate(() =>
           [...document.forms.fbol01bol01.elements.refsupp3.options].map((o) => o.textContent));
@@ -413,10 +404,7 @@ describe('the cart and its copies', () => {
         await calculer(cadre(v), { qte1: '0' });
         assert.deepEqual(await lignes(cadre(v)), [['BOL01 Sans coffret Bol en grès émaillé bleu', '1', '16,50 EUR']]);
         assert.deepEqual(await v.problems(), []);
-      } finally {
-        await v.close();
-        await site.close();
-      }
+      });
     });
   }
 });

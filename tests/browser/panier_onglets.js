@@ -6,7 +6,7 @@ const assert = require('node:assert/strict');
 const path = require('node:path');
 const { describe, it, after } = require('node:test');
 
-const { frameNamed, openDisc, openSite, settle, visit } = require('./lib/harness.js');
+const { frameNamed, openDisc, openSite, settle, visit, visiting } = require('./lib/harness.js');
 const { commanderCarte } = require('./lib/carte.js');
 const { lignes, tout, commande, principal, aller, calculer } = require('./lib/panier.js');
 const { buildShop } = require('./lib/shop.js');
@@ -89,15 +89,11 @@ describe('the order form after Back and reload', () => {
     for (const [navigateur, layout, moyen] of TOUS) {
       it(`shows what it counts after ${nom}, ${navigateur}, ${layout}, ${moyen}`, async () => {
         const site = await ouvrir(layout, moyen);
-        const v = await visit(site, 'index.htm', navigateur);
-        try {
+        await visiting(site, 'index.htm', navigateur, async (v) => {
           await chemin(v, site, layout === 'cadres');
           await attendre(v, layout === 'cadres', attendu, tout);
           assert.deepEqual(await v.problems(), []);
-        } finally {
-          await v.close();
-          await site.close();
-        }
+        });
       });
     }
   }
@@ -107,8 +103,7 @@ describe('the order form after Back and reload', () => {
   for (const moyen of ['http', 'disc']) {
     it(`keeps the form alone's quantity through Back to the frameset, firefox, ${moyen}`, async () => {
       const site = await ouvrir('cadres', moyen);
-      const v = await visit(site, 'index.htm', 'firefox');
-      try {
+      await visiting(site, 'index.htm', 'firefox', async (v) => {
         await aller(await formeDe(v, true), site.url('vaisselle-bols-0.htm'));
         await commanderCarte(await formeDe(v, true), 'fbol01bol01', {});
         await Promise.all([v.page.waitForNavigation(), (await frameNamed(v.page, 'top')).evaluate(() => {
@@ -122,10 +117,7 @@ describe('the order form after Back and reload', () => {
         await attendre(v, false, [['BOL01 Bol en grès émaillé bleu', '3', '18,50 EUR'],
           ['INF01-50 Plantes (w:50)Sachet de 50 g', '1', '6,90 EUR']]);
         assert.deepEqual(await v.problems(), []);
-      } finally {
-        await v.close();
-        await site.close();
-      }
+      });
     });
   }
 
@@ -143,8 +135,7 @@ describe('the order form after Back and reload', () => {
     for (const [navigateur, moyen] of ['chromium', 'firefox'].flatMap((n) => ['http', 'disc'].map((m) => [n, m]))) {
       it(`keeps ${changement} in the form alone through another order, ${navigateur}, ${moyen}`, async () => {
         const site = await ouvrir('cadres', moyen);
-        const v = await visit(site, 'index.htm', navigateur);
-        try {
+        await visiting(site, 'index.htm', navigateur, async (v) => {
           for (const [liste, carte, choix] of [['vaisselle-bols-0.htm', 'fbol01bol01', { refsupp3: 'Coffret cadeau=6' }],
             ['infusions-fruits-0.htm', 'finf03inf03', { refsupp: 'Boîte métal=4', refsupp3: 'Sachet cadeau=2' }]]) {
             await aller(await formeDe(v, true), site.url(liste));
@@ -163,10 +154,7 @@ describe('the order form after Back and reload', () => {
           await commanderCarte(await formeDe(v, true), 'finf04inf04', {});
           await attendre(v, true, attendu, tout);
           assert.deepEqual(await v.problems(), []);
-        } finally {
-          await v.close();
-          await site.close();
-        }
+        });
       });
     }
   }
@@ -220,8 +208,7 @@ describe('one cart per shop in every tab and window', () => {
     it(`applies each tab's change to the shop's one cart, ${navigateur}, ${layout}, ${moyen}`, async () => {
       const cadres = layout === 'cadres';
       const site = await ouvrir(layout, moyen);
-      const v = await visit(site, 'index.htm', navigateur);
-      try {
+      await visiting(site, 'index.htm', navigateur, async (v) => {
         for (const [ref, pu] of [['A1', '2'], ['A2', '3']]) await aller(await formeDe(v, cadres), site.url(commande(ref, pu)));
         const double = { page: await v.popup(() => v.page.evaluate((a) => { window.open(a); },
           site.url(cadres ? 'index.htm' : 'boncommande.htm'))) };
@@ -238,10 +225,7 @@ describe('one cart per shop in every tab and window', () => {
         await calculer(await formeDe(v, cadres), {});
         await attendre(v, cadres, attendu, tout);
         assert.deepEqual(await v.problems(), []);
-      } finally {
-        await v.close();
-        await site.close();
-      }
+      });
     });
   }
 
@@ -252,8 +236,7 @@ describe('one cart per shop in every tab and window', () => {
     it(`shows the cart in the window "Votre Panier" opens, ${navigateur}, ${moyen}`, async () => {
       const fenetre = construit('panier_fenetre');
       const site = moyen === 'http' ? await openSite(fenetre) : openDisc(fenetre);
-      const v = await visit(site, 'index.htm', navigateur);
-      try {
+      await visiting(site, 'index.htm', navigateur, async (v) => {
         await aller(await formeDe(v, true), site.url(commande('A1', '2')));
         await calculer(await formeDe(v, true), { qte0: '3' });
         // The window opened has no tie to the shop's tab: found among the browser's pages.
@@ -285,10 +268,7 @@ describe('one cart per shop in every tab and window', () => {
           assert.deepEqual(await lignesDe(await votrePanier(), false), attendu, `kept ${jours} days`);
         }
         assert.deepEqual(await v.problems(), []);
-      } finally {
-        await v.close();
-        await site.close();
-      }
+      });
     });
   }
 
@@ -300,8 +280,7 @@ describe('one cart per shop in every tab and window', () => {
     it(`keeps the cart or says it cannot where storage is refused, ${navigateur}, ${layout}`, async () => {
       const cadres = layout === 'cadres';
       const site = await ouvrir(layout, 'http');
-      const v = await visit(site, 'index.htm', `${navigateur} refusing storage`);
-      try {
+      await visiting(site, 'index.htm', `${navigateur} refusing storage`, async (v) => {
         for (const [ref, pu] of [['A1', '2'], ['A2', '3']]) await aller(await formeDe(v, cadres), site.url(commande(ref, pu)));
         const mot = () => v.page.evaluate(() => [window, ...Array.from({ length: frames.length }, (_, i) => frames[i])]
           .some((w) => w.document.body && w.document.body.innerText.includes('Votre navigateur refuse les cookies de ce site')));
@@ -315,26 +294,19 @@ describe('one cart per shop in every tab and window', () => {
         assert.deepEqual(await lignes(v.page.mainFrame()), garde ? a1a2 : a1a2.slice(cadres ? 2 : 1));
         assert.equal(await mot(), !garde);
         assert.deepEqual(await v.problems(), []);
-      } finally {
-        await v.close();
-        await site.close();
-      }
+      });
     });
   }
 
   // A cart larger than a cookie holds is told on the page that grew it.
   it('says when the cart outgrows the cookie, firefox, page', async () => {
     const site = await ouvrir('page', 'http');
-    const v = await visit(site, 'index.htm', 'firefox refusing storage');
-    try {
+    await visiting(site, 'index.htm', 'firefox refusing storage', async (v) => {
       const mot = () => v.page.evaluate(() => document.body.innerText.includes('Votre panier est trop grand pour le cookie'));
       await aller(v.page.mainFrame(), site.url(commande('R0', '2')));
       assert.equal(await mot(), false);
       for (let k = 1; k < 60; ++k) await aller(v.page.mainFrame(), site.url(`boncommande.htm?ref=R${k}&description=Bol+en+gr%E8s+%E9maill%E9+bleu&pu=2`));
       assert.equal(await mot(), true);
-    } finally {
-      await v.close();
-      await site.close();
-    }
+    });
   });
 });

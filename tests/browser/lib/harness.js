@@ -343,4 +343,15 @@ async function visit(site, pageName, kind = 'chromium') {
   return new Visit(site, kind).open(pageName);
 }
 
-module.exports = { openSite, openDisc, visit, settle, closeBrowser, browser, frameNamed, shownFrames, retrying };
+// steps(v) on a visit of site's page, then the visit and the site closed, whatever the steps did.
+async function visiting(site, pageName, kind, steps) {
+  const v = await visit(site, pageName, kind);
+  try {
+    await steps(v);
+  } finally {
+    await v.close();
+    await site.close();
+  }
+}
+
+module.exports = { openSite, openDisc, visit, visiting, settle, closeBrowser, browser, frameNamed, shownFrames, retrying };
