@@ -220,7 +220,8 @@ void mesurerPublication(const std::string& titre, const fs::path& dossier,
   const double n = static_cast<double>(envoi.noms.size());
   std::cout << std::fixed << std::setprecision(3) << titre << ": " << envoi.noms.size()
             << " files, " << std::setprecision(1) << envoyes / 1048576.0 << " MB sent\n"
-            << std::setprecision(3) << "  program: comparison " << comparaison.mur << " s, upload "
+            << std::setprecision(3) << "  program: comparison " << comparaison.mur << " s (cpu " << comparaison.cpu
+            << " s), upload "
             << envoiPas.mur << " s (cpu " << envoiPas.cpu << " s), " << std::setprecision(0)
             << n / envoiPas.mur << " files/s; read " << std::setprecision(1)
             << comparaison.luMo + envoiPas.luMo << " MB (comparison " << comparaison.luMo
