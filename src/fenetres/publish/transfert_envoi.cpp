@@ -56,8 +56,10 @@ void Ttransfert1::goftpClick() {
   // The home page option as the program holds it, as the site frame and pages use it.
   const std::string accueil =
       framesOui() && p_.main().accueilHTM == "oui" ? "accueil.htm" : "index.htm";
-  pageRedirection(accueil, p_.main().options.options.police_defaut)
-      .save(dossier.path("ftp/redir.txt"));
+  // Made again at each publication: not synced, which would wait for the build's writes.
+  platform::writeGeneratedFile(
+      platform::resolvePath(dossier.path("ftp/redir.txt")),
+      pageRedirection(accueil, p_.main().options.options.police_defaut).text(), false);
 
   memoG.clear();
   // The ticks as they are now: the user may touch the list while the network waits.

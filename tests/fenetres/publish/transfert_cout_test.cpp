@@ -34,10 +34,16 @@ TEST(CoutEnvoi, OneConnectionAndTheSameFourCommandsForEachFileWhateverTheSize) {
     a.demarrer();
     a.sitePubliable();
     a.compte("www/");
+    int syncs = 0;
+    platform::discSyncs = &syncs;
     a.lancer();
     a.dialogs.clear();
     a.fenetre().goftp.click();
+    platform::discSyncs = nullptr;
     ASSERT_EQ(a.dialogs.messages(), Noms{"Le transfert est terminé"});
+    // Synced: the mirror's new place and the names begun before the first file; a sync may wait
+    // for every write a build left, so nothing else is.
+    EXPECT_EQ(syncs, 2);
     const Noms commandes = a.serveur->commands();
     EXPECT_EQ(std::count_if(commandes.begin(), commandes.end(),
                             [](const std::string& c) { return c.ends_with(" CONNECT"); }),
