@@ -71,11 +71,13 @@ std::optional<EmpreintesMiroir::Octets> EmpreintesMiroir::lire(const std::filesy
 }
 
 bool EmpreintesMiroir::identiques(const std::string& nom) {
-  // Each file asked once: a first publication's missing copies cost one question each.
+  // The site's path first, missing copy or not: a file linked out of the folder is refused
+  // before the list, not halfway through an upload.
+  const auto site = dossier_.path("ftp/" + nom);
   const auto copie = dossier_.path("transfert/" + nom);
+  // Each file's state asked once; the site's not at all when the mirror has no copy.
   const auto etatCopie = etat(copie);
   if (!etatCopie) return false;
-  const auto site = dossier_.path("ftp/" + nom);
   const auto etatSite = etat(site);
   if (!etatSite || etatCopie->taille != etatSite->taille) return false;
   std::optional<Octets> m = valable(miroir_, nom, *etatCopie);

@@ -180,6 +180,28 @@ TEST(Comparaison, TicksExactlyWhatDiffersFromTheMirror) {
   EXPECT_EQ(a.coches().size(), 3u);
 }
 
+// A site file linked out of the shop's folder is refused before anything is listed, its mirror
+// copy or not: ticked, the upload would stop at it with part of the site sent.
+TEST(Comparaison, ASiteFileLinkedOutOfTheFolderIsRefusedBeforeTheList) {
+  for (bool copie : {true, false}) {
+    SCOPED_TRACE(copie ? "with its mirror copy" : "without a mirror copy");
+    testing_support::TempFolder dehors;
+    dehors.write("page.htm", "ailleurs");
+    Atelier a(false);
+    a.ecrire("ftp/a.htm", "page a");
+    std::filesystem::create_symlink(dehors.path() / "page.htm", a.chemin("ftp/lien.htm"));
+    if (copie) a.ecrire("transfert/lien.htm", "ailleurs");
+    a.lieuDuCompte();
+    a.demarrer();
+    a.sitePubliable();
+    a.compte();
+    a.lancer();
+    EXPECT_TRUE(a.dialogs.messages().back().starts_with("Le lien symbolique "))
+        << a.dialogs.messages().back();
+    EXPECT_TRUE(a.fenetre().memoFTP.items().empty());
+  }
+}
+
 TEST(Comparaison, SiteMapSwitchAndFirstSelection) {
   struct Cas {
     const char* nom;
