@@ -207,25 +207,53 @@ describe('one cart per shop in every tab and window', () => {
   for (const [navigateur, layout, moyen] of TOUS) {
     it(`applies each tab's change to the shop's one cart, ${navigateur}, ${layout}, ${moyen}`, async () => {
       const cadres = layout === 'cadres';
-      const site = await ouvrir(layout, moyen);
-      await visiting(site, 'index.htm', navigateur, async (v) => {
-        for (const [ref, pu] of [['A1', '2'], ['A2', '3']]) await aller(await formeDe(v, cadres), site.url(commande(ref, pu)));
-        const double = { page: await v.popup(() => v.page.evaluate((a) => { window.open(a); },
-          site.url(cadres ? 'index.htm' : 'boncommande.htm'))) };
-        if (cadres) await aller(await formeDe(double, true), site.url('boncommande.htm'));
-        await calculer(await formeDe(double, cadres), { qte1: '0' });
-        await calculer(await formeDe(v, cadres), { qte0: '2', transport: '5' });
-        // The browser hands the shared storage to the copy's process a moment later.
-        await attendre(double, cadres, true, (f) => f.evaluate(() => Object.keys(localStorage)
-          .some((k) => (localStorage.getItem(k) || '').includes('"mon_transport":"5"'))));
-        await aller(await formeDe(double, cadres), site.url(commande('A3', '4')));
-        const attendu = [['A1 Article', '2', '2,00 EUR', '4,00 EUR'], ['A3 Article', '1', '4,00 EUR', '4,00 EUR'],
-          ['Total', '8,00 EUR'], ['Participation frais d\'envoi', '5'], ['Total à payer', '13,00 EUR']];
-        await attendre(double, cadres, attendu, tout);
-        await calculer(await formeDe(v, cadres), {});
-        await attendre(v, cadres, attendu, tout);
-        assert.deepEqual(await v.problems(), []);
-      });
+      // Chromium, loaded, may give a tab's next page a local storage of its own, empty at first
+      // (its own save gone too), which no other tab reaches: no script can see the other tab
+      // there. Told, and the case played once more on a fresh shopper.
+      for (let essai = 1; ; essai += 1) {
+        try {
+          await unEssai();
+          return;
+        } catch (e) {
+          if (essai > 1 || !e.stockagePerdu) throw e;
+          console.log(`# ${navigateur}, ${layout}, ${moyen}: ${e.message}; played again`);
+        }
+      }
+      async function unEssai() {
+        const site = await ouvrir(layout, moyen);
+        await visiting(site, 'index.htm', navigateur, async (v) => {
+          for (const [ref, pu] of [['A1', '2'], ['A2', '3']]) await aller(await formeDe(v, cadres), site.url(commande(ref, pu)));
+          const double = { page: await v.popup(() => v.page.evaluate((a) => { window.open(a); },
+            site.url(cadres ? 'index.htm' : 'boncommande.htm'))) };
+          if (cadres) await aller(await formeDe(double, true), site.url('boncommande.htm'));
+          // The browser hands the shared storage to the other tab's process a moment later: each
+          // tab acts once it holds the other's change, as a shopper going from one to the other.
+          const stockeVu = (u, texte) => attendre(u, cadres, true, (f) => f.evaluate((t) => Object.keys(localStorage)
+            .some((k) => (localStorage.getItem(k) || '').includes(t)), texte));
+          const stocke = async (u) => (await formeDe(u, cadres)).evaluate(() => JSON.stringify(Object.keys(localStorage)
+            .filter((k) => k.startsWith('tarvio_panier ')).sort().map((k) => localStorage.getItem(k))));
+          const attendu = [['A1 Article', '2', '2,00 EUR', '4,00 EUR'], ['A3 Article', '1', '4,00 EUR', '4,00 EUR'],
+            ['Total', '8,00 EUR'], ['Participation frais d\'envoi', '5'], ['Total à payer', '13,00 EUR']];
+          try {
+            await calculer(await formeDe(double, cadres), { qte1: '0' });
+            await stockeVu(v, '"ma_commande":["oui",""]');
+            await calculer(await formeDe(v, cadres), { qte0: '2', transport: '5' });
+            await stockeVu(double, '"mon_transport":"5"');
+            await aller(await formeDe(double, cadres), site.url(commande('A3', '4')));
+            await attendre(double, cadres, attendu, tout);
+            await stockeVu(v, '"A3"');
+            await calculer(await formeDe(v, cadres), {});
+            await attendre(v, cadres, attendu, tout);
+          } catch (e) {
+            // Long after the last change, one storage shows the same to both tabs.
+            if (await stocke(v) !== await stocke(double)) {
+              throw Object.assign(new Error('les deux onglets voient deux stockages locaux'), { stockagePerdu: true });
+            }
+            throw e;
+          }
+          assert.deepEqual(await v.problems(), []);
+        });
+      }
     });
   }
 
