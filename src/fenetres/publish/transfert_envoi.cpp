@@ -152,11 +152,6 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   if (!repertoire.empty() && !FTP1.changeFolder(repertoire))
     throw EchecTransfert("Le répertoire " + repertoire + " n'a pas pu être ouvert sur le serveur : " +
                          FTP1.lastError());
-  // The mirror must tell what this server holds: that of this place, kept while the shop was
-  // published elsewhere, or an empty one. One with no place recorded was offered whole: its
-  // copies of the site's files count once sent here, or a send cut short would leave them counted
-  // as here; the others stay for the redirection, which looks for them on this server. One of the
-  // older form is written again whole.
   // What an upload cut short left there, of the files of the site or of a mirror (the one in
   // place and this place's): the other files of the folder are the shopkeeper's. Not a reason to
   // stop: a server that cannot list or remove them keeps them until the next publication tries
@@ -164,6 +159,11 @@ std::vector<std::string> Ttransfert1::envoyer(const std::vector<std::string>& aE
   const std::unordered_set<std::string> site(listeFTP.items().begin(), listeFTP.items().end());
   std::unordered_set<std::string> nosFichiers = site;
   for (const auto& nom : fichiersMiroir()) nosFichiers.insert(nom);
+  // The mirror must tell what this server holds: that of this place, kept while the shop was
+  // published elsewhere, or an empty one. One with no place recorded was offered whole: its
+  // copies of the site's files count once sent here, or a send cut short would leave them counted
+  // as here; the others stay for the redirection, which looks for them on this server. One of the
+  // older form is written again whole.
   const LieuMiroir lieu = lieuPublication();
   prendreMiroirDe(dossier, lieu);
   const std::vector<std::string>& nomsMiroir = fichiersMiroir();
