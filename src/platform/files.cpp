@@ -376,8 +376,12 @@ bool renameFileExact(const fs::path& from, const fs::path& to) {
   };
   // link + unlink refuses an existing target atomically, unlike rename.
   if (::link(from.c_str(), to.c_str()) == 0) {
+    // Each name noted as it comes and goes: a rename cut between the two leaves both, as known.
+    arriving.added(to.filename().string(), name_index::Kind::file);
     if (betweenLinkAndUnlink) (*betweenLinkAndUnlink)();
-    return moved(::unlink(from.c_str()) == 0);
+    if (::unlink(from.c_str()) != 0) return false;
+    leaving.removed(from.filename().string());
+    return true;
   }
   std::error_code ec;
   if (errno == EEXIST || !fs::exists(from, ec) || fs::exists(to, ec)) return false;

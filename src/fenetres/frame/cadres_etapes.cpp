@@ -26,6 +26,8 @@ void Tvoir_menu1::faire_bon_commande(ValeursCadres&) {
   // as of any stored price it cannot read.
   if (const auto illisibles = reglagesIllisibles(e.calcul); !illisibles.empty())
     p_.dialogs().showMessage(app::messagePrixIllisibles(illisibles));
+  if (const auto taux = tauxIllisibles(e.calcul); !taux.empty())
+    p_.dialogs().showMessage(messageTauxIllisibles(taux));
   e.frames = frames();
   e.accueilHTM = main.accueilHTM;
   e.police_defaut = o.police_defaut;

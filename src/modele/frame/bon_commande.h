@@ -48,7 +48,8 @@ ReglagesCalcul lireReglagesCalcul(const platform::DataFolder& dossier);
 // A settings amount (a threshold, a supplement, a package's price): "4,35" gives 435; none too
 // for more than two decimals.
 std::optional<long long> centimesReglage(std::string_view valeur);
-// A rate in percent: "5,5" gives 55000, rounded half up past four decimals.
+// A rate in percent, with or without its sign: "5,5" and "5,5 %" give 55000, rounded half up
+// past four decimals.
 std::optional<long long> tauxReglage(std::string_view valeur);
 // A weight, of a tariff's tier or of a product's mark, its letters and signs left aside:
 // "1,5" and "1.5kg" give 1500, "250k" 250000, rounded half up past three decimals. The form's
@@ -60,10 +61,14 @@ std::optional<long long> poidsLu(std::string_view valeur);
 // one too.
 std::optional<std::string> palierTarif(std::string_view ligne);
 // What the form cannot read of the settings, each named with its file for the build's message:
-// the values of calculs.ini and poids.ini that are not read as above, "poids.ini (pallier1S=NaN)",
+// the amounts of calculs.ini and poids.ini that are not read as above, "poids.ini (pallier1S=NaN)",
 // and the lines of the tariff files that palierTarif refuses, blank lines left aside,
 // "tarif.txt (500=4,5x)". The form counts such a value as absent and leaves such a line out.
 std::vector<std::string> reglagesIllisibles(const ReglagesCalcul& reglages);
+// The VAT rates that apply and are not read, "calculs.ini (taux_tva=abc)", counted 0 %, and the
+// build's message that names them.
+std::vector<std::string> tauxIllisibles(const ReglagesCalcul& reglages);
+std::string messageTauxIllisibles(const std::vector<std::string>& noms);
 
 struct EntreesBonCommande {
   TOptionsCatalogue catalogue;  // the controls of Tcatal_ini

@@ -71,8 +71,11 @@ std::optional<long long> centimesReglage(std::string_view valeur) {
 }
 
 std::optional<long long> tauxReglage(std::string_view valeur) {
-  if (vide(valeur)) return std::nullopt;
-  return unites(app::lireMontant(valeur), 4);
+  // Shopkeepers write a rate with its sign as often as not: "19,6 %".
+  std::string t = platform::trim(valeur);
+  if (t.ends_with('%')) t.pop_back();
+  if (vide(t)) return std::nullopt;
+  return unites(app::lireMontant(t), 4);
 }
 
 std::optional<long long> poidsLu(std::string_view valeur) {
@@ -102,12 +105,13 @@ std::optional<std::string> palierTarif(std::string_view ligne) {
 namespace {
 
 // Each value of the settings files that the form uses, and whether the build reads it: an
-// empty one is absent, not unreadable.
+// empty one is absent, not unreadable. A rate is named apart from the amounts.
 struct ValeurReglage {
   const char* fichier;
   const char* cle;
   const std::string& valeur;
   bool lu;
+  bool taux = false;
 };
 
 std::vector<ValeurReglage> valeursReglages(const ReglagesCalcul& r) {
@@ -116,9 +120,10 @@ std::vector<ValeurReglage> valeursReglages(const ReglagesCalcul& r) {
   auto montant = [](const std::string& v) { return vide(v) || centimesReglage(v); };
   auto taux = [](const std::string& v) { return vide(v) || tauxReglage(v); };
   std::vector<ValeurReglage> valeurs;
-  if (t.appli_tva == "oui") valeurs.push_back({"calculs.ini", "taux_tva", t.taux_tva, taux(t.taux_tva)});
+  if (t.appli_tva == "oui")
+    valeurs.push_back({"calculs.ini", "taux_tva", t.taux_tva, taux(t.taux_tva), true});
   if (t.appli_tva_port == "oui")
-    valeurs.push_back({"calculs.ini", "tva_port", t.tva_port, taux(t.tva_port)});
+    valeurs.push_back({"calculs.ini", "tva_port", t.tva_port, taux(t.tva_port), true});
   valeurs.push_back({"calculs.ini", "maxi_port", t.maxi_port, montant(t.maxi_port)});
   if (p.calculpoids != "oui") return valeurs;
   for (const auto& [cle, valeur] :
@@ -130,6 +135,14 @@ std::vector<ValeurReglage> valeursReglages(const ReglagesCalcul& r) {
   return valeurs;
 }
 
+std::vector<std::string> illisibles(const ReglagesCalcul& reglages, bool taux) {
+  std::vector<std::string> noms;
+  for (const ValeurReglage& v : valeursReglages(reglages))
+    if (!v.lu && v.taux == taux)
+      noms.push_back(std::string(v.fichier) + " (" + v.cle + "=" + platform::trim(v.valeur) + ")");
+  return noms;
+}
+
 // A settings amount in cents as a script number; an absent one is 0.
 std::string centimesScript(std::string_view valeur) {
   return platform::fromInteger(centimesReglage(valeur).value_or(0));
@@ -138,15 +151,20 @@ std::string centimesScript(std::string_view valeur) {
 }  // namespace
 
 std::vector<std::string> reglagesIllisibles(const ReglagesCalcul& reglages) {
-  std::vector<std::string> noms;
-  for (const ValeurReglage& v : valeursReglages(reglages))
-    if (!v.lu)
-      noms.push_back(std::string(v.fichier) + " (" + v.cle + "=" + platform::trim(v.valeur) + ")");
+  std::vector<std::string> noms = illisibles(reglages, false);
   for (const TGrilleTarif& g : reglages.grilles)
     for (const std::string& ligne : g.lignes)
       if (!platform::trim(ligne).empty() && !palierTarif(ligne))
         noms.push_back(g.nom + " (" + platform::trim(ligne) + ")");
   return noms;
+}
+
+std::vector<std::string> tauxIllisibles(const ReglagesCalcul& reglages) { return illisibles(reglages, true); }
+
+std::string messageTauxIllisibles(const std::vector<std::string>& noms) {
+  std::string liste;
+  for (const auto& nom : noms) liste += (liste.empty() ? "" : ", ") + nom;
+  return "Ces taux de TVA ne sont pas des nombres ou sont négatifs, corrigez-les : " + liste + ".";
 }
 
 ReglagesCalcul lireReglagesCalcul(const platform::DataFolder& dossier) {

@@ -44,11 +44,33 @@ void effacer(const fs::path& chemin, const Etape& etape) {
   if (etape) etape();
 }
 
-// The pieces of the mirror not yet in `place` go there (one found there already stays).
+// One file under two names: a move cut between its link and its unlink.
+bool memeFichier(const fs::path& a, const fs::path& b) {
+  std::error_code ec;
+  return fs::equivalent(platform::resolvePath(a), platform::resolvePath(b), ec);
+}
+
+void effacerFichier(const fs::path& chemin, const Etape& etape) {
+  if (!platform::removeFile(chemin) && present(chemin))
+    throw platform::FileError("Le fichier " + chemin.string() + " n'a pas pu être effacé");
+  if (etape) etape();
+}
+
+// The pieces of the mirror not yet in `place` go there; one there under both names is finished
+// (another found there already stays).
 void rangerPieces(const platform::DataFolder& dossier, const fs::path& place, const Etape& etape) {
-  for (const Piece& piece : kPieces)
-    if (present(dossier.path(piece.miroir)) && !present(place / piece.aCote))
-      deplacer(dossier.path(piece.miroir), place / piece.aCote, etape);
+  for (const Piece& piece : kPieces) {
+    const fs::path miroir = dossier.path(piece.miroir);
+    if (!present(miroir)) continue;
+    if (!present(place / piece.aCote))
+      deplacer(miroir, place / piece.aCote, etape);
+    else if (memeFichier(miroir, place / piece.aCote))
+      effacerFichier(miroir, etape);
+  }
+}
+
+bool dossierVide(const fs::path& dossier) {
+  return platform::listFiles(dossier, "*").empty() && platform::listFolders(dossier).empty();
 }
 
 // No piece, or only an empty transfert/: what a change cut short once its setting aside is done
@@ -56,9 +78,7 @@ void rangerPieces(const platform::DataFolder& dossier, const fs::path& place, co
 bool miroirVide(const platform::DataFolder& dossier) {
   for (const Piece& piece : kPieces)
     if (present(dossier.path(piece.miroir)) &&
-        (std::string_view(piece.miroir) != "transfert" ||
-         !platform::listFiles(dossier.path("transfert"), "*").empty() ||
-         !platform::listFolders(dossier.path("transfert")).empty()))
+        (std::string_view(piece.miroir) != "transfert" || !dossierVide(dossier.path("transfert"))))
       return false;
   return true;
 }
@@ -68,7 +88,9 @@ bool miroirVide(const platform::DataFolder& dossier) {
 void mettreDeCote(const platform::DataFolder& dossier, const LieuMiroir& lieu, const Etape& etape) {
   const fs::path lieux = dossier.path(kLieux);
   int n = 1;
-  while (present(lieux / std::to_string(n)) || present(lieux / (std::to_string(n) + "~"))) ++n;
+  while (present(lieux / std::to_string(n)) || present(lieux / (std::to_string(n) + "~")) ||
+         present(lieux / (std::to_string(n) + "+")))
+    ++n;
   const fs::path enCours = lieux / (std::to_string(n) + "~");
   platform::makeFolder(enCours);
   ecrireLieu(enCours / "lieu", lieu);
@@ -81,10 +103,22 @@ void mettreDeCote(const platform::DataFolder& dossier, const LieuMiroir& lieu, c
   deplacer(enCours, lieux / std::to_string(n), etape);
 }
 
-// Its record comes back last: until then the mirror counts nothing as on any server.
-void ramener(const platform::DataFolder& dossier, const fs::path& place, const Etape& etape) {
-  for (const Piece& piece : kPieces)
-    if (present(place / piece.aCote)) deplacer(place / piece.aCote, dossier.path(piece.miroir), etape);
+// Its record comes back last: until then the mirror counts nothing as on any server. The place
+// is named "<n>+" first, so that a bringing back cut short is known, and finished, at the next
+// change, where an empty transfert/ (the program's start makes one) gives way to the place's.
+void ramener(const platform::DataFolder& dossier, fs::path place, const Etape& etape) {
+  if (!place.filename().string().ends_with('+')) {
+    const fs::path retour = place.string() + "+";
+    deplacer(place, retour, etape);
+    place = retour;
+  }
+  for (const Piece& piece : kPieces) {
+    const fs::path aCote = place / piece.aCote, miroir = dossier.path(piece.miroir);
+    if (!present(aCote)) continue;
+    if (std::string_view(piece.miroir) == "transfert" && present(miroir) && dossierVide(miroir))
+      effacer(miroir, etape);
+    deplacer(aCote, miroir, etape);
+  }
   platform::makeFolder(dossier.path("transfert"));
   deplacer(place / "lieu", dossier.path(kLieu), etape);
   effacer(place, etape);
@@ -98,14 +132,19 @@ void prendreMiroirDe(const platform::DataFolder& dossier, const LieuMiroir& lieu
   std::optional<fs::path> aCote;  // the mirror of `lieu`, set aside
   for (const std::string& nom : platform::listFolders(lieux)) {
     fs::path place = lieux / nom;
-    // Left by a change cut short: a place not yet wholly aside, or one whose record came back.
-    // One whose record has left the mirror is finished: the mirror is that of no place.
+    // Left by a change cut short: a place not yet wholly aside or back, or one whose record came
+    // back. One whose record has left the mirror is finished: the mirror is that of no place, or
+    // that of the place coming back.
+    if (nom.ends_with('+') && present(place / "lieu") && !present(dossier.path(kLieu))) {
+      ramener(dossier, place, etape);
+      continue;
+    }
     if (nom.ends_with('~') && present(place / "lieu") && !present(dossier.path(kLieu))) {
       rangerPieces(dossier, place, etape);
       const fs::path rangee = lieux / nom.substr(0, nom.size() - 1);
       deplacer(place, rangee, etape);
       place = rangee;
-    } else if (nom.ends_with('~') || !present(place / "lieu")) {
+    } else if (nom.ends_with('~') || nom.ends_with('+') || !present(place / "lieu")) {
       effacer(place, etape);
       continue;
     }

@@ -40,8 +40,10 @@ TEST(BonCommande, SettingsValuesAreReadAsAmounts) {
                                          {"90071992547409,91", 9007199254740991},
                                          {"90071992547409,92", {}}})
     EXPECT_EQ(frame::centimesReglage(valeur), centimes) << valeur;
-  EXPECT_EQ(frame::tauxReglage("5,5"), 55000);
-  EXPECT_EQ(frame::tauxReglage("19,99995"), 200000);
+  for (const auto& [valeur, taux] : {std::pair<const char*, std::optional<long long>>{"5,5", 55000},
+                                     {"19,99995", 200000}, {"19,6 %", 196000}, {"19,6%", 196000},
+                                     {" 5.5 % ", 55000}, {"%", {}}, {"-5 %", {}}, {"5 %%", {}}})
+    EXPECT_EQ(frame::tauxReglage(valeur), taux) << valeur;
   for (const auto& [valeur, poids] : {std::pair<const char*, std::optional<long long>>{"1,5", 1500},
                                       {"250k", 250000}, {"1 000", 1000000}, {"1.000,5", 1000500},
                                       {"0,0005", 1}, {"0,0004", 0}, {"-5", {}}, {"f", {}}})
@@ -56,8 +58,13 @@ TEST(BonCommande, SettingsValuesAreReadAsAmounts) {
   e.calcul.poids.tarif1S = "8";
   e.calcul.poids.Kaisse = "inf";
   EXPECT_EQ(frame::reglagesIllisibles(e.calcul),
-            (std::vector<std::string>{"calculs.ini (taux_tva=abc)", "calculs.ini (maxi_port=1e308)",
-                                      "poids.ini (pallier1S=NaN)", "poids.ini (Kaisse=inf)"}));
+            (std::vector<std::string>{"calculs.ini (maxi_port=1e308)", "poids.ini (pallier1S=NaN)",
+                                      "poids.ini (Kaisse=inf)"}));
+  EXPECT_EQ(frame::tauxIllisibles(e.calcul), std::vector<std::string>{"calculs.ini (taux_tva=abc)"});
+  e.calcul.tva.appli_tva_port = "oui";
+  e.calcul.tva.tva_port = "dix %";
+  EXPECT_EQ(frame::tauxIllisibles(e.calcul),
+            (std::vector<std::string>{"calculs.ini (taux_tva=abc)", "calculs.ini (tva_port=dix %)"}));
   const std::string script = frame::scriptCalculs(e).text() + frame::declarationsCalculs(e).text() +
                              frame::totauxCalculs(e).text();
   EXPECT_NE(script.find("if(total>10000){s=500;\r\n}"), std::string::npos);

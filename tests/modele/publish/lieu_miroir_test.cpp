@@ -9,6 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace publish {
 namespace {
 
@@ -51,84 +56,72 @@ TEST(LieuMiroir, ARecordOfTheOlderFormTakesTheSavedAccount) {
 
 struct Coupure {};  // the program killed: nothing after it runs
 
-// A change from the mirror of one account to that of another, set aside before, cut at each of
-// its file operations, then made again: a place recorded always has its own copy and records in
-// the mirror, and the change ends with the other account's, or with a mirror of no place.
+// Cuts a change after its n-th file operation, the link of each rename counted as one (a kill
+// there leaves the file under both names); `compte` tells how many there were.
+struct Couteau {
+  explicit Couteau(int n) : n(n) { platform::betweenLinkAndUnlink = &coup; }
+  ~Couteau() { platform::betweenLinkAndUnlink = nullptr; }
+  int n, compte = 0;
+  std::function<void()> coup = [this] {
+    if (++compte == n) throw Coupure{};
+  };
+};
+
+// A change from the mirror of one account to that of another set aside before, or to a new one,
+// cut at each of its file operations, then the shop published to each account in turn: a place
+// recorded always holds its own copies and records, never another's, and every place's mirror
+// comes back whole, the pages that left it (redir.soc) with it.
 TEST(LieuMiroir, AChangeOfPlaceCutAnywhereNeverCountsACopyAtAnotherPlace) {
   const LieuMiroir a{"ftp.boutik.example", "21", "marchand", ""};
   const LieuMiroir b{"ftp.boutik.example", "21", "autre", ""};
-  auto preparer = [](const testing_support::TempFolder& d) {
+  const LieuMiroir c{"ftp.boutik.example", "21", "troisieme", ""};
+  const char* pieces[] = {"transfert/page.htm", "tmp/transfert.emp", "tmp/transfert.entames", "redir.soc"};
+  // What each place's mirror holds, piece by piece ("" for none).
+  auto contenu = [](const LieuMiroir& l) -> std::vector<std::string> {
+    if (l.user == "marchand") return {"A", "a.htm=1\r\n", "a.htm\r\n", "a-parti.htm\r\n"};
+    if (l.user == "autre") return {"B", "b.htm=2\r\n", "", "b-parti.htm\r\n"};
+    return {"", "", "", ""};
+  };
+  auto preparer = [&](const testing_support::TempFolder& d) {
     d.write("tmp/transfert.lieu", "host=ftp.boutik.example\r\nport=21\r\nuser=marchand\r\nrep=\r\n");
-    d.write("transfert/page.htm", "A");
-    d.write("tmp/transfert.entames", "a.htm\r\n");
     d.write("tmp/lieux/1/lieu", "host=ftp.boutik.example\r\nport=21\r\nuser=autre\r\nrep=\r\n");
-    d.write("tmp/lieux/1/transfert/page.htm", "B");
+    for (size_t i = 0; i < std::size(pieces); ++i) {
+      if (!contenu(a)[i].empty()) d.write(pieces[i], contenu(a)[i]);
+      const std::string aCote = i == 0 ? "transfert/page.htm" : std::filesystem::path(pieces[i]).filename().string();
+      if (!contenu(b)[i].empty()) d.write("tmp/lieux/1/" + aCote, contenu(b)[i]);
+    }
   };
   auto verifier = [&](const testing_support::TempFolder& d, const platform::DataFolder& dossier) {
     const auto lieu = lireLieuMiroir(dossier);
     if (!lieu) return;  // a mirror of no place counts nothing as on any server
-    const bool deA = memeLieu(*lieu, a);
-    EXPECT_TRUE(deA || memeLieu(*lieu, b));
-    EXPECT_EQ(d.read("transfert/page.htm"), deA ? "A" : "B");
-    EXPECT_EQ(d.exists("tmp/transfert.entames"), deA);
+    std::vector<std::string> tenu;
+    for (const char* piece : pieces) tenu.push_back(d.exists(piece) ? d.read(piece) : "");
+    EXPECT_EQ(tenu, contenu(*lieu)) << lieu->user;
   };
-  int operations = 0;
-  {
-    testing_support::TempFolder d;
-    const platform::DataFolder dossier(d.path());
-    preparer(d);
-    prendreMiroirDe(dossier, b, [&] { ++operations; });
-    verifier(d, dossier);
-    EXPECT_TRUE(memeLieu(*lireLieuMiroir(dossier), b));
-    prendreMiroirDe(dossier, a);
-    EXPECT_EQ(d.read("transfert/page.htm"), "A");
-    EXPECT_EQ(d.read("tmp/transfert.entames"), "a.htm\r\n");
-  }
-  ASSERT_GT(operations, 5);
-  for (int n = 1; n <= operations; ++n) {
-    SCOPED_TRACE("cut after operation " + std::to_string(n));
-    testing_support::TempFolder d;
-    const platform::DataFolder dossier(d.path());
-    preparer(d);
-    int compte = 0;
-    EXPECT_THROW(prendreMiroirDe(dossier, b, [&] { if (++compte == n) throw Coupure{}; }), Coupure);
-    platform::makeFolder(dossier.path("transfert"));  // as the program's start does
-    verifier(d, dossier);
-    prendreMiroirDe(dossier, b);
-    verifier(d, dossier);
-  }
-}
-
-
-// A change between two places cut anywhere loses, at most, the mirror it was moving: the mirror of
-// a third place, set aside whole before, comes back whole when the shop is published there.
-TEST(LieuMiroir, AChangeCutShortLeavesTheMirrorOfAThirdPlaceWhole) {
-  const LieuMiroir b{"ftp.boutik.example", "21", "autre", ""};
-  const LieuMiroir c{"ftp.boutik.example", "21", "troisieme", ""};
-  int operations = 0;
-  for (int n = 0; n == 0 || n <= operations; ++n) {
-    SCOPED_TRACE("cut after operation " + std::to_string(n));
-    testing_support::TempFolder d;
-    const platform::DataFolder dossier(d.path());
-    d.write("tmp/transfert.lieu", "host=ftp.boutik.example\r\nport=21\r\nuser=marchand\r\nrep=\r\n");
-    d.write("transfert/page.htm", "A");
-    d.write("tmp/lieux/1/lieu", "host=ftp.boutik.example\r\nport=21\r\nuser=autre\r\nrep=\r\n");
-    d.write("tmp/lieux/1/transfert/page.htm", "B");
-    d.write("tmp/lieux/1/transfert.entames", "b.htm\r\n");
-    int compte = 0;
-    try {
-      prendreMiroirDe(dossier, c, [&] {
-        ++compte;
-        if (n == 0) ++operations;
-        if (compte == n) throw Coupure{};
-      });
-    } catch (const Coupure&) {
+  for (const LieuMiroir& cible : {b, c}) {
+    int operations = 0;
+    for (int n = 0; n == 0 || n <= operations; ++n) {
+      SCOPED_TRACE("to " + cible.user + ", cut after operation " + std::to_string(n));
+      testing_support::TempFolder d;
+      const platform::DataFolder dossier(d.path());
+      preparer(d);
+      {
+        Couteau couteau(n);
+        try {
+          prendreMiroirDe(dossier, cible, couteau.coup);
+        } catch (const Coupure&) {
+        }
+        if (n == 0) operations = couteau.compte;
+      }
+      platform::makeFolder(dossier.path("transfert"));  // as the program's start does
+      verifier(d, dossier);
+      for (const LieuMiroir& lieu : {cible, a, b, a}) {
+        prendreMiroirDe(dossier, lieu);
+        ASSERT_TRUE(lireLieuMiroir(dossier) && memeLieu(*lireLieuMiroir(dossier), lieu));
+        verifier(d, dossier);
+      }
     }
-    platform::makeFolder(dossier.path("transfert"));  // as the program's start does
-    prendreMiroirDe(dossier, b);
-    EXPECT_TRUE(memeLieu(*lireLieuMiroir(dossier), b));
-    EXPECT_EQ(d.exists("transfert/page.htm") ? d.read("transfert/page.htm") : "", "B");
-    EXPECT_EQ(d.exists("tmp/transfert.entames") ? d.read("tmp/transfert.entames") : "", "b.htm\r\n");
+    EXPECT_GT(operations, 5);
   }
 }
 
