@@ -79,6 +79,8 @@ describe('counting in cents', () => {
     colis('a tier priced 0 under the shop\'s own shipping', 'R1', 250, '10', '10,00', '12,50'),
     colis('a tier of 1,15 and its VAT', 'R2', 251, '10', '10,00', '12,50',
       'Colissimo 251g', '1,15', '1,44', '0,12', '0,15', '11,27', '14,09'),
+    colis('a mark of four decimals a hair past a tier', 'R10', '250,0005', '10', '10,00', '12,50',
+      'Colissimo 250.001g', '1,15', '1,44', '0,12', '0,15', '11,27', '14,09'),
     colis('goods at the first threshold', 'R3', 1000, '100', '100,00', '125,00',
       'Colissimo 1000g', '1,15', '1,44', '0,12', '0,15', '101,27', '126,59'),
     colis('a cent above it', 'R4', 1000, '100.01', '100,01', '125,01',

@@ -56,9 +56,12 @@ TEST(BonCommande, SettingsValuesAreReadAsAmounts) {
   e.calcul.poids.tarifS = "5";
   e.calcul.poids.pallier1S = "NaN";
   e.calcul.poids.tarif1S = "8";
+  e.calcul.poids.tarif2S = "4,355";
+  e.calcul.poids.Kpu = "0,3505";
   e.calcul.poids.Kaisse = "inf";
   EXPECT_EQ(frame::reglagesIllisibles(e.calcul),
             (std::vector<std::string>{"calculs.ini (maxi_port=1e308)", "poids.ini (pallier1S=NaN)",
+                                      "poids.ini (tarif2S=4,355)", "poids.ini (Kpu=0,3505)",
                                       "poids.ini (Kaisse=inf)"}));
   EXPECT_EQ(frame::tauxIllisibles(e.calcul), std::vector<std::string>{"calculs.ini (taux_tva=abc)"});
   e.calcul.tva.appli_tva_port = "oui";

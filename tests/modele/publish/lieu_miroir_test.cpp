@@ -125,6 +125,23 @@ TEST(LieuMiroir, AChangeOfPlaceCutAnywhereNeverCountsACopyAtAnotherPlace) {
   }
 }
 
+// An older version's mirror, of no place, is taken by the upload for its place: a copy set aside
+// for that place before is older than it and never comes back at a later change.
+TEST(LieuMiroir, AnOlderMirrorTakenForAPlaceOutlivesItsCopyAside) {
+  const LieuMiroir a{"ftp.boutik.example", "21", "marchand", ""};
+  const LieuMiroir b{"ftp.boutik.example", "21", "autre", ""};
+  testing_support::TempFolder d;
+  const platform::DataFolder dossier(d.path());
+  d.write("transfert/page.htm", "neuve");
+  d.write("tmp/lieux/1/lieu", "host=ftp.boutik.example\r\nport=21\r\nuser=marchand\r\nrep=\r\n");
+  d.write("tmp/lieux/1/transfert/page.htm", "ancienne");
+  prendreMiroirDe(dossier, a);
+  noterLieuMiroir(dossier, a);  // as the upload does
+  prendreMiroirDe(dossier, b);
+  prendreMiroirDe(dossier, a);
+  EXPECT_EQ(d.read("transfert/page.htm"), "neuve");
+}
+
 // The names begun are synced to the disc when they change, never written again as they stand.
 TEST(NomsEntames, SyncedOnlyWhenTheyChange) {
   testing_support::TempFolder d;
