@@ -44,10 +44,13 @@ void effacer(const fs::path& chemin, const Etape& etape) {
   if (etape) etape();
 }
 
-// One file under two names: a move cut between its link and its unlink.
+// One file under two names, a move cut between its link and its unlink; or two files of the same
+// bytes, where the data folder was copied since without its links.
 bool memeFichier(const fs::path& a, const fs::path& b) {
   std::error_code ec;
-  return fs::equivalent(platform::resolvePath(a), platform::resolvePath(b), ec);
+  if (fs::equivalent(platform::resolvePath(a), platform::resolvePath(b), ec)) return true;
+  return platform::fileExists(a) && platform::fileExists(b) &&
+         platform::readFile(a) == platform::readFile(b);
 }
 
 void effacerFichier(const fs::path& chemin, const Etape& etape) {
@@ -105,7 +108,8 @@ void mettreDeCote(const platform::DataFolder& dossier, const LieuMiroir& lieu, c
 
 // Its record comes back last: until then the mirror counts nothing as on any server. The place
 // is named "<n>+" first, so that a bringing back cut short is known, and finished, at the next
-// change, where an empty transfert/ (the program's start makes one) gives way to the place's.
+// change, where a piece found under both names is finished and an empty transfert/ (the program's
+// start makes one) gives way to the place's.
 void ramener(const platform::DataFolder& dossier, fs::path place, const Etape& etape) {
   if (!place.filename().string().ends_with('+')) {
     const fs::path retour = place.string() + "+";
@@ -115,6 +119,10 @@ void ramener(const platform::DataFolder& dossier, fs::path place, const Etape& e
   for (const Piece& piece : kPieces) {
     const fs::path aCote = place / piece.aCote, miroir = dossier.path(piece.miroir);
     if (!present(aCote)) continue;
+    if (present(miroir) && memeFichier(aCote, miroir)) {
+      effacerFichier(aCote, etape);
+      continue;
+    }
     if (std::string_view(piece.miroir) == "transfert" && present(miroir) && dossierVide(miroir))
       effacer(miroir, etape);
     deplacer(aCote, miroir, etape);

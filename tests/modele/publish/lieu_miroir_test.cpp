@@ -98,10 +98,20 @@ TEST(LieuMiroir, AChangeOfPlaceCutAnywhereNeverCountsACopyAtAnotherPlace) {
     for (const char* piece : pieces) tenu.push_back(d.exists(piece) ? d.read(piece) : "");
     EXPECT_EQ(tenu, contenu(*lieu)) << lieu->user;
   };
-  for (const LieuMiroir& cible : {b, c}) {
+  // The data folder copied after the cut by a tool that keeps no links: two files of one content.
+  auto sansLiens = [](const std::filesystem::path& dossier) {
+    for (const auto& f : std::filesystem::recursive_directory_iterator(dossier))
+      if (f.is_regular_file() && f.hard_link_count() > 1) {
+        const std::string octets = platform::readFile(f.path());
+        std::filesystem::remove(f.path());
+        platform::writeFileAtomic(f.path(), octets);
+      }
+  };
+  for (const auto& [cible, copie] : {std::pair{b, false}, {c, false}, {b, true}}) {
     int operations = 0;
     for (int n = 0; n == 0 || n <= operations; ++n) {
-      SCOPED_TRACE("to " + cible.user + ", cut after operation " + std::to_string(n));
+      SCOPED_TRACE("to " + cible.user + (copie ? ", copied" : "") + ", cut after operation " +
+                   std::to_string(n));
       testing_support::TempFolder d;
       const platform::DataFolder dossier(d.path());
       preparer(d);
@@ -113,6 +123,7 @@ TEST(LieuMiroir, AChangeOfPlaceCutAnywhereNeverCountsACopyAtAnotherPlace) {
         }
         if (n == 0) operations = couteau.compte;
       }
+      if (copie) sansLiens(d.path());
       platform::makeFolder(dossier.path("transfert"));  // as the program's start does
       verifier(d, dossier);
       for (const LieuMiroir& lieu : {cible, a, b, a}) {
