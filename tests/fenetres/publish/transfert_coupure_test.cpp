@@ -132,13 +132,22 @@ TEST(Coupure, NoLiveFileTruncatedAndNoLivePageNamingAFileNotYetSent) {
 
 // A first publication of the demo shop whose server refuses a list page (a folder stands in its
 // way): no page the server then holds links to a page of the site it lacks, the entry pages
-// aside (they go last). A page the folder already held, sent before the refusal, stays there.
+// aside (they go last). A page the folder already held, sent before the refusal, stays there,
+// though the server refuses to list the folder.
 TEST(Coupure, AListPageRefusedAtAFirstPublicationIsLinkedByNoPageSent) {
   const char* source = std::getenv("TARVIO_SOURCE_DIR");
   ASSERT_NE(source, nullptr);
-  for (const bool dejaLa : {false, true}) {
-    SCOPED_TRACE(dejaLa ? "a list page already there" : "an empty folder");
-    Atelier a;
+  const struct {
+    const char* nom;
+    bool dejaLa;
+    const char* refuse;
+  } cas[] = {{"an empty folder", false, ""},
+             {"a list page already there", true, ""},
+             {"a list page already there, the listing refused", true, "LIST"}};
+  for (const auto [nom, dejaLa, refuse] : cas) {
+    SCOPED_TRACE(nom);
+    Atelier a(false);
+    a.serveur.emplace(0, "marchand", "secret", testing_support::FtpServer::Rules{.refuse = refuse});
     std::filesystem::copy(std::filesystem::path(source) / "demo", a.chemin(""),
                           std::filesystem::copy_options::recursive);
     std::filesystem::create_directories(a.distant("vaisselle-bols-0.htm"));

@@ -78,5 +78,26 @@ TEST(OrdreEnvoi, APageGoesBeforeTheMenusThatLinkToItWhateverItShowsOfThem) {
                   "themes.html", "top2.htm"}));
 }
 
+// A list page and the menu that links back to it: a menu the page only shows, even twice, gives
+// way and goes after it; one it links to as well, before or after showing it, goes first.
+TEST(OrdreEnvoi, InACircleAPageShownAndLinkedCountsAsLinked) {
+  const struct {
+    const char* liste;
+    Noms ordre;
+  } cas[] = {
+      {"<frame src=\"menu.htm\"> <frame src=\"menu.htm\">", {"liste.htm", "menu.htm"}},
+      {"<frame src=\"menu.htm\"> <a href=\"menu.htm\">", {"menu.htm", "liste.htm"}},
+      {"<a href=\"menu.htm\"> <frame src=\"menu.htm\">", {"menu.htm", "liste.htm"}},
+  };
+  const Noms noms{"liste.htm", "menu.htm"};
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.liste);
+    auto texte = [&](const std::string& nom) -> std::optional<std::string> {
+      return nom == "liste.htm" ? c.liste : "<a href=\"liste.htm\">";
+    };
+    EXPECT_EQ(ordreEnvoi(noms, {noms.begin(), noms.end()}, texte), c.ordre);
+  }
+}
+
 }  // namespace
 }  // namespace publish
