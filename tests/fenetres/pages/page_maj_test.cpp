@@ -24,7 +24,7 @@ TEST(MarqueursCarte, LastPairInOrderOrNone) {
 }
 
 TEST(MajVignettePage, ReplacesOneCardAndKeepsTheRest) {
-  AtelierCartes a;
+  AtelierCartes a("articles_trouves=oui\r\n");
   a.fiche("T2", {"categorie=Livres", "reference=T2", "description=Nouveau titre", "prix=12",
                  "mot_cle=Romans"});
   const std::string avant =
@@ -35,10 +35,12 @@ TEST(MajVignettePage, ReplacesOneCardAndKeepsTheRest) {
   a.demarrer();
   a.p().main().referencer.setText("T2");
   a.p().main().pageFiche = "livres-romans-0.htm";
+  a.v().apercuArticles = true;  // left by an options preview
   a.p().page().majVignettePage();
   const std::string page = a.t.dossier.read("ftp/livres-romans-0.htm");
   const std::string carte = a.t.dossier.read("vignette.htm");
   EXPECT_EQ(page, avant + "<!--//DEBUT//T2*N//DEBUT//-->\r\n" + carte + apres);
+  EXPECT_EQ(carte.find("xxxxx"), std::string::npos);  // no preview's pages in the footer
 
   // Without its markers the page is left as it was, and the user is told.
   a.p().main().referencer.setText("T9");

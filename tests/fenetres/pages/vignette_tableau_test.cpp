@@ -63,12 +63,17 @@ TEST_F(CarteTableau, CardsOfTheirOwn) {
   a.fiche("C1", {"categorie=Livres", "reference=C1", "description=Choix", "prix=5",
                  "mot_cle=Romans", "titres=<CHOIX>", "titres=Rouge", "titres=Vert",
                  "disponible=non"});
+  a.fiche("L1", {"categorie=Livres", "reference=L1", "description=Lien", "prix=5",
+                 "mot_cle=Romans"});
+  a.write("L1.typ", {"type_prix=texte", "texte_jc=Commander"});
   a.demarrer();
   const std::vector<std::vector<std::string>> cas = {
       {"R1", "<td align=\"center\">", "<FORM NAME=\"fR1R1\""},
       {"C1", "<OPTION value=\"Vert\">Vert</OPTION>", "name=\"quantite\"", "CHOIX"},
+      {"L1", "<A HREF=\"JavaScript:document.fl1l1.submit()\">", "<input type=\"image\""},
   };
   for (const auto& c : cas) {  // reference, a text the card has, those it has not
+    a.v().referenceStyle = c[0];
     const std::string p = page({c[0]});
     EXPECT_NE(p.find(c[1]), std::string::npos) << c[0];
     for (size_t i = 2; i < c.size(); ++i) EXPECT_EQ(p.find(c[i]), std::string::npos) << c[i];
