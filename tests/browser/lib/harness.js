@@ -54,9 +54,24 @@ function browser(kind = 'chromium') {
         // one are read in.
         args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--lang=fr-FR'],
         ...(refus ? { userDataDir: profilSansDonnees() } : {}),
-      }));
+      }).then(retenirDehors));
   }
   return browsers.get(kind);
+}
+
+// Chromium holds every request of every page at the browser, from before any page exists, and
+// lets through those of this machine only (127.0.0.1, files): the sites are checked alone. A
+// page's own holding would start after a pop-up's first requests, and puppeteer never hands over
+// one it saw go out before: that one would wait for ever, the pop-up never done loading.
+async function retenirDehors(b) {
+  const session = await b.target().createCDPSession();
+  session.on('Fetch.requestPaused', ({ requestId, request: { url } }) => {
+    const local = /^(file|data|blob):|^https?:\/\/(127\.0\.0\.1|localhost|\[::1\])[:/]/.test(url);
+    session.send(local ? 'Fetch.continueRequest' : 'Fetch.failRequest',
+      { requestId, ...(local ? {} : { errorReason: 'BlockedByClient' }) }).catch(() => {});
+  });
+  await session.send('Fetch.enable');
+  return b;
 }
 
 async function closeBrowser() {
@@ -127,13 +142,15 @@ class Visit {
   async watch(page) {
     const { site } = this;
     this.pages.push(page);
-    await page.setRequestInterception(true);
-    // The site is checked alone: outside addresses are never fetched.
-    page.on('request', (request) => {
-      if (request.isInterceptResolutionHandled()) return;
-      if (site.isLocal(request.url()) || request.url().startsWith('data:')) request.continue();
-      else request.abort('blockedbyclient');
-    });
+    // The site is checked alone: outside addresses are never fetched (chromium: retenirDehors).
+    if (this.kind.startsWith('firefox')) {
+      await page.setRequestInterception(true);
+      page.on('request', (request) => {
+        if (request.isInterceptResolutionHandled()) return;
+        if (site.isLocal(request.url()) || request.url().startsWith('data:')) request.continue();
+        else request.abort('blockedbyclient');
+      });
+    }
     page.on('pageerror', (error) => this.found.push(`page error in ${page.url()}: ${error.message}`));
     page.on('console', (message) => {
       // Failed loads are told by the request checks below, which know the forgiven files.

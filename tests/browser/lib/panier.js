@@ -2,6 +2,10 @@
 // What the cart's browser tests share: the form's lines as the shopper reads them, the order
 // addresses, the frame the form shows in, and the steps that move the form.
 
+const assert = require('node:assert/strict');
+
+const { frameNamed } = require('./harness.js');
+
 // The cart's lines of the document d as the shopper reads them, packaging left out:
 // [product, quantity, unit price]; with tout, every line and totals row whole, the boxes' values
 // included. Run in the page.
@@ -26,6 +30,23 @@ function ensemble(a, b) {
     fileOf: (u) => a.fileOf(u) ?? b.fileOf(u), forgiven: () => false };
 }
 
+// The form shown in the frameset's main frame, or the whole page; found again at each call.
+async function formeDe(v, cadres) {
+  return cadres ? frameNamed(v.page, 'principal') : v.page.mainFrame();
+}
+
+// Waits, within the deadline, for the form of v (its frame) to show attendu, read by lire: after
+// a navigation the form may be drawn again (restored from the cache, or from a newer copy).
+async function attendre(v, cadres, attendu, lire = lignes) {
+  let vu;
+  for (const fin = Date.now() + 20000; Date.now() < fin;) {
+    vu = await formeDe(v, cadres).then((f) => f && lire(f)).catch(() => null);
+    if (JSON.stringify(vu) === JSON.stringify(attendu)) break;
+    await new Promise((r) => { setTimeout(r, 150); });
+  }
+  assert.deepEqual(vu, attendu);
+}
+
 async function aller(cadre, adresse) {
   await Promise.all([cadre.waitForNavigation(), cadre.evaluate((a) => { location.href = a; }, adresse)]);
 }
@@ -38,5 +59,5 @@ async function calculer(cadre, quantites) {
   }, quantites)]);
 }
 
-
-module.exports = { lireLignes, lignes, tout, commande, principal, cadreDe, ensemble, aller, calculer };
+module.exports = { lireLignes, lignes, tout, commande, principal, cadreDe, ensemble, formeDe, attendre, aller,
+  calculer };
