@@ -105,11 +105,15 @@ std::vector<std::string> montantsIllisibles(std::string_view reference,
   return noms;
 }
 
-std::string messagePrixIllisibles(const std::vector<std::string>& noms) {
+std::string listeNoms(const std::vector<std::string>& noms) {
   std::string liste;
   for (const auto& nom : noms) liste += (liste.empty() ? "" : ", ") + nom;
+  return liste;
+}
+
+std::string messagePrixIllisibles(const std::vector<std::string>& noms) {
   return "Ces prix ne sont pas des nombres, sont négatifs ou ont plus de deux décimales, "
-         "corrigez-les : " + liste + ".";
+         "corrigez-les : " + listeNoms(noms) + ".";
 }
 
 std::optional<std::string> refusMontants(const std::vector<MontantFiche>& montants,

@@ -42,6 +42,8 @@ std::vector<std::string> montantsIllisibles(std::string_view reference,
                                             const std::vector<MontantFiche>& montants,
                                             std::string_view devise = {});
 // The build's word on the stored amounts it names (montantsIllisibles, a tariff's lines).
+// The names one after the other, as a message lists them: "a, b, c".
+std::string listeNoms(const std::vector<std::string>& noms);
 std::string messagePrixIllisibles(const std::vector<std::string>& noms);
 // The refusal of the first amount that refusNombre refuses, a label left aside, and a list line
 // without an amount that `deja` (what was stored before) holds as it is; none when all pass.

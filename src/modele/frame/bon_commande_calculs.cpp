@@ -8,6 +8,7 @@
 
 #include "modele/frame/bon_commande.h"
 
+#include "modele/app/montants_fiche.h"
 #include "modele/app/texte_prix.h"
 #include "platform/escape.h"
 #include "platform/text.h"
@@ -162,9 +163,8 @@ std::vector<std::string> reglagesIllisibles(const ReglagesCalcul& reglages) {
 std::vector<std::string> tauxIllisibles(const ReglagesCalcul& reglages) { return illisibles(reglages, true); }
 
 std::string messageTauxIllisibles(const std::vector<std::string>& noms) {
-  std::string liste;
-  for (const auto& nom : noms) liste += (liste.empty() ? "" : ", ") + nom;
-  return "Ces taux de TVA ne sont pas des nombres ou sont négatifs, corrigez-les : " + liste + ".";
+  return "Ces taux de TVA ne sont pas des nombres ou sont négatifs, corrigez-les : " +
+         app::listeNoms(noms) + ".";
 }
 
 ReglagesCalcul lireReglagesCalcul(const platform::DataFolder& dossier) {
