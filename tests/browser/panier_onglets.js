@@ -8,7 +8,8 @@ const { describe, it, after } = require('node:test');
 
 const { frameNamed, openDisc, openSite, settle, visit, visiting } = require('./lib/harness.js');
 const { commanderCarte } = require('./lib/carte.js');
-const { lignes, tout, commande, formeDe, attendre, aller, calculer } = require('./lib/panier.js');
+const { lignes, tout, commande, formeDe, attendre, aller, calculer, uneFoisDePlus,
+  siDeuxStockages } = require('./lib/panier.js');
 const { buildShop } = require('./lib/shop.js');
 
 // ---------------------------------------------------------------------------------------------
@@ -183,29 +184,6 @@ describe('the order form after Back and reload', () => {
 // One cart per shop, shared by every tab and window of the browser, as a cookie would be.
 
 describe('one cart per shop in every tab and window', () => {
-  // Chromium, loaded, may give a tab's next page a local storage of its own, empty at first
-  // (its own save gone too), which no other tab reaches: no script can see the other tab there.
-  // A case failing so is told, and played once more on a fresh shopper.
-  const stocke = async (u, cadres) => (await formeDe(u, cadres)).evaluate(() => JSON.stringify(Object.keys(localStorage)
-    .filter((k) => k.startsWith('tarvio_panier ')).sort().map((k) => localStorage.getItem(k))));
-  async function uneFoisDePlus(nom, unEssai) {
-    for (let essai = 1; ; essai += 1) {
-      try {
-        return await unEssai();
-      } catch (e) {
-        if (essai > 1 || !e.stockagePerdu) throw e;
-        console.log(`# ${nom}: ${e.message}; played again`);
-      }
-    }
-  }
-  // Long after the last change, one storage shows the same to both tabs.
-  async function siDeuxStockages(e, [a, cadresA], [b, cadresB]) {
-    if (await stocke(a, cadresA) !== await stocke(b, cadresB)) {
-      throw Object.assign(new Error('les deux onglets voient deux stockages locaux'), { stockagePerdu: true });
-    }
-    throw e;
-  }
-
   // The tab duplicated (window.open of the page copies its session, as "Duplicate" does): A2
   // taken out in the copy, then A1 set to 2 and a shipping of 5 in the first tab, which still
   // shows A2, then A3 ordered in the copy. Both show the one cart, the first at its next "Calculer".

@@ -47,6 +47,31 @@ async function attendre(v, cadres, attendu, lire = lignes) {
   assert.deepEqual(vu, attendu);
 }
 
+// Chromium, loaded, may give a tab's next page a local storage of its own, empty at first (its own
+// save gone too), which no other tab reaches: no script can see the other tab there. A case
+// failing so is told, and played once more on a fresh shopper.
+async function uneFoisDePlus(nom, unEssai) {
+  for (let essai = 1; ; essai += 1) {
+    try {
+      return await unEssai();
+    } catch (e) {
+      if (essai > 1 || !e.stockagePerdu) throw e;
+      console.log(`# ${nom}: ${e.message}; played again`);
+    }
+  }
+}
+
+// The error e of a read, or, where the two tabs [v, cadres] of one origin see two local storages
+// long after the last change, the error that has the case played once more.
+async function siDeuxStockages(e, [a, cadresA], [b, cadresB]) {
+  const stocke = async (u, cadres) => (await formeDe(u, cadres)).evaluate(() => JSON.stringify(Object.keys(localStorage)
+    .filter((k) => k.startsWith('tarvio_panier ')).sort().map((k) => localStorage.getItem(k))));
+  if (await stocke(a, cadresA) !== await stocke(b, cadresB)) {
+    throw Object.assign(new Error('les deux onglets voient deux stockages locaux'), { stockagePerdu: true });
+  }
+  throw e;
+}
+
 async function aller(cadre, adresse) {
   await Promise.all([cadre.waitForNavigation(), cadre.evaluate((a) => { location.href = a; }, adresse)]);
 }
@@ -60,4 +85,4 @@ async function calculer(cadre, quantites) {
 }
 
 module.exports = { lireLignes, lignes, tout, commande, principal, cadreDe, ensemble, formeDe, attendre, aller,
-  calculer };
+  calculer, uneFoisDePlus, siDeuxStockages };
